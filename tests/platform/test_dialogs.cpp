@@ -1,0 +1,159 @@
+#include "ScriptedDialogs.h"
+#include "TempProgramFolder.h"
+#include "platform/Dialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace platform;
+
+namespace {
+
+// Runs handle on the next modal box once it is up; the box's own event loop
+// delivers the timer, which is also what keeps sockets and timers going.
+template <typename Box>
+void whenBoxIsUp(std::function<void(Box&)> handle)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, handle] {
+        if (auto* box = qobject_cast<Box*>(QApplication::activeModalWidget())) {
+            poll->deleteLater();
+            poll->stop();
+            handle(*box);
+        }
+    });
+    poll->start(5);
+}
+
+QList<int> sorted(QList<int> buttons)
+{
+    std::sort(buttons.begin(), buttons.end());
+    return buttons;
+}
+
+QList<int> standardButtonsOf(const QMessageBox& box)
+{
+    QList<int> buttons;
+    for (QAbstractButton* button : box.buttons())
+        buttons << box.standardButton(button);
+    return sorted(buttons);
+}
+
+} // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void scriptedDialogsRecordAndAnswer()
+    {
+        TempProgramFolder world;
+        world.dialogs().queueAnswer(MessageAnswer::No);
+        world.dialogs().queueInput("typed");
+
+        QCOMPARE(dialogs().messageBox("Disconnect?", MessageButtons::YesNo, MessageIcon::Question),
+                 MessageAnswer::No);
+        QCOMPARE(dialogs().messageBox("Saved", MessageButtons::Ok, MessageIcon::None, "Own title"),
+                 MessageAnswer::Ok);
+        QCOMPARE(dialogs().messageBox("Again?", MessageButtons::YesNoCancel), MessageAnswer::Yes);
+        QCOMPARE(dialogs().inputBox("Password:", {}, "x"), QString("typed"));
+        QCOMPARE(dialogs().inputBox("Password:"), QString());
+        QCOMPARE(dialogs().saveFileName("Save log", "Text (*.txt)", "log.txt"), QString());
+
+        const QList<MessageBoxRequest>& boxes = world.dialogs().messageBoxes();
+        QCOMPARE(world.dialogs().messageTexts(), QStringList({"Disconnect?", "Saved", "Again?"}));
+        QCOMPARE(boxes[0].title, QString("Vistrel"));
+        QCOMPARE(boxes[0].buttons, MessageButtons::YesNo);
+        QCOMPARE(boxes[0].icon, MessageIcon::Question);
+        QCOMPARE(boxes[1].title, QString("Own title"));
+        QCOMPARE(world.dialogs().inputBoxes().size(), 2);
+        QCOMPARE(world.dialogs().inputBoxes()[0].title, QString("Vistrel"));
+        QCOMPARE(world.dialogs().inputBoxes()[0].defaultText, QString("x"));
+        QCOMPARE(world.dialogs().saveFileDialogs()[0].initialName, QString("log.txt"));
+    }
+
+    void messageBoxShowsTextsButtonsAndGivesTheAnswer_data()
+    {
+        QTest::addColumn<MessageButtons>("buttons");
+        QTest::addColumn<QList<int>>("shown");
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("OK") << MessageButtons::Ok << QList<int>{QMessageBox::Ok} << int(QMessageBox::Ok)
+                            << MessageAnswer::Ok;
+        QTest::newRow("OK/Cancel") << MessageButtons::OkCancel << QList<int>{QMessageBox::Ok, QMessageBox::Cancel}
+                                   << int(QMessageBox::Cancel) << MessageAnswer::Cancel;
+        QTest::newRow("Yes/No") << MessageButtons::YesNo << QList<int>{QMessageBox::Yes, QMessageBox::No}
+                                << int(QMessageBox::No) << MessageAnswer::No;
+        QTest::newRow("Yes/No/Cancel") << MessageButtons::YesNoCancel
+                                       << QList<int>{QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}
+                                       << int(QMessageBox::Yes) << MessageAnswer::Yes;
+    }
+
+    void messageBoxShowsTextsButtonsAndGivesTheAnswer()
+    {
+        QFETCH(MessageButtons, buttons);
+        QFETCH(QList<int>, shown);
+        QFETCH(int, clicked);
+        QFETCH(MessageAnswer, answer);
+
+        QString shownText, shownTitle;
+        QList<int> shownButtons;
+        QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+        whenBoxIsUp<QMessageBox>([&](QMessageBox& box) {
+            shownText = box.text();
+            shownTitle = box.windowTitle();
+            shownButtons = standardButtonsOf(box);
+            shownIcon = box.icon();
+            box.button(QMessageBox::StandardButton(clicked))->click();
+        });
+        WidgetDialogs real;
+        QCOMPARE(real.messageBox("Server Settings Saved...", buttons, MessageIcon::Exclamation), answer);
+        QCOMPARE(shownText, QString("Server Settings Saved..."));
+        QCOMPARE(shownTitle, QString("Vistrel"));
+        QCOMPARE(shownButtons, sorted(shown));
+        QCOMPARE(shownIcon, QMessageBox::Warning);
+    }
+
+    void inputBoxGivesTheTextOrEmptyOnCancel()
+    {
+        WidgetDialogs real;
+        QString shownPrompt, shownDefault;
+        whenBoxIsUp<QInputDialog>([&](QInputDialog& box) {
+            shownPrompt = box.labelText();
+            shownDefault = box.textValue();
+            box.setTextValue("secret");
+            box.accept();
+        });
+        QCOMPARE(real.inputBox("Password:", "Restricted", "old"), QString("secret"));
+        QCOMPARE(shownPrompt, QString("Password:"));
+        QCOMPARE(shownDefault, QString("old"));
+
+        whenBoxIsUp<QInputDialog>([](QInputDialog& box) {
+            box.setTextValue("typed, then cancelled");
+            box.reject();
+        });
+        QCOMPARE(real.inputBox("Password:"), QString());
+    }
+
+    void saveFileDialogGivesEmptyOnCancel()
+    {
+        WidgetDialogs real;
+        QString shownTitle;
+        whenBoxIsUp<QFileDialog>([&](QFileDialog& box) {
+            shownTitle = box.windowTitle();
+            box.reject();
+        });
+        QCOMPARE(real.saveFileName("Save Snapshot", "Pictures (*.jpg)", "cam.jpg"), QString());
+        QCOMPARE(shownTitle, QString("Save Snapshot"));
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "test_dialogs.moc"

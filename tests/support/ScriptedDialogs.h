@@ -1,0 +1,37 @@
+#pragma once
+// A dialogs service for tests: records every box shown and answers from
+// queues of scripted answers, with a default answer when none is queued.
+#include "platform/Dialogs.h"
+
+#include <QList>
+#include <QQueue>
+
+class ScriptedDialogs final : public platform::Dialogs {
+public:
+    // Answers in the order the boxes come.
+    void queueAnswer(platform::MessageAnswer answer) { answers_.enqueue(answer); }
+    void queueInput(const QString& text) { inputs_.enqueue(text); }
+    void queueSaveFileName(const QString& path) { saveFileNames_.enqueue(path); }
+
+    // Without a queued answer a message box answers Ok (the box's first
+    // button: Yes where it has no Ok), an input box and a file dialog the empty text.
+    const QList<platform::MessageBoxRequest>& messageBoxes() const { return messageBoxes_; }
+    const QList<platform::InputBoxRequest>& inputBoxes() const { return inputBoxes_; }
+    const QList<platform::SaveFileRequest>& saveFileDialogs() const { return saveFileDialogs_; }
+
+    // The texts of the message boxes shown, in order.
+    QStringList messageTexts() const;
+
+protected:
+    platform::MessageAnswer showMessageBox(const platform::MessageBoxRequest& request) override;
+    QString showInputBox(const platform::InputBoxRequest& request) override;
+    QString showSaveFileDialog(const platform::SaveFileRequest& request) override;
+
+private:
+    QQueue<platform::MessageAnswer> answers_;
+    QQueue<QString> inputs_;
+    QQueue<QString> saveFileNames_;
+    QList<platform::MessageBoxRequest> messageBoxes_;
+    QList<platform::InputBoxRequest> inputBoxes_;
+    QList<platform::SaveFileRequest> saveFileDialogs_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// A test's own world: a temporary program folder, a settings store in it,
+// scripted dialogs, a recording launcher and a recorded end of the process,
+// all put in as the current services for the fixture's lifetime.
+#include "RecordingLauncher.h"
+#include "ScriptedDialogs.h"
+#include "platform/Services.h"
+#include "platform/SettingsStore.h"
+
+#include <QList>
+#include <QTemporaryDir>
+
+#include <optional>
+
+class TempProgramFolder {
+public:
+    TempProgramFolder();
+
+    QString path() const { return folder_.path(); }
+    QString filePath(const QString& name) const { return folder_.filePath(name); }
+
+    ScriptedDialogs& dialogs() { return dialogs_; }
+    RecordingLauncher& launcher() { return launcher_; }
+    platform::SettingsStore& settings() { return settings_; }
+
+    // The exit codes that platform::endProcess was called with.
+    const QList<int>& endProcessCalls() const { return endProcessCalls_; }
+
+private:
+    QTemporaryDir folder_;
+    ScriptedDialogs dialogs_;
+    RecordingLauncher launcher_;
+    platform::SettingsStore settings_;
+    QList<int> endProcessCalls_;
+    std::optional<platform::ScopedServices> installed_;
+};

@@ -1,0 +1,39 @@
+#include "common/Globals.h"
+
+bool gLoggedIn = false;
+QByteArray gReflectorAddress;
+bool gEncryptTraffic = false;
+bool gLoginFailed = false;
+bool gConnectFailed = false;
+QByteArray gNodeBuffer;
+QByteArray gAdvertUrl;
+int gLogLevelHigh = 0;
+
+bool gSocketError = false;
+bool gLoginSendComplete = false;
+bool gSendComplete = false;
+bool gWaitTimeout = false;
+bool gReplyTimeout = false;
+bool gTransmitterSendDone = false;
+bool gLoginOkPressed = false;
+bool gLoginCancelPressed = false;
+
+std::array<WebCamRecord, kWebCamTableRows> gWebCamTable;
+std::array<QByteArray, kTopicSlots> gTopics;
+qint16 gSelectedNodeIndex = 0;
+bool gNoIcons = false;
+bool gBracketUrlMode = false;
+QByteArray gRestrictedPassword;
+bool gSummaryOpen = false;
+bool gSummaryHasEntries = false;
+
+qint64 gMediaPlayerPid = 0;
+qint64 gRealPlayerPid = 0;
+qint16 gPlayerKind = 0;
+
+std::array<bool, kToolbarCommands> gToolbarActive{};
+bool gToolbarUpdateActive = false;
+bool gToolbarHighlightCleared = false; // a reset is pending from the start
+std::array<int, 3> gGradientSettings{};
+std::array<int, 3> gGradientColors{};
+bool gOptionsRequested = false;

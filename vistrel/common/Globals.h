@@ -1,0 +1,67 @@
+#pragma once
+// Program-wide variables that the windows of every subsystem read and write directly.
+// Everything runs on the one user-interface thread, so none of this is locked.
+// Variables that only one window uses live beside that window instead.
+#include <QByteArray>
+#include <QtGlobal>
+#include <array>
+#include <vector>
+
+// --- The reflector connection -------------------------------------------------------
+extern bool gLoggedIn;              // a login reached a reflector; cleared by Disconnect
+extern QByteArray gReflectorAddress; // the address box text whose connection the last login made
+extern bool gEncryptTraffic;        // encipher reflector traffic (never switched on by the user)
+extern bool gLoginFailed;           // the reflector rejected the running login
+extern bool gConnectFailed;         // the login's send failed or the login ended unexpectedly
+extern QByteArray gNodeBuffer;      // the webcam reply being collected, "/WC/" to "/EndTran/"
+extern QByteArray gAdvertUrl;       // the last advert address the reflector sent
+extern int gLogLevelHigh;           // 1 while the status window logs the login's detailed steps
+
+// --- Flags that end the waits ----------------------------------------------------------
+extern bool gSocketError;           // the reflector socket failed, or a send wait ran out
+extern bool gLoginSendComplete;     // the reflector socket finished a send (login and logout)
+extern bool gSendComplete;          // the reflector socket finished a send (other requests)
+extern bool gWaitTimeout;           // the login's rejection window or a shut-down wait ran out
+extern bool gReplyTimeout;          // the transmitter's file-list send ran out
+extern bool gTransmitterSendDone;   // the transmitter socket finished a send
+extern bool gLoginOkPressed;        // the webcam password prompt's OK
+extern bool gLoginCancelPressed;    // the webcam password prompt's Cancel
+
+// --- The directory ----------------------------------------------------------------------
+// One webcam of a reflector reply; rows 1 to 1000 of gWebCamTable are used.
+struct WebCamRecord {
+    QByteArray marker;         // an empty marker ends the list
+    QByteArray streamAddress;
+    QByteArray unread;
+    QByteArray name;
+    QByteArray passwordNeeded; // "Y" when the webcam asks for a password
+    QByteArray password;
+    QByteArray place;
+    QByteArray kind;           // "IEStream", "NoStream", "RealPlay", "MediaPlay" or a transmitter
+};
+inline constexpr int kWebCamTableRows = 1001;
+extern std::array<WebCamRecord, kWebCamTableRows> gWebCamTable;
+
+inline constexpr int kTopicSlots = 2001;   // entries 1 to 2000 hold topic names
+extern std::array<QByteArray, kTopicSlots> gTopics;
+
+extern qint16 gSelectedNodeIndex;   // the tree node last clicked; the next webcams hang under it
+extern bool gNoIcons;               // the user switched icon loading off
+extern bool gBracketUrlMode;        // a Shift+right-click asked the next node click for the raw address
+extern QByteArray gRestrictedPassword; // the restricted topics' password, empty when none is set
+extern bool gSummaryOpen;           // the webcam locator window is open
+extern bool gSummaryHasEntries;     // the locator's result list holds entries
+
+// --- Players -------------------------------------------------------------------------------
+extern qint64 gMediaPlayerPid;      // process of the media player started last, 0 when none
+extern qint64 gRealPlayerPid;       // process of the stream player started last, 0 when none
+extern qint16 gPlayerKind;          // 1 stream player, 2 media player: the kind the player search saves
+
+// --- Frame and painting --------------------------------------------------------------------
+inline constexpr int kToolbarCommands = 13;
+extern std::array<bool, kToolbarCommands> gToolbarActive; // whose window or action is current
+extern bool gToolbarUpdateActive;   // the Update button's own flag
+extern bool gToolbarHighlightCleared; // false while a toolbar picture reset is pending
+extern std::array<int, 3> gGradientSettings; // start colour of every gradient background
+extern std::array<int, 3> gGradientColors;   // the colour a window hands to DrawGradient
+extern bool gOptionsRequested;      // the options window was opened from its menu
