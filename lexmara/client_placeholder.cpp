@@ -1,1 +1,0 @@
-// filled by the component build

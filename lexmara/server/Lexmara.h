@@ -1,0 +1,142 @@
+#pragma once
+// The class Lexmara: the string routine library as one object with its state. The
+// members are defined by family in the Lexmara*.cpp files; the families not built yet
+// answer "not implemented" from here, each in its slot.
+#include "Boundary.h"
+#include "ComObject.h"
+
+#include "../routines/ObjectState.h"
+
+#include "lexmara/Interfaces.h"
+
+namespace lexmara::server {
+
+class Lexmara final : public _Lexmara {
+public:
+    static constexpr const char* kSource = kProgIdLexmara;
+
+    // Slots 0 to 6.
+    HRESULT QueryInterface(const GUID& iid, void** object) override;
+    uint32_t AddRef() override;
+    uint32_t Release() override;
+    HRESULT GetTypeInfoCount(uint32_t* count) override;
+    HRESULT GetTypeInfo(uint32_t, uint32_t, LxTypeInfo**) override { return notImplemented(kSource); }
+    HRESULT GetIDsOfNames(const GUID&, char**, uint32_t, uint32_t, int32_t*) override { return notImplemented(kSource); }
+    HRESULT Invoke(int32_t, const GUID&, uint32_t, uint16_t, LxDispParams*, LxVARIANT*, LxExcepInfo*,
+                   uint32_t*) override { return notImplemented(kSource); }
+
+    // The slots without a member.
+    HRESULT Reserved7() override { return notImplemented(kSource); }
+    HRESULT Reserved8() override { return notImplemented(kSource); }
+    HRESULT Reserved79() override { return notImplemented(kSource); }
+
+    // Delimited fields and items (LexmaraDelimited.cpp).
+    HRESULT GetDelimited(LxBSTR* StrIn, int32_t* lngPosition, LxBSTR* strDelimiter, LxBSTR* result) override;
+    HRESULT GetDelimitedEx(LxBSTR* StrIn, int32_t* lngPosition, LxBSTR* strDelimiter, LxBSTR* strDelimiter2,
+                           LxBSTR* result) override;
+    HRESULT ItemCount(LxBSTR* l_StrIn, LxBSTR* l_strItemToCount, int32_t* result) override;
+    HRESULT Pluck(LxVARIANT* strInput, LxVARIANT* strDelim1, LxVARIANT* strDelim2, LxBSTR* result) override;
+    HRESULT NumMatches(LxBSTR StrIn, LxBSTR Match, LxVARIANT* iCompare, int32_t* result) override;
+
+    // String cipher (LexmaraCipher.cpp).
+    HRESULT StringEncrypt(LxBSTR StrIn, LxBSTR* strKey, LxBSTR* result) override;
+    HRESULT StringDecrypt(LxBSTR StrIn, LxBSTR* strKey, LxVARIANT* result) override;
+
+    // Strip routines (LexmaraStrip.cpp).
+    HRESULT StripCharacter(LxBSTR* StrIn, LxBSTR* strStrip, LxBSTR* result) override;
+    HRESULT StripString(LxBSTR* StrIn, LxBSTR* strStrip, LxBSTR* result) override;
+    HRESULT StripCharList(LxBSTR* StrIn, LxBSTR* strStripList, LxBSTR* result) override;
+
+    // Search routines (LexmaraSearch.cpp).
+    HRESULT LastInstr(LxBSTR* StrIn, LxBSTR* strInstr, LxVARIANT* Start, LxBOOL* MatchCase,
+                      int32_t* result) override;
+    HRESULT IsAlphaNumeric(LxBSTR* StrIn, LxBOOL* result) override;
+    HRESULT InstrNotInList(LxVARIANT* Start, LxBSTR* String1, LxBSTR* strCharList, int32_t* result) override;
+    HRESULT InstrNotInListRev(LxBSTR* String1, LxBSTR* strCharList, int32_t* Start, int32_t* result) override;
+    HRESULT SearchArray(LxSAFEARRAY** stringArray, LxBSTR* SearchString, int32_t* StartElement,
+                        LxBOOL* PartialMatch, int32_t* result) override;
+
+    // The hidden member that takes its argument and does nothing.
+    HRESULT text(LxBSTR*) override { return S_OK; }
+
+    // Edit routines: not built yet.
+    HRESULT ReplaceCharsFirst(LxBSTR*, LxBSTR*, LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT ReplaceCharsAll(LxBSTR*, LxBSTR*, LxBSTR*, LxBOOL*, LxBOOL*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT InsertString(LxBSTR*, LxBSTR*, int32_t*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT DeleteString(LxBSTR*, int32_t, int32_t, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT DeDuplicate(LxBSTR*, LxBSTR*, LxBOOL*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT StringRepeat(LxBSTR*, int32_t*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT ConcatFast(LxBSTR*, LxBSTR) override { return notImplemented(kSource); }
+
+    // Path, system and random routines: not built yet.
+    HRESULT AddBackSlash(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT DeBackSlash(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT GetWinDir(LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT GetSysDir(LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT GetTempFile(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT IsFile(LxBSTR*, LxBOOL*) override { return notImplemented(kSource); }
+    HRESULT GetRandomAlphaNumerics(int16_t*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT GetRandomAlpha(int16_t*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT GetRandomNumerics(int16_t*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT StringExecuteVB6(LxBSTR*, LxBOOL*, LxBOOL*) override { return notImplemented(kSource); }
+
+    // Array sorting: not built yet.
+    HRESULT SortArrayText(LxSAFEARRAY**, int32_t*, int32_t*, int16_t*) override { return notImplemented(kSource); }
+    HRESULT SortArrayTextDescending(LxSAFEARRAY**, int32_t*, int32_t*, int16_t*) override { return notImplemented(kSource); }
+    HRESULT SortArrayBinary(LxSAFEARRAY**, int32_t*, int32_t*, int16_t*) override { return notImplemented(kSource); }
+    HRESULT SortArrayBinaryDescending(LxSAFEARRAY**, int32_t*, int32_t*, int16_t*) override { return notImplemented(kSource); }
+
+    // Mainframe data conversions: not built yet.
+    HRESULT AsciiToEbcdic(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT EbcdicToAscii(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT PackedDecimalToString(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT StringToPackedDecimal(LxBSTR, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT InstrPackedDecimal(int32_t*, LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT GetPackedDecimalPos(int32_t*, LxBSTR*, int16_t*) override { return notImplemented(kSource); }
+    HRESULT PackedDecimalLen(int32_t*, LxBSTR*, int16_t*) override { return notImplemented(kSource); }
+    HRESULT ZonedDecimalToString(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT StringToZonedDecimal(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT StringToPackedDecimalWithLen(LxBSTR, int16_t, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT PICtoStringDecimal(int32_t*, int16_t*, LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+
+    // Word routines: not built yet.
+    HRESULT WordCount(LxBSTR*, int32_t*) override { return notImplemented(kSource); }
+    HRESULT WordPos(LxBSTR*, int32_t*, int32_t*) override { return notImplemented(kSource); }
+    HRESULT WordPosLen(LxBSTR*, int32_t*, int16_t*) override { return notImplemented(kSource); }
+    HRESULT InstrWord(LxVARIANT*, LxBSTR*, LxBSTR*, LxBOOL*, int32_t*) override { return notImplemented(kSource); }
+    HRESULT InstrWordRev(LxBSTR*, LxBSTR*, LxVARIANT*, LxBOOL*, int32_t*) override { return notImplemented(kSource); }
+    HRESULT WordWrap(LxBSTR*, int32_t*, LxSAFEARRAY**, LxBOOL*, int32_t*) override { return notImplemented(kSource); }
+    HRESULT Word(LxBSTR*, int32_t*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT WordDelete(LxBSTR*, int32_t, LxBOOL*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT WordFind(LxBSTR*, LxBSTR, int32_t*) override { return notImplemented(kSource); }
+    HRESULT WordWrapVar(LxBSTR*, int32_t*, LxSAFEARRAY**, LxBOOL*, int32_t*) override { return notImplemented(kSource); }
+
+    // Proper case and the UK postcode check: not built yet.
+    HRESULT ProperCase(LxBSTR, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT IsPostcodeUK(LxBSTR*, LxBOOL*) override { return notImplemented(kSource); }
+
+    // Numbers in words, number bases and formats: not built yet.
+    HRESULT NumericToWords(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT NumericToWordsWithAND(LxCY*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT TrimUnprintable(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT FormatPhoneNumber(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT FormatCreditCard(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT FilterString(LxBSTR*, LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT FilterNumber(LxBSTR*, LxBOOL*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT Dec2Bin(LxVARIANT*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT CalcBarcodeLUHN(LxVARIANT*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT Hex2String(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT Hex2Dec(LxBSTR*, LxVARIANT*) override { return notImplemented(kSource); }
+    HRESULT String2Hex(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT PadAlignString(LxBSTR*, int32_t*, int16_t*, LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT IsLeapYear(LxVARIANT*, LxBOOL*) override { return notImplemented(kSource); }
+    HRESULT Bin2Dec(LxVARIANT*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT Dec2Hex(LxBSTR*, LxVARIANT*) override { return notImplemented(kSource); }
+    HRESULT GetOrdinal(int32_t*, LxBSTR*) override { return notImplemented(kSource); }
+
+private:
+    ReferenceCount references_;
+    LexmaraState state_;
+};
+
+} // namespace lexmara::server

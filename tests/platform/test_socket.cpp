@@ -1,0 +1,370 @@
+#include "platform/OneShotTimer.h"
+#include "platform/SocketControl.h"
+#include "platform/Wait.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <functional>
+
+using namespace platform;
+
+namespace {
+
+const QString kLoopback = QStringLiteral("127.0.0.1");
+constexpr int kLimitMs = 5000;
+
+// The far end of the connections under test: a listener on 127.0.0.1 that keeps
+// every accepted connection and what it has sent. onAccept and onData, when set,
+// answer for it.
+class Peer : public QObject {
+public:
+    Peer()
+    {
+        if (!server_.listen(QHostAddress::LocalHost))
+            qFatal("Peer cannot listen");
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* connection = server_.nextPendingConnection()) {
+                connections.append(connection);
+                connect(connection, &QTcpSocket::readyRead, this, [this, connection] {
+                    received += connection->readAll();
+                    if (onData)
+                        onData(connection);
+                });
+                connect(connection, &QTcpSocket::disconnected, this, [this] { ++ended; });
+                if (onAccept)
+                    onAccept(connection);
+            }
+        });
+    }
+
+    quint16 port() const { return server_.serverPort(); }
+
+    std::function<void(QTcpSocket*)> onAccept;
+    std::function<void(QTcpSocket*)> onData;
+    QList<QTcpSocket*> connections;
+    QByteArray received;
+    int ended = 0;
+
+private:
+    QTcpServer server_;
+};
+
+// The names of a control's events in the order they came.
+class EventLog : public QObject {
+public:
+    explicit EventLog(SocketControl& socket)
+    {
+        connect(&socket, &SocketControl::connected, this, [this] { events << "connected"; });
+        connect(&socket, &SocketControl::dataArrival, this, [this](qint64 bytes) {
+            events << "dataArrival";
+            lastBytesTotal = bytes;
+        });
+        connect(&socket, &SocketControl::sendComplete, this, [this] { events << "sendComplete"; });
+        connect(&socket, &SocketControl::peerClosed, this, [this] { events << "peerClosed"; });
+        connect(&socket, &SocketControl::socketError, this, [this](int number, const QString& description) {
+            events << "socketError";
+            errorNumber = number;
+            errorDescription = description;
+        });
+    }
+
+    bool has(const char* event) const { return events.contains(QLatin1String(event)); }
+
+    QStringList events;
+    qint64 lastBytesTotal = 0;
+    int errorNumber = 0;
+    QString errorDescription;
+};
+
+quint16 portWithoutListener()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort(); // free again once probe is gone
+}
+
+bool connectAndWait(SocketControl& socket, quint16 port)
+{
+    return socket.Connect(kLoopback, port).ok()
+        && waitUntil([&socket] { return socket.State() == SocketControl::StateConnected; }, kLimitMs);
+}
+
+} // namespace
+
+class SocketControlTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // One request as the program makes it: connect, send, the reply, the peer closes.
+    void eventOrderOfARequest()
+    {
+        Peer peer;
+        peer.onData = [&peer](QTcpSocket* connection) {
+            if (peer.received == "request") {
+                connection->write("reply");
+                connection->disconnectFromHost();
+            }
+        };
+        SocketControl socket;
+        EventLog log(socket);
+        QByteArray reply;
+        connect(&socket, &SocketControl::dataArrival, this, [&] { reply += socket.GetData(); });
+
+        QVERIFY(socket.Connect(kLoopback, peer.port()).ok());
+        QVERIFY(socket.State() >= SocketControl::StateResolvingHost && socket.State() <= SocketControl::StateConnected);
+        QVERIFY(waitUntil([&] { return log.has("connected"); }, kLimitMs));
+        QCOMPARE(socket.State(), int(SocketControl::StateConnected));
+        QCOMPARE(socket.RemoteHostIP(), kLoopback);
+
+        QVERIFY(socket.SendData("request").ok());
+        QCOMPARE(log.events.size(), 1); // nothing is raised from inside the call
+        QVERIFY(waitUntil([&] { return log.has("peerClosed"); }, kLimitMs));
+
+        QCOMPARE(log.events, QStringList({"connected", "sendComplete", "dataArrival", "peerClosed"}));
+        QCOMPARE(log.lastBytesTotal, 5);
+        QCOMPARE(reply, QByteArray("reply"));
+        QCOMPARE(socket.State(), int(SocketControl::StatePeerClosing));
+        socket.Close();
+        QCOMPARE(socket.State(), int(SocketControl::StateClosed));
+    }
+
+    void operationsRefusedWhileInUse_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::newRow("connecting") << int(SocketControl::StateConnecting);
+        QTest::newRow("connected") << int(SocketControl::StateConnected);
+        QTest::newRow("peer closing") << int(SocketControl::StatePeerClosing);
+        QTest::newRow("listening") << int(SocketControl::StateListening);
+    }
+
+    void operationsRefusedWhileInUse()
+    {
+        QFETCH(int, state);
+        Peer peer;
+        peer.onAccept = [state](QTcpSocket* connection) {
+            if (state == SocketControl::StatePeerClosing)
+                connection->disconnectFromHost();
+        };
+        SocketControl socket;
+        if (state == SocketControl::StateListening) {
+            QVERIFY(socket.Listen().ok());
+        } else {
+            QVERIFY(socket.Connect(kLoopback, peer.port()).ok());
+            if (state != SocketControl::StateConnecting)
+                QVERIFY(waitUntil([&] { return socket.State() == state; }, kLimitMs));
+        }
+        QCOMPARE(socket.State(), state);
+
+        QCOMPARE(socket.Connect(kLoopback, peer.port()).number, SocketControl::kInvalidOperation);
+        QCOMPARE(socket.Connect().number, SocketControl::kInvalidOperation);
+        QCOMPARE(socket.setRemoteHost(QStringLiteral("localhost")).number, SocketControl::kInvalidOperation);
+        QCOMPARE(socket.Listen().number, SocketControl::kInvalidOperation);
+        QCOMPARE(socket.State(), state);
+
+        // What the program does on 40020: close and try again.
+        socket.Close();
+        QVERIFY(connectAndWait(socket, peer.port()));
+    }
+
+    // A local close ends the connection quietly, but only after the peer has every byte.
+    void localCloseDeliversQueuedBytesWithoutEvents()
+    {
+        Peer peer;
+        SocketControl socket;
+        EventLog log(socket);
+        QVERIFY(connectAndWait(socket, peer.port()));
+        QVERIFY(waitUntil([&] { return log.has("connected"); }, kLimitMs));
+
+        QByteArray payload(8 * 1024 * 1024, '\0');
+        for (int i = 0; i < payload.size(); ++i)
+            payload[i] = char(i * 7 + i / 4096);
+        QVERIFY(socket.SendData(payload).ok());
+        socket.Close();
+        QCOMPARE(socket.State(), int(SocketControl::StateClosed));
+
+        QVERIFY(waitUntil([&] { return peer.ended == 1; }, 20000));
+        QCOMPARE(peer.received.size(), payload.size());
+        QVERIFY(peer.received == payload);
+        waitUntil([] { return false; }, 50);
+        QCOMPARE(log.events, QStringList({"connected"}));
+        QCOMPARE(socket.State(), int(SocketControl::StateClosed));
+    }
+
+    void refusedConnectLeavesTheErrorState()
+    {
+        SocketControl socket;
+        EventLog log(socket);
+        QVERIFY(socket.Connect(kLoopback, portWithoutListener()).ok());
+        QVERIFY(waitUntil([&] { return log.has("socketError"); }, kLimitMs));
+        QCOMPARE(socket.State(), int(SocketControl::StateError));
+        QCOMPARE(log.events, QStringList({"socketError"}));
+        QVERIFY(log.errorNumber != 0 && log.errorNumber != SocketControl::kInvalidOperation);
+        QVERIFY(!log.errorDescription.isEmpty());
+        QCOMPARE(socket.SendData("lost").number, SocketControl::kNotConnected);
+        waitUntil([] { return false; }, 50);
+        QCOMPARE(socket.State(), int(SocketControl::StateError)); // until Close or Connect
+
+        // The next connect starts afresh from the error state.
+        Peer peer;
+        QVERIFY(connectAndWait(socket, peer.port()));
+        QVERIFY(waitUntil([&] { return log.has("connected"); }, kLimitMs));
+        QCOMPARE(log.events, QStringList({"socketError", "connected"}));
+    }
+
+    // Events of an old connection that are on their way when it is replaced (its bytes
+    // and its end) never reach the new one, neither as events nor in GetData.
+    void lateEventsOfAnOldConnectionAreDropped()
+    {
+        Peer oldPeer;
+        oldPeer.onAccept = [](QTcpSocket* connection) {
+            connection->write("old");
+            connection->disconnectFromHost();
+        };
+        Peer newPeer;
+        newPeer.onAccept = [](QTcpSocket* connection) { connection->write("new"); };
+        SocketControl socket;
+        EventLog log(socket);
+        QByteArray seen;
+        connect(&socket, &SocketControl::dataArrival, this, [&] { seen += socket.GetData(); });
+        QVERIFY(socket.Connect(kLoopback, oldPeer.port()).ok());
+
+        // Runs right after the control has taken in the old connection's end, before
+        // the events for it are delivered.
+        auto* oldConnection = socket.findChild<QTcpSocket*>();
+        QVERIFY(oldConnection);
+        bool replaced = false;
+        connect(oldConnection, &QTcpSocket::disconnected, this, [&] {
+            replaced = true;
+            seen.clear(); // the old bytes may have been delivered already, and rightly so
+            socket.Close();
+            QVERIFY(socket.Connect(kLoopback, newPeer.port()).ok());
+        });
+
+        QVERIFY(waitUntil([&] { return replaced && !seen.isEmpty(); }, kLimitMs));
+        QCOMPARE(seen, QByteArray("new"));
+        QVERIFY(!log.has("peerClosed"));
+        QCOMPARE(socket.State(), int(SocketControl::StateConnected));
+        QCOMPARE(socket.RemotePort(), int(newPeer.port()));
+    }
+
+    // While one handler waits for data on a connection, another handler (a timer's
+    // tick) closes the socket, connects it elsewhere and waits itself; the first wait
+    // resumes when the second has ended.
+    void connectDuringAnotherHandlersWait()
+    {
+        Peer silentPeer;
+        Peer newPeer;
+        newPeer.onAccept = [](QTcpSocket* connection) { connection->write("new"); };
+        SocketControl socket;
+        EventLog log(socket);
+        QByteArray seen;
+        connect(&socket, &SocketControl::dataArrival, this, [&] { seen += socket.GetData(); });
+
+        OneShotTimer picker;
+        bool secondWaitHeld = false;
+        bool secondWaitEnded = false;
+        connect(&picker, &Timer::tick, this, [&] {
+            socket.Close();
+            secondWaitHeld = socket.Connect(kLoopback, newPeer.port()).ok()
+                && waitUntil([&] { return socket.State() == SocketControl::StateConnected && !seen.isEmpty(); }, kLimitMs);
+            secondWaitEnded = true;
+        });
+
+        QVERIFY(connectAndWait(socket, silentPeer.port()));
+        picker.setEnabled(true);
+        picker.setInterval(50);
+        const bool firstWaitHeld = waitUntil([&] { return !seen.isEmpty(); }, kLimitMs);
+
+        QVERIFY(secondWaitEnded);
+        QVERIFY(secondWaitHeld);
+        QVERIFY(firstWaitHeld);
+        QCOMPARE(seen, QByteArray("new"));
+        QCOMPARE(log.events.count("connected"), 2);
+        QVERIFY(!log.has("peerClosed") && !log.has("socketError"));
+        QVERIFY(waitUntil([&] { return silentPeer.ended == 1; }, kLimitMs)); // the old connection did end
+    }
+
+    // A listening control hands each request to its handler, which closes the listener
+    // and accepts the connection on this control or on another one; the handler of the
+    // accepted connection's data answers and waits for its send.
+    void listenAndAccept_data()
+    {
+        QTest::addColumn<bool>("onListener");
+        QTest::newRow("on the listening control") << true;
+        QTest::newRow("on another control") << false;
+    }
+
+    void listenAndAccept()
+    {
+        QFETCH(bool, onListener);
+        SocketControl listener;
+        SocketControl other;
+        SocketControl& acceptor = onListener ? listener : other;
+        QVERIFY(listener.setLocalPort(0).ok());
+        QVERIFY(listener.Listen().ok());
+        QCOMPARE(listener.State(), int(SocketControl::StateListening));
+        const quint16 port = quint16(listener.LocalPort());
+        QVERIFY(port != 0);
+
+        bool accepted = false;
+        connect(&listener, &SocketControl::connectionRequest, this, [&](int requestId) {
+            listener.Close();
+            accepted = acceptor.Accept(requestId).ok();
+        });
+        int sendCompletes = 0;
+        connect(&acceptor, &SocketControl::sendComplete, this, [&] { ++sendCompletes; });
+        QByteArray seen;
+        bool answerSent = false;
+        connect(&acceptor, &SocketControl::dataArrival, this, [&] {
+            seen += acceptor.GetData();
+            if (seen == "hello" && acceptor.SendData("welcome").ok())
+                answerSent = waitUntil([&] { return sendCompletes == 1; }, kLimitMs);
+        });
+
+        QTcpSocket client;
+        QByteArray clientReceived;
+        connect(&client, &QTcpSocket::readyRead, this, [&] { clientReceived += client.readAll(); });
+        client.connectToHost(QHostAddress::LocalHost, port);
+        client.write("hello"); // may arrive before the accept
+
+        QVERIFY(waitUntil([&] { return clientReceived == "welcome"; }, kLimitMs));
+        QVERIFY(accepted);
+        QVERIFY(answerSent);
+        QCOMPARE(acceptor.State(), int(SocketControl::StateConnected));
+        QCOMPARE(acceptor.RemoteHostIP(), kLoopback);
+        QCOMPARE(listener.State(), onListener ? int(SocketControl::StateConnected) : int(SocketControl::StateClosed));
+
+        // Nothing listens while the accepted connection lasts.
+        QTcpSocket second;
+        bool refused = false;
+        connect(&second, &QTcpSocket::errorOccurred, this, [&](QAbstractSocket::SocketError error) {
+            refused = error == QAbstractSocket::ConnectionRefusedError;
+        });
+        second.connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(waitUntil([&] { return refused; }, kLimitMs));
+
+        client.disconnectFromHost();
+        QVERIFY(waitUntil([&] { return acceptor.State() == SocketControl::StatePeerClosing; }, kLimitMs));
+    }
+
+    void unacceptedRequestIsRefused()
+    {
+        SocketControl listener;
+        QVERIFY(listener.Listen().ok());
+        int requests = 0;
+        connect(&listener, &SocketControl::connectionRequest, this, [&] { ++requests; });
+
+        QTcpSocket client;
+        bool ended = false;
+        connect(&client, &QTcpSocket::disconnected, this, [&] { ended = true; });
+        client.connectToHost(QHostAddress::LocalHost, quint16(listener.LocalPort()));
+        QVERIFY(waitUntil([&] { return ended; }, kLimitMs));
+        QCOMPARE(requests, 1);
+        QCOMPARE(listener.State(), int(SocketControl::StateListening));
+    }
+};
+
+QTEST_GUILESS_MAIN(SocketControlTest)
+#include "test_socket.moc"

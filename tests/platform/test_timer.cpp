@@ -1,0 +1,133 @@
+#include "platform/OneShotTimer.h"
+#include "platform/TimeScale.h"
+#include "platform/Timer.h"
+#include "platform/Wait.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+using namespace platform;
+
+namespace {
+
+bool never()
+{
+    return false;
+}
+
+} // namespace
+
+class TimerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { setTimeScale(1); }
+
+    void ticksRepeatedlyUntilDisabled()
+    {
+        Timer timer;
+        int ticks = 0;
+        connect(&timer, &Timer::tick, this, [&ticks] { ++ticks; });
+        timer.setInterval(30); // a new timer is enabled: the interval alone starts it
+        waitUntil(never, 250);
+        QVERIFY(ticks >= 3);
+        timer.setEnabled(false);
+        const int ticksWhenDisabled = ticks;
+        waitUntil(never, 120);
+        QCOMPARE(ticks, ticksWhenDisabled);
+        QCOMPARE(timer.Interval(), 30);
+    }
+
+    void staysQuiet_data()
+    {
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("interval 0") << true << 0;
+        QTest::newRow("disabled") << false << 20;
+    }
+
+    void staysQuiet()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(int, interval);
+        Timer timer;
+        timer.setEnabled(enabled);
+        timer.setInterval(interval);
+        int ticks = 0;
+        connect(&timer, &Timer::tick, this, [&ticks] { ++ticks; });
+        waitUntil(never, 120);
+        QCOMPARE(ticks, 0);
+    }
+
+    // The last setting of the interval decides when the tick comes.
+    void settingTheIntervalRestartsTheCount()
+    {
+        OneShotTimer timer;
+        QElapsedTimer clock;
+        clock.start();
+        qint64 tickedAt = -1;
+        connect(&timer, &Timer::tick, this, [&] { tickedAt = clock.elapsed(); });
+        timer.setInterval(150);
+        waitUntil(never, 100);
+        timer.setInterval(150);
+        QVERIFY(waitUntil([&] { return tickedAt >= 0; }, 2000));
+        QVERIFY(tickedAt >= 240);
+    }
+
+    void oneShotFiresOncePerArming()
+    {
+        OneShotTimer timer;
+        int ticks = 0;
+        connect(&timer, &Timer::tick, this, [&] {
+            ++ticks;
+            // The handler sees the timer disarmed already.
+            QVERIFY(!timer.Enabled());
+            QCOMPARE(timer.Interval(), 0);
+        });
+        for (int arming = 1; arming <= 2; ++arming) {
+            timer.setEnabled(true);
+            timer.setInterval(30);
+            waitUntil(never, 150);
+            QCOMPARE(ticks, arming);
+            QVERIFY(!timer.Enabled());
+            QCOMPARE(timer.Interval(), 0);
+        }
+    }
+
+    void oneShotMayBeArmedAgainByItsTick()
+    {
+        OneShotTimer timer;
+        int ticks = 0;
+        connect(&timer, &Timer::tick, this, [&] {
+            if (++ticks < 3) {
+                timer.setEnabled(true);
+                timer.setInterval(20);
+            }
+        });
+        timer.setEnabled(true);
+        timer.setInterval(20);
+        waitUntil(never, 300);
+        QCOMPARE(ticks, 3);
+    }
+
+    // A wait that only a timer's tick ends, as the program's waits use it; the time
+    // scale shortens the interval.
+    void tickEndsAWait()
+    {
+        setTimeScale(0.01);
+        OneShotTimer timeout;
+        bool timedOut = false;
+        connect(&timeout, &Timer::tick, this, [&timedOut] { timedOut = true; });
+        timeout.setEnabled(true);
+        timeout.setInterval(5000);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(waitUntil([&timedOut] { return timedOut; }, 60000));
+        QVERIFY(clock.elapsed() >= 45);
+        QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(timeout.Interval(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TimerTest)
+#include "test_timer.moc"
