@@ -1,0 +1,214 @@
+#include "FileSizeLimit.h"
+#include "TempProgramFolder.h"
+#include "common/Globals.h"
+#include "link/ServerSettingsFile.h"
+#include "link/frmServerSettings.h"
+#include "platform/Forms.h"
+#include "platform/TextFiles.h"
+#include "platform/Twips.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <optional>
+
+using platform::form;
+
+namespace {
+
+QByteArray fileContent(const TempProgramFolder& folder)
+{
+    return platform::readFile(folder.filePath("ServerSettings.txt")).value_or("<missing>");
+}
+
+// Opens the window as the Server Settings command does.
+frmServerSettings& openWindow()
+{
+    frmServerSettings& window = form<frmServerSettings>();
+    window.setWindowState(Qt::WindowNoState);
+    window.show();
+    return window;
+}
+
+} // namespace
+
+class ServerSettingsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::optional<TempProgramFolder> folder;
+
+private slots:
+    void init()
+    {
+        folder.emplace();
+        gToolbarActive.fill(false);
+    }
+    void cleanup()
+    {
+        platform::destroyAllForms();
+        folder.reset();
+    }
+
+    void loadLeavesTheWindowHiddenWithDesignValues()
+    {
+        frmServerSettings& window = form<frmServerSettings>();
+        QVERIFY(!window.isVisible());
+        QVERIFY(window.txtIPAddress->text().isEmpty());
+        QVERIFY(window.txtIPAddressBackUp->text().isEmpty());
+        QCOMPARE(window.txtPort->text(), QString("80"));
+        QCOMPARE(window.txtViewerPort->text(), QString("80"));
+        QVERIFY(window.txtPort->isEnabled());
+        QVERIFY(!window.txtViewerPort->isEnabled());
+        QCOMPARE(window.size(), QSize(platform::twips(5850), platform::twips(3330)));
+        QCOMPARE(window.Command1->text(), QString("Save Settings"));
+        QVERIFY(!QFile::exists(folder->filePath("ServerSettings.txt")));
+    }
+
+    void saveWritesTheTwoAddressesAsRawLines_data()
+    {
+        QTest::addColumn<QString>("primary");
+        QTest::addColumn<QString>("backup");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("two addresses") << "reflector.example.net" << "10.1.2.3"
+                                       << QByteArray("reflector.example.net\r\n10.1.2.3\r\n");
+        QTest::newRow("both empty") << "" << "" << QByteArray("\r\n\r\n");
+        QTest::newRow("kept as typed: blanks, comma, quotes")
+            << " a.example ,b" << "\"quoted\"" << QByteArray(" a.example ,b\r\n\"quoted\"\r\n");
+        QTest::newRow("one byte per character") << QString::fromUtf8("h\u00e9te") << QString::fromUtf8("\u20ac")
+                                                << QByteArray("h\xe9te\r\n\x80\r\n");
+    }
+    void saveWritesTheTwoAddressesAsRawLines()
+    {
+        QFETCH(QString, primary);
+        QFETCH(QString, backup);
+        QFETCH(QByteArray, bytes);
+        frmServerSettings& window = openWindow();
+        window.txtIPAddress->setText(primary);
+        window.txtIPAddressBackUp->setText(backup);
+        window.txtPort->setText("8080");
+
+        window.Command1->click();
+
+        QCOMPARE(fileContent(*folder), bytes);
+        QCOMPARE(folder->dialogs().messageTexts(), QStringList{"Server Settings Saved..."});
+        const platform::MessageBoxRequest& box = folder->dialogs().messageBoxes().first();
+        QCOMPARE(box.buttons, platform::MessageButtons::Ok);
+        QCOMPARE(box.icon, platform::MessageIcon::None);
+        // The save closes the window, which only hides it: the boxes keep their values.
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.txtIPAddress->text(), primary);
+        QCOMPARE(window.txtIPAddressBackUp->text(), backup);
+        QCOMPARE(window.txtPort->text(), QString("8080"));
+    }
+
+    void aSecondSaveReplacesTheFile()
+    {
+        frmServerSettings& window = form<frmServerSettings>();
+        window.txtIPAddress->setText("first.example.net");
+        window.txtIPAddressBackUp->setText("first-backup.example.net");
+        window.Command1_Click();
+        window.txtIPAddress->setText("b");
+        window.txtIPAddressBackUp->clear();
+        window.Command1_Click();
+        QCOMPARE(fileContent(*folder), QByteArray("b\r\n\r\n"));
+    }
+
+    void failedSaveKeepsTheOldFileAndReportsNoSuccess()
+    {
+        QVERIFY(platform::writeRawLines(folder->filePath("ServerSettings.txt"), {"old.example.net", "old-backup"}));
+        frmServerSettings& window = openWindow();
+        window.txtIPAddress->setText(QString(4096, 'x'));
+        window.txtIPAddressBackUp->setText("new-backup");
+        {
+            FileSizeLimit limit(16);
+            window.Command1_Click();
+        }
+        QCOMPARE(fileContent(*folder), QByteArray("old.example.net\r\nold-backup\r\n"));
+        const QStringList shown = folder->dialogs().messageTexts();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(!shown.first().isEmpty());
+        QVERIFY(!shown.first().contains("Saved"));
+        // Nothing was saved, so the window stays open with what the user typed.
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.txtIPAddressBackUp->text(), QString("new-backup"));
+    }
+
+    void closingHidesAndKeepsUnsavedValues()
+    {
+        QVERIFY(platform::writeRawLines(folder->filePath("ServerSettings.txt"), {"saved", "saved-backup"}));
+        gToolbarActive[10] = true;
+        gToolbarActive[4] = true;
+        frmServerSettings& window = openWindow();
+        window.txtIPAddress->setText("typed.example.net");
+        window.txtPort->setText("81");
+
+        QVERIFY(!window.close());
+
+        QVERIFY(!window.isVisible());
+        QVERIFY(platform::isLoaded<frmServerSettings>());
+        QVERIFY(!gToolbarActive[10]);
+        QVERIFY(gToolbarActive[4]); // another window's entry stays
+        QCOMPARE(fileContent(*folder), QByteArray("saved\r\nsaved-backup\r\n"));
+
+        frmServerSettings& again = openWindow();
+        QCOMPARE(&again, &window);
+        QCOMPARE(again.txtIPAddress->text(), QString("typed.example.net"));
+        QCOMPARE(again.txtPort->text(), QString("81"));
+    }
+
+    void readingTheFileTakesTheFirstValueOfEachLine_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("primary");
+        QTest::addColumn<QByteArray>("backup");
+        QTest::newRow("as written") << QByteArray("a.example\r\nb.example\r\n") << QByteArray("a.example")
+                                    << QByteArray("b.example");
+        QTest::newRow("comma ends the address, the next line stays the backup")
+            << QByteArray("a.example,extra\r\nb.example\r\n") << QByteArray("a.example") << QByteArray("b.example");
+        QTest::newRow("quoted address, comma inside kept")
+            << QByteArray("\"a,example\"\r\n  \"b\"\r\n") << QByteArray("a,example") << QByteArray("b");
+        QTest::newRow("leading blanks skipped") << QByteArray("   a\r\n\tb\r\n") << QByteArray("a")
+                                                << QByteArray("\tb");
+        QTest::newRow("two empty lines") << QByteArray("\r\n\r\n") << QByteArray() << QByteArray();
+        QTest::newRow("one line") << QByteArray("only.example\r\n") << QByteArray("only.example") << QByteArray();
+        QTest::newRow("one line without line end") << QByteArray("only") << QByteArray("only") << QByteArray();
+        QTest::newRow("LF line ends") << QByteArray("a\nb\n") << QByteArray("a") << QByteArray("b");
+        QTest::newRow("empty file") << QByteArray() << QByteArray() << QByteArray();
+        QTest::newRow("more lines than two") << QByteArray("a\r\nb\r\nc\r\n") << QByteArray("a") << QByteArray("b");
+        QTest::newRow("8-bit bytes") << QByteArray("h\xe9te\r\n\x80\r\n") << QByteArray("h\xe9te")
+                                     << QByteArray("\x80");
+    }
+    void readingTheFileTakesTheFirstValueOfEachLine()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QByteArray, primary);
+        QFETCH(QByteArray, backup);
+        QVERIFY(platform::writeFileAtomically(folder->filePath("ServerSettings.txt"), content));
+        const ServerAddresses read = readServerSettingsFile();
+        QCOMPARE(read.primary, primary);
+        QCOMPARE(read.backup, backup);
+    }
+
+    void readingAMissingFileGivesEmptyAddresses()
+    {
+        const ServerAddresses read = readServerSettingsFile();
+        QVERIFY(read.primary.isEmpty());
+        QVERIFY(read.backup.isEmpty());
+    }
+
+    void savedAddressesComeBack()
+    {
+        frmServerSettings& window = form<frmServerSettings>();
+        window.txtIPAddress->setText(QString::fromUtf8("r\u00e9flector.example"));
+        window.txtIPAddressBackUp->setText("192.168.0.7");
+        window.Command1_Click();
+        const ServerAddresses read = readServerSettingsFile();
+        QCOMPARE(read.primary, QByteArray("r\xe9" "flector.example"));
+        QCOMPARE(read.backup, QByteArray("192.168.0.7"));
+    }
+};
+
+QTEST_MAIN(ServerSettingsTest)
+#include "test_serversettings.moc"

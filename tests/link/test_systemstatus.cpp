@@ -1,0 +1,399 @@
+#include "FakeWebServer.h"
+#include "TempProgramFolder.h"
+#include "common/Globals.h"
+#include "link/LampPiece.h"
+#include "link/TrafficMarker.h"
+#include "link/frmSystemStatus.h"
+#include "platform/Forms.h"
+#include "platform/HttpTransfer.h"
+#include "platform/Services.h"
+#include "platform/TimeScale.h"
+#include "platform/Wait.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMovie>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTest>
+
+#include <functional>
+#include <optional>
+
+using platform::form;
+
+namespace {
+
+using LampSet = QSet<QString>;
+
+// Every lamp of the window by name: "B0" is ImgBlue1[0], "G3" ImgGreen3[3], "R11" ImgRed2[11].
+QList<std::pair<QString, LampPiece*>> allLamps(frmSystemStatus& window)
+{
+    QList<std::pair<QString, LampPiece*>> lamps;
+    const auto add = [&](QChar colour, auto& array) {
+        for (std::size_t i = 0; i < array.size(); ++i) {
+            if (array[i])
+                lamps.append({QString("%1%2").arg(colour).arg(i), array[i]});
+        }
+    };
+    add('B', window.ImgBlue1);
+    add('G', window.ImgGreen3);
+    add('R', window.ImgRed2);
+    return lamps;
+}
+
+LampSet shownLamps(frmSystemStatus& window)
+{
+    LampSet shown;
+    for (const auto& [name, lamp] : allLamps(window)) {
+        if (!lamp->isHidden())
+            shown << name;
+    }
+    return shown;
+}
+
+void setAllLamps(frmSystemStatus& window, bool visible)
+{
+    for (const auto& [name, lamp] : allLamps(window))
+        lamp->setVisible(visible);
+}
+
+LampSet lampNames(const QString& names)
+{
+    const QStringList list = names.split(' ', Qt::SkipEmptyParts);
+    return LampSet(list.begin(), list.end());
+}
+
+// A 1 x 1 GIF picture.
+const QByteArray kGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00!\xf9\x04\x01\x00\x00\x00\x00"
+                      ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+                      43);
+
+frmSystemStatus& openWindow()
+{
+    frmSystemStatus& window = form<frmSystemStatus>();
+    window.setWindowState(Qt::WindowNoState);
+    window.show();
+    return window;
+}
+
+} // namespace
+
+class SystemStatusTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::optional<TempProgramFolder> folder;
+    std::optional<FakeWebServer> web;
+
+    // Runs one refresh to its end.
+    void refresh(frmSystemStatus& window)
+    {
+        window.Command1_Click();
+        QVERIFY(window.refreshing());
+        QVERIFY(platform::waitUntil([&] { return !window.refreshing(); }, 5000));
+    }
+
+    int requestsFor(const QByteArray& path) const
+    {
+        int count = 0;
+        for (const FakeWebServer::Request& request : web->requests())
+            count += request.path == path;
+        return count;
+    }
+
+private slots:
+    void init()
+    {
+        folder.emplace();
+        web.emplace();
+        platform::services().webServerBase = web->url("");
+        gToolbarActive.fill(false);
+        gLogLevelHigh = 0;
+        platform::setTimeScale(1);
+    }
+    void cleanup()
+    {
+        platform::destroyAllForms();
+        web.reset();
+        folder.reset();
+    }
+
+    void afterLoadOnlySegments1To3ShowBlue()
+    {
+        frmSystemStatus& window = form<frmSystemStatus>();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(shownLamps(window), lampNames("B0 B1 B2 B3 B4"));
+        for (TrafficMarker* marker : {window.imgSegment1SendData, window.imgSegment2SendData,
+                                      window.imgSegment4aSendData, window.imgSegment4bSendData,
+                                      window.imgSegment5aSendData, window.imgSegment5bSendData})
+            QVERIFY(marker->isHidden());
+        QVERIFY(window.txtStatus->toPlainText().isEmpty());
+        QVERIFY(window.Label8->text().isEmpty());
+        QVERIFY(!window.Check1->isChecked());
+        QCOMPARE(window.Check1->text(), QString("Log Level = High "));
+        QVERIFY(window.lblDBServerIPAddr->isHidden());
+        QVERIFY(web->requests().isEmpty()); // loading fetches nothing
+    }
+
+    // Each setter against the lamps it shows and hides, from all lamps shown and from
+    // all lamps hidden, so that a lamp left alone or touched by mistake shows up.
+    void everySetterShowsAndHidesItsLamps()
+    {
+        struct Row {
+            const char* name;
+            void (frmSystemStatus::*setter)();
+            const char* shows;
+            const char* hides;
+        };
+        const char* segment4 = "R2 R3 R4 G6 G7 G8 B8 B9 B10";
+        const char* segment5 = "R0 R1 R11 G5 G9 G10 B6 B7 B10";
+        const QList<Row> table{
+            {"cmdBlue1", &frmSystemStatus::cmdBlue1_Click, "B0", "R8 G1"},
+            {"cmdBlue2", &frmSystemStatus::cmdBlue2_Click, "B1", "R9 G0"},
+            {"cmdBlue3", &frmSystemStatus::cmdBlue3_Click, "B2 B3 B4", "R5 R6 R7 G2 G3 G4"},
+            {"cmdBlue4", &frmSystemStatus::cmdBlue4_Click, "", segment4},
+            {"cmdBlue5", &frmSystemStatus::cmdBlue5_Click, "", segment5},
+            {"cmdGreen1", &frmSystemStatus::cmdGreen1_Click, "G1", "R8 B0"},
+            {"cmdGreen2", &frmSystemStatus::cmdGreen2_Click, "G0", "R9 B1"},
+            {"cmdGreen3", &frmSystemStatus::cmdGreen3_Click, "G2 G3 G4", "R5 R6 R7 B2 B3 B4"},
+            {"cmdGreen4", &frmSystemStatus::cmdGreen4_Click, "", segment4},
+            {"cmdGreen5", &frmSystemStatus::cmdGreen5_Click, "", segment5},
+            {"cmdRed1", &frmSystemStatus::cmdRed1_Click, "R8", "G1 B0"},
+            {"cmdRed2", &frmSystemStatus::cmdRed2_Click, "R9", "G0 B1"},
+            {"cmdRed3", &frmSystemStatus::cmdRed3_Click, "R5 R6 R7", "G2 G3 G4 B2 B3 B4"},
+            {"cmdRed4", &frmSystemStatus::cmdRed4_Click, "", segment4},
+            {"cmdRed5", &frmSystemStatus::cmdRed5_Click, "", segment5},
+        };
+        frmSystemStatus& window = form<frmSystemStatus>();
+        LampSet every;
+        for (const auto& [name, lamp] : allLamps(window))
+            every << name;
+        QCOMPARE(every.size(), 10 + 11 + 11); // blue 5 and red 10 belong to no segment
+
+        for (const Row& row : table) {
+            const LampSet shows = lampNames(row.shows);
+            const LampSet hides = lampNames(row.hides);
+
+            setAllLamps(window, true);
+            (window.*row.setter)();
+            QVERIFY2(shownLamps(window) == (every - hides), row.name);
+
+            setAllLamps(window, false);
+            (window.*row.setter)();
+            QVERIFY2(shownLamps(window) == shows, row.name);
+        }
+    }
+
+    void segment1EndsInTheLastColourSet()
+    {
+        frmSystemStatus& window = form<frmSystemStatus>();
+        window.cmdGreen1_Click();
+        QCOMPARE(shownLamps(window), lampNames("G1 B1 B2 B3 B4"));
+        window.cmdRed1_Click();
+        QCOMPARE(shownLamps(window), lampNames("R8 B1 B2 B3 B4"));
+        // The setters of segment 5 change nothing on a freshly loaded window.
+        window.cmdGreen5_Click();
+        window.cmdRed5_Click();
+        QCOMPARE(shownLamps(window), lampNames("R8 B1 B2 B3 B4"));
+    }
+
+    void firstReferenceFromASetterLoadsTheWindowHidden()
+    {
+        form<frmSystemStatus>().cmdRed5_Click();
+        QVERIFY(platform::isLoaded<frmSystemStatus>());
+        QVERIFY(!form<frmSystemStatus>().isVisible());
+    }
+
+    void serverStatusPage_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QByteArray>("picture");
+        QTest::newRow("up") << QByteArray("<html><b>Server is up</b></html>") << "Server is Up.."
+                            << QByteArray("/icons/ServerUp.gif");
+        QTest::newRow("lower case counts as down")
+            << QByteArray("server is up") << "Server is Down.." << QByteArray("/icons/ServerDown.gif");
+        QTest::newRow("other answer") << QByteArray("Server is down for maintenance") << "Server is Down.."
+                                      << QByteArray("/icons/ServerDown.gif");
+        QTest::newRow("empty page") << QByteArray() << "Server is Down.." << QByteArray("/icons/ServerDown.gif");
+    }
+    void serverStatusPage()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QString, label);
+        QFETCH(QByteArray, picture);
+        web->serve("/support.php", 200, page);
+        web->serve(picture, 200, kGif);
+        frmSystemStatus& window = form<frmSystemStatus>();
+
+        refresh(window);
+
+        QCOMPARE(window.Label8->text(), label);
+        QCOMPARE(requestsFor("/support.php"), 1);
+        QCOMPARE(requestsFor(picture), 1);
+        QVERIFY(window.AniGIF1->movie() != nullptr);
+        QVERIFY(window.AniGIF1->movie()->isValid());
+    }
+
+    void failedFetchChangesNothing()
+    {
+        web->serve("/support.php", 200, "Server is up");
+        web->serve("/icons/ServerUp.gif", 200, kGif);
+        frmSystemStatus& window = form<frmSystemStatus>();
+        refresh(window);
+        QCOMPARE(window.Label8->text(), QString("Server is Up.."));
+
+        web->serve("/support.php", 500, "Server is down");
+        refresh(window);
+        QCOMPARE(window.Label8->text(), QString("Server is Up.."));
+        QVERIFY(window.AniGIF1->movie() != nullptr);
+        QVERIFY(folder->dialogs().messageBoxes().isEmpty());
+        // The picture of a state is fetched once.
+        QCOMPARE(requestsFor("/icons/ServerUp.gif"), 1);
+    }
+
+    void pictureThatCannotBeFetchedLeavesThePlaceEmpty()
+    {
+        web->serve("/support.php", 200, "Server is up");
+        web->serve("/icons/ServerUp.gif", 200, kGif);
+        frmSystemStatus& window = form<frmSystemStatus>();
+        refresh(window);
+        web->serve("/support.php", 200, "down");
+        refresh(window); // no ServerDown.gif on the server
+        QCOMPARE(window.Label8->text(), QString("Server is Down.."));
+        QCOMPARE(window.AniGIF1->movie(), nullptr);
+        QVERIFY(folder->dialogs().messageBoxes().isEmpty());
+    }
+
+    void oneFetchAtATimeWithinTheTimeLimit()
+    {
+        platform::setTimeScale(0.02); // the 10 s limit becomes 200 ms
+        web->serveSilently("/support.php");
+        frmSystemStatus& window = form<frmSystemStatus>();
+        window.Label8->setText("before");
+
+        window.Command1_Click();
+        window.Command1_Click();
+        window.Command1_Click();
+        QVERIFY(platform::waitUntil([&] { return !window.refreshing(); }, 250000)); // 5 s
+        QCOMPARE(requestsFor("/support.php"), 1);
+        QCOMPARE(window.Label8->text(), QString("before"));
+
+        // After the time limit a new refresh can start.
+        platform::setTimeScale(1);
+        web->serve("/support.php", 200, "Server is up");
+        refresh(window);
+        QCOMPARE(window.Label8->text(), QString("Server is Up.."));
+    }
+
+    void everyActivationRefreshes()
+    {
+        web->serve("/support.php", 200, "Server is up");
+        frmSystemStatus& window = openWindow();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(platform::waitUntil([&] { return requestsFor("/support.php") == 1 && !window.refreshing(); }, 5000));
+        QCOMPARE(window.Label8->text(), QString("Server is Up.."));
+
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(platform::waitUntil([&] { return requestsFor("/support.php") == 2; }, 5000));
+    }
+
+    void logLevelSwitch()
+    {
+        frmSystemStatus& window = openWindow();
+        QTest::mouseClick(window.Check1, Qt::LeftButton);
+        QCOMPARE(gLogLevelHigh, 1);
+        QTest::mouseClick(window.Check1, Qt::LeftButton);
+        QCOMPARE(gLogLevelHigh, 0);
+        window.Check1->setChecked(true);
+        QCOMPARE(gLogLevelHigh, 1);
+    }
+
+    void logSurvivesClosingAndReopening()
+    {
+        gToolbarActive[4] = true;
+        frmSystemStatus& window = openWindow();
+        window.appendLogLine("Connecting to reflector.example.net");
+        window.appendLogLine(QByteArray("caf\xe9 \x80"));
+        window.appendLogLine("");
+        window.lblReflectorAddr->setText("reflector.example.net");
+        window.cmdGreen1_Click();
+        window.imgSegment1SendData->show();
+
+        QVERIFY(!window.close());
+        QVERIFY(!window.isVisible());
+        QVERIFY(!gToolbarActive[4]);
+
+        frmSystemStatus& again = openWindow();
+        QCOMPARE(&again, &window);
+        QCOMPARE(again.logText(), QByteArray("Connecting to reflector.example.net\r\ncaf\xe9 \x80\r\n\r\n"));
+        QCOMPARE(again.txtStatus->toPlainText(),
+                 QString::fromUtf8("Connecting to reflector.example.net\ncaf\u00e9 \u20ac\n"));
+        QCOMPARE(again.lblReflectorAddr->text(), QString("reflector.example.net"));
+        QVERIFY(!again.ImgGreen3[1]->isHidden());
+        QVERIFY(!again.imgSegment1SendData->isHidden());
+    }
+
+    void logKeepsItsMostRecentMegabyte()
+    {
+        frmSystemStatus& window = form<frmSystemStatus>();
+        const int lineLength = 1000;
+        const int lines = 1600;
+        for (int i = 0; i < lines; ++i) {
+            QByteArray line = QByteArray::number(i).rightJustified(6, '0') + ' ';
+            window.appendLogLine(line.leftJustified(lineLength, 'x'));
+        }
+        const QByteArray& log = window.logText();
+        QVERIFY(log.size() <= frmSystemStatus::kLogCapacityBytes);
+        QVERIFY(log.size() > frmSystemStatus::kLogCapacityBytes - (lineLength + 2));
+        QVERIFY(log.startsWith(QByteArray::number(lines - log.size() / (lineLength + 2)).rightJustified(6, '0')));
+        QVERIFY(log.endsWith(QByteArray("001599 ").leftJustified(lineLength, 'x') + "\r\n"));
+        // The view shows exactly the kept lines.
+        QCOMPARE(window.txtStatus->document()->blockCount(), int(log.size() / (lineLength + 2)));
+        QCOMPARE(window.txtStatus->toPlainText() + "\n", QString::fromLatin1(log).replace("\r\n", "\n"));
+
+        // A single line longer than the whole log keeps its end.
+        QByteArray huge(frmSystemStatus::kLogCapacityBytes + 10, 'y');
+        huge.append("END");
+        window.appendLogLine(huge);
+        QCOMPARE(window.logText().size(), frmSystemStatus::kLogCapacityBytes);
+        QVERIFY(window.logText().endsWith("yEND\r\n"));
+        QCOMPARE(window.txtStatus->document()->blockCount(), 1);
+    }
+
+    void rightClickOpensTheHelpPage()
+    {
+        frmSystemStatus& window = openWindow();
+        window.cmdGreen1_Click();
+        window.imgSegment2SendData->show();
+        window.imgSegment5aSendData->show();
+        window.imgSegment5bSendData->show();
+        const QUrl help(web->url("/help/StatusWi.htm"));
+
+        QList<QWidget*> withHelp{window.Image2, window.Image3, window.ImgGreen3[1], window.imgSegment2SendData,
+                                 window.imgSegment5aSendData, window.imgSegment5bSendData,
+                                 window.Image2->parentWidget() /* the diagram's background */};
+        for (QWidget* target : withHelp) {
+            QTest::mouseClick(target, Qt::LeftButton);
+            QTest::mouseClick(target, Qt::RightButton);
+        }
+        QCOMPARE(folder->launcher().pages(), QList<QUrl>(withHelp.size(), help));
+
+        // Other lamps, the reflector picture and the other markers have no help.
+        window.imgSegment1SendData->show();
+        for (QWidget* target : QList<QWidget*>{window.ImgBlue1[1], window.Image1, window.imgSegment1SendData})
+            QTest::mouseClick(target, Qt::RightButton);
+        QCOMPARE(folder->launcher().pages().size(), withHelp.size());
+    }
+};
+
+QTEST_MAIN(SystemStatusTest)
+#include "test_systemstatus.moc"

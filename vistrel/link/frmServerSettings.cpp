@@ -1,0 +1,107 @@
+#include "link/frmServerSettings.h"
+
+#include "directory/SharedMenuBar.h"
+#include "frame/Gradient.h"
+#include "frame/ToolbarGiveBack.h"
+#include "link/GraphicalButton.h"
+#include "link/ServerSettingsFile.h"
+#include "platform/Codec.h"
+#include "platform/Dialogs.h"
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using platform::twips;
+
+namespace {
+
+constexpr int kWidthTwips = 5850;
+constexpr int kHeightTwips = 3330;
+constexpr int kToolbarButton = 12;      // "Serv Set"
+constexpr int kToolbarActiveEntry = 10; // the server settings entry of gToolbarActive
+
+QLineEdit* portBox(QWidget* parent)
+{
+    auto* box = new QLineEdit(QStringLiteral("80"), parent);
+    box->setMaximumWidth(twips(1200));
+    return box;
+}
+
+} // namespace
+
+frmServerSettings::frmServerSettings()
+{
+    setWindowTitle(QStringLiteral("Server Settings"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(createSharedMenuBar(this));
+
+    auto* serverInfo = new QGroupBox(QStringLiteral("Server Info"), this);
+    auto* fields = new QFormLayout(serverInfo);
+    txtIPAddress = new QLineEdit(serverInfo);
+    txtIPAddressBackUp = new QLineEdit(serverInfo);
+    txtPort = portBox(serverInfo);
+    txtViewerPort = portBox(serverInfo);
+    txtViewerPort->setEnabled(false);
+    fields->addRow(QStringLiteral("DB Server Name/IP Address"), txtIPAddress);
+    fields->addRow(QStringLiteral("Backup Server Name/IP Address"), txtIPAddressBackUp);
+    fields->addRow(QStringLiteral("Reflector Port #"), txtPort);
+    fields->addRow(QStringLiteral("Transmitter Port #  "), txtViewerPort);
+    layout->addWidget(serverInfo);
+
+    Command1 = new QPushButton(QStringLiteral("Save Settings"), this);
+    makeGraphicalButton(*Command1);
+    layout->addWidget(Command1, 0, Qt::AlignHCenter);
+    connect(Command1, &QPushButton::clicked, this, &frmServerSettings::Command1_Click);
+}
+
+void frmServerSettings::Form_Load()
+{
+    hide();
+    setWindowState(Qt::WindowMinimized);
+    setFixedSize(twips(kWidthTwips), twips(kHeightTwips));
+    paintWindowGradient(*this);
+}
+
+void frmServerSettings::Command1_Click()
+{
+    const platform::FileWriteResult written = writeServerSettingsFile(
+        {platform::toCp1252(txtIPAddress->text()), platform::toCp1252(txtIPAddressBackUp->text())});
+    if (!written) {
+        platform::dialogs().messageBox(written.errorDescription);
+        return;
+    }
+    platform::dialogs().messageBox(QStringLiteral("Server Settings Saved..."));
+    close();
+}
+
+void frmServerSettings::closeEvent(QCloseEvent* event)
+{
+    Form_QueryUnload(event);
+}
+
+// Every close, from the title bar or from the save, only hides the window.
+void frmServerSettings::Form_QueryUnload(QCloseEvent* event)
+{
+    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
+    hide();
+    event->ignore();
+}
+
+void frmServerSettings::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmServerSettings::Form_Resize()
+{
+    paintWindowGradient(*this);
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The server settings window: the reflector's main and backup addresses, the
+// reflector port and the transmitter port. Its boxes are the live values that every
+// connection reads at the moment it connects, so an edit counts at the next
+// connection, saved or not. Closing the window only hides it; the boxes keep their
+// text for the whole run.
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+
+class frmServerSettings : public QWidget {
+    Q_OBJECT
+public:
+    frmServerSettings();
+
+    void Form_Load();
+    // "Save Settings": writes the two addresses to ServerSettings.txt, reports, and
+    // closes (hides) the window; after a failed write the window stays open.
+    void Command1_Click();
+
+    QLineEdit* txtIPAddress = nullptr;       // the main reflector's host name or address
+    QLineEdit* txtIPAddressBackUp = nullptr; // the backup reflector's host name or address
+    QLineEdit* txtPort = nullptr;            // the port of every reflector connection
+    QLineEdit* txtViewerPort = nullptr;      // the transmitter channel's port (not editable)
+    QPushButton* Command1 = nullptr;         // "Save Settings"
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Form_QueryUnload(QCloseEvent* event);
+    void Form_Resize();
+};

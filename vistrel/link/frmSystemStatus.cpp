@@ -1,0 +1,489 @@
+#include "link/frmSystemStatus.h"
+
+#include "common/Globals.h"
+#include "directory/SharedMenuBar.h"
+#include "frame/Gradient.h"
+#include "frame/ToolbarGiveBack.h"
+#include "link/LampPiece.h"
+#include "link/TrafficMarker.h"
+#include "platform/Codec.h"
+#include "platform/HttpTransfer.h"
+#include "platform/Launcher.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QMovie>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+#include <vector>
+
+using platform::twips;
+
+namespace {
+
+constexpr int kWidthTwips = 10965;
+constexpr int kHeightTwips = 6930;
+constexpr int kToolbarButton = 6;      // "Status"
+constexpr int kToolbarActiveEntry = 4; // the status entry of gToolbarActive
+
+constexpr char kStatusPage[] = "/support.php";
+constexpr char kHelpPage[] = "/help/StatusWi.htm";
+// The pictures of the server's state, from the product web server.
+constexpr char kServerUpPicture[] = "/icons/ServerUp.gif";
+constexpr char kServerDownPicture[] = "/icons/ServerDown.gif";
+constexpr int kFetchTimeLimitMs = 10000;
+constexpr qint64 kStatusPageSizeCap = 64 * 1024;
+constexpr qint64 kPictureSizeCap = 1024 * 1024;
+
+const QString kHelpToolTip = QStringLiteral("System Status Window right click for more information...");
+
+const QColor kBlue(0, 90, 255);
+const QColor kGreen(0, 200, 60);
+const QColor kRed(230, 20, 20);
+
+// Diagram geometry, in twips inside the diagram.
+constexpr int kDiagramWidthTwips = 6840;
+constexpr int kDiagramHeightTwips = 3720;
+constexpr int kPictureTwips = 720;
+
+using Shape = LampPiece::Shape;
+
+struct Piece {
+    Shape shape;
+    int x, y, width, height; // twips
+};
+
+// The lamps of one segment: for every piece of the segment, the index of its lamp
+// in each colour's array.
+struct Segment {
+    std::vector<Piece> pieces;
+    std::vector<int> blue;
+    std::vector<int> green;
+    std::vector<int> red;
+};
+
+// Segments 1 to 5. Blue lamp 10 belongs to segments 4 and 5 alike; it lies where
+// segment 4 has it.
+const std::array<Segment, 5>& segments()
+{
+    static const std::array<Segment, 5> table{{
+        {{{Shape::Horizontal, 1080, 540, 4800, 120}}, {0}, {1}, {8}},
+        {{{Shape::Horizontal, 1080, 900, 4800, 120}}, {1}, {0}, {9}},
+        {{{Shape::Vertical, 6300, 1140, 120, 1740},
+          {Shape::CornerTopToLeft, 6060, 2880, 360, 360},
+          {Shape::Horizontal, 3960, 3120, 2100, 120}},
+         {2, 3, 4},
+         {2, 3, 4},
+         {5, 6, 7}},
+        {{{Shape::Vertical, 480, 1140, 120, 1860},
+          {Shape::CornerTopToRight, 480, 3000, 360, 360},
+          {Shape::Horizontal, 840, 3240, 2400, 120}},
+         {8, 9, 10},
+         {6, 7, 8},
+         {2, 3, 4}},
+        {{{Shape::Vertical, 720, 1140, 120, 1620},
+          {Shape::CornerTopToRight, 720, 2760, 360, 360},
+          {Shape::Horizontal, 1080, 3000, 2160, 120}},
+         {6, 7, 10},
+         {5, 9, 10},
+         {0, 1, 11}},
+    }};
+    return table;
+}
+
+QRect twipsRect(int x, int y, int width, int height)
+{
+    return {twips(x), twips(y), twips(width), twips(height)};
+}
+
+QLabel* diagramPicture(QWidget* diagram, QStyle::StandardPixmap picture, int x, int y)
+{
+    auto* label = new QLabel(diagram);
+    const int size = twips(kPictureTwips);
+    label->setPixmap(diagram->style()->standardIcon(picture).pixmap(size, size));
+    label->setGeometry(twips(x), twips(y), size, size);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAttribute(Qt::WA_NoMousePropagation);
+    return label;
+}
+
+bool isRightButtonPress(const QEvent* event)
+{
+    return event->type() == QEvent::MouseButtonPress &&
+           static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton;
+}
+
+// The number of line ends in text: CR LF, a lone CR or a lone LF each count once, as
+// the log's view breaks its blocks at them.
+int lineEndCount(QByteArrayView text)
+{
+    int count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+            ++count;
+    }
+    return count;
+}
+
+// Log text as its view shows it: one block a line, whichever line end the text uses.
+QString viewText(QByteArray text)
+{
+    text.replace("\r\n", "\n");
+    text.replace('\r', '\n');
+    return platform::fromCp1252(text);
+}
+
+} // namespace
+
+frmSystemStatus::frmSystemStatus()
+{
+    setWindowTitle(QStringLiteral("System Status"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(createSharedMenuBar(this));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(createDiagram(), 0, Qt::AlignTop);
+    top->addWidget(createServerPanel(), 1);
+    layout->addLayout(top);
+
+    auto* logHeader = new QHBoxLayout;
+    logHeader->addWidget(new QLabel(QStringLiteral("Status Log"), this));
+    logHeader->addStretch(1);
+    Check1 = new QCheckBox(QStringLiteral("Log Level = High "), this);
+    logHeader->addWidget(Check1);
+    layout->addLayout(logHeader);
+
+    txtStatus = new QPlainTextEdit(this);
+    txtStatus->setReadOnly(true);
+    txtStatus->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtStatus->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtStatus->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    layout->addWidget(txtStatus, 1);
+
+    Inet1 = new platform::HttpTransfer(this);
+    Inet1->setTimeLimitMs(kFetchTimeLimitMs);
+    Inet1->setSizeCap(kStatusPageSizeCap);
+    pictureTransfer_ = new platform::HttpTransfer(this);
+    pictureTransfer_->setTimeLimitMs(kFetchTimeLimitMs);
+    pictureTransfer_->setSizeCap(kPictureSizeCap);
+
+    connect(Check1, &QCheckBox::stateChanged, this, &frmSystemStatus::Check1_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmSystemStatus::Command1_Click);
+    connect(Inet1, &platform::HttpTransfer::finished, this,
+            [this](const platform::HttpTransfer::Result& result) { onStatusPage(result.ok, result.body); });
+    connect(pictureTransfer_, &platform::HttpTransfer::finished, this,
+            [this](const platform::HttpTransfer::Result& result) { onServerPicture(result.ok, result.body); });
+}
+
+frmSystemStatus::~frmSystemStatus()
+{
+    AniGIF1->setMovie(nullptr);
+}
+
+QWidget* frmSystemStatus::createDiagram()
+{
+    auto* diagram = new QWidget(this);
+    diagram->setFixedSize(twips(kDiagramWidthTwips), twips(kDiagramHeightTwips));
+
+    Image2 = diagramPicture(diagram, QStyle::SP_ComputerIcon, 240, 360);
+    Image1 = diagramPicture(diagram, QStyle::SP_DriveNetIcon, 6000, 360);
+    Image3 = diagramPicture(diagram, QStyle::SP_ComputerIcon, 3240, 2820);
+    for (QLabel* picture : {Image2, Image3}) {
+        picture->setToolTip(kHelpToolTip);
+        picture->installEventFilter(this);
+    }
+    createLamps(diagram);
+    createMarkers(diagram);
+    return diagram;
+}
+
+void frmSystemStatus::createLamps(QWidget* diagram)
+{
+    for (std::size_t s = 0; s < segments().size(); ++s) {
+        const Segment& segment = segments()[s];
+        // Only segments 1 to 3 show their lamps before the window is loaded.
+        const bool shownAtStart = s < 3;
+        for (std::size_t p = 0; p < segment.pieces.size(); ++p) {
+            const Piece& piece = segment.pieces[p];
+            const auto place = [&](LampPiece*& slot, QColor colour) {
+                if (slot)
+                    return;
+                slot = new LampPiece(piece.shape, colour, diagram);
+                slot->setGeometry(twipsRect(piece.x, piece.y, piece.width, piece.height));
+                slot->setVisible(shownAtStart);
+            };
+            place(ImgBlue1[segment.blue[p]], kBlue);
+            place(ImgGreen3[segment.green[p]], kGreen);
+            place(ImgRed2[segment.red[p]], kRed);
+        }
+    }
+    for (LampPiece* green : ImgGreen3)
+        green->installEventFilter(this);
+}
+
+void frmSystemStatus::createMarkers(QWidget* diagram)
+{
+    using Direction = TrafficMarker::Direction;
+    const auto marker = [diagram](Direction direction, QRect twipsArea) {
+        auto* created = new TrafficMarker(direction, diagram);
+        created->setGeometry(twipsArea);
+        created->hide();
+        return created;
+    };
+    imgSegment1SendData = marker(Direction::Right, twipsRect(3180, 420, 720, 360));
+    imgSegment2SendData = marker(Direction::Left, twipsRect(3180, 780, 720, 360));
+    imgSegment4aSendData = marker(Direction::Left, twipsRect(1680, 3120, 720, 360));
+    imgSegment4bSendData = marker(Direction::Up, twipsRect(360, 1680, 360, 720));
+    imgSegment5aSendData = marker(Direction::Right, twipsRect(1680, 2880, 720, 360));
+    imgSegment5bSendData = marker(Direction::Down, twipsRect(600, 2040, 360, 720));
+    for (TrafficMarker* withHelp : {imgSegment2SendData, imgSegment5aSendData, imgSegment5bSendData})
+        withHelp->installEventFilter(this);
+}
+
+QWidget* frmSystemStatus::createServerPanel()
+{
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+
+    column->addWidget(new QLabel(QStringLiteral("Server Status"), panel));
+    AniGIF1 = new QLabel(panel);
+    AniGIF1->setFixedSize(twips(1440), twips(960));
+    AniGIF1->setAlignment(Qt::AlignCenter);
+    column->addWidget(AniGIF1);
+    Label8 = new QLabel(panel);
+    column->addWidget(Label8);
+    Command1 = new QPushButton(QStringLiteral("Refresh"), panel);
+    column->addWidget(Command1, 0, Qt::AlignLeft);
+    column->addSpacing(twips(240));
+
+    auto* lastAttempt = new QFormLayout;
+    lblReflectorAddr = new QLabel(panel);
+    lblReflectorAddr->setWordWrap(true);
+    lblReflectorPort = new QLabel(panel);
+    lastAttempt->addRow(QStringLiteral("Relector Address = "), lblReflectorAddr);
+    lastAttempt->addRow(QStringLiteral("Reflector Port ="), lblReflectorPort);
+    column->addLayout(lastAttempt);
+    column->addStretch(1);
+
+    lblDBServerIPAddr = new QLabel(panel);
+    lblDBServerIPAddr->hide();
+    return panel;
+}
+
+void frmSystemStatus::Form_Load()
+{
+    hide();
+    resize(twips(kWidthTwips), twips(kHeightTwips));
+    for (LampPiece* red : ImgRed2) {
+        if (red)
+            red->hide();
+    }
+    for (LampPiece* green : ImgGreen3)
+        green->hide();
+    imgSegment1SendData->hide();
+    imgSegment4aSendData->hide();
+    imgSegment4bSendData->hide();
+    setWindowState(Qt::WindowMinimized);
+}
+
+void frmSystemStatus::showSegment(int segment, LampColour colour)
+{
+    const Segment& lamps = segments()[segment - 1];
+    // Segments 4 and 5 never show a colour.
+    const bool lit = segment <= 3;
+    for (const int red : lamps.red)
+        ImgRed2[red]->setVisible(lit && colour == LampColour::Red);
+    for (const int green : lamps.green)
+        ImgGreen3[green]->setVisible(lit && colour == LampColour::Green);
+    for (const int blue : lamps.blue)
+        ImgBlue1[blue]->setVisible(lit && colour == LampColour::Blue);
+}
+
+void frmSystemStatus::cmdBlue1_Click() { showSegment(1, LampColour::Blue); }
+void frmSystemStatus::cmdBlue2_Click() { showSegment(2, LampColour::Blue); }
+void frmSystemStatus::cmdBlue3_Click() { showSegment(3, LampColour::Blue); }
+void frmSystemStatus::cmdBlue4_Click() { showSegment(4, LampColour::Blue); }
+void frmSystemStatus::cmdBlue5_Click() { showSegment(5, LampColour::Blue); }
+void frmSystemStatus::cmdGreen1_Click() { showSegment(1, LampColour::Green); }
+void frmSystemStatus::cmdGreen2_Click() { showSegment(2, LampColour::Green); }
+void frmSystemStatus::cmdGreen3_Click() { showSegment(3, LampColour::Green); }
+void frmSystemStatus::cmdGreen4_Click() { showSegment(4, LampColour::Green); }
+void frmSystemStatus::cmdGreen5_Click() { showSegment(5, LampColour::Green); }
+void frmSystemStatus::cmdRed1_Click() { showSegment(1, LampColour::Red); }
+void frmSystemStatus::cmdRed2_Click() { showSegment(2, LampColour::Red); }
+void frmSystemStatus::cmdRed3_Click() { showSegment(3, LampColour::Red); }
+void frmSystemStatus::cmdRed4_Click() { showSegment(4, LampColour::Red); }
+void frmSystemStatus::cmdRed5_Click() { showSegment(5, LampColour::Red); }
+
+void frmSystemStatus::appendLogLine(const QByteArray& line)
+{
+    log_ += line + "\r\n";
+    txtStatus->appendPlainText(viewText(line));
+    if (log_.size() <= kLogCapacityBytes)
+        return;
+
+    // Drop the oldest lines: cut after the first line end that leaves at most the
+    // capacity, or, when only the newest line is left that long, keep its end.
+    const qsizetype mustDrop = log_.size() - kLogCapacityBytes;
+    const qsizetype lineEnd = log_.indexOf("\r\n", std::max<qsizetype>(0, mustDrop - 2));
+    if (lineEnd >= 0 && lineEnd + 2 < log_.size()) {
+        const qsizetype cut = lineEnd + 2;
+        QTextCursor dropped(txtStatus->document());
+        dropped.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor,
+                             lineEndCount(QByteArrayView(log_).first(cut)));
+        dropped.removeSelectedText();
+        log_.remove(0, cut);
+    } else {
+        log_.remove(0, mustDrop);
+        txtStatus->setPlainText(viewText(log_.chopped(2)));
+    }
+    txtStatus->moveCursor(QTextCursor::End);
+}
+
+void frmSystemStatus::Check1_Click()
+{
+    gLogLevelHigh = Check1->checkState() == Qt::Checked ? 1 : 0;
+}
+
+void frmSystemStatus::Command1_Click()
+{
+    if (refreshRunning_)
+        return;
+    refreshRunning_ = Inet1->start(platform::webServerPage(QString::fromLatin1(kStatusPage)));
+}
+
+void frmSystemStatus::onStatusPage(bool ok, const QByteArray& page)
+{
+    if (!ok) {
+        refreshRunning_ = false;
+        return;
+    }
+    const bool serverUp = page.contains("Server is up");
+    Label8->setText(serverUp ? QStringLiteral("Server is Up..") : QStringLiteral("Server is Down.."));
+    showServerPicture(serverUp);
+}
+
+// The picture of each state is fetched once and then kept for the run.
+void frmSystemStatus::showServerPicture(bool serverUp)
+{
+    if (const std::optional<QByteArray>& kept = serverPictures_[serverUp]) {
+        playServerPicture(*kept);
+        refreshRunning_ = false;
+        return;
+    }
+    pictureWanted_ = serverUp;
+    const char* path = serverUp ? kServerUpPicture : kServerDownPicture;
+    if (!pictureTransfer_->start(platform::webServerPage(QString::fromLatin1(path))))
+        onServerPicture(false, {});
+}
+
+// A picture that cannot be fetched leaves the place empty rather than showing the
+// other state's picture beside the new text; nothing is reported.
+void frmSystemStatus::onServerPicture(bool ok, const QByteArray& picture)
+{
+    refreshRunning_ = false;
+    if (ok)
+        serverPictures_[pictureWanted_] = picture;
+    playServerPicture(ok ? picture : QByteArray());
+}
+
+void frmSystemStatus::playServerPicture(const QByteArray& picture)
+{
+    AniGIF1->setMovie(nullptr);
+    AniGIF1->clear();
+    pictureMovie_.reset();
+    pictureData_.reset();
+    if (picture.isEmpty())
+        return;
+    pictureData_ = std::make_unique<QBuffer>();
+    pictureData_->setData(picture);
+    pictureMovie_ = std::make_unique<QMovie>(pictureData_.get(), QByteArray("gif"));
+    if (!pictureMovie_->isValid())
+        return;
+    AniGIF1->setMovie(pictureMovie_.get());
+    pictureMovie_->start();
+}
+
+bool frmSystemStatus::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+// Every activation asks the server for its state again.
+void frmSystemStatus::Form_Activate()
+{
+    Command1_Click();
+    paintWindowGradient(*this);
+}
+
+void frmSystemStatus::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmSystemStatus::Form_Resize()
+{
+    paintWindowGradient(*this);
+}
+
+void frmSystemStatus::mousePressEvent(QMouseEvent* event)
+{
+    Form_MouseDown(event);
+}
+
+void frmSystemStatus::Form_MouseDown(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton)
+        openHelpPage();
+}
+
+// The client and bottom computer pictures, the green lamps and three of the markers
+// open the help page on a right click, as the window's background does.
+bool frmSystemStatus::eventFilter(QObject* watched, QEvent* event)
+{
+    if (isRightButtonPress(event)) {
+        openHelpPage();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmSystemStatus::openHelpPage()
+{
+    platform::launcher().openPage(QUrl(platform::webServerPage(QString::fromLatin1(kHelpPage))));
+}
+
+void frmSystemStatus::closeEvent(QCloseEvent* event)
+{
+    Form_QueryUnload();
+    Form_Unload(event);
+}
+
+void frmSystemStatus::Form_QueryUnload()
+{
+    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
+}
+
+// The window stays loaded: closing it only hides it.
+void frmSystemStatus::Form_Unload(QCloseEvent* event)
+{
+    hide();
+    event->ignore();
+}

@@ -1,0 +1,136 @@
+#pragma once
+// The status window: a diagram of the client's data path whose lamps show the state
+// of each link, traffic markers on the links, the reflector address and port of the
+// last connection attempt, the log, and the product server's state from its status
+// page. The network code reports through its public lamp setters, labels, markers
+// and log. Closing the window only hides it, so all of that lasts the whole run.
+//
+// The diagram has five segments: 1 and 2 between the client and the reflector,
+// 3 from the reflector down to the bottom computer, 4 and 5 from the client to the
+// bottom computer. Only segments 1 to 3 ever show a colour; the setters of segments
+// 4 and 5 only hide lamps.
+#include <QByteArray>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class LampPiece;
+class TrafficMarker;
+class QBuffer;
+class QCheckBox;
+class QLabel;
+class QMovie;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace platform {
+class HttpTransfer;
+}
+
+class frmSystemStatus : public QWidget {
+    Q_OBJECT
+public:
+    // The log keeps its most recent lines up to this many bytes.
+    static constexpr qsizetype kLogCapacityBytes = 1024 * 1024;
+
+    frmSystemStatus();
+    ~frmSystemStatus() override;
+
+    void Form_Load();
+
+    // The lamp setters: for segments 1 to 3 each shows its colour and hides the other
+    // two; for segments 4 and 5 each hides every lamp of the segment.
+    void cmdBlue1_Click();
+    void cmdBlue2_Click();
+    void cmdBlue3_Click();
+    void cmdBlue4_Click();
+    void cmdBlue5_Click();
+    void cmdGreen1_Click();
+    void cmdGreen2_Click();
+    void cmdGreen3_Click();
+    void cmdGreen4_Click();
+    void cmdGreen5_Click();
+    void cmdRed1_Click();
+    void cmdRed2_Click();
+    void cmdRed3_Click();
+    void cmdRed4_Click();
+    void cmdRed5_Click();
+
+    // "Refresh": fetches the server status page in the background, one fetch at a
+    // time; a fetch that fails changes nothing.
+    void Command1_Click();
+    // True from a refresh's start until its page and picture have come in or failed.
+    bool refreshing() const { return refreshRunning_; }
+
+    // Appends one line to the log: the line, then CR LF. The oldest lines go once the
+    // log would hold more than kLogCapacityBytes.
+    void appendLogLine(const QByteArray& line);
+    // The whole log as the lines were appended, each ended by CR LF.
+    const QByteArray& logText() const { return log_; }
+
+    // The lamps by colour and index. There is no red lamp 10 (ImgRed2[10] is null), and
+    // no segment has a blue lamp 5 (ImgBlue1[5] is null).
+    std::array<LampPiece*, 11> ImgBlue1{};
+    std::array<LampPiece*, 11> ImgGreen3{};
+    std::array<LampPiece*, 12> ImgRed2{};
+
+    TrafficMarker* imgSegment1SendData = nullptr;  // segment 1, client to reflector
+    TrafficMarker* imgSegment2SendData = nullptr;  // segment 2, reflector to client
+    TrafficMarker* imgSegment4aSendData = nullptr; // segment 4, left
+    TrafficMarker* imgSegment4bSendData = nullptr; // segment 4, up
+    TrafficMarker* imgSegment5aSendData = nullptr; // segment 5, right
+    TrafficMarker* imgSegment5bSendData = nullptr; // segment 5, down
+
+    QLabel* Image1 = nullptr; // the reflector
+    QLabel* Image2 = nullptr; // the client
+    QLabel* Image3 = nullptr; // the bottom computer
+
+    QPlainTextEdit* txtStatus = nullptr; // the log's view; write it through appendLogLine
+    QCheckBox* Check1 = nullptr;         // "Log Level = High ": sets gLogLevelHigh
+    QPushButton* Command1 = nullptr;     // "Refresh"
+    QLabel* AniGIF1 = nullptr;           // the server-up or server-down picture
+    QLabel* Label8 = nullptr;            // the server state text
+    QLabel* lblReflectorAddr = nullptr;  // address of the last connection attempt
+    QLabel* lblReflectorPort = nullptr;  // port of the last connection attempt
+    QLabel* lblDBServerIPAddr = nullptr; // the client's outside address; never shown
+    platform::HttpTransfer* Inet1 = nullptr; // fetches the status page
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    enum class LampColour { Blue, Green, Red };
+
+    QWidget* createDiagram();
+    QWidget* createServerPanel();
+    void createLamps(QWidget* diagram);
+    void createMarkers(QWidget* diagram);
+    void showSegment(int segment, LampColour colour);
+
+    void Check1_Click();
+    void Form_Activate();
+    void Form_MouseDown(QMouseEvent* event);
+    void Form_QueryUnload();
+    void Form_Unload(QCloseEvent* event);
+    void Form_Resize();
+    void openHelpPage();
+
+    void onStatusPage(bool ok, const QByteArray& page);
+    void showServerPicture(bool serverUp);
+    void onServerPicture(bool ok, const QByteArray& picture);
+    void playServerPicture(const QByteArray& picture);
+
+    QByteArray log_;
+    bool refreshRunning_ = false;
+    platform::HttpTransfer* pictureTransfer_ = nullptr;
+    bool pictureWanted_ = false;                              // which picture the running fetch is for
+    std::array<std::optional<QByteArray>, 2> serverPictures_; // fetched once each: [down, up]
+    std::unique_ptr<QBuffer> pictureData_;
+    std::unique_ptr<QMovie> pictureMovie_;
+};

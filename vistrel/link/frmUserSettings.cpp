@@ -1,0 +1,206 @@
+#include "link/frmUserSettings.h"
+
+#include "directory/SharedMenuBar.h"
+#include "frame/Gradient.h"
+#include "frame/ToolbarGiveBack.h"
+#include "link/GraphicalButton.h"
+#include "link/RefusedCharacter.h"
+#include "link/ShowformFile.h"
+#include "link/UserSettingsFile.h"
+#include "platform/Codec.h"
+#include "platform/Dialogs.h"
+#include "platform/RuntimeError.h"
+#include "platform/Twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using platform::fromCp1252;
+using platform::toCp1252;
+using platform::twips;
+
+namespace {
+
+constexpr int kWidthTwips = 10020;
+constexpr int kHeightTwips = 3240;
+constexpr int kUserNameMaxLength = 15;
+constexpr int kPasswordMaxLength = 10;
+constexpr int kToolbarButton = 13;      // "User Set"
+constexpr int kToolbarActiveEntry = 11; // the user settings entry of gToolbarActive
+
+// A double quote would end the user name's record early, and the cipher does not bring
+// code 255 back (it would come back as another code and lock the user out).
+constexpr QChar kRecordQuote = u'"';
+constexpr QChar kUnrestorablePasswordCode = QChar(0xFF); // code 255 of the program's texts
+
+const QString kQuoteInUserName = QStringLiteral("A user name cannot contain a double quote (\") or a line break.");
+const QString kQuoteInUserId = QStringLiteral("A user ID cannot contain a double quote (\") or a line break.");
+const QString kUnrestorableInPassword =
+    QStringLiteral("A password cannot contain the character \u00FF (code 255).");
+
+// A record's value ends at a double quote, and a record at the end of its line.
+bool fitsInRecord(const QByteArray& value)
+{
+    return !value.contains('"') && !value.contains('\r') && !value.contains('\n');
+}
+
+// The first reason why the values cannot be stored and read back, or the empty text.
+QString whyNotStorable(const UserSettingsRecord& record)
+{
+    if (!fitsInRecord(record.userName))
+        return kQuoteInUserName;
+    if (!fitsInRecord(record.userId))
+        return kQuoteInUserId;
+    if (record.password.contains('\xFF'))
+        return kUnrestorableInPassword;
+    return {};
+}
+
+} // namespace
+
+frmUserSettings::frmUserSettings()
+{
+    setWindowTitle(QStringLiteral("User Settings"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(createSharedMenuBar(this));
+
+    auto* userSettings = new QGroupBox(QStringLiteral("User Settings"), this);
+    auto* grid = new QGridLayout(userSettings);
+
+    txtUserName = new QLineEdit(userSettings);
+    txtUserName->setMaxLength(kUserNameMaxLength);
+    refuseCharacter(*txtUserName, kRecordQuote, kQuoteInUserName);
+
+    txtPassword = new QLineEdit(userSettings);
+    txtPassword->setMaxLength(kPasswordMaxLength);
+    txtPassword->setEchoMode(QLineEdit::Password);
+    refuseCharacter(*txtPassword, kUnrestorablePasswordCode, kUnrestorableInPassword);
+
+    txtUserID = new QLineEdit(QStringLiteral("0"), userSettings);
+    txtUserID->setEnabled(false);
+
+    Check1 = new QCheckBox(QStringLiteral("Show this form at start up"), userSettings);
+    Check1->setChecked(true);
+
+    lblWarning = new QLabel(QStringLiteral("<< User Name or Password is incorrect. Please verify...."), userSettings);
+    lblWarning->setStyleSheet(QStringLiteral("color: red;"));
+    lblWarning->setWordWrap(true);
+    lblWarning->hide();
+
+    Command1 = new QPushButton(QStringLiteral("Save Settings"), userSettings);
+    Command2 = new QPushButton(QStringLiteral("Change Password"), userSettings);
+    cmdRetry = new QPushButton(QStringLiteral("Retry Login"), userSettings);
+    makeGraphicalButton(*Command1, PressedLook::Darker);
+    makeGraphicalButton(*Command2, PressedLook::Darker);
+    makeGraphicalButton(*cmdRetry);
+    cmdRetry->hide();
+
+    grid->addWidget(new QLabel(QStringLiteral("User Name:"), userSettings), 0, 0);
+    grid->addWidget(txtUserName, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Password:"), userSettings), 1, 0);
+    grid->addWidget(txtPassword, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("User ID:"), userSettings), 2, 0);
+    grid->addWidget(txtUserID, 2, 1);
+    grid->addWidget(Check1, 3, 0, 1, 2);
+    grid->addWidget(lblWarning, 0, 2, 2, 1);
+    grid->addWidget(Command1, 0, 3);
+    grid->addWidget(Command2, 1, 3);
+    grid->addWidget(cmdRetry, 2, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    layout->addWidget(userSettings);
+
+    internetSettings_ = new QGroupBox(QStringLiteral("Internet Settings"), this);
+    txtIPAddress = new QLineEdit(internetSettings_);
+    internetSettings_->hide();
+
+    connect(Command1, &QPushButton::clicked, this, &frmUserSettings::Command1_Click);
+    connect(cmdRetry, &QPushButton::clicked, this, &frmUserSettings::cmdRetry_Click);
+    connect(Check1, &QCheckBox::stateChanged, this, &frmUserSettings::Check1_Click);
+}
+
+void frmUserSettings::Form_Load()
+{
+    setFixedSize(twips(kWidthTwips), twips(kHeightTwips));
+    const StoredUserSettings stored = readUserSettingsFile();
+    txtUserName->setText(fromCp1252(stored.userName));
+    txtUserID->setText(fromCp1252(stored.userId));
+    try {
+        txtPassword->setText(fromCp1252(passwordFromCodeList(stored.passwordCodes)));
+    } catch (const platform::RuntimeError&) {
+        // Without the cipher the password cannot be read back; the box stays empty.
+        txtPassword->clear();
+    }
+}
+
+void frmUserSettings::Command1_Click()
+{
+    const UserSettingsRecord record{toCp1252(txtUserName->text()), toCp1252(txtUserID->text()),
+                                    toCp1252(txtPassword->text())};
+    if (const QString reason = whyNotStorable(record); !reason.isEmpty()) {
+        platform::dialogs().messageBox(reason, platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
+        return;
+    }
+    int errorNumber = 0;
+    try {
+        if (const platform::FileWriteResult written = writeUserSettingsFile(record); !written)
+            errorNumber = written.errorNumber;
+    } catch (const platform::RuntimeError& error) {
+        errorNumber = error.number();
+    }
+    if (errorNumber != 0)
+        platform::dialogs().messageBox(QStringLiteral("Error Saving settings.. =  %1").arg(errorNumber));
+}
+
+// Runs on every change of the check box, by the user or by code.
+void frmUserSettings::Check1_Click()
+{
+    const Qt::CheckState state = Check1->checkState();
+    if (state == Qt::PartiallyChecked)
+        return;
+    const platform::FileWriteResult written = writeShowformFile(state == Qt::Checked);
+    if (!written)
+        platform::dialogs().messageBox(written.errorDescription);
+}
+
+// The login runs inside retryLogin's handler, so it has ended before the window closes.
+void frmUserSettings::cmdRetry_Click()
+{
+    cmdRetry->hide();
+    emit retryLogin();
+    close();
+}
+
+bool frmUserSettings::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+void frmUserSettings::Form_Activate()
+{
+    paintWindowGradient(*this);
+}
+
+void frmUserSettings::closeEvent(QCloseEvent* event)
+{
+    Form_QueryUnload(event);
+}
+
+// Every close only hides the window; the warning goes with it, the retry button stays.
+void frmUserSettings::Form_QueryUnload(QCloseEvent* event)
+{
+    lblWarning->hide();
+    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
+    hide();
+    event->ignore();
+}

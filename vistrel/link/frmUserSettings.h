@@ -1,0 +1,51 @@
+#pragma once
+// The user settings window: who the client logs in as (user name, user ID, password),
+// the client's outside address as the reflector reports it, and whether the window
+// opens at start-up. Its boxes are the live values that the login and the replies
+// read and write. Closing the window only hides it; the boxes keep their values.
+#include <QWidget>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class frmUserSettings : public QWidget {
+    Q_OBJECT
+public:
+    frmUserSettings();
+
+    // Fills the boxes from UserSettings.txt (empty boxes when there is none).
+    void Form_Load();
+    // Saves the boxes to UserSettings.txt. Shows nothing on success and one error
+    // message when the file cannot be written or a value cannot be stored.
+    void Command1_Click();
+
+    QLineEdit* txtUserName = nullptr;
+    QLineEdit* txtUserID = nullptr;   // the ID that the reflector confirmed; not editable
+    QLineEdit* txtPassword = nullptr; // in clear inside the program, shown as "*"
+    QLineEdit* txtIPAddress = nullptr; // the client's outside address; never shown
+    QCheckBox* Check1 = nullptr;      // "Show this form at start up", kept in Showform.txt
+    QPushButton* Command1 = nullptr;  // "Save Settings"
+    QPushButton* Command2 = nullptr;  // "Change Password"
+    QPushButton* cmdRetry = nullptr;  // "Retry Login": hidden until a login is rejected
+    QLabel* lblWarning = nullptr;     // shown with cmdRetry
+
+signals:
+    // "Retry Login" asks for the Connect command; the main window runs the whole login
+    // in its handler (a direct connection), before the window closes.
+    void retryLogin();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Check1_Click();
+    void cmdRetry_Click();
+    void Form_Activate();
+    void Form_QueryUnload(QCloseEvent* event);
+
+    QGroupBox* internetSettings_ = nullptr; // holds txtIPAddress; the window does not show it
+};
