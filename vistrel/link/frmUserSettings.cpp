@@ -114,8 +114,8 @@ frmUserSettings::frmUserSettings()
     grid->addWidget(Command1, 0, 3);
     grid->addWidget(Command2, 1, 3);
     grid->addWidget(cmdRetry, 2, 3);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(1, 3); // room for a name of the full 15 characters
+    grid->setColumnStretch(2, 2);
     layout->addWidget(userSettings);
 
     internetSettings_ = new QGroupBox(QStringLiteral("Internet Settings"), this);

@@ -1,0 +1,169 @@
+// The three link windows at their fixed sizes: every caption, label and box fits
+// inside its window at its full size, and no two controls overlap, so the text the
+// user must read is never cut off or covered.
+//
+// With VISTREL_SCREENSHOT_DIR set, each window is also saved there as a PNG picture,
+// as the display shows it (tests/screenshots/link-windows.sh runs this under Xvfb).
+#include "FakeWebServer.h"
+#include "TempProgramFolder.h"
+#include "link/frmServerSettings.h"
+#include "link/frmSystemStatus.h"
+#include "link/frmUserSettings.h"
+#include "link/TrafficMarker.h"
+#include "platform/Forms.h"
+#include "platform/Services.h"
+#include "platform/Wait.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <optional>
+
+using platform::form;
+
+namespace {
+
+// A green disc on a clear ground (24 x 24 GIF): the server-up picture in the screenshots.
+const QByteArray kServerUpGif(
+    "\x47\x49\x46\x38\x39\x61\x18\x00\x18\x00\xf0\x00\x00\x00\x00\x00\x00\xc0\x40\x21\xf9\x04\x01\x00"
+    "\x00\x00\x00\x2c\x00\x00\x00\x00\x18\x00\x18\x00\x00\x02\x36\x84\x8f\xa9\xcb\xed\x17\x62\x7c\x4a"
+    "\xda\x49\xaf\xc6\x6c\xfb\xee\x7d\x55\xb8\x8d\x64\x89\x9c\xa2\xa1\x86\x50\x8b\x02\x70\x3c\x6b\x6f"
+    "\x2d\xa5\x78\x90\xec\x7c\x5f\x5b\xe0\x40\x2d\x47\x31\xb3\xa2\xdc\x7e\xca\x26\xa2\x00\x00\x3b",
+    95);
+
+// The controls whose text or content the user reads, outside the status diagram.
+QList<QWidget*> readableControls(QWidget& window, const QWidget* diagram)
+{
+    QList<QWidget*> controls;
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        if (!child->isVisibleTo(&window) || (diagram && (child == diagram || diagram->isAncestorOf(child))))
+            continue;
+        if (qobject_cast<QLabel*>(child) || qobject_cast<QAbstractButton*>(child) || qobject_cast<QLineEdit*>(child)
+            || qobject_cast<QPlainTextEdit*>(child))
+            controls << child;
+    }
+    return controls;
+}
+
+QRect inWindow(QWidget* control, QWidget& window)
+{
+    return QRect(control->mapTo(&window, QPoint(0, 0)), control->size());
+}
+
+void checkEveryControlIsReadable(QWidget& window, const QWidget* diagram = nullptr)
+{
+    const QList<QWidget*> controls = readableControls(window, diagram);
+    QVERIFY(!controls.isEmpty());
+    for (QWidget* control : controls) {
+        const QString name = QString("%1 \"%2\"").arg(control->metaObject()->className(),
+                                                      control->property("text").toString());
+        const QRect area = inWindow(control, window);
+        QVERIFY2(window.rect().contains(area), qPrintable(name + " lies outside the window"));
+        const QSize needed = control->minimumSizeHint();
+        QVERIFY2(control->width() >= needed.width() && control->height() >= needed.height(),
+                 qPrintable(QString("%1 is cut: %2x%3 of %4x%5").arg(name).arg(control->width())
+                                .arg(control->height()).arg(needed.width()).arg(needed.height())));
+        for (QWidget* other : controls) {
+            if (other != control && !control->isAncestorOf(other) && !other->isAncestorOf(control))
+                QVERIFY2(!area.intersects(inWindow(other, window)), qPrintable(name + " overlaps another control"));
+        }
+    }
+}
+
+// Shows the window as its menu command does and waits until the display has it.
+void open(QWidget& window)
+{
+    window.setWindowState(Qt::WindowNoState);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+}
+
+void saveScreenshot(QWidget& window, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("VISTREL_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QVERIFY(QDir().mkpath(folder));
+    QTest::qWait(300); // let the display draw the whole window
+    QPixmap picture = window.screen()->grabWindow(window.winId());
+    if (picture.isNull())
+        picture = window.grab();
+    const QString path = QDir(folder).filePath(name + ".png");
+    QVERIFY2(picture.save(path), qPrintable(path));
+    qInfo("saved %s", qPrintable(path));
+}
+
+} // namespace
+
+class WindowLayoutTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::optional<TempProgramFolder> folder;
+
+private slots:
+    void init() { folder.emplace(); }
+    void cleanup()
+    {
+        platform::destroyAllForms();
+        folder.reset();
+    }
+
+    void serverSettings()
+    {
+        frmServerSettings& window = form<frmServerSettings>();
+        window.txtIPAddress->setText("reflector.example.net");
+        window.txtIPAddressBackUp->setText("192.168.100.200");
+        open(window);
+        checkEveryControlIsReadable(window);
+        saveScreenshot(window, "frmServerSettings");
+    }
+
+    void userSettings()
+    {
+        frmUserSettings& window = form<frmUserSettings>();
+        window.txtUserName->setText("WWWWWWWWWWWWWWW"); // the longest name that can be typed
+        window.txtUserID->setText("4711");
+        window.txtPassword->setText("0123456789");
+        window.lblWarning->show();
+        window.cmdRetry->show();
+        open(window);
+        checkEveryControlIsReadable(window);
+        saveScreenshot(window, "frmUserSettings");
+    }
+
+    void systemStatus()
+    {
+        FakeWebServer web;
+        web.serve("/support.php", 200, "Server is up");
+        web.serve("/icons/ServerUp.gif", 200, kServerUpGif);
+        platform::services().webServerBase = web.url("");
+
+        frmSystemStatus& window = form<frmSystemStatus>();
+        window.cmdGreen1_Click();
+        window.cmdRed2_Click();
+        window.imgSegment1SendData->show();
+        window.imgSegment2SendData->show();
+        window.lblReflectorAddr->setText("reflector.example.net");
+        window.lblReflectorPort->setText("80");
+        window.appendLogLine("Connecting to reflector.example.net ...");
+        window.appendLogLine("Connected OK ...");
+        window.appendLogLine("Login Successful ...");
+        open(window); // the activation fetches the server's state
+        QVERIFY(platform::waitUntil([&] { return !window.Label8->text().isEmpty() && !window.refreshing(); }, 5000));
+        QCOMPARE(window.Label8->text(), QString("Server is Up.."));
+        checkEveryControlIsReadable(window, window.Image2->parentWidget());
+        saveScreenshot(window, "frmSystemStatus");
+    }
+};
+
+QTEST_MAIN(WindowLayoutTest)
+#include "test_windowlayout.moc"
