@@ -1,4 +1,6 @@
+#include "FileContent.h"
 #include "FileSizeLimit.h"
+#include "OpenForm.h"
 #include "TempProgramFolder.h"
 #include "common/Globals.h"
 #include "link/ServerSettingsFile.h"
@@ -16,20 +18,6 @@
 using platform::form;
 
 namespace {
-
-QByteArray fileContent(const TempProgramFolder& folder)
-{
-    return platform::readFile(folder.filePath("ServerSettings.txt")).value_or("<missing>");
-}
-
-// Opens the window as the Server Settings command does.
-frmServerSettings& openWindow()
-{
-    frmServerSettings& window = form<frmServerSettings>();
-    window.setWindowState(Qt::WindowNoState);
-    window.show();
-    return window;
-}
 
 } // namespace
 
@@ -84,14 +72,14 @@ private slots:
         QFETCH(QString, primary);
         QFETCH(QString, backup);
         QFETCH(QByteArray, bytes);
-        frmServerSettings& window = openWindow();
+        frmServerSettings& window = openForm<frmServerSettings>();
         window.txtIPAddress->setText(primary);
         window.txtIPAddressBackUp->setText(backup);
         window.txtPort->setText("8080");
 
         window.Command1->click();
 
-        QCOMPARE(fileContent(*folder), bytes);
+        QCOMPARE(fileContent(folder->filePath("ServerSettings.txt")), bytes);
         QCOMPARE(folder->dialogs().messageTexts(), QStringList{"Server Settings Saved..."});
         const platform::MessageBoxRequest& box = folder->dialogs().messageBoxes().first();
         QCOMPARE(box.buttons, platform::MessageButtons::Ok);
@@ -112,20 +100,20 @@ private slots:
         window.txtIPAddress->setText("b");
         window.txtIPAddressBackUp->clear();
         window.Command1_Click();
-        QCOMPARE(fileContent(*folder), QByteArray("b\r\n\r\n"));
+        QCOMPARE(fileContent(folder->filePath("ServerSettings.txt")), QByteArray("b\r\n\r\n"));
     }
 
     void failedSaveKeepsTheOldFileAndReportsNoSuccess()
     {
         QVERIFY(platform::writeRawLines(folder->filePath("ServerSettings.txt"), {"old.example.net", "old-backup"}));
-        frmServerSettings& window = openWindow();
+        frmServerSettings& window = openForm<frmServerSettings>();
         window.txtIPAddress->setText(QString(4096, 'x'));
         window.txtIPAddressBackUp->setText("new-backup");
         {
             FileSizeLimit limit(16);
             window.Command1_Click();
         }
-        QCOMPARE(fileContent(*folder), QByteArray("old.example.net\r\nold-backup\r\n"));
+        QCOMPARE(fileContent(folder->filePath("ServerSettings.txt")), QByteArray("old.example.net\r\nold-backup\r\n"));
         const QStringList shown = folder->dialogs().messageTexts();
         QCOMPARE(shown.size(), 1);
         QVERIFY(!shown.first().isEmpty());
@@ -140,7 +128,7 @@ private slots:
         QVERIFY(platform::writeRawLines(folder->filePath("ServerSettings.txt"), {"saved", "saved-backup"}));
         gToolbarActive[10] = true;
         gToolbarActive[4] = true;
-        frmServerSettings& window = openWindow();
+        frmServerSettings& window = openForm<frmServerSettings>();
         window.txtIPAddress->setText("typed.example.net");
         window.txtPort->setText("81");
 
@@ -150,9 +138,9 @@ private slots:
         QVERIFY(platform::isLoaded<frmServerSettings>());
         QVERIFY(!gToolbarActive[10]);
         QVERIFY(gToolbarActive[4]); // another window's entry stays
-        QCOMPARE(fileContent(*folder), QByteArray("saved\r\nsaved-backup\r\n"));
+        QCOMPARE(fileContent(folder->filePath("ServerSettings.txt")), QByteArray("saved\r\nsaved-backup\r\n"));
 
-        frmServerSettings& again = openWindow();
+        frmServerSettings& again = openForm<frmServerSettings>();
         QCOMPARE(&again, &window);
         QCOMPARE(again.txtIPAddress->text(), QString("typed.example.net"));
         QCOMPARE(again.txtPort->text(), QString("81"));

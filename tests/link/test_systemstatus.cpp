@@ -1,4 +1,5 @@
 #include "FakeWebServer.h"
+#include "OpenForm.h"
 #include "TempProgramFolder.h"
 #include "common/Globals.h"
 #include "link/LampPiece.h"
@@ -69,14 +70,6 @@ LampSet lampNames(const QString& names)
 const QByteArray kGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00!\xf9\x04\x01\x00\x00\x00\x00"
                       ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
                       43);
-
-frmSystemStatus& openWindow()
-{
-    frmSystemStatus& window = form<frmSystemStatus>();
-    window.setWindowState(Qt::WindowNoState);
-    window.show();
-    return window;
-}
 
 } // namespace
 
@@ -291,7 +284,7 @@ private slots:
     void everyActivationRefreshes()
     {
         web->serve("/support.php", 200, "Server is up");
-        frmSystemStatus& window = openWindow();
+        frmSystemStatus& window = openForm<frmSystemStatus>();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QVERIFY(platform::waitUntil([&] { return requestsFor("/support.php") == 1 && !window.refreshing(); }, 5000));
@@ -308,7 +301,7 @@ private slots:
 
     void logLevelSwitch()
     {
-        frmSystemStatus& window = openWindow();
+        frmSystemStatus& window = openForm<frmSystemStatus>();
         QTest::mouseClick(window.Check1, Qt::LeftButton);
         QCOMPARE(gLogLevelHigh, 1);
         QTest::mouseClick(window.Check1, Qt::LeftButton);
@@ -320,7 +313,7 @@ private slots:
     void logSurvivesClosingAndReopening()
     {
         gToolbarActive[4] = true;
-        frmSystemStatus& window = openWindow();
+        frmSystemStatus& window = openForm<frmSystemStatus>();
         window.appendLogLine("Connecting to reflector.example.net");
         window.appendLogLine(QByteArray("caf\xe9 \x80"));
         window.appendLogLine("");
@@ -332,7 +325,7 @@ private slots:
         QVERIFY(!window.isVisible());
         QVERIFY(!gToolbarActive[4]);
 
-        frmSystemStatus& again = openWindow();
+        frmSystemStatus& again = openForm<frmSystemStatus>();
         QCOMPARE(&again, &window);
         QCOMPARE(again.logText(), QByteArray("Connecting to reflector.example.net\r\ncaf\xe9 \x80\r\n\r\n"));
         QCOMPARE(again.txtStatus->toPlainText(),
@@ -371,7 +364,7 @@ private slots:
 
     void rightClickOpensTheHelpPage()
     {
-        frmSystemStatus& window = openWindow();
+        frmSystemStatus& window = openForm<frmSystemStatus>();
         window.cmdGreen1_Click();
         window.imgSegment2SendData->show();
         window.imgSegment5aSendData->show();

@@ -1,4 +1,6 @@
+#include "FileContent.h"
 #include "FileSizeLimit.h"
+#include "OpenForm.h"
 #include "TempProgramFolder.h"
 #include "common/Globals.h"
 #include "link/ShowformFile.h"
@@ -23,11 +25,6 @@ using platform::fromCp1252;
 
 namespace {
 
-QByteArray fileContent(const TempProgramFolder& folder, const QString& name)
-{
-    return platform::readFile(folder.filePath(name)).value_or("<missing>");
-}
-
 int permissionBits(const QString& path)
 {
     struct stat status {};
@@ -49,14 +46,6 @@ frmUserSettings& saveAndReload()
     form<frmUserSettings>().Command1_Click();
     platform::destroyAllForms();
     return form<frmUserSettings>();
-}
-
-frmUserSettings& openWindow()
-{
-    frmUserSettings& window = form<frmUserSettings>();
-    window.setWindowState(Qt::WindowNoState);
-    window.show();
-    return window;
 }
 
 } // namespace
@@ -136,11 +125,11 @@ private slots:
         window.txtPassword->setText("abc");
         window.Command1_Click();
         // "abc" under the fixed key, last cipher character first.
-        QCOMPARE(fileContent(*folder, "UserSettings.txt"), QByteArray("\"alice\"\r\n\"42\"\r\n\"13 6 130\"\r\n"));
+        QCOMPARE(fileContent(folder->filePath("UserSettings.txt")), QByteArray("\"alice\"\r\n\"42\"\r\n\"13 6 130\"\r\n"));
 
         window.txtPassword->clear();
         window.Command1_Click();
-        QCOMPARE(fileContent(*folder, "UserSettings.txt"), QByteArray("\"alice\"\r\n\"42\"\r\n\"\"\r\n"));
+        QCOMPARE(fileContent(folder->filePath("UserSettings.txt")), QByteArray("\"alice\"\r\n\"42\"\r\n\"\"\r\n"));
     }
 
     void fileIsReadableByItsOwnerOnly()
@@ -148,7 +137,7 @@ private slots:
         form<frmUserSettings>().txtPassword->setText("secret");
         form<frmUserSettings>().Command1_Click();
         QCOMPARE(permissionBits(folder->filePath("UserSettings.txt")), 0600);
-        QVERIFY(!fileContent(*folder, "UserSettings.txt").contains("secret"));
+        QVERIFY(!fileContent(folder->filePath("UserSettings.txt")).contains("secret"));
     }
 
     void missingFileEmptiesEveryBox()
@@ -214,7 +203,7 @@ private slots:
             FileSizeLimit limit(8);
             window.Command1_Click();
         }
-        QCOMPARE(fileContent(*folder, "UserSettings.txt"), QByteArray("\"old\"\r\n\"1\"\r\n\"\"\r\n"));
+        QCOMPARE(fileContent(folder->filePath("UserSettings.txt")), QByteArray("\"old\"\r\n\"1\"\r\n\"\"\r\n"));
         QCOMPARE(folder->dialogs().messageTexts(), QStringList{"Error Saving settings.. =  57"});
         QCOMPARE(window.txtUserName->text(), QString("new name"));
         QCOMPARE(window.txtPassword->text(), QString("0123456789"));
@@ -243,7 +232,7 @@ private slots:
         window.txtUserID->setText(userId);
         window.txtPassword->setText(password);
         window.Command1_Click();
-        QCOMPARE(fileContent(*folder, "UserSettings.txt"), QByteArray("\"old\"\r\n\"1\"\r\n\"\"\r\n"));
+        QCOMPARE(fileContent(folder->filePath("UserSettings.txt")), QByteArray("\"old\"\r\n\"1\"\r\n\"\"\r\n"));
         QCOMPARE(folder->dialogs().messageTexts().size(), 1);
         QVERIFY2(folder->dialogs().messageTexts().first().contains(message),
                  qPrintable(folder->dialogs().messageTexts().first()));
@@ -264,7 +253,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, kept);
         QFETCH(QString, message);
-        frmUserSettings& window = openWindow();
+        frmUserSettings& window = openForm<frmUserSettings>();
         QLineEdit* box = intoPassword ? window.txtPassword : window.txtUserName;
         QTest::keyClicks(box, typed);
         QCOMPARE(box->text(), kept);
@@ -290,16 +279,16 @@ private slots:
         QVERIFY(!QFile::exists(folder->filePath("Showform.txt"))); // loading writes nothing
 
         window.Check1->setChecked(false); // by code, as the start-up step does
-        QCOMPARE(fileContent(*folder, "Showform.txt"), QByteArray("0\r\n"));
+        QCOMPARE(fileContent(folder->filePath("Showform.txt")), QByteArray("0\r\n"));
         QCOMPARE(readShowformFile(), QByteArray("0"));
         window.Check1->setCheckState(Qt::Checked);
-        QCOMPARE(fileContent(*folder, "Showform.txt"), QByteArray("1\r\n"));
+        QCOMPARE(fileContent(folder->filePath("Showform.txt")), QByteArray("1\r\n"));
 
-        openWindow();
+        openForm<frmUserSettings>();
         QTest::mouseClick(window.Check1, Qt::LeftButton); // by the user
-        QCOMPARE(fileContent(*folder, "Showform.txt"), QByteArray("0\r\n"));
+        QCOMPARE(fileContent(folder->filePath("Showform.txt")), QByteArray("0\r\n"));
         QTest::mouseClick(window.Check1, Qt::LeftButton);
-        QCOMPARE(fileContent(*folder, "Showform.txt"), QByteArray("1\r\n"));
+        QCOMPARE(fileContent(folder->filePath("Showform.txt")), QByteArray("1\r\n"));
         QCOMPARE(readShowformFile(), QByteArray("1"));
         QVERIFY(folder->dialogs().messageBoxes().isEmpty());
     }
@@ -328,7 +317,7 @@ private slots:
     void closingHidesTheWarningAndKeepsValues()
     {
         gToolbarActive[11] = true;
-        frmUserSettings& window = openWindow();
+        frmUserSettings& window = openForm<frmUserSettings>();
         window.txtUserName->setText("alice");
         window.txtPassword->setText("pw");
         // What the reply handling does after a rejected login.
@@ -341,7 +330,7 @@ private slots:
         QVERIFY(!gToolbarActive[11]);
         QVERIFY(!window.lblWarning->isVisibleTo(&window));
         QVERIFY(window.cmdRetry->isVisibleTo(&window)); // until it is used
-        frmUserSettings& again = openWindow();
+        frmUserSettings& again = openForm<frmUserSettings>();
         QCOMPARE(&again, &window);
         QCOMPARE(again.txtUserName->text(), QString("alice"));
         QCOMPARE(again.txtPassword->text(), QString("pw"));
@@ -350,7 +339,7 @@ private slots:
 
     void retryRunsTheLoginBeforeTheWindowCloses()
     {
-        frmUserSettings& window = openWindow();
+        frmUserSettings& window = openForm<frmUserSettings>();
         window.lblWarning->show();
         window.cmdRetry->show();
         QStringList seen;
@@ -370,7 +359,7 @@ private slots:
 
     void outsideAddressIsHeldButNotShown()
     {
-        frmUserSettings& window = openWindow();
+        frmUserSettings& window = openForm<frmUserSettings>();
         window.txtIPAddress->setText("203.0.113.9");
         QVERIFY(!window.txtIPAddress->isVisible());
         QCOMPARE(window.txtIPAddress->text(), QString("203.0.113.9"));

@@ -5,6 +5,7 @@
 // With VISTREL_SCREENSHOT_DIR set, each window is also saved there as a PNG picture,
 // as the display shows it (tests/screenshots/link-windows.sh runs this under Xvfb).
 #include "FakeWebServer.h"
+#include "OpenForm.h"
 #include "TempProgramFolder.h"
 #include "link/frmServerSettings.h"
 #include "link/frmSystemStatus.h"
@@ -78,10 +79,10 @@ void checkEveryControlIsReadable(QWidget& window, const QWidget* diagram = nullp
 }
 
 // Shows the window as its menu command does and waits until the display has it.
-void open(QWidget& window)
+template <typename Window>
+void open()
 {
-    window.setWindowState(Qt::WindowNoState);
-    window.show();
+    Window& window = openForm<Window>();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 }
@@ -122,7 +123,7 @@ private slots:
         frmServerSettings& window = form<frmServerSettings>();
         window.txtIPAddress->setText("reflector.example.net");
         window.txtIPAddressBackUp->setText("192.168.100.200");
-        open(window);
+        open<frmServerSettings>();
         checkEveryControlIsReadable(window);
         saveScreenshot(window, "frmServerSettings");
     }
@@ -135,7 +136,7 @@ private slots:
         window.txtPassword->setText("0123456789");
         window.lblWarning->show();
         window.cmdRetry->show();
-        open(window);
+        open<frmUserSettings>();
         checkEveryControlIsReadable(window);
         saveScreenshot(window, "frmUserSettings");
     }
@@ -157,7 +158,7 @@ private slots:
         window.appendLogLine("Connecting to reflector.example.net ...");
         window.appendLogLine("Connected OK ...");
         window.appendLogLine("Login Successful ...");
-        open(window); // the activation fetches the server's state
+        open<frmSystemStatus>(); // the activation fetches the server's state
         QVERIFY(platform::waitUntil([&] { return !window.Label8->text().isEmpty() && !window.refreshing(); }, 5000));
         QCOMPARE(window.Label8->text(), QString("Server is Up.."));
         checkEveryControlIsReadable(window, window.Image2->parentWidget());
