@@ -1,14 +1,25 @@
 // Vistrel: the desktop client for the reflector's directory of live webcams.
+#include "directory/MainVODA.h"
+#include "platform/Forms.h"
+#include "platform/ProgramFolder.h"
+
 #include <QApplication>
-#include <QMainWindow>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vistrel");
-    QMainWindow window;
-    window.setWindowTitle("Vistrel");
-    window.resize(800, 600);
-    window.show();
-    return app.exec();
+    const platform::StartupOptions options = platform::parseStartupOptions(QApplication::arguments());
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "vistrel: %s\n", qPrintable(options.error));
+        return 2;
+    }
+    platform::applyStartupOptions(options);
+    // The main window is the start-up window: loading it shows the frame, whose load
+    // runs the start-up sequence. The program ends only through its shut-down paths.
+    QApplication::setQuitOnLastWindowClosed(false);
+    platform::form<MainVODA>().show();
+    return QApplication::exec();
 }

@@ -1,9 +1,15 @@
 #pragma once
-// The menu bar that the main window and the secondary windows share: its items run
-// the main window's commands.
+// The menu bar that the main window and the secondary windows share: File, View,
+// Tools and Help, whose items run the main window's commands. Each item's object
+// name is its name in the command set ("mnuConnect"). Items whose command the main
+// window does not have yet are shown disabled.
+class MainVODA;
 class QMenuBar;
 class QWidget;
 
-// A new menu bar for window; the caller places it (QMainWindow::setMenuBar or a
-// layout's setMenuBar).
+// A new menu bar for a secondary window; the caller places it (QMainWindow::setMenuBar
+// or a layout's setMenuBar). Its Exit logs out and ends the program without waiting.
 QMenuBar* createSharedMenuBar(QWidget* window);
+
+// The main window's own menu bar. Its Exit is the main window's Exit command.
+QMenuBar* createMainMenuBar(MainVODA& main);

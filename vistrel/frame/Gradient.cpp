@@ -1,6 +1,113 @@
 #include "frame/Gradient.h"
 
-// Filled in with the frame window; until then windows keep their plain background.
-void DrawGradient(QWidget&, int&, int&, int&, bool) {}
+#include "common/Globals.h"
+#include "platform/Twips.h"
 
-void paintWindowGradient(QWidget&) {}
+#include <QColor>
+#include <QEvent>
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+constexpr int kBands = 63;
+constexpr int kDarkerPerBand = 4;
+
+// Twips divided by the band count, halves going to the even neighbour.
+int roundHalfEven(double value)
+{
+    return static_cast<int>(std::nearbyint(value)); // the default rounding mode is to even
+}
+
+int channel(int value)
+{
+    return std::clamp(value, 0, 255);
+}
+
+// The painted bands of one window, drawn under the window's own painting. It lives
+// as a child of the window and is replaced by the next DrawGradient.
+class GradientBackground : public QObject {
+public:
+    explicit GradientBackground(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+
+    void setImage(QImage image) { image_ = std::move(image); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !image_.isNull()) {
+            QPainter painter(static_cast<QWidget*>(watched));
+            painter.drawImage(0, 0, image_);
+        }
+        return false; // the window still paints its own content on top
+    }
+
+private:
+    QImage image_;
+};
+
+GradientBackground& backgroundOf(QWidget& window)
+{
+    for (QObject* child : window.children())
+        if (auto* background = dynamic_cast<GradientBackground*>(child))
+            return *background;
+    return *new GradientBackground(window);
+}
+
+void darken(int& component)
+{
+    component -= kDarkerPerBand;
+    if (component <= 0)
+        component = 0;
+}
+
+} // namespace
+
+void DrawGradient(QWidget& window, int& red, int& green, int& blue, bool fromTop)
+{
+    const QSize clientPixels = window.size();
+    if (clientPixels.isEmpty())
+        return;
+    // The outer height counts the title bar and borders, so the lowest bands of a
+    // top-level window fall below its client area.
+    const int outerHeightTwips = window.frameGeometry().height() * platform::kTwipsPerPixel;
+    const int bandTwips = roundHalfEven(double(outerHeightTwips) / kBands);
+
+    QImage background(clientPixels, QImage::Format_RGB32);
+    QPainter painter(&background);
+    int top = 0;
+    for (int band = 1; band <= kBands; ++band) {
+        const int bottom = top + bandTwips;
+        const int topPixel = platform::twips(top);
+        const int heightPixels = platform::twips(bottom) - topPixel;
+        const QColor colour(channel(red), channel(green), channel(blue));
+        const int y = fromTop ? topPixel : clientPixels.height() - topPixel - heightPixels;
+        painter.fillRect(0, y, clientPixels.width(), heightPixels, colour);
+        if (band == kBands && platform::twips(bottom) < clientPixels.height()) {
+            // Rounding can leave a strip past the last band; it takes the last band's colour.
+            const int restHeight = clientPixels.height() - platform::twips(bottom);
+            painter.fillRect(0, fromTop ? platform::twips(bottom) : 0, clientPixels.width(), restHeight, colour);
+        }
+        darken(red);
+        darken(green);
+        darken(blue);
+        top = bottom;
+    }
+    painter.end();
+
+    backgroundOf(window).setImage(std::move(background));
+    window.update();
+}
+
+void paintWindowGradient(QWidget& window)
+{
+    const std::array<int, 3> saved = gGradientColors;
+    gGradientColors = gGradientSettings;
+    DrawGradient(window, gGradientColors[0], gGradientColors[1], gGradientColors[2], true);
+    gGradientColors = saved;
+}

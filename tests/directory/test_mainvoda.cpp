@@ -1,0 +1,151 @@
+// The main window: the closing prompt, the shut-down paths and their wait limit, the
+// delayed start-up step with the user settings' start-up choice, and the key chord.
+#include "FrameWorld.h"
+#include "common/Globals.h"
+#include "directory/MainVODA.h"
+#include "frame/MDIForm1.h"
+#include "link/frmUserSettings.h"
+#include "platform/Forms.h"
+#include "platform/OneShotTimer.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <optional>
+
+using platform::form;
+using platform::MessageAnswer;
+
+Q_DECLARE_METATYPE(std::optional<QByteArray>)
+
+class TestMainVODA : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { gLoginSendComplete = false; }
+    void loadArmsTheStartupStep();
+    void closingPrompt_data();
+    void closingPrompt();
+    void frameCloseEndsWithinTheWaitLimit();
+    void secondCloseDuringTheWaitIsIgnored();
+    void startupChoice_data();
+    void startupChoice();
+    void keyChord();
+};
+
+void TestMainVODA::loadArmsTheStartupStep()
+{
+    FrameWorld world;
+    MainVODA& main = form<MainVODA>();
+    QVERIFY(form<MDIForm1>().isVisible());
+    QVERIFY(main.Timer9->Enabled());
+    QCOMPARE(main.Timer9->Interval(), MainVODA::kStartupStepMs);
+    QCOMPARE(main.imlIconsRemote.count(), 7);
+    QCOMPARE(main.imlIconsLocal.tag(7), QByteArray("IEStream"));
+    QCOMPARE(main.windowTitle(), QStringLiteral("Larkspire Vistrel"));
+}
+
+void TestMainVODA::closingPrompt_data()
+{
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("No") << MessageAnswer::No << false;
+    QTest::newRow("Yes") << MessageAnswer::Yes << true;
+}
+
+void TestMainVODA::closingPrompt()
+{
+    QFETCH(MessageAnswer, answer);
+    QFETCH(bool, ends);
+    FrameWorld world;
+    MainVODA& main = form<MainVODA>();
+    main.show();
+    world.folder().dialogs().queueAnswer(answer);
+
+    main.close();
+
+    QCOMPARE(world.folder().dialogs().messageBoxes().size(), 1);
+    const platform::MessageBoxRequest& box = world.folder().dialogs().messageBoxes()[0];
+    QCOMPARE(box.text, QStringLiteral("Would you like to shutdown now?"));
+    QCOMPARE(box.title, QStringLiteral("Shutdown Larkspire Vistrel"));
+    QCOMPARE(box.buttons, platform::MessageButtons::YesNo);
+    QCOMPARE(box.icon, platform::MessageIcon::None);
+    QCOMPARE(world.folder().endProcessCalls(), ends ? QList<int>{0} : QList<int>{});
+    QVERIFY(main.isVisible());
+}
+
+void TestMainVODA::frameCloseEndsWithinTheWaitLimit()
+{
+    FrameWorld world;
+    form<MainVODA>();
+    QElapsedTimer clock;
+    clock.start();
+    form<MDIForm1>().close();
+    QCOMPARE(world.folder().endProcessCalls(), QList<int>{0});
+    QVERIFY(gWaitTimeout); // no logout was sent, so the limit ended the wait
+    QVERIFY(clock.elapsed() < 5000);
+}
+
+void TestMainVODA::secondCloseDuringTheWaitIsIgnored()
+{
+    FrameWorld world;
+    form<MainVODA>();
+    int promptsDuringWait = -1;
+    QTimer::singleShot(1, [&] {
+        form<MDIForm1>().close();
+        form<MainVODA>().close();
+        promptsDuringWait = int(world.folder().dialogs().messageBoxes().size());
+    });
+    form<MDIForm1>().close();
+    QCOMPARE(promptsDuringWait, 0);
+    QCOMPARE(world.folder().endProcessCalls(), QList<int>{0});
+}
+
+void TestMainVODA::startupChoice_data()
+{
+    QTest::addColumn<std::optional<QByteArray>>("showform");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("1") << std::optional<QByteArray>("1\r\n") << true;
+    QTest::newRow("0") << std::optional<QByteArray>("0\r\n") << false;
+    QTest::newRow("missing") << std::optional<QByteArray>() << true;
+}
+
+void TestMainVODA::startupChoice()
+{
+    QFETCH(std::optional<QByteArray>, showform);
+    QFETCH(bool, shown);
+    FrameWorld world;
+    if (showform)
+        world.writeProgramFile(QStringLiteral("Showform.txt"), *showform);
+    MainVODA& main = form<MainVODA>();
+    QVERIFY(!platform::isLoaded<frmUserSettings>());
+
+    QTRY_VERIFY(platform::isLoaded<frmUserSettings>()); // the step runs by itself
+    QCOMPARE(form<frmUserSettings>().isVisible(), shown);
+    QCOMPARE(form<frmUserSettings>().Check1->isChecked(), shown);
+    QVERIFY(!main.Timer9->Enabled());
+}
+
+void TestMainVODA::keyChord()
+{
+    FrameWorld world;
+    MainVODA& main = form<MainVODA>();
+    QSignalSpy requested(&main, &MainVODA::shellDetectRequested);
+    const QList<Qt::Key> chord = {Qt::Key_Control, Qt::Key_Alt, Qt::Key_Shift, Qt::Key_P};
+
+    for (Qt::Key key : chord.mid(0, 3))
+        QTest::keyRelease(&main, key);
+    QTest::keyRelease(&main, Qt::Key_A); // another key clears the flags
+    QTest::keyRelease(&main, Qt::Key_P);
+    QCOMPARE(requested.count(), 0);
+
+    QTest::keyRelease(&main, Qt::Key_A);
+    for (Qt::Key key : chord)
+        QTest::keyRelease(&main, key);
+    QCOMPARE(requested.count(), 1);
+}
+
+QTEST_MAIN(TestMainVODA)
+#include "test_mainvoda.moc"

@@ -1,0 +1,216 @@
+// The toolbar: hit-testing by the fixed twip ranges, the left press that runs a
+// command and marks it current, the right press that opens the help page, the picture
+// reset and the give-back of closing windows.
+#include "FrameWorld.h"
+#include "common/Globals.h"
+#include "frame/MDIForm1.h"
+#include "frame/ToolbarControl.h"
+#include "frame/ToolbarPositions.h"
+#include "link/frmServerSettings.h"
+#include "link/frmSystemStatus.h"
+#include "link/frmUserSettings.h"
+#include "platform/Forms.h"
+#include "platform/Services.h"
+#include "platform/Timer.h"
+
+#include <QTest>
+
+using platform::form;
+
+namespace {
+
+constexpr int kLeft = 1;
+constexpr int kRight = 2;
+
+const QList<int>& commandButtons()
+{
+    static const QList<int> buttons = {1, 2, 3, 5, 6, 7, 8, 9, 11, 12, 13, 15, 16};
+    return buttons;
+}
+
+void resetToolbarState()
+{
+    gToolbarActive.fill(false);
+    gToolbarUpdateActive = false;
+    gToolbarHighlightCleared = false;
+}
+
+QList<int> pictures(const ToolbarControl& toolbar)
+{
+    QList<int> shown;
+    for (int button : commandButtons())
+        shown << toolbar.buttonImage(button);
+    return shown;
+}
+
+} // namespace
+
+class TestToolbar : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { resetToolbarState(); }
+    void hitTest_data();
+    void hitTest();
+    void leftPressMarksOnlyThePressedCommand();
+    void disabledButtonRunsNothing();
+    void rightPressOpensHelpForEveryCommand();
+    void pictureResetKeepsWorking();
+    void giveBack_data();
+    void giveBack();
+};
+
+void TestToolbar::hitTest_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<int>("position"); // 0: nothing
+    const QList<std::pair<double, int>> edges = {
+        {-1, 0},     {0, 1},      {855, 1},    {856, 0},    {884, 0},    {885, 2},     {1740, 2},   {1741, 0},
+        {1770, 3},   {2640, 3},   {2641, 0},   {2799, 0},   {2800, 5},   {3630, 5},    {3660, 6},   {4515, 6},
+        {4545, 7},   {5400, 7},   {5415, 8},   {6285, 8},   {6315, 9},   {7185, 9},    {7186, 0},   {7335, 11},
+        {8175, 11},  {8220, 12},  {9060, 12},  {9090, 13},  {9945, 13},  {9946, 0},    {10110, 15}, {10950, 15},
+        {10980, 16}, {11850, 16}, {11850.5, 0}, {11851, 0},
+    };
+    for (const auto& [x, position] : edges)
+        QTest::addRow("x=%g", x) << x << position;
+}
+
+// Both buttons find the same button; only the right press is run here, since it
+// changes nothing but the pages opened.
+void TestToolbar::hitTest()
+{
+    QFETCH(double, x);
+    QFETCH(int, position);
+    QCOMPARE(toolbarButtonAt(x).value_or(0), position);
+
+    FrameWorld world;
+    MDIForm1& frame = form<MDIForm1>();
+    frame.Toolbar1_MouseDown(kRight, 0, float(x), 0);
+    frame.Toolbar1_MouseDown(3, 0, float(x), 0); // both buttons at once: nothing
+    const QList<QUrl>& pages = world.folder().launcher().pages();
+    QCOMPARE(pages.size(), position == 0 ? 0 : 1);
+    if (position != 0)
+        QVERIFY(pages[0].path().endsWith(QString::fromLatin1(toolbarPosition(position).helpPage)));
+}
+
+void TestToolbar::leftPressMarksOnlyThePressedCommand()
+{
+    FrameWorld world;
+    MDIForm1& frame = form<MDIForm1>();
+    gToolbarActive.fill(true);
+    gToolbarUpdateActive = true;
+
+    frame.Toolbar1_MouseDown(kLeft, 0, 8220, 0); // Serv Set
+
+    QVERIFY(form<frmServerSettings>().isVisible());
+    // Entry 6 belongs to no button and stays as it was.
+    for (int entry = 0; entry < kToolbarCommands; ++entry)
+        QCOMPARE(gToolbarActive[entry], entry == 10 || entry == 6);
+    QVERIFY(!gToolbarUpdateActive);
+    QList<int> expected(commandButtons().size(), ToolbarControl::PictureNormal);
+    expected[commandButtons().indexOf(12)] = ToolbarControl::PictureActive;
+    QCOMPARE(pictures(*frame.Toolbar1), expected);
+
+    // A gap or a button whose command does not exist yet changes nothing.
+    frame.Toolbar1_MouseDown(kLeft, 0, 870, 0);
+    frame.Toolbar1_MouseDown(kLeft, 0, 10110, 0); // About
+    QCOMPARE(pictures(*frame.Toolbar1), expected);
+    QVERIFY(gToolbarActive[10]);
+}
+
+void TestToolbar::disabledButtonRunsNothing()
+{
+    FrameWorld world;
+    MDIForm1& frame = form<MDIForm1>();
+    frame.Toolbar1->setButtonEnabled(6, false);
+    frame.Toolbar1_MouseDown(kLeft, 0, 3700, 0); // Status
+    QVERIFY(!platform::isLoaded<frmSystemStatus>());
+    QVERIFY(!gToolbarActive[4]);
+    QCOMPARE(frame.Toolbar1->buttonImage(6), int(ToolbarControl::PictureNormal));
+}
+
+void TestToolbar::rightPressOpensHelpForEveryCommand()
+{
+    FrameWorld world;
+    MDIForm1& frame = form<MDIForm1>();
+    const QList<QByteArray> helpPages = {"Connect.htm",  "Disconne.htm", "ExitButt.htm", "Locator.htm", "Status.htm",
+                                         "MediaPla.htm", "RealPlay.htm", "Searchme.htm", "Options.htm", "ServerSe.htm",
+                                         "UserSett.htm", "About.htm",    "Update.htm"};
+    QStringList expected;
+    for (int i = 0; i < commandButtons().size(); ++i) {
+        frame.Toolbar1_MouseDown(kRight, 0, float(toolbarPosition(commandButtons()[i]).fromTwips), 0);
+        expected << platform::services().webServerBase + QStringLiteral("/help/") + QString::fromLatin1(helpPages[i]);
+    }
+    QStringList opened;
+    for (const QUrl& page : world.folder().launcher().pages())
+        opened << page.toString();
+    QCOMPARE(opened, expected);
+    QVERIFY(world.folder().endProcessCalls().isEmpty()); // Exit did not run
+    QVERIFY(!platform::isLoaded<frmServerSettings>());
+    QVERIFY(!platform::isLoaded<frmSystemStatus>());
+    QCOMPARE(std::count(gToolbarActive.begin(), gToolbarActive.end(), true), 0);
+}
+
+void TestToolbar::pictureResetKeepsWorking()
+{
+    FrameWorld world;
+    MDIForm1& frame = form<MDIForm1>();
+    ToolbarControl& toolbar = *frame.Toolbar1;
+    gToolbarActive[9] = true; // Options is current
+    for (int round = 0; round < 10; ++round) {
+        for (int button : commandButtons())
+            toolbar.setButtonImage(button, button == 11 ? ToolbarControl::PictureActive : ToolbarControl::PictureHighlighted);
+        gToolbarHighlightCleared = false;
+        frame.Timer3->setEnabled(true);
+        frame.Timer3->setInterval(100);
+        frame.Timer3_Timer();
+        QVERIFY(gToolbarHighlightCleared);
+        QVERIFY(!frame.Timer3->Enabled());
+        for (int button : commandButtons())
+            QCOMPARE(toolbar.buttonImage(button),
+                     int(button == 11 ? ToolbarControl::PictureActive : ToolbarControl::PictureNormal));
+    }
+    // Without a pending reset a tick changes nothing.
+    toolbar.setButtonImage(1, ToolbarControl::PictureHighlighted);
+    frame.Timer3_Timer();
+    QCOMPARE(toolbar.buttonImage(1), int(ToolbarControl::PictureHighlighted));
+}
+
+void TestToolbar::giveBack_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("entry");
+    QTest::newRow("status") << 0 << 6 << 4;
+    QTest::newRow("server settings") << 1 << 12 << 10;
+    QTest::newRow("user settings") << 2 << 13 << 11;
+}
+
+void TestToolbar::giveBack()
+{
+    QFETCH(int, window);
+    QFETCH(int, button);
+    QFETCH(int, entry);
+    FrameWorld world;
+    MDIForm1& frame = form<MDIForm1>();
+    QWidget* closing = nullptr;
+    switch (window) {
+    case 0: closing = &form<frmSystemStatus>(); break;
+    case 1: closing = &form<frmServerSettings>(); break;
+    default: closing = &form<frmUserSettings>(); break;
+    }
+    closing->show();
+    gToolbarActive.fill(true);
+    for (int b : commandButtons())
+        frame.Toolbar1->setButtonImage(b, ToolbarControl::PictureActive);
+
+    closing->close();
+
+    for (int e = 0; e < kToolbarCommands; ++e)
+        QCOMPARE(gToolbarActive[e], e != entry);
+    for (int b : commandButtons())
+        QCOMPARE(frame.Toolbar1->buttonImage(b),
+                 int(b == button ? ToolbarControl::PictureNormal : ToolbarControl::PictureActive));
+}
+
+QTEST_MAIN(TestToolbar)
+#include "test_toolbar.moc"

@@ -1,0 +1,330 @@
+#include "directory/MainVODA.h"
+
+#include "common/Globals.h"
+#include "directory/MainVODAPictures.h"
+#include "directory/PanelStatusBar.h"
+#include "directory/SharedMenuBar.h"
+#include "frame/Gradient.h"
+#include "frame/MDIForm1.h"
+#include "frame/ShutDown.h"
+#include "frame/frmQuickStart.h"
+#include "link/frmServerSettings.h"
+#include "link/frmSystemStatus.h"
+#include "link/frmUserSettings.h"
+#include "platform/Codec.h"
+#include "platform/Dialogs.h"
+#include "platform/Forms.h"
+#include "platform/Launcher.h"
+#include "platform/ListInputReader.h"
+#include "platform/OneShotTimer.h"
+#include "platform/ProcessEnd.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Services.h"
+#include "platform/SocketControl.h"
+#include "platform/Twips.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+using platform::form;
+using platform::twips;
+
+namespace {
+
+constexpr int kHeightTwips = 7020;
+constexpr int kWidthTwips = 10485;
+constexpr int kTopTwips = 100;
+constexpr int kLeftTwips = 100;
+constexpr QSize kTreeImageSize(48, 48);
+constexpr QColor kImageMaskColour(0xC0, 0xC0, 0xC0);
+constexpr int kToolbarResetFromBackgroundMs = 100;
+constexpr int kToolbarResetFromControlsMs = 500;
+
+const QString kTreeToolTip = QStringLiteral(
+    "Use the Locator to find where the Webcams are. Then use the TreeView to navigate to the webcams. "
+    "Right click for more Info...");
+const QString kStationHelpPage = QStringLiteral("/help/StationR.htm");
+const QString kAddWebCamsPage = QStringLiteral("/worldwatch.php");
+const QByteArray kTransmitterHint = "Connect To a Remote Webcam Transmitter Site";
+
+bool openWebServerPage(const QString& path)
+{
+    return platform::launcher().openPage(QUrl(platform::webServerPage(path)));
+}
+
+void armToolbarReset(int intervalMs)
+{
+    platform::Timer& reset = *form<MDIForm1>().Timer3;
+    reset.setInterval(intervalMs);
+    reset.setEnabled(true);
+}
+
+} // namespace
+
+MainVODA::MainVODA()
+    : imlIconsRemote(kTreeImageSize), imlIconsLocal(kTreeImageSize),
+      shellDetectChord_({Qt::Key_Control, Qt::Key_Alt, Qt::Key_Shift, Qt::Key_P})
+{
+    setWindowTitle(QStringLiteral("Larkspire Vistrel"));
+    setMouseTracking(true);
+    for (ImageList* list : {&imlIconsRemote, &imlIconsLocal}) {
+        list->setMaskColour(kImageMaskColour);
+        addBuiltInPictures(*list);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    menuBar = createMainMenuBar(*this);
+    layout->setMenuBar(menuBar);
+    mnuConnect = menuBar->findChild<QAction*>(QStringLiteral("mnuConnect"));
+    mnuDisconnect = menuBar->findChild<QAction*>(QStringLiteral("mnuDisconnect"));
+
+    auto* body = new QGridLayout;
+    Label6 = new QLabel(QStringLiteral("Internet TreeView"), this);
+    tvwMain = new QTreeWidget(this);
+    tvwMain->setHeaderHidden(true);
+    tvwMain->setToolTip(kTreeToolTip);
+    tvwMain->setIconSize(kTreeImageSize);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setValue(0);
+    cboAddress = new QComboBox(this);
+    cboAddress->setEditable(true);
+    body->addWidget(Label6, 0, 0);
+    body->addWidget(tvwMain, 1, 0);
+    body->addWidget(ProgressBar1, 2, 0);
+    body->addWidget(cboAddress, 3, 0);
+    body->addWidget(createTransmitterFrame(), 0, 1, 4, 1);
+    body->setColumnStretch(0, 3);
+    body->setColumnStretch(1, 2);
+    layout->addLayout(body, 1);
+
+    stsWorld = new PanelStatusBar(2, this);
+    layout->addWidget(stsWorld);
+
+    createTimers();
+}
+
+QWidget* MainVODA::createTransmitterFrame()
+{
+    Frame1 = new QGroupBox(QStringLiteral("Station Remote Controls"), this);
+    Frame1->setMouseTracking(true);
+    Frame1->installEventFilter(this);
+    auto* grid = new QGridLayout(Frame1);
+    Label5 = new QLabel(QStringLiteral("Station"), Frame1);
+    txtRemoteIP = new QLineEdit(Frame1);
+    Command7 = new QPushButton(QStringLiteral("Connect"), Frame1);
+    Command7->setEnabled(false);
+    Command7->setMouseTracking(true);
+    Command7->installEventFilter(this);
+    Command8 = new QPushButton(QStringLiteral("Stop Transmission"), Frame1);
+    Label4 = new QLabel(QStringLiteral("Select a Video to View"), Frame1);
+    List1 = new QListWidget(Frame1);
+    List1->viewport()->setMouseTracking(true);
+    List1->viewport()->installEventFilter(this);
+    Label2 = new QLabel(QStringLiteral("Transmitter Replies:"), Frame1);
+    Label3 = new QLabel(Frame1);
+    Frame2 = new QGroupBox(QStringLiteral("Connection Speed"), Frame1);
+    auto* speeds = new QVBoxLayout(Frame2);
+    optModem = new QRadioButton(QStringLiteral("Modem"), Frame2);
+    optCable = new QRadioButton(QStringLiteral("Cable / DSL"), Frame2);
+    speeds->addWidget(optModem);
+    speeds->addWidget(optCable);
+    TCPTalkToTransmitter = new platform::SocketControl(this);
+
+    grid->addWidget(Label5, 0, 0);
+    grid->addWidget(txtRemoteIP, 0, 1);
+    grid->addWidget(Command7, 1, 0);
+    grid->addWidget(Command8, 1, 1);
+    grid->addWidget(Label4, 2, 0, 1, 2);
+    grid->addWidget(List1, 3, 0, 1, 2);
+    grid->addWidget(Frame2, 4, 0, 1, 2);
+    grid->addWidget(Label2, 5, 0, 1, 2);
+    grid->addWidget(Label3, 6, 0, 1, 2);
+    return Frame1;
+}
+
+void MainVODA::createTimers()
+{
+    auto create = [this](platform::OneShotTimer*& timer, void (MainVODA::*tick)()) {
+        timer = new platform::OneShotTimer(this);
+        timer->setEnabled(false);
+        timer->setInterval(0);
+        if (tick)
+            connect(timer, &platform::Timer::tick, this, tick);
+    };
+    // Timer1 and Timer12 only mark a time after a player or the browser started.
+    create(Timer1, nullptr);
+    create(Timer12, nullptr);
+    create(Timer3, nullptr);
+    connect(Timer3, &platform::Timer::tick, [] { gSocketError = true; });
+    create(Timer4, nullptr);
+    connect(Timer4, &platform::Timer::tick, this, [this] { stsWorld->setPanelText(1, {}); });
+    // The viewer's play command, which comes down to this window's Command1_Click.
+    create(Timer5, &MainVODA::Command1_Click);
+    create(Timer6, nullptr);
+    connect(Timer6, &platform::Timer::tick, [] { gWaitTimeout = true; });
+    create(Timer9, &MainVODA::Timer9_Timer);
+    create(Timer10, nullptr);
+    connect(Timer10, &platform::Timer::tick, [] { gReplyTimeout = true; });
+    create(Timer11, nullptr);
+    connect(Timer11, &platform::Timer::tick, [] { platform::endProcess(0); });
+}
+
+void MainVODA::Form_Load()
+{
+    MDIForm1& frame = form<MDIForm1>();
+    frame.show();
+    QMdiSubWindow* place = frame.adoptMainWindow(*this);
+    Timer9->setEnabled(true);
+    Timer9->setInterval(kStartupStepMs);
+    place->setGeometry(twips(kLeftTwips), twips(kTopTwips), twips(kWidthTwips), twips(kHeightTwips));
+    tvwMain->clear();
+    imlIconsRemote.setImageSize(kTreeImageSize);
+}
+
+void MainVODA::Timer9_Timer()
+{
+    QByteArray choice;
+    if (std::optional<platform::ListInputReader> file =
+            platform::ListInputReader::fromFile(platform::programFile(QStringLiteral("Showform.txt"))))
+        choice = file->next();
+
+    frmUserSettings& settings = form<frmUserSettings>();
+    settings.hide();
+    if (!choice.isEmpty()) {
+        bool isNumber = false;
+        const int value = platform::trimBlanks(choice).toShort(&isNumber);
+        // Only 0 and 1 are states of the box; any other text leaves it as it is.
+        if (isNumber && (value == 0 || value == 1))
+            settings.Check1->setChecked(value == 1);
+        settings.hide();
+    }
+    if (settings.Check1->isChecked()) {
+        settings.showNormal();
+        settings.raise();
+        settings.activateWindow();
+    } else {
+        settings.hide();
+    }
+}
+
+void MainVODA::Command1_Click() {}
+
+void MainVODA::mnuExit_Click()
+{
+    shutDownAfterLogout();
+}
+
+void MainVODA::mnuServerSettings_Click()
+{
+    form<frmServerSettings>().showNormal();
+}
+
+void MainVODA::mnuSettings_Click()
+{
+    form<frmUserSettings>().showNormal();
+}
+
+void MainVODA::mnuSystem_Click()
+{
+    form<frmSystemStatus>().showNormal();
+}
+
+void MainVODA::mnuQuickStart_Click()
+{
+    form<frmQuickStart>().show();
+}
+
+void MainVODA::mnuAddWebCams_Click()
+{
+    if (!openWebServerPage(kAddWebCamsPage))
+        platform::dialogs().messageBox(QStringLiteral("The page %1 could not be opened.")
+                                           .arg(platform::webServerPage(kAddWebCamsPage)));
+}
+
+void MainVODA::closeEvent(QCloseEvent* event)
+{
+    Form_QueryUnload(event);
+}
+
+// The window never closes on its own: either the program goes on as it was, or it ends.
+void MainVODA::Form_QueryUnload(QCloseEvent* event)
+{
+    event->ignore();
+    if (shutDownRunning())
+        return;
+    const platform::MessageAnswer answer =
+        platform::dialogs().messageBox(QStringLiteral("Would you like to shutdown now?"), platform::MessageButtons::YesNo,
+                                       platform::MessageIcon::None, QStringLiteral("Shutdown Larkspire Vistrel"));
+    if (answer == platform::MessageAnswer::Yes)
+        shutDownAfterLogout();
+}
+
+void MainVODA::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void MainVODA::Form_Resize()
+{
+    paintWindowGradient(*this);
+}
+
+void MainVODA::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!event->isAutoRepeat() && shellDetectChord_.keyReleased(event->key()))
+        emit shellDetectRequested();
+    QWidget::keyReleaseEvent(event);
+}
+
+void MainVODA::mouseMoveEvent(QMouseEvent* event)
+{
+    Form_MouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+void MainVODA::Form_MouseMove()
+{
+    armToolbarReset(kToolbarResetFromBackgroundMs);
+}
+
+bool MainVODA::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == Frame1 || watched == List1->viewport())
+            Frame1_MouseMove(static_cast<QMouseEvent*>(event)->buttons());
+        else if (watched == Command7)
+            Command7_MouseMove();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Also List1_MouseMove: the transmitter frame and its list behave alike.
+void MainVODA::Frame1_MouseMove(Qt::MouseButtons buttons)
+{
+    if (buttons == Qt::RightButton)
+        openWebServerPage(kStationHelpPage);
+    gToolbarHighlightCleared = false;
+    armToolbarReset(kToolbarResetFromControlsMs);
+}
+
+void MainVODA::Command7_MouseMove()
+{
+    stsWorld->setPanelText(1, kTransmitterHint);
+}

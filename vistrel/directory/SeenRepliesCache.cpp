@@ -1,0 +1,8 @@
+#include "directory/SeenRepliesCache.h"
+
+#include "platform/ProgramFolder.h"
+
+QString seenRepliesCachePath()
+{
+    return platform::programFolder() + QStringLiteral("QS.txt");
+}

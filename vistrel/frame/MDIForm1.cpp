@@ -1,0 +1,365 @@
+#include "frame/MDIForm1.h"
+
+#include "chat/frmChat.h"
+#include "common/Globals.h"
+#include "common/Lexmara.h"
+#include "directory/MainVODA.h"
+#include "directory/PanelStatusBar.h"
+#include "directory/SeenRepliesCache.h"
+#include "frame/FirstRunMarker.h"
+#include "frame/Gradient.h"
+#include "frame/ShutDown.h"
+#include "frame/StartupSequence.h"
+#include "frame/ToolbarControl.h"
+#include "frame/ToolbarPositions.h"
+#include "frame/frmDebug.h"
+#include "frame/frmQuickStart.h"
+#include "link/frmServerSettings.h"
+#include "platform/Codec.h"
+#include "platform/Forms.h"
+#include "platform/HttpTransfer.h"
+#include "platform/Launcher.h"
+#include "platform/ListInputReader.h"
+#include "platform/OneShotTimer.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RuntimeError.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+#include "tools/frmProgramOptions.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <optional>
+
+using platform::form;
+using platform::fromCp1252;
+using platform::twips;
+using Region = StartupSequence::Region;
+
+namespace {
+
+constexpr int kClientWidthTwips = 12705;
+constexpr int kClientHeightTwips = 9630;
+constexpr int kMaxWidthTwips = 15675;
+constexpr int kMaxHeightTwips = 13290;
+constexpr int kMinWidthTwips = 12045;
+constexpr int kHoldOffMs = 2000;
+constexpr int kStatusClearMs = 5000;
+constexpr QColor kClientAreaColour(231, 231, 231);
+
+const QString kAddressPage = QStringLiteral("/sys/serverip.txt");
+const QByteArray kDebugLine = "MdiLoad = line 1000 in error handler...\r\n";
+const QByteArray kCrLf = "\r\n";
+
+[[noreturn]] void fail(int number, const QString& description)
+{
+    throw platform::RuntimeError(number, description);
+}
+
+// The next value of the open server settings file.
+QByteArray readItem(std::optional<platform::ListInputReader>& file)
+{
+    if (!file)
+        fail(StartupSequence::kBadFileNameOrNumber, QStringLiteral("Bad file name or number"));
+    if (file->atEnd())
+        fail(StartupSequence::kInputPastEndOfFile, QStringLiteral("Input past end of file"));
+    return file->next();
+}
+
+// The fetched address as the address boxes take it: blanks trimmed, every CR and
+// every LF removed, blanks trimmed again.
+QByteArray addressFromFetch(const QByteArray& fetched)
+{
+    QByteArray address = platform::trimBlanks(fetched);
+    address = gLexmara.StripCharacter(address, "\r");
+    address = gLexmara.StripCharacter(address, "\n");
+    return platform::trimBlanks(address);
+}
+
+// The fetched address as the chat takes it: only whole CR LF pairs are removed.
+QByteArray chatHostFromFetch(const QByteArray& fetched)
+{
+    return platform::trimBlanks(gLexmara.StripString(platform::trimBlanks(fetched), kCrLf));
+}
+
+void setBox(QLineEdit& box, const QByteArray& text)
+{
+    box.setText(fromCp1252(text));
+}
+
+int twipsOf(int pixels)
+{
+    return pixels * platform::kTwipsPerPixel;
+}
+
+} // namespace
+
+MDIForm1::MDIForm1()
+{
+    setWindowTitle(QStringLiteral("Larkspire"));
+    gGradientSettings = kGradientStartColour;
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuExit = mnuFile->addAction(QStringLiteral("Exit"));
+    connect(mnuExit, &QAction::triggered, this, &MDIForm1::mnuExit_Click);
+
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    Toolbar1 = new ToolbarControl(client);
+    mdiArea = new QMdiArea(client);
+    mdiArea->setBackground(kClientAreaColour);
+    mdiArea->viewport()->setMouseTracking(true);
+    mdiArea->viewport()->installEventFilter(this);
+    layout->addWidget(Toolbar1);
+    layout->addWidget(mdiArea, 1);
+    setCentralWidget(client);
+    connect(Toolbar1, &ToolbarControl::mouseDown, this, &MDIForm1::Toolbar1_MouseDown);
+
+    Inet1 = new platform::HttpTransfer(this);
+    Inet1->setTimeLimitMs(kAddressFetchLimitMs);
+    Inet1->setSizeCap(kAddressFetchSizeCap);
+
+    Timer2 = new platform::OneShotTimer(this);
+    Timer3 = new platform::Timer(this);
+    Timer4 = new platform::Timer(this);
+    for (platform::Timer* timer : {static_cast<platform::Timer*>(Timer2), Timer3, Timer4}) {
+        timer->setEnabled(false);
+        timer->setInterval(0);
+    }
+    connect(Timer2, &platform::Timer::tick, this, &MDIForm1::Timer2_Timer);
+    connect(Timer3, &platform::Timer::tick, this, &MDIForm1::Timer3_Timer);
+    connect(Timer4, &platform::Timer::tick, this, &MDIForm1::Timer4_Timer);
+
+    resize(twips(kClientWidthTwips), twips(kClientHeightTwips) + menuBar()->sizeHint().height());
+}
+
+QMdiSubWindow* MDIForm1::adoptMainWindow(QWidget& main)
+{
+    QMdiSubWindow* sub = mdiArea->addSubWindow(&main);
+    sub->show();
+    return sub;
+}
+
+void MDIForm1::Form_Load()
+{
+    QByteArray fetched;
+    QByteArray primary;
+    QByteArray backup;
+    std::optional<platform::ListInputReader> serverSettingsFile;
+    const QString serverSettingsPath = platform::programFile(QStringLiteral("ServerSettings.txt"));
+
+    const QList<StartupSequence::Step> steps = {
+        // The support chat window, loaded hidden. The tip of the day (step 6) comes
+        // with its own window.
+        {1, Region::A, [] { form<frmChat>().hide(); return 0; }},
+        // The first-run marker and the status clearing.
+        {7, Region::B, [] {
+             if (!QFile::exists(firstRunMarkerPath()))
+                 fail(StartupSequence::kFileNotFound, QStringLiteral("File not found"));
+             return 0;
+         }},
+        {9, Region::B, [this] { Timer4->setEnabled(true); Timer4->setInterval(kStatusClearMs); return 0; }},
+        // The seen-replies cache, the options window and the reflector address.
+        {11, Region::C, [] {
+             if (!QFile::remove(seenRepliesCachePath()))
+                 fail(StartupSequence::kFileNotFound, QStringLiteral("File not found"));
+             return 0;
+         }},
+        {12, Region::C, [] { form<frmProgramOptions>().setVisible(false); return 0; }},
+        {13, Region::C, [this, &fetched] {
+             const platform::HttpTransfer::Result result = Inet1->fetch(platform::webServerPage(kAddressPage));
+             fetched = result.ok ? result.body : QByteArray();
+             return 0;
+         }},
+        {15, Region::C, [&fetched] { setBox(*form<frmChat>().txtChatIP, chatHostFromFetch(fetched)); return 0; }},
+        {16, Region::C, [&fetched] { return fetched.isEmpty() ? 17 : 27; }},
+        {17, Region::C, [&serverSettingsFile] { serverSettingsFile.reset(); return 0; }},
+        {18, Region::C, [&serverSettingsFile, &serverSettingsPath] {
+             serverSettingsFile = platform::ListInputReader::fromFile(serverSettingsPath);
+             if (!serverSettingsFile)
+                 fail(StartupSequence::kFileNotFound, QStringLiteral("File not found"));
+             return 0;
+         }},
+        {19, Region::C, [&serverSettingsFile, &primary] { primary = readItem(serverSettingsFile); return 0; }},
+        {20, Region::C, [&serverSettingsFile, &backup] { backup = readItem(serverSettingsFile); return 0; }},
+        {21, Region::C, [&serverSettingsFile] { serverSettingsFile.reset(); return 0; }},
+        {22, Region::C, [&primary, &backup] {
+             frmServerSettings& settings = form<frmServerSettings>();
+             settings.hide();
+             setBox(*settings.txtIPAddress, primary);
+             setBox(*settings.txtIPAddressBackUp, backup);
+             return 33;
+         }},
+        {27, Region::C, [&fetched] {
+             frmServerSettings& settings = form<frmServerSettings>();
+             settings.hide();
+             const QByteArray address = addressFromFetch(fetched);
+             setBox(*settings.txtIPAddress, address);
+             setBox(*settings.txtIPAddressBackUp, address);
+             return 0;
+         }},
+        {33, Region::Final, [this] { startHoldOff(); return 0; }},
+    };
+
+    StartupSequence sequence;
+    sequence.onFailure = [] {
+        QPlainTextEdit& log = *form<frmDebug>().Text1;
+        log.moveCursor(QTextCursor::End);
+        log.insertPlainText(fromCp1252(kDebugLine));
+    };
+    sequence.onFirstRun = [] {
+        // A marker that cannot be written only means the guide shows again next time.
+        writeFirstRunMarker();
+        form<frmQuickStart>().show();
+    };
+    sequence.run(steps);
+}
+
+void MDIForm1::startHoldOff()
+{
+    holdOffOver_ = false;
+    Timer2->setEnabled(true);
+    Timer2->setInterval(kHoldOffMs);
+}
+
+void MDIForm1::Timer2_Timer()
+{
+    holdOffOver_ = true;
+}
+
+bool MDIForm1::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        MDIForm_Activate();
+    return QMainWindow::event(event);
+}
+
+void MDIForm1::MDIForm_Activate()
+{
+    gGradientSettings = kGradientStartColour;
+    gGradientColors = kGradientStartColour;
+    if (platform::isLoaded<MainVODA>())
+        paintWindowGradient(form<MainVODA>());
+    startHoldOff();
+}
+
+void MDIForm1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    MDIForm_Resize();
+}
+
+void MDIForm1::MDIForm_Resize()
+{
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const QRect outer = frameGeometry();
+    const QSize client = size();
+    const int borderWidth = outer.width() - client.width();
+    const int borderHeight = outer.height() - client.height();
+    int widthTwips = twipsOf(outer.width());
+    int heightTwips = twipsOf(outer.height());
+    widthTwips = std::clamp(widthTwips, kMinWidthTwips, kMaxWidthTwips);
+    heightTwips = std::min(heightTwips, kMaxHeightTwips);
+    const QSize limited(twips(widthTwips) - borderWidth, twips(heightTwips) - borderHeight);
+    if (limited != client)
+        resize(limited);
+}
+
+void MDIForm1::Timer4_Timer()
+{
+    if (platform::isLoaded<MainVODA>())
+        form<MainVODA>().stsWorld->setPanelText(1, {});
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event)
+{
+    // The process ends inside the shut-down; the window itself never closes.
+    event->ignore();
+    shutDownAfterLogout();
+}
+
+void MDIForm1::mnuExit_Click()
+{
+    exitWithoutWaiting();
+}
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == mdiArea->viewport() && event->type() == QEvent::MouseMove)
+        MDIForm_MouseMove();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MDIForm1::MDIForm_MouseMove()
+{
+    gToolbarHighlightCleared = false;
+}
+
+void MDIForm1::Toolbar1_MouseDown(int button, int /*shift*/, float x, float /*y*/)
+{
+    const std::optional<int> hit = toolbarButtonAt(x);
+    if (!hit)
+        return;
+    const int pressed = *hit;
+    const ToolbarPosition& position = toolbarPosition(pressed);
+    if (button == 2) {
+        platform::launcher().openPage(
+            QUrl(platform::webServerPage(QStringLiteral("/help/") + QString::fromLatin1(position.helpPage))));
+        return;
+    }
+    // A disabled button runs nothing: a second Connect during a login must not start.
+    // A button whose command the main window does not have yet is inert.
+    if (button != 1 || !Toolbar1->isButtonEnabled(pressed) || !position.command)
+        return;
+
+    MainVODA& main = form<MainVODA>();
+    (main.*position.command)();
+    if (pressed == kToolbarDisconnectButton)
+        gLoggedIn = false;
+
+    Toolbar1->setButtonImage(pressed, ToolbarControl::PictureActive);
+    toolbarFlag(position) = true;
+    for (int other = 1; other <= kToolbarPositions; ++other) {
+        const ToolbarPosition& otherPosition = toolbarPosition(other);
+        if (other == pressed || otherPosition.separator)
+            continue;
+        toolbarFlag(otherPosition) = false;
+        Toolbar1->setButtonImage(other, ToolbarControl::PictureNormal);
+    }
+
+    if (pressed == kToolbarConnectButton || pressed == kToolbarDisconnectButton) {
+        const bool connecting = pressed == kToolbarConnectButton;
+        main.mnuConnect->setEnabled(!connecting);
+        main.mnuDisconnect->setEnabled(connecting);
+        Toolbar1->setButtonEnabled(kToolbarConnectButton, !connecting);
+        Toolbar1->setButtonEnabled(kToolbarDisconnectButton, connecting);
+    }
+}
+
+void MDIForm1::Timer3_Timer()
+{
+    if (gToolbarHighlightCleared)
+        return;
+    for (int position = 1; position <= kToolbarPositions; ++position) {
+        const ToolbarPosition& button = toolbarPosition(position);
+        if (!button.separator && !toolbarFlag(button))
+            Toolbar1->setButtonImage(position, ToolbarControl::PictureNormal);
+    }
+    Toolbar1->Refresh();
+    gToolbarHighlightCleared = true;
+    Timer3->setInterval(0);
+    Timer3->setEnabled(false);
+}

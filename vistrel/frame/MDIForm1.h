@@ -1,0 +1,69 @@
+#pragma once
+// The frame window: the program's outer window with the toolbar, the main window in
+// its client area and a File menu with Exit. Its load is the program's start-up
+// sequence; closing it is the shut-down.
+#include <QByteArray>
+#include <QMainWindow>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class ToolbarControl;
+
+namespace platform {
+class HttpTransfer;
+class OneShotTimer;
+class Timer;
+} // namespace platform
+
+class MDIForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // The longest the reflector address fetch may take, and the most it may bring.
+    static constexpr int kAddressFetchLimitMs = 60000;
+    static constexpr qint64 kAddressFetchSizeCap = 4096;
+
+    MDIForm1();
+
+    // The start-up sequence (MDIForm_Load).
+    void Form_Load();
+    // Puts the main window into the client area; returns its sub-window.
+    QMdiSubWindow* adoptMainWindow(QWidget& main);
+
+    // File > Exit: the logout, then the end without waiting.
+    void mnuExit_Click();
+
+    // A mouse press on the toolbar: button 1 left, 2 right; x in twips.
+    void Toolbar1_MouseDown(int button, int shift, float x, float y);
+    // The toolbar's picture reset.
+    void Timer3_Timer();
+
+    // False for 2000 ms after the start-up and after every activation.
+    bool holdOffOver() const { return holdOffOver_; }
+
+    ToolbarControl* Toolbar1 = nullptr;
+    QMdiArea* mdiArea = nullptr;
+    platform::HttpTransfer* Inet1 = nullptr; // fetches the reflector address
+    platform::OneShotTimer* Timer2 = nullptr; // ends the hold-off
+    platform::Timer* Timer3 = nullptr;        // toolbar picture reset
+    platform::Timer* Timer4 = nullptr;        // clears the main window's status text
+    QMenu* mnuFile = nullptr;
+    QAction* mnuExit = nullptr;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void MDIForm_Activate();
+    void MDIForm_Resize();
+    void MDIForm_MouseMove();
+    void Timer2_Timer();
+    void Timer4_Timer();
+    void startHoldOff();
+
+    bool holdOffOver_ = true;
+};

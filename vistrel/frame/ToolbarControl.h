@@ -1,0 +1,56 @@
+#pragma once
+// The frame's toolbar: the 16 positions of ToolbarPositions.h laid out at their fixed
+// x ranges, each command button showing one of three pictures of its image list
+// (1 normal, 2 highlighted, 3 active) under its caption.
+//
+// The toolbar itself only draws and reports the mouse: the frame's handlers decide
+// what a press does. Changing a picture or the enabled state repaints the button.
+#include "directory/ImageList.h"
+
+#include <QWidget>
+
+#include <array>
+
+class ToolbarControl : public QWidget {
+    Q_OBJECT
+public:
+    enum Picture { PictureNormal = 1, PictureHighlighted = 2, PictureActive = 3 };
+
+    explicit ToolbarControl(QWidget* parent = nullptr);
+
+    // Positions 1 to 16; separators keep picture 0 and are never enabled.
+    int buttonImage(int position) const;
+    void setButtonImage(int position, int picture);
+    bool isButtonEnabled(int position) const;
+    void setButtonEnabled(int position, bool enabled);
+
+    // Repaints the whole toolbar.
+    void Refresh();
+
+    // The pictures: "B1", "B2" and "B3", drawn in code.
+    ImageList ImageList1;
+
+    QSize sizeHint() const override;
+
+signals:
+    // button: 1 left, 2 right, 4 middle, summed for several held at once; shift: 1 Shift,
+    // 2 Ctrl, 4 Alt, summed; x and y in twips from the toolbar's top-left corner.
+    void mouseDown(int button, int shift, float x, float y);
+
+protected:
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct ButtonState {
+        int image = 0;
+        bool enabled = false;
+    };
+
+    QRect buttonRect(int position) const;
+    ButtonState& state(int position);
+    const ButtonState& state(int position) const;
+
+    std::array<ButtonState, 16> buttons_{};
+};

@@ -1,0 +1,61 @@
+#include "frame/ToolbarPositions.h"
+
+#include "common/Globals.h"
+#include "directory/MainVODA.h"
+
+#include <array>
+
+namespace {
+
+ToolbarPosition separator()
+{
+    ToolbarPosition position;
+    position.separator = true;
+    return position;
+}
+
+const std::array<ToolbarPosition, kToolbarPositions>& positions()
+{
+    using M = MainVODA;
+    static const std::array<ToolbarPosition, kToolbarPositions> table = {{
+        {false, "Connect", 0, 855, nullptr, 0, "Connect.htm"},
+        {false, "Disconnect", 885, 1740, nullptr, 1, "Disconne.htm"},
+        {false, "Exit", 1770, 2640, &M::mnuExit_Click, 2, "ExitButt.htm"},
+        separator(),
+        {false, "Locator", 2800, 3630, nullptr, 3, "Locator.htm"},
+        {false, "Status", 3660, 4515, &M::mnuSystem_Click, 4, "Status.htm"},
+        {false, "Media", 4545, 5400, nullptr, 5, "MediaPla.htm"},
+        {false, "Real", 5415, 6285, nullptr, 7, "RealPlay.htm"},
+        {false, "Players", 6315, 7185, nullptr, 8, "Searchme.htm"},
+        separator(),
+        {false, "Options", 7335, 8175, nullptr, 9, "Options.htm"},
+        {false, "Serv Set", 8220, 9060, &M::mnuServerSettings_Click, 10, "ServerSe.htm"},
+        {false, "User Set", 9090, 9945, &M::mnuSettings_Click, 11, "UserSett.htm"},
+        separator(),
+        {false, "About", 10110, 10950, nullptr, 12, "About.htm"},
+        {false, "Update", 10980, 11850, nullptr, kToolbarUpdateFlag, "Update.htm"},
+    }};
+    return table;
+}
+
+} // namespace
+
+const ToolbarPosition& toolbarPosition(int position)
+{
+    return positions().at(position - 1);
+}
+
+std::optional<int> toolbarButtonAt(double xTwips)
+{
+    for (int position = 1; position <= kToolbarPositions; ++position) {
+        const ToolbarPosition& button = toolbarPosition(position);
+        if (!button.separator && xTwips >= button.fromTwips && xTwips <= button.toTwips)
+            return position;
+    }
+    return std::nullopt;
+}
+
+bool& toolbarFlag(const ToolbarPosition& button)
+{
+    return button.activeFlag == kToolbarUpdateFlag ? gToolbarUpdateActive : gToolbarActive.at(button.activeFlag);
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The frame toolbar's 16 positions, numbered 1 to 16 from the left: 13 command buttons
+// and separators at 4, 10 and 14. Each command button covers a fixed range of x, in
+// twips from the toolbar's left edge (both ends included); the gaps between the
+// ranges belong to no button.
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+class MainVODA;
+
+inline constexpr int kToolbarPositions = 16;
+
+// The flag of a button that is not in gToolbarActive: Update has gToolbarUpdateActive.
+inline constexpr int kToolbarUpdateFlag = -1;
+
+struct ToolbarPosition {
+    bool separator = false;
+    QString caption;
+    int fromTwips = 0;
+    int toTwips = 0;
+    // The main window's command the button runs; null while that command is not part
+    // of the main window yet, which leaves the button inert.
+    void (MainVODA::*command)() = nullptr;
+    int activeFlag = 0;   // index in gToolbarActive, or kToolbarUpdateFlag
+    QByteArray helpPage;  // under "/help/" on the product web server
+};
+
+// Position 1 to 16.
+const ToolbarPosition& toolbarPosition(int position);
+
+// The command button whose range holds x, or nothing (separator, gap, beyond the end).
+std::optional<int> toolbarButtonAt(double xTwips);
+
+// The program-wide active flag of a command button.
+bool& toolbarFlag(const ToolbarPosition& button);
+
+// Positions of the buttons that stand for Connect and Disconnect.
+inline constexpr int kToolbarConnectButton = 1;
+inline constexpr int kToolbarDisconnectButton = 2;
+inline constexpr int kToolbarExitButton = 3;

@@ -1,0 +1,14 @@
+#pragma once
+// The hidden debug log: the start-up sequence appends one line for every failure it
+// meets. The window is never shown.
+#include <QWidget>
+
+class QPlainTextEdit;
+
+class frmDebug : public QWidget {
+    Q_OBJECT
+public:
+    frmDebug();
+
+    QPlainTextEdit* Text1 = nullptr;
+};

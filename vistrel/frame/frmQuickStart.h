@@ -1,0 +1,10 @@
+#pragma once
+// The quick-start guide: a fixed page of pictures and labels. It opens on the first
+// run and from the main window's Quick Start item.
+#include <QWidget>
+
+class frmQuickStart : public QWidget {
+    Q_OBJECT
+public:
+    frmQuickStart();
+};
