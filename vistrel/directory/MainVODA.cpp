@@ -10,12 +10,12 @@
 #include "frame/frmQuickStart.h"
 #include "link/frmServerSettings.h"
 #include "link/frmSystemStatus.h"
+#include "link/ShowformFile.h"
 #include "link/frmUserSettings.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
 #include "platform/Launcher.h"
-#include "platform/ListInputReader.h"
 #include "platform/OneShotTimer.h"
 #include "platform/ProcessEnd.h"
 #include "platform/ProgramFolder.h"
@@ -199,10 +199,7 @@ void MainVODA::Form_Load()
 
 void MainVODA::Timer9_Timer()
 {
-    QByteArray choice;
-    if (std::optional<platform::ListInputReader> file =
-            platform::ListInputReader::fromFile(platform::programFile(QStringLiteral("Showform.txt"))))
-        choice = file->next();
+    const QByteArray choice = readShowformFile();
 
     frmUserSettings& settings = form<frmUserSettings>();
     settings.hide();
