@@ -18,11 +18,11 @@ QByteArray reasonPhrase(int status)
 
 } // namespace
 
-FakeWebServer::FakeWebServer(QObject* parent)
+FakeWebServer::FakeWebServer(QObject* parent, quint16 port)
     : QObject(parent)
 {
     connect(&server_, &QTcpServer::newConnection, this, &FakeWebServer::onNewConnection);
-    if (!server_.listen(QHostAddress::LocalHost))
+    if (!server_.listen(QHostAddress::LocalHost, port))
         qFatal("FakeWebServer cannot listen: %s", qPrintable(server_.errorString()));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// A small HTTP server on 127.0.0.1 for the tests, on a port the system chooses. Each
+// A small HTTP server on 127.0.0.1 for the tests, on a port the system chooses (or a
+// given one, for the demo server). Each
 // path answers as a test sets it up; any other path gets "404 Not Found". Every
 // request is recorded. It answers one request per connection and then closes it.
 #include <QByteArray>
@@ -20,7 +21,7 @@ public:
         QByteArray head; // the request line and the header lines, as received
     };
 
-    explicit FakeWebServer(QObject* parent = nullptr);
+    explicit FakeWebServer(QObject* parent = nullptr, quint16 port = 0);
     ~FakeWebServer() override;
 
     quint16 port() const { return server_.serverPort(); }

@@ -1,0 +1,99 @@
+// fake-reflector [--port <port>] [--web-port <port>]
+// A reflector on 127.0.0.1 for the demo. It accepts every login, tells the client its
+// outside address on the connection after the login, and answers the directory
+// queries of a few sample places with webcams; any other place has no data. Without
+// --port the system chooses the port; the port in use is printed. --web-port names
+// the demo web server's port, where the sample snapshot webcam's picture lies
+// (default 8080).
+#include "DemoOptions.h"
+#include "FakeReflector.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+using Reply = FakeReflector::Reply;
+
+// One webcam record of a webcam reply: marker, stream address, an unused field, name,
+// password needed, password, place, stream kind.
+QByteArray record(const QByteArray& address, const QByteArray& name, const QByteArray& place, const QByteArray& kind)
+{
+    return "1," + address + ",," + name + ",N,," + place + ',' + kind;
+}
+
+// The webcams of each sample place, by the place's name.
+QList<QByteArray> sampleWebcams(const QByteArray& place, const QByteArray& web)
+{
+    const QByteArray lowered = place.toLower();
+    if (lowered == "france")
+        return {record(web + "/cams/snapshot.jpg", "Paris Rooftops", place, "NoStream"),
+                record(web + "/cams/harbour.html", "Marseille Harbour", place, "IEStream")};
+    if (lowered == "florida")
+        return {record("rtsp://127.0.0.1/miami.rm", "Miami Beach", place, "RealPlay"),
+                record("mms://127.0.0.1/keys.asf", "Key West Pier", place, "MediaPlay")};
+    if (lowered == "techtv")
+        return {record(web + "/cams/snapshot.jpg", "Lab Bench", place, "NoStream")};
+    if (lowered == "international")
+        return {record(web + "/cams/harbour.html", "Penguin Pool", place, "IEStream")};
+    return {};
+}
+
+// "/WC/", the records one a line, an empty line that ends them, "/EndTran/"; sent in
+// two pieces, as a long reply may come.
+Reply webcamReply(const QList<QByteArray>& records)
+{
+    const QByteArray text = "/WC/" + records.join("\r\n") + "\r\n\r\n/EndTran/";
+    return Reply::text(text, 100).splitAt({int(text.size() / 2)});
+}
+
+Reply answer(const QByteArray& request, const QByteArray& web)
+{
+    if (request.startsWith("/Login/")) {
+        QByteArray userId = request.mid(7).split(',').value(0).trimmed();
+        if (userId.isEmpty() || userId == "0")
+            userId = "1001";
+        return Reply::text("/Login Successful/," + userId + "\\").greetingNextConnection("/IP/127.0.0.1");
+    }
+    if (request.startsWith("/SumReqText/"))
+        return Reply::text("/SumReqNDFText/");
+    if (request.startsWith("/SumReq/"))
+        return Reply::text("/SumReqNDF/");
+    if (request.startsWith("DeleteConnection*/") || request.startsWith("/ChangePass/")
+        || request.startsWith("/ForgotPassword\\"))
+        return Reply::silence();
+    // A directory query: a topic or category word, a comma, the place.
+    const qsizetype comma = request.indexOf(',');
+    const QList<QByteArray> webcams = comma < 0 ? QList<QByteArray>{} : sampleWebcams(request.mid(comma + 1), web);
+    return webcams.isEmpty() ? Reply::text("/NDF/") : webcamReply(webcams);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const std::optional<quint16> port = portOption(app.arguments(), "--port", 0);
+    const std::optional<quint16> webPort = portOption(app.arguments(), "--web-port", 8080);
+    if (!port || !webPort) {
+        std::fprintf(stderr, "usage: fake-reflector [--port <port>] [--web-port <port>]\n");
+        return 2;
+    }
+    const QByteArray web = "http://127.0.0.1:" + QByteArray::number(*webPort);
+
+    FakeReflector reflector;
+    reflector.setResponder([web](const QByteArray& request) { return answer(request, web); });
+    QObject::connect(&reflector, &FakeReflector::requestReceived, [&reflector](int index) {
+        const FakeReflector::Request& request = reflector.requests()[index];
+        std::printf("request %d on connection %d: %s\n", index, request.connection, request.text.constData());
+        std::fflush(stdout);
+    });
+    if (!reflector.listen(*port)) {
+        std::fprintf(stderr, "fake-reflector cannot listen: %s\n", qPrintable(reflector.errorString()));
+        return 1;
+    }
+    std::printf("fake-reflector listening on 127.0.0.1:%u\n", unsigned(reflector.port()));
+    std::fflush(stdout);
+    return app.exec();
+}

@@ -1,0 +1,238 @@
+// The reflector socket's window against the fake reflector, over real sockets: the
+// events of one request and the flags they set, the traffic plain and enciphered,
+// and chunks reaching the reply handling one by one, in order.
+#include "FakeReflector.h"
+#include "TempProgramFolder.h"
+
+#include "common/Globals.h"
+#include "link/TrafficCipher.h"
+#include "link/frmClient.h"
+#include "link/frmSystemStatus.h"
+#include "link/frmUserSettings.h"
+#include "platform/Codec.h"
+#include "platform/Forms.h"
+#include "platform/Wait.h"
+
+#include <QTcpServer>
+#include <QTest>
+
+using platform::form;
+using platform::SocketControl;
+using platform::waitUntil;
+
+namespace {
+
+constexpr int kLimitMs = 5000;
+
+// The socket's events in the order the window's handlers saw them, each with the
+// wait flags as the handler left them.
+struct EventLog {
+    QStringList events;
+    QList<QByteArray> chunks; // txtReceive after each chunk
+
+    explicit EventLog(frmClient& client)
+    {
+        // Connected after the window's own handlers, so each entry sees their effect.
+        SocketControl* socket = client.tcpClient;
+        QObject::connect(socket, &SocketControl::connected, [this] { events << "connected"; });
+        QObject::connect(socket, &SocketControl::sendComplete, [this] {
+            events << QStringLiteral("sendComplete login=%1 other=%2").arg(gLoginSendComplete).arg(gSendComplete);
+        });
+        QObject::connect(socket, &SocketControl::dataArrival, [this, &client] {
+            events << "dataArrival";
+            chunks << platform::toCp1252(client.txtReceive->text());
+        });
+        QObject::connect(socket, &SocketControl::peerClosed, [this, socket] {
+            events << QStringLiteral("peerClosed state=%1").arg(socket->State());
+        });
+        QObject::connect(socket, &SocketControl::socketError, [this] {
+            events << QStringLiteral("socketError flag=%1").arg(gSocketError);
+        });
+    }
+};
+
+bool connectTo(frmClient& client, quint16 port)
+{
+    return client.tcpClient->Connect(QStringLiteral("127.0.0.1"), port).ok()
+        && waitUntil([&client] { return client.tcpClient->State() == SocketControl::StateConnected; }, kLimitMs);
+}
+
+int countOf(const QString& text, const QString& line)
+{
+    return text.count(line);
+}
+
+} // namespace
+
+class ClientTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        world_.emplace();
+        gEncryptTraffic = false;
+        gLoginFailed = false;
+        gSocketError = gLoginSendComplete = gSendComplete = false;
+    }
+
+    void cleanup()
+    {
+        platform::destroyAllForms();
+        world_.reset();
+    }
+
+    // A login as the senders make it: connect, send once, the reflector accepts and
+    // then ends the connection.
+    void eventOrderOfAnAcceptedLogin()
+    {
+        FakeReflector reflector;
+        QVERIFY(reflector.listen());
+        reflector.script("/Login/", FakeReflector::Reply::text("/Login Successful/, 123 \\").closing());
+        frmClient& client = form<frmClient>();
+        EventLog log(client);
+
+        QVERIFY(connectTo(client, reflector.port()));
+        QVERIFY(client.tcpClient->SendData(loginOnWire("0", "ann", "pw")).ok());
+        QVERIFY(waitUntil([&] { return log.events.size() == 3; }, kLimitMs));
+
+        QCOMPARE(log.events, QStringList({"connected", "sendComplete login=1 other=1", "dataArrival"}));
+        QCOMPARE(log.chunks, QList<QByteArray>({"/Login Successful/, 123 \\"}));
+        QCOMPARE(reflector.requestTexts(), QList<QByteArray>({"/Login/0,ann,pw"}));
+        // The accepted login closes the socket at once; the reflector's close comes
+        // after it and is no longer seen.
+        QCOMPARE(client.tcpClient->State(), int(SocketControl::StateClosed));
+        QCOMPARE(form<frmUserSettings>().txtUserID->text(), QStringLiteral("123"));
+        QCOMPARE(form<frmUserSettings>().isVisible(), false);
+        QVERIFY(!gLoginFailed);
+        QCOMPARE(countOf(form<frmSystemStatus>().txtStatus->toPlainText(), "Login Successful..."), 2);
+    }
+
+    void closeByTheReflectorAndErrors()
+    {
+        FakeReflector reflector;
+        QVERIFY(reflector.listen());
+        reflector.script("/SumReq/", FakeReflector::Reply::text("/SumReqNDF/").closing());
+        frmClient& client = form<frmClient>();
+        EventLog log(client);
+
+        QVERIFY(connectTo(client, reflector.port()));
+        QVERIFY(client.tcpClient->SendData(requestOnWire("/SumReq/Animals")).ok());
+        QVERIFY(waitUntil([&] { return log.events.size() == 4; }, kLimitMs));
+        QCOMPARE(log.events.last(), QStringLiteral("peerClosed state=0")); // closed again, ready for the next request
+        QVERIFY(!gSocketError);
+
+        quint16 deadPort;
+        {
+            QTcpServer probe;
+            QVERIFY(probe.listen(QHostAddress::LocalHost));
+            deadPort = probe.serverPort();
+        }
+        QVERIFY(client.tcpClient->Connect(QStringLiteral("127.0.0.1"), deadPort).ok());
+        QVERIFY(waitUntil([&] { return gSocketError; }, kLimitMs));
+        QCOMPARE(log.events.last(), QStringLiteral("socketError flag=1"));
+        QCOMPARE(client.tcpClient->State(), int(SocketControl::StateError));
+    }
+
+    void plainAndEncipheredTraffic_data()
+    {
+        QTest::addColumn<bool>("encrypt");
+        QTest::newRow("plain") << false;
+        QTest::newRow("enciphered") << true;
+    }
+
+    void plainAndEncipheredTraffic()
+    {
+        QFETCH(bool, encrypt);
+        gEncryptTraffic = encrypt;
+        FakeReflector reflector;
+        QVERIFY(reflector.listen());
+        reflector.setEnciphered(encrypt);
+        reflector.acceptLogin("77");
+        frmClient& client = form<frmClient>();
+
+        QVERIFY(connectTo(client, reflector.port()));
+        QVERIFY(client.tcpClient->SendData(loginOnWire("5", "a,b", "")).ok());
+        QVERIFY(waitUntil([&] { return form<frmUserSettings>().txtUserID->text() == "77"; }, kLimitMs));
+
+        // The enciphered login carries one comma more; a comma inside a value goes as it is.
+        const QByteArray plain = encrypt ? "/Login/5,a,b,," : "/Login/5,a,b,";
+        QCOMPARE(reflector.requests()[0].text, plain);
+        QCOMPARE(reflector.requests()[0].received, encrypt ? reflector.encipher(plain) : plain);
+        QCOMPARE(platform::toCp1252(client.txtReceive->text()), QByteArray("/Login Successful/,77\\"));
+    }
+
+    void encipheredFormsOfTheOtherRequests()
+    {
+        gEncryptTraffic = false;
+        QCOMPARE(logoutOnWire("9.8.7.6"), QByteArray("DeleteConnection*/"));
+        QCOMPARE(forgotPasswordOnWire("ann", "x"), QByteArray("/ForgotPassword\\ann,x"));
+        QCOMPARE(requestOnWire("Technology,Cams"), QByteArray("Technology,Cams"));
+
+        gEncryptTraffic = true;
+        FakeReflector reflector; // deciphers as the far end would
+        reflector.setEnciphered(true);
+        QCOMPARE(reflector.decipher(logoutOnWire("9.8.7.6")), QByteArray("DeleteConnection*/9.8.7.6"));
+        QCOMPARE(forgotPasswordOnWire("ann", "x"), QByteArray("/ForgotPassword\\ann,x"));
+        QCOMPARE(reflector.decipher(requestOnWire("Technology,Cams")), QByteArray("Technology,Cams"));
+        QCOMPARE(replyInClear(reflector.encipher("/NDF/")), QByteArray("/NDF/"));
+    }
+
+    // One chunk is one message: the pieces of a split reply reach the reply handling
+    // one after the other, and a rejection split in two is no rejection.
+    void chunksReachTheReplyHandlingInOrder()
+    {
+        FakeReflector reflector;
+        QVERIFY(reflector.listen());
+        reflector.setEnciphered(true);
+        gEncryptTraffic = true;
+        const QByteArray reply = "/WC/1,http://cam,,Cam,N,,Paris,IEStream/EndTran/";
+        reflector.script("Travel,", FakeReflector::Reply::text(reply).splitAt({2, 20, 40}));
+        reflector.script("/Login/", FakeReflector::Reply::text("/Login Fai").then("led/"));
+        frmClient& client = form<frmClient>();
+        EventLog log(client);
+
+        QVERIFY(connectTo(client, reflector.port()));
+        QVERIFY(client.tcpClient->SendData(requestOnWire("Travel,Paris")).ok());
+        QVERIFY(waitUntil([&] { return log.chunks.size() == 4; }, kLimitMs));
+        QCOMPARE(log.chunks, QList<QByteArray>({reply.left(2), reply.mid(2, 18), reply.mid(20, 20), reply.mid(40)}));
+
+        client.tcpClient->Close();
+        QVERIFY(connectTo(client, reflector.port()));
+        QVERIFY(client.tcpClient->SendData(loginOnWire("1", "ann", "pw")).ok());
+        QVERIFY(waitUntil([&] { return log.chunks.size() == 6; }, kLimitMs));
+        QVERIFY(!gLoginFailed);
+        QVERIFY(form<frmUserSettings>().lblWarning->isHidden());
+    }
+
+    void aRejectedLoginShowsTheWarning()
+    {
+        FakeReflector reflector;
+        QVERIFY(reflector.listen());
+        reflector.rejectLogin();
+        frmClient& client = form<frmClient>();
+
+        QVERIFY(connectTo(client, reflector.port()));
+        QVERIFY(client.tcpClient->SendData(loginOnWire("1", "ann", "wrong")).ok());
+        QVERIFY(waitUntil([&] { return gLoginFailed; }, kLimitMs));
+        frmUserSettings& settings = form<frmUserSettings>();
+        QVERIFY(settings.isVisible());
+        QVERIFY(!settings.lblWarning->isHidden());
+        QVERIFY(!settings.cmdRetry->isHidden());
+        QCOMPARE(countOf(form<frmSystemStatus>().txtStatus->toPlainText(), "Login Failed..."), 1);
+    }
+
+    void theWindowIsNeverShown()
+    {
+        frmClient& client = form<frmClient>();
+        QVERIFY(!client.isVisible());
+        QVERIFY(!client.close()); // closing only hides it
+        QVERIFY(platform::isLoaded<frmClient>());
+    }
+
+private:
+    std::optional<TempProgramFolder> world_;
+};
+
+QTEST_MAIN(ClientTest)
+#include "test_client.moc"

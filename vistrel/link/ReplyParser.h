@@ -1,0 +1,12 @@
+#pragma once
+// The handling of each chunk that arrives on the reflector socket, in clear. The
+// early handling runs first, for every chunk; then the main handling.
+//
+// The login's outcome is handled here: "/Login Successful/," + user ID + "\" keeps
+// the confirmed user ID, closes the socket and saves the user settings;
+// "/Login Failed/" marks the running login as rejected and shows the user settings
+// window with its warning and its "Retry Login" button.
+#include <QByteArray>
+
+void ParseReplyEarly(const QByteArray& chunk);
+void ParseReply(const QByteArray& chunk);

@@ -1,0 +1,86 @@
+#include "frmClient.h"
+
+#include "ReplyParser.h"
+#include "TrafficCipher.h"
+#include "common/Globals.h"
+#include "frmSystemStatus.h"
+#include "platform/Codec.h"
+#include "platform/Forms.h"
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+
+using platform::form;
+
+frmClient::frmClient()
+    : tcpClient(new platform::SocketControl(this)), txtReceive(new QLineEdit(QStringLiteral("Receive"), this))
+{
+    connect(tcpClient, &platform::SocketControl::connected, this, &frmClient::tcpClient_Connect);
+    connect(tcpClient, &platform::SocketControl::peerClosed, this, &frmClient::tcpClient_Close);
+    connect(tcpClient, &platform::SocketControl::socketError, this, &frmClient::tcpClient_Error);
+    connect(tcpClient, &platform::SocketControl::sendComplete, this, &frmClient::tcpClient_SendComplete);
+    connect(tcpClient, &platform::SocketControl::dataArrival, this, &frmClient::tcpClient_DataArrival);
+}
+
+void frmClient::Form_Load()
+{
+    resize(platform::twips(4125), platform::twips(3435));
+}
+
+void frmClient::tcpClient_Connect()
+{
+    form<frmSystemStatus>().cmdGreen1_Click();
+}
+
+void frmClient::tcpClient_Close()
+{
+    form<frmSystemStatus>().cmdRed1_Click();
+    tcpClient->Close();
+}
+
+void frmClient::tcpClient_Error(int, const QString&)
+{
+    gSocketError = true;
+}
+
+void frmClient::tcpClient_SendComplete()
+{
+    gLoginSendComplete = true;
+    gSendComplete = true;
+}
+
+void frmClient::tcpClient_DataArrival(qint64)
+{
+    // A chunk that cannot be deciphered counts as an empty one, which the reply
+    // handling ignores.
+    QByteArray chunk;
+    try {
+        chunk = replyInClear(tcpClient->GetData());
+    } catch (const std::exception&) {
+    }
+    received_ = chunk;
+    txtReceive->setText(platform::fromCp1252(chunk));
+    txtReceive_Change();
+    ParseReply(chunk);
+}
+
+void frmClient::txtReceive_Change()
+{
+    ParseReplyEarly(received_);
+}
+
+void frmClient::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // Never shown: an activation minimizes and hides the window again.
+        setWindowState(Qt::WindowMinimized);
+        hide();
+    }
+}
+
+void frmClient::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    hide();
+}
