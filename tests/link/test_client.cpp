@@ -13,6 +13,9 @@
 #include "platform/Forms.h"
 #include "platform/Wait.h"
 
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTcpServer>
 #include <QTest>
 

@@ -8,6 +8,11 @@
 #include "platform/Codec.h"
 #include "platform/Forms.h"
 #include "platform/RuntimeError.h"
+#include "LampPiece.h"
+#include "TrafficMarker.h"
+
+#include <QLabel>
+#include <QPushButton>
 
 using platform::form;
 
