@@ -1,0 +1,9 @@
+#include "NodeList.h"
+
+void LoadIcons()
+{
+}
+
+void BuildNodes()
+{
+}

@@ -1,0 +1,5 @@
+#include "Login.h"
+
+void ConnectToReflector()
+{
+}
