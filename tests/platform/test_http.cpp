@@ -68,9 +68,15 @@ private slots:
         QCOMPARE(result.httpStatus, status);
         QCOMPARE(result.body, ok ? body : QByteArray());
         QCOMPARE(result.errorDescription.isEmpty(), ok);
-        QCOMPARE(server.requests().size(), 1);
-        QCOMPARE(server.requests().first().method, QByteArray("GET"));
-        QCOMPARE(server.requests().first().path, QByteArray("/sys/page.txt"));
+        // A body without a length ends where the server closes the connection; when
+        // that close overtakes the answer, Qt's HTTP layer sends the same GET once more.
+        QVERIFY(!server.requests().isEmpty());
+        if (announceLength)
+            QCOMPARE(server.requests().size(), 1);
+        for (const FakeWebServer::Request& request : server.requests()) {
+            QCOMPARE(request.method, QByteArray("GET"));
+            QCOMPARE(request.path, QByteArray("/sys/page.txt"));
+        }
         QVERIFY(!transfer.busy());
     }
 
