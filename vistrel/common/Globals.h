@@ -45,6 +45,16 @@ extern std::array<WebCamRecord, kWebCamTableRows> gWebCamTable;
 inline constexpr int kTopicSlots = 2001;   // entries 1 to 2000 hold topic names
 extern std::array<QByteArray, kTopicSlots> gTopics;
 
+// The topic pictures of the "icons" folder, as the last icon load listed them: rows 0
+// to n-1 hold the n files (at most 501), row n, when there is one, is empty.
+struct IconFile {
+    QByteArray fileName;
+    QByteArray imageKey; // the file name up to its first "_"
+};
+inline constexpr int kIconFileRows = 501;
+extern std::array<IconFile, kIconFileRows> gIconFiles;
+extern qint16 gIconCount;           // the icon files listed, plus one for the closing empty row
+
 extern qint16 gSelectedNodeIndex;   // the tree node last clicked; the next webcams hang under it
 extern bool gNoIcons;               // the user switched icon loading off
 extern bool gBracketUrlMode;        // a Shift+right-click asked the next node click for the raw address

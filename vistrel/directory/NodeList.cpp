@@ -1,9 +1,122 @@
-#include "NodeList.h"
+// The tree build: the root, then one node per record of the node list "Nodes.lst".
+#include "directory/NodeList.h"
 
-void LoadIcons()
+#include "common/Globals.h"
+#include "directory/ImageList.h"
+#include "directory/MainVODA.h"
+#include "directory/TreeNodes.h"
+#include "platform/Codec.h"
+#include "platform/Dialogs.h"
+#include "platform/Forms.h"
+#include "platform/ListInputReader.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RuntimeError.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <optional>
+
+using platform::RuntimeError;
+
+namespace {
+
+constexpr int kSubscriptOutOfRange = 9;
+constexpr int kFileNotFound = 53;
+constexpr int kInputPastEndOfFile = 62;
+constexpr int kPathFileAccessError = 75;
+
+// One record of the node list: four values, not bound to one line.
+struct NodeRecord {
+    QByteArray parentKey;
+    QByteArray key;
+    QByteArray text;
+    QByteArray imageKey;
+};
+
+const NodeRecord kRoot{{}, "Top", "Internet", "Closed"};
+
+bool isTopic(const NodeRecord& record)
 {
+    return record.parentKey == "Top" || record.parentKey == "ArtTop";
+}
+
+// The box for a failing step: the error, then the record it failed on.
+void report(const RuntimeError& error, const NodeRecord& record)
+{
+    const QByteArray message = ' ' + QByteArray::number(error.number()) + "  = "
+        + platform::toCp1252(error.description()) + record.parentKey + "   " + record.key + "   "
+        + record.text + "   " + record.imageKey;
+    platform::dialogs().messageBox(platform::fromCp1252(message));
+}
+
+RuntimeError openingError(const QString& path)
+{
+    return QFileInfo::exists(path) ? RuntimeError(kPathFileAccessError, QStringLiteral("Path/File access error"))
+                                   : RuntimeError(kFileNotFound, QStringLiteral("File not found"));
+}
+
+enum class Read { Record, End, Incomplete };
+
+// The next four values. A list that ends inside a record leaves the values it had
+// in `record` and the missing ones empty.
+Read readRecord(platform::ListInputReader& reader, NodeRecord& record)
+{
+    if (reader.atEnd())
+        return Read::End;
+    record = {};
+    for (QByteArray* value : {&record.parentKey, &record.key, &record.text, &record.imageKey}) {
+        if (reader.atEnd())
+            return Read::Incomplete;
+        *value = reader.next();
+    }
+    return Read::Record;
+}
+
+} // namespace
+
+void buildNodesInto(QTreeWidget& tree, const ImageList& images)
+{
+    TreeNodes& nodes = TreeNodes::of(tree);
+    try {
+        nodes.addTopLevel(kRoot.key, kRoot.text, kRoot.imageKey, &images);
+    } catch (const RuntimeError& error) {
+        report(error, kRoot);
+    }
+
+    // Cleared first, so the locator never offers a topic of an earlier, longer list.
+    std::ranges::fill(gTopics, QByteArray());
+    const QString path = platform::programFile(QStringLiteral("Nodes.lst"));
+    std::optional<platform::ListInputReader> reader = platform::ListInputReader::fromFile(path);
+    if (!reader) {
+        report(openingError(path), {});
+        return;
+    }
+
+    const ImageList* pictures = gNoIcons ? nullptr : &images;
+    int topicCount = 0;
+    NodeRecord record;
+    for (Read read; (read = readRecord(*reader, record)) != Read::End;) {
+        if (read == Read::Incomplete) {
+            report(RuntimeError(kInputPastEndOfFile, QStringLiteral("Input past end of file")), record);
+            break;
+        }
+        if (isTopic(record)) {
+            if (topicCount + 1 < kTopicSlots)
+                gTopics[++topicCount] = record.text;
+            else
+                report(RuntimeError(kSubscriptOutOfRange, QStringLiteral("Subscript out of range")), record);
+        }
+        try {
+            nodes.addChild(record.parentKey, record.key, record.text, record.imageKey, pictures);
+        } catch (const RuntimeError& error) {
+            report(error, record);
+        }
+    }
 }
 
 void BuildNodes()
 {
+    MainVODA& main = platform::form<MainVODA>();
+    buildNodesInto(*main.tvwMain, main.imlIconsRemote);
 }

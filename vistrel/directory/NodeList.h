@@ -1,5 +1,18 @@
 #pragma once
 // Filling the main window's topic tree after a login: the topic pictures of the
 // "icons" folder, then the tree from the node list "Nodes.lst".
+class ImageList;
+class QProgressBar;
+class QTreeWidget;
+
+// On the main window's controls: tvwMain, imlIconsRemote and ProgressBar1.
 void LoadIcons();
 void BuildNodes();
+
+// The same work on given controls. The icon load lists the icons folder into gIconFiles
+// and, unless gNoIcons is set, adds each picture to `images` under the file name up to
+// its first "_"; it shows no message. The build adds the root "Internet" and one node
+// per record of the node list, collects the top-level topics into gTopics and reports
+// every record that fails in a message box.
+void loadIconsInto(ImageList& images, QProgressBar& progress);
+void buildNodesInto(QTreeWidget& tree, const ImageList& images);
