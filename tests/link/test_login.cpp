@@ -36,8 +36,6 @@ namespace {
 // Long enough that the fake's reply, which comes a quiet gap after the request,
 // falls well inside the rejection window (250 ms) and a connect limit (500 ms).
 constexpr double kTimeScale = 0.05;
-constexpr int kRejectionWindowMs = 5000;
-constexpr int kConnectLimitMs = 10000;
 constexpr int kReplyWaitMs = 60000; // for the test's own waits; 3 s once scaled
 
 const QString kAnswering = QStringLiteral("127.0.0.1");
@@ -144,7 +142,7 @@ private slots:
         clock.start();
         ConnectToReflector();
 
-        QVERIFY(clock.elapsed() >= platform::scaledMs(kRejectionWindowMs));
+        QVERIFY(clock.elapsed() >= platform::scaledMs(kLoginRejectionWindowMs));
         QVERIFY(gLoggedIn);
         QVERIFY(!gConnectFailed);
         QVERIFY(!gLoginFailed);
@@ -176,7 +174,7 @@ private slots:
         clock.start();
         ConnectToReflector();
 
-        QVERIFY(clock.elapsed() >= platform::scaledMs(kConnectLimitMs + kRejectionWindowMs));
+        QVERIFY(clock.elapsed() >= platform::scaledMs(kLoginConnectLimitMs + kLoginRejectionWindowMs));
         QVERIFY(gLoggedIn);
         QVERIFY(!gConnectFailed);
         QCOMPARE(gReflectorAddress, QByteArray("127.0.0.1"));
@@ -242,7 +240,7 @@ private slots:
     void rejectionWindow()
     {
         QFETCH(bool, rejected);
-        const int replyDelayMs = rejected ? 0 : 2 * platform::scaledMs(kRejectionWindowMs);
+        const int replyDelayMs = rejected ? 0 : 2 * platform::scaledMs(kLoginRejectionWindowMs);
         reflector_->script("/Login/", FakeReflector::Reply::text("/Login Failed/", replyDelayMs));
 
         ConnectToReflector();
@@ -379,7 +377,7 @@ private slots:
             QElapsedTimer clock;
             clock.start();
             ConnectToReflector();
-            nestedReturnedAtOnce = clock.elapsed() < platform::scaledMs(kRejectionWindowMs);
+            nestedReturnedAtOnce = clock.elapsed() < platform::scaledMs(kLoginRejectionWindowMs);
         });
 
         ConnectToReflector();

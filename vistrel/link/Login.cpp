@@ -29,12 +29,6 @@ using platform::SocketControl;
 
 namespace {
 
-// How long each address has to connect.
-constexpr int kConnectLimitMs = 10000;
-// How long the login's bytes have to leave (MainVODA.Timer3).
-constexpr int kSendLimitMs = 5000;
-// How long after the send a rejection still cancels the login (MainVODA.Timer6).
-constexpr int kRejectionWindowMs = 5000;
 // A socket still busy with an earlier connection is closed and the step tried again,
 // at most this many times.
 constexpr int kBusySocketRetries = 3;
@@ -217,7 +211,7 @@ bool Login::waitForConnection(ReflectorAddress which)
                 hideStatusWindow();
             return lastState_ == SocketControl::StateConnected;
         },
-        kConnectLimitMs);
+        kLoginConnectLimitMs);
 }
 
 void Login::reportConnectState()
@@ -246,8 +240,8 @@ bool Login::sendLogin()
     {
         // Timer3's tick sets gSocketError; the wait's own limit only guards against the
         // timer being taken over by another command meanwhile.
-        ArmedTimer limit(*form<MainVODA>().Timer3, kSendLimitMs);
-        sent = platform::waitUntil([] { return gLoginSendComplete || gSocketError; }, kSendLimitMs);
+        ArmedTimer limit(*form<MainVODA>().Timer3, kLoginSendLimitMs);
+        sent = platform::waitUntil([] { return gLoginSendComplete || gSocketError; }, kLoginSendLimitMs);
     }
     gLoginSendComplete = false;
     if (gSocketError || !sent) {
@@ -262,9 +256,9 @@ bool Login::sendLogin()
 bool Login::rejectedWithinWindow()
 {
     {
-        ArmedTimer window(*form<MainVODA>().Timer6, kRejectionWindowMs);
+        ArmedTimer window(*form<MainVODA>().Timer6, kLoginRejectionWindowMs);
         gWaitTimeout = false;
-        platform::waitUntil([] { return gWaitTimeout; }, kRejectionWindowMs);
+        platform::waitUntil([] { return gWaitTimeout; }, kLoginRejectionWindowMs);
     }
     gWaitTimeout = false;
     return gLoginFailed;
