@@ -9,6 +9,7 @@
 #include "directory/PanelStatusBar.h"
 #include "link/LampPiece.h"
 #include "link/Login.h"
+#include "link/ReplyParser.h"
 #include "link/TrafficMarker.h"
 #include "link/frmClient.h"
 #include "link/frmServerSettings.h"
@@ -251,6 +252,7 @@ private slots:
         QCOMPARE(reflector_->requestTexts().value(0), QByteArray("/Login/42,ann,secret"));
         if (rejected) {
             QVERIFY(gLoginFailed);
+            QVERIFY(logLines(form<frmSystemStatus>().logText()).contains("Login Failed..."));
             QVERIFY(form<frmUserSettings>().isVisible());
             QVERIFY(!form<frmUserSettings>().lblWarning->isHidden());
             QVERIFY(!form<frmUserSettings>().cmdRetry->isHidden());
@@ -261,6 +263,16 @@ private slots:
             // The late reply is still handled as a reply, after the login has ended.
             QVERIFY(platform::waitUntil([] { return gLoginFailed; }, kReplyWaitMs));
         }
+    }
+
+    // Both handlings of an accepted login report it in the status text.
+    void loginRepliesWriteTheStatusText()
+    {
+        ParseReplyEarly("/Login Successful/,5\\");
+        QCOMPARE(mainStatus(), QByteArray("Login Successful..."));
+        form<MainVODA>().stsWorld->setPanelText(1, {});
+        ParseReply("/Login Successful/,5\\");
+        QCOMPARE(mainStatus(), QByteArray("Login Successful..."));
     }
 
     // The bytes on the wire: no terminator, empty fields and commas as they are, and

@@ -111,7 +111,7 @@ private:
 void Login::run()
 {
     frmServerSettings& server = form<frmServerSettings>();
-    form<frmClient>();
+    form<frmClient>(); // loaded hidden before its socket is first used
     gLoginFailed = false;
     hideStatusWindow();
 
