@@ -9,6 +9,7 @@
 #include "platform/Forms.h"
 #include "platform/RuntimeError.h"
 #include "LampPiece.h"
+#include "MainStatus.h"
 #include "TrafficMarker.h"
 
 #include <QLabel>
@@ -39,6 +40,13 @@ void keepConfirmedUserId(const QByteArray& chunk)
         box->setText(text);
 }
 
+// A rejected login logs the client out again.
+void runDisconnectCommand()
+{
+    // TODO(merge): call form<MainVODA>().mnuDisconnect_Click() here once the Disconnect
+    // command exists.
+}
+
 } // namespace
 
 void ParseReplyEarly(const QByteArray& chunk)
@@ -48,6 +56,7 @@ void ParseReplyEarly(const QByteArray& chunk)
         return;
     if (chunk.contains("/Login Successful/")) {
         keepConfirmedUserId(chunk);
+        showMainStatus("Login Successful...");
         appendLogLine("Login Successful...");
         form<frmClient>().tcpClient->Close();
         form<frmUserSettings>().Command1_Click();
@@ -65,14 +74,17 @@ void ParseReply(const QByteArray& chunk)
 
     if (chunk.contains("/Login Failed/")) {
         gLoginFailed = true;
+        showMainStatus("Login Failed...");
         appendLogLine("Login Failed...");
         frmUserSettings& settings = form<frmUserSettings>();
         settings.lblWarning->setVisible(true);
         settings.cmdRetry->setVisible(true);
         settings.show();
+        runDisconnectCommand();
     } else if (chunk.contains("/Login Successful/")) {
         gLoginFailed = false;
         keepConfirmedUserId(chunk);
+        showMainStatus("Login Successful...");
         appendLogLine("Login Successful...");
         form<frmUserSettings>().Command1_Click();
     }

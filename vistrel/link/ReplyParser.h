@@ -4,8 +4,9 @@
 //
 // The login's outcome is handled here: "/Login Successful/," + user ID + "\" keeps
 // the confirmed user ID, closes the socket and saves the user settings;
-// "/Login Failed/" marks the running login as rejected and shows the user settings
-// window with its warning and its "Retry Login" button.
+// "/Login Failed/" marks the running login as rejected, shows the user settings
+// window with its warning and its "Retry Login" button, and runs the Disconnect
+// command. Both report in the main window's status text.
 #include <QByteArray>
 
 void ParseReplyEarly(const QByteArray& chunk);

@@ -1,0 +1,425 @@
+// The login against the fake reflector over real sockets: the primary and the backup
+// address, the rejection window, the bytes of the login, the flags it leaves, what it
+// shows and logs, and a login that is already running.
+#include "FakeReflector.h"
+#include "FrameWorld.h"
+
+#include "common/Globals.h"
+#include "directory/MainVODA.h"
+#include "directory/PanelStatusBar.h"
+#include "link/LampPiece.h"
+#include "link/Login.h"
+#include "link/ReplyParser.h"
+#include "link/TrafficMarker.h"
+#include "link/frmClient.h"
+#include "link/frmServerSettings.h"
+#include "link/frmSystemStatus.h"
+#include "link/frmUserSettings.h"
+#include "platform/Forms.h"
+#include "platform/OneShotTimer.h"
+#include "platform/TimeScale.h"
+#include "platform/Wait.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTest>
+
+#include <optional>
+
+using platform::form;
+using platform::SocketControl;
+
+namespace {
+
+// Long enough that the fake's reply, which comes a quiet gap after the request,
+// falls well inside the rejection window (250 ms) and a connect limit (500 ms).
+constexpr double kTimeScale = 0.05;
+constexpr int kReplyWaitMs = 60000; // for the test's own waits; 3 s once scaled
+
+const QString kAnswering = QStringLiteral("127.0.0.1");
+// Loopback too, but the fake does not listen on it: connecting there is refused.
+const QString kRefusing = QStringLiteral("127.0.0.2");
+
+QList<QByteArray> logLines(const QByteArray& log)
+{
+    QList<QByteArray> lines = log.split('\n');
+    lines.removeLast(); // after the last line end
+    for (QByteArray& line : lines)
+        line.chop(1); // the CR
+    return lines;
+}
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+bool segment1Green()
+{
+    frmSystemStatus& status = form<frmSystemStatus>();
+    return !status.ImgGreen3[1]->isHidden() && status.ImgRed2[8]->isHidden();
+}
+
+bool segment1Red()
+{
+    frmSystemStatus& status = form<frmSystemStatus>();
+    return !status.ImgRed2[8]->isHidden() && status.ImgGreen3[1]->isHidden();
+}
+
+QByteArray mainStatus()
+{
+    return form<MainVODA>().stsWorld->panelText(1);
+}
+
+} // namespace
+
+class LoginTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        world_.emplace();
+        platform::setTimeScale(kTimeScale);
+        form<MainVODA>();
+        QVERIFY(reflector_.emplace().listen());
+        reflector_->setQuietGapMs(10);
+        useAddresses(kAnswering, kAnswering, reflector_->port());
+        frmUserSettings& user = form<frmUserSettings>();
+        user.txtUserID->setText("42");
+        user.txtUserName->setText("ann");
+        user.txtPassword->setText("secret");
+
+        gLoggedIn = false;
+        gConnectFailed = false;
+        gLoginFailed = false;
+        gReflectorAddress.clear();
+        gEncryptTraffic = false;
+        gLogLevelHigh = 0;
+        gSocketError = gLoginSendComplete = gWaitTimeout = false;
+        logBefore_ = form<frmSystemStatus>().logText().size();
+    }
+
+    void cleanup()
+    {
+        gEncryptTraffic = false;
+        gLogLevelHigh = 0;
+        reflector_.reset();
+        platform::destroyAllForms();
+        world_.reset();
+    }
+
+    // The primary accepts: the whole rejection window passes, the flags say logged in,
+    // the marker shows, and the detailed steps are logged only at the high level.
+    void primaryAnswers_data()
+    {
+        QTest::addColumn<int>("logLevel");
+        QTest::addColumn<QList<QByteArray>>("log");
+        QTest::newRow("normal level") << 0 << QList<QByteArray>{"Login Successful...", "Login Successful..."};
+        QTest::newRow("high level") << 1
+                                    << QList<QByteArray>{"Remote IP = 127.0.0.1",
+                                                         "Attempting to Connect to Reflector... 127.0.0.1",
+                                                         "Connection complete to reflector...",
+                                                         "Login Successful...",
+                                                         "Login Successful...",
+                                                         "Sending data...",
+                                                         "Now Waiting for Vistrel's External IP to be Returned "};
+    }
+
+    void primaryAnswers()
+    {
+        QFETCH(int, logLevel);
+        QFETCH(QList<QByteArray>, log);
+        gLogLevelHigh = logLevel;
+        reflector_->acceptLogin("77");
+        form<frmSystemStatus>().show(); // hidden again by the login
+
+        QElapsedTimer clock;
+        clock.start();
+        ConnectToReflector();
+
+        QVERIFY(clock.elapsed() >= platform::scaledMs(kLoginRejectionWindowMs));
+        QVERIFY(gLoggedIn);
+        QVERIFY(!gConnectFailed);
+        QVERIFY(!gLoginFailed);
+        QCOMPARE(gReflectorAddress, QByteArray("127.0.0.1"));
+        QCOMPARE(mainStatus(), QByteArray("Now Waiting for Vistrel's External IP to be Returned "));
+        QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
+        QCOMPARE(form<frmUserSettings>().txtUserID->text(), QStringLiteral("77"));
+        QVERIFY(segment1Green());
+        QVERIFY(!form<frmSystemStatus>().imgSegment1SendData->isHidden());
+        QVERIFY(!form<frmSystemStatus>().isVisible());
+        QCOMPARE(form<frmSystemStatus>().lblReflectorAddr->text(), kAnswering);
+        QCOMPARE(form<frmSystemStatus>().lblReflectorPort->text(), QString::number(reflector_->port()));
+        QCOMPARE(logLines(form<frmSystemStatus>().logText().mid(logBefore_)), log);
+        // Nothing of the login is left armed.
+        QVERIFY(!form<MainVODA>().Timer3->Enabled());
+        QVERIFY(!form<MainVODA>().Timer6->Enabled());
+        QVERIFY(!gSocketError && !gLoginSendComplete && !gWaitTimeout);
+    }
+
+    // A refused primary only gives way once its time is up; the backup then carries
+    // the login, and the primary's error does not count against the backup's send.
+    void backupAnswersWhenThePrimaryRefuses()
+    {
+        useAddresses(kRefusing, kAnswering, reflector_->port());
+        gLogLevelHigh = 1;
+        reflector_->acceptLogin("77");
+
+        QElapsedTimer clock;
+        clock.start();
+        ConnectToReflector();
+
+        QVERIFY(clock.elapsed() >= platform::scaledMs(kLoginConnectLimitMs + kLoginRejectionWindowMs));
+        QVERIFY(gLoggedIn);
+        QVERIFY(!gConnectFailed);
+        QCOMPARE(gReflectorAddress, QByteArray("127.0.0.1"));
+        QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
+        QVERIFY(segment1Green());
+        QCOMPARE(form<frmSystemStatus>().lblReflectorAddr->text(), kAnswering);
+        QCOMPARE(logLines(form<frmSystemStatus>().logText().mid(logBefore_)),
+                 (QList<QByteArray>{"Remote IP = 127.0.0.2",
+                                    "Attempting to Connect to Reflector... 127.0.0.2",
+                                    "Socket Error..",
+                                    "Remote IP = 127.0.0.1",
+                                    "Attempting to Connect to Back Up Reflector... 127.0.0.1",
+                                    "Connection complete to reflector...",
+                                    "Login Successful...",
+                                    "Login Successful...",
+                                    "Sending data...",
+                                    "Now Waiting for Vistrel's External IP to be Returned "}));
+    }
+
+    // Neither address answers: the box, the flags as they were apart from gLoggedIn,
+    // the last attempt on the labels, segment 1 red.
+    void bothRefused_data()
+    {
+        QTest::addColumn<bool>("connectFailedBefore");
+        QTest::newRow("gConnectFailed false") << false;
+        QTest::newRow("gConnectFailed true") << true;
+    }
+
+    void bothRefused()
+    {
+        QFETCH(bool, connectFailedBefore);
+        const quint16 port = freePort();
+        useAddresses(kAnswering, kRefusing, port);
+        gConnectFailed = connectFailedBefore;
+        gLoggedIn = true;
+        gReflectorAddress = "10.0.0.9"; // from an earlier login
+
+        ConnectToReflector();
+
+        ScriptedDialogs& dialogs = world_->folder().dialogs();
+        QCOMPARE(dialogs.messageTexts(), QStringList{"Can't connect to DB Server or BackUp Server"});
+        QCOMPARE(dialogs.messageBoxes()[0].title, QStringLiteral("Vistrel"));
+        QCOMPARE(dialogs.messageBoxes()[0].buttons, platform::MessageButtons::Ok);
+        QCOMPARE(dialogs.messageBoxes()[0].icon, platform::MessageIcon::None);
+        QVERIFY(!gLoggedIn);
+        QCOMPARE(gConnectFailed, connectFailedBefore);
+        QCOMPARE(gReflectorAddress, QByteArray("10.0.0.9"));
+        QCOMPARE(mainStatus(), QByteArray("Can't connect to DB Server..."));
+        QCOMPARE(form<frmSystemStatus>().lblReflectorAddr->text(), kRefusing);
+        QCOMPARE(form<frmSystemStatus>().lblReflectorPort->text(), QString::number(port));
+        QVERIFY(segment1Red());
+        QVERIFY(form<frmSystemStatus>().logText().size() == logBefore_); // normal log level
+    }
+
+    // "/Login Failed/" cancels the login only while the window is open.
+    void rejectionWindow_data()
+    {
+        QTest::addColumn<bool>("rejected");
+        QTest::newRow("inside the window") << true;
+        QTest::newRow("after the window") << false;
+    }
+
+    void rejectionWindow()
+    {
+        QFETCH(bool, rejected);
+        const int replyDelayMs = rejected ? 0 : 2 * platform::scaledMs(kLoginRejectionWindowMs);
+        reflector_->script("/Login/", FakeReflector::Reply::text("/Login Failed/", replyDelayMs));
+
+        ConnectToReflector();
+
+        QCOMPARE(gLoggedIn, !rejected);
+        QVERIFY(!gConnectFailed);
+        QCOMPARE(gReflectorAddress, QByteArray("127.0.0.1"));
+        QCOMPARE(reflector_->requestTexts().value(0), QByteArray("/Login/42,ann,secret"));
+        if (rejected) {
+            QVERIFY(gLoginFailed);
+            QVERIFY(logLines(form<frmSystemStatus>().logText()).contains("Login Failed..."));
+            QVERIFY(form<frmUserSettings>().isVisible());
+            QVERIFY(!form<frmUserSettings>().lblWarning->isHidden());
+            QVERIFY(!form<frmUserSettings>().cmdRetry->isHidden());
+            QVERIFY(segment1Green());
+            QVERIFY(form<frmSystemStatus>().imgSegment1SendData->isHidden());
+        } else {
+            QCOMPARE(mainStatus(), QByteArray("Now Waiting for Vistrel's External IP to be Returned "));
+            // The late reply is still handled as a reply, after the login has ended.
+            QVERIFY(platform::waitUntil([] { return gLoginFailed; }, kReplyWaitMs));
+        }
+    }
+
+    // Both handlings of an accepted login report it in the status text.
+    void loginRepliesWriteTheStatusText()
+    {
+        ParseReplyEarly("/Login Successful/,5\\");
+        QCOMPARE(mainStatus(), QByteArray("Login Successful..."));
+        form<MainVODA>().stsWorld->setPanelText(1, {});
+        ParseReply("/Login Successful/,5\\");
+        QCOMPARE(mainStatus(), QByteArray("Login Successful..."));
+    }
+
+    // The bytes on the wire: no terminator, empty fields and commas as they are, and
+    // one comma more inside the cipher text.
+    void loginBytes_data()
+    {
+        QTest::addColumn<bool>("encrypt");
+        QTest::addColumn<QString>("userId");
+        QTest::addColumn<QString>("userName");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QByteArray>("plain");
+        const auto row = [](const char* name, bool encrypt, const char* userId, const char* userName,
+                            const char* password, const QByteArray& plain) {
+            QTest::newRow(name) << encrypt << QString::fromUtf8(userId) << QString::fromUtf8(userName)
+                                << QString::fromUtf8(password) << plain;
+        };
+        row("plain", false, "42", "ann", "secret", "/Login/42,ann,secret");
+        row("plain, empty fields", false, "", "", "", "/Login/,,");
+        row("plain, comma and accent", false, "7", "a,b", "p\u00e9", "/Login/7,a,b,p\xe9");
+        row("enciphered", true, "42", "ann", "secret", "/Login/42,ann,secret,");
+        row("enciphered, empty fields", true, "", "", "", "/Login/,,,");
+    }
+
+    void loginBytes()
+    {
+        QFETCH(bool, encrypt);
+        QFETCH(QString, userId);
+        QFETCH(QString, userName);
+        QFETCH(QString, password);
+        QFETCH(QByteArray, plain);
+        gEncryptTraffic = encrypt;
+        reflector_->setEnciphered(encrypt);
+        reflector_->acceptLogin("42");
+        frmUserSettings& user = form<frmUserSettings>();
+        user.txtUserID->setText(userId);
+        user.txtUserName->setText(userName);
+        user.txtPassword->setText(password);
+
+        ConnectToReflector();
+
+        QVERIFY(gLoggedIn);
+        QCOMPARE(reflector_->requests().size(), 1);
+        QCOMPARE(reflector_->requests()[0].received, encrypt ? reflector_->encipher(plain) : plain);
+        QCOMPARE(reflector_->requests()[0].text, plain);
+    }
+
+    // An error flag left over from before the login decides nothing.
+    void staleSocketErrorIsIgnored()
+    {
+        reflector_->acceptLogin("42");
+        gSocketError = true;
+        gLoginSendComplete = true;
+
+        ConnectToReflector();
+
+        QVERIFY(gLoggedIn);
+        QVERIFY(!gConnectFailed);
+        QVERIFY(!gSocketError);
+        QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
+    }
+
+    // A socket still connected from an earlier request is closed and opened afresh.
+    void socketLeftOpenIsReopened()
+    {
+        reflector_->acceptLogin("42");
+        SocketControl& socket = *form<frmClient>().tcpClient;
+        QVERIFY(socket.Connect(kAnswering, reflector_->port()).ok());
+        QVERIFY(platform::waitUntil([&] { return socket.State() == SocketControl::StateConnected; }, kReplyWaitMs));
+
+        ConnectToReflector();
+
+        QVERIFY(gLoggedIn);
+        QVERIFY(!gConnectFailed);
+        QVERIFY(world_->folder().dialogs().messageBoxes().isEmpty());
+        QCOMPARE(reflector_->connections().size(), 2);
+        QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
+    }
+
+    // A port box that is no port ends the login with the error's box.
+    void unusablePort_data()
+    {
+        QTest::addColumn<QString>("portText");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty") << QString() << QStringLiteral("Type mismatch = 13");
+        QTest::newRow("letters") << QStringLiteral("eighty") << QStringLiteral("Type mismatch = 13");
+        QTest::newRow("beyond 32 bits") << QStringLiteral("99999999999") << QStringLiteral("Overflow = 6");
+        QTest::newRow("beyond the ports") << QStringLiteral("70000") << QStringLiteral("Invalid port number = 380");
+    }
+
+    void unusablePort()
+    {
+        QFETCH(QString, portText);
+        QFETCH(QString, message);
+        form<frmServerSettings>().txtPort->setText(portText);
+
+        ConnectToReflector();
+
+        QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{message});
+        QVERIFY(gConnectFailed);
+        QVERIFY(!gLoggedIn);
+        QVERIFY(reflector_->connections().isEmpty());
+        QCOMPARE(form<frmSystemStatus>().lblReflectorPort->text(), portText);
+    }
+
+    // A Connect while a login waits (here: as soon as the login reached the reflector)
+    // returns at once and leaves the running login alone.
+    void secondConnectDuringALoginIsIgnored()
+    {
+        reflector_->acceptLogin("42");
+        int nestedCalls = 0;
+        bool nestedReturnedAtOnce = false;
+        const QMetaObject::Connection nested = connect(&*reflector_, &FakeReflector::requestReceived, this, [&] {
+            ++nestedCalls;
+            QElapsedTimer clock;
+            clock.start();
+            ConnectToReflector();
+            nestedReturnedAtOnce = clock.elapsed() < platform::scaledMs(kLoginRejectionWindowMs);
+        });
+
+        ConnectToReflector();
+
+        QCOMPARE(nestedCalls, 1);
+        QVERIFY(nestedReturnedAtOnce);
+        QVERIFY(gLoggedIn);
+        QVERIFY(!gConnectFailed);
+        QCOMPARE(reflector_->connections().size(), 1);
+        QCOMPARE(mainStatus(), QByteArray("Now Waiting for Vistrel's External IP to be Returned "));
+        disconnect(nested);
+
+        // Once the login has ended, Connect logs in again.
+        ConnectToReflector();
+        QCOMPARE(reflector_->connections().size(), 2);
+    }
+
+private:
+    static void useAddresses(const QString& primary, const QString& backup, quint16 port)
+    {
+        frmServerSettings& server = form<frmServerSettings>();
+        server.txtIPAddress->setText(primary);
+        server.txtIPAddressBackUp->setText(backup);
+        server.txtPort->setText(QString::number(port));
+    }
+
+    std::optional<FrameWorld> world_;
+    std::optional<FakeReflector> reflector_;
+    qsizetype logBefore_ = 0;
+};
+
+QTEST_MAIN(LoginTest)
+#include "test_login.moc"

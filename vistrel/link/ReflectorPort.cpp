@@ -1,0 +1,42 @@
+#include "ReflectorPort.h"
+
+#include "frmServerSettings.h"
+#include "platform/Codec.h"
+#include "platform/Forms.h"
+#include "platform/RuntimeError.h"
+
+#include <QLineEdit>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int kTypeMismatch = 13;
+constexpr int kOverflow = 6;
+
+} // namespace
+
+int portNumberFromText(const QString& text)
+{
+    const QByteArray number = platform::trimBlanks(platform::toCp1252(text));
+    bool ok = false;
+    // Whole numbers exactly; a fraction rounds to the nearest whole number, halves to
+    // the even one.
+    double value = double(number.toLongLong(&ok));
+    if (!ok) {
+        value = number.toDouble(&ok);
+        ok = ok && std::isfinite(value);
+        value = std::nearbyint(value);
+    }
+    if (!ok)
+        throw platform::RuntimeError(kTypeMismatch, QStringLiteral("Type mismatch"));
+    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
+        throw platform::RuntimeError(kOverflow, QStringLiteral("Overflow"));
+    return int(value);
+}
+
+int reflectorPort()
+{
+    return portNumberFromText(platform::form<frmServerSettings>().txtPort->text());
+}
