@@ -2,6 +2,7 @@
 // on 127.0.0.1, which accepts at once. The login holds its rejection window for 5 s by
 // design, so the wall time is about 5 s; the CPU time should stay under 2% of it,
 // which it does only if every wait of the login sleeps between events.
+#include "CpuTime.h"
 #include "FakeReflector.h"
 #include "TempProgramFolder.h"
 #include "common/Globals.h"
@@ -16,16 +17,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 
-#include <ctime>
-
 namespace {
-
-double processCpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
 
 void BM_LoginAgainstFakeReflector(benchmark::State& state)
 {
