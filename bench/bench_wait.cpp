@@ -1,5 +1,6 @@
 // What a one-second waitUntil costs in CPU time while a connected socket sits idle.
 // The wait should sleep between events: the target is under 1% of one core.
+#include "CpuTime.h"
 #include "platform/SocketControl.h"
 #include "platform/Wait.h"
 
@@ -9,16 +10,7 @@
 #include <QElapsedTimer>
 #include <QTcpServer>
 
-#include <ctime>
-
 namespace {
-
-double processCpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
 
 void BM_WaitOneSecondWithIdleSocket(benchmark::State& state)
 {

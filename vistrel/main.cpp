@@ -1,9 +1,11 @@
 // Vistrel: the desktop client for the reflector's directory of live webcams.
 #include "directory/MainVODA.h"
+#include "link/frmServerSettings.h"
 #include "platform/Forms.h"
 #include "platform/ProgramFolder.h"
 
 #include <QApplication>
+#include <QLineEdit>
 
 #include <cstdio>
 
@@ -21,5 +23,8 @@ int main(int argc, char** argv)
     // runs the start-up sequence. The program ends only through its shut-down paths.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::form<MainVODA>().show();
+    // A reflector that cannot listen on the port box's design port (the demo fakes).
+    if (options.reflectorPort != 0)
+        platform::form<frmServerSettings>().txtPort->setText(QString::number(options.reflectorPort));
     return QApplication::exec();
 }

@@ -11,3 +11,9 @@ std::optional<quint16> portOption(const QStringList& arguments, const QString& n
         return std::nullopt;
     return quint16(port);
 }
+
+QString textOption(const QStringList& arguments, const QString& name)
+{
+    const qsizetype at = arguments.indexOf(name);
+    return at < 0 ? QString() : arguments.value(at + 1);
+}

@@ -1,14 +1,16 @@
-// fake-reflector [--port <port>] [--web-port <port>]
+// fake-reflector [--port <port>] [--web-port <port>] [--request-log <file>]
 // A reflector on 127.0.0.1 for the demo. It accepts every login, tells the client its
 // outside address on the connection after the login, and answers the directory
 // queries of a few sample places with webcams; any other place has no data. Without
 // --port the system chooses the port; the port in use is printed. --web-port names
 // the demo web server's port, where the sample snapshot webcam's picture lies
-// (default 8080).
+// (default 8080). --request-log names a file that gets one line per request, as it
+// is printed: "request <n> on connection <c>: <text>" (the file is replaced at start).
 #include "DemoOptions.h"
 #include "FakeReflector.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <cstdio>
 
@@ -77,17 +79,29 @@ int main(int argc, char** argv)
     const std::optional<quint16> port = portOption(app.arguments(), "--port", 0);
     const std::optional<quint16> webPort = portOption(app.arguments(), "--web-port", 8080);
     if (!port || !webPort) {
-        std::fprintf(stderr, "usage: fake-reflector [--port <port>] [--web-port <port>]\n");
+        std::fprintf(stderr, "usage: fake-reflector [--port <port>] [--web-port <port>] [--request-log <file>]\n");
         return 2;
     }
     const QByteArray web = "http://127.0.0.1:" + QByteArray::number(*webPort);
 
+    QFile requestLog(textOption(app.arguments(), "--request-log"));
+    if (!requestLog.fileName().isEmpty() && !requestLog.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "fake-reflector cannot write %s\n", qPrintable(requestLog.fileName()));
+        return 1;
+    }
+
     FakeReflector reflector;
     reflector.setResponder([web](const QByteArray& request) { return answer(request, web); });
-    QObject::connect(&reflector, &FakeReflector::requestReceived, [&reflector](int index) {
+    QObject::connect(&reflector, &FakeReflector::requestReceived, [&reflector, &requestLog](int index) {
         const FakeReflector::Request& request = reflector.requests()[index];
-        std::printf("request %d on connection %d: %s\n", index, request.connection, request.text.constData());
+        const QByteArray line = "request " + QByteArray::number(index) + " on connection "
+            + QByteArray::number(request.connection) + ": " + request.text + '\n';
+        std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
         std::fflush(stdout);
+        if (requestLog.isOpen()) {
+            requestLog.write(line);
+            requestLog.flush();
+        }
     });
     if (!reflector.listen(*port)) {
         std::fprintf(stderr, "fake-reflector cannot listen: %s\n", qPrintable(reflector.errorString()));

@@ -1,6 +1,7 @@
 #include "directory/MainVODA.h"
 
 #include "common/Globals.h"
+#include "directory/ConnectCommands.h"
 #include "directory/MainVODAPictures.h"
 #include "directory/PanelStatusBar.h"
 #include "directory/SharedMenuBar.h"
@@ -221,6 +222,16 @@ void MainVODA::Timer9_Timer()
 }
 
 void MainVODA::Command1_Click() {}
+
+void MainVODA::mnuConnect_Click()
+{
+    connectCommand(CommandOrigin::MainWindow);
+}
+
+void MainVODA::mnuDisconnect_Click()
+{
+    disconnectCommand(CommandOrigin::MainWindow);
+}
 
 void MainVODA::mnuExit_Click()
 {

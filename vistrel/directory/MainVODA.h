@@ -39,6 +39,11 @@ public:
 
     // The command set, as far as its windows exist.
     void Command1_Click(); // a hook for the viewer's play command; does nothing
+    // File > Connect: the login, then the topic tree.
+    void mnuConnect_Click();
+    // File > Disconnect: empties the tree and sends the logout.
+    void mnuDisconnect_Click();
+    // File > Exit: the logout, at most 5000 ms for its send, then the end of the program.
     void mnuExit_Click();
     void mnuServerSettings_Click();
     void mnuSettings_Click();

@@ -2,7 +2,14 @@
 
 #include "platform/ProgramFolder.h"
 
+#include <QFile>
+
 QString seenRepliesCachePath()
 {
     return platform::programFolder() + QStringLiteral("QS.txt");
+}
+
+void deleteSeenRepliesCache()
+{
+    QFile::remove(seenRepliesCachePath());
 }

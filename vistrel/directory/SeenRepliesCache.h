@@ -5,3 +5,7 @@
 #include <QString>
 
 QString seenRepliesCachePath();
+
+// Forgets every reply seen: after a new login a click on a place loads its webcams
+// again. A cache that does not exist is no failure.
+void deleteSeenRepliesCache();

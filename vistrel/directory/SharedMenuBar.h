@@ -8,7 +8,10 @@ class QMenuBar;
 class QWidget;
 
 // A new menu bar for a secondary window; the caller places it (QMainWindow::setMenuBar
-// or a layout's setMenuBar). Its Exit logs out and ends the program without waiting.
+// or a layout's setMenuBar). It lacks the main window's "Add New Webcams", "Quick
+// Start" and "Support Chat". Its Connect and Disconnect are the secondary windows'
+// variants, which are never disabled; its Exit logs out and ends the program without
+// waiting.
 QMenuBar* createSharedMenuBar(QWidget* window);
 
 // The main window's own menu bar. Its Exit is the main window's Exit command.

@@ -3,6 +3,7 @@
 #include "chat/frmChat.h"
 #include "common/Globals.h"
 #include "common/Lexmara.h"
+#include "directory/ConnectCommands.h"
 #include "directory/MainVODA.h"
 #include "directory/PanelStatusBar.h"
 #include "directory/SeenRepliesCache.h"
@@ -340,13 +341,8 @@ void MDIForm1::Toolbar1_MouseDown(int button, int /*shift*/, float x, float /*y*
         Toolbar1->setButtonImage(other, ToolbarControl::PictureNormal);
     }
 
-    if (pressed == kToolbarConnectButton || pressed == kToolbarDisconnectButton) {
-        const bool connecting = pressed == kToolbarConnectButton;
-        main.mnuConnect->setEnabled(!connecting);
-        main.mnuDisconnect->setEnabled(connecting);
-        Toolbar1->setButtonEnabled(kToolbarConnectButton, !connecting);
-        Toolbar1->setButtonEnabled(kToolbarDisconnectButton, connecting);
-    }
+    if (pressed == kToolbarConnectButton || pressed == kToolbarDisconnectButton)
+        showConnectedState(pressed == kToolbarConnectButton);
 }
 
 void MDIForm1::Timer3_Timer()

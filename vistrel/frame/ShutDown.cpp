@@ -9,14 +9,15 @@
 
 namespace {
 
-constexpr int kLogoutSendLimitMs = 5000;
+// How long the end waits for the logout's send to complete.
+constexpr int kShutDownWaitMs = 5000;
 
 bool running = false;
 
+// The Disconnect command ends within its own limits whatever the reflector does.
 void logOut()
 {
-    // The Disconnect command (MainVODA::mnuDisconnect_Click) sends the logout here
-    // once the main window has it; until then there is nothing to log out from.
+    platform::form<MainVODA>().mnuDisconnect_Click();
 }
 
 } // namespace
@@ -35,9 +36,9 @@ void shutDownAfterLogout()
     MainVODA& main = platform::form<MainVODA>();
     gWaitTimeout = false;
     main.Timer6->setEnabled(true);
-    main.Timer6->setInterval(kLogoutSendLimitMs);
+    main.Timer6->setInterval(kShutDownWaitMs);
     // The tick of Timer6 sets gWaitTimeout; the wait's own limit is a second guard.
-    platform::waitUntil([] { return gLoginSendComplete || gWaitTimeout; }, kLogoutSendLimitMs);
+    platform::waitUntil([] { return gLoginSendComplete || gWaitTimeout; }, kShutDownWaitMs);
     platform::endProcess(0);
     running = false; // only reached where the end of the process is replaced (tests)
 }

@@ -18,8 +18,8 @@ const std::array<ToolbarPosition, kToolbarPositions>& positions()
 {
     using M = MainVODA;
     static const std::array<ToolbarPosition, kToolbarPositions> table = {{
-        {false, "Connect", 0, 855, nullptr, 0, "Connect.htm"},
-        {false, "Disconnect", 885, 1740, nullptr, 1, "Disconne.htm"},
+        {false, "Connect", 0, 855, &M::mnuConnect_Click, 0, "Connect.htm"},
+        {false, "Disconnect", 885, 1740, &M::mnuDisconnect_Click, 1, "Disconne.htm"},
         {false, "Exit", 1770, 2640, &M::mnuExit_Click, 2, "ExitButt.htm"},
         separator(),
         {false, "Locator", 2800, 3630, nullptr, 3, "Locator.htm"},

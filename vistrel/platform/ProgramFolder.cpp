@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QUrl>
 
 #include <optional>
 
@@ -12,11 +13,32 @@ namespace platform {
 namespace {
 
 const QString kFolderOption = QStringLiteral("--folder");
-const QString kFolderOptionWithValue = QStringLiteral("--folder=");
+const QString kWebServerOption = QStringLiteral("--web-server");
+const QString kReflectorPortOption = QStringLiteral("--reflector-port");
 
 QString absoluteFolder(const QString& path)
 {
     return QDir::cleanPath(QDir(path).absolutePath());
+}
+
+// The value of "name value" or "name=value" at arguments[i] (which then moves past
+// it), or nothing when arguments[i] is another argument.
+std::optional<QString> optionValue(const QStringList& arguments, qsizetype& i, const QString& name)
+{
+    const QString& argument = arguments[i];
+    if (argument == name)
+        return i + 1 < arguments.size() ? arguments[++i] : QString();
+    if (argument.startsWith(name + u'='))
+        return argument.mid(name.size() + 1);
+    return std::nullopt;
+}
+
+// "http://" and a host, with a port or not, and nothing after it but a slash.
+bool isWebServerBase(const QString& text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    return url.isValid() && url.scheme() == QStringLiteral("http") && !url.host().isEmpty()
+        && (url.path().isEmpty() || url.path() == QStringLiteral("/")) && !url.hasQuery() && !url.hasFragment();
 }
 
 } // namespace
@@ -25,20 +47,23 @@ StartupOptions parseStartupOptions(const QStringList& arguments, const QProcessE
 {
     StartupOptions options;
     QString folder = environment.value(QString::fromLatin1(kProgramFolderVariable));
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        std::optional<QString> given;
-        if (argument == kFolderOption)
-            given = i + 1 < arguments.size() ? arguments[++i] : QString();
-        else if (argument.startsWith(kFolderOptionWithValue))
-            given = argument.mid(kFolderOptionWithValue.size());
-        if (!given)
-            continue;
-        if (given->isEmpty()) {
-            options.error = QStringLiteral("The option --folder needs a folder path.");
-            break;
+    for (qsizetype i = 1; i < arguments.size() && options.error.isEmpty(); ++i) {
+        if (const std::optional<QString> given = optionValue(arguments, i, kFolderOption)) {
+            if (given->isEmpty())
+                options.error = QStringLiteral("The option --folder needs a folder path.");
+            else
+                folder = *given;
+        } else if (const std::optional<QString> base = optionValue(arguments, i, kWebServerOption)) {
+            if (!isWebServerBase(*base))
+                options.error = QStringLiteral("The option --web-server needs an address such as http://127.0.0.1:8080.");
+            else
+                options.webServerBase = base->endsWith(u'/') ? base->chopped(1) : *base;
+        } else if (const std::optional<QString> port = optionValue(arguments, i, kReflectorPortOption)) {
+            bool isNumber = false;
+            options.reflectorPort = port->toInt(&isNumber);
+            if (!isNumber || options.reflectorPort < 1 || options.reflectorPort > 65535)
+                options.error = QStringLiteral("The option --reflector-port needs a port from 1 to 65535.");
         }
-        folder = *given;
     }
     options.programFolder = absoluteFolder(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder);
     return options;
@@ -47,6 +72,8 @@ StartupOptions parseStartupOptions(const QStringList& arguments, const QProcessE
 void applyStartupOptions(const StartupOptions& options)
 {
     services().programFolder = options.programFolder;
+    if (!options.webServerBase.isEmpty())
+        services().webServerBase = options.webServerBase;
 }
 
 QString programFolder()

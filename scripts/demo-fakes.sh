@@ -1,0 +1,42 @@
+# Sourced by scripts/run and the GUI checks: starts the demo fake web server and fake
+# reflector (tests/fakes/) on 127.0.0.1, on ports the system chooses.
+#
+#   start_demo_fakes <bin-folder> <work-folder> [request-log-file]
+#
+# Sets WEB_SERVER_BASE ("http://127.0.0.1:<port>"), REFLECTOR_PORT and DEMO_FAKE_PIDS;
+# stop_demo_fakes ends both. The fakes' output goes to <work-folder>/fake-*.out.
+
+# Waits for the fake's "listening on ...:<port>" line and prints the port.
+demo_fake_port() { # output-file
+    local line
+    for _ in $(seq 100); do
+        line=$(grep -m1 'listening on' "$1" 2>/dev/null || true)
+        if [ -n "$line" ]; then echo "${line##*:}"; return 0; fi
+        sleep 0.05
+    done
+    echo "a demo fake did not start; see $1" >&2
+    return 1
+}
+
+start_demo_fakes() {
+    local bin=$1 work=$2 log=${3:-}
+    DEMO_FAKE_PIDS=()
+    "$bin/fake-webserver" --port 0 > "$work/fake-webserver.out" 2>&1 &
+    DEMO_FAKE_PIDS+=($!)
+    local webPort
+    webPort=$(demo_fake_port "$work/fake-webserver.out")
+    WEB_SERVER_BASE=http://127.0.0.1:$webPort
+    local logOption=()
+    if [ -n "$log" ]; then logOption=(--request-log "$log"); fi
+    "$bin/fake-reflector" --port 0 --web-port "$webPort" "${logOption[@]}" > "$work/fake-reflector.out" 2>&1 &
+    DEMO_FAKE_PIDS+=($!)
+    REFLECTOR_PORT=$(demo_fake_port "$work/fake-reflector.out")
+}
+
+stop_demo_fakes() {
+    local pid
+    for pid in "${DEMO_FAKE_PIDS[@]:-}"; do
+        if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+    done
+    DEMO_FAKE_PIDS=()
+}

@@ -1,0 +1,439 @@
+// The Connect, Disconnect and Exit commands against a fake reflector on real sockets:
+// the logout's exact bytes, the tree and the menus and toolbar they switch, the
+// failures of the logout, and the end of the program within its limits whatever the
+// reflector does. The login and the tree loaders are replaced by steps that leave
+// what they would leave (flags, nodes).
+#include "FakeReflector.h"
+#include "FrameWorld.h"
+#include "StallingPort.h"
+#include "common/Globals.h"
+#include "directory/ConnectCommands.h"
+#include "directory/MainVODA.h"
+#include "directory/PanelStatusBar.h"
+#include "directory/SeenRepliesCache.h"
+#include "frame/MDIForm1.h"
+#include "frame/ShutDown.h"
+#include "frame/ToolbarControl.h"
+#include "frame/ToolbarPositions.h"
+#include "link/TrafficCipher.h"
+#include "link/frmClient.h"
+#include "link/frmServerSettings.h"
+#include "link/frmSystemStatus.h"
+#include "link/frmUserSettings.h"
+#include "platform/Forms.h"
+#include "platform/OneShotTimer.h"
+#include "platform/Wait.h"
+#include "tools/frmProgramOptions.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+using platform::form;
+
+namespace {
+
+enum class Reflector { Silent, Refusing, Closing, Stalling, NoAddress };
+
+// The menus and toolbar as Connect (true) or Disconnect (false) leaves them.
+bool inConnectedState()
+{
+    MainVODA& main = form<MainVODA>();
+    ToolbarControl& toolbar = *form<MDIForm1>().Toolbar1;
+    const bool connected = !main.mnuConnect->isEnabled() && !toolbar.isButtonEnabled(kToolbarConnectButton);
+    const bool disconnected = !main.mnuDisconnect->isEnabled() && !toolbar.isButtonEnabled(kToolbarDisconnectButton);
+    if (connected == disconnected)
+        qFatal("the menus and the toolbar disagree");
+    return connected;
+}
+
+QByteArray status()
+{
+    return form<MainVODA>().stsWorld->panelText(1);
+}
+
+bool passwordBoxesEnabled()
+{
+    const frmProgramOptions& options = form<frmProgramOptions>();
+    return options.Text1->isEnabled() && options.Text2->isEnabled() && options.Text3->isEnabled();
+}
+
+void addNodes(const QStringList& texts)
+{
+    for (const QString& text : texts)
+        form<MainVODA>().tvwMain->addTopLevelItem(new QTreeWidgetItem(QStringList{text}));
+}
+
+QStringList topLevelTexts()
+{
+    QStringList texts;
+    QTreeWidget& tree = *form<MainVODA>().tvwMain;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i)
+        texts << tree.topLevelItem(i)->text(0);
+    return texts;
+}
+
+void writeSeenRepliesCache()
+{
+    QFile cache(seenRepliesCachePath());
+    QVERIFY(cache.open(QIODevice::WriteOnly));
+    cache.write("seen");
+}
+
+} // namespace
+
+// Each test gets a frame and main window in a temporary program folder and a fake
+// reflector whose port is in the port box; the last login "reached" it.
+class TestConnect : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void disconnectSendsExactlyTheLogoutAndClearsTheTree_data();
+    void disconnectSendsExactlyTheLogoutAndClearsTheTree();
+    void disconnectReopensASocketLeftOpen();
+    void disconnectThatCannotSendKeepsTheConnectedState_data();
+    void disconnectThatCannotSendKeepsTheConnectedState();
+    void exitEndsWithinItsLimit_data();
+    void exitEndsWithinItsLimit();
+    void connectOutcomes_data();
+    void connectOutcomes();
+    void connectWithIconsSwitchedOff();
+    void retryLoginRunsConnect();
+    void toolbarDisconnect();
+    void secondaryMenuBar();
+
+private:
+    void setUpReflector(Reflector kind);
+    std::optional<FrameWorld> world_;
+    std::optional<FakeReflector> reflector_;
+    std::optional<StallingPort> stalling_;
+};
+
+void TestConnect::init()
+{
+    gLoggedIn = gConnectFailed = gSocketError = gLoginSendComplete = gEncryptTraffic = gNoIcons = false;
+    world_.emplace();
+    reflector_.emplace();
+    QVERIFY(reflector_->listen());
+    gReflectorAddress = "127.0.0.1";
+    form<frmServerSettings>().txtPort->setText(QString::number(reflector_->port()));
+    form<MainVODA>();
+}
+
+void TestConnect::cleanup()
+{
+    world_.reset();
+    reflector_.reset();
+    stalling_.reset();
+    gEncryptTraffic = false;
+}
+
+void TestConnect::setUpReflector(Reflector kind)
+{
+    switch (kind) {
+    case Reflector::Silent:
+        break;
+    case Reflector::Refusing:
+        reflector_->stopListening();
+        break;
+    case Reflector::Closing:
+        reflector_->setCloseOnAccept(true);
+        break;
+    case Reflector::Stalling:
+        stalling_.emplace();
+        QVERIFY(stalling_->port() != 0);
+        form<frmServerSettings>().txtPort->setText(QString::number(stalling_->port()));
+        break;
+    case Reflector::NoAddress:
+        gReflectorAddress.clear();
+        break;
+    }
+}
+
+void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree_data()
+{
+    QTest::addColumn<bool>("enciphered");
+    QTest::addColumn<QByteArray>("clearText");
+    QTest::newRow("plain") << false << QByteArray("DeleteConnection*/");
+    QTest::newRow("enciphered") << true << QByteArray("DeleteConnection*/203.0.113.7");
+}
+
+// Also with stale flags from earlier failures and sends: neither decides the outcome.
+void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
+{
+    QFETCH(bool, enciphered);
+    QFETCH(QByteArray, clearText);
+    gEncryptTraffic = enciphered;
+    reflector_->setEnciphered(enciphered);
+    form<frmUserSettings>().txtIPAddress->setText(QStringLiteral("203.0.113.7"));
+    gLoggedIn = true;
+    gSocketError = true;
+    gLoginSendComplete = true;
+    showConnectedState(true);
+    addNodes({"Internet"});
+    form<frmProgramOptions>().Text1->setEnabled(true);
+    writeSeenRepliesCache();
+
+    form<MainVODA>().mnuDisconnect_Click();
+
+    QVERIFY(!gLoggedIn);
+    QCOMPARE(form<MainVODA>().tvwMain->topLevelItemCount(), 0);
+    QVERIFY(!passwordBoxesEnabled());
+    QVERIFY(!QFile::exists(seenRepliesCachePath()));
+    QVERIFY(!inConnectedState());
+    QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
+    QCOMPARE(form<frmSystemStatus>().logText(), QByteArray("Sending disconnect request to Reflector...\r\n"
+                                                           "Sending disconnect request to Reflector Successfull...\r\n"
+                                                           "Disconnect from Server...\r\n"));
+    QTRY_COMPARE(reflector_->requests().size(), 1);
+    QCOMPARE(reflector_->requests()[0].received, logoutOnWire("203.0.113.7"));
+    QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{clearText});
+    QCOMPARE(reflector_->connections().size(), 1);
+    QVERIFY(!form<MainVODA>().Timer3->Enabled());
+}
+
+void TestConnect::disconnectReopensASocketLeftOpen()
+{
+    platform::SocketControl& socket = *form<frmClient>().tcpClient;
+    socket.Connect(QStringLiteral("127.0.0.1"), reflector_->port());
+    QVERIFY(platform::waitUntil([&] { return socket.State() == platform::SocketControl::StateConnected; }, 5000));
+
+    form<MainVODA>().mnuDisconnect_Click();
+
+    QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
+    QTRY_COMPARE(reflector_->requestTexts(), QList<QByteArray>{"DeleteConnection*/"});
+    QCOMPARE(reflector_->connections().size(), 2);
+    QCOMPARE(reflector_->requests()[0].connection, 1);
+}
+
+void TestConnect::disconnectThatCannotSendKeepsTheConnectedState_data()
+{
+    QTest::addColumn<Reflector>("reflector");
+    QTest::addColumn<QByteArray>("statusText");
+    QTest::addColumn<QByteArray>("lastLogLine");
+    const QByteArray sending = "Sending disconnect request to Reflector...";
+    const QByteArray failed = "Sending disconnect request to Reflector failed...";
+    QTest::newRow("refusing") << Reflector::Refusing << QByteArray("Disconnected") << sending;
+    QTest::newRow("no address before any login") << Reflector::NoAddress << QByteArray("Disconnected") << sending;
+    QTest::newRow("stalling") << Reflector::Stalling << failed << failed;
+}
+
+void TestConnect::disconnectThatCannotSendKeepsTheConnectedState()
+{
+    QFETCH(Reflector, reflector);
+    QFETCH(QByteArray, statusText);
+    QFETCH(QByteArray, lastLogLine);
+    setUpReflector(reflector);
+    gLoggedIn = true;
+    showConnectedState(true);
+    addNodes({"Internet"});
+    writeSeenRepliesCache();
+
+    form<MainVODA>().mnuDisconnect_Click();
+
+    // The local state is torn down; the menus still offer Disconnect again.
+    QVERIFY(!gLoggedIn);
+    QCOMPARE(form<MainVODA>().tvwMain->topLevelItemCount(), 0);
+    QVERIFY(!QFile::exists(seenRepliesCachePath()));
+    QVERIFY(inConnectedState());
+    QCOMPARE(status(), statusText);
+    QVERIFY(form<frmSystemStatus>().logText().endsWith(lastLogLine + "\r\n"));
+    QVERIFY(!gSocketError);
+    QVERIFY(!form<MainVODA>().Timer3->Enabled());
+    QVERIFY(reflector_->requests().isEmpty());
+}
+
+void TestConnect::exitEndsWithinItsLimit_data()
+{
+    QTest::addColumn<Reflector>("reflector");
+    QTest::addColumn<bool>("fromSecondaryWindow");
+    for (bool secondary : {false, true}) {
+        const char* from = secondary ? "secondary window" : "main window";
+        QTest::addRow("%s, silent", from) << Reflector::Silent << secondary;
+        QTest::addRow("%s, refusing", from) << Reflector::Refusing << secondary;
+        QTest::addRow("%s, closing", from) << Reflector::Closing << secondary;
+        QTest::addRow("%s, stalling", from) << Reflector::Stalling << secondary;
+    }
+}
+
+void TestConnect::exitEndsWithinItsLimit()
+{
+    QFETCH(Reflector, reflector);
+    QFETCH(bool, fromSecondaryWindow);
+    setUpReflector(reflector);
+    // The connect limit, the send limit and the end's own wait, at the tests' time scale.
+    const int limitMs = int((kLogoutConnectLimitMs + kLogoutSendLimitMs + 5000) * FrameWorld::kTimeScale);
+
+    QElapsedTimer clock;
+    clock.start();
+    if (fromSecondaryWindow)
+        exitWithoutWaiting();
+    else
+        form<MainVODA>().mnuExit_Click();
+
+    QCOMPARE(world_->folder().endProcessCalls(), QList<int>{0});
+    QVERIFY2(clock.elapsed() < limitMs + 1000, qPrintable(QString::number(clock.elapsed())));
+    if (reflector == Reflector::Silent)
+        QTRY_COMPARE(reflector_->requestTexts(), QList<QByteArray>{"DeleteConnection*/"});
+}
+
+void TestConnect::connectOutcomes_data()
+{
+    QTest::addColumn<CommandOrigin>("origin");
+    QTest::addColumn<bool>("loggedIn");
+    QTest::addColumn<bool>("connectFailed");
+    QTest::addColumn<QList<QByteArray>>("statuses"); // at the login, at each loader, at the end
+    QTest::addColumn<QStringList>("boxes");
+    const QByteArray mainLogin = "Logging into Larkspire Server...";
+    const QStringList noBox;
+    QTest::newRow("logged in") << CommandOrigin::MainWindow << true << false
+                               << QList<QByteArray>{mainLogin, "Loading icons...", "Building Nodes...",
+                                                    "Login Successful..."}
+                               << noBox;
+    QTest::newRow("logged in, secondary window")
+        << CommandOrigin::SecondaryWindow << true << false
+        << QList<QByteArray>{"Logging into Reflector Server...", "Loading icons...", "Building Nodes...",
+                             "Login Successful..."}
+        << noBox;
+    QTest::newRow("connect failed") << CommandOrigin::MainWindow << true << true
+                                    << QList<QByteArray>{mainLogin, "Login Failed..."}
+                                    << QStringList{"Failed to connect to the Larkspire Server..."};
+    QTest::newRow("rejected or unreachable") << CommandOrigin::MainWindow << false << false
+                                             << QList<QByteArray>{mainLogin, mainLogin} << noBox;
+}
+
+// The menus switch to the connected state before the login, whatever its outcome; the
+// tree is built and sorted only after a login that got through.
+void TestConnect::connectOutcomes()
+{
+    QFETCH(CommandOrigin, origin);
+    QFETCH(bool, loggedIn);
+    QFETCH(bool, connectFailed);
+    QFETCH(QList<QByteArray>, statuses);
+    QFETCH(QStringList, boxes);
+    gConnectFailed = true; // left from an earlier attempt: cleared before the login
+    writeSeenRepliesCache();
+    addNodes({"stale"});
+
+    QList<QByteArray> seen;
+    ConnectSteps steps;
+    steps.login = [&] {
+        seen << status();
+        QVERIFY(!gConnectFailed);
+        QVERIFY(inConnectedState());
+        QVERIFY(!QFile::exists(seenRepliesCachePath()));
+        gLoggedIn = loggedIn;
+        gConnectFailed = connectFailed;
+    };
+    steps.loadIcons = [&] { seen << status(); };
+    steps.buildNodes = [&] {
+        seen << status();
+        QCOMPARE(topLevelTexts(), QStringList{}); // the old tree went first
+        addNodes({"Zulu", "Internet", "Alpha"});
+    };
+
+    connectCommand(origin, steps);
+
+    seen << status();
+    QCOMPARE(seen, statuses);
+    QCOMPARE(world_->folder().dialogs().messageTexts(), boxes);
+    QVERIFY(inConnectedState());
+    const bool built = loggedIn && !connectFailed;
+    const QStringList sorted = {"Alpha", "Internet", "Zulu"};
+    QCOMPARE(topLevelTexts(), built ? sorted : QStringList{"stale"});
+    QCOMPARE(passwordBoxesEnabled(), built);
+    QVERIFY(!form<frmProgramOptions>().isVisible());
+}
+
+void TestConnect::connectWithIconsSwitchedOff()
+{
+    form<frmProgramOptions>().Check1->setChecked(true);
+    ConnectSteps steps;
+    steps.login = [] { gLoggedIn = true; };
+    steps.loadIcons = [] {};
+    steps.buildNodes = [] {};
+    connectCommand(CommandOrigin::MainWindow, steps);
+    QVERIFY(gNoIcons);
+
+    // Unchecking later does not switch the icons back on here.
+    form<frmProgramOptions>().Check1->setChecked(false);
+    connectCommand(CommandOrigin::MainWindow, steps);
+    QVERIFY(gNoIcons);
+}
+
+void TestConnect::retryLoginRunsConnect()
+{
+    ConnectSteps steps;
+    steps.login = [] {};
+    connectCommand(CommandOrigin::MainWindow, steps); // joins the retry button once
+    connectCommand(CommandOrigin::MainWindow, steps); // and not twice
+    reflector_->acceptLogin("42");
+    form<frmServerSettings>().txtIPAddress->setText(QStringLiteral("127.0.0.1"));
+    showConnectedState(false);
+    int connects = 0;
+    const QMetaObject::Connection counting =
+        QObject::connect(&form<frmUserSettings>(), &frmUserSettings::retryLogin, [&] { ++connects; });
+
+    form<frmUserSettings>().cmdRetry->click();
+
+    QObject::disconnect(counting);
+    QCOMPARE(connects, 1);
+    QVERIFY(inConnectedState()); // Connect ran
+}
+
+void TestConnect::toolbarDisconnect()
+{
+    gLoggedIn = true;
+    showConnectedState(true);
+    addNodes({"Internet"});
+    form<MDIForm1>().Toolbar1_MouseDown(1, 0, 1000, 0);
+    QVERIFY(!gLoggedIn);
+    QVERIFY(!inConnectedState());
+    QCOMPARE(form<MainVODA>().tvwMain->topLevelItemCount(), 0);
+    QTRY_COMPARE(reflector_->requestTexts(), QList<QByteArray>{"DeleteConnection*/"});
+
+    // A disabled Disconnect button runs nothing.
+    form<MDIForm1>().Toolbar1_MouseDown(1, 0, 1000, 0);
+    QTest::qWait(100);
+    QCOMPARE(reflector_->requests().size(), 1);
+}
+
+// A secondary window's bar lacks three of the main window's items, keeps its File
+// items enabled, and its Disconnect reports a failing step with the error's number.
+void TestConnect::secondaryMenuBar()
+{
+    QMenuBar* bar = form<frmServerSettings>().findChild<QMenuBar*>();
+    QVERIFY(bar);
+    const QList<const char*> mainWindowOnly = {"mnuAddWebCams", "mnuQuickStart", "mnuSupport"};
+    for (const char* name : mainWindowOnly) {
+        QVERIFY(!bar->findChild<QAction*>(QString::fromLatin1(name)));
+        QVERIFY(form<MainVODA>().menuBar->findChild<QAction*>(QString::fromLatin1(name)));
+    }
+    showConnectedState(true);
+    QAction* disconnect = bar->findChild<QAction*>(QStringLiteral("mnuDisconnect"));
+    QAction* connect = bar->findChild<QAction*>(QStringLiteral("mnuConnect"));
+    QVERIFY(disconnect->isEnabled() && connect->isEnabled());
+
+    form<frmServerSettings>().txtPort->setText(QStringLiteral("port"));
+    reflector_->stopListening();
+    disconnect->trigger();
+    const QStringList numberBox = {QStringLiteral(" 13")};
+    QCOMPARE(world_->folder().dialogs().messageTexts(), numberBox);
+    QVERIFY(inConnectedState());
+
+    // The main window's Disconnect skips the same failure silently.
+    form<MainVODA>().mnuDisconnect_Click();
+    QCOMPARE(world_->folder().dialogs().messageTexts(), numberBox);
+}
+
+QTEST_MAIN(TestConnect)
+#include "test_connect.moc"

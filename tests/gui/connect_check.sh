@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Connect, Disconnect and Exit under Xvfb against the demo fakes, run by hand (not by
+# ctest):
+#
+#   xvfb-run -a -s "-screen 0 1280x1024x24" bash tests/gui/connect_check.sh [build-folder]
+#
+# Starts the fake web server and the fake reflector (with its request log) and vistrel
+# on a fresh program folder with the shipped data, presses Connect on the toolbar and
+# checks by screenshot that the tree got filled, presses Disconnect and checks that the
+# tree was emptied, presses Exit and checks that the program ended and that the fake
+# reflector recorded a login first and exactly one logout last. Needs xdotool and
+# imagemagick. The screenshots are left in the work folder it prints.
+set -euo pipefail
+source "$(dirname "$0")/gui-helpers.sh"
+start_gui_check "${1:-}"
+cp -r "$here/data/." "$folder/"
+
+source "$here/scripts/demo-fakes.sh"
+requests=$work/requests.log
+start_demo_fakes "$build/bin" "$work" "$requests"
+
+"$build/bin/vistrel" --folder "$folder" --web-server "$WEB_SERVER_BASE" --reflector-port "$REFLECTOR_PORT" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true; stop_demo_fakes' EXIT
+
+# A picture of the tree, in the left part of the main window below the toolbar.
+treeShot() { import -window root -crop 300x250+$((X + 30))+$((Y + 140)) +repage "$work/$1.png"; }
+differs() {
+    local pixels
+    pixels=$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true)
+    [ "${pixels%%.*}" -gt 500 ]
+}
+same() { ! differs "$1" "$2"; }
+firstRequestIsLogin() { head -n1 "$requests" | grep -q ': /Login/'; }
+logoutOnceAtTheEnd() {
+    [ "$(grep -c 'DeleteConnection' "$requests")" = 1 ] && tail -n1 "$requests" | grep -q ': DeleteConnection\*/$'
+}
+
+wait_for_frame
+treeShot tree-before
+press_toolbar 400 # Connect: the login holds its 5 s rejection window, then the tree is built
+sleep 9
+import -window root "$work/connected.png"
+treeShot tree-connected
+check "Connect filled the tree" differs tree-before tree-connected
+
+press_toolbar 1300 # Disconnect
+sleep 2
+import -window root "$work/disconnected.png"
+treeShot tree-disconnected
+check "Disconnect emptied the tree" same tree-before tree-disconnected
+
+press_toolbar 2200 # Exit: the logout, the shut-down wait, the end
+check "Exit ended the program" ends $pid
+
+echo "requests recorded by the fake reflector:"
+sed 's/^/    /' "$requests"
+check "a login came first" firstRequestIsLogin
+check "then exactly one logout, as the last request" logoutOnceAtTheEnd
+echo "screenshots: $work/connected.png $work/disconnected.png"
+finish_gui_check

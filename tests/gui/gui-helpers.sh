@@ -1,0 +1,58 @@
+# Sourced by the Xvfb checks of this folder. Needs xdotool and imagemagick.
+#
+#   start_gui_check [build-folder]   sets here, build, work and folder: a fresh work
+#                                    folder with the string component registered in
+#                                    it and an empty program folder
+#   check <description> <command...> runs the command and counts a failure
+#   visible <title>, hidden <title>  whether a window with that title is shown
+#   wait_for_frame                   waits for the frame and the start-up step and
+#                                    sets X and Y, the frame's position
+#   press_toolbar <twips>            a left click on the toolbar, twips from its left
+#   finish_gui_check                 reports and exits with the result
+
+start_gui_check() {
+    here=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+    build=$(cd "${1:-$here/build/test}" && pwd)
+    work=$(mktemp -d)
+    echo "work folder: $work"
+    export LEXMARA_REGISTRY=$work/lexmara-registry.ini
+    export XDG_CONFIG_HOME=$work/config
+    "$build/bin/lexmara-regsvr" "$build/bin/liblexmara.so" >/dev/null
+    folder=$work/program
+    mkdir -p "$folder"
+    printf '0\r\n' > "$folder/Showform.txt" # the user settings window stays closed at start
+    failures=0
+}
+
+check() {
+    local what=$1; shift
+    if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
+}
+visible() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+hidden() { ! visible "$1"; }
+
+wait_for_frame() {
+    for _ in $(seq 50); do visible Larkspire && break; sleep 0.2; done
+    check "frame shown" visible Larkspire
+    sleep 4 # the start-up step, 3 s after the load
+    local frame
+    frame=$(xdotool search --onlyvisible --name '^Larkspire$' | head -n1)
+    eval "$(xdotool getwindowgeometry --shell "$frame")"
+}
+
+# The toolbar lies under the menu bar; its buttons are 40 pixels high. One pixel is 15
+# twips, so a button's twip range divided by 15 gives its pixels.
+press_toolbar() {
+    xdotool mousemove $((X + $1 / 15)) $((Y + 45)) click 1
+}
+
+# Whether the process ends within about 20 s.
+ends() {
+    for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.2; done
+    return 1
+}
+
+finish_gui_check() {
+    if [ "$failures" -ne 0 ]; then echo "$failures check(s) failed"; exit 1; fi
+    echo "all checks passed"
+}

@@ -1,0 +1,271 @@
+#include "directory/ConnectCommands.h"
+
+#include "common/Globals.h"
+#include "directory/MainVODA.h"
+#include "directory/PanelStatusBar.h"
+#include "directory/SeenRepliesCache.h"
+#include "frame/MDIForm1.h"
+#include "frame/ToolbarControl.h"
+#include "frame/ToolbarPositions.h"
+#include "link/TrafficCipher.h"
+#include "link/frmClient.h"
+#include "link/frmServerSettings.h"
+#include "link/frmSystemStatus.h"
+#include "link/frmUserSettings.h"
+#include "platform/Codec.h"
+#include "platform/Dialogs.h"
+#include "platform/Forms.h"
+#include "platform/OneShotTimer.h"
+#include "platform/Wait.h"
+#include "tools/frmProgramOptions.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTreeWidget>
+
+using platform::form;
+using platform::SocketControl;
+
+namespace {
+
+// A step that meets a socket still open from an earlier request closes it and tries
+// again, a bounded number of times; then the step fails like any other.
+constexpr int kInvalidOperationTries = 3;
+// The error of a port box whose text is not a number.
+constexpr int kTypeMismatch = 13;
+
+const QByteArray kSendingLogout = "Sending disconnect request to Reflector...";
+const QByteArray kLogoutFailed = "Sending disconnect request to Reflector failed...";
+const QByteArray kLogoutSent = "Sending disconnect request to Reflector Successfull...";
+
+struct ConnectTexts {
+    QByteArray loggingIn;
+    QByteArray connected;
+};
+
+ConnectTexts connectTexts(CommandOrigin origin)
+{
+    if (origin == CommandOrigin::MainWindow)
+        return {"Logging into Larkspire Server...", "Logging in..."};
+    return {"Logging into Reflector Server...", "Connecting to Server..."};
+}
+
+void setStatus(const QByteArray& text)
+{
+    form<MainVODA>().stsWorld->setPanelText(1, text);
+}
+
+void log(const QByteArray& line)
+{
+    form<frmSystemStatus>().appendLogLine(line);
+}
+
+void statusAndLog(const QByteArray& text)
+{
+    setStatus(text);
+    log(text);
+}
+
+// The restricted-topics password boxes can be used only while logged in.
+void unlockPasswordBoxes(bool unlocked)
+{
+    frmProgramOptions& options = form<frmProgramOptions>();
+    options.setVisible(false);
+    for (QLineEdit* box : {options.Text1, options.Text2, options.Text3})
+        box->setEnabled(unlocked);
+    options.setVisible(false);
+}
+
+// Like the tree's "Sorted": the top-level nodes in text order; each keeps its children
+// in the order they were added.
+void sortTopLevelNodes(QTreeWidget& tree)
+{
+    QList<QTreeWidgetItem*> nodes;
+    while (tree.topLevelItemCount() > 0)
+        nodes << tree.takeTopLevelItem(0);
+    std::stable_sort(nodes.begin(), nodes.end(),
+                     [](const QTreeWidgetItem* a, const QTreeWidgetItem* b) { return a->text(0) < b->text(0); });
+    tree.addTopLevelItems(nodes);
+}
+
+// Runs one step of the logout on the reflector socket. The main window skips a step
+// that fails; a secondary window shows the error's number first.
+class LogoutSteps {
+public:
+    LogoutSteps(CommandOrigin origin, SocketControl& socket) : origin_(origin), socket_(socket) {}
+
+    bool run(const std::function<SocketControl::Result()>& step)
+    {
+        SocketControl::Result result = step();
+        for (int tries = 1; result.number == SocketControl::kInvalidOperation && tries < kInvalidOperationTries; ++tries) {
+            socket_.Close();
+            result = step();
+        }
+        if (!result.ok() && origin_ == CommandOrigin::SecondaryWindow)
+            platform::dialogs().messageBox(QStringLiteral(" %1").arg(result.number));
+        return result.ok();
+    }
+
+private:
+    CommandOrigin origin_;
+    SocketControl& socket_;
+};
+
+SocketControl::Result portFromBox(int& port)
+{
+    bool isNumber = false;
+    port = platform::trimBlanks(form<frmServerSettings>().txtPort->text()).toInt(&isNumber);
+    if (!isNumber)
+        return {kTypeMismatch, QStringLiteral("Type mismatch")};
+    return {};
+}
+
+enum class LogoutConnect { Connected, SocketFailed, NotConnected };
+
+// Connects the reflector socket to the reflector of the last login, within the
+// connect limit (MainVODA's Timer3, which sets gSocketError).
+LogoutConnect connectForLogout(LogoutSteps& steps, SocketControl& socket)
+{
+    // Before any login there is no reflector to reach: the same as a failed connect.
+    if (gReflectorAddress.isEmpty())
+        return LogoutConnect::SocketFailed;
+    int port = 0;
+    form<frmClient>().setVisible(false);
+    steps.run([&] { return socket.setRemoteHost(platform::fromCp1252(gReflectorAddress)); });
+    if (steps.run([&] { return portFromBox(port); }))
+        steps.run([&] { return socket.setRemotePort(port); });
+    // A flag left from an earlier failure must not end this connect.
+    gSocketError = false;
+    steps.run([&] { return socket.Connect(); });
+    form<frmClient>().setVisible(false);
+    return LogoutConnect::Connected;
+}
+
+} // namespace
+
+void showConnectedState(bool connected)
+{
+    MainVODA& main = form<MainVODA>();
+    main.mnuConnect->setEnabled(!connected);
+    main.mnuDisconnect->setEnabled(connected);
+    ToolbarControl& toolbar = *form<MDIForm1>().Toolbar1;
+    toolbar.setButtonEnabled(kToolbarConnectButton, !connected);
+    toolbar.setButtonEnabled(kToolbarDisconnectButton, connected);
+}
+
+void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
+{
+    const ConnectTexts texts = connectTexts(origin);
+    MainVODA& main = form<MainVODA>();
+    // A rejected login shows the user settings window with its "Retry Login" button,
+    // which runs this command again. Every login starts here, so the button is
+    // joined to it here, once per window.
+    QObject::connect(&form<frmUserSettings>(), &frmUserSettings::retryLogin, &main, &MainVODA::mnuConnect_Click,
+                     Qt::UniqueConnection);
+
+    gConnectFailed = false;
+    deleteSeenRepliesCache();
+    showConnectedState(true);
+    setStatus(texts.loggingIn);
+
+    steps.login();
+
+    if (gConnectFailed) {
+        platform::dialogs().messageBox(QStringLiteral("Failed to connect to the Larkspire Server..."));
+        setStatus("Login Failed...");
+        return;
+    }
+    if (!gLoggedIn)
+        return; // the login has reported why itself
+
+    setStatus(texts.connected);
+    main.tvwMain->clear();
+    setStatus("Loading icons...");
+    frmProgramOptions& options = form<frmProgramOptions>();
+    options.hide();
+    options.setVisible(false);
+    if (options.Check1->isChecked()) {
+        gNoIcons = true;
+        // Plus and minus signs and text, no pictures.
+        main.tvwMain->setIconSize(QSize(0, 0));
+    }
+    options.hide();
+    steps.loadIcons();
+    setStatus("Building Nodes...");
+    steps.buildNodes();
+    sortTopLevelNodes(*main.tvwMain);
+
+    if (gLoggedIn) {
+        setStatus("Login Successful...");
+        unlockPasswordBoxes(true);
+    }
+}
+
+void disconnectCommand(CommandOrigin origin)
+{
+    MainVODA& main = form<MainVODA>();
+    SocketControl& socket = *form<frmClient>().tcpClient;
+    LogoutSteps steps(origin, socket);
+
+    deleteSeenRepliesCache();
+    gLoggedIn = false;
+    unlockPasswordBoxes(false);
+    main.tvwMain->clear();
+    main.stsWorld->setPanelText(2, {});
+
+    LogoutConnect connecting = connectForLogout(steps, socket);
+    main.Timer3->setEnabled(true);
+    main.Timer3->setInterval(kLogoutConnectLimitMs);
+    statusAndLog(kSendingLogout);
+    main.List1->clear();
+
+    if (connecting == LogoutConnect::Connected) {
+        // The socket can also end up closed again: the reflector took the connection
+        // and ended it at once, so there is nothing to send on.
+        platform::waitUntil(
+            [&] {
+                const int state = socket.State();
+                return state == SocketControl::StateConnected || state == SocketControl::StateError
+                    || state == SocketControl::StateClosed || gSocketError;
+            },
+            kLogoutConnectLimitMs);
+        // Connected wins over a limit that ran out in the same pass.
+        if (socket.State() == SocketControl::StateError)
+            connecting = LogoutConnect::SocketFailed;
+        else if (socket.State() != SocketControl::StateConnected)
+            connecting = LogoutConnect::NotConnected;
+    }
+    main.Timer3->setEnabled(false);
+    main.Timer3->setInterval(0);
+    gSocketError = false;
+
+    if (connecting == LogoutConnect::SocketFailed) {
+        form<frmSystemStatus>().cmdRed5_Click();
+        setStatus("Disconnected");
+        return;
+    }
+    if (connecting == LogoutConnect::NotConnected) {
+        statusAndLog(kLogoutFailed);
+        return;
+    }
+
+    // Cleared first, so that only this send's completion counts.
+    gLoginSendComplete = false;
+    const QByteArray outsideAddress = platform::toCp1252(form<frmUserSettings>().txtIPAddress->text());
+    const bool sent = steps.run([&] { return socket.SendData(logoutOnWire(outsideAddress)); })
+        && platform::waitUntil([] { return gLoginSendComplete; }, kLogoutSendLimitMs);
+    if (!sent) {
+        statusAndLog(kLogoutFailed);
+        return;
+    }
+    statusAndLog(kLogoutSent);
+    socket.Close();
+    setStatus("Disconnected from Reflector Server...");
+    log("Disconnect from Server...");
+
+    main.tvwMain->clear();
+    showConnectedState(false);
+    deleteSeenRepliesCache();
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The File menu's Connect and Disconnect, which every window's menu bar carries. They
+// act on the shared state only: the main window's menu items, status bar and tree,
+// the frame's toolbar buttons 1 and 2, the options window's password boxes and the
+// one reflector socket. The main window's commands (also run by the toolbar and the
+// support side) and a secondary window's own items differ in a few status texts and
+// in how Disconnect reports a failing step.
+#include "directory/NodeList.h"
+#include "link/Login.h"
+
+#include <functional>
+
+enum class CommandOrigin {
+    MainWindow,      // MainVODA's File menu, the toolbar, the support side's commands
+    SecondaryWindow, // the File menu of a settings, status or tools window
+};
+
+// The login and the tree loaders that Connect runs between its own steps.
+struct ConnectSteps {
+    std::function<void()> login = ConnectToReflector;
+    std::function<void()> loadIcons = LoadIcons;
+    std::function<void()> buildNodes = BuildNodes;
+};
+
+// Switches the menus and toolbar to the connected state, runs the login and, when it
+// got through, builds the topic tree and unlocks the restricted-topics password boxes.
+// Returns when the login and the tree are done.
+void connectCommand(CommandOrigin origin, const ConnectSteps& steps = {});
+
+// Locks the password boxes, empties the tree and sends the logout on a fresh
+// connection to the reflector of the last login. The connect waits at most
+// kLogoutConnectLimitMs, the send at most kLogoutSendLimitMs; only a logout that was
+// sent switches the menus and toolbar back to the disconnected state.
+void disconnectCommand(CommandOrigin origin);
+
+inline constexpr int kLogoutConnectLimitMs = 10000;
+inline constexpr int kLogoutSendLimitMs = 5000;
+
+// Puts the main window's Connect and Disconnect items and the toolbar's buttons 1 and
+// 2 in the connected (Connect disabled) or disconnected state.
+void showConnectedState(bool connected);
