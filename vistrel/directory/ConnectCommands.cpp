@@ -4,9 +4,11 @@
 #include "directory/MainVODA.h"
 #include "directory/PanelStatusBar.h"
 #include "directory/SeenRepliesCache.h"
+#include "directory/TreeNodes.h"
 #include "frame/MDIForm1.h"
 #include "frame/ToolbarControl.h"
 #include "frame/ToolbarPositions.h"
+#include "link/ReflectorPort.h"
 #include "link/TrafficCipher.h"
 #include "link/frmClient.h"
 #include "link/frmServerSettings.h"
@@ -15,6 +17,7 @@
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
+#include "platform/RuntimeError.h"
 #include "platform/OneShotTimer.h"
 #include "platform/Wait.h"
 #include "tools/frmProgramOptions.h"
@@ -33,8 +36,6 @@ namespace {
 // A step that meets a socket still open from an earlier request closes it and tries
 // again, a bounded number of times; then the step fails like any other.
 constexpr int kInvalidOperationTries = 3;
-// The error of a port box whose text is not a number.
-constexpr int kTypeMismatch = 13;
 
 const QByteArray kSendingLogout = "Sending disconnect request to Reflector...";
 const QByteArray kLogoutFailed = "Sending disconnect request to Reflector failed...";
@@ -78,18 +79,6 @@ void unlockPasswordBoxes(bool unlocked)
     options.setVisible(false);
 }
 
-// Like the tree's "Sorted": the top-level nodes in text order; each keeps its children
-// in the order they were added.
-void sortTopLevelNodes(QTreeWidget& tree)
-{
-    QList<QTreeWidgetItem*> nodes;
-    while (tree.topLevelItemCount() > 0)
-        nodes << tree.takeTopLevelItem(0);
-    std::stable_sort(nodes.begin(), nodes.end(),
-                     [](const QTreeWidgetItem* a, const QTreeWidgetItem* b) { return a->text(0) < b->text(0); });
-    tree.addTopLevelItems(nodes);
-}
-
 // Runs one step of the logout on the reflector socket. The main window skips a step
 // that fails; a secondary window shows the error's number first.
 class LogoutSteps {
@@ -115,10 +104,11 @@ private:
 
 SocketControl::Result portFromBox(int& port)
 {
-    bool isNumber = false;
-    port = platform::trimBlanks(form<frmServerSettings>().txtPort->text()).toInt(&isNumber);
-    if (!isNumber)
-        return {kTypeMismatch, QStringLiteral("Type mismatch")};
+    try {
+        port = reflectorPort();
+    } catch (const platform::RuntimeError& error) {
+        return {error.number(), error.description()};
+    }
     return {};
 }
 
@@ -195,7 +185,7 @@ void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
     steps.loadIcons();
     setStatus("Building Nodes...");
     steps.buildNodes();
-    sortTopLevelNodes(*main.tvwMain);
+    TreeNodes::of(*main.tvwMain).setSorted(true);
 
     if (gLoggedIn) {
         setStatus("Login Successful...");

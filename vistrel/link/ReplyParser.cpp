@@ -2,6 +2,7 @@
 
 #include "common/Globals.h"
 #include "common/Lexmara.h"
+#include "directory/MainVODA.h"
 #include "frmClient.h"
 #include "frmSystemStatus.h"
 #include "frmUserSettings.h"
@@ -43,8 +44,7 @@ void keepConfirmedUserId(const QByteArray& chunk)
 // A rejected login logs the client out again.
 void runDisconnectCommand()
 {
-    // TODO(merge): call form<MainVODA>().mnuDisconnect_Click() here once the Disconnect
-    // command exists.
+    form<MainVODA>().mnuDisconnect_Click();
 }
 
 } // namespace
