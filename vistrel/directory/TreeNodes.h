@@ -5,11 +5,15 @@
 // of its picture, and whether its children are kept in alphabetical order. The node
 // collection of a tree finds nodes by key and by Index, so a reply that arrives later
 // can hang its nodes under the place the user clicked.
+#include "common/Globals.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QTreeWidgetItem>
+
+#include <optional>
 
 class ImageList;
 class QTreeWidget;
@@ -35,6 +39,8 @@ public:
     void setSorted(bool sorted);
 
     QByteArray Tag;
+    // The webcam a webcam node was made from; a click on the node opens this webcam.
+    std::optional<WebCamRecord> webCam;
 
     // Text order without regard to case, as the tree sorts.
     bool operator<(const QTreeWidgetItem& other) const override;

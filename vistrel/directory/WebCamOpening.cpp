@@ -1,0 +1,5 @@
+#include "directory/WebCamOpening.h"
+
+void openWebCamOfNode(TreeNode&)
+{
+}
