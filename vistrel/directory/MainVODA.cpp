@@ -5,6 +5,7 @@
 #include "directory/MainVODAPictures.h"
 #include "directory/PanelStatusBar.h"
 #include "directory/SharedMenuBar.h"
+#include "directory/frmWebCam.h"
 #include "frame/Gradient.h"
 #include "frame/MDIForm1.h"
 #include "frame/ShutDown.h"
@@ -251,6 +252,11 @@ void MainVODA::mnuSettings_Click()
 void MainVODA::mnuSystem_Click()
 {
     form<frmSystemStatus>().showNormal();
+}
+
+void MainVODA::mnuWebCam_Click()
+{
+    form<frmWebCam>().showNormal();
 }
 
 void MainVODA::mnuQuickStart_Click()

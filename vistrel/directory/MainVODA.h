@@ -48,6 +48,8 @@ public:
     void mnuServerSettings_Click();
     void mnuSettings_Click();
     void mnuSystem_Click();
+    // View > Vistrel: the default snapshot window.
+    void mnuWebCam_Click();
     void mnuAddWebCams_Click();
     void mnuQuickStart_Click();
 

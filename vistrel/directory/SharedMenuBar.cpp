@@ -48,7 +48,7 @@ const QList<Menu>& menus()
                              {"Exit", "mnuExit", &M::mnuExit_Click, &exitWithoutWaiting}}},
         {"View", "mnuView", {{"Cam Locator", "mnuSummary", nullptr},
                              {"System Status", "mnuSystem", &M::mnuSystem_Click},
-                             {"Vistrel", "mnuWebCam", nullptr},
+                             {"Vistrel", "mnuWebCam", &M::mnuWebCam_Click},
                              {"Media Player", "mnuMediaPlayer", nullptr},
                              {"Real Player", "mnuRealPlayer", nullptr},
                              {"Search", "mnusearch", nullptr}}},

@@ -1,9 +1,418 @@
 #include "directory/frmWebCam.h"
 
+#include "directory/PictureFile.h"
+#include "directory/RefreshInterval.h"
+#include "directory/SnapshotFiles.h"
+#include "frame/Gradient.h"
+#include "frame/ToolbarGiveBack.h"
+#include "link/GraphicalButton.h"
+#include "platform/Dialogs.h"
+#include "platform/OneShotTimer.h"
+#include "platform/PrivateTempFolder.h"
+#include "platform/TextFiles.h"
+#include "platform/Timer.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMovie>
+#include <QPushButton>
 
-frmWebCam::frmWebCam() : txtURL(new QLineEdit(this)) {}
+#include <memory>
 
-void frmWebCam::Command1_Click() {}
+namespace {
 
-void frmWebCam::loadAnimatedPicture(const QString&) {}
+constexpr int kClientWidthTwips = 5250;
+constexpr int kClientHeightTwips = 4875;
+
+constexpr int kToolbarButton = 7;      // "Media": the snapshot windows give it back on close
+constexpr int kToolbarActiveEntry = 5; // the Media entry of gToolbarActive
+
+const QString kTrying = QStringLiteral("Trying to connect to Webcam...");
+const QString kLoaded = QStringLiteral("Image Load Successful");
+const QString kNotAPicture = QStringLiteral("Image failed to load please retry..");
+const QString kLoadError = QStringLiteral("Error loading image...");
+
+// The hidden chord that shows the address box: Ctrl, Alt, Shift and U released together.
+QList<int> addressChordKeys()
+{
+    return {Qt::Key_Control, Qt::Key_Alt, Qt::Key_Shift, Qt::Key_U};
+}
+
+// A failed file write as the window reports it: the description, then the number with
+// four blanks before it.
+QString fileErrorText(const platform::FileWriteResult& failure)
+{
+    return failure.errorDescription + QStringLiteral("    ") + QString::number(failure.errorNumber);
+}
+
+// A digit key of the main keyboard (not of the numeric keypad).
+bool isMainKeyboardDigit(const QKeyEvent& event)
+{
+    return event.key() >= Qt::Key_0 && event.key() <= Qt::Key_9 && !(event.modifiers() & Qt::KeypadModifier);
+}
+
+} // namespace
+
+frmWebCam::frmWebCam()
+    : placement_(kClientWidthTwips, kClientHeightTwips), addressChord_(addressChordKeys())
+{
+    setWindowTitle(QStringLiteral("Vistrel"));
+    createControls();
+    placeControls();
+    resize(placement_.designSize());
+
+    Timer1 = new platform::OneShotTimer(this);
+    Timer1->setEnabled(false);
+    connect(Timer1, &platform::Timer::tick, this, &frmWebCam::Timer1_Timer);
+    Timer3 = new platform::Timer(this);
+    Timer3->setEnabled(false);
+    connect(Timer3, &platform::Timer::tick, this, &frmWebCam::Timer3_Timer);
+
+    pictureTransfer_ = newTransfer();
+    animationTransfer_ = newTransfer();
+}
+
+void frmWebCam::createControls()
+{
+    Image1 = new QLabel(this);
+    Image1->setScaledContents(true);
+    AniGIF1 = new QLabel(this);
+    AniGIF1->setScaledContents(true);
+    AniGIF1->hide();
+
+    Command1 = new QPushButton(QStringLiteral("Refresh"), this);
+    makeGraphicalButton(*Command1, PressedLook::Darker);
+    connect(Command1, &QPushButton::clicked, this, &frmWebCam::Command1_Click);
+
+    const QString whiteLabel = QStringLiteral("QLabel { color: white; background: transparent; }");
+    Label1 = new QLabel(QStringLiteral("Url:"), this);
+    Label1->setStyleSheet(whiteLabel);
+    Label1->hide();
+    txtURL = new QLineEdit(this);
+    txtURL->hide();
+    Label3 = new QLabel(QStringLiteral("Time to Refresh in Seconds - Max=60"), this);
+    Label3->setStyleSheet(whiteLabel);
+    Label3->setWordWrap(true);
+
+    Check1 = new QCheckBox(QStringLiteral("Automatic Refresh Interval"), this);
+    Check1->setStyleSheet(QStringLiteral("QCheckBox { background-color: #004040; color: white; }"));
+    connect(Check1, &QCheckBox::stateChanged, this, &frmWebCam::Check1_Click);
+    Text1 = new QLineEdit(this);
+    Text1->setMaxLength(2);
+    Text1->setToolTip(QStringLiteral("Enter time in seconds 1 to 60"));
+    Text1->installEventFilter(this);
+
+    chkAutoSave = new QCheckBox(QStringLiteral("Auto Save"), this);
+    chkAutoSave->setStyleSheet(QStringLiteral("QCheckBox { background-color: #004040; color: %1; }")
+                                   .arg(palette().color(QPalette::HighlightedText).name()));
+    Command3 = new QPushButton(QStringLiteral("< Reset"), this);
+    connect(Command3, &QPushButton::clicked, this, &frmWebCam::Command3_Click);
+    Command2 = new QPushButton(QStringLiteral("Save Single Image"), this);
+    makeGraphicalButton(*Command2, PressedLook::Darker);
+    connect(Command2, &QPushButton::clicked, this, &frmWebCam::Command2_Click);
+
+    Label2 = new QLabel(this);
+    Label2->setStyleSheet(QStringLiteral("QLabel { background-color: #326b6a; color: white; }"));
+
+    // The window sees every key release before its controls do.
+    for (QWidget* control : findChildren<QWidget*>())
+        control->installEventFilter(this);
+}
+
+void frmWebCam::placeControls()
+{
+    placement_.place(Image1, 240, 120, 4800, 2880);
+    placement_.place(AniGIF1, 240, 120, 4815, 2895);
+    placement_.place(Command1, 240, 3120, 4815, 255);
+    placement_.place(Label1, 240, 3480, 375, 255);
+    placement_.place(txtURL, 240, 3480, 4815, 285);
+    placement_.place(Label3, 2760, 3840, 1695, 375);
+    placement_.place(Check1, 240, 3960, 2295, 255);
+    placement_.place(Text1, 4440, 3960, 615, 285);
+    placement_.place(chkAutoSave, 240, 4320, 2295, 255);
+    placement_.place(Command3, 2640, 4320, 735, 255);
+    placement_.place(Command2, 3480, 4320, 1575, 255);
+    placement_.place(Label2, 0, 4680, 5295, 255);
+}
+
+platform::HttpTransfer* frmWebCam::newTransfer()
+{
+    auto* transfer = new platform::HttpTransfer(this);
+    transfer->setTimeLimitMs(kFetchLimitMs);
+    transfer->setSizeCap(kFetchSizeCap);
+    connect(transfer, &platform::HttpTransfer::finished, this,
+            [this, transfer](const platform::HttpTransfer::Result& result) {
+                // Handled from the event loop, not inside the transfer's signal, so that
+                // a message box on the way may let the window close and drop the transfer.
+                const quint64 generation = fetchGeneration_;
+                const bool ofPicture = transfer == pictureTransfer_;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, result, generation, ofPicture] {
+                        if (generation != fetchGeneration_)
+                            return; // the window closed meanwhile
+                        if (ofPicture)
+                            pictureFetched(result);
+                        else
+                            animatedPictureFetched(result);
+                    },
+                    Qt::QueuedConnection);
+            });
+    return transfer;
+}
+
+void frmWebCam::Command1_Click()
+{
+    URL_To_Picture(txtURL->text(), *Image1);
+}
+
+void frmWebCam::URL_To_Picture(const QString& url, QLabel& picture)
+{
+    // A slow camera never stacks fetches: the running one ends within its limit.
+    if (fetching_)
+        return;
+    Label2->clear();
+    fetchFolder_ = Temp_Folder();
+    if (fetchFolder_.isEmpty()) {
+        Label2->setText(kLoadError);
+        return;
+    }
+    const QString download = fetchFolder_ + QLatin1String(kSnapshotDownloadName);
+    if (QFile::exists(download) && !QFile::remove(download)) {
+        Label2->setText(kLoadError);
+        return;
+    }
+    fetching_ = true;
+    fetchTarget_ = &picture;
+    pictureTransfer_->start(url);
+}
+
+QString frmWebCam::Temp_Folder()
+{
+    Label2->setText(kTrying);
+    return platform::privateTempFolder();
+}
+
+void frmWebCam::pictureFetched(const platform::HttpTransfer::Result& result)
+{
+    fetching_ = false;
+    const QString download = fetchFolder_ + QLatin1String(kSnapshotDownloadName);
+    if (!result.ok || !platform::writeFileAtomically(download, result.body)) {
+        Label2->setText(kLoadError);
+        return;
+    }
+    const QImage image = readPictureFile(download);
+    if (image.isNull()) {
+        // The download stays until the next fetch replaces it.
+        Label2->setText(kNotAPicture);
+        Timer1->setEnabled(true);
+        Timer1->setInterval(kFailedStatusMs);
+        return;
+    }
+    const QString autoSaveFailure = keepCopies(download, result.body);
+    if (fetchTarget_)
+        fetchTarget_->setPixmap(QPixmap::fromImage(image));
+    QFile::remove(download);
+    Label2->setText(kLoaded);
+    if (!autoSaveFailure.isEmpty())
+        platform::dialogs().messageBox(autoSaveFailure);
+}
+
+// The copies of a picture that loaded: the last picture for "Save Single Image", and
+// the next numbered auto-save when "Auto Save" is ticked. A failed auto-save still
+// uses up its number.
+QString frmWebCam::keepCopies(const QString& target, const QByteArray& picture)
+{
+    if (platform::writeFileAtomically(target + QStringLiteral(".jpg"), picture))
+        gSnapshotTempDir = fetchFolder_;
+    if (!chkAutoSave->isChecked())
+        return {};
+    const platform::FileWriteResult saved = platform::writeFileAtomically(autoSavePath(nextImageNumber()), picture);
+    return saved ? QString() : fileErrorText(saved);
+}
+
+void frmWebCam::loadAnimatedPicture(const QString& address)
+{
+    // The newest address wins over one still coming in.
+    if (animationTransfer_->busy()) {
+        delete animationTransfer_;
+        animationTransfer_ = newTransfer();
+    }
+    animationTransfer_->start(address);
+}
+
+void frmWebCam::animatedPictureFetched(const platform::HttpTransfer::Result& result)
+{
+    if (!result.ok)
+        return;
+    auto data = std::make_unique<QBuffer>(this);
+    data->setData(result.body);
+    auto movie = std::make_unique<QMovie>(data.get(), QByteArray(), this);
+    // What is not an animated picture leaves the shown one alone.
+    if (!movie->isValid())
+        return;
+    dropAnimatedPicture();
+    movieData_ = data.release();
+    movie_ = movie.release();
+    AniGIF1->setMovie(movie_);
+    AniGIF1->show();
+    AniGIF1->raise();
+    movie_->start();
+}
+
+void frmWebCam::dropAnimatedPicture()
+{
+    AniGIF1->setMovie(nullptr);
+    AniGIF1->hide();
+    delete std::exchange(movie_, nullptr);
+    delete std::exchange(movieData_, nullptr);
+}
+
+void frmWebCam::Timer1_Timer()
+{
+    Label2->clear();
+}
+
+void frmWebCam::Timer3_Timer()
+{
+    Command1_Click();
+}
+
+void frmWebCam::Check1_Click()
+{
+    if (!Check1->isChecked()) {
+        Timer3->setEnabled(false);
+        Timer3->setInterval(0);
+        return;
+    }
+    // The entry is read here only: a new entry counts when the box is ticked again.
+    const RefreshInterval interval = refreshIntervalFrom(Text1->text());
+    Text1->setText(interval.entryText);
+    Timer3->setEnabled(true);
+    Timer3->setInterval(interval.intervalMs);
+}
+
+void frmWebCam::Command2_Click()
+{
+    if (gSnapshotTempDir.isEmpty())
+        return;
+    const std::optional<QByteArray> picture =
+        platform::readFile(gSnapshotTempDir + QLatin1String(kSnapshotLastPictureName));
+    if (!picture)
+        return;
+    QString path = platform::dialogs().saveFileName(QStringLiteral("Save As"), QStringLiteral("All Files (*.jpg)"),
+                                                    imagesFolder() + QLatin1Char('/'));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".jpg");
+    const platform::FileWriteResult saved = platform::writeFileAtomically(path, *picture);
+    if (!saved)
+        platform::dialogs().messageBox(fileErrorText(saved));
+}
+
+void frmWebCam::Command3_Click()
+{
+    gImageCounter = 0;
+}
+
+bool frmWebCam::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyRelease) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        Form_KeyUp(key);
+        if (watched == Text1)
+            Text1_KeyUp(key);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmWebCam::keyReleaseEvent(QKeyEvent* event)
+{
+    // Also the releases that a control let through: seeing a key twice changes nothing.
+    Form_KeyUp(event);
+    QWidget::keyReleaseEvent(event);
+}
+
+void frmWebCam::Form_KeyUp(QKeyEvent* event)
+{
+    if (!event->isAutoRepeat() && addressChord_.keyReleased(event->key()))
+        txtURL->show();
+}
+
+void frmWebCam::Text1_KeyUp(QKeyEvent* event)
+{
+    if (!isMainKeyboardDigit(*event))
+        Text1->clear();
+}
+
+void frmWebCam::closeEvent(QCloseEvent* event)
+{
+    Form_QueryUnload(event);
+}
+
+// Closing stops the timers, gives the Media button back and leaves the window as a new
+// one: the next use starts from the start state. A fetch still running is dropped.
+void frmWebCam::Form_QueryUnload(QCloseEvent* event)
+{
+    hide();
+    Timer1->setEnabled(false);
+    Timer1->setInterval(0);
+    Timer3->setEnabled(false);
+    Timer3->setInterval(0);
+    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
+    resetToLoadState();
+    event->accept();
+}
+
+void frmWebCam::resetToLoadState()
+{
+    ++fetchGeneration_;
+    for (platform::HttpTransfer** transfer : {&pictureTransfer_, &animationTransfer_}) {
+        if ((*transfer)->busy()) {
+            delete *transfer;
+            *transfer = newTransfer();
+        }
+    }
+    fetching_ = false;
+    Image1->clear();
+    dropAnimatedPicture();
+    Check1->setChecked(false);
+    chkAutoSave->setChecked(false);
+    Text1->clear();
+    Label2->clear();
+    txtURL->clear();
+    txtURL->hide();
+    setWindowTitle(QStringLiteral("Vistrel"));
+    addressChord_ = KeyChord(addressChordKeys());
+}
+
+bool frmWebCam::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+void frmWebCam::Form_Activate()
+{
+    paintWindowGradient(*this);
+}
+
+void frmWebCam::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmWebCam::Form_Resize()
+{
+    placement_.apply(size());
+    paintWindowGradient(*this);
+}

@@ -1,0 +1,441 @@
+// The snapshot window: fetching and showing a picture, the failure texts and the time
+// limit, the refresh interval rules, auto-save numbering, "Save Single Image", the
+// hidden address box, closing (also during a fetch) and the View menu's window.
+#include "FakeWebServer.h"
+#include "FileContent.h"
+#include "FrameWorld.h"
+#include "common/Globals.h"
+#include "directory/MainVODA.h"
+#include "directory/SnapshotFiles.h"
+#include "directory/frmWebCam.h"
+#include "frame/MDIForm1.h"
+#include "frame/ToolbarControl.h"
+#include "platform/Forms.h"
+#include "platform/OneShotTimer.h"
+#include "platform/Wait.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMovie>
+#include <QPushButton>
+#include <QPointer>
+#include <QTest>
+
+#include <memory>
+
+using platform::form;
+using platform::waitUntil;
+
+namespace {
+
+const QString kLoaded = QStringLiteral("Image Load Successful");
+const QString kNotAPicture = QStringLiteral("Image failed to load please retry..");
+const QString kLoadError = QStringLiteral("Error loading image...");
+
+// Every wait of a test ends well within this; waits are scaled too, so this is 10 s.
+constexpr int kWaitMs = 1000000;
+
+QByteArray pictureBytes(const char* format, QColor colour, QSize size = {64, 48})
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return buffer.data();
+}
+
+// A 1 x 1 GIF: Qt reads GIF but does not write it.
+QByteArray gifBytes()
+{
+    return QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
+}
+
+// A fresh snapshot window whose address box holds url.
+std::unique_ptr<frmWebCam> windowFor(const QString& url)
+{
+    auto window = std::make_unique<frmWebCam>();
+    window->txtURL->setText(url);
+    return window;
+}
+
+bool fetchEndsWith(frmWebCam& window, const QString& status)
+{
+    window.Command1_Click();
+    return waitUntil([&] { return !window.fetching() && window.Label2->text() == status; }, kWaitMs);
+}
+
+} // namespace
+
+class TestWebCam : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void pictureIsFetchedAndShown_data();
+    void pictureIsFetchedAndShown();
+    void failedFetchKeepsThePicture_data();
+    void failedFetchKeepsThePicture();
+    void notAPictureClearsAfterItsInterval();
+    void silentServerEndsAtTheTimeLimit();
+    void refreshTickDuringAFetchIsSkipped();
+    void refreshInterval_data();
+    void refreshInterval();
+    void intervalEntryTakesOnlyMainKeyboardDigits();
+    void autoSaveNumbersAndReset();
+    void autoSaveWithoutImagesFolder();
+    void saveSingleImage();
+    void addressChord();
+    void closeGivesBackTheMediaButtonAndResets();
+    void closeOrDeleteDuringAFetch();
+    void animatedPicture();
+    void viewMenuShowsTheDefaultWindow();
+
+private:
+    std::unique_ptr<FrameWorld> world_;
+    std::unique_ptr<FakeWebServer> server_;
+    QByteArray jpeg_;
+};
+
+void TestWebCam::cleanup()
+{
+    server_.reset();
+    world_.reset();
+}
+
+void TestWebCam::init()
+{
+    world_ = std::make_unique<FrameWorld>();
+    server_ = std::make_unique<FakeWebServer>();
+    jpeg_ = pictureBytes("JPG", Qt::darkCyan);
+    server_->serve("/cam.jpg", 200, jpeg_);
+    server_->serve("/junk", 200, QByteArray("<html>no picture here</html>").repeated(20));
+    server_->serve("/gone.jpg", 404, "Not Found");
+    server_->serveSilently("/silent.jpg");
+    gSnapshotTempDir.clear();
+    gImageCounter = 0;
+    gToolbarActive.fill(false);
+}
+
+void TestWebCam::pictureIsFetchedAndShown_data()
+{
+    QTest::addColumn<QByteArray>("picture");
+    QTest::newRow("JPEG") << pictureBytes("JPG", Qt::red);
+    QTest::newRow("PNG") << pictureBytes("PNG", Qt::green);
+    QTest::newRow("BMP") << pictureBytes("BMP", Qt::blue);
+    QTest::newRow("GIF") << gifBytes();
+}
+
+void TestWebCam::pictureIsFetchedAndShown()
+{
+    QFETCH(QByteArray, picture);
+    server_->serve("/picture", 200, picture);
+    const auto window = windowFor(server_->url("/picture"));
+
+    window->Command1_Click();
+    QCOMPARE(window->Label2->text(), QStringLiteral("Trying to connect to Webcam..."));
+    QVERIFY(waitUntil([&] { return window->Label2->text() == kLoaded; }, kWaitMs));
+
+    QImage expected;
+    QVERIFY(expected.loadFromData(picture));
+    QCOMPARE(window->Image1->pixmap().size(), expected.size());
+    QVERIFY(!gSnapshotTempDir.isEmpty());
+    QVERIFY(!gSnapshotTempDir.startsWith(world_->folder().path()));
+    QCOMPARE(fileContent(gSnapshotTempDir + "dummy.jpg"), picture);
+    QVERIFY(!QFile::exists(gSnapshotTempDir + "dummy"));
+}
+
+void TestWebCam::failedFetchKeepsThePicture_data()
+{
+    QTest::addColumn<QByteArray>("path"); // empty: an empty address
+    QTest::addColumn<QString>("status");
+    QTest::newRow("empty address") << QByteArray() << kLoadError;
+    QTest::newRow("404") << QByteArray("/gone.jpg") << kLoadError;
+    QTest::newRow("not an HTTP address") << QByteArray("file:///etc/hostname") << kLoadError;
+    QTest::newRow("junk") << QByteArray("/junk") << kNotAPicture;
+}
+
+void TestWebCam::failedFetchKeepsThePicture()
+{
+    QFETCH(QByteArray, path);
+    QFETCH(QString, status);
+    const auto window = windowFor(server_->url("/cam.jpg"));
+    QVERIFY(fetchEndsWith(*window, kLoaded));
+    const QImage shown = window->Image1->pixmap().toImage();
+    const QString lastPictureDir = gSnapshotTempDir;
+
+    window->txtURL->setText(path.isEmpty() || path.contains(':') ? QString::fromLatin1(path)
+                                                                  : server_->url(path));
+    QVERIFY(fetchEndsWith(*window, status));
+
+    QCOMPARE(window->Image1->pixmap().toImage(), shown);
+    QCOMPARE(gSnapshotTempDir, lastPictureDir);
+    QCOMPARE(fileContent(gSnapshotTempDir + "dummy.jpg"), jpeg_);
+}
+
+void TestWebCam::notAPictureClearsAfterItsInterval()
+{
+    const auto window = windowFor(server_->url("/junk"));
+    QVERIFY(fetchEndsWith(*window, kNotAPicture));
+    QVERIFY(window->Timer1->Enabled());
+    QCOMPARE(window->Timer1->Interval(), frmWebCam::kFailedStatusMs);
+    QVERIFY(waitUntil([&] { return window->Label2->text().isEmpty(); }, kWaitMs));
+    QVERIFY(!window->Timer1->Enabled());
+    QCOMPARE(window->Timer1->Interval(), 0);
+}
+
+void TestWebCam::silentServerEndsAtTheTimeLimit()
+{
+    const auto window = windowFor(server_->url("/silent.jpg"));
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(fetchEndsWith(*window, kLoadError));
+    const double limitMs = frmWebCam::kFetchLimitMs * FrameWorld::kTimeScale;
+    QVERIFY2(clock.elapsed() >= limitMs * 0.9, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() < limitMs * 10, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestWebCam::refreshTickDuringAFetchIsSkipped()
+{
+    const auto window = windowFor(server_->url("/silent.jpg"));
+    window->Text1->setText("1");
+    window->Check1->setChecked(true);
+    // Ticks come every 10 ms at the test's time scale, while one fetch waits 300 ms.
+    QTest::qWait(int(frmWebCam::kFetchLimitMs * FrameWorld::kTimeScale * 0.7));
+    QCOMPARE(server_->requests().size(), 1);
+    QVERIFY(waitUntil([&] { return server_->requests().size() >= 2; }, kWaitMs));
+    window->Check1->setChecked(false);
+    QVERIFY(!window->Timer3->Enabled());
+    QCOMPARE(window->Timer3->Interval(), 0);
+}
+
+void TestWebCam::refreshInterval_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("intervalMs");
+    QTest::newRow("above the maximum") << "75" << "60" << 60000;
+    QTest::newRow("the maximum") << "60" << "60" << 60000;
+    QTest::newRow("zero") << "0" << "1" << 1000;
+    QTest::newRow("empty") << "" << "1" << 1000;
+    QTest::newRow("in range") << "7" << "7" << 7000;
+    QTest::newRow("leading number") << "5s" << "5s" << 5000;
+    QTest::newRow("no number") << "x" << "1" << 1000;
+    QTest::newRow("negative") << "-3" << "1" << 1000;
+}
+
+void TestWebCam::refreshInterval()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, shown);
+    QFETCH(int, intervalMs);
+    const auto window = windowFor(server_->url("/cam.jpg"));
+    window->Text1->setText(entry);
+    window->Check1->setChecked(true);
+    QCOMPARE(window->Text1->text(), shown);
+    QVERIFY(window->Timer3->Enabled());
+    QCOMPARE(window->Timer3->Interval(), intervalMs);
+}
+
+void TestWebCam::intervalEntryTakesOnlyMainKeyboardDigits()
+{
+    const auto window = windowFor({});
+    window->show();
+    QTest::keyClick(window->Text1, Qt::Key_7);
+    QTest::keyClick(window->Text1, Qt::Key_5);
+    QCOMPARE(window->Text1->text(), QStringLiteral("75"));
+    QTest::keyClick(window->Text1, Qt::Key_A);
+    QCOMPARE(window->Text1->text(), QString());
+    QTest::keyClick(window->Text1, Qt::Key_4, Qt::KeypadModifier);
+    QCOMPARE(window->Text1->text(), QString());
+    QTest::keyClick(window->Text1, Qt::Key_3);
+    QTest::keyClick(window->Text1, Qt::Key_Backspace);
+    QCOMPARE(window->Text1->text(), QString());
+}
+
+void TestWebCam::autoSaveNumbersAndReset()
+{
+    QVERIFY(QDir(world_->folder().path()).mkdir("images"));
+    const auto window = windowFor(server_->url("/cam.jpg"));
+    window->chkAutoSave->setChecked(true);
+    for (int fetch = 1; fetch <= 3; ++fetch)
+        QVERIFY(fetchEndsWith(*window, kLoaded));
+    const QString images = world_->folder().filePath("images/");
+    for (const char* name : {"Img1.jpg", "Img2.jpg", "Img3.jpg"})
+        QCOMPARE(fileContent(images + name), jpeg_);
+    QVERIFY(!QFile::exists(images + "Img4.jpg"));
+
+    // Junk is not numbered; after "< Reset" the next picture replaces Img1.jpg.
+    window->txtURL->setText(server_->url("/junk"));
+    QVERIFY(fetchEndsWith(*window, kNotAPicture));
+    const QByteArray other = pictureBytes("JPG", Qt::yellow);
+    server_->serve("/cam.jpg", 200, other);
+    window->txtURL->setText(server_->url("/cam.jpg"));
+    window->Command3_Click();
+    QVERIFY(fetchEndsWith(*window, kLoaded));
+    QCOMPARE(fileContent(images + "Img1.jpg"), other);
+    QCOMPARE(fileContent(images + "Img2.jpg"), jpeg_);
+    QCOMPARE(QDir(images).entryList(QDir::Files).size(), 3);
+    QVERIFY(world_->folder().dialogs().messageBoxes().isEmpty());
+}
+
+void TestWebCam::autoSaveWithoutImagesFolder()
+{
+    const auto window = windowFor(server_->url("/cam.jpg"));
+    window->chkAutoSave->setChecked(true);
+    QVERIFY(fetchEndsWith(*window, kLoaded));
+    QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{QStringLiteral("Path not found    76")});
+    QVERIFY(!window->Image1->pixmap().isNull());
+    QCOMPARE(gImageCounter, 1);
+
+    // The failed number is used up.
+    QVERIFY(QDir(world_->folder().path()).mkdir("images"));
+    QVERIFY(fetchEndsWith(*window, kLoaded));
+    QVERIFY(!QFile::exists(world_->folder().filePath("images/Img1.jpg")));
+    QCOMPARE(fileContent(world_->folder().filePath("images/Img2.jpg")), jpeg_);
+}
+
+void TestWebCam::saveSingleImage()
+{
+    ScriptedDialogs& dialogs = world_->folder().dialogs();
+    const auto first = windowFor(server_->url("/cam.jpg"));
+
+    // Nothing downloaded yet: no dialog, nothing saved.
+    first->Command2_Click();
+    QVERIFY(dialogs.saveFileDialogs().isEmpty());
+
+    QVERIFY(fetchEndsWith(*first, kLoaded));
+    // The last picture of any window is saved: here the second window's.
+    const QByteArray second = pictureBytes("PNG", Qt::magenta);
+    server_->serve("/second.png", 200, second);
+    const auto other = windowFor(server_->url("/second.png"));
+    QVERIFY(fetchEndsWith(*other, kLoaded));
+
+    dialogs.queueSaveFileName(world_->folder().filePath("shot"));
+    first->Command2_Click();
+    QCOMPARE(dialogs.saveFileDialogs().size(), 1);
+    QCOMPARE(dialogs.saveFileDialogs()[0].filter, QStringLiteral("All Files (*.jpg)"));
+    QCOMPARE(dialogs.saveFileDialogs()[0].initialName, world_->folder().filePath("images") + '/');
+    QCOMPARE(fileContent(world_->folder().filePath("shot.jpg")), second);
+
+    // Cancel saves nothing; a file that cannot be written is reported.
+    first->Command2_Click();
+    QCOMPARE(QDir(world_->folder().path()).entryList({"*.jpg"}, QDir::Files).size(), 1);
+    dialogs.queueSaveFileName(world_->folder().filePath("missing/shot.jpg"));
+    first->Command2_Click();
+    QCOMPARE(dialogs.messageTexts(), QStringList{QStringLiteral("Path not found    76")});
+}
+
+void TestWebCam::addressChord()
+{
+    const auto window = windowFor({});
+    window->show();
+    QVERIFY(!window->txtURL->isVisible());
+    // Another key between the chord's keys clears them.
+    for (Qt::Key key : {Qt::Key_Control, Qt::Key_Alt, Qt::Key_B, Qt::Key_Shift, Qt::Key_U})
+        QTest::keyRelease(window->Text1, key);
+    QVERIFY(!window->txtURL->isVisible());
+    for (Qt::Key key : {Qt::Key_U, Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt})
+        QTest::keyRelease(window->Command1, key);
+    QVERIFY(window->txtURL->isVisible());
+    QVERIFY(!window->Label1->isVisible());
+}
+
+void TestWebCam::closeGivesBackTheMediaButtonAndResets()
+{
+    ToolbarControl& toolbar = *form<MDIForm1>().Toolbar1;
+    toolbar.setButtonImage(7, ToolbarControl::PictureActive);
+    gToolbarActive[5] = true;
+    const auto window = windowFor(server_->url("/cam.jpg"));
+    window->setWindowTitle("Harbour cam NoStream");
+    window->show();
+    QVERIFY(fetchEndsWith(*window, kLoaded));
+    window->chkAutoSave->setChecked(true);
+    window->Text1->setText("9");
+    window->Check1->setChecked(true);
+
+    window->close();
+
+    QVERIFY(!window->isVisible());
+    QCOMPARE(toolbar.buttonImage(7), int(ToolbarControl::PictureNormal));
+    QVERIFY(!gToolbarActive[5]);
+    QVERIFY(!window->Timer3->Enabled());
+    QCOMPARE(window->Timer3->Interval(), 0);
+    QVERIFY(!window->Timer1->Enabled());
+    QVERIFY(!window->Check1->isChecked());
+    QVERIFY(!window->chkAutoSave->isChecked());
+    QVERIFY(window->Text1->text().isEmpty());
+    QVERIFY(window->txtURL->text().isEmpty());
+    QVERIFY(window->Label2->text().isEmpty());
+    QVERIFY(window->Image1->pixmap().isNull());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Vistrel"));
+}
+
+void TestWebCam::closeOrDeleteDuringAFetch()
+{
+    auto deleted = windowFor(server_->url("/silent.jpg"));
+    deleted->Command1_Click();
+    QVERIFY(waitUntil([&] { return !server_->requests().isEmpty(); }, kWaitMs));
+    deleted.reset();
+
+    auto closed = windowFor(server_->url("/silent.jpg"));
+    closed->show();
+    closed->Command1_Click();
+    QVERIFY(closed->fetching());
+    closed->close();
+    QVERIFY(!closed->fetching());
+
+    // Past the time limit nothing of the dropped fetches reaches the closed window.
+    QTest::qWait(int(frmWebCam::kFetchLimitMs * FrameWorld::kTimeScale * 2));
+    QVERIFY(closed->Label2->text().isEmpty());
+
+    // The closed window fetches again at once.
+    closed->txtURL->setText(server_->url("/cam.jpg"));
+    QVERIFY(fetchEndsWith(*closed, kLoaded));
+}
+
+void TestWebCam::animatedPicture()
+{
+    server_->serve("/anim.gif", 200, gifBytes());
+    const auto window = windowFor({});
+    window->show();
+    window->loadAnimatedPicture(server_->url("/anim.gif"));
+    QVERIFY(waitUntil([&] { return window->AniGIF1->isVisible(); }, kWaitMs));
+    QVERIFY(window->AniGIF1->movie() && window->AniGIF1->movie()->isValid());
+
+    // Junk leaves the shown animation alone.
+    window->loadAnimatedPicture(server_->url("/junk"));
+    QTest::qWait(100);
+    QVERIFY(window->AniGIF1->isVisible());
+}
+
+void TestWebCam::viewMenuShowsTheDefaultWindow()
+{
+    MainVODA& main = form<MainVODA>();
+    auto* item = main.menuBar->findChild<QAction*>("mnuWebCam");
+    QVERIFY(item && item->isEnabled());
+    item->trigger();
+    frmWebCam& window = form<frmWebCam>();
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Vistrel"));
+    QVERIFY(window.txtURL->text().isEmpty());
+    QVERIFY(!window.Check1->isChecked());
+
+    // Closed, it is the same window in its start state the next time.
+    window.Text1->setText("5");
+    window.close();
+    main.mnuWebCam_Click();
+    QVERIFY(&form<frmWebCam>() == &window && window.isVisible());
+    QVERIFY(window.Text1->text().isEmpty());
+}
+
+QTEST_MAIN(TestWebCam)
+#include "test_webcam.moc"
