@@ -44,6 +44,15 @@ QList<int> addressChordKeys()
     return {Qt::Key_Control, Qt::Key_Alt, Qt::Key_Shift, Qt::Key_U};
 }
 
+constexpr double kControlFontPoints = 7.5;
+
+// The window's coloured buttons, with no room lost to padding.
+void makeSnapshotButton(QPushButton& button)
+{
+    makeGraphicalButton(button, PressedLook::Darker);
+    button.setStyleSheet(button.styleSheet() + QStringLiteral("QPushButton { padding: 0px 2px; }"));
+}
+
 // A failed file write as the window reports it: the description, then the number with
 // four blanks before it.
 QString fileErrorText(const platform::FileWriteResult& failure)
@@ -80,6 +89,11 @@ frmWebCam::frmWebCam()
 
 void frmWebCam::createControls()
 {
+    // The controls' sizes were made for a small font; a larger one would be cut off.
+    QFont small = font();
+    small.setPointSizeF(kControlFontPoints);
+    setFont(small);
+
     Image1 = new QLabel(this);
     Image1->setScaledContents(true);
     AniGIF1 = new QLabel(this);
@@ -87,7 +101,7 @@ void frmWebCam::createControls()
     AniGIF1->hide();
 
     Command1 = new QPushButton(QStringLiteral("Refresh"), this);
-    makeGraphicalButton(*Command1, PressedLook::Darker);
+    makeSnapshotButton(*Command1);
     connect(Command1, &QPushButton::clicked, this, &frmWebCam::Command1_Click);
 
     const QString whiteLabel = QStringLiteral("QLabel { color: white; background: transparent; }");
@@ -114,7 +128,7 @@ void frmWebCam::createControls()
     Command3 = new QPushButton(QStringLiteral("< Reset"), this);
     connect(Command3, &QPushButton::clicked, this, &frmWebCam::Command3_Click);
     Command2 = new QPushButton(QStringLiteral("Save Single Image"), this);
-    makeGraphicalButton(*Command2, PressedLook::Darker);
+    makeSnapshotButton(*Command2);
     connect(Command2, &QPushButton::clicked, this, &frmWebCam::Command2_Click);
 
     Label2 = new QLabel(this);
