@@ -12,6 +12,7 @@
 #include "frame/ToolbarControl.h"
 #include "platform/Forms.h"
 #include "platform/OneShotTimer.h"
+#include "platform/Timer.h"
 #include "platform/Wait.h"
 
 #include <QAction>
@@ -26,6 +27,7 @@
 #include <QMenuBar>
 #include <QMovie>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QPointer>
 #include <QTest>
 
@@ -209,7 +211,9 @@ void TestWebCam::refreshTickDuringAFetchIsSkipped()
     window->Text1->setText("1");
     window->Check1->setChecked(true);
     // Ticks come every 10 ms at the test's time scale, while one fetch waits 300 ms.
-    QTest::qWait(int(frmWebCam::kFetchLimitMs * FrameWorld::kTimeScale * 0.7));
+    QSignalSpy ticks(window->Timer3, &platform::Timer::tick);
+    QVERIFY(waitUntil([&] { return ticks.count() >= 5; }, kWaitMs));
+    QVERIFY(window->fetching());
     QCOMPARE(server_->requests().size(), 1);
     QVERIFY(waitUntil([&] { return server_->requests().size() >= 2; }, kWaitMs));
     window->Check1->setChecked(false);
