@@ -62,8 +62,8 @@ void showRelayAddress(MainVODA& main, const QByteArray& address)
                                  + fromCp1252(gLexmara.GetDelimited(address, 3, "/")));
 }
 
-// Marks the time a webcam opened. (The browser object the original system created and
-// released here at once has nothing to do on this platform: pages open through the launcher.)
+// Marks the time a webcam opened. Pages open through the launcher, so nothing needs
+// preparing for the browser here.
 void markWebCamOpened(MainVODA& main)
 {
     main.Timer12->setEnabled(true);
