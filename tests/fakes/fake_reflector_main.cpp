@@ -19,22 +19,28 @@ namespace {
 using Reply = FakeReflector::Reply;
 
 // One webcam record of a webcam reply: marker, stream address, an unused field, name,
-// password needed, password, place, stream kind.
-QByteArray record(const QByteArray& address, const QByteArray& name, const QByteArray& place, const QByteArray& kind)
+// password needed ("Y" or "N"), password, place, stream kind.
+QByteArray record(const QByteArray& address, const QByteArray& name, const QByteArray& place, const QByteArray& kind,
+                  const QByteArray& password = {})
 {
-    return "1," + address + ",," + name + ",N,," + place + ',' + kind;
+    return "1," + address + ",," + name + (password.isEmpty() ? ",N," : ",Y," + password) + ',' + place + ','
+        + kind;
 }
 
-// The webcams of each sample place, by the place's name.
+// The webcams of each sample place, by the place's name: one of each stream kind (a
+// transmitter camera has a kind of its own, here "Talvero"), and a snapshot webcam
+// whose password is "vistrel". The snapshot webcams' picture lies on the demo web server.
 QList<QByteArray> sampleWebcams(const QByteArray& place, const QByteArray& web)
 {
     const QByteArray lowered = place.toLower();
     if (lowered == "france")
         return {record(web + "/cams/snapshot.jpg", "Paris Rooftops", place, "NoStream"),
-                record(web + "/cams/harbour.html", "Marseille Harbour", place, "IEStream")};
+                record(web + "/cams/harbour.html", "Marseille Harbour", place, "IEStream"),
+                record(web + "/cams/snapshot.jpg", "Louvre Courtyard", place, "NoStream", "vistrel")};
     if (lowered == "florida")
         return {record("rtsp://127.0.0.1/miami.rm", "Miami Beach", place, "RealPlay"),
-                record("mms://127.0.0.1/keys.asf", "Key West Pier", place, "MediaPlay")};
+                record("mms://127.0.0.1/keys.asf", "Key West Pier", place, "MediaPlay"),
+                record("http://127.0.0.1:8090/", "Cape Launch Pad", place, "Talvero")};
     if (lowered == "techtv")
         return {record(web + "/cams/snapshot.jpg", "Lab Bench", place, "NoStream")};
     if (lowered == "international")

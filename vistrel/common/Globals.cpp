@@ -33,6 +33,9 @@ qint64 gMediaPlayerPid = 0;
 qint64 gRealPlayerPid = 0;
 qint16 gPlayerKind = 0;
 
+std::array<QPointer<frmWebCam>, kWebCamWindowSlots> gWebCamWindows;
+qint16 gWebCamWindowCounter = 0;
+
 std::array<bool, kToolbarCommands> gToolbarActive{};
 bool gToolbarUpdateActive = false;
 bool gToolbarHighlightCleared = false; // a reset is pending from the start

@@ -3,6 +3,7 @@
 // Everything runs on the one user-interface thread, so none of this is locked.
 // Variables that only one window uses live beside that window instead.
 #include <QByteArray>
+#include <QPointer>
 #include <QtGlobal>
 #include <array>
 #include <vector>
@@ -66,6 +67,14 @@ extern bool gSummaryHasEntries;     // the locator's result list holds entries
 extern qint64 gMediaPlayerPid;      // process of the media player started last, 0 when none
 extern qint64 gRealPlayerPid;       // process of the stream player started last, 0 when none
 extern qint16 gPlayerKind;          // 1 stream player, 2 media player: the kind the player search saves
+
+// --- Snapshot windows ------------------------------------------------------------------
+// The snapshot windows that clicks in the topic tree open, round-robin in slots 1 to 10
+// (slot 0 is not used); a slot is null once its window is gone.
+class frmWebCam;
+inline constexpr int kWebCamWindowSlots = 11;
+extern std::array<QPointer<frmWebCam>, kWebCamWindowSlots> gWebCamWindows;
+extern qint16 gWebCamWindowCounter; // the slot used last, 0 before the first window
 
 // --- Frame and painting --------------------------------------------------------------------
 inline constexpr int kToolbarCommands = 13;

@@ -1,5 +1,168 @@
 #include "directory/WebCamOpening.h"
 
-void openWebCamOfNode(TreeNode&)
+#include "common/Globals.h"
+#include "common/Lexmara.h"
+#include "directory/MainVODA.h"
+#include "directory/PlayerStart.h"
+#include "directory/SnapshotWindows.h"
+#include "directory/TreeNodes.h"
+#include "directory/frmLogin.h"
+#include "directory/frmViewer.h"
+#include "link/frmServerSettings.h"
+#include "platform/Codec.h"
+#include "platform/Dialogs.h"
+#include "platform/Forms.h"
+#include "platform/Launcher.h"
+#include "platform/LetterCase.h"
+#include "platform/OneShotTimer.h"
+#include "platform/Wait.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QUrl>
+
+using platform::form;
+using platform::fromCp1252;
+
+namespace {
+
+constexpr int kPlayerStartMarkMs = 3000; // Timer1 after a media player start for an "asx" address
+constexpr int kBrowserMarkMs = 3000;     // Timer12 once a webcam gets past its password
+
+// Asks for the webcam's password when it needs one. True when the webcam may open: no
+// password needed, or OK with the right password in the box. Cancel, closing the
+// prompt, or the prompt going away for another click's answer ends the click.
+bool passwordAccepted(const WebCamRecord& webCam)
 {
+    if (platform::upperCase(webCam.passwordNeeded) != "Y")
+        return true;
+    frmLogin& prompt = form<frmLogin>();
+    prompt.show();
+    prompt.raise();
+    prompt.activateWindow();
+    gLoginOkPressed = false;
+    gLoginCancelPressed = false;
+    platform::waitUntil([&prompt] { return gLoginOkPressed || gLoginCancelPressed || !prompt.isVisible(); });
+    const bool okPressed = gLoginOkPressed;
+    gLoginOkPressed = false;
+    gLoginCancelPressed = false;
+    if (!okPressed)
+        return false;
+    if (platform::toCp1252(prompt.txtPassword->text()) == webCam.password)
+        return true;
+    platform::dialogs().messageBox(QStringLiteral("Password is incorrect"));
+    return false;
+}
+
+// The reflector relays the camera on its port 81: "http://<main reflector>:81/?go=<camera host>".
+void showRelayAddress(MainVODA& main, const QByteArray& address)
+{
+    const QString reflector = form<frmServerSettings>().txtIPAddress->text();
+    main.cboAddress->setEditText(QStringLiteral("http://") + reflector + QStringLiteral(":81/?go=")
+                                 + fromCp1252(gLexmara.GetDelimited(address, 3, "/")));
+}
+
+// Marks the time a webcam opened. Pages open through the launcher, so nothing needs
+// preparing for the browser here.
+void markWebCamOpened(MainVODA& main)
+{
+    main.Timer12->setEnabled(true);
+    main.Timer12->setInterval(kBrowserMarkMs);
+}
+
+// A stream whose address names a transmitter by a dotted address and a port
+// (http://10.1.2.3:8080/) puts that address into the transmitter box.
+void fillTransmitterAddress(MainVODA& main, const QByteArray& address)
+{
+    if (gLexmara.ItemCount(address, ":") != 2 || gLexmara.ItemCount(address, ".") != 3)
+        return;
+    main.txtRemoteIP->setText(fromCp1252(gLexmara.StripCharacter(gLexmara.GetDelimited(address, 2, ":"), "/")));
+}
+
+void openInRealPlayer(const QByteArray& address)
+{
+    const std::optional<QByteArray> path = readPlayerPath(PlayerKind::RealPlayer);
+    if (!startPlayer(path.value_or(QByteArray()), address))
+        openPlayerSearch(PlayerKind::RealPlayer);
+    if (!path)
+        raisePlayerPathFileMissing(PlayerKind::RealPlayer);
+}
+
+// The address "n" starts nothing.
+void openInMediaPlayer(MainVODA& main, const QByteArray& address, bool markStart)
+{
+    const std::optional<QByteArray> path = readPlayerPath(PlayerKind::MediaPlayer);
+    if (address != "n" && !startPlayer(path.value_or(QByteArray()), address)) {
+        openPlayerSearch(PlayerKind::MediaPlayer);
+        if (!path)
+            raisePlayerPathFileMissing(PlayerKind::MediaPlayer);
+        return;
+    }
+    if (markStart) {
+        main.Timer1->setEnabled(true);
+        main.Timer1->setInterval(kPlayerStartMarkMs);
+    }
+    fillTransmitterAddress(main, address);
+    if (!path)
+        raisePlayerPathFileMissing(PlayerKind::MediaPlayer);
+}
+
+// Web pages open in the browser, still pictures in a snapshot window; a failure
+// here ends the click without a message.
+void openPageOrPicture(const QByteArray& nodeText, const QByteArray& address, const QByteArray& kind)
+{
+    if (kind.contains("IEStream")) {
+        platform::launcher().openPage(QUrl(fromCp1252(address), QUrl::StrictMode));
+        return;
+    }
+    if (nodeText.contains("NoStream")) {
+        openSnapshotWindow(nodeText, address);
+        return;
+    }
+    if (address.isEmpty())
+        return;
+    const std::optional<QByteArray> path = readPlayerPath(PlayerKind::MediaPlayer);
+    if (!path) {
+        openPlayerSearch(PlayerKind::MediaPlayer);
+        return;
+    }
+    startPlayer(*path, address);
+}
+
+// Position of the first occurrence, from 1; 0 when absent.
+qsizetype positionOf(const QByteArray& text, const char* sought)
+{
+    return text.indexOf(sought) + 1;
+}
+
+} // namespace
+
+void openWebCamOfNode(TreeNode& node)
+{
+    frmViewer& viewer = form<frmViewer>();
+    if (!node.webCam) {
+        viewer.Text1->clear();
+        return;
+    }
+    // The password prompt lets other events run, and the tree may be emptied meanwhile:
+    // everything the click needs of the node is taken now.
+    const WebCamRecord webCam = *node.webCam;
+    const QByteArray nodeText = node.Text();
+    const QByteArray& address = webCam.streamAddress;
+    viewer.Text1->setText(fromCp1252(address));
+    if (!passwordAccepted(webCam))
+        return;
+
+    MainVODA& main = form<MainVODA>();
+    showRelayAddress(main, address);
+    markWebCamOpened(main);
+
+    if (positionOf(address, ".rm") > 1 || positionOf(address, ".ram") > 1 || positionOf(address, ".ssf") > 1)
+        openInRealPlayer(address);
+    else if (address.contains("asx") || address.contains("ASX"))
+        openInMediaPlayer(main, address, true);
+    else if (webCam.kind == "IEStream" || webCam.kind == "NoStream")
+        openPageOrPicture(nodeText, address, webCam.kind);
+    else
+        openInMediaPlayer(main, address, false);
 }

@@ -1,8 +1,11 @@
 #pragma once
 // The second stage of a click in the topic tree: opens the webcam of the clicked node
 // in a player, the browser or snapshot windows, after its password when it has one.
-// A click on a node that is not a webcam ends quietly. Failures that the click's error
-// trap reports are raised as platform::RuntimeError.
+// The webcam is the node's own record; a click on a node without one only empties the
+// viewer's stream address. Cancel or closing the password prompt ends the click.
+// A missing player opens the player search window. A player path file that cannot be
+// read raises platform::RuntimeError 52 (kPlayerPathFileMissing, PlayerStart.h) after
+// that, for the click's error trap to report.
 class TreeNode;
 
 void openWebCamOfNode(TreeNode& node);

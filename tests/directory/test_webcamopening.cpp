@@ -1,0 +1,452 @@
+// Opening the webcam of a clicked node: the program started with its arguments, the page,
+// the relay and transmitter addresses and the snapshot windows for each kind of stream
+// address; the password prompt; missing player path files and missing players.
+#include "FakeWebServer.h"
+#include "FrameWorld.h"
+#include "common/Globals.h"
+#include "directory/MainVODA.h"
+#include "directory/PlayerStart.h"
+#include "directory/TreeNodes.h"
+#include "directory/WebCamOpening.h"
+#include "directory/frmLogin.h"
+#include "directory/frmViewer.h"
+#include "directory/frmWebCam.h"
+#include "link/frmServerSettings.h"
+#include "platform/Forms.h"
+#include "platform/OneShotTimer.h"
+#include "platform/RuntimeError.h"
+#include "tools/frmSearch.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <optional>
+
+using platform::form;
+
+namespace {
+
+const QString kRealPlayer = QStringLiteral("/opt/real/realplay");
+const QString kMediaPlayer = QStringLiteral("/opt/wmp/wmplayer");
+const QString kRelay = QStringLiteral("http://10.0.0.9:81/?go=");
+
+WebCamRecord webCam(const QByteArray& address, const QByteArray& kind, const QByteArray& passwordNeeded = "N",
+                    const QByteArray& password = {})
+{
+    return {"1", address, {}, "Cam", passwordNeeded, password, "France", kind};
+}
+
+// The main window with a main reflector address, the two player path files, a web
+// server with a picture for the snapshot webcams, and fresh snapshot slots.
+class Opening {
+public:
+    Opening() : main(form<MainVODA>())
+    {
+        form<frmServerSettings>().txtIPAddress->setText(QStringLiteral("10.0.0.9"));
+        form<frmServerSettings>().txtIPAddressBackUp->setText(QStringLiteral("10.0.0.8"));
+        world.writeProgramFile(QStringLiteral("Real.txt"), kRealPlayer.toUtf8() + "\r\n");
+        world.writeProgramFile(QStringLiteral("MediaPlay.txt"), "\"" + kMediaPlayer.toUtf8() + "\"\r\n");
+        web.serve("/cam.jpg", 200, "not really a picture");
+        gWebCamWindowCounter = 0;
+        gPlayerKind = 0;
+        gLoginOkPressed = false;
+        gLoginCancelPressed = false;
+    }
+    ~Opening()
+    {
+        for (QPointer<frmWebCam>& window : gWebCamWindows)
+            delete window.data();
+    }
+
+    // "WEB" in an address stands for the web server.
+    QByteArray address(const QByteArray& pattern) const
+    {
+        QByteArray text = pattern;
+        return text.replace("WEB", web.url({}).toUtf8());
+    }
+
+    TreeNode& node(const QByteArray& text, std::optional<WebCamRecord> record)
+    {
+        TreeNode& added =
+            TreeNodes::of(*main.tvwMain).addTopLevel("node " + QByteArray::number(++nodes_), text, {}, nullptr);
+        added.webCam = std::move(record);
+        return added;
+    }
+
+    RecordingLauncher& launcher() { return world.folder().launcher(); }
+    ScriptedDialogs& dialogs() { return world.folder().dialogs(); }
+
+    FrameWorld world;
+    FakeWebServer web;
+    MainVODA& main;
+
+private:
+    int nodes_ = 0;
+};
+
+void answerPrompt(std::function<void(frmLogin&)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        frmLogin& prompt = form<frmLogin>();
+        QVERIFY(prompt.isVisible());
+        answer(prompt);
+    });
+}
+
+} // namespace
+
+class TestWebCamOpening : public QObject {
+    Q_OBJECT
+private slots:
+    void opens_data();
+    void opens();
+    void aNodeWithoutAWebCamEndsQuietly();
+    void gifAddressesAlsoGoToTheDefaultSnapshotWindow();
+    void snapshotWindowsTakeTenSlotsInTurn();
+    void password_data();
+    void password();
+    void thePasswordBoxKeepsItsTextForTheNextPrompt();
+    void aPromptAnsweredForAnotherClickEndsThisOne();
+    void theTreeEmptiedDuringThePromptStillOpensTheWebCam();
+    void missingPlayers_data();
+    void missingPlayers();
+};
+
+void TestWebCamOpening::opens_data()
+{
+    QTest::addColumn<QByteArray>("address");
+    QTest::addColumn<QByteArray>("kind");
+    QTest::addColumn<QByteArray>("nodeText");
+    QTest::addColumn<QString>("program");     // empty: nothing started
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("page");        // empty: no page opened
+    QTest::addColumn<QString>("cameraHost");  // the end of the relay address; WEBHOST: the web server's
+    QTest::addColumn<QString>("transmitter"); // the transmitter address box
+    QTest::addColumn<bool>("snapshot");
+    QTest::addColumn<bool>("playerMark");     // Timer1 armed after an "asx" start
+
+    auto row = [](const char* name, QByteArray address, QByteArray kind, QByteArray nodeText, QString program,
+                  QStringList arguments, QString page, QString cameraHost, QString transmitter, bool snapshot,
+                  bool playerMark) {
+        QTest::newRow(name) << address << kind << nodeText << program << arguments << page << cameraHost
+                            << transmitter << snapshot << playerMark;
+    };
+    row("rm", "http://cam.example:8080/live.rm", "RealPlay", "Cam", kRealPlayer, {"http://cam.example:8080/live.rm"},
+        {}, "cam.example:8080", {}, false, false);
+    row("ram before asx", "http://h/clip.ram?list.asx", "MediaPlay", "Cam", kRealPlayer,
+        {"http://h/clip.ram?list.asx"}, {}, "h", {}, false, false);
+    row("ssf", "rtsp://h/a.ssf", "IEStream", "Cam", kRealPlayer, {"rtsp://h/a.ssf"}, {}, "h", {}, false, false);
+    row(".rm at the start is not RealPlayer", ".rm/stream", "RealPlay", "Cam", kMediaPlayer, {".rm/stream"}, {}, {},
+        {}, false, false);
+    row("RealPlay kind without an rm address", "rtsp://h/live", "RealPlay", "Cam", kMediaPlayer, {"rtsp://h/live"},
+        {}, "h", {}, false, false);
+    row("asx with a transmitter", "http://10.1.2.3:8080/ASXfeed", "MediaPlay", "Cam", kMediaPlayer,
+        {"http://10.1.2.3:8080/ASXfeed"}, {}, "10.1.2.3:8080", "10.1.2.3", false, true);
+    row("asx file: a fourth dot, no transmitter", "http://10.1.2.3:8080/show.asx", "MediaPlay", "Cam",
+        kMediaPlayer, {"http://10.1.2.3:8080/show.asx"}, {}, "10.1.2.3:8080", {}, false, true);
+    row("media stream", "mms://127.0.0.1/keys.asf", "MediaPlay", "Cam", kMediaPlayer, {"mms://127.0.0.1/keys.asf"},
+        {}, "127.0.0.1", {}, false, false);
+    row("transmitter camera", "http://10.1.2.3:8080/", "Talvero", "Studio - Transmitter Cam ", kMediaPlayer,
+        {"http://10.1.2.3:8080/"}, {}, "10.1.2.3:8080", "10.1.2.3", false, false);
+    row("n starts nothing", "n", "MediaPlay", "Cam", {}, {}, {}, {}, {}, false, false);
+    row("an option-like address is not passed", "-x.rm", "RealPlay", "Cam", kRealPlayer, {}, {}, {}, {}, false,
+        false);
+    row("page", "http://example.com/cam/page.html", "IEStream", "Cam", {}, {}, "http://example.com/cam/page.html",
+        "example.com", {}, false, false);
+    row("snapshot", "WEB/cam.jpg", "NoStream", "Paris NoStream ", {}, {}, {}, "WEBHOST", {}, true, false);
+    row("still pictures under a node text without NoStream", "WEB/cam.jpg", "NoStream", "Paris", kMediaPlayer,
+        {"WEB/cam.jpg"}, {}, "WEBHOST", {}, false, false);
+    row("still pictures without an address", "", "NoStream", "Paris", {}, {}, {}, {}, {}, false, false);
+}
+
+void TestWebCamOpening::opens()
+{
+    QFETCH(QByteArray, address);
+    QFETCH(QByteArray, kind);
+    QFETCH(QByteArray, nodeText);
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, page);
+    QFETCH(QString, cameraHost);
+    QFETCH(QString, transmitter);
+    QFETCH(bool, snapshot);
+    QFETCH(bool, playerMark);
+
+    Opening opening;
+    address = opening.address(address);
+    for (QString& argument : arguments)
+        argument = QString::fromUtf8(opening.address(argument.toUtf8()));
+    opening.main.Timer1->setEnabled(false);
+    cameraHost.replace(QStringLiteral("WEBHOST"), opening.web.url({}).mid(7));
+
+    openWebCamOfNode(opening.node(nodeText, webCam(address, kind)));
+
+    QCOMPARE(form<frmViewer>().Text1->text(), QString::fromUtf8(address));
+    QCOMPARE(opening.main.cboAddress->currentText(), kRelay + cameraHost);
+    QVERIFY(opening.main.Timer12->Enabled());
+    QCOMPARE(opening.main.Timer12->Interval(), 3000);
+    const QList<RecordingLauncher::Start>& starts = opening.launcher().starts();
+    QCOMPARE(starts.size(), program.isEmpty() ? 0 : 1);
+    if (!program.isEmpty()) {
+        QCOMPARE(starts[0].program, program);
+        QCOMPARE(starts[0].arguments, arguments);
+    }
+    QCOMPARE(opening.launcher().pages(), page.isEmpty() ? QList<QUrl>{} : QList<QUrl>{QUrl(page)});
+    QCOMPARE(opening.main.txtRemoteIP->text(), transmitter);
+    QCOMPARE(!gWebCamWindows[1].isNull(), snapshot);
+    if (snapshot) {
+        QCOMPARE(gWebCamWindows[1]->windowTitle(), QString::fromUtf8(nodeText));
+        QCOMPARE(gWebCamWindows[1]->txtURL->text(), QString::fromUtf8(address));
+        QVERIFY(gWebCamWindows[1]->isVisible());
+    }
+    QCOMPARE(opening.main.Timer1->Enabled() && opening.main.Timer1->Interval() == 3000, playerMark);
+    QVERIFY(opening.dialogs().messageTexts().isEmpty());
+    QVERIFY(!platform::isLoaded<frmSearch>());
+}
+
+void TestWebCamOpening::aNodeWithoutAWebCamEndsQuietly()
+{
+    Opening opening;
+    openWebCamOfNode(opening.node("Cam", webCam("http://h/live.rm", "RealPlay")));
+    opening.main.cboAddress->setEditText(QStringLiteral("kept"));
+
+    // A topic whose text holds a webcam's name opens nothing.
+    openWebCamOfNode(opening.node("Camden NoStream", std::nullopt));
+    QCOMPARE(form<frmViewer>().Text1->text(), QString());
+    QCOMPARE(opening.main.cboAddress->currentText(), QStringLiteral("kept"));
+    QCOMPARE(opening.launcher().starts().size(), 1);
+    QVERIFY(gWebCamWindows[1].isNull());
+}
+
+void TestWebCamOpening::gifAddressesAlsoGoToTheDefaultSnapshotWindow()
+{
+    Opening opening;
+    openWebCamOfNode(opening.node("Big NoStream ", webCam(opening.address("WEB/CAM.GIF"), "NoStream")));
+    QVERIFY(!platform::isLoaded<frmWebCam>());
+    QVERIFY(!gWebCamWindows[1].isNull());
+
+    openWebCamOfNode(opening.node("Small NoStream ", webCam(opening.address("WEB/cam.gif"), "NoStream")));
+    QVERIFY(platform::isLoaded<frmWebCam>());
+    QVERIFY(!form<frmWebCam>().isVisible());
+    QVERIFY(!gWebCamWindows[2].isNull());
+}
+
+void TestWebCamOpening::snapshotWindowsTakeTenSlotsInTurn()
+{
+    Opening opening;
+    TreeNode& node = opening.node("Paris NoStream ", webCam(opening.address("WEB/cam.jpg"), "NoStream"));
+    for (int click = 1; click <= 10; ++click)
+        openWebCamOfNode(node);
+    QCOMPARE(gWebCamWindowCounter, qint16(10));
+    const QPointer<frmWebCam> first = gWebCamWindows[1];
+    const QPointer<frmWebCam> third = gWebCamWindows[3];
+
+    // The user closes the third; the eleventh replaces the first.
+    third->close();
+    openWebCamOfNode(node);
+    QCOMPARE(gWebCamWindowCounter, qint16(1));
+    QTRY_VERIFY(first.isNull());
+    QTRY_VERIFY(third.isNull());
+    QVERIFY(gWebCamWindows[3].isNull());
+    QVERIFY(!gWebCamWindows[1].isNull() && gWebCamWindows[1]->isVisible());
+
+    openWebCamOfNode(node);
+    openWebCamOfNode(node);
+    QCOMPARE(gWebCamWindowCounter, qint16(3));
+    QVERIFY(!gWebCamWindows[3].isNull());
+    for (int slot = 1; slot <= 10; ++slot)
+        QVERIFY(!gWebCamWindows[slot].isNull());
+}
+
+enum class Answer { Ok, Cancel, Close, Enter, Escape };
+Q_DECLARE_METATYPE(Answer)
+
+void TestWebCamOpening::password_data()
+{
+    QTest::addColumn<QByteArray>("flag");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<bool>("incorrect"); // "Password is incorrect" shown
+
+    QTest::newRow("right") << QByteArray("Y") << "s3cret" << Answer::Ok << true << false;
+    QTest::newRow("flag in lower case") << QByteArray("y") << "s3cret" << Answer::Ok << true << false;
+    QTest::newRow("Enter presses OK") << QByteArray("Y") << "s3cret" << Answer::Enter << true << false;
+    QTest::newRow("wrong") << QByteArray("Y") << "secret" << Answer::Ok << false << true;
+    QTest::newRow("other letter case") << QByteArray("Y") << "S3CRET" << Answer::Ok << false << true;
+    QTest::newRow("empty box") << QByteArray("Y") << "" << Answer::Ok << false << true;
+    QTest::newRow("Cancel with the right password") << QByteArray("Y") << "s3cret" << Answer::Cancel << false << false;
+    QTest::newRow("Esc presses Cancel") << QByteArray("Y") << "s3cret" << Answer::Escape << false << false;
+    QTest::newRow("closed") << QByteArray("Y") << "s3cret" << Answer::Close << false << false;
+}
+
+void TestWebCamOpening::password()
+{
+    QFETCH(QByteArray, flag);
+    QFETCH(QString, typed);
+    QFETCH(Answer, answer);
+    QFETCH(bool, opens);
+    QFETCH(bool, incorrect);
+
+    Opening opening;
+    answerPrompt([typed, answer](frmLogin& prompt) {
+        prompt.txtPassword->setText(typed);
+        switch (answer) {
+        case Answer::Ok: prompt.cmdOK_Click(); break;
+        case Answer::Cancel: prompt.cmdCancel_Click(); break;
+        case Answer::Close: prompt.close(); break;
+        case Answer::Enter: QTest::keyClick(prompt.txtPassword, Qt::Key_Return); break;
+        case Answer::Escape: QTest::keyClick(prompt.txtPassword, Qt::Key_Escape); break;
+        }
+    });
+    openWebCamOfNode(opening.node("Cam", webCam("http://h/live.rm", "RealPlay", flag, "s3cret")));
+
+    QVERIFY(!form<frmLogin>().isVisible());
+    QVERIFY(!gLoginOkPressed && !gLoginCancelPressed);
+    QCOMPARE(opening.launcher().starts().size(), opens ? 1 : 0);
+    QCOMPARE(opening.main.cboAddress->currentText().isEmpty(), !opens);
+    QCOMPARE(opening.dialogs().messageTexts(),
+             incorrect ? QStringList{QStringLiteral("Password is incorrect")} : QStringList{});
+}
+
+void TestWebCamOpening::thePasswordBoxKeepsItsTextForTheNextPrompt()
+{
+    Opening opening;
+    TreeNode& node = opening.node("Cam", webCam("http://h/live.rm", "RealPlay", "Y", "s3cret"));
+    answerPrompt([](frmLogin& prompt) {
+        prompt.txtPassword->setText(QStringLiteral("s3cret"));
+        prompt.cmdOK_Click();
+    });
+    openWebCamOfNode(node);
+    answerPrompt([](frmLogin& prompt) {
+        QCOMPARE(prompt.txtPassword->text(), QStringLiteral("s3cret"));
+        QCOMPARE(prompt.txtPassword->echoMode(), QLineEdit::Password);
+        prompt.cmdOK_Click();
+    });
+    openWebCamOfNode(node);
+    QCOMPARE(opening.launcher().starts().size(), 2);
+
+    // Without a password the prompt does not come up at all.
+    openWebCamOfNode(opening.node("Open", webCam("http://h/open.rm", "RealPlay", "N")));
+    QCOMPARE(opening.launcher().starts().size(), 3);
+}
+
+void TestWebCamOpening::aPromptAnsweredForAnotherClickEndsThisOne()
+{
+    Opening opening;
+    TreeNode& outer = opening.node("Outer", webCam("http://h/outer.rm", "RealPlay", "Y", "pw"));
+    TreeNode& inner = opening.node("Inner", webCam("http://h/inner.rm", "RealPlay", "Y", "pw"));
+    QTimer::singleShot(0, [&] {
+        answerPrompt([](frmLogin& prompt) {
+            prompt.txtPassword->setText(QStringLiteral("pw"));
+            prompt.cmdOK_Click();
+        });
+        openWebCamOfNode(inner);
+    });
+    openWebCamOfNode(outer); // would wait for ever for a prompt nobody can see
+
+    QCOMPARE(opening.launcher().starts().size(), 1);
+    QCOMPARE(opening.launcher().starts()[0].arguments, QStringList{QStringLiteral("http://h/inner.rm")});
+}
+
+void TestWebCamOpening::theTreeEmptiedDuringThePromptStillOpensTheWebCam()
+{
+    Opening opening;
+    answerPrompt([&opening](frmLogin& prompt) {
+        opening.main.tvwMain->clear();
+        prompt.txtPassword->setText(QStringLiteral("pw"));
+        prompt.cmdOK_Click();
+    });
+    openWebCamOfNode(opening.node("Paris NoStream ", webCam(opening.address("WEB/cam.jpg"), "NoStream", "Y", "pw")));
+    QVERIFY(!gWebCamWindows[1].isNull());
+    QCOMPARE(gWebCamWindows[1]->windowTitle(), QStringLiteral("Paris NoStream "));
+}
+
+void TestWebCamOpening::missingPlayers_data()
+{
+    QTest::addColumn<QString>("removedFile"); // empty: both path files there
+    QTest::addColumn<QByteArray>("realContent"); // what Real.txt holds when not the default
+    QTest::addColumn<bool>("startsSucceed");
+    QTest::addColumn<QByteArray>("address");
+    QTest::addColumn<QByteArray>("kind");
+    QTest::addColumn<QByteArray>("nodeText");
+    QTest::addColumn<int>("error");        // 0: none raised
+    QTest::addColumn<int>("searchFor");    // gPlayerKind, 0: no search window
+
+    const QString real = QStringLiteral("Real.txt");
+    const QString media = QStringLiteral("MediaPlay.txt");
+    QTest::newRow("Real.txt missing") << real << QByteArray() << true << QByteArray("http://h/a.rm")
+                                      << QByteArray("RealPlay") << QByteArray("Cam") << 52 << 1;
+    QTest::newRow("MediaPlay.txt missing") << media << QByteArray() << true << QByteArray("mms://h/a")
+                                           << QByteArray("MediaPlay") << QByteArray("Cam") << 52 << 2;
+    QTest::newRow("MediaPlay.txt missing, asx") << media << QByteArray() << true << QByteArray("http://h/a.asx")
+                                                << QByteArray("MediaPlay") << QByteArray("Cam") << 52 << 2;
+    QTest::newRow("MediaPlay.txt missing, n") << media << QByteArray() << true << QByteArray("n")
+                                              << QByteArray("MediaPlay") << QByteArray("Cam") << 52 << 0;
+    QTest::newRow("MediaPlay.txt missing for still pictures")
+        << media << QByteArray() << true << QByteArray("http://h/a.jpg") << QByteArray("NoStream")
+        << QByteArray("Cam") << 0 << 2;
+    QTest::newRow("RealPlayer missing") << QString() << QByteArray() << false << QByteArray("http://h/a.rm")
+                                        << QByteArray("RealPlay") << QByteArray("Cam") << 0 << 1;
+    QTest::newRow("media player missing") << QString() << QByteArray() << false
+                                          << QByteArray("http://10.1.2.3:80/")
+                                          << QByteArray("Talvero") << QByteArray("Cam") << 0 << 2;
+    QTest::newRow("empty Real.txt") << QString() << QByteArray("\r\n") << true << QByteArray("http://h/a.rm")
+                                    << QByteArray("RealPlay") << QByteArray("Cam") << 0 << 1;
+    QTest::newRow("media player missing for still pictures: nothing")
+        << QString() << QByteArray() << false << QByteArray("http://h/a.jpg") << QByteArray("NoStream")
+        << QByteArray("Cam") << 0 << 0;
+}
+
+void TestWebCamOpening::missingPlayers()
+{
+    QFETCH(QString, removedFile);
+    QFETCH(QByteArray, realContent);
+    QFETCH(bool, startsSucceed);
+    QFETCH(QByteArray, address);
+    QFETCH(QByteArray, kind);
+    QFETCH(QByteArray, nodeText);
+    QFETCH(int, error);
+    QFETCH(int, searchFor);
+
+    Opening opening;
+    if (!removedFile.isEmpty())
+        QVERIFY(QFile::remove(opening.world.folder().filePath(removedFile)));
+    if (!realContent.isEmpty())
+        opening.world.writeProgramFile(QStringLiteral("Real.txt"), realContent);
+    opening.launcher().setStartsSucceed(startsSucceed);
+
+    int raised = 0;
+    try {
+        openWebCamOfNode(opening.node(nodeText, webCam(address, kind)));
+    } catch (const platform::RuntimeError& failure) {
+        raised = failure.number();
+    }
+    QCOMPARE(raised, error);
+    QCOMPARE(int(gPlayerKind), searchFor);
+    QVERIFY(opening.dialogs().messageTexts().isEmpty());
+    // A click that ends at a missing player leaves the transmitter box alone.
+    QCOMPARE(opening.main.txtRemoteIP->text(), QString());
+    if (searchFor == 0) {
+        QVERIFY(!platform::isLoaded<frmSearch>() || !form<frmSearch>().isVisible());
+        return;
+    }
+    const frmSearch& search = form<frmSearch>();
+    QVERIFY(search.isVisible());
+    const bool real = searchFor == int(PlayerKind::RealPlayer);
+    QCOMPARE(search.Label7->text(),
+             QStringLiteral("If this search screen appears it means that the Vistrel Application cannot find the ")
+                 + (real ? QStringLiteral("RealPlayer") : QStringLiteral("Windows Media Player"))
+                 + QStringLiteral(" on your system. Select Solution buttons at the left for help."));
+    QCOMPARE(search.txtSearch->text(), real ? QStringLiteral("realplay.exe") : QStringLiteral("wmplayer.exe"));
+    QCOMPARE(search.cmdSearch->text(),
+             real ? QStringLiteral("Search for Real Player") : QStringLiteral("Search for Media Player"));
+}
+
+QTEST_MAIN(TestWebCamOpening)
+#include "test_webcamopening.moc"

@@ -1,0 +1,32 @@
+#include "directory/SnapshotWindows.h"
+
+#include "common/Globals.h"
+#include "directory/frmWebCam.h"
+#include "platform/Codec.h"
+#include "platform/Forms.h"
+
+#include <QLineEdit>
+
+using platform::fromCp1252;
+
+void openSnapshotWindow(const QByteArray& caption, const QByteArray& address)
+{
+    if (address.contains(".gif"))
+        platform::form<frmWebCam>().loadAnimatedPicture(fromCp1252(address));
+
+    if (++gWebCamWindowCounter >= kWebCamWindowSlots)
+        gWebCamWindowCounter = 1;
+    QPointer<frmWebCam>& slot = gWebCamWindows[gWebCamWindowCounter];
+    if (slot) {
+        slot->close();
+        slot->deleteLater();
+    }
+    // A window the user closes is gone and leaves its slot empty.
+    auto* window = new frmWebCam();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    slot = window;
+    window->show();
+    window->setWindowTitle(fromCp1252(caption));
+    window->txtURL->setText(fromCp1252(address));
+    window->Command1_Click();
+}
