@@ -3,8 +3,10 @@
 #include "common/Globals.h"
 #include "directory/ConnectCommands.h"
 #include "directory/MainVODAPictures.h"
+#include "directory/NodeClick.h"
 #include "directory/PanelStatusBar.h"
 #include "directory/SharedMenuBar.h"
+#include "directory/TreeNodes.h"
 #include "frame/Gradient.h"
 #include "frame/MDIForm1.h"
 #include "frame/ShutDown.h"
@@ -101,6 +103,7 @@ MainVODA::MainVODA()
     tvwMain->setHeaderHidden(true);
     tvwMain->setToolTip(kTreeToolTip);
     tvwMain->setIconSize(kTreeImageSize);
+    connect(tvwMain, &QTreeWidget::itemClicked, this, &MainVODA::tvwMain_ItemClicked);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setValue(0);
     cboAddress = new QComboBox(this);
@@ -222,6 +225,17 @@ void MainVODA::Timer9_Timer()
 }
 
 void MainVODA::Command1_Click() {}
+
+void MainVODA::tvwMain_ItemClicked(QTreeWidgetItem* item)
+{
+    if (item && item->type() == TreeNode::kType)
+        tvwMain_NodeClick(*static_cast<TreeNode*>(item));
+}
+
+void MainVODA::tvwMain_NodeClick(TreeNode& node)
+{
+    runNodeClick(*this, node);
+}
 
 void MainVODA::mnuConnect_Click()
 {
