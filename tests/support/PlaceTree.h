@@ -6,6 +6,7 @@
 // shared test library does not link.
 #include "directory/MainVODA.h"
 #include "directory/TreeNodes.h"
+#include "platform/Codec.h"
 #include "platform/Forms.h"
 
 #include <QByteArrayList>
@@ -41,6 +42,14 @@ struct PlaceTree {
         tree.techTV = add("Technology", "Technology/TechTV", "TechTV");
         main.tvwMain->expandAll();
         return tree;
+    }
+
+    // The first node of the main window's tree with the text, or null.
+    static TreeNode* find(const QByteArray& text)
+    {
+        const QList<QTreeWidgetItem*> found = platform::form<MainVODA>().tvwMain->findItems(
+            platform::fromCp1252(text), Qt::MatchExactly | Qt::MatchRecursive);
+        return found.isEmpty() ? nullptr : static_cast<TreeNode*>(found.first());
     }
 };
 

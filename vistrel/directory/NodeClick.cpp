@@ -57,10 +57,12 @@ private:
 };
 
 // Bracket mode: the address between "[" and "]" in the node's text opens in the
-// browser (nothing opens for a text without one), and the click ends.
+// browser, once (nothing opens for a text without one), and the click ends.
 void openBracketedAddress(const QByteArray& text)
 {
     const QByteArray address = gLexmara.Pluck(text, "[", "]");
+    if (address.isEmpty())
+        return;
     // The launcher opens web addresses only, so a node text cannot start anything else.
     platform::launcher().openPage(QUrl(platform::fromCp1252(address), QUrl::StrictMode));
 }
