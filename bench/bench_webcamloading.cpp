@@ -9,10 +9,9 @@
 #include "PlaceTree.h"
 #include "directory/SeenRepliesCache.h"
 #include "directory/WebCamLoading.h"
+#include "WidgetBenchmarkMain.h"
 
 #include <benchmark/benchmark.h>
-
-#include <QApplication>
 
 namespace {
 
@@ -82,11 +81,5 @@ BENCHMARK(BM_WebCamReplyInTwentyChunks)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }
