@@ -10,10 +10,10 @@
 #include "link/Login.h"
 #include "link/frmServerSettings.h"
 #include "platform/Forms.h"
+#include "WidgetBenchmarkMain.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 
@@ -61,12 +61,5 @@ BENCHMARK(BM_LoginAgainstFakeReflector)->Iterations(3)->Unit(benchmark::kMillise
 
 int main(int argc, char** argv)
 {
-    // The login's windows are never shown; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

@@ -5,10 +5,10 @@
 #include "directory/MainVODAPictures.h"
 #include "directory/NodeList.h"
 #include "directory/TreeNodes.h"
+#include "WidgetBenchmarkMain.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,11 +83,5 @@ BENCHMARK(BM_BuildNodesGenerated20000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

@@ -3,8 +3,11 @@
 #include "common/Globals.h"
 #include "directory/ConnectCommands.h"
 #include "directory/MainVODAPictures.h"
+#include "directory/NodeClick.h"
 #include "directory/PanelStatusBar.h"
 #include "directory/SharedMenuBar.h"
+#include "directory/TreeNodes.h"
+#include "directory/frmViewer.h"
 #include "directory/frmWebCam.h"
 #include "frame/Gradient.h"
 #include "frame/MDIForm1.h"
@@ -102,6 +105,7 @@ MainVODA::MainVODA()
     tvwMain->setHeaderHidden(true);
     tvwMain->setToolTip(kTreeToolTip);
     tvwMain->setIconSize(kTreeImageSize);
+    connect(tvwMain, &QTreeWidget::itemClicked, this, &MainVODA::tvwMain_ItemClicked);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setValue(0);
     cboAddress = new QComboBox(this);
@@ -176,8 +180,9 @@ void MainVODA::createTimers()
     connect(Timer3, &platform::Timer::tick, [] { gSocketError = true; });
     create(Timer4, nullptr);
     connect(Timer4, &platform::Timer::tick, this, [this] { stsWorld->setPanelText(1, {}); });
-    // The viewer's play command, which comes down to this window's Command1_Click.
-    create(Timer5, &MainVODA::Command1_Click);
+    create(Timer5, nullptr);
+    // The viewer's play command, after a transmitter's encoding reply.
+    connect(Timer5, &platform::Timer::tick, [] { form<frmViewer>().Command1_Click(); });
     create(Timer6, nullptr);
     connect(Timer6, &platform::Timer::tick, [] { gWaitTimeout = true; });
     create(Timer9, &MainVODA::Timer9_Timer);
@@ -223,6 +228,17 @@ void MainVODA::Timer9_Timer()
 }
 
 void MainVODA::Command1_Click() {}
+
+void MainVODA::tvwMain_ItemClicked(QTreeWidgetItem* item)
+{
+    if (item && item->type() == TreeNode::kType)
+        tvwMain_NodeClick(*static_cast<TreeNode*>(item));
+}
+
+void MainVODA::tvwMain_NodeClick(TreeNode& node)
+{
+    runNodeClick(*this, node);
+}
 
 void MainVODA::mnuConnect_Click()
 {

@@ -20,6 +20,8 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QTreeWidget;
+class QTreeWidgetItem;
+class TreeNode;
 
 namespace platform {
 class OneShotTimer;
@@ -55,6 +57,9 @@ public:
 
     // The start-up step, 3000 ms after the load: the user settings' start-up choice.
     void Timer9_Timer();
+
+    // A click on a node of the topic tree: the node's directory queries, then its webcam.
+    void tvwMain_NodeClick(TreeNode& node);
 
     QTreeWidget* tvwMain = nullptr;
     QLabel* Label6 = nullptr;
@@ -114,6 +119,7 @@ private:
     void Form_MouseMove();
     void Frame1_MouseMove(Qt::MouseButtons buttons);
     void Command7_MouseMove();
+    void tvwMain_ItemClicked(QTreeWidgetItem* item);
 
     KeyChord shellDetectChord_;
 };

@@ -1,7 +1,10 @@
 #pragma once
-// The seen-replies cache: the webcam replies already hung into the tree. Its path is
-// the program folder's path with "QS.txt" appended directly, so the file lies beside
-// the program's folder, not in it.
+// The seen-replies cache "QS.txt" in the program's folder: the webcam replies already
+// hung into the tree since the cache was last deleted (at start-up, Connect and
+// Disconnect). A reply whose first line ("/WC/" and its first record) equals, letter
+// case aside, the first line of a stored reply is not loaded again. The file holds the
+// replies as they came, webcam passwords included, so only its owner may read it.
+#include <QByteArray>
 #include <QString>
 
 QString seenRepliesCachePath();
@@ -9,3 +12,11 @@ QString seenRepliesCachePath();
 // Forgets every reply seen: after a new login a click on a place loads its webcams
 // again. A cache that does not exist is no failure.
 void deleteSeenRepliesCache();
+
+// Whether a reply with the same first line was stored. A missing or unreadable cache
+// holds nothing.
+bool seenRepliesCacheHolds(const QByteArray& reply);
+
+// Appends the reply, from its "/WC/" on, and CR LF. False when the file could not be
+// written; the cache is then as it was.
+bool addToSeenRepliesCache(const QByteArray& reply);

@@ -1,0 +1,18 @@
+#pragma once
+// The main of a benchmark program whose code needs the widgets: an application on the
+// offscreen platform (unless another one is asked for), then every benchmark given.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+inline int runWidgetBenchmarks(int argc, char** argv)
+{
+    // The windows are never shown; no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,120 @@
+#include "directory/NodeClick.h"
+
+#include "common/Globals.h"
+#include "common/Lexmara.h"
+#include "directory/MainVODA.h"
+#include "directory/TopicDispatch.h"
+#include "directory/TreeNodes.h"
+#include "directory/WebCamOpening.h"
+#include "link/RequestSenders.h"
+#include "platform/Codec.h"
+#include "platform/Dialogs.h"
+#include "platform/Launcher.h"
+#include "platform/RuntimeError.h"
+
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTreeWidget>
+
+#include <functional>
+
+namespace {
+
+constexpr int kInvalidProcedureCall = 5;
+constexpr int kBadFileNameOrNumber = 52;
+constexpr int kFileNotFound = 53;
+
+const QString kPathFileMissing =
+    QStringLiteral("Either the Real.txt or MediaPlay.txt file is missing from the Application directory.");
+
+// Runs one step of the click; a step that fails is reported and the click goes on.
+void step(const std::function<void()>& body)
+{
+    try {
+        body();
+    } catch (const platform::RuntimeError& error) {
+        reportNodeClickError(error.number());
+    }
+}
+
+// The clicked node, found again after every step that lets other events run: a reply,
+// a Disconnect or a second click may have emptied the tree meanwhile. A node at the
+// same Index with the same key is the same node.
+class ClickedNode {
+public:
+    ClickedNode(QTreeWidget& tree, const TreeNode& node) : tree_(tree), index_(node.Index()), key_(node.Key()) {}
+
+    TreeNode* get() const
+    {
+        TreeNode* node = TreeNodes::of(tree_).byIndex(index_);
+        return node && node->Key() == key_ ? node : nullptr;
+    }
+
+private:
+    QTreeWidget& tree_;
+    qint16 index_;
+    QByteArray key_;
+};
+
+// Bracket mode: the address between "[" and "]" in the node's text opens in the
+// browser, once (nothing opens for a text without one), and the click ends.
+void openBracketedAddress(const QByteArray& text)
+{
+    const QByteArray address = gLexmara.Pluck(text, "[", "]");
+    if (address.isEmpty())
+        return;
+    // The launcher opens web addresses only, so a node text cannot start anything else.
+    platform::launcher().openPage(QUrl(platform::fromCp1252(address), QUrl::StrictMode));
+}
+
+// The restricted-topic check. The options window does not keep the list of restricted
+// topics yet, so no topic is locked and every click passes.
+bool passesRestrictedTopicCheck(const QByteArray& /*queryText*/)
+{
+    return true;
+}
+
+} // namespace
+
+void reportNodeClickError(int number)
+{
+    if (number == kInvalidProcedureCall || number == kFileNotFound)
+        return;
+    if (number == kBadFileNameOrNumber)
+        platform::dialogs().messageBox(kPathFileMissing);
+    const QString signedText = number < 0 ? QString::number(number) : QLatin1Char(' ') + QString::number(number);
+    platform::dialogs().messageBox(QStringLiteral("Error = ") + signedText);
+}
+
+void runNodeClick(MainVODA& main, TreeNode& clickedNode)
+{
+    const ClickedNode clicked(*main.tvwMain, clickedNode);
+    main.txtRemoteIP->clear();
+
+    if (gBracketUrlMode) {
+        step([&] { openBracketedAddress(clickedNode.Text()); });
+        gBracketUrlMode = false;
+        return;
+    }
+
+    const QByteArray queryText = clickedNode.Text();
+    if (!passesRestrictedTopicCheck(queryText))
+        return;
+
+    TreeNode* node = clicked.get();
+    if (!node)
+        return;
+    node->setSorted(true);
+    const QByteArray fullPath = node->FullPath();
+    main.ProgressBar1->setValue(0);
+    gSelectedNodeIndex = node->Index();
+
+    std::vector<QByteArray> queries;
+    step([&] { queries = topicQueriesFor(fullPath, node->Text()); });
+    // Each send lets other events run, the reply to this query among them.
+    for (const QByteArray& query : queries)
+        step([&] { SendQueryToServer(query); });
+
+    if (TreeNode* stillThere = clicked.get())
+        step([&] { openWebCamOfNode(*stillThere); });
+}

@@ -1,0 +1,92 @@
+#include "directory/WebCamLoading.h"
+
+#include "common/Globals.h"
+#include "directory/ImageList.h"
+#include "directory/MainVODA.h"
+#include "directory/PanelStatusBar.h"
+#include "directory/SeenRepliesCache.h"
+#include "directory/TreeNodes.h"
+#include "directory/WebCamReply.h"
+#include "platform/Forms.h"
+#include "platform/RuntimeError.h"
+
+#include <QProgressBar>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+namespace {
+
+const QByteArray kLoadingStatus = "Loading Webcams into Tree View...!!!";
+
+// Hangs the webcams of one reply under their place node. A webcam node's key is the
+// place's text; when a node has that key already, the key gets a blank and the next
+// number of a count that runs through the whole reply, until it is free. A webcam
+// whose key is taken and whose stream address is the Tag of the node added last
+// repeats the webcam before it and gets no node.
+class WebCamHanger {
+public:
+    WebCamHanger(TreeNodes& nodes, TreeNode& place, const ImageList& localPictures, const ImageList* treePictures)
+        : nodes_(nodes), place_(place), localPictures_(localPictures), treePictures_(treePictures)
+    {
+    }
+
+    void hang(const WebCamRecord& webCam)
+    {
+        QByteArray key = place_.Text();
+        while (nodes_.byKey(key)) {
+            const TreeNode* last = nodes_.lastAdded();
+            if (last && last->Tag == webCam.streamAddress)
+                return;
+            key += ' ' + QByteArray::number(++collisions_);
+        }
+        const QByteArray pictureKey = localPictures_.tag(webCamPicture(webCam.kind).imageNumber);
+        try {
+            TreeNode& node = nodes_.addChild(place_.Key(), key, webCamNodeText(webCam), pictureKey, treePictures_);
+            node.Tag = webCam.streamAddress;
+            node.webCam = webCam;
+        } catch (const platform::RuntimeError&) {
+            // The tree is full, or the key cannot be used: this webcam gets no node.
+        }
+    }
+
+private:
+    TreeNodes& nodes_;
+    TreeNode& place_;
+    const ImageList& localPictures_;
+    const ImageList* treePictures_;
+    int collisions_ = 0;
+};
+
+} // namespace
+
+void LoadWebCams(const QByteArray& reply)
+{
+    // Without the main window there is no tree and so no place to hang webcams under.
+    if (!platform::isLoaded<MainVODA>())
+        return;
+    MainVODA& main = platform::form<MainVODA>();
+    TreeNodes& nodes = TreeNodes::of(*main.tvwMain);
+    TreeNode* place = nodes.byIndex(gSelectedNodeIndex);
+    if (!place || seenRepliesCacheHolds(reply))
+        return;
+
+    main.stsWorld->setPanelText(1, kLoadingStatus);
+    std::vector<WebCamRecord> records;
+    try {
+        records = webCamRecordsOf(reply);
+    } catch (const platform::RuntimeError&) {
+        return; // the string component failed: the reply is not loaded
+    }
+    storeWebCamRows(records);
+    main.ProgressBar1->setMaximum(std::max<int>(1, int(records.size())));
+
+    // Only this reply's records: rows an earlier, longer reply left in the table
+    // are not webcams of this place now.
+    WebCamHanger hanger(nodes, *place, main.imlIconsLocal, gNoIcons ? nullptr : &main.imlIconsRemote);
+    for (const WebCamRecord& webCam : webCamsAtPlace(records, place->Text()))
+        hanger.hang(webCam);
+    main.ProgressBar1->setValue(0);
+
+    addToSeenRepliesCache(reply);
+}
