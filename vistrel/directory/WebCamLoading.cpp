@@ -1,0 +1,5 @@
+#include "directory/WebCamLoading.h"
+
+void LoadWebCams(const QByteArray&)
+{
+}

@@ -1,0 +1,4 @@
+#pragma once
+#include <QByteArray>
+
+void LoadWebCams(const QByteArray& reply);
