@@ -1,19 +1,19 @@
 // A click on a node of the main window's topic tree, from the mouse to the queries
-// handed to the sender and the webcams of the reply hung under the node; the click's
+// the reflector receives and the webcams of its reply hung under the node; the click's
 // error trap; the bracket mode; a tree emptied while the click sends.
+#include "FakeReflector.h"
 #include "FrameWorld.h"
 #include "PlaceTree.h"
+#include "ReflectorAt.h"
 #include "common/Globals.h"
 #include "directory/NodeClick.h"
 #include "directory/WebCamLoading.h"
-#include "link/RequestSenders.h"
 #include "platform/RuntimeError.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTest>
 
-#include <functional>
 #include <optional>
 
 using platform::form;
@@ -50,11 +50,11 @@ private slots:
     void bracketModeOpensTheAddressInstead();
 
 private:
+    Texts received() const { return reflector_->requestTexts(); }
+
     std::optional<FrameWorld> world_;
+    std::optional<FakeReflector> reflector_;
     PlaceTree tree_;
-    Texts sent_;
-    // What the sender does with each query besides recording it.
-    std::function<void(const QByteArray&)> onSend_;
 };
 
 void TestNodeClick::init()
@@ -66,18 +66,14 @@ void TestNodeClick::init()
     world_.emplace();
     form<MainVODA>().show();
     tree_ = PlaceTree::build();
-    sent_.clear();
-    onSend_ = nullptr;
-    setQuerySenderStandIn([this](const QByteArray& query) {
-        sent_.append(query);
-        if (onSend_)
-            onSend_(query);
-    });
+    reflector_.emplace();
+    QVERIFY(reflector_->listen());
+    useReflector(reflector_->port());
 }
 
 void TestNodeClick::cleanup()
 {
-    setQuerySenderStandIn(nullptr);
+    reflector_.reset();
     world_.reset();
     gBracketUrlMode = false;
 }
@@ -105,7 +101,10 @@ void TestNodeClick::clickSendsTheNodesQueries()
 
     clickOn(clicked);
 
-    QCOMPARE(sent_, queries);
+    // Each query goes out on a connection of its own and is sent before the click ends.
+    QTRY_COMPARE(received(), queries);
+    QTest::qWait(100);
+    QCOMPARE(received(), queries);
     QCOMPARE(gSelectedNodeIndex, clicked->Index());
     QVERIFY(clicked->Sorted());
     QVERIFY(main.txtRemoteIP->text().isEmpty());
@@ -115,31 +114,33 @@ void TestNodeClick::clickSendsTheNodesQueries()
 
 void TestNodeClick::replyDuringTheSendHangsTheWebCams()
 {
-    // The reflector answers while the sender waits for its send to complete.
-    onSend_ = [](const QByteArray&) {
-        LoadWebCams(webCamReply({webCamLine("Promenade", "http://cams/nice.rm", "France", "RealPlay"),
-                                 webCamLine("Berlin", "http://cams/berlin.rm", "Germany", "RealPlay"),
-                                 webCamLine("Arc", "http://cams/arc.jpg", "France", "NoStream")}));
-    };
+    reflector_->script("Travel,France",
+                       FakeReflector::Reply::text(
+                           webCamReply({webCamLine("Promenade", "http://cams/nice.rm", "France", "RealPlay"),
+                                        webCamLine("Berlin", "http://cams/berlin.rm", "Germany", "RealPlay"),
+                                        webCamLine("Arc", "http://cams/arc.jpg", "France", "NoStream")})));
     clickOn(tree_.france);
 
-    QCOMPARE(sent_, Texts{"Travel,France"});
-    QCOMPARE(childrenOf(*tree_.france), (Texts{"Arc NoStream |France 1|NoStream|http://cams/arc.jpg",
-                                               "Promenade|France|real|http://cams/nice.rm"}));
+    QTRY_COMPARE(childrenOf(*tree_.france), (Texts{"Arc NoStream |France 1|NoStream|http://cams/arc.jpg",
+                                                   "Promenade|France|real|http://cams/nice.rm"}));
+    QCOMPARE(received(), Texts{"Travel,France"});
     QCOMPARE(gWebCamTable[2].name, QByteArray("Berlin"));
 
     // A click on a webcam node sends nothing: no test matches its text.
     clickOn(static_cast<TreeNode*>(tree_.france->child(1)));
-    QCOMPARE(sent_.size(), 1);
+    QTest::qWait(100);
+    QCOMPARE(received().size(), 1);
 }
 
 void TestNodeClick::treeEmptiedWhileSendingEndsTheClick()
 {
-    // A Disconnect while the first of Georgia's two queries is being sent.
-    onSend_ = [](const QByteArray&) { form<MainVODA>().tvwMain->clear(); };
+    // The tree is emptied (as a Disconnect does) while the first of Georgia's two
+    // queries is connecting.
+    connect(&*reflector_, &FakeReflector::connectionAccepted, this, [] { form<MainVODA>().tvwMain->clear(); });
     clickOn(tree_.georgia);
 
-    QCOMPARE(sent_, (Texts{"Travel,Georgia", "Travel,Georgia"}));
+    QTRY_VERIFY(!received().isEmpty());
+    QCOMPARE(received().first(), QByteArray("Travel,Georgia"));
     QCOMPARE(TreeNodes::of(*form<MainVODA>().tvwMain).count(), 0);
     QVERIFY(world_->folder().dialogs().messageBoxes().isEmpty());
 }
@@ -162,14 +163,8 @@ void TestNodeClick::errorTrap()
 {
     QFETCH(int, number);
     QFETCH(QStringList, boxes);
-    // The first of Georgia's two queries fails; the click goes on with the second.
-    onSend_ = [&](const QByteArray&) {
-        if (sent_.size() == 1)
-            throw platform::RuntimeError(number, QStringLiteral("failed"));
-    };
-    clickOn(tree_.georgia);
+    reportNodeClickError(number);
 
-    QCOMPARE(sent_.size(), 2);
     QCOMPARE(world_->folder().dialogs().messageTexts(), boxes);
     for (const platform::MessageBoxRequest& box : world_->folder().dialogs().messageBoxes()) {
         QCOMPARE(box.buttons, platform::MessageButtons::Ok);
@@ -204,7 +199,8 @@ void TestNodeClick::bracketModeOpensTheAddressInstead()
     for (const QUrl& page : world_->folder().launcher().pages())
         opened.append(page.toString());
     QCOMPARE(opened, pages);
-    QVERIFY(sent_.isEmpty());
+    QTest::qWait(100);
+    QVERIFY(received().isEmpty());
     QVERIFY(!gBracketUrlMode);
     QCOMPARE(gSelectedNodeIndex, qint16(0));
     QVERIFY(form<MainVODA>().txtRemoteIP->text().isEmpty());

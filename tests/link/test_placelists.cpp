@@ -1,6 +1,11 @@
 // The state and country lists of the directory queries, and the queries they let out.
 #include "link/PlaceLists.h"
-#include "link/RequestSenders.h"
+#include "FakeReflector.h"
+#include "ReflectorAt.h"
+#include "TempProgramFolder.h"
+
+#include "platform/Forms.h"
+#include "platform/Wait.h"
 
 #include <QTest>
 
@@ -72,19 +77,25 @@ private slots:
         QCOMPARE(country ? placeQueryForCountry(topic, place) : placeQueryForState(topic, place), query);
     }
 
-    void theQueryGoesToTheSender()
+    // Only the places of the lists reach the reflector, each as one request.
+    void theQueryGoesToTheReflector()
     {
-        QList<QByteArray> sent;
-        setQuerySenderStandIn([&](const QByteArray& query) { sent.append(query); });
+        TempProgramFolder folder;
+        FakeReflector reflector;
+        QVERIFY(reflector.listen());
+        reflector.setQuietGapMs(10);
+        useReflector(reflector.port());
+
         QueryByState("Airports", "Texas");
         QueryByState("Airports", "texas");
         QueryByCountry("Airports", "japan");
         QueryByCountry("Airports", "Texas");
-        setQuerySenderStandIn({});
-        QCOMPARE(sent, QList<QByteArray>({"Airports,Texas", "Airports,japan"}));
-        QueryByState("Airports", "Texas"); // without a receiver nothing happens
+        QVERIFY(platform::waitUntil([&] { return reflector.requests().size() == 2; }, 5000));
+        QCOMPARE(reflector.requestTexts(), QList<QByteArray>({"Airports,Texas", "Airports,japan"}));
+        QCOMPARE(reflector.connections().size(), 2);
+        platform::destroyAllForms();
     }
 };
 
-QTEST_GUILESS_MAIN(PlaceListsTest)
+QTEST_MAIN(PlaceListsTest)
 #include "test_placelists.moc"

@@ -21,8 +21,10 @@
 #include "platform/OneShotTimer.h"
 #include "platform/Wait.h"
 #include "tools/frmProgramOptions.h"
+#include "tools/frmSummary.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -157,6 +159,9 @@ void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
 
     gConnectFailed = false;
     deleteSeenRepliesCache();
+    frmSummary& locator = form<frmSummary>();
+    locator.hide();
+    locator.cmbTopics->setEnabled(true);
     showConnectedState(true);
     setStatus(texts.loggingIn);
 
@@ -201,6 +206,10 @@ void disconnectCommand(CommandOrigin origin)
 
     deleteSeenRepliesCache();
     gLoggedIn = false;
+    frmSummary& locator = form<frmSummary>();
+    locator.hide();
+    locator.cmbTopics->clear();
+    locator.cmbTopics->setEnabled(false);
     unlockPasswordBoxes(false);
     main.tvwMain->clear();
     main.stsWorld->setPanelText(2, {});

@@ -3,6 +3,7 @@
 #include "ConnectStateTexts.h"
 #include "MainStatus.h"
 #include "ReflectorPort.h"
+#include "ReflectorSocketSteps.h"
 #include "TrafficCipher.h"
 #include "TrafficMarker.h"
 #include "common/Globals.h"
@@ -29,10 +30,6 @@ using platform::SocketControl;
 
 namespace {
 
-// A socket still busy with an earlier connection is closed and the step tried again,
-// at most this many times.
-constexpr int kBusySocketRetries = 3;
-
 constexpr char kPrimaryAttemptText[] = "Attempting to Connect to Reflector... ";
 constexpr char kBackupAttemptText[] = "Attempting to Connect to Back Up Reflector... ";
 constexpr char kBothFailedMessage[] = "Can't connect to DB Server or BackUp Server";
@@ -58,16 +55,11 @@ void hideStatusWindow()
     form<frmSystemStatus>().hide();
 }
 
-// Runs one operation on the reflector socket. A socket still open from an earlier
-// request refuses it (40020): it is closed and the operation tried again, a bounded
-// number of times. Any other failure, or a socket that keeps refusing, is raised.
+// Runs one operation on the reflector socket (a busy socket is closed and the
+// operation tried again). Any other failure, or a socket that keeps refusing, is raised.
 void runOnSocket(const std::function<SocketControl::Result()>& operation)
 {
-    SocketControl::Result result = operation();
-    for (int retry = 0; retry < kBusySocketRetries && result.number == SocketControl::kInvalidOperation; ++retry) {
-        reflectorSocket().Close();
-        result = operation();
-    }
+    const SocketControl::Result result = runOnReflectorSocket(operation);
     if (!result.ok())
         throw platform::RuntimeError(result.number, result.description);
 }

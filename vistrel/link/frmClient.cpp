@@ -1,5 +1,6 @@
 #include "frmClient.h"
 
+#include "AdvertPage.h"
 #include "ReplyParser.h"
 #include "TrafficCipher.h"
 #include "common/Globals.h"
@@ -13,8 +14,13 @@
 using platform::form;
 
 frmClient::frmClient()
-    : tcpClient(new platform::SocketControl(this)), txtReceive(new QLineEdit(QStringLiteral("Receive"), this))
+    : tcpClient(new platform::SocketControl(this)),
+      txtReceive(new QLineEdit(QStringLiteral("Receive"), this)),
+      Timer1(new platform::OneShotTimer(this))
 {
+    // A chunk is one read of the socket, of any length.
+    txtReceive->setMaxLength(std::numeric_limits<int>::max());
+    connect(Timer1, &platform::OneShotTimer::tick, this, &frmClient::Timer1_Timer);
     connect(tcpClient, &platform::SocketControl::connected, this, &frmClient::tcpClient_Connect);
     connect(tcpClient, &platform::SocketControl::peerClosed, this, &frmClient::tcpClient_Close);
     connect(tcpClient, &platform::SocketControl::socketError, this, &frmClient::tcpClient_Error);
@@ -58,6 +64,11 @@ void frmClient::tcpClient_DataArrival(qint64)
         chunk = replyInClear(tcpClient->GetData());
     } catch (const std::exception&) {
     }
+    receiveChunk(chunk);
+}
+
+void frmClient::receiveChunk(const QByteArray& chunk)
+{
     received_ = chunk;
     txtReceive->setText(platform::fromCp1252(chunk));
     txtReceive_Change();
@@ -67,6 +78,11 @@ void frmClient::tcpClient_DataArrival(qint64)
 void frmClient::txtReceive_Change()
 {
     ParseReplyEarly(received_);
+}
+
+void frmClient::Timer1_Timer()
+{
+    openAdvertisedPage();
 }
 
 void frmClient::changeEvent(QEvent* event)

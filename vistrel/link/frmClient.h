@@ -6,6 +6,8 @@
 //
 // The window is never shown: activating it hides it again, and closing it only hides
 // it, so it lives for the whole run.
+#include "WebCamReplyCollector.h"
+#include "platform/OneShotTimer.h"
 #include "platform/SocketControl.h"
 
 #include <QLineEdit>
@@ -21,14 +23,25 @@ public:
     platform::SocketControl* tcpClient;
     // The last chunk received, in clear.
     QLineEdit* txtReceive;
+    // The advert timer: armed by an advert reply, opens the advertised page when it ticks.
+    platform::OneShotTimer* Timer1;
+
+    // "/NDF/" replies since the last hint or the last webcam reply.
+    int noDataCount = 0;
+    // The webcam reply being collected in gNodeBuffer.
+    WebCamReplyCollector webCamReply;
 
     void tcpClient_Connect();
     void tcpClient_Close();
     void tcpClient_Error(int number, const QString& description);
     void tcpClient_SendComplete();
     void tcpClient_DataArrival(qint64 bytesTotal);
+    // Handles one chunk in clear as the data arrival does: keeps it in txtReceive (which
+    // runs the early handling), then the rest of the reply handling.
+    void receiveChunk(const QByteArray& chunk);
     // Runs for each chunk stored in txtReceive, before the rest of the reply handling.
     void txtReceive_Change();
+    void Timer1_Timer();
 
 protected:
     void changeEvent(QEvent* event) override;

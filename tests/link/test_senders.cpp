@@ -1,0 +1,258 @@
+// The directory query and the locator's requests against the fake reflector, over
+// real sockets: the bytes sent, plain and enciphered, the status texts, and every way
+// a request can fail (no address, refused, no answer, a send that never finishes, a
+// connection ended at once, a request taken over by a later one).
+#include "FakeReflector.h"
+#include "FrameWorld.h"
+#include "ReflectorAt.h"
+#include "StallingPort.h"
+
+#include "common/Globals.h"
+#include "directory/MainVODA.h"
+#include "directory/PanelStatusBar.h"
+#include "link/RequestSenders.h"
+#include "link/frmSendtoDBServer.h"
+#include "link/frmServerSettings.h"
+#include "platform/Codec.h"
+#include "platform/Forms.h"
+#include "platform/Wait.h"
+#include "tools/frmSummary.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+
+#include <optional>
+
+using platform::form;
+
+namespace {
+
+enum class Sender { Query, Topic, Search };
+
+constexpr int kWaitMs = 5000;
+
+void send(Sender sender, const QByteArray& argument)
+{
+    switch (sender) {
+    case Sender::Query: SendQueryToServer(argument); break;
+    case Sender::Topic: SendSummaryRequest(argument); break;
+    case Sender::Search: SendSummaryTextRequest(argument); break;
+    }
+}
+
+QByteArray statusOf(Sender sender)
+{
+    return sender == Sender::Query ? form<MainVODA>().stsWorld->panelText(1)
+                                   : form<frmSummary>().StatusBar1->panelText(1);
+}
+
+quint16 refusingPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Sender)
+
+class SendersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        world_.emplace();
+        form<MainVODA>();
+        QVERIFY(reflector_.emplace().listen());
+        reflector_->setQuietGapMs(10);
+        useReflector(reflector_->port());
+        gEncryptTraffic = false;
+        gSendComplete = gSocketError = false;
+    }
+
+    void cleanup()
+    {
+        gEncryptTraffic = false;
+        reflector_.reset();
+        world_.reset();
+    }
+
+    void theTextOnTheWire_data()
+    {
+        QTest::addColumn<Sender>("sender");
+        QTest::addColumn<QByteArray>("argument");
+        QTest::addColumn<bool>("encrypt");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("status");
+        const QByteArray sent = "Sent Data OK ...";
+        for (bool encrypt : {false, true}) {
+            const char* form = encrypt ? "enciphered" : "plain";
+            QTest::addRow("query, %s", form) << Sender::Query << QByteArray("Technology,Cams") << encrypt
+                                             << QByteArray("Technology,Cams") << QByteArray("Query sent to Server...");
+            QTest::addRow("topic, %s", form) << Sender::Topic << QByteArray("Animals") << encrypt
+                                             << QByteArray("/SumReq/Animals") << sent;
+            QTest::addRow("search, %s", form) << Sender::Search << QByteArray("beach, pier") << encrypt
+                                              << QByteArray("/SumReqText/beach, pier") << sent;
+        }
+        QTest::newRow("empty topic") << Sender::Topic << QByteArray() << false << QByteArray("/SumReq/") << sent;
+        QTest::newRow("empty search") << Sender::Search << QByteArray() << false << QByteArray("/SumReqText/") << sent;
+        QTest::newRow("8-bit text") << Sender::Query << QByteArray("Travel,C\xf4te d'Ivoire") << false
+                                    << QByteArray("Travel,C\xf4te d'Ivoire") << QByteArray("Query sent to Server...");
+    }
+
+    // One request, one connection, exactly the text; the staging box keeps it in clear.
+    void theTextOnTheWire()
+    {
+        QFETCH(Sender, sender);
+        QFETCH(QByteArray, argument);
+        QFETCH(bool, encrypt);
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, status);
+        gEncryptTraffic = encrypt;
+        reflector_->setEnciphered(encrypt);
+        form<frmServerSettings>().show();
+
+        send(sender, argument);
+
+        QCOMPARE(statusOf(sender), status);
+        QVERIFY(!gSendComplete);
+        QVERIFY(form<frmServerSettings>().isHidden());
+        QCOMPARE(platform::toCp1252(form<frmSendtoDBServer>().txtSendtoDBServer->text()), text);
+        QVERIFY(platform::waitUntil([&] { return reflector_->requests().size() == 1; }, kWaitMs));
+        QCOMPARE(reflector_->requests()[0].text, text);
+        QCOMPARE(reflector_->requests()[0].received, encrypt ? reflector_->encipher(text) : text);
+        QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
+    }
+
+    // A second request closes the first one's connection and goes out on a new one.
+    void eachRequestOnAFreshConnection()
+    {
+        SendQueryToServer("Animals,Dogs");
+        SendSummaryRequest("Travel");
+        QVERIFY(platform::waitUntil([&] { return reflector_->requests().size() == 2; }, kWaitMs));
+        QCOMPARE(reflector_->requestTexts(), QList<QByteArray>({"Animals,Dogs", "/SumReq/Travel"}));
+        QCOMPARE(reflector_->requests()[0].connection, 0);
+        QCOMPARE(reflector_->requests()[1].connection, 1);
+        QVERIFY(platform::waitUntil([&] { return reflector_->connections()[0].endedByClient; }, kWaitMs));
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<Sender>("sender");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QStringList>("boxes");
+        const QStringList none;
+        const QStringList failed{"Connection failed"};
+        const QStringList noAnswer{"Could not connect to DBServer"};
+        for (const char* failure : {"no address", "refused", "closed while sending", "send never finishes"}) {
+            QTest::addRow("query, %s", failure) << Sender::Query << QString(failure) << none;
+            QTest::addRow("topic, %s", failure) << Sender::Topic << QString(failure) << failed;
+        }
+        QTest::newRow("search, refused") << Sender::Search << QStringLiteral("refused") << failed;
+        QTest::newRow("query, no answer") << Sender::Query << QStringLiteral("no answer") << noAnswer;
+        QTest::newRow("topic, no answer") << Sender::Topic << QStringLiteral("no answer") << noAnswer;
+    }
+
+    // A failed connection: the query empties the main status text without a message,
+    // a locator request says "Connection failed"; no connection at all within the
+    // limit says "Could not connect to DBServer". Every wait ends in bounded time.
+    void failures()
+    {
+        QFETCH(Sender, sender);
+        QFETCH(QString, failure);
+        QFETCH(QStringList, boxes);
+        StallingPort stalling;
+        QTcpServer mute; // reads nothing, or ends the connection at the first bytes
+        QByteArray argument = "x";
+
+        if (failure == "no address") {
+            gReflectorAddress.clear();
+        } else if (failure == "refused") {
+            useReflector(refusingPort());
+        } else if (failure == "no answer") {
+            QVERIFY(stalling.port());
+            useReflector(stalling.port());
+        } else {
+            // Far more than the connection's buffers hold, so the send cannot finish
+            // while the far end reads nothing.
+            QVERIFY(mute.listen(QHostAddress::LocalHost));
+            if (failure == "closed while sending") {
+                connect(&mute, &QTcpServer::newConnection, [&mute] {
+                    QTcpSocket* socket = mute.nextPendingConnection();
+                    QObject::connect(socket, &QTcpSocket::readyRead, socket, &QTcpSocket::abort);
+                });
+            } else {
+                mute.pauseAccepting(); // the system takes the connection; nobody ever reads it
+            }
+            useReflector(mute.serverPort());
+            argument = QByteArray(16 * 1024 * 1024, 'x');
+        }
+        const QByteArray before = "before";
+        form<MainVODA>().stsWorld->setPanelText(1, before);
+        form<frmSummary>().StatusBar1->setPanelText(1, before);
+
+        send(sender, argument);
+
+        QCOMPARE(world_->folder().dialogs().messageTexts(), boxes);
+        if (failure == "no answer") {
+            // The main status text is emptied by the frame meanwhile; the locator's stays.
+            if (sender != Sender::Query)
+                QCOMPARE(statusOf(sender), before);
+        }
+        else if (sender == Sender::Query)
+            QCOMPARE(statusOf(sender), QByteArray());
+        else if (failure == "send never finishes" || failure == "closed while sending")
+            QCOMPARE(statusOf(sender), QByteArray("Connected OK ..."));
+        else
+            QCOMPARE(statusOf(sender), before);
+        QVERIFY(!gSocketError);
+    }
+
+    // A request started while an earlier one still waits takes the socket over: the
+    // earlier one ends without a report and only the later one reaches the reflector.
+    void aLaterRequestTakesOver()
+    {
+        StallingPort stalling;
+        QVERIFY(stalling.port());
+        useReflector(stalling.port());
+        QTimer::singleShot(20, [&] {
+            useReflector(reflector_->port());
+            SendSummaryRequest("Later");
+        });
+        SendSummaryRequest("Earlier");
+        QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
+        QVERIFY(platform::waitUntil([&] { return reflector_->requests().size() == 1; }, kWaitMs));
+        QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/SumReq/Later"});
+        QCOMPARE(form<frmSummary>().StatusBar1->panelText(1), QByteArray("Sent Data OK ..."));
+    }
+
+    // The locator's controls send their requests.
+    void theLocatorSends()
+    {
+        frmSummary& locator = form<frmSummary>();
+        locator.cmbTopics->addItem("Animals");
+        locator.List1->addItem("old");
+        gSummaryHasEntries = true;
+        locator.cmbTopics_Click();
+        QVERIFY(locator.List1->count() == 0);
+        QVERIFY(!gSummaryHasEntries);
+        locator.Text1->setText(" pier ");
+        locator.Command1_Click();
+        QVERIFY(platform::waitUntil([&] { return reflector_->requests().size() == 2; }, kWaitMs));
+        QCOMPARE(reflector_->requestTexts(), QList<QByteArray>({"/SumReq/Animals", "/SumReqText/ pier "}));
+    }
+
+private:
+    std::optional<FrameWorld> world_;
+    std::optional<FakeReflector> reflector_;
+};
+
+QTEST_MAIN(SendersTest)
+#include "test_senders.moc"

@@ -1,0 +1,14 @@
+#pragma once
+// Points the program's requests at a reflector on 127.0.0.1: the address of the last
+// login and the port box of the server settings, as a login to it would leave them.
+#include "common/Globals.h"
+#include "link/frmServerSettings.h"
+#include "platform/Forms.h"
+
+#include <QLineEdit>
+
+inline void useReflector(quint16 port)
+{
+    gReflectorAddress = "127.0.0.1";
+    platform::form<frmServerSettings>().txtPort->setText(QString::number(port));
+}

@@ -1,0 +1,10 @@
+#pragma once
+// One step of a request on the reflector socket (setting its address, connecting,
+// sending). A socket still open from an earlier request refuses the step with 40020:
+// it is closed and the step tried again, a bounded number of times. The result is the
+// step's last one.
+#include "platform/SocketControl.h"
+
+#include <functional>
+
+platform::SocketControl::Result runOnReflectorSocket(const std::function<platform::SocketControl::Result()>& step);

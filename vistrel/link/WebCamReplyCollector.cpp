@@ -1,0 +1,43 @@
+#include "link/WebCamReplyCollector.h"
+
+#include "common/Globals.h"
+
+#include <algorithm>
+
+namespace {
+
+const QByteArray kStartTag = "/WC/";
+const QByteArray kEndTag = "/EndTran/";
+
+} // namespace
+
+WebCamReplyCollector::Step WebCamReplyCollector::start(const QByteArray& chunk)
+{
+    gNodeBuffer = chunk;
+    collecting_ = true;
+    bodyStart_ = chunk.indexOf(kStartTag) + kStartTag.size();
+    return completedFrom(bodyStart_);
+}
+
+WebCamReplyCollector::Step WebCamReplyCollector::append(const QByteArray& chunk)
+{
+    if (!collecting_)
+        return {};
+    if (gNodeBuffer.size() + chunk.size() > kCapacityBytes) {
+        gNodeBuffer.clear();
+        collecting_ = false;
+        return {std::nullopt, true};
+    }
+    // The end tag may have begun in the chunks before this one.
+    const qsizetype searchFrom = std::max(bodyStart_, gNodeBuffer.size() - (kEndTag.size() - 1));
+    gNodeBuffer.append(chunk);
+    return completedFrom(searchFrom);
+}
+
+WebCamReplyCollector::Step WebCamReplyCollector::completedFrom(qsizetype searchFrom)
+{
+    if (gNodeBuffer.indexOf(kEndTag, searchFrom) < 0)
+        return {};
+    collecting_ = false;
+    return {gNodeBuffer, false};
+}
