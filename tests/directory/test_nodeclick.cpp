@@ -42,6 +42,8 @@ private slots:
 
     void clickSendsTheNodesQueries_data();
     void clickSendsTheNodesQueries();
+    void returnKeyClicksTheCurrentNode();
+    void doubleClickRunsTheClickOnce();
     void replyDuringTheSendHangsTheWebCams();
     void treeEmptiedWhileSendingEndsTheClick();
     void errorTrap_data();
@@ -110,6 +112,37 @@ void TestNodeClick::clickSendsTheNodesQueries()
     QVERIFY(main.txtRemoteIP->text().isEmpty());
     QCOMPARE(main.ProgressBar1->value(), 0);
     QVERIFY(world_->folder().dialogs().messageBoxes().isEmpty());
+}
+
+void TestNodeClick::returnKeyClicksTheCurrentNode()
+{
+    QTreeWidget& tree = *form<MainVODA>().tvwMain;
+    tree.setCurrentItem(tree_.france);
+    QTest::keyClick(&tree, Qt::Key_Return);
+    QTRY_COMPARE(received(), Texts{"Travel,France"});
+
+    // Moving through the tree clicks nothing; Enter on the keypad clicks too.
+    tree.setCurrentItem(tree_.georgia);
+    QTest::keyClick(&tree, Qt::Key_Down);
+    QTest::keyClick(&tree, Qt::Key_Up);
+    QTest::qWait(100);
+    QCOMPARE(received(), Texts{"Travel,France"});
+    QTest::keyClick(&tree, Qt::Key_Enter, Qt::KeypadModifier);
+    QTRY_COMPARE(received(), (Texts{"Travel,France", "Travel,Georgia", "Travel,Georgia"}));
+}
+
+void TestNodeClick::doubleClickRunsTheClickOnce()
+{
+    QTreeWidget& tree = *form<MainVODA>().tvwMain;
+    tree.scrollToItem(tree_.florida);
+    const QPoint centre = tree.visualItemRect(tree_.florida).center();
+    // A double click as the window system delivers it: a click, then a double-click press and its release.
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(tree.viewport(), Qt::LeftButton, {}, centre);
+    QTRY_COMPARE(received(), Texts{"Travel,Florida"});
+    QTest::qWait(100);
+    QCOMPARE(received(), Texts{"Travel,Florida"});
 }
 
 void TestNodeClick::replyDuringTheSendHangsTheWebCams()

@@ -34,6 +34,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -106,6 +107,10 @@ MainVODA::MainVODA()
     tvwMain->setToolTip(kTreeToolTip);
     tvwMain->setIconSize(kTreeImageSize);
     connect(tvwMain, &QTreeWidget::itemClicked, this, &MainVODA::tvwMain_ItemClicked);
+    // Return or Enter on the current node clicks it, so the tree works from the keyboard.
+    // Not the tree's activation signal: a mouse double click activates too, after its
+    // first click already ran.
+    tvwMain->installEventFilter(this);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setValue(0);
     cboAddress = new QComboBox(this);
@@ -336,6 +341,13 @@ void MainVODA::Form_MouseMove()
 
 bool MainVODA::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == tvwMain && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            tvwMain_ItemClicked(tvwMain->currentItem());
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseMove) {
         if (watched == Frame1 || watched == List1->viewport())
             Frame1_MouseMove(static_cast<QMouseEvent*>(event)->buttons());
