@@ -14,23 +14,8 @@
 set -euo pipefail
 source "$(dirname "$0")/gui-helpers.sh"
 start_gui_check "${1:-}"
-cp -r "$here/data/." "$folder/"
+start_demo_run
 
-source "$here/scripts/demo-fakes.sh"
-requests=$work/requests.log
-start_demo_fakes "$build/bin" "$work" "$requests"
-
-"$build/bin/vistrel" --folder "$folder" --web-server "$WEB_SERVER_BASE" --reflector-port "$REFLECTOR_PORT" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true; stop_demo_fakes' EXIT
-
-# A picture of the tree, in the left part of the main window below the toolbar.
-treeShot() { import -window root -crop 300x250+$((X + 30))+$((Y + 140)) +repage "$work/$1.png"; }
-differs() {
-    local pixels
-    pixels=$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true)
-    [ "${pixels%%.*}" -gt 500 ]
-}
 same() { ! differs "$1" "$2"; }
 firstRequestIsLogin() { head -n1 "$requests" | grep -q ': /Login/'; }
 logoutsOfDisconnectAndExit() {
@@ -38,17 +23,17 @@ logoutsOfDisconnectAndExit() {
 }
 
 wait_for_frame
-treeShot tree-before
+tree_shot tree-before
 press_toolbar 400 # Connect: the login holds its 5 s rejection window, then the tree is built
 sleep 9
 import -window root "$work/connected.png"
-treeShot tree-connected
+tree_shot tree-connected
 check "Connect filled the tree" differs tree-before tree-connected
 
 press_toolbar 1300 # Disconnect
 sleep 2
 import -window root "$work/disconnected.png"
-treeShot tree-disconnected
+tree_shot tree-disconnected
 check "Disconnect emptied the tree" same tree-before tree-disconnected
 
 press_toolbar 2200 # Exit: the logout, the shut-down wait, the end

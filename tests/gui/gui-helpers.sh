@@ -3,11 +3,16 @@
 #   start_gui_check [build-folder]   sets here, build, work and folder: a fresh work
 #                                    folder with the string component registered in
 #                                    it and an empty program folder
+#   start_demo_run                   the shipped data in the program folder, the demo
+#                                    fakes (request log in $requests) and vistrel
+#                                    against them (pid in $pid), all ended on exit
 #   check <description> <command...> runs the command and counts a failure
 #   visible <title>, hidden <title>  whether a window with that title is shown
 #   wait_for_frame                   waits for the frame and the start-up step and
 #                                    sets X and Y, the frame's position
 #   press_toolbar <twips>            a left click on the toolbar, twips from its left
+#   tree_shot <name>                 a picture of the main window's tree, <name>.png
+#   differs <name> <name>            whether two pictures differ in more than 500 pixels
 #   finish_gui_check                 reports and exits with the result
 
 start_gui_check() {
@@ -22,6 +27,17 @@ start_gui_check() {
     mkdir -p "$folder"
     printf '0\r\n' > "$folder/Showform.txt" # the user settings window stays closed at start
     failures=0
+}
+
+start_demo_run() {
+    cp -r "$here/data/." "$folder/"
+    source "$here/scripts/demo-fakes.sh"
+    requests=$work/requests.log
+    start_demo_fakes "$build/bin" "$work" "$requests"
+    "$build/bin/vistrel" --folder "$folder" --web-server "$WEB_SERVER_BASE" --reflector-port "$REFLECTOR_PORT" \
+        > "$work/vistrel.out" 2>&1 &
+    pid=$!
+    trap 'kill $pid 2>/dev/null || true; stop_demo_fakes' EXIT
 }
 
 check() {
@@ -55,4 +71,12 @@ ends() {
 finish_gui_check() {
     if [ "$failures" -ne 0 ]; then echo "$failures check(s) failed"; exit 1; fi
     echo "all checks passed"
+}
+
+# The tree lies in the left part of the main window, below the toolbar.
+tree_shot() { import -window root -crop 300x250+$((X + 30))+$((Y + 140)) +repage "$work/$1.png"; }
+differs() {
+    local pixels
+    pixels=$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true)
+    [ "${pixels%%.*}" -gt 500 ]
 }

@@ -18,24 +18,8 @@
 set -euo pipefail
 source "$(dirname "$0")/gui-helpers.sh"
 start_gui_check "${1:-}"
-cp -r "$here/data/." "$folder/"
+start_demo_run
 
-source "$here/scripts/demo-fakes.sh"
-requests=$work/requests.log
-start_demo_fakes "$build/bin" "$work" "$requests"
-
-"$build/bin/vistrel" --folder "$folder" --web-server "$WEB_SERVER_BASE" --reflector-port "$REFLECTOR_PORT" \
-    > "$work/vistrel.out" 2>&1 &
-pid=$!
-trap 'kill $pid 2>/dev/null || true; stop_demo_fakes' EXIT
-
-# A picture of the tree, in the left part of the main window below the toolbar.
-treeShot() { import -window root -crop 360x280+$((X + 25))+$((Y + 145)) +repage "$work/$1.png"; }
-differs() {
-    local pixels
-    pixels=$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true)
-    [ "${pixels%%.*}" -gt 500 ]
-}
 # Keys to the focused window, with time for the tree to follow.
 keys() { xdotool key --delay 150 "$@"; sleep 0.3; }
 # Type-ahead in the tree: the letters select the next node whose text starts with them.
@@ -56,11 +40,11 @@ loginThenQuery() {
 logoutLast() { tail -n1 "$requests" | grep -q ': DeleteConnection\*/$'; }
 
 wait_for_frame
-treeShot tree-before
+tree_shot tree-before
 press_toolbar 400 # Connect: the login holds its 5 s rejection window, then the tree is built
 for _ in $(seq 40); do
     sleep 0.5
-    treeShot tree-connected
+    tree_shot tree-connected
     differs tree-before tree-connected && break
 done
 check "Connect filled the tree" differs tree-before tree-connected
@@ -73,12 +57,12 @@ keys Home Right # Internet, opened
 typeAhead Travel
 keys Right Down Right # Travel opened, Countries, opened
 typeAhead France
-treeShot place-chosen
+tree_shot place-chosen
 keys Return # the node click: France's query
 check "the click on France sent its query" requested 'Travel,France'
 sleep 1
 keys Right Down Down Down # France opened: its three webcams, in the order of their names
-treeShot webcams-shown
+tree_shot webcams-shown
 import -window root "$work/webcams.png"
 check "France's webcams appeared under it" differs place-chosen webcams-shown
 
