@@ -3,7 +3,9 @@
 #include "common/Globals.h"
 #include "frame/Gradient.h"
 
+#include <QCheckBox>
 #include <QImage>
+#include <QLabel>
 #include <QTest>
 #include <QWidget>
 
@@ -39,6 +41,7 @@ private slots:
     void bands();
     void wideWindowIsPaintedAcross();
     void windowPaintKeepsTheWorkingColour();
+    void textStaysReadableOverTheBands();
 };
 
 void TestGradient::bands_data()
@@ -86,6 +89,32 @@ void TestGradient::windowPaintKeepsTheWorkingColour()
     paintWindowGradient(window);
     QCOMPARE(gGradientColors, (std::array<int, 3>{0, 0, 0}));
     QCOMPARE(sample(window.grab().toImage(), 50, 1), kGradientStartColour);
+}
+
+// Black text low in a window would vanish on the black bands: it turns white there,
+// stays black over the light bands, and text that has a colour of its own keeps it.
+void TestGradient::textStaysReadableOverTheBands()
+{
+    gGradientSettings = kGradientStartColour;
+    QWidget window;
+    window.resize(300, kBands * kBandPixels);
+    auto* high = new QLabel(QStringLiteral("high"), &window);
+    high->move(10, 5);
+    auto* low = new QCheckBox(QStringLiteral("low"), &window);
+    low->move(10, kBands * kBandPixels - 30);
+    auto* warning = new QLabel(QStringLiteral("warning"), &window);
+    warning->setStyleSheet(QStringLiteral("color: red;"));
+    warning->move(10, kBands * kBandPixels - 60);
+
+    paintWindowGradient(window);
+    QCOMPARE(high->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(low->palette().color(QPalette::WindowText), QColor(Qt::white));
+    QVERIFY(!warning->testAttribute(Qt::WA_SetPalette));
+
+    // A repaint after the text moved follows the bands again.
+    low->move(10, 5);
+    paintWindowGradient(window);
+    QCOMPARE(low->palette().color(QPalette::WindowText), QColor(Qt::black));
 }
 
 QTEST_MAIN(TestGradient)

@@ -3,10 +3,14 @@
 #include "common/Globals.h"
 #include "platform/Twips.h"
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QEvent>
+#include <QGroupBox>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QWidget>
 
 #include <algorithm>
@@ -66,6 +70,42 @@ void darken(int& component)
         component = 0;
 }
 
+// Marks the widgets whose text colour follows the bands behind them.
+constexpr char kFollowsBands[] = "vistrelTextFollowsBands";
+constexpr int kDarkBandGrey = 110;
+
+// Text drawn straight on the bands: labels, check boxes, radio buttons and frame titles.
+bool drawsTextOnTheBands(const QWidget& widget)
+{
+    if (qobject_cast<const QPushButton*>(&widget))
+        return false;
+    return qobject_cast<const QLabel*>(&widget) || qobject_cast<const QAbstractButton*>(&widget)
+        || qobject_cast<const QGroupBox*>(&widget);
+}
+
+// The bands darken to black, so black text that stands low in a window would vanish.
+// Text without a colour of its own turns white over dark bands and stays black over
+// light ones; text that a window coloured itself is left alone.
+void keepTextReadable(QWidget& window, const QImage& background)
+{
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (widget->window() != window.window() || !drawsTextOnTheBands(*widget))
+            continue;
+        const bool ownColour = !widget->styleSheet().isEmpty()
+            || (widget->testAttribute(Qt::WA_SetPalette) && !widget->property(kFollowsBands).toBool());
+        if (ownColour)
+            continue;
+        QPoint centre = widget->mapTo(&window, widget->rect().center());
+        centre.setX(std::clamp(centre.x(), 0, background.width() - 1));
+        centre.setY(std::clamp(centre.y(), 0, background.height() - 1));
+        const bool dark = qGray(background.pixel(centre)) < kDarkBandGrey;
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, dark ? Qt::white : Qt::black);
+        widget->setPalette(palette);
+        widget->setProperty(kFollowsBands, true);
+    }
+}
+
 } // namespace
 
 void DrawGradient(QWidget& window, int& red, int& green, int& blue, bool fromTop)
@@ -100,6 +140,7 @@ void DrawGradient(QWidget& window, int& red, int& green, int& blue, bool fromTop
     }
     painter.end();
 
+    keepTextReadable(window, background);
     backgroundOf(window).setImage(std::move(background));
     window.update();
 }
