@@ -11,6 +11,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/RuntimeError.h"
+#include "platform/StandardErrors.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
@@ -19,10 +20,6 @@
 #include <functional>
 
 namespace {
-
-constexpr int kInvalidProcedureCall = 5;
-constexpr int kBadFileNameOrNumber = 52;
-constexpr int kFileNotFound = 53;
 
 const QString kPathFileMissing =
     QStringLiteral("Either the Real.txt or MediaPlay.txt file is missing from the Application directory.");
@@ -78,9 +75,9 @@ bool passesRestrictedTopicCheck(const QByteArray& /*queryText*/)
 
 void reportNodeClickError(int number)
 {
-    if (number == kInvalidProcedureCall || number == kFileNotFound)
+    if (number == platform::errors::kInvalidProcedureCall || number == platform::errors::kFileNotFound)
         return;
-    if (number == kBadFileNameOrNumber)
+    if (number == platform::errors::kBadFileNameOrNumber)
         platform::dialogs().messageBox(kPathFileMissing);
     const QString signedText = number < 0 ? QString::number(number) : QLatin1Char(' ') + QString::number(number);
     platform::dialogs().messageBox(QStringLiteral("Error = ") + signedText);

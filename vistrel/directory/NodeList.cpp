@@ -11,6 +11,7 @@
 #include "platform/ListInputReader.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
+#include "platform/StandardErrors.h"
 
 #include <QFileInfo>
 
@@ -20,11 +21,6 @@
 using platform::RuntimeError;
 
 namespace {
-
-constexpr int kSubscriptOutOfRange = 9;
-constexpr int kFileNotFound = 53;
-constexpr int kInputPastEndOfFile = 62;
-constexpr int kPathFileAccessError = 75;
 
 // One record of the node list: four values, not bound to one line.
 struct NodeRecord {
@@ -52,8 +48,8 @@ void report(const RuntimeError& error, const NodeRecord& record)
 
 RuntimeError openingError(const QString& path)
 {
-    return QFileInfo::exists(path) ? RuntimeError(kPathFileAccessError, QStringLiteral("Path/File access error"))
-                                   : RuntimeError(kFileNotFound, QStringLiteral("File not found"));
+    return platform::standardError(QFileInfo::exists(path) ? platform::errors::kPathFileAccessError
+                                                           : platform::errors::kFileNotFound);
 }
 
 enum class Read { Record, End, Incomplete };
@@ -98,14 +94,14 @@ void buildNodesInto(QTreeWidget& tree, const ImageList& images)
     NodeRecord record;
     for (Read read; (read = readRecord(*reader, record)) != Read::End;) {
         if (read == Read::Incomplete) {
-            report(RuntimeError(kInputPastEndOfFile, QStringLiteral("Input past end of file")), record);
+            report(platform::standardError(platform::errors::kInputPastEndOfFile), record);
             break;
         }
         if (isTopic(record)) {
             if (topicCount + 1 < kTopicSlots)
                 gTopics[++topicCount] = record.text;
             else
-                report(RuntimeError(kSubscriptOutOfRange, QStringLiteral("Subscript out of range")), record);
+                report(platform::standardError(platform::errors::kSubscriptOutOfRange), record);
         }
         try {
             nodes.addChild(record.parentKey, record.key, record.text, record.imageKey, pictures);

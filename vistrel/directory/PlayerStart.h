@@ -2,6 +2,8 @@
 // Starting the stream players for a webcam: the player's program path comes from its
 // path file in the program folder ("Real.txt", "MediaPlay.txt", first value), and a
 // player that cannot be started opens the player search window for it.
+#include "platform/StandardErrors.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 
@@ -12,7 +14,7 @@ enum class PlayerKind : qint16 { RealPlayer = 1, MediaPlayer = 2 };
 
 // Error raised when a player's path file cannot be read; the node click tells the
 // user that Real.txt or MediaPlay.txt is missing.
-inline constexpr int kPlayerPathFileMissing = 52;
+inline constexpr int kPlayerPathFileMissing = platform::errors::kBadFileNameOrNumber;
 
 // The player's program path: the first value of its path file, or nothing when the
 // file cannot be read.

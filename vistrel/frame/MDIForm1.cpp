@@ -25,6 +25,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "platform/Services.h"
+#include "platform/StandardErrors.h"
 #include "platform/Twips.h"
 #include "tools/frmProgramOptions.h"
 
@@ -62,18 +63,18 @@ const QString kAddressPage = QStringLiteral("/sys/serverip.txt");
 const QByteArray kDebugLine = "MdiLoad = line 1000 in error handler...\r\n";
 const QByteArray kCrLf = "\r\n";
 
-[[noreturn]] void fail(int number, const QString& description)
+[[noreturn]] void fail(int number)
 {
-    throw platform::RuntimeError(number, description);
+    throw platform::standardError(number);
 }
 
 // The next value of the open server settings file.
 QByteArray readItem(std::optional<platform::ListInputReader>& file)
 {
     if (!file)
-        fail(StartupSequence::kBadFileNameOrNumber, QStringLiteral("Bad file name or number"));
+        fail(platform::errors::kBadFileNameOrNumber);
     if (file->atEnd())
-        fail(StartupSequence::kInputPastEndOfFile, QStringLiteral("Input past end of file"));
+        fail(platform::errors::kInputPastEndOfFile);
     return file->next();
 }
 
@@ -168,14 +169,14 @@ void MDIForm1::Form_Load()
         // The first-run marker and the status clearing.
         {7, Region::B, [] {
              if (!QFile::exists(firstRunMarkerPath()))
-                 fail(StartupSequence::kFileNotFound, QStringLiteral("File not found"));
+                 fail(platform::errors::kFileNotFound);
              return 0;
          }},
         {9, Region::B, [this] { Timer4->setEnabled(true); Timer4->setInterval(kStatusClearMs); return 0; }},
         // The seen-replies cache, the options window and the reflector address.
         {11, Region::C, [] {
              if (!QFile::remove(seenRepliesCachePath()))
-                 fail(StartupSequence::kFileNotFound, QStringLiteral("File not found"));
+                 fail(platform::errors::kFileNotFound);
              return 0;
          }},
         {12, Region::C, [] { form<frmProgramOptions>().setVisible(false); return 0; }},
@@ -190,7 +191,7 @@ void MDIForm1::Form_Load()
         {18, Region::C, [&serverSettingsFile, &serverSettingsPath] {
              serverSettingsFile = platform::ListInputReader::fromFile(serverSettingsPath);
              if (!serverSettingsFile)
-                 fail(StartupSequence::kFileNotFound, QStringLiteral("File not found"));
+                 fail(platform::errors::kFileNotFound);
              return 0;
          }},
         {19, Region::C, [&serverSettingsFile, &primary] { primary = readItem(serverSettingsFile); return 0; }},

@@ -1,6 +1,7 @@
 #include "frame/StartupSequence.h"
 
 #include "platform/RuntimeError.h"
+#include "platform/StandardErrors.h"
 
 namespace {
 
@@ -36,10 +37,10 @@ QList<int> StartupSequence::run(const QList<Step>& steps) const
         } catch (const platform::RuntimeError& error) {
             if (onFailure)
                 onFailure();
-            const bool notFound = error.number() == kFileNotFound;
+            const bool notFound = error.number() == platform::errors::kFileNotFound;
             if (error.number() == kFileAlreadyOpen)
                 return completed;
-            if (error.number() == kBadFileNameOrNumber || (notFound && step.region == Region::A)) {
+            if (error.number() == platform::errors::kBadFileNameOrNumber || (notFound && step.region == Region::A)) {
                 i = std::max(i + 1, firstFinalStep(steps));
                 continue;
             }

@@ -19,10 +19,7 @@ class StartupSequence {
 public:
     enum class Region { A, B, C, Final };
 
-    static constexpr int kFileNotFound = 53;
-    static constexpr int kBadFileNameOrNumber = 52;
     static constexpr int kFileAlreadyOpen = 55;
-    static constexpr int kInputPastEndOfFile = 62;
 
     struct Step {
         int number = 0;

@@ -4,18 +4,12 @@
 #include "platform/Codec.h"
 #include "platform/Forms.h"
 #include "platform/RuntimeError.h"
+#include "platform/StandardErrors.h"
 
 #include <QLineEdit>
 
 #include <cmath>
 #include <limits>
-
-namespace {
-
-constexpr int kTypeMismatch = 13;
-constexpr int kOverflow = 6;
-
-} // namespace
 
 int portNumberFromText(const QString& text)
 {
@@ -30,9 +24,9 @@ int portNumberFromText(const QString& text)
         value = std::nearbyint(value);
     }
     if (!ok)
-        throw platform::RuntimeError(kTypeMismatch, QStringLiteral("Type mismatch"));
+        throw platform::standardError(platform::errors::kTypeMismatch);
     if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
-        throw platform::RuntimeError(kOverflow, QStringLiteral("Overflow"));
+        throw platform::standardError(platform::errors::kOverflow);
     return int(value);
 }
 
