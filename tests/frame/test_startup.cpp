@@ -66,6 +66,10 @@ void TestStartup::addressSources_data()
                                    << QByteArray("file-main") << QByteArray() << QByteArray();
     QTest::newRow("two names on line 1") << 0 << QByteArray() << std::optional<QByteArray>("a, b\r\nc\r\n")
                                          << QByteArray("a") << QByteArray("b") << QByteArray();
+    QTest::newRow("blanks around the names") << 0 << QByteArray() << std::optional<QByteArray>("a , b \r\nc\r\n")
+                                             << QByteArray("a") << QByteArray("b") << QByteArray();
+    QTest::newRow("blanks after each line") << 0 << QByteArray() << std::optional<QByteArray>("m  \r\nb \r\n")
+                                            << QByteArray("m") << QByteArray("b") << QByteArray();
 }
 
 void TestStartup::addressSources()

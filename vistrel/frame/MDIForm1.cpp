@@ -68,14 +68,15 @@ const QByteArray kCrLf = "\r\n";
     throw platform::standardError(number);
 }
 
-// The next value of the open server settings file.
+// The next address of the open server settings file, without surrounding blanks: a
+// blank after the address (before a comma or the line end) is no part of the host.
 QByteArray readItem(std::optional<platform::ListInputReader>& file)
 {
     if (!file)
         fail(platform::errors::kBadFileNameOrNumber);
     if (file->atEnd())
         fail(platform::errors::kInputPastEndOfFile);
-    return file->next();
+    return platform::trimBlanks(file->next());
 }
 
 // The fetched address as the address boxes take it: blanks trimmed, every CR and
