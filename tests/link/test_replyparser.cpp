@@ -169,6 +169,8 @@ private slots:
         row("password changed without the password keeps it", {"/PasswordUpdated/"},
             {.status = "Password Update was successful...", .password = "secret"});
         row("password changed, line end removed", {"/PasswordUpdated/,n3w\r\n"}, {.password = "n3w"});
+        row("password changed to one longer than can be typed", {"/PasswordUpdated/,twelve-chars"},
+            {.password = "twelve-chars"});
         row("password refused", {"/PasswordUpdatedFailed/,x"},
             {.status = "Password Update was NOT successful...", .password = "secret",
              .log = Lines{"Password Update was NOT successful..."}});

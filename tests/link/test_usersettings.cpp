@@ -268,8 +268,25 @@ private slots:
         frmUserSettings& window = form<frmUserSettings>();
         QCOMPARE(window.txtPassword->echoMode(), QLineEdit::Password);
         QVERIFY(!window.txtUserID->isEnabled());
-        QCOMPARE(window.txtUserName->maxLength(), 15);
-        QCOMPARE(window.txtPassword->maxLength(), 10);
+    }
+
+    // The user can type at most 15 characters of a name and 10 of a password; a longer
+    // value that the program puts there (read from the file, or confirmed by the
+    // reflector) is kept whole and saved whole.
+    void lengthLimitsHoldOnlyForTyping()
+    {
+        frmUserSettings& window = openForm<frmUserSettings>();
+        QTest::keyClicks(window.txtUserName, "abcdefghijklmnopq");
+        QTest::keyClicks(window.txtPassword, "0123456789xyz");
+        QCOMPARE(window.txtUserName->text(), "abcdefghijklmno");
+        QCOMPARE(window.txtPassword->text(), "0123456789");
+
+        window.txtUserName->setText("a name of twenty-one");
+        window.txtPassword->setText("a longer password");
+        QCOMPARE(window.txtPassword->text(), "a longer password");
+        frmUserSettings& reloaded = saveAndReload();
+        QCOMPARE(reloaded.txtUserName->text(), "a name of twenty-one");
+        QCOMPARE(reloaded.txtPassword->text(), "a longer password");
     }
 
     void showformIsWrittenOnEveryChange()

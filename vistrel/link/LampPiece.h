@@ -17,8 +17,6 @@ public:
 
     LampPiece(Shape shape, QColor colour, QWidget* parent);
 
-    QColor colour() const { return colour_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

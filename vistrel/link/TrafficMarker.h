@@ -10,8 +10,6 @@ public:
 
     TrafficMarker(Direction direction, QWidget* parent);
 
-    Direction direction() const { return direction_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

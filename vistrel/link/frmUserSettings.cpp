@@ -6,6 +6,7 @@
 #include "link/GraphicalButton.h"
 #include "link/RefusedCharacter.h"
 #include "link/ShowformFile.h"
+#include "link/TypedLengthLimit.h"
 #include "link/UserSettingsFile.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
@@ -76,11 +77,11 @@ frmUserSettings::frmUserSettings()
     auto* grid = new QGridLayout(userSettings);
 
     txtUserName = new QLineEdit(userSettings);
-    txtUserName->setMaxLength(kUserNameMaxLength);
+    limitTypedLength(*txtUserName, kUserNameMaxLength);
     refuseCharacter(*txtUserName, kRecordQuote, kQuoteInUserName);
 
     txtPassword = new QLineEdit(userSettings);
-    txtPassword->setMaxLength(kPasswordMaxLength);
+    limitTypedLength(*txtPassword, kPasswordMaxLength);
     txtPassword->setEchoMode(QLineEdit::Password);
     refuseCharacter(*txtPassword, kUnrestorablePasswordCode, kUnrestorableInPassword);
 
