@@ -161,7 +161,14 @@ Request::Outcome Request::transmit()
 {
     SocketControl& socket = reflectorSocket();
     const QByteArray text = platform::toCp1252(form<frmSendtoDBServer>().txtSendtoDBServer->text());
-    const bool queued = socket.SendData(requestOnWire(text)).ok();
+    QByteArray wire;
+    try {
+        wire = requestOnWire(text);
+    } catch (const platform::RuntimeError&) {
+        // The string component that enciphers could not be created: nothing can be sent.
+        return Outcome::Failed;
+    }
+    const bool queued = socket.SendData(wire).ok();
     gSendComplete = false;
     if (!queued)
         return Outcome::Failed;
