@@ -10,6 +10,8 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -33,6 +35,7 @@ private slots:
     void startupChoice_data();
     void startupChoice();
     void keyChord();
+    void transmitterConnectFollowsTheAddressBox();
 };
 
 void TestMainVODA::loadArmsTheStartupStep()
@@ -145,6 +148,28 @@ void TestMainVODA::keyChord()
     for (Qt::Key key : chord)
         QTest::keyRelease(&main, key);
     QCOMPARE(requested.count(), 1);
+}
+
+// "Connect" of the transmitter controls can be pressed exactly while the address box
+// holds text, whether the user types it or the node click fills it.
+void TestMainVODA::transmitterConnectFollowsTheAddressBox()
+{
+    FrameWorld world;
+    MainVODA& main = form<MainVODA>();
+    QVERIFY(!main.Command7->isEnabled());
+
+    main.txtRemoteIP->setText(QStringLiteral("10.1.2.3"));
+    QVERIFY(main.Command7->isEnabled());
+    main.txtRemoteIP->clear();
+    QVERIFY(!main.Command7->isEnabled());
+
+    QTest::keyClick(main.txtRemoteIP, Qt::Key_1);
+    QVERIFY(main.Command7->isEnabled());
+    QTest::keyClick(main.txtRemoteIP, Qt::Key_Backspace);
+    QVERIFY(!main.Command7->isEnabled());
+
+    main.txtRemoteIP->setText(QStringLiteral(" ")); // blanks count as text
+    QVERIFY(main.Command7->isEnabled());
 }
 
 QTEST_MAIN(TestMainVODA)

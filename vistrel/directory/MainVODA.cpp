@@ -138,6 +138,7 @@ QWidget* MainVODA::createTransmitterFrame()
     auto* grid = new QGridLayout(Frame1);
     Label5 = new QLabel(QStringLiteral("Station"), Frame1);
     txtRemoteIP = new QLineEdit(Frame1);
+    connect(txtRemoteIP, &QLineEdit::textChanged, this, &MainVODA::txtRemoteIP_Change);
     Command7 = new QPushButton(QStringLiteral("Connect"), Frame1);
     Command7->setEnabled(false);
     Command7->setMouseTracking(true);
@@ -364,6 +365,12 @@ void MainVODA::Frame1_MouseMove(Qt::MouseButtons buttons)
         openWebServerPage(kStationHelpPage);
     gToolbarHighlightCleared = false;
     armToolbarReset(kToolbarResetFromControlsMs);
+}
+
+void MainVODA::txtRemoteIP_Change()
+{
+    // Blanks count as text: only an empty box disables the button.
+    Command7->setEnabled(!txtRemoteIP->text().isEmpty());
 }
 
 void MainVODA::Command7_MouseMove()

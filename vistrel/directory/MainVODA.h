@@ -61,6 +61,9 @@ public:
     // A click on a node of the topic tree: the node's directory queries, then its webcam.
     void tvwMain_NodeClick(TreeNode& node);
 
+    // The transmitter's "Connect" can be pressed exactly while the address box holds text.
+    void txtRemoteIP_Change();
+
     QTreeWidget* tvwMain = nullptr;
     QLabel* Label6 = nullptr;
     PanelStatusBar* stsWorld = nullptr;
