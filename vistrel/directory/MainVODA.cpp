@@ -48,6 +48,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <utility>
+
 using platform::form;
 using platform::twips;
 
@@ -349,8 +351,11 @@ bool MainVODA::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
+    const bool overStation = watched == Frame1 || watched == List1->viewport();
+    if (overStation && event->type() == QEvent::MouseButtonPress)
+        stationHelpOpened_ = false;
     if (event->type() == QEvent::MouseMove) {
-        if (watched == Frame1 || watched == List1->viewport())
+        if (overStation)
             Frame1_MouseMove(static_cast<QMouseEvent*>(event)->buttons());
         else if (watched == Command7)
             Command7_MouseMove();
@@ -361,7 +366,9 @@ bool MainVODA::eventFilter(QObject* watched, QEvent* event)
 // Also List1_MouseMove: the transmitter frame and its list behave alike.
 void MainVODA::Frame1_MouseMove(Qt::MouseButtons buttons)
 {
-    if (buttons == Qt::RightButton)
+    if (buttons != Qt::RightButton)
+        stationHelpOpened_ = false;
+    else if (!std::exchange(stationHelpOpened_, true))
         openWebServerPage(kStationHelpPage);
     gToolbarHighlightCleared = false;
     armToolbarReset(kToolbarResetFromControlsMs);

@@ -125,4 +125,6 @@ private:
     void tvwMain_ItemClicked(QTreeWidgetItem* item);
 
     KeyChord shellDetectChord_;
+    // The station help page opens once per hold of the right button, not on every move.
+    bool stationHelpOpened_ = false;
 };
