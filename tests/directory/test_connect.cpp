@@ -24,9 +24,11 @@
 #include "platform/OneShotTimer.h"
 #include "platform/Wait.h"
 #include "tools/frmProgramOptions.h"
+#include "tools/frmSummary.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -110,6 +112,8 @@ private slots:
     void retryLoginRunsConnect();
     void toolbarDisconnect();
     void secondaryMenuBar();
+    void disconnectLeavesTheLocatorOnlyFromASecondaryWindow_data();
+    void disconnectLeavesTheLocatorOnlyFromASecondaryWindow();
 
 private:
     void setUpReflector(Reflector kind);
@@ -433,6 +437,33 @@ void TestConnect::secondaryMenuBar()
     // The main window's Disconnect skips the same failure silently.
     form<MainVODA>().mnuDisconnect_Click();
     QCOMPARE(world_->folder().dialogs().messageTexts(), numberBox);
+}
+
+void TestConnect::disconnectLeavesTheLocatorOnlyFromASecondaryWindow_data()
+{
+    QTest::addColumn<CommandOrigin>("origin");
+    QTest::addColumn<bool>("locatorStaysOpen");
+    QTest::newRow("main window") << CommandOrigin::MainWindow << false;
+    QTest::newRow("secondary window") << CommandOrigin::SecondaryWindow << true;
+}
+
+// Both empty and disable the locator's topic list; only the main window's command also
+// hides the locator window.
+void TestConnect::disconnectLeavesTheLocatorOnlyFromASecondaryWindow()
+{
+    QFETCH(CommandOrigin, origin);
+    QFETCH(bool, locatorStaysOpen);
+    frmSummary& locator = form<frmSummary>();
+    locator.cmbTopics->addItem(QStringLiteral("Travel"));
+    locator.cmbTopics->setEnabled(true);
+    locator.show();
+
+    disconnectCommand(origin);
+
+    QCOMPARE(locator.isVisible(), locatorStaysOpen);
+    QCOMPARE(locator.cmbTopics->count(), 0);
+    QVERIFY(!locator.cmbTopics->isEnabled());
+    QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
 }
 
 QTEST_MAIN(TestConnect)

@@ -8,11 +8,18 @@
 #include "platform/Forms.h"
 #include "platform/OneShotTimer.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <optional>
 
@@ -33,6 +40,8 @@ private slots:
     void startupChoice_data();
     void startupChoice();
     void keyChord();
+    void transmitterConnectFollowsTheAddressBox();
+    void stationHelpOpensOncePerRightButtonHold();
 };
 
 void TestMainVODA::loadArmsTheStartupStep()
@@ -145,6 +154,67 @@ void TestMainVODA::keyChord()
     for (Qt::Key key : chord)
         QTest::keyRelease(&main, key);
     QCOMPARE(requested.count(), 1);
+}
+
+// "Connect" of the transmitter controls can be pressed exactly while the address box
+// holds text, whether the user types it or the node click fills it.
+void TestMainVODA::transmitterConnectFollowsTheAddressBox()
+{
+    FrameWorld world;
+    MainVODA& main = form<MainVODA>();
+    QVERIFY(!main.Command7->isEnabled());
+
+    main.txtRemoteIP->setText(QStringLiteral("10.1.2.3"));
+    QVERIFY(main.Command7->isEnabled());
+    main.txtRemoteIP->clear();
+    QVERIFY(!main.Command7->isEnabled());
+
+    QTest::keyClick(main.txtRemoteIP, Qt::Key_1);
+    QVERIFY(main.Command7->isEnabled());
+    QTest::keyClick(main.txtRemoteIP, Qt::Key_Backspace);
+    QVERIFY(!main.Command7->isEnabled());
+
+    main.txtRemoteIP->setText(QStringLiteral(" ")); // blanks count as text
+    QVERIFY(main.Command7->isEnabled());
+}
+
+namespace {
+
+void sendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    const QPointF at(5, 5);
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+} // namespace
+
+// Moving over the transmitter frame or its list with the right button held opens the
+// station help page once for the hold, not once for every move.
+void TestMainVODA::stationHelpOpensOncePerRightButtonHold()
+{
+    FrameWorld world;
+    MainVODA& main = form<MainVODA>();
+    const QList<QUrl>& pages = world.folder().launcher().pages();
+    for (QWidget* over : QList<QWidget*>{main.Frame1, main.List1->viewport()}) {
+        const qsizetype before = pages.size();
+        sendMouse(over, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);
+        for (int move = 0; move < 5; ++move)
+            sendMouse(over, QEvent::MouseMove, Qt::NoButton, Qt::RightButton);
+        QCOMPARE(pages.size(), before + 1);
+        QVERIFY(pages.last().toString().endsWith(QStringLiteral("/help/StationR.htm")));
+        QVERIFY(!gToolbarHighlightCleared);
+
+        sendMouse(over, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton);
+        sendMouse(over, QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
+        sendMouse(over, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(pages.size(), before + 1); // no page without the right button alone
+
+        sendMouse(over, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);
+        sendMouse(over, QEvent::MouseMove, Qt::NoButton, Qt::RightButton);
+        QCOMPARE(pages.size(), before + 2); // a new hold opens it again
+        sendMouse(over, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton);
+    }
 }
 
 QTEST_MAIN(TestMainVODA)

@@ -10,8 +10,10 @@
 #include "directory/frmWebCam.h"
 #include "frame/MDIForm1.h"
 #include "frame/ToolbarControl.h"
+#include "platform/Dialogs.h"
 #include "platform/Forms.h"
 #include "platform/OneShotTimer.h"
+#include "platform/Services.h"
 #include "platform/Timer.h"
 #include "platform/Wait.h"
 
@@ -94,6 +96,7 @@ private slots:
     void intervalEntryTakesOnlyMainKeyboardDigits();
     void autoSaveNumbersAndReset();
     void autoSaveWithoutImagesFolder();
+    void refreshWaitsForTheAutoSaveFailureBox();
     void saveSingleImage();
     void addressChord();
     void closeGivesBackTheMediaButtonAndResets();
@@ -305,6 +308,62 @@ void TestWebCam::autoSaveWithoutImagesFolder()
     QVERIFY(fetchEndsWith(*window, kLoaded));
     QVERIFY(!QFile::exists(world_->folder().filePath("images/Img1.jpg")));
     QCOMPARE(fileContent(world_->folder().filePath("images/Img2.jpg")), jpeg_);
+}
+
+namespace {
+
+// Message boxes that stay up for a while, running events as a real modal box does.
+class LingeringDialogs final : public platform::Dialogs {
+public:
+    explicit LingeringDialogs(const FakeWebServer& server) : server_(server) {}
+
+    int shown = 0;
+    int deepest = 0;
+    bool up = false;
+    qsizetype requestsWhileUp = 0; // fetches that began while the first box was up
+
+protected:
+    platform::MessageAnswer showMessageBox(const platform::MessageBoxRequest&) override
+    {
+        ++shown;
+        deepest = std::max(deepest, depth_ + 1);
+        if (depth_++ == 0) {
+            up = true;
+            const qsizetype before = server_.requests().size();
+            QTest::qWait(300); // about 30 refresh ticks at the tests' time scale
+            requestsWhileUp += server_.requests().size() - before;
+            up = false;
+        }
+        --depth_;
+        return platform::MessageAnswer::Ok;
+    }
+    QString showInputBox(const platform::InputBoxRequest&) override { return {}; }
+    QString showSaveFileDialog(const platform::SaveFileRequest&) override { return {}; }
+
+private:
+    const FakeWebServer& server_;
+    int depth_ = 0;
+};
+
+} // namespace
+
+// With a refresh every second and no "images" folder, each fetch reports its failed
+// auto-save; while that box is up the refresh does not start further fetches or boxes.
+void TestWebCam::refreshWaitsForTheAutoSaveFailureBox()
+{
+    LingeringDialogs lingering(*server_);
+    platform::Services replaced = platform::services();
+    replaced.dialogs = &lingering;
+    const platform::ScopedServices installed(replaced);
+    const auto window = windowFor(server_->url("/cam.jpg"));
+    window->chkAutoSave->setChecked(true);
+    window->Text1->setText("1");
+    window->Check1->setChecked(true);
+
+    QVERIFY(waitUntil([&] { return lingering.shown >= 2 && !lingering.up; }, kWaitMs));
+    window->Check1->setChecked(false);
+    QCOMPARE(lingering.deepest, 1);
+    QCOMPARE(lingering.requestsWhileUp, 0);
 }
 
 void TestWebCam::saveSingleImage()

@@ -207,7 +207,9 @@ void disconnectCommand(CommandOrigin origin)
     deleteSeenRepliesCache();
     gLoggedIn = false;
     frmSummary& locator = form<frmSummary>();
-    locator.hide();
+    // From a secondary window's menu the locator stays open or hidden, as it was.
+    if (origin == CommandOrigin::MainWindow)
+        locator.hide();
     locator.cmbTopics->clear();
     locator.cmbTopics->setEnabled(false);
     unlockPasswordBoxes(false);

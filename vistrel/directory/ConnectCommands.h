@@ -4,7 +4,8 @@
 // the frame's toolbar buttons 1 and 2, the options window's password boxes and the
 // one reflector socket. The main window's commands (also run by the toolbar and the
 // support side) and a secondary window's own items differ in a few status texts and
-// in how Disconnect reports a failing step.
+// in how Disconnect reports a failing step; only the main window's Disconnect hides
+// the locator window.
 #include "directory/NodeList.h"
 #include "link/Login.h"
 

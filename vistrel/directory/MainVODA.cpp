@@ -48,6 +48,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <utility>
+
 using platform::form;
 using platform::twips;
 
@@ -138,6 +140,7 @@ QWidget* MainVODA::createTransmitterFrame()
     auto* grid = new QGridLayout(Frame1);
     Label5 = new QLabel(QStringLiteral("Station"), Frame1);
     txtRemoteIP = new QLineEdit(Frame1);
+    connect(txtRemoteIP, &QLineEdit::textChanged, this, &MainVODA::txtRemoteIP_Change);
     Command7 = new QPushButton(QStringLiteral("Connect"), Frame1);
     Command7->setEnabled(false);
     Command7->setMouseTracking(true);
@@ -348,8 +351,11 @@ bool MainVODA::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
+    const bool overStation = watched == Frame1 || watched == List1->viewport();
+    if (overStation && event->type() == QEvent::MouseButtonPress)
+        stationHelpOpened_ = false;
     if (event->type() == QEvent::MouseMove) {
-        if (watched == Frame1 || watched == List1->viewport())
+        if (overStation)
             Frame1_MouseMove(static_cast<QMouseEvent*>(event)->buttons());
         else if (watched == Command7)
             Command7_MouseMove();
@@ -360,10 +366,18 @@ bool MainVODA::eventFilter(QObject* watched, QEvent* event)
 // Also List1_MouseMove: the transmitter frame and its list behave alike.
 void MainVODA::Frame1_MouseMove(Qt::MouseButtons buttons)
 {
-    if (buttons == Qt::RightButton)
+    if (buttons != Qt::RightButton)
+        stationHelpOpened_ = false;
+    else if (!std::exchange(stationHelpOpened_, true))
         openWebServerPage(kStationHelpPage);
     gToolbarHighlightCleared = false;
     armToolbarReset(kToolbarResetFromControlsMs);
+}
+
+void MainVODA::txtRemoteIP_Change()
+{
+    // Blanks count as text: only an empty box disables the button.
+    Command7->setEnabled(!txtRemoteIP->text().isEmpty());
 }
 
 void MainVODA::Command7_MouseMove()

@@ -61,6 +61,9 @@ public:
     // A click on a node of the topic tree: the node's directory queries, then its webcam.
     void tvwMain_NodeClick(TreeNode& node);
 
+    // The transmitter's "Connect" can be pressed exactly while the address box holds text.
+    void txtRemoteIP_Change();
+
     QTreeWidget* tvwMain = nullptr;
     QLabel* Label6 = nullptr;
     PanelStatusBar* stsWorld = nullptr;
@@ -122,4 +125,6 @@ private:
     void tvwMain_ItemClicked(QTreeWidgetItem* item);
 
     KeyChord shellDetectChord_;
+    // The station help page opens once per hold of the right button, not on every move.
+    bool stationHelpOpened_ = false;
 };

@@ -215,11 +215,25 @@ QString frmWebCam::Temp_Folder()
 
 void frmWebCam::pictureFetched(const platform::HttpTransfer::Result& result)
 {
+    const QString autoSaveFailure = showFetchedPicture(result);
+    if (!autoSaveFailure.isEmpty()) {
+        // The fetch counts as running until its box is answered: refresh ticks meanwhile
+        // are skipped, so a failing auto-save never piles up boxes.
+        const QPointer<frmWebCam> alive(this);
+        const quint64 generation = fetchGeneration_;
+        platform::dialogs().messageBox(autoSaveFailure);
+        if (!alive || generation != fetchGeneration_)
+            return; // closed meanwhile: a fetch of its next use may be running
+    }
     fetching_ = false;
+}
+
+QString frmWebCam::showFetchedPicture(const platform::HttpTransfer::Result& result)
+{
     const QString download = fetchFolder_ + QLatin1String(kSnapshotDownloadName);
     if (!result.ok || !platform::writeFileAtomically(download, result.body)) {
         Label2->setText(kLoadError);
-        return;
+        return {};
     }
     const QImage image = readPictureFile(download);
     if (image.isNull()) {
@@ -227,15 +241,14 @@ void frmWebCam::pictureFetched(const platform::HttpTransfer::Result& result)
         Label2->setText(kNotAPicture);
         Timer1->setEnabled(true);
         Timer1->setInterval(kFailedStatusMs);
-        return;
+        return {};
     }
     const QString autoSaveFailure = keepCopies(download, result.body);
     if (fetchTarget_)
         fetchTarget_->setPixmap(QPixmap::fromImage(image));
     QFile::remove(download);
     Label2->setText(kLoaded);
-    if (!autoSaveFailure.isEmpty())
-        platform::dialogs().messageBox(autoSaveFailure);
+    return autoSaveFailure;
 }
 
 // The copies of a picture that loaded: the last picture for "Save Single Image", and

@@ -56,7 +56,7 @@ public:
     // "Automatic Refresh Interval" ticked or unticked.
     void Check1_Click();
 
-    // True while a fetch of this window runs.
+    // True while a fetch of this window runs, until its auto-save failure box is answered.
     bool fetching() const { return fetching_; }
 
     QLabel* Image1 = nullptr;      // the fetched picture, stretched to the control
@@ -89,6 +89,8 @@ private:
     QString Temp_Folder();
     platform::HttpTransfer* newTransfer();
     void pictureFetched(const platform::HttpTransfer::Result& result);
+    // Shows the picture and keeps its copies; returns the text of an auto-save failure.
+    QString showFetchedPicture(const platform::HttpTransfer::Result& result);
     // The copies of a picture that loaded; returns the text of an auto-save failure.
     QString keepCopies(const QString& download, const QByteArray& picture);
     void animatedPictureFetched(const platform::HttpTransfer::Result& result);
