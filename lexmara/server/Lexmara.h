@@ -11,19 +11,13 @@
 
 namespace lexmara::server {
 
-class Lexmara final : public _Lexmara {
+class Lexmara final : public DispatchObject<_Lexmara, Lexmara> {
 public:
     static constexpr const char* kSource = kProgIdLexmara;
 
-    // Slots 0 to 6.
-    HRESULT QueryInterface(const GUID& iid, void** object) override;
-    uint32_t AddRef() override;
-    uint32_t Release() override;
-    HRESULT GetTypeInfoCount(uint32_t* count) override;
-    HRESULT GetTypeInfo(uint32_t, uint32_t, LxTypeInfo**) override { return notImplemented(kSource); }
-    HRESULT GetIDsOfNames(const GUID&, char**, uint32_t, uint32_t, int32_t*) override { return notImplemented(kSource); }
-    HRESULT Invoke(int32_t, const GUID&, uint32_t, uint16_t, LxDispParams*, LxVARIANT*, LxExcepInfo*,
-                   uint32_t*) override { return notImplemented(kSource); }
+    // Besides IUnknown and IDispatch: the current interface and every earlier version
+    // of it, all served by the current one.
+    static bool answers(const GUID& iid);
 
     // The slots without a member.
     HRESULT Reserved7() override { return notImplemented(kSource); }
@@ -135,7 +129,6 @@ public:
     HRESULT GetOrdinal(int32_t*, LxBSTR*) override { return notImplemented(kSource); }
 
 private:
-    ReferenceCount references_;
     LexmaraState state_;
 };
 
