@@ -4,11 +4,11 @@
 #include "platform/TimeScale.h"
 
 #include <QFile>
-#include <QTcpServer>
 
 FrameWorld::FrameWorld(const QString& webServerBase)
 {
-    platform::services().webServerBase = webServerBase.isEmpty() ? unreachableServer() : webServerBase;
+    if (!webServerBase.isEmpty())
+        platform::services().webServerBase = webServerBase;
     platform::setTimeScale(kTimeScale);
 }
 
@@ -23,13 +23,4 @@ void FrameWorld::writeProgramFile(const QString& name, const QByteArray& content
     QFile file(folder_.filePath(name));
     if (file.open(QIODevice::WriteOnly))
         file.write(content);
-}
-
-QString FrameWorld::unreachableServer()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return QStringLiteral("http://127.0.0.1:%1").arg(port);
 }

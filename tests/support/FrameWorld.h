@@ -9,9 +9,9 @@
 
 class FrameWorld {
 public:
-    static constexpr double kTimeScale = 0.01;
+    static constexpr double kTimeScale = 0.05;
 
-    // webServerBase empty: a local port where nothing listens.
+    // webServerBase empty: the folder's own, a local port where nothing listens.
     explicit FrameWorld(const QString& webServerBase = {});
     ~FrameWorld();
 
@@ -19,9 +19,6 @@ public:
 
     // Writes a file of the program folder as it stands.
     void writeProgramFile(const QString& name, const QByteArray& content);
-
-    // "http://127.0.0.1:<port>" of a port that was free a moment ago.
-    static QString unreachableServer();
 
 private:
     TempProgramFolder folder_;

@@ -1,7 +1,9 @@
 #pragma once
 // A test's own world: a temporary program folder, a settings store in it,
-// scripted dialogs, a recording launcher and a recorded end of the process,
-// all put in as the current services for the fixture's lifetime.
+// scripted dialogs, a recording launcher, a recorded end of the process and a
+// product web server on a local port where nothing listens (so no test reaches
+// outside the machine), all put in as the current services for the fixture's
+// lifetime.
 #include "RecordingLauncher.h"
 #include "ScriptedDialogs.h"
 #include "platform/Services.h"
