@@ -23,7 +23,6 @@
 #include "platform/Launcher.h"
 #include "platform/OneShotTimer.h"
 #include "platform/ProcessEnd.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/SocketControl.h"
 #include "platform/Twips.h"
