@@ -9,7 +9,7 @@
 #include "common/Globals.h"
 #include "directory/ConnectCommands.h"
 #include "directory/MainVODA.h"
-#include "directory/PanelStatusBar.h"
+#include "ui/PanelStatusBar.h"
 #include "directory/SeenRepliesCache.h"
 #include "frame/MDIForm1.h"
 #include "frame/ShutDown.h"

@@ -4,7 +4,7 @@
 #include "FrameWorld.h"
 #include "PlaceTree.h"
 #include "common/Globals.h"
-#include "directory/PanelStatusBar.h"
+#include "ui/PanelStatusBar.h"
 #include "directory/SeenRepliesCache.h"
 #include "directory/WebCamLoading.h"
 

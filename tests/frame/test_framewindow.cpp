@@ -2,7 +2,7 @@
 // that each activation starts afresh.
 #include "FrameWorld.h"
 #include "directory/MainVODA.h"
-#include "directory/PanelStatusBar.h"
+#include "ui/PanelStatusBar.h"
 #include "frame/MDIForm1.h"
 #include "platform/Forms.h"
 #include "platform/Timer.h"

@@ -1,7 +1,7 @@
 // The gradient background: 63 bands from the start colour, 4 darker per channel per
 // band, floored at 0, across the window's whole width.
 #include "common/Globals.h"
-#include "frame/Gradient.h"
+#include "ui/Gradient.h"
 
 #include <QCheckBox>
 #include <QImage>

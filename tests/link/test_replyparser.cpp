@@ -6,7 +6,7 @@
 
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
-#include "directory/PanelStatusBar.h"
+#include "ui/PanelStatusBar.h"
 #include "link/LocatorResults.h"
 #include "link/WebCamReplyCollector.h"
 #include "link/frmClient.h"

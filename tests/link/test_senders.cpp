@@ -9,7 +9,7 @@
 
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
-#include "directory/PanelStatusBar.h"
+#include "ui/PanelStatusBar.h"
 #include "link/RequestSenders.h"
 #include "link/frmSendtoDBServer.h"
 #include "link/frmServerSettings.h"

@@ -10,7 +10,7 @@
 #include "link/frmServerSettings.h"
 #include "link/frmSystemStatus.h"
 #include "link/frmUserSettings.h"
-#include "link/TrafficMarker.h"
+#include "ui/TrafficMarker.h"
 #include "platform/Forms.h"
 #include "platform/Services.h"
 #include "platform/Wait.h"

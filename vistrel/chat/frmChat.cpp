@@ -1,6 +1,6 @@
 #include "chat/frmChat.h"
 
-#include "frame/Gradient.h"
+#include "ui/Gradient.h"
 
 #include <QFormLayout>
 #include <QLineEdit>

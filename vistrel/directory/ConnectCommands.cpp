@@ -2,7 +2,7 @@
 
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
-#include "directory/PanelStatusBar.h"
+#include "ui/PanelStatusBar.h"
 #include "directory/SeenRepliesCache.h"
 #include "directory/TreeNodes.h"
 #include "frame/MDIForm1.h"

@@ -3,7 +3,7 @@
 // topic tree, the status bar, the two image lists of the tree, the transmitter
 // controls and the timers that other windows arm as time limits and delayed steps.
 // Its public menu handlers are the program's command set.
-#include "directory/ImageList.h"
+#include "ui/ImageList.h"
 #include "directory/KeyChord.h"
 
 #include <QWidget>

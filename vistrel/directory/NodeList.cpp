@@ -2,7 +2,7 @@
 #include "directory/NodeList.h"
 
 #include "common/Globals.h"
-#include "directory/ImageList.h"
+#include "ui/ImageList.h"
 #include "directory/MainVODA.h"
 #include "directory/TreeNodes.h"
 #include "platform/Codec.h"

@@ -3,7 +3,7 @@
 
 #include "common/Globals.h"
 #include "common/Lexmara.h"
-#include "directory/ImageList.h"
+#include "ui/ImageList.h"
 #include "directory/MainVODA.h"
 #include "platform/Codec.h"
 #include "platform/Forms.h"

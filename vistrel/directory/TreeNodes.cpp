@@ -1,6 +1,6 @@
 #include "directory/TreeNodes.h"
 
-#include "directory/ImageList.h"
+#include "ui/ImageList.h"
 #include "platform/Codec.h"
 #include "platform/RuntimeError.h"
 

@@ -1,9 +1,9 @@
 #include "directory/WebCamLoading.h"
 
 #include "common/Globals.h"
-#include "directory/ImageList.h"
+#include "ui/ImageList.h"
 #include "directory/MainVODA.h"
-#include "directory/PanelStatusBar.h"
+#include "ui/PanelStatusBar.h"
 #include "directory/SeenRepliesCache.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamReply.h"

@@ -9,7 +9,7 @@
 // background: the window stays responsive, and a refresh that comes while its own
 // fetch still runs is skipped.
 #include "directory/KeyChord.h"
-#include "directory/ScaledPlacement.h"
+#include "ui/ScaledPlacement.h"
 #include "platform/HttpTransfer.h"
 
 #include <QByteArray>

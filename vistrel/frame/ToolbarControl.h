@@ -5,7 +5,7 @@
 //
 // The toolbar itself only draws and reports the mouse: the frame's handlers decide
 // what a press does. Changing a picture or the enabled state repaints the button.
-#include "directory/ImageList.h"
+#include "ui/ImageList.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "frame/frmQuickStart.h"
 
-#include "directory/ImageList.h"
-#include "directory/MainVODAPictures.h"
+#include "ui/ImageList.h"
+#include "ui/MainVODAPictures.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "ReflectorPort.h"
 #include "ReflectorSocketSteps.h"
 #include "TrafficCipher.h"
-#include "TrafficMarker.h"
+#include "ui/TrafficMarker.h"
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
 #include "frmClient.h"

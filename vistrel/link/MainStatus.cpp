@@ -1,7 +1,7 @@
 #include "MainStatus.h"
 
 #include "directory/MainVODA.h"
-#include "directory/PanelStatusBar.h"
+#include "ui/PanelStatusBar.h"
 #include "platform/Forms.h"
 #include "platform/OneShotTimer.h"
 

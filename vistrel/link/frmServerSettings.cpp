@@ -1,9 +1,9 @@
 #include "link/frmServerSettings.h"
 
 #include "directory/SharedMenuBar.h"
-#include "frame/Gradient.h"
+#include "ui/Gradient.h"
 #include "frame/ToolbarGiveBack.h"
-#include "link/GraphicalButton.h"
+#include "ui/GraphicalButton.h"
 #include "link/ServerSettingsFile.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"

@@ -2,10 +2,10 @@
 
 #include "common/Globals.h"
 #include "directory/SharedMenuBar.h"
-#include "frame/Gradient.h"
+#include "ui/Gradient.h"
 #include "frame/ToolbarGiveBack.h"
-#include "link/LampPiece.h"
-#include "link/TrafficMarker.h"
+#include "ui/LampPiece.h"
+#include "ui/TrafficMarker.h"
 #include "platform/Codec.h"
 #include "platform/HttpTransfer.h"
 #include "platform/Launcher.h"

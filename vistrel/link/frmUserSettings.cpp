@@ -1,9 +1,9 @@
 #include "link/frmUserSettings.h"
 
 #include "directory/SharedMenuBar.h"
-#include "frame/Gradient.h"
+#include "ui/Gradient.h"
 #include "frame/ToolbarGiveBack.h"
-#include "link/GraphicalButton.h"
+#include "ui/GraphicalButton.h"
 #include "link/RefusedCharacter.h"
 #include "link/ShowformFile.h"
 #include "link/TypedLengthLimit.h"

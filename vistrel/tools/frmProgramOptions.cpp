@@ -1,6 +1,6 @@
 #include "tools/frmProgramOptions.h"
 
-#include "frame/Gradient.h"
+#include "ui/Gradient.h"
 
 #include <QCheckBox>
 #include <QEvent>

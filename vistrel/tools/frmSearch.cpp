@@ -1,6 +1,6 @@
 #include "tools/frmSearch.h"
 
-#include "frame/Gradient.h"
+#include "ui/Gradient.h"
 #include "platform/Twips.h"
 
 #include <QGroupBox>

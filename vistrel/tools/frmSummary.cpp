@@ -1,8 +1,8 @@
 #include "tools/frmSummary.h"
 
 #include "common/Globals.h"
-#include "directory/PanelStatusBar.h"
-#include "frame/Gradient.h"
+#include "ui/PanelStatusBar.h"
+#include "ui/Gradient.h"
 #include "link/RequestSenders.h"
 #include "platform/Codec.h"
 #include "platform/Twips.h"

@@ -1,4 +1,4 @@
-#include "link/GraphicalButton.h"
+#include "ui/GraphicalButton.h"
 
 #include <QPushButton>
 

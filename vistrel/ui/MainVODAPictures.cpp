@@ -1,6 +1,6 @@
-#include "directory/MainVODAPictures.h"
+#include "ui/MainVODAPictures.h"
 
-#include "directory/ImageList.h"
+#include "ui/ImageList.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "directory/ScaledPlacement.h"
+#include "ui/ScaledPlacement.h"
 
 #include "platform/Twips.h"
 

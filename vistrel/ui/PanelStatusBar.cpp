@@ -1,4 +1,4 @@
-#include "directory/PanelStatusBar.h"
+#include "ui/PanelStatusBar.h"
 
 #include "platform/Codec.h"
 

@@ -1,4 +1,4 @@
-#include "frame/Gradient.h"
+#include "ui/Gradient.h"
 
 #include "common/Globals.h"
 #include "platform/Twips.h"

@@ -1,4 +1,4 @@
-#include "directory/ImageList.h"
+#include "ui/ImageList.h"
 
 #include <QBitmap>
 

@@ -1,4 +1,4 @@
-#include "link/LampPiece.h"
+#include "ui/LampPiece.h"
 
 #include <QPainter>
 #include <QPainterPath>

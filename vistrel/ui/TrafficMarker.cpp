@@ -1,4 +1,4 @@
-#include "link/TrafficMarker.h"
+#include "ui/TrafficMarker.h"
 
 #include <QPainter>
 #include <QPolygonF>
