@@ -7,7 +7,7 @@
 // this tree does not collect webcam replies yet.
 #include "FrameWorld.h"
 #include "PlaceTree.h"
-#include "directory/SeenRepliesCache.h"
+#include "common/SeenRepliesCache.h"
 #include "directory/WebCamLoading.h"
 #include "WidgetBenchmarkMain.h"
 

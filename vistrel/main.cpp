@@ -1,5 +1,6 @@
 // Vistrel: the desktop client for the reflector's directory of live webcams.
 #include "directory/MainVODA.h"
+#include "directory/ProgramCommands.h"
 #include "link/frmServerSettings.h"
 #include "platform/Forms.h"
 #include "platform/ProgramFolder.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
         return 2;
     }
     platform::applyStartupOptions(options);
+    registerProgramCommands();
     // The main window is the start-up window: loading it shows the frame, whose load
     // runs the start-up sequence. The program ends only through its shut-down paths.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -5,7 +5,7 @@
 #include "PlaceTree.h"
 #include "common/Globals.h"
 #include "ui/PanelStatusBar.h"
-#include "directory/SeenRepliesCache.h"
+#include "common/SeenRepliesCache.h"
 #include "directory/WebCamLoading.h"
 
 #include <QFile>

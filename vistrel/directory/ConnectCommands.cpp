@@ -3,7 +3,7 @@
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
 #include "ui/PanelStatusBar.h"
-#include "directory/SeenRepliesCache.h"
+#include "common/SeenRepliesCache.h"
 #include "directory/TreeNodes.h"
 #include "frame/MDIForm1.h"
 #include "frame/ToolbarControl.h"

@@ -5,13 +5,13 @@
 #include "ui/MainVODAPictures.h"
 #include "directory/NodeClick.h"
 #include "ui/PanelStatusBar.h"
-#include "directory/SharedMenuBar.h"
+#include "ui/SharedMenuBar.h"
 #include "directory/TreeNodes.h"
 #include "directory/frmViewer.h"
 #include "directory/frmWebCam.h"
 #include "ui/Gradient.h"
 #include "frame/MDIForm1.h"
-#include "frame/ShutDown.h"
+#include "directory/ShutDown.h"
 #include "frame/frmQuickStart.h"
 #include "link/frmServerSettings.h"
 #include "link/frmSystemStatus.h"
@@ -96,7 +96,7 @@ MainVODA::MainVODA()
     }
 
     auto* layout = new QVBoxLayout(this);
-    menuBar = createMainMenuBar(*this);
+    menuBar = createMainMenuBar(this);
     layout->setMenuBar(menuBar);
     mnuConnect = menuBar->findChild<QAction*>(QStringLiteral("mnuConnect"));
     mnuDisconnect = menuBar->findChild<QAction*>(QStringLiteral("mnuDisconnect"));
@@ -204,6 +204,8 @@ void MainVODA::Form_Load()
     MDIForm1& frame = form<MDIForm1>();
     frame.show();
     QMdiSubWindow* place = frame.adoptMainWindow(*this);
+    connect(&frame, &MDIForm1::statusClearDue, this, [this] { stsWorld->setPanelText(1, {}); });
+    connect(&frame, &MDIForm1::connectionButtonPressed, this, &showConnectedState);
     Timer9->setEnabled(true);
     Timer9->setInterval(kStartupStepMs);
     place->setGeometry(twips(kLeftTwips), twips(kTopTwips), twips(kWidthTwips), twips(kHeightTwips));

@@ -4,7 +4,7 @@
 #include "ui/ImageList.h"
 #include "directory/MainVODA.h"
 #include "ui/PanelStatusBar.h"
-#include "directory/SeenRepliesCache.h"
+#include "common/SeenRepliesCache.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamReply.h"
 #include "platform/Forms.h"

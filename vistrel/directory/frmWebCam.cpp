@@ -4,7 +4,7 @@
 #include "directory/RefreshInterval.h"
 #include "directory/SnapshotFiles.h"
 #include "ui/Gradient.h"
-#include "frame/ToolbarGiveBack.h"
+#include "ui/ToolbarGiveBack.h"
 #include "ui/GraphicalButton.h"
 #include "platform/Dialogs.h"
 #include "platform/OneShotTimer.h"

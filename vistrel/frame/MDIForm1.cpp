@@ -3,13 +3,8 @@
 #include "chat/frmChat.h"
 #include "common/Globals.h"
 #include "common/Lexmara.h"
-#include "directory/ConnectCommands.h"
-#include "directory/MainVODA.h"
-#include "ui/PanelStatusBar.h"
-#include "directory/SeenRepliesCache.h"
+#include "common/SeenRepliesCache.h"
 #include "frame/FirstRunMarker.h"
-#include "ui/Gradient.h"
-#include "frame/ShutDown.h"
 #include "frame/StartupSequence.h"
 #include "frame/ToolbarControl.h"
 #include "frame/ToolbarPositions.h"
@@ -28,6 +23,9 @@
 #include "platform/StandardErrors.h"
 #include "platform/Twips.h"
 #include "tools/frmProgramOptions.h"
+#include "ui/CommandRegistry.h"
+#include "ui/Gradient.h"
+#include "ui/ToolbarGiveBack.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -129,6 +127,10 @@ MDIForm1::MDIForm1()
     layout->addWidget(mdiArea, 1);
     setCentralWidget(client);
     connect(Toolbar1, &ToolbarControl::mouseDown, this, &MDIForm1::Toolbar1_MouseDown);
+    setToolbarButtonRestorer([this](int button) {
+        Toolbar1->setButtonImage(button, ToolbarControl::PictureNormal);
+        Toolbar1->Refresh();
+    });
 
     Inet1 = new platform::HttpTransfer(this);
     Inet1->setTimeLimitMs(kAddressFetchLimitMs);
@@ -148,8 +150,14 @@ MDIForm1::MDIForm1()
     resize(twips(kClientWidthTwips), twips(kClientHeightTwips) + menuBar()->sizeHint().height());
 }
 
+MDIForm1::~MDIForm1()
+{
+    setToolbarButtonRestorer({});
+}
+
 QMdiSubWindow* MDIForm1::adoptMainWindow(QWidget& main)
 {
+    mainWindow_ = &main;
     QMdiSubWindow* sub = mdiArea->addSubWindow(&main);
     sub->show();
     return sub;
@@ -253,8 +261,8 @@ void MDIForm1::MDIForm_Activate()
 {
     gGradientSettings = kGradientStartColour;
     gGradientColors = kGradientStartColour;
-    if (platform::isLoaded<MainVODA>())
-        paintWindowGradient(form<MainVODA>());
+    if (mainWindow_)
+        paintWindowGradient(*mainWindow_);
     startHoldOff();
 }
 
@@ -283,20 +291,19 @@ void MDIForm1::MDIForm_Resize()
 
 void MDIForm1::Timer4_Timer()
 {
-    if (platform::isLoaded<MainVODA>())
-        form<MainVODA>().stsWorld->setPanelText(1, {});
+    emit statusClearDue();
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event)
 {
     // The process ends inside the shut-down; the window itself never closes.
     event->ignore();
-    shutDownAfterLogout();
+    ui::commands().run(ui::command::kExit);
 }
 
 void MDIForm1::mnuExit_Click()
 {
-    exitWithoutWaiting();
+    ui::commands().run(ui::command::kExitWithoutWaiting);
 }
 
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
@@ -328,8 +335,7 @@ void MDIForm1::Toolbar1_MouseDown(int button, int /*shift*/, float x, float /*y*
     if (button != 1 || !Toolbar1->isButtonEnabled(pressed) || !position.command)
         return;
 
-    MainVODA& main = form<MainVODA>();
-    (main.*position.command)();
+    ui::commands().run(position.command);
     if (pressed == kToolbarDisconnectButton)
         gLoggedIn = false;
 
@@ -344,7 +350,7 @@ void MDIForm1::Toolbar1_MouseDown(int button, int /*shift*/, float x, float /*y*
     }
 
     if (pressed == kToolbarConnectButton || pressed == kToolbarDisconnectButton)
-        showConnectedState(pressed == kToolbarConnectButton);
+        emit connectionButtonPressed(pressed == kToolbarConnectButton);
 }
 
 void MDIForm1::Timer3_Timer()

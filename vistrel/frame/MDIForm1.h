@@ -4,6 +4,7 @@
 // sequence; closing it is the shut-down.
 #include <QByteArray>
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QMdiArea;
@@ -25,10 +26,12 @@ public:
     static constexpr qint64 kAddressFetchSizeCap = 4096;
 
     MDIForm1();
+    ~MDIForm1() override;
 
     // The start-up sequence (MDIForm_Load).
     void Form_Load();
-    // Puts the main window into the client area; returns its sub-window.
+    // Puts the main window into the client area; returns its sub-window. The frame
+    // paints the main window's gradient whenever the frame is activated.
     QMdiSubWindow* adoptMainWindow(QWidget& main);
 
     // File > Exit: the logout, then the end without waiting.
@@ -51,6 +54,13 @@ public:
     QMenu* mnuFile = nullptr;
     QAction* mnuExit = nullptr;
 
+signals:
+    // Timer4's tick: the main window's status text is due to be emptied.
+    void statusClearDue();
+    // The toolbar's Connect or Disconnect ran its command: the menus and the toolbar
+    // are to show the connected (true) or disconnected state.
+    void connectionButtonPressed(bool connected);
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,4 +76,5 @@ private:
     void startHoldOff();
 
     bool holdOffOver_ = true;
+    QPointer<QWidget> mainWindow_;
 };

@@ -1,7 +1,7 @@
 #include "frame/ToolbarPositions.h"
 
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
+#include "ui/CommandRegistry.h"
 
 #include <array>
 
@@ -16,21 +16,21 @@ ToolbarPosition separator()
 
 const std::array<ToolbarPosition, kToolbarPositions>& positions()
 {
-    using M = MainVODA;
+    namespace c = ui::command;
     static const std::array<ToolbarPosition, kToolbarPositions> table = {{
-        {false, "Connect", 0, 855, &M::mnuConnect_Click, 0, "Connect.htm"},
-        {false, "Disconnect", 885, 1740, &M::mnuDisconnect_Click, 1, "Disconne.htm"},
-        {false, "Exit", 1770, 2640, &M::mnuExit_Click, 2, "ExitButt.htm"},
+        {false, "Connect", 0, 855, c::kConnect, 0, "Connect.htm"},
+        {false, "Disconnect", 885, 1740, c::kDisconnect, 1, "Disconne.htm"},
+        {false, "Exit", 1770, 2640, c::kExit, 2, "ExitButt.htm"},
         separator(),
         {false, "Locator", 2800, 3630, nullptr, 3, "Locator.htm"},
-        {false, "Status", 3660, 4515, &M::mnuSystem_Click, 4, "Status.htm"},
+        {false, "Status", 3660, 4515, c::kShowSystemStatus, 4, "Status.htm"},
         {false, "Media", 4545, 5400, nullptr, 5, "MediaPla.htm"},
         {false, "Real", 5415, 6285, nullptr, 7, "RealPlay.htm"},
         {false, "Players", 6315, 7185, nullptr, 8, "Searchme.htm"},
         separator(),
         {false, "Options", 7335, 8175, nullptr, 9, "Options.htm"},
-        {false, "Serv Set", 8220, 9060, &M::mnuServerSettings_Click, 10, "ServerSe.htm"},
-        {false, "User Set", 9090, 9945, &M::mnuSettings_Click, 11, "UserSett.htm"},
+        {false, "Serv Set", 8220, 9060, c::kShowServerSettings, 10, "ServerSe.htm"},
+        {false, "User Set", 9090, 9945, c::kShowUserSettings, 11, "UserSett.htm"},
         separator(),
         {false, "About", 10110, 10950, nullptr, 12, "About.htm"},
         {false, "Update", 10980, 11850, nullptr, kToolbarUpdateFlag, "Update.htm"},

@@ -3,26 +3,23 @@
 // and separators at 4, 10 and 14. Each command button covers a fixed range of x, in
 // twips from the toolbar's left edge (both ends included); the gaps between the
 // ranges belong to no button.
+#include "ui/ToolbarGiveBack.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
 
-class MainVODA;
-
 inline constexpr int kToolbarPositions = 16;
-
-// The flag of a button that is not in gToolbarActive: Update has gToolbarUpdateActive.
-inline constexpr int kToolbarUpdateFlag = -1;
 
 struct ToolbarPosition {
     bool separator = false;
     QString caption;
     int fromTwips = 0;
     int toTwips = 0;
-    // The main window's command the button runs; null while that command is not part
-    // of the main window yet, which leaves the button inert.
-    void (MainVODA::*command)() = nullptr;
+    // The name of the command the button runs (CommandRegistry.h); null while the
+    // program does not have that command yet, which leaves the button inert.
+    const char* command = nullptr;
     int activeFlag = 0;   // index in gToolbarActive, or kToolbarUpdateFlag
     QByteArray helpPage;  // under "/help/" on the product web server
 };

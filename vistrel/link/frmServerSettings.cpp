@@ -1,8 +1,8 @@
 #include "link/frmServerSettings.h"
 
-#include "directory/SharedMenuBar.h"
+#include "ui/SharedMenuBar.h"
 #include "ui/Gradient.h"
-#include "frame/ToolbarGiveBack.h"
+#include "ui/ToolbarGiveBack.h"
 #include "ui/GraphicalButton.h"
 #include "link/ServerSettingsFile.h"
 #include "platform/Codec.h"

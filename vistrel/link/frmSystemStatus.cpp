@@ -1,9 +1,9 @@
 #include "link/frmSystemStatus.h"
 
 #include "common/Globals.h"
-#include "directory/SharedMenuBar.h"
+#include "ui/SharedMenuBar.h"
 #include "ui/Gradient.h"
-#include "frame/ToolbarGiveBack.h"
+#include "ui/ToolbarGiveBack.h"
 #include "ui/LampPiece.h"
 #include "ui/TrafficMarker.h"
 #include "platform/Codec.h"

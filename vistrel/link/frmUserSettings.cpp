@@ -1,8 +1,8 @@
 #include "link/frmUserSettings.h"
 
-#include "directory/SharedMenuBar.h"
+#include "ui/SharedMenuBar.h"
 #include "ui/Gradient.h"
-#include "frame/ToolbarGiveBack.h"
+#include "ui/ToolbarGiveBack.h"
 #include "ui/GraphicalButton.h"
 #include "link/RefusedCharacter.h"
 #include "link/ShowformFile.h"

@@ -1,9 +1,9 @@
 #pragma once
 // The menu bar that the main window and the secondary windows share: File, View,
-// Tools and Help, whose items run the main window's commands. Each item's object
-// name is its name in the command set ("mnuConnect"). Items whose command the main
-// window does not have yet are shown disabled.
-class MainVODA;
+// Tools and Help, whose items run the program's commands through the command
+// registry (CommandRegistry.h). Each item's object name is its name in the menus
+// ("mnuConnect"). Items whose command the program does not have yet are shown
+// disabled.
 class QMenuBar;
 class QWidget;
 
@@ -15,4 +15,4 @@ class QWidget;
 QMenuBar* createSharedMenuBar(QWidget* window);
 
 // The main window's own menu bar. Its Exit is the main window's Exit command.
-QMenuBar* createMainMenuBar(MainVODA& main);
+QMenuBar* createMainMenuBar(QWidget* mainWindow);

@@ -1,4 +1,4 @@
-#include "frame/ShutDown.h"
+#include "directory/ShutDown.h"
 
 #include "common/Globals.h"
 #include "directory/MainVODA.h"

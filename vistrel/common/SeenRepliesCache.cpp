@@ -1,4 +1,4 @@
-#include "directory/SeenRepliesCache.h"
+#include "common/SeenRepliesCache.h"
 
 #include "platform/LetterCase.h"
 #include "platform/ProgramFolder.h"

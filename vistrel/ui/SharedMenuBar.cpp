@@ -1,0 +1,84 @@
+#include "ui/SharedMenuBar.h"
+
+#include "ui/CommandRegistry.h"
+
+#include <QAction>
+#include <QList>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+struct MenuItem {
+    const char* caption;
+    const char* name;
+    const char* command; // null while the program does not have the command yet
+    // What a secondary window's own item runs instead; null: the same command.
+    const char* onSecondaryWindow = nullptr;
+    bool mainWindowOnly = false;
+};
+
+struct Menu {
+    const char* caption;
+    const char* name;
+    QList<MenuItem> items;
+};
+
+const QList<Menu>& menus()
+{
+    namespace c = ui::command;
+    constexpr bool mainOnly = true;
+    static const QList<Menu> table = {
+        {"File", "mnuFile", {{"Connect", "mnuConnect", c::kConnect, c::kConnectFromSecondaryWindow},
+                             {"Disconnect", "mnuDisconnect", c::kDisconnect, c::kDisconnectFromSecondaryWindow},
+                             {"Exit", "mnuExit", c::kExit, c::kExitWithoutWaiting}}},
+        {"View", "mnuView", {{"Cam Locator", "mnuSummary", nullptr},
+                             {"System Status", "mnuSystem", c::kShowSystemStatus},
+                             {"Vistrel", "mnuWebCam", c::kShowSnapshotWindow},
+                             {"Media Player", "mnuMediaPlayer", nullptr},
+                             {"Real Player", "mnuRealPlayer", nullptr},
+                             {"Search", "mnusearch", nullptr}}},
+        {"Tools", "mnuPO", {{"Add New Webcams", "mnuAddWebCams", c::kAddNewWebcams, nullptr, mainOnly},
+                            {"Options", "mnuOptions", nullptr},
+                            {"Server Settings", "mnuServerSettings", c::kShowServerSettings},
+                            {"User Settings", "mnuSettings", c::kShowUserSettings}}},
+        {"Help", "mnuHelp", {{"About Vistrel", "mnuAbout", nullptr},
+                             {"Quick Start", "mnuQuickStart", c::kShowQuickStart, nullptr, mainOnly},
+                             {"Support Chat", "mnuSupport", nullptr, nullptr, mainOnly},
+                             {"Updates", "mnuUpdates", nullptr}}},
+    };
+    return table;
+}
+
+QMenuBar* createMenuBar(QWidget* window, bool ofMainWindow)
+{
+    auto* bar = new QMenuBar(window);
+    for (const Menu& menu : menus()) {
+        QMenu* shown = bar->addMenu(QString::fromLatin1(menu.caption));
+        shown->setObjectName(QString::fromLatin1(menu.name));
+        for (const MenuItem& item : menu.items) {
+            if (item.mainWindowOnly && !ofMainWindow)
+                continue;
+            QAction* action = shown->addAction(QString::fromLatin1(item.caption));
+            action->setObjectName(QString::fromLatin1(item.name));
+            const char* command = !ofMainWindow && item.onSecondaryWindow ? item.onSecondaryWindow : item.command;
+            if (command)
+                QObject::connect(action, &QAction::triggered, [command] { ui::commands().run(command); });
+            else
+                action->setEnabled(false);
+        }
+    }
+    return bar;
+}
+
+} // namespace
+
+QMenuBar* createSharedMenuBar(QWidget* window)
+{
+    return createMenuBar(window, false);
+}
+
+QMenuBar* createMainMenuBar(QWidget* mainWindow)
+{
+    return createMenuBar(mainWindow, true);
+}
