@@ -8,7 +8,7 @@
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
 #include "link/Login.h"
-#include "link/frmServerSettings.h"
+#include "linkwindows/frmServerSettings.h"
 #include "platform/Forms.h"
 #include "WidgetBenchmarkMain.h"
 

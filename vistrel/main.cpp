@@ -1,7 +1,7 @@
 // Vistrel: the desktop client for the reflector's directory of live webcams.
 #include "directory/MainVODA.h"
 #include "directory/ProgramCommands.h"
-#include "link/frmServerSettings.h"
+#include "linkwindows/frmServerSettings.h"
 #include "platform/Forms.h"
 #include "platform/ProgramFolder.h"
 

@@ -4,7 +4,7 @@
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
 #include "frame/MDIForm1.h"
-#include "link/frmUserSettings.h"
+#include "linkwindows/frmUserSettings.h"
 #include "platform/Forms.h"
 #include "platform/OneShotTimer.h"
 

@@ -11,7 +11,7 @@
 #include "directory/frmLogin.h"
 #include "directory/frmViewer.h"
 #include "directory/frmWebCam.h"
-#include "link/frmServerSettings.h"
+#include "linkwindows/frmServerSettings.h"
 #include "platform/Forms.h"
 #include "platform/OneShotTimer.h"
 #include "platform/RuntimeError.h"

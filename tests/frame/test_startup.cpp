@@ -8,7 +8,7 @@
 #include "frame/StartupSequence.h"
 #include "frame/frmDebug.h"
 #include "frame/frmQuickStart.h"
-#include "link/frmServerSettings.h"
+#include "linkwindows/frmServerSettings.h"
 #include "platform/Forms.h"
 #include "platform/RuntimeError.h"
 #include "platform/Services.h"

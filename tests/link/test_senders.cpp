@@ -12,7 +12,7 @@
 #include "ui/PanelStatusBar.h"
 #include "link/RequestSenders.h"
 #include "link/frmSendtoDBServer.h"
-#include "link/frmServerSettings.h"
+#include "linkwindows/frmServerSettings.h"
 #include "platform/Codec.h"
 #include "platform/Forms.h"
 #include "platform/Wait.h"

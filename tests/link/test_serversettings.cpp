@@ -4,7 +4,7 @@
 #include "TempProgramFolder.h"
 #include "common/Globals.h"
 #include "link/ServerSettingsFile.h"
-#include "link/frmServerSettings.h"
+#include "linkwindows/frmServerSettings.h"
 #include "platform/Forms.h"
 #include "platform/TextFiles.h"
 #include "platform/Twips.h"

@@ -4,7 +4,7 @@
 #include "common/Globals.h"
 #include "ui/LampPiece.h"
 #include "ui/TrafficMarker.h"
-#include "link/frmSystemStatus.h"
+#include "linkwindows/frmSystemStatus.h"
 #include "platform/Forms.h"
 #include "platform/HttpTransfer.h"
 #include "platform/Services.h"

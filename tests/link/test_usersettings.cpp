@@ -5,7 +5,7 @@
 #include "common/Globals.h"
 #include "link/ShowformFile.h"
 #include "link/UserSettingsFile.h"
-#include "link/frmUserSettings.h"
+#include "linkwindows/frmUserSettings.h"
 #include "platform/Codec.h"
 #include "platform/Forms.h"
 #include "platform/TextFiles.h"

@@ -2,7 +2,7 @@
 // Points the program's requests at a reflector on 127.0.0.1: the address of the last
 // login and the port box of the server settings, as a login to it would leave them.
 #include "common/Globals.h"
-#include "link/frmServerSettings.h"
+#include "linkwindows/frmServerSettings.h"
 #include "platform/Forms.h"
 
 #include <QLineEdit>

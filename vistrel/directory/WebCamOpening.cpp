@@ -8,7 +8,7 @@
 #include "directory/TreeNodes.h"
 #include "directory/frmLogin.h"
 #include "directory/frmViewer.h"
-#include "link/frmServerSettings.h"
+#include "linkwindows/frmServerSettings.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"

@@ -10,7 +10,7 @@
 #include "frame/ToolbarPositions.h"
 #include "frame/frmDebug.h"
 #include "frame/frmQuickStart.h"
-#include "link/frmServerSettings.h"
+#include "linkwindows/frmServerSettings.h"
 #include "platform/Codec.h"
 #include "platform/Forms.h"
 #include "platform/HttpTransfer.h"

@@ -1,6 +1,6 @@
 #include "ReflectorPort.h"
 
-#include "frmServerSettings.h"
+#include "linkwindows/frmServerSettings.h"
 #include "platform/Codec.h"
 #include "platform/Forms.h"
 #include "platform/RuntimeError.h"

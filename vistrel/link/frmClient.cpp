@@ -4,7 +4,7 @@
 #include "ReplyParser.h"
 #include "TrafficCipher.h"
 #include "common/Globals.h"
-#include "frmSystemStatus.h"
+#include "linkwindows/frmSystemStatus.h"
 #include "platform/Codec.h"
 #include "platform/Forms.h"
 #include "platform/Twips.h"

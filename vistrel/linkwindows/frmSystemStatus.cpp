@@ -1,4 +1,4 @@
-#include "link/frmSystemStatus.h"
+#include "linkwindows/frmSystemStatus.h"
 
 #include "common/Globals.h"
 #include "ui/SharedMenuBar.h"

@@ -1,4 +1,4 @@
-#include "link/TypedLengthLimit.h"
+#include "ui/TypedLengthLimit.h"
 
 #include <QLineEdit>
 #include <QValidator>

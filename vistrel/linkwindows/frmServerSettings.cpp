@@ -1,4 +1,4 @@
-#include "link/frmServerSettings.h"
+#include "linkwindows/frmServerSettings.h"
 
 #include "ui/SharedMenuBar.h"
 #include "ui/Gradient.h"

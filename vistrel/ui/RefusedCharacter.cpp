@@ -1,4 +1,4 @@
-#include "link/RefusedCharacter.h"
+#include "ui/RefusedCharacter.h"
 
 #include "platform/Dialogs.h"
 
