@@ -59,7 +59,7 @@ void hideStatusWindow()
 // operation tried again). Any other failure, or a socket that keeps refusing, is raised.
 void runOnSocket(const std::function<SocketControl::Result()>& operation)
 {
-    const SocketControl::Result result = runOnReflectorSocket(operation);
+    const SocketControl::Result result = runOnReflectorSocket(reflectorSocket(), operation);
     if (!result.ok())
         throw platform::RuntimeError(result.number, result.description);
 }

@@ -1,7 +1,5 @@
 #include "link/ReflectorSocketSteps.h"
 
-#include "link/frmClient.h"
-#include "platform/Forms.h"
 
 using platform::SocketControl;
 
@@ -12,11 +10,11 @@ constexpr int kBusySocketRetries = 3;
 
 } // namespace
 
-SocketControl::Result runOnReflectorSocket(const std::function<SocketControl::Result()>& step)
+SocketControl::Result runOnReflectorSocket(SocketControl& socket, const std::function<SocketControl::Result()>& step)
 {
     SocketControl::Result result = step();
     for (int retry = 0; retry < kBusySocketRetries && result.number == SocketControl::kInvalidOperation; ++retry) {
-        platform::form<frmClient>().tcpClient->Close();
+        socket.Close();
         result = step();
     }
     return result;

@@ -7,4 +7,5 @@
 
 #include <functional>
 
-platform::SocketControl::Result runOnReflectorSocket(const std::function<platform::SocketControl::Result()>& step);
+platform::SocketControl::Result runOnReflectorSocket(platform::SocketControl& socket,
+                                                     const std::function<platform::SocketControl::Result()>& step);

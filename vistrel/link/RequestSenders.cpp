@@ -125,17 +125,17 @@ Request::Outcome Request::connect()
     if (gReflectorAddress.isEmpty())
         return Outcome::Failed;
     SocketControl& socket = reflectorSocket();
-    if (!runOnReflectorSocket([&] { return socket.setRemoteHost(platform::fromCp1252(gReflectorAddress)); }).ok())
+    if (!runOnReflectorSocket(socket, [&] { return socket.setRemoteHost(platform::fromCp1252(gReflectorAddress)); }).ok())
         return Outcome::Failed;
     // A port box that holds no number leaves the socket's port as it was.
     try {
         const int port = reflectorPort();
-        runOnReflectorSocket([&] { return socket.setRemotePort(port); });
+        runOnReflectorSocket(socket, [&] { return socket.setRemotePort(port); });
     } catch (const platform::RuntimeError&) {
     }
     // Only an error of this connection may end its wait.
     gSocketError = false;
-    const bool started = runOnReflectorSocket([&] { return socket.Connect(); }).ok();
+    const bool started = runOnReflectorSocket(socket, [&] { return socket.Connect(); }).ok();
     hideServerSettings();
     if (!started)
         return Outcome::Failed;

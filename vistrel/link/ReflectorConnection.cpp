@@ -1,0 +1,39 @@
+#include "link/ReflectorConnection.h"
+
+#include "common/Globals.h"
+#include "link/TrafficCipher.h"
+
+ReflectorConnection::ReflectorConnection(QObject* parent)
+    : QObject(parent), socket_(new platform::SocketControl(this))
+{
+    using platform::SocketControl;
+    connect(socket_, &SocketControl::connected, this, &ReflectorConnection::connected);
+    connect(socket_, &SocketControl::peerClosed, this, [this] {
+        emit closedByPeer();
+        socket_->Close();
+    });
+    connect(socket_, &SocketControl::socketError, this, [] { gSocketError = true; });
+    connect(socket_, &SocketControl::sendComplete, this, [] {
+        gLoginSendComplete = true;
+        gSendComplete = true;
+    });
+    connect(socket_, &SocketControl::dataArrival, this, &ReflectorConnection::onDataArrival);
+}
+
+void ReflectorConnection::onDataArrival()
+{
+    // A chunk that cannot be deciphered counts as an empty one, which the reply
+    // handling ignores.
+    QByteArray chunk;
+    try {
+        chunk = replyInClear(socket_->GetData());
+    } catch (const std::exception&) {
+    }
+    receiveChunk(chunk);
+}
+
+void ReflectorConnection::receiveChunk(const QByteArray& chunk)
+{
+    lastChunk_ = chunk;
+    emit chunkReceived(chunk);
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The connection to the reflector: owns the reflector socket, which every request
+// connects afresh (to the address of the last login) to send one text. The socket's
+// events set the wait flags that the senders poll, and every chunk that arrives is
+// put in clear, kept as the last chunk and handed on.
+#include "platform/SocketControl.h"
+
+#include <QByteArray>
+#include <QObject>
+
+class ReflectorConnection : public QObject {
+    Q_OBJECT
+public:
+    explicit ReflectorConnection(QObject* parent = nullptr);
+
+    platform::SocketControl& socket() { return *socket_; }
+
+    // The last chunk received, in clear.
+    const QByteArray& lastChunk() const { return lastChunk_; }
+    // Takes one chunk in clear as its arrival does: keeps it, then hands it on.
+    void receiveChunk(const QByteArray& chunk);
+
+signals:
+    void connected();
+    // The reflector ended the connection; the socket is closed already.
+    void closedByPeer();
+    void chunkReceived(const QByteArray& chunk);
+
+private:
+    void onDataArrival();
+
+    platform::SocketControl* socket_;
+    QByteArray lastChunk_;
+};

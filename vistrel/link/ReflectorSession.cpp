@@ -1,0 +1,714 @@
+#include "link/ReflectorSession.h"
+
+#include "common/Globals.h"
+#include "link/AdvertPage.h"
+#include "link/ConnectStateTexts.h"
+#include "link/ReflectorPort.h"
+#include "link/ReflectorSettings.h"
+#include "link/ReflectorSocketSteps.h"
+#include "link/ServerSettingsFile.h"
+#include "link/TrafficCipher.h"
+#include "platform/Codec.h"
+#include "platform/Dialogs.h"
+#include "platform/OneShotTimer.h"
+#include "platform/ProcessEnd.h"
+#include "platform/RuntimeError.h"
+#include "platform/Wait.h"
+
+#include <QPointer>
+#include <QScopeGuard>
+
+#include <functional>
+#include <utility>
+
+using platform::SocketControl;
+using Lamp = ReflectorSession::Lamp;
+using Marker = ReflectorSession::Marker;
+using Window = ReflectorSession::Window;
+
+namespace {
+
+// How each address of the login has to connect, how long its bytes have to leave, and
+// how long after the send a rejection still cancels the login (held in full).
+constexpr int kLoginConnectLimitMs = 10000;
+constexpr int kLoginSendLimitMs = 5000;
+constexpr int kLoginRejectionWindowMs = 5000;
+// How long a request has to connect, and then to leave.
+constexpr int kRequestConnectLimitMs = 10000;
+constexpr int kRequestSendLimitMs = 10000;
+
+constexpr int kNoDataClearMs = 2000;
+constexpr int kLoadedClearMs = 4000;
+// "/NDF/" replies in a row that bring the hint to use the locator.
+constexpr int kNoDataRepliesForHint = 3;
+
+constexpr char kPrimaryAttemptText[] = "Attempting to Connect to Reflector... ";
+constexpr char kBackupAttemptText[] = "Attempting to Connect to Back Up Reflector... ";
+constexpr char kBothFailedMessage[] = "Can't connect to DB Server or BackUp Server";
+
+// Settings that give the empty text for every value, until the windows provide theirs.
+class NoSettings final : public ReflectorSettings {
+public:
+    QString primaryAddress() const override { return {}; }
+    QString backupAddress() const override { return {}; }
+    QString portText() const override { return {}; }
+    QByteArray userId() const override { return {}; }
+    QByteArray userName() const override { return {}; }
+    QByteArray password() const override { return {}; }
+    QByteArray outsideAddress() const override { return {}; }
+};
+
+// Runs one operation on the reflector socket (a busy socket is closed and the
+// operation tried again). Any other failure, or a socket that keeps refusing, is raised.
+void runOnSocket(SocketControl& socket, const std::function<SocketControl::Result()>& operation)
+{
+    const SocketControl::Result result = runOnReflectorSocket(socket, operation);
+    if (!result.ok())
+        throw platform::RuntimeError(result.number, result.description);
+}
+
+// Arms one of the session's one-shot timers for a wait and disarms it when the wait
+// is over, also when the wait ended before the tick.
+class ArmedTimer {
+public:
+    ArmedTimer(platform::OneShotTimer& timer, int intervalMs) : timer_(timer)
+    {
+        timer_.setEnabled(true);
+        timer_.setInterval(intervalMs);
+    }
+    ~ArmedTimer()
+    {
+        timer_.setEnabled(false);
+        timer_.setInterval(0);
+    }
+    ArmedTimer(const ArmedTimer&) = delete;
+    ArmedTimer& operator=(const ArmedTimer&) = delete;
+
+private:
+    platform::OneShotTimer& timer_;
+};
+
+QPointer<ReflectorSession>& sessionSlot()
+{
+    static QPointer<ReflectorSession> session;
+    return session;
+}
+
+std::function<void(ReflectorSession&)>& sessionObserver()
+{
+    static std::function<void(ReflectorSession&)> observe;
+    return observe;
+}
+
+} // namespace
+
+// --- The login ---------------------------------------------------------------------------
+
+class ReflectorSession::Login {
+public:
+    explicit Login(ReflectorSession& session) : session_(session), socket_(session.connection().socket()) {}
+
+    void run();
+
+private:
+    void attempt(const QString& address, const char* attemptText);
+    bool waitForConnection(ReflectorAddress which);
+    void reportConnectState();
+    bool sendLogin();
+    bool rejectedWithinWindow();
+
+    // Detailed steps go to the log only at the high log level.
+    void logStep(const QByteArray& line) const
+    {
+        if (gLogLevelHigh == 1)
+            emit session_.logLine(line);
+    }
+    // The login keeps the status window out of the way; one that the user opens
+    // meanwhile is hidden again at the next step.
+    void hideStatusWindow() const { emit session_.windowHideDue(Window::Status); }
+    void status(const QByteArray& text) const { emit session_.statusText(text); }
+
+    ReflectorSession& session_;
+    SocketControl& socket_;
+    int lastState_ = SocketControl::StateClosed;
+};
+
+void ReflectorSession::Login::run()
+{
+    const ReflectorSettings& settings = session_.settings();
+    gLoginFailed = false;
+    hideStatusWindow();
+
+    const QString primary = settings.primaryAddress();
+    attempt(primary, kPrimaryAttemptText);
+    const bool primaryConnected = waitForConnection(ReflectorAddress::Primary);
+    if (!primaryConnected) {
+        emit session_.lampShown(1, Lamp::Red);
+        status("Can't connect to Larkspire Server...");
+    }
+    emit session_.windowHideDue(Window::ServerSettings);
+    if (primaryConnected)
+        gReflectorAddress = platform::toCp1252(primary);
+    reportConnectState();
+
+    if (!primaryConnected) {
+        socket_.Close();
+        const QString backup = settings.backupAddress();
+        attempt(backup, kBackupAttemptText);
+        if (!waitForConnection(ReflectorAddress::Backup)) {
+            emit session_.lampShown(1, Lamp::Red);
+            platform::dialogs().messageBox(QString::fromLatin1(kBothFailedMessage));
+            status("Can't connect to DB Server...");
+            gLoggedIn = false;
+            hideStatusWindow();
+            return;
+        }
+        gReflectorAddress = platform::toCp1252(backup);
+        hideStatusWindow();
+        reportConnectState();
+    }
+
+    gLoggedIn = true;
+    emit session_.windowHideDue(Window::UserSettings);
+    emit session_.lampShown(1, Lamp::Green);
+    status("Sending Login String...");
+
+    if (!sendLogin()) {
+        gConnectFailed = true;
+        return;
+    }
+    if (rejectedWithinWindow()) {
+        gLoggedIn = false;
+        return;
+    }
+
+    status("Send in Login complete...");
+    hideStatusWindow();
+    logStep("Sending data...");
+    status("Sending data...");
+    const QByteArray waitingForAddress = "Now Waiting for Vistrel's External IP to be Returned ";
+    status(waitingForAddress);
+    logStep(waitingForAddress);
+    emit session_.markerShown(Marker::Segment1, true);
+    emit session_.windowHideDue(Window::UserSettings);
+    hideStatusWindow();
+}
+
+// Points the socket at the address and starts connecting. The status window always
+// shows the address and port of the last attempt, whatever its outcome.
+void ReflectorSession::Login::attempt(const QString& address, const char* attemptText)
+{
+    const QByteArray addressText = platform::toCp1252(address);
+    logStep("Remote IP = " + addressText);
+    logStep(attemptText + addressText);
+
+    hideStatusWindow();
+    runOnSocket(socket_, [&] { return socket_.setRemoteHost(address); });
+
+    hideStatusWindow();
+    emit session_.attemptShown(address, session_.settings().portText());
+
+    hideStatusWindow();
+    const int port = portNumberFromText(session_.settings().portText());
+    runOnSocket(socket_, [&] { return socket_.setRemotePort(port); });
+    // Only an error of this connection may count against it.
+    gSocketError = false;
+    runOnSocket(socket_, [&] { return socket_.Connect(); });
+}
+
+// Shows the text of the socket's state after every batch of events until the socket
+// has connected or the address's time runs out. A failed socket keeps waiting: only
+// the time limit gives up on an address. A connection seen on the last look wins
+// over the limit.
+bool ReflectorSession::Login::waitForConnection(ReflectorAddress which)
+{
+    return platform::waitUntil(
+        [&] {
+            lastState_ = socket_.State();
+            status(connectWaitText(lastState_, which));
+            if (which == ReflectorAddress::Backup)
+                hideStatusWindow();
+            return lastState_ == SocketControl::StateConnected;
+        },
+        kLoginConnectLimitMs);
+}
+
+void ReflectorSession::Login::reportConnectState()
+{
+    if (gLogLevelHigh == 1) {
+        const ConnectReport report = connectReport(lastState_);
+        logStep(report.logLine);
+        status(report.statusText);
+    }
+    hideStatusWindow();
+}
+
+// Sends the login once and waits for its bytes to leave. False when the socket failed
+// or the bytes did not leave in time.
+bool ReflectorSession::Login::sendLogin()
+{
+    const ReflectorSettings& settings = session_.settings();
+    const QByteArray message = loginOnWire(settings.userId(), settings.userName(), settings.password());
+    // A completion left by an earlier send must not count for this one.
+    gLoginSendComplete = false;
+    runOnSocket(socket_, [&] { return socket_.SendData(message); });
+
+    bool sent = false;
+    {
+        // The limit's tick sets gSocketError; the wait's own limit is a second guard.
+        ArmedTimer limit(*session_.sendLimit_, kLoginSendLimitMs);
+        sent = platform::waitUntil([] { return gLoginSendComplete || gSocketError; }, kLoginSendLimitMs);
+    }
+    gLoginSendComplete = false;
+    if (gSocketError || !sent) {
+        gSocketError = false;
+        return false;
+    }
+    return true;
+}
+
+// Holds the full rejection window, whatever replies arrive meanwhile, and tells
+// whether the reflector rejected the login in it.
+bool ReflectorSession::Login::rejectedWithinWindow()
+{
+    {
+        ArmedTimer window(*session_.rejectionWindow_, kLoginRejectionWindowMs);
+        gWaitTimeout = false;
+        platform::waitUntil([] { return gWaitTimeout; }, kLoginRejectionWindowMs);
+    }
+    gWaitTimeout = false;
+    return gLoginFailed;
+}
+
+// --- The requests --------------------------------------------------------------------------
+
+namespace {
+
+// What the three requests do differently.
+struct RequestKind {
+    QByteArray prefix;
+    bool locator; // reports in the locator's status line, else in the main one
+    QByteArray connectedText;
+    QByteArray sendingText; // empty: none
+    QByteArray sentText;
+};
+
+const RequestKind kDirectoryQuery{{}, false, "Connected to Reflector Server", "Sending Query to Server...",
+                                  "Query sent to Server..."};
+const RequestKind kTopicRequest{"/SumReq/", true, "Connected OK ...", {}, "Sent Data OK ..."};
+const RequestKind kSearchRequest{"/SumReqText/", true, "Connected OK ...", {}, "Sent Data OK ..."};
+
+} // namespace
+
+// One request: stages its text, connects the socket afresh to gReflectorAddress, sends
+// the text in one piece (enciphered while gEncryptTraffic is set) and waits until the
+// socket reports it sent. A request started while an earlier one still waits takes
+// the socket over; the earlier one then returns without a further report.
+class ReflectorSession::Request {
+public:
+    Request(ReflectorSession& session, const RequestKind& kind)
+        : session_(session), socket_(session.connection().socket()), kind_(kind),
+          number_(++session.requestsStarted_)
+    {
+    }
+
+    void send(const QByteArray& argument);
+
+private:
+    enum class Outcome { Done, Failed, TimedOut, TakenOver };
+
+    void showStatus(const QByteArray& text) const
+    {
+        if (kind_.locator)
+            emit session_.locatorStatus(text);
+        else
+            emit session_.statusText(text);
+    }
+    void hideServerSettings() const { emit session_.windowHideDue(Window::ServerSettings); }
+    void hideSendMarkers() const
+    {
+        emit session_.markerShown(Marker::Segment5Right, false);
+        emit session_.markerShown(Marker::Segment5Down, false);
+    }
+    bool takenOver() const { return number_ != session_.requestsStarted_; }
+
+    Outcome connect();
+    Outcome transmit();
+    void reportFailure() const;
+
+    ReflectorSession& session_;
+    SocketControl& socket_;
+    const RequestKind& kind_;
+    const unsigned number_;
+};
+
+void ReflectorSession::Request::send(const QByteArray& argument)
+{
+    session_.stagedRequest_ = kind_.prefix + argument;
+
+    Outcome outcome = connect();
+    if (outcome == Outcome::Done) {
+        showStatus(kind_.connectedText);
+        emit session_.lampShown(5, Lamp::Green);
+        if (!kind_.sendingText.isEmpty())
+            showStatus(kind_.sendingText);
+        outcome = transmit();
+    }
+
+    switch (outcome) {
+    case Outcome::Done:
+        showStatus(kind_.sentText);
+        hideSendMarkers();
+        gSendComplete = false;
+        hideServerSettings();
+        break;
+    case Outcome::Failed:
+        reportFailure();
+        break;
+    case Outcome::TimedOut:
+        platform::dialogs().messageBox(QStringLiteral("Could not connect to DBServer"));
+        break;
+    case Outcome::TakenOver:
+        break;
+    }
+}
+
+// Connects the socket afresh to the reflector of the last login.
+ReflectorSession::Request::Outcome ReflectorSession::Request::connect()
+{
+    hideServerSettings();
+    // Before any login there is no reflector to ask: the same as a refused connection.
+    if (gReflectorAddress.isEmpty())
+        return Outcome::Failed;
+    if (!runOnReflectorSocket(socket_, [&] { return socket_.setRemoteHost(platform::fromCp1252(gReflectorAddress)); })
+             .ok())
+        return Outcome::Failed;
+    // A port box that holds no number leaves the socket's port as it was.
+    try {
+        const int port = portNumberFromText(session_.settings().portText());
+        runOnReflectorSocket(socket_, [&] { return socket_.setRemotePort(port); });
+    } catch (const platform::RuntimeError&) {
+    }
+    // Only an error of this connection may end its wait.
+    gSocketError = false;
+    const bool started = runOnReflectorSocket(socket_, [&] { return socket_.Connect(); }).ok();
+    hideServerSettings();
+    if (!started)
+        return Outcome::Failed;
+
+    const bool decided = platform::waitUntil(
+        [&] {
+            const int state = socket_.State();
+            return takenOver() || state == SocketControl::StateConnected || state == SocketControl::StateError
+                || state == SocketControl::StateClosed || gSocketError;
+        },
+        kRequestConnectLimitMs);
+    if (takenOver())
+        return Outcome::TakenOver;
+    // Connected wins over a limit that ran out on the same look.
+    if (socket_.State() == SocketControl::StateConnected)
+        return Outcome::Done;
+    gSocketError = false;
+    return decided ? Outcome::Failed : Outcome::TimedOut;
+}
+
+// Sends the staged text in one piece and waits until it has left.
+ReflectorSession::Request::Outcome ReflectorSession::Request::transmit()
+{
+    QByteArray wire;
+    try {
+        wire = requestOnWire(session_.stagedRequest_);
+    } catch (const platform::RuntimeError&) {
+        // The string component that enciphers could not be created: nothing can be sent.
+        return Outcome::Failed;
+    }
+    const bool queued = socket_.SendData(wire).ok();
+    gSendComplete = false;
+    if (!queued)
+        return Outcome::Failed;
+
+    // The reflector may answer and end the connection at once: a completed send counts
+    // even when the close came in the same batch of events.
+    platform::waitUntil(
+        [&] {
+            hideSendMarkers();
+            return takenOver() || gSendComplete || gSocketError || socket_.State() != SocketControl::StateConnected;
+        },
+        kRequestSendLimitMs);
+    if (takenOver())
+        return Outcome::TakenOver;
+    if (gSendComplete)
+        return Outcome::Done;
+    gSocketError = false;
+    return Outcome::Failed;
+}
+
+void ReflectorSession::Request::reportFailure() const
+{
+    if (kind_.locator) {
+        platform::dialogs().messageBox(QStringLiteral("Connection failed"));
+        emit session_.lampShown(5, Lamp::Red);
+    } else {
+        emit session_.lampShown(5, Lamp::Red);
+        emit session_.statusText({});
+    }
+}
+
+// --- The session -----------------------------------------------------------------------------
+
+ReflectorSession::ReflectorSession(QObject* parent)
+    : QObject(parent), connection_(new ReflectorConnection(this)), advertTimer_(new platform::OneShotTimer(this)),
+      sendLimit_(new platform::OneShotTimer(this)), rejectionWindow_(new platform::OneShotTimer(this)),
+      settings_(std::make_unique<NoSettings>())
+{
+    for (platform::OneShotTimer* timer : {advertTimer_, sendLimit_, rejectionWindow_}) {
+        timer->setEnabled(false);
+        timer->setInterval(0);
+    }
+    QObject::connect(advertTimer_, &platform::Timer::tick, this, [] { openAdvertisedPage(); });
+    QObject::connect(sendLimit_, &platform::Timer::tick, this, [] { gSocketError = true; });
+    QObject::connect(rejectionWindow_, &platform::Timer::tick, this, [] { gWaitTimeout = true; });
+    QObject::connect(connection_, &ReflectorConnection::connected, this, [this] { emit lampShown(1, Lamp::Green); });
+    QObject::connect(connection_, &ReflectorConnection::closedByPeer, this,
+                     [this] { emit lampShown(1, Lamp::Red); });
+    QObject::connect(connection_, &ReflectorConnection::chunkReceived, this, &ReflectorSession::handleChunk);
+}
+
+ReflectorSession::~ReflectorSession() = default;
+
+void ReflectorSession::setSettings(std::unique_ptr<ReflectorSettings> settings)
+{
+    settings_ = settings ? std::move(settings) : std::make_unique<NoSettings>();
+}
+
+const ReflectorSettings& ReflectorSession::settings() const
+{
+    return *settings_;
+}
+
+void ReflectorSession::logIn()
+{
+    // One login at a time: a Connect from the toolbar, a menu or a remote command while
+    // a login waits changes nothing.
+    if (loginRunning_)
+        return;
+    loginRunning_ = true;
+    const auto finished = qScopeGuard([this] { loginRunning_ = false; });
+    try {
+        Login(*this).run();
+    } catch (const platform::RuntimeError& error) {
+        gConnectFailed = true;
+        platform::dialogs().messageBox(error.description() + QStringLiteral(" = ") + QString::number(error.number()));
+    }
+}
+
+void ReflectorSession::sendQuery(const QByteArray& query)
+{
+    Request(*this, kDirectoryQuery).send(query);
+}
+
+void ReflectorSession::sendTopicRequest(const QByteArray& topic)
+{
+    Request(*this, kTopicRequest).send(topic);
+}
+
+void ReflectorSession::sendSearchRequest(const QByteArray& searchText)
+{
+    Request(*this, kSearchRequest).send(searchText);
+}
+
+// --- The replies -----------------------------------------------------------------------------
+
+void ReflectorSession::handleChunk(const QByteArray& chunk)
+{
+    emit windowHideDue(Window::UserSettings);
+    for (const Reply& reply : replies_.read(chunk))
+        handle(reply);
+}
+
+void ReflectorSession::handle(const Reply& reply)
+{
+    using Kind = Reply::Kind;
+    switch (reply.kind) {
+    case Kind::EarlyLoginAccepted:
+        emit userIdConfirmed(reply.text);
+        emit statusText("Login Successful...");
+        emit logLine("Login Successful...");
+        connection_->socket().Close();
+        emit settingsSaveDue();
+        break;
+    case Kind::EarlyNoData:
+        emit statusText("No Data found at this node..");
+        emit statusClearDue(kNoDataClearMs);
+        break;
+    case Kind::EarlyOutsideAddress:
+        if (!reply.text.isEmpty())
+            emit outsideAddressSeen(reply.text);
+        break;
+    case Kind::Advert:
+        takeAdvert(reply.text);
+        break;
+    case Kind::MultiLogin:
+        endForSecondLogin();
+        break;
+    case Kind::ServerAddresses:
+        storeReflectorAddresses(reply);
+        break;
+    case Kind::LocatorNoTopicResult:
+        emit locatorResult(LocatorOutcome::NoTopicResult, {});
+        break;
+    case Kind::LocatorNoSearchResult:
+        emit locatorResult(LocatorOutcome::NoSearchResult, {});
+        break;
+    case Kind::LocatorTopicResult:
+        emit locatorResult(LocatorOutcome::TopicResult, reply.locator);
+        break;
+    case Kind::LocatorSearchResult:
+        emit locatorResult(LocatorOutcome::SearchResult, reply.locator);
+        break;
+    case Kind::WebCamsOnLine:
+        if (!reply.text.isEmpty())
+            emit webCamsOnLine(reply.text);
+        break;
+    case Kind::ReflectorAnswered:
+        emit lampShown(2, Lamp::Green);
+        emit markerShown(Marker::Segment2, !connection_->lastChunk().isEmpty());
+        break;
+    case Kind::LoginRejected:
+        gLoginFailed = true;
+        emit statusText("Login Failed...");
+        emit logLine("Login Failed...");
+        emit loginRejected();
+        // A rejected login logs the client out again.
+        emit logoutDue();
+        break;
+    case Kind::LoginAccepted:
+        gLoginFailed = false;
+        emit userIdConfirmed(reply.text);
+        emit statusText("Login Successful...");
+        emit logLine("Login Successful...");
+        emit settingsSaveDue();
+        break;
+    case Kind::PasswordUpdated:
+        takePasswordChange("Password Update was successful...", reply.text);
+        break;
+    case Kind::PasswordNotUpdated:
+        takePasswordChange("Password Update was NOT successful...", {});
+        break;
+    case Kind::NodeData:
+        emit markerShown(Marker::Segment4Left, false);
+        emit markerShown(Marker::Segment4Up, false);
+        break;
+    case Kind::DataRetrieved:
+        emit logLine(" Data Retrieved Successfully");
+        break;
+    case Kind::NoData:
+        takeNoData();
+        break;
+    case Kind::OutsideAddress:
+        if (!reply.text.isEmpty()) {
+            emit outsideAddressSeen(reply.text);
+            emit outsideAddressConfirmed(reply.text);
+        }
+        break;
+    case Kind::WebCamsFound:
+        emit statusText("Data found at this node...!!!");
+        noDataCount_ = 0;
+        break;
+    case Kind::WebCamReplyDropped:
+        emit logLine("Webcam reply too long, dropped");
+        break;
+    case Kind::WebCamReply:
+        emit webCamReply(reply.text);
+        break;
+    case Kind::NodeDataEnd:
+        emit statusText("Webcam Locations load complete...!!!");
+        emit statusClearDue(kLoadedClearMs);
+        break;
+    }
+}
+
+void ReflectorSession::takeAdvert(const QByteArray& address)
+{
+    // An advert without an address leaves the one pending.
+    if (address.isEmpty())
+        return;
+    advertTimer_->setEnabled(true);
+    advertTimer_->setInterval(kAdvertDelayMs);
+    gAdvertUrl = address;
+}
+
+void ReflectorSession::endForSecondLogin()
+{
+    platform::dialogs().messageBox(QStringLiteral("The same User is Logged in from Different Locations....\r\n"
+                                                  "Disconnecting from the Server...\r\n"
+                                                  "System Shutdown..."));
+    emit logoutDue();
+    platform::endProcess(0);
+}
+
+// New reflector addresses, for the next start. A missing address keeps its line.
+void ReflectorSession::storeReflectorAddresses(const Reply& reply)
+{
+    const QByteArray& primary = reply.text;
+    const QByteArray& backup = reply.second;
+    if (!primary.isEmpty() || !backup.isEmpty()) {
+        ServerAddresses addresses = readServerSettingsFile();
+        if (!primary.isEmpty())
+            addresses.primary = primary;
+        if (!backup.isEmpty())
+            addresses.backup = backup;
+        const platform::FileWriteResult written = writeServerSettingsFile(addresses);
+        if (!written)
+            emit logLine("Could not save the new reflector addresses: " + platform::toCp1252(written.errorDescription));
+    }
+    emit windowHideDue(Window::ServerSettings);
+}
+
+void ReflectorSession::takePasswordChange(const QByteArray& outcome, const QByteArray& newPassword)
+{
+    emit statusText(outcome);
+    emit logLine(outcome);
+    if (!newPassword.isEmpty())
+        emit passwordConfirmed(newPassword);
+    emit settingsSaveDue();
+}
+
+// The third "/NDF/" in a row offers the locator.
+void ReflectorSession::takeNoData()
+{
+    emit statusText("No Data found at this node..");
+    if (++noDataCount_ >= kNoDataRepliesForHint) {
+        noDataCount_ = 0;
+        const platform::MessageAnswer answer = platform::dialogs().messageBox(
+            QStringLiteral("Please use Cam Locator to help you find Webcams. Click the YES button to use Cam Locator."),
+            platform::MessageButtons::YesNoCancel, platform::MessageIcon::None, QStringLiteral("Helpful Hint"));
+        if (answer == platform::MessageAnswer::Yes)
+            emit locatorOpenDue();
+    }
+    emit noDataAtPlace();
+    emit statusClearDue(kNoDataClearMs);
+}
+
+// --- The program's session ------------------------------------------------------------------
+
+void observeReflectorSessions(std::function<void(ReflectorSession&)> observe)
+{
+    sessionObserver() = std::move(observe);
+}
+
+ReflectorSession& reflectorSession()
+{
+    QPointer<ReflectorSession>& session = sessionSlot();
+    if (!session) {
+        session = new ReflectorSession();
+        if (sessionObserver())
+            sessionObserver()(*session);
+    }
+    return *session;
+}
+
+void endReflectorSession()
+{
+    delete sessionSlot().data();
+}

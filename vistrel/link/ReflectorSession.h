@@ -1,0 +1,131 @@
+#pragma once
+// The session with the reflector: the login (primary address, then the backup), the
+// directory queries and locator requests, and the handling of every reply that
+// arrives on the connection. It shows nothing itself: what the windows are to show
+// comes out of it as signals, emitted in the order the windows rely on, and what it
+// needs from the user it reads through ReflectorSettings at the moment it needs it.
+//
+// The login and the requests wait inside their calls (the event loop runs meanwhile,
+// so replies are handled while a call waits), exactly as long as before.
+#include "link/ReflectorConnection.h"
+#include "link/ReplyReader.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class ReflectorSettings;
+
+namespace platform {
+class OneShotTimer;
+}
+
+class ReflectorSession : public QObject {
+    Q_OBJECT
+public:
+    // The status diagram's segments: 1 and 2 between the client and the reflector,
+    // 3 from the reflector down, 4 and 5 from the client down.
+    enum class Lamp { Blue, Green, Red };
+    // The traffic markers on the segments.
+    enum class Marker { Segment1, Segment2, Segment4Left, Segment4Up, Segment5Right, Segment5Down };
+    // The windows that the session's steps keep out of the way.
+    enum class Window { Status, UserSettings, ServerSettings };
+    // What the locator asked for found nothing, or found these entries.
+    enum class LocatorOutcome { NoTopicResult, NoSearchResult, TopicResult, SearchResult };
+
+    explicit ReflectorSession(QObject* parent = nullptr);
+    ~ReflectorSession() override;
+
+    ReflectorConnection& connection() { return *connection_; }
+
+    // The values the session reads from the user; until one is set, every value is empty.
+    void setSettings(std::unique_ptr<ReflectorSettings> settings);
+    const ReflectorSettings& settings() const;
+
+    // Logs in: connects to the primary address, falls back to the backup, sends the
+    // login and holds the rejection window. The outcome is left in gLoggedIn,
+    // gConnectFailed, gLoginFailed and gReflectorAddress. A second call while a login
+    // runs returns at once and changes nothing.
+    void logIn();
+
+    // Sends one directory query ("category,place") as it is.
+    void sendQuery(const QByteArray& query);
+    // Sends "/SumReq/" + topic.
+    void sendTopicRequest(const QByteArray& topic);
+    // Sends "/SumReqText/" + the search text.
+    void sendSearchRequest(const QByteArray& searchText);
+    // The plain text of the last request, also when it went out enciphered.
+    const QByteArray& stagedRequest() const { return stagedRequest_; }
+
+    // Handles one chunk in clear, as its arrival does.
+    void handleChunk(const QByteArray& chunk);
+
+    // "/NDF/" replies since the last hint or the last webcam reply.
+    int noDataCount() const { return noDataCount_; }
+    // The advert timer: armed by an advert reply, opens the advertised page when it ticks.
+    platform::OneShotTimer& advertTimer() { return *advertTimer_; }
+
+signals:
+    // The main window's status bar: panel 1's text, panel 2's text, and when panel 1
+    // is to be emptied.
+    void statusText(const QByteArray& text);
+    void webCamsOnLine(const QByteArray& count);
+    void statusClearDue(int ms);
+    // The status window: a line of its log, a segment's lamp, a marker, the address
+    // and port of the last connection attempt.
+    void logLine(const QByteArray& line);
+    void lampShown(int segment, ReflectorSession::Lamp colour);
+    void markerShown(ReflectorSession::Marker marker, bool visible);
+    void attemptShown(const QString& address, const QString& port);
+    void windowHideDue(ReflectorSession::Window window);
+
+    // The replies, as the windows take them.
+    void outsideAddressSeen(const QByteArray& address);      // the status window's label
+    void outsideAddressConfirmed(const QByteArray& address); // the user settings
+    void userIdConfirmed(const QByteArray& userId);
+    void passwordConfirmed(const QByteArray& password);
+    // The user settings are to be saved as they stand.
+    void settingsSaveDue();
+    void loginRejected();
+    // The client is to log out (the Disconnect command).
+    void logoutDue();
+    void locatorResult(ReflectorSession::LocatorOutcome outcome, const LocatorResult& result);
+    void locatorStatus(const QByteArray& text);
+    void locatorOpenDue();
+    void noDataAtPlace();
+    void webCamReply(const QByteArray& reply);
+
+private:
+    class Login;
+    class Request;
+
+    void handle(const Reply& reply);
+    void takeAdvert(const QByteArray& address);
+    void endForSecondLogin();
+    void storeReflectorAddresses(const Reply& reply);
+    void takeNoData();
+    void takePasswordChange(const QByteArray& outcome, const QByteArray& newPassword);
+
+    ReflectorConnection* connection_;
+    platform::OneShotTimer* advertTimer_;
+    // The login's send limit (its tick fails the send) and its rejection window.
+    platform::OneShotTimer* sendLimit_;
+    platform::OneShotTimer* rejectionWindow_;
+    std::unique_ptr<ReflectorSettings> settings_;
+    ReplyReader replies_;
+    QByteArray stagedRequest_;
+    int noDataCount_ = 0;
+    bool loginRunning_ = false;
+    unsigned requestsStarted_ = 0;
+};
+
+// The program's one session, created on first use.
+ReflectorSession& reflectorSession();
+// Called with every session created from now on, before its first use: the windows
+// connect to its signals there.
+void observeReflectorSessions(std::function<void(ReflectorSession&)> observe);
+// For tests: ends the session, so that the next use creates a fresh one.
+void endReflectorSession();
