@@ -9,7 +9,7 @@
 #include "directory/MainVODA.h"
 #include "link/Login.h"
 #include "linkwindows/frmServerSettings.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "WidgetBenchmarkMain.h"
 
 #include <benchmark/benchmark.h>
@@ -29,8 +29,8 @@ void BM_LoginAgainstFakeReflector(benchmark::State& state)
         return;
     }
     // The login's windows: the main window's timers, the server settings' boxes.
-    platform::form<MainVODA>();
-    frmServerSettings& settings = platform::form<frmServerSettings>();
+    ui::form<MainVODA>();
+    frmServerSettings& settings = ui::form<frmServerSettings>();
     settings.txtIPAddress->setText(QStringLiteral("127.0.0.1"));
     settings.txtIPAddressBackUp->setText(QStringLiteral("127.0.0.1"));
     settings.txtPort->setText(QString::number(reflector.port()));
@@ -52,7 +52,7 @@ void BM_LoginAgainstFakeReflector(benchmark::State& state)
     state.counters["cpu_ms_per_login"] = 1000.0 * cpuSeconds / double(state.iterations());
     state.counters["cpu_percent_of_wall"] = wallSeconds > 0 ? 100.0 * cpuSeconds / wallSeconds : 0;
     state.counters["logins_that_got_through"] = loggedIn;
-    platform::destroyAllForms();
+    ui::destroyAllForms();
 }
 
 BENCHMARK(BM_LoginAgainstFakeReflector)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();

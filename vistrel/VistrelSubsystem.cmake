@@ -1,8 +1,9 @@
-# vistrel_subsystem(<name> [DEPENDS <libs>...])
-# Builds every .cpp of the calling folder into the static library vistrel_<name>.
+# vistrel_subsystem(<name> QT <Qt components>... [DEPENDS <libs>...])
+# Builds every .cpp of the calling folder into the static library vistrel_<name>,
+# linked to the given Qt components and to the libraries of the folders below it.
 # Sources are collected by pattern so that adding a file needs no edit here.
 function(vistrel_subsystem name)
-  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "QT;DEPENDS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   if(NOT sources)
     # An empty folder still gives a library, so the others can name it.
@@ -10,5 +11,6 @@ function(vistrel_subsystem name)
   endif()
   add_library(vistrel_${name} STATIC ${sources})
   target_include_directories(vistrel_${name} PUBLIC ${PROJECT_SOURCE_DIR}/vistrel)
-  target_link_libraries(vistrel_${name} PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Network ${ARG_DEPENDS})
+  list(TRANSFORM ARG_QT PREPEND Qt6::)
+  target_link_libraries(vistrel_${name} PUBLIC ${ARG_QT} ${ARG_DEPENDS})
 endfunction()

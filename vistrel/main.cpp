@@ -2,8 +2,9 @@
 #include "directory/MainVODA.h"
 #include "directory/ProgramCommands.h"
 #include "linkwindows/frmServerSettings.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/ProgramFolder.h"
+#include "ui/DesktopServices.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,14 +20,15 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "vistrel: %s\n", qPrintable(options.error));
         return 2;
     }
+    ui::installDesktopServices();
     platform::applyStartupOptions(options);
     registerProgramCommands();
     // The main window is the start-up window: loading it shows the frame, whose load
     // runs the start-up sequence. The program ends only through its shut-down paths.
     QApplication::setQuitOnLastWindowClosed(false);
-    platform::form<MainVODA>().show();
+    ui::form<MainVODA>().show();
     // A reflector that cannot listen on the port box's design port (the demo fakes).
     if (options.reflectorPort != 0)
-        platform::form<frmServerSettings>().txtPort->setText(QString::number(options.reflectorPort));
+        ui::form<frmServerSettings>().txtPort->setText(QString::number(options.reflectorPort));
     return QApplication::exec();
 }

@@ -20,7 +20,7 @@
 #include "linkwindows/frmServerSettings.h"
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/OneShotTimer.h"
 #include "platform/Wait.h"
 #include "tools/frmProgramOptions.h"
@@ -38,7 +38,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-using platform::form;
+using ui::form;
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "directory/MainVODA.h"
 #include "frame/MDIForm1.h"
 #include "linkwindows/frmUserSettings.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/OneShotTimer.h"
 
 #include <QApplication>
@@ -23,7 +23,7 @@
 
 #include <optional>
 
-using platform::form;
+using ui::form;
 using platform::MessageAnswer;
 
 Q_DECLARE_METATYPE(std::optional<QByteArray>)
@@ -129,9 +129,9 @@ void TestMainVODA::startupChoice()
     if (showform)
         world.writeProgramFile(QStringLiteral("Showform.txt"), *showform);
     MainVODA& main = form<MainVODA>();
-    QVERIFY(!platform::isLoaded<frmUserSettings>());
+    QVERIFY(!ui::isLoaded<frmUserSettings>());
 
-    QTRY_VERIFY(platform::isLoaded<frmUserSettings>()); // the step runs by itself
+    QTRY_VERIFY(ui::isLoaded<frmUserSettings>()); // the step runs by itself
     QCOMPARE(form<frmUserSettings>().isVisible(), shown);
     QCOMPARE(form<frmUserSettings>().Check1->isChecked(), shown);
     QVERIFY(!main.Timer9->Enabled());

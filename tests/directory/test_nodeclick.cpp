@@ -16,7 +16,7 @@
 
 #include <optional>
 
-using platform::form;
+using ui::form;
 
 namespace {
 

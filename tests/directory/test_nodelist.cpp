@@ -7,7 +7,7 @@
 #include "directory/NodeList.h"
 #include "directory/TreeNodes.h"
 #include "platform/Codec.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>
@@ -19,7 +19,7 @@
 
 #include <optional>
 
-using platform::form;
+using ui::form;
 
 Q_DECLARE_METATYPE(std::optional<QByteArray>)
 Q_DECLARE_METATYPE(std::optional<QStringList>)

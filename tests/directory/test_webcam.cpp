@@ -11,7 +11,7 @@
 #include "frame/MDIForm1.h"
 #include "frame/ToolbarControl.h"
 #include "platform/Dialogs.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/OneShotTimer.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
@@ -35,7 +35,7 @@
 
 #include <memory>
 
-using platform::form;
+using ui::form;
 using platform::waitUntil;
 
 namespace {

@@ -16,7 +16,7 @@
 #include <filesystem>
 #include <optional>
 
-using platform::form;
+using ui::form;
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "directory/frmViewer.h"
 #include "directory/frmWebCam.h"
 #include "linkwindows/frmServerSettings.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/OneShotTimer.h"
 #include "platform/RuntimeError.h"
 #include "tools/frmSearch.h"
@@ -27,7 +27,7 @@
 
 #include <optional>
 
-using platform::form;
+using ui::form;
 
 namespace {
 
@@ -206,7 +206,7 @@ void TestWebCamOpening::opens()
     }
     QCOMPARE(opening.main.Timer1->Enabled() && opening.main.Timer1->Interval() == 3000, playerMark);
     QVERIFY(opening.dialogs().messageTexts().isEmpty());
-    QVERIFY(!platform::isLoaded<frmSearch>());
+    QVERIFY(!ui::isLoaded<frmSearch>());
 }
 
 void TestWebCamOpening::aNodeWithoutAWebCamEndsQuietly()
@@ -227,11 +227,11 @@ void TestWebCamOpening::gifAddressesAlsoGoToTheDefaultSnapshotWindow()
 {
     Opening opening;
     openWebCamOfNode(opening.node("Big NoStream ", webCam(opening.address("WEB/CAM.GIF"), "NoStream")));
-    QVERIFY(!platform::isLoaded<frmWebCam>());
+    QVERIFY(!ui::isLoaded<frmWebCam>());
     QVERIFY(!gWebCamWindows[1].isNull());
 
     openWebCamOfNode(opening.node("Small NoStream ", webCam(opening.address("WEB/cam.gif"), "NoStream")));
-    QVERIFY(platform::isLoaded<frmWebCam>());
+    QVERIFY(ui::isLoaded<frmWebCam>());
     QVERIFY(!form<frmWebCam>().isVisible());
     QVERIFY(!gWebCamWindows[2].isNull());
 }
@@ -433,7 +433,7 @@ void TestWebCamOpening::missingPlayers()
     // A click that ends at a missing player leaves the transmitter box alone.
     QCOMPARE(opening.main.txtRemoteIP->text(), QString());
     if (searchFor == 0) {
-        QVERIFY(!platform::isLoaded<frmSearch>() || !form<frmSearch>().isVisible());
+        QVERIFY(!ui::isLoaded<frmSearch>() || !form<frmSearch>().isVisible());
         return;
     }
     const frmSearch& search = form<frmSearch>();

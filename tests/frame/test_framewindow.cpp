@@ -4,13 +4,13 @@
 #include "directory/MainVODA.h"
 #include "ui/PanelStatusBar.h"
 #include "frame/MDIForm1.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/Timer.h"
 #include "platform/Twips.h"
 
 #include <QTest>
 
-using platform::form;
+using ui::form;
 using platform::twips;
 
 class TestFrameWindow : public QObject {

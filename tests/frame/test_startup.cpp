@@ -9,7 +9,7 @@
 #include "frame/frmDebug.h"
 #include "frame/frmQuickStart.h"
 #include "linkwindows/frmServerSettings.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/RuntimeError.h"
 #include "platform/Services.h"
 #include "tools/frmProgramOptions.h"
@@ -21,8 +21,8 @@
 
 #include <optional>
 
-using platform::form;
-using platform::isLoaded;
+using ui::form;
+using ui::isLoaded;
 using Region = StartupSequence::Region;
 
 Q_DECLARE_METATYPE(std::optional<QByteArray>)
@@ -156,7 +156,7 @@ void TestStartup::unwritableMarkerStillShowsTheGuide()
     QVERIFY(form<frmQuickStart>().isVisible());
     QCOMPARE(form<frmServerSettings>().txtIPAddressBackUp->text(), QStringLiteral("b"));
     QVERIFY(!frame.holdOffOver());
-    platform::destroyAllForms();
+    ui::destroyAllForms();
 }
 
 void TestStartup::errorPolicy_data()

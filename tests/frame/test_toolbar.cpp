@@ -9,13 +9,13 @@
 #include "linkwindows/frmServerSettings.h"
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
 
 #include <QTest>
 
-using platform::form;
+using ui::form;
 
 namespace {
 
@@ -123,7 +123,7 @@ void TestToolbar::disabledButtonRunsNothing()
     MDIForm1& frame = form<MDIForm1>();
     frame.Toolbar1->setButtonEnabled(6, false);
     frame.Toolbar1_MouseDown(kLeft, 0, 3700, 0); // Status
-    QVERIFY(!platform::isLoaded<frmSystemStatus>());
+    QVERIFY(!ui::isLoaded<frmSystemStatus>());
     QVERIFY(!gToolbarActive[4]);
     QCOMPARE(frame.Toolbar1->buttonImage(6), int(ToolbarControl::PictureNormal));
 }
@@ -145,8 +145,8 @@ void TestToolbar::rightPressOpensHelpForEveryCommand()
         opened << page.toString();
     QCOMPARE(opened, expected);
     QVERIFY(world.folder().endProcessCalls().isEmpty()); // Exit did not run
-    QVERIFY(!platform::isLoaded<frmServerSettings>());
-    QVERIFY(!platform::isLoaded<frmSystemStatus>());
+    QVERIFY(!ui::isLoaded<frmServerSettings>());
+    QVERIFY(!ui::isLoaded<frmSystemStatus>());
     QCOMPARE(std::count(gToolbarActive.begin(), gToolbarActive.end(), true), 0);
 }
 

@@ -10,7 +10,7 @@
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
 #include "platform/Codec.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/Wait.h"
 
 #include <QLabel>
@@ -19,7 +19,7 @@
 #include <QTcpServer>
 #include <QTest>
 
-using platform::form;
+using ui::form;
 using platform::SocketControl;
 using platform::waitUntil;
 
@@ -81,7 +81,7 @@ private slots:
 
     void cleanup()
     {
-        platform::destroyAllForms();
+        ui::destroyAllForms();
         world_.reset();
     }
 
@@ -230,7 +230,7 @@ private slots:
         frmClient& client = form<frmClient>();
         QVERIFY(!client.isVisible());
         QVERIFY(!client.close()); // closing only hides it
-        QVERIFY(platform::isLoaded<frmClient>());
+        QVERIFY(ui::isLoaded<frmClient>());
     }
 
 private:

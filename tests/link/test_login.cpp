@@ -15,7 +15,7 @@
 #include "linkwindows/frmServerSettings.h"
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/OneShotTimer.h"
 #include "platform/TimeScale.h"
 #include "platform/Wait.h"
@@ -29,7 +29,7 @@
 
 #include <optional>
 
-using platform::form;
+using ui::form;
 using platform::SocketControl;
 
 namespace {
@@ -110,7 +110,7 @@ private slots:
         gEncryptTraffic = false;
         gLogLevelHigh = 0;
         reflector_.reset();
-        platform::destroyAllForms();
+        ui::destroyAllForms();
         world_.reset();
     }
 

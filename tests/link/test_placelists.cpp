@@ -4,7 +4,7 @@
 #include "ReflectorAt.h"
 #include "TempProgramFolder.h"
 
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/Wait.h"
 
 #include <QTest>
@@ -93,7 +93,7 @@ private slots:
         QVERIFY(platform::waitUntil([&] { return reflector.requests().size() == 2; }, 5000));
         QCOMPARE(reflector.requestTexts(), QList<QByteArray>({"Airports,Texas", "Airports,japan"}));
         QCOMPARE(reflector.connections().size(), 2);
-        platform::destroyAllForms();
+        ui::destroyAllForms();
     }
 };
 

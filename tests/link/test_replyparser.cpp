@@ -14,7 +14,7 @@
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
 #include "platform/Codec.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/OneShotTimer.h"
 #include "platform/Wait.h"
 #include "tools/frmSummary.h"
@@ -28,7 +28,7 @@
 
 #include <optional>
 
-using platform::form;
+using ui::form;
 using Chunks = QList<QByteArray>;
 using Lines = QList<QByteArray>;
 

@@ -14,7 +14,7 @@
 #include "link/frmSendtoDBServer.h"
 #include "linkwindows/frmServerSettings.h"
 #include "platform/Codec.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/Wait.h"
 #include "tools/frmSummary.h"
 
@@ -28,7 +28,7 @@
 
 #include <optional>
 
-using platform::form;
+using ui::form;
 
 namespace {
 

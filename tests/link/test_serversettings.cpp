@@ -5,7 +5,7 @@
 #include "common/Globals.h"
 #include "link/ServerSettingsFile.h"
 #include "linkwindows/frmServerSettings.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/TextFiles.h"
 #include "platform/Twips.h"
 
@@ -15,7 +15,7 @@
 
 #include <optional>
 
-using platform::form;
+using ui::form;
 
 namespace {
 
@@ -35,7 +35,7 @@ private slots:
     }
     void cleanup()
     {
-        platform::destroyAllForms();
+        ui::destroyAllForms();
         folder.reset();
     }
 
@@ -135,7 +135,7 @@ private slots:
         QVERIFY(!window.close());
 
         QVERIFY(!window.isVisible());
-        QVERIFY(platform::isLoaded<frmServerSettings>());
+        QVERIFY(ui::isLoaded<frmServerSettings>());
         QVERIFY(!gToolbarActive[10]);
         QVERIFY(gToolbarActive[4]); // another window's entry stays
         QCOMPARE(fileContent(folder->filePath("ServerSettings.txt")), QByteArray("saved\r\nsaved-backup\r\n"));

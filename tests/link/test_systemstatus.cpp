@@ -5,7 +5,7 @@
 #include "ui/LampPiece.h"
 #include "ui/TrafficMarker.h"
 #include "linkwindows/frmSystemStatus.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/HttpTransfer.h"
 #include "platform/Services.h"
 #include "platform/TimeScale.h"
@@ -22,7 +22,7 @@
 #include <functional>
 #include <optional>
 
-using platform::form;
+using ui::form;
 
 namespace {
 
@@ -108,7 +108,7 @@ private slots:
     }
     void cleanup()
     {
-        platform::destroyAllForms();
+        ui::destroyAllForms();
         web.reset();
         folder.reset();
     }
@@ -195,7 +195,7 @@ private slots:
     void firstReferenceFromASetterLoadsTheWindowHidden()
     {
         form<frmSystemStatus>().cmdRed5_Click();
-        QVERIFY(platform::isLoaded<frmSystemStatus>());
+        QVERIFY(ui::isLoaded<frmSystemStatus>());
         QVERIFY(!form<frmSystemStatus>().isVisible());
     }
 

@@ -7,7 +7,7 @@
 #include "link/UserSettingsFile.h"
 #include "linkwindows/frmUserSettings.h"
 #include "platform/Codec.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/TextFiles.h"
 
 #include <QCheckBox>
@@ -20,7 +20,7 @@
 #include <optional>
 #include <sys/stat.h>
 
-using platform::form;
+using ui::form;
 using platform::fromCp1252;
 
 namespace {
@@ -44,7 +44,7 @@ QByteArray codes(int first, int last)
 frmUserSettings& saveAndReload()
 {
     form<frmUserSettings>().Command1_Click();
-    platform::destroyAllForms();
+    ui::destroyAllForms();
     return form<frmUserSettings>();
 }
 
@@ -69,7 +69,7 @@ private slots:
     }
     void cleanup()
     {
-        platform::destroyAllForms();
+        ui::destroyAllForms();
         folder.reset();
     }
 

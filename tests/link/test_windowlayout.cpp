@@ -11,7 +11,7 @@
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
 #include "ui/TrafficMarker.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/Services.h"
 #include "platform/Wait.h"
 
@@ -27,7 +27,7 @@
 
 #include <optional>
 
-using platform::form;
+using ui::form;
 
 namespace {
 
@@ -114,7 +114,7 @@ private slots:
     void init() { folder.emplace(); }
     void cleanup()
     {
-        platform::destroyAllForms();
+        ui::destroyAllForms();
         folder.reset();
     }
 

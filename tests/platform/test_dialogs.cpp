@@ -1,6 +1,7 @@
 #include "ScriptedDialogs.h"
 #include "TempProgramFolder.h"
 #include "platform/Dialogs.h"
+#include "ui/DesktopServices.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <functional>
 
 using namespace platform;
+using ui::WidgetDialogs;
 
 namespace {
 

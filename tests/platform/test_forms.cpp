@@ -1,9 +1,9 @@
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 
 #include <QTest>
 
-using platform::form;
-using platform::isLoaded;
+using ui::form;
+using ui::isLoaded;
 
 namespace {
 
@@ -46,7 +46,7 @@ class FormsTest : public QObject {
 
 private slots:
     void init() { events.clear(); }
-    void cleanup() { platform::destroyAllForms(); }
+    void cleanup() { ui::destroyAllForms(); }
 
     void firstReferenceCreatesAndLoadsOnce()
     {
@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(events, QStringList({"construct frmWithLoad", "load frmWithLoad", "construct frmPlain",
                                       "load frmNeedsPlain"}));
         events.clear();
-        platform::destroyAllForms();
+        ui::destroyAllForms();
         QCOMPARE(events, QStringList({"delete frmPlain", "delete frmNeedsPlain", "delete frmWithLoad"}));
         QVERIFY(!isLoaded<frmWithLoad>() && !isLoaded<frmPlain>() && !isLoaded<frmNeedsPlain>());
 
@@ -84,7 +84,7 @@ private slots:
     {
         delete &form<frmPlain>();
         QVERIFY(!isLoaded<frmPlain>());
-        platform::destroyAllForms();
+        ui::destroyAllForms();
         QCOMPARE(events, QStringList({"construct frmPlain", "delete frmPlain"}));
     }
 };

@@ -6,6 +6,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
+#include "ui/DesktopServices.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -19,6 +20,7 @@
 #include <unistd.h>
 
 using namespace platform;
+using ui::ProcessLauncher;
 
 namespace {
 

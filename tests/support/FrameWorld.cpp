@@ -1,6 +1,6 @@
 #include "FrameWorld.h"
 
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/TimeScale.h"
 
 #include <QFile>
@@ -14,7 +14,7 @@ FrameWorld::FrameWorld(const QString& webServerBase)
 
 FrameWorld::~FrameWorld()
 {
-    platform::destroyAllForms();
+    ui::destroyAllForms();
     platform::setTimeScale(1);
 }
 

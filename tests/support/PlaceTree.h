@@ -7,7 +7,7 @@
 #include "directory/MainVODA.h"
 #include "directory/TreeNodes.h"
 #include "platform/Codec.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 
 #include <QByteArrayList>
 #include <QTreeWidget>
@@ -23,7 +23,7 @@ struct PlaceTree {
     // Builds the tree into the main window's empty tree.
     static PlaceTree build()
     {
-        MainVODA& main = platform::form<MainVODA>();
+        MainVODA& main = ui::form<MainVODA>();
         TreeNodes& nodes = TreeNodes::of(*main.tvwMain);
         const ImageList* pictures = &main.imlIconsRemote;
         auto add = [&](const QByteArray& parent, const QByteArray& key, const QByteArray& text) {
@@ -47,7 +47,7 @@ struct PlaceTree {
     // The first node of the main window's tree with the text, or null.
     static TreeNode* find(const QByteArray& text)
     {
-        const QList<QTreeWidgetItem*> found = platform::form<MainVODA>().tvwMain->findItems(
+        const QList<QTreeWidgetItem*> found = ui::form<MainVODA>().tvwMain->findItems(
             platform::fromCp1252(text), Qt::MatchExactly | Qt::MatchRecursive);
         return found.isEmpty() ? nullptr : static_cast<TreeNode*>(found.first());
     }

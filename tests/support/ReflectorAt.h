@@ -3,12 +3,12 @@
 // login and the port box of the server settings, as a login to it would leave them.
 #include "common/Globals.h"
 #include "linkwindows/frmServerSettings.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 
 #include <QLineEdit>
 
 inline void useReflector(quint16 port)
 {
     gReflectorAddress = "127.0.0.1";
-    platform::form<frmServerSettings>().txtPort->setText(QString::number(port));
+    ui::form<frmServerSettings>().txtPort->setText(QString::number(port));
 }

@@ -16,7 +16,7 @@
 #include "linkwindows/frmUserSettings.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/RuntimeError.h"
 #include "platform/OneShotTimer.h"
 #include "platform/Wait.h"
@@ -30,7 +30,7 @@
 #include <QListWidget>
 #include <QTreeWidget>
 
-using platform::form;
+using ui::form;
 using platform::SocketControl;
 
 namespace {

@@ -19,7 +19,7 @@
 #include "linkwindows/frmUserSettings.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/Launcher.h"
 #include "platform/OneShotTimer.h"
 #include "platform/ProcessEnd.h"
@@ -49,7 +49,7 @@
 
 #include <utility>
 
-using platform::form;
+using ui::form;
 using platform::twips;
 
 namespace {

@@ -7,7 +7,7 @@
 #include "directory/TreeNodes.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/ListInputReader.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
@@ -113,6 +113,6 @@ void buildNodesInto(QTreeWidget& tree, const ImageList& images)
 
 void BuildNodes()
 {
-    MainVODA& main = platform::form<MainVODA>();
+    MainVODA& main = ui::form<MainVODA>();
     buildNodesInto(*main.tvwMain, main.imlIconsRemote);
 }

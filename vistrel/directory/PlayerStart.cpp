@@ -2,7 +2,7 @@
 
 #include "common/Globals.h"
 #include "platform/Codec.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/Launcher.h"
 #include "platform/ListInputReader.h"
 #include "platform/ProgramFolder.h"
@@ -64,7 +64,7 @@ void openPlayerSearch(PlayerKind kind)
 {
     const PlayerTexts& texts = textsOf(kind);
     gPlayerKind = static_cast<qint16>(kind);
-    frmSearch& search = platform::form<frmSearch>();
+    frmSearch& search = ui::form<frmSearch>();
     search.show();
     search.Label7->setText(texts.explanation);
     search.txtSearch->setText(texts.programFile);

@@ -3,7 +3,7 @@
 #include "directory/ConnectCommands.h"
 #include "directory/MainVODA.h"
 #include "directory/ShutDown.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "ui/CommandRegistry.h"
 
 namespace {
@@ -12,7 +12,7 @@ namespace {
 template <void (MainVODA::*command)()>
 void onMainWindow()
 {
-    (platform::form<MainVODA>().*command)();
+    (ui::form<MainVODA>().*command)();
 }
 
 } // namespace

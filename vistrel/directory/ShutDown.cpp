@@ -2,7 +2,7 @@
 
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/OneShotTimer.h"
 #include "platform/ProcessEnd.h"
 #include "platform/Wait.h"
@@ -17,7 +17,7 @@ bool running = false;
 // The Disconnect command ends within its own limits whatever the reflector does.
 void logOut()
 {
-    platform::form<MainVODA>().mnuDisconnect_Click();
+    ui::form<MainVODA>().mnuDisconnect_Click();
 }
 
 } // namespace
@@ -33,7 +33,7 @@ void shutDownAfterLogout()
         return;
     running = true;
     logOut();
-    MainVODA& main = platform::form<MainVODA>();
+    MainVODA& main = ui::form<MainVODA>();
     gWaitTimeout = false;
     main.Timer6->setEnabled(true);
     main.Timer6->setInterval(kShutDownWaitMs);

@@ -3,7 +3,7 @@
 #include "common/Globals.h"
 #include "directory/frmWebCam.h"
 #include "platform/Codec.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 
 #include <QLineEdit>
 
@@ -12,7 +12,7 @@ using platform::fromCp1252;
 void openSnapshotWindow(const QByteArray& caption, const QByteArray& address)
 {
     if (address.contains(".gif"))
-        platform::form<frmWebCam>().loadAnimatedPicture(fromCp1252(address));
+        ui::form<frmWebCam>().loadAnimatedPicture(fromCp1252(address));
 
     if (++gWebCamWindowCounter >= kWebCamWindowSlots)
         gWebCamWindowCounter = 1;

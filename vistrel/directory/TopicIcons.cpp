@@ -6,7 +6,7 @@
 #include "ui/ImageList.h"
 #include "directory/MainVODA.h"
 #include "platform/Codec.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 
@@ -68,6 +68,6 @@ void loadIconsInto(ImageList& images, QProgressBar& progress)
 
 void LoadIcons()
 {
-    MainVODA& main = platform::form<MainVODA>();
+    MainVODA& main = ui::form<MainVODA>();
     loadIconsInto(main.imlIconsRemote, *main.ProgressBar1);
 }

@@ -7,7 +7,7 @@
 #include "common/SeenRepliesCache.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamReply.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/RuntimeError.h"
 
 #include <QProgressBar>
@@ -63,9 +63,9 @@ private:
 void LoadWebCams(const QByteArray& reply)
 {
     // Without the main window there is no tree and so no place to hang webcams under.
-    if (!platform::isLoaded<MainVODA>())
+    if (!ui::isLoaded<MainVODA>())
         return;
-    MainVODA& main = platform::form<MainVODA>();
+    MainVODA& main = ui::form<MainVODA>();
     TreeNodes& nodes = TreeNodes::of(*main.tvwMain);
     TreeNode* place = nodes.byIndex(gSelectedNodeIndex);
     if (!place || seenRepliesCacheHolds(reply))

@@ -11,7 +11,7 @@
 #include "linkwindows/frmServerSettings.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/Launcher.h"
 #include "platform/LetterCase.h"
 #include "platform/OneShotTimer.h"
@@ -21,7 +21,7 @@
 #include <QLineEdit>
 #include <QUrl>
 
-using platform::form;
+using ui::form;
 using platform::fromCp1252;
 
 namespace {

@@ -1,7 +1,7 @@
 #include "directory/frmViewer.h"
 
 #include "directory/MainVODA.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,5 +20,5 @@ frmViewer::frmViewer()
 
 void frmViewer::Command1_Click()
 {
-    platform::form<MainVODA>().Command1_Click();
+    ui::form<MainVODA>().Command1_Click();
 }

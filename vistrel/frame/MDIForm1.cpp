@@ -12,7 +12,7 @@
 #include "frame/frmQuickStart.h"
 #include "linkwindows/frmServerSettings.h"
 #include "platform/Codec.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/HttpTransfer.h"
 #include "platform/Launcher.h"
 #include "platform/ListInputReader.h"
@@ -41,7 +41,7 @@
 
 #include <optional>
 
-using platform::form;
+using ui::form;
 using platform::fromCp1252;
 using platform::twips;
 using Region = StartupSequence::Region;

@@ -14,7 +14,7 @@
 #include "linkwindows/frmUserSettings.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/OneShotTimer.h"
 #include "platform/RuntimeError.h"
 #include "platform/Wait.h"
@@ -25,7 +25,7 @@
 
 #include <functional>
 
-using platform::form;
+using ui::form;
 using platform::SocketControl;
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "directory/MainVODA.h"
 #include "ui/PanelStatusBar.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/OneShotTimer.h"
 
 void showMainStatus(const QByteArray& text)
@@ -12,15 +12,15 @@ void showMainStatus(const QByteArray& text)
 
 void showMainStatusPanel(int panel, const QByteArray& text)
 {
-    if (platform::isLoaded<MainVODA>())
-        platform::form<MainVODA>().stsWorld->setPanelText(panel, text);
+    if (ui::isLoaded<MainVODA>())
+        ui::form<MainVODA>().stsWorld->setPanelText(panel, text);
 }
 
 void clearMainStatusAfter(int ms)
 {
-    if (!platform::isLoaded<MainVODA>())
+    if (!ui::isLoaded<MainVODA>())
         return;
-    platform::OneShotTimer& timer = *platform::form<MainVODA>().Timer4;
+    platform::OneShotTimer& timer = *ui::form<MainVODA>().Timer4;
     timer.setEnabled(true);
     timer.setInterval(ms);
 }

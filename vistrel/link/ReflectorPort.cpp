@@ -2,7 +2,7 @@
 
 #include "linkwindows/frmServerSettings.h"
 #include "platform/Codec.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/RuntimeError.h"
 #include "platform/StandardErrors.h"
 
@@ -32,5 +32,5 @@ int portNumberFromText(const QString& text)
 
 int reflectorPort()
 {
-    return portNumberFromText(platform::form<frmServerSettings>().txtPort->text());
+    return portNumberFromText(ui::form<frmServerSettings>().txtPort->text());
 }

@@ -16,7 +16,7 @@
 #include "linkwindows/frmUserSettings.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/ProcessEnd.h"
 #include "tools/frmSummary.h"
 
@@ -26,7 +26,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-using platform::form;
+using ui::form;
 
 namespace {
 

@@ -13,14 +13,14 @@
 #include "linkwindows/frmSystemStatus.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/RuntimeError.h"
 #include "platform/Wait.h"
 #include "tools/frmSummary.h"
 
 #include <QLineEdit>
 
-using platform::form;
+using ui::form;
 using platform::SocketControl;
 
 namespace {

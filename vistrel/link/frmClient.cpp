@@ -6,12 +6,12 @@
 #include "common/Globals.h"
 #include "linkwindows/frmSystemStatus.h"
 #include "platform/Codec.h"
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
 
-using platform::form;
+using ui::form;
 
 frmClient::frmClient()
     : tcpClient(new platform::SocketControl(this)),

@@ -2,11 +2,6 @@
 
 #include "platform/Services.h"
 
-#include <QApplication>
-#include <QFileDialog>
-#include <QInputDialog>
-#include <QMessageBox>
-
 namespace platform {
 
 namespace {
@@ -14,49 +9,6 @@ namespace {
 QString titleOrDefault(const QString& title)
 {
     return title.isEmpty() ? QString::fromUtf16(kDefaultDialogTitle) : title;
-}
-
-QMessageBox::StandardButtons standardButtons(MessageButtons buttons)
-{
-    switch (buttons) {
-    case MessageButtons::Ok: return QMessageBox::Ok;
-    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    }
-    return QMessageBox::Ok;
-}
-
-QMessageBox::Icon boxIcon(MessageIcon icon)
-{
-    switch (icon) {
-    case MessageIcon::None: return QMessageBox::NoIcon;
-    case MessageIcon::Critical: return QMessageBox::Critical;
-    case MessageIcon::Question: return QMessageBox::Question;
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Information: return QMessageBox::Information;
-    }
-    return QMessageBox::NoIcon;
-}
-
-// Closing a box with its title bar or Escape gives Cancel where the box has
-// a Cancel button, else the one button that stands for "no" or "ok".
-MessageAnswer answerOf(int button, MessageButtons buttons)
-{
-    switch (button) {
-    case QMessageBox::Ok: return MessageAnswer::Ok;
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
-    case QMessageBox::Cancel: return MessageAnswer::Cancel;
-    default: break;
-    }
-    switch (buttons) {
-    case MessageButtons::Ok: return MessageAnswer::Ok;
-    case MessageButtons::YesNo: return MessageAnswer::No;
-    case MessageButtons::OkCancel:
-    case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
-    }
-    return MessageAnswer::Cancel;
 }
 
 } // namespace
@@ -75,27 +27,6 @@ QString Dialogs::inputBox(const QString& prompt, const QString& title, const QSt
 QString Dialogs::saveFileName(const QString& title, const QString& filter, const QString& initialName)
 {
     return showSaveFileDialog({title, filter, initialName});
-}
-
-MessageAnswer WidgetDialogs::showMessageBox(const MessageBoxRequest& request)
-{
-    QMessageBox box(boxIcon(request.icon), request.title, request.text, standardButtons(request.buttons),
-                    QApplication::activeWindow());
-    return answerOf(box.exec(), request.buttons);
-}
-
-QString WidgetDialogs::showInputBox(const InputBoxRequest& request)
-{
-    bool accepted = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), request.title, request.prompt,
-                                               QLineEdit::Normal, request.defaultText, &accepted);
-    return accepted ? text : QString();
-}
-
-QString WidgetDialogs::showSaveFileDialog(const SaveFileRequest& request)
-{
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, request.initialName,
-                                        request.filter);
 }
 
 Dialogs& dialogs()

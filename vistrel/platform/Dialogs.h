@@ -1,7 +1,8 @@
 #pragma once
 // The modal boxes the windows show: message box, input box and file-save
 // dialog. The windows reach them through platform::dialogs(), so tests can
-// answer them with a scripted fake.
+// answer them with a scripted fake; the real boxes are the window kit's
+// (ui/DesktopServices.h).
 #include <QString>
 
 namespace platform {
@@ -51,14 +52,6 @@ protected:
     virtual MessageAnswer showMessageBox(const MessageBoxRequest& request) = 0;
     virtual QString showInputBox(const InputBoxRequest& request) = 0;
     virtual QString showSaveFileDialog(const SaveFileRequest& request) = 0;
-};
-
-// The real boxes, over QMessageBox, QInputDialog and QFileDialog.
-class WidgetDialogs final : public Dialogs {
-protected:
-    MessageAnswer showMessageBox(const MessageBoxRequest& request) override;
-    QString showInputBox(const InputBoxRequest& request) override;
-    QString showSaveFileDialog(const SaveFileRequest& request) override;
 };
 
 // The dialogs service currently installed (see Services.h).

@@ -2,24 +2,9 @@
 
 #include "platform/Services.h"
 
-#include <QDesktopServices>
-#include <QProcess>
+#include <QUrl>
 
 namespace platform {
-
-StartResult ProcessLauncher::startProgram(const QString& program, const QStringList& arguments,
-                                          const QString& workingFolder)
-{
-    qint64 processId = 0;
-    if (!QProcess::startDetached(program, arguments, workingFolder, &processId))
-        return {};
-    return {true, processId};
-}
-
-bool ProcessLauncher::openPage(const QUrl& page)
-{
-    return isWebPage(page) && QDesktopServices::openUrl(page);
-}
 
 bool isWebPage(const QUrl& page)
 {

@@ -1,5 +1,6 @@
 #pragma once
-// Starting other programs and opening web pages in the user's browser.
+// Starting other programs and opening web pages in the user's browser. The real
+// launcher is the window kit's (ui/DesktopServices.h).
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -23,14 +24,6 @@ public:
     // opened; any other address is refused (false), so a text from the
     // network cannot start some other handler of the desktop.
     virtual bool openPage(const QUrl& page) = 0;
-};
-
-// The real launcher, over QProcess::startDetached and QDesktopServices.
-class ProcessLauncher final : public Launcher {
-public:
-    StartResult startProgram(const QString& program, const QStringList& arguments,
-                             const QString& workingFolder = {}) override;
-    bool openPage(const QUrl& page) override;
 };
 
 // True for the addresses openPage accepts.

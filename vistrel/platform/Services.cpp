@@ -1,7 +1,5 @@
 #include "platform/Services.h"
 
-#include "platform/Dialogs.h"
-#include "platform/Launcher.h"
 #include "platform/ProcessEnd.h"
 #include "platform/SettingsStore.h"
 
@@ -13,10 +11,10 @@ namespace {
 
 Services realServices()
 {
-    static WidgetDialogs dialogs;
-    static ProcessLauncher launcher;
+    // The boxes and the launcher need a desktop session: the program puts in the
+    // window kit's (ui/DesktopServices.h) at start.
     static SettingsStore settings(SettingsStore::defaultFilePath());
-    return {&dialogs, &launcher, &settings, QString(), QString::fromLatin1(kDefaultWebServerBase), &endProcessNow};
+    return {nullptr, nullptr, &settings, QString(), QString::fromLatin1(kDefaultWebServerBase), &endProcessNow};
 }
 
 } // namespace

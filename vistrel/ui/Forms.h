@@ -3,7 +3,7 @@
 // whole run: other windows hold its controls as live state, so a window is
 // never deleted while the program runs ("unloading" one only hides it).
 //
-//   platform::form<frmServerSettings>().txtIPAddress->text()
+//   ui::form<frmServerSettings>().txtIPAddress->text()
 //
 // The first reference constructs the window and then runs its load handler
 // Form_Load() once, where the window has one. The window is not shown.
@@ -12,7 +12,7 @@
 
 #include <concepts>
 
-namespace platform {
+namespace ui {
 
 namespace detail {
 
@@ -53,4 +53,4 @@ bool isLoaded()
 // that the next reference creates a fresh one.
 void destroyAllForms();
 
-} // namespace platform
+} // namespace ui

@@ -1,8 +1,8 @@
-#include "platform/Forms.h"
+#include "ui/Forms.h"
 
 #include <vector>
 
-namespace platform {
+namespace ui {
 
 namespace {
 
@@ -31,4 +31,4 @@ void destroyAllForms()
     }
 }
 
-} // namespace platform
+} // namespace ui
