@@ -15,8 +15,8 @@ constexpr std::string_view kInvalid = "Invalid";
 
 int highHalf(char c) { return static_cast<unsigned char>(c) >> 4; }
 int lowHalf(char c) { return static_cast<unsigned char>(c) & 0x0F; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool allDigits(std::string_view text) { return std::all_of(text.begin(), text.end(), isDigit); }
+using strings::allDigits;
+using strings::isDigit;
 
 int hexValue(char digit) { return isDigit(digit) ? digit - '0' : digit - 'A' + 10; }
 

@@ -13,16 +13,8 @@ namespace lexmara {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool allDigits(std::string_view text) { return std::all_of(text.begin(), text.end(), isDigit); }
-
-std::string_view trimBlanks(std::string_view text)
-{
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
+using strings::allDigits;
+using strings::isDigit;
 
 // ---- Numbers in words
 
@@ -87,7 +79,7 @@ std::string inWords(bool negative, uint64_t magnitude, bool withAnd)
 // forms of number. The magnitude saturates past the currency range.
 std::optional<std::pair<bool, uint64_t>> exactFloor(std::string_view text)
 {
-    text = trimBlanks(text);
+    text = strings::trimBlanks(text);
     const bool negative = !text.empty() && text.front() == '-';
     if (!text.empty() && (text.front() == '-' || text.front() == '+'))
         text.remove_prefix(1);

@@ -10,7 +10,7 @@ namespace lexmara {
 namespace {
 
 bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+using strings::isDigit;
 bool isOneOf(char c, std::string_view list) { return list.find(c) != std::string_view::npos; }
 
 class Scanner {
@@ -158,9 +158,7 @@ bool isPostcodeUK(PostcodeState& state, std::string_view text)
     if (t.size() >= 6) {
         scanner.scanFullPostcode(t);
     } else if (t.size() > 1) {
-        const size_t first = t.find_first_not_of(' ');
-        const size_t trimmed = first == std::string::npos ? 0 : t.find_last_not_of(' ') - first + 1;
-        if (trimmed <= 4)
+        if (strings::trimBlanks(t).size() <= 4)
             scanner.scanOutwardCode(t);
     }
     return !state.AcceptedText.empty();
