@@ -242,18 +242,13 @@ std::optional<int32_t> hexToLong(std::string_view hex)
 {
     if (!looksLikeHexPairs(hex))
         return std::nullopt;
-    uint32_t value = 0;
-    for (const char c : hex) {
-        const char upper = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-        if (!isDigit(upper) && !(upper >= 'A' && upper <= 'F'))
-            raise(kTypeMismatch);
-    }
+    if (hex.find_first_not_of("0123456789ABCDEFabcdef") != std::string_view::npos)
+        raise(kTypeMismatch);
     if (hex.size() > 8)
         raise(kOverflow);
-    for (const char c : hex) {
-        const char upper = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-        value = value << 4 | static_cast<uint32_t>(isDigit(upper) ? upper - '0' : upper - 'A' + 10);
-    }
+    uint32_t value = 0;
+    for (const char c : hex)
+        value = value << 4 | static_cast<uint32_t>(isDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10);
     return static_cast<int32_t>(value);
 }
 

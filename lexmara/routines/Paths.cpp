@@ -98,7 +98,9 @@ bool fileExists(std::string_view pattern)
     if (pattern.empty() || pattern.find('\0') != std::string_view::npos)
         return false;
     const size_t slash = pattern.rfind('/');
-    const std::string folder = slash == std::string_view::npos ? "." : slash == 0 ? "/" : std::string(pattern.substr(0, slash));
+    const std::string folder = slash == std::string_view::npos ? "."
+                               : slash == 0                  ? "/"
+                                                             : std::string(pattern.substr(0, slash));
     const std::string_view namePattern = slash == std::string_view::npos ? pattern : pattern.substr(slash + 1);
     if (namePattern.find_first_of("*?") == std::string_view::npos)
         return isVisibleOrdinaryFile(folder, namePattern);

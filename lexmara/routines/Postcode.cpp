@@ -9,8 +9,9 @@ namespace lexmara {
 
 namespace {
 
-bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
 using strings::isDigit;
+
+bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
 bool isOneOf(char c, std::string_view list) { return list.find(c) != std::string_view::npos; }
 
 class Scanner {
@@ -36,9 +37,7 @@ public:
                 s_.ScanStart = strings::toInteger(strings::length(t)); // ends the whole scan
                 continue;
             }
-            const char c = s_.ScanWindow[s_.CharIndex - 1];
-            const size_t step = firstStepNotDone(7);
-            s_.StepDone[step] = applyStep(step, c) ? -1 : 0;
+            applyNextStep(s_.ScanWindow[s_.CharIndex - 1], 7);
         }
         if (s_.ScanComplete != -1)
             s_.AcceptedText.clear();
@@ -56,15 +55,9 @@ public:
                 if ((windowLength == 2 && done(0) && done(1)) || (windowLength == 3 && done(0) && done(1) && done(2)))
                     s_.ScanComplete = -1;
             } else {
-                const char c = s_.ScanWindow[s_.CharIndex - 1];
-                const size_t step = firstStepNotDone(3);
-                if (step < 3)
-                    s_.StepDone[step] = applyStep(step, c) ? -1 : 0;
-                else if (done(3))
-                    s_.ScanComplete = -1;
-                else
-                    s_.StepDone[3] = applyStep(3, c) ? -1 : 0;
+                applyNextStep(s_.ScanWindow[s_.CharIndex - 1], 4);
             }
+            // Steps 5 to 7 never run here: an outward code that passes step 4 is whole.
             if (done(3))
                 s_.ScanComplete = -1;
         }
@@ -75,13 +68,15 @@ public:
 private:
     bool done(size_t step) const { return s_.StepDone[step] != 0; }
 
-    // The first of the steps below `limit` not yet done, else `limit`.
-    size_t firstStepNotDone(size_t limit) const
+    // Tests `c` with the first of the first `steps` steps that the candidate has not
+    // passed yet; the step's answer becomes its flag. A scan ends once its last step is
+    // done, so one is always left.
+    void applyNextStep(char c, size_t steps)
     {
         size_t step = 0;
-        while (step < limit && done(step))
+        while (step + 1 < steps && done(step))
             ++step;
-        return step;
+        s_.StepDone[step] = applyStep(step, c) ? -1 : 0;
     }
 
     // The candidate's n-th character (from 1), or NUL past its end.
@@ -129,8 +124,8 @@ private:
                 return accept(c);
             if (c == ' ') {
                 accept(c);
-                const char next = s_.CharIndex <= strings::length(s_.ScanWindow) ? s_.ScanWindow[s_.CharIndex - 1] : '\0';
-                return isDigit(next) ? accept(next) : restart();
+                const std::string_view rest = strings::mid(s_.ScanWindow, s_.CharIndex);
+                return !rest.empty() && isDigit(rest.front()) ? accept(rest.front()) : restart();
             }
             return restart();
         case 5: // first inward letter

@@ -99,8 +99,9 @@ HRESULT Lexmara::PadAlignString(LxBSTR* StrIn, int32_t* lngLen, int16_t* intAlig
 {
     return guarded(kSource, [&] {
         LxBSTR& padded = server::result(result);
+        const int16_t alignment = optionalArgument(intAlign, int16_t{0});
         const std::string_view pad = PadChar ? lxView(*PadChar) : " ";
-        padded = newString(padAlign(textArgument(StrIn), argument(lngLen), optionalArgument(intAlign, int16_t{0}), pad));
+        padded = newString(padAlign(textArgument(StrIn), argument(lngLen), alignment, pad));
     });
 }
 

@@ -2,6 +2,7 @@
 #include "ComponentHarness.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <set>
 #include <vector>
@@ -210,7 +211,7 @@ TEST_F(Paths, RandomAlphaNumericsMixesDigitsAndLettersEvenly)
     int16_t length = 20000;
     const Text text = call<std::string>([&](LxBSTR* out) { return lexmara()->GetRandomAlphaNumerics(&length, out); });
     const std::string& characters = std::get<std::string>(text);
-    const auto digits = std::count_if(characters.begin(), characters.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const auto digits = std::count_if(characters.begin(), characters.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
     EXPECT_GT(digits, 9000);
     EXPECT_LT(digits, 11000);
 }
