@@ -180,7 +180,6 @@ TEST(Component, MembersStandInTheirSlots)
     }
     BString word(library);
     EXPECT_EQ(lexmara->Word(text.ref(), &position, word.ref()), E_NOTIMPL);
-    EXPECT_EQ(lexmara->GetOrdinal(&position, word.ref()), E_NOTIMPL);
 }
 
 TEST(Component, DispatchSlotsOfferNoTypeInformation)
