@@ -64,9 +64,8 @@ public:
         QObject::connect(&session, &S::markerShown, [this](S::Marker marker, bool visible) {
             lines << "marker " + QByteArray::number(int(marker)) + (visible ? " shown" : " hidden");
         });
-        QObject::connect(&session, &S::attemptShown, [this](const QString& address, const QString&) {
-            lines << "attempt " + address.toLatin1();
-        });
+        QObject::connect(&session, &S::attemptShown,
+                         [this](const QString& address) { lines << "attempt " + address.toLatin1(); });
         QObject::connect(&session, &S::userIdConfirmed, [this](const QByteArray& id) { lines << "user id " + id; });
         QObject::connect(&session, &S::settingsSaveDue, [this] { lines << "save settings"; });
         QObject::connect(&session, &S::loginRejected, [this] { lines << "login rejected"; });

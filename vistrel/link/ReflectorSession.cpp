@@ -203,10 +203,11 @@ void ReflectorSession::Login::attempt(const QString& address, const char* attemp
     logStep(attemptText + addressText);
 
     hideStatusWindow();
+    emit session_.attemptShown(address);
     runOnSocket(socket_, [&] { return socket_.setRemoteHost(address); });
 
     hideStatusWindow();
-    emit session_.attemptShown(address, session_.settings().portText());
+    emit session_.attemptPortShown(session_.settings().portText());
 
     hideStatusWindow();
     const int port = portNumberFromText(session_.settings().portText());

@@ -75,11 +75,12 @@ signals:
     void webCamsOnLine(const QByteArray& count);
     void statusClearDue(int ms);
     // The status window: a line of its log, a segment's lamp, a marker, the address
-    // and port of the last connection attempt.
+    // and the port of the last connection attempt.
     void logLine(const QByteArray& line);
     void lampShown(int segment, ReflectorSession::Lamp colour);
     void markerShown(ReflectorSession::Marker marker, bool visible);
-    void attemptShown(const QString& address, const QString& port);
+    void attemptShown(const QString& address);
+    void attemptPortShown(const QString& port);
     void windowHideDue(ReflectorSession::Window window);
 
     // The replies, as the windows take them.

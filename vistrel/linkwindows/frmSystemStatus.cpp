@@ -33,6 +33,7 @@
 #include <vector>
 
 using platform::twips;
+using Lamp = ReflectorSession::Lamp;
 
 namespace {
 
@@ -297,34 +298,48 @@ void frmSystemStatus::Form_Load()
     setWindowState(Qt::WindowMinimized);
 }
 
-void frmSystemStatus::showSegment(int segment, LampColour colour)
+void frmSystemStatus::showLamp(int segment, ReflectorSession::Lamp colour)
 {
     const Segment& lamps = segments()[segment - 1];
     // Segments 4 and 5 never show a colour.
     const bool lit = segment <= 3;
     for (const int red : lamps.red)
-        ImgRed2[red]->setVisible(lit && colour == LampColour::Red);
+        ImgRed2[red]->setVisible(lit && colour == Lamp::Red);
     for (const int green : lamps.green)
-        ImgGreen3[green]->setVisible(lit && colour == LampColour::Green);
+        ImgGreen3[green]->setVisible(lit && colour == Lamp::Green);
     for (const int blue : lamps.blue)
-        ImgBlue1[blue]->setVisible(lit && colour == LampColour::Blue);
+        ImgBlue1[blue]->setVisible(lit && colour == Lamp::Blue);
 }
 
-void frmSystemStatus::cmdBlue1_Click() { showSegment(1, LampColour::Blue); }
-void frmSystemStatus::cmdBlue2_Click() { showSegment(2, LampColour::Blue); }
-void frmSystemStatus::cmdBlue3_Click() { showSegment(3, LampColour::Blue); }
-void frmSystemStatus::cmdBlue4_Click() { showSegment(4, LampColour::Blue); }
-void frmSystemStatus::cmdBlue5_Click() { showSegment(5, LampColour::Blue); }
-void frmSystemStatus::cmdGreen1_Click() { showSegment(1, LampColour::Green); }
-void frmSystemStatus::cmdGreen2_Click() { showSegment(2, LampColour::Green); }
-void frmSystemStatus::cmdGreen3_Click() { showSegment(3, LampColour::Green); }
-void frmSystemStatus::cmdGreen4_Click() { showSegment(4, LampColour::Green); }
-void frmSystemStatus::cmdGreen5_Click() { showSegment(5, LampColour::Green); }
-void frmSystemStatus::cmdRed1_Click() { showSegment(1, LampColour::Red); }
-void frmSystemStatus::cmdRed2_Click() { showSegment(2, LampColour::Red); }
-void frmSystemStatus::cmdRed3_Click() { showSegment(3, LampColour::Red); }
-void frmSystemStatus::cmdRed4_Click() { showSegment(4, LampColour::Red); }
-void frmSystemStatus::cmdRed5_Click() { showSegment(5, LampColour::Red); }
+TrafficMarker* frmSystemStatus::marker(ReflectorSession::Marker which) const
+{
+    using Marker = ReflectorSession::Marker;
+    switch (which) {
+    case Marker::Segment1: return imgSegment1SendData;
+    case Marker::Segment2: return imgSegment2SendData;
+    case Marker::Segment4Left: return imgSegment4aSendData;
+    case Marker::Segment4Up: return imgSegment4bSendData;
+    case Marker::Segment5Right: return imgSegment5aSendData;
+    case Marker::Segment5Down: return imgSegment5bSendData;
+    }
+    return nullptr;
+}
+
+void frmSystemStatus::cmdBlue1_Click() { showLamp(1, Lamp::Blue); }
+void frmSystemStatus::cmdBlue2_Click() { showLamp(2, Lamp::Blue); }
+void frmSystemStatus::cmdBlue3_Click() { showLamp(3, Lamp::Blue); }
+void frmSystemStatus::cmdBlue4_Click() { showLamp(4, Lamp::Blue); }
+void frmSystemStatus::cmdBlue5_Click() { showLamp(5, Lamp::Blue); }
+void frmSystemStatus::cmdGreen1_Click() { showLamp(1, Lamp::Green); }
+void frmSystemStatus::cmdGreen2_Click() { showLamp(2, Lamp::Green); }
+void frmSystemStatus::cmdGreen3_Click() { showLamp(3, Lamp::Green); }
+void frmSystemStatus::cmdGreen4_Click() { showLamp(4, Lamp::Green); }
+void frmSystemStatus::cmdGreen5_Click() { showLamp(5, Lamp::Green); }
+void frmSystemStatus::cmdRed1_Click() { showLamp(1, Lamp::Red); }
+void frmSystemStatus::cmdRed2_Click() { showLamp(2, Lamp::Red); }
+void frmSystemStatus::cmdRed3_Click() { showLamp(3, Lamp::Red); }
+void frmSystemStatus::cmdRed4_Click() { showLamp(4, Lamp::Red); }
+void frmSystemStatus::cmdRed5_Click() { showLamp(5, Lamp::Red); }
 
 void frmSystemStatus::appendLogLine(const QByteArray& line)
 {

@@ -9,6 +9,8 @@
 // 3 from the reflector down to the bottom computer, 4 and 5 from the client to the
 // bottom computer. Only segments 1 to 3 ever show a colour; the setters of segments
 // 4 and 5 only hide lamps.
+#include "link/ReflectorSession.h"
+
 #include <QByteArray>
 #include <QWidget>
 
@@ -56,6 +58,12 @@ public:
     void cmdRed3_Click();
     void cmdRed4_Click();
     void cmdRed5_Click();
+
+    // Shows a segment's lamps in one colour: for segments 1 to 3 the colour's lamps and
+    // none of the other two; for segments 4 and 5 no lamp at all.
+    void showLamp(int segment, ReflectorSession::Lamp colour);
+    // The traffic marker that lies on a segment.
+    TrafficMarker* marker(ReflectorSession::Marker which) const;
 
     // "Refresh": fetches the server status page in the background, one fetch at a
     // time, then shows the state's picture from the program's "icons" folder; a fetch
@@ -105,13 +113,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    enum class LampColour { Blue, Green, Red };
-
     QWidget* createDiagram();
     QWidget* createServerPanel();
     void createLamps(QWidget* diagram);
     void createMarkers(QWidget* diagram);
-    void showSegment(int segment, LampColour colour);
 
     void Check1_Click();
     void Form_Activate();

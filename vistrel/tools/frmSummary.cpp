@@ -63,6 +63,66 @@ void frmSummary::Command1_Click()
     SendSummaryTextRequest(platform::toCp1252(Text1->text()));
 }
 
+QByteArray frmSummary::topicSentence(const QByteArray& count) const
+{
+    const QByteArray topic = platform::toCp1252(cmbTopics->currentText());
+    return "For the Topic = " + topic + " there are " + count + " webcams located at these nodes. ";
+}
+
+void frmSummary::showOutcome(const QByteArray& status, const QByteArray& sentence)
+{
+    StatusBar1->setPanelText(1, status);
+    Label2->setText(platform::fromCp1252(sentence));
+}
+
+void frmSummary::listEntries(const QList<QByteArray>& entries)
+{
+    List1->clear();
+    for (const QByteArray& entry : entries)
+        List1->addItem(platform::fromCp1252(entry));
+}
+
+void frmSummary::showResult(ReflectorSession::LocatorOutcome outcome, const LocatorResult& result)
+{
+    using Outcome = ReflectorSession::LocatorOutcome;
+    const QByteArray search = platform::toCp1252(Text1->text());
+    switch (outcome) {
+    case Outcome::NoTopicResult:
+        showOutcome("No Webcams for this Topic ...", topicSentence("0"));
+        break;
+    case Outcome::NoSearchResult:
+        showOutcome("No Webcams Descriptions contain the Search String ...",
+                    "For the Search String " + search + " there are 0 webcams located at these nodes. ");
+        break;
+    case Outcome::TopicResult:
+        listEntries(result.entries);
+        if (!result.entries.isEmpty())
+            gSummaryHasEntries = true;
+        showOutcome("Webcam Data returned OK ...", topicSentence(result.count));
+        break;
+    case Outcome::SearchResult:
+        listEntries(result.entries);
+        showOutcome("Webcam Data returned OK ...", "For the Search String = \"" + search + "\" there are "
+                                                       + result.count + " webcams located at these nodes. ");
+        break;
+    }
+}
+
+void frmSummary::showNoDataAtPlace()
+{
+    if (!gSummaryHasEntries && gSummaryOpen)
+        Label2->setText(platform::fromCp1252(topicSentence("0")));
+    gSummaryHasEntries = false;
+}
+
+void frmSummary::openFromHint()
+{
+    cmbTopics->setEnabled(true);
+    hide();
+    setWindowState(Qt::WindowNoState);
+    show();
+}
+
 bool frmSummary::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);

@@ -1,11 +1,13 @@
 #pragma once
 // The webcam locator window ("WebCam Locator"): asks the reflector where webcams of a
-// topic, or webcams whose description holds a text, are to be found. The reply
-// handling fills the result list, the result sentence and the status line.
+// topic, or webcams whose description holds a text, are to be found. The session's
+// results fill the result list, the result sentence and the status line.
 //
 // Until the locator is built in full it holds what the reply handling, the senders
 // and the connect commands reach: the topic list, the search box and button, the
 // result list and sentence and the status line. It is loaded hidden on first reference.
+#include "link/ReflectorSession.h"
+
 #include <QWidget>
 
 class PanelStatusBar;
@@ -27,6 +29,14 @@ public:
     // "<< Search for": empties the results and asks for the places of the search text.
     void Command1_Click();
 
+    // A result of the topic or search request: the entries, the sentence and the status.
+    void showResult(ReflectorSession::LocatorOutcome outcome, const LocatorResult& result);
+    // A place without webcams: while the window is open and shows no entries, its
+    // sentence tells that the topic has none.
+    void showNoDataAtPlace();
+    // The hint's Yes: the window opens with its topic list enabled.
+    void openFromHint();
+
     QComboBox* cmbTopics = nullptr;  // topic names; enabled only while logged in
     QLineEdit* Text1 = nullptr;      // the search text
     QPushButton* Command1 = nullptr; // "<< Search for"
@@ -37,4 +47,9 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    QByteArray topicSentence(const QByteArray& count) const;
+    void showOutcome(const QByteArray& status, const QByteArray& sentence);
+    void listEntries(const QList<QByteArray>& entries);
 };

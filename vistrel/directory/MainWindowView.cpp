@@ -1,0 +1,40 @@
+#include "directory/MainWindowView.h"
+
+#include "directory/MainVODA.h"
+#include "directory/WebCamLoading.h"
+#include "link/ReflectorSession.h"
+#include "platform/OneShotTimer.h"
+#include "ui/Forms.h"
+#include "ui/PanelStatusBar.h"
+
+using S = ReflectorSession;
+
+namespace {
+
+void showPanel(int panel, const QByteArray& text)
+{
+    if (ui::isLoaded<MainVODA>())
+        ui::form<MainVODA>().stsWorld->setPanelText(panel, text);
+}
+
+// Arms Timer4 to empty panel 1 after the given time.
+void clearStatusAfter(int ms)
+{
+    if (!ui::isLoaded<MainVODA>())
+        return;
+    platform::OneShotTimer& timer = *ui::form<MainVODA>().Timer4;
+    timer.setEnabled(true);
+    timer.setInterval(ms);
+}
+
+} // namespace
+
+void showSessionInMainWindow(ReflectorSession& session)
+{
+    QObject::connect(&session, &S::statusText, [](const QByteArray& text) { showPanel(1, text); });
+    QObject::connect(&session, &S::webCamsOnLine,
+                     [](const QByteArray& count) { showPanel(2, "Total # of Webcams on Line = " + count); });
+    QObject::connect(&session, &S::statusClearDue, &clearStatusAfter);
+    QObject::connect(&session, &S::webCamReply, &LoadWebCams);
+    QObject::connect(&session, &S::logoutDue, [] { ui::form<MainVODA>().mnuDisconnect_Click(); });
+}
