@@ -53,14 +53,15 @@ public:
     // The hidden member that takes its argument and does nothing.
     HRESULT text(LxBSTR*) override { return S_OK; }
 
-    // Edit routines: not built yet.
-    HRESULT ReplaceCharsFirst(LxBSTR*, LxBSTR*, LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT ReplaceCharsAll(LxBSTR*, LxBSTR*, LxBSTR*, LxBOOL*, LxBOOL*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT InsertString(LxBSTR*, LxBSTR*, int32_t*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT DeleteString(LxBSTR*, int32_t, int32_t, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT DeDuplicate(LxBSTR*, LxBSTR*, LxBOOL*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT StringRepeat(LxBSTR*, int32_t*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT ConcatFast(LxBSTR*, LxBSTR) override { return notImplemented(kSource); }
+    // Edit routines (LexmaraEdit.cpp).
+    HRESULT ReplaceCharsFirst(LxBSTR* StrIn, LxBSTR* strSearchFor, LxBSTR* strReplace, LxBSTR* result) override;
+    HRESULT ReplaceCharsAll(LxBSTR* StrIn, LxBSTR* strSearchFor, LxBSTR* strReplace, LxBOOL* blnCaseSense,
+                            LxBOOL* blnWord, LxBSTR* result) override;
+    HRESULT InsertString(LxBSTR* StrIn, LxBSTR* strInsertion, int32_t* lngPosition, LxBSTR* result) override;
+    HRESULT DeleteString(LxBSTR* StrIn, int32_t pos, int32_t lLen, LxBSTR* result) override;
+    HRESULT DeDuplicate(LxBSTR* StrIn, LxBSTR* strChar, LxBOOL* blnCaseSense, LxBSTR* result) override;
+    HRESULT StringRepeat(LxBSTR* StrIn, int32_t* lngRepeat, LxBSTR* result) override;
+    HRESULT ConcatFast(LxBSTR* String1, LxBSTR String2) override;
 
     // Path, system and random routines: not built yet.
     HRESULT AddBackSlash(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
@@ -74,11 +75,13 @@ public:
     HRESULT GetRandomNumerics(int16_t*, LxBSTR*) override { return notImplemented(kSource); }
     HRESULT StringExecuteVB6(LxBSTR*, LxBOOL*, LxBOOL*) override { return notImplemented(kSource); }
 
-    // Array sorting: not built yet.
-    HRESULT SortArrayText(LxSAFEARRAY**, int32_t*, int32_t*, int16_t*) override { return notImplemented(kSource); }
-    HRESULT SortArrayTextDescending(LxSAFEARRAY**, int32_t*, int32_t*, int16_t*) override { return notImplemented(kSource); }
-    HRESULT SortArrayBinary(LxSAFEARRAY**, int32_t*, int32_t*, int16_t*) override { return notImplemented(kSource); }
-    HRESULT SortArrayBinaryDescending(LxSAFEARRAY**, int32_t*, int32_t*, int16_t*) override { return notImplemented(kSource); }
+    // Array sorting (LexmaraSort.cpp).
+    HRESULT SortArrayText(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound, int16_t* result) override;
+    HRESULT SortArrayTextDescending(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound,
+                                    int16_t* result) override;
+    HRESULT SortArrayBinary(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound, int16_t* result) override;
+    HRESULT SortArrayBinaryDescending(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound,
+                                      int16_t* result) override;
 
     // Mainframe data conversions: not built yet.
     HRESULT AsciiToEbcdic(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
@@ -93,20 +96,25 @@ public:
     HRESULT StringToPackedDecimalWithLen(LxBSTR, int16_t, LxBSTR*) override { return notImplemented(kSource); }
     HRESULT PICtoStringDecimal(int32_t*, int16_t*, LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
 
-    // Word routines: not built yet.
-    HRESULT WordCount(LxBSTR*, int32_t*) override { return notImplemented(kSource); }
-    HRESULT WordPos(LxBSTR*, int32_t*, int32_t*) override { return notImplemented(kSource); }
-    HRESULT WordPosLen(LxBSTR*, int32_t*, int16_t*) override { return notImplemented(kSource); }
-    HRESULT InstrWord(LxVARIANT*, LxBSTR*, LxBSTR*, LxBOOL*, int32_t*) override { return notImplemented(kSource); }
-    HRESULT InstrWordRev(LxBSTR*, LxBSTR*, LxVARIANT*, LxBOOL*, int32_t*) override { return notImplemented(kSource); }
-    HRESULT WordWrap(LxBSTR*, int32_t*, LxSAFEARRAY**, LxBOOL*, int32_t*) override { return notImplemented(kSource); }
-    HRESULT Word(LxBSTR*, int32_t*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT WordDelete(LxBSTR*, int32_t, LxBOOL*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT WordFind(LxBSTR*, LxBSTR, int32_t*) override { return notImplemented(kSource); }
-    HRESULT WordWrapVar(LxBSTR*, int32_t*, LxSAFEARRAY**, LxBOOL*, int32_t*) override { return notImplemented(kSource); }
+    // Word routines (LexmaraWords.cpp).
+    HRESULT WordCount(LxBSTR* StrIn, int32_t* result) override;
+    HRESULT WordPos(LxBSTR* StrIn, int32_t* intWordNo, int32_t* result) override;
+    HRESULT WordPosLen(LxBSTR* StrIn, int32_t* intWordNo, int16_t* result) override;
+    HRESULT InstrWord(LxVARIANT* Start, LxBSTR* String1, LxBSTR* String2, LxBOOL* MatchCase, int32_t* result) override;
+    HRESULT InstrWordRev(LxBSTR* String1, LxBSTR* String2, LxVARIANT* Start, LxBOOL* MatchCase,
+                         int32_t* result) override;
+    HRESULT WordWrap(LxBSTR* StrIn, int32_t* WrapLen, LxSAFEARRAY** ResultArray, LxBOOL* AddSplitHyphen,
+                     int32_t* result) override;
+    HRESULT Word(LxBSTR* StrIn, int32_t* lngPosition, LxBSTR* result) override;
+    HRESULT WordDelete(LxBSTR* StrIn, int32_t WordNum, LxBOOL* RemoveDoubleBlanks, LxBSTR* result) override;
+    HRESULT WordFind(LxBSTR* StrIn, LxBSTR strWord, int32_t* result) override;
+    HRESULT WordWrapVar(LxBSTR* StrIn, int32_t* WrapLen, LxSAFEARRAY** ResultArray, LxBOOL* AddSplitHyphen,
+                        int32_t* result) override;
 
-    // Proper case and the UK postcode check: not built yet.
-    HRESULT ProperCase(LxBSTR, LxBSTR*) override { return notImplemented(kSource); }
+    // Proper case (LexmaraProperCase.cpp).
+    HRESULT ProperCase(LxBSTR StrIn, LxBSTR* result) override;
+
+    // The UK postcode check: not built yet.
     HRESULT IsPostcodeUK(LxBSTR*, LxBOOL*) override { return notImplemented(kSource); }
 
     // Numbers in words, number bases and formats: not built yet.

@@ -179,7 +179,6 @@ TEST(Component, MembersStandInTheirSlots)
         EXPECT_EQ(library.errorFor(E_NOTIMPL).number, 445);
     }
     BString word(library);
-    EXPECT_EQ(lexmara->Word(text.ref(), &position, word.ref()), E_NOTIMPL);
     EXPECT_EQ(lexmara->GetOrdinal(&position, word.ref()), E_NOTIMPL);
 }
 
