@@ -129,67 +129,51 @@ TEST_F(Words, WordFind)
     }
 }
 
-TEST_F(Words, InstrWordFindsTheFirstWholeWord)
+TEST_F(Words, InstrWordAndInstrWordRevFindTheFirstAndLastWholeWord)
 {
+    enum Direction { Forward, Backward };
     struct Case {
-        std::string start, text, word;
+        Direction direction;
+        std::string text, word, start; // Backward: the end of the search
         LxBOOL matchCase;
         Long position;
     };
     const std::vector<Case> cases{
-        {"1", "cat dog", "DOG", LX_FALSE, Long(5)},
-        {"1", "cat dog", "DOG", LX_TRUE, Long(0)},
-        {"1", "dog", "dog", LX_FALSE, Long(1)},
-        {"1", "cat", "dog", LX_FALSE, Long(0)},
-        {"1", "word x word", "word", LX_FALSE, Long(1)},  // the first occurrence, not the closing one
-        {"2", "word x word", "word", LX_FALSE, Long(8)},
-        {"1", "wordy", "word", LX_FALSE, Long(0)},
-        {"1", "swords word.", "word", LX_FALSE, Long(8)},
-        {"1", "a.word.b", "word", LX_FALSE, Long(3)},
-        {"3", "a word", "word", LX_FALSE, Long(3)},      // a word that begins at the start
-        {"9", "a word", "word", LX_FALSE, Long(0)},
-        {"1", "a word", "", LX_FALSE, Long(0)},
-        {"0", "a word", "word", LX_FALSE, Long(kError5)},
-        {"many", "a word", "word", LX_FALSE, Long(kError13)},
+        {Forward, "cat dog", "DOG", "1", LX_FALSE, Long(5)},
+        {Forward, "cat dog", "DOG", "1", LX_TRUE, Long(0)},
+        {Forward, "dog", "dog", "1", LX_FALSE, Long(1)},
+        {Forward, "cat", "dog", "1", LX_FALSE, Long(0)},
+        {Forward, "word x word", "word", "1", LX_FALSE, Long(1)}, // the first occurrence, not the closing one
+        {Forward, "word x word", "word", "2", LX_FALSE, Long(8)},
+        {Forward, "wordy", "word", "1", LX_FALSE, Long(0)},
+        {Forward, "swords word.", "word", "1", LX_FALSE, Long(8)},
+        {Forward, "a.word.b", "word", "1", LX_FALSE, Long(3)},
+        {Forward, "a word", "word", "3", LX_FALSE, Long(3)},      // a word that begins at the start
+        {Forward, "a word", "word", "9", LX_FALSE, Long(0)},
+        {Forward, "a word", "", "1", LX_FALSE, Long(0)},
+        {Forward, "a word", "word", "0", LX_FALSE, Long(kError5)},
+        {Forward, "a word", "word", "many", LX_FALSE, Long(kError13)},
+        {Backward, "a word b word", "word", "-1", LX_FALSE, Long(10)},
+        {Backward, "a word b word", "word", "8", LX_FALSE, Long(3)},
+        {Backward, "a word b word", "WORD", "-1", LX_TRUE, Long(0)},
+        {Backward, "word x word", "word", "4", LX_FALSE, Long(1)},
+        {Backward, "word x words", "word", "-1", LX_FALSE, Long(1)},
+        {Backward, "a wordy", "word", "6", LX_FALSE, Long(0)},      // a word character follows within the text
+        {Backward, "a word.", "word", "-1", LX_FALSE, Long(3)},
+        {Backward, "a word", "word", "9", LX_FALSE, Long(0)},
+        {Backward, "a word", "word", "0", LX_FALSE, Long(kError5)},
+        {Backward, "a word", "word", "-2", LX_FALSE, Long(kError5)},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text + " / " + c.word + " from " + c.start);
+        SCOPED_TRACE(std::string(c.direction == Forward ? "forward: " : "backward: ") + c.text + " / " + c.word +
+                     " from " + c.start);
         Variant start = variant(c.start);
         BString text = this->text(c.text), word = this->text(c.word);
         LxBOOL matchCase = c.matchCase;
         EXPECT_EQ(call<int32_t>([&](int32_t* out) {
-                      return lexmara()->InstrWord(start.get(), text.ref(), word.ref(), &matchCase, out);
-                  }),
-                  c.position);
-    }
-}
-
-TEST_F(Words, InstrWordRevFindsTheLastWholeWord)
-{
-    struct Case {
-        std::string text, word, end;
-        LxBOOL matchCase;
-        Long position;
-    };
-    const std::vector<Case> cases{
-        {"a word b word", "word", "-1", LX_FALSE, Long(10)},
-        {"a word b word", "word", "8", LX_FALSE, Long(3)},
-        {"a word b word", "WORD", "-1", LX_TRUE, Long(0)},
-        {"word x word", "word", "4", LX_FALSE, Long(1)},
-        {"word x words", "word", "-1", LX_FALSE, Long(1)},
-        {"a wordy", "word", "6", LX_FALSE, Long(0)},       // a word character follows within the text
-        {"a word.", "word", "-1", LX_FALSE, Long(3)},
-        {"a word", "word", "9", LX_FALSE, Long(0)},
-        {"a word", "word", "0", LX_FALSE, Long(kError5)},
-        {"a word", "word", "-2", LX_FALSE, Long(kError5)},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text + " / " + c.word + " to " + c.end);
-        Variant end = variant(c.end);
-        BString text = this->text(c.text), word = this->text(c.word);
-        LxBOOL matchCase = c.matchCase;
-        EXPECT_EQ(call<int32_t>([&](int32_t* out) {
-                      return lexmara()->InstrWordRev(text.ref(), word.ref(), end.get(), &matchCase, out);
+                      return c.direction == Forward
+                                 ? lexmara()->InstrWord(start.get(), text.ref(), word.ref(), &matchCase, out)
+                                 : lexmara()->InstrWordRev(text.ref(), word.ref(), start.get(), &matchCase, out);
                   }),
                   c.position);
     }
