@@ -120,11 +120,11 @@ public:
     // Numbers in words, number bases and formats: not built yet.
     HRESULT NumericToWords(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
     HRESULT NumericToWordsWithAND(LxCY*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT TrimUnprintable(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT TrimUnprintable(LxBSTR* StrIn, LxBSTR* result) override; // LexmaraFilters.cpp
     HRESULT FormatPhoneNumber(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
     HRESULT FormatCreditCard(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT FilterString(LxBSTR*, LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT FilterNumber(LxBSTR*, LxBOOL*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT FilterString(LxBSTR* StrIn, LxBSTR* ValidChars, LxBSTR* result) override; // LexmaraFilters.cpp
+    HRESULT FilterNumber(LxBSTR* text, LxBOOL* TrimZeroes, LxBSTR* result) override; // LexmaraFilters.cpp
     HRESULT Dec2Bin(LxVARIANT*, LxBSTR*) override { return notImplemented(kSource); }
     HRESULT CalcBarcodeLUHN(LxVARIANT*, LxBSTR*) override { return notImplemented(kSource); }
     HRESULT Hex2String(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
