@@ -9,16 +9,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTreeWidget>
 
 namespace {
 
 QByteArray shippedNodeList()
 {
-    QFile file(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../data/Nodes.lst")));
+    QFile file(QStringLiteral(VISTREL_SHIPPED_DATA_DIR "/Nodes.lst"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 

@@ -96,8 +96,7 @@ QStringList newMessages(FrameWorld& world, qsizetype shownBefore)
 
 QByteArray shippedNodeList()
 {
-    const QString path = QFINDTESTDATA("../../data/Nodes.lst");
-    QFile file(path);
+    QFile file(QStringLiteral(VISTREL_SHIPPED_DATA_DIR "/Nodes.lst"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
