@@ -1,5 +1,7 @@
 #include "Filters.h"
 
+#include "Numbers.h"
+
 namespace lexmara {
 
 namespace {
@@ -20,18 +22,9 @@ std::string_view trimUnprintable(std::string_view text)
     return text;
 }
 
-std::string filterString(std::string_view text, std::string_view valid)
-{
-    std::string kept;
-    for (const char c : text)
-        if (valid.find(c) != std::string_view::npos)
-            kept += c;
-    return kept;
-}
-
 std::string filterNumber(std::string_view text, bool trimZeroes)
 {
-    std::string number = filterString(text, std::string("-0123456789") + kDecimalSeparator);
+    std::string number = keepCharacters(text, std::string("-0123456789") + kDecimalSeparator);
     if (!trimZeroes || text.find(kDecimalSeparator) == std::string_view::npos)
         return number;
     while (!number.empty() && number.back() == '0')

@@ -1,6 +1,6 @@
 #pragma once
-// Text filters: control characters off the ends, only the characters of a list, only
-// the characters of a number.
+// Text filters: control characters off the ends, only the characters of a number
+// (keepCharacters in Numbers.h keeps those of any list).
 #include <string>
 #include <string_view>
 
@@ -9,9 +9,6 @@ namespace lexmara {
 // The text without its leading and trailing characters of code 32 or less (control
 // characters and the space); those inside stay.
 std::string_view trimUnprintable(std::string_view text);
-
-// The characters of the text, in order, that occur in `valid` (binary comparison).
-std::string filterString(std::string_view text, std::string_view valid);
 
 // The digits, "-" and decimal separators of the text. With `trimZeroes`, when the text
 // holds a separator, trailing zeros go, and the separator too when only zeros followed

@@ -55,14 +55,6 @@ bool readWholeFile(const std::string& path, std::string& contents)
     return !file.bad();
 }
 
-std::string_view trimBlanks(std::string_view text)
-{
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // The rows of a rule file, or false at a line without "|". Lines end at CR LF, or at
 // a CR or LF alone.
 bool parseRuleFile(std::string_view contents, ProperCaseRules& rows)

@@ -143,6 +143,18 @@ std::string replace(std::string_view text, std::string_view find, std::string_vi
     return result;
 }
 
+std::string_view trimBlanks(std::string_view text)
+{
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool allDigits(std::string_view text) { return std::all_of(text.begin(), text.end(), isDigit); }
+
 int compare(std::string_view a, std::string_view b, Compare mode)
 {
     const size_t common = std::min(a.size(), b.size());

@@ -55,6 +55,13 @@ void overwrite(std::string& target, Position start, Position count, std::string_
 std::string replace(std::string_view text, std::string_view find, std::string_view with,
                     Compare mode = Compare::Binary);
 
+// The text without its leading and trailing blanks (code 32 only).
+std::string_view trimBlanks(std::string_view text);
+
+// "0" to "9", and a text made only of them (the empty text included).
+bool isDigit(char c);
+bool allDigits(std::string_view text);
+
 // The lower-case form of a Windows-1252 code, as text comparison sees it.
 unsigned char foldCase(unsigned char code);
 

@@ -9,14 +9,6 @@ namespace lexmara {
 
 namespace {
 
-std::string_view trimBlanks(std::string_view text)
-{
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::optional<double> parseRadix(std::string_view digits, int radix)
 {
     if (digits.empty() || digits.size() > (radix == 16 ? 8u : 11u))
@@ -65,7 +57,7 @@ bool isMissing(const LxVARIANT& value)
 
 std::optional<double> parseNumber(std::string_view text)
 {
-    text = trimBlanks(text);
+    text = strings::trimBlanks(text);
     if (text.size() > 2 && text[0] == '&') {
         const char kind = static_cast<char>(text[1] | 0x20);
         if (kind == 'h')

@@ -1,7 +1,7 @@
 #pragma once
 // The class Lexmara: the string routine library as one object with its state. The
-// members are defined by family in the Lexmara*.cpp files; the families not built yet
-// answer "not implemented" from here, each in its slot.
+// members are defined by family in the Lexmara*.cpp files; the slots without a member
+// answer "not implemented" from here.
 #include "Boundary.h"
 #include "ComObject.h"
 
@@ -63,17 +63,17 @@ public:
     HRESULT StringRepeat(LxBSTR* StrIn, int32_t* lngRepeat, LxBSTR* result) override;
     HRESULT ConcatFast(LxBSTR* String1, LxBSTR String2) override;
 
-    // Path, system and random routines: not built yet.
-    HRESULT AddBackSlash(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT DeBackSlash(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT GetWinDir(LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT GetSysDir(LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT GetTempFile(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT IsFile(LxBSTR*, LxBOOL*) override { return notImplemented(kSource); }
-    HRESULT GetRandomAlphaNumerics(int16_t*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT GetRandomAlpha(int16_t*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT GetRandomNumerics(int16_t*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT StringExecuteVB6(LxBSTR*, LxBOOL*, LxBOOL*) override { return notImplemented(kSource); }
+    // Path, system and random routines (LexmaraPaths.cpp).
+    HRESULT AddBackSlash(LxBSTR* l_StrIn, LxBSTR* result) override;
+    HRESULT DeBackSlash(LxBSTR* l_StrIn, LxBSTR* result) override;
+    HRESULT GetWinDir(LxBSTR* result) override;
+    HRESULT GetSysDir(LxBSTR* result) override;
+    HRESULT GetTempFile(LxBSTR* Prefix, LxBSTR* result) override;
+    HRESULT IsFile(LxBSTR* Filename, LxBOOL* result) override;
+    HRESULT GetRandomAlphaNumerics(int16_t* strLen, LxBSTR* result) override;
+    HRESULT GetRandomAlpha(int16_t* strLen, LxBSTR* result) override;
+    HRESULT GetRandomNumerics(int16_t* strLen, LxBSTR* result) override;
+    HRESULT StringExecuteVB6(LxBSTR* VB6Statement, LxBOOL* ValidateDontExecute, LxBOOL* result) override;
 
     // Array sorting (LexmaraSort.cpp).
     HRESULT SortArrayText(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound, int16_t* result) override;
@@ -83,18 +83,19 @@ public:
     HRESULT SortArrayBinaryDescending(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound,
                                       int16_t* result) override;
 
-    // Mainframe data conversions: not built yet.
-    HRESULT AsciiToEbcdic(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT EbcdicToAscii(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT PackedDecimalToString(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT StringToPackedDecimal(LxBSTR, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT InstrPackedDecimal(int32_t*, LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT GetPackedDecimalPos(int32_t*, LxBSTR*, int16_t*) override { return notImplemented(kSource); }
-    HRESULT PackedDecimalLen(int32_t*, LxBSTR*, int16_t*) override { return notImplemented(kSource); }
-    HRESULT ZonedDecimalToString(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT StringToZonedDecimal(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT StringToPackedDecimalWithLen(LxBSTR, int16_t, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT PICtoStringDecimal(int32_t*, int16_t*, LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    // Mainframe data conversions (LexmaraMainframe.cpp).
+    HRESULT AsciiToEbcdic(LxBSTR* StrIn, LxBSTR* result) override;
+    HRESULT EbcdicToAscii(LxBSTR* StrIn, LxBSTR* result) override;
+    HRESULT PackedDecimalToString(LxBSTR* StrIn, LxBSTR* result) override;
+    HRESULT StringToPackedDecimal(LxBSTR StrIn, LxBSTR* result) override;
+    HRESULT InstrPackedDecimal(int32_t* Field, LxBSTR* StrIn, LxBSTR* result) override;
+    HRESULT GetPackedDecimalPos(int32_t* Field, LxBSTR* StrIn, int16_t* result) override;
+    HRESULT PackedDecimalLen(int32_t* Start, LxBSTR* StrIn, int16_t* result) override;
+    HRESULT ZonedDecimalToString(LxBSTR* Zoned, LxBSTR* result) override;
+    HRESULT StringToZonedDecimal(LxBSTR* StrIn, LxBSTR* result) override;
+    HRESULT StringToPackedDecimalWithLen(LxBSTR StrIn, int16_t ByteLen, LxBSTR* result) override;
+    HRESULT PICtoStringDecimal(int32_t* HalfByteDigitOffset, int16_t* PICLength, LxBSTR* PICData,
+                               LxBSTR* result) override;
 
     // Word routines (LexmaraWords.cpp).
     HRESULT WordCount(LxBSTR* StrIn, int32_t* result) override;
@@ -111,30 +112,29 @@ public:
     HRESULT WordWrapVar(LxBSTR* StrIn, int32_t* WrapLen, LxSAFEARRAY** ResultArray, LxBOOL* AddSplitHyphen,
                         int32_t* result) override;
 
-    // Proper case (LexmaraProperCase.cpp).
+    // Proper case (LexmaraProperCase.cpp) and the UK postcode check (LexmaraPostcode.cpp).
     HRESULT ProperCase(LxBSTR StrIn, LxBSTR* result) override;
+    HRESULT IsPostcodeUK(LxBSTR* StrIn, LxBOOL* result) override;
 
-    // The UK postcode check: not built yet.
-    HRESULT IsPostcodeUK(LxBSTR*, LxBOOL*) override { return notImplemented(kSource); }
-
-    // Numbers in words, number bases and formats: not built yet.
-    HRESULT NumericToWords(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT NumericToWordsWithAND(LxCY*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT TrimUnprintable(LxBSTR* StrIn, LxBSTR* result) override; // LexmaraFilters.cpp
-    HRESULT FormatPhoneNumber(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT FormatCreditCard(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT FilterString(LxBSTR* StrIn, LxBSTR* ValidChars, LxBSTR* result) override; // LexmaraFilters.cpp
-    HRESULT FilterNumber(LxBSTR* text, LxBOOL* TrimZeroes, LxBSTR* result) override; // LexmaraFilters.cpp
-    HRESULT Dec2Bin(LxVARIANT*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT CalcBarcodeLUHN(LxVARIANT*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT Hex2String(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT Hex2Dec(LxBSTR*, LxVARIANT*) override { return notImplemented(kSource); }
-    HRESULT String2Hex(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT PadAlignString(LxBSTR*, int32_t*, int16_t*, LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT IsLeapYear(LxVARIANT*, LxBOOL*) override { return notImplemented(kSource); }
-    HRESULT Bin2Dec(LxVARIANT*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT Dec2Hex(LxBSTR*, LxVARIANT*) override { return notImplemented(kSource); }
-    HRESULT GetOrdinal(int32_t*, LxBSTR*) override { return notImplemented(kSource); }
+    // Numbers in words, number bases and formats (LexmaraNumbers.cpp; the three text
+    // filters in LexmaraFilters.cpp).
+    HRESULT NumericToWords(LxBSTR* StrIn, LxBSTR* result) override;
+    HRESULT NumericToWordsWithAND(LxCY* StrIn, LxBSTR* result) override;
+    HRESULT TrimUnprintable(LxBSTR* StrIn, LxBSTR* result) override;
+    HRESULT FormatPhoneNumber(LxBSTR* StrIn, LxBSTR* result) override;
+    HRESULT FormatCreditCard(LxBSTR* StrIn, LxBSTR* result) override;
+    HRESULT FilterString(LxBSTR* StrIn, LxBSTR* ValidChars, LxBSTR* result) override;
+    HRESULT FilterNumber(LxBSTR* text, LxBOOL* TrimZeroes, LxBSTR* result) override;
+    HRESULT Dec2Bin(LxVARIANT* Dec, LxBSTR* result) override;
+    HRESULT CalcBarcodeLUHN(LxVARIANT* StrIn, LxBSTR* result) override;
+    HRESULT Hex2String(LxBSTR* StrIn, LxBSTR* result) override;
+    HRESULT Hex2Dec(LxBSTR* StrIn, LxVARIANT* result) override;
+    HRESULT String2Hex(LxBSTR* StrIn, LxBSTR* result) override;
+    HRESULT PadAlignString(LxBSTR* StrIn, int32_t* lngLen, int16_t* intAlign, LxBSTR* PadChar, LxBSTR* result) override;
+    HRESULT IsLeapYear(LxVARIANT* varYear, LxBOOL* result) override;
+    HRESULT Bin2Dec(LxVARIANT* Bin, LxBSTR* result) override;
+    HRESULT Dec2Hex(LxBSTR* StrIn, LxVARIANT* result) override;
+    HRESULT GetOrdinal(int32_t* Number, LxBSTR* result) override;
 
 private:
     LexmaraState state_;

@@ -2,6 +2,7 @@
 #include "Lexmara.h"
 
 #include "../routines/Filters.h"
+#include "../routines/Numbers.h"
 
 namespace lexmara::server {
 
@@ -17,7 +18,7 @@ HRESULT Lexmara::FilterString(LxBSTR* StrIn, LxBSTR* ValidChars, LxBSTR* result)
 {
     return guarded(kSource, [&] {
         LxBSTR& kept = server::result(result);
-        kept = newString(filterString(textArgument(StrIn), textArgument(ValidChars)));
+        kept = newString(keepCharacters(textArgument(StrIn), textArgument(ValidChars)));
     });
 }
 

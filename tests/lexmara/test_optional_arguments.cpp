@@ -160,6 +160,15 @@ TEST_F(OptionalArguments, LeftOutIsTheDefault)
                  return lexmara()->WordDelete(text.ref(), 2, optional(leftOut, kFalse), out);
              }));
          }},
+        {"PadAlignString intAlign, PadChar", [&](bool leftOut) {
+             BString text = this->text("ab"), pad = this->text(" ");
+             int32_t width = 5;
+             int16_t alignment = 0;
+             return described(call<std::string>([&](LxBSTR* out) {
+                 return lexmara()->PadAlignString(text.ref(), &width, leftOut ? nullptr : &alignment,
+                                                  leftOut ? nullptr : pad.ref(), out);
+             }));
+         }},
         {"SortArrayText lLbound, lUbound", [&](bool leftOut) {
              StringArray array(library(), 0, {"c", "B", "a"});
              int32_t lo = -1, hi = -1;
