@@ -1,12 +1,16 @@
 #pragma once
-// The main of a benchmark program whose code needs the widgets: an application on the
-// offscreen platform (unless another one is asked for), then every benchmark given.
+// The main of a benchmark program whose code needs the widgets: the string component
+// registered in the program's own registry file, an application on the offscreen
+// platform (unless another one is asked for), then every benchmark given.
+#include "OwnRegistration.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 
 inline int runWidgetBenchmarks(int argc, char** argv)
 {
+    const OwnRegistration registration;
     // The windows are never shown; no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -5,16 +5,14 @@
 //  - Pluck on a 32 KB text whose delimiters lie at its end (positions are 16-bit);
 //  - StringEncrypt and StringDecrypt of 60 KB.
 // Throughput counts the bytes of the reply or text handled per iteration.
+#include "OwnRegistration.h"
 #include "common/Lexmara.h"
 
 #include <lexmara/Client.h>
 #include <lexmara/Interfaces.h>
-#include <lexmara/Registry.h>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -58,11 +56,6 @@ const std::string& plainText()
     return text;
 }
 
-std::string libraryPath()
-{
-    return (std::filesystem::canonical("/proc/self/exe").parent_path() / "liblexmara.so").string();
-}
-
 struct Component {
     const ComponentLibrary* library;
     ComPtr<_Lexmara> lexmara;
@@ -72,7 +65,7 @@ struct Component {
 const Component& component()
 {
     static const Component loaded = [] {
-        const ComponentLibrary& library = ComponentLibrary::open(libraryPath());
+        const ComponentLibrary& library = ComponentLibrary::open(OwnRegistration::libraryPath());
         void* factory = nullptr;
         library.check(library.getClassObject(CLSID_Lexmara, IID_IClassFactory, &factory));
         const auto owner = ComPtr<IClassFactory>::adopt(static_cast<IClassFactory*>(factory));
@@ -218,20 +211,12 @@ BENCHMARK(BM_StringEncrypt_Plain);
 
 } // namespace
 
-// gLexmara finds the component through a registry file: the built library is
-// registered in a temporary one for the run.
+// gLexmara finds the component through a registry file.
 int main(int argc, char** argv)
 {
-    std::string folder = (std::filesystem::temp_directory_path() / "bench-lexmara-XXXXXX").string();
-    if (!mkdtemp(folder.data()))
-        return 1;
-    setenv(kRegistryVariable, (folder + "/registry.ini").c_str(), 1);
-    const ComponentLibrary& library = ComponentLibrary::open(libraryPath());
-    library.check(library.registerServer());
-
+    const OwnRegistration registration;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::filesystem::remove_all(folder);
     return 0;
 }

@@ -16,7 +16,7 @@ namespace {
 
 QByteArray shippedNodeList()
 {
-    QFile file(QStringLiteral(VISTREL_SHIPPED_DATA_DIR "/Nodes.lst"));
+    QFile file(QStringLiteral(VISTREL_SHIPPED_DATA "/Nodes.lst"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 

@@ -1,6 +1,6 @@
 // The toolbar: hit-testing by the fixed twip ranges, the left press that runs a
 // command and marks it current, the right press that opens the help page, the picture
-// reset and the give-back of closing windows.
+// reset, the give-back of closing windows and captions that fit their buttons.
 #include "FrameWorld.h"
 #include "common/Globals.h"
 #include "frame/MDIForm1.h"
@@ -12,7 +12,9 @@
 #include "platform/Forms.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
+#include "platform/Twips.h"
 
+#include <QFontMetrics>
 #include <QTest>
 
 using platform::form;
@@ -57,6 +59,7 @@ private slots:
     void pictureResetKeepsWorking();
     void giveBack_data();
     void giveBack();
+    void everyCaptionFitsItsButton();
 };
 
 void TestToolbar::hitTest_data()
@@ -213,4 +216,25 @@ void TestToolbar::giveBack()
 }
 
 QTEST_MAIN(TestToolbar)
+// In the installed fonts: a caption wider than its button is drawn cut at both ends
+// ("Disconnect" came out as "isconnec").
+void TestToolbar::everyCaptionFitsItsButton()
+{
+    constexpr int kMarginPixels = 2; // clear of the button's rounded border on each side
+    ToolbarControl toolbar;
+    const QFontMetrics metrics(toolbar.font());
+    QVERIFY2(metrics.height() >= 10, qPrintable(QString("caption font %1 px high").arg(metrics.height())));
+    for (int button : commandButtons()) {
+        const ToolbarPosition& position = toolbarPosition(button);
+        const int buttonWidth = platform::twips(position.toTwips) - platform::twips(position.fromTwips) + 1;
+        const int captionWidth = metrics.horizontalAdvance(position.caption);
+        QVERIFY2(captionWidth + 2 * kMarginPixels <= buttonWidth,
+                 qPrintable(QString("\"%1\": %2 px in a %3 px button (%4)")
+                                .arg(position.caption)
+                                .arg(captionWidth)
+                                .arg(buttonWidth)
+                                .arg(toolbar.font().toString())));
+    }
+}
+
 #include "test_toolbar.moc"

@@ -6,7 +6,8 @@
 # Starts the demo web server and vistrel against it, opens View > Vistrel (the default
 # snapshot window), reveals its address box with the hidden chord (Ctrl+Alt+Shift+U),
 # types the demo's snapshot address, presses "Refresh" and takes a screenshot of the
-# picture shown. Needs xdotool and imagemagick. The screenshots are left in the work folder.
+# picture shown, then ticks "Automatic Refresh Interval" and takes one more (both check
+# boxes, ticked and unticked, must be seen on their dark band). Needs xdotool and imagemagick. The screenshots are left in the work folder.
 set -euo pipefail
 source "$(dirname "$0")/gui-helpers.sh"
 start_gui_check "${1:-}"
@@ -45,4 +46,9 @@ echo "screenshot: $work/snapshot.png"
 # The picture area (240, 120 twips; 4800 x 2880) shows many colours once a picture is in.
 colours=$(convert "$work/snapshot.png" -crop 320x192+$((CAM_X + 16))+$((CAM_Y + 8)) -format %k info:)
 check "a picture is shown ($colours colours)" test "$colours" -gt 100
+# "Automatic Refresh Interval" lies at 240, 3960 twips.
+xdotool mousemove $((CAM_X + 24)) $((CAM_Y + 3960 / 15 + 8)) click 1
+sleep 0.5
+import -window root "$work/snapshot-ticked.png"
+echo "screenshot: $work/snapshot-ticked.png"
 finish_gui_check

@@ -12,6 +12,8 @@
 #include "platform/Wait.h"
 
 #include <QCheckBox>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMovie>
 #include <QPlainTextEdit>
@@ -65,11 +67,6 @@ LampSet lampNames(const QString& names)
     const QStringList list = names.split(' ', Qt::SkipEmptyParts);
     return LampSet(list.begin(), list.end());
 }
-
-// A 1 x 1 GIF picture.
-const QByteArray kGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00!\xf9\x04\x01\x00\x00\x00\x00"
-                      ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
-                      43);
 
 } // namespace
 
@@ -199,41 +196,47 @@ private slots:
         QVERIFY(!form<frmSystemStatus>().isVisible());
     }
 
+    // The pictures come from the program folder's "icons" folder, as shipped; the web
+    // server is asked for the status page only.
     void serverStatusPage_data()
     {
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<QString>("label");
-        QTest::addColumn<QByteArray>("picture");
-        QTest::newRow("up") << QByteArray("<html><b>Server is up</b></html>") << "Server is Up.."
-                            << QByteArray("/icons/ServerUp.gif");
-        QTest::newRow("lower case counts as down")
-            << QByteArray("server is up") << "Server is Down.." << QByteArray("/icons/ServerDown.gif");
-        QTest::newRow("other answer") << QByteArray("Server is down for maintenance") << "Server is Down.."
-                                      << QByteArray("/icons/ServerDown.gif");
-        QTest::newRow("empty page") << QByteArray() << "Server is Down.." << QByteArray("/icons/ServerDown.gif");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("otherPicture");
+        const QString up("icons/ServerUp.gif");
+        const QString down("icons/ServerDown.gif");
+        QTest::newRow("up") << QByteArray("<html><b>Server is up</b></html>") << "Server is Up.." << up << down;
+        QTest::newRow("lower case counts as down") << QByteArray("server is up") << "Server is Down.." << down << up;
+        QTest::newRow("other answer") << QByteArray("Server is down for maintenance") << "Server is Down.." << down
+                                      << up;
+        QTest::newRow("empty page") << QByteArray() << "Server is Down.." << down << up;
     }
     void serverStatusPage()
     {
         QFETCH(QByteArray, page);
         QFETCH(QString, label);
-        QFETCH(QByteArray, picture);
+        QFETCH(QString, picture);
+        QFETCH(QString, otherPicture);
+        folder->copyShippedFolder("icons");
         web->serve("/support.php", 200, page);
-        web->serve(picture, 200, kGif);
         frmSystemStatus& window = form<frmSystemStatus>();
 
         refresh(window);
 
         QCOMPARE(window.Label8->text(), label);
+        QCOMPARE(web->requests().size(), 1);
         QCOMPARE(requestsFor("/support.php"), 1);
-        QCOMPARE(requestsFor(picture), 1);
         QVERIFY(window.AniGIF1->movie() != nullptr);
-        QVERIFY(window.AniGIF1->movie()->isValid());
+        const QImage shown = window.AniGIF1->movie()->currentImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(shown, QImage(folder->filePath(picture)).convertToFormat(QImage::Format_ARGB32));
+        QVERIFY(shown != QImage(folder->filePath(otherPicture)).convertToFormat(QImage::Format_ARGB32));
     }
 
     void failedFetchChangesNothing()
     {
+        folder->copyShippedFolder("icons");
         web->serve("/support.php", 200, "Server is up");
-        web->serve("/icons/ServerUp.gif", 200, kGif);
         frmSystemStatus& window = form<frmSystemStatus>();
         refresh(window);
         QCOMPARE(window.Label8->text(), QString("Server is Up.."));
@@ -243,19 +246,31 @@ private slots:
         QCOMPARE(window.Label8->text(), QString("Server is Up.."));
         QVERIFY(window.AniGIF1->movie() != nullptr);
         QVERIFY(folder->dialogs().messageBoxes().isEmpty());
-        // The picture of a state is fetched once.
-        QCOMPARE(requestsFor("/icons/ServerUp.gif"), 1);
     }
 
-    void pictureThatCannotBeFetchedLeavesThePlaceEmpty()
+    // Each refresh reads the picture again: one that went missing or is damaged
+    // leaves the place empty, without a box.
+    void pictureMissingOrDamagedLeavesThePlaceEmpty()
     {
+        folder->copyShippedFolder("icons");
         web->serve("/support.php", 200, "Server is up");
-        web->serve("/icons/ServerUp.gif", 200, kGif);
         frmSystemStatus& window = form<frmSystemStatus>();
         refresh(window);
+        QVERIFY(window.AniGIF1->movie() != nullptr);
+
+        QVERIFY(QFile::remove(folder->filePath("icons/ServerDown.gif")));
         web->serve("/support.php", 200, "down");
-        refresh(window); // no ServerDown.gif on the server
+        refresh(window);
         QCOMPARE(window.Label8->text(), QString("Server is Down.."));
+        QCOMPARE(window.AniGIF1->movie(), nullptr);
+
+        QFile damaged(folder->filePath("icons/ServerUp.gif"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        damaged.write("not a picture");
+        damaged.close();
+        web->serve("/support.php", 200, "Server is up");
+        refresh(window);
+        QCOMPARE(window.Label8->text(), QString("Server is Up.."));
         QCOMPARE(window.AniGIF1->movie(), nullptr);
         QVERIFY(folder->dialogs().messageBoxes().isEmpty());
     }

@@ -1,6 +1,9 @@
 #include "TempProgramFolder.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTcpServer>
+#include <QTest>
 
 namespace {
 
@@ -24,4 +27,15 @@ TempProgramFolder::TempProgramFolder() : settings_(folder_.filePath(QStringLiter
     services.webServerBase = unreachableServer();
     services.endProcess = [this](int exitCode) { endProcessCalls_ << exitCode; };
     installed_.emplace(std::move(services));
+}
+
+void TempProgramFolder::copyShippedFolder(const QString& name)
+{
+    const QDir shipped(QStringLiteral(VISTREL_SHIPPED_DATA "/") + name);
+    const QDir copy(filePath(name));
+    QVERIFY(QDir().mkpath(copy.path()));
+    const QStringList files = shipped.entryList(QDir::Files);
+    QVERIFY2(!files.isEmpty(), qPrintable(shipped.path()));
+    for (const QString& file : files)
+        QVERIFY(QFile::copy(shipped.filePath(file), copy.filePath(file)));
 }

@@ -21,6 +21,10 @@ public:
     QString path() const { return folder_.path(); }
     QString filePath(const QString& name) const { return folder_.filePath(name); }
 
+    // Copies the files of one folder of the shipped data (data/<name>) into the
+    // program folder's folder of that name, as the run command lays it out.
+    void copyShippedFolder(const QString& name);
+
     ScriptedDialogs& dialogs() { return dialogs_; }
     RecordingLauncher& launcher() { return launcher_; }
     platform::SettingsStore& settings() { return settings_; }

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMovie>
+#include <QPalette>
 #include <QPushButton>
 
 #include <memory>
@@ -51,6 +52,20 @@ void makeSnapshotButton(QPushButton& button)
 {
     makeGraphicalButton(button, PressedLook::Darker);
     button.setStyleSheet(button.styleSheet() + QStringLiteral("QPushButton { padding: 0px 2px; }"));
+}
+
+// A check box on a dark band of its own: light text, and a light box with a dark tick,
+// so that an unticked box stays visible on the dark band and on the gradient.
+void makeBandCheckBox(QCheckBox& box, const QColor& text)
+{
+    QPalette palette = box.palette();
+    palette.setColor(QPalette::Window, QColor(0x00, 0x40, 0x40));
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    box.setPalette(palette);
+    box.setBackgroundRole(QPalette::Window);
+    box.setAutoFillBackground(true);
 }
 
 // A failed file write as the window reports it: the description, then the number with
@@ -115,7 +130,7 @@ void frmWebCam::createControls()
     Label3->setWordWrap(true);
 
     Check1 = new QCheckBox(QStringLiteral("Automatic Refresh Interval"), this);
-    Check1->setStyleSheet(QStringLiteral("QCheckBox { background-color: #004040; color: white; }"));
+    makeBandCheckBox(*Check1, Qt::white);
     connect(Check1, &QCheckBox::stateChanged, this, &frmWebCam::Check1_Click);
     Text1 = new QLineEdit(this);
     Text1->setMaxLength(2);
@@ -123,8 +138,7 @@ void frmWebCam::createControls()
     Text1->installEventFilter(this);
 
     chkAutoSave = new QCheckBox(QStringLiteral("Auto Save"), this);
-    chkAutoSave->setStyleSheet(QStringLiteral("QCheckBox { background-color: #004040; color: %1; }")
-                                   .arg(palette().color(QPalette::HighlightedText).name()));
+    makeBandCheckBox(*chkAutoSave, palette().color(QPalette::HighlightedText));
     Command3 = new QPushButton(QStringLiteral("< Reset"), this);
     connect(Command3, &QPushButton::clicked, this, &frmWebCam::Command3_Click);
     Command2 = new QPushButton(QStringLiteral("Save Single Image"), this);

@@ -3,6 +3,8 @@
 #include "frame/ToolbarPositions.h"
 #include "platform/Twips.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -13,6 +15,8 @@ namespace {
 
 constexpr int kHeightTwips = 600;
 constexpr QSize kPictureSize(58, 40);
+constexpr int kCaptionMarginPixels = 3; // each side, inside the rounded border
+constexpr qreal kSmallestCaptionPoints = 6;
 const QString kExitToolTip = QStringLiteral("Shutdown Program");
 
 // A rounded button face in two colours, light above and dark below.
@@ -43,6 +47,26 @@ int shiftValue(Qt::KeyboardModifiers modifiers)
         + (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
+// The widest caption must fit the narrowest button: the application's font, narrowed
+// and then made smaller until every caption stands whole inside its button.
+QFont fittingCaptionFont(QFont font)
+{
+    const auto everyCaptionFits = [&] {
+        const QFontMetrics metrics(font);
+        for (int position = 1; position <= kToolbarPositions; ++position) {
+            const ToolbarPosition& button = toolbarPosition(position);
+            if (!button.separator
+                && metrics.horizontalAdvance(button.caption) > ToolbarControl::captionWidth(position))
+                return false;
+        }
+        return true;
+    };
+    font.setStretch(QFont::Condensed);
+    while (!everyCaptionFits() && font.pointSizeF() > kSmallestCaptionPoints)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}
+
 } // namespace
 
 ToolbarControl::ToolbarControl(QWidget* parent) : QWidget(parent), ImageList1(kPictureSize)
@@ -55,6 +79,13 @@ ToolbarControl::ToolbarControl(QWidget* parent) : QWidget(parent), ImageList1(kP
             state(position) = {PictureNormal, true};
     }
     setFixedHeight(platform::twips(kHeightTwips));
+    setFont(fittingCaptionFont(font()));
+}
+
+int ToolbarControl::captionWidth(int position)
+{
+    const ToolbarPosition& button = toolbarPosition(position);
+    return platform::twips(button.toTwips) - platform::twips(button.fromTwips) + 1 - 2 * kCaptionMarginPixels;
 }
 
 QSize ToolbarControl::sizeHint() const

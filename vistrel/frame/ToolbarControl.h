@@ -27,6 +27,10 @@ public:
     // Repaints the whole toolbar.
     void Refresh();
 
+    // The room for a command button's caption, in pixels. The toolbar's own font is
+    // chosen so that every caption fits its button.
+    static int captionWidth(int position);
+
     // The pictures: "B1", "B2" and "B3", drawn in code.
     ImageList ImageList1;
 

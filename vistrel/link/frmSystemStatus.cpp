@@ -9,12 +9,14 @@
 #include "platform/Codec.h"
 #include "platform/HttpTransfer.h"
 #include "platform/Launcher.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,9 +43,9 @@ constexpr int kToolbarActiveEntry = 4; // the status entry of gToolbarActive
 
 constexpr char kStatusPage[] = "/support.php";
 constexpr char kHelpPage[] = "/help/StatusWi.htm";
-// The pictures of the server's state, from the product web server.
-constexpr char kServerUpPicture[] = "/icons/ServerUp.gif";
-constexpr char kServerDownPicture[] = "/icons/ServerDown.gif";
+// The pictures of the server's state, in the program's folder.
+constexpr char kServerUpPicture[] = "icons/ServerUp.gif";
+constexpr char kServerDownPicture[] = "icons/ServerDown.gif";
 constexpr int kFetchTimeLimitMs = 10000;
 constexpr qint64 kStatusPageSizeCap = 64 * 1024;
 constexpr qint64 kPictureSizeCap = 1024 * 1024;
@@ -177,16 +179,11 @@ frmSystemStatus::frmSystemStatus()
     Inet1 = new platform::HttpTransfer(this);
     Inet1->setTimeLimitMs(kFetchTimeLimitMs);
     Inet1->setSizeCap(kStatusPageSizeCap);
-    pictureTransfer_ = new platform::HttpTransfer(this);
-    pictureTransfer_->setTimeLimitMs(kFetchTimeLimitMs);
-    pictureTransfer_->setSizeCap(kPictureSizeCap);
 
     connect(Check1, &QCheckBox::stateChanged, this, &frmSystemStatus::Check1_Click);
     connect(Command1, &QPushButton::clicked, this, &frmSystemStatus::Command1_Click);
     connect(Inet1, &platform::HttpTransfer::finished, this,
             [this](const platform::HttpTransfer::Result& result) { onStatusPage(result.ok, result.body); });
-    connect(pictureTransfer_, &platform::HttpTransfer::finished, this,
-            [this](const platform::HttpTransfer::Result& result) { onServerPicture(result.ok, result.body); });
 }
 
 frmSystemStatus::~frmSystemStatus()
@@ -377,28 +374,14 @@ void frmSystemStatus::onStatusPage(bool ok, const QByteArray& page)
     showServerPicture(serverUp);
 }
 
-// The picture of each state is fetched once and then kept for the run.
+// A picture that is missing, too large or damaged leaves the place empty rather than
+// showing the other state's picture beside the new text; nothing is reported.
 void frmSystemStatus::showServerPicture(bool serverUp)
 {
-    if (const std::optional<QByteArray>& kept = serverPictures_[serverUp]) {
-        playServerPicture(*kept);
-        refreshRunning_ = false;
-        return;
-    }
-    pictureWanted_ = serverUp;
-    const char* path = serverUp ? kServerUpPicture : kServerDownPicture;
-    if (!pictureTransfer_->start(platform::webServerPage(QString::fromLatin1(path))))
-        onServerPicture(false, {});
-}
-
-// A picture that cannot be fetched leaves the place empty rather than showing the
-// other state's picture beside the new text; nothing is reported.
-void frmSystemStatus::onServerPicture(bool ok, const QByteArray& picture)
-{
     refreshRunning_ = false;
-    if (ok)
-        serverPictures_[pictureWanted_] = picture;
-    playServerPicture(ok ? picture : QByteArray());
+    QFile file(platform::programFile(QString::fromLatin1(serverUp ? kServerUpPicture : kServerDownPicture)));
+    const bool readable = file.open(QIODevice::ReadOnly) && file.size() <= kPictureSizeCap;
+    playServerPicture(readable ? file.readAll() : QByteArray());
 }
 
 void frmSystemStatus::playServerPicture(const QByteArray& picture)

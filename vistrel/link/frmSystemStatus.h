@@ -14,7 +14,6 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 
 class LampPiece;
 class TrafficMarker;
@@ -59,9 +58,10 @@ public:
     void cmdRed5_Click();
 
     // "Refresh": fetches the server status page in the background, one fetch at a
-    // time; a fetch that fails changes nothing.
+    // time, then shows the state's picture from the program's "icons" folder; a fetch
+    // that fails changes nothing.
     void Command1_Click();
-    // True from a refresh's start until its page and picture have come in or failed.
+    // True from a refresh's start until its page has come in or failed.
     bool refreshing() const { return refreshRunning_; }
 
     // Appends one line to the log: the line, then CR LF. The oldest lines go once the
@@ -123,14 +123,10 @@ private:
 
     void onStatusPage(bool ok, const QByteArray& page);
     void showServerPicture(bool serverUp);
-    void onServerPicture(bool ok, const QByteArray& picture);
     void playServerPicture(const QByteArray& picture);
 
     QByteArray log_;
     bool refreshRunning_ = false;
-    platform::HttpTransfer* pictureTransfer_ = nullptr;
-    bool pictureWanted_ = false;                              // which picture the running fetch is for
-    std::array<std::optional<QByteArray>, 2> serverPictures_; // fetched once each: [down, up]
     std::unique_ptr<QBuffer> pictureData_;
     std::unique_ptr<QMovie> pictureMovie_;
 };
