@@ -201,12 +201,13 @@ private slots:
         row("topic result", {"/SumReqRet/ 3;a,b,c"},
             {.locatorList = Lines{"a", "b", "c"}, .locatorSentence = topicSentence("3"),
              .locatorStatus = "Webcam Data returned OK ...", .hasEntries = true});
+        // Only entries from the second on mark the locator as showing entries.
         row("topic result with a placeholder", {"/SumReqRet/ 2;a,/NDF/"},
-            {.locatorList = Lines{"a"}, .locatorSentence = topicSentence("2")});
+            {.locatorList = Lines{"a"}, .locatorSentence = topicSentence("2"), .hasEntries = false});
         row("topic result without a comma", {"/SumReqRet/ 1;a"},
-            {.locatorList = Lines{"a"}, .locatorSentence = topicSentence("1"), .hasEntries = true});
+            {.locatorList = Lines{"a"}, .locatorSentence = topicSentence("1"), .hasEntries = false});
         row("topic result with a trailing comma lists its entry once", {"/SumReqRet/ 1;a,"},
-            {.locatorList = Lines{"a"}, .locatorSentence = topicSentence("1")});
+            {.locatorList = Lines{"a"}, .locatorSentence = topicSentence("1"), .hasEntries = false});
         row("topic result without entries", {"/SumReqRet/ "},
             {.locatorList = Lines{}, .locatorSentence = topicSentence("0"), .hasEntries = false});
         row("search result", {"/SumReqRetText/ 12;/a/b"},

@@ -100,7 +100,7 @@ void showTopicResult(const QByteArray& chunk)
 {
     const LocatorResult result = topicResultOf(chunk);
     listLocatorEntries(result.entries);
-    if (!result.entries.isEmpty())
+    if (result.listsLaterEntries)
         gSummaryHasEntries = true;
     showLocator("Webcam Data returned OK ...", topicSentence(result.count));
 }
