@@ -8,6 +8,7 @@
 #include "directory/MainVODA.h"
 #include "directory/PanelStatusBar.h"
 #include "link/LocatorResults.h"
+#include "link/UserSettingsFile.h"
 #include "link/WebCamReplyCollector.h"
 #include "link/frmClient.h"
 #include "link/frmServerSettings.h"
@@ -153,7 +154,6 @@ private slots:
              .log = Lines{"Login Successful...", "Login Successful..."}, .settingsShown = false});
         row("login accepted without an ID keeps the stored one", {"/Login Successful/,"},
             {.userId = "42", .loginFailed = false});
-        row("login accepted with a line break inside the ID", {"/Login Successful/,12\r\n3\\"}, {.userId = "123"});
         row("login accepted after another reply in the chunk", {"/Count/,5/Login Successful/,77\\"},
             {.userId = "77"});
         row("login rejected", {"/Login Failed/"},
@@ -347,6 +347,46 @@ private slots:
         QCOMPARE(box.icon, platform::MessageIcon::None);
         QCOMPARE(form<frmSummary>().isVisible(), opened);
         QCOMPARE(form<frmSummary>().cmbTopics->isEnabled(), opened);
+    }
+
+    // A value that UserSettings.txt could not hold and give back is not taken from a
+    // reply: the stored one stays, the log says why, and saving goes on working, for the
+    // reply's own save and for the user's next one.
+    void aValueTheSettingsFileCannotHoldIsNotTaken_data()
+    {
+        QTest::addColumn<QByteArray>("chunk");
+        QTest::addColumn<QByteArray>("logLine");
+        const QByteArray userId = "User ID from the reflector not taken: it holds a double quote or a line break";
+        const QByteArray password = "New password from the reflector not taken: it holds code 255, "
+                                    "which the settings file cannot give back";
+        QTest::newRow("double quote in the user ID") << QByteArray("/Login Successful/,7\"8\\") << userId;
+        QTest::newRow("carriage return in the user ID") << QByteArray("/Login Successful/,7\r8\\") << userId;
+        QTest::newRow("line feed in the user ID") << QByteArray("/Login Successful/,7\n8\\") << userId;
+        QTest::newRow("code 255 in the new password") << QByteArray("/PasswordUpdated/,n\xFFw") << password;
+    }
+
+    void aValueTheSettingsFileCannotHoldIsNotTaken()
+    {
+        QFETCH(QByteArray, chunk);
+        QFETCH(QByteArray, logLine);
+        frmUserSettings& user = form<frmUserSettings>();
+
+        form<frmClient>().receiveChunk(chunk);
+
+        QCOMPARE(text(user.txtUserID->text()), QByteArray("42"));
+        QCOMPARE(text(user.txtPassword->text()), QByteArray("secret"));
+        QVERIFY(logLines(form<frmSystemStatus>().logText()).contains(logLine));
+        QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{});
+        StoredUserSettings stored = readUserSettingsFile();
+        QCOMPARE(stored.userId, QByteArray("42"));
+        QCOMPARE(passwordFromCodeList(stored.passwordCodes), QByteArray("secret"));
+
+        user.txtUserName->setText("alice");
+        user.Command1_Click();
+        QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{});
+        stored = readUserSettingsFile();
+        QCOMPARE(stored.userName, QByteArray("alice"));
+        QCOMPARE(stored.userId, QByteArray("42"));
     }
 
     // A no-data reply while the locator is open and shows no entries rewrites its sentence.

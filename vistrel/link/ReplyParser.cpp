@@ -6,6 +6,7 @@
 #include "ReplyFields.h"
 #include "ServerSettingsFile.h"
 #include "TrafficMarker.h"
+#include "UserSettingsFile.h"
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
 #include "directory/PanelStatusBar.h"
@@ -49,10 +50,15 @@ void keepNonEmpty(QLineEdit* box, const QByteArray& value)
         box->setText(text);
 }
 
-// The user ID that the reflector confirmed: between "," and "\" after the tag.
+// The user ID that the reflector confirmed: between "," and "\" after the tag. An ID
+// that UserSettings.txt could not hold is not taken, or every later save would fail.
 void keepConfirmedUserId(const QByteArray& chunk)
 {
-    const QByteArray userId = cleanValue(pluckBetween(fromTag(chunk, "/Login Successful/"), ",", "\\"));
+    const QByteArray userId = platform::trimBlanks(pluckBetween(fromTag(chunk, "/Login Successful/"), ",", "\\"));
+    if (!fitsInRecord(userId)) {
+        appendLogLine("User ID from the reflector not taken: it holds a double quote or a line break");
+        return;
+    }
     keepNonEmpty(form<frmUserSettings>().txtUserID, userId);
 }
 
@@ -200,7 +206,11 @@ void takePasswordChange(const QByteArray& outcome, const QByteArray& newPassword
     showMainStatus(outcome);
     appendLogLine(outcome);
     frmUserSettings& settings = form<frmUserSettings>();
-    keepNonEmpty(settings.txtPassword, newPassword);
+    if (passwordRestorable(newPassword))
+        keepNonEmpty(settings.txtPassword, newPassword);
+    else
+        appendLogLine("New password from the reflector not taken: it holds code 255, "
+                      "which the settings file cannot give back");
     settings.Command1_Click();
 }
 
