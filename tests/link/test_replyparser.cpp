@@ -3,6 +3,7 @@
 // windows, the settings, ServerSettings.txt and the program-wide variables.
 #include "FileContent.h"
 #include "FrameWorld.h"
+#include "ScriptedDialogs.h"
 
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
@@ -387,6 +388,34 @@ private slots:
         stored = readUserSettingsFile();
         QCOMPARE(stored.userName, QByteArray("alice"));
         QCOMPARE(stored.userId, QByteArray("42"));
+    }
+
+    // No-data replies that come while the hint is open are handled without a box of
+    // their own; after it has closed, the third reply in a row brings it again.
+    void oneHintBoxAtATime()
+    {
+        ScriptedDialogs& dialogs = world_->folder().dialogs();
+        frmClient& client = form<frmClient>();
+        int repliesWhileOpen = 0;
+        dialogs.whileOpen([&](const platform::MessageBoxRequest&) {
+            if (repliesWhileOpen > 0)
+                return;
+            MainVODA& main = form<MainVODA>();
+            for (repliesWhileOpen = 1; repliesWhileOpen <= 9; ++repliesWhileOpen) {
+                main.stsWorld->setPanelText(1, {});
+                client.receiveChunk("/NDF/");
+                QCOMPARE(main.stsWorld->panelText(1), QByteArray("No Data found at this node.."));
+            }
+        });
+
+        for (int i = 0; i < 3; ++i)
+            client.receiveChunk("/NDF/");
+        QCOMPARE(repliesWhileOpen, 10);
+        QCOMPARE(dialogs.messageTexts(), QStringList{kHint});
+
+        for (int i = 0; i < 3; ++i)
+            client.receiveChunk("/NDF/");
+        QCOMPARE(dialogs.messageTexts(), QStringList({kHint, kHint}));
     }
 
     // A no-data reply while the locator is open and shows no entries rewrites its sentence.

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 using platform::form;
 
@@ -214,6 +215,20 @@ void takePasswordChange(const QByteArray& outcome, const QByteArray& newPassword
     settings.Command1_Click();
 }
 
+// Offers the locator in the "Helpful Hint" box. Replies still come while the box waits
+// for its answer; none of them opens another box.
+void offerLocator(frmClient& client)
+{
+    if (client.hintOpen)
+        return;
+    const QScopedValueRollback<bool> open(client.hintOpen, true);
+    const platform::MessageAnswer answer = platform::dialogs().messageBox(
+        QStringLiteral("Please use Cam Locator to help you find Webcams. Click the YES button to use Cam Locator."),
+        platform::MessageButtons::YesNoCancel, platform::MessageIcon::None, QStringLiteral("Helpful Hint"));
+    if (answer == platform::MessageAnswer::Yes)
+        openLocator();
+}
+
 // The third "/NDF/" in a row offers the locator.
 void takeNoData()
 {
@@ -221,11 +236,7 @@ void takeNoData()
     frmClient& client = form<frmClient>();
     if (++client.noDataCount >= kNoDataRepliesForHint) {
         client.noDataCount = 0;
-        const platform::MessageAnswer answer = platform::dialogs().messageBox(
-            QStringLiteral("Please use Cam Locator to help you find Webcams. Click the YES button to use Cam Locator."),
-            platform::MessageButtons::YesNoCancel, platform::MessageIcon::None, QStringLiteral("Helpful Hint"));
-        if (answer == platform::MessageAnswer::Yes)
-            openLocator();
+        offerLocator(client);
     }
     if (!gSummaryHasEntries && gSummaryOpen)
         form<frmSummary>().Label2->setText(platform::fromCp1252(topicSentence("0")));

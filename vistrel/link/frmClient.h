@@ -28,6 +28,8 @@ public:
 
     // "/NDF/" replies since the last hint or the last webcam reply.
     int noDataCount = 0;
+    // The "Helpful Hint" box is open; replies that come meanwhile bring no other box.
+    bool hintOpen = false;
     // The webcam reply being collected in gNodeBuffer.
     WebCamReplyCollector webCamReply;
 
