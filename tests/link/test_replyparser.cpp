@@ -418,6 +418,26 @@ private slots:
         QCOMPARE(dialogs.messageTexts(), QStringList({kHint, kHint}));
     }
 
+    // The program ends once for a second login, however many such replies come while
+    // its box is open.
+    void oneEndForSecondLogins()
+    {
+        ScriptedDialogs& dialogs = world_->folder().dialogs();
+        int repliesWhileOpen = 0;
+        dialogs.whileOpen([&](const platform::MessageBoxRequest&) {
+            while (repliesWhileOpen < 3) {
+                ++repliesWhileOpen;
+                form<frmClient>().receiveChunk("/Multi Login/");
+            }
+        });
+
+        form<frmClient>().receiveChunk("/Multi Login/");
+
+        QCOMPARE(repliesWhileOpen, 3);
+        QCOMPARE(dialogs.messageTexts(), QStringList{kMultiLogin});
+        QCOMPARE(world_->folder().endProcessCalls(), QList<int>{0});
+    }
+
     // A no-data reply while the locator is open and shows no entries rewrites its sentence.
     void noDataWritesTheOpenLocatorsSentence()
     {

@@ -146,6 +146,10 @@ void takeAdvert(const QByteArray& chunk)
 
 void endForSecondLogin()
 {
+    frmClient& client = form<frmClient>();
+    if (client.endingForSecondLogin)
+        return;
+    client.endingForSecondLogin = true;
     platform::dialogs().messageBox(QStringLiteral("The same User is Logged in from Different Locations....\r\n"
                                                   "Disconnecting from the Server...\r\n"
                                                   "System Shutdown..."));

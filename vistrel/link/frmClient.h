@@ -30,6 +30,9 @@ public:
     int noDataCount = 0;
     // The "Helpful Hint" box is open; replies that come meanwhile bring no other box.
     bool hintOpen = false;
+    // A second login elsewhere has been reported: the program is ending, and later
+    // reports of it are ignored.
+    bool endingForSecondLogin = false;
     // The webcam reply being collected in gNodeBuffer.
     WebCamReplyCollector webCamReply;
 
