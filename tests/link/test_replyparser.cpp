@@ -158,7 +158,7 @@ private slots:
         row("login accepted after another reply in the chunk", {"/Count/,5/Login Successful/,77\\"},
             {.userId = "77"});
         row("login rejected", {"/Login Failed/"},
-            {.loginFailed = true, .log = Lines{"Login Failed...", "Sending disconnect request to Reflector..."},
+            {.loginFailed = true, .log = Lines{"Login Failed..."},
              .settingsShown = true});
         row("login tag in other letter case", {"/login failed/"},
             {.status = kLoaded, .loginFailed = false, .log = Lines{kRetrieved}});

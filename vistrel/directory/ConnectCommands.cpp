@@ -39,6 +39,10 @@ namespace {
 // again, a bounded number of times; then the step fails like any other.
 constexpr int kInvalidOperationTries = 3;
 
+// A logout that could not be sent: the next Disconnect tries it again, until a new
+// Connect starts.
+bool logoutOwed = false;
+
 const QByteArray kSendingLogout = "Sending disconnect request to Reflector...";
 const QByteArray kLogoutFailed = "Sending disconnect request to Reflector failed...";
 const QByteArray kLogoutSent = "Sending disconnect request to Reflector Successfull...";
@@ -120,9 +124,6 @@ enum class LogoutConnect { Connected, SocketFailed, NotConnected };
 // connect limit (MainVODA's Timer3, which sets gSocketError).
 LogoutConnect connectForLogout(LogoutSteps& steps, SocketControl& socket)
 {
-    // Before any login there is no reflector to reach: the same as a failed connect.
-    if (gReflectorAddress.isEmpty())
-        return LogoutConnect::SocketFailed;
     int port = 0;
     form<frmClient>().setVisible(false);
     steps.run([&] { return socket.setRemoteHost(platform::fromCp1252(gReflectorAddress)); });
@@ -158,6 +159,7 @@ void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
                      Qt::UniqueConnection);
 
     gConnectFailed = false;
+    logoutOwed = false;
     deleteSeenRepliesCache();
     frmSummary& locator = form<frmSummary>();
     locator.hide();
@@ -203,6 +205,8 @@ void disconnectCommand(CommandOrigin origin)
     MainVODA& main = form<MainVODA>();
     SocketControl& socket = *form<frmClient>().tcpClient;
     LogoutSteps steps(origin, socket);
+    // Only a login that reached a reflector, or a logout still owed, has a logout to send.
+    const bool loginToEnd = (gLoggedIn || logoutOwed) && !gReflectorAddress.isEmpty();
 
     deleteSeenRepliesCache();
     gLoggedIn = false;
@@ -216,6 +220,15 @@ void disconnectCommand(CommandOrigin origin)
     main.tvwMain->clear();
     main.stsWorld->setPanelText(2, {});
 
+    if (!loginToEnd) {
+        main.List1->clear();
+        setStatus("Disconnected");
+        showConnectedState(false);
+        return;
+    }
+
+    // Owed until it has been sent.
+    logoutOwed = true;
     LogoutConnect connecting = connectForLogout(steps, socket);
     main.Timer3->setEnabled(true);
     main.Timer3->setInterval(kLogoutConnectLimitMs);
@@ -261,6 +274,7 @@ void disconnectCommand(CommandOrigin origin)
         statusAndLog(kLogoutFailed);
         return;
     }
+    logoutOwed = false;
     statusAndLog(kLogoutSent);
     socket.Close();
     setStatus("Disconnected from Reflector Server...");
