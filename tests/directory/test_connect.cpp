@@ -113,6 +113,8 @@ private slots:
     void connectOutcomes();
     void connectWithIconsSwitchedOff();
     void retryLoginRunsConnect();
+    void retryInsideTheRejectionWindowLogsInAfterIt_data();
+    void retryInsideTheRejectionWindowLogsInAfterIt();
     void toolbarDisconnect();
     void secondaryMenuBar();
     void disconnectLeavesTheLocatorOnlyFromASecondaryWindow_data();
@@ -434,6 +436,45 @@ void TestConnect::retryLoginRunsConnect()
     QObject::disconnect(counting);
     QCOMPARE(connects, 1);
     QVERIFY(inConnectedState()); // Connect ran
+}
+
+void TestConnect::retryInsideTheRejectionWindowLogsInAfterIt_data()
+{
+    QTest::addColumn<QByteArray>("secondReply");
+    QTest::addColumn<bool>("loggedIn");
+    QTest::newRow("accepted") << QByteArray("/Login Successful/,7\\") << true;
+    QTest::newRow("rejected again") << QByteArray("/Login Failed/") << false;
+}
+
+// "Retry Login" pressed while the rejected login still holds its window runs a whole
+// Connect once that login has ended; the menus and toolbar then match its outcome.
+void TestConnect::retryInsideTheRejectionWindowLogsInAfterIt()
+{
+    QFETCH(QByteArray, secondReply);
+    QFETCH(bool, loggedIn);
+    form<frmServerSettings>().txtIPAddress->setText(QStringLiteral("127.0.0.1"));
+    form<frmServerSettings>().txtIPAddressBackUp->setText(QStringLiteral("127.0.0.1"));
+    reflector_->setQuietGapMs(5);
+    reflector_->script("/Login/", {FakeReflector::Reply::text("/Login Failed/"), FakeReflector::Reply::text(secondReply)});
+    bool retriedInsideTheWindow = false;
+    QObject::connect(&*reflector_, &FakeReflector::requestReceived, [&](int request) {
+        // The rejection's logout has been sent: press Retry, once.
+        if (request != 1)
+            return;
+        retriedInsideTheWindow = form<MainVODA>().Timer6->Enabled();
+        form<frmUserSettings>().cmdRetry->click();
+    });
+
+    form<MainVODA>().mnuConnect_Click();
+
+    QVERIFY(retriedInsideTheWindow);
+    const QByteArray login = "/Login/,,";
+    QList<QByteArray> requests = {login, "DeleteConnection*/", login};
+    if (!loggedIn)
+        requests << "DeleteConnection*/";
+    QTRY_COMPARE(reflector_->requestTexts(), requests);
+    QCOMPARE(gLoggedIn, loggedIn);
+    QCOMPARE(inConnectedState(), loggedIn);
 }
 
 void TestConnect::toolbarDisconnect()

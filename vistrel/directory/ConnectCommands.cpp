@@ -28,7 +28,11 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopedValueRollback>
 #include <QTreeWidget>
+
+#include <optional>
+#include <utility>
 
 using platform::form;
 using platform::SocketControl;
@@ -136,19 +140,11 @@ LogoutConnect connectForLogout(LogoutSteps& steps, SocketControl& socket)
     return LogoutConnect::Connected;
 }
 
-} // namespace
+// The Connect command that runs, and one asked for meanwhile.
+bool connectRunning = false;
+std::optional<std::pair<CommandOrigin, ConnectSteps>> deferredConnect;
 
-void showConnectedState(bool connected)
-{
-    MainVODA& main = form<MainVODA>();
-    main.mnuConnect->setEnabled(!connected);
-    main.mnuDisconnect->setEnabled(connected);
-    ToolbarControl& toolbar = *form<MDIForm1>().Toolbar1;
-    toolbar.setButtonEnabled(kToolbarConnectButton, !connected);
-    toolbar.setButtonEnabled(kToolbarDisconnectButton, connected);
-}
-
-void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
+void runConnect(CommandOrigin origin, const ConnectSteps& steps)
 {
     const ConnectTexts texts = connectTexts(origin);
     MainVODA& main = form<MainVODA>();
@@ -197,6 +193,36 @@ void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
     if (gLoggedIn) {
         setStatus("Login Successful...");
         unlockPasswordBoxes(true);
+    }
+}
+
+} // namespace
+
+void showConnectedState(bool connected)
+{
+    MainVODA& main = form<MainVODA>();
+    main.mnuConnect->setEnabled(!connected);
+    main.mnuDisconnect->setEnabled(connected);
+    ToolbarControl& toolbar = *form<MDIForm1>().Toolbar1;
+    toolbar.setButtonEnabled(kToolbarConnectButton, !connected);
+    toolbar.setButtonEnabled(kToolbarDisconnectButton, connected);
+}
+
+void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
+{
+    // A Connect asked for while one runs (Retry Login pressed while a rejected login
+    // still holds its window, a remote command) would find the login busy and leave
+    // the menus in the connected state after a logout. It runs whole once the running
+    // Connect has ended instead; several such requests make one.
+    if (connectRunning) {
+        deferredConnect.emplace(origin, steps);
+        return;
+    }
+    const QScopedValueRollback<bool> running(connectRunning, true);
+    runConnect(origin, steps);
+    while (deferredConnect) {
+        const auto [deferredOrigin, deferredSteps] = *std::exchange(deferredConnect, std::nullopt);
+        runConnect(deferredOrigin, deferredSteps);
     }
 }
 

@@ -25,7 +25,9 @@ struct ConnectSteps {
 
 // Switches the menus and toolbar to the connected state, runs the login and, when it
 // got through, builds the topic tree and unlocks the restricted-topics password boxes.
-// Returns when the login and the tree are done.
+// Returns when the login and the tree are done. A Connect asked for while one runs
+// (Retry Login in the rejection window, a remote command) is run whole after it,
+// before the running one returns; several such requests make one.
 void connectCommand(CommandOrigin origin, const ConnectSteps& steps = {});
 
 // Locks the password boxes, empties the tree and sends the logout on a fresh

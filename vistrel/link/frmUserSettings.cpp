@@ -166,7 +166,8 @@ void frmUserSettings::Check1_Click()
         platform::dialogs().messageBox(written.errorDescription);
 }
 
-// The login runs inside retryLogin's handler, so it has ended before the window closes.
+// Connect runs inside retryLogin's handler; while another login still runs, it runs
+// right after that one.
 void frmUserSettings::cmdRetry_Click()
 {
     cmdRetry->hide();
