@@ -538,6 +538,12 @@ private slots:
         QVERIFY(step.dropped);
         QVERIFY(gNodeBuffer.isEmpty());
         QVERIFY(!collector.append("/EndTran/").complete);
+
+        // Also when the first chunk alone is too long.
+        const QByteArray tooLong = "/WC/" + QByteArray(WebCamReplyCollector::kCapacityBytes, 'x');
+        QVERIFY(collector.start(tooLong).dropped);
+        QVERIFY(gNodeBuffer.isEmpty());
+        QVERIFY(!collector.append("/EndTran/").complete);
     }
 
     // A reply of 1000 records in 20 chunks is collected in well under the time a user notices.

@@ -20,6 +20,10 @@ public:
 
     void Form_Load();
 
+    // The most of what the reflector sends that the socket holds at a time; a reply
+    // longer than this comes to the reply handling in several chunks.
+    static constexpr qsizetype kReceiveLimitBytes = 64 * 1024;
+
     platform::SocketControl* tcpClient;
     // The last chunk received, in clear.
     QLineEdit* txtReceive;
