@@ -1,7 +1,7 @@
 #pragma once
 // The class Lexmara: the string routine library as one object with its state. The
-// members are defined by family in the Lexmara*.cpp files; the families not built yet
-// answer "not implemented" from here, each in its slot.
+// members are defined by family in the Lexmara*.cpp files; the slots without a member
+// answer "not implemented" from here.
 #include "Boundary.h"
 #include "ComObject.h"
 
@@ -53,14 +53,15 @@ public:
     // The hidden member that takes its argument and does nothing.
     HRESULT text(LxBSTR*) override { return S_OK; }
 
-    // Edit routines: not built yet.
-    HRESULT ReplaceCharsFirst(LxBSTR*, LxBSTR*, LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT ReplaceCharsAll(LxBSTR*, LxBSTR*, LxBSTR*, LxBOOL*, LxBOOL*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT InsertString(LxBSTR*, LxBSTR*, int32_t*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT DeleteString(LxBSTR*, int32_t, int32_t, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT DeDuplicate(LxBSTR*, LxBSTR*, LxBOOL*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT StringRepeat(LxBSTR*, int32_t*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT ConcatFast(LxBSTR*, LxBSTR) override { return notImplemented(kSource); }
+    // Edit routines (LexmaraEdit.cpp).
+    HRESULT ReplaceCharsFirst(LxBSTR* StrIn, LxBSTR* strSearchFor, LxBSTR* strReplace, LxBSTR* result) override;
+    HRESULT ReplaceCharsAll(LxBSTR* StrIn, LxBSTR* strSearchFor, LxBSTR* strReplace, LxBOOL* blnCaseSense,
+                            LxBOOL* blnWord, LxBSTR* result) override;
+    HRESULT InsertString(LxBSTR* StrIn, LxBSTR* strInsertion, int32_t* lngPosition, LxBSTR* result) override;
+    HRESULT DeleteString(LxBSTR* StrIn, int32_t pos, int32_t lLen, LxBSTR* result) override;
+    HRESULT DeDuplicate(LxBSTR* StrIn, LxBSTR* strChar, LxBOOL* blnCaseSense, LxBSTR* result) override;
+    HRESULT StringRepeat(LxBSTR* StrIn, int32_t* lngRepeat, LxBSTR* result) override;
+    HRESULT ConcatFast(LxBSTR* String1, LxBSTR String2) override;
 
     // Path, system and random routines (LexmaraPaths.cpp).
     HRESULT AddBackSlash(LxBSTR* l_StrIn, LxBSTR* result) override;
@@ -74,11 +75,13 @@ public:
     HRESULT GetRandomNumerics(int16_t* strLen, LxBSTR* result) override;
     HRESULT StringExecuteVB6(LxBSTR* VB6Statement, LxBOOL* ValidateDontExecute, LxBOOL* result) override;
 
-    // Array sorting: not built yet.
-    HRESULT SortArrayText(LxSAFEARRAY**, int32_t*, int32_t*, int16_t*) override { return notImplemented(kSource); }
-    HRESULT SortArrayTextDescending(LxSAFEARRAY**, int32_t*, int32_t*, int16_t*) override { return notImplemented(kSource); }
-    HRESULT SortArrayBinary(LxSAFEARRAY**, int32_t*, int32_t*, int16_t*) override { return notImplemented(kSource); }
-    HRESULT SortArrayBinaryDescending(LxSAFEARRAY**, int32_t*, int32_t*, int16_t*) override { return notImplemented(kSource); }
+    // Array sorting (LexmaraSort.cpp).
+    HRESULT SortArrayText(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound, int16_t* result) override;
+    HRESULT SortArrayTextDescending(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound,
+                                    int16_t* result) override;
+    HRESULT SortArrayBinary(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound, int16_t* result) override;
+    HRESULT SortArrayBinaryDescending(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound,
+                                      int16_t* result) override;
 
     // Mainframe data conversions (LexmaraMainframe.cpp).
     HRESULT AsciiToEbcdic(LxBSTR* StrIn, LxBSTR* result) override;
@@ -94,31 +97,34 @@ public:
     HRESULT PICtoStringDecimal(int32_t* HalfByteDigitOffset, int16_t* PICLength, LxBSTR* PICData,
                                LxBSTR* result) override;
 
-    // Word routines: not built yet.
-    HRESULT WordCount(LxBSTR*, int32_t*) override { return notImplemented(kSource); }
-    HRESULT WordPos(LxBSTR*, int32_t*, int32_t*) override { return notImplemented(kSource); }
-    HRESULT WordPosLen(LxBSTR*, int32_t*, int16_t*) override { return notImplemented(kSource); }
-    HRESULT InstrWord(LxVARIANT*, LxBSTR*, LxBSTR*, LxBOOL*, int32_t*) override { return notImplemented(kSource); }
-    HRESULT InstrWordRev(LxBSTR*, LxBSTR*, LxVARIANT*, LxBOOL*, int32_t*) override { return notImplemented(kSource); }
-    HRESULT WordWrap(LxBSTR*, int32_t*, LxSAFEARRAY**, LxBOOL*, int32_t*) override { return notImplemented(kSource); }
-    HRESULT Word(LxBSTR*, int32_t*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT WordDelete(LxBSTR*, int32_t, LxBOOL*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT WordFind(LxBSTR*, LxBSTR, int32_t*) override { return notImplemented(kSource); }
-    HRESULT WordWrapVar(LxBSTR*, int32_t*, LxSAFEARRAY**, LxBOOL*, int32_t*) override { return notImplemented(kSource); }
+    // Word routines (LexmaraWords.cpp).
+    HRESULT WordCount(LxBSTR* StrIn, int32_t* result) override;
+    HRESULT WordPos(LxBSTR* StrIn, int32_t* intWordNo, int32_t* result) override;
+    HRESULT WordPosLen(LxBSTR* StrIn, int32_t* intWordNo, int16_t* result) override;
+    HRESULT InstrWord(LxVARIANT* Start, LxBSTR* String1, LxBSTR* String2, LxBOOL* MatchCase, int32_t* result) override;
+    HRESULT InstrWordRev(LxBSTR* String1, LxBSTR* String2, LxVARIANT* Start, LxBOOL* MatchCase,
+                         int32_t* result) override;
+    HRESULT WordWrap(LxBSTR* StrIn, int32_t* WrapLen, LxSAFEARRAY** ResultArray, LxBOOL* AddSplitHyphen,
+                     int32_t* result) override;
+    HRESULT Word(LxBSTR* StrIn, int32_t* lngPosition, LxBSTR* result) override;
+    HRESULT WordDelete(LxBSTR* StrIn, int32_t WordNum, LxBOOL* RemoveDoubleBlanks, LxBSTR* result) override;
+    HRESULT WordFind(LxBSTR* StrIn, LxBSTR strWord, int32_t* result) override;
+    HRESULT WordWrapVar(LxBSTR* StrIn, int32_t* WrapLen, LxSAFEARRAY** ResultArray, LxBOOL* AddSplitHyphen,
+                        int32_t* result) override;
 
-    // Proper case and the UK postcode check: not built yet.
-    HRESULT ProperCase(LxBSTR, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT IsPostcodeUK(LxBSTR* StrIn, LxBOOL* result) override; // LexmaraPostcode.cpp
+    // Proper case (LexmaraProperCase.cpp) and the UK postcode check (LexmaraPostcode.cpp).
+    HRESULT ProperCase(LxBSTR StrIn, LxBSTR* result) override;
+    HRESULT IsPostcodeUK(LxBSTR* StrIn, LxBOOL* result) override;
 
-    // Numbers in words, number bases and formats (LexmaraNumbers.cpp; the three filters
-    // not built yet).
+    // Numbers in words, number bases and formats (LexmaraNumbers.cpp; the three text
+    // filters in LexmaraFilters.cpp).
     HRESULT NumericToWords(LxBSTR* StrIn, LxBSTR* result) override;
     HRESULT NumericToWordsWithAND(LxCY* StrIn, LxBSTR* result) override;
-    HRESULT TrimUnprintable(LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT TrimUnprintable(LxBSTR* StrIn, LxBSTR* result) override;
     HRESULT FormatPhoneNumber(LxBSTR* StrIn, LxBSTR* result) override;
     HRESULT FormatCreditCard(LxBSTR* StrIn, LxBSTR* result) override;
-    HRESULT FilterString(LxBSTR*, LxBSTR*, LxBSTR*) override { return notImplemented(kSource); }
-    HRESULT FilterNumber(LxBSTR*, LxBOOL*, LxBSTR*) override { return notImplemented(kSource); }
+    HRESULT FilterString(LxBSTR* StrIn, LxBSTR* ValidChars, LxBSTR* result) override;
+    HRESULT FilterNumber(LxBSTR* text, LxBOOL* TrimZeroes, LxBSTR* result) override;
     HRESULT Dec2Bin(LxVARIANT* Dec, LxBSTR* result) override;
     HRESULT CalcBarcodeLUHN(LxVARIANT* StrIn, LxBSTR* result) override;
     HRESULT Hex2String(LxBSTR* StrIn, LxBSTR* result) override;

@@ -9,15 +9,16 @@ HRESULT Lexmara::StringEncrypt(LxBSTR StrIn, LxBSTR* strKey, LxBSTR* result)
 {
     return guarded(kSource, [&] {
         LxBSTR& cipher = server::result(result);
-        LxBSTR& key = argument(strKey);
-        if (lxStringLength(key) == 0) {
-            // An empty key gets a random one, which the caller needs to decipher.
+        if (!strKey || lxStringLength(*strKey) == 0) {
+            // An empty key gets a random one, which the caller needs to decipher; a key
+            // left out has no variable to receive it.
             const std::string made = makeRandomKey();
             cipher = newString(stringEncrypt(lxView(StrIn), made));
-            replaceString(key, made);
+            if (strKey)
+                replaceString(*strKey, made);
             return;
         }
-        cipher = newString(stringEncrypt(lxView(StrIn), lxView(key)));
+        cipher = newString(stringEncrypt(lxView(StrIn), lxView(*strKey)));
     });
 }
 

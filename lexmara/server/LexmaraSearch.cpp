@@ -1,4 +1,5 @@
 // Search routines.
+#include "Arrays.h"
 #include "Lexmara.h"
 
 #include "../routines/Search.h"
@@ -11,10 +12,8 @@ namespace {
 StringArrayView viewOf(const LxSAFEARRAY* array)
 {
     StringArrayView view;
-    if (!array || array->cDims == 0)
+    if (!dimensioned(array, LX_VT_BSTR))
         return view;
-    if (array->cDims != 1 || array->vt != LX_VT_BSTR || (array->cElements != 0 && !array->pvData))
-        raise(kTypeMismatch);
     view.dimensioned = true;
     view.lowerBound = array->lLbound;
     const auto* elements = static_cast<const LxBSTR*>(array->pvData);

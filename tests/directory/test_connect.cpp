@@ -42,7 +42,7 @@ using ui::form;
 
 namespace {
 
-enum class Reflector { Silent, Refusing, Closing, Stalling, NoAddress };
+enum class Reflector { Silent, Refusing, Closing, Stalling };
 
 // The menus and toolbar as Connect (true) or Disconnect (false) leaves them.
 bool inConnectedState()
@@ -92,7 +92,8 @@ void writeSeenRepliesCache()
 } // namespace
 
 // Each test gets a frame and main window in a temporary program folder and a fake
-// reflector whose port is in the port box; the last login "reached" it.
+// reflector whose port is in the port box; the last login "reached" it (a test that
+// logs out sets gLoggedIn, as that login would have).
 class TestConnect : public QObject {
     Q_OBJECT
 private slots:
@@ -104,12 +105,16 @@ private slots:
     void disconnectReopensASocketLeftOpen();
     void disconnectThatCannotSendKeepsTheConnectedState_data();
     void disconnectThatCannotSendKeepsTheConnectedState();
+    void disconnectWithNothingToLogOutFrom_data();
+    void disconnectWithNothingToLogOutFrom();
     void exitEndsWithinItsLimit_data();
     void exitEndsWithinItsLimit();
     void connectOutcomes_data();
     void connectOutcomes();
     void connectWithIconsSwitchedOff();
     void retryLoginRunsConnect();
+    void retryInsideTheRejectionWindowLogsInAfterIt_data();
+    void retryInsideTheRejectionWindowLogsInAfterIt();
     void toolbarDisconnect();
     void secondaryMenuBar();
     void disconnectLeavesTheLocatorOnlyFromASecondaryWindow_data();
@@ -156,9 +161,6 @@ void TestConnect::setUpReflector(Reflector kind)
         stalling_.emplace();
         QVERIFY(stalling_->port() != 0);
         form<frmServerSettings>().txtPort->setText(QString::number(stalling_->port()));
-        break;
-    case Reflector::NoAddress:
-        gReflectorAddress.clear();
         break;
     }
 }
@@ -207,6 +209,7 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
 
 void TestConnect::disconnectReopensASocketLeftOpen()
 {
+    gLoggedIn = true;
     platform::SocketControl& socket = *form<frmClient>().tcpClient;
     socket.Connect(QStringLiteral("127.0.0.1"), reflector_->port());
     QVERIFY(platform::waitUntil([&] { return socket.State() == platform::SocketControl::StateConnected; }, 5000));
@@ -227,7 +230,6 @@ void TestConnect::disconnectThatCannotSendKeepsTheConnectedState_data()
     const QByteArray sending = "Sending disconnect request to Reflector...";
     const QByteArray failed = "Sending disconnect request to Reflector failed...";
     QTest::newRow("refusing") << Reflector::Refusing << QByteArray("Disconnected") << sending;
-    QTest::newRow("no address before any login") << Reflector::NoAddress << QByteArray("Disconnected") << sending;
     QTest::newRow("stalling") << Reflector::Stalling << failed << failed;
 }
 
@@ -254,6 +256,47 @@ void TestConnect::disconnectThatCannotSendKeepsTheConnectedState()
     QVERIFY(!gSocketError);
     QVERIFY(!form<MainVODA>().Timer3->Enabled());
     QVERIFY(reflector_->requests().isEmpty());
+
+    // The logout is still owed: once a reflector answers, Disconnect sends it.
+    FakeReflector answering;
+    QVERIFY(answering.listen());
+    form<frmServerSettings>().txtPort->setText(QString::number(answering.port()));
+    form<MainVODA>().mnuDisconnect_Click();
+    QVERIFY(!inConnectedState());
+    QTRY_COMPARE(answering.requestTexts(), QList<QByteArray>{"DeleteConnection*/"});
+}
+
+void TestConnect::disconnectWithNothingToLogOutFrom_data()
+{
+    QTest::addColumn<bool>("loggedIn");
+    QTest::addColumn<QByteArray>("reflectorAddress");
+    QTest::newRow("before any login") << false << QByteArray();
+    QTest::newRow("after a Connect that reached no reflector") << false << QByteArray("127.0.0.1");
+    QTest::newRow("no reflector address") << true << QByteArray();
+}
+
+// Nothing is sent, and the menus and toolbar go back to the disconnected state.
+void TestConnect::disconnectWithNothingToLogOutFrom()
+{
+    QFETCH(bool, loggedIn);
+    QFETCH(QByteArray, reflectorAddress);
+    gLoggedIn = loggedIn;
+    gReflectorAddress = reflectorAddress;
+    showConnectedState(true);
+    addNodes({"Internet"});
+    writeSeenRepliesCache();
+
+    form<MainVODA>().mnuDisconnect_Click();
+
+    QVERIFY(!inConnectedState());
+    QVERIFY(!gLoggedIn);
+    QCOMPARE(form<MainVODA>().tvwMain->topLevelItemCount(), 0);
+    QVERIFY(!QFile::exists(seenRepliesCachePath()));
+    QCOMPARE(status(), QByteArray("Disconnected"));
+    QVERIFY(!form<MainVODA>().Timer3->Enabled());
+    QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
+    QTest::qWait(100);
+    QVERIFY(reflector_->connections().isEmpty());
 }
 
 void TestConnect::exitEndsWithinItsLimit_data()
@@ -273,6 +316,7 @@ void TestConnect::exitEndsWithinItsLimit()
 {
     QFETCH(Reflector, reflector);
     QFETCH(bool, fromSecondaryWindow);
+    gLoggedIn = true;
     setUpReflector(reflector);
     // The connect limit, the send limit and the end's own wait, at the tests' time scale.
     const int limitMs = int((kLogoutConnectLimitMs + kLogoutSendLimitMs + 5000) * FrameWorld::kTimeScale);
@@ -394,6 +438,45 @@ void TestConnect::retryLoginRunsConnect()
     QVERIFY(inConnectedState()); // Connect ran
 }
 
+void TestConnect::retryInsideTheRejectionWindowLogsInAfterIt_data()
+{
+    QTest::addColumn<QByteArray>("secondReply");
+    QTest::addColumn<bool>("loggedIn");
+    QTest::newRow("accepted") << QByteArray("/Login Successful/,7\\") << true;
+    QTest::newRow("rejected again") << QByteArray("/Login Failed/") << false;
+}
+
+// "Retry Login" pressed while the rejected login still holds its window runs a whole
+// Connect once that login has ended; the menus and toolbar then match its outcome.
+void TestConnect::retryInsideTheRejectionWindowLogsInAfterIt()
+{
+    QFETCH(QByteArray, secondReply);
+    QFETCH(bool, loggedIn);
+    form<frmServerSettings>().txtIPAddress->setText(QStringLiteral("127.0.0.1"));
+    form<frmServerSettings>().txtIPAddressBackUp->setText(QStringLiteral("127.0.0.1"));
+    reflector_->setQuietGapMs(5);
+    reflector_->script("/Login/", {FakeReflector::Reply::text("/Login Failed/"), FakeReflector::Reply::text(secondReply)});
+    bool retriedInsideTheWindow = false;
+    QObject::connect(&*reflector_, &FakeReflector::requestReceived, [&](int request) {
+        // The rejection's logout has been sent: press Retry, once.
+        if (request != 1)
+            return;
+        retriedInsideTheWindow = form<MainVODA>().Timer6->Enabled();
+        form<frmUserSettings>().cmdRetry->click();
+    });
+
+    form<MainVODA>().mnuConnect_Click();
+
+    QVERIFY(retriedInsideTheWindow);
+    const QByteArray login = "/Login/,,";
+    QList<QByteArray> requests = {login, "DeleteConnection*/", login};
+    if (!loggedIn)
+        requests << "DeleteConnection*/";
+    QTRY_COMPARE(reflector_->requestTexts(), requests);
+    QCOMPARE(gLoggedIn, loggedIn);
+    QCOMPARE(inConnectedState(), loggedIn);
+}
+
 void TestConnect::toolbarDisconnect()
 {
     gLoggedIn = true;
@@ -429,6 +512,7 @@ void TestConnect::secondaryMenuBar()
 
     form<frmServerSettings>().txtPort->setText(QStringLiteral("port"));
     reflector_->stopListening();
+    gLoggedIn = true;
     disconnect->trigger();
     const QStringList numberBox = {QStringLiteral(" 13")};
     QCOMPARE(world_->folder().dialogs().messageTexts(), numberBox);
@@ -457,6 +541,7 @@ void TestConnect::disconnectLeavesTheLocatorOnlyFromASecondaryWindow()
     locator.cmbTopics->addItem(QStringLiteral("Travel"));
     locator.cmbTopics->setEnabled(true);
     locator.show();
+    gLoggedIn = true;
 
     disconnectCommand(origin);
 

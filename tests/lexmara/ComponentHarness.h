@@ -14,6 +14,7 @@
 #include <ostream>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace harness {
 
@@ -118,5 +119,73 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// A one-dimensional array of library strings (LxBSTR) or of variants holding them
+// (LxVARIANT), passed by reference to the members that take arrays; it frees whatever
+// its elements hold at the end.
+template <class Element>
+class TextArray {
+public:
+    TextArray(const ComponentLibrary& library, int32_t lowerBound, const std::vector<std::string>& values)
+        : library_(&library), elements_(values.size())
+    {
+        for (size_t i = 0; i < values.size(); ++i)
+            assign(elements_[i], values[i]);
+        array_ = {1, kElementType, lowerBound, static_cast<uint32_t>(elements_.size()), elements_.data()};
+    }
+    ~TextArray()
+    {
+        for (Element& element : elements_)
+            release(element);
+    }
+    TextArray(const TextArray&) = delete;
+    TextArray& operator=(const TextArray&) = delete;
+
+    LxSAFEARRAY** ref()
+    {
+        pointer_ = &array_;
+        return &pointer_;
+    }
+    std::vector<std::string> values() const
+    {
+        std::vector<std::string> values;
+        for (const Element& element : elements_)
+            values.emplace_back(view(element));
+        return values;
+    }
+
+private:
+    static constexpr LxVarType kElementType = std::is_same_v<Element, LxBSTR> ? LX_VT_BSTR : LX_VT_VARIANT;
+
+    void assign(LxBSTR& element, const std::string& value) const
+    {
+        element = value.empty() ? nullptr : library_->allocString(value);
+    }
+    void assign(LxVARIANT& element, const std::string& value) const
+    {
+        element = LxVARIANT{};
+        element.vt = LX_VT_BSTR;
+        assign(element.bstrVal, value);
+    }
+    void release(LxBSTR element) const { library_->freeString(element); }
+    void release(LxVARIANT& element) const
+    {
+        if (element.vt == LX_VT_BSTR)
+            library_->freeString(element.bstrVal);
+    }
+    static std::string_view view(LxBSTR element) { return lxView(element); }
+    static std::string_view view(const LxVARIANT& element)
+    {
+        return element.vt == LX_VT_BSTR ? lxView(element.bstrVal) : std::string_view("(not a string)");
+    }
+
+    const ComponentLibrary* library_;
+    std::vector<Element> elements_;
+    LxSAFEARRAY array_{};
+    LxSAFEARRAY* pointer_ = nullptr;
+};
+
+using StringArray = TextArray<LxBSTR>;
+using VariantArray = TextArray<LxVARIANT>;
 
 } // namespace harness

@@ -6,6 +6,7 @@
 
 #include "common/Globals.h"
 #include "link/TrafficCipher.h"
+#include "link/WebCamReplyCollector.h"
 #include "link/frmClient.h"
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
@@ -223,6 +224,39 @@ private slots:
         QVERIFY(!settings.lblWarning->isHidden());
         QVERIFY(!settings.cmdRetry->isHidden());
         QCOMPARE(countOf(form<frmSystemStatus>().txtStatus->toPlainText(), "Login Failed..."), 1);
+    }
+
+    // Whatever the reflector sends, the window takes at most its receive limit of it at
+    // a time, and a webcam reply longer than the collection's capacity is dropped with
+    // a log line; the next reply is collected as usual.
+    void aLargeReplyIsBoundedAndDropped()
+    {
+        FakeReflector reflector;
+        QVERIFY(reflector.listen());
+        QByteArray piece;
+        while (piece.size() < 1024 * 1024)
+            piece += "1,http://cam.example/x,,Cam,N,,Paris,IEStream\r\n";
+        FakeReflector::Reply reply = FakeReflector::Reply::text("/WC/" + piece);
+        for (int i = 0; i < 5; ++i)
+            reply = reply.then(piece, 0);
+        const QByteArray next = "/WC/2,http://b,,Harbour,N,,Paris,IEStream\r\n/EndTran/";
+        reflector.script("Technology,", reply.then(next, 300));
+        frmClient& client = form<frmClient>();
+        qint64 largestChunk = 0;
+        qsizetype largestCollection = 0;
+        QObject::connect(client.tcpClient, &SocketControl::dataArrival, [&](qint64 bytes) {
+            largestChunk = std::max(largestChunk, bytes);
+            largestCollection = std::max(largestCollection, gNodeBuffer.size());
+        });
+
+        QVERIFY(connectTo(client, reflector.port()));
+        QVERIFY(client.tcpClient->SendData("Technology,Cams").ok());
+        QVERIFY(waitUntil([&] { return gNodeBuffer.endsWith(next); }, 4 * kLimitMs));
+
+        QVERIFY2(largestChunk <= frmClient::kReceiveLimitBytes, qPrintable(QString::number(largestChunk)));
+        QVERIFY(largestCollection <= WebCamReplyCollector::kCapacityBytes);
+        QVERIFY(gNodeBuffer.size() <= frmClient::kReceiveLimitBytes);
+        QCOMPARE(countOf(form<frmSystemStatus>().txtStatus->toPlainText(), "Webcam reply too long, dropped"), 1);
     }
 
     void theWindowIsNeverShown()

@@ -3,11 +3,13 @@
 // windows, the settings, ServerSettings.txt and the program-wide variables.
 #include "FileContent.h"
 #include "FrameWorld.h"
+#include "ScriptedDialogs.h"
 
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
 #include "ui/PanelStatusBar.h"
 #include "link/LocatorResults.h"
+#include "link/UserSettingsFile.h"
 #include "link/WebCamReplyCollector.h"
 #include "link/frmClient.h"
 #include "linkwindows/frmServerSettings.h"
@@ -153,11 +155,10 @@ private slots:
              .log = Lines{"Login Successful...", "Login Successful..."}, .settingsShown = false});
         row("login accepted without an ID keeps the stored one", {"/Login Successful/,"},
             {.userId = "42", .loginFailed = false});
-        row("login accepted with a line break inside the ID", {"/Login Successful/,12\r\n3\\"}, {.userId = "123"});
         row("login accepted after another reply in the chunk", {"/Count/,5/Login Successful/,77\\"},
             {.userId = "77"});
         row("login rejected", {"/Login Failed/"},
-            {.loginFailed = true, .log = Lines{"Login Failed...", "Sending disconnect request to Reflector..."},
+            {.loginFailed = true, .log = Lines{"Login Failed..."},
              .settingsShown = true});
         row("login tag in other letter case", {"/login failed/"},
             {.status = kLoaded, .loginFailed = false, .log = Lines{kRetrieved}});
@@ -201,12 +202,13 @@ private slots:
         row("topic result", {"/SumReqRet/ 3;a,b,c"},
             {.locatorList = Lines{"a", "b", "c"}, .locatorSentence = topicSentence("3"),
              .locatorStatus = "Webcam Data returned OK ...", .hasEntries = true});
+        // Only entries from the second on mark the locator as showing entries.
         row("topic result with a placeholder", {"/SumReqRet/ 2;a,/NDF/"},
-            {.locatorList = Lines{"a"}, .locatorSentence = topicSentence("2")});
+            {.locatorList = Lines{"a"}, .locatorSentence = topicSentence("2"), .hasEntries = false});
         row("topic result without a comma", {"/SumReqRet/ 1;a"},
-            {.locatorList = Lines{"a"}, .locatorSentence = topicSentence("1"), .hasEntries = true});
+            {.locatorList = Lines{"a"}, .locatorSentence = topicSentence("1"), .hasEntries = false});
         row("topic result with a trailing comma lists its entry once", {"/SumReqRet/ 1;a,"},
-            {.locatorList = Lines{"a"}, .locatorSentence = topicSentence("1")});
+            {.locatorList = Lines{"a"}, .locatorSentence = topicSentence("1"), .hasEntries = false});
         row("topic result without entries", {"/SumReqRet/ "},
             {.locatorList = Lines{}, .locatorSentence = topicSentence("0"), .hasEntries = false});
         row("search result", {"/SumReqRetText/ 12;/a/b"},
@@ -348,6 +350,94 @@ private slots:
         QCOMPARE(form<frmSummary>().cmbTopics->isEnabled(), opened);
     }
 
+    // A value that UserSettings.txt could not hold and give back is not taken from a
+    // reply: the stored one stays, the log says why, and saving goes on working, for the
+    // reply's own save and for the user's next one.
+    void aValueTheSettingsFileCannotHoldIsNotTaken_data()
+    {
+        QTest::addColumn<QByteArray>("chunk");
+        QTest::addColumn<QByteArray>("logLine");
+        const QByteArray userId = "User ID from the reflector not taken: it holds a double quote or a line break";
+        const QByteArray password = "New password from the reflector not taken: it holds code 255, "
+                                    "which the settings file cannot give back";
+        QTest::newRow("double quote in the user ID") << QByteArray("/Login Successful/,7\"8\\") << userId;
+        QTest::newRow("carriage return in the user ID") << QByteArray("/Login Successful/,7\r8\\") << userId;
+        QTest::newRow("line feed in the user ID") << QByteArray("/Login Successful/,7\n8\\") << userId;
+        QTest::newRow("code 255 in the new password") << QByteArray("/PasswordUpdated/,n\xFFw") << password;
+    }
+
+    void aValueTheSettingsFileCannotHoldIsNotTaken()
+    {
+        QFETCH(QByteArray, chunk);
+        QFETCH(QByteArray, logLine);
+        frmUserSettings& user = form<frmUserSettings>();
+
+        form<frmClient>().receiveChunk(chunk);
+
+        QCOMPARE(text(user.txtUserID->text()), QByteArray("42"));
+        QCOMPARE(text(user.txtPassword->text()), QByteArray("secret"));
+        QVERIFY(logLines(form<frmSystemStatus>().logText()).contains(logLine));
+        QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{});
+        StoredUserSettings stored = readUserSettingsFile();
+        QCOMPARE(stored.userId, QByteArray("42"));
+        QCOMPARE(passwordFromCodeList(stored.passwordCodes), QByteArray("secret"));
+
+        user.txtUserName->setText("alice");
+        user.Command1_Click();
+        QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{});
+        stored = readUserSettingsFile();
+        QCOMPARE(stored.userName, QByteArray("alice"));
+        QCOMPARE(stored.userId, QByteArray("42"));
+    }
+
+    // No-data replies that come while the hint is open are handled without a box of
+    // their own; after it has closed, the third reply in a row brings it again.
+    void oneHintBoxAtATime()
+    {
+        ScriptedDialogs& dialogs = world_->folder().dialogs();
+        frmClient& client = form<frmClient>();
+        int repliesWhileOpen = 0;
+        dialogs.whileOpen([&](const platform::MessageBoxRequest&) {
+            if (repliesWhileOpen > 0)
+                return;
+            MainVODA& main = form<MainVODA>();
+            for (repliesWhileOpen = 1; repliesWhileOpen <= 9; ++repliesWhileOpen) {
+                main.stsWorld->setPanelText(1, {});
+                client.receiveChunk("/NDF/");
+                QCOMPARE(main.stsWorld->panelText(1), QByteArray("No Data found at this node.."));
+            }
+        });
+
+        for (int i = 0; i < 3; ++i)
+            client.receiveChunk("/NDF/");
+        QCOMPARE(repliesWhileOpen, 10);
+        QCOMPARE(dialogs.messageTexts(), QStringList{kHint});
+
+        for (int i = 0; i < 3; ++i)
+            client.receiveChunk("/NDF/");
+        QCOMPARE(dialogs.messageTexts(), QStringList({kHint, kHint}));
+    }
+
+    // The program ends once for a second login, however many such replies come while
+    // its box is open.
+    void oneEndForSecondLogins()
+    {
+        ScriptedDialogs& dialogs = world_->folder().dialogs();
+        int repliesWhileOpen = 0;
+        dialogs.whileOpen([&](const platform::MessageBoxRequest&) {
+            while (repliesWhileOpen < 3) {
+                ++repliesWhileOpen;
+                form<frmClient>().receiveChunk("/Multi Login/");
+            }
+        });
+
+        form<frmClient>().receiveChunk("/Multi Login/");
+
+        QCOMPARE(repliesWhileOpen, 3);
+        QCOMPARE(dialogs.messageTexts(), QStringList{kMultiLogin});
+        QCOMPARE(world_->folder().endProcessCalls(), QList<int>{0});
+    }
+
     // A no-data reply while the locator is open and shows no entries rewrites its sentence.
     void noDataWritesTheOpenLocatorsSentence()
     {
@@ -446,6 +536,12 @@ private slots:
         for (int i = 0; i < 5 && !step.dropped; ++i)
             step = collector.append(piece);
         QVERIFY(step.dropped);
+        QVERIFY(gNodeBuffer.isEmpty());
+        QVERIFY(!collector.append("/EndTran/").complete);
+
+        // Also when the first chunk alone is too long.
+        const QByteArray tooLong = "/WC/" + QByteArray(WebCamReplyCollector::kCapacityBytes, 'x');
+        QVERIFY(collector.start(tooLong).dropped);
         QVERIFY(gNodeBuffer.isEmpty());
         QVERIFY(!collector.append("/EndTran/").complete);
     }

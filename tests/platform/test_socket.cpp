@@ -349,6 +349,52 @@ private slots:
         QVERIFY(waitUntil([&] { return acceptor.State() == SocketControl::StatePeerClosing; }, kLimitMs));
     }
 
+    // With a receive limit the control never holds more than the limit of bytes not yet
+    // taken, even when its handler takes nothing for a while; the rest waits on the
+    // network. Every byte still comes, in order, and the peer's close after the last.
+    void aReceiveLimitBoundsWhatIsHeld()
+    {
+        constexpr qint64 kLimit = 64 * 1024;
+        QByteArray sent;
+        for (int i = 0; sent.size() < 2 * 1024 * 1024; ++i)
+            sent += QByteArray::number(i) + ',';
+        Peer peer;
+        QTcpSocket* sender = nullptr;
+        peer.onAccept = [&](QTcpSocket* connection) {
+            sender = connection;
+            connection->write(sent);
+            connection->disconnectFromHost();
+        };
+        SocketControl socket;
+        socket.setReceiveLimit(kLimit);
+        EventLog log(socket);
+        bool taking = false;
+        QByteArray received;
+        qint64 largestTake = 0;
+        connect(&socket, &SocketControl::dataArrival, this, [&] {
+            if (!taking)
+                return;
+            const QByteArray chunk = socket.GetData();
+            largestTake = std::max(largestTake, chunk.size());
+            received += chunk;
+        });
+
+        QVERIFY(socket.Connect(kLoopback, peer.port()).ok());
+        QVERIFY(waitUntil([&] { return log.has("dataArrival"); }, kLimitMs));
+        QTest::qWait(200); // the peer goes on writing while nothing is taken
+        QVERIFY(sender);
+        const QByteArray first = socket.GetData();
+        QVERIFY2(first.size() <= kLimit, qPrintable(QString::number(first.size())));
+        received += first;
+        taking = true;
+        QVERIFY(waitUntil([&] { return log.has("peerClosed"); }, kLimitMs));
+
+        QVERIFY2(largestTake <= kLimit, qPrintable(QString::number(largestTake)));
+        QCOMPARE(received.size(), sent.size());
+        QVERIFY(received == sent);
+        QCOMPARE(log.events.last(), QStringLiteral("peerClosed"));
+    }
+
     void unacceptedRequestIsRefused()
     {
         SocketControl listener;

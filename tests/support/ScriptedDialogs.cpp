@@ -24,6 +24,8 @@ QStringList ScriptedDialogs::messageTexts() const
 MessageAnswer ScriptedDialogs::showMessageBox(const platform::MessageBoxRequest& request)
 {
     messageBoxes_ << request;
+    if (whileOpen_)
+        whileOpen_(request);
     return answers_.isEmpty() ? firstButton(request.buttons) : answers_.dequeue();
 }
 

@@ -6,12 +6,16 @@
 #include <QList>
 #include <QQueue>
 
+#include <functional>
+
 class ScriptedDialogs final : public platform::Dialogs {
 public:
     // Answers in the order the boxes come.
     void queueAnswer(platform::MessageAnswer answer) { answers_.enqueue(answer); }
     void queueInput(const QString& text) { inputs_.enqueue(text); }
     void queueSaveFileName(const QString& path) { saveFileNames_.enqueue(path); }
+    // Runs while each message box is open, as the events that a modal box lets through.
+    void whileOpen(std::function<void(const platform::MessageBoxRequest&)> action) { whileOpen_ = std::move(action); }
 
     // Without a queued answer a message box answers Ok (the box's first
     // button: Yes where it has no Ok), an input box and a file dialog the empty text.
@@ -28,6 +32,7 @@ protected:
     QString showSaveFileDialog(const platform::SaveFileRequest& request) override;
 
 private:
+    std::function<void(const platform::MessageBoxRequest&)> whileOpen_;
     QQueue<platform::MessageAnswer> answers_;
     QQueue<QString> inputs_;
     QQueue<QString> saveFileNames_;

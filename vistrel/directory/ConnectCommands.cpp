@@ -28,7 +28,11 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopedValueRollback>
 #include <QTreeWidget>
+
+#include <optional>
+#include <utility>
 
 using ui::form;
 using platform::SocketControl;
@@ -38,6 +42,10 @@ namespace {
 // A step that meets a socket still open from an earlier request closes it and tries
 // again, a bounded number of times; then the step fails like any other.
 constexpr int kInvalidOperationTries = 3;
+
+// A logout that could not be sent: the next Disconnect tries it again, until a new
+// Connect starts.
+bool logoutOwed = false;
 
 const QByteArray kSendingLogout = "Sending disconnect request to Reflector...";
 const QByteArray kLogoutFailed = "Sending disconnect request to Reflector failed...";
@@ -120,9 +128,6 @@ enum class LogoutConnect { Connected, SocketFailed, NotConnected };
 // connect limit (MainVODA's Timer3, which sets gSocketError).
 LogoutConnect connectForLogout(LogoutSteps& steps, SocketControl& socket)
 {
-    // Before any login there is no reflector to reach: the same as a failed connect.
-    if (gReflectorAddress.isEmpty())
-        return LogoutConnect::SocketFailed;
     int port = 0;
     form<frmClient>().setVisible(false);
     steps.run([&] { return socket.setRemoteHost(platform::fromCp1252(gReflectorAddress)); });
@@ -135,19 +140,11 @@ LogoutConnect connectForLogout(LogoutSteps& steps, SocketControl& socket)
     return LogoutConnect::Connected;
 }
 
-} // namespace
+// The Connect command that runs, and one asked for meanwhile.
+bool connectRunning = false;
+std::optional<std::pair<CommandOrigin, ConnectSteps>> deferredConnect;
 
-void showConnectedState(bool connected)
-{
-    MainVODA& main = form<MainVODA>();
-    main.mnuConnect->setEnabled(!connected);
-    main.mnuDisconnect->setEnabled(connected);
-    ToolbarControl& toolbar = *form<MDIForm1>().Toolbar1;
-    toolbar.setButtonEnabled(kToolbarConnectButton, !connected);
-    toolbar.setButtonEnabled(kToolbarDisconnectButton, connected);
-}
-
-void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
+void runConnect(CommandOrigin origin, const ConnectSteps& steps)
 {
     const ConnectTexts texts = connectTexts(origin);
     MainVODA& main = form<MainVODA>();
@@ -158,6 +155,7 @@ void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
                      Qt::UniqueConnection);
 
     gConnectFailed = false;
+    logoutOwed = false;
     deleteSeenRepliesCache();
     frmSummary& locator = form<frmSummary>();
     locator.hide();
@@ -198,11 +196,43 @@ void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
     }
 }
 
+} // namespace
+
+void showConnectedState(bool connected)
+{
+    MainVODA& main = form<MainVODA>();
+    main.mnuConnect->setEnabled(!connected);
+    main.mnuDisconnect->setEnabled(connected);
+    ToolbarControl& toolbar = *form<MDIForm1>().Toolbar1;
+    toolbar.setButtonEnabled(kToolbarConnectButton, !connected);
+    toolbar.setButtonEnabled(kToolbarDisconnectButton, connected);
+}
+
+void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
+{
+    // A Connect asked for while one runs (Retry Login pressed while a rejected login
+    // still holds its window, a remote command) would find the login busy and leave
+    // the menus in the connected state after a logout. It runs whole once the running
+    // Connect has ended instead; several such requests make one.
+    if (connectRunning) {
+        deferredConnect.emplace(origin, steps);
+        return;
+    }
+    const QScopedValueRollback<bool> running(connectRunning, true);
+    runConnect(origin, steps);
+    while (deferredConnect) {
+        const auto [deferredOrigin, deferredSteps] = *std::exchange(deferredConnect, std::nullopt);
+        runConnect(deferredOrigin, deferredSteps);
+    }
+}
+
 void disconnectCommand(CommandOrigin origin)
 {
     MainVODA& main = form<MainVODA>();
     SocketControl& socket = *form<frmClient>().tcpClient;
     LogoutSteps steps(origin, socket);
+    // Only a login that reached a reflector, or a logout still owed, has a logout to send.
+    const bool loginToEnd = (gLoggedIn || logoutOwed) && !gReflectorAddress.isEmpty();
 
     deleteSeenRepliesCache();
     gLoggedIn = false;
@@ -216,6 +246,15 @@ void disconnectCommand(CommandOrigin origin)
     main.tvwMain->clear();
     main.stsWorld->setPanelText(2, {});
 
+    if (!loginToEnd) {
+        main.List1->clear();
+        setStatus("Disconnected");
+        showConnectedState(false);
+        return;
+    }
+
+    // Owed until it has been sent.
+    logoutOwed = true;
     LogoutConnect connecting = connectForLogout(steps, socket);
     main.Timer3->setEnabled(true);
     main.Timer3->setInterval(kLogoutConnectLimitMs);
@@ -261,6 +300,7 @@ void disconnectCommand(CommandOrigin origin)
         statusAndLog(kLogoutFailed);
         return;
     }
+    logoutOwed = false;
     statusAndLog(kLogoutSent);
     socket.Close();
     setStatus("Disconnected from Reflector Server...");

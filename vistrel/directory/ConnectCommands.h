@@ -25,13 +25,18 @@ struct ConnectSteps {
 
 // Switches the menus and toolbar to the connected state, runs the login and, when it
 // got through, builds the topic tree and unlocks the restricted-topics password boxes.
-// Returns when the login and the tree are done.
+// Returns when the login and the tree are done. A Connect asked for while one runs
+// (Retry Login in the rejection window, a remote command) is run whole after it,
+// before the running one returns; several such requests make one.
 void connectCommand(CommandOrigin origin, const ConnectSteps& steps = {});
 
 // Locks the password boxes, empties the tree and sends the logout on a fresh
 // connection to the reflector of the last login. The connect waits at most
-// kLogoutConnectLimitMs, the send at most kLogoutSendLimitMs; only a logout that was
-// sent switches the menus and toolbar back to the disconnected state.
+// kLogoutConnectLimitMs, the send at most kLogoutSendLimitMs. A logout that could not
+// be sent leaves the menus and toolbar in the connected state, so that Disconnect can
+// be run again; it is then still owed, until a new Connect starts. With nothing to log
+// out from (no login reached a reflector since the last logout) nothing is sent, and
+// the menus and toolbar go back to the disconnected state at once.
 void disconnectCommand(CommandOrigin origin);
 
 inline constexpr int kLogoutConnectLimitMs = 10000;

@@ -49,8 +49,10 @@ LocatorResult topicResultOf(const QByteArray& chunk)
     bool laterFieldSeen = false;
     for (qsizetype field = 1; field < fields.size() && !fields[field].isEmpty(); ++field) {
         laterFieldSeen = true;
-        if (fields[field] != kPlaceholder)
+        if (fields[field] != kPlaceholder) {
             result.entries << fields[field];
+            result.listsLaterEntries = true;
+        }
     }
     // A result without commas holds its only entry after the ";".
     if (!laterFieldSeen) {

@@ -13,6 +13,9 @@
 struct LocatorResult {
     QList<QByteArray> entries;
     QByteArray count; // "0" when the result names none
+    // A topic result listed an entry from its second on; the first entry alone, or the
+    // only one of a result without commas, does not count.
+    bool listsLaterEntries = false;
 };
 
 // The chunk holds "/SumReqRet/"; read from that tag on.

@@ -6,6 +6,7 @@
 #include "ReplyFields.h"
 #include "ServerSettingsFile.h"
 #include "ui/TrafficMarker.h"
+#include "UserSettingsFile.h"
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
 #include "ui/PanelStatusBar.h"
@@ -25,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 using ui::form;
 
@@ -49,10 +51,15 @@ void keepNonEmpty(QLineEdit* box, const QByteArray& value)
         box->setText(text);
 }
 
-// The user ID that the reflector confirmed: between "," and "\" after the tag.
+// The user ID that the reflector confirmed: between "," and "\" after the tag. An ID
+// that UserSettings.txt could not hold is not taken, or every later save would fail.
 void keepConfirmedUserId(const QByteArray& chunk)
 {
-    const QByteArray userId = cleanValue(pluckBetween(fromTag(chunk, "/Login Successful/"), ",", "\\"));
+    const QByteArray userId = platform::trimBlanks(pluckBetween(fromTag(chunk, "/Login Successful/"), ",", "\\"));
+    if (!fitsInRecord(userId)) {
+        appendLogLine("User ID from the reflector not taken: it holds a double quote or a line break");
+        return;
+    }
     keepNonEmpty(form<frmUserSettings>().txtUserID, userId);
 }
 
@@ -100,7 +107,7 @@ void showTopicResult(const QByteArray& chunk)
 {
     const LocatorResult result = topicResultOf(chunk);
     listLocatorEntries(result.entries);
-    if (!result.entries.isEmpty())
+    if (result.listsLaterEntries)
         gSummaryHasEntries = true;
     showLocator("Webcam Data returned OK ...", topicSentence(result.count));
 }
@@ -139,6 +146,10 @@ void takeAdvert(const QByteArray& chunk)
 
 void endForSecondLogin()
 {
+    frmClient& client = form<frmClient>();
+    if (client.endingForSecondLogin)
+        return;
+    client.endingForSecondLogin = true;
     platform::dialogs().messageBox(QStringLiteral("The same User is Logged in from Different Locations....\r\n"
                                                   "Disconnecting from the Server...\r\n"
                                                   "System Shutdown..."));
@@ -200,8 +211,26 @@ void takePasswordChange(const QByteArray& outcome, const QByteArray& newPassword
     showMainStatus(outcome);
     appendLogLine(outcome);
     frmUserSettings& settings = form<frmUserSettings>();
-    keepNonEmpty(settings.txtPassword, newPassword);
+    if (passwordRestorable(newPassword))
+        keepNonEmpty(settings.txtPassword, newPassword);
+    else
+        appendLogLine("New password from the reflector not taken: it holds code 255, "
+                      "which the settings file cannot give back");
     settings.Command1_Click();
+}
+
+// Offers the locator in the "Helpful Hint" box. Replies still come while the box waits
+// for its answer; none of them opens another box.
+void offerLocator(frmClient& client)
+{
+    if (client.hintOpen)
+        return;
+    const QScopedValueRollback<bool> open(client.hintOpen, true);
+    const platform::MessageAnswer answer = platform::dialogs().messageBox(
+        QStringLiteral("Please use Cam Locator to help you find Webcams. Click the YES button to use Cam Locator."),
+        platform::MessageButtons::YesNoCancel, platform::MessageIcon::None, QStringLiteral("Helpful Hint"));
+    if (answer == platform::MessageAnswer::Yes)
+        openLocator();
 }
 
 // The third "/NDF/" in a row offers the locator.
@@ -211,11 +240,7 @@ void takeNoData()
     frmClient& client = form<frmClient>();
     if (++client.noDataCount >= kNoDataRepliesForHint) {
         client.noDataCount = 0;
-        const platform::MessageAnswer answer = platform::dialogs().messageBox(
-            QStringLiteral("Please use Cam Locator to help you find Webcams. Click the YES button to use Cam Locator."),
-            platform::MessageButtons::YesNoCancel, platform::MessageIcon::None, QStringLiteral("Helpful Hint"));
-        if (answer == platform::MessageAnswer::Yes)
-            openLocator();
+        offerLocator(client);
     }
     if (!gSummaryHasEntries && gSummaryOpen)
         form<frmSummary>().Label2->setText(platform::fromCp1252(topicSentence("0")));

@@ -20,7 +20,9 @@
 //                             LoadWebCams once it is complete
 //
 // A reply never erases a stored value with an empty or missing one, and CR and LF are
-// removed from every value before it is kept.
+// removed from every value before it is kept. A user ID or password that
+// UserSettings.txt could not hold and give back is not taken at all (the log says so),
+// so that saving the settings keeps working.
 #include <QByteArray>
 
 void ParseReplyEarly(const QByteArray& chunk);

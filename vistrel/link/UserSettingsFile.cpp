@@ -35,6 +35,16 @@ std::optional<char> codeOf(const QByteArray& item)
 
 } // namespace
 
+bool fitsInRecord(const QByteArray& value)
+{
+    return !value.contains('"') && !value.contains('\r') && !value.contains('\n');
+}
+
+bool passwordRestorable(const QByteArray& password)
+{
+    return !password.contains('\xFF');
+}
+
 QByteArray passwordCodeList(const QByteArray& password)
 {
     const QByteArray cipher = gLexmara.StringEncrypt(password, kPasswordKey);

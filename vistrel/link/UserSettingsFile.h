@@ -21,6 +21,13 @@ struct StoredUserSettings {
     QByteArray passwordCodes;
 };
 
+// A user name or user ID fits its record: a double quote would end the value early
+// and a line break the record.
+bool fitsInRecord(const QByteArray& value);
+// The password comes back from the file as it was saved: the cipher does not bring
+// code 255 back (it would return as another code and lock the user out).
+bool passwordRestorable(const QByteArray& password);
+
 // The cipher calls throw platform::RuntimeError when the string component fails.
 
 // The stored form of a password: its cipher text's codes ("" for no password).

@@ -13,6 +13,8 @@ const QByteArray kEndTag = "/EndTran/";
 
 WebCamReplyCollector::Step WebCamReplyCollector::start(const QByteArray& chunk)
 {
+    if (chunk.size() > kCapacityBytes)
+        return dropped();
     gNodeBuffer = chunk;
     collecting_ = true;
     bodyStart_ = chunk.indexOf(kStartTag) + kStartTag.size();
@@ -23,15 +25,19 @@ WebCamReplyCollector::Step WebCamReplyCollector::append(const QByteArray& chunk)
 {
     if (!collecting_)
         return {};
-    if (gNodeBuffer.size() + chunk.size() > kCapacityBytes) {
-        gNodeBuffer.clear();
-        collecting_ = false;
-        return {std::nullopt, true};
-    }
+    if (gNodeBuffer.size() + chunk.size() > kCapacityBytes)
+        return dropped();
     // The end tag may have begun in the chunks before this one.
     const qsizetype searchFrom = std::max(bodyStart_, gNodeBuffer.size() - (kEndTag.size() - 1));
     gNodeBuffer.append(chunk);
     return completedFrom(searchFrom);
+}
+
+WebCamReplyCollector::Step WebCamReplyCollector::dropped()
+{
+    gNodeBuffer.clear();
+    collecting_ = false;
+    return {std::nullopt, true};
 }
 
 WebCamReplyCollector::Step WebCamReplyCollector::completedFrom(qsizetype searchFrom)

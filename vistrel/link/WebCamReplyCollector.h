@@ -10,7 +10,8 @@
 
 class WebCamReplyCollector {
 public:
-    // A reply that grows beyond this is dropped.
+    // A reply that grows beyond this is dropped, and the chunks after it up to the
+    // next "/WC/" are not collected: what is held never exceeds it.
     static constexpr qsizetype kCapacityBytes = 4 * 1024 * 1024;
 
     struct Step {
@@ -25,6 +26,7 @@ public:
 
 private:
     Step completedFrom(qsizetype searchFrom);
+    Step dropped();
 
     bool collecting_ = false;
     qsizetype bodyStart_ = 0; // just after "/WC/" in gNodeBuffer

@@ -18,7 +18,9 @@ frmClient::frmClient()
       txtReceive(new QLineEdit(QStringLiteral("Receive"), this)),
       Timer1(new platform::OneShotTimer(this))
 {
-    // A chunk is one read of the socket, of any length.
+    // A chunk is one read of the socket, up to the receive limit; what the reflector
+    // sends beyond it waits on the network until the chunk has been handled.
+    tcpClient->setReceiveLimit(kReceiveLimitBytes);
     txtReceive->setMaxLength(std::numeric_limits<int>::max());
     connect(Timer1, &platform::OneShotTimer::tick, this, &frmClient::Timer1_Timer);
     connect(tcpClient, &platform::SocketControl::connected, this, &frmClient::tcpClient_Connect);

@@ -20,6 +20,10 @@ public:
 
     void Form_Load();
 
+    // The most of what the reflector sends that the socket holds at a time; a reply
+    // longer than this comes to the reply handling in several chunks.
+    static constexpr qsizetype kReceiveLimitBytes = 64 * 1024;
+
     platform::SocketControl* tcpClient;
     // The last chunk received, in clear.
     QLineEdit* txtReceive;
@@ -28,6 +32,11 @@ public:
 
     // "/NDF/" replies since the last hint or the last webcam reply.
     int noDataCount = 0;
+    // The "Helpful Hint" box is open; replies that come meanwhile bring no other box.
+    bool hintOpen = false;
+    // A second login elsewhere has been reported: the program is ending, and later
+    // reports of it are ignored.
+    bool endingForSecondLogin = false;
     // The webcam reply being collected in gNodeBuffer.
     WebCamReplyCollector webCamReply;
 

@@ -36,8 +36,8 @@ constexpr int kPasswordMaxLength = 10;
 constexpr int kToolbarButton = 13;      // "User Set"
 constexpr int kToolbarActiveEntry = 11; // the user settings entry of gToolbarActive
 
-// A double quote would end the user name's record early, and the cipher does not bring
-// code 255 back (it would come back as another code and lock the user out).
+// The characters that UserSettings.txt cannot hold (see fitsInRecord and
+// passwordRestorable), kept out of the boxes as they are typed.
 constexpr QChar kRecordQuote = u'"';
 constexpr QChar kUnrestorablePasswordCode = QChar(0xFF); // code 255 of the program's texts
 
@@ -46,12 +46,6 @@ const QString kQuoteInUserId = QStringLiteral("A user ID cannot contain a double
 const QString kUnrestorableInPassword =
     QStringLiteral("A password cannot contain the character \u00FF (code 255).");
 
-// A record's value ends at a double quote, and a record at the end of its line.
-bool fitsInRecord(const QByteArray& value)
-{
-    return !value.contains('"') && !value.contains('\r') && !value.contains('\n');
-}
-
 // The first reason why the values cannot be stored and read back, or the empty text.
 QString whyNotStorable(const UserSettingsRecord& record)
 {
@@ -59,7 +53,7 @@ QString whyNotStorable(const UserSettingsRecord& record)
         return kQuoteInUserName;
     if (!fitsInRecord(record.userId))
         return kQuoteInUserId;
-    if (record.password.contains('\xFF'))
+    if (!passwordRestorable(record.password))
         return kUnrestorableInPassword;
     return {};
 }
@@ -172,7 +166,8 @@ void frmUserSettings::Check1_Click()
         platform::dialogs().messageBox(written.errorDescription);
 }
 
-// The login runs inside retryLogin's handler, so it has ended before the window closes.
+// Connect runs inside retryLogin's handler; while another login still runs, it runs
+// right after that one.
 void frmUserSettings::cmdRetry_Click()
 {
     cmdRetry->hide();

@@ -34,7 +34,8 @@ public:
 
 signals:
     // "Retry Login" asks for the Connect command; the main window runs the whole login
-    // in its handler (a direct connection), before the window closes.
+    // in its handler (a direct connection), before the window closes, or, when a login
+    // still runs, right after that login has ended.
     void retryLogin();
 
 protected:

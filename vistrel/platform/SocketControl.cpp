@@ -153,11 +153,21 @@ SocketControl::Result SocketControl::SendData(const QByteArray& data)
 
 QByteArray SocketControl::GetData()
 {
-    return std::exchange(received_, {});
+    QByteArray data = std::exchange(received_, {});
+    // Bytes held back by the receive limit follow in the next event, the peer's close
+    // after them.
+    if (socket_ && socket_->bytesAvailable() > 0)
+        onReadyRead();
+    if (peerClosedHeldBack_ && socket_ && socket_->bytesAvailable() == 0) {
+        peerClosedHeldBack_ = false;
+        post([this] { emit peerClosed(); });
+    }
+    return data;
 }
 
 void SocketControl::Close()
 {
+    peerClosedHeldBack_ = false;
     releaseConnection();
     closeListener();
     received_.clear();
@@ -206,6 +216,8 @@ void SocketControl::attach(QTcpSocket* socket)
     ++generation_;
     socket_ = socket;
     socket->setParent(this);
+    // Qt reads no more from the network while its buffer is full.
+    socket->setReadBufferSize(receiveLimit_);
     connect(socket, &QAbstractSocket::stateChanged, this, &SocketControl::onSocketStateChanged);
     connect(socket, &QAbstractSocket::connected, this, [this] { post([this] { emit connected(); }); });
     connect(socket, &QIODevice::readyRead, this, &SocketControl::onReadyRead);
@@ -285,7 +297,10 @@ void SocketControl::onSocketStateChanged(QAbstractSocket::SocketState state)
 
 void SocketControl::onReadyRead()
 {
-    received_ += socket_->readAll();
+    if (receiveLimit_ == 0)
+        received_ += socket_->readAll();
+    else if (received_.size() < receiveLimit_)
+        received_ += socket_->read(receiveLimit_ - received_.size());
     post([this] { deliverDataArrival(); });
 }
 
@@ -302,7 +317,10 @@ void SocketControl::onDisconnected()
     if (socket_->bytesAvailable() > 0)
         onReadyRead();
     state_ = StatePeerClosing;
-    post([this] { emit peerClosed(); });
+    if (socket_->bytesAvailable() > 0)
+        peerClosedHeldBack_ = true; // raised once GetData has taken the rest
+    else
+        post([this] { emit peerClosed(); });
 }
 
 void SocketControl::onSocketError(QAbstractSocket::SocketError error)

@@ -84,6 +84,11 @@ public:
     Result SendData(const QByteArray& data);
     // Takes every byte received and not yet taken (empty if there is none).
     QByteArray GetData();
+    // At most this many received bytes are held until GetData takes them (0: no limit,
+    // the start); the connection reads no more from the network meanwhile, so a peer
+    // that sends more waits. The bytes held back come in later dataArrival events, and
+    // peerClosed only after the last of them. Applies from the next connection on.
+    void setReceiveLimit(qint64 bytes) { receiveLimit_ = bytes; }
     // Ends the connection or the listener and returns to state 0 without raising an
     // event. Bytes already queued by SendData still reach the peer.
     void Close();
@@ -127,6 +132,8 @@ private:
     QTcpSocket* socket_ = nullptr;
     QTcpServer* server_ = nullptr;
     QByteArray received_;
+    qint64 receiveLimit_ = 0;
+    bool peerClosedHeldBack_ = false; // the peer has closed; bytes held back still to come
     quint64 generation_ = 0; // counts connections and listeners, to drop late events
 };
 
