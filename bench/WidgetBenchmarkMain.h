@@ -1,8 +1,11 @@
 #pragma once
 // The main of a benchmark program whose code needs the widgets: the string component
 // registered in the program's own registry file, an application on the offscreen
-// platform (unless another one is asked for), then every benchmark given.
+// platform (unless another one is asked for), the program's commands and session
+// joined to its windows as at start, then every benchmark given.
 #include "OwnRegistration.h"
+#include "directory/ProgramCommands.h"
+#include "directory/ProgramSession.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,6 +18,8 @@ inline int runWidgetBenchmarks(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    registerProgramCommands();
+    observeProgramSession();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,4 +1,4 @@
-// What a full login costs in CPU time: ConnectToReflector against the fake reflector
+// What a full login costs in CPU time: the session's login against the fake reflector
 // on 127.0.0.1, which accepts at once. The login holds its rejection window for 5 s by
 // design, so the wall time is about 5 s; the CPU time should stay under 2% of it,
 // which it does only if every wait of the login sleeps between events.
@@ -7,7 +7,7 @@
 #include "TempProgramFolder.h"
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
-#include "link/Login.h"
+#include "link/ReflectorSession.h"
 #include "linkwindows/frmServerSettings.h"
 #include "ui/Forms.h"
 #include "WidgetBenchmarkMain.h"
@@ -44,7 +44,7 @@ void BM_LoginAgainstFakeReflector(benchmark::State& state)
         const double cpuBefore = processCpuSeconds();
         QElapsedTimer clock;
         clock.start();
-        ConnectToReflector();
+        reflectorSession().logIn();
         wallSeconds += double(clock.nsecsElapsed()) / 1e9;
         cpuSeconds += processCpuSeconds() - cpuBefore;
         loggedIn += gLoggedIn && !gConnectFailed ? 1 : 0;

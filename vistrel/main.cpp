@@ -1,6 +1,7 @@
 // Vistrel: the desktop client for the reflector's directory of live webcams.
 #include "directory/MainVODA.h"
 #include "directory/ProgramCommands.h"
+#include "directory/ProgramSession.h"
 #include "linkwindows/frmServerSettings.h"
 #include "ui/Forms.h"
 #include "platform/ProgramFolder.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     ui::installDesktopServices();
     platform::applyStartupOptions(options);
     registerProgramCommands();
+    observeProgramSession();
     // The main window is the start-up window: loading it shows the frame, whose load
     // runs the start-up sequence. The program ends only through its shut-down paths.
     QApplication::setQuitOnLastWindowClosed(false);

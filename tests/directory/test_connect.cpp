@@ -16,7 +16,7 @@
 #include "frame/ToolbarControl.h"
 #include "frame/ToolbarPositions.h"
 #include "link/TrafficCipher.h"
-#include "link/frmClient.h"
+#include "link/ReflectorSession.h"
 #include "linkwindows/frmServerSettings.h"
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
@@ -210,7 +210,7 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
 void TestConnect::disconnectReopensASocketLeftOpen()
 {
     gLoggedIn = true;
-    platform::SocketControl& socket = *form<frmClient>().tcpClient;
+    platform::SocketControl& socket = reflectorSession().connection().socket();
     socket.Connect(QStringLiteral("127.0.0.1"), reflector_->port());
     QVERIFY(platform::waitUntil([&] { return socket.State() == platform::SocketControl::StateConnected; }, 5000));
 
@@ -461,7 +461,7 @@ void TestConnect::retryInsideTheRejectionWindowLogsInAfterIt()
         // The rejection's logout has been sent: press Retry, once.
         if (request != 1)
             return;
-        retriedInsideTheWindow = form<MainVODA>().Timer6->Enabled();
+        retriedInsideTheWindow = reflectorSession().loginRejectionWindow().Enabled();
         form<frmUserSettings>().cmdRetry->click();
     });
 

@@ -1,4 +1,4 @@
-// The reflector socket's window against the fake reflector, over real sockets: the
+// The reflector connection against the fake reflector, over real sockets: the
 // events of one request and the flags they set, the traffic plain and enciphered,
 // and chunks reaching the reply handling one by one, in order.
 #include "FakeReflector.h"
@@ -7,7 +7,7 @@
 #include "common/Globals.h"
 #include "link/TrafficCipher.h"
 #include "link/WebCamReplyCollector.h"
-#include "link/frmClient.h"
+#include "link/ReflectorSession.h"
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
 #include "platform/Codec.h"
@@ -15,6 +15,7 @@
 #include "platform/Wait.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTcpServer>
@@ -34,17 +35,17 @@ struct EventLog {
     QStringList events;
     QList<QByteArray> chunks; // txtReceive after each chunk
 
-    explicit EventLog(frmClient& client)
+    explicit EventLog(ReflectorConnection& client)
     {
         // Connected after the window's own handlers, so each entry sees their effect.
-        SocketControl* socket = client.tcpClient;
+        SocketControl* socket = &client.socket();
         QObject::connect(socket, &SocketControl::connected, [this] { events << "connected"; });
         QObject::connect(socket, &SocketControl::sendComplete, [this] {
             events << QStringLiteral("sendComplete login=%1 other=%2").arg(gLoginSendComplete).arg(gSendComplete);
         });
         QObject::connect(socket, &SocketControl::dataArrival, [this, &client] {
             events << "dataArrival";
-            chunks << platform::toCp1252(client.txtReceive->text());
+            chunks << client.lastChunk();
         });
         QObject::connect(socket, &SocketControl::peerClosed, [this, socket] {
             events << QStringLiteral("peerClosed state=%1").arg(socket->State());
@@ -55,10 +56,10 @@ struct EventLog {
     }
 };
 
-bool connectTo(frmClient& client, quint16 port)
+bool connectTo(ReflectorConnection& client, quint16 port)
 {
-    return client.tcpClient->Connect(QStringLiteral("127.0.0.1"), port).ok()
-        && waitUntil([&client] { return client.tcpClient->State() == SocketControl::StateConnected; }, kLimitMs);
+    return client.socket().Connect(QStringLiteral("127.0.0.1"), port).ok()
+        && waitUntil([&client] { return client.socket().State() == SocketControl::StateConnected; }, kLimitMs);
 }
 
 int countOf(const QString& text, const QString& line)
@@ -93,11 +94,11 @@ private slots:
         FakeReflector reflector;
         QVERIFY(reflector.listen());
         reflector.script("/Login/", FakeReflector::Reply::text("/Login Successful/, 123 \\").closing());
-        frmClient& client = form<frmClient>();
+        ReflectorConnection& client = reflectorSession().connection();
         EventLog log(client);
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.tcpClient->SendData(loginOnWire("0", "ann", "pw")).ok());
+        QVERIFY(client.socket().SendData(loginOnWire("0", "ann", "pw")).ok());
         QVERIFY(waitUntil([&] { return log.events.size() == 3; }, kLimitMs));
 
         QCOMPARE(log.events, QStringList({"connected", "sendComplete login=1 other=1", "dataArrival"}));
@@ -105,7 +106,7 @@ private slots:
         QCOMPARE(reflector.requestTexts(), QList<QByteArray>({"/Login/0,ann,pw"}));
         // The accepted login closes the socket at once; the reflector's close comes
         // after it and is no longer seen.
-        QCOMPARE(client.tcpClient->State(), int(SocketControl::StateClosed));
+        QCOMPARE(client.socket().State(), int(SocketControl::StateClosed));
         QCOMPARE(form<frmUserSettings>().txtUserID->text(), QStringLiteral("123"));
         QCOMPARE(form<frmUserSettings>().isVisible(), false);
         QVERIFY(!gLoginFailed);
@@ -117,11 +118,11 @@ private slots:
         FakeReflector reflector;
         QVERIFY(reflector.listen());
         reflector.script("/SumReq/", FakeReflector::Reply::text("/SumReqNDF/").closing());
-        frmClient& client = form<frmClient>();
+        ReflectorConnection& client = reflectorSession().connection();
         EventLog log(client);
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.tcpClient->SendData(requestOnWire("/SumReq/Animals")).ok());
+        QVERIFY(client.socket().SendData(requestOnWire("/SumReq/Animals")).ok());
         QVERIFY(waitUntil([&] { return log.events.size() == 4; }, kLimitMs));
         QCOMPARE(log.events.last(), QStringLiteral("peerClosed state=0")); // closed again, ready for the next request
         QVERIFY(!gSocketError);
@@ -132,10 +133,10 @@ private slots:
             QVERIFY(probe.listen(QHostAddress::LocalHost));
             deadPort = probe.serverPort();
         }
-        QVERIFY(client.tcpClient->Connect(QStringLiteral("127.0.0.1"), deadPort).ok());
+        QVERIFY(client.socket().Connect(QStringLiteral("127.0.0.1"), deadPort).ok());
         QVERIFY(waitUntil([&] { return gSocketError; }, kLimitMs));
         QCOMPARE(log.events.last(), QStringLiteral("socketError flag=1"));
-        QCOMPARE(client.tcpClient->State(), int(SocketControl::StateError));
+        QCOMPARE(client.socket().State(), int(SocketControl::StateError));
     }
 
     void plainAndEncipheredTraffic_data()
@@ -153,17 +154,17 @@ private slots:
         QVERIFY(reflector.listen());
         reflector.setEnciphered(encrypt);
         reflector.acceptLogin("77");
-        frmClient& client = form<frmClient>();
+        ReflectorConnection& client = reflectorSession().connection();
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.tcpClient->SendData(loginOnWire("5", "a,b", "")).ok());
+        QVERIFY(client.socket().SendData(loginOnWire("5", "a,b", "")).ok());
         QVERIFY(waitUntil([&] { return form<frmUserSettings>().txtUserID->text() == "77"; }, kLimitMs));
 
         // The enciphered login carries one comma more; a comma inside a value goes as it is.
         const QByteArray plain = encrypt ? "/Login/5,a,b,," : "/Login/5,a,b,";
         QCOMPARE(reflector.requests()[0].text, plain);
         QCOMPARE(reflector.requests()[0].received, encrypt ? reflector.encipher(plain) : plain);
-        QCOMPARE(platform::toCp1252(client.txtReceive->text()), QByteArray("/Login Successful/,77\\"));
+        QCOMPARE(client.lastChunk(), QByteArray("/Login Successful/,77\\"));
     }
 
     void encipheredFormsOfTheOtherRequests()
@@ -193,17 +194,17 @@ private slots:
         const QByteArray reply = "/WC/1,http://cam,,Cam,N,,Paris,IEStream/EndTran/";
         reflector.script("Travel,", FakeReflector::Reply::text(reply).splitAt({2, 20, 40}));
         reflector.script("/Login/", FakeReflector::Reply::text("/Login Fai").then("led/"));
-        frmClient& client = form<frmClient>();
+        ReflectorConnection& client = reflectorSession().connection();
         EventLog log(client);
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.tcpClient->SendData(requestOnWire("Travel,Paris")).ok());
+        QVERIFY(client.socket().SendData(requestOnWire("Travel,Paris")).ok());
         QVERIFY(waitUntil([&] { return log.chunks.size() == 4; }, kLimitMs));
         QCOMPARE(log.chunks, QList<QByteArray>({reply.left(2), reply.mid(2, 18), reply.mid(20, 20), reply.mid(40)}));
 
-        client.tcpClient->Close();
+        client.socket().Close();
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.tcpClient->SendData(loginOnWire("1", "ann", "pw")).ok());
+        QVERIFY(client.socket().SendData(loginOnWire("1", "ann", "pw")).ok());
         QVERIFY(waitUntil([&] { return log.chunks.size() == 6; }, kLimitMs));
         QVERIFY(!gLoginFailed);
         QVERIFY(form<frmUserSettings>().lblWarning->isHidden());
@@ -214,10 +215,10 @@ private slots:
         FakeReflector reflector;
         QVERIFY(reflector.listen());
         reflector.rejectLogin();
-        frmClient& client = form<frmClient>();
+        ReflectorConnection& client = reflectorSession().connection();
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.tcpClient->SendData(loginOnWire("1", "ann", "wrong")).ok());
+        QVERIFY(client.socket().SendData(loginOnWire("1", "ann", "wrong")).ok());
         QVERIFY(waitUntil([&] { return gLoginFailed; }, kLimitMs));
         frmUserSettings& settings = form<frmUserSettings>();
         QVERIFY(settings.isVisible());
@@ -241,30 +242,22 @@ private slots:
             reply = reply.then(piece, 0);
         const QByteArray next = "/WC/2,http://b,,Harbour,N,,Paris,IEStream\r\n/EndTran/";
         reflector.script("Technology,", reply.then(next, 300));
-        frmClient& client = form<frmClient>();
+        ReflectorConnection& client = reflectorSession().connection();
         qint64 largestChunk = 0;
         qsizetype largestCollection = 0;
-        QObject::connect(client.tcpClient, &SocketControl::dataArrival, [&](qint64 bytes) {
+        QObject::connect(&client.socket(), &SocketControl::dataArrival, [&](qint64 bytes) {
             largestChunk = std::max(largestChunk, bytes);
             largestCollection = std::max(largestCollection, gNodeBuffer.size());
         });
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.tcpClient->SendData("Technology,Cams").ok());
+        QVERIFY(client.socket().SendData("Technology,Cams").ok());
         QVERIFY(waitUntil([&] { return gNodeBuffer.endsWith(next); }, 4 * kLimitMs));
 
-        QVERIFY2(largestChunk <= frmClient::kReceiveLimitBytes, qPrintable(QString::number(largestChunk)));
+        QVERIFY2(largestChunk <= ReflectorConnection::kReceiveLimitBytes, qPrintable(QString::number(largestChunk)));
         QVERIFY(largestCollection <= WebCamReplyCollector::kCapacityBytes);
-        QVERIFY(gNodeBuffer.size() <= frmClient::kReceiveLimitBytes);
+        QVERIFY(gNodeBuffer.size() <= ReflectorConnection::kReceiveLimitBytes);
         QCOMPARE(countOf(form<frmSystemStatus>().txtStatus->toPlainText(), "Webcam reply too long, dropped"), 1);
-    }
-
-    void theWindowIsNeverShown()
-    {
-        frmClient& client = form<frmClient>();
-        QVERIFY(!client.isVisible());
-        QVERIFY(!client.close()); // closing only hides it
-        QVERIFY(ui::isLoaded<frmClient>());
     }
 
 private:

@@ -8,10 +8,8 @@
 #include "directory/MainVODA.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/LampPiece.h"
-#include "link/Login.h"
-#include "link/ReplyParser.h"
 #include "ui/TrafficMarker.h"
-#include "link/frmClient.h"
+#include "link/ReflectorSession.h"
 #include "linkwindows/frmServerSettings.h"
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
@@ -24,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
 
@@ -141,7 +140,7 @@ private slots:
 
         QElapsedTimer clock;
         clock.start();
-        ConnectToReflector();
+        reflectorSession().logIn();
 
         QVERIFY(clock.elapsed() >= platform::scaledMs(kLoginRejectionWindowMs));
         QVERIFY(gLoggedIn);
@@ -158,8 +157,8 @@ private slots:
         QCOMPARE(form<frmSystemStatus>().lblReflectorPort->text(), QString::number(reflector_->port()));
         QCOMPARE(logLines(form<frmSystemStatus>().logText().mid(logBefore_)), log);
         // Nothing of the login is left armed.
-        QVERIFY(!form<MainVODA>().Timer3->Enabled());
-        QVERIFY(!form<MainVODA>().Timer6->Enabled());
+        QVERIFY(!reflectorSession().loginSendLimit().Enabled());
+        QVERIFY(!reflectorSession().loginRejectionWindow().Enabled());
         QVERIFY(!gSocketError && !gLoginSendComplete && !gWaitTimeout);
     }
 
@@ -173,7 +172,7 @@ private slots:
 
         QElapsedTimer clock;
         clock.start();
-        ConnectToReflector();
+        reflectorSession().logIn();
 
         QVERIFY(clock.elapsed() >= platform::scaledMs(kLoginConnectLimitMs + kLoginRejectionWindowMs));
         QVERIFY(gLoggedIn);
@@ -213,7 +212,7 @@ private slots:
         gLoggedIn = true;
         gReflectorAddress = "10.0.0.9"; // from an earlier login
 
-        ConnectToReflector();
+        reflectorSession().logIn();
 
         ScriptedDialogs& dialogs = world_->folder().dialogs();
         QCOMPARE(dialogs.messageTexts(), QStringList{"Can't connect to DB Server or BackUp Server"});
@@ -244,7 +243,7 @@ private slots:
         const int replyDelayMs = rejected ? 0 : 2 * platform::scaledMs(kLoginRejectionWindowMs);
         reflector_->script("/Login/", FakeReflector::Reply::text("/Login Failed/", replyDelayMs));
 
-        ConnectToReflector();
+        reflectorSession().logIn();
 
         QCOMPARE(gLoggedIn, !rejected);
         QVERIFY(!gConnectFailed);
@@ -268,11 +267,13 @@ private slots:
     // Both handlings of an accepted login report it in the status text.
     void loginRepliesWriteTheStatusText()
     {
-        ParseReplyEarly("/Login Successful/,5\\");
+        QSignalSpy texts(&reflectorSession(), &ReflectorSession::statusText);
+        reflectorSession().connection().receiveChunk("/Login Successful/,5\\");
         QCOMPARE(mainStatus(), QByteArray("Login Successful..."));
-        form<MainVODA>().stsWorld->setPanelText(1, {});
-        ParseReply("/Login Successful/,5\\");
-        QCOMPARE(mainStatus(), QByteArray("Login Successful..."));
+        QList<QByteArray> shown;
+        for (const QList<QVariant>& text : texts)
+            shown << text.at(0).toByteArray();
+        QCOMPARE(shown.count("Login Successful..."), 2);
     }
 
     // The bytes on the wire: no terminator, empty fields and commas as they are, and
@@ -311,7 +312,7 @@ private slots:
         user.txtUserName->setText(userName);
         user.txtPassword->setText(password);
 
-        ConnectToReflector();
+        reflectorSession().logIn();
 
         QVERIFY(gLoggedIn);
         QCOMPARE(reflector_->requests().size(), 1);
@@ -326,7 +327,7 @@ private slots:
         gSocketError = true;
         gLoginSendComplete = true;
 
-        ConnectToReflector();
+        reflectorSession().logIn();
 
         QVERIFY(gLoggedIn);
         QVERIFY(!gConnectFailed);
@@ -338,11 +339,11 @@ private slots:
     void socketLeftOpenIsReopened()
     {
         reflector_->acceptLogin("42");
-        SocketControl& socket = *form<frmClient>().tcpClient;
+        SocketControl& socket = reflectorSession().connection().socket();
         QVERIFY(socket.Connect(kAnswering, reflector_->port()).ok());
         QVERIFY(platform::waitUntil([&] { return socket.State() == SocketControl::StateConnected; }, kReplyWaitMs));
 
-        ConnectToReflector();
+        reflectorSession().logIn();
 
         QVERIFY(gLoggedIn);
         QVERIFY(!gConnectFailed);
@@ -368,7 +369,7 @@ private slots:
         QFETCH(QString, message);
         form<frmServerSettings>().txtPort->setText(portText);
 
-        ConnectToReflector();
+        reflectorSession().logIn();
 
         QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{message});
         QVERIFY(gConnectFailed);
@@ -388,11 +389,11 @@ private slots:
             ++nestedCalls;
             QElapsedTimer clock;
             clock.start();
-            ConnectToReflector();
+            reflectorSession().logIn();
             nestedReturnedAtOnce = clock.elapsed() < platform::scaledMs(kLoginRejectionWindowMs);
         });
 
-        ConnectToReflector();
+        reflectorSession().logIn();
 
         QCOMPARE(nestedCalls, 1);
         QVERIFY(nestedReturnedAtOnce);
@@ -403,7 +404,7 @@ private slots:
         disconnect(nested);
 
         // Once the login has ended, Connect logs in again.
-        ConnectToReflector();
+        reflectorSession().logIn();
         QCOMPARE(reflector_->connections().size(), 2);
     }
 

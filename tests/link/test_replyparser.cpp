@@ -11,7 +11,7 @@
 #include "link/LocatorResults.h"
 #include "link/UserSettingsFile.h"
 #include "link/WebCamReplyCollector.h"
-#include "link/frmClient.h"
+#include "link/ReflectorSession.h"
 #include "linkwindows/frmServerSettings.h"
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
@@ -278,7 +278,7 @@ private slots:
     {
         QFETCH(Chunks, chunks);
         QFETCH(Effects, effects);
-        frmClient& client = form<frmClient>();
+        ReflectorConnection& client = reflectorSession().connection();
         const qsizetype logBefore = form<frmSystemStatus>().logText().size();
 
         for (const QByteArray& chunk : chunks)
@@ -341,7 +341,7 @@ private slots:
         QFETCH(bool, opened);
         world_->folder().dialogs().queueAnswer(answer);
         for (int i = 0; i < 3; ++i)
-            form<frmClient>().receiveChunk("/NDF/");
+            reflectorSession().connection().receiveChunk("/NDF/");
         const platform::MessageBoxRequest& box = world_->folder().dialogs().messageBoxes().constLast();
         QCOMPARE(box.title, QStringLiteral("Helpful Hint"));
         QCOMPARE(box.buttons, platform::MessageButtons::YesNoCancel);
@@ -372,7 +372,7 @@ private slots:
         QFETCH(QByteArray, logLine);
         frmUserSettings& user = form<frmUserSettings>();
 
-        form<frmClient>().receiveChunk(chunk);
+        reflectorSession().connection().receiveChunk(chunk);
 
         QCOMPARE(text(user.txtUserID->text()), QByteArray("42"));
         QCOMPARE(text(user.txtPassword->text()), QByteArray("secret"));
@@ -395,7 +395,7 @@ private slots:
     void oneHintBoxAtATime()
     {
         ScriptedDialogs& dialogs = world_->folder().dialogs();
-        frmClient& client = form<frmClient>();
+        ReflectorConnection& client = reflectorSession().connection();
         int repliesWhileOpen = 0;
         dialogs.whileOpen([&](const platform::MessageBoxRequest&) {
             if (repliesWhileOpen > 0)
@@ -427,11 +427,11 @@ private slots:
         dialogs.whileOpen([&](const platform::MessageBoxRequest&) {
             while (repliesWhileOpen < 3) {
                 ++repliesWhileOpen;
-                form<frmClient>().receiveChunk("/Multi Login/");
+                reflectorSession().connection().receiveChunk("/Multi Login/");
             }
         });
 
-        form<frmClient>().receiveChunk("/Multi Login/");
+        reflectorSession().connection().receiveChunk("/Multi Login/");
 
         QCOMPARE(repliesWhileOpen, 3);
         QCOMPARE(dialogs.messageTexts(), QStringList{kMultiLogin});
@@ -443,16 +443,16 @@ private slots:
     {
         frmSummary& locator = form<frmSummary>();
         locator.Label2->setText("earlier");
-        form<frmClient>().receiveChunk("/NDF/");
+        reflectorSession().connection().receiveChunk("/NDF/");
         QCOMPARE(text(locator.Label2->text()), QByteArray("earlier")); // closed: untouched
 
         gSummaryOpen = true;
-        form<frmClient>().receiveChunk("/SumReqRet/ 1;a,b");
+        reflectorSession().connection().receiveChunk("/SumReqRet/ 1;a,b");
         QVERIFY(gSummaryHasEntries);
-        form<frmClient>().receiveChunk("/NDF/"); // entries shown: the sentence stays
+        reflectorSession().connection().receiveChunk("/NDF/"); // entries shown: the sentence stays
         QCOMPARE(text(locator.Label2->text()), topicSentence("1"));
         QVERIFY(!gSummaryHasEntries);
-        form<frmClient>().receiveChunk("/NDF/");
+        reflectorSession().connection().receiveChunk("/NDF/");
         QCOMPARE(text(locator.Label2->text()), topicSentence("0"));
     }
 
@@ -460,9 +460,9 @@ private slots:
     void theStatusTextIsClearedLater()
     {
         MainVODA& main = form<MainVODA>();
-        form<frmClient>().receiveChunk("/NDF/");
+        reflectorSession().connection().receiveChunk("/NDF/");
         QCOMPARE(main.Timer4->Interval(), 2000);
-        form<frmClient>().receiveChunk("/IP/1.2.3.4");
+        reflectorSession().connection().receiveChunk("/IP/1.2.3.4");
         QCOMPARE(main.Timer4->Interval(), 4000);
         QVERIFY(platform::waitUntil([&] { return main.stsWorld->panelText(1).isEmpty(); }, 8000));
     }
@@ -472,10 +472,10 @@ private slots:
     void theAdvertOpensTenSecondsLater()
     {
         RecordingLauncher& launcher = world_->folder().launcher();
-        frmClient& client = form<frmClient>();
+        ReflectorConnection& client = reflectorSession().connection();
         client.receiveChunk("/Adver/http://a.example/x");
         client.receiveChunk("/Adver/https://b.example/y?z=1");
-        QCOMPARE(client.Timer1->Interval(), 10000);
+        QCOMPARE(reflectorSession().advertTimer().Interval(), 10000);
         QVERIFY(platform::waitUntil([&] { return !launcher.pages().isEmpty(); }, 20000));
         QTest::qWait(300);
         QCOMPARE(launcher.pages(), QList<QUrl>{QUrl("https://b.example/y?z=1")});
@@ -483,7 +483,7 @@ private slots:
 
         client.receiveChunk("/Adver/file:///etc/passwd");
         client.receiveChunk("/Adver/-x http://c.example");
-        QVERIFY(platform::waitUntil([&] { return !client.Timer1->Enabled(); }, 20000));
+        QVERIFY(platform::waitUntil([&] { return !reflectorSession().advertTimer().Enabled(); }, 20000));
         QCOMPARE(launcher.pages().size(), 1);
     }
 
@@ -553,7 +553,7 @@ private slots:
         for (int i = 0; i < 1000; ++i)
             reply += QByteArray::number(i) + ",http://cam.example/" + QByteArray::number(i) + ",,Cam,N,,Paris,IEStream\r\n";
         reply += "/EndTran/";
-        frmClient& client = form<frmClient>();
+        ReflectorConnection& client = reflectorSession().connection();
         QElapsedTimer clock;
         clock.start();
         const qsizetype piece = reply.size() / 20 + 1;

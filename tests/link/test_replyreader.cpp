@@ -58,8 +58,8 @@ private slots:
             {{Kind::EarlyLoginAccepted, "123"}, kAnswered, {Kind::LoginAccepted, "123"}});
         row("login accepted without an ID", {"/Login Successful/,"},
             {{Kind::EarlyLoginAccepted}, kAnswered, {Kind::LoginAccepted}});
-        row("line break inside the ID is removed", {"/Login Successful/,12\r\n3\\"},
-            {{Kind::EarlyLoginAccepted, "123"}, kAnswered, {Kind::LoginAccepted, "123"}});
+        row("line break inside the ID is kept", {"/Login Successful/,12\r\n3 \\"},
+            {{Kind::EarlyLoginAccepted, "12\r\n3"}, kAnswered, {Kind::LoginAccepted, "12\r\n3"}});
         row("count before the login in one chunk ends the chunk", {"/Count/,5/Login Successful/,77\\"},
             {{Kind::EarlyLoginAccepted, "77"}, {Kind::WebCamsOnLine, "5/Login Successful/"}});
         row("login rejected", {"/Login Failed/"}, {kAnswered, {Kind::LoginRejected}});

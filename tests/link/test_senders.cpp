@@ -10,8 +10,7 @@
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
 #include "ui/PanelStatusBar.h"
-#include "link/RequestSenders.h"
-#include "link/frmSendtoDBServer.h"
+#include "link/ReflectorSession.h"
 #include "linkwindows/frmServerSettings.h"
 #include "platform/Codec.h"
 #include "ui/Forms.h"
@@ -39,9 +38,9 @@ constexpr int kWaitMs = 5000;
 void send(Sender sender, const QByteArray& argument)
 {
     switch (sender) {
-    case Sender::Query: SendQueryToServer(argument); break;
-    case Sender::Topic: SendSummaryRequest(argument); break;
-    case Sender::Search: SendSummaryTextRequest(argument); break;
+    case Sender::Query: reflectorSession().sendQuery(argument); break;
+    case Sender::Topic: reflectorSession().sendTopicRequest(argument); break;
+    case Sender::Search: reflectorSession().sendSearchRequest(argument); break;
     }
 }
 
@@ -124,7 +123,7 @@ private slots:
         QCOMPARE(statusOf(sender), status);
         QVERIFY(!gSendComplete);
         QVERIFY(form<frmServerSettings>().isHidden());
-        QCOMPARE(platform::toCp1252(form<frmSendtoDBServer>().txtSendtoDBServer->text()), text);
+        QCOMPARE(reflectorSession().stagedRequest(), text);
         QVERIFY(platform::waitUntil([&] { return reflector_->requests().size() == 1; }, kWaitMs));
         QCOMPARE(reflector_->requests()[0].text, text);
         QCOMPARE(reflector_->requests()[0].received, encrypt ? reflector_->encipher(text) : text);
@@ -134,8 +133,8 @@ private slots:
     // A second request closes the first one's connection and goes out on a new one.
     void eachRequestOnAFreshConnection()
     {
-        SendQueryToServer("Animals,Dogs");
-        SendSummaryRequest("Travel");
+        reflectorSession().sendQuery("Animals,Dogs");
+        reflectorSession().sendTopicRequest("Travel");
         QVERIFY(platform::waitUntil([&] { return reflector_->requests().size() == 2; }, kWaitMs));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>({"Animals,Dogs", "/SumReq/Travel"}));
         QCOMPARE(reflector_->requests()[0].connection, 0);
@@ -224,9 +223,9 @@ private slots:
         useReflector(stalling.port());
         QTimer::singleShot(20, [&] {
             useReflector(reflector_->port());
-            SendSummaryRequest("Later");
+            reflectorSession().sendTopicRequest("Later");
         });
-        SendSummaryRequest("Earlier");
+        reflectorSession().sendTopicRequest("Earlier");
         QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
         QVERIFY(platform::waitUntil([&] { return reflector_->requests().size() == 1; }, kWaitMs));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/SumReq/Later"});

@@ -108,6 +108,8 @@ class SessionTest : public QObject {
 private slots:
     void init()
     {
+        // No window joins the session here.
+        observeReflectorSessions({});
         platform::setTimeScale(kTimeScale);
         world_.emplace();
         gEncryptTraffic = false;

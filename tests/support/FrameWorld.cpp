@@ -1,7 +1,8 @@
 #include "FrameWorld.h"
 
-#include "ui/Forms.h"
+#include "link/ReflectorSession.h"
 #include "platform/TimeScale.h"
+#include "ui/Forms.h"
 
 #include <QFile>
 
@@ -14,6 +15,8 @@ FrameWorld::FrameWorld(const QString& webServerBase)
 
 FrameWorld::~FrameWorld()
 {
+    // The session first, so that nothing it still reports loads a window again.
+    endReflectorSession();
     ui::destroyAllForms();
     platform::setTimeScale(1);
 }

@@ -1,5 +1,7 @@
 #include "TempProgramFolder.h"
 
+#include "link/ReflectorSession.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTcpServer>
@@ -38,4 +40,9 @@ void TempProgramFolder::copyShippedFolder(const QString& name)
     QVERIFY2(!files.isEmpty(), qPrintable(shipped.path()));
     for (const QString& file : files)
         QVERIFY(QFile::copy(shipped.filePath(file), copy.filePath(file)));
+}
+
+TempProgramFolder::~TempProgramFolder()
+{
+    endReflectorSession();
 }

@@ -17,6 +17,8 @@
 class TempProgramFolder {
 public:
     TempProgramFolder();
+    // Ends the reflector session with the folder, so the next test starts a fresh one.
+    ~TempProgramFolder();
 
     QString path() const { return folder_.path(); }
     QString filePath(const QString& name) const { return folder_.filePath(name); }

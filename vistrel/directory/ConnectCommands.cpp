@@ -10,7 +10,6 @@
 #include "frame/ToolbarPositions.h"
 #include "link/ReflectorPort.h"
 #include "link/TrafficCipher.h"
-#include "link/frmClient.h"
 #include "linkwindows/frmServerSettings.h"
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
@@ -129,14 +128,12 @@ enum class LogoutConnect { Connected, SocketFailed, NotConnected };
 LogoutConnect connectForLogout(LogoutSteps& steps, SocketControl& socket)
 {
     int port = 0;
-    form<frmClient>().setVisible(false);
     steps.run([&] { return socket.setRemoteHost(platform::fromCp1252(gReflectorAddress)); });
     if (steps.run([&] { return portFromBox(port); }))
         steps.run([&] { return socket.setRemotePort(port); });
     // A flag left from an earlier failure must not end this connect.
     gSocketError = false;
     steps.run([&] { return socket.Connect(); });
-    form<frmClient>().setVisible(false);
     return LogoutConnect::Connected;
 }
 
@@ -229,7 +226,7 @@ void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
 void disconnectCommand(CommandOrigin origin)
 {
     MainVODA& main = form<MainVODA>();
-    SocketControl& socket = *form<frmClient>().tcpClient;
+    SocketControl& socket = reflectorSession().connection().socket();
     LogoutSteps steps(origin, socket);
     // Only a login that reached a reflector, or a logout still owed, has a logout to send.
     const bool loginToEnd = (gLoggedIn || logoutOwed) && !gReflectorAddress.isEmpty();

@@ -7,7 +7,7 @@
 // in how Disconnect reports a failing step; only the main window's Disconnect hides
 // the locator window.
 #include "directory/NodeList.h"
-#include "link/Login.h"
+#include "link/ReflectorSession.h"
 
 #include <functional>
 
@@ -18,7 +18,7 @@ enum class CommandOrigin {
 
 // The login and the tree loaders that Connect runs between its own steps.
 struct ConnectSteps {
-    std::function<void()> login = ConnectToReflector;
+    std::function<void()> login = [] { reflectorSession().logIn(); };
     std::function<void()> loadIcons = LoadIcons;
     std::function<void()> buildNodes = BuildNodes;
 };

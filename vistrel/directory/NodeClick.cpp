@@ -6,7 +6,7 @@
 #include "directory/TopicDispatch.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamOpening.h"
-#include "link/RequestSenders.h"
+#include "link/ReflectorSession.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
@@ -110,7 +110,7 @@ void runNodeClick(MainVODA& main, TreeNode& clickedNode)
     step([&] { queries = topicQueriesFor(fullPath, node->Text()); });
     // Each send lets other events run, the reply to this query among them.
     for (const QByteArray& query : queries)
-        step([&] { SendQueryToServer(query); });
+        step([&] { reflectorSession().sendQuery(query); });
 
     if (TreeNode* stillThere = clicked.get())
         step([&] { openWebCamOfNode(*stillThere); });

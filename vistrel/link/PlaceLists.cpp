@@ -1,6 +1,6 @@
 #include "link/PlaceLists.h"
 
-#include "link/RequestSenders.h"
+#include "link/ReflectorSession.h"
 #include "platform/LetterCase.h"
 
 #include <algorithm>
@@ -108,11 +108,11 @@ std::optional<QByteArray> placeQueryForCountry(const QByteArray& topic, const QB
 void QueryByState(const QByteArray& topic, const QByteArray& place)
 {
     if (const auto query = placeQueryForState(topic, place))
-        SendQueryToServer(*query);
+        reflectorSession().sendQuery(*query);
 }
 
 void QueryByCountry(const QByteArray& topic, const QByteArray& place)
 {
     if (const auto query = placeQueryForCountry(topic, place))
-        SendQueryToServer(*query);
+        reflectorSession().sendQuery(*query);
 }

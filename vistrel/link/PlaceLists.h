@@ -22,6 +22,6 @@ bool isCountryName(const QByteArray& place);
 std::optional<QByteArray> placeQueryForState(const QByteArray& topic, const QByteArray& place);
 std::optional<QByteArray> placeQueryForCountry(const QByteArray& topic, const QByteArray& place);
 
-// Send placeQueryForState / placeQueryForCountry through SendQueryToServer, when there is one.
+// Send placeQueryForState / placeQueryForCountry as the session's query, when there is one.
 void QueryByState(const QByteArray& topic, const QByteArray& place);
 void QueryByCountry(const QByteArray& topic, const QByteArray& place);

@@ -7,6 +7,9 @@ ReflectorConnection::ReflectorConnection(QObject* parent)
     : QObject(parent), socket_(new platform::SocketControl(this))
 {
     using platform::SocketControl;
+    // A chunk is one read of the socket, up to the receive limit; what the reflector
+    // sends beyond it waits on the network until the chunk has been handled.
+    socket_->setReceiveLimit(kReceiveLimitBytes);
     connect(socket_, &SocketControl::connected, this, &ReflectorConnection::connected);
     connect(socket_, &SocketControl::peerClosed, this, [this] {
         emit closedByPeer();

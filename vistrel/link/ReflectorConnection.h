@@ -11,6 +11,10 @@
 class ReflectorConnection : public QObject {
     Q_OBJECT
 public:
+    // The most of what the reflector sends that the socket holds at a time; a reply
+    // longer than this comes to the reply handling in several chunks.
+    static constexpr qsizetype kReceiveLimitBytes = 64 * 1024;
+
     explicit ReflectorConnection(QObject* parent = nullptr);
 
     platform::SocketControl& socket() { return *socket_; }

@@ -1,12 +1,11 @@
 #include "ReflectorPort.h"
 
-#include "linkwindows/frmServerSettings.h"
 #include "platform/Codec.h"
-#include "ui/Forms.h"
+#include "link/ReflectorSession.h"
+#include "link/ReflectorSettings.h"
 #include "platform/RuntimeError.h"
 #include "platform/StandardErrors.h"
 
-#include <QLineEdit>
 
 #include <cmath>
 #include <limits>
@@ -32,5 +31,5 @@ int portNumberFromText(const QString& text)
 
 int reflectorPort()
 {
-    return portNumberFromText(ui::form<frmServerSettings>().txtPort->text());
+    return portNumberFromText(reflectorSession().settings().portText());
 }

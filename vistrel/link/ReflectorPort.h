@@ -7,5 +7,6 @@
 #include <QString>
 
 int portNumberFromText(const QString& text);
-// The port box of frmServerSettings, converted as above.
+// The port as the session's settings give it (the server settings' port box),
+// converted as above.
 int reflectorPort();

@@ -8,6 +8,7 @@
 #include "link/ReflectorSocketSteps.h"
 #include "link/ServerSettingsFile.h"
 #include "link/TrafficCipher.h"
+#include "link/UserSettingsFile.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/OneShotTimer.h"
@@ -17,6 +18,7 @@
 
 #include <QPointer>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 
 #include <functional>
 #include <utility>
@@ -27,15 +29,6 @@ using Marker = ReflectorSession::Marker;
 using Window = ReflectorSession::Window;
 
 namespace {
-
-// How each address of the login has to connect, how long its bytes have to leave, and
-// how long after the send a rejection still cancels the login (held in full).
-constexpr int kLoginConnectLimitMs = 10000;
-constexpr int kLoginSendLimitMs = 5000;
-constexpr int kLoginRejectionWindowMs = 5000;
-// How long a request has to connect, and then to leave.
-constexpr int kRequestConnectLimitMs = 10000;
-constexpr int kRequestSendLimitMs = 10000;
 
 constexpr int kNoDataClearMs = 2000;
 constexpr int kLoadedClearMs = 4000;
@@ -210,7 +203,7 @@ void ReflectorSession::Login::attempt(const QString& address, const char* attemp
     emit session_.attemptPortShown(session_.settings().portText());
 
     hideStatusWindow();
-    const int port = portNumberFromText(session_.settings().portText());
+    const int port = reflectorPort();
     runOnSocket(socket_, [&] { return socket_.setRemotePort(port); });
     // Only an error of this connection may count against it.
     gSocketError = false;
@@ -386,7 +379,7 @@ ReflectorSession::Request::Outcome ReflectorSession::Request::connect()
         return Outcome::Failed;
     // A port box that holds no number leaves the socket's port as it was.
     try {
-        const int port = portNumberFromText(session_.settings().portText());
+        const int port = reflectorPort();
         runOnReflectorSocket(socket_, [&] { return socket_.setRemotePort(port); });
     } catch (const platform::RuntimeError&) {
     }
@@ -532,7 +525,7 @@ void ReflectorSession::handle(const Reply& reply)
     using Kind = Reply::Kind;
     switch (reply.kind) {
     case Kind::EarlyLoginAccepted:
-        emit userIdConfirmed(reply.text);
+        takeConfirmedUserId(reply.text);
         emit statusText("Login Successful...");
         emit logLine("Login Successful...");
         connection_->socket().Close();
@@ -585,7 +578,7 @@ void ReflectorSession::handle(const Reply& reply)
         break;
     case Kind::LoginAccepted:
         gLoginFailed = false;
-        emit userIdConfirmed(reply.text);
+        takeConfirmedUserId(reply.text);
         emit statusText("Login Successful...");
         emit logLine("Login Successful...");
         emit settingsSaveDue();
@@ -629,6 +622,17 @@ void ReflectorSession::handle(const Reply& reply)
     }
 }
 
+// An ID that UserSettings.txt could not hold is not taken, or every later save would fail.
+void ReflectorSession::takeConfirmedUserId(const QByteArray& userId)
+{
+    if (!fitsInRecord(userId)) {
+        emit logLine("User ID from the reflector not taken: it holds a double quote or a line break");
+        return;
+    }
+    if (!userId.isEmpty())
+        emit userIdConfirmed(userId);
+}
+
 void ReflectorSession::takeAdvert(const QByteArray& address)
 {
     // An advert without an address leaves the one pending.
@@ -641,6 +645,10 @@ void ReflectorSession::takeAdvert(const QByteArray& address)
 
 void ReflectorSession::endForSecondLogin()
 {
+    // The program is ending: later reports of the second login are ignored.
+    if (endingForSecondLogin_)
+        return;
+    endingForSecondLogin_ = true;
     platform::dialogs().messageBox(QStringLiteral("The same User is Logged in from Different Locations....\r\n"
                                                   "Disconnecting from the Server...\r\n"
                                                   "System Shutdown..."));
@@ -670,9 +678,26 @@ void ReflectorSession::takePasswordChange(const QByteArray& outcome, const QByte
 {
     emit statusText(outcome);
     emit logLine(outcome);
-    if (!newPassword.isEmpty())
+    if (!passwordRestorable(newPassword))
+        emit logLine("New password from the reflector not taken: it holds code 255, "
+                     "which the settings file cannot give back");
+    else if (!newPassword.isEmpty())
         emit passwordConfirmed(newPassword);
     emit settingsSaveDue();
+}
+
+// Offers the locator in the "Helpful Hint" box. Replies still come while the box waits
+// for its answer; none of them opens another box.
+void ReflectorSession::offerLocator()
+{
+    if (hintOpen_)
+        return;
+    const QScopedValueRollback<bool> open(hintOpen_, true);
+    const platform::MessageAnswer answer = platform::dialogs().messageBox(
+        QStringLiteral("Please use Cam Locator to help you find Webcams. Click the YES button to use Cam Locator."),
+        platform::MessageButtons::YesNoCancel, platform::MessageIcon::None, QStringLiteral("Helpful Hint"));
+    if (answer == platform::MessageAnswer::Yes)
+        emit locatorOpenDue();
 }
 
 // The third "/NDF/" in a row offers the locator.
@@ -681,11 +706,7 @@ void ReflectorSession::takeNoData()
     emit statusText("No Data found at this node..");
     if (++noDataCount_ >= kNoDataRepliesForHint) {
         noDataCount_ = 0;
-        const platform::MessageAnswer answer = platform::dialogs().messageBox(
-            QStringLiteral("Please use Cam Locator to help you find Webcams. Click the YES button to use Cam Locator."),
-            platform::MessageButtons::YesNoCancel, platform::MessageIcon::None, QStringLiteral("Helpful Hint"));
-        if (answer == platform::MessageAnswer::Yes)
-            emit locatorOpenDue();
+        offerLocator();
     }
     emit noDataAtPlace();
     emit statusClearDue(kNoDataClearMs);

@@ -19,6 +19,16 @@
 
 class ReflectorSettings;
 
+// How long each address of the login has to connect, how long the login's bytes have
+// to leave, and how long after the send a rejection still cancels the login (the
+// login always holds this window in full).
+inline constexpr int kLoginConnectLimitMs = 10000;
+inline constexpr int kLoginSendLimitMs = 5000;
+inline constexpr int kLoginRejectionWindowMs = 5000;
+// How long a request has to connect, and then to leave.
+inline constexpr int kRequestConnectLimitMs = 10000;
+inline constexpr int kRequestSendLimitMs = 10000;
+
 namespace platform {
 class OneShotTimer;
 }
@@ -67,6 +77,9 @@ public:
     int noDataCount() const { return noDataCount_; }
     // The advert timer: armed by an advert reply, opens the advertised page when it ticks.
     platform::OneShotTimer& advertTimer() { return *advertTimer_; }
+    // Armed while the login's bytes are leaving, and while it holds its rejection window.
+    const platform::OneShotTimer& loginSendLimit() const { return *sendLimit_; }
+    const platform::OneShotTimer& loginRejectionWindow() const { return *rejectionWindow_; }
 
 signals:
     // The main window's status bar: panel 1's text, panel 2's text, and when panel 1
@@ -104,7 +117,9 @@ private:
     class Request;
 
     void handle(const Reply& reply);
+    void takeConfirmedUserId(const QByteArray& userId);
     void takeAdvert(const QByteArray& address);
+    void offerLocator();
     void endForSecondLogin();
     void storeReflectorAddresses(const Reply& reply);
     void takeNoData();
@@ -119,6 +134,10 @@ private:
     ReplyReader replies_;
     QByteArray stagedRequest_;
     int noDataCount_ = 0;
+    // The "Helpful Hint" box is open; replies that come meanwhile bring no other box.
+    bool hintOpen_ = false;
+    // A second login elsewhere has been reported: the program is ending.
+    bool endingForSecondLogin_ = false;
     bool loginRunning_ = false;
     unsigned requestsStarted_ = 0;
 };

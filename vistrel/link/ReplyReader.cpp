@@ -1,6 +1,7 @@
 #include "link/ReplyReader.h"
 
 #include "link/ReplyFields.h"
+#include "platform/Codec.h"
 
 namespace {
 
@@ -9,10 +10,11 @@ using Kind = Reply::Kind;
 // More than this many bytes of node data count as data retrieved.
 constexpr qsizetype kShortNodeDataBytes = 10;
 
-// The user ID that the reflector confirmed: between "," and "\" after the tag.
+// The user ID that the reflector confirmed: between "," and "\" after the tag, with
+// its line breaks, so that an ID the settings file cannot hold is seen as such.
 QByteArray confirmedUserIdOf(const QByteArray& chunk)
 {
-    return cleanValue(pluckBetween(fromTag(chunk, "/Login Successful/"), ",", "\\"));
+    return platform::trimBlanks(pluckBetween(fromTag(chunk, "/Login Successful/"), ",", "\\"));
 }
 
 QByteArray outsideAddressOf(const QByteArray& chunk)

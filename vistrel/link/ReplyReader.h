@@ -27,7 +27,8 @@
 //  NodeDataEnd                closes every chunk of node data.
 //
 // Every value has CR and LF removed (and, except the new password, surrounding
-// blanks); a missing value is the empty text, which the session never stores.
+// blanks), except the confirmed user ID, which keeps its line breaks; a missing value
+// is the empty text, which the session never stores.
 #include "link/LocatorResults.h"
 #include "link/WebCamReplyCollector.h"
 

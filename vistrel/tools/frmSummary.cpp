@@ -3,7 +3,6 @@
 #include "common/Globals.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/Gradient.h"
-#include "link/RequestSenders.h"
 #include "platform/Codec.h"
 #include "platform/Twips.h"
 
@@ -54,13 +53,13 @@ void frmSummary::cmbTopics_Click()
     List1->clear();
     gSummaryHasEntries = false;
     StatusBar1->setPanelText(1, "Sending Query...");
-    SendSummaryRequest(platform::toCp1252(cmbTopics->currentText()));
+    reflectorSession().sendTopicRequest(platform::toCp1252(cmbTopics->currentText()));
 }
 
 void frmSummary::Command1_Click()
 {
     List1->clear();
-    SendSummaryTextRequest(platform::toCp1252(Text1->text()));
+    reflectorSession().sendSearchRequest(platform::toCp1252(Text1->text()));
 }
 
 QByteArray frmSummary::topicSentence(const QByteArray& count) const
@@ -96,7 +95,7 @@ void frmSummary::showResult(ReflectorSession::LocatorOutcome outcome, const Loca
         break;
     case Outcome::TopicResult:
         listEntries(result.entries);
-        if (!result.entries.isEmpty())
+        if (result.listsLaterEntries)
             gSummaryHasEntries = true;
         showOutcome("Webcam Data returned OK ...", topicSentence(result.count));
         break;
