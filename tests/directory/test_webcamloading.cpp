@@ -8,6 +8,7 @@
 #include "common/SeenRepliesCache.h"
 #include "directory/WebCamLoading.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressBar>
@@ -65,7 +66,8 @@ private slots:
     void webCamsOfTheClickedPlaceHangUnderIt();
     void sameReplyTwiceLoadsOnce();
     void shorterReplyAfterLongerShowsOnlyItsOwnWebCams();
-    void replyForAnotherPlaceAddsNoNode();
+    void replyForAnotherPlaceIsNotRecordedAsSeen();
+    void cacheThatCannotBeWrittenStillLoadsOnce();
     void keyCollisionsAndRepeats();
     void moreThan1000LinesUsesTheFirst1000();
     void replyAfterTheTreeWasClearedChangesNothing();
@@ -165,15 +167,37 @@ void TestWebCamLoading::shorterReplyAfterLongerShowsOnlyItsOwnWebCams()
     QCOMPARE(gWebCamTable[3].name, QByteArray("Bonn"));
 }
 
-void TestWebCamLoading::replyForAnotherPlaceAddsNoNode()
+void TestWebCamLoading::replyForAnotherPlaceIsNotRecordedAsSeen()
 {
+    // The user clicked France after asking for Germany: the late reply hangs nothing
+    // and is not recorded, so Germany's next click still loads its webcams.
     const QByteArray reply = webCamReply({webCamLine("Berlin", "http://cams/berlin.rm", "Germany", "RealPlay")});
     loadAt(tree_.france, reply);
 
     QCOMPARE(tree_.france->childCount(), 0);
     QCOMPARE(tree_.germany->childCount(), 0);
     QCOMPARE(gWebCamTable[1].name, QByteArray("Berlin"));
+    QCOMPARE(cacheContent(), QByteArray("(none)"));
+
+    loadAt(tree_.germany, reply);
+    QCOMPARE(childrenOf(*tree_.germany), QByteArrayList{"Berlin|Germany|real|http://cams/berlin.rm"});
     QCOMPARE(cacheContent(), reply + "\r\n");
+}
+
+void TestWebCamLoading::cacheThatCannotBeWrittenStillLoadsOnce()
+{
+    // A folder where the cache file should be: it can be neither read nor written.
+    QVERIFY(QDir().mkpath(seenRepliesCachePath()));
+    const QByteArray reply = webCamReply({webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay"),
+                                          webCamLine("Louvre", "http://cams/louvre.rm", "France", "RealPlay")});
+    loadAt(tree_.france, reply);
+    loadAt(tree_.france, reply);
+    QCOMPARE(tree_.france->childCount(), 2);
+
+    // Forgetting the seen replies (as Connect does) forgets them in memory too.
+    deleteSeenRepliesCache();
+    loadAt(tree_.france, reply);
+    QCOMPARE(tree_.france->childCount(), 4);
 }
 
 void TestWebCamLoading::keyCollisionsAndRepeats()

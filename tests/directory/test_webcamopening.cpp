@@ -12,6 +12,7 @@
 #include "directory/frmViewer.h"
 #include "directory/frmWebCam.h"
 #include "linkwindows/frmServerSettings.h"
+#include "platform/Launcher.h"
 #include "ui/Forms.h"
 #include "platform/OneShotTimer.h"
 #include "platform/RuntimeError.h"
@@ -105,6 +106,8 @@ class TestWebCamOpening : public QObject {
 private slots:
     void opens_data();
     void opens();
+    void webPageAddresses_data();
+    void webPageAddresses();
     void aNodeWithoutAWebCamEndsQuietly();
     void gifAddressesAlsoGoToTheDefaultSnapshotWindow();
     void snapshotWindowsTakeTenSlotsInTurn();
@@ -207,6 +210,37 @@ void TestWebCamOpening::opens()
     QCOMPARE(opening.main.Timer1->Enabled() && opening.main.Timer1->Interval() == 3000, playerMark);
     QVERIFY(opening.dialogs().messageTexts().isEmpty());
     QVERIFY(!ui::isLoaded<frmSearch>());
+}
+
+void TestWebCamOpening::webPageAddresses_data()
+{
+    QTest::addColumn<QByteArray>("address");
+    QTest::addColumn<QString>("opened"); // the page the browser gets; empty: refused
+    QTest::newRow("https") << QByteArray("https://cams.example/cam.html") << "https://cams.example/cam.html";
+    QTest::newRow("no scheme") << QByteArray("www.host/cam.html") << "http://www.host/cam.html";
+    QTest::newRow("no scheme, a port") << QByteArray("cams.example:8080/cam.html")
+                                       << "http://cams.example:8080/cam.html";
+    QTest::newRow("file") << QByteArray("file:///etc/passwd") << QString();
+    QTest::newRow("mail") << QByteArray("mailto:someone@example.com") << QString();
+    QTest::newRow("ftp") << QByteArray("ftp://cams.example/cam.html") << QString();
+}
+
+// A page address without a scheme is a web address; the browser gets no other scheme.
+void TestWebCamOpening::webPageAddresses()
+{
+    QFETCH(QByteArray, address);
+    QFETCH(QString, opened);
+    Opening opening;
+    openWebCamOfNode(opening.node("Cam", webCam(address, "IEStream")));
+
+    QList<QUrl> openedPages;
+    for (const QUrl& page : opening.launcher().pages()) {
+        if (platform::isWebPage(page))
+            openedPages << page;
+    }
+    QCOMPARE(openedPages, opened.isEmpty() ? QList<QUrl>{} : QList<QUrl>{QUrl(opened)});
+    QVERIFY(opening.launcher().starts().isEmpty());
+    QVERIFY(opening.dialogs().messageTexts().isEmpty());
 }
 
 void TestWebCamOpening::aNodeWithoutAWebCamEndsQuietly()

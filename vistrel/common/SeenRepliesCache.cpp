@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace {
 
 const QByteArray kReplyStart = "/WC/";
@@ -25,6 +27,28 @@ QByteArray firstLineOf(const QByteArray& text)
     return end < 0 ? text : text.left(end);
 }
 
+// The first lines of the replies recorded since the cache was last deleted, kept
+// beside the file: a cache that cannot be written still keeps a reply from being
+// loaded twice in this run. They belong to one cache file; another program folder's
+// cache starts with none.
+QByteArrayList& firstLinesSeen()
+{
+    static QString cachePath;
+    static QByteArrayList lines;
+    if (const QString path = seenRepliesCachePath(); path != cachePath) {
+        cachePath = path;
+        lines.clear();
+    }
+    return lines;
+}
+
+bool firstLineSeen(const QByteArray& firstLine)
+{
+    const QByteArrayList& seen = firstLinesSeen();
+    return std::any_of(seen.begin(), seen.end(),
+                       [&](const QByteArray& line) { return platform::equalIgnoringCase(line, firstLine); });
+}
+
 } // namespace
 
 QString seenRepliesCachePath()
@@ -34,6 +58,7 @@ QString seenRepliesCachePath()
 
 void deleteSeenRepliesCache()
 {
+    firstLinesSeen().clear();
     QFile::remove(seenRepliesCachePath());
 }
 
@@ -42,6 +67,8 @@ bool seenRepliesCacheHolds(const QByteArray& reply)
     const QByteArray firstLine = firstLineOf(storedForm(reply));
     if (firstLine.isEmpty())
         return false;
+    if (firstLineSeen(firstLine))
+        return true;
     const std::optional<QByteArray> cache = platform::readFile(seenRepliesCachePath());
     if (!cache)
         return false;
@@ -61,6 +88,7 @@ bool seenRepliesCacheHolds(const QByteArray& reply)
 
 bool addToSeenRepliesCache(const QByteArray& reply)
 {
+    firstLinesSeen().append(firstLineOf(storedForm(reply)));
     const QString path = seenRepliesCachePath();
     const QByteArray cache = platform::readFile(path).value_or(QByteArray());
     return bool(platform::writeFileAtomically(path, cache + storedForm(reply) + kLineBreak,

@@ -13,10 +13,11 @@ QString seenRepliesCachePath();
 // again. A cache that does not exist is no failure.
 void deleteSeenRepliesCache();
 
-// Whether a reply with the same first line was stored. A missing or unreadable cache
-// holds nothing.
+// Whether a reply with the same first line was stored, in the file or, should the
+// file not have been written, in this run's memory of it. A missing or unreadable
+// file holds nothing.
 bool seenRepliesCacheHolds(const QByteArray& reply);
 
 // Appends the reply, from its "/WC/" on, and CR LF. False when the file could not be
-// written; the cache is then as it was.
+// written; the file is then as it was, and the reply is still remembered as seen.
 bool addToSeenRepliesCache(const QByteArray& reply);

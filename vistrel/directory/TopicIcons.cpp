@@ -49,7 +49,9 @@ void loadIconsInto(ImageList& images, QProgressBar& progress)
         gIconFiles[listed] = {};
     gIconCount = qint16(listed + 1);
 
-    progress.setRange(0, listed);
+    // At least 0 to 1: a range of 0 to 0 makes the bar a busy indicator, which keeps
+    // animating (and repainting the window) for as long as the program runs.
+    progress.setRange(0, std::max(1, listed));
     for (int row = 0; row < listed; ++row) {
         QCoreApplication::processEvents(); // a large folder must not freeze the window
         progress.setValue(row);

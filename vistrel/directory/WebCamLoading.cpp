@@ -31,13 +31,14 @@ public:
     {
     }
 
-    void hang(const WebCamRecord& webCam)
+    // True when the webcam got a node.
+    bool hang(const WebCamRecord& webCam)
     {
         QByteArray key = place_.Text();
         while (nodes_.byKey(key)) {
             const TreeNode* last = nodes_.lastAdded();
             if (last && last->Tag == webCam.streamAddress)
-                return;
+                return false;
             key += ' ' + QByteArray::number(++collisions_);
         }
         const QByteArray pictureKey = localPictures_.tag(webCamPicture(webCam.kind).imageNumber);
@@ -45,8 +46,10 @@ public:
             TreeNode& node = nodes_.addChild(place_.Key(), key, webCamNodeText(webCam), pictureKey, treePictures_);
             node.Tag = webCam.streamAddress;
             node.webCam = webCam;
+            return true;
         } catch (const platform::RuntimeError&) {
             // The tree is full, or the key cannot be used: this webcam gets no node.
+            return false;
         }
     }
 
@@ -84,9 +87,13 @@ void LoadWebCams(const QByteArray& reply)
     // Only this reply's records: rows an earlier, longer reply left in the table
     // are not webcams of this place now.
     WebCamHanger hanger(nodes, *place, main.imlIconsLocal, gNoIcons ? nullptr : &main.imlIconsRemote);
+    bool hungAny = false;
     for (const WebCamRecord& webCam : webCamsAtPlace(records, place->Text()))
-        hanger.hang(webCam);
+        hungAny = hanger.hang(webCam) || hungAny;
     main.ProgressBar1->setValue(0);
 
-    addToSeenRepliesCache(reply);
+    // A reply that hung nothing here answered another place (the user clicked on
+    // meanwhile): recorded as seen, it would keep that place empty on its next click.
+    if (hungAny)
+        addToSeenRepliesCache(reply);
 }

@@ -19,6 +19,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QUrl>
 
 using ui::form;
@@ -107,12 +108,22 @@ void openInMediaPlayer(MainVODA& main, const QByteArray& address, bool markStart
         raisePlayerPathFileMissing(PlayerKind::MediaPlayer);
 }
 
+// A page address as the browser gets it. One without a scheme ("www.host/cam.html",
+// "host:8080/cam.html": a colon before a port starts no scheme) is a web address; one
+// with a scheme keeps it, and the launcher opens only http and https.
+QUrl webPageOf(const QByteArray& address)
+{
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:(?!\\d+(/|$))"));
+    const QString text = fromCp1252(address);
+    return QUrl(scheme.match(text).hasMatch() ? text : QStringLiteral("http://") + text, QUrl::StrictMode);
+}
+
 // Web pages open in the browser, still pictures in a snapshot window; a failure
 // here ends the click without a message.
 void openPageOrPicture(const QByteArray& nodeText, const QByteArray& address, const QByteArray& kind)
 {
     if (kind.contains("IEStream")) {
-        platform::launcher().openPage(QUrl(fromCp1252(address), QUrl::StrictMode));
+        platform::launcher().openPage(webPageOf(address));
         return;
     }
     if (nodeText.contains("NoStream")) {

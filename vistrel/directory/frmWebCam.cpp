@@ -15,6 +15,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -266,16 +267,21 @@ QString frmWebCam::showFetchedPicture(const platform::HttpTransfer::Result& resu
 }
 
 // The copies of a picture that loaded: the last picture for "Save Single Image", and
-// the next numbered auto-save when "Auto Save" is ticked. A failed auto-save still
-// uses up its number.
+// the next numbered auto-save when "Auto Save" is ticked, into the "images" folder,
+// made when missing. A failed auto-save still uses up its number and unticks "Auto
+// Save", so that its failure is reported once and not at every refresh.
 QString frmWebCam::keepCopies(const QString& target, const QByteArray& picture)
 {
     if (platform::writeFileAtomically(target + QStringLiteral(".jpg"), picture))
         gSnapshotTempDir = fetchFolder_;
     if (!chkAutoSave->isChecked())
         return {};
+    QDir().mkpath(imagesFolder()); // a failure shows in the write's result
     const platform::FileWriteResult saved = platform::writeFileAtomically(autoSavePath(nextImageNumber()), picture);
-    return saved ? QString() : fileErrorText(saved);
+    if (saved)
+        return {};
+    chkAutoSave->setChecked(false);
+    return fileErrorText(saved);
 }
 
 void frmWebCam::loadAnimatedPicture(const QString& address)
