@@ -14,6 +14,7 @@
 #include "ui/Forms.h"
 #include "platform/Wait.h"
 #include "WidgetBenchmarkMain.h"
+#include "link/ReflectorSession.h"
 
 #include <benchmark/benchmark.h>
 
@@ -136,7 +137,7 @@ void BM_ProgramAtRestConnected(benchmark::State& state)
     ui::form<frmServerSettings>().txtPort->setText(QString::number(reflector.port()));
     main.mnuConnect_Click();
     TreeNode* place = TreeNodes::of(*main.tvwMain).byKey(kPlaceKey);
-    if (!gLoggedIn || !place) {
+    if (!reflectorSession().state().loggedIn || !place) {
         state.SkipWithError("the login or the tree build did not get through");
         ui::destroyAllForms();
         return;

@@ -39,15 +39,15 @@ void BM_LoginAgainstFakeReflector(benchmark::State& state)
     double wallSeconds = 0;
     int loggedIn = 0;
     for (auto _ : state) {
-        gLoggedIn = false;
-        gConnectFailed = false;
+        reflectorSession().state().loggedIn = false;
+        reflectorSession().state().connectFailed = false;
         const double cpuBefore = processCpuSeconds();
         QElapsedTimer clock;
         clock.start();
         reflectorSession().logIn();
         wallSeconds += double(clock.nsecsElapsed()) / 1e9;
         cpuSeconds += processCpuSeconds() - cpuBefore;
-        loggedIn += gLoggedIn && !gConnectFailed ? 1 : 0;
+        loggedIn += reflectorSession().state().loggedIn && !reflectorSession().state().connectFailed ? 1 : 0;
     }
     state.counters["cpu_ms_per_login"] = 1000.0 * cpuSeconds / double(state.iterations());
     state.counters["cpu_percent_of_wall"] = wallSeconds > 0 ? 100.0 * cpuSeconds / wallSeconds : 0;

@@ -93,7 +93,7 @@ void writeSeenRepliesCache()
 
 // Each test gets a frame and main window in a temporary program folder and a fake
 // reflector whose port is in the port box; the last login "reached" it (a test that
-// logs out sets gLoggedIn, as that login would have).
+// logs out marks the session logged in, as that login would have).
 class TestConnect : public QObject {
     Q_OBJECT
 private slots:
@@ -129,11 +129,11 @@ private:
 
 void TestConnect::init()
 {
-    gLoggedIn = gConnectFailed = gSocketError = gLoginSendComplete = gEncryptTraffic = gNoIcons = false;
+    reflectorSession().state().loggedIn = reflectorSession().state().connectFailed = reflectorSession().state().socketError = reflectorSession().state().loginSendComplete = reflectorSession().state().encryptTraffic = gNoIcons = false;
     world_.emplace();
     reflector_.emplace();
     QVERIFY(reflector_->listen());
-    gReflectorAddress = "127.0.0.1";
+    reflectorSession().state().reflectorAddress = "127.0.0.1";
     form<frmServerSettings>().txtPort->setText(QString::number(reflector_->port()));
     form<MainVODA>();
 }
@@ -143,7 +143,7 @@ void TestConnect::cleanup()
     world_.reset();
     reflector_.reset();
     stalling_.reset();
-    gEncryptTraffic = false;
+    reflectorSession().state().encryptTraffic = false;
 }
 
 void TestConnect::setUpReflector(Reflector kind)
@@ -178,12 +178,12 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
 {
     QFETCH(bool, enciphered);
     QFETCH(QByteArray, clearText);
-    gEncryptTraffic = enciphered;
+    reflectorSession().state().encryptTraffic = enciphered;
     reflector_->setEnciphered(enciphered);
     form<frmUserSettings>().txtIPAddress->setText(QStringLiteral("203.0.113.7"));
-    gLoggedIn = true;
-    gSocketError = true;
-    gLoginSendComplete = true;
+    reflectorSession().state().loggedIn = true;
+    reflectorSession().state().socketError = true;
+    reflectorSession().state().loginSendComplete = true;
     showConnectedState(true);
     addNodes({"Internet"});
     form<frmProgramOptions>().Text1->setEnabled(true);
@@ -191,7 +191,7 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
 
     form<MainVODA>().mnuDisconnect_Click();
 
-    QVERIFY(!gLoggedIn);
+    QVERIFY(!reflectorSession().state().loggedIn);
     QCOMPARE(form<MainVODA>().tvwMain->topLevelItemCount(), 0);
     QVERIFY(!passwordBoxesEnabled());
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
@@ -209,7 +209,7 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
 
 void TestConnect::disconnectReopensASocketLeftOpen()
 {
-    gLoggedIn = true;
+    reflectorSession().state().loggedIn = true;
     platform::SocketControl& socket = reflectorSession().connection().socket();
     socket.Connect(QStringLiteral("127.0.0.1"), reflector_->port());
     QVERIFY(platform::waitUntil([&] { return socket.State() == platform::SocketControl::StateConnected; }, 5000));
@@ -239,7 +239,7 @@ void TestConnect::disconnectThatCannotSendKeepsTheConnectedState()
     QFETCH(QByteArray, statusText);
     QFETCH(QByteArray, lastLogLine);
     setUpReflector(reflector);
-    gLoggedIn = true;
+    reflectorSession().state().loggedIn = true;
     showConnectedState(true);
     addNodes({"Internet"});
     writeSeenRepliesCache();
@@ -247,13 +247,13 @@ void TestConnect::disconnectThatCannotSendKeepsTheConnectedState()
     form<MainVODA>().mnuDisconnect_Click();
 
     // The local state is torn down; the menus still offer Disconnect again.
-    QVERIFY(!gLoggedIn);
+    QVERIFY(!reflectorSession().state().loggedIn);
     QCOMPARE(form<MainVODA>().tvwMain->topLevelItemCount(), 0);
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
     QVERIFY(inConnectedState());
     QCOMPARE(status(), statusText);
     QVERIFY(form<frmSystemStatus>().logText().endsWith(lastLogLine + "\r\n"));
-    QVERIFY(!gSocketError);
+    QVERIFY(!reflectorSession().state().socketError);
     QVERIFY(!form<MainVODA>().Timer3->Enabled());
     QVERIFY(reflector_->requests().isEmpty());
 
@@ -280,8 +280,8 @@ void TestConnect::disconnectWithNothingToLogOutFrom()
 {
     QFETCH(bool, loggedIn);
     QFETCH(QByteArray, reflectorAddress);
-    gLoggedIn = loggedIn;
-    gReflectorAddress = reflectorAddress;
+    reflectorSession().state().loggedIn = loggedIn;
+    reflectorSession().state().reflectorAddress = reflectorAddress;
     showConnectedState(true);
     addNodes({"Internet"});
     writeSeenRepliesCache();
@@ -289,7 +289,7 @@ void TestConnect::disconnectWithNothingToLogOutFrom()
     form<MainVODA>().mnuDisconnect_Click();
 
     QVERIFY(!inConnectedState());
-    QVERIFY(!gLoggedIn);
+    QVERIFY(!reflectorSession().state().loggedIn);
     QCOMPARE(form<MainVODA>().tvwMain->topLevelItemCount(), 0);
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
     QCOMPARE(status(), QByteArray("Disconnected"));
@@ -316,7 +316,7 @@ void TestConnect::exitEndsWithinItsLimit()
 {
     QFETCH(Reflector, reflector);
     QFETCH(bool, fromSecondaryWindow);
-    gLoggedIn = true;
+    reflectorSession().state().loggedIn = true;
     setUpReflector(reflector);
     // The connect limit, the send limit and the end's own wait, at the tests' time scale.
     const int limitMs = int((kLogoutConnectLimitMs + kLogoutSendLimitMs + 5000) * FrameWorld::kTimeScale);
@@ -368,7 +368,7 @@ void TestConnect::connectOutcomes()
     QFETCH(bool, connectFailed);
     QFETCH(QList<QByteArray>, statuses);
     QFETCH(QStringList, boxes);
-    gConnectFailed = true; // left from an earlier attempt: cleared before the login
+    reflectorSession().state().connectFailed = true; // left from an earlier attempt: cleared before the login
     writeSeenRepliesCache();
     addNodes({"stale"});
 
@@ -376,11 +376,11 @@ void TestConnect::connectOutcomes()
     ConnectSteps steps;
     steps.login = [&] {
         seen << status();
-        QVERIFY(!gConnectFailed);
+        QVERIFY(!reflectorSession().state().connectFailed);
         QVERIFY(inConnectedState());
         QVERIFY(!QFile::exists(seenRepliesCachePath()));
-        gLoggedIn = loggedIn;
-        gConnectFailed = connectFailed;
+        reflectorSession().state().loggedIn = loggedIn;
+        reflectorSession().state().connectFailed = connectFailed;
     };
     steps.loadIcons = [&] { seen << status(); };
     steps.buildNodes = [&] {
@@ -406,7 +406,7 @@ void TestConnect::connectWithIconsSwitchedOff()
 {
     form<frmProgramOptions>().Check1->setChecked(true);
     ConnectSteps steps;
-    steps.login = [] { gLoggedIn = true; };
+    steps.login = [] { reflectorSession().state().loggedIn = true; };
     steps.loadIcons = [] {};
     steps.buildNodes = [] {};
     connectCommand(CommandOrigin::MainWindow, steps);
@@ -473,17 +473,17 @@ void TestConnect::retryInsideTheRejectionWindowLogsInAfterIt()
     if (!loggedIn)
         requests << "DeleteConnection*/";
     QTRY_COMPARE(reflector_->requestTexts(), requests);
-    QCOMPARE(gLoggedIn, loggedIn);
+    QCOMPARE(reflectorSession().state().loggedIn, loggedIn);
     QCOMPARE(inConnectedState(), loggedIn);
 }
 
 void TestConnect::toolbarDisconnect()
 {
-    gLoggedIn = true;
+    reflectorSession().state().loggedIn = true;
     showConnectedState(true);
     addNodes({"Internet"});
     form<MDIForm1>().Toolbar1_MouseDown(1, 0, 1000, 0);
-    QVERIFY(!gLoggedIn);
+    QVERIFY(!reflectorSession().state().loggedIn);
     QVERIFY(!inConnectedState());
     QCOMPARE(form<MainVODA>().tvwMain->topLevelItemCount(), 0);
     QTRY_COMPARE(reflector_->requestTexts(), QList<QByteArray>{"DeleteConnection*/"});
@@ -512,7 +512,7 @@ void TestConnect::secondaryMenuBar()
 
     form<frmServerSettings>().txtPort->setText(QStringLiteral("port"));
     reflector_->stopListening();
-    gLoggedIn = true;
+    reflectorSession().state().loggedIn = true;
     disconnect->trigger();
     const QStringList numberBox = {QStringLiteral(" 13")};
     QCOMPARE(world_->folder().dialogs().messageTexts(), numberBox);
@@ -541,7 +541,7 @@ void TestConnect::disconnectLeavesTheLocatorOnlyFromASecondaryWindow()
     locator.cmbTopics->addItem(QStringLiteral("Travel"));
     locator.cmbTopics->setEnabled(true);
     locator.show();
-    gLoggedIn = true;
+    reflectorSession().state().loggedIn = true;
 
     disconnectCommand(origin);
 

@@ -7,6 +7,7 @@
 #include "linkwindows/frmUserSettings.h"
 #include "ui/Forms.h"
 #include "platform/OneShotTimer.h"
+#include "link/ReflectorSession.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -31,7 +32,7 @@ Q_DECLARE_METATYPE(std::optional<QByteArray>)
 class TestMainVODA : public QObject {
     Q_OBJECT
 private slots:
-    void init() { gLoginSendComplete = false; }
+    void init() { reflectorSession().state().loginSendComplete = false; }
     void loadArmsTheStartupStep();
     void closingPrompt_data();
     void closingPrompt();
@@ -93,7 +94,7 @@ void TestMainVODA::frameCloseEndsWithinTheWaitLimit()
     clock.start();
     form<MDIForm1>().close();
     QCOMPARE(world.folder().endProcessCalls(), QList<int>{0});
-    QVERIFY(!gLoginSendComplete); // no logout was sent, so the time limit ended the wait
+    QVERIFY(!reflectorSession().state().loginSendComplete); // no logout was sent, so the time limit ended the wait
     QVERIFY(clock.elapsed() < 5000);
 }
 

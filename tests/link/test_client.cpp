@@ -41,7 +41,7 @@ struct EventLog {
         SocketControl* socket = &client.socket();
         QObject::connect(socket, &SocketControl::connected, [this] { events << "connected"; });
         QObject::connect(socket, &SocketControl::sendComplete, [this] {
-            events << QStringLiteral("sendComplete login=%1 other=%2").arg(gLoginSendComplete).arg(gSendComplete);
+            events << QStringLiteral("sendComplete login=%1 other=%2").arg(reflectorSession().state().loginSendComplete).arg(reflectorSession().state().sendComplete);
         });
         QObject::connect(socket, &SocketControl::dataArrival, [this, &client] {
             events << "dataArrival";
@@ -51,7 +51,7 @@ struct EventLog {
             events << QStringLiteral("peerClosed state=%1").arg(socket->State());
         });
         QObject::connect(socket, &SocketControl::socketError, [this] {
-            events << QStringLiteral("socketError flag=%1").arg(gSocketError);
+            events << QStringLiteral("socketError flag=%1").arg(reflectorSession().state().socketError);
         });
     }
 };
@@ -76,9 +76,9 @@ private slots:
     void init()
     {
         world_.emplace();
-        gEncryptTraffic = false;
-        gLoginFailed = false;
-        gSocketError = gLoginSendComplete = gSendComplete = false;
+        reflectorSession().state().encryptTraffic = false;
+        reflectorSession().state().loginFailed = false;
+        reflectorSession().state().socketError = reflectorSession().state().loginSendComplete = reflectorSession().state().sendComplete = false;
     }
 
     void cleanup()
@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(client.socket().State(), int(SocketControl::StateClosed));
         QCOMPARE(form<frmUserSettings>().txtUserID->text(), QStringLiteral("123"));
         QCOMPARE(form<frmUserSettings>().isVisible(), false);
-        QVERIFY(!gLoginFailed);
+        QVERIFY(!reflectorSession().state().loginFailed);
         QCOMPARE(countOf(form<frmSystemStatus>().txtStatus->toPlainText(), "Login Successful..."), 2);
     }
 
@@ -125,7 +125,7 @@ private slots:
         QVERIFY(client.socket().SendData(requestOnWire("/SumReq/Animals")).ok());
         QVERIFY(waitUntil([&] { return log.events.size() == 4; }, kLimitMs));
         QCOMPARE(log.events.last(), QStringLiteral("peerClosed state=0")); // closed again, ready for the next request
-        QVERIFY(!gSocketError);
+        QVERIFY(!reflectorSession().state().socketError);
 
         quint16 deadPort;
         {
@@ -134,7 +134,7 @@ private slots:
             deadPort = probe.serverPort();
         }
         QVERIFY(client.socket().Connect(QStringLiteral("127.0.0.1"), deadPort).ok());
-        QVERIFY(waitUntil([&] { return gSocketError; }, kLimitMs));
+        QVERIFY(waitUntil([&] { return reflectorSession().state().socketError; }, kLimitMs));
         QCOMPARE(log.events.last(), QStringLiteral("socketError flag=1"));
         QCOMPARE(client.socket().State(), int(SocketControl::StateError));
     }
@@ -149,7 +149,7 @@ private slots:
     void plainAndEncipheredTraffic()
     {
         QFETCH(bool, encrypt);
-        gEncryptTraffic = encrypt;
+        reflectorSession().state().encryptTraffic = encrypt;
         FakeReflector reflector;
         QVERIFY(reflector.listen());
         reflector.setEnciphered(encrypt);
@@ -169,12 +169,12 @@ private slots:
 
     void encipheredFormsOfTheOtherRequests()
     {
-        gEncryptTraffic = false;
+        reflectorSession().state().encryptTraffic = false;
         QCOMPARE(logoutOnWire("9.8.7.6"), QByteArray("DeleteConnection*/"));
         QCOMPARE(forgotPasswordOnWire("ann", "x"), QByteArray("/ForgotPassword\\ann,x"));
         QCOMPARE(requestOnWire("Technology,Cams"), QByteArray("Technology,Cams"));
 
-        gEncryptTraffic = true;
+        reflectorSession().state().encryptTraffic = true;
         FakeReflector reflector; // deciphers as the far end would
         reflector.setEnciphered(true);
         QCOMPARE(reflector.decipher(logoutOnWire("9.8.7.6")), QByteArray("DeleteConnection*/9.8.7.6"));
@@ -190,7 +190,7 @@ private slots:
         FakeReflector reflector;
         QVERIFY(reflector.listen());
         reflector.setEnciphered(true);
-        gEncryptTraffic = true;
+        reflectorSession().state().encryptTraffic = true;
         const QByteArray reply = "/WC/1,http://cam,,Cam,N,,Paris,IEStream/EndTran/";
         reflector.script("Travel,", FakeReflector::Reply::text(reply).splitAt({2, 20, 40}));
         reflector.script("/Login/", FakeReflector::Reply::text("/Login Fai").then("led/"));
@@ -206,7 +206,7 @@ private slots:
         QVERIFY(connectTo(client, reflector.port()));
         QVERIFY(client.socket().SendData(loginOnWire("1", "ann", "pw")).ok());
         QVERIFY(waitUntil([&] { return log.chunks.size() == 6; }, kLimitMs));
-        QVERIFY(!gLoginFailed);
+        QVERIFY(!reflectorSession().state().loginFailed);
         QVERIFY(form<frmUserSettings>().lblWarning->isHidden());
     }
 
@@ -219,7 +219,7 @@ private slots:
 
         QVERIFY(connectTo(client, reflector.port()));
         QVERIFY(client.socket().SendData(loginOnWire("1", "ann", "wrong")).ok());
-        QVERIFY(waitUntil([&] { return gLoginFailed; }, kLimitMs));
+        QVERIFY(waitUntil([&] { return reflectorSession().state().loginFailed; }, kLimitMs));
         frmUserSettings& settings = form<frmUserSettings>();
         QVERIFY(settings.isVisible());
         QVERIFY(!settings.lblWarning->isHidden());
@@ -247,16 +247,16 @@ private slots:
         qsizetype largestCollection = 0;
         QObject::connect(&client.socket(), &SocketControl::dataArrival, [&](qint64 bytes) {
             largestChunk = std::max(largestChunk, bytes);
-            largestCollection = std::max(largestCollection, gNodeBuffer.size());
+            largestCollection = std::max(largestCollection, reflectorSession().collectedWebCamReply().size());
         });
 
         QVERIFY(connectTo(client, reflector.port()));
         QVERIFY(client.socket().SendData("Technology,Cams").ok());
-        QVERIFY(waitUntil([&] { return gNodeBuffer.endsWith(next); }, 4 * kLimitMs));
+        QVERIFY(waitUntil([&] { return reflectorSession().collectedWebCamReply().endsWith(next); }, 4 * kLimitMs));
 
         QVERIFY2(largestChunk <= ReflectorConnection::kReceiveLimitBytes, qPrintable(QString::number(largestChunk)));
         QVERIFY(largestCollection <= WebCamReplyCollector::kCapacityBytes);
-        QVERIFY(gNodeBuffer.size() <= ReflectorConnection::kReceiveLimitBytes);
+        QVERIFY(reflectorSession().collectedWebCamReply().size() <= ReflectorConnection::kReceiveLimitBytes);
         QCOMPARE(countOf(form<frmSystemStatus>().txtStatus->toPlainText(), "Webcam reply too long, dropped"), 1);
     }
 

@@ -94,20 +94,20 @@ private slots:
         user.txtUserName->setText("ann");
         user.txtPassword->setText("secret");
 
-        gLoggedIn = false;
-        gConnectFailed = false;
-        gLoginFailed = false;
-        gReflectorAddress.clear();
-        gEncryptTraffic = false;
-        gLogLevelHigh = 0;
-        gSocketError = gLoginSendComplete = gWaitTimeout = false;
+        reflectorSession().state().loggedIn = false;
+        reflectorSession().state().connectFailed = false;
+        reflectorSession().state().loginFailed = false;
+        reflectorSession().state().reflectorAddress.clear();
+        reflectorSession().state().encryptTraffic = false;
+        reflectorSession().state().logLevelHigh = 0;
+        reflectorSession().state().socketError = reflectorSession().state().loginSendComplete = reflectorSession().state().waitTimeout = false;
         logBefore_ = form<frmSystemStatus>().logText().size();
     }
 
     void cleanup()
     {
-        gEncryptTraffic = false;
-        gLogLevelHigh = 0;
+        reflectorSession().state().encryptTraffic = false;
+        reflectorSession().state().logLevelHigh = 0;
         reflector_.reset();
         ui::destroyAllForms();
         world_.reset();
@@ -134,7 +134,7 @@ private slots:
     {
         QFETCH(int, logLevel);
         QFETCH(QList<QByteArray>, log);
-        gLogLevelHigh = logLevel;
+        reflectorSession().state().logLevelHigh = logLevel;
         reflector_->acceptLogin("77");
         form<frmSystemStatus>().show(); // hidden again by the login
 
@@ -143,10 +143,10 @@ private slots:
         reflectorSession().logIn();
 
         QVERIFY(clock.elapsed() >= platform::scaledMs(kLoginRejectionWindowMs));
-        QVERIFY(gLoggedIn);
-        QVERIFY(!gConnectFailed);
-        QVERIFY(!gLoginFailed);
-        QCOMPARE(gReflectorAddress, QByteArray("127.0.0.1"));
+        QVERIFY(reflectorSession().state().loggedIn);
+        QVERIFY(!reflectorSession().state().connectFailed);
+        QVERIFY(!reflectorSession().state().loginFailed);
+        QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("127.0.0.1"));
         QCOMPARE(mainStatus(), QByteArray("Now Waiting for Vistrel's External IP to be Returned "));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
         QCOMPARE(form<frmUserSettings>().txtUserID->text(), QStringLiteral("77"));
@@ -159,7 +159,7 @@ private slots:
         // Nothing of the login is left armed.
         QVERIFY(!reflectorSession().loginSendLimit().Enabled());
         QVERIFY(!reflectorSession().loginRejectionWindow().Enabled());
-        QVERIFY(!gSocketError && !gLoginSendComplete && !gWaitTimeout);
+        QVERIFY(!reflectorSession().state().socketError && !reflectorSession().state().loginSendComplete && !reflectorSession().state().waitTimeout);
     }
 
     // A refused primary only gives way once its time is up; the backup then carries
@@ -167,7 +167,7 @@ private slots:
     void backupAnswersWhenThePrimaryRefuses()
     {
         useAddresses(kRefusing, kAnswering, reflector_->port());
-        gLogLevelHigh = 1;
+        reflectorSession().state().logLevelHigh = 1;
         reflector_->acceptLogin("77");
 
         QElapsedTimer clock;
@@ -175,9 +175,9 @@ private slots:
         reflectorSession().logIn();
 
         QVERIFY(clock.elapsed() >= platform::scaledMs(kLoginConnectLimitMs + kLoginRejectionWindowMs));
-        QVERIFY(gLoggedIn);
-        QVERIFY(!gConnectFailed);
-        QCOMPARE(gReflectorAddress, QByteArray("127.0.0.1"));
+        QVERIFY(reflectorSession().state().loggedIn);
+        QVERIFY(!reflectorSession().state().connectFailed);
+        QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("127.0.0.1"));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
         QVERIFY(segment1Green());
         QCOMPARE(form<frmSystemStatus>().lblReflectorAddr->text(), kAnswering);
@@ -194,13 +194,13 @@ private slots:
                                     "Now Waiting for Vistrel's External IP to be Returned "}));
     }
 
-    // Neither address answers: the box, the flags as they were apart from gLoggedIn,
+    // Neither address answers: the box, the flags as they were apart from logged in,
     // the last attempt on the labels, segment 1 red.
     void bothRefused_data()
     {
         QTest::addColumn<bool>("connectFailedBefore");
-        QTest::newRow("gConnectFailed false") << false;
-        QTest::newRow("gConnectFailed true") << true;
+        QTest::newRow("reflectorSession().state().connectFailed false") << false;
+        QTest::newRow("reflectorSession().state().connectFailed true") << true;
     }
 
     void bothRefused()
@@ -208,9 +208,9 @@ private slots:
         QFETCH(bool, connectFailedBefore);
         const quint16 port = freePort();
         useAddresses(kAnswering, kRefusing, port);
-        gConnectFailed = connectFailedBefore;
-        gLoggedIn = true;
-        gReflectorAddress = "10.0.0.9"; // from an earlier login
+        reflectorSession().state().connectFailed = connectFailedBefore;
+        reflectorSession().state().loggedIn = true;
+        reflectorSession().state().reflectorAddress = "10.0.0.9"; // from an earlier login
 
         reflectorSession().logIn();
 
@@ -219,9 +219,9 @@ private slots:
         QCOMPARE(dialogs.messageBoxes()[0].title, QStringLiteral("Vistrel"));
         QCOMPARE(dialogs.messageBoxes()[0].buttons, platform::MessageButtons::Ok);
         QCOMPARE(dialogs.messageBoxes()[0].icon, platform::MessageIcon::None);
-        QVERIFY(!gLoggedIn);
-        QCOMPARE(gConnectFailed, connectFailedBefore);
-        QCOMPARE(gReflectorAddress, QByteArray("10.0.0.9"));
+        QVERIFY(!reflectorSession().state().loggedIn);
+        QCOMPARE(reflectorSession().state().connectFailed, connectFailedBefore);
+        QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("10.0.0.9"));
         QCOMPARE(mainStatus(), QByteArray("Can't connect to DB Server..."));
         QCOMPARE(form<frmSystemStatus>().lblReflectorAddr->text(), kRefusing);
         QCOMPARE(form<frmSystemStatus>().lblReflectorPort->text(), QString::number(port));
@@ -245,12 +245,12 @@ private slots:
 
         reflectorSession().logIn();
 
-        QCOMPARE(gLoggedIn, !rejected);
-        QVERIFY(!gConnectFailed);
-        QCOMPARE(gReflectorAddress, QByteArray("127.0.0.1"));
+        QCOMPARE(reflectorSession().state().loggedIn, !rejected);
+        QVERIFY(!reflectorSession().state().connectFailed);
+        QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("127.0.0.1"));
         QCOMPARE(reflector_->requestTexts().value(0), QByteArray("/Login/42,ann,secret"));
         if (rejected) {
-            QVERIFY(gLoginFailed);
+            QVERIFY(reflectorSession().state().loginFailed);
             QVERIFY(logLines(form<frmSystemStatus>().logText()).contains("Login Failed..."));
             QVERIFY(form<frmUserSettings>().isVisible());
             QVERIFY(!form<frmUserSettings>().lblWarning->isHidden());
@@ -260,7 +260,7 @@ private slots:
         } else {
             QCOMPARE(mainStatus(), QByteArray("Now Waiting for Vistrel's External IP to be Returned "));
             // The late reply is still handled as a reply, after the login has ended.
-            QVERIFY(platform::waitUntil([] { return gLoginFailed; }, kReplyWaitMs));
+            QVERIFY(platform::waitUntil([] { return reflectorSession().state().loginFailed; }, kReplyWaitMs));
         }
     }
 
@@ -304,7 +304,7 @@ private slots:
         QFETCH(QString, userName);
         QFETCH(QString, password);
         QFETCH(QByteArray, plain);
-        gEncryptTraffic = encrypt;
+        reflectorSession().state().encryptTraffic = encrypt;
         reflector_->setEnciphered(encrypt);
         reflector_->acceptLogin("42");
         frmUserSettings& user = form<frmUserSettings>();
@@ -314,7 +314,7 @@ private slots:
 
         reflectorSession().logIn();
 
-        QVERIFY(gLoggedIn);
+        QVERIFY(reflectorSession().state().loggedIn);
         QCOMPARE(reflector_->requests().size(), 1);
         QCOMPARE(reflector_->requests()[0].received, encrypt ? reflector_->encipher(plain) : plain);
         QCOMPARE(reflector_->requests()[0].text, plain);
@@ -324,14 +324,14 @@ private slots:
     void staleSocketErrorIsIgnored()
     {
         reflector_->acceptLogin("42");
-        gSocketError = true;
-        gLoginSendComplete = true;
+        reflectorSession().state().socketError = true;
+        reflectorSession().state().loginSendComplete = true;
 
         reflectorSession().logIn();
 
-        QVERIFY(gLoggedIn);
-        QVERIFY(!gConnectFailed);
-        QVERIFY(!gSocketError);
+        QVERIFY(reflectorSession().state().loggedIn);
+        QVERIFY(!reflectorSession().state().connectFailed);
+        QVERIFY(!reflectorSession().state().socketError);
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
     }
 
@@ -345,8 +345,8 @@ private slots:
 
         reflectorSession().logIn();
 
-        QVERIFY(gLoggedIn);
-        QVERIFY(!gConnectFailed);
+        QVERIFY(reflectorSession().state().loggedIn);
+        QVERIFY(!reflectorSession().state().connectFailed);
         QVERIFY(world_->folder().dialogs().messageBoxes().isEmpty());
         QCOMPARE(reflector_->connections().size(), 2);
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
@@ -372,8 +372,8 @@ private slots:
         reflectorSession().logIn();
 
         QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{message});
-        QVERIFY(gConnectFailed);
-        QVERIFY(!gLoggedIn);
+        QVERIFY(reflectorSession().state().connectFailed);
+        QVERIFY(!reflectorSession().state().loggedIn);
         QVERIFY(reflector_->connections().isEmpty());
         QCOMPARE(form<frmSystemStatus>().lblReflectorPort->text(), portText);
     }
@@ -397,8 +397,8 @@ private slots:
 
         QCOMPARE(nestedCalls, 1);
         QVERIFY(nestedReturnedAtOnce);
-        QVERIFY(gLoggedIn);
-        QVERIFY(!gConnectFailed);
+        QVERIFY(reflectorSession().state().loggedIn);
+        QVERIFY(!reflectorSession().state().connectFailed);
         QCOMPARE(reflector_->connections().size(), 1);
         QCOMPARE(mainStatus(), QByteArray("Now Waiting for Vistrel's External IP to be Returned "));
         disconnect(nested);

@@ -51,7 +51,7 @@ struct Effects {
     std::optional<bool> hasEntries = std::nullopt;
     std::optional<QByteArray> nodeBuffer = std::nullopt;
     std::optional<QStringList> boxes = std::nullopt;        // message box texts, in order
-    std::optional<QByteArray> advert = std::nullopt;        // gAdvertUrl
+    std::optional<QByteArray> advert = std::nullopt;        // the advert address
     std::optional<bool> loginFailed = std::nullopt;
     std::optional<Lines> log = std::nullopt;                // the log lines the chunks added
     std::optional<bool> ended = std::nullopt;               // the program was ended
@@ -126,13 +126,12 @@ private slots:
         frmSummary& locator = form<frmSummary>();
         locator.cmbTopics->addItem("Animals");
         locator.Text1->setText("beach");
-        gNodeBuffer.clear();
-        gAdvertUrl.clear();
-        gLoginFailed = false;
+        reflectorSession().state().advertUrl.clear();
+        reflectorSession().state().loginFailed = false;
         gSummaryOpen = false;
         gSummaryHasEntries = false;
-        gReflectorAddress.clear();
-        gEncryptTraffic = false;
+        reflectorSession().state().reflectorAddress.clear();
+        reflectorSession().state().encryptTraffic = false;
     }
 
     void cleanup()
@@ -310,13 +309,13 @@ private slots:
         if (effects.hasEntries)
             QCOMPARE(gSummaryHasEntries, *effects.hasEntries);
         if (effects.nodeBuffer)
-            QCOMPARE(gNodeBuffer, *effects.nodeBuffer);
+            QCOMPARE(reflectorSession().collectedWebCamReply(), *effects.nodeBuffer);
         if (effects.boxes)
             QCOMPARE(world_->folder().dialogs().messageTexts(), *effects.boxes);
         if (effects.advert)
-            QCOMPARE(gAdvertUrl, *effects.advert);
+            QCOMPARE(reflectorSession().state().advertUrl, *effects.advert);
         if (effects.loginFailed)
-            QCOMPARE(gLoginFailed, *effects.loginFailed);
+            QCOMPARE(reflectorSession().state().loginFailed, *effects.loginFailed);
         if (effects.log)
             QCOMPARE(logLines(form<frmSystemStatus>().logText().mid(logBefore)), *effects.log);
         if (effects.ended)
@@ -536,13 +535,13 @@ private slots:
         for (int i = 0; i < 5 && !step.dropped; ++i)
             step = collector.append(piece);
         QVERIFY(step.dropped);
-        QVERIFY(gNodeBuffer.isEmpty());
+        QVERIFY(collector.collected().isEmpty());
         QVERIFY(!collector.append("/EndTran/").complete);
 
         // Also when the first chunk alone is too long.
         const QByteArray tooLong = "/WC/" + QByteArray(WebCamReplyCollector::kCapacityBytes, 'x');
         QVERIFY(collector.start(tooLong).dropped);
-        QVERIFY(gNodeBuffer.isEmpty());
+        QVERIFY(collector.collected().isEmpty());
         QVERIFY(!collector.append("/EndTran/").complete);
     }
 
@@ -559,7 +558,7 @@ private slots:
         const qsizetype piece = reply.size() / 20 + 1;
         for (qsizetype at = 0; at < reply.size(); at += piece)
             client.receiveChunk(reply.mid(at, piece));
-        QCOMPARE(gNodeBuffer, reply);
+        QCOMPARE(reflectorSession().collectedWebCamReply(), reply);
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     }
 

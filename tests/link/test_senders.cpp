@@ -72,13 +72,13 @@ private slots:
         QVERIFY(reflector_.emplace().listen());
         reflector_->setQuietGapMs(10);
         useReflector(reflector_->port());
-        gEncryptTraffic = false;
-        gSendComplete = gSocketError = false;
+        reflectorSession().state().encryptTraffic = false;
+        reflectorSession().state().sendComplete = reflectorSession().state().socketError = false;
     }
 
     void cleanup()
     {
-        gEncryptTraffic = false;
+        reflectorSession().state().encryptTraffic = false;
         reflector_.reset();
         world_.reset();
     }
@@ -114,14 +114,14 @@ private slots:
         QFETCH(bool, encrypt);
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, status);
-        gEncryptTraffic = encrypt;
+        reflectorSession().state().encryptTraffic = encrypt;
         reflector_->setEnciphered(encrypt);
         form<frmServerSettings>().show();
 
         send(sender, argument);
 
         QCOMPARE(statusOf(sender), status);
-        QVERIFY(!gSendComplete);
+        QVERIFY(!reflectorSession().state().sendComplete);
         QVERIFY(form<frmServerSettings>().isHidden());
         QCOMPARE(reflectorSession().stagedRequest(), text);
         QVERIFY(platform::waitUntil([&] { return reflector_->requests().size() == 1; }, kWaitMs));
@@ -172,7 +172,7 @@ private slots:
         QByteArray argument = "x";
 
         if (failure == "no address") {
-            gReflectorAddress.clear();
+            reflectorSession().state().reflectorAddress.clear();
         } else if (failure == "refused") {
             useReflector(refusingPort());
         } else if (failure == "no answer") {
@@ -211,7 +211,7 @@ private slots:
             QCOMPARE(statusOf(sender), QByteArray("Connected OK ..."));
         else
             QCOMPARE(statusOf(sender), before);
-        QVERIFY(!gSocketError);
+        QVERIFY(!reflectorSession().state().socketError);
     }
 
     // A request started while an earlier one still waits takes the socket over: the

@@ -112,10 +112,10 @@ private slots:
         observeReflectorSessions({});
         platform::setTimeScale(kTimeScale);
         world_.emplace();
-        gEncryptTraffic = false;
-        gLoginFailed = gConnectFailed = gLoggedIn = false;
-        gLogLevelHigh = 0;
-        gReflectorAddress.clear();
+        reflectorSession().state().encryptTraffic = false;
+        reflectorSession().state().loginFailed = reflectorSession().state().connectFailed = reflectorSession().state().loggedIn = false;
+        reflectorSession().state().logLevelHigh = 0;
+        reflectorSession().state().reflectorAddress.clear();
     }
 
     void cleanup()
@@ -136,8 +136,8 @@ private slots:
 
         session.logIn();
 
-        QVERIFY(gLoggedIn);
-        QCOMPARE(gReflectorAddress, QByteArray("127.0.0.1"));
+        QVERIFY(reflectorSession().state().loggedIn);
+        QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("127.0.0.1"));
         const QList<QByteArray> expected = {
             "attempt 127.0.0.1",
             "status Sending Login String...",
@@ -172,8 +172,8 @@ private slots:
 
         session.logIn();
 
-        QVERIFY(gLoginFailed);
-        QVERIFY(!gLoggedIn);
+        QVERIFY(reflectorSession().state().loginFailed);
+        QVERIFY(!reflectorSession().state().loggedIn);
         const QList<QByteArray> expected = {
             "status Sending Login String...", "lamp 2 green",   "marker 1 shown",
             "status Login Failed...",         "log Login Failed...", "login rejected",
@@ -189,7 +189,7 @@ private slots:
         FakeReflector reflector;
         QVERIFY(reflector.listen());
         reflector.script("Travel,", FakeReflector::Reply::text(reply).splitAt({30, 70}));
-        gReflectorAddress = "127.0.0.1";
+        reflectorSession().state().reflectorAddress = "127.0.0.1";
         ReflectorSession& session = reflectorSession();
         session.setSettings(std::make_unique<TestSettings>(reflector.port()));
         SignalTrace trace(session);

@@ -10,6 +10,7 @@
 #include "platform/Services.h"
 #include "platform/TimeScale.h"
 #include "platform/Wait.h"
+#include "link/ReflectorSession.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -100,7 +101,7 @@ private slots:
         web.emplace();
         platform::services().webServerBase = web->url("");
         gToolbarActive.fill(false);
-        gLogLevelHigh = 0;
+        reflectorSession().state().logLevelHigh = 0;
         platform::setTimeScale(1);
     }
     void cleanup()
@@ -318,11 +319,11 @@ private slots:
     {
         frmSystemStatus& window = openForm<frmSystemStatus>();
         QTest::mouseClick(window.Check1, Qt::LeftButton);
-        QCOMPARE(gLogLevelHigh, 1);
+        QCOMPARE(reflectorSession().state().logLevelHigh, 1);
         QTest::mouseClick(window.Check1, Qt::LeftButton);
-        QCOMPARE(gLogLevelHigh, 0);
+        QCOMPARE(reflectorSession().state().logLevelHigh, 0);
         window.Check1->setChecked(true);
-        QCOMPARE(gLogLevelHigh, 1);
+        QCOMPARE(reflectorSession().state().logLevelHigh, 1);
     }
 
     void logSurvivesClosingAndReopening()

@@ -4,11 +4,12 @@
 #include "common/Globals.h"
 #include "linkwindows/frmServerSettings.h"
 #include "ui/Forms.h"
+#include "link/ReflectorSession.h"
 
 #include <QLineEdit>
 
 inline void useReflector(quint16 port)
 {
-    gReflectorAddress = "127.0.0.1";
+    reflectorSession().state().reflectorAddress = "127.0.0.1";
     ui::form<frmServerSettings>().txtPort->setText(QString::number(port));
 }

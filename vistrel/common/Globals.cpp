@@ -1,18 +1,5 @@
 #include "common/Globals.h"
 
-bool gLoggedIn = false;
-QByteArray gReflectorAddress;
-bool gEncryptTraffic = false;
-bool gLoginFailed = false;
-bool gConnectFailed = false;
-QByteArray gNodeBuffer;
-QByteArray gAdvertUrl;
-int gLogLevelHigh = 0;
-
-bool gSocketError = false;
-bool gLoginSendComplete = false;
-bool gSendComplete = false;
-bool gWaitTimeout = false;
 bool gReplyTimeout = false;
 bool gTransmitterSendDone = false;
 bool gLoginOkPressed = false;

@@ -8,21 +8,9 @@
 #include <array>
 #include <vector>
 
-// --- The reflector connection -------------------------------------------------------
-extern bool gLoggedIn;              // a login reached a reflector; cleared by Disconnect
-extern QByteArray gReflectorAddress; // the address box text whose connection the last login made
-extern bool gEncryptTraffic;        // encipher reflector traffic (never switched on by the user)
-extern bool gLoginFailed;           // the reflector rejected the running login
-extern bool gConnectFailed;         // the login's send failed or the login ended unexpectedly
-extern QByteArray gNodeBuffer;      // the webcam reply being collected, "/WC/" to "/EndTran/"
-extern QByteArray gAdvertUrl;       // the last advert address the reflector sent
-extern int gLogLevelHigh;           // 1 while the status window logs the login's detailed steps
+// The reflector connection's state is the session's (link/LinkState.h).
 
-// --- Flags that end the waits ----------------------------------------------------------
-extern bool gSocketError;           // the reflector socket failed, or a send wait ran out
-extern bool gLoginSendComplete;     // the reflector socket finished a send (login and logout)
-extern bool gSendComplete;          // the reflector socket finished a send (other requests)
-extern bool gWaitTimeout;           // the login's rejection window or a shut-down wait ran out
+// --- Flags that end the transmitter's and the webcam password prompt's waits -------------
 extern bool gReplyTimeout;          // the transmitter's file-list send ran out
 extern bool gTransmitterSendDone;   // the transmitter socket finished a send
 extern bool gLoginOkPressed;        // the webcam password prompt's OK

@@ -21,6 +21,7 @@
 #include "platform/Wait.h"
 #include "tools/frmProgramOptions.h"
 #include "tools/frmSummary.h"
+#include "link/ReflectorSession.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -124,15 +125,15 @@ SocketControl::Result portFromBox(int& port)
 enum class LogoutConnect { Connected, SocketFailed, NotConnected };
 
 // Connects the reflector socket to the reflector of the last login, within the
-// connect limit (MainVODA's Timer3, which sets gSocketError).
+// connect limit (MainVODA's Timer3, which sets the socket error flag).
 LogoutConnect connectForLogout(LogoutSteps& steps, SocketControl& socket)
 {
     int port = 0;
-    steps.run([&] { return socket.setRemoteHost(platform::fromCp1252(gReflectorAddress)); });
+    steps.run([&] { return socket.setRemoteHost(platform::fromCp1252(reflectorSession().state().reflectorAddress)); });
     if (steps.run([&] { return portFromBox(port); }))
         steps.run([&] { return socket.setRemotePort(port); });
     // A flag left from an earlier failure must not end this connect.
-    gSocketError = false;
+    reflectorSession().state().socketError = false;
     steps.run([&] { return socket.Connect(); });
     return LogoutConnect::Connected;
 }
@@ -151,7 +152,7 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
     QObject::connect(&form<frmUserSettings>(), &frmUserSettings::retryLogin, &main, &MainVODA::mnuConnect_Click,
                      Qt::UniqueConnection);
 
-    gConnectFailed = false;
+    reflectorSession().state().connectFailed = false;
     logoutOwed = false;
     deleteSeenRepliesCache();
     frmSummary& locator = form<frmSummary>();
@@ -162,12 +163,12 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
 
     steps.login();
 
-    if (gConnectFailed) {
+    if (reflectorSession().state().connectFailed) {
         platform::dialogs().messageBox(QStringLiteral("Failed to connect to the Larkspire Server..."));
         setStatus("Login Failed...");
         return;
     }
-    if (!gLoggedIn)
+    if (!reflectorSession().state().loggedIn)
         return; // the login has reported why itself
 
     setStatus(texts.connected);
@@ -187,7 +188,7 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
     steps.buildNodes();
     TreeNodes::of(*main.tvwMain).setSorted(true);
 
-    if (gLoggedIn) {
+    if (reflectorSession().state().loggedIn) {
         setStatus("Login Successful...");
         unlockPasswordBoxes(true);
     }
@@ -229,10 +230,10 @@ void disconnectCommand(CommandOrigin origin)
     SocketControl& socket = reflectorSession().connection().socket();
     LogoutSteps steps(origin, socket);
     // Only a login that reached a reflector, or a logout still owed, has a logout to send.
-    const bool loginToEnd = (gLoggedIn || logoutOwed) && !gReflectorAddress.isEmpty();
+    const bool loginToEnd = (reflectorSession().state().loggedIn || logoutOwed) && !reflectorSession().state().reflectorAddress.isEmpty();
 
     deleteSeenRepliesCache();
-    gLoggedIn = false;
+    reflectorSession().state().loggedIn = false;
     frmSummary& locator = form<frmSummary>();
     // From a secondary window's menu the locator stays open or hidden, as it was.
     if (origin == CommandOrigin::MainWindow)
@@ -265,7 +266,7 @@ void disconnectCommand(CommandOrigin origin)
             [&] {
                 const int state = socket.State();
                 return state == SocketControl::StateConnected || state == SocketControl::StateError
-                    || state == SocketControl::StateClosed || gSocketError;
+                    || state == SocketControl::StateClosed || reflectorSession().state().socketError;
             },
             kLogoutConnectLimitMs);
         // Connected wins over a limit that ran out in the same pass.
@@ -276,7 +277,7 @@ void disconnectCommand(CommandOrigin origin)
     }
     main.Timer3->setEnabled(false);
     main.Timer3->setInterval(0);
-    gSocketError = false;
+    reflectorSession().state().socketError = false;
 
     if (connecting == LogoutConnect::SocketFailed) {
         form<frmSystemStatus>().cmdRed5_Click();
@@ -289,10 +290,10 @@ void disconnectCommand(CommandOrigin origin)
     }
 
     // Cleared first, so that only this send's completion counts.
-    gLoginSendComplete = false;
+    reflectorSession().state().loginSendComplete = false;
     const QByteArray outsideAddress = platform::toCp1252(form<frmUserSettings>().txtIPAddress->text());
     const bool sent = steps.run([&] { return socket.SendData(logoutOnWire(outsideAddress)); })
-        && platform::waitUntil([] { return gLoginSendComplete; }, kLogoutSendLimitMs);
+        && platform::waitUntil([] { return reflectorSession().state().loginSendComplete; }, kLogoutSendLimitMs);
     if (!sent) {
         statusAndLog(kLogoutFailed);
         return;

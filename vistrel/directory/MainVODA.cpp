@@ -26,6 +26,7 @@
 #include "platform/Services.h"
 #include "platform/SocketControl.h"
 #include "platform/Twips.h"
+#include "link/ReflectorSession.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -184,14 +185,14 @@ void MainVODA::createTimers()
     create(Timer1, nullptr);
     create(Timer12, nullptr);
     create(Timer3, nullptr);
-    connect(Timer3, &platform::Timer::tick, [] { gSocketError = true; });
+    connect(Timer3, &platform::Timer::tick, [] { reflectorSession().state().socketError = true; });
     create(Timer4, nullptr);
     connect(Timer4, &platform::Timer::tick, this, [this] { stsWorld->setPanelText(1, {}); });
     create(Timer5, nullptr);
     // The viewer's play command, after a transmitter's encoding reply.
     connect(Timer5, &platform::Timer::tick, [] { form<frmViewer>().Command1_Click(); });
     create(Timer6, nullptr);
-    connect(Timer6, &platform::Timer::tick, [] { gWaitTimeout = true; });
+    connect(Timer6, &platform::Timer::tick, [] { reflectorSession().state().waitTimeout = true; });
     create(Timer9, &MainVODA::Timer9_Timer);
     create(Timer10, nullptr);
     connect(Timer10, &platform::Timer::tick, [] { gReplyTimeout = true; });

@@ -92,10 +92,10 @@ public:
     QAction* mnuDisconnect = nullptr;
 
     platform::OneShotTimer* Timer1 = nullptr;  // after a media player start
-    platform::OneShotTimer* Timer3 = nullptr;  // reflector connect and send limit: gSocketError
+    platform::OneShotTimer* Timer3 = nullptr;  // the logout's connect limit: the session's socket error flag
     platform::OneShotTimer* Timer4 = nullptr;  // empties status panel 1
     platform::OneShotTimer* Timer5 = nullptr;  // the viewer's play after an encoding reply
-    platform::OneShotTimer* Timer6 = nullptr;  // login rejection window and shut-down wait: gWaitTimeout
+    platform::OneShotTimer* Timer6 = nullptr;  // the shut-down wait: the session's wait timeout flag
     platform::OneShotTimer* Timer9 = nullptr;  // the start-up step
     platform::OneShotTimer* Timer10 = nullptr; // transmitter file-list limit: gReplyTimeout
     platform::OneShotTimer* Timer11 = nullptr; // ends the program

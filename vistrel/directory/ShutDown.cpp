@@ -6,6 +6,7 @@
 #include "platform/OneShotTimer.h"
 #include "platform/ProcessEnd.h"
 #include "platform/Wait.h"
+#include "link/ReflectorSession.h"
 
 namespace {
 
@@ -34,11 +35,11 @@ void shutDownAfterLogout()
     running = true;
     logOut();
     MainVODA& main = ui::form<MainVODA>();
-    gWaitTimeout = false;
+    reflectorSession().state().waitTimeout = false;
     main.Timer6->setEnabled(true);
     main.Timer6->setInterval(kShutDownWaitMs);
-    // The tick of Timer6 sets gWaitTimeout; the wait's own limit is a second guard.
-    platform::waitUntil([] { return gLoginSendComplete || gWaitTimeout; }, kShutDownWaitMs);
+    // The tick of Timer6 sets the wait timeout flag; the wait's own limit is a second guard.
+    platform::waitUntil([] { return reflectorSession().state().loginSendComplete || reflectorSession().state().waitTimeout; }, kShutDownWaitMs);
     platform::endProcess(0);
     running = false; // only reached where the end of the process is replaced (tests)
 }

@@ -26,6 +26,7 @@
 #include "ui/CommandRegistry.h"
 #include "ui/Gradient.h"
 #include "ui/ToolbarGiveBack.h"
+#include "link/ReflectorSession.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -337,7 +338,7 @@ void MDIForm1::Toolbar1_MouseDown(int button, int /*shift*/, float x, float /*y*
 
     ui::commands().run(position.command);
     if (pressed == kToolbarDisconnectButton)
-        gLoggedIn = false;
+        reflectorSession().state().loggedIn = false;
 
     Toolbar1->setButtonImage(pressed, ToolbarControl::PictureActive);
     toolbarFlag(position) = true;

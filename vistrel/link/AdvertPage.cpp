@@ -1,14 +1,13 @@
 #include "link/AdvertPage.h"
 
-#include "common/Globals.h"
 #include "platform/Codec.h"
 #include "platform/Launcher.h"
 
 #include <QUrl>
 
-void openAdvertisedPage()
+void openAdvertisedPage(const QByteArray& address)
 {
-    const QUrl page(platform::fromCp1252(gAdvertUrl), QUrl::StrictMode);
+    const QUrl page(platform::fromCp1252(address), QUrl::StrictMode);
     if (platform::isWebPage(page))
         platform::launcher().openPage(page);
 }

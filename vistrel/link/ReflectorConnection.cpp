@@ -1,9 +1,9 @@
 #include "link/ReflectorConnection.h"
 
-#include "common/Globals.h"
+#include "link/LinkState.h"
 #include "link/TrafficCipher.h"
 
-ReflectorConnection::ReflectorConnection(QObject* parent)
+ReflectorConnection::ReflectorConnection(LinkState& state, QObject* parent)
     : QObject(parent), socket_(new platform::SocketControl(this))
 {
     using platform::SocketControl;
@@ -15,10 +15,10 @@ ReflectorConnection::ReflectorConnection(QObject* parent)
         emit closedByPeer();
         socket_->Close();
     });
-    connect(socket_, &SocketControl::socketError, this, [] { gSocketError = true; });
-    connect(socket_, &SocketControl::sendComplete, this, [] {
-        gLoginSendComplete = true;
-        gSendComplete = true;
+    connect(socket_, &SocketControl::socketError, this, [&state] { state.socketError = true; });
+    connect(socket_, &SocketControl::sendComplete, this, [&state] {
+        state.loginSendComplete = true;
+        state.sendComplete = true;
     });
     connect(socket_, &SocketControl::dataArrival, this, &ReflectorConnection::onDataArrival);
 }

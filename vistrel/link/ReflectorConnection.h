@@ -1,9 +1,11 @@
 #pragma once
 // The connection to the reflector: owns the reflector socket, which every request
 // connects afresh (to the address of the last login) to send one text. The socket's
-// events set the wait flags that the senders poll, and every chunk that arrives is
+// events set the wait flags of the state that the senders poll, and every chunk that arrives is
 // put in clear, kept as the last chunk and handed on.
 #include "platform/SocketControl.h"
+
+struct LinkState;
 
 #include <QByteArray>
 #include <QObject>
@@ -15,7 +17,7 @@ public:
     // longer than this comes to the reply handling in several chunks.
     static constexpr qsizetype kReceiveLimitBytes = 64 * 1024;
 
-    explicit ReflectorConnection(QObject* parent = nullptr);
+    explicit ReflectorConnection(LinkState& state, QObject* parent = nullptr);
 
     platform::SocketControl& socket() { return *socket_; }
 

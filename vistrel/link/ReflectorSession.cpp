@@ -99,7 +99,10 @@ std::function<void(ReflectorSession&)>& sessionObserver()
 
 class ReflectorSession::Login {
 public:
-    explicit Login(ReflectorSession& session) : session_(session), socket_(session.connection().socket()) {}
+    explicit Login(ReflectorSession& session)
+        : session_(session), state_(session.state_), socket_(session.connection().socket())
+    {
+    }
 
     void run();
 
@@ -113,7 +116,7 @@ private:
     // Detailed steps go to the log only at the high log level.
     void logStep(const QByteArray& line) const
     {
-        if (gLogLevelHigh == 1)
+        if (state_.logLevelHigh == 1)
             emit session_.logLine(line);
     }
     // The login keeps the status window out of the way; one that the user opens
@@ -122,6 +125,7 @@ private:
     void status(const QByteArray& text) const { emit session_.statusText(text); }
 
     ReflectorSession& session_;
+    LinkState& state_;
     SocketControl& socket_;
     int lastState_ = SocketControl::StateClosed;
 };
@@ -129,7 +133,7 @@ private:
 void ReflectorSession::Login::run()
 {
     const ReflectorSettings& settings = session_.settings();
-    gLoginFailed = false;
+    state_.loginFailed = false;
     hideStatusWindow();
 
     const QString primary = settings.primaryAddress();
@@ -141,7 +145,7 @@ void ReflectorSession::Login::run()
     }
     emit session_.windowHideDue(Window::ServerSettings);
     if (primaryConnected)
-        gReflectorAddress = platform::toCp1252(primary);
+        state_.reflectorAddress = platform::toCp1252(primary);
     reportConnectState();
 
     if (!primaryConnected) {
@@ -152,26 +156,26 @@ void ReflectorSession::Login::run()
             emit session_.lampShown(1, Lamp::Red);
             platform::dialogs().messageBox(QString::fromLatin1(kBothFailedMessage));
             status("Can't connect to DB Server...");
-            gLoggedIn = false;
+            state_.loggedIn = false;
             hideStatusWindow();
             return;
         }
-        gReflectorAddress = platform::toCp1252(backup);
+        state_.reflectorAddress = platform::toCp1252(backup);
         hideStatusWindow();
         reportConnectState();
     }
 
-    gLoggedIn = true;
+    state_.loggedIn = true;
     emit session_.windowHideDue(Window::UserSettings);
     emit session_.lampShown(1, Lamp::Green);
     status("Sending Login String...");
 
     if (!sendLogin()) {
-        gConnectFailed = true;
+        state_.connectFailed = true;
         return;
     }
     if (rejectedWithinWindow()) {
-        gLoggedIn = false;
+        state_.loggedIn = false;
         return;
     }
 
@@ -206,7 +210,7 @@ void ReflectorSession::Login::attempt(const QString& address, const char* attemp
     const int port = reflectorPort();
     runOnSocket(socket_, [&] { return socket_.setRemotePort(port); });
     // Only an error of this connection may count against it.
-    gSocketError = false;
+    state_.socketError = false;
     runOnSocket(socket_, [&] { return socket_.Connect(); });
 }
 
@@ -229,7 +233,7 @@ bool ReflectorSession::Login::waitForConnection(ReflectorAddress which)
 
 void ReflectorSession::Login::reportConnectState()
 {
-    if (gLogLevelHigh == 1) {
+    if (state_.logLevelHigh == 1) {
         const ConnectReport report = connectReport(lastState_);
         logStep(report.logLine);
         status(report.statusText);
@@ -244,18 +248,18 @@ bool ReflectorSession::Login::sendLogin()
     const ReflectorSettings& settings = session_.settings();
     const QByteArray message = loginOnWire(settings.userId(), settings.userName(), settings.password());
     // A completion left by an earlier send must not count for this one.
-    gLoginSendComplete = false;
+    state_.loginSendComplete = false;
     runOnSocket(socket_, [&] { return socket_.SendData(message); });
 
     bool sent = false;
     {
-        // The limit's tick sets gSocketError; the wait's own limit is a second guard.
+        // The limit's tick sets the socket error flag; the wait's own limit is a second guard.
         ArmedTimer limit(*session_.sendLimit_, kLoginSendLimitMs);
-        sent = platform::waitUntil([] { return gLoginSendComplete || gSocketError; }, kLoginSendLimitMs);
+        sent = platform::waitUntil([this] { return state_.loginSendComplete || state_.socketError; }, kLoginSendLimitMs);
     }
-    gLoginSendComplete = false;
-    if (gSocketError || !sent) {
-        gSocketError = false;
+    state_.loginSendComplete = false;
+    if (state_.socketError || !sent) {
+        state_.socketError = false;
         return false;
     }
     return true;
@@ -267,11 +271,11 @@ bool ReflectorSession::Login::rejectedWithinWindow()
 {
     {
         ArmedTimer window(*session_.rejectionWindow_, kLoginRejectionWindowMs);
-        gWaitTimeout = false;
-        platform::waitUntil([] { return gWaitTimeout; }, kLoginRejectionWindowMs);
+        state_.waitTimeout = false;
+        platform::waitUntil([this] { return state_.waitTimeout; }, kLoginRejectionWindowMs);
     }
-    gWaitTimeout = false;
-    return gLoginFailed;
+    state_.waitTimeout = false;
+    return state_.loginFailed;
 }
 
 // --- The requests --------------------------------------------------------------------------
@@ -294,14 +298,14 @@ const RequestKind kSearchRequest{"/SumReqText/", true, "Connected OK ...", {}, "
 
 } // namespace
 
-// One request: stages its text, connects the socket afresh to gReflectorAddress, sends
-// the text in one piece (enciphered while gEncryptTraffic is set) and waits until the
+// One request: stages its text, connects the socket afresh to the reflector of the last
+// login, sends the text in one piece (enciphered while the traffic cipher is on) and waits until the
 // socket reports it sent. A request started while an earlier one still waits takes
 // the socket over; the earlier one then returns without a further report.
 class ReflectorSession::Request {
 public:
     Request(ReflectorSession& session, const RequestKind& kind)
-        : session_(session), socket_(session.connection().socket()), kind_(kind),
+        : session_(session), state_(session.state_), socket_(session.connection().socket()), kind_(kind),
           number_(++session.requestsStarted_)
     {
     }
@@ -331,6 +335,7 @@ private:
     void reportFailure() const;
 
     ReflectorSession& session_;
+    LinkState& state_;
     SocketControl& socket_;
     const RequestKind& kind_;
     const unsigned number_;
@@ -353,7 +358,7 @@ void ReflectorSession::Request::send(const QByteArray& argument)
     case Outcome::Done:
         showStatus(kind_.sentText);
         hideSendMarkers();
-        gSendComplete = false;
+        state_.sendComplete = false;
         hideServerSettings();
         break;
     case Outcome::Failed:
@@ -372,9 +377,9 @@ ReflectorSession::Request::Outcome ReflectorSession::Request::connect()
 {
     hideServerSettings();
     // Before any login there is no reflector to ask: the same as a refused connection.
-    if (gReflectorAddress.isEmpty())
+    if (state_.reflectorAddress.isEmpty())
         return Outcome::Failed;
-    if (!runOnReflectorSocket(socket_, [&] { return socket_.setRemoteHost(platform::fromCp1252(gReflectorAddress)); })
+    if (!runOnReflectorSocket(socket_, [&] { return socket_.setRemoteHost(platform::fromCp1252(state_.reflectorAddress)); })
              .ok())
         return Outcome::Failed;
     // A port box that holds no number leaves the socket's port as it was.
@@ -384,7 +389,7 @@ ReflectorSession::Request::Outcome ReflectorSession::Request::connect()
     } catch (const platform::RuntimeError&) {
     }
     // Only an error of this connection may end its wait.
-    gSocketError = false;
+    state_.socketError = false;
     const bool started = runOnReflectorSocket(socket_, [&] { return socket_.Connect(); }).ok();
     hideServerSettings();
     if (!started)
@@ -394,7 +399,7 @@ ReflectorSession::Request::Outcome ReflectorSession::Request::connect()
         [&] {
             const int state = socket_.State();
             return takenOver() || state == SocketControl::StateConnected || state == SocketControl::StateError
-                || state == SocketControl::StateClosed || gSocketError;
+                || state == SocketControl::StateClosed || state_.socketError;
         },
         kRequestConnectLimitMs);
     if (takenOver())
@@ -402,7 +407,7 @@ ReflectorSession::Request::Outcome ReflectorSession::Request::connect()
     // Connected wins over a limit that ran out on the same look.
     if (socket_.State() == SocketControl::StateConnected)
         return Outcome::Done;
-    gSocketError = false;
+    state_.socketError = false;
     return decided ? Outcome::Failed : Outcome::TimedOut;
 }
 
@@ -417,7 +422,7 @@ ReflectorSession::Request::Outcome ReflectorSession::Request::transmit()
         return Outcome::Failed;
     }
     const bool queued = socket_.SendData(wire).ok();
-    gSendComplete = false;
+    state_.sendComplete = false;
     if (!queued)
         return Outcome::Failed;
 
@@ -426,14 +431,14 @@ ReflectorSession::Request::Outcome ReflectorSession::Request::transmit()
     platform::waitUntil(
         [&] {
             hideSendMarkers();
-            return takenOver() || gSendComplete || gSocketError || socket_.State() != SocketControl::StateConnected;
+            return takenOver() || state_.sendComplete || state_.socketError || socket_.State() != SocketControl::StateConnected;
         },
         kRequestSendLimitMs);
     if (takenOver())
         return Outcome::TakenOver;
-    if (gSendComplete)
+    if (state_.sendComplete)
         return Outcome::Done;
-    gSocketError = false;
+    state_.socketError = false;
     return Outcome::Failed;
 }
 
@@ -451,7 +456,7 @@ void ReflectorSession::Request::reportFailure() const
 // --- The session -----------------------------------------------------------------------------
 
 ReflectorSession::ReflectorSession(QObject* parent)
-    : QObject(parent), connection_(new ReflectorConnection(this)), advertTimer_(new platform::OneShotTimer(this)),
+    : QObject(parent), connection_(new ReflectorConnection(state_, this)), advertTimer_(new platform::OneShotTimer(this)),
       sendLimit_(new platform::OneShotTimer(this)), rejectionWindow_(new platform::OneShotTimer(this)),
       settings_(std::make_unique<NoSettings>())
 {
@@ -459,9 +464,9 @@ ReflectorSession::ReflectorSession(QObject* parent)
         timer->setEnabled(false);
         timer->setInterval(0);
     }
-    QObject::connect(advertTimer_, &platform::Timer::tick, this, [] { openAdvertisedPage(); });
-    QObject::connect(sendLimit_, &platform::Timer::tick, this, [] { gSocketError = true; });
-    QObject::connect(rejectionWindow_, &platform::Timer::tick, this, [] { gWaitTimeout = true; });
+    QObject::connect(advertTimer_, &platform::Timer::tick, this, [this] { openAdvertisedPage(state_.advertUrl); });
+    QObject::connect(sendLimit_, &platform::Timer::tick, this, [this] { state_.socketError = true; });
+    QObject::connect(rejectionWindow_, &platform::Timer::tick, this, [this] { state_.waitTimeout = true; });
     QObject::connect(connection_, &ReflectorConnection::connected, this, [this] { emit lampShown(1, Lamp::Green); });
     QObject::connect(connection_, &ReflectorConnection::closedByPeer, this,
                      [this] { emit lampShown(1, Lamp::Red); });
@@ -491,7 +496,7 @@ void ReflectorSession::logIn()
     try {
         Login(*this).run();
     } catch (const platform::RuntimeError& error) {
-        gConnectFailed = true;
+        state_.connectFailed = true;
         platform::dialogs().messageBox(error.description() + QStringLiteral(" = ") + QString::number(error.number()));
     }
 }
@@ -569,7 +574,7 @@ void ReflectorSession::handle(const Reply& reply)
         emit markerShown(Marker::Segment2, !connection_->lastChunk().isEmpty());
         break;
     case Kind::LoginRejected:
-        gLoginFailed = true;
+        state_.loginFailed = true;
         emit statusText("Login Failed...");
         emit logLine("Login Failed...");
         emit loginRejected();
@@ -577,7 +582,7 @@ void ReflectorSession::handle(const Reply& reply)
         emit logoutDue();
         break;
     case Kind::LoginAccepted:
-        gLoginFailed = false;
+        state_.loginFailed = false;
         takeConfirmedUserId(reply.text);
         emit statusText("Login Successful...");
         emit logLine("Login Successful...");
@@ -640,7 +645,7 @@ void ReflectorSession::takeAdvert(const QByteArray& address)
         return;
     advertTimer_->setEnabled(true);
     advertTimer_->setInterval(kAdvertDelayMs);
-    gAdvertUrl = address;
+    state_.advertUrl = address;
 }
 
 void ReflectorSession::endForSecondLogin()

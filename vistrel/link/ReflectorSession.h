@@ -7,6 +7,7 @@
 //
 // The login and the requests wait inside their calls (the event loop runs meanwhile,
 // so replies are handled while a call waits), exactly as long as before.
+#include "link/LinkState.h"
 #include "link/ReflectorConnection.h"
 #include "link/ReplyReader.h"
 
@@ -50,14 +51,16 @@ public:
     ~ReflectorSession() override;
 
     ReflectorConnection& connection() { return *connection_; }
+    // The connection's state, which the windows' commands read and set too.
+    LinkState& state() { return state_; }
 
     // The values the session reads from the user; until one is set, every value is empty.
     void setSettings(std::unique_ptr<ReflectorSettings> settings);
     const ReflectorSettings& settings() const;
 
     // Logs in: connects to the primary address, falls back to the backup, sends the
-    // login and holds the rejection window. The outcome is left in gLoggedIn,
-    // gConnectFailed, gLoginFailed and gReflectorAddress. A second call while a login
+    // login and holds the rejection window. The outcome is left in the state: logged
+    // in, connect failed, login failed and the reflector address. A second call while a login
     // runs returns at once and changes nothing.
     void logIn();
 
@@ -72,6 +75,9 @@ public:
 
     // Handles one chunk in clear, as its arrival does.
     void handleChunk(const QByteArray& chunk);
+
+    // The webcam reply being collected, or the last one collected.
+    const QByteArray& collectedWebCamReply() const { return replies_.collectedWebCamReply(); }
 
     // "/NDF/" replies since the last hint or the last webcam reply.
     int noDataCount() const { return noDataCount_; }
@@ -125,6 +131,7 @@ private:
     void takeNoData();
     void takePasswordChange(const QByteArray& outcome, const QByteArray& newPassword);
 
+    LinkState state_;
     ReflectorConnection* connection_;
     platform::OneShotTimer* advertTimer_;
     // The login's send limit (its tick fails the send) and its rejection window.

@@ -80,6 +80,8 @@ public:
     // The replies of one chunk, in the order they are to be handled; none for an
     // empty chunk.
     QList<Reply> read(const QByteArray& chunk);
+    // The webcam reply being collected, or the last one collected.
+    const QByteArray& collectedWebCamReply() const { return webCamReply_.collected(); }
 
 private:
     void readEarly(const QByteArray& chunk, QList<Reply>& replies) const;

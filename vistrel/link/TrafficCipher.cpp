@@ -1,23 +1,23 @@
 #include "TrafficCipher.h"
 
-#include "common/Globals.h"
+#include "link/ReflectorSession.h"
 #include "common/Lexmara.h"
 
 QByteArray requestOnWire(const QByteArray& text)
 {
-    return gEncryptTraffic ? gLexmara.StringEncrypt(text, QByteArray(kTrafficKey)) : text;
+    return reflectorSession().state().encryptTraffic ? gLexmara.StringEncrypt(text, QByteArray(kTrafficKey)) : text;
 }
 
 QByteArray loginOnWire(const QByteArray& userId, const QByteArray& userName, const QByteArray& password)
 {
     const QByteArray login = "/Login/" + userId + ',' + userName + ',' + password;
-    return gEncryptTraffic ? requestOnWire(login + ',') : login;
+    return reflectorSession().state().encryptTraffic ? requestOnWire(login + ',') : login;
 }
 
 QByteArray logoutOnWire(const QByteArray& outsideAddress)
 {
     const QByteArray logout = "DeleteConnection*/";
-    return gEncryptTraffic ? requestOnWire(logout + outsideAddress) : logout;
+    return reflectorSession().state().encryptTraffic ? requestOnWire(logout + outsideAddress) : logout;
 }
 
 QByteArray forgotPasswordOnWire(const QByteArray& userName, const QByteArray& restrictedPassword)
@@ -27,5 +27,5 @@ QByteArray forgotPasswordOnWire(const QByteArray& userName, const QByteArray& re
 
 QByteArray replyInClear(const QByteArray& chunk)
 {
-    return gEncryptTraffic ? gLexmara.StringDecrypt(chunk, QByteArray(kTrafficKey)) : chunk;
+    return reflectorSession().state().encryptTraffic ? gLexmara.StringDecrypt(chunk, QByteArray(kTrafficKey)) : chunk;
 }

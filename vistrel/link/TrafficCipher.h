@@ -1,8 +1,8 @@
 #pragma once
-// The forms in which texts travel to and from the reflector. While gEncryptTraffic
-// is set (read afresh for each request and each chunk), the whole request goes out
-// enciphered under the traffic key and each received chunk is deciphered under the
-// same key; otherwise both travel as they are.
+// The forms in which texts travel to and from the reflector. While the session's
+// state has the traffic cipher on (read afresh for each request and each chunk), the
+// whole request goes out enciphered under the traffic key and each received chunk is
+// deciphered under the same key; otherwise both travel as they are.
 //
 // Two requests differ in their enciphered form: the login carries one comma more at
 // its end, and the logout carries the client's outside address. The forgot-password

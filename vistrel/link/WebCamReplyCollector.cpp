@@ -1,7 +1,5 @@
 #include "link/WebCamReplyCollector.h"
 
-#include "common/Globals.h"
-
 #include <algorithm>
 
 namespace {
@@ -15,7 +13,7 @@ WebCamReplyCollector::Step WebCamReplyCollector::start(const QByteArray& chunk)
 {
     if (chunk.size() > kCapacityBytes)
         return dropped();
-    gNodeBuffer = chunk;
+    reply_ = chunk;
     collecting_ = true;
     bodyStart_ = chunk.indexOf(kStartTag) + kStartTag.size();
     return completedFrom(bodyStart_);
@@ -25,25 +23,25 @@ WebCamReplyCollector::Step WebCamReplyCollector::append(const QByteArray& chunk)
 {
     if (!collecting_)
         return {};
-    if (gNodeBuffer.size() + chunk.size() > kCapacityBytes)
+    if (reply_.size() + chunk.size() > kCapacityBytes)
         return dropped();
     // The end tag may have begun in the chunks before this one.
-    const qsizetype searchFrom = std::max(bodyStart_, gNodeBuffer.size() - (kEndTag.size() - 1));
-    gNodeBuffer.append(chunk);
+    const qsizetype searchFrom = std::max(bodyStart_, reply_.size() - (kEndTag.size() - 1));
+    reply_.append(chunk);
     return completedFrom(searchFrom);
 }
 
 WebCamReplyCollector::Step WebCamReplyCollector::dropped()
 {
-    gNodeBuffer.clear();
+    reply_.clear();
     collecting_ = false;
     return {std::nullopt, true};
 }
 
 WebCamReplyCollector::Step WebCamReplyCollector::completedFrom(qsizetype searchFrom)
 {
-    if (gNodeBuffer.indexOf(kEndTag, searchFrom) < 0)
+    if (reply_.indexOf(kEndTag, searchFrom) < 0)
         return {};
     collecting_ = false;
-    return {gNodeBuffer, false};
+    return {reply_, false};
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Collects a webcam reply, which the reflector may send in several chunks: the chunk
-// that holds "/WC/" starts it in gNodeBuffer, each following chunk without a tag is
+// that holds "/WC/" starts it, each following chunk without a tag is
 // appended, and the reply is complete once "/EndTran/" has arrived after "/WC/", also
 // when the tag is cut between two chunks. A complete reply is handed out once: chunks
 // that come after it are not collected, until the next "/WC/" starts a new reply.
@@ -24,10 +24,14 @@ public:
     // A chunk that holds no tag; ignored while no reply is being collected.
     Step append(const QByteArray& chunk);
 
+    // The reply being collected, or the last one collected; empty after a drop.
+    const QByteArray& collected() const { return reply_; }
+
 private:
     Step completedFrom(qsizetype searchFrom);
     Step dropped();
 
     bool collecting_ = false;
-    qsizetype bodyStart_ = 0; // just after "/WC/" in gNodeBuffer
+    QByteArray reply_;        // the reply being collected, "/WC/" to "/EndTran/"
+    qsizetype bodyStart_ = 0; // just after "/WC/" in reply_
 };

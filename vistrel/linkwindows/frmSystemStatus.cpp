@@ -12,6 +12,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
+#include "link/ReflectorSession.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -368,7 +369,7 @@ void frmSystemStatus::appendLogLine(const QByteArray& line)
 
 void frmSystemStatus::Check1_Click()
 {
-    gLogLevelHigh = Check1->checkState() == Qt::Checked ? 1 : 0;
+    reflectorSession().state().logLevelHigh = Check1->checkState() == Qt::Checked ? 1 : 0;
 }
 
 void frmSystemStatus::Command1_Click()

@@ -96,7 +96,7 @@ public:
     QLabel* Image3 = nullptr; // the bottom computer
 
     QPlainTextEdit* txtStatus = nullptr; // the log's view; write it through appendLogLine
-    QCheckBox* Check1 = nullptr;         // "Log Level = High ": sets gLogLevelHigh
+    QCheckBox* Check1 = nullptr;         // "Log Level = High ": sets the session's log level
     QPushButton* Command1 = nullptr;     // "Refresh"
     QLabel* AniGIF1 = nullptr;           // the server-up or server-down picture
     QLabel* Label8 = nullptr;            // the server state text
