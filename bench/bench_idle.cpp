@@ -7,14 +7,14 @@
 #include "CpuTime.h"
 #include "FakeReflector.h"
 #include "TempProgramFolder.h"
+#include "WidgetBenchmarkMain.h"
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
 #include "directory/TreeNodes.h"
-#include "linkwindows/frmServerSettings.h"
-#include "ui/Forms.h"
-#include "platform/Wait.h"
-#include "WidgetBenchmarkMain.h"
 #include "link/ReflectorSession.h"
+#include "linkwindows/frmServerSettings.h"
+#include "platform/Wait.h"
+#include "ui/Forms.h"
 
 #include <benchmark/benchmark.h>
 

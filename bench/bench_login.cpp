@@ -5,12 +5,12 @@
 #include "CpuTime.h"
 #include "FakeReflector.h"
 #include "TempProgramFolder.h"
+#include "WidgetBenchmarkMain.h"
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/frmServerSettings.h"
 #include "ui/Forms.h"
-#include "WidgetBenchmarkMain.h"
 
 #include <benchmark/benchmark.h>
 

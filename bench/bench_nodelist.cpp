@@ -1,11 +1,11 @@
 // How long the tree build takes: the shipped Nodes.lst (3321 records) and a generated
 // list of 20 000 records (100 topics of 199 places each), into a fresh tree each time.
 #include "TempProgramFolder.h"
-#include "ui/ImageList.h"
-#include "ui/MainVODAPictures.h"
+#include "WidgetBenchmarkMain.h"
 #include "directory/NodeList.h"
 #include "directory/TreeNodes.h"
-#include "WidgetBenchmarkMain.h"
+#include "ui/ImageList.h"
+#include "ui/MainVODAPictures.h"
 
 #include <benchmark/benchmark.h>
 

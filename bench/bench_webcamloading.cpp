@@ -7,9 +7,9 @@
 // this tree does not collect webcam replies yet.
 #include "FrameWorld.h"
 #include "PlaceTree.h"
+#include "WidgetBenchmarkMain.h"
 #include "common/SeenRepliesCache.h"
 #include "directory/WebCamLoading.h"
-#include "WidgetBenchmarkMain.h"
 
 #include <benchmark/benchmark.h>
 

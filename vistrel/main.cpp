@@ -3,9 +3,9 @@
 #include "directory/ProgramCommands.h"
 #include "directory/ProgramSession.h"
 #include "linkwindows/frmServerSettings.h"
-#include "ui/Forms.h"
 #include "platform/ProgramFolder.h"
 #include "ui/DesktopServices.h"
+#include "ui/Forms.h"
 
 #include <QApplication>
 #include <QLineEdit>

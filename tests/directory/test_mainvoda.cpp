@@ -4,10 +4,10 @@
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
 #include "frame/MDIForm1.h"
-#include "linkwindows/frmUserSettings.h"
-#include "ui/Forms.h"
-#include "platform/OneShotTimer.h"
 #include "link/ReflectorSession.h"
+#include "linkwindows/frmUserSettings.h"
+#include "platform/OneShotTimer.h"
+#include "ui/Forms.h"
 
 #include <QApplication>
 #include <QCheckBox>

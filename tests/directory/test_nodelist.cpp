@@ -7,8 +7,8 @@
 #include "directory/NodeList.h"
 #include "directory/TreeNodes.h"
 #include "platform/Codec.h"
-#include "ui/Forms.h"
 #include "platform/RuntimeError.h"
+#include "ui/Forms.h"
 
 #include <QDir>
 #include <QFile>

@@ -11,11 +11,11 @@
 #include "frame/MDIForm1.h"
 #include "frame/ToolbarControl.h"
 #include "platform/Dialogs.h"
-#include "ui/Forms.h"
 #include "platform/OneShotTimer.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
 #include "platform/Wait.h"
+#include "ui/Forms.h"
 
 #include <QAction>
 #include <QBuffer>

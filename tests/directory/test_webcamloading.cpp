@@ -4,9 +4,9 @@
 #include "FrameWorld.h"
 #include "PlaceTree.h"
 #include "common/Globals.h"
-#include "ui/PanelStatusBar.h"
 #include "common/SeenRepliesCache.h"
 #include "directory/WebCamLoading.h"
+#include "ui/PanelStatusBar.h"
 
 #include <QDir>
 #include <QFile>

@@ -13,10 +13,10 @@
 #include "directory/frmWebCam.h"
 #include "linkwindows/frmServerSettings.h"
 #include "platform/Launcher.h"
-#include "ui/Forms.h"
 #include "platform/OneShotTimer.h"
 #include "platform/RuntimeError.h"
 #include "tools/frmSearch.h"
+#include "ui/Forms.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -2,11 +2,11 @@
 // that each activation starts afresh.
 #include "FrameWorld.h"
 #include "directory/MainVODA.h"
-#include "ui/PanelStatusBar.h"
 #include "frame/MDIForm1.h"
-#include "ui/Forms.h"
 #include "platform/Timer.h"
 #include "platform/Twips.h"
+#include "ui/Forms.h"
+#include "ui/PanelStatusBar.h"
 
 #include <QTest>
 

@@ -9,10 +9,10 @@
 #include "frame/frmDebug.h"
 #include "frame/frmQuickStart.h"
 #include "linkwindows/frmServerSettings.h"
-#include "ui/Forms.h"
 #include "platform/RuntimeError.h"
 #include "platform/Services.h"
 #include "tools/frmProgramOptions.h"
+#include "ui/Forms.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -9,10 +9,10 @@
 #include "linkwindows/frmServerSettings.h"
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
-#include "ui/Forms.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
 #include "platform/Twips.h"
+#include "ui/Forms.h"
 
 #include <QFontMetrics>
 #include <QTest>

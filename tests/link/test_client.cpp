@@ -5,14 +5,14 @@
 #include "TempProgramFolder.h"
 
 #include "common/Globals.h"
+#include "link/ReflectorSession.h"
 #include "link/TrafficCipher.h"
 #include "link/WebCamReplyCollector.h"
-#include "link/ReflectorSession.h"
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
 #include "platform/Codec.h"
-#include "ui/Forms.h"
 #include "platform/Wait.h"
+#include "ui/Forms.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -33,7 +33,7 @@ constexpr int kLimitMs = 5000;
 // wait flags as the handler left them.
 struct EventLog {
     QStringList events;
-    QList<QByteArray> chunks; // txtReceive after each chunk
+    QList<QByteArray> chunks; // the connection's last chunk after each chunk
 
     explicit EventLog(ReflectorConnection& client)
     {

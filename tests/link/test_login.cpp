@@ -6,17 +6,17 @@
 
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
-#include "ui/PanelStatusBar.h"
-#include "ui/LampPiece.h"
-#include "ui/TrafficMarker.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/frmServerSettings.h"
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
-#include "ui/Forms.h"
 #include "platform/OneShotTimer.h"
 #include "platform/TimeScale.h"
 #include "platform/Wait.h"
+#include "ui/Forms.h"
+#include "ui/LampPiece.h"
+#include "ui/PanelStatusBar.h"
+#include "ui/TrafficMarker.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

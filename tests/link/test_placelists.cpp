@@ -1,11 +1,11 @@
 // The state and country lists of the directory queries, and the queries they let out.
-#include "link/PlaceLists.h"
 #include "FakeReflector.h"
 #include "ReflectorAt.h"
 #include "TempProgramFolder.h"
+#include "link/PlaceLists.h"
 
-#include "ui/Forms.h"
 #include "platform/Wait.h"
+#include "ui/Forms.h"
 
 #include <QTest>
 

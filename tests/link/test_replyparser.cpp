@@ -1,25 +1,25 @@
-// The reply handling without sockets: chunks in clear handed to the reflector window
-// one by one, as the data arrival hands them, and what each sequence leaves in the
-// windows, the settings, ServerSettings.txt and the program-wide variables.
+// The reply handling without sockets: chunks in clear handed to the reflector
+// connection one by one, as the data arrival hands them, and what each sequence
+// leaves in the windows, the settings, ServerSettings.txt and the session's state.
 #include "FileContent.h"
 #include "FrameWorld.h"
 #include "ScriptedDialogs.h"
 
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
-#include "ui/PanelStatusBar.h"
 #include "link/LocatorResults.h"
+#include "link/ReflectorSession.h"
 #include "link/UserSettingsFile.h"
 #include "link/WebCamReplyCollector.h"
-#include "link/ReflectorSession.h"
 #include "linkwindows/frmServerSettings.h"
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
 #include "platform/Codec.h"
-#include "ui/Forms.h"
 #include "platform/OneShotTimer.h"
 #include "platform/Wait.h"
 #include "tools/frmSummary.h"
+#include "ui/Forms.h"
+#include "ui/PanelStatusBar.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>

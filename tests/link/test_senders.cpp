@@ -9,13 +9,13 @@
 
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
-#include "ui/PanelStatusBar.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/frmServerSettings.h"
 #include "platform/Codec.h"
-#include "ui/Forms.h"
 #include "platform/Wait.h"
 #include "tools/frmSummary.h"
+#include "ui/Forms.h"
+#include "ui/PanelStatusBar.h"
 
 #include <QComboBox>
 #include <QLineEdit>

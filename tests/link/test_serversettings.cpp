@@ -5,9 +5,9 @@
 #include "common/Globals.h"
 #include "link/ServerSettingsFile.h"
 #include "linkwindows/frmServerSettings.h"
-#include "ui/Forms.h"
 #include "platform/TextFiles.h"
 #include "platform/Twips.h"
+#include "ui/Forms.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -2,15 +2,15 @@
 #include "OpenForm.h"
 #include "TempProgramFolder.h"
 #include "common/Globals.h"
-#include "ui/LampPiece.h"
-#include "ui/TrafficMarker.h"
+#include "link/ReflectorSession.h"
 #include "linkwindows/frmSystemStatus.h"
-#include "ui/Forms.h"
 #include "platform/HttpTransfer.h"
 #include "platform/Services.h"
 #include "platform/TimeScale.h"
 #include "platform/Wait.h"
-#include "link/ReflectorSession.h"
+#include "ui/Forms.h"
+#include "ui/LampPiece.h"
+#include "ui/TrafficMarker.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -7,8 +7,8 @@
 #include "link/UserSettingsFile.h"
 #include "linkwindows/frmUserSettings.h"
 #include "platform/Codec.h"
-#include "ui/Forms.h"
 #include "platform/TextFiles.h"
+#include "ui/Forms.h"
 
 #include <QCheckBox>
 #include <QLabel>

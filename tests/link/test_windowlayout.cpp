@@ -10,10 +10,10 @@
 #include "linkwindows/frmServerSettings.h"
 #include "linkwindows/frmSystemStatus.h"
 #include "linkwindows/frmUserSettings.h"
-#include "ui/TrafficMarker.h"
-#include "ui/Forms.h"
 #include "platform/Services.h"
 #include "platform/Wait.h"
+#include "ui/Forms.h"
+#include "ui/TrafficMarker.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -3,8 +3,8 @@
 // topic tree, the status bar, the two image lists of the tree, the transmitter
 // controls and the timers that other windows arm as time limits and delayed steps.
 // Its public menu handlers are the program's command set.
-#include "ui/ImageList.h"
 #include "directory/KeyChord.h"
+#include "ui/ImageList.h"
 
 #include <QWidget>
 

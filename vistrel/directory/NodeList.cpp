@@ -2,16 +2,16 @@
 #include "directory/NodeList.h"
 
 #include "common/Globals.h"
-#include "ui/ImageList.h"
 #include "directory/MainVODA.h"
 #include "directory/TreeNodes.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
-#include "ui/Forms.h"
 #include "platform/ListInputReader.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "platform/StandardErrors.h"
+#include "ui/Forms.h"
+#include "ui/ImageList.h"
 
 #include <QFileInfo>
 

@@ -2,12 +2,12 @@
 
 #include "common/Globals.h"
 #include "platform/Codec.h"
-#include "ui/Forms.h"
 #include "platform/Launcher.h"
 #include "platform/ListInputReader.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "tools/frmSearch.h"
+#include "ui/Forms.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,8 +3,8 @@
 #include "directory/ConnectCommands.h"
 #include "directory/MainVODA.h"
 #include "directory/ShutDown.h"
-#include "ui/Forms.h"
 #include "ui/CommandRegistry.h"
+#include "ui/Forms.h"
 
 namespace {
 

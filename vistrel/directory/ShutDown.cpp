@@ -2,11 +2,11 @@
 
 #include "common/Globals.h"
 #include "directory/MainVODA.h"
-#include "ui/Forms.h"
+#include "link/ReflectorSession.h"
 #include "platform/OneShotTimer.h"
 #include "platform/ProcessEnd.h"
 #include "platform/Wait.h"
-#include "link/ReflectorSession.h"
+#include "ui/Forms.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 
 #include "common/Globals.h"
 #include "common/Lexmara.h"
-#include "ui/ImageList.h"
 #include "directory/MainVODA.h"
 #include "platform/Codec.h"
-#include "ui/Forms.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
+#include "ui/Forms.h"
+#include "ui/ImageList.h"
 
 #include <QCoreApplication>
 #include <QDir>

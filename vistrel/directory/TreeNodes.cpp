@@ -1,8 +1,8 @@
 #include "directory/TreeNodes.h"
 
-#include "ui/ImageList.h"
 #include "platform/Codec.h"
 #include "platform/RuntimeError.h"
+#include "ui/ImageList.h"
 
 #include <QTreeWidget>
 

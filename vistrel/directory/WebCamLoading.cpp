@@ -1,14 +1,14 @@
 #include "directory/WebCamLoading.h"
 
 #include "common/Globals.h"
-#include "ui/ImageList.h"
-#include "directory/MainVODA.h"
-#include "ui/PanelStatusBar.h"
 #include "common/SeenRepliesCache.h"
+#include "directory/MainVODA.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamReply.h"
-#include "ui/Forms.h"
 #include "platform/RuntimeError.h"
+#include "ui/Forms.h"
+#include "ui/ImageList.h"
+#include "ui/PanelStatusBar.h"
 
 #include <QProgressBar>
 #include <QTreeWidget>

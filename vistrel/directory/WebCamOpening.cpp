@@ -11,11 +11,11 @@
 #include "linkwindows/frmServerSettings.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
-#include "ui/Forms.h"
 #include "platform/Launcher.h"
 #include "platform/LetterCase.h"
 #include "platform/OneShotTimer.h"
 #include "platform/Wait.h"
+#include "ui/Forms.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -3,14 +3,14 @@
 #include "directory/PictureFile.h"
 #include "directory/RefreshInterval.h"
 #include "directory/SnapshotFiles.h"
-#include "ui/Gradient.h"
-#include "ui/ToolbarGiveBack.h"
-#include "ui/GraphicalButton.h"
 #include "platform/Dialogs.h"
 #include "platform/OneShotTimer.h"
 #include "platform/PrivateTempFolder.h"
 #include "platform/TextFiles.h"
 #include "platform/Timer.h"
+#include "ui/Gradient.h"
+#include "ui/GraphicalButton.h"
+#include "ui/ToolbarGiveBack.h"
 
 #include <QBuffer>
 #include <QCheckBox>

@@ -9,8 +9,8 @@
 // background: the window stays responsive, and a refresh that comes while its own
 // fetch still runs is skipped.
 #include "directory/KeyChord.h"
-#include "ui/ScaledPlacement.h"
 #include "platform/HttpTransfer.h"
+#include "ui/ScaledPlacement.h"
 
 #include <QByteArray>
 #include <QPointer>

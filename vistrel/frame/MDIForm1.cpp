@@ -10,9 +10,9 @@
 #include "frame/ToolbarPositions.h"
 #include "frame/frmDebug.h"
 #include "frame/frmQuickStart.h"
+#include "link/ReflectorSession.h"
 #include "linkwindows/frmServerSettings.h"
 #include "platform/Codec.h"
-#include "ui/Forms.h"
 #include "platform/HttpTransfer.h"
 #include "platform/Launcher.h"
 #include "platform/ListInputReader.h"
@@ -24,9 +24,9 @@
 #include "platform/Twips.h"
 #include "tools/frmProgramOptions.h"
 #include "ui/CommandRegistry.h"
+#include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/ToolbarGiveBack.h"
-#include "link/ReflectorSession.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "ReflectorPort.h"
 
-#include "platform/Codec.h"
 #include "link/ReflectorSession.h"
 #include "link/ReflectorSettings.h"
+#include "platform/Codec.h"
 #include "platform/RuntimeError.h"
 #include "platform/StandardErrors.h"
 

@@ -1,7 +1,7 @@
 #include "TrafficCipher.h"
 
-#include "link/ReflectorSession.h"
 #include "common/Lexmara.h"
+#include "link/ReflectorSession.h"
 
 QByteArray requestOnWire(const QByteArray& text)
 {

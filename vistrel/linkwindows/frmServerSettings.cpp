@@ -1,13 +1,13 @@
 #include "linkwindows/frmServerSettings.h"
 
-#include "ui/SharedMenuBar.h"
-#include "ui/Gradient.h"
-#include "ui/ToolbarGiveBack.h"
-#include "ui/GraphicalButton.h"
 #include "link/ServerSettingsFile.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Twips.h"
+#include "ui/Gradient.h"
+#include "ui/GraphicalButton.h"
+#include "ui/SharedMenuBar.h"
+#include "ui/ToolbarGiveBack.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>

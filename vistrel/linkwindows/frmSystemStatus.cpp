@@ -1,18 +1,18 @@
 #include "linkwindows/frmSystemStatus.h"
 
 #include "common/Globals.h"
-#include "ui/SharedMenuBar.h"
-#include "ui/Gradient.h"
-#include "ui/ToolbarGiveBack.h"
-#include "ui/LampPiece.h"
-#include "ui/TrafficMarker.h"
+#include "link/ReflectorSession.h"
 #include "platform/Codec.h"
 #include "platform/HttpTransfer.h"
 #include "platform/Launcher.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
-#include "link/ReflectorSession.h"
+#include "ui/Gradient.h"
+#include "ui/LampPiece.h"
+#include "ui/SharedMenuBar.h"
+#include "ui/ToolbarGiveBack.h"
+#include "ui/TrafficMarker.h"
 
 #include <QBuffer>
 #include <QCheckBox>

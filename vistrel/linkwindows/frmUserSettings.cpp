@@ -1,17 +1,17 @@
 #include "linkwindows/frmUserSettings.h"
 
-#include "ui/SharedMenuBar.h"
-#include "ui/Gradient.h"
-#include "ui/ToolbarGiveBack.h"
-#include "ui/GraphicalButton.h"
-#include "ui/RefusedCharacter.h"
 #include "link/ShowformFile.h"
-#include "ui/TypedLengthLimit.h"
 #include "link/UserSettingsFile.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
+#include "ui/Gradient.h"
+#include "ui/GraphicalButton.h"
+#include "ui/RefusedCharacter.h"
+#include "ui/SharedMenuBar.h"
+#include "ui/ToolbarGiveBack.h"
+#include "ui/TypedLengthLimit.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

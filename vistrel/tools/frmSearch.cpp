@@ -1,7 +1,7 @@
 #include "tools/frmSearch.h"
 
-#include "ui/Gradient.h"
 #include "platform/Twips.h"
+#include "ui/Gradient.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "tools/frmSummary.h"
 
 #include "common/Globals.h"
-#include "ui/PanelStatusBar.h"
-#include "ui/Gradient.h"
 #include "platform/Codec.h"
 #include "platform/Twips.h"
+#include "ui/Gradient.h"
+#include "ui/PanelStatusBar.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
