@@ -9,7 +9,6 @@
 #include <linux/capability.h>
 #include <sched.h>
 #include <sys/mount.h>
-#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <fcntl.h>
 #include <unistd.h>
