@@ -248,31 +248,6 @@ private slots:
         QVERIFY(run.handOverDue);
     }
 
-    void downloadPath_followsTheUpdaterRule_data()
-    {
-        QTest::addColumn<QString>("download");
-        QTest::addColumn<QString>("cacheHome");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("cache home") << "" << "/cache" << "/cache/vistrel/update/vistrel";
-        QTest::newRow("no cache home") << "" << "" << "/home/ann/.cache/vistrel/update/vistrel";
-        QTest::newRow("relative cache home") << "" << "cache" << "/home/ann/.cache/vistrel/update/vistrel";
-        QTest::newRow("given download") << "/tmp/x//new-vistrel" << "/cache" << "/tmp/x/new-vistrel";
-    }
-
-    void downloadPath_followsTheUpdaterRule()
-    {
-        QFETCH(QString, download);
-        QFETCH(QString, cacheHome);
-        QFETCH(QString, expected);
-        QProcessEnvironment environment;
-        environment.insert(QStringLiteral("HOME"), QStringLiteral("/home/ann"));
-        if (!cacheHome.isEmpty())
-            environment.insert(QStringLiteral("XDG_CACHE_HOME"), cacheHome);
-        if (!download.isEmpty())
-            environment.insert(QString::fromLatin1(kUpdateDownloadVariable), download);
-        QCOMPARE(updateDownloadPath(environment), expected);
-    }
-
     void download_refusesAFolderOthersCanWrite()
     {
         const QString folder = QFileInfo(downloadPath()).path();

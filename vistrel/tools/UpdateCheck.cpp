@@ -67,9 +67,7 @@ void UpdateCheck::onFinished(const platform::HttpTransfer::Result& result)
 
 void UpdateCheck::onVersionFetched(const QByteArray& text)
 {
-    QByteArray withoutLineEnds = text;
-    withoutLineEnds.removeIf([](char c) { return c == '\r' || c == '\n'; });
-    emit versionTextFetched(withoutLineEnds);
+    emit versionTextFetched(withoutLineEnds(text));
     if (!isRunning())
         return;
     if (isRunningVersion(text, runningVersion_)) {

@@ -8,8 +8,12 @@
 // decimal joined by "." (version 2.00.0001 gives "2.0.1").
 QByteArray versionText(int major, int minor, int revision);
 
-// The offered version text as it is compared: every CR and LF removed (a text saved
-// with CR LF line ends names the same version), then leading and trailing blanks.
+// The fetched text with every CR and LF removed: a text saved with CR LF line ends
+// names the same version as one with LF.
+QByteArray withoutLineEnds(const QByteArray& fetchedText);
+
+// The offered version text as it is compared: without line ends, then without
+// leading and trailing blanks.
 QByteArray offeredVersion(const QByteArray& fetchedText);
 
 // True when the fetched text names exactly the running version (case-sensitive).
