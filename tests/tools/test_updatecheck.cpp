@@ -90,46 +90,36 @@ private slots:
 
     void versionText_formsPlainDecimals() { QCOMPARE(versionText(2, 0, 1), QByteArray("2.0.1")); }
 
-    void currentVersion_endsWithoutDownload_data()
+    void check_downloadsOnlyForAnotherVersion_data()
     {
         QTest::addColumn<QByteArray>("offered");
-        QTest::newRow("LF") << QByteArray("2.0.1\n");
-        QTest::newRow("CR LF") << QByteArray("2.0.1\r\n");
-        QTest::newRow("blanks") << QByteArray("  2.0.1 \n");
-        QTest::newRow("no line end") << QByteArray("2.0.1");
+        QTest::addColumn<bool>("updates");
+        QTest::newRow("same, LF") << QByteArray("2.0.1\n") << false;
+        QTest::newRow("same, CR LF") << QByteArray("2.0.1\r\n") << false;
+        QTest::newRow("same, blanks") << QByteArray("  2.0.1 \n") << false;
+        QTest::newRow("same, no line end") << QByteArray("2.0.1") << false;
+        QTest::newRow("older") << QByteArray("1.9.9\n") << true;
+        QTest::newRow("newer, CR LF") << QByteArray("2.0.2\r\n") << true;
+        QTest::newRow("longer") << QByteArray("2.0.1.1\n") << true;
     }
 
-    void currentVersion_endsWithoutDownload()
+    void check_downloadsOnlyForAnotherVersion()
     {
         QFETCH(QByteArray, offered);
-        server_->serve(UpdateCheck::kVersionPage, 200, offered);
-        server_->serve(UpdateCheck::kExecutablePage, 200, kExecutable);
-        const CheckRun run = runCheck();
-        QVERIFY(run.upToDate);
-        QVERIFY(!run.failure);
-        QCOMPARE(run.versionTexts.size(), 1);
-        QVERIFY(!run.versionTexts[0].contains('\r') && !run.versionTexts[0].contains('\n'));
-        QCOMPARE(requestsFor(*server_, UpdateCheck::kExecutablePage), 0);
-        QVERIFY(!QFileInfo::exists(downloadPath()));
-    }
-
-    void otherVersion_downloadsAndHandsOver_data()
-    {
-        QTest::addColumn<QByteArray>("offered");
-        QTest::newRow("older") << QByteArray("1.9.9\n");
-        QTest::newRow("newer") << QByteArray("2.0.2\r\n");
-        QTest::newRow("letter case") << QByteArray("2.0.1A\n");
-    }
-
-    void otherVersion_downloadsAndHandsOver()
-    {
-        QFETCH(QByteArray, offered);
-        server_->serve(UpdateCheck::kVersionPage, 200, offered);
-        server_->serve(UpdateCheck::kExecutablePage, 200, kExecutable);
+        QFETCH(bool, updates);
+        offer(offered);
         const CheckRun run = runCheck();
         QVERIFY2(!run.failure, qPrintable(run.failure.value_or(QString())));
+        QCOMPARE(run.versionTexts.size(), 1);
+        QVERIFY(!run.versionTexts[0].contains('\r') && !run.versionTexts[0].contains('\n'));
+        QCOMPARE(run.upToDate, !updates);
+        QCOMPARE(run.handOverDue, updates);
+        QCOMPARE(requestsFor(*server_, UpdateCheck::kExecutablePage), updates ? 1 : 0);
+        if (!updates) {
+            QVERIFY(!QFileInfo::exists(downloadPath()));
+            return;
+        }
         QCOMPARE(run.downloaded, QStringList{downloadPath()});
-        QVERIFY(run.handOverDue);
         QCOMPARE(contentOf(downloadPath()), kExecutable);
         const QFile::Permissions folderMode = QFileInfo(QFileInfo(downloadPath()).path()).permissions();
         QCOMPARE(folderMode & (QFile::WriteGroup | QFile::WriteOther | QFile::ReadOther), QFile::Permissions());
@@ -141,8 +131,7 @@ private slots:
         QVERIFY(QFile::setPermissions(QFileInfo(downloadPath()).path(),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         writeFile(downloadPath(), kExecutable + QByteArray(5000, 'x'));
-        server_->serve(UpdateCheck::kVersionPage, 200, "1.0.0\n");
-        server_->serve(UpdateCheck::kExecutablePage, 200, kExecutable);
+        offer("1.0.0\n");
         const CheckRun run = runCheck();
         QVERIFY(run.handOverDue);
         QCOMPARE(contentOf(downloadPath()), kExecutable);
@@ -199,8 +188,7 @@ private slots:
 
     void statusTexts_followTheTransfers()
     {
-        server_->serve(UpdateCheck::kVersionPage, 200, "1.0.0\n");
-        server_->serve(UpdateCheck::kExecutablePage, 200, kExecutable);
+        offer("1.0.0\n");
         const CheckRun run = runCheck();
         const QString lookingUp = QStringLiteral("Looking up the IP address of the specified host computer ...");
         const QString completed = QStringLiteral("The request has completed and all data has been received ...");
@@ -216,8 +204,7 @@ private slots:
 
     void cancel_beforeTheTick_keepsTheProgramRunning()
     {
-        server_->serve(UpdateCheck::kVersionPage, 200, "1.0.0\n");
-        server_->serve(UpdateCheck::kExecutablePage, 200, kExecutable);
+        offer("1.0.0\n");
         UpdateCheck check(kRunningVersion, downloadPath());
         CheckRun run;
         record(check, run);
@@ -241,8 +228,7 @@ private slots:
         QVERIFY(platform::waitUntil([this] { return !server_->requests().isEmpty(); }, kCheckLimitMs));
         check.cancel();
         QVERIFY(!check.isRunning());
-        server_->serve(UpdateCheck::kVersionPage, 200, "1.0.0\n");
-        server_->serve(UpdateCheck::kExecutablePage, 200, kExecutable);
+        offer("1.0.0\n");
         QVERIFY(check.start());
         QVERIFY(platform::waitUntil([&run] { return run.ended(); }, kCheckLimitMs));
         QVERIFY(run.handOverDue);
@@ -259,6 +245,13 @@ private slots:
     }
 
 private:
+    // The server offers version and, as the new executable, kExecutable.
+    void offer(const QByteArray& version)
+    {
+        server_->serve(UpdateCheck::kVersionPage, 200, version);
+        server_->serve(UpdateCheck::kExecutablePage, 200, kExecutable);
+    }
+
     QString downloadPath() const { return downloads_->filePath(QStringLiteral("update/vistrel")); }
 
     CheckRun runCheck()

@@ -11,29 +11,22 @@ class UpdateDownloadPathTest : public QObject {
 private slots:
     void bothSidesAgree_data()
     {
-        QTest::addColumn<QString>("download");
-        QTest::addColumn<QString>("cacheHome");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("cache home") << "" << "/cache" << "/cache/vistrel/update/vistrel";
-        QTest::newRow("no cache home") << "" << "" << "/home/ann/.cache/vistrel/update/vistrel";
-        QTest::newRow("relative cache home") << "" << "cache" << "/home/ann/.cache/vistrel/update/vistrel";
-        QTest::newRow("cache home with a trailing slash") << "" << "/cache/" << "/cache/vistrel/update/vistrel";
-        QTest::newRow("given download") << "/tmp/x//new-vistrel" << "/cache" << "/tmp/x/new-vistrel";
+        QTest::addColumn<QStringList>("environment"); // name, value, name, value ...
+        QTest::newRow("home only") << QStringList{"HOME", "/home/ann"};
+        QTest::newRow("cache home") << QStringList{"HOME", "/home/ann", "XDG_CACHE_HOME", "/var/cache/ann/"};
+        QTest::newRow("relative cache home") << QStringList{"HOME", "/home/ann", "XDG_CACHE_HOME", "cache"};
+        QTest::newRow("given download")
+            << QStringList{"HOME", "/home/ann", "XDG_CACHE_HOME", "/c", kUpdateDownloadVariable, "/tmp/x//new"};
+        QTest::newRow("empty given download") << QStringList{"HOME", "/h", kUpdateDownloadVariable, ""};
     }
 
     void bothSidesAgree()
     {
-        QFETCH(QString, download);
-        QFETCH(QString, cacheHome);
-        QFETCH(QString, expected);
-        QProcessEnvironment environment;
-        environment.insert(QStringLiteral("HOME"), QStringLiteral("/home/ann"));
-        if (!cacheHome.isEmpty())
-            environment.insert(QStringLiteral("XDG_CACHE_HOME"), cacheHome);
-        if (!download.isEmpty())
-            environment.insert(QString::fromLatin1(kUpdateDownloadVariable), download);
-        QCOMPARE(updateDownloadPath(environment), expected);
-        QCOMPARE(updater::downloadedFilePath(environment), expected);
+        QFETCH(QStringList, environment);
+        QProcessEnvironment variables;
+        for (qsizetype i = 0; i + 1 < environment.size(); i += 2)
+            variables.insert(environment[i], environment[i + 1]);
+        QCOMPARE(updateDownloadPath(variables), updater::downloadedFilePath(variables));
     }
 
     void bothSidesNameTheSameVariable()
