@@ -1,10 +1,13 @@
-# Sourced by scripts/run and the GUI checks: starts the demo fake web server and fake
-# reflector (tests/fakes/) on 127.0.0.1, on ports the system chooses.
+# Sourced by scripts/run and the GUI checks: starts the demo fake web server, fake
+# transmitter and fake reflector (tests/fakes/) on 127.0.0.1, on ports the system
+# chooses. The fake reflector's transmitter webcam names the fake transmitter.
 #
 #   start_demo_fakes <bin-folder> <work-folder> [request-log-file]
 #
-# Sets WEB_SERVER_BASE ("http://127.0.0.1:<port>"), REFLECTOR_PORT and DEMO_FAKE_PIDS;
-# stop_demo_fakes ends both. The fakes' output goes to <work-folder>/fake-*.out.
+# The request log is the fake reflector's. Sets WEB_SERVER_BASE
+# ("http://127.0.0.1:<port>"), TRANSMITTER_PORT, REFLECTOR_PORT and DEMO_FAKE_PIDS;
+# stop_demo_fakes ends them all. The fakes' output, the transmitter's requests among
+# it, goes to <work-folder>/fake-*.out.
 
 # Waits for the fake's "listening on ...:<port>" line and prints the port.
 demo_fake_port() { # output-file
@@ -26,9 +29,13 @@ start_demo_fakes() {
     local webPort
     webPort=$(demo_fake_port "$work/fake-webserver.out")
     WEB_SERVER_BASE=http://127.0.0.1:$webPort
+    "$bin/fake-transmitter" --port 0 > "$work/fake-transmitter.out" 2>&1 &
+    DEMO_FAKE_PIDS+=($!)
+    TRANSMITTER_PORT=$(demo_fake_port "$work/fake-transmitter.out")
     local logOption=()
     if [ -n "$log" ]; then logOption=(--request-log "$log"); fi
-    "$bin/fake-reflector" --port 0 --web-port "$webPort" "${logOption[@]}" > "$work/fake-reflector.out" 2>&1 &
+    "$bin/fake-reflector" --port 0 --web-port "$webPort" --transmitter-port "$TRANSMITTER_PORT" \
+        "${logOption[@]}" > "$work/fake-reflector.out" 2>&1 &
     DEMO_FAKE_PIDS+=($!)
     REFLECTOR_PORT=$(demo_fake_port "$work/fake-reflector.out")
 }

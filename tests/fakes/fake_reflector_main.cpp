@@ -1,16 +1,19 @@
-// fake-reflector [--port <port>] [--web-port <port>] [--request-log <file>]
+// fake-reflector [--port <port>] [--web-port <port>] [--transmitter-port <port>]
+//                [--request-log <file>]
 // A reflector on 127.0.0.1 for the demo. It accepts every login, tells the client its
 // outside address on the connection after the login, and answers the directory
 // queries of a few sample places with webcams; any other place has no data. Without
 // --port the system chooses the port; the port in use is printed. --web-port names
 // the demo web server's port, where the sample snapshot webcam's picture lies
-// (default 8080). --request-log names a file that gets one line per request, as it
-// is printed: "request <n> on connection <c>: <text>" (the file is replaced at start).
+// (default 8080); --transmitter-port the demo transmitter's, which the sample
+// transmitter camera's address names (default 8090). --request-log names a file that
+// gets one line per request, as it is printed: "request <n> on connection <c>: <text>"
+// (the file is replaced at start).
 #include "DemoOptions.h"
 #include "FakeReflector.h"
+#include "RequestLog.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include <cstdio>
 
@@ -27,11 +30,19 @@ QByteArray record(const QByteArray& address, const QByteArray& name, const QByte
         + kind;
 }
 
+// The demo's web server and transmitter, as "http://127.0.0.1:<port>".
+struct DemoSites {
+    QByteArray web;
+    QByteArray transmitter;
+};
+
 // The webcams of each sample place, by the place's name: one of each stream kind (a
 // transmitter camera has a kind of its own, here "Talvero"), and a snapshot webcam
-// whose password is "vistrel". The snapshot webcams' picture lies on the demo web server.
-QList<QByteArray> sampleWebcams(const QByteArray& place, const QByteArray& web)
+// whose password is "vistrel". The snapshot webcams' picture lies on the demo web server,
+// and the transmitter camera names the demo transmitter.
+QList<QByteArray> sampleWebcams(const QByteArray& place, const DemoSites& sites)
 {
+    const QByteArray& web = sites.web;
     const QByteArray lowered = place.toLower();
     if (lowered == "france")
         return {record(web + "/cams/snapshot.jpg", "Paris Rooftops", place, "NoStream"),
@@ -40,7 +51,7 @@ QList<QByteArray> sampleWebcams(const QByteArray& place, const QByteArray& web)
     if (lowered == "florida")
         return {record("rtsp://127.0.0.1/miami.rm", "Miami Beach", place, "RealPlay"),
                 record("mms://127.0.0.1/keys.asf", "Key West Pier", place, "MediaPlay"),
-                record("http://127.0.0.1:8090/", "Cape Launch Pad", place, "Talvero")};
+                record(sites.transmitter + "/", "Cape Launch Pad", place, "Talvero")};
     if (lowered == "techtv")
         return {record(web + "/cams/snapshot.jpg", "Lab Bench", place, "NoStream")};
     if (lowered == "international")
@@ -56,7 +67,7 @@ Reply webcamReply(const QList<QByteArray>& records)
     return Reply::text(text, 100).splitAt({int(text.size() / 2)});
 }
 
-Reply answer(const QByteArray& request, const QByteArray& web)
+Reply answer(const QByteArray& request, const DemoSites& sites)
 {
     if (request.startsWith("/Login/")) {
         QByteArray userId = request.mid(7).split(',').value(0).trimmed();
@@ -73,7 +84,7 @@ Reply answer(const QByteArray& request, const QByteArray& web)
         return Reply::silence();
     // A directory query: a topic or category word, a comma, the place.
     const qsizetype comma = request.indexOf(',');
-    const QList<QByteArray> webcams = comma < 0 ? QList<QByteArray>{} : sampleWebcams(request.mid(comma + 1), web);
+    const QList<QByteArray> webcams = comma < 0 ? QList<QByteArray>{} : sampleWebcams(request.mid(comma + 1), sites);
     return webcams.isEmpty() ? Reply::text("/NDF/") : webcamReply(webcams);
 }
 
@@ -84,30 +95,26 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const std::optional<quint16> port = portOption(app.arguments(), "--port", 0);
     const std::optional<quint16> webPort = portOption(app.arguments(), "--web-port", 8080);
-    if (!port || !webPort) {
-        std::fprintf(stderr, "usage: fake-reflector [--port <port>] [--web-port <port>] [--request-log <file>]\n");
+    const std::optional<quint16> transmitterPort = portOption(app.arguments(), "--transmitter-port", 8090);
+    if (!port || !webPort || !transmitterPort) {
+        std::fprintf(stderr, "usage: fake-reflector [--port <port>] [--web-port <port>] [--transmitter-port <port>]"
+                             " [--request-log <file>]\n");
         return 2;
     }
-    const QByteArray web = "http://127.0.0.1:" + QByteArray::number(*webPort);
+    const DemoSites sites{"http://127.0.0.1:" + QByteArray::number(*webPort),
+                          "http://127.0.0.1:" + QByteArray::number(*transmitterPort)};
 
-    QFile requestLog(textOption(app.arguments(), "--request-log"));
-    if (!requestLog.fileName().isEmpty() && !requestLog.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    RequestLog requestLog;
+    if (!requestLog.open(app.arguments())) {
         std::fprintf(stderr, "fake-reflector cannot write %s\n", qPrintable(requestLog.fileName()));
         return 1;
     }
 
     FakeReflector reflector;
-    reflector.setResponder([web](const QByteArray& request) { return answer(request, web); });
+    reflector.setResponder([sites](const QByteArray& request) { return answer(request, sites); });
     QObject::connect(&reflector, &FakeReflector::requestReceived, [&reflector, &requestLog](int index) {
         const FakeReflector::Request& request = reflector.requests()[index];
-        const QByteArray line = "request " + QByteArray::number(index) + " on connection "
-            + QByteArray::number(request.connection) + ": " + request.text + '\n';
-        std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
-        std::fflush(stdout);
-        if (requestLog.isOpen()) {
-            requestLog.write(line);
-            requestLog.flush();
-        }
+        requestLog.record(index, request.connection, request.text);
     });
     if (!reflector.listen(*port)) {
         std::fprintf(stderr, "fake-reflector cannot listen: %s\n", qPrintable(reflector.errorString()));

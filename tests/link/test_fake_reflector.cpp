@@ -1,13 +1,13 @@
 // The fake reflector itself, seen from a plain client socket: what it records, and
 // that its replies arrive split, joined, enciphered, late, never or not at all as a
 // test asks. The product's own socket is tested against it elsewhere.
+#include "ChunkClient.h"
 #include "FakeReflector.h"
 
 #include "common/Lexmara.h"
 #include "platform/Wait.h"
 
 #include <QElapsedTimer>
-#include <QTcpSocket>
 #include <QTest>
 
 using platform::waitUntil;
@@ -16,27 +16,7 @@ namespace {
 
 constexpr int kLimitMs = 5000;
 
-// A client that keeps every chunk it reads apart.
-struct Client {
-    QTcpSocket socket;
-    QList<QByteArray> chunks;
-    bool ended = false;
-
-    explicit Client(quint16 port)
-    {
-        QObject::connect(&socket, &QTcpSocket::readyRead, [this] { chunks.append(socket.readAll()); });
-        QObject::connect(&socket, &QTcpSocket::disconnected, [this] { ended = true; });
-        socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-    }
-
-    bool connected()
-    {
-        return waitUntil([this] { return socket.state() == QAbstractSocket::ConnectedState || ended; }, kLimitMs)
-            && socket.state() == QAbstractSocket::ConnectedState;
-    }
-
-    QByteArray all() const { return chunks.join(); }
-};
+using Client = ChunkClient;
 
 } // namespace
 
