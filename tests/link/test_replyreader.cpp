@@ -69,7 +69,8 @@ private slots:
 
         // The password change.
         row("password changed", {"/PasswordUpdated/,n3w\r\n"}, {kAnswered, {Kind::PasswordUpdated, "n3w"}});
-        row("password changed, blanks kept", {"/PasswordUpdated/, n3w "}, {kAnswered, {Kind::PasswordUpdated, " n3w "}});
+        row("password changed, blanks kept", {"/PasswordUpdated/, n3w "},
+            {kAnswered, {Kind::PasswordUpdated, " n3w "}});
         row("password refused", {"/PasswordUpdatedFailed/,x"}, {kAnswered, {Kind::PasswordNotUpdated}});
 
         // Addresses.

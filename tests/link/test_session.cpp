@@ -80,7 +80,8 @@ private:
     {
         static const QSet<QByteArray> texts = [] {
             QSet<QByteArray> all;
-            for (int state = platform::SocketControl::StateClosed; state <= platform::SocketControl::StateError; ++state)
+            using platform::SocketControl;
+            for (int state = SocketControl::StateClosed; state <= SocketControl::StateError; ++state)
                 for (ReflectorAddress which : {ReflectorAddress::Primary, ReflectorAddress::Backup})
                     all << connectWaitText(state, which);
             return all;
@@ -108,14 +109,11 @@ class SessionTest : public QObject {
 private slots:
     void init()
     {
-        // No window joins the session here.
+        // No window joins the session here; each test's session starts afresh (the
+        // folder ends it).
         observeReflectorSessions({});
         platform::setTimeScale(kTimeScale);
         world_.emplace();
-        reflectorSession().state().encryptTraffic = false;
-        reflectorSession().state().loginFailed = reflectorSession().state().connectFailed = reflectorSession().state().loggedIn = false;
-        reflectorSession().state().logLevelHigh = 0;
-        reflectorSession().state().reflectorAddress.clear();
     }
 
     void cleanup()

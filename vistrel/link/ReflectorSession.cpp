@@ -255,7 +255,8 @@ bool ReflectorSession::Login::sendLogin()
     {
         // The limit's tick sets the socket error flag; the wait's own limit is a second guard.
         ArmedTimer limit(*session_.sendLimit_, kLoginSendLimitMs);
-        sent = platform::waitUntil([this] { return state_.loginSendComplete || state_.socketError; }, kLoginSendLimitMs);
+        sent = platform::waitUntil([this] { return state_.loginSendComplete || state_.socketError; },
+                                   kLoginSendLimitMs);
     }
     state_.loginSendComplete = false;
     if (state_.socketError || !sent) {
@@ -379,8 +380,8 @@ ReflectorSession::Request::Outcome ReflectorSession::Request::connect()
     // Before any login there is no reflector to ask: the same as a refused connection.
     if (state_.reflectorAddress.isEmpty())
         return Outcome::Failed;
-    if (!runOnReflectorSocket(socket_, [&] { return socket_.setRemoteHost(platform::fromCp1252(state_.reflectorAddress)); })
-             .ok())
+    const QString host = platform::fromCp1252(state_.reflectorAddress);
+    if (!runOnReflectorSocket(socket_, [&] { return socket_.setRemoteHost(host); }).ok())
         return Outcome::Failed;
     // A port box that holds no number leaves the socket's port as it was.
     try {
@@ -431,7 +432,8 @@ ReflectorSession::Request::Outcome ReflectorSession::Request::transmit()
     platform::waitUntil(
         [&] {
             hideSendMarkers();
-            return takenOver() || state_.sendComplete || state_.socketError || socket_.State() != SocketControl::StateConnected;
+            return takenOver() || state_.sendComplete || state_.socketError
+                || socket_.State() != SocketControl::StateConnected;
         },
         kRequestSendLimitMs);
     if (takenOver())
@@ -456,8 +458,9 @@ void ReflectorSession::Request::reportFailure() const
 // --- The session -----------------------------------------------------------------------------
 
 ReflectorSession::ReflectorSession(QObject* parent)
-    : QObject(parent), connection_(new ReflectorConnection(state_, this)), advertTimer_(new platform::OneShotTimer(this)),
-      sendLimit_(new platform::OneShotTimer(this)), rejectionWindow_(new platform::OneShotTimer(this)),
+    : QObject(parent), connection_(new ReflectorConnection(state_, this)),
+      advertTimer_(new platform::OneShotTimer(this)), sendLimit_(new platform::OneShotTimer(this)),
+      rejectionWindow_(new platform::OneShotTimer(this)),
       settings_(std::make_unique<NoSettings>())
 {
     for (platform::OneShotTimer* timer : {advertTimer_, sendLimit_, rejectionWindow_}) {

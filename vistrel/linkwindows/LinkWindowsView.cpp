@@ -52,11 +52,13 @@ void showSessionInLinkWindows(ReflectorSession& session)
 {
     session.setSettings(std::make_unique<SettingsFromWindows>());
 
-    QObject::connect(&session, &S::logLine, [](const QByteArray& line) { form<frmSystemStatus>().appendLogLine(line); });
+    QObject::connect(&session, &S::logLine,
+                     [](const QByteArray& line) { form<frmSystemStatus>().appendLogLine(line); });
     QObject::connect(&session, &S::lampShown,
                      [](int segment, S::Lamp colour) { form<frmSystemStatus>().showLamp(segment, colour); });
-    QObject::connect(&session, &S::markerShown,
-                     [](S::Marker marker, bool visible) { form<frmSystemStatus>().marker(marker)->setVisible(visible); });
+    QObject::connect(&session, &S::markerShown, [](S::Marker marker, bool visible) {
+        form<frmSystemStatus>().marker(marker)->setVisible(visible);
+    });
     QObject::connect(&session, &S::attemptShown,
                      [](const QString& address) { form<frmSystemStatus>().lblReflectorAddr->setText(address); });
     QObject::connect(&session, &S::attemptPortShown,
