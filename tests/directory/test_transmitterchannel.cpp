@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include <memory>
+#include <utility>
 
 using platform::SocketControl;
 using Speed = TransmitterChannel::Speed;
@@ -126,6 +127,22 @@ private slots:
         QCOMPARE(shown.names, channel->fileNames());
         QCOMPARE(transmitter->connections().size(), 1);
         QCOMPARE(transmitter->requestTexts(), QList<QByteArray>({"/FileList/", "/FileList/"}));
+    }
+
+    void connectWhileConnectingIsIgnored()
+    {
+        // A second press of Connect while the first one waits for its connection.
+        bool pressedAgain = false;
+        connect(channel.get(), &TransmitterChannel::stateTextChanged, this, [&] {
+            if (!std::exchange(pressedAgain, true))
+                channel->connectAndListFiles(QStringLiteral("127.0.0.1"), transmitter->port());
+        });
+        QVERIFY(connectAndWaitForList({"Countdown.avi", "Liftoff.avi"}));
+        // Time enough for a second list to come, were it asked for (the fake's gaps are real time).
+        platform::waitUntil([] { return false; }, int(4 * FakeTransmitter::kPieceGapMs / kTimeScale));
+        QCOMPARE(channel->fileNames(), QList<QByteArray>({"Countdown.avi", "Liftoff.avi"}));
+        QCOMPARE(transmitter->connections().size(), 1);
+        QCOMPARE(transmitter->requestTexts(), QList<QByteArray>{"/FileList/"});
     }
 
     void connectToAnotherSiteOpensANewConnection()

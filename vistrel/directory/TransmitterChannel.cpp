@@ -4,6 +4,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Wait.h"
 
+#include <QScopedValueRollback>
+
 #include <algorithm>
 
 using platform::SocketControl;
@@ -47,6 +49,11 @@ TransmitterChannel::TransmitterChannel(QObject* parent)
 
 void TransmitterChannel::connectAndListFiles(const QString& host, int port)
 {
+    // A second press while the first still waits would ask twice, and the two lists
+    // would be joined into one.
+    if (connecting_)
+        return;
+    const QScopedValueRollback running(connecting_, true);
     emptyFileList();
     if (!isOpenTo(host, port) && !connectTo(host, port)) {
         reportOffLine();

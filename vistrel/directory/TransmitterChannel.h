@@ -43,7 +43,8 @@ public slots:
     // address and port is used as it is; otherwise the channel connects first and
     // shows the connection's states. An address the channel refuses, a connect that
     // fails or does not finish in time, and a request that does not go out in time
-    // show the box "Transmitter is Off Line".
+    // show the box "Transmitter is Off Line". A Connect while one is still waiting is
+    // ignored.
     void connectAndListFiles(const QString& host, int port);
     // Asks the site to encode a file of its list: the speed request first, then the
     // file request, in that order on the open connection.
@@ -80,6 +81,7 @@ private:
 
     platform::SocketControl socket_;
     platform::OneShotTimer playTimer_;
+    bool connecting_ = false;
     bool sendDone_ = false;
     int shownState_ = -1;    // the state whose text the connect showed last
     bool listOpen_ = false;  // a list reply now joins the pieces before it
