@@ -94,21 +94,24 @@ private slots:
         const qint64 r = kRealProcess;
         using Players = QList<Player>;
         using Processes = QList<qint64>;
-        QTest::newRow("both have windows") << m << r << int(Window) << int(Window) << Players{} << Processes{m, r} << true;
-        QTest::newRow("media gone") << m << r << int(NoWindow) << int(Window) << Players{Player::Media} << Processes{m, r}
-                                    << true;
-        QTest::newRow("real gone") << m << r << int(Window) << int(NoWindow) << Players{Player::Real} << Processes{m, r}
-                                   << true;
-        QTest::newRow("both gone") << m << r << int(NoWindow) << int(NoWindow)
-                                   << Players{Player::Media, Player::Real} << Processes{m, r} << true;
-        QTest::newRow("media not watched") << qint64(0) << r << int(NoWindow) << int(NoWindow) << Players{Player::Real}
-                                           << Processes{r} << true;
-        QTest::newRow("real not watched") << m << qint64(0) << int(NoWindow) << int(NoWindow)
-                                          << Players{Player::Media} << Processes{m} << true;
-        QTest::newRow("nothing watched") << qint64(0) << qint64(0) << int(NoWindow) << int(NoWindow) << Players{}
-                                         << Processes{} << false;
-        QTest::newRow("media lookup fails") << m << r << int(Failure) << int(NoWindow) << Players{} << Processes{m}
-                                            << false;
+        const qint64 none = 0;
+        QTest::newRow("both have windows")
+            << m << r << int(Window) << int(Window) << Players{} << Processes{m, r} << true;
+        QTest::newRow("media gone")
+            << m << r << int(NoWindow) << int(Window) << Players{Player::Media} << Processes{m, r} << true;
+        QTest::newRow("real gone")
+            << m << r << int(Window) << int(NoWindow) << Players{Player::Real} << Processes{m, r} << true;
+        QTest::newRow("both gone")
+            << m << r << int(NoWindow) << int(NoWindow) << Players{Player::Media, Player::Real} << Processes{m, r}
+            << true;
+        QTest::newRow("media not watched")
+            << none << r << int(NoWindow) << int(NoWindow) << Players{Player::Real} << Processes{r} << true;
+        QTest::newRow("real not watched")
+            << m << none << int(NoWindow) << int(NoWindow) << Players{Player::Media} << Processes{m} << true;
+        QTest::newRow("nothing watched")
+            << none << none << int(NoWindow) << int(NoWindow) << Players{} << Processes{} << false;
+        QTest::newRow("media lookup fails")
+            << m << r << int(Failure) << int(NoWindow) << Players{} << Processes{m} << false;
         QTest::newRow("real lookup fails, media gone")
             << m << r << int(NoWindow) << int(Failure) << Players{} << Processes{m, r} << false;
     }

@@ -1,5 +1,6 @@
 #include "VirtualDisplay.h"
 #include "WindowOwner.h"
+#include "XcbCalls.h"
 #include "platform/TopLevelWindows.h"
 
 #include <QCoreApplication>
@@ -8,10 +9,6 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -41,7 +38,7 @@ public:
         check_ = xcb_generate_id(xcb_);
         xcb_create_window(xcb_, XCB_COPY_FROM_PARENT, check_, root_, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
                           XCB_COPY_FROM_PARENT, 0, nullptr);
-        const xcb_atom_t supportingCheck = atom("_NET_SUPPORTING_WM_CHECK");
+        const xcb_atom_t supportingCheck = internAtom(xcb_, "_NET_SUPPORTING_WM_CHECK");
         setWindows(root_, supportingCheck, {check_});
         setWindows(check_, supportingCheck, {check_});
         listClients({});
@@ -50,32 +47,26 @@ public:
 
     bool isRunning() const { return root_ != XCB_WINDOW_NONE && !xcb_connection_has_error(xcb_); }
 
-    void listClients(const std::vector<xcb_window_t>& clients) { setWindows(root_, atom("_NET_CLIENT_LIST"), clients); }
+    void listClients(const std::vector<xcb_window_t>& clients)
+    {
+        setWindows(root_, internAtom(xcb_, "_NET_CLIENT_LIST"), clients);
+    }
 
     // The manager ends as a crashed one does: its window goes, the root keeps pointing
     // at it and keeps the last client list.
     void end()
     {
         xcb_destroy_window(xcb_, check_);
-        roundTrip();
+        roundTrip(xcb_);
     }
 
 private:
-    xcb_atom_t atom(const char* name)
-    {
-        xcb_intern_atom_reply_t* reply =
-            xcb_intern_atom_reply(xcb_, xcb_intern_atom(xcb_, 0, uint16_t(std::strlen(name)), name), nullptr);
-        const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
-        return result;
-    }
     void setWindows(xcb_window_t window, xcb_atom_t property, const std::vector<xcb_window_t>& windows)
     {
         xcb_change_property(xcb_, XCB_PROP_MODE_REPLACE, window, property, XCB_ATOM_WINDOW, 32,
                             uint32_t(windows.size()), windows.data());
-        roundTrip();
+        roundTrip(xcb_);
     }
-    void roundTrip() { std::free(xcb_get_input_focus_reply(xcb_, xcb_get_input_focus(xcb_), nullptr)); }
 
     xcb_connection_t* xcb_;
     xcb_window_t root_ = XCB_WINDOW_NONE;

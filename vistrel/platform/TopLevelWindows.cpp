@@ -25,12 +25,15 @@ bool validProcessId(qint64 processId)
 template <typename T>
 using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
-// Takes over a reply. An X error (a window destroyed since it was listed, say) leaves
-// it empty, as a missing property would; a broken connection shows in
-// xcb_connection_has_error, which the lookup checks at its end.
-template <typename T>
-Reply<T> own(T* reply, xcb_generic_error_t* error)
+// Waits for the reply to a request. An X error (a window destroyed since it was
+// listed, say) leaves it empty, as a missing property would; a broken connection
+// shows in xcb_connection_has_error, which the lookup checks at its end.
+template <typename T, typename Cookie>
+Reply<T> awaitReply(T* (*replyOf)(xcb_connection_t*, Cookie, xcb_generic_error_t**), xcb_connection_t* xcb,
+                    Cookie cookie)
 {
+    xcb_generic_error_t* error = nullptr;
+    T* reply = replyOf(xcb, cookie, &error);
     std::free(error);
     return Reply<T>(reply, &std::free);
 }
@@ -85,8 +88,7 @@ private:
     }
     Reply<xcb_get_property_reply_t> property(xcb_get_property_cookie_t cookie)
     {
-        xcb_generic_error_t* error = nullptr;
-        return own(xcb_get_property_reply(xcb_, cookie, &error), error);
+        return awaitReply(xcb_get_property_reply, xcb_, cookie);
     }
     // The property's 32-bit values; none when it is missing or of another kind.
     static std::vector<uint32_t> values32(const xcb_get_property_reply_t* reply)
@@ -132,8 +134,7 @@ std::unique_ptr<TopLevelWindows::Connection> TopLevelWindows::Connection::open(c
     for (int i = 0; i < AtomCount; ++i)
         cookies[i] = xcb_intern_atom(xcb, 0, uint16_t(qstrlen(kAtomNames[i])), kAtomNames[i]);
     for (int i = 0; i < AtomCount; ++i) {
-        xcb_generic_error_t* error = nullptr;
-        const auto reply = own(xcb_intern_atom_reply(xcb, cookies[i], &error), error);
+        const auto reply = awaitReply(xcb_intern_atom_reply, xcb, cookies[i]);
         if (!reply)
             return nullptr;
         connection->atoms_[i] = reply->atom;
@@ -185,8 +186,7 @@ std::vector<xcb_window_t> TopLevelWindows::Connection::clientList()
 
 std::vector<xcb_window_t> TopLevelWindows::Connection::mappedRootChildren()
 {
-    xcb_generic_error_t* error = nullptr;
-    const auto tree = own(xcb_query_tree_reply(xcb_, xcb_query_tree(xcb_, root_), &error), error);
+    const auto tree = awaitReply(xcb_query_tree_reply, xcb_, xcb_query_tree(xcb_, root_));
     if (!tree)
         return {};
     const xcb_window_t* children = xcb_query_tree_children(tree.get());
@@ -199,7 +199,7 @@ std::vector<xcb_window_t> TopLevelWindows::Connection::mappedRootChildren()
         cookies.push_back(xcb_get_window_attributes(xcb_, children[i]));
     std::vector<xcb_window_t> mapped;
     for (int i = 0; i < count; ++i) {
-        const auto attributes = own(xcb_get_window_attributes_reply(xcb_, cookies[i], &error), error);
+        const auto attributes = awaitReply(xcb_get_window_attributes_reply, xcb_, cookies[i]);
         if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE && !attributes->override_redirect)
             mapped.push_back(children[i]);
     }

@@ -11,10 +11,9 @@
 //   --unmapped    the window is created but never mapped
 //   --no-window   no window at all; prints 0
 // The display is the one DISPLAY names.
-#include <xcb/xcb.h>
+#include "XcbCalls.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <unistd.h>
@@ -27,21 +26,6 @@ struct Options {
     bool mapped = true;
     bool window = true;
 };
-
-xcb_atom_t atom(xcb_connection_t* xcb, const char* name)
-{
-    xcb_intern_atom_reply_t* reply =
-        xcb_intern_atom_reply(xcb, xcb_intern_atom(xcb, 0, uint16_t(std::strlen(name)), name), nullptr);
-    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return result;
-}
-
-// Waits until the server has handled every request sent so far.
-void roundTrip(xcb_connection_t* xcb)
-{
-    std::free(xcb_get_input_focus_reply(xcb, xcb_get_input_focus(xcb), nullptr));
-}
 
 xcb_window_t createWindow(xcb_connection_t* xcb, const xcb_screen_t* screen)
 {
@@ -62,11 +46,12 @@ xcb_window_t showWindow(xcb_connection_t* xcb, const Options& options)
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(xcb)).data;
     const xcb_window_t window = createWindow(xcb, screen);
     const uint32_t pid = uint32_t(getpid());
-    setProperty(xcb, window, atom(xcb, "_NET_WM_PID"), XCB_ATOM_CARDINAL, 32, 1, &pid);
+    setProperty(xcb, window, internAtom(xcb, "_NET_WM_PID"), XCB_ATOM_CARDINAL, 32, 1, &pid);
     if (options.titled) {
         const char title[] = "Window owner";
         setProperty(xcb, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, sizeof title - 1, title);
-        setProperty(xcb, window, atom(xcb, "_NET_WM_NAME"), atom(xcb, "UTF8_STRING"), 8, sizeof title - 1, title);
+        setProperty(xcb, window, internAtom(xcb, "_NET_WM_NAME"), internAtom(xcb, "UTF8_STRING"), 8,
+                    sizeof title - 1, title);
     }
     if (options.owned) {
         const xcb_window_t owner = createWindow(xcb, screen);
