@@ -29,8 +29,11 @@ int main(int argc, char** argv)
     // runs the start-up sequence. The program ends only through its shut-down paths.
     QApplication::setQuitOnLastWindowClosed(false);
     ui::form<MainVODA>().show();
-    // A reflector that cannot listen on the port box's design port (the demo fakes).
+    // A reflector or transmitter that cannot listen on its port box's design port (the
+    // demo fakes).
     if (options.reflectorPort != 0)
         ui::form<frmServerSettings>().txtPort->setText(QString::number(options.reflectorPort));
+    if (options.transmitterPort != 0)
+        ui::form<frmServerSettings>().txtViewerPort->setText(QString::number(options.transmitterPort));
     return QApplication::exec();
 }

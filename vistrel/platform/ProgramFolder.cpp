@@ -15,6 +15,7 @@ namespace {
 const QString kFolderOption = QStringLiteral("--folder");
 const QString kWebServerOption = QStringLiteral("--web-server");
 const QString kReflectorPortOption = QStringLiteral("--reflector-port");
+const QString kTransmitterPortOption = QStringLiteral("--transmitter-port");
 
 QString absoluteFolder(const QString& path)
 {
@@ -41,6 +42,17 @@ bool isWebServerBase(const QString& text)
         && (url.path().isEmpty() || url.path() == QStringLiteral("/")) && !url.hasQuery() && !url.hasFragment();
 }
 
+// The port of a port option, or 0 with the error set when the text is no port.
+int portValue(const QString& text, const QString& option, QString& error)
+{
+    bool isNumber = false;
+    const int port = text.toInt(&isNumber);
+    if (isNumber && port >= 1 && port <= 65535)
+        return port;
+    error = QStringLiteral("The option %1 needs a port from 1 to 65535.").arg(option);
+    return 0;
+}
+
 } // namespace
 
 StartupOptions parseStartupOptions(const QStringList& arguments, const QProcessEnvironment& environment)
@@ -59,10 +71,9 @@ StartupOptions parseStartupOptions(const QStringList& arguments, const QProcessE
             else
                 options.webServerBase = base->endsWith(u'/') ? base->chopped(1) : *base;
         } else if (const std::optional<QString> port = optionValue(arguments, i, kReflectorPortOption)) {
-            bool isNumber = false;
-            options.reflectorPort = port->toInt(&isNumber);
-            if (!isNumber || options.reflectorPort < 1 || options.reflectorPort > 65535)
-                options.error = QStringLiteral("The option --reflector-port needs a port from 1 to 65535.");
+            options.reflectorPort = portValue(*port, kReflectorPortOption, options.error);
+        } else if (const std::optional<QString> port = optionValue(arguments, i, kTransmitterPortOption)) {
+            options.transmitterPort = portValue(*port, kTransmitterPortOption, options.error);
         }
     }
     options.programFolder = absoluteFolder(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder);

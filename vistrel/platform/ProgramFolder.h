@@ -3,9 +3,10 @@
 // folder" lies. It is given at start-up by the option --folder <path> or the
 // environment variable VISTREL_FOLDER, and is the executable's folder otherwise.
 //
-// Two more start-up options serve a run against servers of one's own (the demo
+// Three more start-up options serve a run against servers of one's own (the demo
 // fakes): --web-server <base> replaces the product web server's "http://host[:port]",
-// and --reflector-port <port> is the text the reflector port box starts with.
+// --reflector-port <port> is the text the reflector port box starts with, and
+// --transmitter-port <port> the text the transmitter port box starts with.
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -17,7 +18,8 @@ inline constexpr char kProgramFolderVariable[] = "VISTREL_FOLDER";
 struct StartupOptions {
     QString programFolder; // absolute
     QString webServerBase; // empty: the default
-    int reflectorPort = 0; // 0: the port box keeps its design text
+    int reflectorPort = 0;   // 0: the port box keeps its design text
+    int transmitterPort = 0; // 0: the port box keeps its design text
     QString error;         // empty when the arguments were understood
 };
 
@@ -28,7 +30,7 @@ StartupOptions parseStartupOptions(const QStringList& arguments,
                                    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
 // Makes the options the current ones (the program folder and the web server of
-// services()). The reflector port is the caller's to put into the port box.
+// services()). The two ports are the caller's to put into their port boxes.
 void applyStartupOptions(const StartupOptions& options);
 
 // The current program folder, absolute and without a trailing separator.

@@ -1,0 +1,53 @@
+#include "VirtualDisplay.h"
+
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+
+// Generous, for a busy machine; the waits end as soon as the server has answered.
+// They are real times, not shortened by the time scale that a test may set.
+constexpr int kStartLimitMs = 30000;
+constexpr int kStopLimitMs = 10000;
+
+} // namespace
+
+VirtualDisplay::VirtualDisplay()
+{
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty()) {
+        failure_ = QStringLiteral("Xvfb is not installed (scripts/install-deps installs it)");
+        return;
+    }
+    // With -displayfd the server takes the first free display number and writes it,
+    // once it accepts clients, to the descriptor given: here its standard output.
+    server_.setProcessChannelMode(QProcess::SeparateChannels);
+    server_.setStandardErrorFile(QProcess::nullDevice());
+    server_.start(xvfb, {"-displayfd", "1", "-nolisten", "tcp", "-noreset", "-screen", "0", "640x480x24"});
+    const bool answered = QTest::qWaitFor(
+        [this] { return server_.canReadLine() || server_.state() == QProcess::NotRunning; }, kStartLimitMs);
+    const QByteArray number = server_.readLine().trimmed();
+    if (!answered || number.isEmpty()) {
+        failure_ = QStringLiteral("Xvfb did not report a display: %1").arg(server_.errorString());
+        stop();
+        return;
+    }
+    name_ = ':' + number;
+}
+
+VirtualDisplay::~VirtualDisplay()
+{
+    stop();
+}
+
+void VirtualDisplay::stop()
+{
+    name_.clear();
+    if (server_.state() == QProcess::NotRunning)
+        return;
+    server_.terminate();
+    if (!QTest::qWaitFor([this] { return server_.state() == QProcess::NotRunning; }, kStopLimitMs)) {
+        server_.kill();
+        server_.waitForFinished();
+    }
+}

@@ -1,0 +1,90 @@
+#pragma once
+// The control channel to a transmitter site: one plain-text TCP connection, opened by
+// the first connect and kept open for the requests that follow. It asks the site for
+// its list of video files, has one of them encoded at modem or cable speed, and stops
+// the transmission; the site's replies come back as state texts, changes of the file
+// list and, a while after an encoding reply, a request to play the stream.
+//
+// The window of the transmitter controls owns one channel, hands in the address and
+// port from its boxes, and shows what the signals report. Every wait runs the event
+// loop, so replies are read and other commands run while a request waits, and every
+// wait has a limit (shortened by the time scale in tests).
+#include "platform/OneShotTimer.h"
+#include "platform/SocketControl.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class TransmitterChannel : public QObject {
+    Q_OBJECT
+public:
+    enum class Speed { Modem, Cable };
+
+    // How long the connect may take before the site counts as off line.
+    static constexpr int kConnectLimitMs = 10000;
+    // How long the file-list request may take to go out.
+    static constexpr int kFileListSendLimitMs = 10000;
+    // How long the speed request may take to go out before the file request follows.
+    static constexpr int kSpeedSendLimitMs = 5000;
+    // From an encoding reply to the play request.
+    static constexpr int kPlayDelayMs = 5000;
+
+    explicit TransmitterChannel(QObject* parent = nullptr);
+
+    // The file list as the last list reply (and the pieces that followed it) gave it.
+    const QList<QByteArray>& fileNames() const { return fileNames_; }
+    // The connection's state, numbered as SocketControl::State gives it.
+    int connectionState() const { return socket_.State(); }
+
+public slots:
+    // Empties the file list and asks the site for it. An open connection to the same
+    // address and port is used as it is; otherwise the channel connects first and
+    // shows the connection's states. An address the channel refuses, a connect that
+    // fails or does not finish in time, and a request that does not go out in time
+    // show the box "Transmitter is Off Line". A Connect while one is still waiting is
+    // ignored.
+    void connectAndListFiles(const QString& host, int port);
+    // Asks the site to encode a file of its list: the speed request first, then the
+    // file request, in that order on the open connection.
+    void chooseFile(const QByteArray& fileName, Speed speed);
+    // Asks the site to stop the transmission. Without a connection the request is
+    // not sent: the channel reports the failure and connects again in the background.
+    void stopTransmission();
+    // Empties the file list (the Disconnect command does so too).
+    void emptyFileList();
+    // The transmitter address box has changed: Connect is possible only with an address.
+    void addressChanged(const QString& address);
+
+signals:
+    // The text for the transmitter replies label: a connection state, a reply's
+    // meaning or the stop failure.
+    void stateTextChanged(const QString& text);
+    void fileListEmptied();
+    // The whole list has changed; these names are it now.
+    void fileListReplaced(const QList<QByteArray>& names);
+    // These names follow the ones already listed.
+    void fileNamesAdded(const QList<QByteArray>& names);
+    // The site has answered a file request; time to start the viewer's play command.
+    void playRequested();
+    void connectEnabledChanged(bool enabled);
+
+private:
+    bool isOpenTo(const QString& host, int port) const;
+    bool connectTo(const QString& host, int port);
+    void showConnectionState();
+    void reportOffLine();
+    void onDataArrival();
+    void takeFileListPiece(const QByteArray& piece);
+    void armPlay();
+
+    platform::SocketControl socket_;
+    platform::OneShotTimer playTimer_;
+    bool connecting_ = false;
+    bool sendDone_ = false;
+    int shownState_ = -1;    // the state whose text the connect showed last
+    bool listOpen_ = false;  // a list reply now joins the pieces before it
+    QByteArray listText_;    // the pieces of the list so far
+    QList<QByteArray> fileNames_;
+};
