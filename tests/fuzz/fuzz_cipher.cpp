@@ -5,6 +5,8 @@
 // a 0 possibly as 255 for the same reason.
 #include "FuzzSupport.h"
 
+#include "common/Lexmara.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 namespace {
@@ -26,16 +28,12 @@ bool sameModulo255(std::string_view original, std::string_view back, unsigned ch
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::setUpComponent();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
-    QByteArray key = fuzz::bytes(input.ConsumeRandomLengthString(16));
+    // Keys up to 600 characters, past the 255 positions after which the key's
+    // weights repeat.
+    QByteArray key = fuzz::bytes(input.ConsumeRandomLengthString(600));
     const std::string text = input.ConsumeRemainingBytesAsString();
     const QByteArray given = key;
 

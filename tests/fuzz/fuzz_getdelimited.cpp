@@ -4,6 +4,8 @@
 // first character of the delimiter before it and runs to the next delimiter.
 #include "FuzzSupport.h"
 
+#include "common/Lexmara.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 namespace {
@@ -25,16 +27,12 @@ std::string_view expectedField(std::string_view text, int position, std::string_
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::setUpComponent();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
-    const int position = input.ConsumeIntegralInRange<int>(-2, 64);
+    // Mostly the first fields, sometimes any number the program could pass.
+    const int position =
+        input.ConsumeBool() ? input.ConsumeIntegralInRange<int>(-2, 64) : input.ConsumeIntegral<int>();
     const std::string delimiter = input.ConsumeRandomLengthString(8);
     const std::string text = input.ConsumeRemainingBytesAsString();
 

@@ -7,20 +7,13 @@
 
 namespace {
 
-QList<QByteArray> splitLines(const QByteArray& content)
+QList<QByteArray> splitLines(QByteArray content)
 {
-    QList<QByteArray> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < content.size(); ++i) {
-        if (content[i] != '\r' && content[i] != '\n')
-            continue;
-        lines << content.mid(start, i - start);
-        if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < content.size())
-        lines << content.mid(start);
+    content.replace("\r\n", "\n").replace('\r', '\n');
+    QList<QByteArray> lines = content.split('\n');
+    // The piece after the last line end is a line only when it holds something.
+    if (lines.last().isEmpty())
+        lines.removeLast();
     return lines;
 }
 

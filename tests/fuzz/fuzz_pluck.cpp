@@ -6,6 +6,7 @@
 // character before the text, so that positions pass 32767 (most stay short and fast).
 #include "FuzzSupport.h"
 
+#include "common/Lexmara.h"
 #include "platform/RuntimeError.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -46,12 +47,6 @@ Plucked expectedPluck(std::string_view text, std::string_view delimiter1, std::s
 }
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::setUpComponent();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

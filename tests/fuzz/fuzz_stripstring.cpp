@@ -3,6 +3,8 @@
 // gives the empty text.
 #include "FuzzSupport.h"
 
+#include "common/Lexmara.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 namespace {
@@ -20,12 +22,6 @@ std::string expectedStripped(std::string_view text, std::string_view piece)
 }
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::setUpComponent();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
