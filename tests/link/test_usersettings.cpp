@@ -1,4 +1,5 @@
 #include "FileContent.h"
+#include "FilePermissions.h"
 #include "FileSizeLimit.h"
 #include "OpenForm.h"
 #include "TempProgramFolder.h"
@@ -18,18 +19,11 @@
 #include <QTest>
 
 #include <optional>
-#include <sys/stat.h>
 
 using ui::form;
 using platform::fromCp1252;
 
 namespace {
-
-int permissionBits(const QString& path)
-{
-    struct stat status {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 0777) : -1;
-}
 
 // The text of the given character codes.
 QByteArray codes(int first, int last)

@@ -1,3 +1,4 @@
+#include "FilePermissions.h"
 #include "platform/ListInputReader.h"
 #include "platform/TextFiles.h"
 
@@ -6,7 +7,6 @@
 
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 using namespace platform;
 
@@ -19,12 +19,6 @@ QList<QByteArray> readAllValues(const QByteArray& content)
     while (!reader.atEnd())
         values << reader.next();
     return values;
-}
-
-int permissionBits(const QString& path)
-{
-    struct stat status {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 0777) : -1;
 }
 
 // Makes writes beyond a few bytes fail (EFBIG) while it lives, even for root.

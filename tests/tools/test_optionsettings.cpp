@@ -1,6 +1,6 @@
 #include "FileContent.h"
 #include "FileSizeLimit.h"
-#include "OwnerOnly.h"
+#include "FilePermissions.h"
 #include "TempProgramFolder.h"
 #include "tools/OptionSettingsFile.h"
 #include "tools/OptionSwitches.h"
@@ -78,13 +78,13 @@ private slots:
     {
         TempProgramFolder folder;
         QVERIFY(writeIconBoxStateFile(1));
-        QVERIFY(isOwnerOnly(folder.filePath(kFileName)));
+        QCOMPARE(permissionBits(folder.filePath(kFileName)), 0600);
 
         // A file that others could read becomes owner-only when it is replaced.
         QVERIFY(QFile::setPermissions(folder.filePath(kFileName),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
         QVERIFY(writeIconBoxStateFile(0));
-        QVERIFY(isOwnerOnly(folder.filePath(kFileName)));
+        QCOMPARE(permissionBits(folder.filePath(kFileName)), 0600);
     }
 
     void failedWriteKeepsTheOldFile()

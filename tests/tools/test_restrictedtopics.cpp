@@ -1,6 +1,6 @@
 #include "FileContent.h"
 #include "FileSizeLimit.h"
-#include "OwnerOnly.h"
+#include "FilePermissions.h"
 #include "TempProgramFolder.h"
 #include "common/Lexmara.h"
 #include "tools/RestrictedTopicChoices.h"
@@ -111,7 +111,7 @@ private slots:
         QVERIFY(writeRestrictedTopicsFile(topics));
         QCOMPARE(fileContent(folder.filePath(kTopicsFile)), plainFormat(topics));
         QCOMPARE(readRestrictedTopicsFile(), topics);
-        QVERIFY(isOwnerOnly(folder.filePath(kTopicsFile)));
+        QCOMPARE(permissionBits(folder.filePath(kTopicsFile)), 0600);
 
         QVERIFY(writeRestrictedTopicsFile({}));
         QCOMPARE(fileContent(folder.filePath(kTopicsFile)), QByteArray());
@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(inUse, QByteArray("Secret 1"));
         QCOMPARE(fileContent(folder.filePath(kPasswordFile)), plainFormat({"Secret 1"}));
         QCOMPARE(readRestrictedPasswordFile(), std::optional<QByteArray>("Secret 1"));
-        QVERIFY(isOwnerOnly(folder.filePath(kPasswordFile)));
+        QCOMPARE(permissionBits(folder.filePath(kPasswordFile)), 0600);
 
         // An empty password is an empty line, which reads as no password.
         QVERIFY(changeRestrictedPassword("   ", inUse));
