@@ -276,6 +276,19 @@ private slots:
         QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
     }
 
+    void rightPress_opensTheHelpPageOnTheListedControls()
+    {
+        PlayerSearchWindow& window = openSearch();
+        const RecordingLauncher& launcher = world_->folder().launcher();
+        QTest::mousePress(window.searchButton, Qt::RightButton);
+        QTest::mousePress(window.explanationBanner, Qt::RightButton);
+        QCOMPARE(launcher.pages().size(), 2);
+        QCOMPARE(launcher.pages().first().path(), QStringLiteral("/help/Searchme.htm"));
+        QTest::mousePress(window.saveButton, Qt::RightButton);
+        QTest::mousePress(window.dateFilterBox, Qt::RightButton);
+        QCOMPARE(launcher.pages().size(), 2);
+    }
+
 private:
     QString treePath(const QString& relative) const { return tree_->filePath(relative); }
 

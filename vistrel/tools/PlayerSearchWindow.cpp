@@ -107,6 +107,12 @@ QPushButton* namedButton(const QString& caption, const char* name, QWidget* pare
     return button;
 }
 
+bool isRightButtonPress(const QEvent* event)
+{
+    return event->type() == QEvent::MouseButtonPress
+        && static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton;
+}
+
 // Which path file a save without a player kind writes; nothing when the user cancels.
 std::optional<int> askPlayerKind()
 {
@@ -425,14 +431,15 @@ bool PlayerSearchWindow::event(QEvent* event)
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate)
         paintWindowGradient(*this);
-    else if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
-        openHelpPage();
+    else if (isRightButtonPress(event)
+             && !childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
+        openHelpPage(); // on the background itself, not passed on by a control
     return handled;
 }
 
 bool PlayerSearchWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+    if (isRightButtonPress(event)) {
         openHelpPage();
         return true;
     }
