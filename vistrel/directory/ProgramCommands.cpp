@@ -3,6 +3,8 @@
 #include "directory/ConnectCommands.h"
 #include "directory/MainVODA.h"
 #include "directory/ShutDown.h"
+#include "frame/AboutBox.h"
+#include "frame/TipOfTheDayWindow.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 
@@ -33,4 +35,6 @@ void registerProgramCommands()
     registry.add(c::kShowServerSettings, onMainWindow<&MainVODA::mnuServerSettings_Click>);
     registry.add(c::kShowUserSettings, onMainWindow<&MainVODA::mnuSettings_Click>);
     registry.add(c::kShowQuickStart, onMainWindow<&MainVODA::mnuQuickStart_Click>);
+    registry.add(c::kShowAbout, showAboutBox);
+    registry.add(c::kShowTipOfTheDay, showTipOfTheDay);
 }

@@ -40,6 +40,8 @@ inline constexpr char kAddNewWebcams[] = "addNewWebcams";
 inline constexpr char kShowServerSettings[] = "showServerSettings";
 inline constexpr char kShowUserSettings[] = "showUserSettings";
 inline constexpr char kShowQuickStart[] = "showQuickStart";
+inline constexpr char kShowAbout[] = "showAbout";
+inline constexpr char kShowTipOfTheDay[] = "showTipOfTheDay";
 } // namespace command
 
 } // namespace ui
