@@ -5,6 +5,7 @@
 #include "VirtualDisplay.h"
 #include "WindowOwner.h"
 #include "common/Globals.h"
+#include "directory/MainVODA.h"
 #include "frame/MDIForm1.h"
 #include "frame/PlayerWatcherWindow.h"
 #include "frame/ToolbarControl.h"
@@ -94,6 +95,16 @@ private slots:
         QCOMPARE(gRealPlayerPid, 0);
         QVERIFY(!gToolbarActive[kRealEntry]);
         QVERIFY(!watcherWindow.watcher().isRunning());
+    }
+
+    // The main window's hidden key chord is the only thing that shows the window.
+    void keyChordShowsTheWindow()
+    {
+        FrameWorld world;
+        MainVODA& main = form<MainVODA>();
+        QVERIFY(!ui::isLoaded<PlayerWatcherWindow>());
+        emit main.shellDetectRequested();
+        QVERIFY(form<PlayerWatcherWindow>().isVisible());
     }
 };
 
