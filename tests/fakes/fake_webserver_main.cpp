@@ -60,8 +60,8 @@ int main(int argc, char** argv)
         executable = file.readAll();
     }
     FakeWebServer server(nullptr, *port);
-    const int revision = kVersionRevision + (executable.isEmpty() ? 0 : 1);
-    server.serve(UpdateCheck::kVersionPage, 200, versionText(kVersionMajor, kVersionMinor, revision) + "\r\n");
+    const int revision = kProgramVersionRevision + (executable.isEmpty() ? 0 : 1);
+    server.serve(UpdateCheck::kVersionPage, 200, versionText(kProgramVersionMajor, kProgramVersionMinor, revision) + "\r\n");
     if (!executable.isEmpty())
         server.serve(UpdateCheck::kExecutablePage, 200, executable);
     server.serve("/sys/serverip.txt", 200, "127.0.0.1");

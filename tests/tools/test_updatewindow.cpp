@@ -29,7 +29,7 @@ const QByteArray kExecutable = QByteArray("\x7f" "ELF\x02\x01\x01", 7) + QByteAr
 
 QByteArray runningVersion()
 {
-    return versionText(kVersionMajor, kVersionMinor, kVersionRevision);
+    return versionText(kProgramVersionMajor, kProgramVersionMinor, kProgramVersionRevision);
 }
 
 } // namespace

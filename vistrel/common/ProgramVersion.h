@@ -1,6 +1,16 @@
 #pragma once
-// The program's version numbers, as the update check compares them with the version
-// the product web server offers.
-inline constexpr int kVersionMajor = 0;
-inline constexpr int kVersionMinor = 1;
-inline constexpr int kVersionRevision = 0;
+// The program's title and version: what the about box shows, and the numbers the
+// update check compares with the version the product web server offers.
+#include <QString>
+
+inline constexpr char kProgramTitle[] = "Vistrel";
+
+inline constexpr int kProgramVersionMajor = 2;
+inline constexpr int kProgramVersionMinor = 0;
+inline constexpr int kProgramVersionRevision = 1;
+
+// "2.0.1": each number in plain decimals, without leading zeros.
+inline QString programVersionText()
+{
+    return QStringLiteral("%1.%2.%3").arg(kProgramVersionMajor).arg(kProgramVersionMinor).arg(kProgramVersionRevision);
+}

@@ -8,6 +8,7 @@
 #include "directory/frmViewer.h"
 #include "directory/frmWebCam.h"
 #include "frame/MDIForm1.h"
+#include "frame/PlayerWatcherWindow.h"
 #include "frame/frmQuickStart.h"
 #include "link/ReflectorSession.h"
 #include "link/ShowformFile.h"
@@ -207,6 +208,7 @@ void MainVODA::Form_Load()
     QMdiSubWindow* place = frame.adoptMainWindow(*this);
     connect(&frame, &MDIForm1::statusClearDue, this, [this] { stsWorld->setPanelText(1, {}); });
     connect(&frame, &MDIForm1::connectionButtonPressed, this, &showConnectedState);
+    connect(this, &MainVODA::shellDetectRequested, this, [] { form<PlayerWatcherWindow>().show(); });
     Timer9->setEnabled(true);
     Timer9->setInterval(kStartupStepMs);
     place->setGeometry(twips(kLeftTwips), twips(kTopTwips), twips(kWidthTwips), twips(kHeightTwips));

@@ -5,6 +5,8 @@
 #include "directory/ShutDown.h"
 #include "tools/PlayerSearchWindow.h"
 #include "tools/UpdateWindow.h"
+#include "frame/AboutBox.h"
+#include "frame/TipOfTheDayWindow.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 
@@ -37,4 +39,6 @@ void registerProgramCommands()
     registry.add(c::kShowQuickStart, onMainWindow<&MainVODA::mnuQuickStart_Click>);
     registry.add(c::kShowPlayerSearch, showPlayerSearchWindow);
     registry.add(c::kShowUpdateCheck, showUpdateWindow);
+    registry.add(c::kShowAbout, showAboutBox);
+    registry.add(c::kShowTipOfTheDay, showTipOfTheDay);
 }

@@ -5,7 +5,9 @@
 #include "common/Lexmara.h"
 #include "common/SeenRepliesCache.h"
 #include "frame/FirstRunMarker.h"
+#include "frame/PlayerWatcherWindow.h"
 #include "frame/StartupSequence.h"
+#include "frame/TipOfTheDayWindow.h"
 #include "frame/ToolbarControl.h"
 #include "frame/ToolbarPositions.h"
 #include "frame/frmDebug.h"
@@ -173,9 +175,9 @@ void MDIForm1::Form_Load()
     const QString serverSettingsPath = platform::programFile(QStringLiteral("ServerSettings.txt"));
 
     const QList<StartupSequence::Step> steps = {
-        // The support chat window, loaded hidden. The tip of the day (step 6) comes
-        // with its own window.
+        // The support chat window, loaded hidden, and the tip of the day.
         {1, Region::A, [] { form<frmChat>().hide(); return 0; }},
+        {6, Region::A, [] { showTipOfTheDayAtStartup(); return 0; }},
         // The first-run marker and the status clearing.
         {7, Region::B, [] {
              if (!QFile::exists(firstRunMarkerPath()))
@@ -337,6 +339,8 @@ void MDIForm1::Toolbar1_MouseDown(int button, int /*shift*/, float x, float /*y*
         return;
 
     ui::commands().run(position.command);
+    if (pressed == kToolbarMediaButton || pressed == kToolbarRealButton)
+        startPlayerWatcher();
     if (pressed == kToolbarDisconnectButton)
         reflectorSession().state().loggedIn = false;
 

@@ -42,6 +42,8 @@ inline constexpr char kShowUserSettings[] = "showUserSettings";
 inline constexpr char kShowQuickStart[] = "showQuickStart";
 inline constexpr char kShowPlayerSearch[] = "showPlayerSearch";
 inline constexpr char kShowUpdateCheck[] = "showUpdateCheck";
+inline constexpr char kShowAbout[] = "showAbout";
+inline constexpr char kShowTipOfTheDay[] = "showTipOfTheDay";
 } // namespace command
 
 } // namespace ui
