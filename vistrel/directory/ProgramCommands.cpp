@@ -3,6 +3,7 @@
 #include "directory/ConnectCommands.h"
 #include "directory/MainVODA.h"
 #include "directory/ShutDown.h"
+#include "tools/OptionsWindow.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 
@@ -33,4 +34,5 @@ void registerProgramCommands()
     registry.add(c::kShowServerSettings, onMainWindow<&MainVODA::mnuServerSettings_Click>);
     registry.add(c::kShowUserSettings, onMainWindow<&MainVODA::mnuSettings_Click>);
     registry.add(c::kShowQuickStart, onMainWindow<&MainVODA::mnuQuickStart_Click>);
+    registry.add(c::kShowOptions, [] { ui::form<OptionsWindow>().showRequested(); });
 }

@@ -40,6 +40,11 @@ inline constexpr char kAddNewWebcams[] = "addNewWebcams";
 inline constexpr char kShowServerSettings[] = "showServerSettings";
 inline constexpr char kShowUserSettings[] = "showUserSettings";
 inline constexpr char kShowQuickStart[] = "showQuickStart";
+inline constexpr char kShowOptions[] = "showOptions";
+// The topic tree's look as the icon switch sets it: with pictures and tree lines, or
+// plus and minus signs and text only.
+inline constexpr char kTreeWithPictures[] = "treeWithPictures";
+inline constexpr char kTreeWithoutPictures[] = "treeWithoutPictures";
 } // namespace command
 
 } // namespace ui
