@@ -15,11 +15,12 @@
 #include <QTreeWidget>
 
 TreeInteraction::TreeInteraction(QTreeWidget& tree, QLineEdit& transmitterAddressBox)
-    : QObject(&tree), tree_(tree), transmitterAddressBox_(transmitterAddressBox), pictureSize_(tree.iconSize())
+    : QObject(&tree), tree_(tree), viewport_(tree.viewport()), transmitterAddressBox_(transmitterAddressBox),
+      pictureSize_(tree.iconSize())
 {
     connect(&tree, &QTreeWidget::itemExpanded, this, &TreeInteraction::nodeExpanded);
-    tree.viewport()->installEventFilter(this);
-    tree.viewport()->setMouseTracking(true);
+    viewport_->installEventFilter(this);
+    viewport_->setMouseTracking(true);
 
     namespace c = ui::command;
     const QPointer<TreeInteraction> self(this);
@@ -38,7 +39,8 @@ void TreeInteraction::nodeExpanded(QTreeWidgetItem* node)
 
 bool TreeInteraction::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == tree_.viewport()) {
+    // The viewport, not the tree: the filter still sees events while the tree is destroyed.
+    if (watched == viewport_) {
         if (event->type() == QEvent::MouseButtonPress) {
             const auto* press = static_cast<QMouseEvent*>(event);
             mousePressed(press->button(), press->modifiers());

@@ -12,6 +12,7 @@
 class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QWidget;
 
 class TreeInteraction : public QObject {
     Q_OBJECT
@@ -32,6 +33,7 @@ private:
     void showPictures(bool shown);
 
     QTreeWidget& tree_;
+    QWidget* const viewport_;
     QLineEdit& transmitterAddressBox_;
     const QSize pictureSize_;
 };
