@@ -17,6 +17,7 @@
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -67,6 +68,7 @@ private slots:
     void emptyPasswordFileMeansNoPassword();
     void failedWritesShowOneErrorAndKeepTheOldState();
     void controlsFollowTheLogin();
+    void ownDisconnectLocksTheWholeFrame();
     void forgottenPasswordRequest_data();
     void forgottenPasswordRequest();
     void forgottenPasswordAnsweredNo();
@@ -353,6 +355,19 @@ void TestRestrictedTopicsWindow::controlsFollowTheLogin()
                                                            frame().forgotPasswordButton, frame().deleteTopicButton,
                                                            frame().topicChoices, frame().topicList})
         QVERIFY(control->isEnabled());
+}
+
+void TestRestrictedTopicsWindow::ownDisconnectLocksTheWholeFrame()
+{
+    OptionsWindow& options = form<OptionsWindow>();
+    frame().setAllControlsEnabled(true);
+    auto* disconnectItem = options.findChild<QAction*>(QStringLiteral("mnuDisconnect"));
+    QVERIFY(disconnectItem);
+    disconnectItem->trigger();
+    QVERIFY(!options.passwordBoxesEnabled());
+    QVERIFY(!frame().savePasswordButton->isEnabled());
+    QVERIFY(!frame().topicList->isEnabled());
+    QVERIFY(!frame().topicChoices->isEnabled());
 }
 
 void TestRestrictedTopicsWindow::forgottenPasswordRequest_data()
