@@ -21,7 +21,7 @@
 #include "linkwindows/frmUserSettings.h"
 #include "platform/OneShotTimer.h"
 #include "platform/Wait.h"
-#include "tools/frmProgramOptions.h"
+#include "tools/OptionsWindow.h"
 #include "tools/frmSummary.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
@@ -35,6 +35,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -63,8 +64,7 @@ QByteArray status()
 
 bool passwordBoxesEnabled()
 {
-    const frmProgramOptions& options = form<frmProgramOptions>();
-    return options.Text1->isEnabled() && options.Text2->isEnabled() && options.Text3->isEnabled();
+    return form<OptionsWindow>().passwordBoxesEnabled();
 }
 
 void addNodes(const QStringList& texts)
@@ -186,7 +186,7 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
     reflectorSession().state().loginSendComplete = true;
     showConnectedState(true);
     addNodes({"Internet"});
-    form<frmProgramOptions>().Text1->setEnabled(true);
+    form<OptionsWindow>().setPasswordBoxesEnabled(true);
     writeSeenRepliesCache();
 
     form<MainVODA>().mnuDisconnect_Click();
@@ -399,12 +399,12 @@ void TestConnect::connectOutcomes()
     const QStringList sorted = {"Alpha", "Internet", "Zulu"};
     QCOMPARE(topLevelTexts(), built ? sorted : QStringList{"stale"});
     QCOMPARE(passwordBoxesEnabled(), built);
-    QVERIFY(!form<frmProgramOptions>().isVisible());
+    QVERIFY(!form<OptionsWindow>().isVisible());
 }
 
 void TestConnect::connectWithIconsSwitchedOff()
 {
-    form<frmProgramOptions>().Check1->setChecked(true);
+    form<OptionsWindow>().iconSwitch->setChecked(true);
     ConnectSteps steps;
     steps.login = [] { reflectorSession().state().loggedIn = true; };
     steps.loadIcons = [] {};
@@ -412,8 +412,12 @@ void TestConnect::connectWithIconsSwitchedOff()
     connectCommand(CommandOrigin::MainWindow, steps);
     QVERIFY(gNoIcons);
 
-    // Unchecking later does not switch the icons back on here.
-    form<frmProgramOptions>().Check1->setChecked(false);
+    // Unchecking later does not switch the icons back on here (the box's own rules,
+    // which ask first, are left out).
+    {
+        const QSignalBlocker quiet(form<OptionsWindow>().iconSwitch);
+        form<OptionsWindow>().iconSwitch->setChecked(false);
+    }
     connectCommand(CommandOrigin::MainWindow, steps);
     QVERIFY(gNoIcons);
 }

@@ -11,7 +11,7 @@
 #include "linkwindows/frmServerSettings.h"
 #include "platform/RuntimeError.h"
 #include "platform/Services.h"
-#include "tools/frmProgramOptions.h"
+#include "tools/OptionsWindow.h"
 #include "ui/Forms.h"
 
 #include <QFile>
@@ -95,7 +95,7 @@ void TestStartup::addressSources()
     QCOMPARE(form<frmChat>().txtChatIP->text().toLatin1(), chatHost);
     QVERIFY(!form<frmServerSettings>().isVisible());
     QVERIFY(!form<frmChat>().isVisible());
-    QVERIFY(isLoaded<frmProgramOptions>() && !form<frmProgramOptions>().isVisible());
+    QVERIFY(isLoaded<OptionsWindow>() && !form<OptionsWindow>().isVisible());
     QVERIFY(!frame.holdOffOver()); // the final steps ran
     QTRY_VERIFY(frame.holdOffOver());
 }

@@ -18,7 +18,7 @@
 #include "platform/OneShotTimer.h"
 #include "platform/RuntimeError.h"
 #include "platform/Wait.h"
-#include "tools/frmProgramOptions.h"
+#include "tools/OptionsWindow.h"
 #include "tools/frmSummary.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
@@ -82,10 +82,9 @@ void statusAndLog(const QByteArray& text)
 // The restricted-topics password boxes can be used only while logged in.
 void unlockPasswordBoxes(bool unlocked)
 {
-    frmProgramOptions& options = form<frmProgramOptions>();
+    OptionsWindow& options = form<OptionsWindow>();
     options.setVisible(false);
-    for (QLineEdit* box : {options.Text1, options.Text2, options.Text3})
-        box->setEnabled(unlocked);
+    options.setPasswordBoxesEnabled(unlocked);
     options.setVisible(false);
 }
 
@@ -174,10 +173,10 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
     setStatus(texts.connected);
     main.tvwMain->clear();
     setStatus("Loading icons...");
-    frmProgramOptions& options = form<frmProgramOptions>();
+    OptionsWindow& options = form<OptionsWindow>();
     options.hide();
     options.setVisible(false);
-    if (options.Check1->isChecked()) {
+    if (options.iconLoadingSwitchedOff()) {
         gNoIcons = true;
         // Plus and minus signs and text, no pictures.
         main.tvwMain->setIconSize(QSize(0, 0));

@@ -3,6 +3,7 @@
 #include "common/Globals.h"
 #include "directory/ConnectCommands.h"
 #include "directory/NodeClick.h"
+#include "directory/TreeInteraction.h"
 #include "directory/ShutDown.h"
 #include "directory/TreeNodes.h"
 #include "directory/frmViewer.h"
@@ -123,6 +124,7 @@ MainVODA::MainVODA()
     body->addWidget(ProgressBar1, 2, 0);
     body->addWidget(cboAddress, 3, 0);
     body->addWidget(createTransmitterFrame(), 0, 1, 4, 1);
+    new TreeInteraction(*tvwMain, *txtRemoteIP);
     body->setColumnStretch(0, 3);
     body->setColumnStretch(1, 2);
     layout->addLayout(body, 1);

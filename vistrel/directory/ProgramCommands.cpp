@@ -7,6 +7,7 @@
 #include "tools/UpdateWindow.h"
 #include "frame/AboutBox.h"
 #include "frame/TipOfTheDayWindow.h"
+#include "tools/OptionsWindow.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 
@@ -41,4 +42,5 @@ void registerProgramCommands()
     registry.add(c::kShowUpdateCheck, showUpdateWindow);
     registry.add(c::kShowAbout, showAboutBox);
     registry.add(c::kShowTipOfTheDay, showTipOfTheDay);
+    registry.add(c::kShowOptions, [] { ui::form<OptionsWindow>().showRequested(); });
 }

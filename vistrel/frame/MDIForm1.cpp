@@ -24,7 +24,7 @@
 #include "platform/Services.h"
 #include "platform/StandardErrors.h"
 #include "platform/Twips.h"
-#include "tools/frmProgramOptions.h"
+#include "tools/OptionsWindow.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
@@ -191,7 +191,7 @@ void MDIForm1::Form_Load()
                  fail(platform::errors::kFileNotFound);
              return 0;
          }},
-        {12, Region::C, [] { form<frmProgramOptions>().setVisible(false); return 0; }},
+        {12, Region::C, [] { form<OptionsWindow>().setVisible(false); return 0; }},
         {13, Region::C, [this, &fetched] {
              const platform::HttpTransfer::Result result = Inet1->fetch(platform::webServerPage(kAddressPage));
              fetched = result.ok ? result.body : QByteArray();

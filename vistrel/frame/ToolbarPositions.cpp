@@ -28,7 +28,7 @@ const std::array<ToolbarPosition, kToolbarPositions>& positions()
         {false, "Real", 5415, 6285, nullptr, 7, "RealPlay.htm"},
         {false, "Players", 6315, 7185, nullptr, 8, "Searchme.htm"},
         separator(),
-        {false, "Options", 7335, 8175, nullptr, 9, "Options.htm"},
+        {false, "Options", 7335, 8175, c::kShowOptions, 9, "Options.htm"},
         {false, "Serv Set", 8220, 9060, c::kShowServerSettings, 10, "ServerSe.htm"},
         {false, "User Set", 9090, 9945, c::kShowUserSettings, 11, "UserSett.htm"},
         separator(),

@@ -44,6 +44,11 @@ inline constexpr char kShowPlayerSearch[] = "showPlayerSearch";
 inline constexpr char kShowUpdateCheck[] = "showUpdateCheck";
 inline constexpr char kShowAbout[] = "showAbout";
 inline constexpr char kShowTipOfTheDay[] = "showTipOfTheDay";
+inline constexpr char kShowOptions[] = "showOptions";
+// The topic tree's look as the icon switch sets it: with pictures and tree lines, or
+// plus and minus signs and text only.
+inline constexpr char kTreeWithPictures[] = "treeWithPictures";
+inline constexpr char kTreeWithoutPictures[] = "treeWithoutPictures";
 } // namespace command
 
 } // namespace ui

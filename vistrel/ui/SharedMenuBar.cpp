@@ -39,7 +39,7 @@ const QList<Menu>& menus()
                              {"Real Player", "mnuRealPlayer", nullptr},
                              {"Search", "mnusearch", nullptr}}},
         {"Tools", "mnuPO", {{"Add New Webcams", "mnuAddWebCams", c::kAddNewWebcams, nullptr, mainOnly},
-                            {"Options", "mnuOptions", nullptr},
+                            {"Options", "mnuOptions", c::kShowOptions},
                             {"Server Settings", "mnuServerSettings", c::kShowServerSettings},
                             {"User Settings", "mnuSettings", c::kShowUserSettings}}},
         {"Help", "mnuHelp", {{"About Vistrel", "mnuAbout", nullptr},
