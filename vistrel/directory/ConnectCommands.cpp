@@ -19,7 +19,7 @@
 #include "platform/RuntimeError.h"
 #include "platform/Wait.h"
 #include "tools/frmProgramOptions.h"
-#include "tools/frmSummary.h"
+#include "tools/LocatorWindow.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
@@ -155,9 +155,9 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
     reflectorSession().state().connectFailed = false;
     logoutOwed = false;
     deleteSeenRepliesCache();
-    frmSummary& locator = form<frmSummary>();
+    LocatorWindow& locator = form<LocatorWindow>();
     locator.hide();
-    locator.cmbTopics->setEnabled(true);
+    locator.topicList->setEnabled(true);
     showConnectedState(true);
     setStatus(texts.loggingIn);
 
@@ -234,12 +234,12 @@ void disconnectCommand(CommandOrigin origin)
 
     deleteSeenRepliesCache();
     reflectorSession().state().loggedIn = false;
-    frmSummary& locator = form<frmSummary>();
+    LocatorWindow& locator = form<LocatorWindow>();
     // From a secondary window's menu the locator stays open or hidden, as it was.
     if (origin == CommandOrigin::MainWindow)
         locator.hide();
-    locator.cmbTopics->clear();
-    locator.cmbTopics->setEnabled(false);
+    locator.topicList->clear();
+    locator.topicList->setEnabled(false);
     unlockPasswordBoxes(false);
     main.tvwMain->clear();
     main.stsWorld->setPanelText(2, {});

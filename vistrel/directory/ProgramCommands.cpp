@@ -3,6 +3,7 @@
 #include "directory/ConnectCommands.h"
 #include "directory/MainVODA.h"
 #include "directory/ShutDown.h"
+#include "tools/LocatorWindow.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 
@@ -28,6 +29,7 @@ void registerProgramCommands()
     registry.add(c::kDisconnectFromSecondaryWindow, [] { disconnectCommand(CommandOrigin::SecondaryWindow); });
     registry.add(c::kExitWithoutWaiting, exitWithoutWaiting);
     registry.add(c::kShowSystemStatus, onMainWindow<&MainVODA::mnuSystem_Click>);
+    registry.add(c::kShowLocator, [] { ui::form<LocatorWindow>().open(); });
     registry.add(c::kShowSnapshotWindow, onMainWindow<&MainVODA::mnuWebCam_Click>);
     registry.add(c::kAddNewWebcams, onMainWindow<&MainVODA::mnuAddWebCams_Click>);
     registry.add(c::kShowServerSettings, onMainWindow<&MainVODA::mnuServerSettings_Click>);
