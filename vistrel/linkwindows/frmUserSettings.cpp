@@ -1,5 +1,6 @@
 #include "linkwindows/frmUserSettings.h"
 
+#include "linkwindows/PasswordChangeWindow.h"
 #include "link/ShowformFile.h"
 #include "link/UserSettingsFile.h"
 #include "platform/Codec.h"
@@ -7,6 +8,7 @@
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
 #include "ui/Gradient.h"
+#include "ui/Forms.h"
 #include "ui/GraphicalButton.h"
 #include "ui/RefusedCharacter.h"
 #include "ui/SharedMenuBar.h"
@@ -118,6 +120,7 @@ frmUserSettings::frmUserSettings()
     internetSettings_->hide();
 
     connect(Command1, &QPushButton::clicked, this, &frmUserSettings::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, [] { ui::form<PasswordChangeWindow>().open(); });
     connect(cmdRetry, &QPushButton::clicked, this, &frmUserSettings::cmdRetry_Click);
     connect(Check1, &QCheckBox::stateChanged, this, &frmUserSettings::Check1_Click);
 }
