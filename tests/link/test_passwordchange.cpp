@@ -3,13 +3,11 @@
 // (socket error, no connection in time, a send that never finishes), and the
 // reflector's answers, with the window open and already closed, down to the user
 // settings file.
-#include "FakeReflector.h"
-#include "FrameWorld.h"
-#include "ReflectorAt.h"
+#include "RequestWorld.h"
+#include "RightPressHelp.h"
 #include "StallingPort.h"
 
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
 #include "link/ReflectorSession.h"
 #include "link/UserSettingsFile.h"
 #include "linkwindows/PasswordChangeWindow.h"
@@ -50,11 +48,7 @@ class PasswordChangeTest : public QObject {
 private slots:
     void init()
     {
-        world_.emplace();
-        form<MainVODA>();
-        QVERIFY(reflector_.emplace().listen());
-        reflector_->setQuietGapMs(10);
-        useReflector(reflector_->port());
+        QVERIFY(world_.emplace().listening());
         reflectorSession().state().encryptTraffic = false;
         frmUserSettings& user = form<frmUserSettings>();
         user.txtUserName->setText(QStringLiteral("alice"));
@@ -67,7 +61,6 @@ private slots:
     void cleanup()
     {
         reflectorSession().state().encryptTraffic = false;
-        reflector_.reset();
         world_.reset();
     }
 
@@ -85,7 +78,8 @@ private slots:
                 << encrypt << QStringLiteral("typed") << QStringLiteral("n\u00e9w \u20ac")
                 << QByteArray("/ChangePass/,alice,n\xe9w \x80,typed");
         }
-        QTest::newRow("empty new password") << false << QString() << QString() << QByteArray("/ChangePass/,alice,,old1");
+        QTest::newRow("empty new password")
+            << false << QString() << QString() << QByteArray("/ChangePass/,alice,,old1");
     }
 
     // The user settings' Change Password opens the window with the stored password as the
@@ -98,7 +92,7 @@ private slots:
         QFETCH(QString, newPassword);
         QFETCH(QByteArray, text);
         reflectorSession().state().encryptTraffic = encrypt;
-        reflector_->setEnciphered(encrypt);
+        world_->reflector().setEnciphered(encrypt);
 
         form<frmUserSettings>().Command2->click();
         PasswordChangeWindow& window = form<PasswordChangeWindow>();
@@ -111,10 +105,10 @@ private slots:
         window.sendButton->click();
 
         QCOMPARE(window.statusBar->panelText(1), kWaiting);
-        QVERIFY(QTest::qWaitFor([&] { return reflector_->requests().size() == 1; }, kWaitMs));
-        QCOMPARE(reflector_->requests()[0].text, text);
-        QCOMPARE(reflector_->requests()[0].received, encrypt ? reflector_->encipher(text) : text);
-        QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
+        QVERIFY(QTest::qWaitFor([&] { return world_->reflector().requests().size() == 1; }, kWaitMs));
+        QCOMPARE(world_->reflector().requests()[0].text, text);
+        QCOMPARE(world_->reflector().requests()[0].received, encrypt ? world_->reflector().encipher(text) : text);
+        QVERIFY(world_->frame().folder().dialogs().messageTexts().isEmpty());
         // Nothing is stored before the reflector answers.
         QCOMPARE(storedPassword(), QByteArray("old1"));
         QVERIFY(window.isVisible());
@@ -124,7 +118,8 @@ private slots:
     {
         QTest::addColumn<QString>("newPassword");
         QTest::addColumn<QString>("message");
-        const QString fields = QStringLiteral("A password cannot contain a double quote (\"), a comma or a line break.");
+        const QString fields =
+            QStringLiteral("A password cannot contain a double quote (\"), a comma or a line break.");
         QTest::newRow("double quote") << QStringLiteral("a\"b") << fields;
         QTest::newRow("comma") << QStringLiteral("a,b") << fields;
         QTest::newRow("line feed") << QStringLiteral("a\nb") << fields;
@@ -145,9 +140,9 @@ private slots:
         window.open();
         window.newPassword->setText(newPassword);
         window.sendButton->click();
-        QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{message});
+        QCOMPARE(world_->frame().folder().dialogs().messageTexts(), QStringList{message});
         QTest::qWait(100);
-        QVERIFY(reflector_->connections().isEmpty());
+        QVERIFY(world_->reflector().connections().isEmpty());
         QCOMPARE(window.statusBar->panelText(1), QByteArray());
     }
 
@@ -193,7 +188,7 @@ private slots:
         // The window's box holds no such length: the session's sender is what it calls.
         reflectorSession().sendPasswordChange("alice", newPassword, "old1");
 
-        QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{box});
+        QCOMPARE(world_->frame().folder().dialogs().messageTexts(), QStringList{box});
         QVERIFY(!reflectorSession().state().socketError);
         if (failure == "send never finishes")
             QCOMPARE(window.statusBar->panelText(1), QByteArray("Sending Request to change password..."));
@@ -230,7 +225,7 @@ private slots:
         QFETCH(bool, closedBefore);
         QFETCH(QByteArray, outcome);
         QFETCH(QByteArray, password);
-        reflector_->script("/ChangePass/", FakeReflector::Reply::text(answer, 20));
+        world_->reflector().script("/ChangePass/", FakeReflector::Reply::text(answer, 20));
         PasswordChangeWindow& window = form<PasswordChangeWindow>();
         window.open();
         window.newPassword->setText(QStringLiteral("new2"));
@@ -252,7 +247,7 @@ private slots:
         QCOMPARE(storedPassword(), password);
         QCOMPARE(readUserSettingsFile().userName, QByteArray("alice"));
         QCOMPARE(readUserSettingsFile().userId, QByteArray("42"));
-        QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
+        QVERIFY(world_->frame().folder().dialogs().messageTexts().isEmpty());
 
         // The confirmed password is the one the next start logs in with.
         ui::destroyAllForms();
@@ -281,19 +276,15 @@ private slots:
         PasswordChangeWindow& window = form<PasswordChangeWindow>();
         window.open();
         QTest::mouseClick(window.newPassword, Qt::LeftButton);
-        QVERIFY(world_->folder().launcher().pages().isEmpty());
-        for (QWidget* control : QList<QWidget*>{&window, window.oldPassword, window.newPassword, window.sendButton,
-                                                window.statusBar})
-            QTest::mousePress(control, Qt::RightButton);
-        const QList<QUrl>& pages = world_->folder().launcher().pages();
-        QCOMPARE(pages.size(), 5);
-        for (const QUrl& page : pages)
-            QVERIFY2(page.toString().endsWith(QStringLiteral("/help/Chngpass.htm")), qPrintable(page.toString()));
+        QVERIFY(world_->frame().folder().launcher().pages().isEmpty());
+        const QList<QWidget*> controls{&window, window.oldPassword, window.newPassword, window.sendButton,
+                                       window.statusBar};
+        QCOMPARE(helpPathsOnRightPress(world_->frame().folder().launcher(), controls),
+                 QStringList(controls.size(), QStringLiteral("/help/Chngpass.htm")));
     }
 
 private:
-    std::optional<FrameWorld> world_;
-    std::optional<FakeReflector> reflector_;
+    std::optional<RequestWorld> world_;
 };
 
 QTEST_MAIN(PasswordChangeTest)

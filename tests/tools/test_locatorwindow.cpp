@@ -1,12 +1,10 @@
 // The webcam locator window against the fake reflector, over real sockets: the topic
 // list that the directory's topics fill (only while logged in), the requests that its
 // topic list and search button send, the answers it shows, its closing and its help page.
-#include "FakeReflector.h"
-#include "FrameWorld.h"
-#include "ReflectorAt.h"
+#include "RequestWorld.h"
+#include "RightPressHelp.h"
 
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
 #include "link/ReflectorSession.h"
 #include "platform/Codec.h"
 #include "tools/LocatorWindow.h"
@@ -75,18 +73,13 @@ class LocatorWindowTest : public QObject {
 private slots:
     void init()
     {
-        world_.emplace();
-        form<MainVODA>();
-        QVERIFY(reflector_.emplace().listen());
-        reflector_->setQuietGapMs(10);
-        useReflector(reflector_->port());
+        QVERIFY(world_.emplace().listening());
         reflectorSession().state().loggedIn = true;
         gSummaryOpen = gSummaryHasEntries = false;
     }
 
     void cleanup()
     {
-        reflector_.reset();
         world_.reset();
         setTopics({});
         gSummaryOpen = gSummaryHasEntries = false;
@@ -107,7 +100,8 @@ private slots:
         QTest::newRow("up to the first empty topic")
             << true << QList<QByteArray>{"Animals", "Art", "", "Travel"} << QStringList{"Animals", "Art"};
         QTest::newRow("empty first topic") << true << QList<QByteArray>{"", "Art"} << QStringList{};
-        QTest::newRow("8-bit topic") << true << QList<QByteArray>{"C\xf4te"} << QStringList{QStringLiteral("C\u00f4te")};
+        QTest::newRow("8-bit topic") << true << QList<QByteArray>{"C\xf4te"}
+                                     << QStringList{QStringLiteral("C\u00f4te")};
         QTest::newRow("2000 topics") << true << all << allListed;
     }
 
@@ -130,8 +124,8 @@ private slots:
         QVERIFY(gSummaryOpen);
         // Logged out the search still goes out.
         locator.searchButton->click();
-        QVERIFY(QTest::qWaitFor([&] { return reflector_->requests().size() == 1; }, kWaitMs));
-        QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/SumReqText/"});
+        QVERIFY(QTest::qWaitFor([&] { return world_->reflector().requests().size() == 1; }, kWaitMs));
+        QCOMPARE(world_->reflector().requestTexts(), QList<QByteArray>{"/SumReqText/"});
     }
 
     // Choosing the same topic twice asks twice, and each choice empties the results first.
@@ -148,9 +142,9 @@ private slots:
             QVERIFY(!gSummaryHasEntries);
             QCOMPARE(locator.statusBar->panelText(1), QByteArray("Sent Data OK ..."));
         }
-        QVERIFY(QTest::qWaitFor([&] { return reflector_->requests().size() == 2; }, kWaitMs));
-        QCOMPARE(reflector_->requestTexts(), QList<QByteArray>({"/SumReq/Travel", "/SumReq/Travel"}));
-        QCOMPARE(reflector_->connections().size(), 2);
+        QVERIFY(QTest::qWaitFor([&] { return world_->reflector().requests().size() == 2; }, kWaitMs));
+        QCOMPARE(world_->reflector().requestTexts(), QList<QByteArray>({"/SumReq/Travel", "/SumReq/Travel"}));
+        QCOMPARE(world_->reflector().connections().size(), 2);
     }
 
     void theAnswersShown_data()
@@ -162,7 +156,8 @@ private slots:
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<QByteArray>("status");
         const QByteArray ok = "Webcam Data returned OK ...";
-        QTest::newRow("topic") << true << QByteArray("/SumReq/Travel") << QByteArray("/SumReqRet/ 3;France,Florida,Peru")
+        QTest::newRow("topic") << true << QByteArray("/SumReq/Travel")
+                               << QByteArray("/SumReqRet/ 3;France,Florida,Peru")
                                << QStringList{"France", "Florida", "Peru"}
                                << "For the Topic = Travel there are 3 webcams located at these nodes. " << ok;
         QTest::newRow("topic without data")
@@ -189,7 +184,7 @@ private slots:
         QFETCH(QStringList, entries);
         QFETCH(QString, sentence);
         QFETCH(QByteArray, status);
-        reflector_->script(request, FakeReflector::Reply::text(answer, 50));
+        world_->reflector().script(request, FakeReflector::Reply::text(answer, 50));
         setTopics({"Animals", "Travel"});
         LocatorWindow& locator = openLocator();
         locator.topicList->setCurrentIndex(1);
@@ -201,7 +196,7 @@ private slots:
             locator.searchButton->click();
 
         QVERIFY(QTest::qWaitFor([&] { return locator.statusBar->panelText(1) == status; }, kWaitMs));
-        QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{request});
+        QCOMPARE(world_->reflector().requestTexts(), QList<QByteArray>{request});
         QCOMPARE(listed(*locator.resultList), entries);
         QCOMPARE(locator.resultSentence->text(), sentence);
     }
@@ -257,20 +252,16 @@ private slots:
         QTest::mouseClick(locator.searchButton, Qt::LeftButton);
         QTest::mousePress(locator.topicList, Qt::RightButton);
         QTest::mouseRelease(locator.topicList, Qt::RightButton);
-        QVERIFY(world_->folder().launcher().pages().isEmpty());
+        QVERIFY(world_->frame().folder().launcher().pages().isEmpty());
 
-        for (QWidget* control : QList<QWidget*>{locator.resultList->viewport(), locator.prompt, locator.searchText,
-                                                locator.statusBar, locator.searchButton})
-            QTest::mousePress(control, Qt::RightButton);
-        const QList<QUrl>& pages = world_->folder().launcher().pages();
-        QCOMPARE(pages.size(), 5);
-        for (const QUrl& page : pages)
-            QVERIFY2(page.toString().endsWith(QStringLiteral("/help/Summary.htm")), qPrintable(page.toString()));
+        const QList<QWidget*> controls{locator.resultList->viewport(), locator.prompt, locator.searchText,
+                                       locator.statusBar, locator.searchButton};
+        QCOMPARE(helpPathsOnRightPress(world_->frame().folder().launcher(), controls),
+                 QStringList(controls.size(), QStringLiteral("/help/Summary.htm")));
     }
 
 private:
-    std::optional<FrameWorld> world_;
-    std::optional<FakeReflector> reflector_;
+    std::optional<RequestWorld> world_;
 };
 
 QTEST_MAIN(LocatorWindowTest)

@@ -8,6 +8,7 @@
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/PanelStatusBar.h"
+#include "ui/PlainLabel.h"
 #include "ui/RightClickHelp.h"
 #include "ui/ToolbarGiveBack.h"
 
@@ -46,15 +47,6 @@ QString whyRefused(const QString& password)
     return {};
 }
 
-QLabel* caption(const QString& text, const char* name, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
-
 } // namespace
 
 PasswordChangeWindow::PasswordChangeWindow()
@@ -62,11 +54,11 @@ PasswordChangeWindow::PasswordChangeWindow()
     setWindowTitle(QStringLiteral("Change Password"));
     auto* grid = new QGridLayout(this);
 
-    auto* note = caption(
+    auto* note = plainLabel(
         QStringLiteral("You must be logged into the Larkspire Server before you can change your password."), "Label3",
         this);
-    auto* oldCaption = caption(QStringLiteral("Old Password"), "Label2", this);
-    auto* newCaption = caption(QStringLiteral("New Password"), "Label1", this);
+    auto* oldCaption = plainLabel(QStringLiteral("Old Password"), "Label2", this);
+    auto* newCaption = plainLabel(QStringLiteral("New Password"), "Label1", this);
     oldPassword = new QLineEdit(this);
     oldPassword->setObjectName(QStringLiteral("txtOldPassword"));
     oldPassword->setEchoMode(QLineEdit::Password);

@@ -6,6 +6,7 @@
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/PanelStatusBar.h"
+#include "ui/PlainLabel.h"
 #include "ui/RightClickHelp.h"
 #include "ui/SharedMenuBar.h"
 #include "ui/ToolbarGiveBack.h"
@@ -36,14 +37,6 @@ const QString kConnectionNeeded =
     QStringLiteral("In order for the Webcam Locator to work you must be connected to the Larkspire Server.");
 const QString kFirstSentence = QStringLiteral("For the Topic = ?????? there are webcams located at these nodes. ");
 
-QLabel* plainLabel(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
-
 } // namespace
 
 LocatorWindow::LocatorWindow()
@@ -55,23 +48,19 @@ LocatorWindow::LocatorWindow()
     auto* explanation = plainLabel(
         QStringLiteral("You may search for webcams by searching for a particular topic OR you may search for webcams "
                        "that contain a certain text string in the Description."),
-        this);
-    explanation->setObjectName(QStringLiteral("Label4"));
+        "Label4", this);
     layout->addWidget(explanation);
 
-    prompt = plainLabel(kChoosePrompt, this);
-    prompt->setObjectName(QStringLiteral("Label1"));
+    prompt = plainLabel(kChoosePrompt, "Label1", this);
     layout->addWidget(prompt);
-    auto* topicCaption = plainLabel(QStringLiteral("Select a Topic that you are interested in..."), this);
-    topicCaption->setObjectName(QStringLiteral("Label5"));
+    auto* topicCaption = plainLabel(QStringLiteral("Select a Topic that you are interested in..."), "Label5", this);
     layout->addWidget(topicCaption);
     topicList = new QComboBox(this);
     topicList->setObjectName(QStringLiteral("cmbTopics"));
     topicList->setEnabled(false);
     layout->addWidget(topicList);
 
-    auto* searchCaption = plainLabel(QStringLiteral("         or Enter Search text..."), this);
-    searchCaption->setObjectName(QStringLiteral("Label3"));
+    auto* searchCaption = plainLabel(QStringLiteral("         or Enter Search text..."), "Label3", this);
     layout->addWidget(searchCaption);
     auto* search = new QHBoxLayout;
     searchButton = new QPushButton(QStringLiteral("<< Search for"), this);
@@ -82,8 +71,7 @@ LocatorWindow::LocatorWindow()
     search->addWidget(searchText);
     layout->addLayout(search);
 
-    resultSentence = plainLabel(kFirstSentence, this);
-    resultSentence->setObjectName(QStringLiteral("Label2"));
+    resultSentence = plainLabel(kFirstSentence, "Label2", this);
     layout->addWidget(resultSentence);
     resultList = new QListWidget(this);
     resultList->setObjectName(QStringLiteral("List1"));
