@@ -5,6 +5,7 @@
 #include "RightPressHelp.h"
 
 #include "common/Globals.h"
+#include "frame/MDIForm1.h"
 #include "link/ReflectorSession.h"
 #include "platform/Codec.h"
 #include "tools/LocatorWindow.h"
@@ -12,6 +13,7 @@
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,6 +128,26 @@ private slots:
         locator.searchButton->click();
         QVERIFY(QTest::qWaitFor([&] { return world_->reflector().requests().size() == 1; }, kWaitMs));
         QCOMPARE(world_->reflector().requestTexts(), QList<QByteArray>{"/SumReqText/"});
+    }
+
+    void theCommandOpensIt_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::newRow("main window's menu") << "main window's menu";
+        QTest::newRow("toolbar") << "toolbar";
+    }
+
+    // The Cam Locator item of the menus and the toolbar's Locator button open the window
+    // with its topic list enabled.
+    void theCommandOpensIt()
+    {
+        QFETCH(QString, from);
+        if (from == "toolbar")
+            form<MDIForm1>().Toolbar1_MouseDown(1, 0, 2900, 0);
+        else
+            form<MainVODA>().findChild<QAction*>(QStringLiteral("mnuSummary"))->trigger();
+        QVERIFY(form<LocatorWindow>().isVisible());
+        QVERIFY(form<LocatorWindow>().topicList->isEnabled());
     }
 
     // Choosing the same topic twice asks twice, and each choice empties the results first.
