@@ -21,8 +21,8 @@
 #include "linkwindows/frmUserSettings.h"
 #include "platform/OneShotTimer.h"
 #include "platform/Wait.h"
+#include "tools/LocatorWindow.h"
 #include "tools/OptionsWindow.h"
-#include "tools/frmSummary.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
@@ -541,17 +541,17 @@ void TestConnect::disconnectLeavesTheLocatorOnlyFromASecondaryWindow()
 {
     QFETCH(CommandOrigin, origin);
     QFETCH(bool, locatorStaysOpen);
-    frmSummary& locator = form<frmSummary>();
-    locator.cmbTopics->addItem(QStringLiteral("Travel"));
-    locator.cmbTopics->setEnabled(true);
+    LocatorWindow& locator = form<LocatorWindow>();
+    locator.topicList->addItem(QStringLiteral("Travel"));
+    locator.topicList->setEnabled(true);
     locator.show();
     reflectorSession().state().loggedIn = true;
 
     disconnectCommand(origin);
 
     QCOMPARE(locator.isVisible(), locatorStaysOpen);
-    QCOMPARE(locator.cmbTopics->count(), 0);
-    QVERIFY(!locator.cmbTopics->isEnabled());
+    QCOMPARE(locator.topicList->count(), 0);
+    QVERIFY(!locator.topicList->isEnabled());
     QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
 }
 

@@ -18,8 +18,8 @@
 #include "platform/OneShotTimer.h"
 #include "platform/RuntimeError.h"
 #include "platform/Wait.h"
+#include "tools/LocatorWindow.h"
 #include "tools/OptionsWindow.h"
-#include "tools/frmSummary.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
@@ -154,9 +154,9 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
     reflectorSession().state().connectFailed = false;
     logoutOwed = false;
     deleteSeenRepliesCache();
-    frmSummary& locator = form<frmSummary>();
+    LocatorWindow& locator = form<LocatorWindow>();
     locator.hide();
-    locator.cmbTopics->setEnabled(true);
+    locator.topicList->setEnabled(true);
     showConnectedState(true);
     setStatus(texts.loggingIn);
 
@@ -233,12 +233,12 @@ void disconnectCommand(CommandOrigin origin)
 
     deleteSeenRepliesCache();
     reflectorSession().state().loggedIn = false;
-    frmSummary& locator = form<frmSummary>();
+    LocatorWindow& locator = form<LocatorWindow>();
     // From a secondary window's menu the locator stays open or hidden, as it was.
     if (origin == CommandOrigin::MainWindow)
         locator.hide();
-    locator.cmbTopics->clear();
-    locator.cmbTopics->setEnabled(false);
+    locator.topicList->clear();
+    locator.topicList->setEnabled(false);
     unlockPasswordBoxes(false);
     main.tvwMain->clear();
     main.stsWorld->setPanelText(2, {});

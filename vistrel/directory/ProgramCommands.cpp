@@ -8,6 +8,7 @@
 #include "frame/AboutBox.h"
 #include "frame/TipOfTheDayWindow.h"
 #include "tools/OptionsWindow.h"
+#include "tools/LocatorWindow.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 
@@ -33,6 +34,7 @@ void registerProgramCommands()
     registry.add(c::kDisconnectFromSecondaryWindow, [] { disconnectCommand(CommandOrigin::SecondaryWindow); });
     registry.add(c::kExitWithoutWaiting, exitWithoutWaiting);
     registry.add(c::kShowSystemStatus, onMainWindow<&MainVODA::mnuSystem_Click>);
+    registry.add(c::kShowLocator, [] { ui::form<LocatorWindow>().open(); });
     registry.add(c::kShowSnapshotWindow, onMainWindow<&MainVODA::mnuWebCam_Click>);
     registry.add(c::kAddNewWebcams, onMainWindow<&MainVODA::mnuAddWebCams_Click>);
     registry.add(c::kShowServerSettings, onMainWindow<&MainVODA::mnuServerSettings_Click>);

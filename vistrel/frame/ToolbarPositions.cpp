@@ -22,7 +22,7 @@ const std::array<ToolbarPosition, kToolbarPositions>& positions()
         {false, "Disconnect", 885, 1740, c::kDisconnect, 1, "Disconne.htm"},
         {false, "Exit", 1770, 2640, c::kExit, 2, "ExitButt.htm"},
         separator(),
-        {false, "Locator", 2800, 3630, nullptr, 3, "Locator.htm"},
+        {false, "Locator", 2800, 3630, c::kShowLocator, 3, "Locator.htm"},
         {false, "Status", 3660, 4515, c::kShowSystemStatus, 4, "Status.htm"},
         {false, "Media", 4545, 5400, nullptr, 5, "MediaPla.htm"},
         {false, "Real", 5415, 6285, nullptr, 7, "RealPlay.htm"},

@@ -1,6 +1,7 @@
 #include "linkwindows/LinkWindowsView.h"
 
 #include "link/ReflectorSession.h"
+#include "linkwindows/PasswordChangeWindow.h"
 #include "linkwindows/SettingsFromWindows.h"
 #include "linkwindows/frmServerSettings.h"
 #include "linkwindows/frmSystemStatus.h"
@@ -75,4 +76,5 @@ void showSessionInLinkWindows(ReflectorSession& session)
                      [](const QByteArray& password) { keepNonEmpty(form<frmUserSettings>().txtPassword, password); });
     QObject::connect(&session, &S::settingsSaveDue, [] { form<frmUserSettings>().Command1_Click(); });
     QObject::connect(&session, &S::loginRejected, &showRejection);
+    showSessionInPasswordChange(session);
 }

@@ -2,10 +2,12 @@
 
 #include "link/ShowformFile.h"
 #include "link/UserSettingsFile.h"
+#include "linkwindows/PasswordChangeWindow.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
+#include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/GraphicalButton.h"
 #include "ui/RefusedCharacter.h"
@@ -118,6 +120,7 @@ frmUserSettings::frmUserSettings()
     internetSettings_->hide();
 
     connect(Command1, &QPushButton::clicked, this, &frmUserSettings::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, [] { ui::form<PasswordChangeWindow>().open(); });
     connect(cmdRetry, &QPushButton::clicked, this, &frmUserSettings::cmdRetry_Click);
     connect(Check1, &QCheckBox::stateChanged, this, &frmUserSettings::Check1_Click);
 }

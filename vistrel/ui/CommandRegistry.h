@@ -35,6 +35,7 @@ inline constexpr char kConnectFromSecondaryWindow[] = "connectFromSecondaryWindo
 inline constexpr char kDisconnectFromSecondaryWindow[] = "disconnectFromSecondaryWindow";
 inline constexpr char kExitWithoutWaiting[] = "exitWithoutWaiting";
 inline constexpr char kShowSystemStatus[] = "showSystemStatus";
+inline constexpr char kShowLocator[] = "showLocator";
 inline constexpr char kShowSnapshotWindow[] = "showSnapshotWindow";
 inline constexpr char kAddNewWebcams[] = "addNewWebcams";
 inline constexpr char kShowServerSettings[] = "showServerSettings";

@@ -32,7 +32,7 @@ const QList<Menu>& menus()
         {"File", "mnuFile", {{"Connect", "mnuConnect", c::kConnect, c::kConnectFromSecondaryWindow},
                              {"Disconnect", "mnuDisconnect", c::kDisconnect, c::kDisconnectFromSecondaryWindow},
                              {"Exit", "mnuExit", c::kExit, c::kExitWithoutWaiting}}},
-        {"View", "mnuView", {{"Cam Locator", "mnuSummary", nullptr},
+        {"View", "mnuView", {{"Cam Locator", "mnuSummary", c::kShowLocator},
                              {"System Status", "mnuSystem", c::kShowSystemStatus},
                              {"Vistrel", "mnuWebCam", c::kShowSnapshotWindow},
                              {"Media Player", "mnuMediaPlayer", nullptr},
