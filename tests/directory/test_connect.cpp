@@ -204,7 +204,7 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
     QCOMPARE(reflector_->requests()[0].received, logoutOnWire("203.0.113.7"));
     QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{clearText});
     QCOMPARE(reflector_->connections().size(), 1);
-    QVERIFY(!form<MainVODA>().Timer3->Enabled());
+    QVERIFY(!reflectorSession().logoutConnectLimit().Enabled());
 }
 
 void TestConnect::disconnectReopensASocketLeftOpen()
@@ -254,7 +254,7 @@ void TestConnect::disconnectThatCannotSendKeepsTheConnectedState()
     QCOMPARE(status(), statusText);
     QVERIFY(form<frmSystemStatus>().logText().endsWith(lastLogLine + "\r\n"));
     QVERIFY(!reflectorSession().state().socketError);
-    QVERIFY(!form<MainVODA>().Timer3->Enabled());
+    QVERIFY(!reflectorSession().logoutConnectLimit().Enabled());
     QVERIFY(reflector_->requests().isEmpty());
 
     // The logout is still owed: once a reflector answers, Disconnect sends it.
@@ -293,7 +293,7 @@ void TestConnect::disconnectWithNothingToLogOutFrom()
     QCOMPARE(form<MainVODA>().tvwMain->topLevelItemCount(), 0);
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
     QCOMPARE(status(), QByteArray("Disconnected"));
-    QVERIFY(!form<MainVODA>().Timer3->Enabled());
+    QVERIFY(!reflectorSession().logoutConnectLimit().Enabled());
     QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
     QTest::qWait(100);
     QVERIFY(reflector_->connections().isEmpty());

@@ -9,7 +9,6 @@
 #include "directory/TreeNodes.h"
 #include "directory/WebCamOpening.h"
 #include "directory/frmLogin.h"
-#include "directory/frmViewer.h"
 #include "directory/frmWebCam.h"
 #include "linkwindows/frmServerSettings.h"
 #include "platform/Launcher.h"
@@ -189,7 +188,7 @@ void TestWebCamOpening::opens()
 
     openWebCamOfNode(opening.node(nodeText, webCam(address, kind)));
 
-    QCOMPARE(form<frmViewer>().Text1->text(), QString::fromUtf8(address));
+    QCOMPARE(chosenStreamAddress(), address);
     QCOMPARE(opening.main.cboAddress->currentText(), kRelay + cameraHost);
     QVERIFY(opening.main.Timer12->Enabled());
     QCOMPARE(opening.main.Timer12->Interval(), 3000);
@@ -251,7 +250,7 @@ void TestWebCamOpening::aNodeWithoutAWebCamEndsQuietly()
 
     // A topic whose text holds a webcam's name opens nothing.
     openWebCamOfNode(opening.node("Camden NoStream", std::nullopt));
-    QCOMPARE(form<frmViewer>().Text1->text(), QString());
+    QVERIFY(chosenStreamAddress().isEmpty());
     QCOMPARE(opening.main.cboAddress->currentText(), QStringLiteral("kept"));
     QCOMPARE(opening.launcher().starts().size(), 1);
     QVERIFY(gWebCamWindows[1].isNull());

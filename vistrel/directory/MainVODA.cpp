@@ -5,7 +5,6 @@
 #include "directory/NodeClick.h"
 #include "directory/ShutDown.h"
 #include "directory/TreeNodes.h"
-#include "directory/frmViewer.h"
 #include "directory/frmWebCam.h"
 #include "frame/MDIForm1.h"
 #include "frame/frmQuickStart.h"
@@ -184,13 +183,8 @@ void MainVODA::createTimers()
     // Timer1 and Timer12 only mark a time after a player or the browser started.
     create(Timer1, nullptr);
     create(Timer12, nullptr);
-    create(Timer3, nullptr);
-    connect(Timer3, &platform::Timer::tick, [] { reflectorSession().state().socketError = true; });
     create(Timer4, nullptr);
     connect(Timer4, &platform::Timer::tick, this, [this] { stsWorld->setPanelText(1, {}); });
-    create(Timer5, nullptr);
-    // The viewer's play command, after a transmitter's encoding reply.
-    connect(Timer5, &platform::Timer::tick, [] { form<frmViewer>().Command1_Click(); });
     create(Timer6, nullptr);
     connect(Timer6, &platform::Timer::tick, [] { reflectorSession().state().waitTimeout = true; });
     create(Timer9, &MainVODA::Timer9_Timer);
@@ -236,8 +230,6 @@ void MainVODA::Timer9_Timer()
         settings.hide();
     }
 }
-
-void MainVODA::Command1_Click() {}
 
 void MainVODA::tvwMain_ItemClicked(QTreeWidgetItem* item)
 {

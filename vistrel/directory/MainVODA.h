@@ -40,7 +40,6 @@ public:
     void Form_Load();
 
     // The command set, as far as its windows exist.
-    void Command1_Click(); // a hook for the viewer's play command; does nothing
     // File > Connect: the login, then the topic tree.
     void mnuConnect_Click();
     // File > Disconnect: empties the tree and sends the logout.
@@ -92,9 +91,7 @@ public:
     QAction* mnuDisconnect = nullptr;
 
     platform::OneShotTimer* Timer1 = nullptr;  // after a media player start
-    platform::OneShotTimer* Timer3 = nullptr;  // the logout's connect limit: the session's socket error flag
     platform::OneShotTimer* Timer4 = nullptr;  // empties status panel 1
-    platform::OneShotTimer* Timer5 = nullptr;  // the viewer's play after an encoding reply
     platform::OneShotTimer* Timer6 = nullptr;  // the shut-down wait: the session's wait timeout flag
     platform::OneShotTimer* Timer9 = nullptr;  // the start-up step
     platform::OneShotTimer* Timer10 = nullptr; // transmitter file-list limit: gReplyTimeout

@@ -7,7 +7,6 @@
 #include "directory/SnapshotWindows.h"
 #include "directory/TreeNodes.h"
 #include "directory/frmLogin.h"
-#include "directory/frmViewer.h"
 #include "linkwindows/frmServerSettings.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
@@ -146,13 +145,23 @@ qsizetype positionOf(const QByteArray& text, const char* sought)
     return text.indexOf(sought) + 1;
 }
 
+QByteArray& chosenStream()
+{
+    static QByteArray address;
+    return address;
+}
+
 } // namespace
+
+const QByteArray& chosenStreamAddress()
+{
+    return chosenStream();
+}
 
 void openWebCamOfNode(TreeNode& node)
 {
-    frmViewer& viewer = form<frmViewer>();
     if (!node.webCam) {
-        viewer.Text1->clear();
+        chosenStream().clear();
         return;
     }
     // The password prompt lets other events run, and the tree may be emptied meanwhile:
@@ -160,7 +169,7 @@ void openWebCamOfNode(TreeNode& node)
     const WebCamRecord webCam = *node.webCam;
     const QByteArray nodeText = node.Text();
     const QByteArray& address = webCam.streamAddress;
-    viewer.Text1->setText(fromCp1252(address));
+    chosenStream() = address;
     if (!passwordAccepted(webCam))
         return;
 
