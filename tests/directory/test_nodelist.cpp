@@ -3,7 +3,7 @@
 // collection that later steps address nodes by.
 #include "FrameWorld.h"
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/NodeList.h"
 #include "directory/TreeNodes.h"
 #include "platform/Codec.h"
@@ -255,7 +255,7 @@ void TestNodeList::loadAndBuild()
     if (icons)
         writeIcons(world, *icons);
     gNoIcons = noIcons;
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 
     LoadIcons();
@@ -294,7 +294,7 @@ void TestNodeList::shippedNodeListBuildsWithoutMessages()
     QVERIFY(!shipped.isEmpty());
     FrameWorld world;
     world.writeProgramFile(QStringLiteral("Nodes.lst"), shipped);
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 
     LoadIcons();
@@ -313,7 +313,7 @@ void TestNodeList::rebuildIntoAnUnclearedTree()
     FrameWorld world;
     world.writeProgramFile(QStringLiteral("Nodes.lst"),
                            "\"Top\",\"A\",\"Alpha\",\"Closed\"\r\n\"Top\",\"B\",\"Beta\",\"Closed\"\r\n");
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     BuildNodes();
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 

@@ -2,13 +2,13 @@
 
 #include "common/Globals.h"
 #include "common/SeenRepliesCache.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
-#include "frame/MDIForm1.h"
+#include "frame/FrameWindow.h"
 #include "frame/ToolbarControl.h"
 #include "frame/ToolbarPositions.h"
 #include "link/ReflectorSession.h"
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "platform/Dialogs.h"
 #include "tools/frmProgramOptions.h"
 #include "tools/frmSummary.h"
@@ -44,7 +44,7 @@ ConnectTexts connectTexts(CommandOrigin origin)
 
 void setStatus(const QByteArray& text)
 {
-    form<MainVODA>().stsWorld->setPanelText(1, text);
+    form<MainWindow>().stsWorld->setPanelText(1, text);
 }
 
 // The restricted-topics password boxes can be used only while logged in.
@@ -64,11 +64,11 @@ std::optional<std::pair<CommandOrigin, ConnectSteps>> deferredConnect;
 void runConnect(CommandOrigin origin, const ConnectSteps& steps)
 {
     const ConnectTexts texts = connectTexts(origin);
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     // A rejected login shows the user settings window with its "Retry Login" button,
     // which runs this command again. Every login starts here, so the button is
     // joined to it here, once per window.
-    QObject::connect(&form<frmUserSettings>(), &frmUserSettings::retryLogin, &main, &MainVODA::mnuConnect_Click,
+    QObject::connect(&form<UserSettingsWindow>(), &UserSettingsWindow::retryLogin, &main, &MainWindow::mnuConnect_Click,
                      Qt::UniqueConnection);
 
     reflectorSession().state().connectFailed = false;
@@ -117,10 +117,10 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
 
 void showConnectedState(bool connected)
 {
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     main.mnuConnect->setEnabled(!connected);
     main.mnuDisconnect->setEnabled(connected);
-    ToolbarControl& toolbar = *form<MDIForm1>().Toolbar1;
+    ToolbarControl& toolbar = *form<FrameWindow>().Toolbar1;
     toolbar.setButtonEnabled(kToolbarConnectButton, !connected);
     toolbar.setButtonEnabled(kToolbarDisconnectButton, connected);
 }
@@ -145,7 +145,7 @@ void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
 
 void disconnectCommand(CommandOrigin origin)
 {
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     deleteSeenRepliesCache();
     frmSummary& locator = form<frmSummary>();
     // From a secondary window's menu the locator stays open or hidden, as it was.

@@ -12,7 +12,7 @@
 #include <functional>
 
 enum class CommandOrigin {
-    MainWindow,      // MainVODA's File menu, the toolbar, the support side's commands
+    MainWindow,      // MainWindow's File menu, the toolbar, the support side's commands
     SecondaryWindow, // the File menu of a settings, status or tools window
 };
 

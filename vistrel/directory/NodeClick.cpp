@@ -2,7 +2,7 @@
 
 #include "common/Globals.h"
 #include "common/Lexmara.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/TopicDispatch.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamOpening.h"
@@ -83,7 +83,7 @@ void reportNodeClickError(int number)
     platform::dialogs().messageBox(QStringLiteral("Error = ") + signedText);
 }
 
-void runNodeClick(MainVODA& main, TreeNode& clickedNode)
+void runNodeClick(MainWindow& main, TreeNode& clickedNode)
 {
     const ClickedNode clicked(*main.tvwMain, clickedNode);
     main.txtRemoteIP->clear();

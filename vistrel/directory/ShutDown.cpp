@@ -1,7 +1,7 @@
 #include "directory/ShutDown.h"
 
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "link/ReflectorSession.h"
 #include "platform/OneShotTimer.h"
 #include "platform/ProcessEnd.h"
@@ -18,7 +18,7 @@ bool running = false;
 // The Disconnect command ends within its own limits whatever the reflector does.
 void logOut()
 {
-    ui::form<MainVODA>().mnuDisconnect_Click();
+    ui::form<MainWindow>().mnuDisconnect_Click();
 }
 
 } // namespace
@@ -34,7 +34,7 @@ void shutDownAfterLogout()
         return;
     running = true;
     logOut();
-    MainVODA& main = ui::form<MainVODA>();
+    MainWindow& main = ui::form<MainWindow>();
     reflectorSession().state().waitTimeout = false;
     main.Timer6->setEnabled(true);
     main.Timer6->setInterval(kShutDownWaitMs);

@@ -2,7 +2,7 @@
 
 #include "common/Globals.h"
 #include "common/SeenRepliesCache.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamReply.h"
 #include "platform/RuntimeError.h"
@@ -66,9 +66,9 @@ private:
 void LoadWebCams(const QByteArray& reply)
 {
     // Without the main window there is no tree and so no place to hang webcams under.
-    if (!ui::isLoaded<MainVODA>())
+    if (!ui::isLoaded<MainWindow>())
         return;
-    MainVODA& main = ui::form<MainVODA>();
+    MainWindow& main = ui::form<MainWindow>();
     TreeNodes& nodes = TreeNodes::of(*main.tvwMain);
     TreeNode* place = nodes.byIndex(gSelectedNodeIndex);
     if (!place || seenRepliesCacheHolds(reply))

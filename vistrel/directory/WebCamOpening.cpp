@@ -2,12 +2,12 @@
 
 #include "common/Globals.h"
 #include "common/Lexmara.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/PlayerStart.h"
 #include "directory/SnapshotWindows.h"
 #include "directory/TreeNodes.h"
-#include "directory/frmLogin.h"
-#include "linkwindows/frmServerSettings.h"
+#include "directory/WebCamPasswordPrompt.h"
+#include "linkwindows/ServerSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
@@ -36,7 +36,7 @@ bool passwordAccepted(const WebCamRecord& webCam)
 {
     if (platform::upperCase(webCam.passwordNeeded) != "Y")
         return true;
-    frmLogin& prompt = form<frmLogin>();
+    WebCamPasswordPrompt& prompt = form<WebCamPasswordPrompt>();
     prompt.show();
     prompt.raise();
     prompt.activateWindow();
@@ -55,16 +55,16 @@ bool passwordAccepted(const WebCamRecord& webCam)
 }
 
 // The reflector relays the camera on its port 81: "http://<main reflector>:81/?go=<camera host>".
-void showRelayAddress(MainVODA& main, const QByteArray& address)
+void showRelayAddress(MainWindow& main, const QByteArray& address)
 {
-    const QString reflector = form<frmServerSettings>().txtIPAddress->text();
+    const QString reflector = form<ServerSettingsWindow>().txtIPAddress->text();
     main.cboAddress->setEditText(QStringLiteral("http://") + reflector + QStringLiteral(":81/?go=")
                                  + fromCp1252(gLexmara.GetDelimited(address, 3, "/")));
 }
 
 // Marks the time a webcam opened. Pages open through the launcher, so nothing needs
 // preparing for the browser here.
-void markWebCamOpened(MainVODA& main)
+void markWebCamOpened(MainWindow& main)
 {
     main.Timer12->setEnabled(true);
     main.Timer12->setInterval(kBrowserMarkMs);
@@ -72,7 +72,7 @@ void markWebCamOpened(MainVODA& main)
 
 // A stream whose address names a transmitter by a dotted address and a port
 // (http://10.1.2.3:8080/) puts that address into the transmitter box.
-void fillTransmitterAddress(MainVODA& main, const QByteArray& address)
+void fillTransmitterAddress(MainWindow& main, const QByteArray& address)
 {
     if (gLexmara.ItemCount(address, ":") != 2 || gLexmara.ItemCount(address, ".") != 3)
         return;
@@ -89,7 +89,7 @@ void openInRealPlayer(const QByteArray& address)
 }
 
 // The address "n" starts nothing.
-void openInMediaPlayer(MainVODA& main, const QByteArray& address, bool markStart)
+void openInMediaPlayer(MainWindow& main, const QByteArray& address, bool markStart)
 {
     const std::optional<QByteArray> path = readPlayerPath(PlayerKind::MediaPlayer);
     if (address != "n" && !startPlayer(path.value_or(QByteArray()), address)) {
@@ -173,7 +173,7 @@ void openWebCamOfNode(TreeNode& node)
     if (!passwordAccepted(webCam))
         return;
 
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     showRelayAddress(main, address);
     markWebCamOpened(main);
 

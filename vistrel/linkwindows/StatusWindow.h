@@ -30,14 +30,14 @@ namespace platform {
 class HttpTransfer;
 }
 
-class frmSystemStatus : public QWidget {
+class StatusWindow : public QWidget {
     Q_OBJECT
 public:
     // The log keeps its most recent lines up to this many bytes.
     static constexpr qsizetype kLogCapacityBytes = 1024 * 1024;
 
-    frmSystemStatus();
-    ~frmSystemStatus() override;
+    StatusWindow();
+    ~StatusWindow() override;
 
     void Form_Load();
 

@@ -28,12 +28,12 @@ class OneShotTimer;
 class SocketControl;
 } // namespace platform
 
-class MainVODA : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kStartupStepMs = 3000;
 
-    MainVODA();
+    MainWindow();
 
     // Shows the frame (whose load is the start-up sequence), takes its place in the
     // frame and arms the start-up step.

@@ -1,18 +1,18 @@
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 
 #include "common/Globals.h"
 #include "directory/ConnectCommands.h"
 #include "directory/NodeClick.h"
 #include "directory/ShutDown.h"
 #include "directory/TreeNodes.h"
-#include "directory/frmWebCam.h"
-#include "frame/MDIForm1.h"
-#include "frame/frmQuickStart.h"
+#include "directory/SnapshotWindow.h"
+#include "frame/FrameWindow.h"
+#include "frame/QuickStartGuide.h"
 #include "link/ReflectorSession.h"
 #include "link/ShowformFile.h"
-#include "linkwindows/frmServerSettings.h"
-#include "linkwindows/frmSystemStatus.h"
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
+#include "linkwindows/StatusWindow.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
@@ -23,7 +23,7 @@
 #include "platform/Twips.h"
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
-#include "ui/MainVODAPictures.h"
+#include "ui/TreePictures.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/SharedMenuBar.h"
 
@@ -77,14 +77,14 @@ bool openWebServerPage(const QString& path)
 
 void armToolbarReset(int intervalMs)
 {
-    platform::Timer& reset = *form<MDIForm1>().Timer3;
+    platform::Timer& reset = *form<FrameWindow>().Timer3;
     reset.setInterval(intervalMs);
     reset.setEnabled(true);
 }
 
 } // namespace
 
-MainVODA::MainVODA()
+MainWindow::MainWindow()
     : imlIconsRemote(kTreeImageSize), imlIconsLocal(kTreeImageSize),
       shellDetectChord_({Qt::Key_Control, Qt::Key_Alt, Qt::Key_Shift, Qt::Key_P})
 {
@@ -107,7 +107,7 @@ MainVODA::MainVODA()
     tvwMain->setHeaderHidden(true);
     tvwMain->setToolTip(kTreeToolTip);
     tvwMain->setIconSize(kTreeImageSize);
-    connect(tvwMain, &QTreeWidget::itemClicked, this, &MainVODA::tvwMain_ItemClicked);
+    connect(tvwMain, &QTreeWidget::itemClicked, this, &MainWindow::tvwMain_ItemClicked);
     // Return or Enter on the current node clicks it, so the tree works from the keyboard.
     // Not the tree's activation signal: a mouse double click activates too, after its
     // first click already ran.
@@ -131,7 +131,7 @@ MainVODA::MainVODA()
     createTimers();
 }
 
-QWidget* MainVODA::createTransmitterFrame()
+QWidget* MainWindow::createTransmitterFrame()
 {
     Frame1 = new QGroupBox(QStringLiteral("Station Remote Controls"), this);
     Frame1->setMouseTracking(true);
@@ -139,7 +139,7 @@ QWidget* MainVODA::createTransmitterFrame()
     auto* grid = new QGridLayout(Frame1);
     Label5 = new QLabel(QStringLiteral("Station"), Frame1);
     txtRemoteIP = new QLineEdit(Frame1);
-    connect(txtRemoteIP, &QLineEdit::textChanged, this, &MainVODA::txtRemoteIP_Change);
+    connect(txtRemoteIP, &QLineEdit::textChanged, this, &MainWindow::txtRemoteIP_Change);
     Command7 = new QPushButton(QStringLiteral("Connect"), Frame1);
     Command7->setEnabled(false);
     Command7->setMouseTracking(true);
@@ -171,9 +171,9 @@ QWidget* MainVODA::createTransmitterFrame()
     return Frame1;
 }
 
-void MainVODA::createTimers()
+void MainWindow::createTimers()
 {
-    auto create = [this](platform::OneShotTimer*& timer, void (MainVODA::*tick)()) {
+    auto create = [this](platform::OneShotTimer*& timer, void (MainWindow::*tick)()) {
         timer = new platform::OneShotTimer(this);
         timer->setEnabled(false);
         timer->setInterval(0);
@@ -187,20 +187,20 @@ void MainVODA::createTimers()
     connect(Timer4, &platform::Timer::tick, this, [this] { stsWorld->setPanelText(1, {}); });
     create(Timer6, nullptr);
     connect(Timer6, &platform::Timer::tick, [] { reflectorSession().state().waitTimeout = true; });
-    create(Timer9, &MainVODA::Timer9_Timer);
+    create(Timer9, &MainWindow::Timer9_Timer);
     create(Timer10, nullptr);
     connect(Timer10, &platform::Timer::tick, [] { gReplyTimeout = true; });
     create(Timer11, nullptr);
     connect(Timer11, &platform::Timer::tick, [] { platform::endProcess(0); });
 }
 
-void MainVODA::Form_Load()
+void MainWindow::Form_Load()
 {
-    MDIForm1& frame = form<MDIForm1>();
+    FrameWindow& frame = form<FrameWindow>();
     frame.show();
     QMdiSubWindow* place = frame.adoptMainWindow(*this);
-    connect(&frame, &MDIForm1::statusClearDue, this, [this] { stsWorld->setPanelText(1, {}); });
-    connect(&frame, &MDIForm1::connectionButtonPressed, this, &showConnectedState);
+    connect(&frame, &FrameWindow::statusClearDue, this, [this] { stsWorld->setPanelText(1, {}); });
+    connect(&frame, &FrameWindow::connectionButtonPressed, this, &showConnectedState);
     Timer9->setEnabled(true);
     Timer9->setInterval(kStartupStepMs);
     place->setGeometry(twips(kLeftTwips), twips(kTopTwips), twips(kWidthTwips), twips(kHeightTwips));
@@ -208,11 +208,11 @@ void MainVODA::Form_Load()
     imlIconsRemote.setImageSize(kTreeImageSize);
 }
 
-void MainVODA::Timer9_Timer()
+void MainWindow::Timer9_Timer()
 {
     const QByteArray choice = readShowformFile();
 
-    frmUserSettings& settings = form<frmUserSettings>();
+    UserSettingsWindow& settings = form<UserSettingsWindow>();
     settings.hide();
     if (!choice.isEmpty()) {
         bool isNumber = false;
@@ -231,71 +231,71 @@ void MainVODA::Timer9_Timer()
     }
 }
 
-void MainVODA::tvwMain_ItemClicked(QTreeWidgetItem* item)
+void MainWindow::tvwMain_ItemClicked(QTreeWidgetItem* item)
 {
     if (item && item->type() == TreeNode::kType)
         tvwMain_NodeClick(*static_cast<TreeNode*>(item));
 }
 
-void MainVODA::tvwMain_NodeClick(TreeNode& node)
+void MainWindow::tvwMain_NodeClick(TreeNode& node)
 {
     runNodeClick(*this, node);
 }
 
-void MainVODA::mnuConnect_Click()
+void MainWindow::mnuConnect_Click()
 {
     connectCommand(CommandOrigin::MainWindow);
 }
 
-void MainVODA::mnuDisconnect_Click()
+void MainWindow::mnuDisconnect_Click()
 {
     disconnectCommand(CommandOrigin::MainWindow);
 }
 
-void MainVODA::mnuExit_Click()
+void MainWindow::mnuExit_Click()
 {
     shutDownAfterLogout();
 }
 
-void MainVODA::mnuServerSettings_Click()
+void MainWindow::mnuServerSettings_Click()
 {
-    form<frmServerSettings>().showNormal();
+    form<ServerSettingsWindow>().showNormal();
 }
 
-void MainVODA::mnuSettings_Click()
+void MainWindow::mnuSettings_Click()
 {
-    form<frmUserSettings>().showNormal();
+    form<UserSettingsWindow>().showNormal();
 }
 
-void MainVODA::mnuSystem_Click()
+void MainWindow::mnuSystem_Click()
 {
-    form<frmSystemStatus>().showNormal();
+    form<StatusWindow>().showNormal();
 }
 
-void MainVODA::mnuWebCam_Click()
+void MainWindow::mnuWebCam_Click()
 {
-    form<frmWebCam>().showNormal();
+    form<SnapshotWindow>().showNormal();
 }
 
-void MainVODA::mnuQuickStart_Click()
+void MainWindow::mnuQuickStart_Click()
 {
-    form<frmQuickStart>().show();
+    form<QuickStartGuide>().show();
 }
 
-void MainVODA::mnuAddWebCams_Click()
+void MainWindow::mnuAddWebCams_Click()
 {
     if (!openWebServerPage(kAddWebCamsPage))
         platform::dialogs().messageBox(QStringLiteral("The page %1 could not be opened.")
                                            .arg(platform::webServerPage(kAddWebCamsPage)));
 }
 
-void MainVODA::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     Form_QueryUnload(event);
 }
 
 // The window never closes on its own: either the program goes on as it was, or it ends.
-void MainVODA::Form_QueryUnload(QCloseEvent* event)
+void MainWindow::Form_QueryUnload(QCloseEvent* event)
 {
     event->ignore();
     if (shutDownRunning())
@@ -307,36 +307,36 @@ void MainVODA::Form_QueryUnload(QCloseEvent* event)
         shutDownAfterLogout();
 }
 
-void MainVODA::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Form_Resize();
 }
 
-void MainVODA::Form_Resize()
+void MainWindow::Form_Resize()
 {
     paintWindowGradient(*this);
 }
 
-void MainVODA::keyReleaseEvent(QKeyEvent* event)
+void MainWindow::keyReleaseEvent(QKeyEvent* event)
 {
     if (!event->isAutoRepeat() && shellDetectChord_.keyReleased(event->key()))
         emit shellDetectRequested();
     QWidget::keyReleaseEvent(event);
 }
 
-void MainVODA::mouseMoveEvent(QMouseEvent* event)
+void MainWindow::mouseMoveEvent(QMouseEvent* event)
 {
     Form_MouseMove();
     QWidget::mouseMoveEvent(event);
 }
 
-void MainVODA::Form_MouseMove()
+void MainWindow::Form_MouseMove()
 {
     armToolbarReset(kToolbarResetFromBackgroundMs);
 }
 
-bool MainVODA::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == tvwMain && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -358,7 +358,7 @@ bool MainVODA::eventFilter(QObject* watched, QEvent* event)
 }
 
 // Also List1_MouseMove: the transmitter frame and its list behave alike.
-void MainVODA::Frame1_MouseMove(Qt::MouseButtons buttons)
+void MainWindow::Frame1_MouseMove(Qt::MouseButtons buttons)
 {
     if (buttons != Qt::RightButton)
         stationHelpOpened_ = false;
@@ -368,13 +368,13 @@ void MainVODA::Frame1_MouseMove(Qt::MouseButtons buttons)
     armToolbarReset(kToolbarResetFromControlsMs);
 }
 
-void MainVODA::txtRemoteIP_Change()
+void MainWindow::txtRemoteIP_Change()
 {
     // Blanks count as text: only an empty box disables the button.
     Command7->setEnabled(!txtRemoteIP->text().isEmpty());
 }
 
-void MainVODA::Command7_MouseMove()
+void MainWindow::Command7_MouseMove()
 {
     stsWorld->setPanelText(1, kTransmitterHint);
 }
