@@ -29,6 +29,8 @@ using ui::form;
 
 namespace {
 
+using Lamp = ReflectorSession::Lamp;
+
 using LampSet = QSet<QString>;
 
 // Every lamp of the window by name: "B0" is ImgBlue1[0], "G3" ImgGreen3[3], "R11" ImgRed2[11].
@@ -128,34 +130,35 @@ private slots:
         QVERIFY(web->requests().isEmpty()); // loading fetches nothing
     }
 
-    // Each setter against the lamps it shows and hides, from all lamps shown and from
+    // Each segment and colour against the lamps it shows and hides, from all lamps shown and from
     // all lamps hidden, so that a lamp left alone or touched by mistake shows up.
     void everySetterShowsAndHidesItsLamps()
     {
         struct Row {
             const char* name;
-            void (StatusWindow::*setter)();
+            int segment;
+            Lamp colour;
             const char* shows;
             const char* hides;
         };
         const char* segment4 = "R2 R3 R4 G6 G7 G8 B8 B9 B10";
         const char* segment5 = "R0 R1 R11 G5 G9 G10 B6 B7 B10";
         const QList<Row> table{
-            {"cmdBlue1", &StatusWindow::cmdBlue1_Click, "B0", "R8 G1"},
-            {"cmdBlue2", &StatusWindow::cmdBlue2_Click, "B1", "R9 G0"},
-            {"cmdBlue3", &StatusWindow::cmdBlue3_Click, "B2 B3 B4", "R5 R6 R7 G2 G3 G4"},
-            {"cmdBlue4", &StatusWindow::cmdBlue4_Click, "", segment4},
-            {"cmdBlue5", &StatusWindow::cmdBlue5_Click, "", segment5},
-            {"cmdGreen1", &StatusWindow::cmdGreen1_Click, "G1", "R8 B0"},
-            {"cmdGreen2", &StatusWindow::cmdGreen2_Click, "G0", "R9 B1"},
-            {"cmdGreen3", &StatusWindow::cmdGreen3_Click, "G2 G3 G4", "R5 R6 R7 B2 B3 B4"},
-            {"cmdGreen4", &StatusWindow::cmdGreen4_Click, "", segment4},
-            {"cmdGreen5", &StatusWindow::cmdGreen5_Click, "", segment5},
-            {"cmdRed1", &StatusWindow::cmdRed1_Click, "R8", "G1 B0"},
-            {"cmdRed2", &StatusWindow::cmdRed2_Click, "R9", "G0 B1"},
-            {"cmdRed3", &StatusWindow::cmdRed3_Click, "R5 R6 R7", "G2 G3 G4 B2 B3 B4"},
-            {"cmdRed4", &StatusWindow::cmdRed4_Click, "", segment4},
-            {"cmdRed5", &StatusWindow::cmdRed5_Click, "", segment5},
+            {"blue 1", 1, Lamp::Blue, "B0", "R8 G1"},
+            {"blue 2", 2, Lamp::Blue, "B1", "R9 G0"},
+            {"blue 3", 3, Lamp::Blue, "B2 B3 B4", "R5 R6 R7 G2 G3 G4"},
+            {"blue 4", 4, Lamp::Blue, "", segment4},
+            {"blue 5", 5, Lamp::Blue, "", segment5},
+            {"green 1", 1, Lamp::Green, "G1", "R8 B0"},
+            {"green 2", 2, Lamp::Green, "G0", "R9 B1"},
+            {"green 3", 3, Lamp::Green, "G2 G3 G4", "R5 R6 R7 B2 B3 B4"},
+            {"green 4", 4, Lamp::Green, "", segment4},
+            {"green 5", 5, Lamp::Green, "", segment5},
+            {"red 1", 1, Lamp::Red, "R8", "G1 B0"},
+            {"red 2", 2, Lamp::Red, "R9", "G0 B1"},
+            {"red 3", 3, Lamp::Red, "R5 R6 R7", "G2 G3 G4 B2 B3 B4"},
+            {"red 4", 4, Lamp::Red, "", segment4},
+            {"red 5", 5, Lamp::Red, "", segment5},
         };
         StatusWindow& window = form<StatusWindow>();
         LampSet every;
@@ -168,11 +171,11 @@ private slots:
             const LampSet hides = lampNames(row.hides);
 
             setAllLamps(window, true);
-            (window.*row.setter)();
+            window.showLamp(row.segment, row.colour);
             QVERIFY2(shownLamps(window) == (every - hides), row.name);
 
             setAllLamps(window, false);
-            (window.*row.setter)();
+            window.showLamp(row.segment, row.colour);
             QVERIFY2(shownLamps(window) == shows, row.name);
         }
     }
@@ -180,19 +183,19 @@ private slots:
     void segment1EndsInTheLastColourSet()
     {
         StatusWindow& window = form<StatusWindow>();
-        window.cmdGreen1_Click();
+        window.showLamp(1, ReflectorSession::Lamp::Green);
         QCOMPARE(shownLamps(window), lampNames("G1 B1 B2 B3 B4"));
-        window.cmdRed1_Click();
+        window.showLamp(1, ReflectorSession::Lamp::Red);
         QCOMPARE(shownLamps(window), lampNames("R8 B1 B2 B3 B4"));
         // The setters of segment 5 change nothing on a freshly loaded window.
-        window.cmdGreen5_Click();
-        window.cmdRed5_Click();
+        window.showLamp(5, ReflectorSession::Lamp::Green);
+        window.showLamp(5, ReflectorSession::Lamp::Red);
         QCOMPARE(shownLamps(window), lampNames("R8 B1 B2 B3 B4"));
     }
 
     void firstReferenceFromASetterLoadsTheWindowHidden()
     {
-        form<StatusWindow>().cmdRed5_Click();
+        form<StatusWindow>().showLamp(5, ReflectorSession::Lamp::Red);
         QVERIFY(ui::isLoaded<StatusWindow>());
         QVERIFY(!form<StatusWindow>().isVisible());
     }
@@ -334,7 +337,7 @@ private slots:
         window.appendLogLine(QByteArray("caf\xe9 \x80"));
         window.appendLogLine("");
         window.lblReflectorAddr->setText("reflector.example.net");
-        window.cmdGreen1_Click();
+        window.showLamp(1, ReflectorSession::Lamp::Green);
         window.imgSegment1SendData->show();
 
         QVERIFY(!window.close());
@@ -381,7 +384,7 @@ private slots:
     void rightClickOpensTheHelpPage()
     {
         StatusWindow& window = openForm<StatusWindow>();
-        window.cmdGreen1_Click();
+        window.showLamp(1, ReflectorSession::Lamp::Green);
         window.imgSegment2SendData->show();
         window.imgSegment5aSendData->show();
         window.imgSegment5bSendData->show();

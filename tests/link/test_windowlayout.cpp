@@ -141,8 +141,8 @@ private slots:
         platform::services().webServerBase = web.url("");
 
         StatusWindow& window = form<StatusWindow>();
-        window.cmdGreen1_Click();
-        window.cmdRed2_Click();
+        window.showLamp(1, ReflectorSession::Lamp::Green);
+        window.showLamp(2, ReflectorSession::Lamp::Red);
         window.imgSegment1SendData->show();
         window.imgSegment2SendData->show();
         window.lblReflectorAddr->setText("reflector.example.net");

@@ -326,21 +326,6 @@ TrafficMarker* StatusWindow::marker(ReflectorSession::Marker which) const
     return nullptr;
 }
 
-void StatusWindow::cmdBlue1_Click() { showLamp(1, Lamp::Blue); }
-void StatusWindow::cmdBlue2_Click() { showLamp(2, Lamp::Blue); }
-void StatusWindow::cmdBlue3_Click() { showLamp(3, Lamp::Blue); }
-void StatusWindow::cmdBlue4_Click() { showLamp(4, Lamp::Blue); }
-void StatusWindow::cmdBlue5_Click() { showLamp(5, Lamp::Blue); }
-void StatusWindow::cmdGreen1_Click() { showLamp(1, Lamp::Green); }
-void StatusWindow::cmdGreen2_Click() { showLamp(2, Lamp::Green); }
-void StatusWindow::cmdGreen3_Click() { showLamp(3, Lamp::Green); }
-void StatusWindow::cmdGreen4_Click() { showLamp(4, Lamp::Green); }
-void StatusWindow::cmdGreen5_Click() { showLamp(5, Lamp::Green); }
-void StatusWindow::cmdRed1_Click() { showLamp(1, Lamp::Red); }
-void StatusWindow::cmdRed2_Click() { showLamp(2, Lamp::Red); }
-void StatusWindow::cmdRed3_Click() { showLamp(3, Lamp::Red); }
-void StatusWindow::cmdRed4_Click() { showLamp(4, Lamp::Red); }
-void StatusWindow::cmdRed5_Click() { showLamp(5, Lamp::Red); }
 
 void StatusWindow::appendLogLine(const QByteArray& line)
 {
