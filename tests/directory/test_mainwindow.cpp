@@ -50,8 +50,8 @@ void TestMainWindow::loadArmsTheStartupStep()
     FrameWorld world;
     MainWindow& main = form<MainWindow>();
     QVERIFY(form<FrameWindow>().isVisible());
-    QVERIFY(main.Timer9->Enabled());
-    QCOMPARE(main.Timer9->Interval(), MainWindow::kStartupStepMs);
+    QVERIFY(main.startupStep->Enabled());
+    QCOMPARE(main.startupStep->Interval(), MainWindow::kStartupStepMs);
     QCOMPARE(main.imlIconsRemote.count(), 7);
     QCOMPARE(main.imlIconsLocal.tag(7), QByteArray("IEStream"));
     QCOMPARE(main.windowTitle(), QStringLiteral("Larkspire Vistrel"));
@@ -135,7 +135,7 @@ void TestMainWindow::startupChoice()
     QTRY_VERIFY(ui::isLoaded<UserSettingsWindow>()); // the step runs by itself
     QCOMPARE(form<UserSettingsWindow>().isVisible(), shown);
     QCOMPARE(form<UserSettingsWindow>().Check1->isChecked(), shown);
-    QVERIFY(!main.Timer9->Enabled());
+    QVERIFY(!main.startupStep->Enabled());
 }
 
 void TestMainWindow::keyChord()
@@ -163,20 +163,22 @@ void TestMainWindow::transmitterConnectFollowsTheAddressBox()
 {
     FrameWorld world;
     MainWindow& main = form<MainWindow>();
-    QVERIFY(!main.Command7->isEnabled());
+    const QPushButton* connectButton = main.findChild<QPushButton*>(QStringLiteral("Command7"));
+    QVERIFY(connectButton);
+    QVERIFY(!connectButton->isEnabled());
 
     main.txtRemoteIP->setText(QStringLiteral("10.1.2.3"));
-    QVERIFY(main.Command7->isEnabled());
+    QVERIFY(connectButton->isEnabled());
     main.txtRemoteIP->clear();
-    QVERIFY(!main.Command7->isEnabled());
+    QVERIFY(!connectButton->isEnabled());
 
     QTest::keyClick(main.txtRemoteIP, Qt::Key_1);
-    QVERIFY(main.Command7->isEnabled());
+    QVERIFY(connectButton->isEnabled());
     QTest::keyClick(main.txtRemoteIP, Qt::Key_Backspace);
-    QVERIFY(!main.Command7->isEnabled());
+    QVERIFY(!connectButton->isEnabled());
 
     main.txtRemoteIP->setText(QStringLiteral(" ")); // blanks count as text
-    QVERIFY(main.Command7->isEnabled());
+    QVERIFY(connectButton->isEnabled());
 }
 
 namespace {
@@ -197,7 +199,7 @@ void TestMainWindow::stationHelpOpensOncePerRightButtonHold()
     FrameWorld world;
     MainWindow& main = form<MainWindow>();
     const QList<QUrl>& pages = world.folder().launcher().pages();
-    for (QWidget* over : QList<QWidget*>{main.Frame1, main.List1->viewport()}) {
+    for (QWidget* over : QList<QWidget*>{main.findChild<QWidget*>(QStringLiteral("Frame1")), main.fileList->viewport()}) {
         const qsizetype before = pages.size();
         sendMouse(over, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);
         for (int move = 0; move < 5; ++move)

@@ -99,7 +99,7 @@ void TestNodeClick::clickSendsTheNodesQueries()
     QVERIFY(clicked);
     MainWindow& main = form<MainWindow>();
     main.txtRemoteIP->setText(QStringLiteral("10.1.2.3"));
-    main.ProgressBar1->setValue(40);
+    main.progressBar->setValue(40);
 
     clickOn(clicked);
 
@@ -110,7 +110,7 @@ void TestNodeClick::clickSendsTheNodesQueries()
     QCOMPARE(gSelectedNodeIndex, clicked->Index());
     QVERIFY(clicked->Sorted());
     QVERIFY(main.txtRemoteIP->text().isEmpty());
-    QCOMPARE(main.ProgressBar1->value(), 0);
+    QCOMPARE(main.progressBar->value(), 0);
     QVERIFY(world_->folder().dialogs().messageBoxes().isEmpty());
 }
 

@@ -272,8 +272,8 @@ void TestNodeList::loadAndBuild()
     QCOMPARE(iconFileRows(), iconRows);
     QCOMPARE(loadedIconKeys(main.imlIconsRemote), iconKeys);
     // Never a range of 0 to 0: that makes the bar a busy indicator, animating for good.
-    QCOMPARE(main.ProgressBar1->maximum(), std::max(1, gIconCount - 1));
-    QCOMPARE(main.ProgressBar1->value(), 0);
+    QCOMPARE(main.progressBar->maximum(), std::max(1, gIconCount - 1));
+    QCOMPARE(main.progressBar->value(), 0);
 
     // The root always shows its folder picture; the others show theirs unless icons are off.
     const QList<TreeNode*> nodes = nodesInTreeOrder(*main.tvwMain);

@@ -129,7 +129,7 @@ void TestWebCamLoading::webCamsOfTheClickedPlaceHangUnderIt()
     QCOMPARE(gWebCamTable[6].name, QByteArray("Paris"));
     QVERIFY(gWebCamTable[7].marker.isEmpty());
     QCOMPARE(status(), kLoadingStatus);
-    QCOMPARE(form<MainWindow>().ProgressBar1->value(), 0);
+    QCOMPARE(form<MainWindow>().progressBar->value(), 0);
     QCOMPARE(cacheContent(), reply + "\r\n");
 }
 
@@ -237,7 +237,7 @@ void TestWebCamLoading::moreThan1000LinesUsesTheFirst1000()
     QCOMPARE(gWebCamTable[1000].name, QByteArray("Cam 1000"));
     QVERIFY(TreeNodes::of(*form<MainWindow>().tvwMain).byKey("France 999"));
     QVERIFY(!TreeNodes::of(*form<MainWindow>().tvwMain).byKey("France 1000"));
-    QCOMPARE(form<MainWindow>().ProgressBar1->maximum(), 1000);
+    QCOMPARE(form<MainWindow>().progressBar->maximum(), 1000);
 }
 
 void TestWebCamLoading::replyAfterTheTreeWasClearedChangesNothing()

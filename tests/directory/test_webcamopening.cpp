@@ -183,15 +183,15 @@ void TestWebCamOpening::opens()
     address = opening.address(address);
     for (QString& argument : arguments)
         argument = QString::fromUtf8(opening.address(argument.toUtf8()));
-    opening.main.Timer1->setEnabled(false);
+    opening.main.mediaPlayerStarted->setEnabled(false);
     cameraHost.replace(QStringLiteral("WEBHOST"), opening.web.url({}).mid(7));
 
     openWebCamOfNode(opening.node(nodeText, webCam(address, kind)));
 
     QCOMPARE(chosenStreamAddress(), address);
     QCOMPARE(opening.main.cboAddress->currentText(), kRelay + cameraHost);
-    QVERIFY(opening.main.Timer12->Enabled());
-    QCOMPARE(opening.main.Timer12->Interval(), 3000);
+    QVERIFY(opening.main.browserOpened->Enabled());
+    QCOMPARE(opening.main.browserOpened->Interval(), 3000);
     const QList<RecordingLauncher::Start>& starts = opening.launcher().starts();
     QCOMPARE(starts.size(), program.isEmpty() ? 0 : 1);
     if (!program.isEmpty()) {
@@ -206,7 +206,7 @@ void TestWebCamOpening::opens()
         QCOMPARE(gWebCamWindows[1]->txtURL->text(), QString::fromUtf8(address));
         QVERIFY(gWebCamWindows[1]->isVisible());
     }
-    QCOMPARE(opening.main.Timer1->Enabled() && opening.main.Timer1->Interval() == 3000, playerMark);
+    QCOMPARE(opening.main.mediaPlayerStarted->Enabled() && opening.main.mediaPlayerStarted->Interval() == 3000, playerMark);
     QVERIFY(opening.dialogs().messageTexts().isEmpty());
     QVERIFY(!ui::isLoaded<frmSearch>());
 }

@@ -460,9 +460,9 @@ private slots:
     {
         MainWindow& main = form<MainWindow>();
         reflectorSession().connection().receiveChunk("/NDF/");
-        QCOMPARE(main.Timer4->Interval(), 2000);
+        QCOMPARE(main.statusClear->Interval(), 2000);
         reflectorSession().connection().receiveChunk("/IP/1.2.3.4");
-        QCOMPARE(main.Timer4->Interval(), 4000);
+        QCOMPARE(main.statusClear->Interval(), 4000);
         QVERIFY(platform::waitUntil([&] { return main.stsWorld->panelText(1).isEmpty(); }, 8000));
     }
 

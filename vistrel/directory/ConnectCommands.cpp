@@ -156,7 +156,7 @@ void disconnectCommand(CommandOrigin origin)
     unlockPasswordBoxes(false);
     main.tvwMain->clear();
     main.stsWorld->setPanelText(2, {});
-    main.List1->clear();
+    main.fileList->clear();
 
     // The main window skips a step of the logout that fails; a secondary window shows
     // the error's number first.

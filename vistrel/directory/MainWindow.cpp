@@ -102,7 +102,7 @@ MainWindow::MainWindow()
     mnuDisconnect = menuBar->findChild<QAction*>(QStringLiteral("mnuDisconnect"));
 
     auto* body = new QGridLayout;
-    Label6 = new QLabel(QStringLiteral("Internet TreeView"), this);
+    treeCaption = new QLabel(QStringLiteral("Internet TreeView"), this);
     tvwMain = new QTreeWidget(this);
     tvwMain->setHeaderHidden(true);
     tvwMain->setToolTip(kTreeToolTip);
@@ -112,13 +112,13 @@ MainWindow::MainWindow()
     // Not the tree's activation signal: a mouse double click activates too, after its
     // first click already ran.
     tvwMain->installEventFilter(this);
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setValue(0);
+    progressBar = new QProgressBar(this);
+    progressBar->setValue(0);
     cboAddress = new QComboBox(this);
     cboAddress->setEditable(true);
-    body->addWidget(Label6, 0, 0);
+    body->addWidget(treeCaption, 0, 0);
     body->addWidget(tvwMain, 1, 0);
-    body->addWidget(ProgressBar1, 2, 0);
+    body->addWidget(progressBar, 2, 0);
     body->addWidget(cboAddress, 3, 0);
     body->addWidget(createTransmitterFrame(), 0, 1, 4, 1);
     body->setColumnStretch(0, 3);
@@ -129,46 +129,63 @@ MainWindow::MainWindow()
     layout->addWidget(stsWorld);
 
     createTimers();
+    nameControls();
+}
+
+// The controls keep their historic names as object names, so that a search for one
+// lands on it.
+void MainWindow::nameControls()
+{
+    const std::pair<QObject*, const char*> names[] = {
+        {tvwMain, "tvwMain"}, {treeCaption, "Label6"}, {stsWorld, "stsWorld"}, {progressBar, "ProgressBar1"},
+        {cboAddress, "cboAddress"}, {transmitterFrame, "Frame1"}, {stationCaption, "Label5"},
+        {txtRemoteIP, "txtRemoteIP"}, {connectButton, "Command7"}, {stopButton, "Command8"},
+        {fileListCaption, "Label4"}, {fileList, "List1"}, {repliesCaption, "Label2"}, {transmitterReply, "Label3"},
+        {speedFrame, "Frame2"}, {optModem, "optModem"}, {optCable, "optCable"},
+        {TCPTalkToTransmitter, "TCPTalkToTransmitter"},
+    };
+    for (const auto& [control, name] : names)
+        control->setObjectName(QString::fromLatin1(name));
 }
 
 QWidget* MainWindow::createTransmitterFrame()
 {
-    Frame1 = new QGroupBox(QStringLiteral("Station Remote Controls"), this);
-    Frame1->setMouseTracking(true);
-    Frame1->installEventFilter(this);
-    auto* grid = new QGridLayout(Frame1);
-    Label5 = new QLabel(QStringLiteral("Station"), Frame1);
-    txtRemoteIP = new QLineEdit(Frame1);
-    connect(txtRemoteIP, &QLineEdit::textChanged, this, &MainWindow::txtRemoteIP_Change);
-    Command7 = new QPushButton(QStringLiteral("Connect"), Frame1);
-    Command7->setEnabled(false);
-    Command7->setMouseTracking(true);
-    Command7->installEventFilter(this);
-    Command8 = new QPushButton(QStringLiteral("Stop Transmission"), Frame1);
-    Label4 = new QLabel(QStringLiteral("Select a Video to View"), Frame1);
-    List1 = new QListWidget(Frame1);
-    List1->viewport()->setMouseTracking(true);
-    List1->viewport()->installEventFilter(this);
-    Label2 = new QLabel(QStringLiteral("Transmitter Replies:"), Frame1);
-    Label3 = new QLabel(Frame1);
-    Frame2 = new QGroupBox(QStringLiteral("Connection Speed"), Frame1);
-    auto* speeds = new QVBoxLayout(Frame2);
-    optModem = new QRadioButton(QStringLiteral("Modem"), Frame2);
-    optCable = new QRadioButton(QStringLiteral("Cable / DSL"), Frame2);
+    transmitterFrame = new QGroupBox(QStringLiteral("Station Remote Controls"), this);
+    transmitterFrame->setMouseTracking(true);
+    transmitterFrame->installEventFilter(this);
+    auto* grid = new QGridLayout(transmitterFrame);
+    stationCaption = new QLabel(QStringLiteral("Station"), transmitterFrame);
+    txtRemoteIP = new QLineEdit(transmitterFrame);
+    connect(txtRemoteIP, &QLineEdit::textChanged, this, &MainWindow::enableTransmitterConnect);
+    connectButton = new QPushButton(QStringLiteral("Connect"), transmitterFrame);
+    connectButton->setEnabled(false);
+    connectButton->setMouseTracking(true);
+    connectButton->installEventFilter(this);
+    stopButton = new QPushButton(QStringLiteral("Stop Transmission"), transmitterFrame);
+    fileListCaption = new QLabel(QStringLiteral("Select a Video to View"), transmitterFrame);
+    fileList = new QListWidget(transmitterFrame);
+    fileList->viewport()->setMouseTracking(true);
+    fileList->viewport()->installEventFilter(this);
+    repliesCaption = new QLabel(QStringLiteral("Transmitter Replies:"), transmitterFrame);
+    transmitterReply = new QLabel(transmitterFrame);
+    speedFrame = new QGroupBox(QStringLiteral("Connection Speed"), transmitterFrame);
+    auto* speeds = new QVBoxLayout(speedFrame);
+    optModem = new QRadioButton(QStringLiteral("Modem"), speedFrame);
+    optCable = new QRadioButton(QStringLiteral("Cable / DSL"), speedFrame);
     speeds->addWidget(optModem);
     speeds->addWidget(optCable);
     TCPTalkToTransmitter = new platform::SocketControl(this);
 
-    grid->addWidget(Label5, 0, 0);
+    grid->addWidget(stationCaption, 0, 0);
     grid->addWidget(txtRemoteIP, 0, 1);
-    grid->addWidget(Command7, 1, 0);
-    grid->addWidget(Command8, 1, 1);
-    grid->addWidget(Label4, 2, 0, 1, 2);
-    grid->addWidget(List1, 3, 0, 1, 2);
-    grid->addWidget(Frame2, 4, 0, 1, 2);
-    grid->addWidget(Label2, 5, 0, 1, 2);
-    grid->addWidget(Label3, 6, 0, 1, 2);
-    return Frame1;
+    grid->addWidget(connectButton, 1, 0);
+    grid->addWidget(stopButton, 1, 1);
+    grid->addWidget(fileListCaption, 2, 0, 1, 2);
+    grid->addWidget(fileList, 3, 0, 1, 2);
+    grid->addWidget(speedFrame, 4, 0, 1, 2);
+    grid->addWidget(repliesCaption, 5, 0, 1, 2);
+    grid->addWidget(transmitterReply, 6, 0, 1, 2);
+    return transmitterFrame;
 }
 
 void MainWindow::createTimers()
@@ -180,18 +197,18 @@ void MainWindow::createTimers()
         if (tick)
             connect(timer, &platform::Timer::tick, this, tick);
     };
-    // Timer1 and Timer12 only mark a time after a player or the browser started.
-    create(Timer1, nullptr);
-    create(Timer12, nullptr);
-    create(Timer4, nullptr);
-    connect(Timer4, &platform::Timer::tick, this, [this] { stsWorld->setPanelText(1, {}); });
-    create(Timer6, nullptr);
-    connect(Timer6, &platform::Timer::tick, [] { reflectorSession().state().waitTimeout = true; });
-    create(Timer9, &MainWindow::Timer9_Timer);
-    create(Timer10, nullptr);
-    connect(Timer10, &platform::Timer::tick, [] { gReplyTimeout = true; });
-    create(Timer11, nullptr);
-    connect(Timer11, &platform::Timer::tick, [] { platform::endProcess(0); });
+    // mediaPlayerStarted and browserOpened only mark a time after a player or the browser started.
+    create(mediaPlayerStarted, nullptr);
+    create(browserOpened, nullptr);
+    create(statusClear, nullptr);
+    connect(statusClear, &platform::Timer::tick, this, [this] { stsWorld->setPanelText(1, {}); });
+    create(shutDownLimit, nullptr);
+    connect(shutDownLimit, &platform::Timer::tick, [] { reflectorSession().state().waitTimeout = true; });
+    create(startupStep, &MainWindow::showStartupChoice);
+    create(fileListLimit, nullptr);
+    connect(fileListLimit, &platform::Timer::tick, [] { gReplyTimeout = true; });
+    create(programEnd, nullptr);
+    connect(programEnd, &platform::Timer::tick, [] { platform::endProcess(0); });
 }
 
 void MainWindow::Form_Load()
@@ -201,14 +218,14 @@ void MainWindow::Form_Load()
     QMdiSubWindow* place = frame.adoptMainWindow(*this);
     connect(&frame, &FrameWindow::statusClearDue, this, [this] { stsWorld->setPanelText(1, {}); });
     connect(&frame, &FrameWindow::connectionButtonPressed, this, &showConnectedState);
-    Timer9->setEnabled(true);
-    Timer9->setInterval(kStartupStepMs);
+    startupStep->setEnabled(true);
+    startupStep->setInterval(kStartupStepMs);
     place->setGeometry(twips(kLeftTwips), twips(kTopTwips), twips(kWidthTwips), twips(kHeightTwips));
     tvwMain->clear();
     imlIconsRemote.setImageSize(kTreeImageSize);
 }
 
-void MainWindow::Timer9_Timer()
+void MainWindow::showStartupChoice()
 {
     const QByteArray choice = readShowformFile();
 
@@ -345,20 +362,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    const bool overStation = watched == Frame1 || watched == List1->viewport();
+    const bool overStation = watched == transmitterFrame || watched == fileList->viewport();
     if (overStation && event->type() == QEvent::MouseButtonPress)
         stationHelpOpened_ = false;
     if (event->type() == QEvent::MouseMove) {
         if (overStation)
-            Frame1_MouseMove(static_cast<QMouseEvent*>(event)->buttons());
-        else if (watched == Command7)
-            Command7_MouseMove();
+            transmitterFrameMouseMove(static_cast<QMouseEvent*>(event)->buttons());
+        else if (watched == connectButton)
+            hintAtTransmitterConnect();
     }
     return QWidget::eventFilter(watched, event);
 }
 
 // Also List1_MouseMove: the transmitter frame and its list behave alike.
-void MainWindow::Frame1_MouseMove(Qt::MouseButtons buttons)
+void MainWindow::transmitterFrameMouseMove(Qt::MouseButtons buttons)
 {
     if (buttons != Qt::RightButton)
         stationHelpOpened_ = false;
@@ -368,13 +385,13 @@ void MainWindow::Frame1_MouseMove(Qt::MouseButtons buttons)
     armToolbarReset(kToolbarResetFromControlsMs);
 }
 
-void MainWindow::txtRemoteIP_Change()
+void MainWindow::enableTransmitterConnect()
 {
     // Blanks count as text: only an empty box disables the button.
-    Command7->setEnabled(!txtRemoteIP->text().isEmpty());
+    connectButton->setEnabled(!txtRemoteIP->text().isEmpty());
 }
 
-void MainWindow::Command7_MouseMove()
+void MainWindow::hintAtTransmitterConnect()
 {
     stsWorld->setPanelText(1, kTransmitterHint);
 }

@@ -22,7 +22,7 @@ void clearStatusAfter(int ms)
 {
     if (!ui::isLoaded<MainWindow>())
         return;
-    platform::OneShotTimer& timer = *ui::form<MainWindow>().Timer4;
+    platform::OneShotTimer& timer = *ui::form<MainWindow>().statusClear;
     timer.setEnabled(true);
     timer.setInterval(ms);
 }

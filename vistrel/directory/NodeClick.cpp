@@ -103,7 +103,7 @@ void runNodeClick(MainWindow& main, TreeNode& clickedNode)
         return;
     node->setSorted(true);
     const QByteArray fullPath = node->FullPath();
-    main.ProgressBar1->setValue(0);
+    main.progressBar->setValue(0);
     gSelectedNodeIndex = node->Index();
 
     std::vector<QByteArray> queries;

@@ -36,8 +36,8 @@ void shutDownAfterLogout()
     logOut();
     MainWindow& main = ui::form<MainWindow>();
     reflectorSession().state().waitTimeout = false;
-    main.Timer6->setEnabled(true);
-    main.Timer6->setInterval(kShutDownWaitMs);
+    main.shutDownLimit->setEnabled(true);
+    main.shutDownLimit->setInterval(kShutDownWaitMs);
     // The tick of Timer6 sets the wait timeout flag; the wait's own limit is a second guard.
     platform::waitUntil([] { return reflectorSession().state().loginSendComplete || reflectorSession().state().waitTimeout; }, kShutDownWaitMs);
     platform::endProcess(0);

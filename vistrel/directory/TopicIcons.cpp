@@ -71,5 +71,5 @@ void loadIconsInto(ImageList& images, QProgressBar& progress)
 void LoadIcons()
 {
     MainWindow& main = ui::form<MainWindow>();
-    loadIconsInto(main.imlIconsRemote, *main.ProgressBar1);
+    loadIconsInto(main.imlIconsRemote, *main.progressBar);
 }

@@ -66,8 +66,8 @@ void showRelayAddress(MainWindow& main, const QByteArray& address)
 // preparing for the browser here.
 void markWebCamOpened(MainWindow& main)
 {
-    main.Timer12->setEnabled(true);
-    main.Timer12->setInterval(kBrowserMarkMs);
+    main.browserOpened->setEnabled(true);
+    main.browserOpened->setInterval(kBrowserMarkMs);
 }
 
 // A stream whose address names a transmitter by a dotted address and a port
@@ -99,8 +99,8 @@ void openInMediaPlayer(MainWindow& main, const QByteArray& address, bool markSta
         return;
     }
     if (markStart) {
-        main.Timer1->setEnabled(true);
-        main.Timer1->setInterval(kPlayerStartMarkMs);
+        main.mediaPlayerStarted->setEnabled(true);
+        main.mediaPlayerStarted->setInterval(kPlayerStartMarkMs);
     }
     fillTransmitterAddress(main, address);
     if (!path)
