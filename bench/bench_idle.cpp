@@ -9,10 +9,10 @@
 #include "TempProgramFolder.h"
 #include "WidgetBenchmarkMain.h"
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
 #include "link/ReflectorSession.h"
-#include "linkwindows/frmServerSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
 #include "platform/Wait.h"
 #include "ui/Forms.h"
 
@@ -132,9 +132,9 @@ void BM_ProgramAtRestConnected(benchmark::State& state)
     serverSettings.close();
 
     // As the program starts: the main window shows the frame, which runs the start-up.
-    MainVODA& main = ui::form<MainVODA>();
+    MainWindow& main = ui::form<MainWindow>();
     main.show();
-    ui::form<frmServerSettings>().txtPort->setText(QString::number(reflector.port()));
+    ui::form<ServerSettingsWindow>().txtPort->setText(QString::number(reflector.port()));
     main.mnuConnect_Click();
     TreeNode* place = TreeNodes::of(*main.tvwMain).byKey(kPlaceKey);
     if (!reflectorSession().state().loggedIn || !place) {

@@ -7,9 +7,9 @@
 #include "TempProgramFolder.h"
 #include "WidgetBenchmarkMain.h"
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "link/ReflectorSession.h"
-#include "linkwindows/frmServerSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
 #include "ui/Forms.h"
 
 #include <benchmark/benchmark.h>
@@ -29,8 +29,8 @@ void BM_LoginAgainstFakeReflector(benchmark::State& state)
         return;
     }
     // The login's windows: the main window's timers, the server settings' boxes.
-    ui::form<MainVODA>();
-    frmServerSettings& settings = ui::form<frmServerSettings>();
+    ui::form<MainWindow>();
+    ServerSettingsWindow& settings = ui::form<ServerSettingsWindow>();
     settings.txtIPAddress->setText(QStringLiteral("127.0.0.1"));
     settings.txtIPAddressBackUp->setText(QStringLiteral("127.0.0.1"));
     settings.txtPort->setText(QString::number(reflector.port()));

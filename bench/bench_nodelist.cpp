@@ -5,7 +5,7 @@
 #include "directory/NodeList.h"
 #include "directory/TreeNodes.h"
 #include "ui/ImageList.h"
-#include "ui/MainVODAPictures.h"
+#include "ui/TreePictures.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Vistrel: the desktop client for the reflector's directory of live webcams.
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/ProgramCommands.h"
 #include "directory/ProgramSession.h"
-#include "linkwindows/frmServerSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
 #include "platform/ProgramFolder.h"
 #include "ui/DesktopServices.h"
 #include "ui/Forms.h"
@@ -28,12 +28,12 @@ int main(int argc, char** argv)
     // The main window is the start-up window: loading it shows the frame, whose load
     // runs the start-up sequence. The program ends only through its shut-down paths.
     QApplication::setQuitOnLastWindowClosed(false);
-    ui::form<MainVODA>().show();
+    ui::form<MainWindow>().show();
     // A reflector or transmitter that cannot listen on its port box's design port (the
     // demo fakes).
     if (options.reflectorPort != 0)
-        ui::form<frmServerSettings>().txtPort->setText(QString::number(options.reflectorPort));
+        ui::form<ServerSettingsWindow>().txtPort->setText(QString::number(options.reflectorPort));
     if (options.transmitterPort != 0)
-        ui::form<frmServerSettings>().txtViewerPort->setText(QString::number(options.transmitterPort));
+        ui::form<ServerSettingsWindow>().txtViewerPort->setText(QString::number(options.transmitterPort));
     return QApplication::exec();
 }

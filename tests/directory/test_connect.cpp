@@ -9,16 +9,16 @@
 #include "common/Globals.h"
 #include "common/SeenRepliesCache.h"
 #include "directory/ConnectCommands.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/ShutDown.h"
-#include "frame/MDIForm1.h"
+#include "frame/FrameWindow.h"
 #include "frame/ToolbarControl.h"
 #include "frame/ToolbarPositions.h"
 #include "link/ReflectorSession.h"
 #include "link/TrafficCipher.h"
-#include "linkwindows/frmServerSettings.h"
-#include "linkwindows/frmSystemStatus.h"
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
+#include "linkwindows/StatusWindow.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "platform/OneShotTimer.h"
 #include "platform/Wait.h"
 #include "tools/LocatorWindow.h"
@@ -48,8 +48,8 @@ enum class Reflector { Silent, Refusing, Closing, Stalling };
 // The menus and toolbar as Connect (true) or Disconnect (false) leaves them.
 bool inConnectedState()
 {
-    MainVODA& main = form<MainVODA>();
-    ToolbarControl& toolbar = *form<MDIForm1>().Toolbar1;
+    MainWindow& main = form<MainWindow>();
+    ToolbarControl& toolbar = *form<FrameWindow>().Toolbar1;
     const bool connected = !main.mnuConnect->isEnabled() && !toolbar.isButtonEnabled(kToolbarConnectButton);
     const bool disconnected = !main.mnuDisconnect->isEnabled() && !toolbar.isButtonEnabled(kToolbarDisconnectButton);
     if (connected == disconnected)
@@ -59,7 +59,7 @@ bool inConnectedState()
 
 QByteArray status()
 {
-    return form<MainVODA>().stsWorld->panelText(1);
+    return form<MainWindow>().stsWorld->panelText(1);
 }
 
 bool passwordBoxesEnabled()
@@ -70,13 +70,13 @@ bool passwordBoxesEnabled()
 void addNodes(const QStringList& texts)
 {
     for (const QString& text : texts)
-        form<MainVODA>().tvwMain->addTopLevelItem(new QTreeWidgetItem(QStringList{text}));
+        form<MainWindow>().tvwMain->addTopLevelItem(new QTreeWidgetItem(QStringList{text}));
 }
 
 QStringList topLevelTexts()
 {
     QStringList texts;
-    QTreeWidget& tree = *form<MainVODA>().tvwMain;
+    QTreeWidget& tree = *form<MainWindow>().tvwMain;
     for (int i = 0; i < tree.topLevelItemCount(); ++i)
         texts << tree.topLevelItem(i)->text(0);
     return texts;
@@ -134,8 +134,8 @@ void TestConnect::init()
     reflector_.emplace();
     QVERIFY(reflector_->listen());
     reflectorSession().state().reflectorAddress = "127.0.0.1";
-    form<frmServerSettings>().txtPort->setText(QString::number(reflector_->port()));
-    form<MainVODA>();
+    form<ServerSettingsWindow>().txtPort->setText(QString::number(reflector_->port()));
+    form<MainWindow>();
 }
 
 void TestConnect::cleanup()
@@ -160,7 +160,7 @@ void TestConnect::setUpReflector(Reflector kind)
     case Reflector::Stalling:
         stalling_.emplace();
         QVERIFY(stalling_->port() != 0);
-        form<frmServerSettings>().txtPort->setText(QString::number(stalling_->port()));
+        form<ServerSettingsWindow>().txtPort->setText(QString::number(stalling_->port()));
         break;
     }
 }
@@ -180,7 +180,7 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
     QFETCH(QByteArray, clearText);
     reflectorSession().state().encryptTraffic = enciphered;
     reflector_->setEnciphered(enciphered);
-    form<frmUserSettings>().txtIPAddress->setText(QStringLiteral("203.0.113.7"));
+    form<UserSettingsWindow>().txtIPAddress->setText(QStringLiteral("203.0.113.7"));
     reflectorSession().state().loggedIn = true;
     reflectorSession().state().socketError = true;
     reflectorSession().state().loginSendComplete = true;
@@ -189,22 +189,22 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
     form<OptionsWindow>().setPasswordBoxesEnabled(true);
     writeSeenRepliesCache();
 
-    form<MainVODA>().mnuDisconnect_Click();
+    form<MainWindow>().mnuDisconnect_Click();
 
     QVERIFY(!reflectorSession().state().loggedIn);
-    QCOMPARE(form<MainVODA>().tvwMain->topLevelItemCount(), 0);
+    QCOMPARE(form<MainWindow>().tvwMain->topLevelItemCount(), 0);
     QVERIFY(!passwordBoxesEnabled());
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
     QVERIFY(!inConnectedState());
     QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
-    QCOMPARE(form<frmSystemStatus>().logText(), QByteArray("Sending disconnect request to Reflector...\r\n"
+    QCOMPARE(form<StatusWindow>().logText(), QByteArray("Sending disconnect request to Reflector...\r\n"
                                                            "Sending disconnect request to Reflector Successfull...\r\n"
                                                            "Disconnect from Server...\r\n"));
     QTRY_COMPARE(reflector_->requests().size(), 1);
     QCOMPARE(reflector_->requests()[0].received, logoutOnWire("203.0.113.7"));
     QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{clearText});
     QCOMPARE(reflector_->connections().size(), 1);
-    QVERIFY(!form<MainVODA>().Timer3->Enabled());
+    QVERIFY(!reflectorSession().logoutConnectLimit().Enabled());
 }
 
 void TestConnect::disconnectReopensASocketLeftOpen()
@@ -214,7 +214,7 @@ void TestConnect::disconnectReopensASocketLeftOpen()
     socket.Connect(QStringLiteral("127.0.0.1"), reflector_->port());
     QVERIFY(platform::waitUntil([&] { return socket.State() == platform::SocketControl::StateConnected; }, 5000));
 
-    form<MainVODA>().mnuDisconnect_Click();
+    form<MainWindow>().mnuDisconnect_Click();
 
     QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
     QTRY_COMPARE(reflector_->requestTexts(), QList<QByteArray>{"DeleteConnection*/"});
@@ -244,24 +244,24 @@ void TestConnect::disconnectThatCannotSendKeepsTheConnectedState()
     addNodes({"Internet"});
     writeSeenRepliesCache();
 
-    form<MainVODA>().mnuDisconnect_Click();
+    form<MainWindow>().mnuDisconnect_Click();
 
     // The local state is torn down; the menus still offer Disconnect again.
     QVERIFY(!reflectorSession().state().loggedIn);
-    QCOMPARE(form<MainVODA>().tvwMain->topLevelItemCount(), 0);
+    QCOMPARE(form<MainWindow>().tvwMain->topLevelItemCount(), 0);
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
     QVERIFY(inConnectedState());
     QCOMPARE(status(), statusText);
-    QVERIFY(form<frmSystemStatus>().logText().endsWith(lastLogLine + "\r\n"));
+    QVERIFY(form<StatusWindow>().logText().endsWith(lastLogLine + "\r\n"));
     QVERIFY(!reflectorSession().state().socketError);
-    QVERIFY(!form<MainVODA>().Timer3->Enabled());
+    QVERIFY(!reflectorSession().logoutConnectLimit().Enabled());
     QVERIFY(reflector_->requests().isEmpty());
 
     // The logout is still owed: once a reflector answers, Disconnect sends it.
     FakeReflector answering;
     QVERIFY(answering.listen());
-    form<frmServerSettings>().txtPort->setText(QString::number(answering.port()));
-    form<MainVODA>().mnuDisconnect_Click();
+    form<ServerSettingsWindow>().txtPort->setText(QString::number(answering.port()));
+    form<MainWindow>().mnuDisconnect_Click();
     QVERIFY(!inConnectedState());
     QTRY_COMPARE(answering.requestTexts(), QList<QByteArray>{"DeleteConnection*/"});
 }
@@ -286,14 +286,14 @@ void TestConnect::disconnectWithNothingToLogOutFrom()
     addNodes({"Internet"});
     writeSeenRepliesCache();
 
-    form<MainVODA>().mnuDisconnect_Click();
+    form<MainWindow>().mnuDisconnect_Click();
 
     QVERIFY(!inConnectedState());
     QVERIFY(!reflectorSession().state().loggedIn);
-    QCOMPARE(form<MainVODA>().tvwMain->topLevelItemCount(), 0);
+    QCOMPARE(form<MainWindow>().tvwMain->topLevelItemCount(), 0);
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
     QCOMPARE(status(), QByteArray("Disconnected"));
-    QVERIFY(!form<MainVODA>().Timer3->Enabled());
+    QVERIFY(!reflectorSession().logoutConnectLimit().Enabled());
     QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
     QTest::qWait(100);
     QVERIFY(reflector_->connections().isEmpty());
@@ -326,7 +326,7 @@ void TestConnect::exitEndsWithinItsLimit()
     if (fromSecondaryWindow)
         exitWithoutWaiting();
     else
-        form<MainVODA>().mnuExit_Click();
+        form<MainWindow>().mnuExit_Click();
 
     QCOMPARE(world_->folder().endProcessCalls(), QList<int>{0});
     QVERIFY2(clock.elapsed() < limitMs + 1000, qPrintable(QString::number(clock.elapsed())));
@@ -429,13 +429,13 @@ void TestConnect::retryLoginRunsConnect()
     connectCommand(CommandOrigin::MainWindow, steps); // joins the retry button once
     connectCommand(CommandOrigin::MainWindow, steps); // and not twice
     reflector_->acceptLogin("42");
-    form<frmServerSettings>().txtIPAddress->setText(QStringLiteral("127.0.0.1"));
+    form<ServerSettingsWindow>().txtIPAddress->setText(QStringLiteral("127.0.0.1"));
     showConnectedState(false);
     int connects = 0;
     const QMetaObject::Connection counting =
-        QObject::connect(&form<frmUserSettings>(), &frmUserSettings::retryLogin, [&] { ++connects; });
+        QObject::connect(&form<UserSettingsWindow>(), &UserSettingsWindow::retryLogin, [&] { ++connects; });
 
-    form<frmUserSettings>().cmdRetry->click();
+    form<UserSettingsWindow>().cmdRetry->click();
 
     QObject::disconnect(counting);
     QCOMPARE(connects, 1);
@@ -456,8 +456,8 @@ void TestConnect::retryInsideTheRejectionWindowLogsInAfterIt()
 {
     QFETCH(QByteArray, secondReply);
     QFETCH(bool, loggedIn);
-    form<frmServerSettings>().txtIPAddress->setText(QStringLiteral("127.0.0.1"));
-    form<frmServerSettings>().txtIPAddressBackUp->setText(QStringLiteral("127.0.0.1"));
+    form<ServerSettingsWindow>().txtIPAddress->setText(QStringLiteral("127.0.0.1"));
+    form<ServerSettingsWindow>().txtIPAddressBackUp->setText(QStringLiteral("127.0.0.1"));
     reflector_->setQuietGapMs(5);
     reflector_->script("/Login/", {FakeReflector::Reply::text("/Login Failed/"), FakeReflector::Reply::text(secondReply)});
     bool retriedInsideTheWindow = false;
@@ -466,10 +466,10 @@ void TestConnect::retryInsideTheRejectionWindowLogsInAfterIt()
         if (request != 1)
             return;
         retriedInsideTheWindow = reflectorSession().loginRejectionWindow().Enabled();
-        form<frmUserSettings>().cmdRetry->click();
+        form<UserSettingsWindow>().cmdRetry->click();
     });
 
-    form<MainVODA>().mnuConnect_Click();
+    form<MainWindow>().mnuConnect_Click();
 
     QVERIFY(retriedInsideTheWindow);
     const QByteArray login = "/Login/,,";
@@ -486,14 +486,14 @@ void TestConnect::toolbarDisconnect()
     reflectorSession().state().loggedIn = true;
     showConnectedState(true);
     addNodes({"Internet"});
-    form<MDIForm1>().Toolbar1_MouseDown(1, 0, 1000, 0);
+    form<FrameWindow>().Toolbar1_MouseDown(1, 0, 1000, 0);
     QVERIFY(!reflectorSession().state().loggedIn);
     QVERIFY(!inConnectedState());
-    QCOMPARE(form<MainVODA>().tvwMain->topLevelItemCount(), 0);
+    QCOMPARE(form<MainWindow>().tvwMain->topLevelItemCount(), 0);
     QTRY_COMPARE(reflector_->requestTexts(), QList<QByteArray>{"DeleteConnection*/"});
 
     // A disabled Disconnect button runs nothing.
-    form<MDIForm1>().Toolbar1_MouseDown(1, 0, 1000, 0);
+    form<FrameWindow>().Toolbar1_MouseDown(1, 0, 1000, 0);
     QTest::qWait(100);
     QCOMPARE(reflector_->requests().size(), 1);
 }
@@ -502,19 +502,19 @@ void TestConnect::toolbarDisconnect()
 // items enabled, and its Disconnect reports a failing step with the error's number.
 void TestConnect::secondaryMenuBar()
 {
-    QMenuBar* bar = form<frmServerSettings>().findChild<QMenuBar*>();
+    QMenuBar* bar = form<ServerSettingsWindow>().findChild<QMenuBar*>();
     QVERIFY(bar);
     const QList<const char*> mainWindowOnly = {"mnuAddWebCams", "mnuQuickStart", "mnuSupport"};
     for (const char* name : mainWindowOnly) {
         QVERIFY(!bar->findChild<QAction*>(QString::fromLatin1(name)));
-        QVERIFY(form<MainVODA>().menuBar->findChild<QAction*>(QString::fromLatin1(name)));
+        QVERIFY(form<MainWindow>().menuBar->findChild<QAction*>(QString::fromLatin1(name)));
     }
     showConnectedState(true);
     QAction* disconnect = bar->findChild<QAction*>(QStringLiteral("mnuDisconnect"));
     QAction* connect = bar->findChild<QAction*>(QStringLiteral("mnuConnect"));
     QVERIFY(disconnect->isEnabled() && connect->isEnabled());
 
-    form<frmServerSettings>().txtPort->setText(QStringLiteral("port"));
+    form<ServerSettingsWindow>().txtPort->setText(QStringLiteral("port"));
     reflector_->stopListening();
     reflectorSession().state().loggedIn = true;
     disconnect->trigger();
@@ -523,7 +523,7 @@ void TestConnect::secondaryMenuBar()
     QVERIFY(inConnectedState());
 
     // The main window's Disconnect skips the same failure silently.
-    form<MainVODA>().mnuDisconnect_Click();
+    form<MainWindow>().mnuDisconnect_Click();
     QCOMPARE(world_->folder().dialogs().messageTexts(), numberBox);
 }
 

@@ -3,7 +3,7 @@
 // starts it with the webcam's address.
 #include "FrameWorld.h"
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamOpening.h"
 #include "platform/RuntimeError.h"
@@ -34,7 +34,7 @@ private slots:
         QVERIFY(player.open(QIODevice::WriteOnly));
         player.close();
 
-        MainVODA& main = ui::form<MainVODA>();
+        MainWindow& main = ui::form<MainWindow>();
         TreeNode& node = TreeNodes::of(*main.tvwMain).addTopLevel("node 1", "Cam", {}, nullptr);
         node.webCam = WebCamRecord{"1", "http://h/a.rm", {}, "Cam", "N", {}, "France", "RealPlay"};
         try {

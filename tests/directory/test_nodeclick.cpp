@@ -25,7 +25,7 @@ using Texts = QList<QByteArray>;
 // A left click on the node, where the tree shows it.
 void clickOn(TreeNode* node)
 {
-    QTreeWidget& tree = *form<MainVODA>().tvwMain;
+    QTreeWidget& tree = *form<MainWindow>().tvwMain;
     tree.scrollToItem(node);
     const QRect place = tree.visualItemRect(node);
     QVERIFY(!place.isEmpty());
@@ -66,7 +66,7 @@ void TestNodeClick::init()
     gSelectedNodeIndex = 0;
     gWebCamTable.fill(WebCamRecord{});
     world_.emplace();
-    form<MainVODA>().show();
+    form<MainWindow>().show();
     tree_ = PlaceTree::build();
     reflector_.emplace();
     QVERIFY(reflector_->listen());
@@ -97,9 +97,9 @@ void TestNodeClick::clickSendsTheNodesQueries()
     QFETCH(Texts, queries);
     TreeNode* clicked = PlaceTree::find(node);
     QVERIFY(clicked);
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     main.txtRemoteIP->setText(QStringLiteral("10.1.2.3"));
-    main.ProgressBar1->setValue(40);
+    main.progressBar->setValue(40);
 
     clickOn(clicked);
 
@@ -110,13 +110,13 @@ void TestNodeClick::clickSendsTheNodesQueries()
     QCOMPARE(gSelectedNodeIndex, clicked->Index());
     QVERIFY(clicked->Sorted());
     QVERIFY(main.txtRemoteIP->text().isEmpty());
-    QCOMPARE(main.ProgressBar1->value(), 0);
+    QCOMPARE(main.progressBar->value(), 0);
     QVERIFY(world_->folder().dialogs().messageBoxes().isEmpty());
 }
 
 void TestNodeClick::returnKeyClicksTheCurrentNode()
 {
-    QTreeWidget& tree = *form<MainVODA>().tvwMain;
+    QTreeWidget& tree = *form<MainWindow>().tvwMain;
     tree.setCurrentItem(tree_.france);
     QTest::keyClick(&tree, Qt::Key_Return);
     QTRY_COMPARE(received(), Texts{"Travel,France"});
@@ -133,7 +133,7 @@ void TestNodeClick::returnKeyClicksTheCurrentNode()
 
 void TestNodeClick::doubleClickRunsTheClickOnce()
 {
-    QTreeWidget& tree = *form<MainVODA>().tvwMain;
+    QTreeWidget& tree = *form<MainWindow>().tvwMain;
     tree.scrollToItem(tree_.florida);
     const QPoint centre = tree.visualItemRect(tree_.florida).center();
     // A double click as the window system delivers it: a click, then a double-click press and its release.
@@ -169,12 +169,12 @@ void TestNodeClick::treeEmptiedWhileSendingEndsTheClick()
 {
     // The tree is emptied (as a Disconnect does) while the first of Georgia's two
     // queries is connecting.
-    connect(&*reflector_, &FakeReflector::connectionAccepted, this, [] { form<MainVODA>().tvwMain->clear(); });
+    connect(&*reflector_, &FakeReflector::connectionAccepted, this, [] { form<MainWindow>().tvwMain->clear(); });
     clickOn(tree_.georgia);
 
     QTRY_VERIFY(!received().isEmpty());
     QCOMPARE(received().first(), QByteArray("Travel,Georgia"));
-    QCOMPARE(TreeNodes::of(*form<MainVODA>().tvwMain).count(), 0);
+    QCOMPARE(TreeNodes::of(*form<MainWindow>().tvwMain).count(), 0);
     QVERIFY(world_->folder().dialogs().messageBoxes().isEmpty());
 }
 
@@ -220,11 +220,11 @@ void TestNodeClick::bracketModeOpensTheAddressInstead()
     QFETCH(QStringList, pages);
     TreeNode* node = text == "France"
         ? tree_.france
-        : &TreeNodes::of(*form<MainVODA>().tvwMain).addChild(tree_.france->Key(), "Harbour", text, "real",
-                                                             &form<MainVODA>().imlIconsRemote);
+        : &TreeNodes::of(*form<MainWindow>().tvwMain).addChild(tree_.france->Key(), "Harbour", text, "real",
+                                                             &form<MainWindow>().imlIconsRemote);
     gSelectedNodeIndex = 0;
     gBracketUrlMode = true;
-    form<MainVODA>().txtRemoteIP->setText(QStringLiteral("10.1.2.3"));
+    form<MainWindow>().txtRemoteIP->setText(QStringLiteral("10.1.2.3"));
 
     clickOn(node);
 
@@ -236,7 +236,7 @@ void TestNodeClick::bracketModeOpensTheAddressInstead()
     QVERIFY(received().isEmpty());
     QVERIFY(!gBracketUrlMode);
     QCOMPARE(gSelectedNodeIndex, qint16(0));
-    QVERIFY(form<MainVODA>().txtRemoteIP->text().isEmpty());
+    QVERIFY(form<MainWindow>().txtRemoteIP->text().isEmpty());
 }
 
 QTEST_MAIN(TestNodeClick)

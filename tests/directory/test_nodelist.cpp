@@ -3,7 +3,7 @@
 // collection that later steps address nodes by.
 #include "FrameWorld.h"
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/NodeList.h"
 #include "directory/TreeNodes.h"
 #include "platform/Codec.h"
@@ -255,7 +255,7 @@ void TestNodeList::loadAndBuild()
     if (icons)
         writeIcons(world, *icons);
     gNoIcons = noIcons;
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 
     LoadIcons();
@@ -272,8 +272,8 @@ void TestNodeList::loadAndBuild()
     QCOMPARE(iconFileRows(), iconRows);
     QCOMPARE(loadedIconKeys(main.imlIconsRemote), iconKeys);
     // Never a range of 0 to 0: that makes the bar a busy indicator, animating for good.
-    QCOMPARE(main.ProgressBar1->maximum(), std::max(1, gIconCount - 1));
-    QCOMPARE(main.ProgressBar1->value(), 0);
+    QCOMPARE(main.progressBar->maximum(), std::max(1, gIconCount - 1));
+    QCOMPARE(main.progressBar->value(), 0);
 
     // The root always shows its folder picture; the others show theirs unless icons are off.
     const QList<TreeNode*> nodes = nodesInTreeOrder(*main.tvwMain);
@@ -294,7 +294,7 @@ void TestNodeList::shippedNodeListBuildsWithoutMessages()
     QVERIFY(!shipped.isEmpty());
     FrameWorld world;
     world.writeProgramFile(QStringLiteral("Nodes.lst"), shipped);
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 
     LoadIcons();
@@ -313,7 +313,7 @@ void TestNodeList::rebuildIntoAnUnclearedTree()
     FrameWorld world;
     world.writeProgramFile(QStringLiteral("Nodes.lst"),
                            "\"Top\",\"A\",\"Alpha\",\"Closed\"\r\n\"Top\",\"B\",\"Beta\",\"Closed\"\r\n");
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     BuildNodes();
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 

@@ -7,7 +7,7 @@
 #include "ReflectorAt.h"
 #include "common/Globals.h"
 #include "directory/RestrictedTopicGate.h"
-#include "frame/MDIForm1.h"
+#include "frame/FrameWindow.h"
 #include "platform/Timer.h"
 #include "tools/OptionsWindow.h"
 #include "tools/RestrictedTopicsStore.h"
@@ -30,14 +30,14 @@ const QString kRefused = QStringLiteral("Password incorrect...Access denied...")
 
 QPoint placeOf(TreeNode* node)
 {
-    QTreeWidget& tree = *form<MainVODA>().tvwMain;
+    QTreeWidget& tree = *form<MainWindow>().tvwMain;
     tree.scrollToItem(node);
     return tree.visualItemRect(node).center();
 }
 
 void clickOn(TreeNode* node, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {})
 {
-    QTest::mouseClick(form<MainVODA>().tvwMain->viewport(), button, keys, placeOf(node));
+    QTest::mouseClick(form<MainWindow>().tvwMain->viewport(), button, keys, placeOf(node));
 }
 
 } // namespace
@@ -83,7 +83,7 @@ void TestTreeInteraction::init()
     gRestrictedPassword.clear();
     gOptionsRequested = false;
     world_.emplace();
-    form<MainVODA>().show();
+    form<MainWindow>().show();
     tree_ = PlaceTree::build();
     reflector_.emplace();
     QVERIFY(reflector_->listen());
@@ -149,7 +149,7 @@ void TestTreeInteraction::lockedNodeClick()
     QFETCH(Texts, queries);
     lock({"France"}, "pw");
     dialogs().queueInput(answer);
-    form<MainVODA>().ProgressBar1->setValue(30);
+    form<MainWindow>().progressBar->setValue(30);
 
     clickOn(tree_.france);
 
@@ -160,7 +160,7 @@ void TestTreeInteraction::lockedNodeClick()
     // A refused click ends before anything of the node is touched.
     const bool allowed = !queries.isEmpty();
     QCOMPARE(dialogs().messageTexts(), allowed ? QStringList{} : QStringList{kRefused});
-    QCOMPARE(form<MainVODA>().ProgressBar1->value(), allowed ? 0 : 30);
+    QCOMPARE(form<MainWindow>().progressBar->value(), allowed ? 0 : 30);
 
     // A right answer is not remembered.
     clickOn(tree_.france);
@@ -193,7 +193,7 @@ void TestTreeInteraction::lockedNodeExpand()
     TreeNode* countries = PlaceTree::find("Countries");
     countries->setExpanded(false);
     QVERIFY(dialogs().inputBoxes().isEmpty());
-    form<MainVODA>().txtRemoteIP->setText(QStringLiteral("10.0.0.9"));
+    form<MainWindow>().txtRemoteIP->setText(QStringLiteral("10.0.0.9"));
     dialogs().queueInput(answer);
 
     countries->setExpanded(true);
@@ -201,17 +201,17 @@ void TestTreeInteraction::lockedNodeExpand()
     QCOMPARE(dialogs().inputBoxes().size(), 1);
     QCOMPARE(countries->isExpanded(), expanded);
     QCOMPARE(dialogs().messageTexts(), expanded ? QStringList{} : QStringList{kRefused});
-    QVERIFY(form<MainVODA>().txtRemoteIP->text().isEmpty());
+    QVERIFY(form<MainWindow>().txtRemoteIP->text().isEmpty());
     QTest::qWait(50);
     QVERIFY(received().isEmpty());
 
     // Every expand empties the transmitter address, locked or not.
     TreeNode* usa = PlaceTree::find("USA");
     usa->setExpanded(false);
-    form<MainVODA>().txtRemoteIP->setText(QStringLiteral("10.0.0.9"));
+    form<MainWindow>().txtRemoteIP->setText(QStringLiteral("10.0.0.9"));
     usa->setExpanded(true);
     QVERIFY(usa->isExpanded());
-    QVERIFY(form<MainVODA>().txtRemoteIP->text().isEmpty());
+    QVERIFY(form<MainWindow>().txtRemoteIP->text().isEmpty());
     QCOMPARE(dialogs().inputBoxes().size(), 1);
 }
 
@@ -264,10 +264,10 @@ void TestTreeInteraction::bracketModeLastsUntilTheNextClick()
 
 void TestTreeInteraction::mouseMoveArmsTheToolbarReset()
 {
-    platform::Timer& reset = *form<MDIForm1>().Timer3;
+    platform::Timer& reset = *form<FrameWindow>().Timer3;
     reset.setEnabled(false);
     gToolbarHighlightCleared = true;
-    QTest::mouseMove(form<MainVODA>().tvwMain->viewport(), placeOf(tree_.florida));
+    QTest::mouseMove(form<MainWindow>().tvwMain->viewport(), placeOf(tree_.florida));
     QVERIFY(!gToolbarHighlightCleared);
     QVERIFY(reset.Enabled());
     QCOMPARE(reset.Interval(), 500);
@@ -275,7 +275,7 @@ void TestTreeInteraction::mouseMoveArmsTheToolbarReset()
 
 void TestTreeInteraction::iconSwitchSetsTheTreeLook()
 {
-    QTreeWidget& tree = *form<MainVODA>().tvwMain;
+    QTreeWidget& tree = *form<MainWindow>().tvwMain;
     const QSize pictures = tree.iconSize();
     QVERIFY(!pictures.isEmpty());
     OptionsWindow& options = form<OptionsWindow>();

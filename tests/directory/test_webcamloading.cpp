@@ -25,12 +25,12 @@ const QByteArray kLoadingStatus = "Loading Webcams into Tree View...!!!";
 
 QByteArray status()
 {
-    return form<MainVODA>().stsWorld->panelText(1);
+    return form<MainWindow>().stsWorld->panelText(1);
 }
 
 void clearStatus()
 {
-    form<MainVODA>().stsWorld->setPanelText(1, {});
+    form<MainWindow>().stsWorld->setPanelText(1, {});
 }
 
 QByteArray cacheContent()
@@ -129,7 +129,7 @@ void TestWebCamLoading::webCamsOfTheClickedPlaceHangUnderIt()
     QCOMPARE(gWebCamTable[6].name, QByteArray("Paris"));
     QVERIFY(gWebCamTable[7].marker.isEmpty());
     QCOMPARE(status(), kLoadingStatus);
-    QCOMPARE(form<MainVODA>().ProgressBar1->value(), 0);
+    QCOMPARE(form<MainWindow>().progressBar->value(), 0);
     QCOMPARE(cacheContent(), reply + "\r\n");
 }
 
@@ -235,19 +235,19 @@ void TestWebCamLoading::moreThan1000LinesUsesTheFirst1000()
 
     QCOMPARE(tree_.france->childCount(), 1000);
     QCOMPARE(gWebCamTable[1000].name, QByteArray("Cam 1000"));
-    QVERIFY(TreeNodes::of(*form<MainVODA>().tvwMain).byKey("France 999"));
-    QVERIFY(!TreeNodes::of(*form<MainVODA>().tvwMain).byKey("France 1000"));
-    QCOMPARE(form<MainVODA>().ProgressBar1->maximum(), 1000);
+    QVERIFY(TreeNodes::of(*form<MainWindow>().tvwMain).byKey("France 999"));
+    QVERIFY(!TreeNodes::of(*form<MainWindow>().tvwMain).byKey("France 1000"));
+    QCOMPARE(form<MainWindow>().progressBar->maximum(), 1000);
 }
 
 void TestWebCamLoading::replyAfterTheTreeWasClearedChangesNothing()
 {
     gSelectedNodeIndex = tree_.france->Index();
-    form<MainVODA>().tvwMain->clear(); // as Disconnect leaves it
+    form<MainWindow>().tvwMain->clear(); // as Disconnect leaves it
     LoadWebCams(webCamReply({webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay")}));
 
-    QCOMPARE(form<MainVODA>().tvwMain->topLevelItemCount(), 0);
-    QCOMPARE(TreeNodes::of(*form<MainVODA>().tvwMain).count(), 0);
+    QCOMPARE(form<MainWindow>().tvwMain->topLevelItemCount(), 0);
+    QCOMPARE(TreeNodes::of(*form<MainWindow>().tvwMain).count(), 0);
     QVERIFY(gWebCamTable[1].marker.isEmpty());
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
 

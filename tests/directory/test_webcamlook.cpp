@@ -2,7 +2,7 @@
 // stand out from that band whether ticked or not, and their caption must fit.
 #include "FrameWorld.h"
 #include "OpenForm.h"
-#include "directory/frmWebCam.h"
+#include "directory/SnapshotWindow.h"
 #include "ui/Forms.h"
 
 #include <QCheckBox>
@@ -35,7 +35,7 @@ void TestWebCamLook::checkBoxesStandOutFromTheirBand()
 {
     constexpr int kEnoughGap = 100;
     FrameWorld world;
-    frmWebCam& window = openForm<frmWebCam>();
+    SnapshotWindow& window = openForm<SnapshotWindow>();
     for (QCheckBox* box : {window.Check1, window.chkAutoSave}) {
         QStyleOptionButton option;
         option.initFrom(box);

@@ -4,14 +4,13 @@
 #include "FakeWebServer.h"
 #include "FrameWorld.h"
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/PlayerStart.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamOpening.h"
-#include "directory/frmLogin.h"
-#include "directory/frmViewer.h"
-#include "directory/frmWebCam.h"
-#include "linkwindows/frmServerSettings.h"
+#include "directory/WebCamPasswordPrompt.h"
+#include "directory/SnapshotWindow.h"
+#include "linkwindows/ServerSettingsWindow.h"
 #include "platform/Launcher.h"
 #include "platform/OneShotTimer.h"
 #include "platform/RuntimeError.h"
@@ -46,10 +45,10 @@ WebCamRecord webCam(const QByteArray& address, const QByteArray& kind, const QBy
 // server with a picture for the snapshot webcams, and fresh snapshot slots.
 class Opening {
 public:
-    Opening() : main(form<MainVODA>())
+    Opening() : main(form<MainWindow>())
     {
-        form<frmServerSettings>().txtIPAddress->setText(QStringLiteral("10.0.0.9"));
-        form<frmServerSettings>().txtIPAddressBackUp->setText(QStringLiteral("10.0.0.8"));
+        form<ServerSettingsWindow>().txtIPAddress->setText(QStringLiteral("10.0.0.9"));
+        form<ServerSettingsWindow>().txtIPAddressBackUp->setText(QStringLiteral("10.0.0.8"));
         world.writeProgramFile(QStringLiteral("Real.txt"), kRealPlayer.toUtf8() + "\r\n");
         world.writeProgramFile(QStringLiteral("MediaPlay.txt"), "\"" + kMediaPlayer.toUtf8() + "\"\r\n");
         web.serve("/cam.jpg", 200, "not really a picture");
@@ -60,7 +59,7 @@ public:
     }
     ~Opening()
     {
-        for (QPointer<frmWebCam>& window : gWebCamWindows)
+        for (QPointer<SnapshotWindow>& window : gWebCamWindows)
             delete window.data();
     }
 
@@ -84,16 +83,16 @@ public:
 
     FrameWorld world;
     FakeWebServer web;
-    MainVODA& main;
+    MainWindow& main;
 
 private:
     int nodes_ = 0;
 };
 
-void answerPrompt(std::function<void(frmLogin&)> answer)
+void answerPrompt(std::function<void(WebCamPasswordPrompt&)> answer)
 {
     QTimer::singleShot(0, [answer] {
-        frmLogin& prompt = form<frmLogin>();
+        WebCamPasswordPrompt& prompt = form<WebCamPasswordPrompt>();
         QVERIFY(prompt.isVisible());
         answer(prompt);
     });
@@ -184,15 +183,15 @@ void TestWebCamOpening::opens()
     address = opening.address(address);
     for (QString& argument : arguments)
         argument = QString::fromUtf8(opening.address(argument.toUtf8()));
-    opening.main.Timer1->setEnabled(false);
+    opening.main.mediaPlayerStarted->setEnabled(false);
     cameraHost.replace(QStringLiteral("WEBHOST"), opening.web.url({}).mid(7));
 
     openWebCamOfNode(opening.node(nodeText, webCam(address, kind)));
 
-    QCOMPARE(form<frmViewer>().Text1->text(), QString::fromUtf8(address));
+    QCOMPARE(chosenStreamAddress(), address);
     QCOMPARE(opening.main.cboAddress->currentText(), kRelay + cameraHost);
-    QVERIFY(opening.main.Timer12->Enabled());
-    QCOMPARE(opening.main.Timer12->Interval(), 3000);
+    QVERIFY(opening.main.browserOpened->Enabled());
+    QCOMPARE(opening.main.browserOpened->Interval(), 3000);
     const QList<RecordingLauncher::Start>& starts = opening.launcher().starts();
     QCOMPARE(starts.size(), program.isEmpty() ? 0 : 1);
     if (!program.isEmpty()) {
@@ -207,7 +206,7 @@ void TestWebCamOpening::opens()
         QCOMPARE(gWebCamWindows[1]->txtURL->text(), QString::fromUtf8(address));
         QVERIFY(gWebCamWindows[1]->isVisible());
     }
-    QCOMPARE(opening.main.Timer1->Enabled() && opening.main.Timer1->Interval() == 3000, playerMark);
+    QCOMPARE(opening.main.mediaPlayerStarted->Enabled() && opening.main.mediaPlayerStarted->Interval() == 3000, playerMark);
     QVERIFY(opening.dialogs().messageTexts().isEmpty());
     QVERIFY(!ui::isLoaded<PlayerSearchWindow>());
 }
@@ -251,7 +250,7 @@ void TestWebCamOpening::aNodeWithoutAWebCamEndsQuietly()
 
     // A topic whose text holds a webcam's name opens nothing.
     openWebCamOfNode(opening.node("Camden NoStream", std::nullopt));
-    QCOMPARE(form<frmViewer>().Text1->text(), QString());
+    QVERIFY(chosenStreamAddress().isEmpty());
     QCOMPARE(opening.main.cboAddress->currentText(), QStringLiteral("kept"));
     QCOMPARE(opening.launcher().starts().size(), 1);
     QVERIFY(gWebCamWindows[1].isNull());
@@ -261,12 +260,12 @@ void TestWebCamOpening::gifAddressesAlsoGoToTheDefaultSnapshotWindow()
 {
     Opening opening;
     openWebCamOfNode(opening.node("Big NoStream ", webCam(opening.address("WEB/CAM.GIF"), "NoStream")));
-    QVERIFY(!ui::isLoaded<frmWebCam>());
+    QVERIFY(!ui::isLoaded<SnapshotWindow>());
     QVERIFY(!gWebCamWindows[1].isNull());
 
     openWebCamOfNode(opening.node("Small NoStream ", webCam(opening.address("WEB/cam.gif"), "NoStream")));
-    QVERIFY(ui::isLoaded<frmWebCam>());
-    QVERIFY(!form<frmWebCam>().isVisible());
+    QVERIFY(ui::isLoaded<SnapshotWindow>());
+    QVERIFY(!form<SnapshotWindow>().isVisible());
     QVERIFY(!gWebCamWindows[2].isNull());
 }
 
@@ -277,8 +276,8 @@ void TestWebCamOpening::snapshotWindowsTakeTenSlotsInTurn()
     for (int click = 1; click <= 10; ++click)
         openWebCamOfNode(node);
     QCOMPARE(gWebCamWindowCounter, qint16(10));
-    const QPointer<frmWebCam> first = gWebCamWindows[1];
-    const QPointer<frmWebCam> third = gWebCamWindows[3];
+    const QPointer<SnapshotWindow> first = gWebCamWindows[1];
+    const QPointer<SnapshotWindow> third = gWebCamWindows[3];
 
     // The user closes the third; the eleventh replaces the first.
     third->close();
@@ -328,7 +327,7 @@ void TestWebCamOpening::password()
     QFETCH(bool, incorrect);
 
     Opening opening;
-    answerPrompt([typed, answer](frmLogin& prompt) {
+    answerPrompt([typed, answer](WebCamPasswordPrompt& prompt) {
         prompt.txtPassword->setText(typed);
         switch (answer) {
         case Answer::Ok: prompt.cmdOK_Click(); break;
@@ -340,7 +339,7 @@ void TestWebCamOpening::password()
     });
     openWebCamOfNode(opening.node("Cam", webCam("http://h/live.rm", "RealPlay", flag, "s3cret")));
 
-    QVERIFY(!form<frmLogin>().isVisible());
+    QVERIFY(!form<WebCamPasswordPrompt>().isVisible());
     QVERIFY(!gLoginOkPressed && !gLoginCancelPressed);
     QCOMPARE(opening.launcher().starts().size(), opens ? 1 : 0);
     QCOMPARE(opening.main.cboAddress->currentText().isEmpty(), !opens);
@@ -352,12 +351,12 @@ void TestWebCamOpening::thePasswordBoxKeepsItsTextForTheNextPrompt()
 {
     Opening opening;
     TreeNode& node = opening.node("Cam", webCam("http://h/live.rm", "RealPlay", "Y", "s3cret"));
-    answerPrompt([](frmLogin& prompt) {
+    answerPrompt([](WebCamPasswordPrompt& prompt) {
         prompt.txtPassword->setText(QStringLiteral("s3cret"));
         prompt.cmdOK_Click();
     });
     openWebCamOfNode(node);
-    answerPrompt([](frmLogin& prompt) {
+    answerPrompt([](WebCamPasswordPrompt& prompt) {
         QCOMPARE(prompt.txtPassword->text(), QStringLiteral("s3cret"));
         QCOMPARE(prompt.txtPassword->echoMode(), QLineEdit::Password);
         prompt.cmdOK_Click();
@@ -376,7 +375,7 @@ void TestWebCamOpening::aPromptAnsweredForAnotherClickEndsThisOne()
     TreeNode& outer = opening.node("Outer", webCam("http://h/outer.rm", "RealPlay", "Y", "pw"));
     TreeNode& inner = opening.node("Inner", webCam("http://h/inner.rm", "RealPlay", "Y", "pw"));
     QTimer::singleShot(0, [&] {
-        answerPrompt([](frmLogin& prompt) {
+        answerPrompt([](WebCamPasswordPrompt& prompt) {
             prompt.txtPassword->setText(QStringLiteral("pw"));
             prompt.cmdOK_Click();
         });
@@ -391,7 +390,7 @@ void TestWebCamOpening::aPromptAnsweredForAnotherClickEndsThisOne()
 void TestWebCamOpening::theTreeEmptiedDuringThePromptStillOpensTheWebCam()
 {
     Opening opening;
-    answerPrompt([&opening](frmLogin& prompt) {
+    answerPrompt([&opening](WebCamPasswordPrompt& prompt) {
         opening.main.tvwMain->clear();
         prompt.txtPassword->setText(QStringLiteral("pw"));
         prompt.cmdOK_Click();

@@ -3,7 +3,7 @@
 // back when it closes.
 #include "FrameWorld.h"
 #include "frame/AboutBox.h"
-#include "frame/MDIForm1.h"
+#include "frame/FrameWindow.h"
 #include "frame/ToolbarControl.h"
 #include "frame/ToolbarPositions.h"
 #include "common/Globals.h"
@@ -211,7 +211,7 @@ void TestAboutBox::closingGivesBackOnlyTheAboutButton()
 {
     QFETCH(bool, byOk);
     FrameWorld world;
-    MDIForm1& frame = form<MDIForm1>();
+    FrameWindow& frame = form<FrameWindow>();
     AboutBox& box = form<AboutBox>();
     box.show();
     gToolbarActive.fill(true);

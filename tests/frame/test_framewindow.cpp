@@ -1,8 +1,8 @@
 // The frame window itself: its size limits, the status clearing and the hold-off
 // that each activation starts afresh.
 #include "FrameWorld.h"
-#include "directory/MainVODA.h"
-#include "frame/MDIForm1.h"
+#include "directory/MainWindow.h"
+#include "frame/FrameWindow.h"
 #include "platform/Timer.h"
 #include "platform/Twips.h"
 #include "ui/Forms.h"
@@ -43,7 +43,7 @@ void TestFrameWindow::sizeLimits()
     QFETCH(int, limitedHeightTwips);
     FrameWorld world;
     world.writeProgramFile(QStringLiteral("ServerSettings.txt"), "m\r\nb\r\n");
-    MDIForm1& frame = form<MDIForm1>();
+    FrameWindow& frame = form<FrameWindow>();
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
 
@@ -59,8 +59,8 @@ void TestFrameWindow::statusClearingRunsForTheWholeRun()
 {
     FrameWorld world;
     world.writeProgramFile(QStringLiteral("ServerSettings.txt"), "m\r\nb\r\n");
-    MDIForm1& frame = form<MDIForm1>();
-    MainVODA& main = form<MainVODA>();
+    FrameWindow& frame = form<FrameWindow>();
+    MainWindow& main = form<MainWindow>();
     QVERIFY(frame.Timer4->Enabled());
     QCOMPARE(frame.Timer4->Interval(), 5000);
     for (int round = 0; round < 3; ++round) {

@@ -5,8 +5,8 @@
 #include "VirtualDisplay.h"
 #include "WindowOwner.h"
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
-#include "frame/MDIForm1.h"
+#include "directory/MainWindow.h"
+#include "frame/FrameWindow.h"
 #include "frame/PlayerWatcherWindow.h"
 #include "frame/ToolbarControl.h"
 #include "ui/Forms.h"
@@ -56,7 +56,7 @@ private slots:
         WindowOwner media(display.name());
         QVERIFY2(media.isReady(), qPrintable(media.failure()));
         FrameWorld world;
-        MDIForm1& frame = form<MDIForm1>();
+        FrameWindow& frame = form<FrameWindow>();
         // As the toolbar leaves them after a Media press that also started RealPlayer
         // earlier.
         for (int button : {kMediaButton, kRealButton})
@@ -101,7 +101,7 @@ private slots:
     void keyChordShowsTheWindow()
     {
         FrameWorld world;
-        MainVODA& main = form<MainVODA>();
+        MainWindow& main = form<MainWindow>();
         QVERIFY(!ui::isLoaded<PlayerWatcherWindow>());
         emit main.shellDetectRequested();
         QVERIFY(form<PlayerWatcherWindow>().isVisible());

@@ -4,11 +4,11 @@
 #include "FrameWorld.h"
 #include "chat/frmChat.h"
 #include "frame/FirstRunMarker.h"
-#include "frame/MDIForm1.h"
+#include "frame/FrameWindow.h"
 #include "frame/StartupSequence.h"
-#include "frame/frmDebug.h"
-#include "frame/frmQuickStart.h"
-#include "linkwindows/frmServerSettings.h"
+#include "frame/DebugLog.h"
+#include "frame/QuickStartGuide.h"
+#include "linkwindows/ServerSettingsWindow.h"
 #include "platform/RuntimeError.h"
 #include "platform/Services.h"
 #include "tools/OptionsWindow.h"
@@ -88,12 +88,12 @@ void TestStartup::addressSources()
     if (serverSettings)
         world.writeProgramFile(QStringLiteral("ServerSettings.txt"), *serverSettings);
 
-    MDIForm1& frame = form<MDIForm1>();
+    FrameWindow& frame = form<FrameWindow>();
 
-    QCOMPARE(form<frmServerSettings>().txtIPAddress->text().toLatin1(), primary);
-    QCOMPARE(form<frmServerSettings>().txtIPAddressBackUp->text().toLatin1(), backup);
+    QCOMPARE(form<ServerSettingsWindow>().txtIPAddress->text().toLatin1(), primary);
+    QCOMPARE(form<ServerSettingsWindow>().txtIPAddressBackUp->text().toLatin1(), backup);
     QCOMPARE(form<frmChat>().txtChatIP->text().toLatin1(), chatHost);
-    QVERIFY(!form<frmServerSettings>().isVisible());
+    QVERIFY(!form<ServerSettingsWindow>().isVisible());
     QVERIFY(!form<frmChat>().isVisible());
     QVERIFY(isLoaded<OptionsWindow>() && !form<OptionsWindow>().isVisible());
     QVERIFY(!frame.holdOffOver()); // the final steps ran
@@ -103,11 +103,11 @@ void TestStartup::addressSources()
 void TestStartup::missingServerSettingsLeavesTheWindowUnloaded()
 {
     FrameWorld world;
-    MDIForm1& frame = form<MDIForm1>();
-    QVERIFY(!isLoaded<frmServerSettings>());
+    FrameWindow& frame = form<FrameWindow>();
+    QVERIFY(!isLoaded<ServerSettingsWindow>());
     QVERIFY(!frame.holdOffOver());
-    QVERIFY(form<frmDebug>().Text1->toPlainText().contains(QStringLiteral("MdiLoad = line 1000 in error handler...")));
-    QVERIFY(!form<frmDebug>().isVisible());
+    QVERIFY(form<DebugLog>().Text1->toPlainText().contains(QStringLiteral("MdiLoad = line 1000 in error handler...")));
+    QVERIFY(!form<DebugLog>().isVisible());
 }
 
 void TestStartup::firstRunMarker_data()
@@ -130,13 +130,13 @@ void TestStartup::firstRunMarker()
         marker.write(earlier);
     }
 
-    form<MDIForm1>();
+    form<FrameWindow>();
 
     QFile marker(firstRunMarkerPath());
     QVERIFY(marker.open(QIODevice::ReadOnly));
     QCOMPARE(marker.readAll(), markerPresent ? earlier : QByteArray("Complete\r\n"));
-    QCOMPARE(isLoaded<frmQuickStart>() && form<frmQuickStart>().isVisible(), !markerPresent);
-    QCOMPARE(form<frmServerSettings>().txtIPAddress->text(), QStringLiteral("m"));
+    QCOMPARE(isLoaded<QuickStartGuide>() && form<QuickStartGuide>().isVisible(), !markerPresent);
+    QCOMPARE(form<ServerSettingsWindow>().txtIPAddress->text(), QStringLiteral("m"));
 }
 
 void TestStartup::unwritableMarkerStillShowsTheGuide()
@@ -150,11 +150,11 @@ void TestStartup::unwritableMarkerStillShowsTheGuide()
     services.settings = &blocked;
     platform::ScopedServices installed(services);
 
-    MDIForm1& frame = form<MDIForm1>();
+    FrameWindow& frame = form<FrameWindow>();
 
     QVERIFY(!QFile::exists(firstRunMarkerPath()));
-    QVERIFY(form<frmQuickStart>().isVisible());
-    QCOMPARE(form<frmServerSettings>().txtIPAddressBackUp->text(), QStringLiteral("b"));
+    QVERIFY(form<QuickStartGuide>().isVisible());
+    QCOMPARE(form<ServerSettingsWindow>().txtIPAddressBackUp->text(), QStringLiteral("b"));
     QVERIFY(!frame.holdOffOver());
     ui::destroyAllForms();
 }

@@ -5,10 +5,10 @@
 #include "FrameWorld.h"
 #include "common/SeenRepliesCache.h"
 #include "frame/FirstRunMarker.h"
-#include "frame/MDIForm1.h"
+#include "frame/FrameWindow.h"
 #include "frame/TipOfTheDayWindow.h"
-#include "frame/frmDebug.h"
-#include "linkwindows/frmServerSettings.h"
+#include "frame/DebugLog.h"
+#include "linkwindows/ServerSettingsWindow.h"
 #include "platform/HttpTransfer.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
@@ -98,7 +98,7 @@ void TestTipOfTheDay::startupShowsTheTipByTheSwitch()
     if (stored)
         QVERIFY(store.save(kProgramSettingsApplication, kSection, kKey, *stored));
 
-    MDIForm1& frame = form<MDIForm1>();
+    FrameWindow& frame = form<FrameWindow>();
 
     QCOMPARE(tipShown(), shown);
     if (shown)
@@ -112,10 +112,10 @@ void TestTipOfTheDay::startupShowsTheTipByTheSwitch()
         QCOMPARE(optionsBox, std::optional<int>(1));
     else if (*stored == "0")
         QCOMPARE(optionsBox, std::optional<int>(0));
-    const QString debugLog = form<frmDebug>().Text1->toPlainText();
+    const QString debugLog = form<DebugLog>().Text1->toPlainText();
     QCOMPARE(debugLog.isEmpty(), shown);
     QVERIFY(frame.Timer4->Enabled());
-    QCOMPARE(form<frmServerSettings>().txtIPAddressBackUp->text(), QStringLiteral("b"));
+    QCOMPARE(form<ServerSettingsWindow>().txtIPAddressBackUp->text(), QStringLiteral("b"));
     QVERIFY(!frame.holdOffOver());
 }
 
@@ -124,7 +124,7 @@ void TestTipOfTheDay::untickingStoresTheSwitchAtOnce()
     FrameWorld world;
     const QString storePath = world.folder().settings().filePath();
     world.writeProgramFile(QStringLiteral("ServerSettings.txt"), "m\r\nb\r\n");
-    form<MDIForm1>();
+    form<FrameWindow>();
     TipOfTheDayWindow& tip = form<TipOfTheDayWindow>();
     QVERIFY(tip.isVisible());
 
@@ -142,7 +142,7 @@ void TestTipOfTheDay::untickingStoresTheSwitchAtOnce()
     platform::Services services = platform::services();
     services.settings = &nextRun;
     platform::ScopedServices installed(services);
-    form<MDIForm1>();
+    form<FrameWindow>();
     QVERIFY(!tipShown());
     ui::destroyAllForms();
 }
@@ -167,7 +167,7 @@ void TestTipOfTheDay::picture()
     web.serve(kPicturePath, status, body);
     FrameWorld world(web.url(""));
 
-    form<MDIForm1>();
+    form<FrameWindow>();
     TipOfTheDayWindow& tip = form<TipOfTheDayWindow>();
     QVERIFY(tip.isVisible());
     QTRY_VERIFY(!tip.pictureFetch->busy());
@@ -183,7 +183,7 @@ void TestTipOfTheDay::commandShowsTheTipWhateverTheSwitch()
 {
     FrameWorld world;
     QVERIFY(world.folder().settings().save(kProgramSettingsApplication, kSection, kKey, "0"));
-    form<MDIForm1>();
+    form<FrameWindow>();
     QVERIFY(!tipShown());
 
     QVERIFY(ui::commands().run(ui::command::kShowTipOfTheDay));

@@ -3,12 +3,12 @@
 // reset, the give-back of closing windows and captions that fit their buttons.
 #include "FrameWorld.h"
 #include "common/Globals.h"
-#include "frame/MDIForm1.h"
+#include "frame/FrameWindow.h"
 #include "frame/ToolbarControl.h"
 #include "frame/ToolbarPositions.h"
-#include "linkwindows/frmServerSettings.h"
-#include "linkwindows/frmSystemStatus.h"
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
+#include "linkwindows/StatusWindow.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
 #include "platform/Twips.h"
@@ -86,7 +86,7 @@ void TestToolbar::hitTest()
     QCOMPARE(toolbarButtonAt(x).value_or(0), position);
 
     FrameWorld world;
-    MDIForm1& frame = form<MDIForm1>();
+    FrameWindow& frame = form<FrameWindow>();
     frame.Toolbar1_MouseDown(kRight, 0, float(x), 0);
     frame.Toolbar1_MouseDown(3, 0, float(x), 0); // both buttons at once: nothing
     const QList<QUrl>& pages = world.folder().launcher().pages();
@@ -98,13 +98,13 @@ void TestToolbar::hitTest()
 void TestToolbar::leftPressMarksOnlyThePressedCommand()
 {
     FrameWorld world;
-    MDIForm1& frame = form<MDIForm1>();
+    FrameWindow& frame = form<FrameWindow>();
     gToolbarActive.fill(true);
     gToolbarUpdateActive = true;
 
     frame.Toolbar1_MouseDown(kLeft, 0, 8220, 0); // Serv Set
 
-    QVERIFY(form<frmServerSettings>().isVisible());
+    QVERIFY(form<ServerSettingsWindow>().isVisible());
     // Entry 6 belongs to no button and stays as it was.
     for (int entry = 0; entry < kToolbarCommands; ++entry)
         QCOMPARE(gToolbarActive[entry], entry == 10 || entry == 6);
@@ -123,10 +123,10 @@ void TestToolbar::leftPressMarksOnlyThePressedCommand()
 void TestToolbar::disabledButtonRunsNothing()
 {
     FrameWorld world;
-    MDIForm1& frame = form<MDIForm1>();
+    FrameWindow& frame = form<FrameWindow>();
     frame.Toolbar1->setButtonEnabled(6, false);
     frame.Toolbar1_MouseDown(kLeft, 0, 3700, 0); // Status
-    QVERIFY(!ui::isLoaded<frmSystemStatus>());
+    QVERIFY(!ui::isLoaded<StatusWindow>());
     QVERIFY(!gToolbarActive[4]);
     QCOMPARE(frame.Toolbar1->buttonImage(6), int(ToolbarControl::PictureNormal));
 }
@@ -134,7 +134,7 @@ void TestToolbar::disabledButtonRunsNothing()
 void TestToolbar::rightPressOpensHelpForEveryCommand()
 {
     FrameWorld world;
-    MDIForm1& frame = form<MDIForm1>();
+    FrameWindow& frame = form<FrameWindow>();
     const QList<QByteArray> helpPages = {"Connect.htm",  "Disconne.htm", "ExitButt.htm", "Locator.htm", "Status.htm",
                                          "MediaPla.htm", "RealPlay.htm", "Searchme.htm", "Options.htm", "ServerSe.htm",
                                          "UserSett.htm", "About.htm",    "Update.htm"};
@@ -148,15 +148,15 @@ void TestToolbar::rightPressOpensHelpForEveryCommand()
         opened << page.toString();
     QCOMPARE(opened, expected);
     QVERIFY(world.folder().endProcessCalls().isEmpty()); // Exit did not run
-    QVERIFY(!ui::isLoaded<frmServerSettings>());
-    QVERIFY(!ui::isLoaded<frmSystemStatus>());
+    QVERIFY(!ui::isLoaded<ServerSettingsWindow>());
+    QVERIFY(!ui::isLoaded<StatusWindow>());
     QCOMPARE(std::count(gToolbarActive.begin(), gToolbarActive.end(), true), 0);
 }
 
 void TestToolbar::pictureResetKeepsWorking()
 {
     FrameWorld world;
-    MDIForm1& frame = form<MDIForm1>();
+    FrameWindow& frame = form<FrameWindow>();
     ToolbarControl& toolbar = *frame.Toolbar1;
     gToolbarActive[9] = true; // Options is current
     for (int round = 0; round < 10; ++round) {
@@ -194,12 +194,12 @@ void TestToolbar::giveBack()
     QFETCH(int, button);
     QFETCH(int, entry);
     FrameWorld world;
-    MDIForm1& frame = form<MDIForm1>();
+    FrameWindow& frame = form<FrameWindow>();
     QWidget* closing = nullptr;
     switch (window) {
-    case 0: closing = &form<frmSystemStatus>(); break;
-    case 1: closing = &form<frmServerSettings>(); break;
-    default: closing = &form<frmUserSettings>(); break;
+    case 0: closing = &form<StatusWindow>(); break;
+    case 1: closing = &form<ServerSettingsWindow>(); break;
+    default: closing = &form<UserSettingsWindow>(); break;
     }
     closing->show();
     gToolbarActive.fill(true);

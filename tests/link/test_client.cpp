@@ -8,8 +8,8 @@
 #include "link/ReflectorSession.h"
 #include "link/TrafficCipher.h"
 #include "link/WebCamReplyCollector.h"
-#include "linkwindows/frmSystemStatus.h"
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/StatusWindow.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/Wait.h"
 #include "ui/Forms.h"
@@ -110,10 +110,10 @@ private slots:
         // The accepted login closes the socket at once; the reflector's close comes
         // after it and is no longer seen.
         QCOMPARE(client.socket().State(), int(SocketControl::StateClosed));
-        QCOMPARE(form<frmUserSettings>().txtUserID->text(), QStringLiteral("123"));
-        QCOMPARE(form<frmUserSettings>().isVisible(), false);
+        QCOMPARE(form<UserSettingsWindow>().txtUserID->text(), QStringLiteral("123"));
+        QCOMPARE(form<UserSettingsWindow>().isVisible(), false);
         QVERIFY(!reflectorSession().state().loginFailed);
-        QCOMPARE(countOf(form<frmSystemStatus>().txtStatus->toPlainText(), "Login Successful..."), 2);
+        QCOMPARE(countOf(form<StatusWindow>().txtStatus->toPlainText(), "Login Successful..."), 2);
     }
 
     void closeByTheReflectorAndErrors()
@@ -161,7 +161,7 @@ private slots:
 
         QVERIFY(connectTo(client, reflector.port()));
         QVERIFY(client.socket().SendData(loginOnWire("5", "a,b", "")).ok());
-        QVERIFY(waitUntil([&] { return form<frmUserSettings>().txtUserID->text() == "77"; }, kLimitMs));
+        QVERIFY(waitUntil([&] { return form<UserSettingsWindow>().txtUserID->text() == "77"; }, kLimitMs));
 
         // The enciphered login carries one comma more; a comma inside a value goes as it is.
         const QByteArray plain = encrypt ? "/Login/5,a,b,," : "/Login/5,a,b,";
@@ -210,7 +210,7 @@ private slots:
         QVERIFY(client.socket().SendData(loginOnWire("1", "ann", "pw")).ok());
         QVERIFY(waitUntil([&] { return log.chunks.size() == 6; }, kLimitMs));
         QVERIFY(!reflectorSession().state().loginFailed);
-        QVERIFY(form<frmUserSettings>().lblWarning->isHidden());
+        QVERIFY(form<UserSettingsWindow>().lblWarning->isHidden());
     }
 
     void aRejectedLoginShowsTheWarning()
@@ -223,11 +223,11 @@ private slots:
         QVERIFY(connectTo(client, reflector.port()));
         QVERIFY(client.socket().SendData(loginOnWire("1", "ann", "wrong")).ok());
         QVERIFY(waitUntil([&] { return reflectorSession().state().loginFailed; }, kLimitMs));
-        frmUserSettings& settings = form<frmUserSettings>();
+        UserSettingsWindow& settings = form<UserSettingsWindow>();
         QVERIFY(settings.isVisible());
         QVERIFY(!settings.lblWarning->isHidden());
         QVERIFY(!settings.cmdRetry->isHidden());
-        QCOMPARE(countOf(form<frmSystemStatus>().txtStatus->toPlainText(), "Login Failed..."), 1);
+        QCOMPARE(countOf(form<StatusWindow>().txtStatus->toPlainText(), "Login Failed..."), 1);
     }
 
     // Whatever the reflector sends, the window takes at most its receive limit of it at
@@ -260,7 +260,7 @@ private slots:
         QVERIFY2(largestChunk <= ReflectorConnection::kReceiveLimitBytes, qPrintable(QString::number(largestChunk)));
         QVERIFY(largestCollection <= WebCamReplyCollector::kCapacityBytes);
         QVERIFY(reflectorSession().collectedWebCamReply().size() <= ReflectorConnection::kReceiveLimitBytes);
-        QCOMPARE(countOf(form<frmSystemStatus>().txtStatus->toPlainText(), "Webcam reply too long, dropped"), 1);
+        QCOMPARE(countOf(form<StatusWindow>().txtStatus->toPlainText(), "Webcam reply too long, dropped"), 1);
     }
 
 private:

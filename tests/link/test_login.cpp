@@ -5,11 +5,11 @@
 #include "FrameWorld.h"
 
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "link/ReflectorSession.h"
-#include "linkwindows/frmServerSettings.h"
-#include "linkwindows/frmSystemStatus.h"
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
+#include "linkwindows/StatusWindow.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "platform/OneShotTimer.h"
 #include "platform/TimeScale.h"
 #include "platform/Wait.h"
@@ -60,19 +60,19 @@ quint16 freePort()
 
 bool segment1Green()
 {
-    frmSystemStatus& status = form<frmSystemStatus>();
+    StatusWindow& status = form<StatusWindow>();
     return !status.ImgGreen3[1]->isHidden() && status.ImgRed2[8]->isHidden();
 }
 
 bool segment1Red()
 {
-    frmSystemStatus& status = form<frmSystemStatus>();
+    StatusWindow& status = form<StatusWindow>();
     return !status.ImgRed2[8]->isHidden() && status.ImgGreen3[1]->isHidden();
 }
 
 QByteArray mainStatus()
 {
-    return form<MainVODA>().stsWorld->panelText(1);
+    return form<MainWindow>().stsWorld->panelText(1);
 }
 
 } // namespace
@@ -85,11 +85,11 @@ private slots:
     {
         world_.emplace();
         platform::setTimeScale(kTimeScale);
-        form<MainVODA>();
+        form<MainWindow>();
         QVERIFY(reflector_.emplace().listen());
         reflector_->setQuietGapMs(10);
         useAddresses(kAnswering, kAnswering, reflector_->port());
-        frmUserSettings& user = form<frmUserSettings>();
+        UserSettingsWindow& user = form<UserSettingsWindow>();
         user.txtUserID->setText("42");
         user.txtUserName->setText("ann");
         user.txtPassword->setText("secret");
@@ -101,7 +101,7 @@ private slots:
         reflectorSession().state().encryptTraffic = false;
         reflectorSession().state().logLevelHigh = 0;
         reflectorSession().state().socketError = reflectorSession().state().loginSendComplete = reflectorSession().state().waitTimeout = false;
-        logBefore_ = form<frmSystemStatus>().logText().size();
+        logBefore_ = form<StatusWindow>().logText().size();
     }
 
     void cleanup()
@@ -136,7 +136,7 @@ private slots:
         QFETCH(QList<QByteArray>, log);
         reflectorSession().state().logLevelHigh = logLevel;
         reflector_->acceptLogin("77");
-        form<frmSystemStatus>().show(); // hidden again by the login
+        form<StatusWindow>().show(); // hidden again by the login
 
         QElapsedTimer clock;
         clock.start();
@@ -149,13 +149,13 @@ private slots:
         QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("127.0.0.1"));
         QCOMPARE(mainStatus(), QByteArray("Now Waiting for Vistrel's External IP to be Returned "));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
-        QCOMPARE(form<frmUserSettings>().txtUserID->text(), QStringLiteral("77"));
+        QCOMPARE(form<UserSettingsWindow>().txtUserID->text(), QStringLiteral("77"));
         QVERIFY(segment1Green());
-        QVERIFY(!form<frmSystemStatus>().imgSegment1SendData->isHidden());
-        QVERIFY(!form<frmSystemStatus>().isVisible());
-        QCOMPARE(form<frmSystemStatus>().lblReflectorAddr->text(), kAnswering);
-        QCOMPARE(form<frmSystemStatus>().lblReflectorPort->text(), QString::number(reflector_->port()));
-        QCOMPARE(logLines(form<frmSystemStatus>().logText().mid(logBefore_)), log);
+        QVERIFY(!form<StatusWindow>().imgSegment1SendData->isHidden());
+        QVERIFY(!form<StatusWindow>().isVisible());
+        QCOMPARE(form<StatusWindow>().lblReflectorAddr->text(), kAnswering);
+        QCOMPARE(form<StatusWindow>().lblReflectorPort->text(), QString::number(reflector_->port()));
+        QCOMPARE(logLines(form<StatusWindow>().logText().mid(logBefore_)), log);
         // Nothing of the login is left armed.
         QVERIFY(!reflectorSession().loginSendLimit().Enabled());
         QVERIFY(!reflectorSession().loginRejectionWindow().Enabled());
@@ -180,8 +180,8 @@ private slots:
         QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("127.0.0.1"));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
         QVERIFY(segment1Green());
-        QCOMPARE(form<frmSystemStatus>().lblReflectorAddr->text(), kAnswering);
-        QCOMPARE(logLines(form<frmSystemStatus>().logText().mid(logBefore_)),
+        QCOMPARE(form<StatusWindow>().lblReflectorAddr->text(), kAnswering);
+        QCOMPARE(logLines(form<StatusWindow>().logText().mid(logBefore_)),
                  (QList<QByteArray>{"Remote IP = 127.0.0.2",
                                     "Attempting to Connect to Reflector... 127.0.0.2",
                                     "Socket Error..",
@@ -223,10 +223,10 @@ private slots:
         QCOMPARE(reflectorSession().state().connectFailed, connectFailedBefore);
         QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("10.0.0.9"));
         QCOMPARE(mainStatus(), QByteArray("Can't connect to DB Server..."));
-        QCOMPARE(form<frmSystemStatus>().lblReflectorAddr->text(), kRefusing);
-        QCOMPARE(form<frmSystemStatus>().lblReflectorPort->text(), QString::number(port));
+        QCOMPARE(form<StatusWindow>().lblReflectorAddr->text(), kRefusing);
+        QCOMPARE(form<StatusWindow>().lblReflectorPort->text(), QString::number(port));
         QVERIFY(segment1Red());
-        QVERIFY(form<frmSystemStatus>().logText().size() == logBefore_); // normal log level
+        QVERIFY(form<StatusWindow>().logText().size() == logBefore_); // normal log level
     }
 
     // "/Login Failed/" cancels the login only while the window is open.
@@ -251,12 +251,12 @@ private slots:
         QCOMPARE(reflector_->requestTexts().value(0), QByteArray("/Login/42,ann,secret"));
         if (rejected) {
             QVERIFY(reflectorSession().state().loginFailed);
-            QVERIFY(logLines(form<frmSystemStatus>().logText()).contains("Login Failed..."));
-            QVERIFY(form<frmUserSettings>().isVisible());
-            QVERIFY(!form<frmUserSettings>().lblWarning->isHidden());
-            QVERIFY(!form<frmUserSettings>().cmdRetry->isHidden());
+            QVERIFY(logLines(form<StatusWindow>().logText()).contains("Login Failed..."));
+            QVERIFY(form<UserSettingsWindow>().isVisible());
+            QVERIFY(!form<UserSettingsWindow>().lblWarning->isHidden());
+            QVERIFY(!form<UserSettingsWindow>().cmdRetry->isHidden());
             QVERIFY(segment1Green());
-            QVERIFY(form<frmSystemStatus>().imgSegment1SendData->isHidden());
+            QVERIFY(form<StatusWindow>().imgSegment1SendData->isHidden());
         } else {
             QCOMPARE(mainStatus(), QByteArray("Now Waiting for Vistrel's External IP to be Returned "));
             // The late reply is still handled as a reply, after the login has ended.
@@ -307,7 +307,7 @@ private slots:
         reflectorSession().state().encryptTraffic = encrypt;
         reflector_->setEnciphered(encrypt);
         reflector_->acceptLogin("42");
-        frmUserSettings& user = form<frmUserSettings>();
+        UserSettingsWindow& user = form<UserSettingsWindow>();
         user.txtUserID->setText(userId);
         user.txtUserName->setText(userName);
         user.txtPassword->setText(password);
@@ -367,7 +367,7 @@ private slots:
     {
         QFETCH(QString, portText);
         QFETCH(QString, message);
-        form<frmServerSettings>().txtPort->setText(portText);
+        form<ServerSettingsWindow>().txtPort->setText(portText);
 
         reflectorSession().logIn();
 
@@ -375,7 +375,7 @@ private slots:
         QVERIFY(reflectorSession().state().connectFailed);
         QVERIFY(!reflectorSession().state().loggedIn);
         QVERIFY(reflector_->connections().isEmpty());
-        QCOMPARE(form<frmSystemStatus>().lblReflectorPort->text(), portText);
+        QCOMPARE(form<StatusWindow>().lblReflectorPort->text(), portText);
     }
 
     // A Connect while a login waits (here: as soon as the login reached the reflector)
@@ -411,7 +411,7 @@ private slots:
 private:
     static void useAddresses(const QString& primary, const QString& backup, quint16 port)
     {
-        frmServerSettings& server = form<frmServerSettings>();
+        ServerSettingsWindow& server = form<ServerSettingsWindow>();
         server.txtIPAddress->setText(primary);
         server.txtIPAddressBackUp->setText(backup);
         server.txtPort->setText(QString::number(port));

@@ -11,8 +11,8 @@
 #include "link/ReflectorSession.h"
 #include "link/UserSettingsFile.h"
 #include "linkwindows/PasswordChangeWindow.h"
-#include "linkwindows/frmSystemStatus.h"
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/StatusWindow.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
@@ -50,7 +50,7 @@ private slots:
     {
         QVERIFY(world_.emplace().listening());
         reflectorSession().state().encryptTraffic = false;
-        frmUserSettings& user = form<frmUserSettings>();
+        UserSettingsWindow& user = form<UserSettingsWindow>();
         user.txtUserName->setText(QStringLiteral("alice"));
         user.txtUserID->setText(QStringLiteral("42"));
         user.txtPassword->setText(QStringLiteral("old1"));
@@ -94,7 +94,7 @@ private slots:
         reflectorSession().state().encryptTraffic = encrypt;
         world_->reflector().setEnciphered(encrypt);
 
-        form<frmUserSettings>().Command2->click();
+        form<UserSettingsWindow>().Command2->click();
         PasswordChangeWindow& window = form<PasswordChangeWindow>();
         QVERIFY(window.isVisible());
         QCOMPARE(window.oldPassword->text(), QStringLiteral("old1"));
@@ -195,7 +195,7 @@ private slots:
         else
             QCOMPARE(window.statusBar->panelText(1), QByteArray("before"));
         QCOMPARE(storedPassword(), QByteArray("old1"));
-        QCOMPARE(form<frmUserSettings>().txtPassword->text(), QStringLiteral("old1"));
+        QCOMPARE(form<UserSettingsWindow>().txtPassword->text(), QStringLiteral("old1"));
     }
 
     void theAnswers_data()
@@ -238,12 +238,12 @@ private slots:
 
         const QString logged = platform::fromCp1252(outcome);
         QVERIFY(QTest::qWaitFor(
-            [&] { return form<frmSystemStatus>().txtStatus->toPlainText().contains(logged); }, kWaitMs));
+            [&] { return form<StatusWindow>().txtStatus->toPlainText().contains(logged); }, kWaitMs));
 
         QVERIFY(!window.isVisible());
         QVERIFY(!gToolbarActive[11]);
         QCOMPARE(window.statusBar->panelText(1), closedBefore ? QByteArray("closed") : outcome);
-        QCOMPARE(form<frmUserSettings>().txtPassword->text(), platform::fromCp1252(password));
+        QCOMPARE(form<UserSettingsWindow>().txtPassword->text(), platform::fromCp1252(password));
         QCOMPARE(storedPassword(), password);
         QCOMPARE(readUserSettingsFile().userName, QByteArray("alice"));
         QCOMPARE(readUserSettingsFile().userId, QByteArray("42"));
@@ -251,7 +251,7 @@ private slots:
 
         // The confirmed password is the one the next start logs in with.
         ui::destroyAllForms();
-        QCOMPARE(form<frmUserSettings>().txtPassword->text(), platform::fromCp1252(password));
+        QCOMPARE(form<UserSettingsWindow>().txtPassword->text(), platform::fromCp1252(password));
     }
 
     // Each opening after a close takes the stored password afresh and starts empty.
@@ -264,7 +264,7 @@ private slots:
         window.open(); // still open: kept
         QCOMPARE(window.oldPassword->text(), QStringLiteral("typed"));
         window.close();
-        form<frmUserSettings>().txtPassword->setText(QStringLiteral("other"));
+        form<UserSettingsWindow>().txtPassword->setText(QStringLiteral("other"));
         window.open();
         QCOMPARE(window.oldPassword->text(), QStringLiteral("other"));
         QCOMPARE(window.newPassword->text(), QString());

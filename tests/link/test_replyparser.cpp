@@ -6,14 +6,14 @@
 #include "ScriptedDialogs.h"
 
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "link/LocatorResults.h"
 #include "link/ReflectorSession.h"
 #include "link/UserSettingsFile.h"
 #include "link/WebCamReplyCollector.h"
-#include "linkwindows/frmServerSettings.h"
-#include "linkwindows/frmSystemStatus.h"
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
+#include "linkwindows/StatusWindow.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/OneShotTimer.h"
 #include "platform/Wait.h"
@@ -116,13 +116,13 @@ private slots:
     void init()
     {
         world_.emplace();
-        form<MainVODA>();
+        form<MainWindow>();
         world_->writeProgramFile("ServerSettings.txt", kOldSettings);
-        frmUserSettings& user = form<frmUserSettings>();
+        UserSettingsWindow& user = form<UserSettingsWindow>();
         user.txtUserID->setText("42");
         user.txtPassword->setText("secret");
         user.txtIPAddress->setText("9.9.9.9");
-        form<frmSystemStatus>().lblDBServerIPAddr->setText("9.9.9.9");
+        form<StatusWindow>().lblDBServerIPAddr->setText("9.9.9.9");
         LocatorWindow& locator = form<LocatorWindow>();
         locator.topicList->addItem("Animals");
         locator.searchText->setText("beach");
@@ -278,14 +278,14 @@ private slots:
         QFETCH(Chunks, chunks);
         QFETCH(Effects, effects);
         ReflectorConnection& client = reflectorSession().connection();
-        const qsizetype logBefore = form<frmSystemStatus>().logText().size();
+        const qsizetype logBefore = form<StatusWindow>().logText().size();
 
         for (const QByteArray& chunk : chunks)
             client.receiveChunk(chunk);
 
-        const frmUserSettings& user = form<frmUserSettings>();
+        const UserSettingsWindow& user = form<UserSettingsWindow>();
         const LocatorWindow& locator = form<LocatorWindow>();
-        const MainVODA& main = form<MainVODA>();
+        const MainWindow& main = form<MainWindow>();
         if (effects.status)
             QCOMPARE(main.stsWorld->panelText(1), *effects.status);
         if (effects.onLine)
@@ -297,7 +297,7 @@ private slots:
         if (effects.outsideAddress)
             QCOMPARE(text(user.txtIPAddress->text()), *effects.outsideAddress);
         if (effects.addressLabel)
-            QCOMPARE(text(form<frmSystemStatus>().lblDBServerIPAddr->text()), *effects.addressLabel);
+            QCOMPARE(text(form<StatusWindow>().lblDBServerIPAddr->text()), *effects.addressLabel);
         if (effects.serverSettings)
             QCOMPARE(fileContent(world_->folder().filePath("ServerSettings.txt")), *effects.serverSettings);
         if (effects.locatorList)
@@ -317,7 +317,7 @@ private slots:
         if (effects.loginFailed)
             QCOMPARE(reflectorSession().state().loginFailed, *effects.loginFailed);
         if (effects.log)
-            QCOMPARE(logLines(form<frmSystemStatus>().logText().mid(logBefore)), *effects.log);
+            QCOMPARE(logLines(form<StatusWindow>().logText().mid(logBefore)), *effects.log);
         if (effects.ended)
             QCOMPARE(world_->folder().endProcessCalls().size(), *effects.ended ? 1 : 0);
         if (effects.settingsShown)
@@ -369,13 +369,13 @@ private slots:
     {
         QFETCH(QByteArray, chunk);
         QFETCH(QByteArray, logLine);
-        frmUserSettings& user = form<frmUserSettings>();
+        UserSettingsWindow& user = form<UserSettingsWindow>();
 
         reflectorSession().connection().receiveChunk(chunk);
 
         QCOMPARE(text(user.txtUserID->text()), QByteArray("42"));
         QCOMPARE(text(user.txtPassword->text()), QByteArray("secret"));
-        QVERIFY(logLines(form<frmSystemStatus>().logText()).contains(logLine));
+        QVERIFY(logLines(form<StatusWindow>().logText()).contains(logLine));
         QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{});
         StoredUserSettings stored = readUserSettingsFile();
         QCOMPARE(stored.userId, QByteArray("42"));
@@ -399,7 +399,7 @@ private slots:
         dialogs.whileOpen([&](const platform::MessageBoxRequest&) {
             if (repliesWhileOpen > 0)
                 return;
-            MainVODA& main = form<MainVODA>();
+            MainWindow& main = form<MainWindow>();
             for (repliesWhileOpen = 1; repliesWhileOpen <= 9; ++repliesWhileOpen) {
                 main.stsWorld->setPanelText(1, {});
                 client.receiveChunk("/NDF/");
@@ -458,11 +458,11 @@ private slots:
     // The status text after a reply is cleared 2 s (no data) or 4 s (node data) later.
     void theStatusTextIsClearedLater()
     {
-        MainVODA& main = form<MainVODA>();
+        MainWindow& main = form<MainWindow>();
         reflectorSession().connection().receiveChunk("/NDF/");
-        QCOMPARE(main.Timer4->Interval(), 2000);
+        QCOMPARE(main.statusClear->Interval(), 2000);
         reflectorSession().connection().receiveChunk("/IP/1.2.3.4");
-        QCOMPARE(main.Timer4->Interval(), 4000);
+        QCOMPARE(main.statusClear->Interval(), 4000);
         QVERIFY(platform::waitUntil([&] { return main.stsWorld->panelText(1).isEmpty(); }, 8000));
     }
 

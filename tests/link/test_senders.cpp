@@ -8,9 +8,9 @@
 #include "StallingPort.h"
 
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "link/ReflectorSession.h"
-#include "linkwindows/frmServerSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/Wait.h"
 #include "tools/LocatorWindow.h"
@@ -46,7 +46,7 @@ void send(Sender sender, const QByteArray& argument)
 
 QByteArray statusOf(Sender sender)
 {
-    return sender == Sender::Query ? form<MainVODA>().stsWorld->panelText(1)
+    return sender == Sender::Query ? form<MainWindow>().stsWorld->panelText(1)
                                    : form<LocatorWindow>().statusBar->panelText(1);
 }
 
@@ -68,7 +68,7 @@ private slots:
     void init()
     {
         world_.emplace();
-        form<MainVODA>();
+        form<MainWindow>();
         QVERIFY(reflector_.emplace().listen());
         reflector_->setQuietGapMs(10);
         useReflector(reflector_->port());
@@ -116,13 +116,13 @@ private slots:
         QFETCH(QByteArray, status);
         reflectorSession().state().encryptTraffic = encrypt;
         reflector_->setEnciphered(encrypt);
-        form<frmServerSettings>().show();
+        form<ServerSettingsWindow>().show();
 
         send(sender, argument);
 
         QCOMPARE(statusOf(sender), status);
         QVERIFY(!reflectorSession().state().sendComplete);
-        QVERIFY(form<frmServerSettings>().isHidden());
+        QVERIFY(form<ServerSettingsWindow>().isHidden());
         QCOMPARE(reflectorSession().stagedRequest(), text);
         QVERIFY(platform::waitUntil([&] { return reflector_->requests().size() == 1; }, kWaitMs));
         QCOMPARE(reflector_->requests()[0].text, text);
@@ -194,7 +194,7 @@ private slots:
             argument = QByteArray(16 * 1024 * 1024, 'x');
         }
         const QByteArray before = "before";
-        form<MainVODA>().stsWorld->setPanelText(1, before);
+        form<MainWindow>().stsWorld->setPanelText(1, before);
         form<LocatorWindow>().statusBar->setPanelText(1, before);
 
         send(sender, argument);

@@ -4,7 +4,7 @@
 #include "TempProgramFolder.h"
 #include "common/Globals.h"
 #include "link/ServerSettingsFile.h"
-#include "linkwindows/frmServerSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
 #include "platform/TextFiles.h"
 #include "platform/Twips.h"
 #include "ui/Forms.h"
@@ -41,7 +41,7 @@ private slots:
 
     void loadLeavesTheWindowHiddenWithDesignValues()
     {
-        frmServerSettings& window = form<frmServerSettings>();
+        ServerSettingsWindow& window = form<ServerSettingsWindow>();
         QVERIFY(!window.isVisible());
         QVERIFY(window.txtIPAddress->text().isEmpty());
         QVERIFY(window.txtIPAddressBackUp->text().isEmpty());
@@ -72,7 +72,7 @@ private slots:
         QFETCH(QString, primary);
         QFETCH(QString, backup);
         QFETCH(QByteArray, bytes);
-        frmServerSettings& window = openForm<frmServerSettings>();
+        ServerSettingsWindow& window = openForm<ServerSettingsWindow>();
         window.txtIPAddress->setText(primary);
         window.txtIPAddressBackUp->setText(backup);
         window.txtPort->setText("8080");
@@ -93,7 +93,7 @@ private slots:
 
     void aSecondSaveReplacesTheFile()
     {
-        frmServerSettings& window = form<frmServerSettings>();
+        ServerSettingsWindow& window = form<ServerSettingsWindow>();
         window.txtIPAddress->setText("first.example.net");
         window.txtIPAddressBackUp->setText("first-backup.example.net");
         window.Command1_Click();
@@ -106,7 +106,7 @@ private slots:
     void failedSaveKeepsTheOldFileAndReportsNoSuccess()
     {
         QVERIFY(platform::writeRawLines(folder->filePath("ServerSettings.txt"), {"old.example.net", "old-backup"}));
-        frmServerSettings& window = openForm<frmServerSettings>();
+        ServerSettingsWindow& window = openForm<ServerSettingsWindow>();
         window.txtIPAddress->setText(QString(4096, 'x'));
         window.txtIPAddressBackUp->setText("new-backup");
         {
@@ -128,19 +128,19 @@ private slots:
         QVERIFY(platform::writeRawLines(folder->filePath("ServerSettings.txt"), {"saved", "saved-backup"}));
         gToolbarActive[10] = true;
         gToolbarActive[4] = true;
-        frmServerSettings& window = openForm<frmServerSettings>();
+        ServerSettingsWindow& window = openForm<ServerSettingsWindow>();
         window.txtIPAddress->setText("typed.example.net");
         window.txtPort->setText("81");
 
         QVERIFY(!window.close());
 
         QVERIFY(!window.isVisible());
-        QVERIFY(ui::isLoaded<frmServerSettings>());
+        QVERIFY(ui::isLoaded<ServerSettingsWindow>());
         QVERIFY(!gToolbarActive[10]);
         QVERIFY(gToolbarActive[4]); // another window's entry stays
         QCOMPARE(fileContent(folder->filePath("ServerSettings.txt")), QByteArray("saved\r\nsaved-backup\r\n"));
 
-        frmServerSettings& again = openForm<frmServerSettings>();
+        ServerSettingsWindow& again = openForm<ServerSettingsWindow>();
         QCOMPARE(&again, &window);
         QCOMPARE(again.txtIPAddress->text(), QString("typed.example.net"));
         QCOMPARE(again.txtPort->text(), QString("81"));
@@ -188,7 +188,7 @@ private slots:
 
     void savedAddressesComeBack()
     {
-        frmServerSettings& window = form<frmServerSettings>();
+        ServerSettingsWindow& window = form<ServerSettingsWindow>();
         window.txtIPAddress->setText(QString::fromUtf8("r\u00e9flector.example"));
         window.txtIPAddressBackUp->setText("192.168.0.7");
         window.Command1_Click();

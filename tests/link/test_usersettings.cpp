@@ -6,7 +6,7 @@
 #include "common/Globals.h"
 #include "link/ShowformFile.h"
 #include "link/UserSettingsFile.h"
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/TextFiles.h"
 #include "ui/Forms.h"
@@ -35,11 +35,11 @@ QByteArray codes(int first, int last)
 }
 
 // Saves the window's values, forgets every window and loads the user settings afresh.
-frmUserSettings& saveAndReload()
+UserSettingsWindow& saveAndReload()
 {
-    form<frmUserSettings>().Command1_Click();
+    form<UserSettingsWindow>().Command1_Click();
     ui::destroyAllForms();
-    return form<frmUserSettings>();
+    return form<UserSettingsWindow>();
 }
 
 } // namespace
@@ -87,12 +87,12 @@ private slots:
         QFETCH(QString, userName);
         QFETCH(QString, userId);
         QFETCH(QString, password);
-        frmUserSettings& window = form<frmUserSettings>();
+        UserSettingsWindow& window = form<UserSettingsWindow>();
         window.txtUserName->setText(userName);
         window.txtUserID->setText(userId);
         window.txtPassword->setText(password);
 
-        frmUserSettings& reloaded = saveAndReload();
+        UserSettingsWindow& reloaded = saveAndReload();
 
         QVERIFY(folder->dialogs().messageTexts().isEmpty());
         QCOMPARE(reloaded.txtUserName->text(), userName);
@@ -113,7 +113,7 @@ private slots:
 
     void fileFormatByteForByte()
     {
-        frmUserSettings& window = form<frmUserSettings>();
+        UserSettingsWindow& window = form<UserSettingsWindow>();
         window.txtUserName->setText("alice");
         window.txtUserID->setText("42");
         window.txtPassword->setText("abc");
@@ -128,15 +128,15 @@ private slots:
 
     void fileIsReadableByItsOwnerOnly()
     {
-        form<frmUserSettings>().txtPassword->setText("secret");
-        form<frmUserSettings>().Command1_Click();
+        form<UserSettingsWindow>().txtPassword->setText("secret");
+        form<UserSettingsWindow>().Command1_Click();
         QCOMPARE(permissionBits(folder->filePath("UserSettings.txt")), 0600);
         QVERIFY(!fileContent(folder->filePath("UserSettings.txt")).contains("secret"));
     }
 
     void missingFileEmptiesEveryBox()
     {
-        frmUserSettings& window = form<frmUserSettings>();
+        UserSettingsWindow& window = form<UserSettingsWindow>();
         QVERIFY(window.txtUserName->text().isEmpty());
         QVERIFY(window.txtUserID->text().isEmpty()); // not the design-time "0"
         QVERIFY(window.txtPassword->text().isEmpty());
@@ -180,7 +180,7 @@ private slots:
         QFETCH(QString, userId);
         QFETCH(QByteArray, passwordCodes);
         writeUserSettings(content);
-        frmUserSettings& window = form<frmUserSettings>();
+        UserSettingsWindow& window = form<UserSettingsWindow>();
         QCOMPARE(window.txtUserName->text(), userName);
         QCOMPARE(window.txtUserID->text(), userId);
         QCOMPARE(window.txtPassword->text(), fromCp1252(passwordFromCodeList(passwordCodes)));
@@ -190,7 +190,7 @@ private slots:
     void failedSaveKeepsTheOldFileWithOneError()
     {
         writeUserSettings("\"old\"\r\n\"1\"\r\n\"\"\r\n");
-        frmUserSettings& window = form<frmUserSettings>();
+        UserSettingsWindow& window = form<UserSettingsWindow>();
         window.txtUserName->setText("new name");
         window.txtPassword->setText("0123456789");
         {
@@ -221,7 +221,7 @@ private slots:
         QFETCH(QString, password);
         QFETCH(QString, message);
         writeUserSettings("\"old\"\r\n\"1\"\r\n\"\"\r\n");
-        frmUserSettings& window = form<frmUserSettings>();
+        UserSettingsWindow& window = form<UserSettingsWindow>();
         window.txtUserName->setText(userName);
         window.txtUserID->setText(userId);
         window.txtPassword->setText(password);
@@ -247,7 +247,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, kept);
         QFETCH(QString, message);
-        frmUserSettings& window = openForm<frmUserSettings>();
+        UserSettingsWindow& window = openForm<UserSettingsWindow>();
         QLineEdit* box = intoPassword ? window.txtPassword : window.txtUserName;
         QTest::keyClicks(box, typed);
         QCOMPARE(box->text(), kept);
@@ -259,7 +259,7 @@ private slots:
 
     void passwordIsShownMasked()
     {
-        frmUserSettings& window = form<frmUserSettings>();
+        UserSettingsWindow& window = form<UserSettingsWindow>();
         QCOMPARE(window.txtPassword->echoMode(), QLineEdit::Password);
         QVERIFY(!window.txtUserID->isEnabled());
     }
@@ -269,7 +269,7 @@ private slots:
     // reflector) is kept whole and saved whole.
     void lengthLimitsHoldOnlyForTyping()
     {
-        frmUserSettings& window = openForm<frmUserSettings>();
+        UserSettingsWindow& window = openForm<UserSettingsWindow>();
         QTest::keyClicks(window.txtUserName, "abcdefghijklmnopq");
         QTest::keyClicks(window.txtPassword, "0123456789xyz");
         QCOMPARE(window.txtUserName->text(), "abcdefghijklmno");
@@ -278,14 +278,14 @@ private slots:
         window.txtUserName->setText("a name of twenty-one");
         window.txtPassword->setText("a longer password");
         QCOMPARE(window.txtPassword->text(), "a longer password");
-        frmUserSettings& reloaded = saveAndReload();
+        UserSettingsWindow& reloaded = saveAndReload();
         QCOMPARE(reloaded.txtUserName->text(), "a name of twenty-one");
         QCOMPARE(reloaded.txtPassword->text(), "a longer password");
     }
 
     void showformIsWrittenOnEveryChange()
     {
-        frmUserSettings& window = form<frmUserSettings>();
+        UserSettingsWindow& window = form<UserSettingsWindow>();
         QVERIFY(window.Check1->isChecked());
         QVERIFY(!QFile::exists(folder->filePath("Showform.txt"))); // loading writes nothing
 
@@ -295,7 +295,7 @@ private slots:
         window.Check1->setCheckState(Qt::Checked);
         QCOMPARE(fileContent(folder->filePath("Showform.txt")), QByteArray("1\r\n"));
 
-        openForm<frmUserSettings>();
+        openForm<UserSettingsWindow>();
         QTest::mouseClick(window.Check1, Qt::LeftButton); // by the user
         QCOMPARE(fileContent(folder->filePath("Showform.txt")), QByteArray("0\r\n"));
         QTest::mouseClick(window.Check1, Qt::LeftButton);
@@ -328,7 +328,7 @@ private slots:
     void closingHidesTheWarningAndKeepsValues()
     {
         gToolbarActive[11] = true;
-        frmUserSettings& window = openForm<frmUserSettings>();
+        UserSettingsWindow& window = openForm<UserSettingsWindow>();
         window.txtUserName->setText("alice");
         window.txtPassword->setText("pw");
         // What the reply handling does after a rejected login.
@@ -341,7 +341,7 @@ private slots:
         QVERIFY(!gToolbarActive[11]);
         QVERIFY(!window.lblWarning->isVisibleTo(&window));
         QVERIFY(window.cmdRetry->isVisibleTo(&window)); // until it is used
-        frmUserSettings& again = openForm<frmUserSettings>();
+        UserSettingsWindow& again = openForm<UserSettingsWindow>();
         QCOMPARE(&again, &window);
         QCOMPARE(again.txtUserName->text(), QString("alice"));
         QCOMPARE(again.txtPassword->text(), QString("pw"));
@@ -350,11 +350,11 @@ private slots:
 
     void retryRunsTheLoginBeforeTheWindowCloses()
     {
-        frmUserSettings& window = openForm<frmUserSettings>();
+        UserSettingsWindow& window = openForm<UserSettingsWindow>();
         window.lblWarning->show();
         window.cmdRetry->show();
         QStringList seen;
-        connect(&window, &frmUserSettings::retryLogin, this, [&] {
+        connect(&window, &UserSettingsWindow::retryLogin, this, [&] {
             seen << QString("login: window %1, retry %2")
                         .arg(window.isVisible() ? "shown" : "hidden",
                              window.cmdRetry->isVisibleTo(&window) ? "shown" : "hidden");
@@ -370,7 +370,7 @@ private slots:
 
     void outsideAddressIsHeldButNotShown()
     {
-        frmUserSettings& window = openForm<frmUserSettings>();
+        UserSettingsWindow& window = openForm<UserSettingsWindow>();
         window.txtIPAddress->setText("203.0.113.9");
         QVERIFY(!window.txtIPAddress->isVisible());
         QCOMPARE(window.txtIPAddress->text(), QString("203.0.113.9"));

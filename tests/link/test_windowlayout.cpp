@@ -7,9 +7,9 @@
 #include "FakeWebServer.h"
 #include "OpenForm.h"
 #include "TempProgramFolder.h"
-#include "linkwindows/frmServerSettings.h"
-#include "linkwindows/frmSystemStatus.h"
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
+#include "linkwindows/StatusWindow.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "platform/Services.h"
 #include "platform/Wait.h"
 #include "ui/Forms.h"
@@ -112,25 +112,25 @@ private slots:
 
     void serverSettings()
     {
-        frmServerSettings& window = form<frmServerSettings>();
+        ServerSettingsWindow& window = form<ServerSettingsWindow>();
         window.txtIPAddress->setText("reflector.example.net");
         window.txtIPAddressBackUp->setText("192.168.100.200");
-        open<frmServerSettings>();
+        open<ServerSettingsWindow>();
         checkEveryControlIsReadable(window);
-        saveScreenshot(window, "frmServerSettings");
+        saveScreenshot(window, "ServerSettingsWindow");
     }
 
     void userSettings()
     {
-        frmUserSettings& window = form<frmUserSettings>();
+        UserSettingsWindow& window = form<UserSettingsWindow>();
         window.txtUserName->setText("WWWWWWWWWWWWWWW"); // the longest name that can be typed
         window.txtUserID->setText("4711");
         window.txtPassword->setText("0123456789");
         window.lblWarning->show();
         window.cmdRetry->show();
-        open<frmUserSettings>();
+        open<UserSettingsWindow>();
         checkEveryControlIsReadable(window);
-        saveScreenshot(window, "frmUserSettings");
+        saveScreenshot(window, "UserSettingsWindow");
     }
 
     void systemStatus()
@@ -140,9 +140,9 @@ private slots:
         web.serve("/support.php", 200, "Server is up");
         platform::services().webServerBase = web.url("");
 
-        frmSystemStatus& window = form<frmSystemStatus>();
-        window.cmdGreen1_Click();
-        window.cmdRed2_Click();
+        StatusWindow& window = form<StatusWindow>();
+        window.showLamp(1, ReflectorSession::Lamp::Green);
+        window.showLamp(2, ReflectorSession::Lamp::Red);
         window.imgSegment1SendData->show();
         window.imgSegment2SendData->show();
         window.lblReflectorAddr->setText("reflector.example.net");
@@ -150,11 +150,11 @@ private slots:
         window.appendLogLine("Connecting to reflector.example.net ...");
         window.appendLogLine("Connected OK ...");
         window.appendLogLine("Login Successful ...");
-        open<frmSystemStatus>(); // the activation fetches the server's state
+        open<StatusWindow>(); // the activation fetches the server's state
         QVERIFY(platform::waitUntil([&] { return !window.Label8->text().isEmpty() && !window.refreshing(); }, 5000));
         QCOMPARE(window.Label8->text(), QString("Server is Up.."));
         checkEveryControlIsReadable(window, window.Image2->parentWidget());
-        saveScreenshot(window, "frmSystemStatus");
+        saveScreenshot(window, "StatusWindow");
     }
 };
 

@@ -12,11 +12,11 @@ program="$build/bin/link_test_windowlayout"
 [[ -x "$program" ]] || { echo "not built: $program (run scripts/build first)" >&2; exit 1; }
 
 mkdir -p "$out"
-rm -f "$out"/frm*.png
+rm -f "$out"/*Window.png
 # The windows need the string component registered, in a registry file of the build tree.
 export LEXMARA_REGISTRY="$build/lexmara-registry.ini"
 "$build/bin/lexmara-regsvr" "$build/bin/liblexmara.so" >/dev/null
 
 QT_QPA_PLATFORM=xcb VISTREL_SCREENSHOT_DIR="$out" \
   xvfb-run -a -s "-screen 0 1280x1024x24" "$program"
-ls -l "$out"/frm*.png
+ls -l "$out"/*Window.png

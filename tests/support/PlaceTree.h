@@ -4,7 +4,7 @@
 // and Internet\Technology\TechTV, built through the tree's node collection as the
 // node list builds it. Header only: the helpers need the main window's code, which the
 // shared test library does not link.
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
 #include "platform/Codec.h"
 #include "ui/Forms.h"
@@ -23,7 +23,7 @@ struct PlaceTree {
     // Builds the tree into the main window's empty tree.
     static PlaceTree build()
     {
-        MainVODA& main = ui::form<MainVODA>();
+        MainWindow& main = ui::form<MainWindow>();
         TreeNodes& nodes = TreeNodes::of(*main.tvwMain);
         const ImageList* pictures = &main.imlIconsRemote;
         auto add = [&](const QByteArray& parent, const QByteArray& key, const QByteArray& text) {
@@ -47,7 +47,7 @@ struct PlaceTree {
     // The first node of the main window's tree with the text, or null.
     static TreeNode* find(const QByteArray& text)
     {
-        const QList<QTreeWidgetItem*> found = ui::form<MainVODA>().tvwMain->findItems(
+        const QList<QTreeWidgetItem*> found = ui::form<MainWindow>().tvwMain->findItems(
             platform::fromCp1252(text), Qt::MatchExactly | Qt::MatchRecursive);
         return found.isEmpty() ? nullptr : static_cast<TreeNode*>(found.first());
     }

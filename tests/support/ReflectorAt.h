@@ -3,7 +3,7 @@
 // login and the port box of the server settings, as a login to it would leave them.
 #include "common/Globals.h"
 #include "link/ReflectorSession.h"
-#include "linkwindows/frmServerSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
 #include "ui/Forms.h"
 
 #include <QLineEdit>
@@ -11,5 +11,5 @@
 inline void useReflector(quint16 port)
 {
     reflectorSession().state().reflectorAddress = "127.0.0.1";
-    ui::form<frmServerSettings>().txtPort->setText(QString::number(port));
+    ui::form<ServerSettingsWindow>().txtPort->setText(QString::number(port));
 }

@@ -6,14 +6,14 @@
 #include "FrameWorld.h"
 #include "ReflectorAt.h"
 
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "ui/Forms.h"
 
 class RequestWorld {
 public:
     RequestWorld()
     {
-        ui::form<MainVODA>();
+        ui::form<MainWindow>();
         if (reflector_.listen()) {
             reflector_.setQuietGapMs(10);
             useReflector(reflector_.port());

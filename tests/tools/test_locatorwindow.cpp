@@ -5,7 +5,7 @@
 #include "RightPressHelp.h"
 
 #include "common/Globals.h"
-#include "frame/MDIForm1.h"
+#include "frame/FrameWindow.h"
 #include "link/ReflectorSession.h"
 #include "platform/Codec.h"
 #include "tools/LocatorWindow.h"
@@ -143,9 +143,9 @@ private slots:
     {
         QFETCH(QString, from);
         if (from == "toolbar")
-            form<MDIForm1>().Toolbar1_MouseDown(1, 0, 2900, 0);
+            form<FrameWindow>().Toolbar1_MouseDown(1, 0, 2900, 0);
         else
-            form<MainVODA>().findChild<QAction*>(QStringLiteral("mnuSummary"))->trigger();
+            form<MainWindow>().findChild<QAction*>(QStringLiteral("mnuSummary"))->trigger();
         QVERIFY(form<LocatorWindow>().isVisible());
         QVERIFY(form<LocatorWindow>().topicList->isEnabled());
     }

@@ -9,8 +9,8 @@
 #include "common/Globals.h"
 #include "link/ReflectorSession.h"
 #include "platform/SocketControl.h"
-#include "linkwindows/frmServerSettings.h"
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "tools/OptionsWindow.h"
 #include "tools/RestrictedTopicsFrame.h"
 #include "tools/RestrictedTopicsStore.h"
@@ -98,9 +98,9 @@ private:
     QString status() { return QString::fromLatin1(form<OptionsWindow>().statusBar->panelText(1)); }
     void pointAt(quint16 port)
     {
-        form<frmServerSettings>().txtIPAddress->setText(QStringLiteral("127.0.0.1"));
-        form<frmServerSettings>().txtPort->setText(QString::number(port));
-        form<frmUserSettings>().txtUserName->setText(QStringLiteral("mara"));
+        form<ServerSettingsWindow>().txtIPAddress->setText(QStringLiteral("127.0.0.1"));
+        form<ServerSettingsWindow>().txtPort->setText(QString::number(port));
+        form<UserSettingsWindow>().txtUserName->setText(QStringLiteral("mara"));
     }
 
     std::optional<FrameWorld> world_;
@@ -391,7 +391,7 @@ void TestRestrictedTopicsWindow::forgottenPasswordRequest()
     pointAt(reflector.port());
     // The backup address and an enciphered traffic change nothing: the request goes to
     // the primary address, in clear.
-    form<frmServerSettings>().txtIPAddressBackUp->setText(QStringLiteral("192.0.2.1"));
+    form<ServerSettingsWindow>().txtIPAddressBackUp->setText(QStringLiteral("192.0.2.1"));
     reflectorSession().state().encryptTraffic = true;
     frame(); // loaded before the password is set, as rapc.dat would give it
     gRestrictedPassword = password;

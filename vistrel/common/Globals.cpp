@@ -20,7 +20,7 @@ qint64 gMediaPlayerPid = 0;
 qint64 gRealPlayerPid = 0;
 qint16 gPlayerKind = 0;
 
-std::array<QPointer<frmWebCam>, kWebCamWindowSlots> gWebCamWindows;
+std::array<QPointer<SnapshotWindow>, kWebCamWindowSlots> gWebCamWindows;
 qint16 gWebCamWindowCounter = 0;
 
 std::array<bool, kToolbarCommands> gToolbarActive{};

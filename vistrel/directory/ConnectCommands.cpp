@@ -2,22 +2,14 @@
 
 #include "common/Globals.h"
 #include "common/SeenRepliesCache.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
-#include "frame/MDIForm1.h"
+#include "frame/FrameWindow.h"
 #include "frame/ToolbarControl.h"
 #include "frame/ToolbarPositions.h"
-#include "link/ReflectorPort.h"
 #include "link/ReflectorSession.h"
-#include "link/TrafficCipher.h"
-#include "linkwindows/frmServerSettings.h"
-#include "linkwindows/frmSystemStatus.h"
-#include "linkwindows/frmUserSettings.h"
-#include "platform/Codec.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "platform/Dialogs.h"
-#include "platform/OneShotTimer.h"
-#include "platform/RuntimeError.h"
-#include "platform/Wait.h"
 #include "tools/LocatorWindow.h"
 #include "tools/OptionsWindow.h"
 #include "ui/Forms.h"
@@ -35,21 +27,8 @@
 #include <utility>
 
 using ui::form;
-using platform::SocketControl;
 
 namespace {
-
-// A step that meets a socket still open from an earlier request closes it and tries
-// again, a bounded number of times; then the step fails like any other.
-constexpr int kInvalidOperationTries = 3;
-
-// A logout that could not be sent: the next Disconnect tries it again, until a new
-// Connect starts.
-bool logoutOwed = false;
-
-const QByteArray kSendingLogout = "Sending disconnect request to Reflector...";
-const QByteArray kLogoutFailed = "Sending disconnect request to Reflector failed...";
-const QByteArray kLogoutSent = "Sending disconnect request to Reflector Successfull...";
 
 struct ConnectTexts {
     QByteArray loggingIn;
@@ -65,18 +44,7 @@ ConnectTexts connectTexts(CommandOrigin origin)
 
 void setStatus(const QByteArray& text)
 {
-    form<MainVODA>().stsWorld->setPanelText(1, text);
-}
-
-void log(const QByteArray& line)
-{
-    form<frmSystemStatus>().appendLogLine(line);
-}
-
-void statusAndLog(const QByteArray& text)
-{
-    setStatus(text);
-    log(text);
+    form<MainWindow>().stsWorld->setPanelText(1, text);
 }
 
 // The restricted-topics password boxes can be used only while logged in.
@@ -88,55 +56,6 @@ void unlockPasswordBoxes(bool unlocked)
     options.setVisible(false);
 }
 
-// Runs one step of the logout on the reflector socket. The main window skips a step
-// that fails; a secondary window shows the error's number first.
-class LogoutSteps {
-public:
-    LogoutSteps(CommandOrigin origin, SocketControl& socket) : origin_(origin), socket_(socket) {}
-
-    bool run(const std::function<SocketControl::Result()>& step)
-    {
-        SocketControl::Result result = step();
-        for (int tries = 1; result.number == SocketControl::kInvalidOperation && tries < kInvalidOperationTries; ++tries) {
-            socket_.Close();
-            result = step();
-        }
-        if (!result.ok() && origin_ == CommandOrigin::SecondaryWindow)
-            platform::dialogs().messageBox(QStringLiteral(" %1").arg(result.number));
-        return result.ok();
-    }
-
-private:
-    CommandOrigin origin_;
-    SocketControl& socket_;
-};
-
-SocketControl::Result portFromBox(int& port)
-{
-    try {
-        port = reflectorPort();
-    } catch (const platform::RuntimeError& error) {
-        return {error.number(), error.description()};
-    }
-    return {};
-}
-
-enum class LogoutConnect { Connected, SocketFailed, NotConnected };
-
-// Connects the reflector socket to the reflector of the last login, within the
-// connect limit (MainVODA's Timer3, which sets the socket error flag).
-LogoutConnect connectForLogout(LogoutSteps& steps, SocketControl& socket)
-{
-    int port = 0;
-    steps.run([&] { return socket.setRemoteHost(platform::fromCp1252(reflectorSession().state().reflectorAddress)); });
-    if (steps.run([&] { return portFromBox(port); }))
-        steps.run([&] { return socket.setRemotePort(port); });
-    // A flag left from an earlier failure must not end this connect.
-    reflectorSession().state().socketError = false;
-    steps.run([&] { return socket.Connect(); });
-    return LogoutConnect::Connected;
-}
-
 // The Connect command that runs, and one asked for meanwhile.
 bool connectRunning = false;
 std::optional<std::pair<CommandOrigin, ConnectSteps>> deferredConnect;
@@ -144,15 +63,15 @@ std::optional<std::pair<CommandOrigin, ConnectSteps>> deferredConnect;
 void runConnect(CommandOrigin origin, const ConnectSteps& steps)
 {
     const ConnectTexts texts = connectTexts(origin);
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     // A rejected login shows the user settings window with its "Retry Login" button,
     // which runs this command again. Every login starts here, so the button is
     // joined to it here, once per window.
-    QObject::connect(&form<frmUserSettings>(), &frmUserSettings::retryLogin, &main, &MainVODA::mnuConnect_Click,
+    QObject::connect(&form<UserSettingsWindow>(), &UserSettingsWindow::retryLogin, &main, &MainWindow::mnuConnect_Click,
                      Qt::UniqueConnection);
 
     reflectorSession().state().connectFailed = false;
-    logoutOwed = false;
+    reflectorSession().state().logoutOwed = false;
     deleteSeenRepliesCache();
     LocatorWindow& locator = form<LocatorWindow>();
     locator.hide();
@@ -197,10 +116,10 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
 
 void showConnectedState(bool connected)
 {
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     main.mnuConnect->setEnabled(!connected);
     main.mnuDisconnect->setEnabled(connected);
-    ToolbarControl& toolbar = *form<MDIForm1>().Toolbar1;
+    ToolbarControl& toolbar = *form<FrameWindow>().Toolbar1;
     toolbar.setButtonEnabled(kToolbarConnectButton, !connected);
     toolbar.setButtonEnabled(kToolbarDisconnectButton, connected);
 }
@@ -225,14 +144,8 @@ void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
 
 void disconnectCommand(CommandOrigin origin)
 {
-    MainVODA& main = form<MainVODA>();
-    SocketControl& socket = reflectorSession().connection().socket();
-    LogoutSteps steps(origin, socket);
-    // Only a login that reached a reflector, or a logout still owed, has a logout to send.
-    const bool loginToEnd = (reflectorSession().state().loggedIn || logoutOwed) && !reflectorSession().state().reflectorAddress.isEmpty();
-
+    MainWindow& main = form<MainWindow>();
     deleteSeenRepliesCache();
-    reflectorSession().state().loggedIn = false;
     LocatorWindow& locator = form<LocatorWindow>();
     // From a secondary window's menu the locator stays open or hidden, as it was.
     if (origin == CommandOrigin::MainWindow)
@@ -242,68 +155,19 @@ void disconnectCommand(CommandOrigin origin)
     unlockPasswordBoxes(false);
     main.tvwMain->clear();
     main.stsWorld->setPanelText(2, {});
+    main.fileList->clear();
 
-    if (!loginToEnd) {
-        main.List1->clear();
-        setStatus("Disconnected");
+    // The main window skips a step of the logout that fails; a secondary window shows
+    // the error's number first.
+    using Session = ReflectorSession;
+    const Session::StepErrors errors =
+        origin == CommandOrigin::MainWindow ? Session::StepErrors::Skipped : Session::StepErrors::Shown;
+    const Session::LogoutOutcome outcome = reflectorSession().logOut(errors);
+    if (outcome == Session::LogoutOutcome::NothingToEnd) {
         showConnectedState(false);
-        return;
+    } else if (outcome == Session::LogoutOutcome::Sent) {
+        main.tvwMain->clear();
+        showConnectedState(false);
+        deleteSeenRepliesCache();
     }
-
-    // Owed until it has been sent.
-    logoutOwed = true;
-    LogoutConnect connecting = connectForLogout(steps, socket);
-    main.Timer3->setEnabled(true);
-    main.Timer3->setInterval(kLogoutConnectLimitMs);
-    statusAndLog(kSendingLogout);
-    main.List1->clear();
-
-    if (connecting == LogoutConnect::Connected) {
-        // The socket can also end up closed again: the reflector took the connection
-        // and ended it at once, so there is nothing to send on.
-        platform::waitUntil(
-            [&] {
-                const int state = socket.State();
-                return state == SocketControl::StateConnected || state == SocketControl::StateError
-                    || state == SocketControl::StateClosed || reflectorSession().state().socketError;
-            },
-            kLogoutConnectLimitMs);
-        // Connected wins over a limit that ran out in the same pass.
-        if (socket.State() == SocketControl::StateError)
-            connecting = LogoutConnect::SocketFailed;
-        else if (socket.State() != SocketControl::StateConnected)
-            connecting = LogoutConnect::NotConnected;
-    }
-    main.Timer3->setEnabled(false);
-    main.Timer3->setInterval(0);
-    reflectorSession().state().socketError = false;
-
-    if (connecting == LogoutConnect::SocketFailed) {
-        form<frmSystemStatus>().cmdRed5_Click();
-        setStatus("Disconnected");
-        return;
-    }
-    if (connecting == LogoutConnect::NotConnected) {
-        statusAndLog(kLogoutFailed);
-        return;
-    }
-
-    // Cleared first, so that only this send's completion counts.
-    reflectorSession().state().loginSendComplete = false;
-    const QByteArray outsideAddress = platform::toCp1252(form<frmUserSettings>().txtIPAddress->text());
-    const bool sent = steps.run([&] { return socket.SendData(logoutOnWire(outsideAddress)); })
-        && platform::waitUntil([] { return reflectorSession().state().loginSendComplete; }, kLogoutSendLimitMs);
-    if (!sent) {
-        statusAndLog(kLogoutFailed);
-        return;
-    }
-    logoutOwed = false;
-    statusAndLog(kLogoutSent);
-    socket.Close();
-    setStatus("Disconnected from Reflector Server...");
-    log("Disconnect from Server...");
-
-    main.tvwMain->clear();
-    showConnectedState(false);
-    deleteSeenRepliesCache();
 }

@@ -12,7 +12,7 @@
 #include <functional>
 
 enum class CommandOrigin {
-    MainWindow,      // MainVODA's File menu, the toolbar, the support side's commands
+    MainWindow,      // MainWindow's File menu, the toolbar, the support side's commands
     SecondaryWindow, // the File menu of a settings, status or tools window
 };
 
@@ -30,17 +30,12 @@ struct ConnectSteps {
 // before the running one returns; several such requests make one.
 void connectCommand(CommandOrigin origin, const ConnectSteps& steps = {});
 
-// Locks the password boxes, empties the tree and sends the logout on a fresh
-// connection to the reflector of the last login. The connect waits at most
-// kLogoutConnectLimitMs, the send at most kLogoutSendLimitMs. A logout that could not
-// be sent leaves the menus and toolbar in the connected state, so that Disconnect can
-// be run again; it is then still owed, until a new Connect starts. With nothing to log
-// out from (no login reached a reflector since the last logout) nothing is sent, and
-// the menus and toolbar go back to the disconnected state at once.
+// Locks the password boxes, empties the tree and has the session log out
+// (ReflectorSession::logOut). A logout that could not be sent leaves the menus and
+// toolbar in the connected state, so that Disconnect can be run again. With nothing to
+// log out from nothing is sent, and the menus and toolbar go back to the disconnected
+// state at once.
 void disconnectCommand(CommandOrigin origin);
-
-inline constexpr int kLogoutConnectLimitMs = 10000;
-inline constexpr int kLogoutSendLimitMs = 5000;
 
 // Puts the main window's Connect and Disconnect items and the toolbar's buttons 1 and
 // 2 in the connected (Connect disabled) or disconnected state.

@@ -1,6 +1,6 @@
 #include "directory/MainWindowView.h"
 
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/WebCamLoading.h"
 #include "link/ReflectorSession.h"
 #include "platform/OneShotTimer.h"
@@ -13,16 +13,16 @@ namespace {
 
 void showPanel(int panel, const QByteArray& text)
 {
-    if (ui::isLoaded<MainVODA>())
-        ui::form<MainVODA>().stsWorld->setPanelText(panel, text);
+    if (ui::isLoaded<MainWindow>())
+        ui::form<MainWindow>().stsWorld->setPanelText(panel, text);
 }
 
 // Arms Timer4 to empty panel 1 after the given time.
 void clearStatusAfter(int ms)
 {
-    if (!ui::isLoaded<MainVODA>())
+    if (!ui::isLoaded<MainWindow>())
         return;
-    platform::OneShotTimer& timer = *ui::form<MainVODA>().Timer4;
+    platform::OneShotTimer& timer = *ui::form<MainWindow>().statusClear;
     timer.setEnabled(true);
     timer.setInterval(ms);
 }
@@ -36,5 +36,5 @@ void showSessionInMainWindow(ReflectorSession& session)
                      [](const QByteArray& count) { showPanel(2, "Total # of Webcams on Line = " + count); });
     QObject::connect(&session, &S::statusClearDue, &clearStatusAfter);
     QObject::connect(&session, &S::webCamReply, &LoadWebCams);
-    QObject::connect(&session, &S::logoutDue, [] { ui::form<MainVODA>().mnuDisconnect_Click(); });
+    QObject::connect(&session, &S::logoutDue, [] { ui::form<MainWindow>().mnuDisconnect_Click(); });
 }

@@ -2,7 +2,7 @@
 
 #include "common/Globals.h"
 #include "common/Lexmara.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/RestrictedTopicGate.h"
 #include "directory/TopicDispatch.h"
 #include "directory/TreeNodes.h"
@@ -77,7 +77,7 @@ void reportNodeClickError(int number)
     platform::dialogs().messageBox(QStringLiteral("Error = ") + signedText);
 }
 
-void runNodeClick(MainVODA& main, TreeNode& clickedNode)
+void runNodeClick(MainWindow& main, TreeNode& clickedNode)
 {
     const ClickedNode clicked(*main.tvwMain, clickedNode);
     main.txtRemoteIP->clear();
@@ -97,7 +97,7 @@ void runNodeClick(MainVODA& main, TreeNode& clickedNode)
         return;
     node->setSorted(true);
     const QByteArray fullPath = node->FullPath();
-    main.ProgressBar1->setValue(0);
+    main.progressBar->setValue(0);
     gSelectedNodeIndex = node->Index();
 
     std::vector<QByteArray> queries;

@@ -1,13 +1,13 @@
 #pragma once
-// A click on a node of the topic tree, as MainVODA::tvwMain_NodeClick runs it: the
+// A click on a node of the topic tree, as MainWindow::tvwMain_NodeClick runs it: the
 // bracket mode, the restricted-topic check, the directory queries of the node and the
 // opening of its webcam, every step under one error trap.
 #include <QByteArray>
 
-class MainVODA;
+class MainWindow;
 class TreeNode;
 
-void runNodeClick(MainVODA& main, TreeNode& node);
+void runNodeClick(MainWindow& main, TreeNode& node);
 
 // The error trap's report of a step that failed with `number`: errors 5 and 53 pass
 // without a message; error 52 (a player path file is missing) first says so; every

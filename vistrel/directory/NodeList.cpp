@@ -2,7 +2,7 @@
 #include "directory/NodeList.h"
 
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
@@ -113,6 +113,6 @@ void buildNodesInto(QTreeWidget& tree, const ImageList& images)
 
 void BuildNodes()
 {
-    MainVODA& main = ui::form<MainVODA>();
+    MainWindow& main = ui::form<MainWindow>();
     buildNodesInto(*main.tvwMain, main.imlIconsRemote);
 }

@@ -1,7 +1,7 @@
 #include "directory/ProgramCommands.h"
 
 #include "directory/ConnectCommands.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/ShutDown.h"
 #include "tools/PlayerSearchWindow.h"
 #include "tools/UpdateWindow.h"
@@ -15,10 +15,10 @@
 namespace {
 
 // A command of the main window, run on the main window as it stands (loaded on use).
-template <void (MainVODA::*command)()>
+template <void (MainWindow::*command)()>
 void onMainWindow()
 {
-    (ui::form<MainVODA>().*command)();
+    (ui::form<MainWindow>().*command)();
 }
 
 } // namespace
@@ -27,19 +27,19 @@ void registerProgramCommands()
 {
     namespace c = ui::command;
     ui::CommandRegistry& registry = ui::commands();
-    registry.add(c::kConnect, onMainWindow<&MainVODA::mnuConnect_Click>);
-    registry.add(c::kDisconnect, onMainWindow<&MainVODA::mnuDisconnect_Click>);
+    registry.add(c::kConnect, onMainWindow<&MainWindow::mnuConnect_Click>);
+    registry.add(c::kDisconnect, onMainWindow<&MainWindow::mnuDisconnect_Click>);
     registry.add(c::kExit, shutDownAfterLogout);
     registry.add(c::kConnectFromSecondaryWindow, [] { connectCommand(CommandOrigin::SecondaryWindow); });
     registry.add(c::kDisconnectFromSecondaryWindow, [] { disconnectCommand(CommandOrigin::SecondaryWindow); });
     registry.add(c::kExitWithoutWaiting, exitWithoutWaiting);
-    registry.add(c::kShowSystemStatus, onMainWindow<&MainVODA::mnuSystem_Click>);
+    registry.add(c::kShowSystemStatus, onMainWindow<&MainWindow::mnuSystem_Click>);
     registry.add(c::kShowLocator, [] { ui::form<LocatorWindow>().open(); });
-    registry.add(c::kShowSnapshotWindow, onMainWindow<&MainVODA::mnuWebCam_Click>);
-    registry.add(c::kAddNewWebcams, onMainWindow<&MainVODA::mnuAddWebCams_Click>);
-    registry.add(c::kShowServerSettings, onMainWindow<&MainVODA::mnuServerSettings_Click>);
-    registry.add(c::kShowUserSettings, onMainWindow<&MainVODA::mnuSettings_Click>);
-    registry.add(c::kShowQuickStart, onMainWindow<&MainVODA::mnuQuickStart_Click>);
+    registry.add(c::kShowSnapshotWindow, onMainWindow<&MainWindow::mnuWebCam_Click>);
+    registry.add(c::kAddNewWebcams, onMainWindow<&MainWindow::mnuAddWebCams_Click>);
+    registry.add(c::kShowServerSettings, onMainWindow<&MainWindow::mnuServerSettings_Click>);
+    registry.add(c::kShowUserSettings, onMainWindow<&MainWindow::mnuSettings_Click>);
+    registry.add(c::kShowQuickStart, onMainWindow<&MainWindow::mnuQuickStart_Click>);
     registry.add(c::kShowPlayerSearch, showPlayerSearchWindow);
     registry.add(c::kShowUpdateCheck, showUpdateWindow);
     registry.add(c::kShowAbout, showAboutBox);

@@ -1,7 +1,7 @@
 #include "directory/ShutDown.h"
 
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "link/ReflectorSession.h"
 #include "platform/OneShotTimer.h"
 #include "platform/ProcessEnd.h"
@@ -18,7 +18,7 @@ bool running = false;
 // The Disconnect command ends within its own limits whatever the reflector does.
 void logOut()
 {
-    ui::form<MainVODA>().mnuDisconnect_Click();
+    ui::form<MainWindow>().mnuDisconnect_Click();
 }
 
 } // namespace
@@ -34,10 +34,10 @@ void shutDownAfterLogout()
         return;
     running = true;
     logOut();
-    MainVODA& main = ui::form<MainVODA>();
+    MainWindow& main = ui::form<MainWindow>();
     reflectorSession().state().waitTimeout = false;
-    main.Timer6->setEnabled(true);
-    main.Timer6->setInterval(kShutDownWaitMs);
+    main.shutDownLimit->setEnabled(true);
+    main.shutDownLimit->setInterval(kShutDownWaitMs);
     // The tick of Timer6 sets the wait timeout flag; the wait's own limit is a second guard.
     platform::waitUntil([] { return reflectorSession().state().loginSendComplete || reflectorSession().state().waitTimeout; }, kShutDownWaitMs);
     platform::endProcess(0);

@@ -1,7 +1,7 @@
 #include "directory/SnapshotWindows.h"
 
 #include "common/Globals.h"
-#include "directory/frmWebCam.h"
+#include "directory/SnapshotWindow.h"
 #include "platform/Codec.h"
 #include "ui/Forms.h"
 
@@ -12,17 +12,17 @@ using platform::fromCp1252;
 void openSnapshotWindow(const QByteArray& caption, const QByteArray& address)
 {
     if (address.contains(".gif"))
-        ui::form<frmWebCam>().loadAnimatedPicture(fromCp1252(address));
+        ui::form<SnapshotWindow>().loadAnimatedPicture(fromCp1252(address));
 
     if (++gWebCamWindowCounter >= kWebCamWindowSlots)
         gWebCamWindowCounter = 1;
-    QPointer<frmWebCam>& slot = gWebCamWindows[gWebCamWindowCounter];
+    QPointer<SnapshotWindow>& slot = gWebCamWindows[gWebCamWindowCounter];
     if (slot) {
         slot->close();
         slot->deleteLater();
     }
     // A window the user closes is gone and leaves its slot empty.
-    auto* window = new frmWebCam();
+    auto* window = new SnapshotWindow();
     window->setAttribute(Qt::WA_DeleteOnClose);
     slot = window;
     window->show();

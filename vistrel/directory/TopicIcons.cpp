@@ -3,7 +3,7 @@
 
 #include "common/Globals.h"
 #include "common/Lexmara.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "platform/Codec.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
@@ -70,6 +70,6 @@ void loadIconsInto(ImageList& images, QProgressBar& progress)
 
 void LoadIcons()
 {
-    MainVODA& main = ui::form<MainVODA>();
-    loadIconsInto(main.imlIconsRemote, *main.ProgressBar1);
+    MainWindow& main = ui::form<MainWindow>();
+    loadIconsInto(main.imlIconsRemote, *main.progressBar);
 }

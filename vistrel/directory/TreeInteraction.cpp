@@ -2,7 +2,7 @@
 
 #include "common/Globals.h"
 #include "directory/RestrictedTopicGate.h"
-#include "frame/MDIForm1.h"
+#include "frame/FrameWindow.h"
 #include "platform/Codec.h"
 #include "platform/Launcher.h"
 #include "platform/Services.h"
@@ -64,7 +64,7 @@ void TreeInteraction::mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers
 void TreeInteraction::mouseMoved()
 {
     gToolbarHighlightCleared = false;
-    platform::Timer& reset = *ui::form<MDIForm1>().Timer3;
+    platform::Timer& reset = *ui::form<FrameWindow>().Timer3;
     reset.setInterval(kToolbarResetMs);
     reset.setEnabled(true);
 }

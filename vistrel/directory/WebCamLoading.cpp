@@ -2,7 +2,7 @@
 
 #include "common/Globals.h"
 #include "common/SeenRepliesCache.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamReply.h"
 #include "platform/RuntimeError.h"
@@ -66,9 +66,9 @@ private:
 void LoadWebCams(const QByteArray& reply)
 {
     // Without the main window there is no tree and so no place to hang webcams under.
-    if (!ui::isLoaded<MainVODA>())
+    if (!ui::isLoaded<MainWindow>())
         return;
-    MainVODA& main = ui::form<MainVODA>();
+    MainWindow& main = ui::form<MainWindow>();
     TreeNodes& nodes = TreeNodes::of(*main.tvwMain);
     TreeNode* place = nodes.byIndex(gSelectedNodeIndex);
     if (!place || seenRepliesCacheHolds(reply))
@@ -82,7 +82,7 @@ void LoadWebCams(const QByteArray& reply)
         return; // the string component failed: the reply is not loaded
     }
     storeWebCamRows(records);
-    main.ProgressBar1->setMaximum(std::max<int>(1, int(records.size())));
+    main.progressBar->setMaximum(std::max<int>(1, int(records.size())));
 
     // Only this reply's records: rows an earlier, longer reply left in the table
     // are not webcams of this place now.
@@ -90,7 +90,7 @@ void LoadWebCams(const QByteArray& reply)
     bool hungAny = false;
     for (const WebCamRecord& webCam : webCamsAtPlace(records, place->Text()))
         hungAny = hanger.hang(webCam) || hungAny;
-    main.ProgressBar1->setValue(0);
+    main.progressBar->setValue(0);
 
     // A reply that hung nothing here answered another place (the user clicked on
     // meanwhile): recorded as seen, it would keep that place empty on its next click.

@@ -2,13 +2,12 @@
 
 #include "common/Globals.h"
 #include "common/Lexmara.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/PlayerStart.h"
 #include "directory/SnapshotWindows.h"
 #include "directory/TreeNodes.h"
-#include "directory/frmLogin.h"
-#include "directory/frmViewer.h"
-#include "linkwindows/frmServerSettings.h"
+#include "directory/WebCamPasswordPrompt.h"
+#include "linkwindows/ServerSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
@@ -37,7 +36,7 @@ bool passwordAccepted(const WebCamRecord& webCam)
 {
     if (platform::upperCase(webCam.passwordNeeded) != "Y")
         return true;
-    frmLogin& prompt = form<frmLogin>();
+    WebCamPasswordPrompt& prompt = form<WebCamPasswordPrompt>();
     prompt.show();
     prompt.raise();
     prompt.activateWindow();
@@ -56,24 +55,24 @@ bool passwordAccepted(const WebCamRecord& webCam)
 }
 
 // The reflector relays the camera on its port 81: "http://<main reflector>:81/?go=<camera host>".
-void showRelayAddress(MainVODA& main, const QByteArray& address)
+void showRelayAddress(MainWindow& main, const QByteArray& address)
 {
-    const QString reflector = form<frmServerSettings>().txtIPAddress->text();
+    const QString reflector = form<ServerSettingsWindow>().txtIPAddress->text();
     main.cboAddress->setEditText(QStringLiteral("http://") + reflector + QStringLiteral(":81/?go=")
                                  + fromCp1252(gLexmara.GetDelimited(address, 3, "/")));
 }
 
 // Marks the time a webcam opened. Pages open through the launcher, so nothing needs
 // preparing for the browser here.
-void markWebCamOpened(MainVODA& main)
+void markWebCamOpened(MainWindow& main)
 {
-    main.Timer12->setEnabled(true);
-    main.Timer12->setInterval(kBrowserMarkMs);
+    main.browserOpened->setEnabled(true);
+    main.browserOpened->setInterval(kBrowserMarkMs);
 }
 
 // A stream whose address names a transmitter by a dotted address and a port
 // (http://10.1.2.3:8080/) puts that address into the transmitter box.
-void fillTransmitterAddress(MainVODA& main, const QByteArray& address)
+void fillTransmitterAddress(MainWindow& main, const QByteArray& address)
 {
     if (gLexmara.ItemCount(address, ":") != 2 || gLexmara.ItemCount(address, ".") != 3)
         return;
@@ -90,7 +89,7 @@ void openInRealPlayer(const QByteArray& address)
 }
 
 // The address "n" starts nothing.
-void openInMediaPlayer(MainVODA& main, const QByteArray& address, bool markStart)
+void openInMediaPlayer(MainWindow& main, const QByteArray& address, bool markStart)
 {
     const std::optional<QByteArray> path = readPlayerPath(PlayerKind::MediaPlayer);
     if (address != "n" && !startPlayer(path.value_or(QByteArray()), address)) {
@@ -100,8 +99,8 @@ void openInMediaPlayer(MainVODA& main, const QByteArray& address, bool markStart
         return;
     }
     if (markStart) {
-        main.Timer1->setEnabled(true);
-        main.Timer1->setInterval(kPlayerStartMarkMs);
+        main.mediaPlayerStarted->setEnabled(true);
+        main.mediaPlayerStarted->setInterval(kPlayerStartMarkMs);
     }
     fillTransmitterAddress(main, address);
     if (!path)
@@ -146,13 +145,23 @@ qsizetype positionOf(const QByteArray& text, const char* sought)
     return text.indexOf(sought) + 1;
 }
 
+QByteArray& chosenStream()
+{
+    static QByteArray address;
+    return address;
+}
+
 } // namespace
+
+const QByteArray& chosenStreamAddress()
+{
+    return chosenStream();
+}
 
 void openWebCamOfNode(TreeNode& node)
 {
-    frmViewer& viewer = form<frmViewer>();
     if (!node.webCam) {
-        viewer.Text1->clear();
+        chosenStream().clear();
         return;
     }
     // The password prompt lets other events run, and the tree may be emptied meanwhile:
@@ -160,11 +169,11 @@ void openWebCamOfNode(TreeNode& node)
     const WebCamRecord webCam = *node.webCam;
     const QByteArray nodeText = node.Text();
     const QByteArray& address = webCam.streamAddress;
-    viewer.Text1->setText(fromCp1252(address));
+    chosenStream() = address;
     if (!passwordAccepted(webCam))
         return;
 
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     showRelayAddress(main, address);
     markWebCamOpened(main);
 

@@ -2,10 +2,16 @@
 // The second stage of a click in the topic tree: opens the webcam of the clicked node
 // in a player, the browser or snapshot windows, after its password when it has one.
 // The webcam is the node's own record; a click on a node without one only empties the
-// viewer's stream address. Cancel or closing the password prompt ends the click.
+// chosen stream address. Cancel or closing the password prompt ends the click.
 // A missing player opens the player search window. A player path file that cannot be
 // read raises platform::RuntimeError 52 (kPlayerPathFileMissing, PlayerStart.h) after
 // that, for the click's error trap to report.
+#include <QByteArray>
+
 class TreeNode;
 
 void openWebCamOfNode(TreeNode& node);
+
+// The stream address of the webcam chosen last in the topic tree; empty after a click
+// on a node without a webcam.
+const QByteArray& chosenStreamAddress();

@@ -7,7 +7,7 @@
 #include "platform/Twips.h"
 #include "ui/Forms.h"
 #include "ui/ImageList.h"
-#include "ui/MainVODAPictures.h"
+#include "ui/TreePictures.h"
 #include "ui/ToolbarGiveBack.h"
 
 #include <QCloseEvent>

@@ -10,6 +10,7 @@ struct LinkState {
     bool encryptTraffic = false;   // encipher reflector traffic (never switched on by the user)
     bool loginFailed = false;      // the reflector rejected the running login
     bool connectFailed = false;    // the login's send failed or the login ended unexpectedly
+    bool logoutOwed = false;       // a logout could not be sent; owed until sent or a new login
     QByteArray advertUrl;          // the last advert address the reflector sent
     int logLevelHigh = 0;          // 1 while the status window logs the login's detailed steps
 

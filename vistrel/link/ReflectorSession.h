@@ -31,6 +31,9 @@ inline constexpr int kRequestConnectLimitMs = 10000;
 inline constexpr int kRequestSendLimitMs = 10000;
 // How long the password change has to leave.
 inline constexpr int kPasswordChangeSendLimitMs = 5000;
+// How long the logout has to connect, and then to leave.
+inline constexpr int kLogoutConnectLimitMs = 10000;
+inline constexpr int kLogoutSendLimitMs = 5000;
 
 namespace platform {
 class OneShotTimer;
@@ -48,6 +51,15 @@ public:
     enum class Window { Status, UserSettings, ServerSettings };
     // What the locator asked for found nothing, or found these entries.
     enum class LocatorOutcome { NoTopicResult, NoSearchResult, TopicResult, SearchResult };
+    // What a logout came to.
+    enum class LogoutOutcome {
+        NothingToEnd, // no login reached a reflector since the last logout
+        SocketFailed, // the socket failed while it connected
+        NotSent,      // no connection, or the bytes did not leave in time: the logout is still owed
+        Sent,
+    };
+    // Whether a failing step of the logout shows the error's number before it is skipped.
+    enum class StepErrors { Skipped, Shown };
 
     explicit ReflectorSession(QObject* parent = nullptr);
     ~ReflectorSession() override;
@@ -65,6 +77,13 @@ public:
     // in, connect failed, login failed and the reflector address. A second call while a login
     // runs returns at once and changes nothing.
     void logIn();
+
+    // Logs out: sends the logout on a fresh connection to the reflector of the last
+    // login, within kLogoutConnectLimitMs for the connect and kLogoutSendLimitMs for the
+    // send. A logout that could not be sent stays owed, so that the next call tries it
+    // again, until a new login starts. With nothing to log out from nothing is sent.
+    // The session is logged out in every case.
+    LogoutOutcome logOut(StepErrors errors);
 
     // Sends one directory query ("category,place") as it is.
     void sendQuery(const QByteArray& query);
@@ -92,6 +111,8 @@ public:
     // Armed while the login's bytes are leaving, and while it holds its rejection window.
     const platform::OneShotTimer& loginSendLimit() const { return *sendLimit_; }
     const platform::OneShotTimer& loginRejectionWindow() const { return *rejectionWindow_; }
+    // Armed while the logout connects.
+    const platform::OneShotTimer& logoutConnectLimit() const { return *logoutConnectLimit_; }
 
 signals:
     // The main window's status bar: panel 1's text, panel 2's text, and when panel 1
@@ -129,6 +150,7 @@ signals:
 
 private:
     class Login;
+    class Logout;
     class Request;
 
     void handle(const Reply& reply);
@@ -146,6 +168,7 @@ private:
     // The login's send limit (its tick fails the send) and its rejection window.
     platform::OneShotTimer* sendLimit_;
     platform::OneShotTimer* rejectionWindow_;
+    platform::OneShotTimer* logoutConnectLimit_;
     std::unique_ptr<ReflectorSettings> settings_;
     ReplyReader replies_;
     QByteArray stagedRequest_;

@@ -3,9 +3,9 @@
 #include "link/ReflectorSession.h"
 #include "linkwindows/PasswordChangeWindow.h"
 #include "linkwindows/SettingsFromWindows.h"
-#include "linkwindows/frmServerSettings.h"
-#include "linkwindows/frmSystemStatus.h"
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
+#include "linkwindows/StatusWindow.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
 #include "ui/Forms.h"
 #include "ui/TrafficMarker.h"
@@ -33,15 +33,15 @@ void keepNonEmpty(QLineEdit* box, const QByteArray& value)
 void hide(S::Window window)
 {
     switch (window) {
-    case S::Window::Status: form<frmSystemStatus>().hide(); break;
-    case S::Window::UserSettings: form<frmUserSettings>().hide(); break;
-    case S::Window::ServerSettings: form<frmServerSettings>().hide(); break;
+    case S::Window::Status: form<StatusWindow>().hide(); break;
+    case S::Window::UserSettings: form<UserSettingsWindow>().hide(); break;
+    case S::Window::ServerSettings: form<ServerSettingsWindow>().hide(); break;
     }
 }
 
 void showRejection()
 {
-    frmUserSettings& settings = form<frmUserSettings>();
+    UserSettingsWindow& settings = form<UserSettingsWindow>();
     settings.lblWarning->setVisible(true);
     settings.cmdRetry->setVisible(true);
     settings.show();
@@ -54,27 +54,27 @@ void showSessionInLinkWindows(ReflectorSession& session)
     session.setSettings(std::make_unique<SettingsFromWindows>());
 
     QObject::connect(&session, &S::logLine,
-                     [](const QByteArray& line) { form<frmSystemStatus>().appendLogLine(line); });
+                     [](const QByteArray& line) { form<StatusWindow>().appendLogLine(line); });
     QObject::connect(&session, &S::lampShown,
-                     [](int segment, S::Lamp colour) { form<frmSystemStatus>().showLamp(segment, colour); });
+                     [](int segment, S::Lamp colour) { form<StatusWindow>().showLamp(segment, colour); });
     QObject::connect(&session, &S::markerShown, [](S::Marker marker, bool visible) {
-        form<frmSystemStatus>().marker(marker)->setVisible(visible);
+        form<StatusWindow>().marker(marker)->setVisible(visible);
     });
     QObject::connect(&session, &S::attemptShown,
-                     [](const QString& address) { form<frmSystemStatus>().lblReflectorAddr->setText(address); });
+                     [](const QString& address) { form<StatusWindow>().lblReflectorAddr->setText(address); });
     QObject::connect(&session, &S::attemptPortShown,
-                     [](const QString& port) { form<frmSystemStatus>().lblReflectorPort->setText(port); });
+                     [](const QString& port) { form<StatusWindow>().lblReflectorPort->setText(port); });
     QObject::connect(&session, &S::windowHideDue, &hide);
     QObject::connect(&session, &S::outsideAddressSeen, [](const QByteArray& address) {
-        form<frmSystemStatus>().lblDBServerIPAddr->setText(platform::fromCp1252(address));
+        form<StatusWindow>().lblDBServerIPAddr->setText(platform::fromCp1252(address));
     });
     QObject::connect(&session, &S::outsideAddressConfirmed,
-                     [](const QByteArray& address) { keepNonEmpty(form<frmUserSettings>().txtIPAddress, address); });
+                     [](const QByteArray& address) { keepNonEmpty(form<UserSettingsWindow>().txtIPAddress, address); });
     QObject::connect(&session, &S::userIdConfirmed,
-                     [](const QByteArray& userId) { keepNonEmpty(form<frmUserSettings>().txtUserID, userId); });
+                     [](const QByteArray& userId) { keepNonEmpty(form<UserSettingsWindow>().txtUserID, userId); });
     QObject::connect(&session, &S::passwordConfirmed,
-                     [](const QByteArray& password) { keepNonEmpty(form<frmUserSettings>().txtPassword, password); });
-    QObject::connect(&session, &S::settingsSaveDue, [] { form<frmUserSettings>().Command1_Click(); });
+                     [](const QByteArray& password) { keepNonEmpty(form<UserSettingsWindow>().txtPassword, password); });
+    QObject::connect(&session, &S::settingsSaveDue, [] { form<UserSettingsWindow>().Command1_Click(); });
     QObject::connect(&session, &S::loginRejected, &showRejection);
     showSessionInPasswordChange(session);
 }

@@ -1,7 +1,7 @@
 #include "linkwindows/PasswordChangeWindow.h"
 
 #include "link/ReflectorSession.h"
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Twips.h"
@@ -85,7 +85,7 @@ PasswordChangeWindow::PasswordChangeWindow()
 void PasswordChangeWindow::Form_Load()
 {
     resize(platform::twips(kWidthTwips), platform::twips(kHeightTwips));
-    oldPassword->setText(form<frmUserSettings>().txtPassword->text());
+    oldPassword->setText(form<UserSettingsWindow>().txtPassword->text());
 }
 
 void PasswordChangeWindow::open()
@@ -106,7 +106,7 @@ void PasswordChangeWindow::sendUpdate()
         platform::dialogs().messageBox(reason, platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
         return;
     }
-    reflectorSession().sendPasswordChange(toCp1252(form<frmUserSettings>().txtUserName->text()),
+    reflectorSession().sendPasswordChange(toCp1252(form<UserSettingsWindow>().txtUserName->text()),
                                           toCp1252(newPassword->text()), toCp1252(oldPassword->text()));
 }
 

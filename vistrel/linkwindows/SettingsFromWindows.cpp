@@ -1,7 +1,7 @@
 #include "linkwindows/SettingsFromWindows.h"
 
-#include "linkwindows/frmServerSettings.h"
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
 #include "ui/Forms.h"
 
@@ -11,44 +11,44 @@ using ui::form;
 
 namespace {
 
-QByteArray userBox(QLineEdit* frmUserSettings::*box)
+QByteArray userBox(QLineEdit* UserSettingsWindow::*box)
 {
-    return platform::toCp1252((form<frmUserSettings>().*box)->text());
+    return platform::toCp1252((form<UserSettingsWindow>().*box)->text());
 }
 
 } // namespace
 
 QString SettingsFromWindows::primaryAddress() const
 {
-    return form<frmServerSettings>().txtIPAddress->text();
+    return form<ServerSettingsWindow>().txtIPAddress->text();
 }
 
 QString SettingsFromWindows::backupAddress() const
 {
-    return form<frmServerSettings>().txtIPAddressBackUp->text();
+    return form<ServerSettingsWindow>().txtIPAddressBackUp->text();
 }
 
 QString SettingsFromWindows::portText() const
 {
-    return form<frmServerSettings>().txtPort->text();
+    return form<ServerSettingsWindow>().txtPort->text();
 }
 
 QByteArray SettingsFromWindows::userId() const
 {
-    return userBox(&frmUserSettings::txtUserID);
+    return userBox(&UserSettingsWindow::txtUserID);
 }
 
 QByteArray SettingsFromWindows::userName() const
 {
-    return userBox(&frmUserSettings::txtUserName);
+    return userBox(&UserSettingsWindow::txtUserName);
 }
 
 QByteArray SettingsFromWindows::password() const
 {
-    return userBox(&frmUserSettings::txtPassword);
+    return userBox(&UserSettingsWindow::txtPassword);
 }
 
 QByteArray SettingsFromWindows::outsideAddress() const
 {
-    return userBox(&frmUserSettings::txtIPAddress);
+    return userBox(&UserSettingsWindow::txtIPAddress);
 }

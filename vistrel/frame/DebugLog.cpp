@@ -1,9 +1,9 @@
-#include "frame/frmDebug.h"
+#include "frame/DebugLog.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-frmDebug::frmDebug()
+DebugLog::DebugLog()
 {
     setWindowTitle(QStringLiteral("Debug"));
     auto* layout = new QVBoxLayout(this);

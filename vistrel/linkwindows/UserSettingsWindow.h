@@ -11,10 +11,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class frmUserSettings : public QWidget {
+class UserSettingsWindow : public QWidget {
     Q_OBJECT
 public:
-    frmUserSettings();
+    UserSettingsWindow();
 
     // Fills the boxes from UserSettings.txt (empty boxes when there is none).
     void Form_Load();

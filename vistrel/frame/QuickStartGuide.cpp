@@ -1,7 +1,7 @@
-#include "frame/frmQuickStart.h"
+#include "frame/QuickStartGuide.h"
 
 #include "ui/ImageList.h"
-#include "ui/MainVODAPictures.h"
+#include "ui/TreePictures.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -28,7 +28,7 @@ const QList<GuideStep>& guideSteps()
 
 } // namespace
 
-frmQuickStart::frmQuickStart()
+QuickStartGuide::QuickStartGuide()
 {
     setWindowTitle(QStringLiteral("Quick Start"));
     ImageList pictures({48, 48});

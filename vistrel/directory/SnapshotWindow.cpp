@@ -1,4 +1,4 @@
-#include "directory/frmWebCam.h"
+#include "directory/SnapshotWindow.h"
 
 #include "directory/PictureFile.h"
 #include "directory/RefreshInterval.h"
@@ -84,7 +84,7 @@ bool isMainKeyboardDigit(const QKeyEvent& event)
 
 } // namespace
 
-frmWebCam::frmWebCam()
+SnapshotWindow::SnapshotWindow()
     : placement_(kClientWidthTwips, kClientHeightTwips), addressChord_(addressChordKeys())
 {
     setWindowTitle(QStringLiteral("Vistrel"));
@@ -94,16 +94,16 @@ frmWebCam::frmWebCam()
 
     Timer1 = new platform::OneShotTimer(this);
     Timer1->setEnabled(false);
-    connect(Timer1, &platform::Timer::tick, this, &frmWebCam::Timer1_Timer);
+    connect(Timer1, &platform::Timer::tick, this, &SnapshotWindow::Timer1_Timer);
     Timer3 = new platform::Timer(this);
     Timer3->setEnabled(false);
-    connect(Timer3, &platform::Timer::tick, this, &frmWebCam::Timer3_Timer);
+    connect(Timer3, &platform::Timer::tick, this, &SnapshotWindow::Timer3_Timer);
 
     pictureTransfer_ = newTransfer();
     animationTransfer_ = newTransfer();
 }
 
-void frmWebCam::createControls()
+void SnapshotWindow::createControls()
 {
     // The controls' sizes were made for a small font; a larger one would be cut off.
     QFont small = font();
@@ -118,7 +118,7 @@ void frmWebCam::createControls()
 
     Command1 = new QPushButton(QStringLiteral("Refresh"), this);
     makeSnapshotButton(*Command1);
-    connect(Command1, &QPushButton::clicked, this, &frmWebCam::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &SnapshotWindow::Command1_Click);
 
     const QString whiteLabel = QStringLiteral("QLabel { color: white; background: transparent; }");
     Label1 = new QLabel(QStringLiteral("Url:"), this);
@@ -132,7 +132,7 @@ void frmWebCam::createControls()
 
     Check1 = new QCheckBox(QStringLiteral("Automatic Refresh Interval"), this);
     makeBandCheckBox(*Check1, Qt::white);
-    connect(Check1, &QCheckBox::stateChanged, this, &frmWebCam::Check1_Click);
+    connect(Check1, &QCheckBox::stateChanged, this, &SnapshotWindow::Check1_Click);
     Text1 = new QLineEdit(this);
     Text1->setMaxLength(2);
     Text1->setToolTip(QStringLiteral("Enter time in seconds 1 to 60"));
@@ -141,10 +141,10 @@ void frmWebCam::createControls()
     chkAutoSave = new QCheckBox(QStringLiteral("Auto Save"), this);
     makeBandCheckBox(*chkAutoSave, palette().color(QPalette::HighlightedText));
     Command3 = new QPushButton(QStringLiteral("< Reset"), this);
-    connect(Command3, &QPushButton::clicked, this, &frmWebCam::Command3_Click);
+    connect(Command3, &QPushButton::clicked, this, &SnapshotWindow::Command3_Click);
     Command2 = new QPushButton(QStringLiteral("Save Single Image"), this);
     makeSnapshotButton(*Command2);
-    connect(Command2, &QPushButton::clicked, this, &frmWebCam::Command2_Click);
+    connect(Command2, &QPushButton::clicked, this, &SnapshotWindow::Command2_Click);
 
     Label2 = new QLabel(this);
     Label2->setStyleSheet(QStringLiteral("QLabel { background-color: #326b6a; color: white; }"));
@@ -154,7 +154,7 @@ void frmWebCam::createControls()
         control->installEventFilter(this);
 }
 
-void frmWebCam::placeControls()
+void SnapshotWindow::placeControls()
 {
     placement_.place(Image1, 240, 120, 4800, 2880);
     placement_.place(AniGIF1, 240, 120, 4815, 2895);
@@ -170,7 +170,7 @@ void frmWebCam::placeControls()
     placement_.place(Label2, 0, 4680, 5295, 255);
 }
 
-platform::HttpTransfer* frmWebCam::newTransfer()
+platform::HttpTransfer* SnapshotWindow::newTransfer()
 {
     auto* transfer = new platform::HttpTransfer(this);
     transfer->setTimeLimitMs(kFetchLimitMs);
@@ -196,12 +196,12 @@ platform::HttpTransfer* frmWebCam::newTransfer()
     return transfer;
 }
 
-void frmWebCam::Command1_Click()
+void SnapshotWindow::Command1_Click()
 {
     URL_To_Picture(txtURL->text(), *Image1);
 }
 
-void frmWebCam::URL_To_Picture(const QString& url, QLabel& picture)
+void SnapshotWindow::URL_To_Picture(const QString& url, QLabel& picture)
 {
     // A slow camera never stacks fetches: the running one ends within its limit.
     if (fetching_)
@@ -222,19 +222,19 @@ void frmWebCam::URL_To_Picture(const QString& url, QLabel& picture)
     pictureTransfer_->start(url);
 }
 
-QString frmWebCam::Temp_Folder()
+QString SnapshotWindow::Temp_Folder()
 {
     Label2->setText(kTrying);
     return platform::privateTempFolder();
 }
 
-void frmWebCam::pictureFetched(const platform::HttpTransfer::Result& result)
+void SnapshotWindow::pictureFetched(const platform::HttpTransfer::Result& result)
 {
     const QString autoSaveFailure = showFetchedPicture(result);
     if (!autoSaveFailure.isEmpty()) {
         // The fetch counts as running until its box is answered: refresh ticks meanwhile
         // are skipped, so a failing auto-save never piles up boxes.
-        const QPointer<frmWebCam> alive(this);
+        const QPointer<SnapshotWindow> alive(this);
         const quint64 generation = fetchGeneration_;
         platform::dialogs().messageBox(autoSaveFailure);
         if (!alive || generation != fetchGeneration_)
@@ -243,7 +243,7 @@ void frmWebCam::pictureFetched(const platform::HttpTransfer::Result& result)
     fetching_ = false;
 }
 
-QString frmWebCam::showFetchedPicture(const platform::HttpTransfer::Result& result)
+QString SnapshotWindow::showFetchedPicture(const platform::HttpTransfer::Result& result)
 {
     const QString download = fetchFolder_ + QLatin1String(kSnapshotDownloadName);
     if (!result.ok || !platform::writeFileAtomically(download, result.body)) {
@@ -270,7 +270,7 @@ QString frmWebCam::showFetchedPicture(const platform::HttpTransfer::Result& resu
 // the next numbered auto-save when "Auto Save" is ticked, into the "images" folder,
 // made when missing. A failed auto-save still uses up its number and unticks "Auto
 // Save", so that its failure is reported once and not at every refresh.
-QString frmWebCam::keepCopies(const QString& target, const QByteArray& picture)
+QString SnapshotWindow::keepCopies(const QString& target, const QByteArray& picture)
 {
     if (platform::writeFileAtomically(target + QStringLiteral(".jpg"), picture))
         gSnapshotTempDir = fetchFolder_;
@@ -284,7 +284,7 @@ QString frmWebCam::keepCopies(const QString& target, const QByteArray& picture)
     return fileErrorText(saved);
 }
 
-void frmWebCam::loadAnimatedPicture(const QString& address)
+void SnapshotWindow::loadAnimatedPicture(const QString& address)
 {
     // The newest address wins over one still coming in.
     if (animationTransfer_->busy()) {
@@ -294,7 +294,7 @@ void frmWebCam::loadAnimatedPicture(const QString& address)
     animationTransfer_->start(address);
 }
 
-void frmWebCam::animatedPictureFetched(const platform::HttpTransfer::Result& result)
+void SnapshotWindow::animatedPictureFetched(const platform::HttpTransfer::Result& result)
 {
     if (!result.ok)
         return;
@@ -313,7 +313,7 @@ void frmWebCam::animatedPictureFetched(const platform::HttpTransfer::Result& res
     movie_->start();
 }
 
-void frmWebCam::dropAnimatedPicture()
+void SnapshotWindow::dropAnimatedPicture()
 {
     AniGIF1->setMovie(nullptr);
     AniGIF1->hide();
@@ -321,17 +321,17 @@ void frmWebCam::dropAnimatedPicture()
     delete std::exchange(movieData_, nullptr);
 }
 
-void frmWebCam::Timer1_Timer()
+void SnapshotWindow::Timer1_Timer()
 {
     Label2->clear();
 }
 
-void frmWebCam::Timer3_Timer()
+void SnapshotWindow::Timer3_Timer()
 {
     Command1_Click();
 }
 
-void frmWebCam::Check1_Click()
+void SnapshotWindow::Check1_Click()
 {
     if (!Check1->isChecked()) {
         Timer3->setEnabled(false);
@@ -345,7 +345,7 @@ void frmWebCam::Check1_Click()
     Timer3->setInterval(interval.intervalMs);
 }
 
-void frmWebCam::Command2_Click()
+void SnapshotWindow::Command2_Click()
 {
     if (gSnapshotTempDir.isEmpty())
         return;
@@ -364,12 +364,12 @@ void frmWebCam::Command2_Click()
         platform::dialogs().messageBox(fileErrorText(saved));
 }
 
-void frmWebCam::Command3_Click()
+void SnapshotWindow::Command3_Click()
 {
     gImageCounter = 0;
 }
 
-bool frmWebCam::eventFilter(QObject* watched, QEvent* event)
+bool SnapshotWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyRelease) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -380,33 +380,33 @@ bool frmWebCam::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmWebCam::keyReleaseEvent(QKeyEvent* event)
+void SnapshotWindow::keyReleaseEvent(QKeyEvent* event)
 {
     // Also the releases that a control let through: seeing a key twice changes nothing.
     Form_KeyUp(event);
     QWidget::keyReleaseEvent(event);
 }
 
-void frmWebCam::Form_KeyUp(QKeyEvent* event)
+void SnapshotWindow::Form_KeyUp(QKeyEvent* event)
 {
     if (!event->isAutoRepeat() && addressChord_.keyReleased(event->key()))
         txtURL->show();
 }
 
-void frmWebCam::Text1_KeyUp(QKeyEvent* event)
+void SnapshotWindow::Text1_KeyUp(QKeyEvent* event)
 {
     if (!isMainKeyboardDigit(*event))
         Text1->clear();
 }
 
-void frmWebCam::closeEvent(QCloseEvent* event)
+void SnapshotWindow::closeEvent(QCloseEvent* event)
 {
     Form_QueryUnload(event);
 }
 
 // Closing stops the timers, gives the Media button back and leaves the window as a new
 // one: the next use starts from the start state. A fetch still running is dropped.
-void frmWebCam::Form_QueryUnload(QCloseEvent* event)
+void SnapshotWindow::Form_QueryUnload(QCloseEvent* event)
 {
     hide();
     Timer1->setEnabled(false);
@@ -418,7 +418,7 @@ void frmWebCam::Form_QueryUnload(QCloseEvent* event)
     event->accept();
 }
 
-void frmWebCam::resetToLoadState()
+void SnapshotWindow::resetToLoadState()
 {
     ++fetchGeneration_;
     for (platform::HttpTransfer** transfer : {&pictureTransfer_, &animationTransfer_}) {
@@ -440,25 +440,25 @@ void frmWebCam::resetToLoadState()
     addressChord_ = KeyChord(addressChordKeys());
 }
 
-bool frmWebCam::event(QEvent* event)
+bool SnapshotWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
     return QWidget::event(event);
 }
 
-void frmWebCam::Form_Activate()
+void SnapshotWindow::Form_Activate()
 {
     paintWindowGradient(*this);
 }
 
-void frmWebCam::resizeEvent(QResizeEvent* event)
+void SnapshotWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Form_Resize();
 }
 
-void frmWebCam::Form_Resize()
+void SnapshotWindow::Form_Resize()
 {
     placement_.apply(size());
     paintWindowGradient(*this);

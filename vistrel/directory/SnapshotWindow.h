@@ -1,7 +1,7 @@
 #pragma once
 // The snapshot window: fetches a still picture by its address and shows it, on demand
 // or at a fixed rate. Several can be open at once; the View menu shows the default one
-// (ui::form<frmWebCam>()), the node click opens up to ten more.
+// (ui::form<SnapshotWindow>()), the node click opens up to ten more.
 //
 // A fetch downloads the picture into the program's private temporary folder, keeps a
 // copy of the last download there for "Save Single Image", auto-saves a numbered copy
@@ -28,7 +28,7 @@ class OneShotTimer;
 class Timer;
 } // namespace platform
 
-class frmWebCam : public QWidget {
+class SnapshotWindow : public QWidget {
     Q_OBJECT
 public:
     // Every fetch ends within this time and takes at most this many bytes.
@@ -38,7 +38,7 @@ public:
     static constexpr int kFailedStatusMs = 5000;
 
     // A new window is in its start state: no picture, no address, refresh and auto-save off.
-    frmWebCam();
+    SnapshotWindow();
 
     // "Refresh": fetches the picture at txtURL and shows it in Image1.
     void Command1_Click();

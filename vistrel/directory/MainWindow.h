@@ -28,19 +28,18 @@ class OneShotTimer;
 class SocketControl;
 } // namespace platform
 
-class MainVODA : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kStartupStepMs = 3000;
 
-    MainVODA();
+    MainWindow();
 
     // Shows the frame (whose load is the start-up sequence), takes its place in the
     // frame and arms the start-up step.
     void Form_Load();
 
     // The command set, as far as its windows exist.
-    void Command1_Click(); // a hook for the viewer's play command; does nothing
     // File > Connect: the login, then the topic tree.
     void mnuConnect_Click();
     // File > Disconnect: empties the tree and sends the logout.
@@ -56,33 +55,24 @@ public:
     void mnuQuickStart_Click();
 
     // The start-up step, 3000 ms after the load: the user settings' start-up choice.
-    void Timer9_Timer();
+    void showStartupChoice();
 
     // A click on a node of the topic tree: the node's directory queries, then its webcam.
     void tvwMain_NodeClick(TreeNode& node);
 
     // The transmitter's "Connect" can be pressed exactly while the address box holds text.
-    void txtRemoteIP_Change();
+    void enableTransmitterConnect();
 
     QTreeWidget* tvwMain = nullptr;
-    QLabel* Label6 = nullptr;
     PanelStatusBar* stsWorld = nullptr;
     ImageList imlIconsRemote;
     ImageList imlIconsLocal;
-    QProgressBar* ProgressBar1 = nullptr;
+    QProgressBar* progressBar = nullptr;
     QComboBox* cboAddress = nullptr; // the relay address of the chosen webcam
 
     // The transmitter controls.
-    QGroupBox* Frame1 = nullptr;
     QLineEdit* txtRemoteIP = nullptr;
-    QPushButton* Command7 = nullptr; // "Connect"
-    QPushButton* Command8 = nullptr; // "Stop Transmission"
-    QListWidget* List1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QGroupBox* Frame2 = nullptr;
+    QListWidget* fileList = nullptr; // the transmitter's videos
     QRadioButton* optModem = nullptr;
     QRadioButton* optCable = nullptr;
     platform::SocketControl* TCPTalkToTransmitter = nullptr;
@@ -91,15 +81,14 @@ public:
     QAction* mnuConnect = nullptr;
     QAction* mnuDisconnect = nullptr;
 
-    platform::OneShotTimer* Timer1 = nullptr;  // after a media player start
-    platform::OneShotTimer* Timer3 = nullptr;  // the logout's connect limit: the session's socket error flag
-    platform::OneShotTimer* Timer4 = nullptr;  // empties status panel 1
-    platform::OneShotTimer* Timer5 = nullptr;  // the viewer's play after an encoding reply
-    platform::OneShotTimer* Timer6 = nullptr;  // the shut-down wait: the session's wait timeout flag
-    platform::OneShotTimer* Timer9 = nullptr;  // the start-up step
-    platform::OneShotTimer* Timer10 = nullptr; // transmitter file-list limit: gReplyTimeout
-    platform::OneShotTimer* Timer11 = nullptr; // ends the program
-    platform::OneShotTimer* Timer12 = nullptr; // after a webcam opens in the browser
+    // The timers that other code arms as time limits and delayed steps.
+    platform::OneShotTimer* mediaPlayerStarted = nullptr; // marks a media player start (WebCamOpening)
+    platform::OneShotTimer* statusClear = nullptr;        // empties status panel 1 (MainWindowView)
+    platform::OneShotTimer* shutDownLimit = nullptr;      // the shut-down's wait: the session's timeout flag
+    platform::OneShotTimer* startupStep = nullptr;        // the start-up choice, armed by the load
+    platform::OneShotTimer* fileListLimit = nullptr;      // the transmitter's file-list limit: gReplyTimeout
+    platform::OneShotTimer* programEnd = nullptr;         // ends the program
+    platform::OneShotTimer* browserOpened = nullptr;      // marks a webcam opened in the browser (WebCamOpening)
 
 signals:
     // The hidden key chord (Ctrl, Alt, Shift and P released together): the watcher
@@ -116,13 +105,24 @@ protected:
 private:
     QWidget* createTransmitterFrame();
     void createTimers();
+    void nameControls();
 
     void Form_QueryUnload(QCloseEvent* event);
     void Form_Resize();
     void Form_MouseMove();
-    void Frame1_MouseMove(Qt::MouseButtons buttons);
-    void Command7_MouseMove();
+    void transmitterFrameMouseMove(Qt::MouseButtons buttons);
+    void hintAtTransmitterConnect();
     void tvwMain_ItemClicked(QTreeWidgetItem* item);
+
+    QLabel* treeCaption = nullptr;
+    QGroupBox* transmitterFrame = nullptr;
+    QLabel* stationCaption = nullptr;
+    QPushButton* connectButton = nullptr; // the transmitter's "Connect"
+    QPushButton* stopButton = nullptr;    // "Stop Transmission"
+    QLabel* fileListCaption = nullptr;
+    QLabel* repliesCaption = nullptr;
+    QLabel* transmitterReply = nullptr;
+    QGroupBox* speedFrame = nullptr;
 
     KeyChord shellDetectChord_;
     // The station help page opens once per hold of the right button, not on every move.

@@ -2,10 +2,10 @@
 // delayed start-up step with the user settings' start-up choice, and the key chord.
 #include "FrameWorld.h"
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
-#include "frame/MDIForm1.h"
+#include "directory/MainWindow.h"
+#include "frame/FrameWindow.h"
 #include "link/ReflectorSession.h"
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "platform/OneShotTimer.h"
 #include "ui/Forms.h"
 
@@ -29,7 +29,7 @@ using platform::MessageAnswer;
 
 Q_DECLARE_METATYPE(std::optional<QByteArray>)
 
-class TestMainVODA : public QObject {
+class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void init() { reflectorSession().state().loginSendComplete = false; }
@@ -45,19 +45,19 @@ private slots:
     void stationHelpOpensOncePerRightButtonHold();
 };
 
-void TestMainVODA::loadArmsTheStartupStep()
+void TestMainWindow::loadArmsTheStartupStep()
 {
     FrameWorld world;
-    MainVODA& main = form<MainVODA>();
-    QVERIFY(form<MDIForm1>().isVisible());
-    QVERIFY(main.Timer9->Enabled());
-    QCOMPARE(main.Timer9->Interval(), MainVODA::kStartupStepMs);
+    MainWindow& main = form<MainWindow>();
+    QVERIFY(form<FrameWindow>().isVisible());
+    QVERIFY(main.startupStep->Enabled());
+    QCOMPARE(main.startupStep->Interval(), MainWindow::kStartupStepMs);
     QCOMPARE(main.imlIconsRemote.count(), 7);
     QCOMPARE(main.imlIconsLocal.tag(7), QByteArray("IEStream"));
     QCOMPARE(main.windowTitle(), QStringLiteral("Larkspire Vistrel"));
 }
 
-void TestMainVODA::closingPrompt_data()
+void TestMainWindow::closingPrompt_data()
 {
     QTest::addColumn<MessageAnswer>("answer");
     QTest::addColumn<bool>("ends");
@@ -65,12 +65,12 @@ void TestMainVODA::closingPrompt_data()
     QTest::newRow("Yes") << MessageAnswer::Yes << true;
 }
 
-void TestMainVODA::closingPrompt()
+void TestMainWindow::closingPrompt()
 {
     QFETCH(MessageAnswer, answer);
     QFETCH(bool, ends);
     FrameWorld world;
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     main.show();
     world.folder().dialogs().queueAnswer(answer);
 
@@ -86,34 +86,34 @@ void TestMainVODA::closingPrompt()
     QVERIFY(main.isVisible());
 }
 
-void TestMainVODA::frameCloseEndsWithinTheWaitLimit()
+void TestMainWindow::frameCloseEndsWithinTheWaitLimit()
 {
     FrameWorld world;
-    form<MainVODA>();
+    form<MainWindow>();
     QElapsedTimer clock;
     clock.start();
-    form<MDIForm1>().close();
+    form<FrameWindow>().close();
     QCOMPARE(world.folder().endProcessCalls(), QList<int>{0});
     QVERIFY(!reflectorSession().state().loginSendComplete); // no logout was sent, so the time limit ended the wait
     QVERIFY(clock.elapsed() < 5000);
 }
 
-void TestMainVODA::secondCloseDuringTheWaitIsIgnored()
+void TestMainWindow::secondCloseDuringTheWaitIsIgnored()
 {
     FrameWorld world;
-    form<MainVODA>();
+    form<MainWindow>();
     int promptsDuringWait = -1;
     QTimer::singleShot(1, [&] {
-        form<MDIForm1>().close();
-        form<MainVODA>().close();
+        form<FrameWindow>().close();
+        form<MainWindow>().close();
         promptsDuringWait = int(world.folder().dialogs().messageBoxes().size());
     });
-    form<MDIForm1>().close();
+    form<FrameWindow>().close();
     QCOMPARE(promptsDuringWait, 0);
     QCOMPARE(world.folder().endProcessCalls(), QList<int>{0});
 }
 
-void TestMainVODA::startupChoice_data()
+void TestMainWindow::startupChoice_data()
 {
     QTest::addColumn<std::optional<QByteArray>>("showform");
     QTest::addColumn<bool>("shown");
@@ -122,27 +122,27 @@ void TestMainVODA::startupChoice_data()
     QTest::newRow("missing") << std::optional<QByteArray>() << true;
 }
 
-void TestMainVODA::startupChoice()
+void TestMainWindow::startupChoice()
 {
     QFETCH(std::optional<QByteArray>, showform);
     QFETCH(bool, shown);
     FrameWorld world;
     if (showform)
         world.writeProgramFile(QStringLiteral("Showform.txt"), *showform);
-    MainVODA& main = form<MainVODA>();
-    QVERIFY(!ui::isLoaded<frmUserSettings>());
+    MainWindow& main = form<MainWindow>();
+    QVERIFY(!ui::isLoaded<UserSettingsWindow>());
 
-    QTRY_VERIFY(ui::isLoaded<frmUserSettings>()); // the step runs by itself
-    QCOMPARE(form<frmUserSettings>().isVisible(), shown);
-    QCOMPARE(form<frmUserSettings>().Check1->isChecked(), shown);
-    QVERIFY(!main.Timer9->Enabled());
+    QTRY_VERIFY(ui::isLoaded<UserSettingsWindow>()); // the step runs by itself
+    QCOMPARE(form<UserSettingsWindow>().isVisible(), shown);
+    QCOMPARE(form<UserSettingsWindow>().Check1->isChecked(), shown);
+    QVERIFY(!main.startupStep->Enabled());
 }
 
-void TestMainVODA::keyChord()
+void TestMainWindow::keyChord()
 {
     FrameWorld world;
-    MainVODA& main = form<MainVODA>();
-    QSignalSpy requested(&main, &MainVODA::shellDetectRequested);
+    MainWindow& main = form<MainWindow>();
+    QSignalSpy requested(&main, &MainWindow::shellDetectRequested);
     const QList<Qt::Key> chord = {Qt::Key_Control, Qt::Key_Alt, Qt::Key_Shift, Qt::Key_P};
 
     for (Qt::Key key : chord.mid(0, 3))
@@ -159,24 +159,26 @@ void TestMainVODA::keyChord()
 
 // "Connect" of the transmitter controls can be pressed exactly while the address box
 // holds text, whether the user types it or the node click fills it.
-void TestMainVODA::transmitterConnectFollowsTheAddressBox()
+void TestMainWindow::transmitterConnectFollowsTheAddressBox()
 {
     FrameWorld world;
-    MainVODA& main = form<MainVODA>();
-    QVERIFY(!main.Command7->isEnabled());
+    MainWindow& main = form<MainWindow>();
+    const QPushButton* connectButton = main.findChild<QPushButton*>(QStringLiteral("Command7"));
+    QVERIFY(connectButton);
+    QVERIFY(!connectButton->isEnabled());
 
     main.txtRemoteIP->setText(QStringLiteral("10.1.2.3"));
-    QVERIFY(main.Command7->isEnabled());
+    QVERIFY(connectButton->isEnabled());
     main.txtRemoteIP->clear();
-    QVERIFY(!main.Command7->isEnabled());
+    QVERIFY(!connectButton->isEnabled());
 
     QTest::keyClick(main.txtRemoteIP, Qt::Key_1);
-    QVERIFY(main.Command7->isEnabled());
+    QVERIFY(connectButton->isEnabled());
     QTest::keyClick(main.txtRemoteIP, Qt::Key_Backspace);
-    QVERIFY(!main.Command7->isEnabled());
+    QVERIFY(!connectButton->isEnabled());
 
     main.txtRemoteIP->setText(QStringLiteral(" ")); // blanks count as text
-    QVERIFY(main.Command7->isEnabled());
+    QVERIFY(connectButton->isEnabled());
 }
 
 namespace {
@@ -192,12 +194,12 @@ void sendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button, Qt::M
 
 // Moving over the transmitter frame or its list with the right button held opens the
 // station help page once for the hold, not once for every move.
-void TestMainVODA::stationHelpOpensOncePerRightButtonHold()
+void TestMainWindow::stationHelpOpensOncePerRightButtonHold()
 {
     FrameWorld world;
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     const QList<QUrl>& pages = world.folder().launcher().pages();
-    for (QWidget* over : QList<QWidget*>{main.Frame1, main.List1->viewport()}) {
+    for (QWidget* over : QList<QWidget*>{main.findChild<QWidget*>(QStringLiteral("Frame1")), main.fileList->viewport()}) {
         const qsizetype before = pages.size();
         sendMouse(over, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);
         for (int move = 0; move < 5; ++move)
@@ -218,5 +220,5 @@ void TestMainVODA::stationHelpOpensOncePerRightButtonHold()
     }
 }
 
-QTEST_MAIN(TestMainVODA)
-#include "test_mainvoda.moc"
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"

@@ -1,4 +1,4 @@
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 
 #include "common/Globals.h"
 #include "directory/ConnectCommands.h"
@@ -6,16 +6,15 @@
 #include "directory/TreeInteraction.h"
 #include "directory/ShutDown.h"
 #include "directory/TreeNodes.h"
-#include "directory/frmViewer.h"
-#include "directory/frmWebCam.h"
-#include "frame/MDIForm1.h"
+#include "directory/SnapshotWindow.h"
+#include "frame/FrameWindow.h"
+#include "frame/QuickStartGuide.h"
 #include "frame/PlayerWatcherWindow.h"
-#include "frame/frmQuickStart.h"
 #include "link/ReflectorSession.h"
 #include "link/ShowformFile.h"
-#include "linkwindows/frmServerSettings.h"
-#include "linkwindows/frmSystemStatus.h"
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
+#include "linkwindows/StatusWindow.h"
+#include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
@@ -26,7 +25,7 @@
 #include "platform/Twips.h"
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
-#include "ui/MainVODAPictures.h"
+#include "ui/TreePictures.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/SharedMenuBar.h"
 
@@ -80,14 +79,14 @@ bool openWebServerPage(const QString& path)
 
 void armToolbarReset(int intervalMs)
 {
-    platform::Timer& reset = *form<MDIForm1>().Timer3;
+    platform::Timer& reset = *form<FrameWindow>().Timer3;
     reset.setInterval(intervalMs);
     reset.setEnabled(true);
 }
 
 } // namespace
 
-MainVODA::MainVODA()
+MainWindow::MainWindow()
     : imlIconsRemote(kTreeImageSize), imlIconsLocal(kTreeImageSize),
       shellDetectChord_({Qt::Key_Control, Qt::Key_Alt, Qt::Key_Shift, Qt::Key_P})
 {
@@ -105,23 +104,23 @@ MainVODA::MainVODA()
     mnuDisconnect = menuBar->findChild<QAction*>(QStringLiteral("mnuDisconnect"));
 
     auto* body = new QGridLayout;
-    Label6 = new QLabel(QStringLiteral("Internet TreeView"), this);
+    treeCaption = new QLabel(QStringLiteral("Internet TreeView"), this);
     tvwMain = new QTreeWidget(this);
     tvwMain->setHeaderHidden(true);
     tvwMain->setToolTip(kTreeToolTip);
     tvwMain->setIconSize(kTreeImageSize);
-    connect(tvwMain, &QTreeWidget::itemClicked, this, &MainVODA::tvwMain_ItemClicked);
+    connect(tvwMain, &QTreeWidget::itemClicked, this, &MainWindow::tvwMain_ItemClicked);
     // Return or Enter on the current node clicks it, so the tree works from the keyboard.
     // Not the tree's activation signal: a mouse double click activates too, after its
     // first click already ran.
     tvwMain->installEventFilter(this);
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setValue(0);
+    progressBar = new QProgressBar(this);
+    progressBar->setValue(0);
     cboAddress = new QComboBox(this);
     cboAddress->setEditable(true);
-    body->addWidget(Label6, 0, 0);
+    body->addWidget(treeCaption, 0, 0);
     body->addWidget(tvwMain, 1, 0);
-    body->addWidget(ProgressBar1, 2, 0);
+    body->addWidget(progressBar, 2, 0);
     body->addWidget(cboAddress, 3, 0);
     body->addWidget(createTransmitterFrame(), 0, 1, 4, 1);
     new TreeInteraction(*tvwMain, *txtRemoteIP);
@@ -133,96 +132,108 @@ MainVODA::MainVODA()
     layout->addWidget(stsWorld);
 
     createTimers();
+    nameControls();
 }
 
-QWidget* MainVODA::createTransmitterFrame()
+// The controls keep their historic names as object names, so that a search for one
+// lands on it.
+void MainWindow::nameControls()
 {
-    Frame1 = new QGroupBox(QStringLiteral("Station Remote Controls"), this);
-    Frame1->setMouseTracking(true);
-    Frame1->installEventFilter(this);
-    auto* grid = new QGridLayout(Frame1);
-    Label5 = new QLabel(QStringLiteral("Station"), Frame1);
-    txtRemoteIP = new QLineEdit(Frame1);
-    connect(txtRemoteIP, &QLineEdit::textChanged, this, &MainVODA::txtRemoteIP_Change);
-    Command7 = new QPushButton(QStringLiteral("Connect"), Frame1);
-    Command7->setEnabled(false);
-    Command7->setMouseTracking(true);
-    Command7->installEventFilter(this);
-    Command8 = new QPushButton(QStringLiteral("Stop Transmission"), Frame1);
-    Label4 = new QLabel(QStringLiteral("Select a Video to View"), Frame1);
-    List1 = new QListWidget(Frame1);
-    List1->viewport()->setMouseTracking(true);
-    List1->viewport()->installEventFilter(this);
-    Label2 = new QLabel(QStringLiteral("Transmitter Replies:"), Frame1);
-    Label3 = new QLabel(Frame1);
-    Frame2 = new QGroupBox(QStringLiteral("Connection Speed"), Frame1);
-    auto* speeds = new QVBoxLayout(Frame2);
-    optModem = new QRadioButton(QStringLiteral("Modem"), Frame2);
-    optCable = new QRadioButton(QStringLiteral("Cable / DSL"), Frame2);
+    const std::pair<QObject*, const char*> names[] = {
+        {tvwMain, "tvwMain"}, {treeCaption, "Label6"}, {stsWorld, "stsWorld"}, {progressBar, "ProgressBar1"},
+        {cboAddress, "cboAddress"}, {transmitterFrame, "Frame1"}, {stationCaption, "Label5"},
+        {txtRemoteIP, "txtRemoteIP"}, {connectButton, "Command7"}, {stopButton, "Command8"},
+        {fileListCaption, "Label4"}, {fileList, "List1"}, {repliesCaption, "Label2"}, {transmitterReply, "Label3"},
+        {speedFrame, "Frame2"}, {optModem, "optModem"}, {optCable, "optCable"},
+        {TCPTalkToTransmitter, "TCPTalkToTransmitter"},
+    };
+    for (const auto& [control, name] : names)
+        control->setObjectName(QString::fromLatin1(name));
+}
+
+QWidget* MainWindow::createTransmitterFrame()
+{
+    transmitterFrame = new QGroupBox(QStringLiteral("Station Remote Controls"), this);
+    transmitterFrame->setMouseTracking(true);
+    transmitterFrame->installEventFilter(this);
+    auto* grid = new QGridLayout(transmitterFrame);
+    stationCaption = new QLabel(QStringLiteral("Station"), transmitterFrame);
+    txtRemoteIP = new QLineEdit(transmitterFrame);
+    connect(txtRemoteIP, &QLineEdit::textChanged, this, &MainWindow::enableTransmitterConnect);
+    connectButton = new QPushButton(QStringLiteral("Connect"), transmitterFrame);
+    connectButton->setEnabled(false);
+    connectButton->setMouseTracking(true);
+    connectButton->installEventFilter(this);
+    stopButton = new QPushButton(QStringLiteral("Stop Transmission"), transmitterFrame);
+    fileListCaption = new QLabel(QStringLiteral("Select a Video to View"), transmitterFrame);
+    fileList = new QListWidget(transmitterFrame);
+    fileList->viewport()->setMouseTracking(true);
+    fileList->viewport()->installEventFilter(this);
+    repliesCaption = new QLabel(QStringLiteral("Transmitter Replies:"), transmitterFrame);
+    transmitterReply = new QLabel(transmitterFrame);
+    speedFrame = new QGroupBox(QStringLiteral("Connection Speed"), transmitterFrame);
+    auto* speeds = new QVBoxLayout(speedFrame);
+    optModem = new QRadioButton(QStringLiteral("Modem"), speedFrame);
+    optCable = new QRadioButton(QStringLiteral("Cable / DSL"), speedFrame);
     speeds->addWidget(optModem);
     speeds->addWidget(optCable);
     TCPTalkToTransmitter = new platform::SocketControl(this);
 
-    grid->addWidget(Label5, 0, 0);
+    grid->addWidget(stationCaption, 0, 0);
     grid->addWidget(txtRemoteIP, 0, 1);
-    grid->addWidget(Command7, 1, 0);
-    grid->addWidget(Command8, 1, 1);
-    grid->addWidget(Label4, 2, 0, 1, 2);
-    grid->addWidget(List1, 3, 0, 1, 2);
-    grid->addWidget(Frame2, 4, 0, 1, 2);
-    grid->addWidget(Label2, 5, 0, 1, 2);
-    grid->addWidget(Label3, 6, 0, 1, 2);
-    return Frame1;
+    grid->addWidget(connectButton, 1, 0);
+    grid->addWidget(stopButton, 1, 1);
+    grid->addWidget(fileListCaption, 2, 0, 1, 2);
+    grid->addWidget(fileList, 3, 0, 1, 2);
+    grid->addWidget(speedFrame, 4, 0, 1, 2);
+    grid->addWidget(repliesCaption, 5, 0, 1, 2);
+    grid->addWidget(transmitterReply, 6, 0, 1, 2);
+    return transmitterFrame;
 }
 
-void MainVODA::createTimers()
+void MainWindow::createTimers()
 {
-    auto create = [this](platform::OneShotTimer*& timer, void (MainVODA::*tick)()) {
+    auto create = [this](platform::OneShotTimer*& timer, void (MainWindow::*tick)()) {
         timer = new platform::OneShotTimer(this);
         timer->setEnabled(false);
         timer->setInterval(0);
         if (tick)
             connect(timer, &platform::Timer::tick, this, tick);
     };
-    // Timer1 and Timer12 only mark a time after a player or the browser started.
-    create(Timer1, nullptr);
-    create(Timer12, nullptr);
-    create(Timer3, nullptr);
-    connect(Timer3, &platform::Timer::tick, [] { reflectorSession().state().socketError = true; });
-    create(Timer4, nullptr);
-    connect(Timer4, &platform::Timer::tick, this, [this] { stsWorld->setPanelText(1, {}); });
-    create(Timer5, nullptr);
-    // The viewer's play command, after a transmitter's encoding reply.
-    connect(Timer5, &platform::Timer::tick, [] { form<frmViewer>().Command1_Click(); });
-    create(Timer6, nullptr);
-    connect(Timer6, &platform::Timer::tick, [] { reflectorSession().state().waitTimeout = true; });
-    create(Timer9, &MainVODA::Timer9_Timer);
-    create(Timer10, nullptr);
-    connect(Timer10, &platform::Timer::tick, [] { gReplyTimeout = true; });
-    create(Timer11, nullptr);
-    connect(Timer11, &platform::Timer::tick, [] { platform::endProcess(0); });
+    // mediaPlayerStarted and browserOpened only mark a time after a player or the browser started.
+    create(mediaPlayerStarted, nullptr);
+    create(browserOpened, nullptr);
+    create(statusClear, nullptr);
+    connect(statusClear, &platform::Timer::tick, this, [this] { stsWorld->setPanelText(1, {}); });
+    create(shutDownLimit, nullptr);
+    connect(shutDownLimit, &platform::Timer::tick, [] { reflectorSession().state().waitTimeout = true; });
+    create(startupStep, &MainWindow::showStartupChoice);
+    create(fileListLimit, nullptr);
+    connect(fileListLimit, &platform::Timer::tick, [] { gReplyTimeout = true; });
+    create(programEnd, nullptr);
+    connect(programEnd, &platform::Timer::tick, [] { platform::endProcess(0); });
 }
 
-void MainVODA::Form_Load()
+void MainWindow::Form_Load()
 {
-    MDIForm1& frame = form<MDIForm1>();
+    FrameWindow& frame = form<FrameWindow>();
     frame.show();
     QMdiSubWindow* place = frame.adoptMainWindow(*this);
-    connect(&frame, &MDIForm1::statusClearDue, this, [this] { stsWorld->setPanelText(1, {}); });
-    connect(&frame, &MDIForm1::connectionButtonPressed, this, &showConnectedState);
-    connect(this, &MainVODA::shellDetectRequested, this, [] { form<PlayerWatcherWindow>().show(); });
-    Timer9->setEnabled(true);
-    Timer9->setInterval(kStartupStepMs);
+    connect(&frame, &FrameWindow::statusClearDue, this, [this] { stsWorld->setPanelText(1, {}); });
+    connect(&frame, &FrameWindow::connectionButtonPressed, this, &showConnectedState);
+    connect(this, &MainWindow::shellDetectRequested, this, [] { form<PlayerWatcherWindow>().show(); });
+    startupStep->setEnabled(true);
+    startupStep->setInterval(kStartupStepMs);
     place->setGeometry(twips(kLeftTwips), twips(kTopTwips), twips(kWidthTwips), twips(kHeightTwips));
     tvwMain->clear();
     imlIconsRemote.setImageSize(kTreeImageSize);
 }
 
-void MainVODA::Timer9_Timer()
+void MainWindow::showStartupChoice()
 {
     const QByteArray choice = readShowformFile();
 
-    frmUserSettings& settings = form<frmUserSettings>();
+    UserSettingsWindow& settings = form<UserSettingsWindow>();
     settings.hide();
     if (!choice.isEmpty()) {
         bool isNumber = false;
@@ -241,73 +252,71 @@ void MainVODA::Timer9_Timer()
     }
 }
 
-void MainVODA::Command1_Click() {}
-
-void MainVODA::tvwMain_ItemClicked(QTreeWidgetItem* item)
+void MainWindow::tvwMain_ItemClicked(QTreeWidgetItem* item)
 {
     if (item && item->type() == TreeNode::kType)
         tvwMain_NodeClick(*static_cast<TreeNode*>(item));
 }
 
-void MainVODA::tvwMain_NodeClick(TreeNode& node)
+void MainWindow::tvwMain_NodeClick(TreeNode& node)
 {
     runNodeClick(*this, node);
 }
 
-void MainVODA::mnuConnect_Click()
+void MainWindow::mnuConnect_Click()
 {
     connectCommand(CommandOrigin::MainWindow);
 }
 
-void MainVODA::mnuDisconnect_Click()
+void MainWindow::mnuDisconnect_Click()
 {
     disconnectCommand(CommandOrigin::MainWindow);
 }
 
-void MainVODA::mnuExit_Click()
+void MainWindow::mnuExit_Click()
 {
     shutDownAfterLogout();
 }
 
-void MainVODA::mnuServerSettings_Click()
+void MainWindow::mnuServerSettings_Click()
 {
-    form<frmServerSettings>().showNormal();
+    form<ServerSettingsWindow>().showNormal();
 }
 
-void MainVODA::mnuSettings_Click()
+void MainWindow::mnuSettings_Click()
 {
-    form<frmUserSettings>().showNormal();
+    form<UserSettingsWindow>().showNormal();
 }
 
-void MainVODA::mnuSystem_Click()
+void MainWindow::mnuSystem_Click()
 {
-    form<frmSystemStatus>().showNormal();
+    form<StatusWindow>().showNormal();
 }
 
-void MainVODA::mnuWebCam_Click()
+void MainWindow::mnuWebCam_Click()
 {
-    form<frmWebCam>().showNormal();
+    form<SnapshotWindow>().showNormal();
 }
 
-void MainVODA::mnuQuickStart_Click()
+void MainWindow::mnuQuickStart_Click()
 {
-    form<frmQuickStart>().show();
+    form<QuickStartGuide>().show();
 }
 
-void MainVODA::mnuAddWebCams_Click()
+void MainWindow::mnuAddWebCams_Click()
 {
     if (!openWebServerPage(kAddWebCamsPage))
         platform::dialogs().messageBox(QStringLiteral("The page %1 could not be opened.")
                                            .arg(platform::webServerPage(kAddWebCamsPage)));
 }
 
-void MainVODA::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     Form_QueryUnload(event);
 }
 
 // The window never closes on its own: either the program goes on as it was, or it ends.
-void MainVODA::Form_QueryUnload(QCloseEvent* event)
+void MainWindow::Form_QueryUnload(QCloseEvent* event)
 {
     event->ignore();
     if (shutDownRunning())
@@ -319,36 +328,36 @@ void MainVODA::Form_QueryUnload(QCloseEvent* event)
         shutDownAfterLogout();
 }
 
-void MainVODA::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Form_Resize();
 }
 
-void MainVODA::Form_Resize()
+void MainWindow::Form_Resize()
 {
     paintWindowGradient(*this);
 }
 
-void MainVODA::keyReleaseEvent(QKeyEvent* event)
+void MainWindow::keyReleaseEvent(QKeyEvent* event)
 {
     if (!event->isAutoRepeat() && shellDetectChord_.keyReleased(event->key()))
         emit shellDetectRequested();
     QWidget::keyReleaseEvent(event);
 }
 
-void MainVODA::mouseMoveEvent(QMouseEvent* event)
+void MainWindow::mouseMoveEvent(QMouseEvent* event)
 {
     Form_MouseMove();
     QWidget::mouseMoveEvent(event);
 }
 
-void MainVODA::Form_MouseMove()
+void MainWindow::Form_MouseMove()
 {
     armToolbarReset(kToolbarResetFromBackgroundMs);
 }
 
-bool MainVODA::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == tvwMain && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -357,20 +366,20 @@ bool MainVODA::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    const bool overStation = watched == Frame1 || watched == List1->viewport();
+    const bool overStation = watched == transmitterFrame || watched == fileList->viewport();
     if (overStation && event->type() == QEvent::MouseButtonPress)
         stationHelpOpened_ = false;
     if (event->type() == QEvent::MouseMove) {
         if (overStation)
-            Frame1_MouseMove(static_cast<QMouseEvent*>(event)->buttons());
-        else if (watched == Command7)
-            Command7_MouseMove();
+            transmitterFrameMouseMove(static_cast<QMouseEvent*>(event)->buttons());
+        else if (watched == connectButton)
+            hintAtTransmitterConnect();
     }
     return QWidget::eventFilter(watched, event);
 }
 
 // Also List1_MouseMove: the transmitter frame and its list behave alike.
-void MainVODA::Frame1_MouseMove(Qt::MouseButtons buttons)
+void MainWindow::transmitterFrameMouseMove(Qt::MouseButtons buttons)
 {
     if (buttons != Qt::RightButton)
         stationHelpOpened_ = false;
@@ -380,13 +389,13 @@ void MainVODA::Frame1_MouseMove(Qt::MouseButtons buttons)
     armToolbarReset(kToolbarResetFromControlsMs);
 }
 
-void MainVODA::txtRemoteIP_Change()
+void MainWindow::enableTransmitterConnect()
 {
     // Blanks count as text: only an empty box disables the button.
-    Command7->setEnabled(!txtRemoteIP->text().isEmpty());
+    connectButton->setEnabled(!txtRemoteIP->text().isEmpty());
 }
 
-void MainVODA::Command7_MouseMove()
+void MainWindow::hintAtTransmitterConnect()
 {
     stsWorld->setPanelText(1, kTransmitterHint);
 }

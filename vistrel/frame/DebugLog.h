@@ -5,10 +5,10 @@
 
 class QPlainTextEdit;
 
-class frmDebug : public QWidget {
+class DebugLog : public QWidget {
     Q_OBJECT
 public:
-    frmDebug();
+    DebugLog();
 
     QPlainTextEdit* Text1 = nullptr;
 };

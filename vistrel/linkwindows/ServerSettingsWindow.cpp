@@ -1,4 +1,4 @@
-#include "linkwindows/frmServerSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
 
 #include "link/ServerSettingsFile.h"
 #include "platform/Codec.h"
@@ -36,7 +36,7 @@ QLineEdit* portBox(QWidget* parent)
 
 } // namespace
 
-frmServerSettings::frmServerSettings()
+ServerSettingsWindow::ServerSettingsWindow()
 {
     setWindowTitle(QStringLiteral("Server Settings"));
 
@@ -59,10 +59,10 @@ frmServerSettings::frmServerSettings()
     Command1 = new QPushButton(QStringLiteral("Save Settings"), this);
     makeGraphicalButton(*Command1);
     layout->addWidget(Command1, 0, Qt::AlignHCenter);
-    connect(Command1, &QPushButton::clicked, this, &frmServerSettings::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &ServerSettingsWindow::Command1_Click);
 }
 
-void frmServerSettings::Form_Load()
+void ServerSettingsWindow::Form_Load()
 {
     hide();
     setWindowState(Qt::WindowMinimized);
@@ -70,7 +70,7 @@ void frmServerSettings::Form_Load()
     paintWindowGradient(*this);
 }
 
-void frmServerSettings::Command1_Click()
+void ServerSettingsWindow::Command1_Click()
 {
     const platform::FileWriteResult written = writeServerSettingsFile(
         {platform::toCp1252(txtIPAddress->text()), platform::toCp1252(txtIPAddressBackUp->text())});
@@ -82,26 +82,26 @@ void frmServerSettings::Command1_Click()
     close();
 }
 
-void frmServerSettings::closeEvent(QCloseEvent* event)
+void ServerSettingsWindow::closeEvent(QCloseEvent* event)
 {
     Form_QueryUnload(event);
 }
 
 // Every close, from the title bar or from the save, only hides the window.
-void frmServerSettings::Form_QueryUnload(QCloseEvent* event)
+void ServerSettingsWindow::Form_QueryUnload(QCloseEvent* event)
 {
     giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
     hide();
     event->ignore();
 }
 
-void frmServerSettings::resizeEvent(QResizeEvent* event)
+void ServerSettingsWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Form_Resize();
 }
 
-void frmServerSettings::Form_Resize()
+void ServerSettingsWindow::Form_Resize()
 {
     paintWindowGradient(*this);
 }

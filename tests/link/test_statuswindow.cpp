@@ -3,7 +3,7 @@
 #include "TempProgramFolder.h"
 #include "common/Globals.h"
 #include "link/ReflectorSession.h"
-#include "linkwindows/frmSystemStatus.h"
+#include "linkwindows/StatusWindow.h"
 #include "platform/HttpTransfer.h"
 #include "platform/Services.h"
 #include "platform/TimeScale.h"
@@ -29,10 +29,12 @@ using ui::form;
 
 namespace {
 
+using Lamp = ReflectorSession::Lamp;
+
 using LampSet = QSet<QString>;
 
 // Every lamp of the window by name: "B0" is ImgBlue1[0], "G3" ImgGreen3[3], "R11" ImgRed2[11].
-QList<std::pair<QString, LampPiece*>> allLamps(frmSystemStatus& window)
+QList<std::pair<QString, LampPiece*>> allLamps(StatusWindow& window)
 {
     QList<std::pair<QString, LampPiece*>> lamps;
     const auto add = [&](QChar colour, auto& array) {
@@ -47,7 +49,7 @@ QList<std::pair<QString, LampPiece*>> allLamps(frmSystemStatus& window)
     return lamps;
 }
 
-LampSet shownLamps(frmSystemStatus& window)
+LampSet shownLamps(StatusWindow& window)
 {
     LampSet shown;
     for (const auto& [name, lamp] : allLamps(window)) {
@@ -57,7 +59,7 @@ LampSet shownLamps(frmSystemStatus& window)
     return shown;
 }
 
-void setAllLamps(frmSystemStatus& window, bool visible)
+void setAllLamps(StatusWindow& window, bool visible)
 {
     for (const auto& [name, lamp] : allLamps(window))
         lamp->setVisible(visible);
@@ -79,7 +81,7 @@ private:
     std::optional<FakeWebServer> web;
 
     // Runs one refresh to its end.
-    void refresh(frmSystemStatus& window)
+    void refresh(StatusWindow& window)
     {
         window.Command1_Click();
         QVERIFY(window.refreshing());
@@ -113,7 +115,7 @@ private slots:
 
     void afterLoadOnlySegments1To3ShowBlue()
     {
-        frmSystemStatus& window = form<frmSystemStatus>();
+        StatusWindow& window = form<StatusWindow>();
         QVERIFY(!window.isVisible());
         QCOMPARE(shownLamps(window), lampNames("B0 B1 B2 B3 B4"));
         for (TrafficMarker* marker : {window.imgSegment1SendData, window.imgSegment2SendData,
@@ -128,36 +130,37 @@ private slots:
         QVERIFY(web->requests().isEmpty()); // loading fetches nothing
     }
 
-    // Each setter against the lamps it shows and hides, from all lamps shown and from
+    // Each segment and colour against the lamps it shows and hides, from all lamps shown and from
     // all lamps hidden, so that a lamp left alone or touched by mistake shows up.
     void everySetterShowsAndHidesItsLamps()
     {
         struct Row {
             const char* name;
-            void (frmSystemStatus::*setter)();
+            int segment;
+            Lamp colour;
             const char* shows;
             const char* hides;
         };
         const char* segment4 = "R2 R3 R4 G6 G7 G8 B8 B9 B10";
         const char* segment5 = "R0 R1 R11 G5 G9 G10 B6 B7 B10";
         const QList<Row> table{
-            {"cmdBlue1", &frmSystemStatus::cmdBlue1_Click, "B0", "R8 G1"},
-            {"cmdBlue2", &frmSystemStatus::cmdBlue2_Click, "B1", "R9 G0"},
-            {"cmdBlue3", &frmSystemStatus::cmdBlue3_Click, "B2 B3 B4", "R5 R6 R7 G2 G3 G4"},
-            {"cmdBlue4", &frmSystemStatus::cmdBlue4_Click, "", segment4},
-            {"cmdBlue5", &frmSystemStatus::cmdBlue5_Click, "", segment5},
-            {"cmdGreen1", &frmSystemStatus::cmdGreen1_Click, "G1", "R8 B0"},
-            {"cmdGreen2", &frmSystemStatus::cmdGreen2_Click, "G0", "R9 B1"},
-            {"cmdGreen3", &frmSystemStatus::cmdGreen3_Click, "G2 G3 G4", "R5 R6 R7 B2 B3 B4"},
-            {"cmdGreen4", &frmSystemStatus::cmdGreen4_Click, "", segment4},
-            {"cmdGreen5", &frmSystemStatus::cmdGreen5_Click, "", segment5},
-            {"cmdRed1", &frmSystemStatus::cmdRed1_Click, "R8", "G1 B0"},
-            {"cmdRed2", &frmSystemStatus::cmdRed2_Click, "R9", "G0 B1"},
-            {"cmdRed3", &frmSystemStatus::cmdRed3_Click, "R5 R6 R7", "G2 G3 G4 B2 B3 B4"},
-            {"cmdRed4", &frmSystemStatus::cmdRed4_Click, "", segment4},
-            {"cmdRed5", &frmSystemStatus::cmdRed5_Click, "", segment5},
+            {"blue 1", 1, Lamp::Blue, "B0", "R8 G1"},
+            {"blue 2", 2, Lamp::Blue, "B1", "R9 G0"},
+            {"blue 3", 3, Lamp::Blue, "B2 B3 B4", "R5 R6 R7 G2 G3 G4"},
+            {"blue 4", 4, Lamp::Blue, "", segment4},
+            {"blue 5", 5, Lamp::Blue, "", segment5},
+            {"green 1", 1, Lamp::Green, "G1", "R8 B0"},
+            {"green 2", 2, Lamp::Green, "G0", "R9 B1"},
+            {"green 3", 3, Lamp::Green, "G2 G3 G4", "R5 R6 R7 B2 B3 B4"},
+            {"green 4", 4, Lamp::Green, "", segment4},
+            {"green 5", 5, Lamp::Green, "", segment5},
+            {"red 1", 1, Lamp::Red, "R8", "G1 B0"},
+            {"red 2", 2, Lamp::Red, "R9", "G0 B1"},
+            {"red 3", 3, Lamp::Red, "R5 R6 R7", "G2 G3 G4 B2 B3 B4"},
+            {"red 4", 4, Lamp::Red, "", segment4},
+            {"red 5", 5, Lamp::Red, "", segment5},
         };
-        frmSystemStatus& window = form<frmSystemStatus>();
+        StatusWindow& window = form<StatusWindow>();
         LampSet every;
         for (const auto& [name, lamp] : allLamps(window))
             every << name;
@@ -168,33 +171,33 @@ private slots:
             const LampSet hides = lampNames(row.hides);
 
             setAllLamps(window, true);
-            (window.*row.setter)();
+            window.showLamp(row.segment, row.colour);
             QVERIFY2(shownLamps(window) == (every - hides), row.name);
 
             setAllLamps(window, false);
-            (window.*row.setter)();
+            window.showLamp(row.segment, row.colour);
             QVERIFY2(shownLamps(window) == shows, row.name);
         }
     }
 
     void segment1EndsInTheLastColourSet()
     {
-        frmSystemStatus& window = form<frmSystemStatus>();
-        window.cmdGreen1_Click();
+        StatusWindow& window = form<StatusWindow>();
+        window.showLamp(1, ReflectorSession::Lamp::Green);
         QCOMPARE(shownLamps(window), lampNames("G1 B1 B2 B3 B4"));
-        window.cmdRed1_Click();
+        window.showLamp(1, ReflectorSession::Lamp::Red);
         QCOMPARE(shownLamps(window), lampNames("R8 B1 B2 B3 B4"));
         // The setters of segment 5 change nothing on a freshly loaded window.
-        window.cmdGreen5_Click();
-        window.cmdRed5_Click();
+        window.showLamp(5, ReflectorSession::Lamp::Green);
+        window.showLamp(5, ReflectorSession::Lamp::Red);
         QCOMPARE(shownLamps(window), lampNames("R8 B1 B2 B3 B4"));
     }
 
     void firstReferenceFromASetterLoadsTheWindowHidden()
     {
-        form<frmSystemStatus>().cmdRed5_Click();
-        QVERIFY(ui::isLoaded<frmSystemStatus>());
-        QVERIFY(!form<frmSystemStatus>().isVisible());
+        form<StatusWindow>().showLamp(5, ReflectorSession::Lamp::Red);
+        QVERIFY(ui::isLoaded<StatusWindow>());
+        QVERIFY(!form<StatusWindow>().isVisible());
     }
 
     // The pictures come from the program folder's "icons" folder, as shipped; the web
@@ -221,7 +224,7 @@ private slots:
         QFETCH(QString, otherPicture);
         folder->copyShippedFolder("icons");
         web->serve("/support.php", 200, page);
-        frmSystemStatus& window = form<frmSystemStatus>();
+        StatusWindow& window = form<StatusWindow>();
 
         refresh(window);
 
@@ -238,7 +241,7 @@ private slots:
     {
         folder->copyShippedFolder("icons");
         web->serve("/support.php", 200, "Server is up");
-        frmSystemStatus& window = form<frmSystemStatus>();
+        StatusWindow& window = form<StatusWindow>();
         refresh(window);
         QCOMPARE(window.Label8->text(), QString("Server is Up.."));
 
@@ -255,7 +258,7 @@ private slots:
     {
         folder->copyShippedFolder("icons");
         web->serve("/support.php", 200, "Server is up");
-        frmSystemStatus& window = form<frmSystemStatus>();
+        StatusWindow& window = form<StatusWindow>();
         refresh(window);
         QVERIFY(window.AniGIF1->movie() != nullptr);
 
@@ -280,7 +283,7 @@ private slots:
     {
         platform::setTimeScale(0.02); // the 10 s limit becomes 200 ms
         web->serveSilently("/support.php");
-        frmSystemStatus& window = form<frmSystemStatus>();
+        StatusWindow& window = form<StatusWindow>();
         window.Label8->setText("before");
 
         window.Command1_Click();
@@ -300,7 +303,7 @@ private slots:
     void everyActivationRefreshes()
     {
         web->serve("/support.php", 200, "Server is up");
-        frmSystemStatus& window = openForm<frmSystemStatus>();
+        StatusWindow& window = openForm<StatusWindow>();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QVERIFY(platform::waitUntil([&] { return requestsFor("/support.php") == 1 && !window.refreshing(); }, 5000));
@@ -317,7 +320,7 @@ private slots:
 
     void logLevelSwitch()
     {
-        frmSystemStatus& window = openForm<frmSystemStatus>();
+        StatusWindow& window = openForm<StatusWindow>();
         QTest::mouseClick(window.Check1, Qt::LeftButton);
         QCOMPARE(reflectorSession().state().logLevelHigh, 1);
         QTest::mouseClick(window.Check1, Qt::LeftButton);
@@ -329,19 +332,19 @@ private slots:
     void logSurvivesClosingAndReopening()
     {
         gToolbarActive[4] = true;
-        frmSystemStatus& window = openForm<frmSystemStatus>();
+        StatusWindow& window = openForm<StatusWindow>();
         window.appendLogLine("Connecting to reflector.example.net");
         window.appendLogLine(QByteArray("caf\xe9 \x80"));
         window.appendLogLine("");
         window.lblReflectorAddr->setText("reflector.example.net");
-        window.cmdGreen1_Click();
+        window.showLamp(1, ReflectorSession::Lamp::Green);
         window.imgSegment1SendData->show();
 
         QVERIFY(!window.close());
         QVERIFY(!window.isVisible());
         QVERIFY(!gToolbarActive[4]);
 
-        frmSystemStatus& again = openForm<frmSystemStatus>();
+        StatusWindow& again = openForm<StatusWindow>();
         QCOMPARE(&again, &window);
         QCOMPARE(again.logText(), QByteArray("Connecting to reflector.example.net\r\ncaf\xe9 \x80\r\n\r\n"));
         QCOMPARE(again.txtStatus->toPlainText(),
@@ -353,7 +356,7 @@ private slots:
 
     void logKeepsItsMostRecentMegabyte()
     {
-        frmSystemStatus& window = form<frmSystemStatus>();
+        StatusWindow& window = form<StatusWindow>();
         const int lineLength = 1000;
         const int lines = 1600;
         for (int i = 0; i < lines; ++i) {
@@ -361,8 +364,8 @@ private slots:
             window.appendLogLine(line.leftJustified(lineLength, 'x'));
         }
         const QByteArray& log = window.logText();
-        QVERIFY(log.size() <= frmSystemStatus::kLogCapacityBytes);
-        QVERIFY(log.size() > frmSystemStatus::kLogCapacityBytes - (lineLength + 2));
+        QVERIFY(log.size() <= StatusWindow::kLogCapacityBytes);
+        QVERIFY(log.size() > StatusWindow::kLogCapacityBytes - (lineLength + 2));
         QVERIFY(log.startsWith(QByteArray::number(lines - log.size() / (lineLength + 2)).rightJustified(6, '0')));
         QVERIFY(log.endsWith(QByteArray("001599 ").leftJustified(lineLength, 'x') + "\r\n"));
         // The view shows exactly the kept lines.
@@ -370,18 +373,18 @@ private slots:
         QCOMPARE(window.txtStatus->toPlainText() + "\n", QString::fromLatin1(log).replace("\r\n", "\n"));
 
         // A single line longer than the whole log keeps its end.
-        QByteArray huge(frmSystemStatus::kLogCapacityBytes + 10, 'y');
+        QByteArray huge(StatusWindow::kLogCapacityBytes + 10, 'y');
         huge.append("END");
         window.appendLogLine(huge);
-        QCOMPARE(window.logText().size(), frmSystemStatus::kLogCapacityBytes);
+        QCOMPARE(window.logText().size(), StatusWindow::kLogCapacityBytes);
         QVERIFY(window.logText().endsWith("yEND\r\n"));
         QCOMPARE(window.txtStatus->document()->blockCount(), 1);
     }
 
     void rightClickOpensTheHelpPage()
     {
-        frmSystemStatus& window = openForm<frmSystemStatus>();
-        window.cmdGreen1_Click();
+        StatusWindow& window = openForm<StatusWindow>();
+        window.showLamp(1, ReflectorSession::Lamp::Green);
         window.imgSegment2SendData->show();
         window.imgSegment5aSendData->show();
         window.imgSegment5bSendData->show();
@@ -405,4 +408,4 @@ private slots:
 };
 
 QTEST_MAIN(SystemStatusTest)
-#include "test_systemstatus.moc"
+#include "test_statuswindow.moc"

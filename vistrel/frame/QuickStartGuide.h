@@ -3,8 +3,8 @@
 // run and from the main window's Quick Start item.
 #include <QWidget>
 
-class frmQuickStart : public QWidget {
+class QuickStartGuide : public QWidget {
     Q_OBJECT
 public:
-    frmQuickStart();
+    QuickStartGuide();
 };

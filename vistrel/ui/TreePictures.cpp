@@ -1,4 +1,4 @@
-#include "ui/MainVODAPictures.h"
+#include "ui/TreePictures.h"
 
 #include "ui/ImageList.h"
 

@@ -9,10 +9,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class frmLogin : public QDialog {
+class WebCamPasswordPrompt : public QDialog {
     Q_OBJECT
 public:
-    frmLogin();
+    WebCamPasswordPrompt();
 
     // "OK" (also Enter): sets gLoginOkPressed and hides the prompt.
     void cmdOK_Click();

@@ -1,4 +1,4 @@
-#include "frame/MDIForm1.h"
+#include "frame/FrameWindow.h"
 
 #include "chat/frmChat.h"
 #include "common/Globals.h"
@@ -10,10 +10,10 @@
 #include "frame/TipOfTheDayWindow.h"
 #include "frame/ToolbarControl.h"
 #include "frame/ToolbarPositions.h"
-#include "frame/frmDebug.h"
-#include "frame/frmQuickStart.h"
+#include "frame/DebugLog.h"
+#include "frame/QuickStartGuide.h"
 #include "link/ReflectorSession.h"
-#include "linkwindows/frmServerSettings.h"
+#include "linkwindows/ServerSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/HttpTransfer.h"
 #include "platform/Launcher.h"
@@ -108,14 +108,14 @@ int twipsOf(int pixels)
 
 } // namespace
 
-MDIForm1::MDIForm1()
+FrameWindow::FrameWindow()
 {
     setWindowTitle(QStringLiteral("Larkspire"));
     gGradientSettings = kGradientStartColour;
 
     mnuFile = menuBar()->addMenu(QStringLiteral("File"));
     mnuExit = mnuFile->addAction(QStringLiteral("Exit"));
-    connect(mnuExit, &QAction::triggered, this, &MDIForm1::mnuExit_Click);
+    connect(mnuExit, &QAction::triggered, this, &FrameWindow::mnuExit_Click);
 
     auto* client = new QWidget(this);
     auto* layout = new QVBoxLayout(client);
@@ -129,7 +129,7 @@ MDIForm1::MDIForm1()
     layout->addWidget(Toolbar1);
     layout->addWidget(mdiArea, 1);
     setCentralWidget(client);
-    connect(Toolbar1, &ToolbarControl::mouseDown, this, &MDIForm1::Toolbar1_MouseDown);
+    connect(Toolbar1, &ToolbarControl::mouseDown, this, &FrameWindow::Toolbar1_MouseDown);
     setToolbarButtonRestorer([this](int button) {
         Toolbar1->setButtonImage(button, ToolbarControl::PictureNormal);
         Toolbar1->Refresh();
@@ -146,19 +146,19 @@ MDIForm1::MDIForm1()
         timer->setEnabled(false);
         timer->setInterval(0);
     }
-    connect(Timer2, &platform::Timer::tick, this, &MDIForm1::Timer2_Timer);
-    connect(Timer3, &platform::Timer::tick, this, &MDIForm1::Timer3_Timer);
-    connect(Timer4, &platform::Timer::tick, this, &MDIForm1::Timer4_Timer);
+    connect(Timer2, &platform::Timer::tick, this, &FrameWindow::Timer2_Timer);
+    connect(Timer3, &platform::Timer::tick, this, &FrameWindow::Timer3_Timer);
+    connect(Timer4, &platform::Timer::tick, this, &FrameWindow::Timer4_Timer);
 
     resize(twips(kClientWidthTwips), twips(kClientHeightTwips) + menuBar()->sizeHint().height());
 }
 
-MDIForm1::~MDIForm1()
+FrameWindow::~FrameWindow()
 {
     setToolbarButtonRestorer({});
 }
 
-QMdiSubWindow* MDIForm1::adoptMainWindow(QWidget& main)
+QMdiSubWindow* FrameWindow::adoptMainWindow(QWidget& main)
 {
     mainWindow_ = &main;
     QMdiSubWindow* sub = mdiArea->addSubWindow(&main);
@@ -166,7 +166,7 @@ QMdiSubWindow* MDIForm1::adoptMainWindow(QWidget& main)
     return sub;
 }
 
-void MDIForm1::Form_Load()
+void FrameWindow::Form_Load()
 {
     QByteArray fetched;
     QByteArray primary;
@@ -210,14 +210,14 @@ void MDIForm1::Form_Load()
         {20, Region::C, [&serverSettingsFile, &backup] { backup = readItem(serverSettingsFile); return 0; }},
         {21, Region::C, [&serverSettingsFile] { serverSettingsFile.reset(); return 0; }},
         {22, Region::C, [&primary, &backup] {
-             frmServerSettings& settings = form<frmServerSettings>();
+             ServerSettingsWindow& settings = form<ServerSettingsWindow>();
              settings.hide();
              setBox(*settings.txtIPAddress, primary);
              setBox(*settings.txtIPAddressBackUp, backup);
              return 33;
          }},
         {27, Region::C, [&fetched] {
-             frmServerSettings& settings = form<frmServerSettings>();
+             ServerSettingsWindow& settings = form<ServerSettingsWindow>();
              settings.hide();
              const QByteArray address = addressFromFetch(fetched);
              setBox(*settings.txtIPAddress, address);
@@ -229,38 +229,38 @@ void MDIForm1::Form_Load()
 
     StartupSequence sequence;
     sequence.onFailure = [] {
-        QPlainTextEdit& log = *form<frmDebug>().Text1;
+        QPlainTextEdit& log = *form<DebugLog>().Text1;
         log.moveCursor(QTextCursor::End);
         log.insertPlainText(fromCp1252(kDebugLine));
     };
     sequence.onFirstRun = [] {
         // A marker that cannot be written only means the guide shows again next time.
         writeFirstRunMarker();
-        form<frmQuickStart>().show();
+        form<QuickStartGuide>().show();
     };
     sequence.run(steps);
 }
 
-void MDIForm1::startHoldOff()
+void FrameWindow::startHoldOff()
 {
     holdOffOver_ = false;
     Timer2->setEnabled(true);
     Timer2->setInterval(kHoldOffMs);
 }
 
-void MDIForm1::Timer2_Timer()
+void FrameWindow::Timer2_Timer()
 {
     holdOffOver_ = true;
 }
 
-bool MDIForm1::event(QEvent* event)
+bool FrameWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
         MDIForm_Activate();
     return QMainWindow::event(event);
 }
 
-void MDIForm1::MDIForm_Activate()
+void FrameWindow::MDIForm_Activate()
 {
     gGradientSettings = kGradientStartColour;
     gGradientColors = kGradientStartColour;
@@ -269,13 +269,13 @@ void MDIForm1::MDIForm_Activate()
     startHoldOff();
 }
 
-void MDIForm1::resizeEvent(QResizeEvent* event)
+void FrameWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     MDIForm_Resize();
 }
 
-void MDIForm1::MDIForm_Resize()
+void FrameWindow::MDIForm_Resize()
 {
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
@@ -292,36 +292,36 @@ void MDIForm1::MDIForm_Resize()
         resize(limited);
 }
 
-void MDIForm1::Timer4_Timer()
+void FrameWindow::Timer4_Timer()
 {
     emit statusClearDue();
 }
 
-void MDIForm1::closeEvent(QCloseEvent* event)
+void FrameWindow::closeEvent(QCloseEvent* event)
 {
     // The process ends inside the shut-down; the window itself never closes.
     event->ignore();
     ui::commands().run(ui::command::kExit);
 }
 
-void MDIForm1::mnuExit_Click()
+void FrameWindow::mnuExit_Click()
 {
     ui::commands().run(ui::command::kExitWithoutWaiting);
 }
 
-bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
+bool FrameWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == mdiArea->viewport() && event->type() == QEvent::MouseMove)
         MDIForm_MouseMove();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MDIForm1::MDIForm_MouseMove()
+void FrameWindow::MDIForm_MouseMove()
 {
     gToolbarHighlightCleared = false;
 }
 
-void MDIForm1::Toolbar1_MouseDown(int button, int /*shift*/, float x, float /*y*/)
+void FrameWindow::Toolbar1_MouseDown(int button, int /*shift*/, float x, float /*y*/)
 {
     const std::optional<int> hit = toolbarButtonAt(x);
     if (!hit)
@@ -358,7 +358,7 @@ void MDIForm1::Toolbar1_MouseDown(int button, int /*shift*/, float x, float /*y*
         emit connectionButtonPressed(pressed == kToolbarConnectButton);
 }
 
-void MDIForm1::Timer3_Timer()
+void FrameWindow::Timer3_Timer()
 {
     if (gToolbarHighlightCleared)
         return;

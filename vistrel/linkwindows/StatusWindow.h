@@ -2,7 +2,7 @@
 // The status window: a diagram of the client's data path whose lamps show the state
 // of each link, traffic markers on the links, the reflector address and port of the
 // last connection attempt, the log, and the product server's state from its status
-// page. The network code reports through its public lamp setters, labels, markers
+// page. The network code reports through its public lamp setter, labels, markers
 // and log. Closing the window only hides it, so all of that lasts the whole run.
 //
 // The diagram has five segments: 1 and 2 between the client and the reflector,
@@ -30,34 +30,17 @@ namespace platform {
 class HttpTransfer;
 }
 
-class frmSystemStatus : public QWidget {
+class StatusWindow : public QWidget {
     Q_OBJECT
 public:
     // The log keeps its most recent lines up to this many bytes.
     static constexpr qsizetype kLogCapacityBytes = 1024 * 1024;
 
-    frmSystemStatus();
-    ~frmSystemStatus() override;
+    StatusWindow();
+    ~StatusWindow() override;
 
     void Form_Load();
 
-    // The lamp setters: for segments 1 to 3 each shows its colour and hides the other
-    // two; for segments 4 and 5 each hides every lamp of the segment.
-    void cmdBlue1_Click();
-    void cmdBlue2_Click();
-    void cmdBlue3_Click();
-    void cmdBlue4_Click();
-    void cmdBlue5_Click();
-    void cmdGreen1_Click();
-    void cmdGreen2_Click();
-    void cmdGreen3_Click();
-    void cmdGreen4_Click();
-    void cmdGreen5_Click();
-    void cmdRed1_Click();
-    void cmdRed2_Click();
-    void cmdRed3_Click();
-    void cmdRed4_Click();
-    void cmdRed5_Click();
 
     // Shows a segment's lamps in one colour: for segments 1 to 3 the colour's lamps and
     // none of the other two; for segments 4 and 5 no lamp at all.

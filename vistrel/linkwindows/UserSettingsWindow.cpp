@@ -1,4 +1,4 @@
-#include "linkwindows/frmUserSettings.h"
+#include "linkwindows/UserSettingsWindow.h"
 
 #include "link/ShowformFile.h"
 #include "link/UserSettingsFile.h"
@@ -62,7 +62,7 @@ QString whyNotStorable(const UserSettingsRecord& record)
 
 } // namespace
 
-frmUserSettings::frmUserSettings()
+UserSettingsWindow::UserSettingsWindow()
 {
     setWindowTitle(QStringLiteral("User Settings"));
 
@@ -119,13 +119,13 @@ frmUserSettings::frmUserSettings()
     txtIPAddress = new QLineEdit(internetSettings_);
     internetSettings_->hide();
 
-    connect(Command1, &QPushButton::clicked, this, &frmUserSettings::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &UserSettingsWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, [] { ui::form<PasswordChangeWindow>().open(); });
-    connect(cmdRetry, &QPushButton::clicked, this, &frmUserSettings::cmdRetry_Click);
-    connect(Check1, &QCheckBox::stateChanged, this, &frmUserSettings::Check1_Click);
+    connect(cmdRetry, &QPushButton::clicked, this, &UserSettingsWindow::cmdRetry_Click);
+    connect(Check1, &QCheckBox::stateChanged, this, &UserSettingsWindow::Check1_Click);
 }
 
-void frmUserSettings::Form_Load()
+void UserSettingsWindow::Form_Load()
 {
     setFixedSize(twips(kWidthTwips), twips(kHeightTwips));
     const StoredUserSettings stored = readUserSettingsFile();
@@ -139,7 +139,7 @@ void frmUserSettings::Form_Load()
     }
 }
 
-void frmUserSettings::Command1_Click()
+void UserSettingsWindow::Command1_Click()
 {
     const UserSettingsRecord record{toCp1252(txtUserName->text()), toCp1252(txtUserID->text()),
                                     toCp1252(txtPassword->text())};
@@ -159,7 +159,7 @@ void frmUserSettings::Command1_Click()
 }
 
 // Runs on every change of the check box, by the user or by code.
-void frmUserSettings::Check1_Click()
+void UserSettingsWindow::Check1_Click()
 {
     const Qt::CheckState state = Check1->checkState();
     if (state == Qt::PartiallyChecked)
@@ -171,32 +171,32 @@ void frmUserSettings::Check1_Click()
 
 // Connect runs inside retryLogin's handler; while another login still runs, it runs
 // right after that one.
-void frmUserSettings::cmdRetry_Click()
+void UserSettingsWindow::cmdRetry_Click()
 {
     cmdRetry->hide();
     emit retryLogin();
     close();
 }
 
-bool frmUserSettings::event(QEvent* event)
+bool UserSettingsWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
     return QWidget::event(event);
 }
 
-void frmUserSettings::Form_Activate()
+void UserSettingsWindow::Form_Activate()
 {
     paintWindowGradient(*this);
 }
 
-void frmUserSettings::closeEvent(QCloseEvent* event)
+void UserSettingsWindow::closeEvent(QCloseEvent* event)
 {
     Form_QueryUnload(event);
 }
 
 // Every close only hides the window; the warning goes with it, the retry button stays.
-void frmUserSettings::Form_QueryUnload(QCloseEvent* event)
+void UserSettingsWindow::Form_QueryUnload(QCloseEvent* event)
 {
     lblWarning->hide();
     giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);

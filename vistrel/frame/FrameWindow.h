@@ -18,15 +18,15 @@ class OneShotTimer;
 class Timer;
 } // namespace platform
 
-class MDIForm1 : public QMainWindow {
+class FrameWindow : public QMainWindow {
     Q_OBJECT
 public:
     // The longest the reflector address fetch may take, and the most it may bring.
     static constexpr int kAddressFetchLimitMs = 60000;
     static constexpr qint64 kAddressFetchSizeCap = 4096;
 
-    MDIForm1();
-    ~MDIForm1() override;
+    FrameWindow();
+    ~FrameWindow() override;
 
     // The start-up sequence (MDIForm_Load).
     void Form_Load();

@@ -5,10 +5,10 @@
 #include "FileContent.h"
 #include "FrameWorld.h"
 #include "common/Globals.h"
-#include "directory/MainVODA.h"
+#include "directory/MainWindow.h"
 #include "directory/SnapshotFiles.h"
-#include "directory/frmWebCam.h"
-#include "frame/MDIForm1.h"
+#include "directory/SnapshotWindow.h"
+#include "frame/FrameWindow.h"
 #include "frame/ToolbarControl.h"
 #include "platform/Dialogs.h"
 #include "platform/OneShotTimer.h"
@@ -64,14 +64,14 @@ QByteArray gifBytes()
 }
 
 // A fresh snapshot window whose address box holds url.
-std::unique_ptr<frmWebCam> windowFor(const QString& url)
+std::unique_ptr<SnapshotWindow> windowFor(const QString& url)
 {
-    auto window = std::make_unique<frmWebCam>();
+    auto window = std::make_unique<SnapshotWindow>();
     window->txtURL->setText(url);
     return window;
 }
 
-bool fetchEndsWith(frmWebCam& window, const QString& status)
+bool fetchEndsWith(SnapshotWindow& window, const QString& status)
 {
     window.Command1_Click();
     return waitUntil([&] { return !window.fetching() && window.Label2->text() == status; }, kWaitMs);
@@ -79,7 +79,7 @@ bool fetchEndsWith(frmWebCam& window, const QString& status)
 
 } // namespace
 
-class TestWebCam : public QObject {
+class TestSnapshotWindow : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -110,13 +110,13 @@ private:
     QByteArray jpeg_;
 };
 
-void TestWebCam::cleanup()
+void TestSnapshotWindow::cleanup()
 {
     server_.reset();
     world_.reset();
 }
 
-void TestWebCam::init()
+void TestSnapshotWindow::init()
 {
     world_ = std::make_unique<FrameWorld>();
     server_ = std::make_unique<FakeWebServer>();
@@ -130,7 +130,7 @@ void TestWebCam::init()
     gToolbarActive.fill(false);
 }
 
-void TestWebCam::pictureIsFetchedAndShown_data()
+void TestSnapshotWindow::pictureIsFetchedAndShown_data()
 {
     QTest::addColumn<QByteArray>("picture");
     QTest::newRow("JPEG") << pictureBytes("JPG", Qt::red);
@@ -139,7 +139,7 @@ void TestWebCam::pictureIsFetchedAndShown_data()
     QTest::newRow("GIF") << gifBytes();
 }
 
-void TestWebCam::pictureIsFetchedAndShown()
+void TestSnapshotWindow::pictureIsFetchedAndShown()
 {
     QFETCH(QByteArray, picture);
     server_->serve("/picture", 200, picture);
@@ -158,7 +158,7 @@ void TestWebCam::pictureIsFetchedAndShown()
     QVERIFY(!QFile::exists(gSnapshotTempDir + "dummy"));
 }
 
-void TestWebCam::failedFetchKeepsThePicture_data()
+void TestSnapshotWindow::failedFetchKeepsThePicture_data()
 {
     QTest::addColumn<QByteArray>("path"); // empty: an empty address
     QTest::addColumn<QString>("status");
@@ -168,7 +168,7 @@ void TestWebCam::failedFetchKeepsThePicture_data()
     QTest::newRow("junk") << QByteArray("/junk") << kNotAPicture;
 }
 
-void TestWebCam::failedFetchKeepsThePicture()
+void TestSnapshotWindow::failedFetchKeepsThePicture()
 {
     QFETCH(QByteArray, path);
     QFETCH(QString, status);
@@ -186,29 +186,29 @@ void TestWebCam::failedFetchKeepsThePicture()
     QCOMPARE(fileContent(gSnapshotTempDir + "dummy.jpg"), jpeg_);
 }
 
-void TestWebCam::notAPictureClearsAfterItsInterval()
+void TestSnapshotWindow::notAPictureClearsAfterItsInterval()
 {
     const auto window = windowFor(server_->url("/junk"));
     QVERIFY(fetchEndsWith(*window, kNotAPicture));
     QVERIFY(window->Timer1->Enabled());
-    QCOMPARE(window->Timer1->Interval(), frmWebCam::kFailedStatusMs);
+    QCOMPARE(window->Timer1->Interval(), SnapshotWindow::kFailedStatusMs);
     QVERIFY(waitUntil([&] { return window->Label2->text().isEmpty(); }, kWaitMs));
     QVERIFY(!window->Timer1->Enabled());
     QCOMPARE(window->Timer1->Interval(), 0);
 }
 
-void TestWebCam::silentServerEndsAtTheTimeLimit()
+void TestSnapshotWindow::silentServerEndsAtTheTimeLimit()
 {
     const auto window = windowFor(server_->url("/silent.jpg"));
     QElapsedTimer clock;
     clock.start();
     QVERIFY(fetchEndsWith(*window, kLoadError));
-    const double limitMs = frmWebCam::kFetchLimitMs * FrameWorld::kTimeScale;
+    const double limitMs = SnapshotWindow::kFetchLimitMs * FrameWorld::kTimeScale;
     QVERIFY2(clock.elapsed() >= limitMs * 0.9, qPrintable(QString::number(clock.elapsed())));
     QVERIFY2(clock.elapsed() < limitMs * 10, qPrintable(QString::number(clock.elapsed())));
 }
 
-void TestWebCam::refreshTickDuringAFetchIsSkipped()
+void TestSnapshotWindow::refreshTickDuringAFetchIsSkipped()
 {
     const auto window = windowFor(server_->url("/silent.jpg"));
     window->Text1->setText("1");
@@ -224,7 +224,7 @@ void TestWebCam::refreshTickDuringAFetchIsSkipped()
     QCOMPARE(window->Timer3->Interval(), 0);
 }
 
-void TestWebCam::refreshInterval_data()
+void TestSnapshotWindow::refreshInterval_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("shown");
@@ -239,7 +239,7 @@ void TestWebCam::refreshInterval_data()
     QTest::newRow("negative") << "-3" << "1" << 1000;
 }
 
-void TestWebCam::refreshInterval()
+void TestSnapshotWindow::refreshInterval()
 {
     QFETCH(QString, entry);
     QFETCH(QString, shown);
@@ -252,7 +252,7 @@ void TestWebCam::refreshInterval()
     QCOMPARE(window->Timer3->Interval(), intervalMs);
 }
 
-void TestWebCam::intervalEntryTakesOnlyMainKeyboardDigits()
+void TestSnapshotWindow::intervalEntryTakesOnlyMainKeyboardDigits()
 {
     const auto window = windowFor({});
     window->show();
@@ -268,7 +268,7 @@ void TestWebCam::intervalEntryTakesOnlyMainKeyboardDigits()
     QCOMPARE(window->Text1->text(), QString());
 }
 
-void TestWebCam::autoSaveNumbersAndReset()
+void TestSnapshotWindow::autoSaveNumbersAndReset()
 {
     QVERIFY(QDir(world_->folder().path()).mkdir("images"));
     const auto window = windowFor(server_->url("/cam.jpg"));
@@ -294,7 +294,7 @@ void TestWebCam::autoSaveNumbersAndReset()
     QVERIFY(world_->folder().dialogs().messageBoxes().isEmpty());
 }
 
-void TestWebCam::autoSaveWithoutImagesFolder()
+void TestSnapshotWindow::autoSaveWithoutImagesFolder()
 {
     // A missing "images" folder is made.
     const auto window = windowFor(server_->url("/cam.jpg"));
@@ -357,7 +357,7 @@ private:
 // With a refresh every second and an "images" folder that cannot be made, the first
 // fetch reports its failed auto-save; while that box is up the refresh starts no
 // further fetches, and after it the refreshes go on without boxes.
-void TestWebCam::refreshWaitsForTheAutoSaveFailureBox()
+void TestSnapshotWindow::refreshWaitsForTheAutoSaveFailureBox()
 {
     world_->writeProgramFile(QStringLiteral("images"), "a file");
     LingeringDialogs lingering(*server_);
@@ -377,7 +377,7 @@ void TestWebCam::refreshWaitsForTheAutoSaveFailureBox()
     QCOMPARE(lingering.requestsWhileUp, 0);
 }
 
-void TestWebCam::saveSingleImage()
+void TestSnapshotWindow::saveSingleImage()
 {
     ScriptedDialogs& dialogs = world_->folder().dialogs();
     const auto first = windowFor(server_->url("/cam.jpg"));
@@ -408,7 +408,7 @@ void TestWebCam::saveSingleImage()
     QCOMPARE(dialogs.messageTexts(), QStringList{QStringLiteral("Path not found    76")});
 }
 
-void TestWebCam::addressChord()
+void TestSnapshotWindow::addressChord()
 {
     const auto window = windowFor({});
     window->show();
@@ -423,9 +423,9 @@ void TestWebCam::addressChord()
     QVERIFY(!window->Label1->isVisible());
 }
 
-void TestWebCam::closeGivesBackTheMediaButtonAndResets()
+void TestSnapshotWindow::closeGivesBackTheMediaButtonAndResets()
 {
-    ToolbarControl& toolbar = *form<MDIForm1>().Toolbar1;
+    ToolbarControl& toolbar = *form<FrameWindow>().Toolbar1;
     toolbar.setButtonImage(7, ToolbarControl::PictureActive);
     gToolbarActive[5] = true;
     const auto window = windowFor(server_->url("/cam.jpg"));
@@ -453,7 +453,7 @@ void TestWebCam::closeGivesBackTheMediaButtonAndResets()
     QCOMPARE(window->windowTitle(), QStringLiteral("Vistrel"));
 }
 
-void TestWebCam::closeOrDeleteDuringAFetch()
+void TestSnapshotWindow::closeOrDeleteDuringAFetch()
 {
     auto deleted = windowFor(server_->url("/silent.jpg"));
     deleted->Command1_Click();
@@ -468,7 +468,7 @@ void TestWebCam::closeOrDeleteDuringAFetch()
     QVERIFY(!closed->fetching());
 
     // Past the time limit nothing of the dropped fetches reaches the closed window.
-    QTest::qWait(int(frmWebCam::kFetchLimitMs * FrameWorld::kTimeScale * 2));
+    QTest::qWait(int(SnapshotWindow::kFetchLimitMs * FrameWorld::kTimeScale * 2));
     QVERIFY(closed->Label2->text().isEmpty());
 
     // The closed window fetches again at once.
@@ -476,7 +476,7 @@ void TestWebCam::closeOrDeleteDuringAFetch()
     QVERIFY(fetchEndsWith(*closed, kLoaded));
 }
 
-void TestWebCam::animatedPicture()
+void TestSnapshotWindow::animatedPicture()
 {
     server_->serve("/anim.gif", 200, gifBytes());
     const auto window = windowFor({});
@@ -491,13 +491,13 @@ void TestWebCam::animatedPicture()
     QVERIFY(window->AniGIF1->isVisible());
 }
 
-void TestWebCam::viewMenuShowsTheDefaultWindow()
+void TestSnapshotWindow::viewMenuShowsTheDefaultWindow()
 {
-    MainVODA& main = form<MainVODA>();
+    MainWindow& main = form<MainWindow>();
     auto* item = main.menuBar->findChild<QAction*>("mnuWebCam");
     QVERIFY(item && item->isEnabled());
     item->trigger();
-    frmWebCam& window = form<frmWebCam>();
+    SnapshotWindow& window = form<SnapshotWindow>();
     QVERIFY(window.isVisible());
     QCOMPARE(window.windowTitle(), QStringLiteral("Vistrel"));
     QVERIFY(window.txtURL->text().isEmpty());
@@ -507,9 +507,9 @@ void TestWebCam::viewMenuShowsTheDefaultWindow()
     window.Text1->setText("5");
     window.close();
     main.mnuWebCam_Click();
-    QVERIFY(&form<frmWebCam>() == &window && window.isVisible());
+    QVERIFY(&form<SnapshotWindow>() == &window && window.isVisible());
     QVERIFY(window.Text1->text().isEmpty());
 }
 
-QTEST_MAIN(TestWebCam)
-#include "test_webcam.moc"
+QTEST_MAIN(TestSnapshotWindow)
+#include "test_snapshotwindow.moc"

@@ -1,4 +1,4 @@
-#include "linkwindows/frmSystemStatus.h"
+#include "linkwindows/StatusWindow.h"
 
 #include "common/Globals.h"
 #include "link/ReflectorSession.h"
@@ -152,7 +152,7 @@ QString viewText(QByteArray text)
 
 } // namespace
 
-frmSystemStatus::frmSystemStatus()
+StatusWindow::StatusWindow()
 {
     setWindowTitle(QStringLiteral("System Status"));
 
@@ -182,18 +182,18 @@ frmSystemStatus::frmSystemStatus()
     Inet1->setTimeLimitMs(kFetchTimeLimitMs);
     Inet1->setSizeCap(kStatusPageSizeCap);
 
-    connect(Check1, &QCheckBox::stateChanged, this, &frmSystemStatus::Check1_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmSystemStatus::Command1_Click);
+    connect(Check1, &QCheckBox::stateChanged, this, &StatusWindow::Check1_Click);
+    connect(Command1, &QPushButton::clicked, this, &StatusWindow::Command1_Click);
     connect(Inet1, &platform::HttpTransfer::finished, this,
             [this](const platform::HttpTransfer::Result& result) { onStatusPage(result.ok, result.body); });
 }
 
-frmSystemStatus::~frmSystemStatus()
+StatusWindow::~StatusWindow()
 {
     AniGIF1->setMovie(nullptr);
 }
 
-QWidget* frmSystemStatus::createDiagram()
+QWidget* StatusWindow::createDiagram()
 {
     auto* diagram = new QWidget(this);
     diagram->setFixedSize(twips(kDiagramWidthTwips), twips(kDiagramHeightTwips));
@@ -210,7 +210,7 @@ QWidget* frmSystemStatus::createDiagram()
     return diagram;
 }
 
-void frmSystemStatus::createLamps(QWidget* diagram)
+void StatusWindow::createLamps(QWidget* diagram)
 {
     for (std::size_t s = 0; s < segments().size(); ++s) {
         const Segment& segment = segments()[s];
@@ -234,7 +234,7 @@ void frmSystemStatus::createLamps(QWidget* diagram)
         green->installEventFilter(this);
 }
 
-void frmSystemStatus::createMarkers(QWidget* diagram)
+void StatusWindow::createMarkers(QWidget* diagram)
 {
     using Direction = TrafficMarker::Direction;
     const auto marker = [diagram](Direction direction, QRect twipsArea) {
@@ -253,7 +253,7 @@ void frmSystemStatus::createMarkers(QWidget* diagram)
         withHelp->installEventFilter(this);
 }
 
-QWidget* frmSystemStatus::createServerPanel()
+QWidget* StatusWindow::createServerPanel()
 {
     auto* panel = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
@@ -283,7 +283,7 @@ QWidget* frmSystemStatus::createServerPanel()
     return panel;
 }
 
-void frmSystemStatus::Form_Load()
+void StatusWindow::Form_Load()
 {
     hide();
     resize(twips(kWidthTwips), twips(kHeightTwips));
@@ -299,7 +299,7 @@ void frmSystemStatus::Form_Load()
     setWindowState(Qt::WindowMinimized);
 }
 
-void frmSystemStatus::showLamp(int segment, ReflectorSession::Lamp colour)
+void StatusWindow::showLamp(int segment, ReflectorSession::Lamp colour)
 {
     const Segment& lamps = segments()[segment - 1];
     // Segments 4 and 5 never show a colour.
@@ -312,7 +312,7 @@ void frmSystemStatus::showLamp(int segment, ReflectorSession::Lamp colour)
         ImgBlue1[blue]->setVisible(lit && colour == Lamp::Blue);
 }
 
-TrafficMarker* frmSystemStatus::marker(ReflectorSession::Marker which) const
+TrafficMarker* StatusWindow::marker(ReflectorSession::Marker which) const
 {
     using Marker = ReflectorSession::Marker;
     switch (which) {
@@ -326,23 +326,8 @@ TrafficMarker* frmSystemStatus::marker(ReflectorSession::Marker which) const
     return nullptr;
 }
 
-void frmSystemStatus::cmdBlue1_Click() { showLamp(1, Lamp::Blue); }
-void frmSystemStatus::cmdBlue2_Click() { showLamp(2, Lamp::Blue); }
-void frmSystemStatus::cmdBlue3_Click() { showLamp(3, Lamp::Blue); }
-void frmSystemStatus::cmdBlue4_Click() { showLamp(4, Lamp::Blue); }
-void frmSystemStatus::cmdBlue5_Click() { showLamp(5, Lamp::Blue); }
-void frmSystemStatus::cmdGreen1_Click() { showLamp(1, Lamp::Green); }
-void frmSystemStatus::cmdGreen2_Click() { showLamp(2, Lamp::Green); }
-void frmSystemStatus::cmdGreen3_Click() { showLamp(3, Lamp::Green); }
-void frmSystemStatus::cmdGreen4_Click() { showLamp(4, Lamp::Green); }
-void frmSystemStatus::cmdGreen5_Click() { showLamp(5, Lamp::Green); }
-void frmSystemStatus::cmdRed1_Click() { showLamp(1, Lamp::Red); }
-void frmSystemStatus::cmdRed2_Click() { showLamp(2, Lamp::Red); }
-void frmSystemStatus::cmdRed3_Click() { showLamp(3, Lamp::Red); }
-void frmSystemStatus::cmdRed4_Click() { showLamp(4, Lamp::Red); }
-void frmSystemStatus::cmdRed5_Click() { showLamp(5, Lamp::Red); }
 
-void frmSystemStatus::appendLogLine(const QByteArray& line)
+void StatusWindow::appendLogLine(const QByteArray& line)
 {
     log_ += line + "\r\n";
     txtStatus->appendPlainText(viewText(line));
@@ -367,19 +352,19 @@ void frmSystemStatus::appendLogLine(const QByteArray& line)
     txtStatus->moveCursor(QTextCursor::End);
 }
 
-void frmSystemStatus::Check1_Click()
+void StatusWindow::Check1_Click()
 {
     reflectorSession().state().logLevelHigh = Check1->checkState() == Qt::Checked ? 1 : 0;
 }
 
-void frmSystemStatus::Command1_Click()
+void StatusWindow::Command1_Click()
 {
     if (refreshRunning_)
         return;
     refreshRunning_ = Inet1->start(platform::webServerPage(QString::fromLatin1(kStatusPage)));
 }
 
-void frmSystemStatus::onStatusPage(bool ok, const QByteArray& page)
+void StatusWindow::onStatusPage(bool ok, const QByteArray& page)
 {
     if (!ok) {
         refreshRunning_ = false;
@@ -392,7 +377,7 @@ void frmSystemStatus::onStatusPage(bool ok, const QByteArray& page)
 
 // A picture that is missing, too large or damaged leaves the place empty rather than
 // showing the other state's picture beside the new text; nothing is reported.
-void frmSystemStatus::showServerPicture(bool serverUp)
+void StatusWindow::showServerPicture(bool serverUp)
 {
     refreshRunning_ = false;
     QFile file(platform::programFile(QString::fromLatin1(serverUp ? kServerUpPicture : kServerDownPicture)));
@@ -400,7 +385,7 @@ void frmSystemStatus::showServerPicture(bool serverUp)
     playServerPicture(readable ? file.readAll() : QByteArray());
 }
 
-void frmSystemStatus::playServerPicture(const QByteArray& picture)
+void StatusWindow::playServerPicture(const QByteArray& picture)
 {
     AniGIF1->setMovie(nullptr);
     AniGIF1->clear();
@@ -417,7 +402,7 @@ void frmSystemStatus::playServerPicture(const QByteArray& picture)
     pictureMovie_->start();
 }
 
-bool frmSystemStatus::event(QEvent* event)
+bool StatusWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
@@ -425,29 +410,29 @@ bool frmSystemStatus::event(QEvent* event)
 }
 
 // Every activation asks the server for its state again.
-void frmSystemStatus::Form_Activate()
+void StatusWindow::Form_Activate()
 {
     Command1_Click();
     paintWindowGradient(*this);
 }
 
-void frmSystemStatus::resizeEvent(QResizeEvent* event)
+void StatusWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Form_Resize();
 }
 
-void frmSystemStatus::Form_Resize()
+void StatusWindow::Form_Resize()
 {
     paintWindowGradient(*this);
 }
 
-void frmSystemStatus::mousePressEvent(QMouseEvent* event)
+void StatusWindow::mousePressEvent(QMouseEvent* event)
 {
     Form_MouseDown(event);
 }
 
-void frmSystemStatus::Form_MouseDown(QMouseEvent* event)
+void StatusWindow::Form_MouseDown(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton)
         openHelpPage();
@@ -455,7 +440,7 @@ void frmSystemStatus::Form_MouseDown(QMouseEvent* event)
 
 // The client and bottom computer pictures, the green lamps and three of the markers
 // open the help page on a right click, as the window's background does.
-bool frmSystemStatus::eventFilter(QObject* watched, QEvent* event)
+bool StatusWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (isRightButtonPress(event)) {
         openHelpPage();
@@ -464,24 +449,24 @@ bool frmSystemStatus::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmSystemStatus::openHelpPage()
+void StatusWindow::openHelpPage()
 {
     platform::launcher().openPage(QUrl(platform::webServerPage(QString::fromLatin1(kHelpPage))));
 }
 
-void frmSystemStatus::closeEvent(QCloseEvent* event)
+void StatusWindow::closeEvent(QCloseEvent* event)
 {
     Form_QueryUnload();
     Form_Unload(event);
 }
 
-void frmSystemStatus::Form_QueryUnload()
+void StatusWindow::Form_QueryUnload()
 {
     giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
 }
 
 // The window stays loaded: closing it only hides it.
-void frmSystemStatus::Form_Unload(QCloseEvent* event)
+void StatusWindow::Form_Unload(QCloseEvent* event)
 {
     hide();
     event->ignore();

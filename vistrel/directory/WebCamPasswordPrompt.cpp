@@ -1,4 +1,4 @@
-#include "directory/frmLogin.h"
+#include "directory/WebCamPasswordPrompt.h"
 
 #include "common/Globals.h"
 #include "platform/Twips.h"
@@ -19,7 +19,7 @@ void place(QWidget* control, int left, int top, int width, int height)
 
 } // namespace
 
-frmLogin::frmLogin()
+WebCamPasswordPrompt::WebCamPasswordPrompt()
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("Login"));
@@ -38,28 +38,28 @@ frmLogin::frmLogin()
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     place(cmdCancel, 2100, 1020, 1140, 390);
 
-    connect(cmdOK, &QPushButton::clicked, this, &frmLogin::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmLogin::cmdCancel_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &WebCamPasswordPrompt::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &WebCamPasswordPrompt::cmdCancel_Click);
 }
 
-void frmLogin::cmdOK_Click()
+void WebCamPasswordPrompt::cmdOK_Click()
 {
     gLoginOkPressed = true;
     hide();
 }
 
-void frmLogin::cmdCancel_Click()
+void WebCamPasswordPrompt::cmdCancel_Click()
 {
     gLoginCancelPressed = true;
     hide();
 }
 
-void frmLogin::reject()
+void WebCamPasswordPrompt::reject()
 {
     cmdCancel_Click();
 }
 
-void frmLogin::closeEvent(QCloseEvent* event)
+void WebCamPasswordPrompt::closeEvent(QCloseEvent* event)
 {
     if (isVisible())
         cmdCancel_Click();

@@ -9,10 +9,10 @@
 class QLineEdit;
 class QPushButton;
 
-class frmServerSettings : public QWidget {
+class ServerSettingsWindow : public QWidget {
     Q_OBJECT
 public:
-    frmServerSettings();
+    ServerSettingsWindow();
 
     void Form_Load();
     // "Save Settings": writes the two addresses to ServerSettings.txt, reports, and
