@@ -1,6 +1,6 @@
 #include "frame/MDIForm1.h"
 
-#include "chat/frmChat.h"
+#include "chat/SupportChatWindow.h"
 #include "common/Globals.h"
 #include "common/Lexmara.h"
 #include "common/SeenRepliesCache.h"
@@ -27,6 +27,7 @@
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/ToolbarGiveBack.h"
+#include "ui/ToolbarPicture.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -132,6 +133,10 @@ MDIForm1::MDIForm1()
         Toolbar1->setButtonImage(button, ToolbarControl::PictureNormal);
         Toolbar1->Refresh();
     });
+    setToolbarPictureChanger([this](int button, int picture) {
+        Toolbar1->setButtonImage(button, picture);
+        Toolbar1->Refresh();
+    });
 
     Inet1 = new platform::HttpTransfer(this);
     Inet1->setTimeLimitMs(kAddressFetchLimitMs);
@@ -154,6 +159,7 @@ MDIForm1::MDIForm1()
 MDIForm1::~MDIForm1()
 {
     setToolbarButtonRestorer({});
+    setToolbarPictureChanger({});
 }
 
 QMdiSubWindow* MDIForm1::adoptMainWindow(QWidget& main)
@@ -175,7 +181,7 @@ void MDIForm1::Form_Load()
     const QList<StartupSequence::Step> steps = {
         // The support chat window, loaded hidden. The tip of the day (step 6) comes
         // with its own window.
-        {1, Region::A, [] { form<frmChat>().hide(); return 0; }},
+        {1, Region::A, [] { form<SupportChatWindow>().hide(); return 0; }},
         // The first-run marker and the status clearing.
         {7, Region::B, [] {
              if (!QFile::exists(firstRunMarkerPath()))
@@ -195,7 +201,7 @@ void MDIForm1::Form_Load()
              fetched = result.ok ? result.body : QByteArray();
              return 0;
          }},
-        {15, Region::C, [&fetched] { setBox(*form<frmChat>().txtChatIP, chatHostFromFetch(fetched)); return 0; }},
+        {15, Region::C, [&fetched] { setBox(*form<SupportChatWindow>().supportHostBox, chatHostFromFetch(fetched)); return 0; }},
         {16, Region::C, [&fetched] { return fetched.isEmpty() ? 17 : 27; }},
         {17, Region::C, [&serverSettingsFile] { serverSettingsFile.reset(); return 0; }},
         {18, Region::C, [&serverSettingsFile, &serverSettingsPath] {

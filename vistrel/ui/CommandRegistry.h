@@ -40,6 +40,13 @@ inline constexpr char kAddNewWebcams[] = "addNewWebcams";
 inline constexpr char kShowServerSettings[] = "showServerSettings";
 inline constexpr char kShowUserSettings[] = "showUserSettings";
 inline constexpr char kShowQuickStart[] = "showQuickStart";
+inline constexpr char kShowLocator[] = "showLocator";
+inline constexpr char kStartMediaPlayer[] = "startMediaPlayer";
+inline constexpr char kStartRealPlayer[] = "startRealPlayer";
+inline constexpr char kShowPlayerSearch[] = "showPlayerSearch";
+inline constexpr char kShowOptions[] = "showOptions";
+inline constexpr char kShowAbout[] = "showAbout";
+inline constexpr char kCheckForUpdates[] = "checkForUpdates";
 } // namespace command
 
 } // namespace ui
