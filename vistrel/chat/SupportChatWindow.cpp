@@ -458,12 +458,10 @@ void SupportChatWindow::openHelpPage()
 
 void SupportChatWindow::openPictureHost(const chat::PicturePanel& panel)
 {
-    // The host of the picture's address (its third part between slashes).
+    // The host of the picture's address (its third part between slashes), as a site.
     const QByteArray host = chat::delimitedField(panel.tag(), 3, '/');
-    QUrl site;
-    site.setScheme(QStringLiteral("http"));
-    site.setHost(fromCp1252(host), QUrl::StrictMode);
-    if (!host.isEmpty() && site.isValid())
+    const QUrl site(QStringLiteral("http://") + fromCp1252(host), QUrl::StrictMode);
+    if (!host.isEmpty() && site.isValid() && !site.host().isEmpty() && site.path().isEmpty())
         platform::launcher().openPage(site);
 }
 
