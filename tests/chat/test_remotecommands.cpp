@@ -1,7 +1,6 @@
 // Reading the support side's chunks into remote commands, without sockets: which tag
 // decides, the arguments, the toolbar button and height numbers, and the clip that
 // the media player may be given.
-#include "chat/RemoteCommandRunner.h"
 #include "chat/RemoteCommands.h"
 #include "ui/CommandRegistry.h"
 
@@ -140,7 +139,7 @@ void TestRemoteCommands::clipArguments()
 {
     QFETCH(QByteArray, field);
     QFETCH(QByteArray, clip);
-    QCOMPARE(clipArgument(field), clip);
+    QCOMPARE(chat::clipArgument(field), clip);
 }
 
 QTEST_GUILESS_MAIN(TestRemoteCommands)

@@ -29,7 +29,7 @@ void playClip(const QByteArray& field)
     std::optional<platform::ListInputReader> pathFile =
         platform::ListInputReader::fromFile(platform::programFile(QStringLiteral("MediaPlay.txt")));
     const QByteArray player = pathFile ? pathFile->next() : QByteArray();
-    const QByteArray clip = clipArgument(field);
+    const QByteArray clip = chat::clipArgument(field);
     if (player.isEmpty() || clip.isEmpty())
         return;
     platform::launcher().startProgram(platform::fromCp1252(player), {platform::fromCp1252(clip)});
@@ -73,20 +73,6 @@ void clickDisconnect()
 }
 
 } // namespace
-
-QByteArray clipArgument(const QByteArray& field)
-{
-    QByteArray clip = field;
-    while (clip.endsWith('\n') || clip.endsWith('\r'))
-        clip.chop(1);
-    if (clip.isEmpty() || clip.startsWith('-'))
-        return {};
-    for (char c : clip) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-            return {};
-    }
-    return clip;
-}
 
 void runRemoteCommand(SupportChatWindow& window, const QByteArray& chunk)
 {

@@ -9,8 +9,3 @@
 class SupportChatWindow;
 
 void runRemoteCommand(SupportChatWindow& window, const QByteArray& chunk);
-
-// The clip address as the media player gets it: without the line end after it, and
-// nothing when it is empty, begins with "-" (the player would read an option) or holds
-// any other control character.
-QByteArray clipArgument(const QByteArray& field);

@@ -96,6 +96,20 @@ int leadingNumber(const QByteArray& text)
     return int(negative ? -value : value);
 }
 
+QByteArray clipArgument(const QByteArray& field)
+{
+    QByteArray clip = field;
+    while (clip.endsWith('\n') || clip.endsWith('\r'))
+        clip.chop(1);
+    if (clip.isEmpty() || clip.startsWith('-'))
+        return {};
+    for (char c : clip) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            return {};
+    }
+    return clip;
+}
+
 RemoteCommand readRemoteCommand(const QByteArray& chunk)
 {
     RemoteCommand command;
