@@ -6,8 +6,10 @@
 #include "SupportChatWorld.h"
 
 #include "chat/ChatLines.h"
+#include "chat/PicturePanel.h"
 #include "chat/SupportChatWindow.h"
 #include "linkwindows/frmSystemStatus.h"
+#include "platform/Services.h"
 #include "platform/SocketControl.h"
 
 #include <QLabel>
@@ -276,6 +278,18 @@ private slots:
             QCOMPARE(again.senderIdBox->text(), QStringLiteral("Bob"));
             QCOMPARE(again.senderEMailBox->text(), QStringLiteral("42"));
         }
+    }
+
+    void rightClickOpensTheHelpPageOnce()
+    {
+        SupportChatWorld chat;
+        SupportChatWindow& window = chat.window();
+        window.show();
+        QTest::mouseClick(window.chatStateLabel, Qt::RightButton);
+        QTest::mouseClick(&window.upperPicture(), Qt::RightButton);
+        QTest::mouseClick(window.inputBox, Qt::RightButton); // no help on a text box
+        const QUrl help(platform::webServerPage(QStringLiteral("/help/Chat.htm")));
+        QCOMPARE(chat.world.folder().launcher().pages(), (QList<QUrl>{help, help}));
     }
 
     void whatAPeerSendsStaysBounded()

@@ -89,7 +89,8 @@ void PicturePanel::mousePressEvent(QMouseEvent* event)
         emit clicked();
     else if (event->button() == Qt::RightButton)
         emit rightPressed();
-    QLabel::mousePressEvent(event);
+    else
+        QLabel::mousePressEvent(event);
 }
 
 } // namespace chat

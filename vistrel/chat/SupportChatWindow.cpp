@@ -77,6 +77,45 @@ QLineEdit* lineBox(const char* name, QWidget* parent, int left, int top, int wid
     return box;
 }
 
+QPushButton* pushButton(const char* caption, const char* name, QWidget* parent, int left, int top, int width)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    place(button, left, top, width, 345);
+    return button;
+}
+
+QGroupBox* colouredFrame(const char* title, const char* name, QWidget* parent, int top, int height)
+{
+    auto* frame = new QGroupBox(QString::fromLatin1(title), parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setAutoFillBackground(true);
+    QPalette colours = frame->palette();
+    colours.setColor(QPalette::Window, kFrameColour);
+    frame->setPalette(colours);
+    place(frame, 120, top, 7410, height);
+    return frame;
+}
+
+struct LampRow {
+    QLabel* lamp;
+    QLabel* state;
+};
+
+// The lamp row at the foot of a frame: "Status" and the lamp, "Message" and the
+// state caption, which is a second lamp.
+LampRow lampRow(QWidget* frame, int top, const char* statusMark, const char* lampName, const char* messageMark,
+                const char* stateName)
+{
+    markLabel("Status", frame, 120, top, 540)->setObjectName(QString::fromLatin1(statusMark));
+    QLabel* lamp = lampLabel(lampName, frame);
+    place(lamp, 720, top, 300, 255);
+    markLabel("Message", frame, 1200, top, 780)->setObjectName(QString::fromLatin1(messageMark));
+    QLabel* state = lampLabel(stateName, frame);
+    place(state, 2040, top - 30, 5250, 285);
+    return {lamp, state};
+}
+
 } // namespace
 
 void setLampColour(QLabel& lamp, const QColor& colour)
@@ -93,8 +132,14 @@ SupportChatWindow::SupportChatWindow()
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(twips(kClientWidthTwips), twips(kClientHeightTwips));
 
-    createChatFrame();
-    createOfflineMessageFrame();
+    // A right click on the frames and their labels opens the help page.
+    for (QGroupBox* frame : {createChatFrame(), createOfflineMessageFrame()}) {
+        frame->installEventFilter(this);
+        for (QLabel* label : frame->findChildren<QLabel*>()) {
+            if (!qobject_cast<chat::PicturePanel*>(label)) // a panel reports its own right click
+                label->installEventFilter(this);
+        }
+    }
     AniGIF2 = new chat::PicturePanel(this);
     AniGIF2->setObjectName(QStringLiteral("AniGIF2"));
     place(AniGIF2, 210, 7920, 7215, 2655);
@@ -114,14 +159,7 @@ SupportChatWindow::~SupportChatWindow() = default;
 
 QGroupBox* SupportChatWindow::createChatFrame()
 {
-    auto* frame = new QGroupBox(QStringLiteral("Support Chat"), this);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setAutoFillBackground(true);
-    QPalette colours = frame->palette();
-    colours.setColor(QPalette::Window, kFrameColour);
-    frame->setPalette(colours);
-    place(frame, 120, 60, 7410, 4620);
-    frame->installEventFilter(this);
+    QGroupBox* frame = colouredFrame("Support Chat", "Frame1", this, 60, 4620);
 
     AniGIF1 = new chat::PicturePanel(frame);
     AniGIF1->setObjectName(QStringLiteral("AniGIF1"));
@@ -153,32 +191,18 @@ QGroupBox* SupportChatWindow::createChatFrame()
         sendLine();
         inputBox->clear();
     });
-    sendButton = new QPushButton(QStringLiteral("Send"), frame);
-    sendButton->setObjectName(QStringLiteral("Command1"));
-    place(sendButton, 6180, 3885, 1110, 345);
+    sendButton = pushButton("Send", "Command1", frame, 6180, 3885, 1110);
     connect(sendButton, &QPushButton::clicked, this, &SupportChatWindow::sendLine);
 
-    markLabel("Status", frame, 120, 4290, 540)->setObjectName(QStringLiteral("Label3"));
-    chatLamp = lampLabel("Label1", frame);
-    place(chatLamp, 720, 4290, 300, 255);
-    markLabel("Message", frame, 1200, 4290, 780)->setObjectName(QStringLiteral("Label4"));
-    chatStateLabel = lampLabel("lblConnectionState", frame);
-    place(chatStateLabel, 2040, 4260, 5250, 285);
-    for (QLabel* label : frame->findChildren<QLabel*>())
-        label->installEventFilter(this);
+    const LampRow lamps = lampRow(frame, 4290, "Label3", "Label1", "Label4", "lblConnectionState");
+    chatLamp = lamps.lamp;
+    chatStateLabel = lamps.state;
     return frame;
 }
 
 QGroupBox* SupportChatWindow::createOfflineMessageFrame()
 {
-    auto* frame = new QGroupBox(QStringLiteral("EMessage"), this);
-    frame->setObjectName(QStringLiteral("Frame2"));
-    frame->setAutoFillBackground(true);
-    QPalette colours = frame->palette();
-    colours.setColor(QPalette::Window, kFrameColour);
-    frame->setPalette(colours);
-    place(frame, 120, 4740, 7410, 3120);
-    frame->installEventFilter(this);
+    QGroupBox* frame = colouredFrame("EMessage", "Frame2", this, 4740, 3120);
 
     markLabel("If you can't get through using live chat, then send an EMessage.", frame, 120, 270, 7170)
         ->setObjectName(QStringLiteral("Label5"));
@@ -188,27 +212,18 @@ QGroupBox* SupportChatWindow::createOfflineMessageFrame()
     senderNameBox = lineBox("txtName", frame, 120, 870, 2280);
     senderIdBox = lineBox("txtID", frame, 2520, 870, 2280);
     senderEMailBox = lineBox("txtEMail", frame, 4920, 870, 2370);
-    saveSettingsButton = new QPushButton(QStringLiteral("Save Settings"), frame);
-    saveSettingsButton->setObjectName(QStringLiteral("Command4"));
-    place(saveSettingsButton, 5880, 1260, 1410, 345);
+    saveSettingsButton = pushButton("Save Settings", "Command4", frame, 5880, 1260, 1410);
     connect(saveSettingsButton, &QPushButton::clicked, this, &SupportChatWindow::saveSenderDetails);
 
     offlineMessageBox = new QPlainTextEdit(frame);
     offlineMessageBox->setObjectName(QStringLiteral("txtMessage"));
     place(offlineMessageBox, 120, 1680, 5640, 960);
-    sendMessageButton = new QPushButton(QStringLiteral("Send"), frame);
-    sendMessageButton->setObjectName(QStringLiteral("Command3"));
-    place(sendMessageButton, 5880, 2295, 1410, 345);
+    sendMessageButton = pushButton("Send", "Command3", frame, 5880, 2295, 1410);
     connect(sendMessageButton, &QPushButton::clicked, this, &SupportChatWindow::sendOfflineMessage);
 
-    markLabel("Status", frame, 120, 2760, 540)->setObjectName(QStringLiteral("Label9"));
-    messageLamp = lampLabel("Label11", frame);
-    place(messageLamp, 720, 2760, 300, 255);
-    markLabel("Message", frame, 1200, 2760, 780)->setObjectName(QStringLiteral("Label10"));
-    messageStateLabel = lampLabel("lblMessage", frame);
-    place(messageStateLabel, 2040, 2730, 5250, 285);
-    for (QLabel* label : frame->findChildren<QLabel*>())
-        label->installEventFilter(this);
+    const LampRow lamps = lampRow(frame, 2760, "Label9", "Label11", "Label10", "lblMessage");
+    messageLamp = lamps.lamp;
+    messageStateLabel = lamps.state;
     return frame;
 }
 
@@ -483,8 +498,11 @@ void SupportChatWindow::mousePressEvent(QMouseEvent* event)
 
 bool SupportChatWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+    // Taken here, so that the press does not go on to the frame and the window as well.
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         openHelpPage();
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
