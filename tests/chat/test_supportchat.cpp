@@ -8,10 +8,12 @@
 #include "chat/ChatLines.h"
 #include "chat/PicturePanel.h"
 #include "chat/SupportChatWindow.h"
+#include "directory/MainVODA.h"
 #include "linkwindows/frmSystemStatus.h"
 #include "platform/Services.h"
 #include "platform/SocketControl.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -278,6 +280,16 @@ private slots:
             QCOMPARE(again.senderIdBox->text(), QStringLiteral("Bob"));
             QCOMPARE(again.senderEMailBox->text(), QStringLiteral("42"));
         }
+    }
+
+    void theMainWindowsMenuShowsTheChat()
+    {
+        SupportChatWorld chat;
+        auto* item = ui::form<MainVODA>().findChild<QAction*>(QStringLiteral("mnuSupport"));
+        QVERIFY(item && item->isEnabled());
+        QVERIFY(!chat.window().isVisible());
+        item->trigger();
+        QVERIFY(chat.window().isVisible());
     }
 
     void rightClickOpensTheHelpPageOnce()

@@ -1,5 +1,6 @@
 #include "directory/ProgramCommands.h"
 
+#include "chat/SupportChatWindow.h"
 #include "directory/ConnectCommands.h"
 #include "directory/MainVODA.h"
 #include "directory/ShutDown.h"
@@ -33,4 +34,5 @@ void registerProgramCommands()
     registry.add(c::kShowServerSettings, onMainWindow<&MainVODA::mnuServerSettings_Click>);
     registry.add(c::kShowUserSettings, onMainWindow<&MainVODA::mnuSettings_Click>);
     registry.add(c::kShowQuickStart, onMainWindow<&MainVODA::mnuQuickStart_Click>);
+    registry.add(c::kShowSupportChat, [] { ui::form<SupportChatWindow>().show(); });
 }

@@ -47,6 +47,7 @@ inline constexpr char kShowPlayerSearch[] = "showPlayerSearch";
 inline constexpr char kShowOptions[] = "showOptions";
 inline constexpr char kShowAbout[] = "showAbout";
 inline constexpr char kCheckForUpdates[] = "checkForUpdates";
+inline constexpr char kShowSupportChat[] = "showSupportChat";
 } // namespace command
 
 } // namespace ui
