@@ -1,5 +1,6 @@
 #include "directory/ProgramCommands.h"
 
+#include "chat/SupportChatWindow.h"
 #include "directory/ConnectCommands.h"
 #include "directory/MainWindow.h"
 #include "directory/ShutDown.h"
@@ -45,4 +46,5 @@ void registerProgramCommands()
     registry.add(c::kShowAbout, showAboutBox);
     registry.add(c::kShowTipOfTheDay, showTipOfTheDay);
     registry.add(c::kShowOptions, [] { ui::form<OptionsWindow>().showRequested(); });
+    registry.add(c::kShowSupportChat, [] { ui::form<SupportChatWindow>().show(); });
 }

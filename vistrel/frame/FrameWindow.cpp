@@ -1,6 +1,6 @@
 #include "frame/FrameWindow.h"
 
-#include "chat/frmChat.h"
+#include "chat/SupportChatWindow.h"
 #include "common/Globals.h"
 #include "common/Lexmara.h"
 #include "common/SeenRepliesCache.h"
@@ -29,6 +29,7 @@
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/ToolbarGiveBack.h"
+#include "ui/ToolbarPicture.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -134,6 +135,10 @@ FrameWindow::FrameWindow()
         Toolbar1->setButtonImage(button, ToolbarControl::PictureNormal);
         Toolbar1->Refresh();
     });
+    setToolbarPictureChanger([this](int button, int picture) {
+        Toolbar1->setButtonImage(button, picture);
+        Toolbar1->Refresh();
+    });
 
     Inet1 = new platform::HttpTransfer(this);
     Inet1->setTimeLimitMs(kAddressFetchLimitMs);
@@ -156,6 +161,7 @@ FrameWindow::FrameWindow()
 FrameWindow::~FrameWindow()
 {
     setToolbarButtonRestorer({});
+    setToolbarPictureChanger({});
 }
 
 QMdiSubWindow* FrameWindow::adoptMainWindow(QWidget& main)
@@ -176,7 +182,7 @@ void FrameWindow::Form_Load()
 
     const QList<StartupSequence::Step> steps = {
         // The support chat window, loaded hidden, and the tip of the day.
-        {1, Region::A, [] { form<frmChat>().hide(); return 0; }},
+        {1, Region::A, [] { form<SupportChatWindow>().hide(); return 0; }},
         {6, Region::A, [] { showTipOfTheDayAtStartup(); return 0; }},
         // The first-run marker and the status clearing.
         {7, Region::B, [] {
@@ -197,7 +203,7 @@ void FrameWindow::Form_Load()
              fetched = result.ok ? result.body : QByteArray();
              return 0;
          }},
-        {15, Region::C, [&fetched] { setBox(*form<frmChat>().txtChatIP, chatHostFromFetch(fetched)); return 0; }},
+        {15, Region::C, [&fetched] { setBox(*form<SupportChatWindow>().supportHostBox, chatHostFromFetch(fetched)); return 0; }},
         {16, Region::C, [&fetched] { return fetched.isEmpty() ? 17 : 27; }},
         {17, Region::C, [&serverSettingsFile] { serverSettingsFile.reset(); return 0; }},
         {18, Region::C, [&serverSettingsFile, &serverSettingsPath] {

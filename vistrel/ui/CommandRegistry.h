@@ -50,6 +50,9 @@ inline constexpr char kShowOptions[] = "showOptions";
 // plus and minus signs and text only.
 inline constexpr char kTreeWithPictures[] = "treeWithPictures";
 inline constexpr char kTreeWithoutPictures[] = "treeWithoutPictures";
+inline constexpr char kStartMediaPlayer[] = "startMediaPlayer";
+inline constexpr char kStartRealPlayer[] = "startRealPlayer";
+inline constexpr char kShowSupportChat[] = "showSupportChat";
 } // namespace command
 
 } // namespace ui

@@ -44,7 +44,7 @@ const QList<Menu>& menus()
                             {"User Settings", "mnuSettings", c::kShowUserSettings}}},
         {"Help", "mnuHelp", {{"About Vistrel", "mnuAbout", nullptr},
                              {"Quick Start", "mnuQuickStart", c::kShowQuickStart, nullptr, mainOnly},
-                             {"Support Chat", "mnuSupport", nullptr, nullptr, mainOnly},
+                             {"Support Chat", "mnuSupport", c::kShowSupportChat, nullptr, mainOnly},
                              {"Updates", "mnuUpdates", nullptr}}},
     };
     return table;
