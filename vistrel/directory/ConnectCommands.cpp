@@ -12,6 +12,7 @@
 #include "platform/Dialogs.h"
 #include "tools/frmProgramOptions.h"
 #include "tools/frmSummary.h"
+#include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
@@ -117,9 +118,8 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
 
 void showConnectedState(bool connected)
 {
-    MainWindow& main = form<MainWindow>();
-    main.mnuConnect->setEnabled(!connected);
-    main.mnuDisconnect->setEnabled(connected);
+    ui::commands().action(ui::command::kConnect)->setEnabled(!connected);
+    ui::commands().action(ui::command::kDisconnect)->setEnabled(connected);
     ToolbarControl& toolbar = *form<FrameWindow>().Toolbar1;
     toolbar.setButtonEnabled(kToolbarConnectButton, !connected);
     toolbar.setButtonEnabled(kToolbarDisconnectButton, connected);
