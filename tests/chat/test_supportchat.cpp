@@ -19,6 +19,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
+#include "ui/SharedMenuBar.h"
+
+#include <QMenuBar>
 #include <QTest>
 
 using platform::SocketControl;
@@ -285,7 +288,7 @@ private slots:
     void theMainWindowsMenuShowsTheChat()
     {
         SupportChatWorld chat;
-        auto* item = ui::form<MainWindow>().findChild<QAction*>(QStringLiteral("mnuSupport"));
+        auto* item = menuAction(*ui::form<MainWindow>().findChild<QMenuBar*>(), QStringLiteral("mnuSupport"));
         QVERIFY(item && item->isEnabled());
         QVERIFY(!chat.window().isVisible());
         item->trigger();

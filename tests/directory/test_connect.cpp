@@ -23,8 +23,10 @@
 #include "platform/Wait.h"
 #include "tools/LocatorWindow.h"
 #include "tools/OptionsWindow.h"
+#include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
+#include "ui/SharedMenuBar.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -48,10 +50,9 @@ enum class Reflector { Silent, Refusing, Closing, Stalling };
 // The menus and toolbar as Connect (true) or Disconnect (false) leaves them.
 bool inConnectedState()
 {
-    MainWindow& main = form<MainWindow>();
     ToolbarControl& toolbar = *form<FrameWindow>().Toolbar1;
-    const bool connected = !main.mnuConnect->isEnabled() && !toolbar.isButtonEnabled(kToolbarConnectButton);
-    const bool disconnected = !main.mnuDisconnect->isEnabled() && !toolbar.isButtonEnabled(kToolbarDisconnectButton);
+    const bool connected = !ui::commands().action(ui::command::kConnect)->isEnabled() && !toolbar.isButtonEnabled(kToolbarConnectButton);
+    const bool disconnected = !ui::commands().action(ui::command::kDisconnect)->isEnabled() && !toolbar.isButtonEnabled(kToolbarDisconnectButton);
     if (connected == disconnected)
         qFatal("the menus and the toolbar disagree");
     return connected;
@@ -506,12 +507,12 @@ void TestConnect::secondaryMenuBar()
     QVERIFY(bar);
     const QList<const char*> mainWindowOnly = {"mnuAddWebCams", "mnuQuickStart", "mnuSupport"};
     for (const char* name : mainWindowOnly) {
-        QVERIFY(!bar->findChild<QAction*>(QString::fromLatin1(name)));
-        QVERIFY(form<MainWindow>().menuBar->findChild<QAction*>(QString::fromLatin1(name)));
+        QVERIFY(!menuAction(*bar, QString::fromLatin1(name)));
+        QVERIFY(menuAction(*form<MainWindow>().menuBar, QString::fromLatin1(name)));
     }
     showConnectedState(true);
-    QAction* disconnect = bar->findChild<QAction*>(QStringLiteral("mnuDisconnect"));
-    QAction* connect = bar->findChild<QAction*>(QStringLiteral("mnuConnect"));
+    QAction* disconnect = menuAction(*bar, QStringLiteral("mnuDisconnect"));
+    QAction* connect = menuAction(*bar, QStringLiteral("mnuConnect"));
     QVERIFY(disconnect->isEnabled() && connect->isEnabled());
 
     form<ServerSettingsWindow>().txtPort->setText(QStringLiteral("port"));

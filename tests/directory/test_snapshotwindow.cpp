@@ -15,7 +15,9 @@
 #include "platform/Services.h"
 #include "platform/Timer.h"
 #include "platform/Wait.h"
+#include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
+#include "ui/SharedMenuBar.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -494,7 +496,7 @@ void TestSnapshotWindow::animatedPicture()
 void TestSnapshotWindow::viewMenuShowsTheDefaultWindow()
 {
     MainWindow& main = form<MainWindow>();
-    auto* item = main.menuBar->findChild<QAction*>("mnuWebCam");
+    auto* item = menuAction(*main.menuBar, QStringLiteral("mnuWebCam"));
     QVERIFY(item && item->isEnabled());
     item->trigger();
     SnapshotWindow& window = form<SnapshotWindow>();

@@ -19,6 +19,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include "ui/SharedMenuBar.h"
+
+#include <QMenuBar>
 #include <QTest>
 
 #include <algorithm>
@@ -145,7 +148,7 @@ private slots:
         if (from == "toolbar")
             form<FrameWindow>().Toolbar1_MouseDown(1, 0, 2900, 0);
         else
-            form<MainWindow>().findChild<QAction*>(QStringLiteral("mnuSummary"))->trigger();
+            menuAction(*form<MainWindow>().findChild<QMenuBar*>(), QStringLiteral("mnuSummary"))->trigger();
         QVERIFY(form<LocatorWindow>().isVisible());
         QVERIFY(form<LocatorWindow>().topicList->isEnabled());
     }

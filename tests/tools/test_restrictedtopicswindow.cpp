@@ -22,6 +22,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include "ui/SharedMenuBar.h"
+
+#include <QMenuBar>
 #include <QTest>
 
 #include <optional>
@@ -361,7 +364,7 @@ void TestRestrictedTopicsWindow::ownDisconnectLocksTheWholeFrame()
 {
     OptionsWindow& options = form<OptionsWindow>();
     frame().setAllControlsEnabled(true);
-    auto* disconnectItem = options.findChild<QAction*>(QStringLiteral("mnuDisconnect"));
+    auto* disconnectItem = menuAction(*options.findChild<QMenuBar*>(), QStringLiteral("mnuDisconnect"));
     QVERIFY(disconnectItem);
     disconnectItem->trigger();
     QVERIFY(!options.passwordBoxesEnabled());

@@ -12,6 +12,7 @@
 #include "platform/Dialogs.h"
 #include "tools/LocatorWindow.h"
 #include "tools/OptionsWindow.h"
+#include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
@@ -116,9 +117,8 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
 
 void showConnectedState(bool connected)
 {
-    MainWindow& main = form<MainWindow>();
-    main.mnuConnect->setEnabled(!connected);
-    main.mnuDisconnect->setEnabled(connected);
+    ui::commands().action(ui::command::kConnect)->setEnabled(!connected);
+    ui::commands().action(ui::command::kDisconnect)->setEnabled(connected);
     ToolbarControl& toolbar = *form<FrameWindow>().Toolbar1;
     toolbar.setButtonEnabled(kToolbarConnectButton, !connected);
     toolbar.setButtonEnabled(kToolbarDisconnectButton, connected);

@@ -100,8 +100,6 @@ MainWindow::MainWindow()
     auto* layout = new QVBoxLayout(this);
     menuBar = createMainMenuBar(this);
     layout->setMenuBar(menuBar);
-    mnuConnect = menuBar->findChild<QAction*>(QStringLiteral("mnuConnect"));
-    mnuDisconnect = menuBar->findChild<QAction*>(QStringLiteral("mnuDisconnect"));
 
     auto* body = new QGridLayout;
     treeCaption = new QLabel(QStringLiteral("Internet TreeView"), this);

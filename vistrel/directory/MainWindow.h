@@ -78,8 +78,6 @@ public:
     platform::SocketControl* TCPTalkToTransmitter = nullptr;
 
     QMenuBar* menuBar = nullptr;
-    QAction* mnuConnect = nullptr;
-    QAction* mnuDisconnect = nullptr;
 
     // The timers that other code arms as time limits and delayed steps.
     platform::OneShotTimer* mediaPlayerStarted = nullptr; // marks a media player start (WebCamOpening)

@@ -7,9 +7,7 @@
 #include "ui/Gradient.h"
 #include "ui/GraphicalButton.h"
 #include "ui/SharedMenuBar.h"
-#include "ui/ToolbarGiveBack.h"
 
-#include <QCloseEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -36,7 +34,7 @@ QLineEdit* portBox(QWidget* parent)
 
 } // namespace
 
-ServerSettingsWindow::ServerSettingsWindow()
+ServerSettingsWindow::ServerSettingsWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kToolbarActiveEntry})
 {
     setWindowTitle(QStringLiteral("Server Settings"));
 
@@ -82,26 +80,3 @@ void ServerSettingsWindow::Command1_Click()
     close();
 }
 
-void ServerSettingsWindow::closeEvent(QCloseEvent* event)
-{
-    Form_QueryUnload(event);
-}
-
-// Every close, from the title bar or from the save, only hides the window.
-void ServerSettingsWindow::Form_QueryUnload(QCloseEvent* event)
-{
-    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
-    hide();
-    event->ignore();
-}
-
-void ServerSettingsWindow::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    Form_Resize();
-}
-
-void ServerSettingsWindow::Form_Resize()
-{
-    paintWindowGradient(*this);
-}

@@ -4,12 +4,12 @@
 // connection reads at the moment it connects, so an edit counts at the next
 // connection, saved or not. Closing the window only hides it; the boxes keep their
 // text for the whole run.
-#include <QWidget>
+#include "ui/ProgramWindow.h"
 
 class QLineEdit;
 class QPushButton;
 
-class ServerSettingsWindow : public QWidget {
+class ServerSettingsWindow : public ProgramWindow {
     Q_OBJECT
 public:
     ServerSettingsWindow();
@@ -25,11 +25,6 @@ public:
     QLineEdit* txtViewerPort = nullptr;      // the transmitter channel's port (not editable)
     QPushButton* Command1 = nullptr;         // "Save Settings"
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void Form_QueryUnload(QCloseEvent* event);
-    void Form_Resize();
 };

@@ -8,15 +8,12 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
-#include "ui/Gradient.h"
 #include "ui/LampPiece.h"
 #include "ui/SharedMenuBar.h"
-#include "ui/ToolbarGiveBack.h"
 #include "ui/TrafficMarker.h"
 
 #include <QBuffer>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -152,7 +149,7 @@ QString viewText(QByteArray text)
 
 } // namespace
 
-StatusWindow::StatusWindow()
+StatusWindow::StatusWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kToolbarActiveEntry})
 {
     setWindowTitle(QStringLiteral("System Status"));
 
@@ -402,29 +399,9 @@ void StatusWindow::playServerPicture(const QByteArray& picture)
     pictureMovie_->start();
 }
 
-bool StatusWindow::event(QEvent* event)
-{
-    if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
-    return QWidget::event(event);
-}
-
-// Every activation asks the server for its state again.
-void StatusWindow::Form_Activate()
+void StatusWindow::activated()
 {
     Command1_Click();
-    paintWindowGradient(*this);
-}
-
-void StatusWindow::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    Form_Resize();
-}
-
-void StatusWindow::Form_Resize()
-{
-    paintWindowGradient(*this);
 }
 
 void StatusWindow::mousePressEvent(QMouseEvent* event)
@@ -452,22 +429,4 @@ bool StatusWindow::eventFilter(QObject* watched, QEvent* event)
 void StatusWindow::openHelpPage()
 {
     platform::launcher().openPage(QUrl(platform::webServerPage(QString::fromLatin1(kHelpPage))));
-}
-
-void StatusWindow::closeEvent(QCloseEvent* event)
-{
-    Form_QueryUnload();
-    Form_Unload(event);
-}
-
-void StatusWindow::Form_QueryUnload()
-{
-    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
-}
-
-// The window stays loaded: closing it only hides it.
-void StatusWindow::Form_Unload(QCloseEvent* event)
-{
-    hide();
-    event->ignore();
 }

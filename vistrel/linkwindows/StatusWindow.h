@@ -10,9 +10,9 @@
 // bottom computer. Only segments 1 to 3 ever show a colour; the setters of segments
 // 4 and 5 only hide lamps.
 #include "link/ReflectorSession.h"
+#include "ui/ProgramWindow.h"
 
 #include <QByteArray>
-#include <QWidget>
 
 #include <array>
 #include <memory>
@@ -30,7 +30,7 @@ namespace platform {
 class HttpTransfer;
 }
 
-class StatusWindow : public QWidget {
+class StatusWindow : public ProgramWindow {
     Q_OBJECT
 public:
     // The log keeps its most recent lines up to this many bytes.
@@ -89,11 +89,10 @@ public:
     platform::HttpTransfer* Inet1 = nullptr; // fetches the status page
 
 protected:
-    bool event(QEvent* event) override;
+    // Every activation asks the server for its state again.
+    void activated() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QWidget* createDiagram();
@@ -102,11 +101,7 @@ private:
     void createMarkers(QWidget* diagram);
 
     void Check1_Click();
-    void Form_Activate();
     void Form_MouseDown(QMouseEvent* event);
-    void Form_QueryUnload();
-    void Form_Unload(QCloseEvent* event);
-    void Form_Resize();
     void openHelpPage();
 
     void onStatusPage(bool ok, const QByteArray& page);

@@ -8,15 +8,12 @@
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
 #include "ui/Forms.h"
-#include "ui/Gradient.h"
 #include "ui/GraphicalButton.h"
 #include "ui/RefusedCharacter.h"
 #include "ui/SharedMenuBar.h"
-#include "ui/ToolbarGiveBack.h"
 #include "ui/TypedLengthLimit.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -62,7 +59,7 @@ QString whyNotStorable(const UserSettingsRecord& record)
 
 } // namespace
 
-UserSettingsWindow::UserSettingsWindow()
+UserSettingsWindow::UserSettingsWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kToolbarActiveEntry})
 {
     setWindowTitle(QStringLiteral("User Settings"));
 
@@ -178,28 +175,7 @@ void UserSettingsWindow::cmdRetry_Click()
     close();
 }
 
-bool UserSettingsWindow::event(QEvent* event)
-{
-    if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
-    return QWidget::event(event);
-}
-
-void UserSettingsWindow::Form_Activate()
-{
-    paintWindowGradient(*this);
-}
-
-void UserSettingsWindow::closeEvent(QCloseEvent* event)
-{
-    Form_QueryUnload(event);
-}
-
-// Every close only hides the window; the warning goes with it, the retry button stays.
-void UserSettingsWindow::Form_QueryUnload(QCloseEvent* event)
+void UserSettingsWindow::closing()
 {
     lblWarning->hide();
-    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
-    hide();
-    event->ignore();
 }

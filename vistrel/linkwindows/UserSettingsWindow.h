@@ -3,7 +3,7 @@
 // the client's outside address as the reflector reports it, and whether the window
 // opens at start-up. Its boxes are the live values that the login and the replies
 // read and write. Closing the window only hides it; the boxes keep their values.
-#include <QWidget>
+#include "ui/ProgramWindow.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -11,7 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class UserSettingsWindow : public QWidget {
+class UserSettingsWindow : public ProgramWindow {
     Q_OBJECT
 public:
     UserSettingsWindow();
@@ -39,14 +39,12 @@ signals:
     void retryLogin();
 
 protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // The warning goes with every close; the retry button stays.
+    void closing() override;
 
 private:
     void Check1_Click();
     void cmdRetry_Click();
-    void Form_Activate();
-    void Form_QueryUnload(QCloseEvent* event);
 
     QGroupBox* internetSettings_ = nullptr; // holds txtIPAddress; the window does not show it
 };

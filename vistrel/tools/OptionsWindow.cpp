@@ -10,6 +10,7 @@
 #include "tools/OptionSwitches.h"
 #include "tools/RestrictedTopicsFrame.h"
 #include "ui/CommandRegistry.h"
+#include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/SharedMenuBar.h"
@@ -96,7 +97,8 @@ OptionsWindow::OptionsWindow()
     setStyleSheet(kFrameLook);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(createSharedMenuBar(this));
+    layout->setMenuBar(createSharedMenuBar(
+        this, {ui::command::kConnectFromOptionsWindow, ui::command::kDisconnectFromOptionsWindow}));
 
     optionSettingsFrame = new QGroupBox(QStringLiteral("Option Settings"), this);
     optionSettingsFrame->setObjectName(QStringLiteral("Frame1"));
@@ -136,15 +138,17 @@ OptionsWindow::OptionsWindow()
 // after the common steps of the command.
 void OptionsWindow::followOwnConnectCommands()
 {
-    auto* bar = findChild<QMenuBar*>();
-    if (auto* connectItem = bar->findChild<QAction*>(QStringLiteral("mnuConnect")))
-        connect(connectItem, &QAction::triggered, this, [this] {
-            if (reflectorSession().state().loggedIn)
-                restrictedTopicsFrame->setAllControlsEnabled(true);
-        });
-    if (auto* disconnectItem = bar->findChild<QAction*>(QStringLiteral("mnuDisconnect")))
-        connect(disconnectItem, &QAction::triggered, this,
-                [this] { restrictedTopicsFrame->setAllControlsEnabled(false); });
+    namespace c = ui::command;
+    // Through form(): the commands outlive a window that a test deletes.
+    ui::commands().add(c::kConnectFromOptionsWindow, [] {
+        ui::commands().run(c::kConnectFromSecondaryWindow);
+        if (reflectorSession().state().loggedIn)
+            ui::form<OptionsWindow>().restrictedTopicsFrame->setAllControlsEnabled(true);
+    });
+    ui::commands().add(c::kDisconnectFromOptionsWindow, [] {
+        ui::commands().run(c::kDisconnectFromSecondaryWindow);
+        ui::form<OptionsWindow>().restrictedTopicsFrame->setAllControlsEnabled(false);
+    });
 }
 
 void OptionsWindow::Form_Load()

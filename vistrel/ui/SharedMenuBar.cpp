@@ -12,7 +12,7 @@ namespace {
 struct MenuItem {
     const char* caption;
     const char* name;
-    const char* command; // null while the program does not have the command yet
+    const char* command;
     // What a secondary window's own item runs instead; null: the same command.
     const char* onSecondaryWindow = nullptr;
     bool mainWindowOnly = false;
@@ -35,23 +35,24 @@ const QList<Menu>& menus()
         {"View", "mnuView", {{"Cam Locator", "mnuSummary", c::kShowLocator},
                              {"System Status", "mnuSystem", c::kShowSystemStatus},
                              {"Vistrel", "mnuWebCam", c::kShowSnapshotWindow},
-                             {"Media Player", "mnuMediaPlayer", nullptr},
-                             {"Real Player", "mnuRealPlayer", nullptr},
-                             {"Search", "mnusearch", nullptr}}},
+                             {"Media Player", "mnuMediaPlayer", c::kStartMediaPlayer},
+                             {"Real Player", "mnuRealPlayer", c::kStartRealPlayer},
+                             {"Search", "mnusearch", c::kShowPlayerSearch}}},
         {"Tools", "mnuPO", {{"Add New Webcams", "mnuAddWebCams", c::kAddNewWebcams, nullptr, mainOnly},
                             {"Options", "mnuOptions", c::kShowOptions},
                             {"Server Settings", "mnuServerSettings", c::kShowServerSettings},
                             {"User Settings", "mnuSettings", c::kShowUserSettings}}},
-        {"Help", "mnuHelp", {{"About Vistrel", "mnuAbout", nullptr},
+        {"Help", "mnuHelp", {{"About Vistrel", "mnuAbout", c::kShowAbout},
                              {"Quick Start", "mnuQuickStart", c::kShowQuickStart, nullptr, mainOnly},
                              {"Support Chat", "mnuSupport", c::kShowSupportChat, nullptr, mainOnly},
-                             {"Updates", "mnuUpdates", nullptr}}},
+                             {"Updates", "mnuUpdates", c::kShowUpdateCheck}}},
     };
     return table;
 }
 
-QMenuBar* createMenuBar(QWidget* window, bool ofMainWindow)
+QMenuBar* createMenuBar(QWidget* window, bool ofMainWindow, OwnFileCommands own = {})
 {
+    namespace c = ui::command;
     auto* bar = new QMenuBar(window);
     for (const Menu& menu : menus()) {
         QMenu* shown = bar->addMenu(QString::fromLatin1(menu.caption));
@@ -59,13 +60,15 @@ QMenuBar* createMenuBar(QWidget* window, bool ofMainWindow)
         for (const MenuItem& item : menu.items) {
             if (item.mainWindowOnly && !ofMainWindow)
                 continue;
-            QAction* action = shown->addAction(QString::fromLatin1(item.caption));
-            action->setObjectName(QString::fromLatin1(item.name));
             const char* command = !ofMainWindow && item.onSecondaryWindow ? item.onSecondaryWindow : item.command;
-            if (command)
-                QObject::connect(action, &QAction::triggered, [command] { ui::commands().run(command); });
-            else
-                action->setEnabled(false);
+            if (own.connect && command == c::kConnectFromSecondaryWindow)
+                command = own.connect;
+            if (own.disconnect && command == c::kDisconnectFromSecondaryWindow)
+                command = own.disconnect;
+            QAction* action = ui::commands().action(command);
+            action->setText(QString::fromLatin1(item.caption));
+            action->setObjectName(QString::fromLatin1(item.name));
+            shown->addAction(action);
         }
     }
     return bar;
@@ -73,12 +76,23 @@ QMenuBar* createMenuBar(QWidget* window, bool ofMainWindow)
 
 } // namespace
 
-QMenuBar* createSharedMenuBar(QWidget* window)
+QMenuBar* createSharedMenuBar(QWidget* window, OwnFileCommands own)
 {
-    return createMenuBar(window, false);
+    return createMenuBar(window, false, own);
 }
 
 QMenuBar* createMainMenuBar(QWidget* mainWindow)
 {
     return createMenuBar(mainWindow, true);
+}
+
+QAction* menuAction(const QMenuBar& bar, const QString& name)
+{
+    for (const QMenu* menu : bar.findChildren<QMenu*>()) {
+        for (QAction* action : menu->actions()) {
+            if (action->objectName() == name)
+                return action;
+        }
+    }
+    return nullptr;
 }

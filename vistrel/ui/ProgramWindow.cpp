@@ -1,0 +1,35 @@
+#include "ui/ProgramWindow.h"
+
+#include "ui/Gradient.h"
+#include "ui/ToolbarGiveBack.h"
+
+#include <QCloseEvent>
+
+ProgramWindow::ProgramWindow(std::optional<ToolbarButton> toolbarButton, QWidget* parent)
+    : QWidget(parent), toolbarButton_(toolbarButton)
+{
+}
+
+bool ProgramWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        activated();
+        paintWindowGradient(*this);
+    }
+    return QWidget::event(event);
+}
+
+void ProgramWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    paintWindowGradient(*this);
+}
+
+void ProgramWindow::closeEvent(QCloseEvent* event)
+{
+    closing();
+    if (toolbarButton_)
+        giveBackToolbarButton(toolbarButton_->button, toolbarButton_->activeEntry);
+    hide();
+    event->ignore();
+}

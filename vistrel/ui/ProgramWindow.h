@@ -1,0 +1,38 @@
+#pragma once
+// The base of the program's windows. It paints the window's gradient background from
+// the configured colour (Gradient.h) whenever the window is activated or resized, and
+// a close never destroys the window: it gives the window's toolbar button back, when
+// the window has one (ToolbarGiveBack.h), and hides it.
+//
+// To adopt it, derive from ProgramWindow instead of QWidget, pass the toolbar button
+// and its entry of gToolbarActive to the constructor (or nothing, for a window without
+// a button), and drop the window's own event(), resizeEvent() and closeEvent()
+// plumbing. Steps of the window's own go into activated() and closing().
+#include <QWidget>
+
+#include <optional>
+
+class ProgramWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The toolbar button that opens the window, and its entry of gToolbarActive.
+    struct ToolbarButton {
+        int button;
+        int activeEntry;
+    };
+
+    explicit ProgramWindow(std::optional<ToolbarButton> toolbarButton = std::nullopt, QWidget* parent = nullptr);
+
+protected:
+    // Runs on every activation, before the background is painted.
+    virtual void activated() {}
+    // Runs on every close, before the toolbar button is given back and the window hides.
+    virtual void closing() {}
+
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::optional<ToolbarButton> toolbarButton_;
+};
