@@ -4,7 +4,8 @@
 #
 #   start_demo_fakes <bin-folder> <work-folder> [request-log-file]
 #
-# The request log is the fake reflector's. Sets WEB_SERVER_BASE
+# The request log is the fake reflector's. With DEMO_OFFER_UPDATE set to an executable,
+# the fake web server offers it to the update check as a newer version. Sets WEB_SERVER_BASE
 # ("http://127.0.0.1:<port>"), TRANSMITTER_PORT, REFLECTOR_PORT and DEMO_FAKE_PIDS;
 # stop_demo_fakes ends them all. The fakes' output, the transmitter's requests among
 # it, goes to <work-folder>/fake-*.out.
@@ -24,7 +25,9 @@ demo_fake_port() { # output-file
 start_demo_fakes() {
     local bin=$1 work=$2 log=${3:-}
     DEMO_FAKE_PIDS=()
-    "$bin/fake-webserver" --port 0 > "$work/fake-webserver.out" 2>&1 &
+    local updateOption=()
+    if [ -n "${DEMO_OFFER_UPDATE:-}" ]; then updateOption=(--offer-update "$DEMO_OFFER_UPDATE"); fi
+    "$bin/fake-webserver" --port 0 "${updateOption[@]}" > "$work/fake-webserver.out" 2>&1 &
     DEMO_FAKE_PIDS+=($!)
     local webPort
     webPort=$(demo_fake_port "$work/fake-webserver.out")

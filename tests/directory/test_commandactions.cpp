@@ -50,7 +50,7 @@ void TestCommandActions::everyMenuHoldsTheCommandsOneAction_data()
     QTest::newRow("About") << "mnuAbout" << QByteArray(c::kShowAbout) << true << true;
     QTest::newRow("Quick Start") << "mnuQuickStart" << QByteArray(c::kShowQuickStart) << true << false;
     QTest::newRow("Support Chat") << "mnuSupport" << QByteArray(c::kShowSupportChat) << true << false;
-    QTest::newRow("Updates") << "mnuUpdates" << QByteArray(c::kCheckForUpdates) << true << true;
+    QTest::newRow("Updates") << "mnuUpdates" << QByteArray(c::kShowUpdateCheck) << true << true;
 }
 
 void TestCommandActions::everyMenuHoldsTheCommandsOneAction()

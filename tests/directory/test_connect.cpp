@@ -21,8 +21,8 @@
 #include "linkwindows/UserSettingsWindow.h"
 #include "platform/OneShotTimer.h"
 #include "platform/Wait.h"
-#include "tools/frmProgramOptions.h"
-#include "tools/frmSummary.h"
+#include "tools/LocatorWindow.h"
+#include "tools/OptionsWindow.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
@@ -37,6 +37,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -64,8 +65,7 @@ QByteArray status()
 
 bool passwordBoxesEnabled()
 {
-    const frmProgramOptions& options = form<frmProgramOptions>();
-    return options.Text1->isEnabled() && options.Text2->isEnabled() && options.Text3->isEnabled();
+    return form<OptionsWindow>().passwordBoxesEnabled();
 }
 
 void addNodes(const QStringList& texts)
@@ -187,7 +187,7 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
     reflectorSession().state().loginSendComplete = true;
     showConnectedState(true);
     addNodes({"Internet"});
-    form<frmProgramOptions>().Text1->setEnabled(true);
+    form<OptionsWindow>().setPasswordBoxesEnabled(true);
     writeSeenRepliesCache();
 
     form<MainWindow>().mnuDisconnect_Click();
@@ -400,12 +400,12 @@ void TestConnect::connectOutcomes()
     const QStringList sorted = {"Alpha", "Internet", "Zulu"};
     QCOMPARE(topLevelTexts(), built ? sorted : QStringList{"stale"});
     QCOMPARE(passwordBoxesEnabled(), built);
-    QVERIFY(!form<frmProgramOptions>().isVisible());
+    QVERIFY(!form<OptionsWindow>().isVisible());
 }
 
 void TestConnect::connectWithIconsSwitchedOff()
 {
-    form<frmProgramOptions>().Check1->setChecked(true);
+    form<OptionsWindow>().iconSwitch->setChecked(true);
     ConnectSteps steps;
     steps.login = [] { reflectorSession().state().loggedIn = true; };
     steps.loadIcons = [] {};
@@ -413,8 +413,12 @@ void TestConnect::connectWithIconsSwitchedOff()
     connectCommand(CommandOrigin::MainWindow, steps);
     QVERIFY(gNoIcons);
 
-    // Unchecking later does not switch the icons back on here.
-    form<frmProgramOptions>().Check1->setChecked(false);
+    // Unchecking later does not switch the icons back on here (the box's own rules,
+    // which ask first, are left out).
+    {
+        const QSignalBlocker quiet(form<OptionsWindow>().iconSwitch);
+        form<OptionsWindow>().iconSwitch->setChecked(false);
+    }
     connectCommand(CommandOrigin::MainWindow, steps);
     QVERIFY(gNoIcons);
 }
@@ -538,17 +542,17 @@ void TestConnect::disconnectLeavesTheLocatorOnlyFromASecondaryWindow()
 {
     QFETCH(CommandOrigin, origin);
     QFETCH(bool, locatorStaysOpen);
-    frmSummary& locator = form<frmSummary>();
-    locator.cmbTopics->addItem(QStringLiteral("Travel"));
-    locator.cmbTopics->setEnabled(true);
+    LocatorWindow& locator = form<LocatorWindow>();
+    locator.topicList->addItem(QStringLiteral("Travel"));
+    locator.topicList->setEnabled(true);
     locator.show();
     reflectorSession().state().loggedIn = true;
 
     disconnectCommand(origin);
 
     QCOMPARE(locator.isVisible(), locatorStaysOpen);
-    QCOMPARE(locator.cmbTopics->count(), 0);
-    QVERIFY(!locator.cmbTopics->isEnabled());
+    QCOMPARE(locator.topicList->count(), 0);
+    QVERIFY(!locator.topicList->isEnabled());
     QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
 }
 

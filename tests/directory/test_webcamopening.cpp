@@ -14,7 +14,7 @@
 #include "platform/Launcher.h"
 #include "platform/OneShotTimer.h"
 #include "platform/RuntimeError.h"
-#include "tools/frmSearch.h"
+#include "tools/PlayerSearchWindow.h"
 #include "ui/Forms.h"
 
 #include <QComboBox>
@@ -208,7 +208,7 @@ void TestWebCamOpening::opens()
     }
     QCOMPARE(opening.main.mediaPlayerStarted->Enabled() && opening.main.mediaPlayerStarted->Interval() == 3000, playerMark);
     QVERIFY(opening.dialogs().messageTexts().isEmpty());
-    QVERIFY(!ui::isLoaded<frmSearch>());
+    QVERIFY(!ui::isLoaded<PlayerSearchWindow>());
 }
 
 void TestWebCamOpening::webPageAddresses_data()
@@ -466,18 +466,18 @@ void TestWebCamOpening::missingPlayers()
     // A click that ends at a missing player leaves the transmitter box alone.
     QCOMPARE(opening.main.txtRemoteIP->text(), QString());
     if (searchFor == 0) {
-        QVERIFY(!ui::isLoaded<frmSearch>() || !form<frmSearch>().isVisible());
+        QVERIFY(!ui::isLoaded<PlayerSearchWindow>() || !form<PlayerSearchWindow>().isVisible());
         return;
     }
-    const frmSearch& search = form<frmSearch>();
+    const PlayerSearchWindow& search = form<PlayerSearchWindow>();
     QVERIFY(search.isVisible());
     const bool real = searchFor == int(PlayerKind::RealPlayer);
-    QCOMPARE(search.Label7->text(),
+    QCOMPARE(search.explanationBanner->text(),
              QStringLiteral("If this search screen appears it means that the Vistrel Application cannot find the ")
                  + (real ? QStringLiteral("RealPlayer") : QStringLiteral("Windows Media Player"))
                  + QStringLiteral(" on your system. Select Solution buttons at the left for help."));
-    QCOMPARE(search.txtSearch->text(), real ? QStringLiteral("realplay.exe") : QStringLiteral("wmplayer.exe"));
-    QCOMPARE(search.cmdSearch->text(),
+    QCOMPARE(search.searchText->text(), real ? QStringLiteral("mpv") : QStringLiteral("vlc"));
+    QCOMPARE(search.searchButton->text(),
              real ? QStringLiteral("Search for Real Player") : QStringLiteral("Search for Media Player"));
 }
 

@@ -2,7 +2,10 @@
 //                [--request-log <file>]
 // A reflector on 127.0.0.1 for the demo. It accepts every login, tells the client its
 // outside address on the connection after the login, and answers the directory
-// queries of a few sample places with webcams; any other place has no data. Without
+// queries of a few sample places with webcams; any other place has no data. The
+// locator finds those places for every topic, and by the names of their webcams for a
+// search text; every password change to a new password that is not empty is confirmed.
+// Without
 // --port the system chooses the port; the port in use is printed. --web-port names
 // the demo web server's port, where the sample snapshot webcam's picture lies
 // (default 8080); --transmitter-port the demo transmitter's, which the sample
@@ -59,6 +62,42 @@ QList<QByteArray> sampleWebcams(const QByteArray& place, const DemoSites& sites)
     return {};
 }
 
+// The sample places, as sampleWebcams knows them.
+const QList<QByteArray> kSamplePlaces = {"France", "Florida", "TechTV", "International"};
+
+// Every topic's webcams are at the sample places: "/SumReqRet/ " + count + ";" + the
+// places, comma-separated.
+Reply topicAnswer()
+{
+    return Reply::text("/SumReqRet/ " + QByteArray::number(kSamplePlaces.size()) + ";" + kSamplePlaces.join(','));
+}
+
+// The places with a webcam whose name holds the search text (in any letter case):
+// "/SumReqRetText/ " + count + 2 + ";/" + the places, "/"-separated.
+Reply searchAnswer(const QByteArray& searchText, const DemoSites& sites)
+{
+    QList<QByteArray> places;
+    for (const QByteArray& place : kSamplePlaces) {
+        for (const QByteArray& webcam : sampleWebcams(place, sites)) {
+            const QByteArray name = webcam.split(',').value(3);
+            if (!searchText.isEmpty() && name.toLower().contains(searchText.toLower()) && !places.contains(place))
+                places << place;
+        }
+    }
+    if (places.isEmpty())
+        return Reply::text("/SumReqNDFText/");
+    return Reply::text("/SumReqRetText/ " + QByteArray::number(places.size() + 2) + ";/" + places.join('/'));
+}
+
+// "/ChangePass/," + user name + "," + new password + "," + old password.
+Reply passwordChangeAnswer(const QByteArray& request)
+{
+    const QByteArray newPassword = request.split(',').value(2);
+    if (newPassword.isEmpty())
+        return Reply::text("/PasswordUpdatedFailed/");
+    return Reply::text("/PasswordUpdated/," + newPassword);
+}
+
 // "/WC/", the records one a line, an empty line that ends them, "/EndTran/"; sent in
 // two pieces, as a long reply may come.
 Reply webcamReply(const QList<QByteArray>& records)
@@ -76,11 +115,12 @@ Reply answer(const QByteArray& request, const DemoSites& sites)
         return Reply::text("/Login Successful/," + userId + "\\").greetingNextConnection("/IP/127.0.0.1");
     }
     if (request.startsWith("/SumReqText/"))
-        return Reply::text("/SumReqNDFText/");
+        return searchAnswer(request.mid(12), sites);
     if (request.startsWith("/SumReq/"))
-        return Reply::text("/SumReqNDF/");
-    if (request.startsWith("DeleteConnection*/") || request.startsWith("/ChangePass/")
-        || request.startsWith("/ForgotPassword\\"))
+        return topicAnswer();
+    if (request.startsWith("/ChangePass/,"))
+        return passwordChangeAnswer(request);
+    if (request.startsWith("DeleteConnection*/") || request.startsWith("/ForgotPassword\\"))
         return Reply::silence();
     // A directory query: a topic or category word, a comma, the place.
     const qsizetype comma = request.indexOf(',');

@@ -1,12 +1,19 @@
-// fake-webserver [--port <port>]
+// fake-webserver [--port <port>] [--offer-update <executable>]
 // The product web server's pages on 127.0.0.1 for the demo: the reflector's address,
-// the server status page, and a picture for the sample snapshot webcam. Without
-// --port the system chooses the port; the port in use is printed.
+// the server status page, a picture for the sample snapshot webcam and the update
+// check's version text. Without --port the system chooses the port; the port in use
+// is printed. The version text names the program's own version, so the update check
+// finds the program up to date; with --offer-update it names the next revision and the
+// given file is the new executable to download.
 #include "DemoOptions.h"
 #include "FakeWebServer.h"
+#include "common/ProgramVersion.h"
+#include "tools/UpdateCheck.h"
+#include "tools/UpdateVersion.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 
 #include <cstdio>
@@ -39,10 +46,24 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const std::optional<quint16> port = portOption(app.arguments(), "--port", 0);
     if (!port) {
-        std::fprintf(stderr, "usage: fake-webserver [--port <port>]\n");
+        std::fprintf(stderr, "usage: fake-webserver [--port <port>] [--offer-update <executable>]\n");
         return 2;
     }
+    const QString offeredExecutable = textOption(app.arguments(), "--offer-update");
+    QByteArray executable;
+    if (!offeredExecutable.isEmpty()) {
+        QFile file(offeredExecutable);
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "fake-webserver: cannot read %s\n", qPrintable(offeredExecutable));
+            return 2;
+        }
+        executable = file.readAll();
+    }
     FakeWebServer server(nullptr, *port);
+    const int revision = kProgramVersionRevision + (executable.isEmpty() ? 0 : 1);
+    server.serve(UpdateCheck::kVersionPage, 200, versionText(kProgramVersionMajor, kProgramVersionMinor, revision) + "\r\n");
+    if (!executable.isEmpty())
+        server.serve(UpdateCheck::kExecutablePage, 200, executable);
     server.serve("/sys/serverip.txt", 200, "127.0.0.1");
     server.serve("/support.php", 200, "<html><body>Server is up</body></html>");
     server.serve("/cams/snapshot.jpg", 200, snapshotPicture());

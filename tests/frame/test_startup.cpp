@@ -2,7 +2,7 @@
 // from ServerSettings.txt, the first-run marker and guide, and the error policy.
 #include "FakeWebServer.h"
 #include "FrameWorld.h"
-#include "chat/frmChat.h"
+#include "chat/SupportChatWindow.h"
 #include "frame/FirstRunMarker.h"
 #include "frame/FrameWindow.h"
 #include "frame/StartupSequence.h"
@@ -11,7 +11,7 @@
 #include "linkwindows/ServerSettingsWindow.h"
 #include "platform/RuntimeError.h"
 #include "platform/Services.h"
-#include "tools/frmProgramOptions.h"
+#include "tools/OptionsWindow.h"
 #include "ui/Forms.h"
 
 #include <QFile>
@@ -92,10 +92,10 @@ void TestStartup::addressSources()
 
     QCOMPARE(form<ServerSettingsWindow>().txtIPAddress->text().toLatin1(), primary);
     QCOMPARE(form<ServerSettingsWindow>().txtIPAddressBackUp->text().toLatin1(), backup);
-    QCOMPARE(form<frmChat>().txtChatIP->text().toLatin1(), chatHost);
+    QCOMPARE(form<SupportChatWindow>().supportHostBox->text().toLatin1(), chatHost);
     QVERIFY(!form<ServerSettingsWindow>().isVisible());
-    QVERIFY(!form<frmChat>().isVisible());
-    QVERIFY(isLoaded<frmProgramOptions>() && !form<frmProgramOptions>().isVisible());
+    QVERIFY(!form<SupportChatWindow>().isVisible());
+    QVERIFY(isLoaded<OptionsWindow>() && !form<OptionsWindow>().isVisible());
     QVERIFY(!frame.holdOffOver()); // the final steps ran
     QTRY_VERIFY(frame.holdOffOver());
 }

@@ -17,7 +17,7 @@
 #include "platform/Codec.h"
 #include "platform/OneShotTimer.h"
 #include "platform/Wait.h"
-#include "tools/frmSummary.h"
+#include "tools/LocatorWindow.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
@@ -123,9 +123,9 @@ private slots:
         user.txtPassword->setText("secret");
         user.txtIPAddress->setText("9.9.9.9");
         form<StatusWindow>().lblDBServerIPAddr->setText("9.9.9.9");
-        frmSummary& locator = form<frmSummary>();
-        locator.cmbTopics->addItem("Animals");
-        locator.Text1->setText("beach");
+        LocatorWindow& locator = form<LocatorWindow>();
+        locator.topicList->addItem("Animals");
+        locator.searchText->setText("beach");
         reflectorSession().state().advertUrl.clear();
         reflectorSession().state().loginFailed = false;
         gSummaryOpen = false;
@@ -284,7 +284,7 @@ private slots:
             client.receiveChunk(chunk);
 
         const UserSettingsWindow& user = form<UserSettingsWindow>();
-        const frmSummary& locator = form<frmSummary>();
+        const LocatorWindow& locator = form<LocatorWindow>();
         const MainWindow& main = form<MainWindow>();
         if (effects.status)
             QCOMPARE(main.stsWorld->panelText(1), *effects.status);
@@ -301,11 +301,11 @@ private slots:
         if (effects.serverSettings)
             QCOMPARE(fileContent(world_->folder().filePath("ServerSettings.txt")), *effects.serverSettings);
         if (effects.locatorList)
-            QCOMPARE(listEntries(*locator.List1), *effects.locatorList);
+            QCOMPARE(listEntries(*locator.resultList), *effects.locatorList);
         if (effects.locatorSentence)
-            QCOMPARE(text(locator.Label2->text()), *effects.locatorSentence);
+            QCOMPARE(text(locator.resultSentence->text()), *effects.locatorSentence);
         if (effects.locatorStatus)
-            QCOMPARE(locator.StatusBar1->panelText(1), *effects.locatorStatus);
+            QCOMPARE(locator.statusBar->panelText(1), *effects.locatorStatus);
         if (effects.hasEntries)
             QCOMPARE(gSummaryHasEntries, *effects.hasEntries);
         if (effects.nodeBuffer)
@@ -345,8 +345,8 @@ private slots:
         QCOMPARE(box.title, QStringLiteral("Helpful Hint"));
         QCOMPARE(box.buttons, platform::MessageButtons::YesNoCancel);
         QCOMPARE(box.icon, platform::MessageIcon::None);
-        QCOMPARE(form<frmSummary>().isVisible(), opened);
-        QCOMPARE(form<frmSummary>().cmbTopics->isEnabled(), opened);
+        QCOMPARE(form<LocatorWindow>().isVisible(), opened);
+        QCOMPARE(form<LocatorWindow>().topicList->isEnabled(), opened);
     }
 
     // A value that UserSettings.txt could not hold and give back is not taken from a
@@ -440,19 +440,19 @@ private slots:
     // A no-data reply while the locator is open and shows no entries rewrites its sentence.
     void noDataWritesTheOpenLocatorsSentence()
     {
-        frmSummary& locator = form<frmSummary>();
-        locator.Label2->setText("earlier");
+        LocatorWindow& locator = form<LocatorWindow>();
+        locator.resultSentence->setText("earlier");
         reflectorSession().connection().receiveChunk("/NDF/");
-        QCOMPARE(text(locator.Label2->text()), QByteArray("earlier")); // closed: untouched
+        QCOMPARE(text(locator.resultSentence->text()), QByteArray("earlier")); // closed: untouched
 
         gSummaryOpen = true;
         reflectorSession().connection().receiveChunk("/SumReqRet/ 1;a,b");
         QVERIFY(gSummaryHasEntries);
         reflectorSession().connection().receiveChunk("/NDF/"); // entries shown: the sentence stays
-        QCOMPARE(text(locator.Label2->text()), topicSentence("1"));
+        QCOMPARE(text(locator.resultSentence->text()), topicSentence("1"));
         QVERIFY(!gSummaryHasEntries);
         reflectorSession().connection().receiveChunk("/NDF/");
-        QCOMPARE(text(locator.Label2->text()), topicSentence("0"));
+        QCOMPARE(text(locator.resultSentence->text()), topicSentence("0"));
     }
 
     // The status text after a reply is cleared 2 s (no data) or 4 s (node data) later.

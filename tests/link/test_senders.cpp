@@ -13,7 +13,7 @@
 #include "linkwindows/ServerSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/Wait.h"
-#include "tools/frmSummary.h"
+#include "tools/LocatorWindow.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
@@ -47,7 +47,7 @@ void send(Sender sender, const QByteArray& argument)
 QByteArray statusOf(Sender sender)
 {
     return sender == Sender::Query ? form<MainWindow>().stsWorld->panelText(1)
-                                   : form<frmSummary>().StatusBar1->panelText(1);
+                                   : form<LocatorWindow>().statusBar->panelText(1);
 }
 
 quint16 refusingPort()
@@ -195,7 +195,7 @@ private slots:
         }
         const QByteArray before = "before";
         form<MainWindow>().stsWorld->setPanelText(1, before);
-        form<frmSummary>().StatusBar1->setPanelText(1, before);
+        form<LocatorWindow>().statusBar->setPanelText(1, before);
 
         send(sender, argument);
 
@@ -229,21 +229,21 @@ private slots:
         QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
         QVERIFY(platform::waitUntil([&] { return reflector_->requests().size() == 1; }, kWaitMs));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/SumReq/Later"});
-        QCOMPARE(form<frmSummary>().StatusBar1->panelText(1), QByteArray("Sent Data OK ..."));
+        QCOMPARE(form<LocatorWindow>().statusBar->panelText(1), QByteArray("Sent Data OK ..."));
     }
 
     // The locator's controls send their requests.
     void theLocatorSends()
     {
-        frmSummary& locator = form<frmSummary>();
-        locator.cmbTopics->addItem("Animals");
-        locator.List1->addItem("old");
+        LocatorWindow& locator = form<LocatorWindow>();
+        locator.topicList->addItem("Animals");
+        locator.resultList->addItem("old");
         gSummaryHasEntries = true;
-        locator.cmbTopics_Click();
-        QVERIFY(locator.List1->count() == 0);
+        locator.requestTopic();
+        QVERIFY(locator.resultList->count() == 0);
         QVERIFY(!gSummaryHasEntries);
-        locator.Text1->setText(" pier ");
-        locator.Command1_Click();
+        locator.searchText->setText(" pier ");
+        locator.requestSearch();
         QVERIFY(platform::waitUntil([&] { return reflector_->requests().size() == 2; }, kWaitMs));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>({"/SumReq/Animals", "/SumReqText/ pier "}));
     }

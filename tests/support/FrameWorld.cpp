@@ -11,6 +11,9 @@ FrameWorld::FrameWorld(const QString& webServerBase)
     if (!webServerBase.isEmpty())
         platform::services().webServerBase = webServerBase;
     platform::setTimeScale(kTimeScale);
+    // The support chat listens from start-up on: on a port the system chooses, so that
+    // tests running side by side do not meet on the usual one.
+    folder_.settings().save("Vistrel", "SupportChat", "ListenPort", "0");
 }
 
 FrameWorld::~FrameWorld()

@@ -10,8 +10,8 @@
 #include "link/ReflectorSession.h"
 #include "linkwindows/UserSettingsWindow.h"
 #include "platform/Dialogs.h"
-#include "tools/frmProgramOptions.h"
-#include "tools/frmSummary.h"
+#include "tools/LocatorWindow.h"
+#include "tools/OptionsWindow.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
@@ -51,10 +51,9 @@ void setStatus(const QByteArray& text)
 // The restricted-topics password boxes can be used only while logged in.
 void unlockPasswordBoxes(bool unlocked)
 {
-    frmProgramOptions& options = form<frmProgramOptions>();
+    OptionsWindow& options = form<OptionsWindow>();
     options.setVisible(false);
-    for (QLineEdit* box : {options.Text1, options.Text2, options.Text3})
-        box->setEnabled(unlocked);
+    options.setPasswordBoxesEnabled(unlocked);
     options.setVisible(false);
 }
 
@@ -75,9 +74,9 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
     reflectorSession().state().connectFailed = false;
     reflectorSession().state().logoutOwed = false;
     deleteSeenRepliesCache();
-    frmSummary& locator = form<frmSummary>();
+    LocatorWindow& locator = form<LocatorWindow>();
     locator.hide();
-    locator.cmbTopics->setEnabled(true);
+    locator.topicList->setEnabled(true);
     showConnectedState(true);
     setStatus(texts.loggingIn);
 
@@ -94,10 +93,10 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
     setStatus(texts.connected);
     main.tvwMain->clear();
     setStatus("Loading icons...");
-    frmProgramOptions& options = form<frmProgramOptions>();
+    OptionsWindow& options = form<OptionsWindow>();
     options.hide();
     options.setVisible(false);
-    if (options.Check1->isChecked()) {
+    if (options.iconLoadingSwitchedOff()) {
         gNoIcons = true;
         // Plus and minus signs and text, no pictures.
         main.tvwMain->setIconSize(QSize(0, 0));
@@ -147,12 +146,12 @@ void disconnectCommand(CommandOrigin origin)
 {
     MainWindow& main = form<MainWindow>();
     deleteSeenRepliesCache();
-    frmSummary& locator = form<frmSummary>();
+    LocatorWindow& locator = form<LocatorWindow>();
     // From a secondary window's menu the locator stays open or hidden, as it was.
     if (origin == CommandOrigin::MainWindow)
         locator.hide();
-    locator.cmbTopics->clear();
-    locator.cmbTopics->setEnabled(false);
+    locator.topicList->clear();
+    locator.topicList->setEnabled(false);
     unlockPasswordBoxes(false);
     main.tvwMain->clear();
     main.stsWorld->setPanelText(2, {});

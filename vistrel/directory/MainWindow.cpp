@@ -3,11 +3,13 @@
 #include "common/Globals.h"
 #include "directory/ConnectCommands.h"
 #include "directory/NodeClick.h"
+#include "directory/TreeInteraction.h"
 #include "directory/ShutDown.h"
 #include "directory/TreeNodes.h"
 #include "directory/SnapshotWindow.h"
 #include "frame/FrameWindow.h"
 #include "frame/QuickStartGuide.h"
+#include "frame/PlayerWatcherWindow.h"
 #include "link/ReflectorSession.h"
 #include "link/ShowformFile.h"
 #include "linkwindows/ServerSettingsWindow.h"
@@ -119,6 +121,7 @@ MainWindow::MainWindow()
     body->addWidget(progressBar, 2, 0);
     body->addWidget(cboAddress, 3, 0);
     body->addWidget(createTransmitterFrame(), 0, 1, 4, 1);
+    new TreeInteraction(*tvwMain, *txtRemoteIP);
     body->setColumnStretch(0, 3);
     body->setColumnStretch(1, 2);
     layout->addLayout(body, 1);
@@ -216,6 +219,7 @@ void MainWindow::Form_Load()
     QMdiSubWindow* place = frame.adoptMainWindow(*this);
     connect(&frame, &FrameWindow::statusClearDue, this, [this] { stsWorld->setPanelText(1, {}); });
     connect(&frame, &FrameWindow::connectionButtonPressed, this, &showConnectedState);
+    connect(this, &MainWindow::shellDetectRequested, this, [] { form<PlayerWatcherWindow>().show(); });
     startupStep->setEnabled(true);
     startupStep->setInterval(kStartupStepMs);
     place->setGeometry(twips(kLeftTwips), twips(kTopTwips), twips(kWidthTwips), twips(kHeightTwips));

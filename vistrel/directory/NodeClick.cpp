@@ -3,6 +3,7 @@
 #include "common/Globals.h"
 #include "common/Lexmara.h"
 #include "directory/MainWindow.h"
+#include "directory/RestrictedTopicGate.h"
 #include "directory/TopicDispatch.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamOpening.h"
@@ -62,13 +63,6 @@ void openBracketedAddress(const QByteArray& text)
         return;
     // The launcher opens web addresses only, so a node text cannot start anything else.
     platform::launcher().openPage(QUrl(platform::fromCp1252(address), QUrl::StrictMode));
-}
-
-// The restricted-topic check. The options window does not keep the list of restricted
-// topics yet, so no topic is locked and every click passes.
-bool passesRestrictedTopicCheck(const QByteArray& /*queryText*/)
-{
-    return true;
 }
 
 } // namespace

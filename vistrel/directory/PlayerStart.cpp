@@ -6,7 +6,7 @@
 #include "platform/ListInputReader.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
-#include "tools/frmSearch.h"
+#include "tools/PlayerSearchWindow.h"
 #include "ui/Forms.h"
 
 #include <QLabel>
@@ -30,12 +30,12 @@ const PlayerTexts& textsOf(PlayerKind kind)
         QStringLiteral("Real.txt"),
         QStringLiteral("If this search screen appears it means that the Vistrel Application cannot find the "
                        "RealPlayer on your system. Select Solution buttons at the left for help."),
-        QStringLiteral("realplay.exe"), QStringLiteral("Search for Real Player")};
+        QString::fromLatin1(kStreamPlayerProgramName), QStringLiteral("Search for Real Player")};
     static const PlayerTexts media{
         QStringLiteral("MediaPlay.txt"),
         QStringLiteral("If this search screen appears it means that the Vistrel Application cannot find the "
                        "Windows Media Player on your system. Select Solution buttons at the left for help."),
-        QStringLiteral("wmplayer.exe"), QStringLiteral("Search for Media Player")};
+        QString::fromLatin1(kMediaPlayerProgramName), QStringLiteral("Search for Media Player")};
     return kind == PlayerKind::RealPlayer ? real : media;
 }
 
@@ -64,11 +64,11 @@ void openPlayerSearch(PlayerKind kind)
 {
     const PlayerTexts& texts = textsOf(kind);
     gPlayerKind = static_cast<qint16>(kind);
-    frmSearch& search = ui::form<frmSearch>();
+    PlayerSearchWindow& search = ui::form<PlayerSearchWindow>();
     search.show();
-    search.Label7->setText(texts.explanation);
-    search.txtSearch->setText(texts.programFile);
-    search.cmdSearch->setText(texts.searchCaption);
+    search.explanationBanner->setText(texts.explanation);
+    search.searchText->setText(texts.programFile);
+    search.searchButton->setText(texts.searchCaption);
 }
 
 void raisePlayerPathFileMissing(PlayerKind kind)

@@ -1,8 +1,15 @@
 #include "directory/ProgramCommands.h"
 
+#include "chat/SupportChatWindow.h"
 #include "directory/ConnectCommands.h"
 #include "directory/MainWindow.h"
 #include "directory/ShutDown.h"
+#include "tools/PlayerSearchWindow.h"
+#include "tools/UpdateWindow.h"
+#include "frame/AboutBox.h"
+#include "frame/TipOfTheDayWindow.h"
+#include "tools/OptionsWindow.h"
+#include "tools/LocatorWindow.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 
@@ -28,9 +35,16 @@ void registerProgramCommands()
     registry.add(c::kDisconnectFromSecondaryWindow, [] { disconnectCommand(CommandOrigin::SecondaryWindow); });
     registry.add(c::kExitWithoutWaiting, exitWithoutWaiting);
     registry.add(c::kShowSystemStatus, onMainWindow<&MainWindow::mnuSystem_Click>);
+    registry.add(c::kShowLocator, [] { ui::form<LocatorWindow>().open(); });
     registry.add(c::kShowSnapshotWindow, onMainWindow<&MainWindow::mnuWebCam_Click>);
     registry.add(c::kAddNewWebcams, onMainWindow<&MainWindow::mnuAddWebCams_Click>);
     registry.add(c::kShowServerSettings, onMainWindow<&MainWindow::mnuServerSettings_Click>);
     registry.add(c::kShowUserSettings, onMainWindow<&MainWindow::mnuSettings_Click>);
     registry.add(c::kShowQuickStart, onMainWindow<&MainWindow::mnuQuickStart_Click>);
+    registry.add(c::kShowPlayerSearch, showPlayerSearchWindow);
+    registry.add(c::kShowUpdateCheck, showUpdateWindow);
+    registry.add(c::kShowAbout, showAboutBox);
+    registry.add(c::kShowTipOfTheDay, showTipOfTheDay);
+    registry.add(c::kShowOptions, [] { ui::form<OptionsWindow>().showRequested(); });
+    registry.add(c::kShowSupportChat, [] { ui::form<SupportChatWindow>().show(); });
 }

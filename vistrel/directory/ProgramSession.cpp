@@ -3,7 +3,7 @@
 #include "directory/MainWindowView.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/LinkWindowsView.h"
-#include "tools/LocatorView.h"
+#include "tools/LocatorWindow.h"
 
 void observeProgramSession()
 {

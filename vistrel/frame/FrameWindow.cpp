@@ -1,11 +1,13 @@
 #include "frame/FrameWindow.h"
 
-#include "chat/frmChat.h"
+#include "chat/SupportChatWindow.h"
 #include "common/Globals.h"
 #include "common/Lexmara.h"
 #include "common/SeenRepliesCache.h"
 #include "frame/FirstRunMarker.h"
+#include "frame/PlayerWatcherWindow.h"
 #include "frame/StartupSequence.h"
+#include "frame/TipOfTheDayWindow.h"
 #include "frame/ToolbarControl.h"
 #include "frame/ToolbarPositions.h"
 #include "frame/DebugLog.h"
@@ -22,11 +24,12 @@
 #include "platform/Services.h"
 #include "platform/StandardErrors.h"
 #include "platform/Twips.h"
-#include "tools/frmProgramOptions.h"
+#include "tools/OptionsWindow.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/ToolbarGiveBack.h"
+#include "ui/ToolbarPicture.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -132,6 +135,10 @@ FrameWindow::FrameWindow()
         Toolbar1->setButtonImage(button, ToolbarControl::PictureNormal);
         Toolbar1->Refresh();
     });
+    setToolbarPictureChanger([this](int button, int picture) {
+        Toolbar1->setButtonImage(button, picture);
+        Toolbar1->Refresh();
+    });
 
     Inet1 = new platform::HttpTransfer(this);
     Inet1->setTimeLimitMs(kAddressFetchLimitMs);
@@ -154,6 +161,7 @@ FrameWindow::FrameWindow()
 FrameWindow::~FrameWindow()
 {
     setToolbarButtonRestorer({});
+    setToolbarPictureChanger({});
 }
 
 QMdiSubWindow* FrameWindow::adoptMainWindow(QWidget& main)
@@ -173,9 +181,9 @@ void FrameWindow::Form_Load()
     const QString serverSettingsPath = platform::programFile(QStringLiteral("ServerSettings.txt"));
 
     const QList<StartupSequence::Step> steps = {
-        // The support chat window, loaded hidden. The tip of the day (step 6) comes
-        // with its own window.
-        {1, Region::A, [] { form<frmChat>().hide(); return 0; }},
+        // The support chat window, loaded hidden, and the tip of the day.
+        {1, Region::A, [] { form<SupportChatWindow>().hide(); return 0; }},
+        {6, Region::A, [] { showTipOfTheDayAtStartup(); return 0; }},
         // The first-run marker and the status clearing.
         {7, Region::B, [] {
              if (!QFile::exists(firstRunMarkerPath()))
@@ -189,13 +197,13 @@ void FrameWindow::Form_Load()
                  fail(platform::errors::kFileNotFound);
              return 0;
          }},
-        {12, Region::C, [] { form<frmProgramOptions>().setVisible(false); return 0; }},
+        {12, Region::C, [] { form<OptionsWindow>().setVisible(false); return 0; }},
         {13, Region::C, [this, &fetched] {
              const platform::HttpTransfer::Result result = Inet1->fetch(platform::webServerPage(kAddressPage));
              fetched = result.ok ? result.body : QByteArray();
              return 0;
          }},
-        {15, Region::C, [&fetched] { setBox(*form<frmChat>().txtChatIP, chatHostFromFetch(fetched)); return 0; }},
+        {15, Region::C, [&fetched] { setBox(*form<SupportChatWindow>().supportHostBox, chatHostFromFetch(fetched)); return 0; }},
         {16, Region::C, [&fetched] { return fetched.isEmpty() ? 17 : 27; }},
         {17, Region::C, [&serverSettingsFile] { serverSettingsFile.reset(); return 0; }},
         {18, Region::C, [&serverSettingsFile, &serverSettingsPath] {
@@ -337,6 +345,8 @@ void FrameWindow::Toolbar1_MouseDown(int button, int /*shift*/, float x, float /
         return;
 
     ui::commands().run(position.command);
+    if (pressed == kToolbarMediaButton || pressed == kToolbarRealButton)
+        startPlayerWatcher();
     if (pressed == kToolbarDisconnectButton)
         reflectorSession().state().loggedIn = false;
 

@@ -37,3 +37,5 @@ bool& toolbarFlag(const ToolbarPosition& button);
 inline constexpr int kToolbarConnectButton = 1;
 inline constexpr int kToolbarDisconnectButton = 2;
 inline constexpr int kToolbarExitButton = 3;
+inline constexpr int kToolbarMediaButton = 7;
+inline constexpr int kToolbarRealButton = 8;

@@ -416,19 +416,33 @@ bool ReflectorSession::Logout::send() const
 
 namespace {
 
-// What the three requests do differently.
+// Where a request reports its progress.
+enum class Reporter { MainWindow, Locator, PasswordChange };
+
+// What the requests do differently. An empty text is not shown.
 struct RequestKind {
     QByteArray prefix;
-    bool locator; // reports in the locator's status line, else in the main one
+    Reporter reporter;
     QByteArray connectedText;
-    QByteArray sendingText; // empty: none
+    QByteArray sendingText;
     QByteArray sentText;
+    QByteArray waitingText = {}; // once the send is done and the connection is left for the answer
+    const char* noConnectionMessage = "Could not connect to DBServer";
+    int sendLimitMs = kRequestSendLimitMs;
 };
 
-const RequestKind kDirectoryQuery{{}, false, "Connected to Reflector Server", "Sending Query to Server...",
-                                  "Query sent to Server..."};
-const RequestKind kTopicRequest{"/SumReq/", true, "Connected OK ...", {}, "Sent Data OK ..."};
-const RequestKind kSearchRequest{"/SumReqText/", true, "Connected OK ...", {}, "Sent Data OK ..."};
+const RequestKind kDirectoryQuery{{}, Reporter::MainWindow, "Connected to Reflector Server",
+                                  "Sending Query to Server...", "Query sent to Server..."};
+const RequestKind kTopicRequest{"/SumReq/", Reporter::Locator, "Connected OK ...", {}, "Sent Data OK ..."};
+const RequestKind kSearchRequest{"/SumReqText/", Reporter::Locator, "Connected OK ...", {}, "Sent Data OK ..."};
+const RequestKind kPasswordChange{"/ChangePass/,",
+                                  Reporter::PasswordChange,
+                                  {},
+                                  "Sending Request to change password...",
+                                  "Request to change password sent ok...",
+                                  "Waiting for acknowledgement ...",
+                                  "Could not connect to Reflector Server",
+                                  kPasswordChangeSendLimitMs};
 
 } // namespace
 
@@ -451,10 +465,13 @@ private:
 
     void showStatus(const QByteArray& text) const
     {
-        if (kind_.locator)
-            emit session_.locatorStatus(text);
-        else
-            emit session_.statusText(text);
+        if (text.isEmpty())
+            return;
+        switch (kind_.reporter) {
+        case Reporter::MainWindow: emit session_.statusText(text); break;
+        case Reporter::Locator: emit session_.locatorStatus(text); break;
+        case Reporter::PasswordChange: emit session_.passwordChangeStatus(text); break;
+        }
     }
     void hideServerSettings() const { emit session_.windowHideDue(Window::ServerSettings); }
     void hideSendMarkers() const
@@ -483,8 +500,7 @@ void ReflectorSession::Request::send(const QByteArray& argument)
     if (outcome == Outcome::Done) {
         showStatus(kind_.connectedText);
         emit session_.lampShown(5, Lamp::Green);
-        if (!kind_.sendingText.isEmpty())
-            showStatus(kind_.sendingText);
+        showStatus(kind_.sendingText);
         outcome = transmit();
     }
 
@@ -494,12 +510,13 @@ void ReflectorSession::Request::send(const QByteArray& argument)
         hideSendMarkers();
         state_.sendComplete = false;
         hideServerSettings();
+        showStatus(kind_.waitingText);
         break;
     case Outcome::Failed:
         reportFailure();
         break;
     case Outcome::TimedOut:
-        platform::dialogs().messageBox(QStringLiteral("Could not connect to DBServer"));
+        platform::dialogs().messageBox(QString::fromLatin1(kind_.noConnectionMessage));
         break;
     case Outcome::TakenOver:
         break;
@@ -568,7 +585,7 @@ ReflectorSession::Request::Outcome ReflectorSession::Request::transmit()
             return takenOver() || state_.sendComplete || state_.socketError
                 || socket_.State() != SocketControl::StateConnected;
         },
-        kRequestSendLimitMs);
+        kind_.sendLimitMs);
     if (takenOver())
         return Outcome::TakenOver;
     if (state_.sendComplete)
@@ -579,7 +596,7 @@ ReflectorSession::Request::Outcome ReflectorSession::Request::transmit()
 
 void ReflectorSession::Request::reportFailure() const
 {
-    if (kind_.locator) {
+    if (kind_.reporter != Reporter::MainWindow) {
         platform::dialogs().messageBox(QStringLiteral("Connection failed"));
         emit session_.lampShown(5, Lamp::Red);
     } else {
@@ -656,6 +673,12 @@ void ReflectorSession::sendTopicRequest(const QByteArray& topic)
 void ReflectorSession::sendSearchRequest(const QByteArray& searchText)
 {
     Request(*this, kSearchRequest).send(searchText);
+}
+
+void ReflectorSession::sendPasswordChange(const QByteArray& userName, const QByteArray& newPassword,
+                                          const QByteArray& oldPassword)
+{
+    Request(*this, kPasswordChange).send(userName + ',' + newPassword + ',' + oldPassword);
 }
 
 // --- The replies -----------------------------------------------------------------------------
@@ -823,6 +846,7 @@ void ReflectorSession::storeReflectorAddresses(const Reply& reply)
 
 void ReflectorSession::takePasswordChange(const QByteArray& outcome, const QByteArray& newPassword)
 {
+    emit passwordChangeAnswered(outcome);
     emit statusText(outcome);
     emit logLine(outcome);
     if (!passwordRestorable(newPassword))

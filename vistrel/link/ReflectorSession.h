@@ -29,6 +29,8 @@ inline constexpr int kLoginRejectionWindowMs = 5000;
 // How long a request has to connect, and then to leave.
 inline constexpr int kRequestConnectLimitMs = 10000;
 inline constexpr int kRequestSendLimitMs = 10000;
+// How long the password change has to leave.
+inline constexpr int kPasswordChangeSendLimitMs = 5000;
 // How long the logout has to connect, and then to leave.
 inline constexpr int kLogoutConnectLimitMs = 10000;
 inline constexpr int kLogoutSendLimitMs = 5000;
@@ -89,6 +91,10 @@ public:
     void sendTopicRequest(const QByteArray& topic);
     // Sends "/SumReqText/" + the search text.
     void sendSearchRequest(const QByteArray& searchText);
+    // Sends "/ChangePass/," + user name + "," + new password + "," + old password, as
+    // they are, and leaves the connection open for the answer.
+    void sendPasswordChange(const QByteArray& userName, const QByteArray& newPassword,
+                            const QByteArray& oldPassword);
     // The plain text of the last request, also when it went out enciphered.
     const QByteArray& stagedRequest() const { return stagedRequest_; }
 
@@ -136,6 +142,9 @@ signals:
     void locatorResult(ReflectorSession::LocatorOutcome outcome, const LocatorResult& result);
     void locatorStatus(const QByteArray& text);
     void locatorOpenDue();
+    // The password change window's status line, and the reflector's answer to the change.
+    void passwordChangeStatus(const QByteArray& text);
+    void passwordChangeAnswered(const QByteArray& outcome);
     void noDataAtPlace();
     void webCamReply(const QByteArray& reply);
 

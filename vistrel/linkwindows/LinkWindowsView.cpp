@@ -1,6 +1,7 @@
 #include "linkwindows/LinkWindowsView.h"
 
 #include "link/ReflectorSession.h"
+#include "linkwindows/PasswordChangeWindow.h"
 #include "linkwindows/SettingsFromWindows.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "linkwindows/StatusWindow.h"
@@ -75,4 +76,5 @@ void showSessionInLinkWindows(ReflectorSession& session)
                      [](const QByteArray& password) { keepNonEmpty(form<UserSettingsWindow>().txtPassword, password); });
     QObject::connect(&session, &S::settingsSaveDue, [] { form<UserSettingsWindow>().save(); });
     QObject::connect(&session, &S::loginRejected, &showRejection);
+    showSessionInPasswordChange(session);
 }

@@ -2,10 +2,12 @@
 
 #include "link/ShowformFile.h"
 #include "link/UserSettingsFile.h"
+#include "linkwindows/PasswordChangeWindow.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
+#include "ui/Forms.h"
 #include "ui/GraphicalButton.h"
 #include "ui/RefusedCharacter.h"
 #include "ui/SharedMenuBar.h"
@@ -119,6 +121,7 @@ UserSettingsWindow::UserSettingsWindow() : ProgramWindow(ToolbarButton{kToolbarB
     internetSettings_->hide();
 
     connect(saveButton, &QPushButton::clicked, this, &UserSettingsWindow::save);
+    connect(Command2, &QPushButton::clicked, this, [] { ui::form<PasswordChangeWindow>().open(); });
     connect(cmdRetry, &QPushButton::clicked, this, &UserSettingsWindow::cmdRetry_Click);
     connect(showAtStartUpBox, &QCheckBox::stateChanged, this, &UserSettingsWindow::storeStartUpChoice);
 }

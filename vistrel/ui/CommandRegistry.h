@@ -46,6 +46,10 @@ inline constexpr char kExit[] = "exit";
 inline constexpr char kConnectFromSecondaryWindow[] = "connectFromSecondaryWindow";
 inline constexpr char kDisconnectFromSecondaryWindow[] = "disconnectFromSecondaryWindow";
 inline constexpr char kExitWithoutWaiting[] = "exitWithoutWaiting";
+// The options window's own Connect and Disconnect, which also switch its
+// restricted-topics controls.
+inline constexpr char kConnectFromOptionsWindow[] = "connectFromOptionsWindow";
+inline constexpr char kDisconnectFromOptionsWindow[] = "disconnectFromOptionsWindow";
 inline constexpr char kShowLocator[] = "showLocator";
 inline constexpr char kShowSystemStatus[] = "showSystemStatus";
 inline constexpr char kShowSnapshotWindow[] = "showSnapshotWindow";
@@ -58,8 +62,13 @@ inline constexpr char kShowServerSettings[] = "showServerSettings";
 inline constexpr char kShowUserSettings[] = "showUserSettings";
 inline constexpr char kShowAbout[] = "showAbout";
 inline constexpr char kShowQuickStart[] = "showQuickStart";
+inline constexpr char kShowUpdateCheck[] = "showUpdateCheck";
+inline constexpr char kShowTipOfTheDay[] = "showTipOfTheDay";
+// The topic tree's look as the icon switch sets it: with pictures and tree lines, or
+// plus and minus signs and text only.
+inline constexpr char kTreeWithPictures[] = "treeWithPictures";
+inline constexpr char kTreeWithoutPictures[] = "treeWithoutPictures";
 inline constexpr char kShowSupportChat[] = "showSupportChat";
-inline constexpr char kCheckForUpdates[] = "checkForUpdates";
 } // namespace command
 
 } // namespace ui

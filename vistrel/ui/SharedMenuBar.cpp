@@ -45,13 +45,14 @@ const QList<Menu>& menus()
         {"Help", "mnuHelp", {{"About Vistrel", "mnuAbout", c::kShowAbout},
                              {"Quick Start", "mnuQuickStart", c::kShowQuickStart, nullptr, mainOnly},
                              {"Support Chat", "mnuSupport", c::kShowSupportChat, nullptr, mainOnly},
-                             {"Updates", "mnuUpdates", c::kCheckForUpdates}}},
+                             {"Updates", "mnuUpdates", c::kShowUpdateCheck}}},
     };
     return table;
 }
 
-QMenuBar* createMenuBar(QWidget* window, bool ofMainWindow)
+QMenuBar* createMenuBar(QWidget* window, bool ofMainWindow, OwnFileCommands own = {})
 {
+    namespace c = ui::command;
     auto* bar = new QMenuBar(window);
     for (const Menu& menu : menus()) {
         QMenu* shown = bar->addMenu(QString::fromLatin1(menu.caption));
@@ -60,6 +61,10 @@ QMenuBar* createMenuBar(QWidget* window, bool ofMainWindow)
             if (item.mainWindowOnly && !ofMainWindow)
                 continue;
             const char* command = !ofMainWindow && item.onSecondaryWindow ? item.onSecondaryWindow : item.command;
+            if (own.connect && command == c::kConnectFromSecondaryWindow)
+                command = own.connect;
+            if (own.disconnect && command == c::kDisconnectFromSecondaryWindow)
+                command = own.disconnect;
             QAction* action = ui::commands().action(command);
             action->setText(QString::fromLatin1(item.caption));
             action->setObjectName(QString::fromLatin1(item.name));
@@ -71,9 +76,9 @@ QMenuBar* createMenuBar(QWidget* window, bool ofMainWindow)
 
 } // namespace
 
-QMenuBar* createSharedMenuBar(QWidget* window)
+QMenuBar* createSharedMenuBar(QWidget* window, OwnFileCommands own)
 {
-    return createMenuBar(window, false);
+    return createMenuBar(window, false, own);
 }
 
 QMenuBar* createMainMenuBar(QWidget* mainWindow)

@@ -15,7 +15,14 @@ class QWidget;
 // Start" and "Support Chat". Its Connect and Disconnect are the secondary windows'
 // variants, which are never disabled; its Exit logs out and ends the program without
 // waiting.
-QMenuBar* createSharedMenuBar(QWidget* window);
+//
+// A window whose own Connect and Disconnect do more than the common steps names the
+// commands that its File menu runs instead (it registers them itself).
+struct OwnFileCommands {
+    const char* connect = nullptr;
+    const char* disconnect = nullptr;
+};
+QMenuBar* createSharedMenuBar(QWidget* window, OwnFileCommands own = {});
 
 // The main window's own menu bar. Its Exit is the main window's Exit command.
 QMenuBar* createMainMenuBar(QWidget* mainWindow);

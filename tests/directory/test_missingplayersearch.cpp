@@ -1,0 +1,66 @@
+// A stream webcam whose player is missing: the node click opens the player search,
+// which finds the player's program in a folder, saves its path, and the next click
+// starts it with the webcam's address.
+#include "FrameWorld.h"
+#include "common/Globals.h"
+#include "directory/MainWindow.h"
+#include "directory/TreeNodes.h"
+#include "directory/WebCamOpening.h"
+#include "platform/RuntimeError.h"
+#include "platform/Wait.h"
+#include "tools/PlayerSearchWindow.h"
+#include "ui/Forms.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+class TestMissingPlayerSearch : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theSavedPlayerStartsAtTheNextClick()
+    {
+        FrameWorld world;
+        gPlayerKind = 0;
+        QTemporaryDir disk;
+        QVERIFY(QDir().mkpath(disk.filePath(QStringLiteral("opt/players"))));
+        QFile player(disk.filePath(QStringLiteral("opt/players/mpv")));
+        QVERIFY(player.open(QIODevice::WriteOnly));
+        player.close();
+
+        MainWindow& main = ui::form<MainWindow>();
+        TreeNode& node = TreeNodes::of(*main.tvwMain).addTopLevel("node 1", "Cam", {}, nullptr);
+        node.webCam = WebCamRecord{"1", "http://h/a.rm", {}, "Cam", "N", {}, "France", "RealPlay"};
+        try {
+            openWebCamOfNode(node);
+        } catch (const platform::RuntimeError&) {
+            // Real.txt is missing: the node click says so as well.
+        }
+        PlayerSearchWindow& search = ui::form<PlayerSearchWindow>();
+        QVERIFY(search.isVisible());
+        QCOMPARE(search.searchText->text(), QStringLiteral("mpv"));
+
+        search.startFolderBox->setCurrentText(disk.path());
+        search.searchButton->click();
+        QVERIFY(platform::waitUntil([&search] { return !search.isSearching(); }, 20000));
+        QCOMPARE(search.resultList->topLevelItemCount(), 1);
+        QCOMPARE(search.selectionBox->text(), player.fileName());
+        search.saveButton->click();
+        QVERIFY(!search.isVisible());
+
+        openWebCamOfNode(node);
+        const QList<RecordingLauncher::Start>& starts = world.folder().launcher().starts();
+        QCOMPARE(starts.size(), 1);
+        QCOMPARE(starts.first().program, player.fileName());
+        QCOMPARE(starts.first().arguments, QStringList{QStringLiteral("http://h/a.rm")});
+    }
+};
+
+QTEST_MAIN(TestMissingPlayerSearch)
+#include "test_missingplayersearch.moc"

@@ -1,0 +1,290 @@
+// The topic tree's own events: the restricted-topic check on expand and on click (with
+// the queries the fake reflector receives), the right-click help page, the bracket mode
+// that a Shift+right-click sets, and the mouse move that arms the toolbar reset.
+#include "FakeReflector.h"
+#include "FrameWorld.h"
+#include "PlaceTree.h"
+#include "ReflectorAt.h"
+#include "common/Globals.h"
+#include "directory/RestrictedTopicGate.h"
+#include "frame/FrameWindow.h"
+#include "platform/Timer.h"
+#include "tools/OptionsWindow.h"
+#include "tools/RestrictedTopicsStore.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTest>
+
+#include <optional>
+
+using ui::form;
+
+namespace {
+
+using Texts = QList<QByteArray>;
+
+const QString kPrompt = QStringLiteral("This Topic has restricted access please type Password...");
+const QString kRefused = QStringLiteral("Password incorrect...Access denied...");
+
+QPoint placeOf(TreeNode* node)
+{
+    QTreeWidget& tree = *form<MainWindow>().tvwMain;
+    tree.scrollToItem(node);
+    return tree.visualItemRect(node).center();
+}
+
+void clickOn(TreeNode* node, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {})
+{
+    QTest::mouseClick(form<MainWindow>().tvwMain->viewport(), button, keys, placeOf(node));
+}
+
+} // namespace
+
+class TestTreeInteraction : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void checkAsksOnlyForListedTopics_data();
+    void checkAsksOnlyForListedTopics();
+    void lockedNodeClick_data();
+    void lockedNodeClick();
+    void unlockedChildOfALockedTopicIsNotAsked();
+    void lockedNodeExpand_data();
+    void lockedNodeExpand();
+    void rightClickOpensTheHelpPage_data();
+    void rightClickOpensTheHelpPage();
+    void bracketModeLastsUntilTheNextClick();
+    void mouseMoveArmsTheToolbarReset();
+    void iconSwitchSetsTheTreeLook();
+
+private:
+    Texts received() const { return reflector_->requestTexts(); }
+    ScriptedDialogs& dialogs() { return world_->folder().dialogs(); }
+    void lock(const Texts& topics, const QByteArray& password)
+    {
+        QVERIFY(writeRestrictedTopicsFile(topics));
+        QVERIFY(writeRestrictedPasswordFile(password));
+        // The options window read the files at start-up; the next reference reads them anew.
+        form<OptionsWindow>().close();
+    }
+
+    std::optional<FrameWorld> world_;
+    std::optional<FakeReflector> reflector_;
+    PlaceTree tree_;
+};
+
+void TestTreeInteraction::init()
+{
+    gBracketUrlMode = false;
+    gRestrictedPassword.clear();
+    gOptionsRequested = false;
+    world_.emplace();
+    form<MainWindow>().show();
+    tree_ = PlaceTree::build();
+    reflector_.emplace();
+    QVERIFY(reflector_->listen());
+    useReflector(reflector_->port());
+}
+
+void TestTreeInteraction::cleanup()
+{
+    reflector_.reset();
+    world_.reset();
+    gBracketUrlMode = false;
+    gRestrictedPassword.clear();
+}
+
+void TestTreeInteraction::checkAsksOnlyForListedTopics_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("password");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("allowed");
+    QTest::newRow("not listed") << QByteArray("Golf") << QByteArray("pw") << QStringList{} << false << true;
+    QTest::newRow("right answer") << QByteArray("Art") << QByteArray("pw") << QStringList{"pw"} << true << true;
+    QTest::newRow("wrong answer") << QByteArray("Art") << QByteArray("pw") << QStringList{"PW"} << true << false;
+    QTest::newRow("empty answer or Cancel") << QByteArray("Art") << QByteArray("pw") << QStringList{""} << true
+                                            << false;
+    QTest::newRow("no password, empty answer") << QByteArray("Art") << QByteArray() << QStringList{""} << true
+                                               << true;
+    QTest::newRow("no password, text typed") << QByteArray("Art") << QByteArray() << QStringList{"x"} << true
+                                             << false;
+}
+
+void TestTreeInteraction::checkAsksOnlyForListedTopics()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, password);
+    QFETCH(QStringList, answers);
+    QFETCH(bool, asked);
+    QFETCH(bool, allowed);
+    for (const QString& answer : answers)
+        dialogs().queueInput(answer);
+    QCOMPARE(restrictedTopicAllows(text, {"Sports", "Art"}, password), allowed);
+    QCOMPARE(dialogs().inputBoxes().size(), asked ? 1 : 0);
+    if (asked) {
+        QCOMPARE(dialogs().inputBoxes().first().prompt, kPrompt);
+        QCOMPARE(dialogs().inputBoxes().first().title, QStringLiteral("Restricted Access"));
+    }
+    QCOMPARE(dialogs().messageTexts(), allowed ? QStringList{} : QStringList{kRefused});
+}
+
+void TestTreeInteraction::lockedNodeClick_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<Texts>("queries");
+    QTest::newRow("right password") << QStringLiteral("pw") << Texts{"Travel,France"};
+    QTest::newRow("wrong password") << QStringLiteral("nope") << Texts{};
+    QTest::newRow("empty answer") << QString() << Texts{};
+}
+
+void TestTreeInteraction::lockedNodeClick()
+{
+    QFETCH(QString, answer);
+    QFETCH(Texts, queries);
+    lock({"France"}, "pw");
+    dialogs().queueInput(answer);
+    form<MainWindow>().progressBar->setValue(30);
+
+    clickOn(tree_.france);
+
+    QCOMPARE(dialogs().inputBoxes().size(), 1);
+    QTRY_COMPARE(received(), queries);
+    QTest::qWait(100);
+    QCOMPARE(received(), queries);
+    // A refused click ends before anything of the node is touched.
+    const bool allowed = !queries.isEmpty();
+    QCOMPARE(dialogs().messageTexts(), allowed ? QStringList{} : QStringList{kRefused});
+    QCOMPARE(form<MainWindow>().progressBar->value(), allowed ? 0 : 30);
+
+    // A right answer is not remembered.
+    clickOn(tree_.france);
+    QCOMPARE(dialogs().inputBoxes().size(), 2);
+    QVERIFY(!form<OptionsWindow>().isVisible());
+}
+
+void TestTreeInteraction::unlockedChildOfALockedTopicIsNotAsked()
+{
+    lock({"Countries", "Travel"}, "pw");
+    clickOn(tree_.france);
+    QTRY_COMPARE(received(), Texts{"Travel,France"});
+    QVERIFY(dialogs().inputBoxes().isEmpty());
+}
+
+void TestTreeInteraction::lockedNodeExpand_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("expanded");
+    QTest::newRow("right password") << QStringLiteral("pw") << true;
+    QTest::newRow("wrong password") << QStringLiteral("PW") << false;
+    QTest::newRow("empty answer") << QString() << false;
+}
+
+void TestTreeInteraction::lockedNodeExpand()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, expanded);
+    lock({"Countries"}, "pw");
+    TreeNode* countries = PlaceTree::find("Countries");
+    countries->setExpanded(false);
+    QVERIFY(dialogs().inputBoxes().isEmpty());
+    form<MainWindow>().txtRemoteIP->setText(QStringLiteral("10.0.0.9"));
+    dialogs().queueInput(answer);
+
+    countries->setExpanded(true);
+
+    QCOMPARE(dialogs().inputBoxes().size(), 1);
+    QCOMPARE(countries->isExpanded(), expanded);
+    QCOMPARE(dialogs().messageTexts(), expanded ? QStringList{} : QStringList{kRefused});
+    QVERIFY(form<MainWindow>().txtRemoteIP->text().isEmpty());
+    QTest::qWait(50);
+    QVERIFY(received().isEmpty());
+
+    // Every expand empties the transmitter address, locked or not.
+    TreeNode* usa = PlaceTree::find("USA");
+    usa->setExpanded(false);
+    form<MainWindow>().txtRemoteIP->setText(QStringLiteral("10.0.0.9"));
+    usa->setExpanded(true);
+    QVERIFY(usa->isExpanded());
+    QVERIFY(form<MainWindow>().txtRemoteIP->text().isEmpty());
+    QCOMPARE(dialogs().inputBoxes().size(), 1);
+}
+
+void TestTreeInteraction::rightClickOpensTheHelpPage_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("keys");
+    QTest::addColumn<bool>("page");
+    QTest::addColumn<bool>("bracketMode");
+    QTest::newRow("alone") << Qt::KeyboardModifiers() << true << false;
+    QTest::newRow("with Shift") << Qt::KeyboardModifiers(Qt::ShiftModifier) << false << true;
+    QTest::newRow("with Ctrl") << Qt::KeyboardModifiers(Qt::ControlModifier) << false << false;
+    QTest::newRow("with Ctrl and Shift") << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::ShiftModifier) << false
+                                         << false;
+}
+
+void TestTreeInteraction::rightClickOpensTheHelpPage()
+{
+    QFETCH(Qt::KeyboardModifiers, keys);
+    QFETCH(bool, page);
+    QFETCH(bool, bracketMode);
+    clickOn(tree_.france, Qt::RightButton, keys);
+    const QList<QUrl>& pages = world_->folder().launcher().pages();
+    QCOMPARE(pages.size(), page ? 1 : 0);
+    if (page)
+        QCOMPARE(pages.first().path(), QStringLiteral("/help/Internet.htm"));
+    QCOMPARE(gBracketUrlMode, bracketMode);
+    // A right click is no node click.
+    QTest::qWait(100);
+    QVERIFY(received().isEmpty());
+}
+
+void TestTreeInteraction::bracketModeLastsUntilTheNextClick()
+{
+    lock({"France"}, "pw");
+    clickOn(tree_.georgia, Qt::RightButton, Qt::ShiftModifier);
+    clickOn(tree_.germany, Qt::RightButton, Qt::ShiftModifier);
+    QVERIFY(gBracketUrlMode);
+
+    // The bracket mode's click ends before the restricted-topic check and the queries.
+    clickOn(tree_.france);
+    QVERIFY(!gBracketUrlMode);
+    QVERIFY(dialogs().inputBoxes().isEmpty());
+    QTest::qWait(100);
+    QVERIFY(received().isEmpty());
+
+    dialogs().queueInput(QStringLiteral("pw"));
+    clickOn(tree_.france);
+    QTRY_COMPARE(received(), Texts{"Travel,France"});
+}
+
+void TestTreeInteraction::mouseMoveArmsTheToolbarReset()
+{
+    platform::Timer& reset = *form<FrameWindow>().Timer3;
+    reset.setEnabled(false);
+    gToolbarHighlightCleared = true;
+    QTest::mouseMove(form<MainWindow>().tvwMain->viewport(), placeOf(tree_.florida));
+    QVERIFY(!gToolbarHighlightCleared);
+    QVERIFY(reset.Enabled());
+    QCOMPARE(reset.Interval(), 500);
+}
+
+void TestTreeInteraction::iconSwitchSetsTheTreeLook()
+{
+    QTreeWidget& tree = *form<MainWindow>().tvwMain;
+    const QSize pictures = tree.iconSize();
+    QVERIFY(!pictures.isEmpty());
+    OptionsWindow& options = form<OptionsWindow>();
+    options.iconSwitch->setChecked(true);
+    QVERIFY(tree.iconSize().isEmpty());
+    dialogs().queueAnswer(platform::MessageAnswer::Yes);
+    options.iconSwitch->setChecked(false);
+    QCOMPARE(tree.iconSize(), pictures);
+}
+
+QTEST_MAIN(TestTreeInteraction)
+#include "test_treeinteraction.moc"

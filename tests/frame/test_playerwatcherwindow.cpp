@@ -1,0 +1,112 @@
+// The watcher of started players as the program holds it: a player handed over by its
+// starter gets its toolbar button back once its window has closed, on an X server of
+// the test's own; the other player's button stays as it is.
+#include "FrameWorld.h"
+#include "VirtualDisplay.h"
+#include "WindowOwner.h"
+#include "common/Globals.h"
+#include "directory/MainWindow.h"
+#include "frame/FrameWindow.h"
+#include "frame/PlayerWatcherWindow.h"
+#include "frame/ToolbarControl.h"
+#include "ui/Forms.h"
+
+#include <QPushButton>
+#include <QTest>
+
+using ui::form;
+using Player = PlayerWindowWatcher::Player;
+
+namespace {
+
+constexpr int kMediaButton = 7;
+constexpr int kRealButton = 8;
+constexpr int kMediaEntry = 5;
+constexpr int kRealEntry = 7;
+// Real time for the window to go on a busy machine; the wait ends as soon as it has.
+constexpr int kPatienceMs = 20000;
+
+// Puts DISPLAY to a display for the object's lifetime.
+class DisplayVariable {
+public:
+    explicit DisplayVariable(const QByteArray& name) : earlier_(qgetenv("DISPLAY")) { qputenv("DISPLAY", name); }
+    ~DisplayVariable() { qputenv("DISPLAY", earlier_); }
+
+private:
+    QByteArray earlier_;
+};
+
+} // namespace
+
+class TestPlayerWatcherWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        gMediaPlayerPid = 0;
+        gRealPlayerPid = 0;
+    }
+
+    void handedOverPlayerGetsItsButtonBack()
+    {
+        VirtualDisplay display;
+        if (!display.isRunning())
+            QSKIP(qPrintable(QStringLiteral("no X display for this test: %1").arg(display.failure())));
+        DisplayVariable onDisplay(display.name());
+        WindowOwner media(display.name());
+        QVERIFY2(media.isReady(), qPrintable(media.failure()));
+        FrameWorld world;
+        FrameWindow& frame = form<FrameWindow>();
+        // As the toolbar leaves them after a Media press that also started RealPlayer
+        // earlier.
+        for (int button : {kMediaButton, kRealButton})
+            frame.Toolbar1->setButtonImage(button, ToolbarControl::PictureActive);
+        gToolbarActive[kMediaEntry] = true;
+        gToolbarActive[kRealEntry] = true;
+
+        watchPlayer(Player::Media, media.processId());
+        QCOMPARE(gMediaPlayerPid, media.processId());
+        startPlayerWatcher();
+        PlayerWatcherWindow& watcherWindow = form<PlayerWatcherWindow>();
+        QVERIFY(!watcherWindow.isVisible());
+        QVERIFY(watcherWindow.watcher().isRunning());
+        QTest::qWait(100);
+        QCOMPARE(frame.Toolbar1->buttonImage(kMediaButton), int(ToolbarControl::PictureActive));
+
+        QVERIFY(media.closeWindow());
+        QVERIFY(QTest::qWaitFor([] { return gMediaPlayerPid == 0; }, kPatienceMs));
+        QCOMPARE(frame.Toolbar1->buttonImage(kMediaButton), int(ToolbarControl::PictureNormal));
+        QVERIFY(!gToolbarActive[kMediaEntry]);
+        QCOMPARE(frame.Toolbar1->buttonImage(kRealButton), int(ToolbarControl::PictureActive));
+        QVERIFY(gToolbarActive[kRealEntry]);
+        QVERIFY(QTest::qWaitFor([&] { return !watcherWindow.watcher().isRunning(); }, kPatienceMs));
+    }
+
+    // "Go" checks once by hand, with the timer at rest.
+    void goChecksOnce()
+    {
+        FrameWorld world;
+        PlayerWatcherWindow& watcherWindow = form<PlayerWatcherWindow>();
+        QCOMPARE(watcherWindow.Command1->text(), QStringLiteral("Go"));
+        QCOMPARE(watcherWindow.windowTitle(), QStringLiteral("Program ID Detection"));
+        gToolbarActive[kRealEntry] = true;
+        watchPlayer(Player::Real, 999999999); // beyond any process number: gone
+        watcherWindow.Command1->click();
+        QCOMPARE(gRealPlayerPid, 0);
+        QVERIFY(!gToolbarActive[kRealEntry]);
+        QVERIFY(!watcherWindow.watcher().isRunning());
+    }
+
+    // The main window's hidden key chord is the only thing that shows the window.
+    void keyChordShowsTheWindow()
+    {
+        FrameWorld world;
+        MainWindow& main = form<MainWindow>();
+        QVERIFY(!ui::isLoaded<PlayerWatcherWindow>());
+        emit main.shellDetectRequested();
+        QVERIFY(form<PlayerWatcherWindow>().isVisible());
+    }
+};
+
+QTEST_MAIN(TestPlayerWatcherWindow)
+#include "test_playerwatcherwindow.moc"

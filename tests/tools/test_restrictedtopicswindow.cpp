@@ -1,0 +1,461 @@
+// The restricted-topics frame of the options window: Save/Change Password, the topic
+// list with Save Restricted Topics and DeleteTopic, what a reload shows, failed writes,
+// and the forgotten-password request as the reflector receives it.
+#include "FakeReflector.h"
+#include "FileContent.h"
+#include "FileSizeLimit.h"
+#include "FrameWorld.h"
+#include "StallingPort.h"
+#include "common/Globals.h"
+#include "link/ReflectorSession.h"
+#include "platform/SocketControl.h"
+#include "linkwindows/ServerSettingsWindow.h"
+#include "linkwindows/UserSettingsWindow.h"
+#include "tools/OptionsWindow.h"
+#include "tools/RestrictedTopicsFrame.h"
+#include "tools/RestrictedTopicsStore.h"
+#include "ui/Forms.h"
+#include "ui/PanelStatusBar.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include "ui/SharedMenuBar.h"
+
+#include <QMenuBar>
+#include <QTest>
+
+#include <optional>
+
+using platform::MessageAnswer;
+using ui::form;
+
+namespace {
+
+using Topics = QList<QByteArray>;
+
+constexpr char kTopicsFile[] = "vr.dat";
+constexpr char kPasswordFile[] = "rapc.dat";
+const QString kAskForCurrentPassword =
+    QStringLiteral("Please type your Original/Current Password in the Original Password TextBox");
+const QString kCurrentPasswordWrong = QStringLiteral(
+    "Password incorrect re-type your correct Original/Current Password in the Original Password TextBox");
+
+struct Boxes {
+    QString original;
+    QString changed;
+    QString confirmed;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Boxes)
+
+class TestRestrictedTopicsWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void saveOrChangePassword_data();
+    void saveOrChangePassword();
+    void choicesAreTheFixedTopicsSorted();
+    void duplicateTopicsAreListedAndStored();
+    void savingTopicsNeedsTheCurrentPassword_data();
+    void savingTopicsNeedsTheCurrentPassword();
+    void deleteTopic_data();
+    void deleteTopic();
+    void reopeningShowsTheStoredList();
+    void emptyPasswordFileMeansNoPassword();
+    void failedWritesShowOneErrorAndKeepTheOldState();
+    void controlsFollowTheLogin();
+    void ownDisconnectLocksTheWholeFrame();
+    void forgottenPasswordRequest_data();
+    void forgottenPasswordRequest();
+    void forgottenPasswordAnsweredNo();
+    void forgottenPasswordWithoutReflector();
+    void forgottenPasswordConnectIsBounded();
+
+private:
+    RestrictedTopicsFrame& frame() { return *form<OptionsWindow>().restrictedTopicsFrame; }
+    QStringList boxes() { return world_->folder().dialogs().messageTexts(); }
+    void type(const Boxes& typed)
+    {
+        frame().originalPasswordBox->setText(typed.original);
+        frame().newPasswordBox->setText(typed.changed);
+        frame().confirmPasswordBox->setText(typed.confirmed);
+    }
+    Boxes typed()
+    {
+        return {frame().originalPasswordBox->text(), frame().newPasswordBox->text(),
+                frame().confirmPasswordBox->text()};
+    }
+    void choose(const QString& topic)
+    {
+        const int index = frame().topicChoices->findText(topic);
+        QVERIFY(index >= 0);
+        frame().chooseTopic(index);
+    }
+    QString status() { return QString::fromLatin1(form<OptionsWindow>().statusBar->panelText(1)); }
+    void pointAt(quint16 port)
+    {
+        form<ServerSettingsWindow>().txtIPAddress->setText(QStringLiteral("127.0.0.1"));
+        form<ServerSettingsWindow>().txtPort->setText(QString::number(port));
+        form<UserSettingsWindow>().txtUserName->setText(QStringLiteral("mara"));
+    }
+
+    std::optional<FrameWorld> world_;
+};
+
+void TestRestrictedTopicsWindow::init()
+{
+    gRestrictedPassword.clear();
+    gOptionsRequested = false;
+    world_.emplace();
+}
+
+void TestRestrictedTopicsWindow::cleanup()
+{
+    world_.reset();
+    gRestrictedPassword.clear();
+}
+
+void TestRestrictedTopicsWindow::saveOrChangePassword_data()
+{
+    QTest::addColumn<QByteArray>("password");
+    QTest::addColumn<Boxes>("typing");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("passwordAfter");
+    QTest::addColumn<Boxes>("boxesAfter");
+    const QString changed = QStringLiteral("Password successfully changed...");
+    const QString wrong = QStringLiteral("Original Password incorrect...");
+    const QString mismatch = QStringLiteral("New Passwords Do Not Match... Please retry...");
+    const QString notStorable = passwordNotStorableMessage();
+    QTest::newRow("no password yet") << QByteArray() << Boxes{"", "new", "new"} << changed << QByteArray("new")
+                                     << Boxes{};
+    QTest::newRow("no password yet, original typed") << QByteArray() << Boxes{"x", "new", "new"} << wrong
+                                                     << QByteArray() << Boxes{"", "new", "new"};
+    QTest::newRow("original left empty")
+        << QByteArray("old") << Boxes{"", "n", "n"}
+        << QStringLiteral("No Password Entered. You need to Type a Password in the text box.") << QByteArray("old")
+        << Boxes{"", "n", "n"};
+    QTest::newRow("right old password") << QByteArray("old") << Boxes{"old", "n2", "n2"} << changed
+                                        << QByteArray("n2") << Boxes{};
+    QTest::newRow("letter case counts") << QByteArray("old") << Boxes{"Old", "n2", "n2"} << wrong
+                                        << QByteArray("old") << Boxes{"", "n2", "n2"};
+    QTest::newRow("blanks count in the original") << QByteArray("old") << Boxes{"old ", "n2", "n2"} << wrong
+                                                  << QByteArray("old") << Boxes{"", "n2", "n2"};
+    QTest::newRow("new ones differ") << QByteArray("old") << Boxes{"old", "a", "b"} << mismatch
+                                     << QByteArray("old") << Boxes{"old", "", ""};
+    QTest::newRow("blanks trimmed") << QByteArray("old") << Boxes{"old", "  n 1  ", "  n 1  "} << changed
+                                    << QByteArray("n 1") << Boxes{};
+    QTest::newRow("blanks compared as typed") << QByteArray("old") << Boxes{"old", " n", "n"} << mismatch
+                                              << QByteArray("old") << Boxes{"old", "", ""};
+    QTest::newRow("emptied") << QByteArray("old") << Boxes{"old", "", ""} << changed << QByteArray() << Boxes{};
+    QTest::newRow("code 255") << QByteArray("old") << Boxes{"old", "a\u00ff", "a\u00ff"} << notStorable
+                              << QByteArray("old") << Boxes{"old", "a\u00ff", "a\u00ff"};
+    QTest::newRow("outside Windows-1252") << QByteArray("old") << Boxes{"old", "a\u0411", "a\u0411"} << notStorable
+                                          << QByteArray("old") << Boxes{"old", "a\u0411", "a\u0411"};
+    QTest::newRow("Windows-1252 beyond Latin-1") << QByteArray("old") << Boxes{"old", "\u20ac5", "\u20ac5"}
+                                                 << changed << QByteArray("\x80" "5") << Boxes{};
+}
+
+void TestRestrictedTopicsWindow::saveOrChangePassword()
+{
+    QFETCH(QByteArray, password);
+    QFETCH(Boxes, typing);
+    QFETCH(QString, message);
+    QFETCH(QByteArray, passwordAfter);
+    QFETCH(Boxes, boxesAfter);
+    if (!password.isEmpty())
+        QVERIFY(writeRestrictedPasswordFile(password));
+    frame().setAllControlsEnabled(true);
+    QCOMPARE(gRestrictedPassword, password);
+
+    type(typing);
+    QTest::mouseClick(frame().savePasswordButton, Qt::LeftButton);
+
+    QCOMPARE(boxes(), QStringList{message});
+    QCOMPARE(gRestrictedPassword, passwordAfter);
+    QCOMPARE(readRestrictedPasswordFile(), std::optional(passwordAfter));
+    const Boxes after = typed();
+    QCOMPARE(after.original, boxesAfter.original);
+    QCOMPARE(after.changed, boxesAfter.changed);
+    QCOMPARE(after.confirmed, boxesAfter.confirmed);
+}
+
+void TestRestrictedTopicsWindow::choicesAreTheFixedTopicsSorted()
+{
+    const QComboBox& choices = *frame().topicChoices;
+    QCOMPARE(choices.count(), 100);
+    QCOMPARE(choices.itemText(0), QStringLiteral("Acrylic"));
+    for (int i = 1; i < choices.count(); ++i)
+        QVERIFY(choices.itemText(i - 1) < choices.itemText(i));
+    QVERIFY(frame().topics().isEmpty());
+}
+
+void TestRestrictedTopicsWindow::duplicateTopicsAreListedAndStored()
+{
+    QVERIFY(writeRestrictedPasswordFile("pw"));
+    frame().setAllControlsEnabled(true);
+    choose(QStringLiteral("Zoo"));
+    choose(QStringLiteral("Art"));
+    choose(QStringLiteral("Zoo"));
+    // The list keeps its entries in order; the tree sees them at once.
+    QCOMPARE(form<OptionsWindow>().restrictedTopics(), (Topics{"Art", "Zoo", "Zoo"}));
+
+    frame().originalPasswordBox->setText(QStringLiteral("pw"));
+    QTest::mouseClick(frame().saveTopicsButton, Qt::LeftButton);
+    QCOMPARE(boxes(), QStringList{QStringLiteral("Restricted Topics saved....")});
+    QCOMPARE(frame().originalPasswordBox->text(), QStringLiteral("pw"));
+    QCOMPARE(readRestrictedTopicsFile(), (Topics{"Art", "Zoo", "Zoo"}));
+}
+
+void TestRestrictedTopicsWindow::savingTopicsNeedsTheCurrentPassword_data()
+{
+    QTest::addColumn<QByteArray>("password");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("typedAfter");
+    QTest::newRow("no password, none typed") << QByteArray() << QString() << kAskForCurrentPassword << QString();
+    QTest::newRow("no password, one typed") << QByteArray() << QStringLiteral("x") << kCurrentPasswordWrong
+                                            << QString();
+    QTest::newRow("none typed") << QByteArray("pw") << QString() << kAskForCurrentPassword << QString();
+    QTest::newRow("wrong one") << QByteArray("pw") << QStringLiteral("PW") << kCurrentPasswordWrong << QString();
+}
+
+void TestRestrictedTopicsWindow::savingTopicsNeedsTheCurrentPassword()
+{
+    QFETCH(QByteArray, password);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(QString, typedAfter);
+    if (!password.isEmpty())
+        QVERIFY(writeRestrictedPasswordFile(password));
+    QVERIFY(writeRestrictedTopicsFile({"Golf"}));
+    const QByteArray before = fileContent(world_->folder().filePath(kTopicsFile));
+    frame().setAllControlsEnabled(true);
+    choose(QStringLiteral("Art"));
+    frame().topicList->setCurrentRow(0);
+
+    for (QPushButton* button : {frame().saveTopicsButton, frame().deleteTopicButton}) {
+        frame().originalPasswordBox->setText(typed);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(frame().originalPasswordBox->text(), typedAfter);
+    }
+    QCOMPARE(boxes(), (QStringList{message, message}));
+    QCOMPARE(fileContent(world_->folder().filePath(kTopicsFile)), before);
+    QCOMPARE(frame().topics(), (Topics{"Art", "Golf"}));
+}
+
+void TestRestrictedTopicsWindow::deleteTopic_data()
+{
+    QTest::addColumn<Topics>("stored");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<Topics>("remaining");
+    QTest::newRow("none selected") << Topics{"Art", "Golf"} << -1 << Topics{"Art", "Golf"};
+    QTest::newRow("the only entry") << Topics{"Zoo"} << 0 << Topics{};
+    QTest::newRow("one of two alike") << Topics{"Art", "Art", "Golf"} << 1 << Topics{"Art", "Golf"};
+}
+
+void TestRestrictedTopicsWindow::deleteTopic()
+{
+    QFETCH(Topics, stored);
+    QFETCH(int, selected);
+    QFETCH(Topics, remaining);
+    QVERIFY(writeRestrictedPasswordFile("pw"));
+    QVERIFY(writeRestrictedTopicsFile(stored));
+    frame().setAllControlsEnabled(true);
+    if (selected >= 0)
+        frame().topicList->setCurrentRow(selected);
+    frame().originalPasswordBox->setText(QStringLiteral("pw"));
+
+    QTest::mouseClick(frame().deleteTopicButton, Qt::LeftButton);
+    QVERIFY(boxes().isEmpty());
+    QCOMPARE(frame().topics(), remaining);
+    QCOMPARE(readRestrictedTopicsFile(), remaining);
+    if (remaining.isEmpty())
+        QCOMPARE(fileContent(world_->folder().filePath(kTopicsFile)), QByteArray());
+}
+
+void TestRestrictedTopicsWindow::reopeningShowsTheStoredList()
+{
+    QVERIFY(writeRestrictedPasswordFile("pw"));
+    QVERIFY(writeRestrictedTopicsFile({"Golf", "Art"}));
+    OptionsWindow& options = form<OptionsWindow>();
+    options.showRequested();
+    frame().setAllControlsEnabled(true);
+    choose(QStringLiteral("Zoo"));
+    frame().originalPasswordBox->setText(QStringLiteral("pw"));
+    const QByteArray storedBytes = fileContent(world_->folder().filePath(kTopicsFile));
+
+    options.close();
+    // What was not stored is gone; the files are as they were, byte for byte.
+    QCOMPARE(options.restrictedTopics(), (Topics{"Art", "Golf"}));
+    QCOMPARE(fileContent(world_->folder().filePath(kTopicsFile)), storedBytes);
+    QVERIFY(frame().originalPasswordBox->text().isEmpty());
+    QVERIFY(!options.passwordBoxesEnabled());
+    QVERIFY(!frame().topicList->isEnabled());
+    QCOMPARE(frame().topicChoices->count(), 100);
+    QCOMPARE(gRestrictedPassword, QByteArray("pw"));
+    QVERIFY(!options.isVisible());
+}
+
+void TestRestrictedTopicsWindow::emptyPasswordFileMeansNoPassword()
+{
+    world_->writeProgramFile(kPasswordFile, "");
+    gRestrictedPassword = "stale";
+    frame().setAllControlsEnabled(true);
+    QVERIFY(gRestrictedPassword.isEmpty());
+    type({"", "fresh", "fresh"});
+    frame().savePassword();
+    QCOMPARE(boxes(), QStringList{QStringLiteral("Password successfully changed...")});
+    QCOMPARE(gRestrictedPassword, QByteArray("fresh"));
+}
+
+void TestRestrictedTopicsWindow::failedWritesShowOneErrorAndKeepTheOldState()
+{
+    QVERIFY(writeRestrictedPasswordFile("old"));
+    QVERIFY(writeRestrictedTopicsFile({"Art", "Golf"}));
+    const QByteArray oldPassword = fileContent(world_->folder().filePath(kPasswordFile));
+    const QByteArray oldTopics = fileContent(world_->folder().filePath(kTopicsFile));
+    frame().setAllControlsEnabled(true);
+    choose(QStringLiteral("Zoo"));
+    {
+        FileSizeLimit limit(3);
+        type({"old", "much longer", "much longer"});
+        frame().savePassword();
+        frame().originalPasswordBox->setText(QStringLiteral("old"));
+        frame().saveTopics();
+        frame().topicList->setCurrentRow(0);
+        frame().deleteTopic();
+    }
+    const QStringList shown = boxes();
+    QCOMPARE(shown.size(), 3);
+    for (const QString& text : shown) {
+        QVERIFY(!text.isEmpty());
+        QVERIFY(!text.contains(QStringLiteral("successfully")) && !text.contains(QStringLiteral("saved")));
+    }
+    QCOMPARE(gRestrictedPassword, QByteArray("old"));
+    QCOMPARE(frame().topics(), (Topics{"Art", "Golf", "Zoo"}));
+    QCOMPARE(fileContent(world_->folder().filePath(kPasswordFile)), oldPassword);
+    QCOMPARE(fileContent(world_->folder().filePath(kTopicsFile)), oldTopics);
+}
+
+void TestRestrictedTopicsWindow::controlsFollowTheLogin()
+{
+    OptionsWindow& options = form<OptionsWindow>();
+    QVERIFY(!options.passwordBoxesEnabled());
+    options.setPasswordBoxesEnabled(true);
+    QVERIFY(options.passwordBoxesEnabled());
+    // The login opens the password boxes only; the rest follows the window's own commands.
+    QVERIFY(!frame().savePasswordButton->isEnabled());
+    QVERIFY(!frame().topicChoices->isEnabled());
+    frame().setAllControlsEnabled(true);
+    for (QWidget* control : std::initializer_list<QWidget*>{frame().savePasswordButton, frame().saveTopicsButton,
+                                                           frame().forgotPasswordButton, frame().deleteTopicButton,
+                                                           frame().topicChoices, frame().topicList})
+        QVERIFY(control->isEnabled());
+}
+
+void TestRestrictedTopicsWindow::ownDisconnectLocksTheWholeFrame()
+{
+    OptionsWindow& options = form<OptionsWindow>();
+    frame().setAllControlsEnabled(true);
+    auto* disconnectItem = menuAction(*options.findChild<QMenuBar*>(), QStringLiteral("mnuDisconnect"));
+    QVERIFY(disconnectItem);
+    disconnectItem->trigger();
+    QVERIFY(!options.passwordBoxesEnabled());
+    QVERIFY(!frame().savePasswordButton->isEnabled());
+    QVERIFY(!frame().topicList->isEnabled());
+    QVERIFY(!frame().topicChoices->isEnabled());
+}
+
+void TestRestrictedTopicsWindow::forgottenPasswordRequest_data()
+{
+    QTest::addColumn<QByteArray>("password");
+    QTest::addColumn<bool>("socketLeftOpen");
+    QTest::addColumn<QByteArray>("request");
+    QTest::newRow("with a password") << QByteArray("Se,cr et") << false << QByteArray("/ForgotPassword\\mara,Se,cr et");
+    QTest::newRow("no password ends in the comma") << QByteArray() << false << QByteArray("/ForgotPassword\\mara,");
+    QTest::newRow("socket open from an earlier request") << QByteArray("pw") << true
+                                                         << QByteArray("/ForgotPassword\\mara,pw");
+}
+
+void TestRestrictedTopicsWindow::forgottenPasswordRequest()
+{
+    QFETCH(QByteArray, password);
+    QFETCH(bool, socketLeftOpen);
+    QFETCH(QByteArray, request);
+    FakeReflector reflector;
+    QVERIFY(reflector.listen());
+    pointAt(reflector.port());
+    // The backup address and an enciphered traffic change nothing: the request goes to
+    // the primary address, in clear.
+    form<ServerSettingsWindow>().txtIPAddressBackUp->setText(QStringLiteral("192.0.2.1"));
+    reflectorSession().state().encryptTraffic = true;
+    frame(); // loaded before the password is set, as rapc.dat would give it
+    gRestrictedPassword = password;
+    platform::SocketControl& socket = reflectorSession().connection().socket();
+    if (socketLeftOpen) {
+        QVERIFY(socket.Connect(QStringLiteral("127.0.0.1"), reflector.port()).ok());
+        QTRY_COMPARE(socket.State(), int(platform::SocketControl::StateConnected));
+    }
+    world_->folder().dialogs().queueAnswer(MessageAnswer::Yes);
+
+    frame().forgotPassword();
+
+    const platform::MessageBoxRequest& asked = world_->folder().dialogs().messageBoxes().first();
+    QCOMPARE(asked.title, QStringLiteral("Forgot Password..."));
+    QCOMPARE(asked.buttons, platform::MessageButtons::YesNo);
+    QCOMPARE(boxes().size(), 1);
+    QCOMPARE(status(), QStringLiteral("Password request sent to Larkspire Server..."));
+    QTRY_COMPARE(reflector.requestTexts(), QList<QByteArray>{request});
+    QCOMPARE(reflector.requests().first().received, request);
+    QCOMPARE(reflector.connections().size(), socketLeftOpen ? 2 : 1);
+    reflectorSession().state().encryptTraffic = false;
+}
+
+void TestRestrictedTopicsWindow::forgottenPasswordAnsweredNo()
+{
+    FakeReflector reflector;
+    QVERIFY(reflector.listen());
+    pointAt(reflector.port());
+    world_->folder().dialogs().queueAnswer(MessageAnswer::No);
+    frame().forgotPassword();
+    QCOMPARE(boxes().last(), QStringLiteral("Password Request cancelled..."));
+    QTest::qWait(100);
+    QVERIFY(reflector.connections().isEmpty());
+}
+
+void TestRestrictedTopicsWindow::forgottenPasswordWithoutReflector()
+{
+    quint16 port = 0;
+    {
+        FakeReflector gone;
+        QVERIFY(gone.listen());
+        port = gone.port();
+    }
+    pointAt(port);
+    world_->folder().dialogs().queueAnswer(MessageAnswer::Yes);
+    frame().forgotPassword();
+    QCOMPARE(status(), QStringLiteral("Message Not Sent... Failed to connect to Server..."));
+    QCOMPARE(boxes().size(), 1);
+    QCOMPARE(reflectorSession().connection().socket().State(), int(platform::SocketControl::StateClosed));
+}
+
+void TestRestrictedTopicsWindow::forgottenPasswordConnectIsBounded()
+{
+    StallingPort stalling;
+    QVERIFY(stalling.port() != 0);
+    pointAt(stalling.port());
+    world_->folder().dialogs().queueAnswer(MessageAnswer::Yes);
+    frame().forgotPassword();
+    QCOMPARE(boxes().last(), QStringLiteral("Could not connect to Larkspire Server"));
+    QCOMPARE(reflectorSession().connection().socket().State(), int(platform::SocketControl::StateClosed));
+}
+
+QTEST_MAIN(TestRestrictedTopicsWindow)
+#include "test_restrictedtopicswindow.moc"

@@ -1,0 +1,513 @@
+#include "chat/SupportChatWindow.h"
+
+#include "chat/ChatLines.h"
+#include "chat/EMessageSettingsFile.h"
+#include "chat/PicturePanel.h"
+#include "chat/RemoteCommands.h"
+#include "chat/RemoteCommandRunner.h"
+#include "chat/SupportHostAddresses.h"
+#include "linkwindows/StatusWindow.h"
+#include "linkwindows/UserSettingsWindow.h"
+#include "platform/Codec.h"
+#include "platform/Dialogs.h"
+#include "platform/Launcher.h"
+#include "platform/Services.h"
+#include "platform/SocketControl.h"
+#include "platform/Twips.h"
+#include "platform/Wait.h"
+#include "ui/Forms.h"
+#include "ui/Gradient.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QUrl>
+
+#include <algorithm>
+
+using platform::SocketControl;
+using platform::fromCp1252;
+using platform::toCp1252;
+using platform::twips;
+
+namespace {
+
+const QColor kFrameColour(0, 64, 64);
+const QString kHelpPage = QStringLiteral("/help/Chat.htm");
+
+// The caption a connect wait shows for each socket state.
+const std::array<const char*, 10> kStateCaptions = {
+    "Closed",          "Connection Open...", "Connection Listening...", "Connection Pending...",
+    "Resolving Host...", "Host Resolved...", "Connecting...",           "Connection complete...",
+    "Peer is closing...", "Support is off line...",
+};
+
+void place(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
+}
+
+QLabel* markLabel(const char* text, QWidget* parent, int left, int top, int width)
+{
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    place(label, left, top, width, 255);
+    return label;
+}
+
+QLabel* lampLabel(const char* name, QWidget* parent)
+{
+    auto* lamp = new QLabel(parent);
+    lamp->setObjectName(QString::fromLatin1(name));
+    lamp->setFrameShape(QFrame::Box);
+    lamp->setAutoFillBackground(true);
+    return lamp;
+}
+
+QLineEdit* lineBox(const char* name, QWidget* parent, int left, int top, int width)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    place(box, left, top, width, 315);
+    return box;
+}
+
+QPushButton* pushButton(const char* caption, const char* name, QWidget* parent, int left, int top, int width)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    place(button, left, top, width, 345);
+    return button;
+}
+
+QGroupBox* colouredFrame(const char* title, const char* name, QWidget* parent, int top, int height)
+{
+    auto* frame = new QGroupBox(QString::fromLatin1(title), parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setAutoFillBackground(true);
+    QPalette colours = frame->palette();
+    colours.setColor(QPalette::Window, kFrameColour);
+    frame->setPalette(colours);
+    place(frame, 120, top, 7410, height);
+    return frame;
+}
+
+struct LampRow {
+    QLabel* lamp;
+    QLabel* state;
+};
+
+// The lamp row at the foot of a frame: "Status" and the lamp, "Message" and the
+// state caption, which is a second lamp.
+LampRow lampRow(QWidget* frame, int top, const char* statusMark, const char* lampName, const char* messageMark,
+                const char* stateName)
+{
+    markLabel("Status", frame, 120, top, 540)->setObjectName(QString::fromLatin1(statusMark));
+    QLabel* lamp = lampLabel(lampName, frame);
+    place(lamp, 720, top, 300, 255);
+    markLabel("Message", frame, 1200, top, 780)->setObjectName(QString::fromLatin1(messageMark));
+    QLabel* state = lampLabel(stateName, frame);
+    place(state, 2040, top - 30, 5250, 285);
+    return {lamp, state};
+}
+
+} // namespace
+
+void setLampColour(QLabel& lamp, const QColor& colour)
+{
+    QPalette palette = lamp.palette();
+    palette.setColor(QPalette::Window, colour);
+    lamp.setPalette(palette);
+}
+
+SupportChatWindow::SupportChatWindow()
+{
+    setObjectName(QStringLiteral("frmChat"));
+    setWindowTitle(QStringLiteral("Larkspire Support Chat"));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(twips(kClientWidthTwips), twips(kClientHeightTwips));
+
+    // A right click on the frames and their labels opens the help page.
+    for (QGroupBox* frame : {createChatFrame(), createOfflineMessageFrame()}) {
+        frame->installEventFilter(this);
+        for (QLabel* label : frame->findChildren<QLabel*>()) {
+            if (!qobject_cast<chat::PicturePanel*>(label)) // a panel reports its own right click
+                label->installEventFilter(this);
+        }
+    }
+    AniGIF2 = new chat::PicturePanel(this);
+    AniGIF2->setObjectName(QStringLiteral("AniGIF2"));
+    place(AniGIF2, 210, 7920, 7215, 2655);
+    for (chat::PicturePanel* panel : {AniGIF1, AniGIF2}) {
+        connect(panel, &chat::PicturePanel::clicked, this, [this, panel] { openPictureHost(*panel); });
+        connect(panel, &chat::PicturePanel::rightPressed, this, &SupportChatWindow::openHelpPage);
+    }
+    transcriptText_ = std::make_unique<chat::AppendedText>(*transcript);
+    offlineMessageText_ = std::make_unique<chat::AppendedText>(*offlineMessageBox);
+
+    supportHost_ = new chat::SupportHostAddresses(this);
+    connect(supportHostBox, &QLineEdit::textChanged, supportHost_, &chat::SupportHostAddresses::setHost);
+    createSockets();
+}
+
+SupportChatWindow::~SupportChatWindow() = default;
+
+QGroupBox* SupportChatWindow::createChatFrame()
+{
+    QGroupBox* frame = colouredFrame("Support Chat", "Frame1", this, 60, 4620);
+
+    AniGIF1 = new chat::PicturePanel(frame);
+    AniGIF1->setObjectName(QStringLiteral("AniGIF1"));
+    place(AniGIF1, 120, 300, 1800, 1260);
+
+    markLabel("Support Server", frame, 2040, 300, 1300)->setObjectName(QStringLiteral("Label2"));
+    supportHostBox = lineBox("txtChatIP", frame, 3360, 270, 2400);
+    supportHostBox->setEnabled(false);
+    listenPortBox = lineBox("txtPort", frame, 5880, 270, 1380);
+    listenPortBox->setText(QStringLiteral("1001"));
+    listenPortBox->setEnabled(false);
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new QRadioButton(QStringLiteral("Connect to Channel %1").arg(i + 1), frame);
+        button->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+        place(button, 2040 + (i % 2) * 2640, 720 + (i / 2) * 360, 2520, 300);
+        connect(button, &QRadioButton::clicked, this, [this, i] { pickChannel(i + 1); });
+        channelButtons[size_t(i)] = button;
+    }
+
+    transcript = new QPlainTextEdit(frame);
+    transcript->setObjectName(QStringLiteral("txtOutput"));
+    transcript->setReadOnly(true);
+    transcript->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    place(transcript, 120, 1680, 7170, 2160);
+
+    inputBox = lineBox("txtSendData", frame, 120, 3900, 5940);
+    // Enter sends and empties the box, whatever the target.
+    connect(inputBox, &QLineEdit::returnPressed, this, [this] {
+        sendLine();
+        inputBox->clear();
+    });
+    sendButton = pushButton("Send", "Command1", frame, 6180, 3885, 1110);
+    connect(sendButton, &QPushButton::clicked, this, &SupportChatWindow::sendLine);
+
+    const LampRow lamps = lampRow(frame, 4290, "Label3", "Label1", "Label4", "lblConnectionState");
+    chatLamp = lamps.lamp;
+    chatStateLabel = lamps.state;
+    return frame;
+}
+
+QGroupBox* SupportChatWindow::createOfflineMessageFrame()
+{
+    QGroupBox* frame = colouredFrame("EMessage", "Frame2", this, 4740, 3120);
+
+    markLabel("If you can't get through using live chat, then send an EMessage.", frame, 120, 270, 7170)
+        ->setObjectName(QStringLiteral("Label5"));
+    markLabel("Name", frame, 120, 600, 2280)->setObjectName(QStringLiteral("Label6"));
+    markLabel("User ID", frame, 2520, 600, 2280)->setObjectName(QStringLiteral("Label7"));
+    markLabel("EMail Address", frame, 4920, 600, 2370)->setObjectName(QStringLiteral("Label8"));
+    senderNameBox = lineBox("txtName", frame, 120, 870, 2280);
+    senderIdBox = lineBox("txtID", frame, 2520, 870, 2280);
+    senderEMailBox = lineBox("txtEMail", frame, 4920, 870, 2370);
+    saveSettingsButton = pushButton("Save Settings", "Command4", frame, 5880, 1260, 1410);
+    connect(saveSettingsButton, &QPushButton::clicked, this, &SupportChatWindow::saveSenderDetails);
+
+    offlineMessageBox = new QPlainTextEdit(frame);
+    offlineMessageBox->setObjectName(QStringLiteral("txtMessage"));
+    place(offlineMessageBox, 120, 1680, 5640, 960);
+    sendMessageButton = pushButton("Send", "Command3", frame, 5880, 2295, 1410);
+    connect(sendMessageButton, &QPushButton::clicked, this, &SupportChatWindow::sendOfflineMessage);
+
+    const LampRow lamps = lampRow(frame, 2760, "Label9", "Label11", "Label10", "lblMessage");
+    messageLamp = lamps.lamp;
+    messageStateLabel = lamps.state;
+    return frame;
+}
+
+void SupportChatWindow::createSockets()
+{
+    tcpServer = new SocketControl(this);
+    tcpServer->setObjectName(QStringLiteral("tcpServer"));
+    tcpServer->setReceiveLimit(kUnreadLimitBytes);
+    connect(tcpServer, &SocketControl::connectionRequest, this, &SupportChatWindow::onConnectionRequest);
+    connect(tcpServer, &SocketControl::dataArrival, this, [this] { handleSupportChunk(tcpServer->GetData()); });
+    // The support side has gone: listen for the next one.
+    connect(tcpServer, &SocketControl::peerClosed, this, &SupportChatWindow::listen);
+    connect(tcpServer, &SocketControl::socketError, this, &SupportChatWindow::listen);
+
+    for (int channel = 1; channel <= 4; ++channel) {
+        auto* socket = new SocketControl(this);
+        socket->setObjectName(QStringLiteral("tcpClient%1").arg(channel));
+        socket->setReceiveLimit(kUnreadLimitBytes);
+        channelSockets_[size_t(channel) - 1] = socket;
+        connect(socket, &SocketControl::peerClosed, this, [this, channel] { onChannelClosed(channel); });
+        connect(socket, &SocketControl::socketError, this, [this, channel] {
+            channelFailed_[size_t(channel) - 1] = true;
+            onChannelClosed(channel);
+        });
+        connect(socket, &SocketControl::dataArrival, this, [this, socket] { appendToTranscript(socket->GetData()); });
+    }
+
+    tcpClient5 = new SocketControl(this);
+    tcpClient5->setObjectName(QStringLiteral("tcpClient5"));
+    tcpClient5->setReceiveLimit(kUnreadLimitBytes);
+    connect(tcpClient5, &SocketControl::peerClosed, this, &SupportChatWindow::onOfflineMessageClosed);
+    connect(tcpClient5, &SocketControl::socketError, this, [this] {
+        offlineMessageFailed_ = true;
+        onOfflineMessageClosed();
+    });
+    connect(tcpClient5, &SocketControl::dataArrival, this,
+            [this] { offlineMessageText_->append(tcpClient5->GetData()); });
+    connect(tcpClient5, &SocketControl::sendComplete, this, [this] {
+        messageStateLabel->setText(QStringLiteral("Message Received ... "));
+        setLampColour(*messageLamp, kMessageSentColour);
+        setLampColour(*messageStateLabel, kMessageSentColour);
+    });
+}
+
+void SupportChatWindow::Form_Load()
+{
+    ports_ = chat::supportChatPorts();
+    listen();
+    if (const std::optional<chat::SenderDetails> details = chat::readSenderDetails()) {
+        senderNameBox->setText(fromCp1252(details->name));
+        senderIdBox->setText(fromCp1252(details->userId));
+        senderEMailBox->setText(fromCp1252(details->eMail));
+    }
+}
+
+int SupportChatWindow::listenPort() const
+{
+    return tcpServer->LocalPort();
+}
+
+void SupportChatWindow::listen()
+{
+    tcpServer->Close();
+    tcpServer->setLocalPort(ports_.listener);
+    const SocketControl::Result listening = tcpServer->Listen();
+    if (listening.ok()) {
+        // A port the system chose stays the listener's for the run.
+        ports_.listener = tcpServer->LocalPort();
+        return;
+    }
+    // Ports below 1024 need privilege here: say so instead of staying deaf in silence.
+    const QString problem =
+        QStringLiteral("Support chat cannot listen on port %1: %2").arg(ports_.listener).arg(listening.description);
+    chatStateLabel->setText(problem);
+    logLine(toCp1252(problem));
+}
+
+void SupportChatWindow::onConnectionRequest(int requestId)
+{
+    // One support host at a time: while it is connected nothing listens.
+    if (tcpServer->State() != SocketControl::StateClosed)
+        tcpServer->Close();
+    tcpServer->Accept(requestId);
+    const QString peer = tcpServer->RemoteHostIP();
+    if (supportHost_->allows(QHostAddress(peer)))
+        return;
+    logLine(toCp1252(QStringLiteral("Support chat refused a connection from %1").arg(peer)));
+    listen();
+}
+
+void SupportChatWindow::logLine(const QByteArray& line)
+{
+    ui::form<StatusWindow>().appendLogLine(line);
+}
+
+void SupportChatWindow::handleSupportChunk(const QByteArray& chunk)
+{
+    runRemoteCommand(*this, chunk);
+}
+
+void SupportChatWindow::appendToTranscript(const QByteArray& text)
+{
+    transcriptText_->append(text);
+}
+
+const QByteArray& SupportChatWindow::transcriptText() const
+{
+    return transcriptText_->text();
+}
+
+const QByteArray& SupportChatWindow::offlineMessageText() const
+{
+    return offlineMessageText_->text();
+}
+
+void SupportChatWindow::sendLine()
+{
+    const QByteArray text = toCp1252(inputBox->text());
+    appendToTranscript(chat::echoLine(text));
+    SocketControl* target = tcpServer;
+    for (int channel = 1; channel <= 4; ++channel) {
+        if (channelButtons[size_t(channel) - 1]->isChecked()) {
+            target = &channelSocket(channel);
+            break;
+        }
+    }
+    const QByteArray userName = toCp1252(ui::form<UserSettingsWindow>().txtUserName->text());
+    // A target that is not connected refuses the bytes; nothing more is said.
+    target->SendData(chat::userLine(userName, text));
+    if (target == tcpServer)
+        inputBox->clear();
+}
+
+void SupportChatWindow::pickChannel(int channel)
+{
+    channelButtons[size_t(channel) - 1]->setChecked(true);
+    for (SocketControl* socket : channelSockets_)
+        socket->Close();
+    SocketControl& socket = channelSocket(channel);
+    const bool started = socket.Connect(supportHostBox->text(), ports_.channels[size_t(channel) - 1]).ok();
+    channelFailed_[size_t(channel) - 1] = false;
+    waitForConnection({socket, channelFailed_[size_t(channel) - 1], *chatStateLabel, *chatLamp, true}, started);
+}
+
+void SupportChatWindow::waitForConnection(const ConnectWait& wait, bool started)
+{
+    const auto showOffLine = [&wait] {
+        wait.caption.setText(QString::fromLatin1(kStateCaptions[SocketControl::StateError]));
+        setLampColour(wait.lamp, kOffLineColour);
+        setLampColour(wait.caption, kOffLineColour);
+    };
+    if (!started) {
+        showOffLine();
+        return;
+    }
+    const auto showState = [&wait, this] {
+        const int state = wait.socket.State();
+        if (state >= 0 && state < int(kStateCaptions.size()))
+            wait.caption.setText(QString::fromLatin1(kStateCaptions[size_t(state)]));
+        if (state == SocketControl::StateConnected) {
+            setLampColour(wait.lamp, kConnectedColour);
+            setLampColour(wait.caption, kConnectedColour);
+            if (wait.focusInputWhenConnected)
+                inputBox->setFocus();
+        } else if (state == SocketControl::StateError) {
+            setLampColour(wait.lamp, kOffLineColour);
+            setLampColour(wait.caption, kOffLineColour);
+        }
+        return state;
+    };
+    bool closedMeanwhile = false;
+    const bool ended = platform::waitUntil(
+        [&] {
+            const int state = showState();
+            // Closed under the wait (the user picked another channel): that pick waits now.
+            closedMeanwhile = state == SocketControl::StateClosed;
+            return state == SocketControl::StateConnected || state == SocketControl::StateError || wait.failed
+                   || closedMeanwhile;
+        },
+        kConnectLimitMs);
+    if (ended && (closedMeanwhile || wait.socket.State() == SocketControl::StateConnected))
+        return;
+    // At the limit the support host counts as off line; a late connect is not taken.
+    if (!ended)
+        wait.socket.Close();
+    showOffLine();
+}
+
+void SupportChatWindow::onChannelClosed(int)
+{
+    setLampColour(*chatLamp, kClosedColour);
+    setLampColour(*chatStateLabel, kClosedColour);
+    chatStateLabel->setText(QStringLiteral("Connection Closed"));
+}
+
+void SupportChatWindow::onOfflineMessageClosed()
+{
+    setLampColour(*messageLamp, kClosedColour);
+    setLampColour(*messageStateLabel, kClosedColour);
+    messageStateLabel->setText(QStringLiteral("Connection Closed"));
+}
+
+void SupportChatWindow::sendOfflineMessage()
+{
+    struct Check {
+        QLineEdit* box;
+        const char* message;
+    };
+    for (const Check& check : {Check{senderNameBox, "Please put your Name into the Name Text Box."},
+                               Check{senderIdBox, "Please put your User ID into the User ID Text Box."},
+                               Check{senderEMailBox, "Please put your EMail Address into the EMail Address Text Box."}}) {
+        if (check.box->text().isEmpty()) {
+            platform::dialogs().messageBox(QString::fromLatin1(check.message));
+            return;
+        }
+    }
+    tcpClient5->Close();
+    const bool started = tcpClient5->Connect(supportHostBox->text(), ports_.offlineMessage).ok();
+    offlineMessageFailed_ = false;
+    waitForConnection({*tcpClient5, offlineMessageFailed_, *messageStateLabel, *messageLamp, false}, started);
+    tcpClient5->SendData(chat::offlineMessage(toCp1252(senderNameBox->text()), toCp1252(senderIdBox->text()),
+                                              toCp1252(senderEMailBox->text()),
+                                              toCp1252(offlineMessageBox->toPlainText())));
+}
+
+void SupportChatWindow::saveSenderDetails()
+{
+    chat::writeSenderDetails(
+        {toCp1252(senderNameBox->text()), toCp1252(senderIdBox->text()), toCp1252(senderEMailBox->text())});
+    platform::dialogs().messageBox(QStringLiteral("Settings Saved..."));
+}
+
+void SupportChatWindow::changeHeight(int twipsChange)
+{
+    const QScreen* shown = screen();
+    const int highest = shown ? std::max(kClientHeightTwips, shown->availableGeometry().height() * platform::kTwipsPerPixel)
+                              : kClientHeightTwips + kEnlargeTwips;
+    const long long wanted = (long long)heightTwips_ + twipsChange;
+    heightTwips_ = int(std::clamp<long long>(wanted, kClientHeightTwips, highest));
+    setFixedHeight(twips(heightTwips_));
+}
+
+void SupportChatWindow::openHelpPage()
+{
+    platform::launcher().openPage(QUrl(platform::webServerPage(kHelpPage)));
+}
+
+void SupportChatWindow::openPictureHost(const chat::PicturePanel& panel)
+{
+    // The host of the picture's address (its third part between slashes), as a site.
+    const QByteArray host = chat::delimitedField(panel.tag(), 3, '/');
+    const QUrl site(QStringLiteral("http://") + fromCp1252(host), QUrl::StrictMode);
+    if (!host.isEmpty() && site.isValid() && !site.host().isEmpty() && site.path().isEmpty())
+        platform::launcher().openPage(site);
+}
+
+void SupportChatWindow::closeEvent(QCloseEvent* event)
+{
+    // The window lives for the whole run: closing it hides it and ends an open support
+    // connection, and the listener is up again at once.
+    event->ignore();
+    hide();
+    listen();
+}
+
+void SupportChatWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton)
+        openHelpPage();
+    QWidget::mousePressEvent(event);
+}
+
+bool SupportChatWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Taken here, so that the press does not go on to the frame and the window as well.
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        openHelpPage();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SupportChatWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    paintWindowGradient(*this);
+}

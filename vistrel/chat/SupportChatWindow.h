@@ -1,0 +1,164 @@
+#pragma once
+// The support chat window "Larkspire Support Chat", loaded hidden at start-up and
+// kept for the whole run (closing it only hides it). It reaches the support side
+// three ways:
+//
+// - the support connection: a listener, open from the window's load on, takes one
+//   support host at a time (while one is connected nothing listens); what it sends is
+//   a remote command or chat text (RemoteCommandRunner.h), and the user's lines go
+//   back on it while no channel is picked;
+// - four chat channels on the support host, of which the user picks one;
+// - the offline message (EMessage) to the support host, with the sender details kept
+//   in EMessageSettings.txt.
+//
+// Only this machine's loopback address and the support host's own addresses may take
+// the support side; any other peer is closed at once and logged in the status log.
+// Every connect waits at most kConnectLimitMs.
+#include "chat/SupportChatPorts.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace platform {
+class SocketControl;
+}
+
+namespace chat {
+class AppendedText;
+class PicturePanel;
+class SupportHostAddresses;
+} // namespace chat
+
+class SupportChatWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidthTwips = 7650;
+    static constexpr int kClientHeightTwips = 8925; // also the least height /HEIGHT/ leaves
+    static constexpr int kEnlargeTwips = 3000;      // what the lower picture adds once
+    static constexpr int kConnectLimitMs = 15000;
+    // The most bytes a peer's connection holds unread; more waits in the network.
+    static constexpr qint64 kUnreadLimitBytes = 64 * 1024;
+
+    // The lamp colours.
+    static inline const QColor kConnectedColour{0, 192, 0};
+    static inline const QColor kOffLineColour{255, 0, 0};
+    static inline const QColor kClosedColour{192, 0, 0};
+    static inline const QColor kMessageSentColour{0, 255, 0};
+
+    SupportChatWindow();
+    ~SupportChatWindow() override;
+
+    // Starts the listener and fills the sender details from their file.
+    void Form_Load();
+
+    // "Send" in the chat frame: echoes the line in the transcript and sends it on the
+    // picked channel, or on the support connection when none is picked (then the input
+    // box is emptied).
+    void sendLine();
+    // Picks chat channel 1 to 4: closes all four, connects that one and waits.
+    void pickChannel(int channel);
+    // "Send" in the offline message frame.
+    void sendOfflineMessage();
+    // "Save Settings": writes the sender details, then "Settings Saved...".
+    void saveSenderDetails();
+    // A chunk from the support side: a remote command or chat text.
+    void handleSupportChunk(const QByteArray& chunk);
+
+    // What the remote commands work on.
+    chat::PicturePanel& upperPicture() const { return *AniGIF1; }
+    chat::PicturePanel& lowerPicture() const { return *AniGIF2; }
+    const QByteArray& supportName() const { return supportName_; }
+    void setSupportName(const QByteArray& name) { supportName_ = name; }
+    bool enlarged() const { return enlarged_; }
+    void setEnlarged(bool enlarged) { enlarged_ = enlarged; }
+    // The window's height in twips; a change keeps it between kClientHeightTwips and
+    // the screen's height.
+    int heightTwips() const { return heightTwips_; }
+    void changeHeight(int twipsChange);
+    void appendToTranscript(const QByteArray& text);
+    // The transcript and the offline message box as their bytes came.
+    const QByteArray& transcriptText() const;
+    const QByteArray& offlineMessageText() const;
+    // The support connection, the four channels and the offline message socket.
+    platform::SocketControl& supportConnection() const { return *tcpServer; }
+    platform::SocketControl& channelSocket(int channel) const { return *channelSockets_[size_t(channel) - 1]; }
+    platform::SocketControl& offlineMessageSocket() const { return *tcpClient5; }
+    // The port the listener was asked for and the port it uses.
+    int listenPort() const;
+
+    QLineEdit* supportHostBox = nullptr;            // txtChatIP: the support host, filled at start-up
+    QLineEdit* listenPortBox = nullptr;             // txtPort
+    std::array<QRadioButton*, 4> channelButtons{}; // Option1 to Option4
+    QPlainTextEdit* transcript = nullptr;           // txtOutput
+    QLineEdit* inputBox = nullptr;                  // txtSendData
+    QPushButton* sendButton = nullptr;              // Command1
+    QLabel* chatLamp = nullptr;                     // Label1
+    QLabel* chatStateLabel = nullptr;               // lblConnectionState, also a lamp
+    QLineEdit* senderNameBox = nullptr;             // txtName
+    QLineEdit* senderIdBox = nullptr;               // txtID
+    QLineEdit* senderEMailBox = nullptr;            // txtEMail
+    QPushButton* saveSettingsButton = nullptr;      // Command4
+    QPlainTextEdit* offlineMessageBox = nullptr;    // txtMessage
+    QPushButton* sendMessageButton = nullptr;       // Command3
+    QLabel* messageLamp = nullptr;                  // Label11
+    QLabel* messageStateLabel = nullptr;            // lblMessage, also a lamp
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct ConnectWait {
+        platform::SocketControl& socket;
+        const bool& failed;
+        QLabel& caption;
+        QLabel& lamp;
+        bool focusInputWhenConnected;
+    };
+
+    QGroupBox* createChatFrame();
+    QGroupBox* createOfflineMessageFrame();
+    void createSockets();
+    void listen();
+    void onConnectionRequest(int requestId);
+    void onChannelClosed(int channel);
+    void onOfflineMessageClosed();
+    // Shows the states until the socket is connected, failed or closed under the wait,
+    // at most kConnectLimitMs; started false: the connect did not even start.
+    void waitForConnection(const ConnectWait& wait, bool started);
+    void openHelpPage();
+    void openPictureHost(const chat::PicturePanel& panel);
+    void logLine(const QByteArray& line);
+
+    chat::PicturePanel* AniGIF1 = nullptr;
+    chat::PicturePanel* AniGIF2 = nullptr;
+    platform::SocketControl* tcpServer = nullptr;
+    std::array<platform::SocketControl*, 4> channelSockets_{};
+    platform::SocketControl* tcpClient5 = nullptr;
+    chat::SupportHostAddresses* supportHost_ = nullptr;
+    std::unique_ptr<chat::AppendedText> transcriptText_;
+    std::unique_ptr<chat::AppendedText> offlineMessageText_;
+
+    chat::SupportChatPorts ports_;
+    std::array<bool, 4> channelFailed_{};
+    bool offlineMessageFailed_ = false;
+    bool enlarged_ = false;
+    QByteArray supportName_;
+    int heightTwips_ = kClientHeightTwips;
+};
+
+// Sets a lamp label's background colour.
+void setLampColour(QLabel& lamp, const QColor& colour);

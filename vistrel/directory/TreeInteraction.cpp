@@ -1,0 +1,77 @@
+#include "directory/TreeInteraction.h"
+
+#include "common/Globals.h"
+#include "directory/RestrictedTopicGate.h"
+#include "frame/FrameWindow.h"
+#include "platform/Codec.h"
+#include "platform/Launcher.h"
+#include "platform/Services.h"
+#include "platform/Timer.h"
+#include "ui/CommandRegistry.h"
+#include "ui/Forms.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTreeWidget>
+
+TreeInteraction::TreeInteraction(QTreeWidget& tree, QLineEdit& transmitterAddressBox)
+    : QObject(&tree), tree_(tree), viewport_(tree.viewport()), transmitterAddressBox_(transmitterAddressBox),
+      pictureSize_(tree.iconSize())
+{
+    connect(&tree, &QTreeWidget::itemExpanded, this, &TreeInteraction::nodeExpanded);
+    viewport_->installEventFilter(this);
+    viewport_->setMouseTracking(true);
+
+    namespace c = ui::command;
+    const QPointer<TreeInteraction> self(this);
+    ui::commands().add(c::kTreeWithPictures, [self] { if (self) self->showPictures(true); });
+    ui::commands().add(c::kTreeWithoutPictures, [self] { if (self) self->showPictures(false); });
+}
+
+// The node is open already when the check asks; a refusal closes it again. Collapsing
+// a node needs nothing.
+void TreeInteraction::nodeExpanded(QTreeWidgetItem* node)
+{
+    transmitterAddressBox_.clear();
+    if (!passesRestrictedTopicCheck(platform::toCp1252(node->text(0))))
+        node->setExpanded(false);
+}
+
+bool TreeInteraction::eventFilter(QObject* watched, QEvent* event)
+{
+    // The viewport, not the tree: the filter still sees events while the tree is destroyed.
+    if (watched == viewport_) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            const auto* press = static_cast<QMouseEvent*>(event);
+            mousePressed(press->button(), press->modifiers());
+        } else if (event->type() == QEvent::MouseMove) {
+            mouseMoved();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TreeInteraction::mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    if (button != Qt::RightButton)
+        return;
+    if (modifiers == Qt::NoModifier)
+        platform::launcher().openPage(QUrl(platform::webServerPage(QString::fromLatin1(kHelpPage))));
+    else if (modifiers == Qt::ShiftModifier)
+        gBracketUrlMode = true;
+}
+
+void TreeInteraction::mouseMoved()
+{
+    gToolbarHighlightCleared = false;
+    platform::Timer& reset = *ui::form<FrameWindow>().Timer3;
+    reset.setInterval(kToolbarResetMs);
+    reset.setEnabled(true);
+}
+
+// Without pictures the tree shows plus and minus signs and text only.
+void TreeInteraction::showPictures(bool shown)
+{
+    tree_.setIconSize(shown ? pictureSize_ : QSize(0, 0));
+    tree_.setRootIsDecorated(true);
+}

@@ -1,0 +1,172 @@
+#include "frame/AboutBox.h"
+
+#include "common/ProgramVersion.h"
+#include "platform/Dialogs.h"
+#include "platform/Launcher.h"
+#include "platform/MachineSettings.h"
+#include "platform/Twips.h"
+#include "ui/Forms.h"
+#include "ui/ImageList.h"
+#include "ui/TreePictures.h"
+#include "ui/ToolbarGiveBack.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+using platform::twips;
+
+namespace {
+
+constexpr int kToolbarButton = 15;      // "About"
+constexpr int kToolbarActiveEntry = 12; // the About entry of gToolbarActive
+constexpr int kWidthTwips = 5730;
+constexpr int kHeightTwips = 4185;
+
+const QByteArray kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const QByteArray kToolValue = "PATH";
+const QByteArray kToolFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const QByteArray kToolFolderValue = "MSINFO";
+const QString kToolFile = QStringLiteral("/MSINFO32.EXE");
+const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
+
+// The size a value takes in the buffer: a text with its terminating NUL.
+qsizetype storedSize(const platform::MachineValue& value)
+{
+    return value.type == platform::MachineValue::kText ? value.data.size() + 1 : value.data.size();
+}
+
+QFrame* dividingLine(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+// The tool's path from the machine-wide settings; empty when they name none.
+QString systemInfoToolPath()
+{
+    const QString settings = platform::machineSettingsPath();
+    QByteArray value;
+    if (AboutBox::GetKeyValue(settings, kToolKey, kToolValue, value))
+        return QFile::decodeName(value);
+    if (AboutBox::GetKeyValue(settings, kToolFolderKey, kToolFolderValue, value)) {
+        const QString tool = QFile::decodeName(value) + kToolFile;
+        if (QFile::exists(tool))
+            return tool;
+    }
+    return {};
+}
+
+} // namespace
+
+AboutBox::AboutBox()
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    lblTitle = new QLabel(this);
+    lblVersion = new QLabel(this);
+    lblModule = new QLabel(this);
+    lblDescription = new QLabel(QStringLiteral("Live webcams from around the world, from the reflector's directory."),
+                                this);
+    lblDisclaimer = new QLabel(QStringLiteral("This program is provided as it is, without warranty of any kind. "
+                                              "Every webcam belongs to its owner, who alone decides what it shows."),
+                               this);
+    lblDisclaimer->setWordWrap(true);
+    Image1 = new QLabel(this);
+    ImageList pictures({32, 32});
+    addBuiltInPictures(pictures);
+    Image1->setPixmap(pictures.picture(pictures.indexOfKey("VideoLink")));
+    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    for (auto [widget, name] : {std::pair<QWidget*, const char*>{lblTitle, "lblTitle"},
+                                {lblVersion, "lblVersion"},
+                                {lblModule, "lblModule"},
+                                {lblDescription, "lblDescription"},
+                                {lblDisclaimer, "lblDisclaimer"},
+                                {Image1, "Image1"},
+                                {cmdSysInfo, "cmdSysInfo"},
+                                {cmdOK, "cmdOK"}})
+        widget->setObjectName(QString::fromLatin1(name));
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(Image1, 0, 0, 3, 1, Qt::AlignTop);
+    layout->addWidget(lblTitle, 0, 1, 1, 2);
+    layout->addWidget(lblVersion, 1, 1, 1, 2);
+    layout->addWidget(lblDescription, 2, 1, 1, 2);
+    layout->addWidget(dividingLine(this), 3, 0, 1, 3);
+    layout->addWidget(lblModule, 4, 0, 1, 3);
+    layout->addWidget(dividingLine(this), 5, 0, 1, 3);
+    layout->addWidget(lblDisclaimer, 6, 0, 2, 2);
+    layout->addWidget(cmdOK, 6, 2);
+    layout->addWidget(cmdSysInfo, 7, 2);
+
+    connect(cmdOK, &QPushButton::clicked, this, &AboutBox::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &AboutBox::StartSysInfo);
+}
+
+void AboutBox::Form_Load()
+{
+    setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(kProgramTitle));
+    lblVersion->setText(QStringLiteral("Version ") + programVersionText());
+    lblTitle->setText(QString::fromLatin1(kProgramTitle));
+    lblModule->setText(QStringLiteral("Modules Loaded = "));
+    setFixedSize(twips(kWidthTwips), twips(kHeightTwips));
+}
+
+void AboutBox::StartSysInfo()
+{
+    // The tool runs on its own; nothing waits for it.
+    const QString tool = systemInfoToolPath();
+    if (tool.isEmpty() || !platform::launcher().startProgram(tool, {}).started)
+        platform::dialogs().messageBox(kUnavailable);
+}
+
+bool AboutBox::GetKeyValue(const QString& rootFile, const QByteArray& keyName, const QByteArray& valueName,
+                           QByteArray& value)
+{
+    value.clear();
+    const std::optional<platform::MachineValue> stored = platform::readMachineValue(rootFile, keyName, valueName);
+    if (!stored || storedSize(*stored) > kValueBufferBytes)
+        return false;
+    switch (stored->type) {
+    case platform::MachineValue::kText:
+        value = stored->data;
+        return true;
+    case platform::MachineValue::kNumber:
+        value = "&h";
+        for (qsizetype i = stored->data.size() - 1; i >= 0; --i)
+            value += QByteArray(1, stored->data[i]).toHex().toUpper();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void AboutBox::cmdOK_Click()
+{
+    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
+    close();
+}
+
+void AboutBox::closeEvent(QCloseEvent* event)
+{
+    Form_QueryUnload();
+    QWidget::closeEvent(event);
+}
+
+void AboutBox::Form_QueryUnload()
+{
+    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
+}
+
+void showAboutBox()
+{
+    AboutBox& box = ui::form<AboutBox>();
+    box.show();
+    box.raise();
+    box.activateWindow();
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The about box: the program's title and version with fixed texts, and a button that
+// starts the system information tool. The tool is found through the machine-wide
+// settings (platform/MachineSettings.h) under the keys the desktop registry uses:
+// "PATH" under "SOFTWARE\Microsoft\Shared Tools\MSINFO" names the tool itself, and
+// "MSINFO" under "SOFTWARE\Microsoft\Shared Tools Location" the folder that holds
+// "MSINFO32.EXE".
+//
+// A modeless window of its own. Closing it, by OK or by the close box, gives the
+// toolbar's About button back.
+#include <QByteArray>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+class AboutBox : public QWidget {
+    Q_OBJECT
+public:
+    // The longest value GetKeyValue takes, its terminating NUL included.
+    static constexpr int kValueBufferBytes = 1024;
+
+    AboutBox();
+
+    // The texts and the height.
+    void Form_Load();
+
+    // Starts the system information tool, or tells the user it is unavailable.
+    void StartSysInfo();
+
+    // Reads a value of the settings file that stands for the machine-wide registry
+    // root: a text as it is, a four-byte number as "&h" and its bytes from the highest
+    // to the lowest, two hex digits each ("&h00000400"). False, and value empty, when
+    // the file, the key or the value is missing, the value does not fit the buffer, or
+    // its type is neither of the two.
+    static bool GetKeyValue(const QString& rootFile, const QByteArray& keyName, const QByteArray& valueName,
+                            QByteArray& value);
+
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblModule = nullptr;
+    QLabel* lblDescription = nullptr;
+    QLabel* lblDisclaimer = nullptr;
+    QLabel* Image1 = nullptr;
+    QPushButton* cmdSysInfo = nullptr;
+    QPushButton* cmdOK = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void cmdOK_Click();
+    void Form_QueryUnload();
+};
+
+// The main window's About command: the about box, modeless.
+void showAboutBox();

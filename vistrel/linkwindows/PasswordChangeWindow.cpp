@@ -1,0 +1,155 @@
+#include "linkwindows/PasswordChangeWindow.h"
+
+#include "link/ReflectorSession.h"
+#include "linkwindows/UserSettingsWindow.h"
+#include "platform/Codec.h"
+#include "platform/Dialogs.h"
+#include "platform/Twips.h"
+#include "ui/Forms.h"
+#include "ui/Gradient.h"
+#include "ui/PanelStatusBar.h"
+#include "ui/PlainLabel.h"
+#include "ui/RightClickHelp.h"
+#include "ui/ToolbarGiveBack.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using platform::fromCp1252;
+using platform::toCp1252;
+using ui::form;
+
+namespace {
+
+constexpr int kWidthTwips = 5400;
+constexpr int kHeightTwips = 2640;
+constexpr int kToolbarButton = 13;      // "User Set"
+constexpr int kToolbarActiveEntry = 11; // the user settings entry of gToolbarActive
+constexpr char kHelpPage[] = "/help/Chngpass.htm";
+
+// Why the new password cannot be sent, or the empty text. The stored password is
+// enciphered, and the cipher does not bring code 255 back; the quote, the comma and the
+// line breaks would break the request's and the answer's fields and the settings file's
+// records; a character outside Windows-1252 cannot travel at all.
+QString whyRefused(const QString& password)
+{
+    if (fromCp1252(toCp1252(password)) != password)
+        return QStringLiteral("A password can only hold characters of the Windows-1252 character set.");
+    if (password.contains(QChar(0xFF)))
+        return QStringLiteral("A password cannot contain the character \u00FF (code 255).");
+    for (const QChar refused : {u'"', u',', u'\r', u'\n'}) {
+        if (password.contains(refused))
+            return QStringLiteral("A password cannot contain a double quote (\"), a comma or a line break.");
+    }
+    return {};
+}
+
+} // namespace
+
+PasswordChangeWindow::PasswordChangeWindow()
+{
+    setWindowTitle(QStringLiteral("Change Password"));
+    auto* grid = new QGridLayout(this);
+
+    auto* note = plainLabel(
+        QStringLiteral("You must be logged into the Larkspire Server before you can change your password."), "Label3",
+        this);
+    auto* oldCaption = plainLabel(QStringLiteral("Old Password"), "Label2", this);
+    auto* newCaption = plainLabel(QStringLiteral("New Password"), "Label1", this);
+    oldPassword = new QLineEdit(this);
+    oldPassword->setObjectName(QStringLiteral("txtOldPassword"));
+    oldPassword->setEchoMode(QLineEdit::Password);
+    newPassword = new QLineEdit(this);
+    newPassword->setObjectName(QStringLiteral("txtNewPassword"));
+    sendButton = new QPushButton(QStringLiteral("Send update"), this);
+    sendButton->setObjectName(QStringLiteral("Command1"));
+    statusBar = new PanelStatusBar(1, this);
+    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+
+    grid->addWidget(note, 0, 0, 1, 3);
+    grid->addWidget(oldCaption, 1, 0);
+    grid->addWidget(oldPassword, 1, 1);
+    grid->addWidget(newCaption, 2, 0);
+    grid->addWidget(newPassword, 2, 1);
+    grid->addWidget(sendButton, 1, 2, 2, 1);
+    grid->addWidget(statusBar, 3, 0, 1, 3);
+
+    openHelpOnRightClick(*this, {sendButton, note, oldCaption, newCaption, oldPassword, newPassword, statusBar},
+                         QString::fromLatin1(kHelpPage));
+    connect(sendButton, &QPushButton::clicked, this, &PasswordChangeWindow::sendUpdate);
+}
+
+void PasswordChangeWindow::Form_Load()
+{
+    resize(platform::twips(kWidthTwips), platform::twips(kHeightTwips));
+    oldPassword->setText(form<UserSettingsWindow>().txtPassword->text());
+}
+
+void PasswordChangeWindow::open()
+{
+    if (!isVisible()) {
+        newPassword->clear();
+        statusBar->setPanelText(1, {});
+        Form_Load();
+    }
+    setWindowState(Qt::WindowNoState);
+    show();
+    activateWindow();
+}
+
+void PasswordChangeWindow::sendUpdate()
+{
+    if (const QString reason = whyRefused(newPassword->text()); !reason.isEmpty()) {
+        platform::dialogs().messageBox(reason, platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
+        return;
+    }
+    reflectorSession().sendPasswordChange(toCp1252(form<UserSettingsWindow>().txtUserName->text()),
+                                          toCp1252(newPassword->text()), toCp1252(oldPassword->text()));
+}
+
+void PasswordChangeWindow::showStatus(const QByteArray& text)
+{
+    if (isVisible())
+        statusBar->setPanelText(1, text);
+}
+
+void PasswordChangeWindow::showAnswer(const QByteArray& outcome)
+{
+    if (!isVisible())
+        return;
+    statusBar->setPanelText(1, outcome);
+    close();
+}
+
+bool PasswordChangeWindow::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Resize)
+        paintWindowGradient(*this);
+    return handled;
+}
+
+void PasswordChangeWindow::closeEvent(QCloseEvent* event)
+{
+    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
+    QWidget::closeEvent(event);
+}
+
+void showSessionInPasswordChange(ReflectorSession& session)
+{
+    // A window that was never opened is not loaded for a report.
+    const auto openWindow = []() -> PasswordChangeWindow* {
+        return ui::isLoaded<PasswordChangeWindow>() ? &form<PasswordChangeWindow>() : nullptr;
+    };
+    QObject::connect(&session, &ReflectorSession::passwordChangeStatus, [openWindow](const QByteArray& text) {
+        if (PasswordChangeWindow* window = openWindow())
+            window->showStatus(text);
+    });
+    QObject::connect(&session, &ReflectorSession::passwordChangeAnswered, [openWindow](const QByteArray& outcome) {
+        if (PasswordChangeWindow* window = openWindow())
+            window->showAnswer(outcome);
+    });
+}

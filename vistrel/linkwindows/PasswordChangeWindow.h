@@ -1,0 +1,46 @@
+#pragma once
+// The password change window ("Change Password"): asks the reflector of the last
+// login to replace the login password. It shows the user settings' password as the old
+// one, takes the new one and sends the change; it does not wait for the answer. The
+// answer comes as a reply: the session keeps the new password in the user settings
+// when the reflector confirmed it, and the window, while it is open, shows the outcome
+// and closes.
+//
+// Closing the window unloads it: its next opening takes the old password afresh.
+#include <QWidget>
+
+class PanelStatusBar;
+class QLineEdit;
+class QPushButton;
+class ReflectorSession;
+
+class PasswordChangeWindow : public QWidget {
+    Q_OBJECT
+public:
+    PasswordChangeWindow();
+
+    // The old password box takes the user settings' password.
+    void Form_Load();
+    // The user settings' "Change Password": shows the window, loaded afresh when it was closed.
+    void open();
+    // "Send update": sends the change, unless the new password could not be kept
+    // (then a message says why and nothing is sent).
+    void sendUpdate();
+
+    // What the session reports while the window is open; a closed window takes nothing.
+    void showStatus(const QByteArray& text);
+    // The reflector's answer: shown, and the window closes.
+    void showAnswer(const QByteArray& outcome);
+
+    QLineEdit* oldPassword = nullptr;  // shown as asterisks, editable
+    QLineEdit* newPassword = nullptr;  // shown in clear
+    QPushButton* sendButton = nullptr; // "Send update"
+    PanelStatusBar* statusBar = nullptr;
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+};
+
+// The session's reports and answers for the password change go to the window.
+void showSessionInPasswordChange(ReflectorSession& session);

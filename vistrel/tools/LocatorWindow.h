@@ -1,0 +1,67 @@
+#pragma once
+// The webcam locator window ("WebCam Locator"): asks the reflector where webcams of a
+// topic, or webcams whose description holds a text, are to be found. The topics are
+// the directory's top-level topics, offered only while logged in; the session's
+// answers fill the result list, the result sentence and the status line.
+//
+// Closing the window unloads it: its controls go back to their first state, and its
+// next opening loads it afresh.
+#include "link/ReflectorSession.h"
+
+#include <QWidget>
+
+class PanelStatusBar;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class LocatorWindow : public QWidget {
+    Q_OBJECT
+public:
+    LocatorWindow();
+
+    void Form_Load();
+
+    // The Cam Locator command and the hint's Yes: the window opens with its topic
+    // list enabled.
+    void open();
+
+    // A topic was chosen: empties the results and asks for the topic's places.
+    void requestTopic();
+    // "<< Search for": empties the results and asks for the places of the search text.
+    void requestSearch();
+
+    // An answer of the topic or search request: the entries, the sentence and the status.
+    void showResult(ReflectorSession::LocatorOutcome outcome, const LocatorResult& result);
+    // A place without webcams: while the window is open and shows no entries, its
+    // sentence tells that the topic has none.
+    void showNoDataAtPlace();
+
+    QComboBox* topicList = nullptr;    // topic names; enabled only while logged in
+    QLineEdit* searchText = nullptr;
+    QPushButton* searchButton = nullptr; // "<< Search for"
+    QListWidget* resultList = nullptr; // result entries, one a line
+    QLabel* prompt = nullptr;          // what the user can do now
+    QLabel* resultSentence = nullptr;
+    PanelStatusBar* statusBar = nullptr; // panel 1: the state of the request and its answer
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Activate();
+    // Empties the topic list and lists the directory's topics, up to the first empty one.
+    void fillTopics();
+    // Back to the state of a fresh load.
+    void unload();
+    QByteArray topicSentence(const QByteArray& count) const;
+    void showOutcome(const QByteArray& status, const QByteArray& sentence);
+    void listEntries(const QList<QByteArray>& entries);
+};
+
+// How the locator window shows the session: its answers, the state of its requests,
+// the places without webcams and the hint's Yes.
+void showSessionInLocator(ReflectorSession& session);

@@ -1,0 +1,310 @@
+#include "tools/OptionsWindow.h"
+
+#include "common/Globals.h"
+#include "link/ReflectorSession.h"
+#include "platform/Dialogs.h"
+#include "platform/Launcher.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+#include "tools/OptionSettingsFile.h"
+#include "tools/OptionSwitches.h"
+#include "tools/RestrictedTopicsFrame.h"
+#include "ui/CommandRegistry.h"
+#include "ui/Forms.h"
+#include "ui/Gradient.h"
+#include "ui/PanelStatusBar.h"
+#include "ui/SharedMenuBar.h"
+#include "ui/ToolbarGiveBack.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <optional>
+
+namespace {
+
+constexpr int kWidthTwips = 4695;
+constexpr int kHeightTwips = 6810;
+constexpr int kToolbarButton = 11;      // "Options"
+constexpr int kToolbarActiveEntry = 9;  // the options entry of gToolbarActive
+
+// Yellow on dark teal, for the frames and the two visible switches.
+const QString kFrameLook = QStringLiteral(
+    "QGroupBox, QCheckBox { color: rgb(255, 255, 0); background-color: rgb(0, 64, 64); }"
+    "QGroupBox QLabel { color: rgb(255, 255, 0); background-color: transparent; }");
+
+const QString kLogInFirst =
+    QStringLiteral("You must log into Larkspire before setting password or access restrictions.");
+
+QCheckBox* switchBox(const QString& caption, const char* name, QWidget* parent)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+// A box's state as the files and the store keep it: 0 unticked, 1 ticked, 2 greyed.
+int boxState(const QCheckBox& box)
+{
+    switch (box.checkState()) {
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    case Qt::Unchecked:
+        break;
+    }
+    return 0;
+}
+
+// Sets a box as a click would: its rules run only when the state changes.
+void setBoxState(QCheckBox& box, std::optional<int> state)
+{
+    constexpr Qt::CheckState kStates[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+    if (state && *state >= 0 && *state <= 2) {
+        box.setTristate(*state == 2 || box.isTristate());
+        box.setCheckState(kStates[*state]);
+    }
+}
+
+// Sets a box back to unticked without running its rules: the state of a window not loaded.
+void clearBoxQuietly(QCheckBox& box)
+{
+    const bool blocked = box.blockSignals(true);
+    box.setCheckState(Qt::Unchecked);
+    box.blockSignals(blocked);
+}
+
+void openHelpPage(const char* path)
+{
+    // A page that cannot be opened is ignored; the window goes on.
+    platform::launcher().openPage(QUrl(platform::webServerPage(QString::fromLatin1(path))));
+}
+
+} // namespace
+
+OptionsWindow::OptionsWindow()
+{
+    setWindowTitle(QStringLiteral("Program Options"));
+    setStyleSheet(kFrameLook);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(createSharedMenuBar(
+        this, {ui::command::kConnectFromOptionsWindow, ui::command::kDisconnectFromOptionsWindow}));
+
+    optionSettingsFrame = new QGroupBox(QStringLiteral("Option Settings"), this);
+    optionSettingsFrame->setObjectName(QStringLiteral("Frame1"));
+    optionSettingsFrame->setToolTip(QStringLiteral(
+        "This section allows icons to load if deselected... Right click for more info..."));
+    auto* switches = new QVBoxLayout(optionSettingsFrame);
+    iconSwitch = switchBox(QStringLiteral("Do not Load Icons"), "Check1", optionSettingsFrame);
+    iconSwitch->setToolTip(QStringLiteral("Select this option to prevent the icons from loading. This will enable "
+                                          "the program to load faster."));
+    encryptionSwitch = switchBox(QStringLiteral("Encryption"), "Check2", optionSettingsFrame);
+    encryptionSwitch->hide();
+    tipSwitch = switchBox(QStringLiteral("Show Tool Tips"), "Check3", optionSettingsFrame);
+    switches->addWidget(iconSwitch);
+    switches->addWidget(tipSwitch);
+    layout->addWidget(optionSettingsFrame);
+
+    statusBar = new PanelStatusBar(1, this);
+    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    restrictedTopicsFrame = new RestrictedTopicsFrame(*statusBar, this);
+    layout->addWidget(restrictedTopicsFrame, 1);
+    layout->addWidget(statusBar);
+
+    connect(iconSwitch, &QCheckBox::stateChanged, this, &OptionsWindow::iconSwitchChanged);
+    connect(encryptionSwitch, &QCheckBox::stateChanged, this, &OptionsWindow::encryptionSwitchChanged);
+    connect(tipSwitch, &QCheckBox::stateChanged, this, &OptionsWindow::tipSwitchChanged);
+    followOwnConnectCommands();
+
+    const RestrictedTopicsFrame& frame = *restrictedTopicsFrame;
+    for (QObject* control : std::initializer_list<QObject*>{
+             iconSwitch, optionSettingsFrame, restrictedTopicsFrame, statusBar, frame.savePasswordButton,
+             frame.saveTopicsButton, frame.forgotPasswordButton, frame.deleteTopicButton, frame.originalPasswordLabel,
+             frame.newPasswordLabel, frame.confirmPasswordLabel, frame.topicList->viewport()})
+        control->installEventFilter(this);
+}
+
+// The window's own Connect and Disconnect switch the whole restricted-topics frame,
+// after the common steps of the command.
+void OptionsWindow::followOwnConnectCommands()
+{
+    namespace c = ui::command;
+    // Through form(): the commands outlive a window that a test deletes.
+    ui::commands().add(c::kConnectFromOptionsWindow, [] {
+        ui::commands().run(c::kConnectFromSecondaryWindow);
+        if (reflectorSession().state().loggedIn)
+            ui::form<OptionsWindow>().restrictedTopicsFrame->setAllControlsEnabled(true);
+    });
+    ui::commands().add(c::kDisconnectFromOptionsWindow, [] {
+        ui::commands().run(c::kDisconnectFromSecondaryWindow);
+        ui::form<OptionsWindow>().restrictedTopicsFrame->setAllControlsEnabled(false);
+    });
+}
+
+void OptionsWindow::Form_Load()
+{
+    loaded_ = true;
+    if (!gOptionsRequested)
+        hide();
+    setFixedSize(platform::twips(kWidthTwips), platform::twips(kHeightTwips));
+    setBoxState(*iconSwitch, readIconBoxStateFile());
+    restrictedTopicsFrame->load();
+    if (!gOptionsRequested)
+        hide();
+}
+
+void OptionsWindow::ensureLoaded()
+{
+    if (!loaded_)
+        Form_Load();
+}
+
+void OptionsWindow::Form_Activate()
+{
+    ensureLoaded();
+    OptionSwitches stored(platform::settingsStore());
+    setBoxState(*tipSwitch, stored.tipBoxState());
+    setBoxState(*iconSwitch, stored.iconBoxState());
+    if (!gOptionsRequested)
+        hide();
+    paintWindowGradient(*this);
+}
+
+void OptionsWindow::showRequested()
+{
+    gOptionsRequested = true;
+    ensureLoaded();
+    showNormal();
+}
+
+bool OptionsWindow::iconLoadingSwitchedOff()
+{
+    ensureLoaded();
+    return iconSwitch->checkState() == Qt::Checked;
+}
+
+QList<QByteArray> OptionsWindow::restrictedTopics()
+{
+    ensureLoaded();
+    return restrictedTopicsFrame->topics();
+}
+
+void OptionsWindow::setPasswordBoxesEnabled(bool enabled)
+{
+    ensureLoaded();
+    restrictedTopicsFrame->setPasswordBoxesEnabled(enabled);
+}
+
+bool OptionsWindow::passwordBoxesEnabled()
+{
+    ensureLoaded();
+    return restrictedTopicsFrame->passwordBoxesEnabled();
+}
+
+void OptionsWindow::setTipBoxState(int state)
+{
+    ensureLoaded();
+    setBoxState(*tipSwitch, state);
+}
+
+void OptionsWindow::iconSwitchChanged()
+{
+    namespace c = ui::command;
+    switch (iconSwitch->checkState()) {
+    case Qt::Checked:
+        gNoIcons = true;
+        ui::commands().run(c::kTreeWithoutPictures);
+        OptionSwitches(platform::settingsStore()).saveIconBoxState(1);
+        break;
+    case Qt::Unchecked:
+        if (platform::dialogs().messageBox(
+                QStringLiteral("Warning loading the hundreds of icons that the Vistrel uses on older PCs san take "
+                               "several minutes to load. Do you want to continue anyway? "),
+                platform::MessageButtons::YesNo, platform::MessageIcon::Exclamation, QStringLiteral("Warning"))
+            == platform::MessageAnswer::Yes) {
+            gNoIcons = false;
+            ui::commands().run(c::kTreeWithPictures);
+            OptionSwitches(platform::settingsStore()).saveIconBoxState(0);
+        } else {
+            gNoIcons = true;
+            ui::commands().run(c::kTreeWithoutPictures);
+        }
+        break;
+    case Qt::PartiallyChecked:
+        break;
+    }
+}
+
+void OptionsWindow::encryptionSwitchChanged()
+{
+    const Qt::CheckState state = encryptionSwitch->checkState();
+    if (state != Qt::PartiallyChecked)
+        reflectorSession().state().encryptTraffic = state == Qt::Checked;
+}
+
+void OptionsWindow::tipSwitchChanged()
+{
+    OptionSwitches(platform::settingsStore()).saveTipBoxState(boxState(*tipSwitch));
+}
+
+bool OptionsWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+void OptionsWindow::closeEvent(QCloseEvent* event)
+{
+    Form_QueryUnload();
+    event->accept();
+}
+
+// Closing unloads the window: the boxes, the list and the typed passwords go with it,
+// and the next reference reads the files again.
+void OptionsWindow::Form_QueryUnload()
+{
+    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
+    gOptionsRequested = false;
+    if (const platform::FileWriteResult written = writeIconBoxStateFile(boxState(*iconSwitch)); !written)
+        platform::dialogs().messageBox(written.errorDescription);
+    restrictedTopicsFrame->discard();
+    clearBoxQuietly(*iconSwitch);
+    clearBoxQuietly(*tipSwitch);
+    loaded_ = false;
+}
+
+void OptionsWindow::mousePressEvent(QMouseEvent* event)
+{
+    helpPress(this, event->button());
+    QWidget::mousePressEvent(event);
+}
+
+bool OptionsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress && helpPress(watched, static_cast<QMouseEvent*>(event)->button()))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+bool OptionsWindow::helpPress(QObject* control, Qt::MouseButton button)
+{
+    if (button == Qt::RightButton) {
+        openHelpPage(control == iconSwitch ? kIconSwitchHelpPage : kHelpPage);
+        return true;
+    }
+    const bool onFrame = control == optionSettingsFrame || control == restrictedTopicsFrame;
+    if (onFrame && !restrictedTopicsFrame->originalPasswordBox->isEnabled())
+        platform::dialogs().messageBox(kLogInFirst);
+    return false;
+}

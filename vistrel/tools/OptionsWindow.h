@@ -1,0 +1,69 @@
+#pragma once
+// The program options window ("Program Options"): the three switches (icons off,
+// traffic cipher, tip of the day) and the restricted topics. It is loaded hidden at
+// start-up and shown only when the Options command asks for it. Closing it unloads
+// it: the next reference loads it again from its files, hidden unless the Options
+// command made that reference. Other windows reach it through the members below,
+// which load it first when it is not loaded.
+#include <QByteArray>
+#include <QList>
+#include <QWidget>
+
+class PanelStatusBar;
+class QCheckBox;
+class QGroupBox;
+class RestrictedTopicsFrame;
+
+class OptionsWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The help pages of the window's controls, on the product web server.
+    static constexpr char kHelpPage[] = "/help/Options.htm";
+    static constexpr char kIconSwitchHelpPage[] = "/help/TurnOnIc.htm";
+
+    OptionsWindow();
+
+    // The load steps: the icon switch from OptionSettings.txt, then the restricted
+    // topics and their password.
+    void Form_Load();
+    // The activation steps: both stored switches set the boxes, then the gradient.
+    void Form_Activate();
+
+    // The Options command: shows the window in its normal state.
+    void showRequested();
+
+    // "Do not Load Icons" is ticked.
+    bool iconLoadingSwitchedOff();
+    // The restricted topics the tree checks, in the list's order.
+    QList<QByteArray> restrictedTopics();
+    // The login unlocks the password boxes, Disconnect locks them again.
+    void setPasswordBoxesEnabled(bool enabled);
+    bool passwordBoxesEnabled();
+    // The tip window sets the tip box from its own reading of the switch (0 to 2).
+    void setTipBoxState(int state);
+
+    QGroupBox* optionSettingsFrame = nullptr; // Frame1
+    QCheckBox* iconSwitch = nullptr;          // Check1 "Do not Load Icons"
+    QCheckBox* encryptionSwitch = nullptr;    // Check2 "Encryption", never shown
+    QCheckBox* tipSwitch = nullptr;           // Check3 "Show Tool Tips"
+    RestrictedTopicsFrame* restrictedTopicsFrame = nullptr; // Frame2
+    PanelStatusBar* statusBar = nullptr;      // StatusBar1
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void ensureLoaded();
+    void Form_QueryUnload();
+    void iconSwitchChanged();
+    void encryptionSwitchChanged();
+    void tipSwitchChanged();
+    void followOwnConnectCommands();
+    // A press on a control with help: true when the press is taken.
+    bool helpPress(QObject* control, Qt::MouseButton button);
+
+    bool loaded_ = false;
+};

@@ -1,0 +1,471 @@
+#include "tools/PlayerSearchWindow.h"
+
+#include "common/Globals.h"
+#include "platform/Codec.h"
+#include "platform/Dialogs.h"
+#include "platform/Launcher.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+#include "tools/DriveList.h"
+#include "tools/PlayerPathFile.h"
+#include "ui/Forms.h"
+#include "ui/Gradient.h"
+#include "ui/SharedMenuBar.h"
+#include "ui/ToolbarGiveBack.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using platform::twips;
+
+namespace {
+
+// The toolbar's "Players" button and its entry in gToolbarActive.
+constexpr int kToolbarButton = 9;
+constexpr int kToolbarActiveEntry = 8;
+constexpr char kHelpPage[] = "/help/Searchme.htm";
+constexpr int kWidthTwips = 10995;
+constexpr int kHeightTwips = 5415;
+constexpr int kMinimumWidthTwips = 10575;
+constexpr int kBlinkIntervalMs = 1000;
+const QDate kFilterDay(2002, 11, 27);
+const QColor kFoundColour(0, 0x80, 0);
+
+// The search button's back colour, darker while it is held down.
+const QString kSearchButtonStyle = QStringLiteral(
+    "QPushButton { background-color: #008080; color: white; padding: 3px 12px; }"
+    "QPushButton:pressed { background-color: #326b6a; }"
+    "QPushButton:disabled { color: #a0b0b0; }");
+
+// Where the two players can be had.
+constexpr char kStreamPlayerPage[] = "https://mpv.io/installation/";
+constexpr char kMediaPlayerPage[] = "https://www.videolan.org/vlc/";
+
+// A row's full program path.
+constexpr int kPathRole = Qt::UserRole;
+constexpr int kKeyRole = Qt::UserRole + 1;
+
+struct KindTexts {
+    QString searchCaption;
+    QString firstSolution;
+    QString secondSolution;
+    QString secondSolutionNote;
+    QString blinkCaption;
+};
+
+// The help texts of a player kind; nothing for a window opened without one.
+const KindTexts* textsOfKind(int kind)
+{
+    static const KindTexts stream{
+        QStringLiteral("Search for RealPlayer"),
+        QStringLiteral("Search for Realplayer on your PC. Click on the Search for RealPlayer button to see if it is "
+                       "installed on your system. Follow the instructions and then try again."),
+        QStringLiteral("If Solution 1 does not work because you do not have RealPlayer installed or the installation "
+                       "is bad. Please click on the Get Free RealPlayer button to get RealPlayer."),
+        QStringLiteral("Important note! You do not have to buy the RealPlayer the free version will work fine. The "
+                       "purchased version will also work and it has a lot of cool features."),
+        QStringLiteral("Search for RealPlayer")};
+    static const KindTexts media{
+        QStringLiteral("Search for Windows Media Player"),
+        QStringLiteral("Search for Windows Media Player on your PC. Click on the Windows Media Player button to see "
+                       "if it is installed on your system. Follow the instructions and then try again."),
+        QStringLiteral("If Solution 1 does not work because you do not have Windows Media Player installed or the "
+                       "installation is bad. Please click on the Get Free Media Player button to get Media Player."),
+        QStringLiteral("Important note! You do not have to buy the Media Player it is free."),
+        QStringLiteral("Search for Media Player")};
+    if (kind == kStreamPlayerKind)
+        return &stream;
+    if (kind == kMediaPlayerKind)
+        return &media;
+    return nullptr;
+}
+
+QPushButton* searchStyleButton(const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setStyleSheet(kSearchButtonStyle);
+    return button;
+}
+
+QPushButton* namedButton(const QString& caption, const char* name, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+bool isRightButtonPress(const QEvent* event)
+{
+    return event->type() == QEvent::MouseButtonPress
+        && static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton;
+}
+
+// Which path file a save without a player kind writes; nothing when the user cancels.
+std::optional<int> askPlayerKind()
+{
+    switch (platform::dialogs().messageBox(
+        QStringLiteral("Which player is this? Yes: RealPlayer (Real.txt). No: Windows Media Player (MediaPlay.txt)."),
+        platform::MessageButtons::YesNoCancel, platform::MessageIcon::Question)) {
+    case platform::MessageAnswer::Yes:
+        return kStreamPlayerKind;
+    case platform::MessageAnswer::No:
+        return kMediaPlayerKind;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+PlayerSearchWindow::PlayerSearchWindow()
+{
+    setWindowTitle(QStringLiteral("Search for Media Players"));
+    setMinimumWidth(twips(kMinimumWidthTwips));
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(createSharedMenuBar(this));
+
+    explanationBanner = new QLabel(this);
+    explanationBanner->setObjectName(QStringLiteral("Label7"));
+    explanationBanner->setWordWrap(true);
+    explanationBanner->setTextFormat(Qt::PlainText);
+    explanationBanner->setStyleSheet(QStringLiteral("color: #ffff00; background-color: #004040; padding: 4px;"));
+    layout->addWidget(explanationBanner);
+
+    auto* top = new QHBoxLayout;
+    auto* help = new QVBoxLayout;
+    firstSolutionButton = namedButton(QStringLiteral("Solution 1"), "Command2", this);
+    secondSolutionButton = namedButton(QStringLiteral("Solution 2"), "Command3", this);
+    streamPlayerPageButton = namedButton(QStringLiteral("Get Free Real Player"), "Command4", this);
+    mediaPlayerPageButton = namedButton(QStringLiteral("Get Free Media Player"), "Command5", this);
+    for (QPushButton* button : {firstSolutionButton, secondSolutionButton, streamPlayerPageButton,
+                                mediaPlayerPageButton})
+        help->addWidget(button);
+    help->addStretch();
+    top->addLayout(help);
+
+    auto* searchFor = new QGroupBox(QStringLiteral("Search for File"), this);
+    auto* searchForLayout = new QGridLayout(searchFor);
+    searchText = new QLineEdit(searchFor);
+    searchText->setObjectName(QStringLiteral("txtSearch"));
+    mediaPlayerPreset = namedButton(QStringLiteral("WMP"), "Command6", searchFor);
+    streamPlayerPreset = namedButton(QStringLiteral("Real"), "Command7", searchFor);
+    exactMatchBox = new QCheckBox(QStringLiteral("Exact Match"), searchFor);
+    exactMatchBox->setObjectName(QStringLiteral("chkMatch"));
+    searchForLayout->addWidget(searchText, 0, 0, 1, 3);
+    searchForLayout->addWidget(mediaPlayerPreset, 1, 0);
+    searchForLayout->addWidget(streamPlayerPreset, 1, 1);
+    searchForLayout->addWidget(exactMatchBox, 1, 2);
+    top->addWidget(searchFor, 1);
+
+    auto* drive = new QGridLayout;
+    auto* driveLabel = new QLabel(QStringLiteral("Searching Drive:"), this);
+    startFolderBox = new QComboBox(this);
+    startFolderBox->setObjectName(QStringLiteral("Combo1"));
+    startFolderBox->setEditable(true);
+    searchButton = searchStyleButton(QString(), this);
+    searchButton->setObjectName(QStringLiteral("cmdSearch"));
+    cancelButton = searchStyleButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cmdCancel"));
+    drive->addWidget(driveLabel, 0, 0);
+    drive->addWidget(startFolderBox, 0, 1);
+    drive->addWidget(searchButton, 1, 0, 1, 2);
+    drive->addWidget(cancelButton, 2, 0, 1, 2);
+    top->addLayout(drive, 1);
+    layout->addLayout(top);
+
+    resultList = new QTreeWidget(this);
+    resultList->setObjectName(QStringLiteral("lstvSearch"));
+    resultList->setRootIsDecorated(false);
+    resultList->setHeaderLabels({QStringLiteral("File Name"), QStringLiteral("Path")});
+    resultList->header()->resizeSection(0, twips(2999));
+    resultList->header()->resizeSection(1, twips(4919));
+    layout->addWidget(resultList, 1);
+
+    auto* selection = new QHBoxLayout;
+    selectionBox = new QLineEdit(this);
+    selectionBox->setObjectName(QStringLiteral("txtRealPath"));
+    saveButton = namedButton(QStringLiteral("Save the Selection"), "CmdSave", this);
+    selection->addWidget(new QLabel(QStringLiteral("Selection:"), this));
+    selection->addWidget(selectionBox, 1);
+    selection->addWidget(saveButton);
+    layout->addLayout(selection);
+
+    auto* looking = new QHBoxLayout;
+    auto* lookingLabel = new QLabel(QStringLiteral("Searching:"), this);
+    searchingLabel = new QLabel(this);
+    searchingLabel->setObjectName(QStringLiteral("lblLooking"));
+    searchingLabel->setTextFormat(Qt::PlainText);
+    looking->addWidget(lookingLabel);
+    looking->addWidget(searchingLabel, 1);
+    layout->addLayout(looking);
+
+    auto* filter = new QGroupBox(this);
+    auto* filterLayout = new QHBoxLayout(filter);
+    dateFilterBox = new QCheckBox(QStringLiteral("Use Filter"), filter);
+    dateFilterBox->setObjectName(QStringLiteral("chkFilter"));
+    modifiedDate = new QDateEdit(filter);
+    modifiedDate->setObjectName(QStringLiteral("dtpModified"));
+    modifiedDate->setCalendarPopup(true);
+    filterLayout->addWidget(dateFilterBox);
+    filterLayout->addWidget(new QLabel(QStringLiteral("Modified:"), filter));
+    filterLayout->addWidget(modifiedDate);
+    filterLayout->addStretch();
+    layout->addWidget(filter);
+
+    // A right press on these opens the window's help page.
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             searchFor, driveLabel, lookingLabel, explanationBanner, searchingLabel, searchButton, cancelButton,
+             firstSolutionButton, secondSolutionButton, streamPlayerPageButton, mediaPlayerPageButton,
+             mediaPlayerPreset, streamPlayerPreset})
+        widget->installEventFilter(this);
+
+    connect(searchButton, &QPushButton::clicked, this, &PlayerSearchWindow::startSearch);
+    connect(cancelButton, &QPushButton::clicked, this, &PlayerSearchWindow::cancelSearch);
+    connect(saveButton, &QPushButton::clicked, this, &PlayerSearchWindow::saveSelection);
+    connect(firstSolutionButton, &QPushButton::clicked, this, &PlayerSearchWindow::showFirstSolution);
+    connect(secondSolutionButton, &QPushButton::clicked, this, &PlayerSearchWindow::showSecondSolution);
+    connect(streamPlayerPageButton, &QPushButton::clicked, this, &PlayerSearchWindow::openStreamPlayerPage);
+    connect(mediaPlayerPageButton, &QPushButton::clicked, this, &PlayerSearchWindow::openMediaPlayerPage);
+    connect(mediaPlayerPreset, &QPushButton::clicked, this, &PlayerSearchWindow::presetMediaPlayer);
+    connect(streamPlayerPreset, &QPushButton::clicked, this, &PlayerSearchWindow::presetStreamPlayer);
+    connect(resultList, &QTreeWidget::itemClicked, this, &PlayerSearchWindow::chooseRow);
+    // Any change of the selection, also to the empty text, can be saved.
+    connect(selectionBox, &QLineEdit::textChanged, saveButton, [this] { saveButton->setEnabled(true); });
+
+    connect(searchText, &QLineEdit::textChanged, this, &PlayerSearchWindow::followCriteria);
+    connect(exactMatchBox, &QCheckBox::stateChanged, this, &PlayerSearchWindow::followCriteria);
+    connect(dateFilterBox, &QCheckBox::stateChanged, this, &PlayerSearchWindow::followCriteria);
+    connect(modifiedDate, &QDateEdit::dateChanged, this, &PlayerSearchWindow::followCriteria);
+
+    connect(&search_, &PlayerSearch::searchingFolder, searchingLabel, &QLabel::setText);
+    connect(&search_, &PlayerSearch::fileFound, this, &PlayerSearchWindow::listFoundFile);
+    connect(&search_, &PlayerSearch::finished, this, [this] {
+        searchingLabel->setText(QStringLiteral("Search finished with %1 files found.")
+                                    .arg(resultList->topLevelItemCount()));
+        searchEnded();
+    });
+    connect(&blinkTimer_, &platform::Timer::tick, this, &PlayerSearchWindow::blinkSearchCaption);
+}
+
+void PlayerSearchWindow::Form_Load()
+{
+    search_.cancel();
+    unsetCursor();
+    blinkTimer_.setEnabled(false);
+    blinkTimer_.setInterval(0);
+    captionBlanked_ = false;
+    resize(twips(kWidthTwips), twips(kHeightTwips));
+    explanationBanner->clear();
+    searchText->setText(QString::fromLatin1(kStreamPlayerProgramName));
+    exactMatchBox->setChecked(true);
+    startFolderBox->clear();
+    startFolderBox->addItems(mountedDrives());
+    startFolderBox->setCurrentIndex(0);
+    searchButton->setText(QStringLiteral("Search for RealPlayer"));
+    searchButton->setEnabled(true);
+    cancelButton->setEnabled(false);
+    resultList->clear();
+    selectionBox->clear();
+    saveButton->setEnabled(false);
+    searchingLabel->clear();
+    dateFilterBox->setChecked(false);
+    modifiedDate->setDate(kFilterDay);
+}
+
+PlayerSearchCriteria PlayerSearchWindow::currentCriteria() const
+{
+    PlayerSearchCriteria criteria;
+    criteria.fileName = searchText->text();
+    criteria.exactMatch = exactMatchBox->isChecked();
+    if (dateFilterBox->isChecked())
+        criteria.changedSince = modifiedDate->date();
+    return criteria;
+}
+
+void PlayerSearchWindow::followCriteria()
+{
+    if (search_.isRunning())
+        search_.setCriteria(currentCriteria());
+}
+
+void PlayerSearchWindow::startSearch()
+{
+    if (searchText->text().isEmpty())
+        return;
+    cancelButton->setEnabled(true);
+    searchButton->setEnabled(false);
+    resultList->clear();
+    setCursor(Qt::WaitCursor);
+    // A start folder that cannot be opened ends the search at once, without a word.
+    if (!search_.start(startFolderBox->currentText(), currentCriteria()))
+        searchEnded();
+}
+
+void PlayerSearchWindow::searchEnded()
+{
+    unsetCursor();
+    searchButton->setEnabled(true);
+    cancelButton->setEnabled(false);
+}
+
+void PlayerSearchWindow::cancelSearch()
+{
+    search_.cancel();
+    searchEnded();
+    blinkTimer_.setInterval(0);
+    blinkTimer_.setEnabled(false);
+}
+
+// The latest hit is always the selection.
+void PlayerSearchWindow::listFoundFile(const FoundPlayerFile& file)
+{
+    auto* row = new QTreeWidgetItem(resultList, {file.name, file.folder});
+    row->setData(0, kKeyRole, file.key);
+    row->setData(0, kPathRole, file.path);
+    row->setForeground(0, kFoundColour);
+    row->setForeground(1, kFoundColour);
+    selectionBox->setText(file.path);
+}
+
+void PlayerSearchWindow::chooseRow(QTreeWidgetItem* row)
+{
+    if (row)
+        selectionBox->setText(row->data(0, kPathRole).toString());
+}
+
+void PlayerSearchWindow::saveSelection()
+{
+    std::optional<int> kind = gPlayerKind;
+    if (*kind != kStreamPlayerKind && *kind != kMediaPlayerKind)
+        kind = askPlayerKind();
+    if (!kind)
+        return;
+    platform::dialogs().messageBox(*kind == kStreamPlayerKind
+                                       ? QStringLiteral("Inserting RealPlayer into Program settings...")
+                                       : QStringLiteral("Inserting Windows Media Player into Program settings..."));
+    const platform::FileWriteResult written = writePlayerPathFile(*kind, platform::toCp1252(selectionBox->text()));
+    if (!written) {
+        platform::dialogs().messageBox(written.errorDescription);
+        return;
+    }
+    cancelSearch();
+    platform::dialogs().messageBox(QStringLiteral("Path to Player saved..."));
+    close();
+}
+
+void PlayerSearchWindow::showFirstSolution()
+{
+    explanationBanner->setText(QStringLiteral(
+        "If there are multiple entries listed at the end of the search. Select the file located under the "
+        "'C:\\Program Files folder'. It is the one that will work the best."));
+    const KindTexts* texts = textsOfKind(gPlayerKind);
+    if (!texts)
+        return;
+    searchButton->setText(texts->searchCaption);
+    explanationBanner->setText(texts->firstSolution);
+    blinkTimer_.setEnabled(true);
+    blinkTimer_.setInterval(kBlinkIntervalMs);
+}
+
+void PlayerSearchWindow::showSecondSolution()
+{
+    const KindTexts* texts = textsOfKind(gPlayerKind);
+    if (!texts)
+        return;
+    explanationBanner->setText(texts->secondSolution);
+    platform::dialogs().messageBox(texts->secondSolutionNote);
+}
+
+void PlayerSearchWindow::blinkSearchCaption()
+{
+    const KindTexts* texts = textsOfKind(gPlayerKind);
+    if (!texts)
+        return;
+    captionBlanked_ = !captionBlanked_;
+    searchButton->setText(captionBlanked_ ? QString() : texts->blinkCaption);
+}
+
+// The presets change what is looked for, not the file a save writes.
+void PlayerSearchWindow::presetMediaPlayer()
+{
+    searchButton->setText(QStringLiteral("Search for Media Player"));
+    searchText->setText(QString::fromLatin1(kMediaPlayerProgramName));
+}
+
+void PlayerSearchWindow::presetStreamPlayer()
+{
+    searchButton->setText(QStringLiteral("Search for Real Player"));
+    searchText->setText(QString::fromLatin1(kStreamPlayerProgramName));
+}
+
+void PlayerSearchWindow::openStreamPlayerPage()
+{
+    platform::launcher().openPage(QUrl(QString::fromLatin1(kStreamPlayerPage)));
+}
+
+void PlayerSearchWindow::openMediaPlayerPage()
+{
+    platform::launcher().openPage(QUrl(QString::fromLatin1(kMediaPlayerPage)));
+}
+
+void PlayerSearchWindow::openHelpPage()
+{
+    platform::launcher().openPage(QUrl(platform::webServerPage(QString::fromLatin1(kHelpPage))));
+}
+
+bool PlayerSearchWindow::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        paintWindowGradient(*this);
+    else if (isRightButtonPress(event)
+             && !childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
+        openHelpPage(); // on the background itself, not passed on by a control
+    return handled;
+}
+
+bool PlayerSearchWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (isRightButtonPress(event)) {
+        openHelpPage();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Every way of closing stops the search, gives the toolbar button back and brings
+// the window back to its state after loading for its next opening.
+void PlayerSearchWindow::closeEvent(QCloseEvent* event)
+{
+    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
+    Form_Load();
+    QWidget::closeEvent(event);
+}
+
+void PlayerSearchWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    paintWindowGradient(*this);
+}
+
+void showPlayerSearchWindow()
+{
+    PlayerSearchWindow& window = ui::form<PlayerSearchWindow>();
+    window.explanationBanner->setText(QStringLiteral("Search for the Real Player"));
+    window.setWindowState(Qt::WindowNoState);
+    window.show();
+    window.raise();
+}

@@ -1,0 +1,96 @@
+#pragma once
+// The player search window ("Search for Media Players"): searches a mounted file
+// system for a player's program file, lists every hit and stores the chosen path in
+// the player-path file of gPlayerKind (PlayerPathFile.h), which the node click starts
+// the player from.
+//
+// The topic tree opens it for a missing player: it sets gPlayerKind, shows the window
+// and fills the banner, the file name and the search button's caption. The search
+// command opens it with its banner alone. The walk runs in steps (PlayerSearch.h), so
+// the window stays usable while it searches; the file name, the match mode and the
+// date filter count from the next file examined. Closing the window stops the search
+// and brings the window back to its state after loading.
+#include "platform/Timer.h"
+#include "tools/PlayerSearch.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The program file names that the presets and the topic tree look for: those of the
+// two configured players (the stream player for "Real.txt", the media player for
+// "MediaPlay.txt").
+inline constexpr char kStreamPlayerProgramName[] = "mpv";
+inline constexpr char kMediaPlayerProgramName[] = "vlc";
+
+class PlayerSearchWindow : public QWidget {
+    Q_OBJECT
+public:
+    PlayerSearchWindow();
+
+    // Brings every control to its state after loading.
+    void Form_Load();
+
+    void startSearch();    // the search button; nothing without a file name
+    void cancelSearch();   // Cancel: stops the search, keeps the rows found
+    // "Save the Selection": writes the selection into the path file of gPlayerKind
+    // (asking which one when no kind is set), reports it and closes the window. A
+    // failed write is reported and the window stays open.
+    void saveSelection();
+    void showFirstSolution();   // "Solution 1"
+    void showSecondSolution();  // "Solution 2"
+    void presetMediaPlayer();   // "WMP"
+    void presetStreamPlayer();  // "Real"
+    void openStreamPlayerPage(); // "Get Free Real Player"
+    void openMediaPlayerPage();  // "Get Free Media Player"
+
+    bool isSearching() const { return search_.isRunning(); }
+
+    QLabel* explanationBanner = nullptr;   // Label7
+    QLineEdit* searchText = nullptr;       // txtSearch: the file name looked for
+    QPushButton* mediaPlayerPreset = nullptr;  // Command6 "WMP"
+    QPushButton* streamPlayerPreset = nullptr; // Command7 "Real"
+    QCheckBox* exactMatchBox = nullptr;    // chkMatch
+    QComboBox* startFolderBox = nullptr;   // Combo1: a mounted drive, or any folder typed
+    QPushButton* searchButton = nullptr;   // cmdSearch
+    QPushButton* cancelButton = nullptr;   // cmdCancel
+    QTreeWidget* resultList = nullptr;     // lstvSearch: "File Name" and "Path"
+    QLineEdit* selectionBox = nullptr;     // txtRealPath: the path to save
+    QPushButton* saveButton = nullptr;     // CmdSave
+    QLabel* searchingLabel = nullptr;      // lblLooking: the current folder, then the count
+    QPushButton* firstSolutionButton = nullptr;  // Command2
+    QPushButton* secondSolutionButton = nullptr; // Command3
+    QPushButton* streamPlayerPageButton = nullptr; // Command4
+    QPushButton* mediaPlayerPageButton = nullptr;  // Command5
+    QCheckBox* dateFilterBox = nullptr;    // chkFilter
+    QDateEdit* modifiedDate = nullptr;     // dtpModified: the filter's first day
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    PlayerSearchCriteria currentCriteria() const;
+    void followCriteria();
+    void listFoundFile(const FoundPlayerFile& file);
+    void chooseRow(QTreeWidgetItem* row);
+    void searchEnded();
+    void blinkSearchCaption();
+    void openHelpPage();
+
+    PlayerSearch search_;
+    platform::Timer blinkTimer_; // Timer1
+    bool captionBlanked_ = false;
+};
+
+// The search command: the window with the stream player's banner, in its normal state.
+void showPlayerSearchWindow();

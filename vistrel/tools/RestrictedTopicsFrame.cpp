@@ -1,0 +1,266 @@
+#include "tools/RestrictedTopicsFrame.h"
+
+#include "common/Globals.h"
+#include "link/ReflectorSession.h"
+#include "link/ReflectorSettings.h"
+#include "link/UserSettingsFile.h"
+#include "platform/Codec.h"
+#include "platform/Dialogs.h"
+#include "tools/ForgottenPasswordRequest.h"
+#include "tools/RestrictedTopicChoices.h"
+#include "tools/RestrictedTopicsStore.h"
+#include "ui/PanelStatusBar.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using platform::fromCp1252;
+using platform::toCp1252;
+
+namespace {
+
+const QString kAskForCurrentPassword =
+    QStringLiteral("Please type your Original/Current Password in the Original Password TextBox");
+const QString kCurrentPasswordWrong = QStringLiteral(
+    "Password incorrect re-type your correct Original/Current Password in the Original Password TextBox");
+
+void showMessage(const QString& text)
+{
+    platform::dialogs().messageBox(text);
+}
+
+QLineEdit* passwordBox(const char* name, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setEchoMode(QLineEdit::Password);
+    return box;
+}
+
+QPushButton* button(const QString& caption, const char* name, QWidget* parent)
+{
+    auto* created = new QPushButton(caption, parent);
+    created->setObjectName(QString::fromLatin1(name));
+    return created;
+}
+
+QLabel* label(const QString& caption, const char* name, QWidget* parent)
+{
+    auto* created = new QLabel(caption, parent);
+    created->setObjectName(QString::fromLatin1(name));
+    return created;
+}
+
+// The cipher brings back every character of the program's 8-bit texts but code 255;
+// a character outside them would be stored as "?".
+bool storableAsPassword(const QString& password)
+{
+    const QByteArray bytes = toCp1252(password);
+    return fromCp1252(bytes) == password && passwordRestorable(bytes);
+}
+
+} // namespace
+
+RestrictedTopicsFrame::RestrictedTopicsFrame(PanelStatusBar& statusBar, QWidget* parent)
+    : QGroupBox(QStringLiteral("Restrict Access - Parental Control"), parent), statusBar_(statusBar)
+{
+    setObjectName(QStringLiteral("Frame2"));
+    setToolTip(QStringLiteral("This section is used to Restrict  Topic Access ... Right click for more info... "));
+
+    originalPasswordLabel = label(QStringLiteral("Original Password:"), "Label1", this);
+    newPasswordLabel = label(QStringLiteral("Change Password:"), "Label2", this);
+    confirmPasswordLabel = label(QStringLiteral("Confirm Password:"), "Label3", this);
+    originalPasswordBox = passwordBox("Text1", this);
+    newPasswordBox = passwordBox("Text2", this);
+    confirmPasswordBox = passwordBox("Text3", this);
+    savePasswordButton = button(QStringLiteral("Save/Change Password"), "Command1", this);
+    forgotPasswordButton = button(QStringLiteral("Forgot Password ?"), "Command3", this);
+    topicChoices = new QComboBox(this);
+    topicChoices->setObjectName(QStringLiteral("Combo1"));
+    topicList = new QListWidget(this);
+    topicList->setObjectName(QStringLiteral("List1"));
+    topicList->setSelectionMode(QAbstractItemView::SingleSelection);
+    topicList->setSortingEnabled(true);
+    saveTopicsButton = button(QStringLiteral("Save Restricted Topics"), "Command2", this);
+    deleteTopicButton = button(QStringLiteral("DeleteTopic"), "Command4", this);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(originalPasswordLabel, 0, 0);
+    grid->addWidget(originalPasswordBox, 0, 1);
+    grid->addWidget(newPasswordLabel, 1, 0);
+    grid->addWidget(newPasswordBox, 1, 1);
+    grid->addWidget(confirmPasswordLabel, 2, 0);
+    grid->addWidget(confirmPasswordBox, 2, 1);
+    grid->addWidget(savePasswordButton, 3, 0);
+    grid->addWidget(forgotPasswordButton, 3, 1);
+    grid->addWidget(topicChoices, 4, 0, 1, 2);
+    grid->addWidget(label(QStringLiteral("Restricted Topics..."), "Label4", this), 5, 0, 1, 2);
+    grid->addWidget(topicList, 6, 0, 1, 2);
+    grid->addWidget(saveTopicsButton, 7, 0);
+    grid->addWidget(deleteTopicButton, 7, 1);
+
+    connect(topicChoices, &QComboBox::activated, this, &RestrictedTopicsFrame::chooseTopic);
+    connect(savePasswordButton, &QPushButton::clicked, this, &RestrictedTopicsFrame::savePassword);
+    connect(saveTopicsButton, &QPushButton::clicked, this, &RestrictedTopicsFrame::saveTopics);
+    connect(forgotPasswordButton, &QPushButton::clicked, this, &RestrictedTopicsFrame::forgotPassword);
+    connect(deleteTopicButton, &QPushButton::clicked, this, &RestrictedTopicsFrame::deleteTopic);
+    setAllControlsEnabled(false);
+}
+
+void RestrictedTopicsFrame::load()
+{
+    for (const QByteArray& choice : restrictedTopicChoices())
+        topicChoices->addItem(fromCp1252(choice));
+    topicChoices->model()->sort(0);
+    topicChoices->setCurrentIndex(-1);
+    for (const QByteArray& topic : readRestrictedTopicsFile())
+        topicList->addItem(fromCp1252(topic));
+    if (const std::optional<QByteArray> password = readRestrictedPasswordFile())
+        gRestrictedPassword = *password;
+}
+
+void RestrictedTopicsFrame::discard()
+{
+    topicChoices->clear();
+    topicList->clear();
+    for (QLineEdit* box : {originalPasswordBox, newPasswordBox, confirmPasswordBox})
+        box->clear();
+    setAllControlsEnabled(false);
+}
+
+QList<QByteArray> RestrictedTopicsFrame::topics() const
+{
+    QList<QByteArray> listed;
+    for (int row = 0; row < topicList->count(); ++row)
+        listed << toCp1252(topicList->item(row)->text());
+    return listed;
+}
+
+void RestrictedTopicsFrame::setPasswordBoxesEnabled(bool enabled)
+{
+    for (QLineEdit* box : {originalPasswordBox, newPasswordBox, confirmPasswordBox})
+        box->setEnabled(enabled);
+}
+
+bool RestrictedTopicsFrame::passwordBoxesEnabled() const
+{
+    return originalPasswordBox->isEnabled() && newPasswordBox->isEnabled() && confirmPasswordBox->isEnabled();
+}
+
+void RestrictedTopicsFrame::setAllControlsEnabled(bool enabled)
+{
+    setPasswordBoxesEnabled(enabled);
+    for (QWidget* control : std::initializer_list<QWidget*>{savePasswordButton, forgotPasswordButton, saveTopicsButton,
+                                                           deleteTopicButton, topicChoices, topicList})
+        control->setEnabled(enabled);
+}
+
+void RestrictedTopicsFrame::chooseTopic(int choiceIndex)
+{
+    if (choiceIndex >= 0)
+        topicList->addItem(topicChoices->itemText(choiceIndex));
+}
+
+void RestrictedTopicsFrame::savePassword()
+{
+    const QString inUse = fromCp1252(gRestrictedPassword);
+    if (!inUse.isEmpty() && originalPasswordBox->text().isEmpty()) {
+        showMessage(QStringLiteral("No Password Entered. You need to Type a Password in the text box."));
+        return;
+    }
+    if (originalPasswordBox->text() != inUse) {
+        showMessage(QStringLiteral("Original Password incorrect..."));
+        originalPasswordBox->clear();
+        return;
+    }
+    if (newPasswordBox->text() != confirmPasswordBox->text()) {
+        showMessage(QStringLiteral("New Passwords Do Not Match... Please retry..."));
+        newPasswordBox->clear();
+        confirmPasswordBox->clear();
+        return;
+    }
+    const QString newPassword = platform::trimBlanks(confirmPasswordBox->text());
+    if (!storableAsPassword(newPassword)) {
+        showMessage(passwordNotStorableMessage());
+        return;
+    }
+    // A failed write leaves the stored and the used password as they were.
+    if (const platform::FileWriteResult written = changeRestrictedPassword(toCp1252(newPassword), gRestrictedPassword);
+        !written) {
+        showMessage(written.errorDescription);
+        return;
+    }
+    showMessage(QStringLiteral("Password successfully changed..."));
+    for (QLineEdit* box : {originalPasswordBox, newPasswordBox, confirmPasswordBox})
+        box->clear();
+}
+
+bool RestrictedTopicsFrame::originalPasswordAccepted()
+{
+    if (originalPasswordBox->text().isEmpty()) {
+        showMessage(kAskForCurrentPassword);
+        return false;
+    }
+    if (originalPasswordBox->text() != fromCp1252(gRestrictedPassword)) {
+        showMessage(kCurrentPasswordWrong);
+        originalPasswordBox->clear();
+        return false;
+    }
+    return true;
+}
+
+void RestrictedTopicsFrame::saveTopics()
+{
+    if (!originalPasswordAccepted())
+        return;
+    if (const platform::FileWriteResult written = writeRestrictedTopicsFile(topics()); !written) {
+        showMessage(written.errorDescription);
+        return;
+    }
+    showMessage(QStringLiteral("Restricted Topics saved...."));
+}
+
+void RestrictedTopicsFrame::deleteTopic()
+{
+    if (!originalPasswordAccepted())
+        return;
+    const QList<QListWidgetItem*> selected = topicList->selectedItems();
+    const int row = selected.isEmpty() ? -1 : topicList->row(selected.first());
+    QList<QByteArray> remaining = topics();
+    // The entry leaves the list only once the file without it is stored.
+    if (const platform::FileWriteResult written = deleteRestrictedTopic(remaining, row); !written) {
+        showMessage(written.errorDescription);
+        return;
+    }
+    if (row >= 0)
+        delete topicList->takeItem(row);
+}
+
+void RestrictedTopicsFrame::forgotPassword()
+{
+    const platform::MessageAnswer answer = platform::dialogs().messageBox(
+        QStringLiteral("If you have forgotten your password and want to have it sent to you via Email click the YES "
+                       "button."),
+        platform::MessageButtons::YesNo, platform::MessageIcon::Information, QStringLiteral("Forgot Password..."));
+    if (answer != platform::MessageAnswer::Yes) {
+        showMessage(QStringLiteral("Password Request cancelled..."));
+        return;
+    }
+    ReflectorSession& session = reflectorSession();
+    const ReflectorSettings& settings = session.settings();
+    const ForgottenPasswordOutcome outcome = sendForgottenPasswordRequest(
+        session.connection().socket(), session.state(), {settings.primaryAddress(), settings.portText()},
+        forgottenPasswordRequest(settings.userName(), gRestrictedPassword),
+        [this](const QByteArray& text) { setStatus(text); });
+    if (outcome == ForgottenPasswordOutcome::ConnectTimedOut)
+        showMessage(QStringLiteral("Could not connect to Larkspire Server"));
+}
+
+void RestrictedTopicsFrame::setStatus(const QByteArray& text)
+{
+    statusBar_.setPanelText(1, text);
+}

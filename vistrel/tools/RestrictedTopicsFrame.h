@@ -1,0 +1,71 @@
+#pragma once
+// The options window's lower frame, "Restrict Access - Parental Control": the password
+// that locks topics of the directory tree, and the list of locked topics, chosen from
+// the fixed topic names. While the window is loaded the list box is the list the tree
+// checks; the password lives in gRestrictedPassword for the whole run. Both are kept
+// enciphered in vr.dat and rapc.dat (RestrictedTopicsStore.h).
+//
+// Every control but the labels starts disabled: the password boxes follow the login,
+// the whole frame follows the options window's own Connect and Disconnect.
+#include <QByteArray>
+#include <QGroupBox>
+#include <QList>
+
+class PanelStatusBar;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class RestrictedTopicsFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    RestrictedTopicsFrame(PanelStatusBar& statusBar, QWidget* parent);
+
+    // The load steps: the topic choices, the list from vr.dat and the password from
+    // rapc.dat (a rapc.dat that cannot be read leaves the password as it is).
+    void load();
+    // What the window's unloading discards: the list, the choices and the typed
+    // passwords; every control disabled again.
+    void discard();
+
+    // The restricted topics in the list's order.
+    QList<QByteArray> topics() const;
+
+    void setPasswordBoxesEnabled(bool enabled);
+    bool passwordBoxesEnabled() const;
+    // The password boxes, the four buttons, the choice box and the list.
+    void setAllControlsEnabled(bool enabled);
+
+    // A choice from the topic box adds the topic to the list (duplicates too).
+    void chooseTopic(int choiceIndex);
+    // "Save/Change Password".
+    void savePassword();
+    // "Save Restricted Topics".
+    void saveTopics();
+    // "Forgot Password ?": asks, then sends the request to the reflector.
+    void forgotPassword();
+    // "DeleteTopic": removes the selected topic and stores the rest.
+    void deleteTopic();
+
+    QLabel* originalPasswordLabel = nullptr; // Label1
+    QLabel* newPasswordLabel = nullptr;      // Label2
+    QLabel* confirmPasswordLabel = nullptr;  // Label3
+    QLineEdit* originalPasswordBox = nullptr; // Text1
+    QLineEdit* newPasswordBox = nullptr;      // Text2
+    QLineEdit* confirmPasswordBox = nullptr;  // Text3
+    QPushButton* savePasswordButton = nullptr;   // Command1
+    QPushButton* saveTopicsButton = nullptr;     // Command2
+    QPushButton* forgotPasswordButton = nullptr; // Command3
+    QPushButton* deleteTopicButton = nullptr;    // Command4
+    QComboBox* topicChoices = nullptr;           // Combo1
+    QListWidget* topicList = nullptr;            // List1
+
+private:
+    // The typed original password is the one in use; says why not, when it is not.
+    bool originalPasswordAccepted();
+    void setStatus(const QByteArray& text);
+
+    PanelStatusBar& statusBar_;
+};

@@ -1,0 +1,119 @@
+#include "tools/UpdateWindow.h"
+
+#include "common/ProgramVersion.h"
+#include "platform/Codec.h"
+#include "platform/Dialogs.h"
+#include "platform/Twips.h"
+#include "tools/UpdateVersion.h"
+#include "ui/CommandRegistry.h"
+#include "ui/Forms.h"
+#include "ui/Gradient.h"
+#include "ui/PanelStatusBar.h"
+#include "ui/SharedMenuBar.h"
+#include "ui/ToolbarGiveBack.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using platform::twips;
+
+namespace {
+
+// The toolbar's "Update" button, whose flag is gToolbarUpdateActive.
+constexpr int kToolbarButton = 16;
+constexpr int kWidthTwips = 4800;
+constexpr int kHeightTwips = 2700;
+
+QLineEdit* versionBox(const char* name, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    return box;
+}
+
+} // namespace
+
+UpdateWindow::UpdateWindow()
+    : check_(versionText(kProgramVersionMajor, kProgramVersionMinor, kProgramVersionRevision))
+{
+    setWindowTitle(QStringLiteral("Check for Updated Version"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(createSharedMenuBar(this));
+    auto* versions = new QFormLayout;
+    runningVersionBox = versionBox("Text1", this);
+    offeredVersionBox = versionBox("Text2", this);
+    versions->addRow(QStringLiteral("Current Version"), runningVersionBox);
+    versions->addRow(QStringLiteral("Update Version"), offeredVersionBox);
+    layout->addLayout(versions);
+    checkButton = new QPushButton(QStringLiteral("Check Update"), this);
+    checkButton->setObjectName(QStringLiteral("Command1"));
+    layout->addWidget(checkButton, 0, Qt::AlignHCenter);
+    layout->addStretch();
+    statusBar = new PanelStatusBar(1, this);
+    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    layout->addWidget(statusBar);
+
+    connect(checkButton, &QPushButton::clicked, this, &UpdateWindow::checkForUpdate);
+    connect(&check_, &UpdateCheck::statusTextChanged, this,
+            [this](const QString& text) { statusBar->setPanelText(1, platform::toCp1252(text)); });
+    connect(&check_, &UpdateCheck::versionTextFetched, this,
+            [this](const QByteArray& text) { offeredVersionBox->setText(platform::fromCp1252(text)); });
+    connect(&check_, &UpdateCheck::upToDate, this, [this] {
+        platform::dialogs().messageBox(QStringLiteral("You have the current, most up to date Version. "));
+        close();
+    });
+    connect(&check_, &UpdateCheck::failed, this,
+            [](const QString& description) { platform::dialogs().messageBox(description); });
+    connect(&check_, &UpdateCheck::handOverDue, this, &UpdateWindow::handOver);
+}
+
+void UpdateWindow::Form_Load()
+{
+    resize(twips(kWidthTwips), twips(kHeightTwips));
+    runningVersionBox->setText(QString::fromLatin1(check_.runningVersion()));
+}
+
+void UpdateWindow::checkForUpdate()
+{
+    check_.start();
+}
+
+void UpdateWindow::handOver()
+{
+    handOverToUpdater(HandOverSteps::fromServices([] { ui::commands().run(ui::command::kDisconnect); }));
+}
+
+bool UpdateWindow::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        paintWindowGradient(*this);
+    return handled;
+}
+
+// Every way of closing ends the check: a hand-over still to come does not happen.
+void UpdateWindow::closeEvent(QCloseEvent* event)
+{
+    check_.cancel();
+    giveBackToolbarButton(kToolbarButton, kToolbarUpdateFlag);
+    QWidget::closeEvent(event);
+}
+
+void UpdateWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    paintWindowGradient(*this);
+}
+
+void showUpdateWindow()
+{
+    UpdateWindow& window = ui::form<UpdateWindow>();
+    window.setWindowState(Qt::WindowNoState);
+    window.show();
+    window.raise();
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The update check window ("Check for Updated Version"): shows the running version,
+// and on "Check Update" the version the product web server offers (UpdateCheck.h).
+// When the offer is another version and its executable has been downloaded, the
+// window hands over to the updater: the shared Disconnect command, then "update" from
+// the program's folder, then the end of the program (UpdateHandOver.h). Closing the
+// window ends a running check, so no hand-over follows.
+#include "tools/UpdateCheck.h"
+#include "tools/UpdateHandOver.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class PanelStatusBar;
+class QLineEdit;
+class QPushButton;
+
+class UpdateWindow : public QWidget {
+    Q_OBJECT
+public:
+    UpdateWindow();
+
+    void Form_Load();
+    // "Check Update".
+    void checkForUpdate();
+
+    QLineEdit* runningVersionBox = nullptr;  // Text1
+    QLineEdit* offeredVersionBox = nullptr;  // Text2: the version text fetched
+    QPushButton* checkButton = nullptr;      // Command1
+    PanelStatusBar* statusBar = nullptr;     // StatusBar1: the state of the transfers
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void handOver();
+
+    UpdateCheck check_;
+};
+
+// The update command: shows the window.
+void showUpdateWindow();
