@@ -134,7 +134,7 @@ void TestMainWindow::startupChoice()
 
     QTRY_VERIFY(ui::isLoaded<UserSettingsWindow>()); // the step runs by itself
     QCOMPARE(form<UserSettingsWindow>().isVisible(), shown);
-    QCOMPARE(form<UserSettingsWindow>().Check1->isChecked(), shown);
+    QCOMPARE(form<UserSettingsWindow>().showAtStartUpBox->isChecked(), shown);
     QVERIFY(!main.startupStep->Enabled());
 }
 

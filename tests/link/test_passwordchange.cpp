@@ -54,7 +54,7 @@ private slots:
         user.txtUserName->setText(QStringLiteral("alice"));
         user.txtUserID->setText(QStringLiteral("42"));
         user.txtPassword->setText(QStringLiteral("old1"));
-        user.Command1_Click();
+        user.save();
         QCOMPARE(storedPassword(), QByteArray("old1"));
     }
 

@@ -382,7 +382,7 @@ private slots:
         QCOMPARE(passwordFromCodeList(stored.passwordCodes), QByteArray("secret"));
 
         user.txtUserName->setText("alice");
-        user.Command1_Click();
+        user.save();
         QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{});
         stored = readUserSettingsFile();
         QCOMPARE(stored.userName, QByteArray("alice"));

@@ -50,7 +50,7 @@ private slots:
         QVERIFY(window.txtPort->isEnabled());
         QVERIFY(!window.txtViewerPort->isEnabled());
         QCOMPARE(window.size(), QSize(platform::twips(5850), platform::twips(3330)));
-        QCOMPARE(window.Command1->text(), QString("Save Settings"));
+        QCOMPARE(window.saveButton->text(), QString("Save Settings"));
         QVERIFY(!QFile::exists(folder->filePath("ServerSettings.txt")));
     }
 
@@ -77,7 +77,7 @@ private slots:
         window.txtIPAddressBackUp->setText(backup);
         window.txtPort->setText("8080");
 
-        window.Command1->click();
+        window.saveButton->click();
 
         QCOMPARE(fileContent(folder->filePath("ServerSettings.txt")), bytes);
         QCOMPARE(folder->dialogs().messageTexts(), QStringList{"Server Settings Saved..."});
@@ -96,10 +96,10 @@ private slots:
         ServerSettingsWindow& window = form<ServerSettingsWindow>();
         window.txtIPAddress->setText("first.example.net");
         window.txtIPAddressBackUp->setText("first-backup.example.net");
-        window.Command1_Click();
+        window.save();
         window.txtIPAddress->setText("b");
         window.txtIPAddressBackUp->clear();
-        window.Command1_Click();
+        window.save();
         QCOMPARE(fileContent(folder->filePath("ServerSettings.txt")), QByteArray("b\r\n\r\n"));
     }
 
@@ -111,7 +111,7 @@ private slots:
         window.txtIPAddressBackUp->setText("new-backup");
         {
             FileSizeLimit limit(16);
-            window.Command1_Click();
+            window.save();
         }
         QCOMPARE(fileContent(folder->filePath("ServerSettings.txt")), QByteArray("old.example.net\r\nold-backup\r\n"));
         const QStringList shown = folder->dialogs().messageTexts();
@@ -191,7 +191,7 @@ private slots:
         ServerSettingsWindow& window = form<ServerSettingsWindow>();
         window.txtIPAddress->setText(QString::fromUtf8("r\u00e9flector.example"));
         window.txtIPAddressBackUp->setText("192.168.0.7");
-        window.Command1_Click();
+        window.save();
         const ServerAddresses read = readServerSettingsFile();
         QCOMPARE(read.primary, QByteArray("r\xe9" "flector.example"));
         QCOMPARE(read.backup, QByteArray("192.168.0.7"));

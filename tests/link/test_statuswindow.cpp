@@ -83,7 +83,7 @@ private:
     // Runs one refresh to its end.
     void refresh(StatusWindow& window)
     {
-        window.Command1_Click();
+        window.refresh();
         QVERIFY(window.refreshing());
         QVERIFY(platform::waitUntil([&] { return !window.refreshing(); }, 5000));
     }
@@ -123,9 +123,9 @@ private slots:
                                       window.imgSegment5aSendData, window.imgSegment5bSendData})
             QVERIFY(marker->isHidden());
         QVERIFY(window.txtStatus->toPlainText().isEmpty());
-        QVERIFY(window.Label8->text().isEmpty());
-        QVERIFY(!window.Check1->isChecked());
-        QCOMPARE(window.Check1->text(), QString("Log Level = High "));
+        QVERIFY(window.serverStateText->text().isEmpty());
+        QVERIFY(!window.logLevelHighBox->isChecked());
+        QCOMPARE(window.logLevelHighBox->text(), QString("Log Level = High "));
         QVERIFY(window.lblDBServerIPAddr->isHidden());
         QVERIFY(web->requests().isEmpty()); // loading fetches nothing
     }
@@ -228,11 +228,11 @@ private slots:
 
         refresh(window);
 
-        QCOMPARE(window.Label8->text(), label);
+        QCOMPARE(window.serverStateText->text(), label);
         QCOMPARE(web->requests().size(), 1);
         QCOMPARE(requestsFor("/support.php"), 1);
-        QVERIFY(window.AniGIF1->movie() != nullptr);
-        const QImage shown = window.AniGIF1->movie()->currentImage().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(window.serverPicture->movie() != nullptr);
+        const QImage shown = window.serverPicture->movie()->currentImage().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(shown, QImage(folder->filePath(picture)).convertToFormat(QImage::Format_ARGB32));
         QVERIFY(shown != QImage(folder->filePath(otherPicture)).convertToFormat(QImage::Format_ARGB32));
     }
@@ -243,12 +243,12 @@ private slots:
         web->serve("/support.php", 200, "Server is up");
         StatusWindow& window = form<StatusWindow>();
         refresh(window);
-        QCOMPARE(window.Label8->text(), QString("Server is Up.."));
+        QCOMPARE(window.serverStateText->text(), QString("Server is Up.."));
 
         web->serve("/support.php", 500, "Server is down");
         refresh(window);
-        QCOMPARE(window.Label8->text(), QString("Server is Up.."));
-        QVERIFY(window.AniGIF1->movie() != nullptr);
+        QCOMPARE(window.serverStateText->text(), QString("Server is Up.."));
+        QVERIFY(window.serverPicture->movie() != nullptr);
         QVERIFY(folder->dialogs().messageBoxes().isEmpty());
     }
 
@@ -260,13 +260,13 @@ private slots:
         web->serve("/support.php", 200, "Server is up");
         StatusWindow& window = form<StatusWindow>();
         refresh(window);
-        QVERIFY(window.AniGIF1->movie() != nullptr);
+        QVERIFY(window.serverPicture->movie() != nullptr);
 
         QVERIFY(QFile::remove(folder->filePath("icons/ServerDown.gif")));
         web->serve("/support.php", 200, "down");
         refresh(window);
-        QCOMPARE(window.Label8->text(), QString("Server is Down.."));
-        QCOMPARE(window.AniGIF1->movie(), nullptr);
+        QCOMPARE(window.serverStateText->text(), QString("Server is Down.."));
+        QCOMPARE(window.serverPicture->movie(), nullptr);
 
         QFile damaged(folder->filePath("icons/ServerUp.gif"));
         QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -274,8 +274,8 @@ private slots:
         damaged.close();
         web->serve("/support.php", 200, "Server is up");
         refresh(window);
-        QCOMPARE(window.Label8->text(), QString("Server is Up.."));
-        QCOMPARE(window.AniGIF1->movie(), nullptr);
+        QCOMPARE(window.serverStateText->text(), QString("Server is Up.."));
+        QCOMPARE(window.serverPicture->movie(), nullptr);
         QVERIFY(folder->dialogs().messageBoxes().isEmpty());
     }
 
@@ -284,20 +284,20 @@ private slots:
         platform::setTimeScale(0.02); // the 10 s limit becomes 200 ms
         web->serveSilently("/support.php");
         StatusWindow& window = form<StatusWindow>();
-        window.Label8->setText("before");
+        window.serverStateText->setText("before");
 
-        window.Command1_Click();
-        window.Command1_Click();
-        window.Command1_Click();
+        window.refresh();
+        window.refresh();
+        window.refresh();
         QVERIFY(platform::waitUntil([&] { return !window.refreshing(); }, 250000)); // 5 s
         QCOMPARE(requestsFor("/support.php"), 1);
-        QCOMPARE(window.Label8->text(), QString("before"));
+        QCOMPARE(window.serverStateText->text(), QString("before"));
 
         // After the time limit a new refresh can start.
         platform::setTimeScale(1);
         web->serve("/support.php", 200, "Server is up");
         refresh(window);
-        QCOMPARE(window.Label8->text(), QString("Server is Up.."));
+        QCOMPARE(window.serverStateText->text(), QString("Server is Up.."));
     }
 
     void everyActivationRefreshes()
@@ -307,7 +307,7 @@ private slots:
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QVERIFY(platform::waitUntil([&] { return requestsFor("/support.php") == 1 && !window.refreshing(); }, 5000));
-        QCOMPARE(window.Label8->text(), QString("Server is Up.."));
+        QCOMPARE(window.serverStateText->text(), QString("Server is Up.."));
 
         QWidget other;
         other.show();
@@ -321,11 +321,11 @@ private slots:
     void logLevelSwitch()
     {
         StatusWindow& window = openForm<StatusWindow>();
-        QTest::mouseClick(window.Check1, Qt::LeftButton);
+        QTest::mouseClick(window.logLevelHighBox, Qt::LeftButton);
         QCOMPARE(reflectorSession().state().logLevelHigh, 1);
-        QTest::mouseClick(window.Check1, Qt::LeftButton);
+        QTest::mouseClick(window.logLevelHighBox, Qt::LeftButton);
         QCOMPARE(reflectorSession().state().logLevelHigh, 0);
-        window.Check1->setChecked(true);
+        window.logLevelHighBox->setChecked(true);
         QCOMPARE(reflectorSession().state().logLevelHigh, 1);
     }
 
@@ -390,9 +390,9 @@ private slots:
         window.imgSegment5bSendData->show();
         const QUrl help(web->url("/help/StatusWi.htm"));
 
-        QList<QWidget*> withHelp{window.Image2, window.Image3, window.ImgGreen3[1], window.imgSegment2SendData,
+        QList<QWidget*> withHelp{window.clientPicture, window.bottomPicture, window.ImgGreen3[1], window.imgSegment2SendData,
                                  window.imgSegment5aSendData, window.imgSegment5bSendData,
-                                 window.Image2->parentWidget() /* the diagram's background */};
+                                 window.clientPicture->parentWidget() /* the diagram's background */};
         for (QWidget* target : withHelp) {
             QTest::mouseClick(target, Qt::LeftButton);
             QTest::mouseClick(target, Qt::RightButton);
@@ -401,7 +401,7 @@ private slots:
 
         // Other lamps, the reflector picture and the other markers have no help.
         window.imgSegment1SendData->show();
-        for (QWidget* target : QList<QWidget*>{window.ImgBlue1[1], window.Image1, window.imgSegment1SendData})
+        for (QWidget* target : QList<QWidget*>{window.ImgBlue1[1], window.reflectorPicture, window.imgSegment1SendData})
             QTest::mouseClick(target, Qt::RightButton);
         QCOMPARE(folder->launcher().pages().size(), withHelp.size());
     }

@@ -37,7 +37,7 @@ QByteArray codes(int first, int last)
 // Saves the window's values, forgets every window and loads the user settings afresh.
 UserSettingsWindow& saveAndReload()
 {
-    form<UserSettingsWindow>().Command1_Click();
+    form<UserSettingsWindow>().save();
     ui::destroyAllForms();
     return form<UserSettingsWindow>();
 }
@@ -117,19 +117,19 @@ private slots:
         window.txtUserName->setText("alice");
         window.txtUserID->setText("42");
         window.txtPassword->setText("abc");
-        window.Command1_Click();
+        window.save();
         // "abc" under the fixed key, last cipher character first.
         QCOMPARE(fileContent(folder->filePath("UserSettings.txt")), QByteArray("\"alice\"\r\n\"42\"\r\n\"13 6 130\"\r\n"));
 
         window.txtPassword->clear();
-        window.Command1_Click();
+        window.save();
         QCOMPARE(fileContent(folder->filePath("UserSettings.txt")), QByteArray("\"alice\"\r\n\"42\"\r\n\"\"\r\n"));
     }
 
     void fileIsReadableByItsOwnerOnly()
     {
         form<UserSettingsWindow>().txtPassword->setText("secret");
-        form<UserSettingsWindow>().Command1_Click();
+        form<UserSettingsWindow>().save();
         QCOMPARE(permissionBits(folder->filePath("UserSettings.txt")), 0600);
         QVERIFY(!fileContent(folder->filePath("UserSettings.txt")).contains("secret"));
     }
@@ -195,7 +195,7 @@ private slots:
         window.txtPassword->setText("0123456789");
         {
             FileSizeLimit limit(8);
-            window.Command1_Click();
+            window.save();
         }
         QCOMPARE(fileContent(folder->filePath("UserSettings.txt")), QByteArray("\"old\"\r\n\"1\"\r\n\"\"\r\n"));
         QCOMPARE(folder->dialogs().messageTexts(), QStringList{"Error Saving settings.. =  57"});
@@ -225,7 +225,7 @@ private slots:
         window.txtUserName->setText(userName);
         window.txtUserID->setText(userId);
         window.txtPassword->setText(password);
-        window.Command1_Click();
+        window.save();
         QCOMPARE(fileContent(folder->filePath("UserSettings.txt")), QByteArray("\"old\"\r\n\"1\"\r\n\"\"\r\n"));
         QCOMPARE(folder->dialogs().messageTexts().size(), 1);
         QVERIFY2(folder->dialogs().messageTexts().first().contains(message),
@@ -286,19 +286,19 @@ private slots:
     void showformIsWrittenOnEveryChange()
     {
         UserSettingsWindow& window = form<UserSettingsWindow>();
-        QVERIFY(window.Check1->isChecked());
+        QVERIFY(window.showAtStartUpBox->isChecked());
         QVERIFY(!QFile::exists(folder->filePath("Showform.txt"))); // loading writes nothing
 
-        window.Check1->setChecked(false); // by code, as the start-up step does
+        window.showAtStartUpBox->setChecked(false); // by code, as the start-up step does
         QCOMPARE(fileContent(folder->filePath("Showform.txt")), QByteArray("0\r\n"));
         QCOMPARE(readShowformFile(), QByteArray("0"));
-        window.Check1->setCheckState(Qt::Checked);
+        window.showAtStartUpBox->setCheckState(Qt::Checked);
         QCOMPARE(fileContent(folder->filePath("Showform.txt")), QByteArray("1\r\n"));
 
         openForm<UserSettingsWindow>();
-        QTest::mouseClick(window.Check1, Qt::LeftButton); // by the user
+        QTest::mouseClick(window.showAtStartUpBox, Qt::LeftButton); // by the user
         QCOMPARE(fileContent(folder->filePath("Showform.txt")), QByteArray("0\r\n"));
-        QTest::mouseClick(window.Check1, Qt::LeftButton);
+        QTest::mouseClick(window.showAtStartUpBox, Qt::LeftButton);
         QCOMPARE(fileContent(folder->filePath("Showform.txt")), QByteArray("1\r\n"));
         QCOMPARE(readShowformFile(), QByteArray("1"));
         QVERIFY(folder->dialogs().messageBoxes().isEmpty());

@@ -151,9 +151,9 @@ private slots:
         window.appendLogLine("Connected OK ...");
         window.appendLogLine("Login Successful ...");
         open<StatusWindow>(); // the activation fetches the server's state
-        QVERIFY(platform::waitUntil([&] { return !window.Label8->text().isEmpty() && !window.refreshing(); }, 5000));
-        QCOMPARE(window.Label8->text(), QString("Server is Up.."));
-        checkEveryControlIsReadable(window, window.Image2->parentWidget());
+        QVERIFY(platform::waitUntil([&] { return !window.serverStateText->text().isEmpty() && !window.refreshing(); }, 5000));
+        QCOMPARE(window.serverStateText->text(), QString("Server is Up.."));
+        checkEveryControlIsReadable(window, window.clientPicture->parentWidget());
         saveScreenshot(window, "StatusWindow");
     }
 };

@@ -238,10 +238,10 @@ void MainWindow::showStartupChoice()
         const int value = platform::trimBlanks(choice).toShort(&isNumber);
         // Only 0 and 1 are states of the box; any other text leaves it as it is.
         if (isNumber && (value == 0 || value == 1))
-            settings.Check1->setChecked(value == 1);
+            settings.showAtStartUpBox->setChecked(value == 1);
         settings.hide();
     }
-    if (settings.Check1->isChecked()) {
+    if (settings.showAtStartUpBox->isChecked()) {
         settings.showNormal();
         settings.raise();
         settings.activateWindow();

@@ -74,7 +74,7 @@ void showSessionInLinkWindows(ReflectorSession& session)
                      [](const QByteArray& userId) { keepNonEmpty(form<UserSettingsWindow>().txtUserID, userId); });
     QObject::connect(&session, &S::passwordConfirmed,
                      [](const QByteArray& password) { keepNonEmpty(form<UserSettingsWindow>().txtPassword, password); });
-    QObject::connect(&session, &S::settingsSaveDue, [] { form<UserSettingsWindow>().Command1_Click(); });
+    QObject::connect(&session, &S::settingsSaveDue, [] { form<UserSettingsWindow>().save(); });
     QObject::connect(&session, &S::loginRejected, &showRejection);
     showSessionInPasswordChange(session);
 }

@@ -54,10 +54,12 @@ ServerSettingsWindow::ServerSettingsWindow() : ProgramWindow(ToolbarButton{kTool
     fields->addRow(QStringLiteral("Transmitter Port #  "), txtViewerPort);
     layout->addWidget(serverInfo);
 
-    Command1 = new QPushButton(QStringLiteral("Save Settings"), this);
-    makeGraphicalButton(*Command1);
-    layout->addWidget(Command1, 0, Qt::AlignHCenter);
-    connect(Command1, &QPushButton::clicked, this, &ServerSettingsWindow::Command1_Click);
+    saveButton = new QPushButton(QStringLiteral("Save Settings"), this);
+
+    saveButton->setObjectName(QStringLiteral("Command1"));
+    makeGraphicalButton(*saveButton);
+    layout->addWidget(saveButton, 0, Qt::AlignHCenter);
+    connect(saveButton, &QPushButton::clicked, this, &ServerSettingsWindow::save);
 }
 
 void ServerSettingsWindow::Form_Load()
@@ -68,7 +70,7 @@ void ServerSettingsWindow::Form_Load()
     paintWindowGradient(*this);
 }
 
-void ServerSettingsWindow::Command1_Click()
+void ServerSettingsWindow::save()
 {
     const platform::FileWriteResult written = writeServerSettingsFile(
         {platform::toCp1252(txtIPAddress->text()), platform::toCp1252(txtIPAddressBackUp->text())});

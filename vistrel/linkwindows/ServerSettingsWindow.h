@@ -17,13 +17,13 @@ public:
     void Form_Load();
     // "Save Settings": writes the two addresses to ServerSettings.txt, reports, and
     // closes (hides) the window; after a failed write the window stays open.
-    void Command1_Click();
+    void save();
 
     QLineEdit* txtIPAddress = nullptr;       // the main reflector's host name or address
     QLineEdit* txtIPAddressBackUp = nullptr; // the backup reflector's host name or address
     QLineEdit* txtPort = nullptr;            // the port of every reflector connection
     QLineEdit* txtViewerPort = nullptr;      // the transmitter channel's port (not editable)
-    QPushButton* Command1 = nullptr;         // "Save Settings"
+    QPushButton* saveButton = nullptr;         // "Save Settings"
 
 
 private:

@@ -28,6 +28,7 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <utility>
 #include <vector>
 
 using platform::twips;
@@ -164,8 +165,8 @@ StatusWindow::StatusWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kTool
     auto* logHeader = new QHBoxLayout;
     logHeader->addWidget(new QLabel(QStringLiteral("Status Log"), this));
     logHeader->addStretch(1);
-    Check1 = new QCheckBox(QStringLiteral("Log Level = High "), this);
-    logHeader->addWidget(Check1);
+    logLevelHighBox = new QCheckBox(QStringLiteral("Log Level = High "), this);
+    logHeader->addWidget(logLevelHighBox);
     layout->addLayout(logHeader);
 
     txtStatus = new QPlainTextEdit(this);
@@ -175,19 +176,27 @@ StatusWindow::StatusWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kTool
     txtStatus->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     layout->addWidget(txtStatus, 1);
 
-    Inet1 = new platform::HttpTransfer(this);
-    Inet1->setTimeLimitMs(kFetchTimeLimitMs);
-    Inet1->setSizeCap(kStatusPageSizeCap);
+    statusPageFetch = new platform::HttpTransfer(this);
+    statusPageFetch->setTimeLimitMs(kFetchTimeLimitMs);
+    statusPageFetch->setSizeCap(kStatusPageSizeCap);
 
-    connect(Check1, &QCheckBox::stateChanged, this, &StatusWindow::Check1_Click);
-    connect(Command1, &QPushButton::clicked, this, &StatusWindow::Command1_Click);
-    connect(Inet1, &platform::HttpTransfer::finished, this,
+    // The controls keep their historic names as object names.
+    const std::pair<QObject*, const char*> names[] = {
+        {logLevelHighBox, "Check1"}, {refreshButton, "Command1"}, {serverStateText, "Label8"},
+        {reflectorPicture, "Image1"}, {clientPicture, "Image2"}, {bottomPicture, "Image3"},
+        {serverPicture, "AniGIF1"}, {statusPageFetch, "Inet1"},
+    };
+    for (const auto& [control, name] : names)
+        control->setObjectName(QString::fromLatin1(name));
+    connect(logLevelHighBox, &QCheckBox::stateChanged, this, &StatusWindow::setLogLevel);
+    connect(refreshButton, &QPushButton::clicked, this, &StatusWindow::refresh);
+    connect(statusPageFetch, &platform::HttpTransfer::finished, this,
             [this](const platform::HttpTransfer::Result& result) { onStatusPage(result.ok, result.body); });
 }
 
 StatusWindow::~StatusWindow()
 {
-    AniGIF1->setMovie(nullptr);
+    serverPicture->setMovie(nullptr);
 }
 
 QWidget* StatusWindow::createDiagram()
@@ -195,10 +204,10 @@ QWidget* StatusWindow::createDiagram()
     auto* diagram = new QWidget(this);
     diagram->setFixedSize(twips(kDiagramWidthTwips), twips(kDiagramHeightTwips));
 
-    Image2 = diagramPicture(diagram, QStyle::SP_ComputerIcon, 240, 360);
-    Image1 = diagramPicture(diagram, QStyle::SP_DriveNetIcon, 6000, 360);
-    Image3 = diagramPicture(diagram, QStyle::SP_ComputerIcon, 3240, 2820);
-    for (QLabel* picture : {Image2, Image3}) {
+    clientPicture = diagramPicture(diagram, QStyle::SP_ComputerIcon, 240, 360);
+    reflectorPicture = diagramPicture(diagram, QStyle::SP_DriveNetIcon, 6000, 360);
+    bottomPicture = diagramPicture(diagram, QStyle::SP_ComputerIcon, 3240, 2820);
+    for (QLabel* picture : {clientPicture, bottomPicture}) {
         picture->setToolTip(kHelpToolTip);
         picture->installEventFilter(this);
     }
@@ -256,14 +265,14 @@ QWidget* StatusWindow::createServerPanel()
     auto* column = new QVBoxLayout(panel);
 
     column->addWidget(new QLabel(QStringLiteral("Server Status"), panel));
-    AniGIF1 = new QLabel(panel);
-    AniGIF1->setFixedSize(twips(1440), twips(960));
-    AniGIF1->setAlignment(Qt::AlignCenter);
-    column->addWidget(AniGIF1);
-    Label8 = new QLabel(panel);
-    column->addWidget(Label8);
-    Command1 = new QPushButton(QStringLiteral("Refresh"), panel);
-    column->addWidget(Command1, 0, Qt::AlignLeft);
+    serverPicture = new QLabel(panel);
+    serverPicture->setFixedSize(twips(1440), twips(960));
+    serverPicture->setAlignment(Qt::AlignCenter);
+    column->addWidget(serverPicture);
+    serverStateText = new QLabel(panel);
+    column->addWidget(serverStateText);
+    refreshButton = new QPushButton(QStringLiteral("Refresh"), panel);
+    column->addWidget(refreshButton, 0, Qt::AlignLeft);
     column->addSpacing(twips(240));
 
     auto* lastAttempt = new QFormLayout;
@@ -349,16 +358,16 @@ void StatusWindow::appendLogLine(const QByteArray& line)
     txtStatus->moveCursor(QTextCursor::End);
 }
 
-void StatusWindow::Check1_Click()
+void StatusWindow::setLogLevel()
 {
-    reflectorSession().state().logLevelHigh = Check1->checkState() == Qt::Checked ? 1 : 0;
+    reflectorSession().state().logLevelHigh = logLevelHighBox->checkState() == Qt::Checked ? 1 : 0;
 }
 
-void StatusWindow::Command1_Click()
+void StatusWindow::refresh()
 {
     if (refreshRunning_)
         return;
-    refreshRunning_ = Inet1->start(platform::webServerPage(QString::fromLatin1(kStatusPage)));
+    refreshRunning_ = statusPageFetch->start(platform::webServerPage(QString::fromLatin1(kStatusPage)));
 }
 
 void StatusWindow::onStatusPage(bool ok, const QByteArray& page)
@@ -368,7 +377,7 @@ void StatusWindow::onStatusPage(bool ok, const QByteArray& page)
         return;
     }
     const bool serverUp = page.contains("Server is up");
-    Label8->setText(serverUp ? QStringLiteral("Server is Up..") : QStringLiteral("Server is Down.."));
+    serverStateText->setText(serverUp ? QStringLiteral("Server is Up..") : QStringLiteral("Server is Down.."));
     showServerPicture(serverUp);
 }
 
@@ -384,8 +393,8 @@ void StatusWindow::showServerPicture(bool serverUp)
 
 void StatusWindow::playServerPicture(const QByteArray& picture)
 {
-    AniGIF1->setMovie(nullptr);
-    AniGIF1->clear();
+    serverPicture->setMovie(nullptr);
+    serverPicture->clear();
     pictureMovie_.reset();
     pictureData_.reset();
     if (picture.isEmpty())
@@ -395,13 +404,13 @@ void StatusWindow::playServerPicture(const QByteArray& picture)
     pictureMovie_ = std::make_unique<QMovie>(pictureData_.get(), QByteArray("gif"));
     if (!pictureMovie_->isValid())
         return;
-    AniGIF1->setMovie(pictureMovie_.get());
+    serverPicture->setMovie(pictureMovie_.get());
     pictureMovie_->start();
 }
 
 void StatusWindow::activated()
 {
-    Command1_Click();
+    refresh();
 }
 
 void StatusWindow::mousePressEvent(QMouseEvent* event)

@@ -51,7 +51,7 @@ public:
     // "Refresh": fetches the server status page in the background, one fetch at a
     // time, then shows the state's picture from the program's "icons" folder; a fetch
     // that fails changes nothing.
-    void Command1_Click();
+    void refresh();
     // True from a refresh's start until its page has come in or failed.
     bool refreshing() const { return refreshRunning_; }
 
@@ -74,19 +74,19 @@ public:
     TrafficMarker* imgSegment5aSendData = nullptr; // segment 5, right
     TrafficMarker* imgSegment5bSendData = nullptr; // segment 5, down
 
-    QLabel* Image1 = nullptr; // the reflector
-    QLabel* Image2 = nullptr; // the client
-    QLabel* Image3 = nullptr; // the bottom computer
+    QLabel* reflectorPicture = nullptr; // the reflector
+    QLabel* clientPicture = nullptr; // the client
+    QLabel* bottomPicture = nullptr; // the bottom computer
 
     QPlainTextEdit* txtStatus = nullptr; // the log's view; write it through appendLogLine
-    QCheckBox* Check1 = nullptr;         // "Log Level = High ": sets the session's log level
-    QPushButton* Command1 = nullptr;     // "Refresh"
-    QLabel* AniGIF1 = nullptr;           // the server-up or server-down picture
-    QLabel* Label8 = nullptr;            // the server state text
+    QCheckBox* logLevelHighBox = nullptr;         // "Log Level = High ": sets the session's log level
+    QPushButton* refreshButton = nullptr;     // "Refresh"
+    QLabel* serverPicture = nullptr;           // the server-up or server-down picture
+    QLabel* serverStateText = nullptr;            // the server state text
     QLabel* lblReflectorAddr = nullptr;  // address of the last connection attempt
     QLabel* lblReflectorPort = nullptr;  // port of the last connection attempt
     QLabel* lblDBServerIPAddr = nullptr; // the client's outside address; never shown
-    platform::HttpTransfer* Inet1 = nullptr; // fetches the status page
+    platform::HttpTransfer* statusPageFetch = nullptr; // fetches the status page
 
 protected:
     // Every activation asks the server for its state again.
@@ -100,7 +100,7 @@ private:
     void createLamps(QWidget* diagram);
     void createMarkers(QWidget* diagram);
 
-    void Check1_Click();
+    void setLogLevel();
     void Form_MouseDown(QMouseEvent* event);
     void openHelpPage();
 

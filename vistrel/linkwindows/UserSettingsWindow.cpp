@@ -81,18 +81,22 @@ UserSettingsWindow::UserSettingsWindow() : ProgramWindow(ToolbarButton{kToolbarB
     txtUserID = new QLineEdit(QStringLiteral("0"), userSettings);
     txtUserID->setEnabled(false);
 
-    Check1 = new QCheckBox(QStringLiteral("Show this form at start up"), userSettings);
-    Check1->setChecked(true);
+    showAtStartUpBox = new QCheckBox(QStringLiteral("Show this form at start up"), userSettings);
+
+    showAtStartUpBox->setObjectName(QStringLiteral("Check1"));
+    showAtStartUpBox->setChecked(true);
 
     lblWarning = new QLabel(QStringLiteral("<< User Name or Password is incorrect. Please verify...."), userSettings);
     lblWarning->setStyleSheet(QStringLiteral("color: red;"));
     lblWarning->setWordWrap(true);
     lblWarning->hide();
 
-    Command1 = new QPushButton(QStringLiteral("Save Settings"), userSettings);
+    saveButton = new QPushButton(QStringLiteral("Save Settings"), userSettings);
+
+    saveButton->setObjectName(QStringLiteral("Command1"));
     Command2 = new QPushButton(QStringLiteral("Change Password"), userSettings);
     cmdRetry = new QPushButton(QStringLiteral("Retry Login"), userSettings);
-    makeGraphicalButton(*Command1, PressedLook::Darker);
+    makeGraphicalButton(*saveButton, PressedLook::Darker);
     makeGraphicalButton(*Command2, PressedLook::Darker);
     makeGraphicalButton(*cmdRetry);
     cmdRetry->hide();
@@ -103,9 +107,9 @@ UserSettingsWindow::UserSettingsWindow() : ProgramWindow(ToolbarButton{kToolbarB
     grid->addWidget(txtPassword, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("User ID:"), userSettings), 2, 0);
     grid->addWidget(txtUserID, 2, 1);
-    grid->addWidget(Check1, 3, 0, 1, 2);
+    grid->addWidget(showAtStartUpBox, 3, 0, 1, 2);
     grid->addWidget(lblWarning, 0, 2, 2, 1);
-    grid->addWidget(Command1, 0, 3);
+    grid->addWidget(saveButton, 0, 3);
     grid->addWidget(Command2, 1, 3);
     grid->addWidget(cmdRetry, 2, 3);
     grid->setColumnStretch(1, 3); // room for a name of the full 15 characters
@@ -116,10 +120,10 @@ UserSettingsWindow::UserSettingsWindow() : ProgramWindow(ToolbarButton{kToolbarB
     txtIPAddress = new QLineEdit(internetSettings_);
     internetSettings_->hide();
 
-    connect(Command1, &QPushButton::clicked, this, &UserSettingsWindow::Command1_Click);
+    connect(saveButton, &QPushButton::clicked, this, &UserSettingsWindow::save);
     connect(Command2, &QPushButton::clicked, this, [] { ui::form<PasswordChangeWindow>().open(); });
     connect(cmdRetry, &QPushButton::clicked, this, &UserSettingsWindow::cmdRetry_Click);
-    connect(Check1, &QCheckBox::stateChanged, this, &UserSettingsWindow::Check1_Click);
+    connect(showAtStartUpBox, &QCheckBox::stateChanged, this, &UserSettingsWindow::storeStartUpChoice);
 }
 
 void UserSettingsWindow::Form_Load()
@@ -136,7 +140,7 @@ void UserSettingsWindow::Form_Load()
     }
 }
 
-void UserSettingsWindow::Command1_Click()
+void UserSettingsWindow::save()
 {
     const UserSettingsRecord record{toCp1252(txtUserName->text()), toCp1252(txtUserID->text()),
                                     toCp1252(txtPassword->text())};
@@ -156,9 +160,9 @@ void UserSettingsWindow::Command1_Click()
 }
 
 // Runs on every change of the check box, by the user or by code.
-void UserSettingsWindow::Check1_Click()
+void UserSettingsWindow::storeStartUpChoice()
 {
-    const Qt::CheckState state = Check1->checkState();
+    const Qt::CheckState state = showAtStartUpBox->checkState();
     if (state == Qt::PartiallyChecked)
         return;
     const platform::FileWriteResult written = writeShowformFile(state == Qt::Checked);

@@ -20,14 +20,14 @@ public:
     void Form_Load();
     // Saves the boxes to UserSettings.txt. Shows nothing on success and one error
     // message when the file cannot be written or a value cannot be stored.
-    void Command1_Click();
+    void save();
 
     QLineEdit* txtUserName = nullptr;
     QLineEdit* txtUserID = nullptr;   // the ID that the reflector confirmed; not editable
     QLineEdit* txtPassword = nullptr; // in clear inside the program, shown as "*"
     QLineEdit* txtIPAddress = nullptr; // the client's outside address; never shown
-    QCheckBox* Check1 = nullptr;      // "Show this form at start up", kept in Showform.txt
-    QPushButton* Command1 = nullptr;  // "Save Settings"
+    QCheckBox* showAtStartUpBox = nullptr;      // "Show this form at start up", kept in Showform.txt
+    QPushButton* saveButton = nullptr;  // "Save Settings"
     QPushButton* Command2 = nullptr;  // "Change Password"
     QPushButton* cmdRetry = nullptr;  // "Retry Login": hidden until a login is rejected
     QLabel* lblWarning = nullptr;     // shown with cmdRetry
@@ -43,7 +43,7 @@ protected:
     void closing() override;
 
 private:
-    void Check1_Click();
+    void storeStartUpChoice();
     void cmdRetry_Click();
 
     QGroupBox* internetSettings_ = nullptr; // holds txtIPAddress; the window does not show it
