@@ -3,6 +3,7 @@
 // reset, the give-back of closing windows and captions that fit their buttons.
 #include "FrameWorld.h"
 #include "common/Globals.h"
+#include "frame/AboutBox.h"
 #include "frame/FrameWindow.h"
 #include "frame/ToolbarControl.h"
 #include "frame/ToolbarPositions.h"
@@ -113,11 +114,19 @@ void TestToolbar::leftPressMarksOnlyThePressedCommand()
     expected[commandButtons().indexOf(12)] = ToolbarControl::PictureActive;
     QCOMPARE(pictures(*frame.Toolbar1), expected);
 
-    // A gap or a button whose command does not exist yet changes nothing.
+    // A gap changes nothing.
     frame.Toolbar1_MouseDown(kLeft, 0, 870, 0);
-    frame.Toolbar1_MouseDown(kLeft, 0, 10110, 0); // About
     QCOMPARE(pictures(*frame.Toolbar1), expected);
     QVERIFY(gToolbarActive[10]);
+
+    // About runs its command and takes over as the current one.
+    frame.Toolbar1_MouseDown(kLeft, 0, 10110, 0);
+    QVERIFY(form<AboutBox>().isVisible());
+    QVERIFY(gToolbarActive[12]);
+    QVERIFY(!gToolbarActive[10]);
+    expected[commandButtons().indexOf(12)] = ToolbarControl::PictureNormal;
+    expected[commandButtons().indexOf(15)] = ToolbarControl::PictureActive;
+    QCOMPARE(pictures(*frame.Toolbar1), expected);
 }
 
 void TestToolbar::disabledButtonRunsNothing()

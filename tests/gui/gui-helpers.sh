@@ -4,7 +4,8 @@
 #                                    folder with the string component registered in
 #                                    it and an empty program folder
 #   start_demo_run                   the shipped data in the program folder, the demo
-#                                    fakes (request log in $requests) and vistrel
+#                                    fakes (request log in $requests, the transmitter's
+#                                    requests in $work/fake-transmitter.out) and vistrel
 #                                    against them (pid in $pid), all ended on exit
 #   check <description> <command...> runs the command and counts a failure
 #   visible <title>, hidden <title>  whether a window with that title is shown
@@ -35,7 +36,7 @@ start_demo_run() {
     requests=$work/requests.log
     start_demo_fakes "$build/bin" "$work" "$requests"
     "$build/bin/vistrel" --folder "$folder" --web-server "$WEB_SERVER_BASE" --reflector-port "$REFLECTOR_PORT" \
-        > "$work/vistrel.out" 2>&1 &
+        --transmitter-port "$TRANSMITTER_PORT" > "$work/vistrel.out" 2>&1 &
     pid=$!
     trap 'kill $pid 2>/dev/null || true; stop_demo_fakes' EXIT
 }

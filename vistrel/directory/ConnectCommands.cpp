@@ -3,6 +3,7 @@
 #include "common/Globals.h"
 #include "common/SeenRepliesCache.h"
 #include "directory/MainWindow.h"
+#include "directory/TransmitterChannel.h"
 #include "directory/TreeNodes.h"
 #include "frame/FrameWindow.h"
 #include "frame/ToolbarControl.h"
@@ -155,7 +156,7 @@ void disconnectCommand(CommandOrigin origin)
     unlockPasswordBoxes(false);
     main.tvwMain->clear();
     main.stsWorld->setPanelText(2, {});
-    main.fileList->clear();
+    main.transmitter->emptyFileList();
 
     // The main window skips a step of the logout that fails; a secondary window shows
     // the error's number first.

@@ -6,6 +6,7 @@
 #include "directory/TreeInteraction.h"
 #include "directory/ShutDown.h"
 #include "directory/TreeNodes.h"
+#include "directory/TransmitterChannel.h"
 #include "directory/SnapshotWindow.h"
 #include "frame/FrameWindow.h"
 #include "frame/QuickStartGuide.h"
@@ -21,10 +22,11 @@
 #include "platform/OneShotTimer.h"
 #include "platform/ProcessEnd.h"
 #include "platform/Services.h"
-#include "platform/SocketControl.h"
 #include "platform/Twips.h"
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
+#include "ui/GraphicalButton.h"
+#include "ui/RightClickHelp.h"
 #include "ui/TreePictures.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/SharedMenuBar.h"
@@ -69,6 +71,7 @@ const QString kTreeToolTip = QStringLiteral(
     "Use the Locator to find where the Webcams are. Then use the TreeView to navigate to the webcams. "
     "Right click for more Info...");
 const QString kStationHelpPage = QStringLiteral("/help/StationR.htm");
+const QString kSpeedHelpPage = QStringLiteral("/help/Connecti.htm");
 const QString kAddWebCamsPage = QStringLiteral("/worldwatch.php");
 const QByteArray kTransmitterHint = "Connect To a Remote Webcam Transmitter Site";
 
@@ -143,7 +146,7 @@ void MainWindow::nameControls()
         {txtRemoteIP, "txtRemoteIP"}, {connectButton, "Command7"}, {stopButton, "Command8"},
         {fileListCaption, "Label4"}, {fileList, "List1"}, {repliesCaption, "Label2"}, {transmitterReply, "Label3"},
         {speedFrame, "Frame2"}, {optModem, "optModem"}, {optCable, "optCable"},
-        {TCPTalkToTransmitter, "TCPTalkToTransmitter"},
+        {transmitter, "TCPTalkToTransmitter"},
     };
     for (const auto& [control, name] : names)
         control->setObjectName(QString::fromLatin1(name));
@@ -173,9 +176,11 @@ QWidget* MainWindow::createTransmitterFrame()
     auto* speeds = new QVBoxLayout(speedFrame);
     optModem = new QRadioButton(QStringLiteral("Modem"), speedFrame);
     optCable = new QRadioButton(QStringLiteral("Cable / DSL"), speedFrame);
+    optCable->setChecked(true);
     speeds->addWidget(optModem);
     speeds->addWidget(optCable);
-    TCPTalkToTransmitter = new platform::SocketControl(this);
+    transmitter = new TransmitterChannel(this);
+    wireTransmitterControls();
 
     grid->addWidget(stationCaption, 0, 0);
     grid->addWidget(txtRemoteIP, 0, 1);
@@ -187,6 +192,41 @@ QWidget* MainWindow::createTransmitterFrame()
     grid->addWidget(repliesCaption, 5, 0, 1, 2);
     grid->addWidget(transmitterReply, 6, 0, 1, 2);
     return transmitterFrame;
+}
+
+void MainWindow::wireTransmitterControls()
+{
+    for (QPushButton* button : {connectButton, stopButton})
+        makeGraphicalButton(*button, PressedLook::Darker);
+    // The Connect button stands in as the window of its group: a right press on it or
+    // on one of the others opens the station's help page.
+    openHelpOnRightClick(*connectButton, {stopButton, transmitterReply, fileListCaption, stationCaption},
+                         kStationHelpPage);
+    openHelpOnRightClick(*speedFrame, {optModem, optCable}, kSpeedHelpPage);
+
+    connect(connectButton, &QPushButton::clicked, this, [this] {
+        const QString port = form<ServerSettingsWindow>().txtViewerPort->text();
+        transmitter->connectAndListFiles(txtRemoteIP->text(), port.trimmed().toInt());
+    });
+    connect(stopButton, &QPushButton::clicked, transmitter, &TransmitterChannel::stopTransmission);
+    connect(fileList, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const auto speed = optModem->isChecked() ? TransmitterChannel::Speed::Modem : TransmitterChannel::Speed::Cable;
+        transmitter->chooseFile(platform::toCp1252(item->text()), speed);
+    });
+    connect(transmitter, &TransmitterChannel::stateTextChanged, transmitterReply, &QLabel::setText);
+    connect(transmitter, &TransmitterChannel::fileListEmptied, fileList, &QListWidget::clear);
+    connect(transmitter, &TransmitterChannel::fileListReplaced, this, [this](const QList<QByteArray>& names) {
+        fileList->clear();
+        showTransmitterFiles(names);
+    });
+    connect(transmitter, &TransmitterChannel::fileNamesAdded, this, &MainWindow::showTransmitterFiles);
+    connect(transmitter, &TransmitterChannel::playRequested, this, &MainWindow::playChosenStream);
+}
+
+void MainWindow::showTransmitterFiles(const QList<QByteArray>& names)
+{
+    for (const QByteArray& name : names)
+        fileList->addItem(platform::fromCp1252(name));
 }
 
 void MainWindow::createTimers()

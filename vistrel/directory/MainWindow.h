@@ -21,11 +21,11 @@ class QPushButton;
 class QRadioButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TransmitterChannel;
 class TreeNode;
 
 namespace platform {
 class OneShotTimer;
-class SocketControl;
 } // namespace platform
 
 class MainWindow : public QWidget {
@@ -63,6 +63,11 @@ public:
     // The transmitter's "Connect" can be pressed exactly while the address box holds text.
     void enableTransmitterConnect();
 
+    // The viewer's play step, which the transmitter asks for a while after it began
+    // encoding a file. The player of a webcam starts from the topic tree, so there is
+    // nothing left to do here; the step stays as the place the request arrives.
+    void playChosenStream() {}
+
     QTreeWidget* tvwMain = nullptr;
     PanelStatusBar* stsWorld = nullptr;
     ImageList imlIconsRemote;
@@ -75,7 +80,7 @@ public:
     QListWidget* fileList = nullptr; // the transmitter's videos
     QRadioButton* optModem = nullptr;
     QRadioButton* optCable = nullptr;
-    platform::SocketControl* TCPTalkToTransmitter = nullptr;
+    TransmitterChannel* transmitter = nullptr; // TCPTalkToTransmitter
 
     QMenuBar* menuBar = nullptr;
 
@@ -102,6 +107,8 @@ protected:
 
 private:
     QWidget* createTransmitterFrame();
+    void wireTransmitterControls();
+    void showTransmitterFiles(const QList<QByteArray>& names);
     void createTimers();
     void nameControls();
 

@@ -1,45 +1,15 @@
 #include "directory/PlayerPrograms.h"
 
-#include "common/Globals.h"
-#include "platform/Codec.h"
+#include "frame/PlayerWatcherWindow.h"
 #include "platform/Launcher.h"
-#include "platform/SettingsStore.h"
-#include "tools/OptionSwitches.h"
-
-#include <QFileInfo>
-
-namespace {
-
-QByteArray keyOf(PlayerKind kind)
-{
-    return kind == PlayerKind::MediaPlayer ? QByteArrayLiteral("Media Player") : QByteArrayLiteral("Stream Player");
-}
-
-QByteArray defaultOf(PlayerKind kind)
-{
-    return kind == PlayerKind::MediaPlayer ? QByteArray(kDefaultMediaPlayerProgram)
-                                           : QByteArray(kDefaultStreamPlayerProgram);
-}
-
-} // namespace
-
-QString playerProgram(PlayerKind kind)
-{
-    const QByteArray stored =
-        platform::settingsStore().get(kProgramSettingsApplication, kPlayersSection, keyOf(kind));
-    return platform::fromCp1252(stored.isEmpty() ? defaultOf(kind) : stored);
-}
-
-QString playerProgramName(PlayerKind kind)
-{
-    return QFileInfo(playerProgram(kind)).fileName();
-}
 
 bool startPlayerProgram(PlayerKind kind)
 {
     const platform::StartResult start = platform::launcher().startProgram(playerProgram(kind), {});
     if (!start.started)
         return false;
-    (kind == PlayerKind::MediaPlayer ? gMediaPlayerPid : gRealPlayerPid) = start.processId;
+    watchPlayer(kind == PlayerKind::MediaPlayer ? PlayerWindowWatcher::Player::Media
+                                                : PlayerWindowWatcher::Player::Real,
+                start.processId);
     return true;
 }

@@ -20,7 +20,6 @@ namespace {
 struct PlayerTexts {
     QString pathFile;
     QString explanation; // the search window's banner when the player is missing
-    QString programFile;
     QString searchCaption;
 };
 
@@ -30,12 +29,12 @@ const PlayerTexts& textsOf(PlayerKind kind)
         QStringLiteral("Real.txt"),
         QStringLiteral("If this search screen appears it means that the Vistrel Application cannot find the "
                        "RealPlayer on your system. Select Solution buttons at the left for help."),
-        QString::fromLatin1(kStreamPlayerProgramName), QStringLiteral("Search for Real Player")};
+        QStringLiteral("Search for Real Player")};
     static const PlayerTexts media{
         QStringLiteral("MediaPlay.txt"),
         QStringLiteral("If this search screen appears it means that the Vistrel Application cannot find the "
                        "Windows Media Player on your system. Select Solution buttons at the left for help."),
-        QString::fromLatin1(kMediaPlayerProgramName), QStringLiteral("Search for Media Player")};
+        QStringLiteral("Search for Media Player")};
     return kind == PlayerKind::RealPlayer ? real : media;
 }
 
@@ -67,7 +66,7 @@ void openPlayerSearch(PlayerKind kind)
     PlayerSearchWindow& search = ui::form<PlayerSearchWindow>();
     search.show();
     search.explanationBanner->setText(texts.explanation);
-    search.searchText->setText(texts.programFile);
+    search.searchText->setText(playerProgramName(kind));
     search.searchButton->setText(texts.searchCaption);
 }
 

@@ -3,14 +3,12 @@
 // path file in the program folder ("Real.txt", "MediaPlay.txt", first value), and a
 // player that cannot be started opens the player search window for it.
 #include "platform/StandardErrors.h"
+#include "tools/PlayerProgramSettings.h"
 
 #include <QByteArray>
 #include <QtGlobal>
 
 #include <optional>
-
-// The values of gPlayerKind.
-enum class PlayerKind : qint16 { RealPlayer = 1, MediaPlayer = 2 };
 
 // Error raised when a player's path file cannot be read; the node click tells the
 // user that Real.txt or MediaPlay.txt is missing.

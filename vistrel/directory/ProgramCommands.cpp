@@ -3,6 +3,7 @@
 #include "chat/SupportChatWindow.h"
 #include "directory/ConnectCommands.h"
 #include "directory/MainWindow.h"
+#include "directory/PlayerPrograms.h"
 #include "directory/ShutDown.h"
 #include "tools/PlayerSearchWindow.h"
 #include "tools/UpdateWindow.h"
@@ -41,6 +42,9 @@ void registerProgramCommands()
     registry.add(c::kShowServerSettings, onMainWindow<&MainWindow::mnuServerSettings_Click>);
     registry.add(c::kShowUserSettings, onMainWindow<&MainWindow::mnuSettings_Click>);
     registry.add(c::kShowQuickStart, onMainWindow<&MainWindow::mnuQuickStart_Click>);
+    // A player that cannot be started ends the command without a message.
+    registry.add(c::kStartMediaPlayer, [] { startPlayerProgram(PlayerKind::MediaPlayer); });
+    registry.add(c::kStartRealPlayer, [] { startPlayerProgram(PlayerKind::RealPlayer); });
     registry.add(c::kShowPlayerSearch, showPlayerSearchWindow);
     registry.add(c::kShowUpdateCheck, showUpdateWindow);
     registry.add(c::kShowAbout, showAboutBox);

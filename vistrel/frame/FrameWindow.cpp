@@ -340,8 +340,7 @@ void FrameWindow::Toolbar1_MouseDown(int button, int /*shift*/, float x, float /
         return;
     }
     // A disabled button runs nothing: a second Connect during a login must not start.
-    // A button whose command the main window does not have yet is inert.
-    if (button != 1 || !Toolbar1->isButtonEnabled(pressed) || !position.command)
+    if (button != 1 || !Toolbar1->isButtonEnabled(pressed))
         return;
 
     ui::commands().run(position.command);

@@ -24,16 +24,16 @@ const std::array<ToolbarPosition, kToolbarPositions>& positions()
         separator(),
         {false, "Locator", 2800, 3630, c::kShowLocator, 3, "Locator.htm"},
         {false, "Status", 3660, 4515, c::kShowSystemStatus, 4, "Status.htm"},
-        {false, "Media", 4545, 5400, nullptr, 5, "MediaPla.htm"},
-        {false, "Real", 5415, 6285, nullptr, 7, "RealPlay.htm"},
-        {false, "Players", 6315, 7185, nullptr, 8, "Searchme.htm"},
+        {false, "Media", 4545, 5400, c::kStartMediaPlayer, 5, "MediaPla.htm"},
+        {false, "Real", 5415, 6285, c::kStartRealPlayer, 7, "RealPlay.htm"},
+        {false, "Players", 6315, 7185, c::kShowPlayerSearch, 8, "Searchme.htm"},
         separator(),
         {false, "Options", 7335, 8175, c::kShowOptions, 9, "Options.htm"},
         {false, "Serv Set", 8220, 9060, c::kShowServerSettings, 10, "ServerSe.htm"},
         {false, "User Set", 9090, 9945, c::kShowUserSettings, 11, "UserSett.htm"},
         separator(),
-        {false, "About", 10110, 10950, nullptr, 12, "About.htm"},
-        {false, "Update", 10980, 11850, nullptr, kToolbarUpdateFlag, "Update.htm"},
+        {false, "About", 10110, 10950, c::kShowAbout, 12, "About.htm"},
+        {false, "Update", 10980, 11850, c::kShowUpdateCheck, kToolbarUpdateFlag, "Update.htm"},
     }};
     return table;
 }

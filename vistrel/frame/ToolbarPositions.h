@@ -17,8 +17,7 @@ struct ToolbarPosition {
     QString caption;
     int fromTwips = 0;
     int toTwips = 0;
-    // The name of the command the button runs (CommandRegistry.h); null while the
-    // program does not have that command yet, which leaves the button inert.
+    // The name of the command the button runs (CommandRegistry.h); null for a separator.
     const char* command = nullptr;
     int activeFlag = 0;   // index in gToolbarActive, or kToolbarUpdateFlag
     QByteArray helpPage;  // under "/help/" on the product web server

@@ -8,6 +8,7 @@
 #include "platform/Twips.h"
 #include "tools/DriveList.h"
 #include "tools/PlayerPathFile.h"
+#include "tools/PlayerProgramSettings.h"
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/SharedMenuBar.h"
@@ -269,7 +270,7 @@ void PlayerSearchWindow::Form_Load()
     captionBlanked_ = false;
     resize(twips(kWidthTwips), twips(kHeightTwips));
     explanationBanner->clear();
-    searchText->setText(QString::fromLatin1(kStreamPlayerProgramName));
+    searchText->setText(playerProgramName(PlayerKind::RealPlayer));
     exactMatchBox->setChecked(true);
     startFolderBox->clear();
     startFolderBox->addItems(mountedDrives());
@@ -402,13 +403,13 @@ void PlayerSearchWindow::blinkSearchCaption()
 void PlayerSearchWindow::presetMediaPlayer()
 {
     searchButton->setText(QStringLiteral("Search for Media Player"));
-    searchText->setText(QString::fromLatin1(kMediaPlayerProgramName));
+    searchText->setText(playerProgramName(PlayerKind::MediaPlayer));
 }
 
 void PlayerSearchWindow::presetStreamPlayer()
 {
     searchButton->setText(QStringLiteral("Search for Real Player"));
-    searchText->setText(QString::fromLatin1(kStreamPlayerProgramName));
+    searchText->setText(playerProgramName(PlayerKind::RealPlayer));
 }
 
 void PlayerSearchWindow::openStreamPlayerPage()

@@ -24,12 +24,6 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-// The program file names that the presets and the topic tree look for: those of the
-// two configured players (the stream player for "Real.txt", the media player for
-// "MediaPlay.txt").
-inline constexpr char kStreamPlayerProgramName[] = "mpv";
-inline constexpr char kMediaPlayerProgramName[] = "vlc";
-
 class PlayerSearchWindow : public QWidget {
     Q_OBJECT
 public:

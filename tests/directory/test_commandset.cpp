@@ -1,0 +1,221 @@
+// The main window's command set as its menu items run it: the window each one shows
+// (in the normal state, also after it was minimized), the program it starts or the
+// page it opens; the players' process ids; the same action from the main window's
+// menu, a secondary window's menu and the toolbar. Connect, Disconnect and Exit have
+// tests of their own (test_connect).
+#include "FrameWorld.h"
+#include "chat/SupportChatWindow.h"
+#include "common/Globals.h"
+#include "directory/MainWindow.h"
+#include "directory/SnapshotWindow.h"
+#include "frame/AboutBox.h"
+#include "frame/FrameWindow.h"
+#include "frame/PlayerWatcherWindow.h"
+#include "frame/QuickStartGuide.h"
+#include "frame/ToolbarPositions.h"
+#include "linkwindows/ServerSettingsWindow.h"
+#include "linkwindows/StatusWindow.h"
+#include "linkwindows/UserSettingsWindow.h"
+#include "tools/LocatorWindow.h"
+#include "tools/OptionsWindow.h"
+#include "tools/PlayerProgramSettings.h"
+#include "tools/PlayerSearchWindow.h"
+#include "tools/UpdateWindow.h"
+#include "ui/Forms.h"
+#include "ui/SharedMenuBar.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTest>
+
+#include <functional>
+
+using ui::form;
+
+namespace {
+
+constexpr int kLeft = 1;
+
+struct WindowCommand {
+    const char* item;
+    std::function<QWidget&()> window;
+    bool opensInNormalState; // a minimized window comes back
+};
+
+const QList<WindowCommand>& windowCommands()
+{
+    static const QList<WindowCommand> table = {
+        {"mnuSummary", []() -> QWidget& { return form<LocatorWindow>(); }, true},
+        {"mnuSystem", []() -> QWidget& { return form<StatusWindow>(); }, true},
+        {"mnuWebCam", []() -> QWidget& { return form<SnapshotWindow>(); }, true},
+        {"mnusearch", []() -> QWidget& { return form<PlayerSearchWindow>(); }, true},
+        {"mnuOptions", []() -> QWidget& { return form<OptionsWindow>(); }, true},
+        {"mnuServerSettings", []() -> QWidget& { return form<ServerSettingsWindow>(); }, true},
+        {"mnuSettings", []() -> QWidget& { return form<UserSettingsWindow>(); }, true},
+        {"mnuUpdates", []() -> QWidget& { return form<UpdateWindow>(); }, true},
+        {"mnuAbout", []() -> QWidget& { return form<AboutBox>(); }, false},
+        {"mnuQuickStart", []() -> QWidget& { return form<QuickStartGuide>(); }, false},
+        {"mnuSupport", []() -> QWidget& { return form<SupportChatWindow>(); }, false},
+    };
+    return table;
+}
+
+void runMainMenuItem(const char* item)
+{
+    QAction* action = menuAction(*form<MainWindow>().menuBar, QString::fromLatin1(item));
+    QVERIFY2(action, item);
+    QVERIFY2(action->isEnabled(), item);
+    action->trigger();
+}
+
+void pressToolbarButton(int position)
+{
+    form<FrameWindow>().Toolbar1_MouseDown(kLeft, 0, float(toolbarPosition(position).fromTwips), 0);
+}
+
+} // namespace
+
+class TestCommandSet : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        gMediaPlayerPid = 0;
+        gRealPlayerPid = 0;
+    }
+    void windowCommandShowsItsWindow_data();
+    void windowCommandShowsItsWindow();
+    void playerCommandStartsTheConfiguredPlayer_data();
+    void playerCommandStartsTheConfiguredPlayer();
+    void addNewWebcamsOpensItsPage();
+    void addNewWebcamsReportsAPageThatCannotOpen();
+    void theSameActionRunsFromEveryPlace();
+    void aPlayerThatCannotStartKeepsItsIdWithoutABox();
+};
+
+void TestCommandSet::windowCommandShowsItsWindow_data()
+{
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < windowCommands().size(); ++row)
+        QTest::newRow(windowCommands()[row].item) << row;
+}
+
+void TestCommandSet::windowCommandShowsItsWindow()
+{
+    QFETCH(int, row);
+    const WindowCommand& command = windowCommands()[row];
+    FrameWorld world;
+    QWidget& window = command.window();
+    if (command.opensInNormalState) {
+        window.show();
+        window.setWindowState(Qt::WindowMinimized);
+    }
+
+    runMainMenuItem(command.item);
+
+    QVERIFY(window.isVisible());
+    QVERIFY(!window.isMinimized());
+    if (QByteArray(command.item) == "mnusearch")
+        QCOMPARE(form<PlayerSearchWindow>().explanationBanner->text(), QStringLiteral("Search for the Real Player"));
+    QVERIFY(world.folder().launcher().starts().isEmpty());
+    QVERIFY(world.folder().dialogs().messageBoxes().isEmpty());
+}
+
+void TestCommandSet::playerCommandStartsTheConfiguredPlayer_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QByteArray>("storedPath"); // empty: the default
+    QTest::addColumn<QString>("program");
+    QTest::newRow("Media Player") << "mnuMediaPlayer" << QByteArray() << "/usr/bin/vlc";
+    QTest::newRow("Real Player") << "mnuRealPlayer" << QByteArray() << "/usr/bin/mpv";
+    QTest::newRow("Media Player, stored") << "mnuMediaPlayer" << QByteArray("/opt/fake/media") << "/opt/fake/media";
+    QTest::newRow("Real Player, stored") << "mnuRealPlayer" << QByteArray("/opt/fake/stream") << "/opt/fake/stream";
+}
+
+void TestCommandSet::playerCommandStartsTheConfiguredPlayer()
+{
+    QFETCH(QString, item);
+    QFETCH(QByteArray, storedPath);
+    QFETCH(QString, program);
+    FrameWorld world;
+    const bool media = item == QStringLiteral("mnuMediaPlayer");
+    if (!storedPath.isEmpty())
+        world.folder().settings().save("Vistrel", kPlayersSection, media ? "Media Player" : "Stream Player",
+                                       storedPath);
+
+    runMainMenuItem(qPrintable(item));
+
+    const auto& starts = world.folder().launcher().starts();
+    QCOMPARE(starts.size(), 1);
+    QCOMPARE(starts[0].program, program);
+    QVERIFY(starts[0].arguments.isEmpty());
+    QCOMPARE(media ? gMediaPlayerPid : gRealPlayerPid, 1000);
+    QCOMPARE(media ? gRealPlayerPid : gMediaPlayerPid, 0);
+}
+
+void TestCommandSet::addNewWebcamsOpensItsPage()
+{
+    FrameWorld world;
+    runMainMenuItem("mnuAddWebCams");
+    const QList<QUrl>& pages = world.folder().launcher().pages();
+    QCOMPARE(pages.size(), 1);
+    QCOMPARE(pages[0].toString(), platform::services().webServerBase + QStringLiteral("/worldwatch.php"));
+    QVERIFY(world.folder().dialogs().messageBoxes().isEmpty());
+}
+
+void TestCommandSet::addNewWebcamsReportsAPageThatCannotOpen()
+{
+    FrameWorld world;
+    world.folder().launcher().setPagesOpen(false);
+    runMainMenuItem("mnuAddWebCams");
+    const QStringList boxes = world.folder().dialogs().messageTexts();
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes[0].contains(QStringLiteral("/worldwatch.php")), qPrintable(boxes[0]));
+}
+
+// One action per command: the main window's item, a secondary window's item and the
+// toolbar button all run it. Each media player start replaces the id kept before.
+void TestCommandSet::theSameActionRunsFromEveryPlace()
+{
+    FrameWorld world;
+    runMainMenuItem("mnuMediaPlayer");
+    QMenuBar* secondary = form<ServerSettingsWindow>().findChild<QMenuBar*>();
+    QVERIFY(secondary);
+    menuAction(*secondary, QStringLiteral("mnuMediaPlayer"))->trigger();
+    pressToolbarButton(kToolbarMediaButton);
+
+    const auto& starts = world.folder().launcher().starts();
+    QCOMPARE(starts.size(), 3);
+    for (const RecordingLauncher::Start& start : starts)
+        QCOMPARE(start.program, QStringLiteral("/usr/bin/vlc"));
+    QCOMPARE(gMediaPlayerPid, 1002);
+    QVERIFY(form<PlayerWatcherWindow>().watcher().isRunning()); // the toolbar's press watches it
+
+    // The buttons that had no command before run theirs too.
+    pressToolbarButton(kToolbarRealButton);
+    QCOMPARE(gRealPlayerPid, 1003);
+    pressToolbarButton(15); // About
+    QVERIFY(form<AboutBox>().isVisible());
+    QVERIFY(gToolbarActive[12]);
+    pressToolbarButton(9); // Players
+    QVERIFY(form<PlayerSearchWindow>().isVisible());
+    pressToolbarButton(16); // Update
+    QVERIFY(form<UpdateWindow>().isVisible());
+    QVERIFY(gToolbarUpdateActive);
+}
+
+void TestCommandSet::aPlayerThatCannotStartKeepsItsIdWithoutABox()
+{
+    FrameWorld world;
+    runMainMenuItem("mnuRealPlayer");
+    QCOMPARE(gRealPlayerPid, 1000);
+    world.folder().launcher().setStartsSucceed(false);
+    runMainMenuItem("mnuRealPlayer");
+    pressToolbarButton(kToolbarRealButton);
+    QCOMPARE(gRealPlayerPid, 1000);
+    QVERIFY(world.folder().dialogs().messageBoxes().isEmpty());
+}
+
+QTEST_MAIN(TestCommandSet)
+#include "test_commandset.moc"
