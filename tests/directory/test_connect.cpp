@@ -23,6 +23,9 @@
 #include "platform/Wait.h"
 #include "tools/LocatorWindow.h"
 #include "tools/OptionsWindow.h"
+#include "tools/PlayerSearchWindow.h"
+#include "tools/RestrictedTopicsFrame.h"
+#include "tools/UpdateWindow.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
@@ -34,12 +37,15 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTest>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 using ui::form;
 
@@ -90,6 +96,42 @@ void writeSeenRepliesCache()
     cache.write("seen");
 }
 
+// The seven windows that carry the secondary menu bar, by their captions.
+struct SecondaryWindow {
+    const char* caption;
+    QWidget& (*window)();
+};
+
+template <class Window>
+QWidget& windowOf()
+{
+    return form<Window>();
+}
+
+const QList<SecondaryWindow> kSecondaryWindows = {
+    {"Server Settings", windowOf<ServerSettingsWindow>},
+    {"User Settings", windowOf<UserSettingsWindow>},
+    {"System Status", windowOf<StatusWindow>},
+    {"Program Options", windowOf<OptionsWindow>},
+    {"Search for Media Players", windowOf<PlayerSearchWindow>},
+    {"WebCam Locator", windowOf<LocatorWindow>},
+    {"Check for Updated Version", windowOf<UpdateWindow>},
+};
+
+// The options window's restricted-topics controls that its own File items switch
+// besides the password boxes.
+QList<QWidget*> restrictedTopicControls()
+{
+    const RestrictedTopicsFrame& frame = *form<OptionsWindow>().restrictedTopicsFrame;
+    return {frame.savePasswordButton, frame.forgotPasswordButton, frame.saveTopicsButton,
+            frame.deleteTopicButton,  frame.topicChoices,         frame.topicList};
+}
+
+bool allEnabled(const QList<QWidget*>& controls)
+{
+    return std::ranges::all_of(controls, [](const QWidget* control) { return control->isEnabled(); });
+}
+
 } // namespace
 
 // Each test gets a frame and main window in a temporary program folder and a fake
@@ -120,6 +162,8 @@ private slots:
     void secondaryMenuBar();
     void disconnectLeavesTheLocatorOnlyFromASecondaryWindow_data();
     void disconnectLeavesTheLocatorOnlyFromASecondaryWindow();
+    void secondaryWindowFileMenus_data();
+    void secondaryWindowFileMenus();
 
 private:
     void setUpReflector(Reflector kind);
@@ -554,6 +598,82 @@ void TestConnect::disconnectLeavesTheLocatorOnlyFromASecondaryWindow()
     QCOMPARE(locator.topicList->count(), 0);
     QVERIFY(!locator.topicList->isEnabled());
     QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
+}
+
+void TestConnect::secondaryWindowFileMenus_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::addColumn<QString>("item");
+    for (int window = 0; window < kSecondaryWindows.size(); ++window) {
+        for (const char* item : {"mnuConnect", "mnuDisconnect", "mnuExit"})
+            QTest::addRow("%s, %s", kSecondaryWindows[window].caption, item) << window << QString::fromLatin1(item);
+    }
+}
+
+// Each window's own File menu logs in to the fake reflector and out again, switches
+// the main window's items and the toolbar's buttons, and ends the program on Exit
+// even when the logout cannot be sent. Only the options window's own items switch
+// its restricted-topics controls besides the password boxes.
+void TestConnect::secondaryWindowFileMenus()
+{
+    QFETCH(int, window);
+    QFETCH(QString, item);
+    const SecondaryWindow& secondary = kSecondaryWindows[window];
+    QWidget& carrier = secondary.window();
+    QCOMPARE(carrier.windowTitle(), QString::fromLatin1(secondary.caption));
+    QMenuBar* bar = carrier.findChild<QMenuBar*>();
+    QVERIFY(bar);
+    QAction* connect = menuAction(*bar, QStringLiteral("mnuConnect"));
+    QAction* disconnect = menuAction(*bar, QStringLiteral("mnuDisconnect"));
+    QAction* exit = menuAction(*bar, QStringLiteral("mnuExit"));
+    QVERIFY(connect && disconnect && exit);
+    const bool ownControls = secondary.window == windowOf<OptionsWindow>;
+    world_->writeProgramFile(QStringLiteral("Nodes.lst"), "\"Top\",\"Sports\",\"Sports\",\"Closed\"\r\n");
+    form<ServerSettingsWindow>().txtIPAddress->setText(QStringLiteral("127.0.0.1"));
+    reflector_->acceptLogin("42");
+    reflectorSession().state().reflectorAddress.clear();
+    LocatorWindow& locator = form<LocatorWindow>();
+    locator.show();
+
+    connect->trigger();
+
+    QVERIFY(reflectorSession().state().loggedIn);
+    QVERIFY(inConnectedState());
+    QCOMPARE(status(), QByteArray("Login Successful..."));
+    QCOMPARE(topLevelTexts(), QStringList{"Internet"});
+    QVERIFY(!locator.isVisible());
+    QVERIFY(passwordBoxesEnabled());
+    QCOMPARE(allEnabled(restrictedTopicControls()), ownControls);
+    QVERIFY(connect->isEnabled() && disconnect->isEnabled() && exit->isEnabled());
+    QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
+    if (item == QLatin1String("mnuConnect"))
+        return;
+
+    locator.show();
+    if (item == QLatin1String("mnuDisconnect")) {
+        form<OptionsWindow>().restrictedTopicsFrame->topicList->addItem(QStringLiteral("Golf"));
+        form<OptionsWindow>().restrictedTopicsFrame->setAllControlsEnabled(true);
+        disconnect->trigger();
+        QVERIFY(!reflectorSession().state().loggedIn);
+        QVERIFY(!inConnectedState());
+        QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
+        QCOMPARE(form<MainWindow>().tvwMain->topLevelItemCount(), 0);
+        QVERIFY(locator.isVisible()); // left as it was
+        QVERIFY(!locator.topicList->isEnabled());
+        QVERIFY(!passwordBoxesEnabled());
+        QCOMPARE(allEnabled(restrictedTopicControls()), !ownControls);
+        QCOMPARE(form<OptionsWindow>().restrictedTopics(), QList<QByteArray>{"Golf"});
+        QVERIFY(connect->isEnabled() && disconnect->isEnabled() && exit->isEnabled());
+        QTRY_COMPARE(reflector_->requestTexts().size(), 2);
+        QCOMPARE(reflector_->requestTexts().last(), QByteArray("DeleteConnection*/"));
+        return;
+    }
+
+    // The logout cannot be sent: the program ends all the same.
+    reflector_->stopListening();
+    exit->trigger();
+    QCOMPARE(world_->folder().endProcessCalls(), QList<int>{0});
+    QCOMPARE(reflector_->requestTexts().size(), 1);
 }
 
 QTEST_MAIN(TestConnect)

@@ -13,6 +13,7 @@
 #include "platform/Dialogs.h"
 #include "tools/LocatorWindow.h"
 #include "tools/OptionsWindow.h"
+#include "tools/RestrictedTopicsFrame.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
@@ -49,12 +50,15 @@ void setStatus(const QByteArray& text)
     form<MainWindow>().stsWorld->setPanelText(1, text);
 }
 
-// The restricted-topics password boxes can be used only while logged in.
-void unlockPasswordBoxes(bool unlocked)
+// The restricted-topics password boxes can be used only while logged in; the options
+// window's own commands switch its buttons, topic choices and topic list with them.
+void unlockPasswordBoxes(CommandOrigin origin, bool unlocked)
 {
     OptionsWindow& options = form<OptionsWindow>();
     options.setVisible(false);
     options.setPasswordBoxesEnabled(unlocked);
+    if (origin == CommandOrigin::OptionsWindow)
+        options.restrictedTopicsFrame->setAllControlsEnabled(unlocked);
     options.setVisible(false);
 }
 
@@ -110,7 +114,7 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
 
     if (reflectorSession().state().loggedIn) {
         setStatus("Login Successful...");
-        unlockPasswordBoxes(true);
+        unlockPasswordBoxes(origin, true);
     }
 }
 
@@ -153,7 +157,7 @@ void disconnectCommand(CommandOrigin origin)
         locator.hide();
     locator.topicList->clear();
     locator.topicList->setEnabled(false);
-    unlockPasswordBoxes(false);
+    unlockPasswordBoxes(origin, false);
     main.tvwMain->clear();
     main.stsWorld->setPanelText(2, {});
     main.transmitter->emptyFileList();

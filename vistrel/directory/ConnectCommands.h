@@ -5,7 +5,8 @@
 // one reflector socket. The main window's commands (also run by the toolbar and the
 // support side) and a secondary window's own items differ in a few status texts and
 // in how Disconnect reports a failing step; only the main window's Disconnect hides
-// the locator window.
+// the locator window. The options window's own items also switch the rest of its
+// restricted-topics controls with the password boxes.
 #include "directory/NodeList.h"
 #include "link/ReflectorSession.h"
 
@@ -14,6 +15,7 @@
 enum class CommandOrigin {
     MainWindow,      // MainWindow's File menu, the toolbar, the support side's commands
     SecondaryWindow, // the File menu of a settings, status or tools window
+    OptionsWindow,   // the options window's File menu: a secondary window's, and more
 };
 
 // The login and the tree loaders that Connect runs between its own steps.

@@ -35,6 +35,8 @@ void registerProgramCommands()
     registry.add(c::kConnectFromSecondaryWindow, [] { connectCommand(CommandOrigin::SecondaryWindow); });
     registry.add(c::kDisconnectFromSecondaryWindow, [] { disconnectCommand(CommandOrigin::SecondaryWindow); });
     registry.add(c::kExitWithoutWaiting, exitWithoutWaiting);
+    registry.add(c::kConnectFromOptionsWindow, [] { connectCommand(CommandOrigin::OptionsWindow); });
+    registry.add(c::kDisconnectFromOptionsWindow, [] { disconnectCommand(CommandOrigin::OptionsWindow); });
     registry.add(c::kShowSystemStatus, onMainWindow<&MainWindow::mnuSystem_Click>);
     registry.add(c::kShowLocator, [] { ui::form<LocatorWindow>().open(); });
     registry.add(c::kShowSnapshotWindow, onMainWindow<&MainWindow::mnuWebCam_Click>);

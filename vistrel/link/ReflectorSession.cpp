@@ -287,6 +287,19 @@ const QByteArray kSendingLogout = "Sending disconnect request to Reflector...";
 const QByteArray kLogoutFailed = "Sending disconnect request to Reflector failed...";
 const QByteArray kLogoutSent = "Sending disconnect request to Reflector Successfull...";
 
+// A step of the program's own that fails with a run-time error, as a socket step fails.
+std::function<SocketControl::Result()> asStep(std::function<void()> body)
+{
+    return [body = std::move(body)]() -> SocketControl::Result {
+        try {
+            body();
+        } catch (const platform::RuntimeError& error) {
+            return {error.number(), error.description()};
+        }
+        return {};
+    };
+}
+
 } // namespace
 
 // The logout on the reflector socket. A step that fails is skipped, after its error's
@@ -361,14 +374,7 @@ void ReflectorSession::Logout::connect() const
 {
     step([&] { return socket_.setRemoteHost(platform::fromCp1252(state_.reflectorAddress)); });
     int port = 0;
-    const bool portRead = step([&]() -> SocketControl::Result {
-        try {
-            port = reflectorPort();
-        } catch (const platform::RuntimeError& error) {
-            return {error.number(), error.description()};
-        }
-        return {};
-    });
+    const bool portRead = step(asStep([&] { port = reflectorPort(); }));
     if (portRead)
         step([&] { return socket_.setRemotePort(port); });
     // A flag left from an earlier failure must not end this connect.
@@ -407,8 +413,10 @@ bool ReflectorSession::Logout::send() const
 {
     // Cleared first, so that only this send's completion counts.
     state_.loginSendComplete = false;
-    const QByteArray wire = logoutOnWire(session_.settings().outsideAddress());
-    return step([&] { return socket_.SendData(wire); })
+    // Building it is a step of its own: a cipher that cannot be reached fails it.
+    QByteArray wire;
+    return step(asStep([&] { wire = logoutOnWire(session_.settings().outsideAddress()); }))
+        && step([&] { return socket_.SendData(wire); })
         && platform::waitUntil([&] { return state_.loginSendComplete; }, kLogoutSendLimitMs);
 }
 

@@ -124,7 +124,6 @@ OptionsWindow::OptionsWindow()
     connect(iconSwitch, &QCheckBox::stateChanged, this, &OptionsWindow::iconSwitchChanged);
     connect(encryptionSwitch, &QCheckBox::stateChanged, this, &OptionsWindow::encryptionSwitchChanged);
     connect(tipSwitch, &QCheckBox::stateChanged, this, &OptionsWindow::tipSwitchChanged);
-    followOwnConnectCommands();
 
     const RestrictedTopicsFrame& frame = *restrictedTopicsFrame;
     for (QObject* control : std::initializer_list<QObject*>{
@@ -132,23 +131,6 @@ OptionsWindow::OptionsWindow()
              frame.saveTopicsButton, frame.forgotPasswordButton, frame.deleteTopicButton, frame.originalPasswordLabel,
              frame.newPasswordLabel, frame.confirmPasswordLabel, frame.topicList->viewport()})
         control->installEventFilter(this);
-}
-
-// The window's own Connect and Disconnect switch the whole restricted-topics frame,
-// after the common steps of the command.
-void OptionsWindow::followOwnConnectCommands()
-{
-    namespace c = ui::command;
-    // Through form(): the commands outlive a window that a test deletes.
-    ui::commands().add(c::kConnectFromOptionsWindow, [] {
-        ui::commands().run(c::kConnectFromSecondaryWindow);
-        if (reflectorSession().state().loggedIn)
-            ui::form<OptionsWindow>().restrictedTopicsFrame->setAllControlsEnabled(true);
-    });
-    ui::commands().add(c::kDisconnectFromOptionsWindow, [] {
-        ui::commands().run(c::kDisconnectFromSecondaryWindow);
-        ui::form<OptionsWindow>().restrictedTopicsFrame->setAllControlsEnabled(false);
-    });
 }
 
 void OptionsWindow::Form_Load()

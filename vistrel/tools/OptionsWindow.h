@@ -61,7 +61,6 @@ private:
     void iconSwitchChanged();
     void encryptionSwitchChanged();
     void tipSwitchChanged();
-    void followOwnConnectCommands();
     // A press on a control with help: true when the press is taken.
     bool helpPress(QObject* control, Qt::MouseButton button);
 

@@ -1,0 +1,91 @@
+// The logout with the traffic cipher switched on while the string library cannot be
+// reached: building the message is a failing step like any other, so nothing is sent,
+// a secondary window's Disconnect shows the error's number, and Exit still ends the
+// program. The library is out of reach for this whole program (its registry file is
+// missing), so no other test belongs here.
+#include "FakeReflector.h"
+#include "FrameWorld.h"
+#include "common/Lexmara.h"
+#include "directory/ConnectCommands.h"
+#include "directory/MainWindow.h"
+#include "directory/ShutDown.h"
+#include "link/ReflectorSession.h"
+#include "linkwindows/ServerSettingsWindow.h"
+#include "platform/RuntimeError.h"
+#include "ui/Forms.h"
+#include "ui/PanelStatusBar.h"
+
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdlib>
+#include <optional>
+
+using ui::form;
+
+class TestLogoutWithoutCipher : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void disconnectShowsTheFailedStepAndSendsNothing();
+    void exitEndsAllTheSame();
+
+private:
+    QTemporaryDir registryFolder_;
+    std::optional<FrameWorld> world_;
+    std::optional<FakeReflector> reflector_;
+};
+
+void TestLogoutWithoutCipher::initTestCase()
+{
+    qputenv("LEXMARA_REGISTRY", registryFolder_.filePath(QStringLiteral("missing.ini")).toLocal8Bit());
+    QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, gLexmara.StringEncrypt("x", "key"));
+}
+
+void TestLogoutWithoutCipher::init()
+{
+    world_.emplace();
+    reflector_.emplace();
+    QVERIFY(reflector_->listen());
+    form<ServerSettingsWindow>().txtPort->setText(QString::number(reflector_->port()));
+    form<MainWindow>();
+    LinkState& state = reflectorSession().state();
+    state.reflectorAddress = "127.0.0.1";
+    state.encryptTraffic = true;
+    state.loggedIn = true;
+    showConnectedState(true);
+}
+
+void TestLogoutWithoutCipher::cleanup()
+{
+    world_.reset();
+    reflector_.reset();
+}
+
+void TestLogoutWithoutCipher::disconnectShowsTheFailedStepAndSendsNothing()
+{
+    disconnectCommand(CommandOrigin::SecondaryWindow);
+
+    QCOMPARE(world_->folder().dialogs().messageTexts().size(), 1);
+    QVERIFY(world_->folder().dialogs().messageTexts()[0].startsWith(QLatin1Char(' ')));
+    QCOMPARE(form<MainWindow>().stsWorld->panelText(1), QByteArray("Sending disconnect request to Reflector failed..."));
+    QVERIFY(!reflectorSession().state().loggedIn);
+    QTest::qWait(100);
+    QVERIFY(reflector_->requests().isEmpty());
+}
+
+void TestLogoutWithoutCipher::exitEndsAllTheSame()
+{
+    exitWithoutWaiting();
+    QCOMPARE(world_->folder().endProcessCalls(), QList<int>{0});
+    shutDownAfterLogout();
+    QCOMPARE(world_->folder().endProcessCalls(), (QList<int>{0, 0}));
+    QVERIFY(reflector_->requests().isEmpty());
+}
+
+QTEST_MAIN(TestLogoutWithoutCipher)
+#include "test_logoutwithoutcipher.moc"
