@@ -65,18 +65,43 @@ QByteArray gifBytes()
     return QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
 }
 
+// The window's controls, found by their object names.
+struct SnapshotControls {
+    QLabel* picture;
+    QLabel* animation;
+    QPushButton* refreshButton;
+    QLabel* addressLabel;
+    QLineEdit* address;
+    QCheckBox* automaticRefresh;
+    QLineEdit* interval;
+    QCheckBox* autoSave;
+    QLabel* statusLine;
+    platform::OneShotTimer* statusClearTimer;
+    platform::Timer* refreshTimer;
+};
+
+SnapshotControls controls(SnapshotWindow& window)
+{
+    return {window.findChild<QLabel*>("Image1"),        window.findChild<QLabel*>("AniGIF1"),
+            window.findChild<QPushButton*>("Command1"), window.findChild<QLabel*>("Label1"),
+            window.findChild<QLineEdit*>("txtURL"),     window.findChild<QCheckBox*>("Check1"),
+            window.findChild<QLineEdit*>("Text1"),      window.findChild<QCheckBox*>("chkAutoSave"),
+            window.findChild<QLabel*>("Label2"),        window.findChild<platform::OneShotTimer*>("Timer1"),
+            window.findChild<platform::Timer*>("Timer3")};
+}
+
 // A fresh snapshot window whose address box holds url.
 std::unique_ptr<SnapshotWindow> windowFor(const QString& url)
 {
     auto window = std::make_unique<SnapshotWindow>();
-    window->txtURL->setText(url);
+    window->setAddress(url);
     return window;
 }
 
 bool fetchEndsWith(SnapshotWindow& window, const QString& status)
 {
-    window.Command1_Click();
-    return waitUntil([&] { return !window.fetching() && window.Label2->text() == status; }, kWaitMs);
+    window.refresh();
+    return waitUntil([&] { return !window.fetching() && controls(window).statusLine->text() == status; }, kWaitMs);
 }
 
 } // namespace
@@ -147,13 +172,13 @@ void TestSnapshotWindow::pictureIsFetchedAndShown()
     server_->serve("/picture", 200, picture);
     const auto window = windowFor(server_->url("/picture"));
 
-    window->Command1_Click();
-    QCOMPARE(window->Label2->text(), QStringLiteral("Trying to connect to Webcam..."));
-    QVERIFY(waitUntil([&] { return window->Label2->text() == kLoaded; }, kWaitMs));
+    window->refresh();
+    QCOMPARE(controls(*window).statusLine->text(), QStringLiteral("Trying to connect to Webcam..."));
+    QVERIFY(waitUntil([&] { return controls(*window).statusLine->text() == kLoaded; }, kWaitMs));
 
     QImage expected;
     QVERIFY(expected.loadFromData(picture));
-    QCOMPARE(window->Image1->pixmap().size(), expected.size());
+    QCOMPARE(controls(*window).picture->pixmap().size(), expected.size());
     QVERIFY(!gSnapshotTempDir.isEmpty());
     QVERIFY(!gSnapshotTempDir.startsWith(world_->folder().path()));
     QCOMPARE(fileContent(gSnapshotTempDir + "dummy.jpg"), picture);
@@ -176,14 +201,14 @@ void TestSnapshotWindow::failedFetchKeepsThePicture()
     QFETCH(QString, status);
     const auto window = windowFor(server_->url("/cam.jpg"));
     QVERIFY(fetchEndsWith(*window, kLoaded));
-    const QImage shown = window->Image1->pixmap().toImage();
+    const QImage shown = controls(*window).picture->pixmap().toImage();
     const QString lastPictureDir = gSnapshotTempDir;
 
-    window->txtURL->setText(path.isEmpty() || path.contains(':') ? QString::fromLatin1(path)
+    window->setAddress(path.isEmpty() || path.contains(':') ? QString::fromLatin1(path)
                                                                   : server_->url(path));
     QVERIFY(fetchEndsWith(*window, status));
 
-    QCOMPARE(window->Image1->pixmap().toImage(), shown);
+    QCOMPARE(controls(*window).picture->pixmap().toImage(), shown);
     QCOMPARE(gSnapshotTempDir, lastPictureDir);
     QCOMPARE(fileContent(gSnapshotTempDir + "dummy.jpg"), jpeg_);
 }
@@ -192,11 +217,11 @@ void TestSnapshotWindow::notAPictureClearsAfterItsInterval()
 {
     const auto window = windowFor(server_->url("/junk"));
     QVERIFY(fetchEndsWith(*window, kNotAPicture));
-    QVERIFY(window->Timer1->Enabled());
-    QCOMPARE(window->Timer1->Interval(), SnapshotWindow::kFailedStatusMs);
-    QVERIFY(waitUntil([&] { return window->Label2->text().isEmpty(); }, kWaitMs));
-    QVERIFY(!window->Timer1->Enabled());
-    QCOMPARE(window->Timer1->Interval(), 0);
+    QVERIFY(controls(*window).statusClearTimer->Enabled());
+    QCOMPARE(controls(*window).statusClearTimer->Interval(), SnapshotWindow::kFailedStatusMs);
+    QVERIFY(waitUntil([&] { return controls(*window).statusLine->text().isEmpty(); }, kWaitMs));
+    QVERIFY(!controls(*window).statusClearTimer->Enabled());
+    QCOMPARE(controls(*window).statusClearTimer->Interval(), 0);
 }
 
 void TestSnapshotWindow::silentServerEndsAtTheTimeLimit()
@@ -213,17 +238,17 @@ void TestSnapshotWindow::silentServerEndsAtTheTimeLimit()
 void TestSnapshotWindow::refreshTickDuringAFetchIsSkipped()
 {
     const auto window = windowFor(server_->url("/silent.jpg"));
-    window->Text1->setText("1");
-    window->Check1->setChecked(true);
+    controls(*window).interval->setText("1");
+    controls(*window).automaticRefresh->setChecked(true);
     // Ticks come every 10 ms at the test's time scale, while one fetch waits 300 ms.
-    QSignalSpy ticks(window->Timer3, &platform::Timer::tick);
+    QSignalSpy ticks(controls(*window).refreshTimer, &platform::Timer::tick);
     QVERIFY(waitUntil([&] { return ticks.count() >= 5; }, kWaitMs));
     QVERIFY(window->fetching());
     QCOMPARE(server_->requests().size(), 1);
     QVERIFY(waitUntil([&] { return server_->requests().size() >= 2; }, kWaitMs));
-    window->Check1->setChecked(false);
-    QVERIFY(!window->Timer3->Enabled());
-    QCOMPARE(window->Timer3->Interval(), 0);
+    controls(*window).automaticRefresh->setChecked(false);
+    QVERIFY(!controls(*window).refreshTimer->Enabled());
+    QCOMPARE(controls(*window).refreshTimer->Interval(), 0);
 }
 
 void TestSnapshotWindow::refreshInterval_data()
@@ -247,34 +272,34 @@ void TestSnapshotWindow::refreshInterval()
     QFETCH(QString, shown);
     QFETCH(int, intervalMs);
     const auto window = windowFor(server_->url("/cam.jpg"));
-    window->Text1->setText(entry);
-    window->Check1->setChecked(true);
-    QCOMPARE(window->Text1->text(), shown);
-    QVERIFY(window->Timer3->Enabled());
-    QCOMPARE(window->Timer3->Interval(), intervalMs);
+    controls(*window).interval->setText(entry);
+    controls(*window).automaticRefresh->setChecked(true);
+    QCOMPARE(controls(*window).interval->text(), shown);
+    QVERIFY(controls(*window).refreshTimer->Enabled());
+    QCOMPARE(controls(*window).refreshTimer->Interval(), intervalMs);
 }
 
 void TestSnapshotWindow::intervalEntryTakesOnlyMainKeyboardDigits()
 {
     const auto window = windowFor({});
     window->show();
-    QTest::keyClick(window->Text1, Qt::Key_7);
-    QTest::keyClick(window->Text1, Qt::Key_5);
-    QCOMPARE(window->Text1->text(), QStringLiteral("75"));
-    QTest::keyClick(window->Text1, Qt::Key_A);
-    QCOMPARE(window->Text1->text(), QString());
-    QTest::keyClick(window->Text1, Qt::Key_4, Qt::KeypadModifier);
-    QCOMPARE(window->Text1->text(), QString());
-    QTest::keyClick(window->Text1, Qt::Key_3);
-    QTest::keyClick(window->Text1, Qt::Key_Backspace);
-    QCOMPARE(window->Text1->text(), QString());
+    QTest::keyClick(controls(*window).interval, Qt::Key_7);
+    QTest::keyClick(controls(*window).interval, Qt::Key_5);
+    QCOMPARE(controls(*window).interval->text(), QStringLiteral("75"));
+    QTest::keyClick(controls(*window).interval, Qt::Key_A);
+    QCOMPARE(controls(*window).interval->text(), QString());
+    QTest::keyClick(controls(*window).interval, Qt::Key_4, Qt::KeypadModifier);
+    QCOMPARE(controls(*window).interval->text(), QString());
+    QTest::keyClick(controls(*window).interval, Qt::Key_3);
+    QTest::keyClick(controls(*window).interval, Qt::Key_Backspace);
+    QCOMPARE(controls(*window).interval->text(), QString());
 }
 
 void TestSnapshotWindow::autoSaveNumbersAndReset()
 {
     QVERIFY(QDir(world_->folder().path()).mkdir("images"));
     const auto window = windowFor(server_->url("/cam.jpg"));
-    window->chkAutoSave->setChecked(true);
+    controls(*window).autoSave->setChecked(true);
     for (int fetch = 1; fetch <= 3; ++fetch)
         QVERIFY(fetchEndsWith(*window, kLoaded));
     const QString images = world_->folder().filePath("images/");
@@ -283,12 +308,12 @@ void TestSnapshotWindow::autoSaveNumbersAndReset()
     QVERIFY(!QFile::exists(images + "Img4.jpg"));
 
     // Junk is not numbered; after "< Reset" the next picture replaces Img1.jpg.
-    window->txtURL->setText(server_->url("/junk"));
+    window->setAddress(server_->url("/junk"));
     QVERIFY(fetchEndsWith(*window, kNotAPicture));
     const QByteArray other = pictureBytes("JPG", Qt::yellow);
     server_->serve("/cam.jpg", 200, other);
-    window->txtURL->setText(server_->url("/cam.jpg"));
-    window->Command3_Click();
+    window->setAddress(server_->url("/cam.jpg"));
+    window->restartImageNumbering();
     QVERIFY(fetchEndsWith(*window, kLoaded));
     QCOMPARE(fileContent(images + "Img1.jpg"), other);
     QCOMPARE(fileContent(images + "Img2.jpg"), jpeg_);
@@ -300,7 +325,7 @@ void TestSnapshotWindow::autoSaveWithoutImagesFolder()
 {
     // A missing "images" folder is made.
     const auto window = windowFor(server_->url("/cam.jpg"));
-    window->chkAutoSave->setChecked(true);
+    controls(*window).autoSave->setChecked(true);
     QVERIFY(fetchEndsWith(*window, kLoaded));
     QCOMPARE(fileContent(world_->folder().filePath("images/Img1.jpg")), jpeg_);
     QVERIFY(world_->folder().dialogs().messageBoxes().isEmpty());
@@ -311,8 +336,8 @@ void TestSnapshotWindow::autoSaveWithoutImagesFolder()
     world_->writeProgramFile(QStringLiteral("images"), "a file");
     QVERIFY(fetchEndsWith(*window, kLoaded));
     QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{QStringLiteral("Path not found    76")});
-    QVERIFY(!window->chkAutoSave->isChecked());
-    QVERIFY(!window->Image1->pixmap().isNull());
+    QVERIFY(!controls(*window).autoSave->isChecked());
+    QVERIFY(!controls(*window).picture->pixmap().isNull());
     QCOMPARE(gImageCounter, 2);
     QVERIFY(fetchEndsWith(*window, kLoaded));
     QCOMPARE(world_->folder().dialogs().messageTexts().size(), 1);
@@ -367,14 +392,14 @@ void TestSnapshotWindow::refreshWaitsForTheAutoSaveFailureBox()
     replaced.dialogs = &lingering;
     const platform::ScopedServices installed(replaced);
     const auto window = windowFor(server_->url("/cam.jpg"));
-    window->chkAutoSave->setChecked(true);
-    window->Text1->setText("1");
-    window->Check1->setChecked(true);
+    controls(*window).autoSave->setChecked(true);
+    controls(*window).interval->setText("1");
+    controls(*window).automaticRefresh->setChecked(true);
 
     QVERIFY(waitUntil([&] { return lingering.shown >= 1 && !lingering.up; }, kWaitMs));
     const qsizetype afterTheBox = server_->requests().size();
     QVERIFY(waitUntil([&] { return server_->requests().size() >= afterTheBox + 2 && !window->fetching(); }, kWaitMs));
-    window->Check1->setChecked(false);
+    controls(*window).automaticRefresh->setChecked(false);
     QCOMPARE(lingering.shown, 1);
     QCOMPARE(lingering.requestsWhileUp, 0);
 }
@@ -385,7 +410,7 @@ void TestSnapshotWindow::saveSingleImage()
     const auto first = windowFor(server_->url("/cam.jpg"));
 
     // Nothing downloaded yet: no dialog, nothing saved.
-    first->Command2_Click();
+    first->saveSingleImage();
     QVERIFY(dialogs.saveFileDialogs().isEmpty());
 
     QVERIFY(fetchEndsWith(*first, kLoaded));
@@ -396,17 +421,17 @@ void TestSnapshotWindow::saveSingleImage()
     QVERIFY(fetchEndsWith(*other, kLoaded));
 
     dialogs.queueSaveFileName(world_->folder().filePath("shot"));
-    first->Command2_Click();
+    first->saveSingleImage();
     QCOMPARE(dialogs.saveFileDialogs().size(), 1);
     QCOMPARE(dialogs.saveFileDialogs()[0].filter, QStringLiteral("All Files (*.jpg)"));
     QCOMPARE(dialogs.saveFileDialogs()[0].initialName, world_->folder().filePath("images") + '/');
     QCOMPARE(fileContent(world_->folder().filePath("shot.jpg")), second);
 
     // Cancel saves nothing; a file that cannot be written is reported.
-    first->Command2_Click();
+    first->saveSingleImage();
     QCOMPARE(QDir(world_->folder().path()).entryList({"*.jpg"}, QDir::Files).size(), 1);
     dialogs.queueSaveFileName(world_->folder().filePath("missing/shot.jpg"));
-    first->Command2_Click();
+    first->saveSingleImage();
     QCOMPARE(dialogs.messageTexts(), QStringList{QStringLiteral("Path not found    76")});
 }
 
@@ -414,15 +439,15 @@ void TestSnapshotWindow::addressChord()
 {
     const auto window = windowFor({});
     window->show();
-    QVERIFY(!window->txtURL->isVisible());
+    QVERIFY(!controls(*window).address->isVisible());
     // Another key between the chord's keys clears them.
     for (Qt::Key key : {Qt::Key_Control, Qt::Key_Alt, Qt::Key_B, Qt::Key_Shift, Qt::Key_U})
-        QTest::keyRelease(window->Text1, key);
-    QVERIFY(!window->txtURL->isVisible());
+        QTest::keyRelease(controls(*window).interval, key);
+    QVERIFY(!controls(*window).address->isVisible());
     for (Qt::Key key : {Qt::Key_U, Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt})
-        QTest::keyRelease(window->Command1, key);
-    QVERIFY(window->txtURL->isVisible());
-    QVERIFY(!window->Label1->isVisible());
+        QTest::keyRelease(controls(*window).refreshButton, key);
+    QVERIFY(controls(*window).address->isVisible());
+    QVERIFY(!controls(*window).addressLabel->isVisible());
 }
 
 void TestSnapshotWindow::closeGivesBackTheMediaButtonAndResets()
@@ -434,47 +459,47 @@ void TestSnapshotWindow::closeGivesBackTheMediaButtonAndResets()
     window->setWindowTitle("Harbour cam NoStream");
     window->show();
     QVERIFY(fetchEndsWith(*window, kLoaded));
-    window->chkAutoSave->setChecked(true);
-    window->Text1->setText("9");
-    window->Check1->setChecked(true);
+    controls(*window).autoSave->setChecked(true);
+    controls(*window).interval->setText("9");
+    controls(*window).automaticRefresh->setChecked(true);
 
     window->close();
 
     QVERIFY(!window->isVisible());
     QCOMPARE(toolbar.buttonImage(7), int(ToolbarControl::PictureNormal));
     QVERIFY(!gToolbarActive[5]);
-    QVERIFY(!window->Timer3->Enabled());
-    QCOMPARE(window->Timer3->Interval(), 0);
-    QVERIFY(!window->Timer1->Enabled());
-    QVERIFY(!window->Check1->isChecked());
-    QVERIFY(!window->chkAutoSave->isChecked());
-    QVERIFY(window->Text1->text().isEmpty());
-    QVERIFY(window->txtURL->text().isEmpty());
-    QVERIFY(window->Label2->text().isEmpty());
-    QVERIFY(window->Image1->pixmap().isNull());
+    QVERIFY(!controls(*window).refreshTimer->Enabled());
+    QCOMPARE(controls(*window).refreshTimer->Interval(), 0);
+    QVERIFY(!controls(*window).statusClearTimer->Enabled());
+    QVERIFY(!controls(*window).automaticRefresh->isChecked());
+    QVERIFY(!controls(*window).autoSave->isChecked());
+    QVERIFY(controls(*window).interval->text().isEmpty());
+    QVERIFY(controls(*window).address->text().isEmpty());
+    QVERIFY(controls(*window).statusLine->text().isEmpty());
+    QVERIFY(controls(*window).picture->pixmap().isNull());
     QCOMPARE(window->windowTitle(), QStringLiteral("Vistrel"));
 }
 
 void TestSnapshotWindow::closeOrDeleteDuringAFetch()
 {
     auto deleted = windowFor(server_->url("/silent.jpg"));
-    deleted->Command1_Click();
+    deleted->refresh();
     QVERIFY(waitUntil([&] { return !server_->requests().isEmpty(); }, kWaitMs));
     deleted.reset();
 
     auto closed = windowFor(server_->url("/silent.jpg"));
     closed->show();
-    closed->Command1_Click();
+    closed->refresh();
     QVERIFY(closed->fetching());
     closed->close();
     QVERIFY(!closed->fetching());
 
     // Past the time limit nothing of the dropped fetches reaches the closed window.
     QTest::qWait(int(SnapshotWindow::kFetchLimitMs * FrameWorld::kTimeScale * 2));
-    QVERIFY(closed->Label2->text().isEmpty());
+    QVERIFY(controls(*closed).statusLine->text().isEmpty());
 
     // The closed window fetches again at once.
-    closed->txtURL->setText(server_->url("/cam.jpg"));
+    closed->setAddress(server_->url("/cam.jpg"));
     QVERIFY(fetchEndsWith(*closed, kLoaded));
 }
 
@@ -484,13 +509,13 @@ void TestSnapshotWindow::animatedPicture()
     const auto window = windowFor({});
     window->show();
     window->loadAnimatedPicture(server_->url("/anim.gif"));
-    QVERIFY(waitUntil([&] { return window->AniGIF1->isVisible(); }, kWaitMs));
-    QVERIFY(window->AniGIF1->movie() && window->AniGIF1->movie()->isValid());
+    QVERIFY(waitUntil([&] { return controls(*window).animation->isVisible(); }, kWaitMs));
+    QVERIFY(controls(*window).animation->movie() && controls(*window).animation->movie()->isValid());
 
     // Junk leaves the shown animation alone.
     window->loadAnimatedPicture(server_->url("/junk"));
     QTest::qWait(100);
-    QVERIFY(window->AniGIF1->isVisible());
+    QVERIFY(controls(*window).animation->isVisible());
 }
 
 void TestSnapshotWindow::viewMenuShowsTheDefaultWindow()
@@ -502,15 +527,15 @@ void TestSnapshotWindow::viewMenuShowsTheDefaultWindow()
     SnapshotWindow& window = form<SnapshotWindow>();
     QVERIFY(window.isVisible());
     QCOMPARE(window.windowTitle(), QStringLiteral("Vistrel"));
-    QVERIFY(window.txtURL->text().isEmpty());
-    QVERIFY(!window.Check1->isChecked());
+    QVERIFY(controls(window).address->text().isEmpty());
+    QVERIFY(!controls(window).automaticRefresh->isChecked());
 
     // Closed, it is the same window in its start state the next time.
-    window.Text1->setText("5");
+    controls(window).interval->setText("5");
     window.close();
     main.mnuWebCam_Click();
     QVERIFY(&form<SnapshotWindow>() == &window && window.isVisible());
-    QVERIFY(window.Text1->text().isEmpty());
+    QVERIFY(controls(window).interval->text().isEmpty());
 }
 
 QTEST_MAIN(TestSnapshotWindow)

@@ -36,7 +36,7 @@ void TestWebCamLook::checkBoxesStandOutFromTheirBand()
     constexpr int kEnoughGap = 100;
     FrameWorld world;
     SnapshotWindow& window = openForm<SnapshotWindow>();
-    for (QCheckBox* box : {window.Check1, window.chkAutoSave}) {
+    for (QCheckBox* box : {window.findChild<QCheckBox*>("Check1"), window.findChild<QCheckBox*>("chkAutoSave")}) {
         QStyleOptionButton option;
         option.initFrom(box);
         const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);

@@ -52,14 +52,14 @@ public:
         world.writeProgramFile(QStringLiteral("Real.txt"), kRealPlayer.toUtf8() + "\r\n");
         world.writeProgramFile(QStringLiteral("MediaPlay.txt"), "\"" + kMediaPlayer.toUtf8() + "\"\r\n");
         web.serve("/cam.jpg", 200, "not really a picture");
-        gWebCamWindowCounter = 0;
+        gSnapshotWindowCounter = 0;
         gPlayerKind = 0;
         gLoginOkPressed = false;
         gLoginCancelPressed = false;
     }
     ~Opening()
     {
-        for (QPointer<SnapshotWindow>& window : gWebCamWindows)
+        for (QPointer<SnapshotWindow>& window : gSnapshotWindows)
             delete window.data();
     }
 
@@ -88,6 +88,11 @@ public:
 private:
     int nodes_ = 0;
 };
+
+QLineEdit* passwordBox(WebCamPasswordPrompt& prompt)
+{
+    return prompt.findChild<QLineEdit*>("txtPassword");
+}
 
 void answerPrompt(std::function<void(WebCamPasswordPrompt&)> answer)
 {
@@ -200,11 +205,11 @@ void TestWebCamOpening::opens()
     }
     QCOMPARE(opening.launcher().pages(), page.isEmpty() ? QList<QUrl>{} : QList<QUrl>{QUrl(page)});
     QCOMPARE(opening.main.txtRemoteIP->text(), transmitter);
-    QCOMPARE(!gWebCamWindows[1].isNull(), snapshot);
+    QCOMPARE(!gSnapshotWindows[1].isNull(), snapshot);
     if (snapshot) {
-        QCOMPARE(gWebCamWindows[1]->windowTitle(), QString::fromUtf8(nodeText));
-        QCOMPARE(gWebCamWindows[1]->txtURL->text(), QString::fromUtf8(address));
-        QVERIFY(gWebCamWindows[1]->isVisible());
+        QCOMPARE(gSnapshotWindows[1]->windowTitle(), QString::fromUtf8(nodeText));
+        QCOMPARE(gSnapshotWindows[1]->findChild<QLineEdit*>("txtURL")->text(), QString::fromUtf8(address));
+        QVERIFY(gSnapshotWindows[1]->isVisible());
     }
     QCOMPARE(opening.main.mediaPlayerStarted->Enabled() && opening.main.mediaPlayerStarted->Interval() == 3000, playerMark);
     QVERIFY(opening.dialogs().messageTexts().isEmpty());
@@ -253,7 +258,7 @@ void TestWebCamOpening::aNodeWithoutAWebCamEndsQuietly()
     QVERIFY(chosenStreamAddress().isEmpty());
     QCOMPARE(opening.main.cboAddress->currentText(), QStringLiteral("kept"));
     QCOMPARE(opening.launcher().starts().size(), 1);
-    QVERIFY(gWebCamWindows[1].isNull());
+    QVERIFY(gSnapshotWindows[1].isNull());
 }
 
 void TestWebCamOpening::gifAddressesAlsoGoToTheDefaultSnapshotWindow()
@@ -261,12 +266,12 @@ void TestWebCamOpening::gifAddressesAlsoGoToTheDefaultSnapshotWindow()
     Opening opening;
     openWebCamOfNode(opening.node("Big NoStream ", webCam(opening.address("WEB/CAM.GIF"), "NoStream")));
     QVERIFY(!ui::isLoaded<SnapshotWindow>());
-    QVERIFY(!gWebCamWindows[1].isNull());
+    QVERIFY(!gSnapshotWindows[1].isNull());
 
     openWebCamOfNode(opening.node("Small NoStream ", webCam(opening.address("WEB/cam.gif"), "NoStream")));
     QVERIFY(ui::isLoaded<SnapshotWindow>());
     QVERIFY(!form<SnapshotWindow>().isVisible());
-    QVERIFY(!gWebCamWindows[2].isNull());
+    QVERIFY(!gSnapshotWindows[2].isNull());
 }
 
 void TestWebCamOpening::snapshotWindowsTakeTenSlotsInTurn()
@@ -275,25 +280,25 @@ void TestWebCamOpening::snapshotWindowsTakeTenSlotsInTurn()
     TreeNode& node = opening.node("Paris NoStream ", webCam(opening.address("WEB/cam.jpg"), "NoStream"));
     for (int click = 1; click <= 10; ++click)
         openWebCamOfNode(node);
-    QCOMPARE(gWebCamWindowCounter, qint16(10));
-    const QPointer<SnapshotWindow> first = gWebCamWindows[1];
-    const QPointer<SnapshotWindow> third = gWebCamWindows[3];
+    QCOMPARE(gSnapshotWindowCounter, qint16(10));
+    const QPointer<SnapshotWindow> first = gSnapshotWindows[1];
+    const QPointer<SnapshotWindow> third = gSnapshotWindows[3];
 
     // The user closes the third; the eleventh replaces the first.
     third->close();
     openWebCamOfNode(node);
-    QCOMPARE(gWebCamWindowCounter, qint16(1));
+    QCOMPARE(gSnapshotWindowCounter, qint16(1));
     QTRY_VERIFY(first.isNull());
     QTRY_VERIFY(third.isNull());
-    QVERIFY(gWebCamWindows[3].isNull());
-    QVERIFY(!gWebCamWindows[1].isNull() && gWebCamWindows[1]->isVisible());
+    QVERIFY(gSnapshotWindows[3].isNull());
+    QVERIFY(!gSnapshotWindows[1].isNull() && gSnapshotWindows[1]->isVisible());
 
     openWebCamOfNode(node);
     openWebCamOfNode(node);
-    QCOMPARE(gWebCamWindowCounter, qint16(3));
-    QVERIFY(!gWebCamWindows[3].isNull());
+    QCOMPARE(gSnapshotWindowCounter, qint16(3));
+    QVERIFY(!gSnapshotWindows[3].isNull());
     for (int slot = 1; slot <= 10; ++slot)
-        QVERIFY(!gWebCamWindows[slot].isNull());
+        QVERIFY(!gSnapshotWindows[slot].isNull());
 }
 
 enum class Answer { Ok, Cancel, Close, Enter, Escape };
@@ -328,13 +333,13 @@ void TestWebCamOpening::password()
 
     Opening opening;
     answerPrompt([typed, answer](WebCamPasswordPrompt& prompt) {
-        prompt.txtPassword->setText(typed);
+        passwordBox(prompt)->setText(typed);
         switch (answer) {
-        case Answer::Ok: prompt.cmdOK_Click(); break;
-        case Answer::Cancel: prompt.cmdCancel_Click(); break;
+        case Answer::Ok: prompt.answerOk(); break;
+        case Answer::Cancel: prompt.answerCancel(); break;
         case Answer::Close: prompt.close(); break;
-        case Answer::Enter: QTest::keyClick(prompt.txtPassword, Qt::Key_Return); break;
-        case Answer::Escape: QTest::keyClick(prompt.txtPassword, Qt::Key_Escape); break;
+        case Answer::Enter: QTest::keyClick(passwordBox(prompt), Qt::Key_Return); break;
+        case Answer::Escape: QTest::keyClick(passwordBox(prompt), Qt::Key_Escape); break;
         }
     });
     openWebCamOfNode(opening.node("Cam", webCam("http://h/live.rm", "RealPlay", flag, "s3cret")));
@@ -352,14 +357,14 @@ void TestWebCamOpening::thePasswordBoxKeepsItsTextForTheNextPrompt()
     Opening opening;
     TreeNode& node = opening.node("Cam", webCam("http://h/live.rm", "RealPlay", "Y", "s3cret"));
     answerPrompt([](WebCamPasswordPrompt& prompt) {
-        prompt.txtPassword->setText(QStringLiteral("s3cret"));
-        prompt.cmdOK_Click();
+        passwordBox(prompt)->setText(QStringLiteral("s3cret"));
+        prompt.answerOk();
     });
     openWebCamOfNode(node);
     answerPrompt([](WebCamPasswordPrompt& prompt) {
-        QCOMPARE(prompt.txtPassword->text(), QStringLiteral("s3cret"));
-        QCOMPARE(prompt.txtPassword->echoMode(), QLineEdit::Password);
-        prompt.cmdOK_Click();
+        QCOMPARE(passwordBox(prompt)->text(), QStringLiteral("s3cret"));
+        QCOMPARE(passwordBox(prompt)->echoMode(), QLineEdit::Password);
+        prompt.answerOk();
     });
     openWebCamOfNode(node);
     QCOMPARE(opening.launcher().starts().size(), 2);
@@ -376,8 +381,8 @@ void TestWebCamOpening::aPromptAnsweredForAnotherClickEndsThisOne()
     TreeNode& inner = opening.node("Inner", webCam("http://h/inner.rm", "RealPlay", "Y", "pw"));
     QTimer::singleShot(0, [&] {
         answerPrompt([](WebCamPasswordPrompt& prompt) {
-            prompt.txtPassword->setText(QStringLiteral("pw"));
-            prompt.cmdOK_Click();
+            passwordBox(prompt)->setText(QStringLiteral("pw"));
+            prompt.answerOk();
         });
         openWebCamOfNode(inner);
     });
@@ -392,12 +397,12 @@ void TestWebCamOpening::theTreeEmptiedDuringThePromptStillOpensTheWebCam()
     Opening opening;
     answerPrompt([&opening](WebCamPasswordPrompt& prompt) {
         opening.main.tvwMain->clear();
-        prompt.txtPassword->setText(QStringLiteral("pw"));
-        prompt.cmdOK_Click();
+        passwordBox(prompt)->setText(QStringLiteral("pw"));
+        prompt.answerOk();
     });
     openWebCamOfNode(opening.node("Paris NoStream ", webCam(opening.address("WEB/cam.jpg"), "NoStream", "Y", "pw")));
-    QVERIFY(!gWebCamWindows[1].isNull());
-    QCOMPARE(gWebCamWindows[1]->windowTitle(), QStringLiteral("Paris NoStream "));
+    QVERIFY(!gSnapshotWindows[1].isNull());
+    QCOMPARE(gSnapshotWindows[1]->windowTitle(), QStringLiteral("Paris NoStream "));
 }
 
 void TestWebCamOpening::missingPlayers_data()

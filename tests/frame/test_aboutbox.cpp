@@ -72,10 +72,10 @@ void TestAboutBox::texts()
     AboutBox& box = form<AboutBox>();
     QVERIFY(box.isVisible());
     QCOMPARE(box.windowTitle(), QStringLiteral("About Vistrel"));
-    QCOMPARE(box.lblVersion->text(), QStringLiteral("Version 2.0.1"));
-    QCOMPARE(box.lblTitle->text(), QStringLiteral("Vistrel"));
-    QCOMPARE(box.lblModule->text(), QStringLiteral("Modules Loaded = "));
-    QCOMPARE(box.cmdSysInfo->text(), QStringLiteral("&System Info..."));
+    QCOMPARE(box.findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version 2.0.1"));
+    QCOMPARE(box.findChild<QLabel*>("lblTitle")->text(), QStringLiteral("Vistrel"));
+    QCOMPARE(box.findChild<QLabel*>("lblModule")->text(), QStringLiteral("Modules Loaded = "));
+    QCOMPARE(box.findChild<QPushButton*>("cmdSysInfo")->text(), QStringLiteral("&System Info..."));
 }
 
 void TestAboutBox::keyValues_data()
@@ -127,7 +127,7 @@ void TestAboutBox::keyValues()
     world.writeProgramFile(QStringLiteral("machine.reg"), file);
 
     QByteArray got = "left from before";
-    QCOMPARE(AboutBox::GetKeyValue(world.folder().filePath(QStringLiteral("machine.reg")), key, valueName, got),
+    QCOMPARE(AboutBox::readKeyValue(world.folder().filePath(QStringLiteral("machine.reg")), key, valueName, got),
              read);
     QCOMPARE(got, value);
 }
@@ -136,7 +136,7 @@ void TestAboutBox::missingFileReadsNothing()
 {
     FrameWorld world;
     QByteArray got = "x";
-    QVERIFY(!AboutBox::GetKeyValue(world.folder().filePath(QStringLiteral("none.reg")), kToolKey, "PATH", got));
+    QVERIFY(!AboutBox::readKeyValue(world.folder().filePath(QStringLiteral("none.reg")), kToolKey, "PATH", got));
     QVERIFY(got.isEmpty());
 }
 
@@ -181,7 +181,7 @@ void TestAboutBox::systemInfoTool()
 
     AboutBox& box = form<AboutBox>();
     box.show();
-    box.cmdSysInfo->click();
+    box.findChild<QPushButton*>("cmdSysInfo")->click();
 
     const QString expectedProgram = started == "tool"     ? ownTool
                                     : started == "folder" ? toolFolder + QStringLiteral("/MSINFO32.EXE")
@@ -220,7 +220,7 @@ void TestAboutBox::closingGivesBackOnlyTheAboutButton()
             frame.Toolbar1->setButtonImage(position, ToolbarControl::PictureActive);
 
     if (byOk)
-        box.cmdOK->click();
+        box.findChild<QPushButton*>("cmdOK")->click();
     else
         box.close();
 

@@ -87,11 +87,11 @@ private slots:
     {
         FrameWorld world;
         PlayerWatcherWindow& watcherWindow = form<PlayerWatcherWindow>();
-        QCOMPARE(watcherWindow.Command1->text(), QStringLiteral("Go"));
+        QCOMPARE(watcherWindow.findChild<QPushButton*>("Command1")->text(), QStringLiteral("Go"));
         QCOMPARE(watcherWindow.windowTitle(), QStringLiteral("Program ID Detection"));
         gToolbarActive[kRealEntry] = true;
         watchPlayer(Player::Real, 999999999); // beyond any process number: gone
-        watcherWindow.Command1->click();
+        watcherWindow.findChild<QPushButton*>("Command1")->click();
         QCOMPARE(gRealPlayerPid, 0);
         QVERIFY(!gToolbarActive[kRealEntry]);
         QVERIFY(!watcherWindow.watcher().isRunning());

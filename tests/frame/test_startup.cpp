@@ -106,7 +106,7 @@ void TestStartup::missingServerSettingsLeavesTheWindowUnloaded()
     FrameWindow& frame = form<FrameWindow>();
     QVERIFY(!isLoaded<ServerSettingsWindow>());
     QVERIFY(!frame.holdOffOver());
-    QVERIFY(form<DebugLog>().Text1->toPlainText().contains(QStringLiteral("MdiLoad = line 1000 in error handler...")));
+    QVERIFY(form<DebugLog>().logView->toPlainText().contains(QStringLiteral("MdiLoad = line 1000 in error handler...")));
     QVERIFY(!form<DebugLog>().isVisible());
 }
 

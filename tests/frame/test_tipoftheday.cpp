@@ -112,7 +112,7 @@ void TestTipOfTheDay::startupShowsTheTipByTheSwitch()
         QCOMPARE(optionsBox, std::optional<int>(1));
     else if (*stored == "0")
         QCOMPARE(optionsBox, std::optional<int>(0));
-    const QString debugLog = form<DebugLog>().Text1->toPlainText();
+    const QString debugLog = form<DebugLog>().logView->toPlainText();
     QCOMPARE(debugLog.isEmpty(), shown);
     QVERIFY(frame.Timer4->Enabled());
     QCOMPARE(form<ServerSettingsWindow>().txtIPAddressBackUp->text(), QStringLiteral("b"));

@@ -16,9 +16,7 @@
 #include "platform/Twips.h"
 #include "platform/Wait.h"
 #include "ui/Forms.h"
-#include "ui/Gradient.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -140,10 +138,10 @@ SupportChatWindow::SupportChatWindow()
                 label->installEventFilter(this);
         }
     }
-    AniGIF2 = new chat::PicturePanel(this);
-    AniGIF2->setObjectName(QStringLiteral("AniGIF2"));
-    place(AniGIF2, 210, 7920, 7215, 2655);
-    for (chat::PicturePanel* panel : {AniGIF1, AniGIF2}) {
+    lowerPicture_ = new chat::PicturePanel(this);
+    lowerPicture_->setObjectName(QStringLiteral("AniGIF2"));
+    place(lowerPicture_, 210, 7920, 7215, 2655);
+    for (chat::PicturePanel* panel : {upperPicture_, lowerPicture_}) {
         connect(panel, &chat::PicturePanel::clicked, this, [this, panel] { openPictureHost(*panel); });
         connect(panel, &chat::PicturePanel::rightPressed, this, &SupportChatWindow::openHelpPage);
     }
@@ -161,9 +159,9 @@ QGroupBox* SupportChatWindow::createChatFrame()
 {
     QGroupBox* frame = colouredFrame("Support Chat", "Frame1", this, 60, 4620);
 
-    AniGIF1 = new chat::PicturePanel(frame);
-    AniGIF1->setObjectName(QStringLiteral("AniGIF1"));
-    place(AniGIF1, 120, 300, 1800, 1260);
+    upperPicture_ = new chat::PicturePanel(frame);
+    upperPicture_->setObjectName(QStringLiteral("AniGIF1"));
+    place(upperPicture_, 120, 300, 1800, 1260);
 
     markLabel("Support Server", frame, 2040, 300, 1300)->setObjectName(QStringLiteral("Label2"));
     supportHostBox = lineBox("txtChatIP", frame, 3360, 270, 2400);
@@ -229,14 +227,14 @@ QGroupBox* SupportChatWindow::createOfflineMessageFrame()
 
 void SupportChatWindow::createSockets()
 {
-    tcpServer = new SocketControl(this);
-    tcpServer->setObjectName(QStringLiteral("tcpServer"));
-    tcpServer->setReceiveLimit(kUnreadLimitBytes);
-    connect(tcpServer, &SocketControl::connectionRequest, this, &SupportChatWindow::onConnectionRequest);
-    connect(tcpServer, &SocketControl::dataArrival, this, [this] { handleSupportChunk(tcpServer->GetData()); });
+    supportSocket_ = new SocketControl(this);
+    supportSocket_->setObjectName(QStringLiteral("tcpServer"));
+    supportSocket_->setReceiveLimit(kUnreadLimitBytes);
+    connect(supportSocket_, &SocketControl::connectionRequest, this, &SupportChatWindow::onConnectionRequest);
+    connect(supportSocket_, &SocketControl::dataArrival, this, [this] { handleSupportChunk(supportSocket_->GetData()); });
     // The support side has gone: listen for the next one.
-    connect(tcpServer, &SocketControl::peerClosed, this, &SupportChatWindow::listen);
-    connect(tcpServer, &SocketControl::socketError, this, &SupportChatWindow::listen);
+    connect(supportSocket_, &SocketControl::peerClosed, this, &SupportChatWindow::listen);
+    connect(supportSocket_, &SocketControl::socketError, this, &SupportChatWindow::listen);
 
     for (int channel = 1; channel <= 4; ++channel) {
         auto* socket = new SocketControl(this);
@@ -251,17 +249,17 @@ void SupportChatWindow::createSockets()
         connect(socket, &SocketControl::dataArrival, this, [this, socket] { appendToTranscript(socket->GetData()); });
     }
 
-    tcpClient5 = new SocketControl(this);
-    tcpClient5->setObjectName(QStringLiteral("tcpClient5"));
-    tcpClient5->setReceiveLimit(kUnreadLimitBytes);
-    connect(tcpClient5, &SocketControl::peerClosed, this, &SupportChatWindow::onOfflineMessageClosed);
-    connect(tcpClient5, &SocketControl::socketError, this, [this] {
+    offlineMessageSocket_ = new SocketControl(this);
+    offlineMessageSocket_->setObjectName(QStringLiteral("tcpClient5"));
+    offlineMessageSocket_->setReceiveLimit(kUnreadLimitBytes);
+    connect(offlineMessageSocket_, &SocketControl::peerClosed, this, &SupportChatWindow::onOfflineMessageClosed);
+    connect(offlineMessageSocket_, &SocketControl::socketError, this, [this] {
         offlineMessageFailed_ = true;
         onOfflineMessageClosed();
     });
-    connect(tcpClient5, &SocketControl::dataArrival, this,
-            [this] { offlineMessageText_->append(tcpClient5->GetData()); });
-    connect(tcpClient5, &SocketControl::sendComplete, this, [this] {
+    connect(offlineMessageSocket_, &SocketControl::dataArrival, this,
+            [this] { offlineMessageText_->append(offlineMessageSocket_->GetData()); });
+    connect(offlineMessageSocket_, &SocketControl::sendComplete, this, [this] {
         messageStateLabel->setText(QStringLiteral("Message Received ... "));
         setLampColour(*messageLamp, kMessageSentColour);
         setLampColour(*messageStateLabel, kMessageSentColour);
@@ -281,17 +279,17 @@ void SupportChatWindow::Form_Load()
 
 int SupportChatWindow::listenPort() const
 {
-    return tcpServer->LocalPort();
+    return supportSocket_->LocalPort();
 }
 
 void SupportChatWindow::listen()
 {
-    tcpServer->Close();
-    tcpServer->setLocalPort(ports_.listener);
-    const SocketControl::Result listening = tcpServer->Listen();
+    supportSocket_->Close();
+    supportSocket_->setLocalPort(ports_.listener);
+    const SocketControl::Result listening = supportSocket_->Listen();
     if (listening.ok()) {
         // A port the system chose stays the listener's for the run.
-        ports_.listener = tcpServer->LocalPort();
+        ports_.listener = supportSocket_->LocalPort();
         return;
     }
     // Ports below 1024 need privilege here: say so instead of staying deaf in silence.
@@ -304,10 +302,10 @@ void SupportChatWindow::listen()
 void SupportChatWindow::onConnectionRequest(int requestId)
 {
     // One support host at a time: while it is connected nothing listens.
-    if (tcpServer->State() != SocketControl::StateClosed)
-        tcpServer->Close();
-    tcpServer->Accept(requestId);
-    const QString peer = tcpServer->RemoteHostIP();
+    if (supportSocket_->State() != SocketControl::StateClosed)
+        supportSocket_->Close();
+    supportSocket_->Accept(requestId);
+    const QString peer = supportSocket_->RemoteHostIP();
     if (supportHost_->allows(QHostAddress(peer)))
         return;
     logLine(toCp1252(QStringLiteral("Support chat refused a connection from %1").arg(peer)));
@@ -343,7 +341,7 @@ void SupportChatWindow::sendLine()
 {
     const QByteArray text = toCp1252(inputBox->text());
     appendToTranscript(chat::echoLine(text));
-    SocketControl* target = tcpServer;
+    SocketControl* target = supportSocket_;
     for (int channel = 1; channel <= 4; ++channel) {
         if (channelButtons[size_t(channel) - 1]->isChecked()) {
             target = &channelSocket(channel);
@@ -353,7 +351,7 @@ void SupportChatWindow::sendLine()
     const QByteArray userName = toCp1252(ui::form<UserSettingsWindow>().txtUserName->text());
     // A target that is not connected refuses the bytes; nothing more is said.
     target->SendData(chat::userLine(userName, text));
-    if (target == tcpServer)
+    if (target == supportSocket_)
         inputBox->clear();
 }
 
@@ -440,11 +438,11 @@ void SupportChatWindow::sendOfflineMessage()
             return;
         }
     }
-    tcpClient5->Close();
-    const bool started = tcpClient5->Connect(supportHostBox->text(), ports_.offlineMessage).ok();
+    offlineMessageSocket_->Close();
+    const bool started = offlineMessageSocket_->Connect(supportHostBox->text(), ports_.offlineMessage).ok();
     offlineMessageFailed_ = false;
-    waitForConnection({*tcpClient5, offlineMessageFailed_, *messageStateLabel, *messageLamp, false}, started);
-    tcpClient5->SendData(chat::offlineMessage(toCp1252(senderNameBox->text()), toCp1252(senderIdBox->text()),
+    waitForConnection({*offlineMessageSocket_, offlineMessageFailed_, *messageStateLabel, *messageLamp, false}, started);
+    offlineMessageSocket_->SendData(chat::offlineMessage(toCp1252(senderNameBox->text()), toCp1252(senderIdBox->text()),
                                               toCp1252(senderEMailBox->text()),
                                               toCp1252(offlineMessageBox->toPlainText())));
 }
@@ -480,12 +478,10 @@ void SupportChatWindow::openPictureHost(const chat::PicturePanel& panel)
         platform::launcher().openPage(site);
 }
 
-void SupportChatWindow::closeEvent(QCloseEvent* event)
+void SupportChatWindow::closing()
 {
-    // The window lives for the whole run: closing it hides it and ends an open support
-    // connection, and the listener is up again at once.
-    event->ignore();
-    hide();
+    // The window lives for the whole run: closing it ends an open support connection,
+    // and the listener is up again at once.
     listen();
 }
 
@@ -493,7 +489,7 @@ void SupportChatWindow::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton)
         openHelpPage();
-    QWidget::mousePressEvent(event);
+    ProgramWindow::mousePressEvent(event);
 }
 
 bool SupportChatWindow::eventFilter(QObject* watched, QEvent* event)
@@ -503,11 +499,5 @@ bool SupportChatWindow::eventFilter(QObject* watched, QEvent* event)
         openHelpPage();
         return true;
     }
-    return QWidget::eventFilter(watched, event);
-}
-
-void SupportChatWindow::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    paintWindowGradient(*this);
+    return ProgramWindow::eventFilter(watched, event);
 }

@@ -15,10 +15,10 @@
 // the support side; any other peer is closed at once and logged in the status log.
 // Every connect waits at most kConnectLimitMs.
 #include "chat/SupportChatPorts.h"
+#include "ui/ProgramWindow.h"
 
 #include <QByteArray>
 #include <QColor>
-#include <QWidget>
 
 #include <array>
 #include <memory>
@@ -40,7 +40,7 @@ class PicturePanel;
 class SupportHostAddresses;
 } // namespace chat
 
-class SupportChatWindow : public QWidget {
+class SupportChatWindow : public ProgramWindow {
     Q_OBJECT
 public:
     static constexpr int kClientWidthTwips = 7650;
@@ -76,8 +76,8 @@ public:
     void handleSupportChunk(const QByteArray& chunk);
 
     // What the remote commands work on.
-    chat::PicturePanel& upperPicture() const { return *AniGIF1; }
-    chat::PicturePanel& lowerPicture() const { return *AniGIF2; }
+    chat::PicturePanel& upperPicture() const { return *upperPicture_; }
+    chat::PicturePanel& lowerPicture() const { return *lowerPicture_; }
     const QByteArray& supportName() const { return supportName_; }
     void setSupportName(const QByteArray& name) { supportName_ = name; }
     bool enlarged() const { return enlarged_; }
@@ -91,9 +91,9 @@ public:
     const QByteArray& transcriptText() const;
     const QByteArray& offlineMessageText() const;
     // The support connection, the four channels and the offline message socket.
-    platform::SocketControl& supportConnection() const { return *tcpServer; }
+    platform::SocketControl& supportConnection() const { return *supportSocket_; }
     platform::SocketControl& channelSocket(int channel) const { return *channelSockets_[size_t(channel) - 1]; }
-    platform::SocketControl& offlineMessageSocket() const { return *tcpClient5; }
+    platform::SocketControl& offlineMessageSocket() const { return *offlineMessageSocket_; }
     // The port the listener was asked for and the port it uses.
     int listenPort() const;
 
@@ -115,9 +115,8 @@ public:
     QLabel* messageStateLabel = nullptr;            // lblMessage, also a lamp
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void closing() override;
     void mousePressEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -143,11 +142,11 @@ private:
     void openPictureHost(const chat::PicturePanel& panel);
     void logLine(const QByteArray& line);
 
-    chat::PicturePanel* AniGIF1 = nullptr;
-    chat::PicturePanel* AniGIF2 = nullptr;
-    platform::SocketControl* tcpServer = nullptr;
+    chat::PicturePanel* upperPicture_ = nullptr;
+    chat::PicturePanel* lowerPicture_ = nullptr;
+    platform::SocketControl* supportSocket_ = nullptr;
     std::array<platform::SocketControl*, 4> channelSockets_{};
-    platform::SocketControl* tcpClient5 = nullptr;
+    platform::SocketControl* offlineMessageSocket_ = nullptr;
     chat::SupportHostAddresses* supportHost_ = nullptr;
     std::unique_ptr<chat::AppendedText> transcriptText_;
     std::unique_ptr<chat::AppendedText> offlineMessageText_;

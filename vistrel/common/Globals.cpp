@@ -20,8 +20,8 @@ qint64 gMediaPlayerPid = 0;
 qint64 gRealPlayerPid = 0;
 qint16 gPlayerKind = 0;
 
-std::array<QPointer<SnapshotWindow>, kWebCamWindowSlots> gWebCamWindows;
-qint16 gWebCamWindowCounter = 0;
+std::array<QPointer<SnapshotWindow>, kSnapshotWindowSlots> gSnapshotWindows;
+qint16 gSnapshotWindowCounter = 0;
 
 std::array<bool, kToolbarCommands> gToolbarActive{};
 bool gToolbarUpdateActive = false;

@@ -60,9 +60,9 @@ extern qint16 gPlayerKind;          // 1 stream player, 2 media player: the kind
 // The snapshot windows that clicks in the topic tree open, round-robin in slots 1 to 10
 // (slot 0 is not used); a slot is null once its window is gone.
 class SnapshotWindow;
-inline constexpr int kWebCamWindowSlots = 11;
-extern std::array<QPointer<SnapshotWindow>, kWebCamWindowSlots> gWebCamWindows;
-extern qint16 gWebCamWindowCounter; // the slot used last, 0 before the first window
+inline constexpr int kSnapshotWindowSlots = 11;
+extern std::array<QPointer<SnapshotWindow>, kSnapshotWindowSlots> gSnapshotWindows;
+extern qint16 gSnapshotWindowCounter; // the slot used last, 0 before the first window
 
 // --- Frame and painting --------------------------------------------------------------------
 inline constexpr int kToolbarCommands = 13;

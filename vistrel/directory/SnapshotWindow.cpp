@@ -8,9 +8,7 @@
 #include "platform/PrivateTempFolder.h"
 #include "platform/TextFiles.h"
 #include "platform/Timer.h"
-#include "ui/Gradient.h"
 #include "ui/GraphicalButton.h"
-#include "ui/ToolbarGiveBack.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -26,6 +24,7 @@
 #include <QPushButton>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -85,19 +84,22 @@ bool isMainKeyboardDigit(const QKeyEvent& event)
 } // namespace
 
 SnapshotWindow::SnapshotWindow()
-    : placement_(kClientWidthTwips, kClientHeightTwips), addressChord_(addressChordKeys())
+    : ProgramWindow(ToolbarButton{kToolbarButton, kToolbarActiveEntry}),
+      placement_(kClientWidthTwips, kClientHeightTwips), addressChord_(addressChordKeys())
 {
     setWindowTitle(QStringLiteral("Vistrel"));
     createControls();
     placeControls();
     resize(placement_.designSize());
 
-    Timer1 = new platform::OneShotTimer(this);
-    Timer1->setEnabled(false);
-    connect(Timer1, &platform::Timer::tick, this, &SnapshotWindow::Timer1_Timer);
-    Timer3 = new platform::Timer(this);
-    Timer3->setEnabled(false);
-    connect(Timer3, &platform::Timer::tick, this, &SnapshotWindow::Timer3_Timer);
+    statusClearTimer_ = new platform::OneShotTimer(this);
+    statusClearTimer_->setObjectName(QStringLiteral("Timer1"));
+    statusClearTimer_->setEnabled(false);
+    connect(statusClearTimer_, &platform::Timer::tick, this, &SnapshotWindow::clearStatus);
+    refreshTimer_ = new platform::Timer(this);
+    refreshTimer_->setObjectName(QStringLiteral("Timer3"));
+    refreshTimer_->setEnabled(false);
+    connect(refreshTimer_, &platform::Timer::tick, this, &SnapshotWindow::refresh);
 
     pictureTransfer_ = newTransfer();
     animationTransfer_ = newTransfer();
@@ -110,44 +112,58 @@ void SnapshotWindow::createControls()
     small.setPointSizeF(kControlFontPoints);
     setFont(small);
 
-    Image1 = new QLabel(this);
-    Image1->setScaledContents(true);
-    AniGIF1 = new QLabel(this);
-    AniGIF1->setScaledContents(true);
-    AniGIF1->hide();
+    picture_ = new QLabel(this);
+    picture_->setScaledContents(true);
+    animation_ = new QLabel(this);
+    animation_->setScaledContents(true);
+    animation_->hide();
 
-    Command1 = new QPushButton(QStringLiteral("Refresh"), this);
-    makeSnapshotButton(*Command1);
-    connect(Command1, &QPushButton::clicked, this, &SnapshotWindow::Command1_Click);
+    refreshButton_ = new QPushButton(QStringLiteral("Refresh"), this);
+    makeSnapshotButton(*refreshButton_);
+    connect(refreshButton_, &QPushButton::clicked, this, &SnapshotWindow::refresh);
 
     const QString whiteLabel = QStringLiteral("QLabel { color: white; background: transparent; }");
-    Label1 = new QLabel(QStringLiteral("Url:"), this);
-    Label1->setStyleSheet(whiteLabel);
-    Label1->hide();
-    txtURL = new QLineEdit(this);
-    txtURL->hide();
-    Label3 = new QLabel(QStringLiteral("Time to Refresh in Seconds - Max=60"), this);
-    Label3->setStyleSheet(whiteLabel);
-    Label3->setWordWrap(true);
+    addressLabel_ = new QLabel(QStringLiteral("Url:"), this);
+    addressLabel_->setStyleSheet(whiteLabel);
+    addressLabel_->hide();
+    addressBox_ = new QLineEdit(this);
+    addressBox_->hide();
+    intervalLabel_ = new QLabel(QStringLiteral("Time to Refresh in Seconds - Max=60"), this);
+    intervalLabel_->setStyleSheet(whiteLabel);
+    intervalLabel_->setWordWrap(true);
 
-    Check1 = new QCheckBox(QStringLiteral("Automatic Refresh Interval"), this);
-    makeBandCheckBox(*Check1, Qt::white);
-    connect(Check1, &QCheckBox::stateChanged, this, &SnapshotWindow::Check1_Click);
-    Text1 = new QLineEdit(this);
-    Text1->setMaxLength(2);
-    Text1->setToolTip(QStringLiteral("Enter time in seconds 1 to 60"));
-    Text1->installEventFilter(this);
+    automaticRefreshBox_ = new QCheckBox(QStringLiteral("Automatic Refresh Interval"), this);
+    makeBandCheckBox(*automaticRefreshBox_, Qt::white);
+    connect(automaticRefreshBox_, &QCheckBox::stateChanged, this, &SnapshotWindow::switchAutomaticRefresh);
+    intervalBox_ = new QLineEdit(this);
+    intervalBox_->setMaxLength(2);
+    intervalBox_->setToolTip(QStringLiteral("Enter time in seconds 1 to 60"));
+    intervalBox_->installEventFilter(this);
 
-    chkAutoSave = new QCheckBox(QStringLiteral("Auto Save"), this);
-    makeBandCheckBox(*chkAutoSave, palette().color(QPalette::HighlightedText));
-    Command3 = new QPushButton(QStringLiteral("< Reset"), this);
-    connect(Command3, &QPushButton::clicked, this, &SnapshotWindow::Command3_Click);
-    Command2 = new QPushButton(QStringLiteral("Save Single Image"), this);
-    makeSnapshotButton(*Command2);
-    connect(Command2, &QPushButton::clicked, this, &SnapshotWindow::Command2_Click);
+    autoSaveBox_ = new QCheckBox(QStringLiteral("Auto Save"), this);
+    makeBandCheckBox(*autoSaveBox_, palette().color(QPalette::HighlightedText));
+    resetButton_ = new QPushButton(QStringLiteral("< Reset"), this);
+    connect(resetButton_, &QPushButton::clicked, this, &SnapshotWindow::restartImageNumbering);
+    saveButton_ = new QPushButton(QStringLiteral("Save Single Image"), this);
+    makeSnapshotButton(*saveButton_);
+    connect(saveButton_, &QPushButton::clicked, this, &SnapshotWindow::saveSingleImage);
 
-    Label2 = new QLabel(this);
-    Label2->setStyleSheet(QStringLiteral("QLabel { background-color: #326b6a; color: white; }"));
+    statusLine_ = new QLabel(this);
+    statusLine_->setStyleSheet(QStringLiteral("QLabel { background-color: #326b6a; color: white; }"));
+
+    for (auto [control, name] : {std::pair<QWidget*, const char*>{picture_, "Image1"},
+                                 {animation_, "AniGIF1"},
+                                 {refreshButton_, "Command1"},
+                                 {addressLabel_, "Label1"},
+                                 {addressBox_, "txtURL"},
+                                 {intervalLabel_, "Label3"},
+                                 {automaticRefreshBox_, "Check1"},
+                                 {intervalBox_, "Text1"},
+                                 {autoSaveBox_, "chkAutoSave"},
+                                 {resetButton_, "Command3"},
+                                 {saveButton_, "Command2"},
+                                 {statusLine_, "Label2"}})
+        control->setObjectName(QString::fromLatin1(name));
 
     // The window sees every key release before its controls do.
     for (QWidget* control : findChildren<QWidget*>())
@@ -156,18 +172,18 @@ void SnapshotWindow::createControls()
 
 void SnapshotWindow::placeControls()
 {
-    placement_.place(Image1, 240, 120, 4800, 2880);
-    placement_.place(AniGIF1, 240, 120, 4815, 2895);
-    placement_.place(Command1, 240, 3120, 4815, 255);
-    placement_.place(Label1, 240, 3480, 375, 255);
-    placement_.place(txtURL, 240, 3480, 4815, 285);
-    placement_.place(Label3, 2760, 3840, 1695, 375);
-    placement_.place(Check1, 240, 3960, 2295, 255);
-    placement_.place(Text1, 4440, 3960, 615, 285);
-    placement_.place(chkAutoSave, 240, 4320, 2295, 255);
-    placement_.place(Command3, 2640, 4320, 735, 255);
-    placement_.place(Command2, 3480, 4320, 1575, 255);
-    placement_.place(Label2, 0, 4680, 5295, 255);
+    placement_.place(picture_, 240, 120, 4800, 2880);
+    placement_.place(animation_, 240, 120, 4815, 2895);
+    placement_.place(refreshButton_, 240, 3120, 4815, 255);
+    placement_.place(addressLabel_, 240, 3480, 375, 255);
+    placement_.place(addressBox_, 240, 3480, 4815, 285);
+    placement_.place(intervalLabel_, 2760, 3840, 1695, 375);
+    placement_.place(automaticRefreshBox_, 240, 3960, 2295, 255);
+    placement_.place(intervalBox_, 4440, 3960, 615, 285);
+    placement_.place(autoSaveBox_, 240, 4320, 2295, 255);
+    placement_.place(resetButton_, 2640, 4320, 735, 255);
+    placement_.place(saveButton_, 3480, 4320, 1575, 255);
+    placement_.place(statusLine_, 0, 4680, 5295, 255);
 }
 
 platform::HttpTransfer* SnapshotWindow::newTransfer()
@@ -196,25 +212,30 @@ platform::HttpTransfer* SnapshotWindow::newTransfer()
     return transfer;
 }
 
-void SnapshotWindow::Command1_Click()
+void SnapshotWindow::setAddress(const QString& address)
 {
-    URL_To_Picture(txtURL->text(), *Image1);
+    addressBox_->setText(address);
 }
 
-void SnapshotWindow::URL_To_Picture(const QString& url, QLabel& picture)
+void SnapshotWindow::refresh()
+{
+    fetchPicture(addressBox_->text(), *picture_);
+}
+
+void SnapshotWindow::fetchPicture(const QString& url, QLabel& picture)
 {
     // A slow camera never stacks fetches: the running one ends within its limit.
     if (fetching_)
         return;
-    Label2->clear();
-    fetchFolder_ = Temp_Folder();
+    statusLine_->clear();
+    fetchFolder_ = downloadFolder();
     if (fetchFolder_.isEmpty()) {
-        Label2->setText(kLoadError);
+        statusLine_->setText(kLoadError);
         return;
     }
     const QString download = fetchFolder_ + QLatin1String(kSnapshotDownloadName);
     if (QFile::exists(download) && !QFile::remove(download)) {
-        Label2->setText(kLoadError);
+        statusLine_->setText(kLoadError);
         return;
     }
     fetching_ = true;
@@ -222,9 +243,9 @@ void SnapshotWindow::URL_To_Picture(const QString& url, QLabel& picture)
     pictureTransfer_->start(url);
 }
 
-QString SnapshotWindow::Temp_Folder()
+QString SnapshotWindow::downloadFolder()
 {
-    Label2->setText(kTrying);
+    statusLine_->setText(kTrying);
     return platform::privateTempFolder();
 }
 
@@ -247,22 +268,22 @@ QString SnapshotWindow::showFetchedPicture(const platform::HttpTransfer::Result&
 {
     const QString download = fetchFolder_ + QLatin1String(kSnapshotDownloadName);
     if (!result.ok || !platform::writeFileAtomically(download, result.body)) {
-        Label2->setText(kLoadError);
+        statusLine_->setText(kLoadError);
         return {};
     }
     const QImage image = readPictureFile(download);
     if (image.isNull()) {
         // The download stays until the next fetch replaces it.
-        Label2->setText(kNotAPicture);
-        Timer1->setEnabled(true);
-        Timer1->setInterval(kFailedStatusMs);
+        statusLine_->setText(kNotAPicture);
+        statusClearTimer_->setEnabled(true);
+        statusClearTimer_->setInterval(kFailedStatusMs);
         return {};
     }
     const QString autoSaveFailure = keepCopies(download, result.body);
     if (fetchTarget_)
         fetchTarget_->setPixmap(QPixmap::fromImage(image));
     QFile::remove(download);
-    Label2->setText(kLoaded);
+    statusLine_->setText(kLoaded);
     return autoSaveFailure;
 }
 
@@ -274,13 +295,13 @@ QString SnapshotWindow::keepCopies(const QString& target, const QByteArray& pict
 {
     if (platform::writeFileAtomically(target + QStringLiteral(".jpg"), picture))
         gSnapshotTempDir = fetchFolder_;
-    if (!chkAutoSave->isChecked())
+    if (!autoSaveBox_->isChecked())
         return {};
     QDir().mkpath(imagesFolder()); // a failure shows in the write's result
     const platform::FileWriteResult saved = platform::writeFileAtomically(autoSavePath(nextImageNumber()), picture);
     if (saved)
         return {};
-    chkAutoSave->setChecked(false);
+    autoSaveBox_->setChecked(false);
     return fileErrorText(saved);
 }
 
@@ -307,45 +328,40 @@ void SnapshotWindow::animatedPictureFetched(const platform::HttpTransfer::Result
     dropAnimatedPicture();
     movieData_ = data.release();
     movie_ = movie.release();
-    AniGIF1->setMovie(movie_);
-    AniGIF1->show();
-    AniGIF1->raise();
+    animation_->setMovie(movie_);
+    animation_->show();
+    animation_->raise();
     movie_->start();
 }
 
 void SnapshotWindow::dropAnimatedPicture()
 {
-    AniGIF1->setMovie(nullptr);
-    AniGIF1->hide();
+    animation_->setMovie(nullptr);
+    animation_->hide();
     delete std::exchange(movie_, nullptr);
     delete std::exchange(movieData_, nullptr);
 }
 
-void SnapshotWindow::Timer1_Timer()
+void SnapshotWindow::clearStatus()
 {
-    Label2->clear();
+    statusLine_->clear();
 }
 
-void SnapshotWindow::Timer3_Timer()
+void SnapshotWindow::switchAutomaticRefresh()
 {
-    Command1_Click();
-}
-
-void SnapshotWindow::Check1_Click()
-{
-    if (!Check1->isChecked()) {
-        Timer3->setEnabled(false);
-        Timer3->setInterval(0);
+    if (!automaticRefreshBox_->isChecked()) {
+        refreshTimer_->setEnabled(false);
+        refreshTimer_->setInterval(0);
         return;
     }
     // The entry is read here only: a new entry counts when the box is ticked again.
-    const RefreshInterval interval = refreshIntervalFrom(Text1->text());
-    Text1->setText(interval.entryText);
-    Timer3->setEnabled(true);
-    Timer3->setInterval(interval.intervalMs);
+    const RefreshInterval interval = refreshIntervalFrom(intervalBox_->text());
+    intervalBox_->setText(interval.entryText);
+    refreshTimer_->setEnabled(true);
+    refreshTimer_->setInterval(interval.intervalMs);
 }
 
-void SnapshotWindow::Command2_Click()
+void SnapshotWindow::saveSingleImage()
 {
     if (gSnapshotTempDir.isEmpty())
         return;
@@ -364,7 +380,7 @@ void SnapshotWindow::Command2_Click()
         platform::dialogs().messageBox(fileErrorText(saved));
 }
 
-void SnapshotWindow::Command3_Click()
+void SnapshotWindow::restartImageNumbering()
 {
     gImageCounter = 0;
 }
@@ -373,49 +389,49 @@ bool SnapshotWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyRelease) {
         auto* key = static_cast<QKeyEvent*>(event);
-        Form_KeyUp(key);
-        if (watched == Text1)
-            Text1_KeyUp(key);
+        watchAddressChord(key);
+        if (watched == intervalBox_)
+            checkIntervalKey(key);
     }
-    return QWidget::eventFilter(watched, event);
+    return ProgramWindow::eventFilter(watched, event);
 }
 
 void SnapshotWindow::keyReleaseEvent(QKeyEvent* event)
 {
     // Also the releases that a control let through: seeing a key twice changes nothing.
-    Form_KeyUp(event);
-    QWidget::keyReleaseEvent(event);
+    watchAddressChord(event);
+    ProgramWindow::keyReleaseEvent(event);
 }
 
-void SnapshotWindow::Form_KeyUp(QKeyEvent* event)
+void SnapshotWindow::watchAddressChord(QKeyEvent* event)
 {
     if (!event->isAutoRepeat() && addressChord_.keyReleased(event->key()))
-        txtURL->show();
+        addressBox_->show();
 }
 
-void SnapshotWindow::Text1_KeyUp(QKeyEvent* event)
+void SnapshotWindow::checkIntervalKey(QKeyEvent* event)
 {
     if (!isMainKeyboardDigit(*event))
-        Text1->clear();
+        intervalBox_->clear();
 }
 
+// A window closed by the user is gone when it was opened for a node (it deletes itself
+// on close), so the close is accepted after the base has hidden the window.
 void SnapshotWindow::closeEvent(QCloseEvent* event)
 {
-    Form_QueryUnload(event);
+    ProgramWindow::closeEvent(event);
+    event->accept();
 }
 
-// Closing stops the timers, gives the Media button back and leaves the window as a new
-// one: the next use starts from the start state. A fetch still running is dropped.
-void SnapshotWindow::Form_QueryUnload(QCloseEvent* event)
+// Closing stops the timers and leaves the window as a new one: the next use starts from
+// the start state. A fetch still running is dropped. The base gives the Media button back.
+void SnapshotWindow::closing()
 {
-    hide();
-    Timer1->setEnabled(false);
-    Timer1->setInterval(0);
-    Timer3->setEnabled(false);
-    Timer3->setInterval(0);
-    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
+    statusClearTimer_->setEnabled(false);
+    statusClearTimer_->setInterval(0);
+    refreshTimer_->setEnabled(false);
+    refreshTimer_->setInterval(0);
     resetToLoadState();
-    event->accept();
 }
 
 void SnapshotWindow::resetToLoadState()
@@ -428,38 +444,20 @@ void SnapshotWindow::resetToLoadState()
         }
     }
     fetching_ = false;
-    Image1->clear();
+    picture_->clear();
     dropAnimatedPicture();
-    Check1->setChecked(false);
-    chkAutoSave->setChecked(false);
-    Text1->clear();
-    Label2->clear();
-    txtURL->clear();
-    txtURL->hide();
+    automaticRefreshBox_->setChecked(false);
+    autoSaveBox_->setChecked(false);
+    intervalBox_->clear();
+    statusLine_->clear();
+    addressBox_->clear();
+    addressBox_->hide();
     setWindowTitle(QStringLiteral("Vistrel"));
     addressChord_ = KeyChord(addressChordKeys());
 }
 
-bool SnapshotWindow::event(QEvent* event)
-{
-    if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
-    return QWidget::event(event);
-}
-
-void SnapshotWindow::Form_Activate()
-{
-    paintWindowGradient(*this);
-}
-
 void SnapshotWindow::resizeEvent(QResizeEvent* event)
 {
-    QWidget::resizeEvent(event);
-    Form_Resize();
-}
-
-void SnapshotWindow::Form_Resize()
-{
     placement_.apply(size());
-    paintWindowGradient(*this);
+    ProgramWindow::resizeEvent(event);
 }

@@ -10,11 +10,11 @@
 // fetch still runs is skipped.
 #include "directory/KeyChord.h"
 #include "platform/HttpTransfer.h"
+#include "ui/ProgramWindow.h"
 #include "ui/ScaledPlacement.h"
 
 #include <QByteArray>
 #include <QPointer>
-#include <QWidget>
 
 class QBuffer;
 class QCheckBox;
@@ -28,7 +28,12 @@ class OneShotTimer;
 class Timer;
 } // namespace platform
 
-class SnapshotWindow : public QWidget {
+// The controls keep their historic names as object names: "Image1" (the picture),
+// "AniGIF1", "Command1" (Refresh), "Label1", "txtURL" (the address), "Label3",
+// "Check1" (Automatic Refresh Interval), "Text1" (the interval), "chkAutoSave",
+// "Command3" (< Reset), "Command2" (Save Single Image), "Label2" (the status line),
+// and the timers "Timer1" (status clear) and "Timer3" (automatic refresh).
+class SnapshotWindow : public ProgramWindow {
     Q_OBJECT
 public:
     // Every fetch ends within this time and takes at most this many bytes.
@@ -40,53 +45,46 @@ public:
     // A new window is in its start state: no picture, no address, refresh and auto-save off.
     SnapshotWindow();
 
-    // "Refresh": fetches the picture at txtURL and shows it in Image1.
-    void Command1_Click();
-    // Fetches the picture at url and shows it in picture; the status line tells how it
-    // went. Does nothing while a fetch of this window runs.
-    void URL_To_Picture(const QString& url, QLabel& picture);
-    // Shows the picture at the address as an animated picture (".gif" addresses) in AniGIF1.
+    // The picture's address, as the address box holds it.
+    void setAddress(const QString& address);
+    // Shows the picture at the address as an animated picture (".gif" addresses) over
+    // the still picture.
     void loadAnimatedPicture(const QString& address);
-
-    // "Save Single Image": the last picture downloaded by any snapshot window, under a
-    // name the user chooses. Nothing happens before the first download of the run.
-    void Command2_Click();
-    // "< Reset": auto-save numbering starts again at 1.
-    void Command3_Click();
-    // "Automatic Refresh Interval" ticked or unticked.
-    void Check1_Click();
 
     // True while a fetch of this window runs, until its auto-save failure box is answered.
     bool fetching() const { return fetching_; }
 
-    QLabel* Image1 = nullptr;      // the fetched picture, stretched to the control
-    QLabel* AniGIF1 = nullptr;     // an animated picture, at Image1's place
-    QPushButton* Command1 = nullptr; // "Refresh"
-    QLabel* Label1 = nullptr;      // "Url:", never shown
-    QLineEdit* txtURL = nullptr;   // the picture's address; hidden until the key chord
-    QLabel* Label3 = nullptr;      // "Time to Refresh in Seconds - Max=60"
-    QCheckBox* Check1 = nullptr;   // "Automatic Refresh Interval"
-    QLineEdit* Text1 = nullptr;    // the refresh interval in seconds
-    QCheckBox* chkAutoSave = nullptr; // "Auto Save"
-    QPushButton* Command3 = nullptr;  // "< Reset"
-    QPushButton* Command2 = nullptr;  // "Save Single Image"
-    QLabel* Label2 = nullptr;      // the status line
-    platform::OneShotTimer* Timer1 = nullptr; // empties the status line after a failed picture
-    platform::Timer* Timer3 = nullptr;        // automatic refresh
+public slots:
+    // "Refresh": fetches the picture at the address box's address and shows it.
+    void refresh();
+    // "Save Single Image": the last picture downloaded by any snapshot window, under a
+    // name the user chooses. Nothing happens before the first download of the run.
+    void saveSingleImage();
+    // "< Reset": auto-save numbering starts again at 1.
+    void restartImageNumbering();
 
 protected:
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void closing() override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+
+private slots:
+    // "Automatic Refresh Interval" ticked or unticked: starts or stops the refresh timer.
+    void switchAutomaticRefresh();
+    void clearStatus();
 
 private:
     void createControls();
     void placeControls();
     void resetToLoadState();
 
-    QString Temp_Folder();
+    // Fetches the picture at url and shows it in picture; the status line tells how it
+    // went. Does nothing while a fetch of this window runs.
+    void fetchPicture(const QString& url, QLabel& picture);
+    // The private temporary folder, with "Trying to connect to Webcam..." on the status line.
+    QString downloadFolder();
     platform::HttpTransfer* newTransfer();
     void pictureFetched(const platform::HttpTransfer::Result& result);
     // Shows the picture and keeps its copies; returns the text of an auto-save failure.
@@ -96,13 +94,25 @@ private:
     void animatedPictureFetched(const platform::HttpTransfer::Result& result);
     void dropAnimatedPicture();
 
-    void Timer1_Timer();
-    void Timer3_Timer();
-    void Text1_KeyUp(QKeyEvent* event);
-    void Form_KeyUp(QKeyEvent* event);
-    void Form_QueryUnload(QCloseEvent* event);
-    void Form_Activate();
-    void Form_Resize();
+    // Every key release of the window and its controls: the address chord.
+    void watchAddressChord(QKeyEvent* event);
+    // A key release in the interval box: anything but a main keyboard digit empties it.
+    void checkIntervalKey(QKeyEvent* event);
+
+    QLabel* picture_ = nullptr;             // the fetched picture, stretched to the control
+    QLabel* animation_ = nullptr;           // an animated picture, at the picture's place
+    QPushButton* refreshButton_ = nullptr;  // "Refresh"
+    QLabel* addressLabel_ = nullptr;        // "Url:", never shown
+    QLineEdit* addressBox_ = nullptr;       // the picture's address; hidden until the key chord
+    QLabel* intervalLabel_ = nullptr;       // "Time to Refresh in Seconds - Max=60"
+    QCheckBox* automaticRefreshBox_ = nullptr; // "Automatic Refresh Interval"
+    QLineEdit* intervalBox_ = nullptr;      // the refresh interval in seconds
+    QCheckBox* autoSaveBox_ = nullptr;      // "Auto Save"
+    QPushButton* resetButton_ = nullptr;    // "< Reset"
+    QPushButton* saveButton_ = nullptr;     // "Save Single Image"
+    QLabel* statusLine_ = nullptr;          // the status line
+    platform::OneShotTimer* statusClearTimer_ = nullptr; // empties the status line after a failed picture
+    platform::Timer* refreshTimer_ = nullptr;            // automatic refresh
 
     ScaledPlacement placement_;
     KeyChord addressChord_;

@@ -5,8 +5,6 @@
 #include "platform/Codec.h"
 #include "ui/Forms.h"
 
-#include <QLineEdit>
-
 using platform::fromCp1252;
 
 void openSnapshotWindow(const QByteArray& caption, const QByteArray& address)
@@ -14,9 +12,9 @@ void openSnapshotWindow(const QByteArray& caption, const QByteArray& address)
     if (address.contains(".gif"))
         ui::form<SnapshotWindow>().loadAnimatedPicture(fromCp1252(address));
 
-    if (++gWebCamWindowCounter >= kWebCamWindowSlots)
-        gWebCamWindowCounter = 1;
-    QPointer<SnapshotWindow>& slot = gWebCamWindows[gWebCamWindowCounter];
+    if (++gSnapshotWindowCounter >= kSnapshotWindowSlots)
+        gSnapshotWindowCounter = 1;
+    QPointer<SnapshotWindow>& slot = gSnapshotWindows[gSnapshotWindowCounter];
     if (slot) {
         slot->close();
         slot->deleteLater();
@@ -27,6 +25,6 @@ void openSnapshotWindow(const QByteArray& caption, const QByteArray& address)
     slot = window;
     window->show();
     window->setWindowTitle(fromCp1252(caption));
-    window->txtURL->setText(fromCp1252(address));
-    window->Command1_Click();
+    window->setAddress(fromCp1252(address));
+    window->refresh();
 }

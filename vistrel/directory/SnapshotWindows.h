@@ -1,6 +1,6 @@
 #pragma once
 // The snapshot windows that clicks on still-picture webcams open: up to ten at a time,
-// in slots taken round-robin (gWebCamWindows, gWebCamWindowCounter); the eleventh
+// in slots taken round-robin (gSnapshotWindows, gSnapshotWindowCounter); the eleventh
 // replaces the first.
 #include <QByteArray>
 

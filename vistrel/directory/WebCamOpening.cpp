@@ -48,7 +48,7 @@ bool passwordAccepted(const WebCamRecord& webCam)
     gLoginCancelPressed = false;
     if (!okPressed)
         return false;
-    if (platform::toCp1252(prompt.txtPassword->text()) == webCam.password)
+    if (platform::toCp1252(prompt.password()) == webCam.password)
         return true;
     platform::dialogs().messageBox(QStringLiteral("Password is incorrect"));
     return false;

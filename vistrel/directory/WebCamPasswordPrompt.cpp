@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 using platform::twips;
 
 namespace {
@@ -25,30 +27,41 @@ WebCamPasswordPrompt::WebCamPasswordPrompt()
     setWindowTitle(QStringLiteral("Login"));
     setFixedSize(twips(3750), twips(1545));
 
-    lblLabels = new QLabel(QStringLiteral("&Password:"), this);
-    place(lblLabels, 105, 360, 1080, 270);
-    txtPassword = new QLineEdit(this);
-    txtPassword->setEchoMode(QLineEdit::Password);
-    place(txtPassword, 1290, 360, 2325, 345);
-    lblLabels->setBuddy(txtPassword);
+    passwordLabel_ = new QLabel(QStringLiteral("&Password:"), this);
+    place(passwordLabel_, 105, 360, 1080, 270);
+    passwordBox_ = new QLineEdit(this);
+    passwordBox_->setEchoMode(QLineEdit::Password);
+    place(passwordBox_, 1290, 360, 2325, 345);
+    passwordLabel_->setBuddy(passwordBox_);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    place(cmdOK, 495, 1020, 1140, 390);
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    place(cmdCancel, 2100, 1020, 1140, 390);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    place(okButton_, 495, 1020, 1140, 390);
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    place(cancelButton_, 2100, 1020, 1140, 390);
 
-    connect(cmdOK, &QPushButton::clicked, this, &WebCamPasswordPrompt::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &WebCamPasswordPrompt::cmdCancel_Click);
+    for (auto [control, name] : {std::pair<QWidget*, const char*>{passwordLabel_, "lblLabels"},
+                                 {passwordBox_, "txtPassword"},
+                                 {okButton_, "cmdOK"},
+                                 {cancelButton_, "cmdCancel"}})
+        control->setObjectName(QString::fromLatin1(name));
+
+    connect(okButton_, &QPushButton::clicked, this, &WebCamPasswordPrompt::answerOk);
+    connect(cancelButton_, &QPushButton::clicked, this, &WebCamPasswordPrompt::answerCancel);
 }
 
-void WebCamPasswordPrompt::cmdOK_Click()
+QString WebCamPasswordPrompt::password() const
+{
+    return passwordBox_->text();
+}
+
+void WebCamPasswordPrompt::answerOk()
 {
     gLoginOkPressed = true;
     hide();
 }
 
-void WebCamPasswordPrompt::cmdCancel_Click()
+void WebCamPasswordPrompt::answerCancel()
 {
     gLoginCancelPressed = true;
     hide();
@@ -56,12 +69,12 @@ void WebCamPasswordPrompt::cmdCancel_Click()
 
 void WebCamPasswordPrompt::reject()
 {
-    cmdCancel_Click();
+    answerCancel();
 }
 
 void WebCamPasswordPrompt::closeEvent(QCloseEvent* event)
 {
     if (isVisible())
-        cmdCancel_Click();
+        answerCancel();
     event->accept();
 }

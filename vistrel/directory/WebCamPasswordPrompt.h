@@ -1,8 +1,10 @@
 #pragma once
 // The webcam password prompt. It is shown modeless; the caller waits until OK or
 // Cancel sets its flag (gLoginOkPressed, gLoginCancelPressed) and then reads the
-// password box. The box keeps its text from one prompt to the next. Closing the
-// prompt by its frame counts as Cancel, so a waiting caller always gets an answer.
+// password. The box keeps its text from one prompt to the next. Closing the prompt by
+// its frame counts as Cancel, so a waiting caller always gets an answer.
+//
+// Object names: "lblLabels" (the caption), "txtPassword", "cmdOK" and "cmdCancel".
 #include <QDialog>
 
 class QLabel;
@@ -14,18 +16,23 @@ class WebCamPasswordPrompt : public QDialog {
 public:
     WebCamPasswordPrompt();
 
-    // "OK" (also Enter): sets gLoginOkPressed and hides the prompt.
-    void cmdOK_Click();
-    // "Cancel" (also Esc): sets gLoginCancelPressed and hides the prompt.
-    void cmdCancel_Click();
-
-    QLabel* lblLabels = nullptr;      // "&Password:"
-    QLineEdit* txtPassword = nullptr; // masked; nothing clears it
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
+    // The password box's text.
+    QString password() const;
 
     void reject() override;
 
+public slots:
+    // "OK" (also Enter): sets gLoginOkPressed and hides the prompt.
+    void answerOk();
+    // "Cancel" (also Esc): sets gLoginCancelPressed and hides the prompt.
+    void answerCancel();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    QLabel* passwordLabel_ = nullptr;  // "&Password:"
+    QLineEdit* passwordBox_ = nullptr; // masked; nothing clears it
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };

@@ -52,9 +52,9 @@ QString systemInfoToolPath()
 {
     const QString settings = platform::machineSettingsPath();
     QByteArray value;
-    if (AboutBox::GetKeyValue(settings, kToolKey, kToolValue, value))
+    if (AboutBox::readKeyValue(settings, kToolKey, kToolValue, value))
         return QFile::decodeName(value);
-    if (AboutBox::GetKeyValue(settings, kToolFolderKey, kToolFolderValue, value)) {
+    if (AboutBox::readKeyValue(settings, kToolFolderKey, kToolFolderValue, value)) {
         const QString tool = QFile::decodeName(value) + kToolFile;
         if (QFile::exists(tool))
             return tool;
@@ -67,57 +67,57 @@ QString systemInfoToolPath()
 AboutBox::AboutBox()
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    lblTitle = new QLabel(this);
-    lblVersion = new QLabel(this);
-    lblModule = new QLabel(this);
-    lblDescription = new QLabel(QStringLiteral("Live webcams from around the world, from the reflector's directory."),
+    titleLabel_ = new QLabel(this);
+    versionLabel_ = new QLabel(this);
+    moduleLabel_ = new QLabel(this);
+    descriptionLabel_ = new QLabel(QStringLiteral("Live webcams from around the world, from the reflector's directory."),
                                 this);
-    lblDisclaimer = new QLabel(QStringLiteral("This program is provided as it is, without warranty of any kind. "
+    disclaimerLabel_ = new QLabel(QStringLiteral("This program is provided as it is, without warranty of any kind. "
                                               "Every webcam belongs to its owner, who alone decides what it shows."),
                                this);
-    lblDisclaimer->setWordWrap(true);
-    Image1 = new QLabel(this);
+    disclaimerLabel_->setWordWrap(true);
+    programPicture_ = new QLabel(this);
     ImageList pictures({32, 32});
     addBuiltInPictures(pictures);
-    Image1->setPixmap(pictures.picture(pictures.indexOfKey("VideoLink")));
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    for (auto [widget, name] : {std::pair<QWidget*, const char*>{lblTitle, "lblTitle"},
-                                {lblVersion, "lblVersion"},
-                                {lblModule, "lblModule"},
-                                {lblDescription, "lblDescription"},
-                                {lblDisclaimer, "lblDisclaimer"},
-                                {Image1, "Image1"},
-                                {cmdSysInfo, "cmdSysInfo"},
-                                {cmdOK, "cmdOK"}})
+    programPicture_->setPixmap(pictures.picture(pictures.indexOfKey("VideoLink")));
+    systemInfoButton_ = new QPushButton(QStringLiteral("&System Info..."), this);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    for (auto [widget, name] : {std::pair<QWidget*, const char*>{titleLabel_, "lblTitle"},
+                                {versionLabel_, "lblVersion"},
+                                {moduleLabel_, "lblModule"},
+                                {descriptionLabel_, "lblDescription"},
+                                {disclaimerLabel_, "lblDisclaimer"},
+                                {programPicture_, "Image1"},
+                                {systemInfoButton_, "cmdSysInfo"},
+                                {okButton_, "cmdOK"}})
         widget->setObjectName(QString::fromLatin1(name));
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(Image1, 0, 0, 3, 1, Qt::AlignTop);
-    layout->addWidget(lblTitle, 0, 1, 1, 2);
-    layout->addWidget(lblVersion, 1, 1, 1, 2);
-    layout->addWidget(lblDescription, 2, 1, 1, 2);
+    layout->addWidget(programPicture_, 0, 0, 3, 1, Qt::AlignTop);
+    layout->addWidget(titleLabel_, 0, 1, 1, 2);
+    layout->addWidget(versionLabel_, 1, 1, 1, 2);
+    layout->addWidget(descriptionLabel_, 2, 1, 1, 2);
     layout->addWidget(dividingLine(this), 3, 0, 1, 3);
-    layout->addWidget(lblModule, 4, 0, 1, 3);
+    layout->addWidget(moduleLabel_, 4, 0, 1, 3);
     layout->addWidget(dividingLine(this), 5, 0, 1, 3);
-    layout->addWidget(lblDisclaimer, 6, 0, 2, 2);
-    layout->addWidget(cmdOK, 6, 2);
-    layout->addWidget(cmdSysInfo, 7, 2);
+    layout->addWidget(disclaimerLabel_, 6, 0, 2, 2);
+    layout->addWidget(okButton_, 6, 2);
+    layout->addWidget(systemInfoButton_, 7, 2);
 
-    connect(cmdOK, &QPushButton::clicked, this, &AboutBox::cmdOK_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &AboutBox::StartSysInfo);
+    connect(okButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(systemInfoButton_, &QPushButton::clicked, this, &AboutBox::startSystemInfoTool);
 }
 
 void AboutBox::Form_Load()
 {
     setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(kProgramTitle));
-    lblVersion->setText(QStringLiteral("Version ") + programVersionText());
-    lblTitle->setText(QString::fromLatin1(kProgramTitle));
-    lblModule->setText(QStringLiteral("Modules Loaded = "));
+    versionLabel_->setText(QStringLiteral("Version ") + programVersionText());
+    titleLabel_->setText(QString::fromLatin1(kProgramTitle));
+    moduleLabel_->setText(QStringLiteral("Modules Loaded = "));
     setFixedSize(twips(kWidthTwips), twips(kHeightTwips));
 }
 
-void AboutBox::StartSysInfo()
+void AboutBox::startSystemInfoTool()
 {
     // The tool runs on its own; nothing waits for it.
     const QString tool = systemInfoToolPath();
@@ -125,7 +125,7 @@ void AboutBox::StartSysInfo()
         platform::dialogs().messageBox(kUnavailable);
 }
 
-bool AboutBox::GetKeyValue(const QString& rootFile, const QByteArray& keyName, const QByteArray& valueName,
+bool AboutBox::readKeyValue(const QString& rootFile, const QByteArray& keyName, const QByteArray& valueName,
                            QByteArray& value)
 {
     value.clear();
@@ -146,21 +146,11 @@ bool AboutBox::GetKeyValue(const QString& rootFile, const QByteArray& keyName, c
     }
 }
 
-void AboutBox::cmdOK_Click()
-{
-    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
-    close();
-}
-
+// Closing, by OK or by the close box, gives the About button back.
 void AboutBox::closeEvent(QCloseEvent* event)
 {
-    Form_QueryUnload();
-    QWidget::closeEvent(event);
-}
-
-void AboutBox::Form_QueryUnload()
-{
     giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
+    QWidget::closeEvent(event);
 }
 
 void showAboutBox()

@@ -14,10 +14,12 @@
 class QLabel;
 class QPushButton;
 
+// Object names: "lblTitle", "lblVersion", "lblModule", "lblDescription",
+// "lblDisclaimer", "Image1" (the program's picture), "cmdSysInfo" and "cmdOK".
 class AboutBox : public QWidget {
     Q_OBJECT
 public:
-    // The longest value GetKeyValue takes, its terminating NUL included.
+    // The longest value readKeyValue takes, its terminating NUL included.
     static constexpr int kValueBufferBytes = 1024;
 
     AboutBox();
@@ -25,32 +27,30 @@ public:
     // The texts and the height.
     void Form_Load();
 
-    // Starts the system information tool, or tells the user it is unavailable.
-    void StartSysInfo();
-
     // Reads a value of the settings file that stands for the machine-wide registry
     // root: a text as it is, a four-byte number as "&h" and its bytes from the highest
     // to the lowest, two hex digits each ("&h00000400"). False, and value empty, when
     // the file, the key or the value is missing, the value does not fit the buffer, or
     // its type is neither of the two.
-    static bool GetKeyValue(const QString& rootFile, const QByteArray& keyName, const QByteArray& valueName,
-                            QByteArray& value);
-
-    QLabel* lblTitle = nullptr;
-    QLabel* lblVersion = nullptr;
-    QLabel* lblModule = nullptr;
-    QLabel* lblDescription = nullptr;
-    QLabel* lblDisclaimer = nullptr;
-    QLabel* Image1 = nullptr;
-    QPushButton* cmdSysInfo = nullptr;
-    QPushButton* cmdOK = nullptr;
+    static bool readKeyValue(const QString& rootFile, const QByteArray& keyName, const QByteArray& valueName,
+                             QByteArray& value);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
+private slots:
+    // Starts the system information tool, or tells the user it is unavailable.
+    void startSystemInfoTool();
+
 private:
-    void cmdOK_Click();
-    void Form_QueryUnload();
+    QLabel* titleLabel_ = nullptr;
+    QLabel* versionLabel_ = nullptr;
+    QLabel* moduleLabel_ = nullptr;
+    QLabel* descriptionLabel_ = nullptr;
+    QLabel* disclaimerLabel_ = nullptr;
+    QLabel* programPicture_ = nullptr;
+    QPushButton* systemInfoButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };
 
 // The main window's About command: the about box, modeless.

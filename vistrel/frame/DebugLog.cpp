@@ -7,7 +7,8 @@ DebugLog::DebugLog()
 {
     setWindowTitle(QStringLiteral("Debug"));
     auto* layout = new QVBoxLayout(this);
-    Text1 = new QPlainTextEdit(this);
-    Text1->setReadOnly(true);
-    layout->addWidget(Text1);
+    logView = new QPlainTextEdit(this);
+    logView->setObjectName(QStringLiteral("Text1"));
+    logView->setReadOnly(true);
+    layout->addWidget(logView);
 }

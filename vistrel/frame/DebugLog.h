@@ -10,5 +10,5 @@ class DebugLog : public QWidget {
 public:
     DebugLog();
 
-    QPlainTextEdit* Text1 = nullptr;
+    QPlainTextEdit* logView = nullptr; // object name "Text1"; the start-up sequence appends to it
 };

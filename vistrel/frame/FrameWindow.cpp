@@ -235,7 +235,7 @@ void FrameWindow::Form_Load()
 
     StartupSequence sequence;
     sequence.onFailure = [] {
-        QPlainTextEdit& log = *form<DebugLog>().Text1;
+        QPlainTextEdit& log = *form<DebugLog>().logView;
         log.moveCursor(QTextCursor::End);
         log.insertPlainText(fromCp1252(kDebugLine));
     };

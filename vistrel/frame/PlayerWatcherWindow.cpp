@@ -12,11 +12,11 @@ PlayerWatcherWindow::PlayerWatcherWindow()
     : watcher_(gMediaPlayerPid, gRealPlayerPid, topLevelWindowProbe(windows_), this)
 {
     setWindowTitle(QStringLiteral("Program ID Detection"));
-    Command1 = new QPushButton(QStringLiteral("Go"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    checkButton_ = new QPushButton(QStringLiteral("Go"), this);
+    checkButton_->setObjectName(QStringLiteral("Command1"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Command1);
-    connect(Command1, &QPushButton::clicked, &watcher_, &PlayerWindowWatcher::checkPlayers);
+    layout->addWidget(checkButton_);
+    connect(checkButton_, &QPushButton::clicked, &watcher_, &PlayerWindowWatcher::checkPlayers);
     connect(&watcher_, &PlayerWindowWatcher::playerGone, this, [](PlayerWindowWatcher::Player player) {
         const int button = playerToolbarButton(player);
         giveBackToolbarButton(button, toolbarPosition(button).activeFlag);

@@ -22,9 +22,8 @@ public:
 
     PlayerWindowWatcher& watcher() { return watcher_; }
 
-    QPushButton* Command1 = nullptr; // "Go"
-
 private:
+    QPushButton* checkButton_ = nullptr; // "Go", object name "Command1"
     platform::TopLevelWindows windows_;
     PlayerWindowWatcher watcher_;
 };
