@@ -71,7 +71,7 @@ void runMainMenuItem(const char* item)
 
 void pressToolbarButton(int position)
 {
-    form<FrameWindow>().Toolbar1_MouseDown(kLeft, 0, float(toolbarPosition(position).fromTwips), 0);
+    form<FrameWindow>().pressToolbar(kLeft, 0, float(toolbarPosition(position).fromTwips), 0);
 }
 
 } // namespace

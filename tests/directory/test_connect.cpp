@@ -56,7 +56,7 @@ enum class Reflector { Silent, Refusing, Closing, Stalling };
 // The menus and toolbar as Connect (true) or Disconnect (false) leaves them.
 bool inConnectedState()
 {
-    ToolbarControl& toolbar = *form<FrameWindow>().Toolbar1;
+    ToolbarControl& toolbar = *form<FrameWindow>().toolbar;
     const bool connected = !ui::commands().action(ui::command::kConnect)->isEnabled() && !toolbar.isButtonEnabled(kToolbarConnectButton);
     const bool disconnected = !ui::commands().action(ui::command::kDisconnect)->isEnabled() && !toolbar.isButtonEnabled(kToolbarDisconnectButton);
     if (connected == disconnected)
@@ -531,14 +531,14 @@ void TestConnect::toolbarDisconnect()
     reflectorSession().state().loggedIn = true;
     showConnectedState(true);
     addNodes({"Internet"});
-    form<FrameWindow>().Toolbar1_MouseDown(1, 0, 1000, 0);
+    form<FrameWindow>().pressToolbar(1, 0, 1000, 0);
     QVERIFY(!reflectorSession().state().loggedIn);
     QVERIFY(!inConnectedState());
     QCOMPARE(form<MainWindow>().tvwMain->topLevelItemCount(), 0);
     QTRY_COMPARE(reflector_->requestTexts(), QList<QByteArray>{"DeleteConnection*/"});
 
     // A disabled Disconnect button runs nothing.
-    form<FrameWindow>().Toolbar1_MouseDown(1, 0, 1000, 0);
+    form<FrameWindow>().pressToolbar(1, 0, 1000, 0);
     QTest::qWait(100);
     QCOMPARE(reflector_->requests().size(), 1);
 }

@@ -452,7 +452,7 @@ void TestSnapshotWindow::addressChord()
 
 void TestSnapshotWindow::closeGivesBackTheMediaButtonAndResets()
 {
-    ToolbarControl& toolbar = *form<FrameWindow>().Toolbar1;
+    ToolbarControl& toolbar = *form<FrameWindow>().toolbar;
     toolbar.setButtonImage(7, ToolbarControl::PictureActive);
     gToolbarActive[5] = true;
     const auto window = windowFor(server_->url("/cam.jpg"));

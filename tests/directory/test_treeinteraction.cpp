@@ -264,7 +264,7 @@ void TestTreeInteraction::bracketModeLastsUntilTheNextClick()
 
 void TestTreeInteraction::mouseMoveArmsTheToolbarReset()
 {
-    platform::Timer& reset = *form<FrameWindow>().Timer3;
+    platform::Timer& reset = *form<FrameWindow>().toolbarPictureReset;
     reset.setEnabled(false);
     gToolbarHighlightCleared = true;
     QTest::mouseMove(form<MainWindow>().tvwMain->viewport(), placeOf(tree_.florida));

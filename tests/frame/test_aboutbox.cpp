@@ -217,7 +217,7 @@ void TestAboutBox::closingGivesBackOnlyTheAboutButton()
     gToolbarActive.fill(true);
     for (int position = 1; position <= kToolbarPositions; ++position)
         if (!toolbarPosition(position).separator)
-            frame.Toolbar1->setButtonImage(position, ToolbarControl::PictureActive);
+            frame.toolbar->setButtonImage(position, ToolbarControl::PictureActive);
 
     if (byOk)
         box.findChild<QPushButton*>("cmdOK")->click();
@@ -229,7 +229,7 @@ void TestAboutBox::closingGivesBackOnlyTheAboutButton()
         QCOMPARE(gToolbarActive[entry], entry != 12);
     for (int position = 1; position <= kToolbarPositions; ++position)
         if (!toolbarPosition(position).separator)
-            QCOMPARE(frame.Toolbar1->buttonImage(position),
+            QCOMPARE(frame.toolbar->buttonImage(position),
                      int(position == 15 ? ToolbarControl::PictureNormal : ToolbarControl::PictureActive));
 }
 

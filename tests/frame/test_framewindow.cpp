@@ -61,13 +61,13 @@ void TestFrameWindow::statusClearingRunsForTheWholeRun()
     world.writeProgramFile(QStringLiteral("ServerSettings.txt"), "m\r\nb\r\n");
     FrameWindow& frame = form<FrameWindow>();
     MainWindow& main = form<MainWindow>();
-    QVERIFY(frame.Timer4->Enabled());
-    QCOMPARE(frame.Timer4->Interval(), 5000);
+    QVERIFY(frame.statusClearTimer->Enabled());
+    QCOMPARE(frame.statusClearTimer->Interval(), 5000);
     for (int round = 0; round < 3; ++round) {
         main.stsWorld->setPanelText(1, "Logging in...");
         QTRY_VERIFY(main.stsWorld->panelText(1).isEmpty());
     }
-    QVERIFY(frame.Timer4->Enabled());
+    QVERIFY(frame.statusClearTimer->Enabled());
 }
 
 QTEST_MAIN(TestFrameWindow)

@@ -60,7 +60,7 @@ private slots:
         // As the toolbar leaves them after a Media press that also started RealPlayer
         // earlier.
         for (int button : {kMediaButton, kRealButton})
-            frame.Toolbar1->setButtonImage(button, ToolbarControl::PictureActive);
+            frame.toolbar->setButtonImage(button, ToolbarControl::PictureActive);
         gToolbarActive[kMediaEntry] = true;
         gToolbarActive[kRealEntry] = true;
 
@@ -71,13 +71,13 @@ private slots:
         QVERIFY(!watcherWindow.isVisible());
         QVERIFY(watcherWindow.watcher().isRunning());
         QTest::qWait(100);
-        QCOMPARE(frame.Toolbar1->buttonImage(kMediaButton), int(ToolbarControl::PictureActive));
+        QCOMPARE(frame.toolbar->buttonImage(kMediaButton), int(ToolbarControl::PictureActive));
 
         QVERIFY(media.closeWindow());
         QVERIFY(QTest::qWaitFor([] { return gMediaPlayerPid == 0; }, kPatienceMs));
-        QCOMPARE(frame.Toolbar1->buttonImage(kMediaButton), int(ToolbarControl::PictureNormal));
+        QCOMPARE(frame.toolbar->buttonImage(kMediaButton), int(ToolbarControl::PictureNormal));
         QVERIFY(!gToolbarActive[kMediaEntry]);
-        QCOMPARE(frame.Toolbar1->buttonImage(kRealButton), int(ToolbarControl::PictureActive));
+        QCOMPARE(frame.toolbar->buttonImage(kRealButton), int(ToolbarControl::PictureActive));
         QVERIFY(gToolbarActive[kRealEntry]);
         QVERIFY(QTest::qWaitFor([&] { return !watcherWindow.watcher().isRunning(); }, kPatienceMs));
     }

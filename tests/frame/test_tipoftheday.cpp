@@ -114,7 +114,7 @@ void TestTipOfTheDay::startupShowsTheTipByTheSwitch()
         QCOMPARE(optionsBox, std::optional<int>(0));
     const QString debugLog = form<DebugLog>().logView->toPlainText();
     QCOMPARE(debugLog.isEmpty(), shown);
-    QVERIFY(frame.Timer4->Enabled());
+    QVERIFY(frame.statusClearTimer->Enabled());
     QCOMPARE(form<ServerSettingsWindow>().txtIPAddressBackUp->text(), QStringLiteral("b"));
     QVERIFY(!frame.holdOffOver());
 }

@@ -88,8 +88,8 @@ void TestToolbar::hitTest()
 
     FrameWorld world;
     FrameWindow& frame = form<FrameWindow>();
-    frame.Toolbar1_MouseDown(kRight, 0, float(x), 0);
-    frame.Toolbar1_MouseDown(3, 0, float(x), 0); // both buttons at once: nothing
+    frame.pressToolbar(kRight, 0, float(x), 0);
+    frame.pressToolbar(3, 0, float(x), 0); // both buttons at once: nothing
     const QList<QUrl>& pages = world.folder().launcher().pages();
     QCOMPARE(pages.size(), position == 0 ? 0 : 1);
     if (position != 0)
@@ -103,7 +103,7 @@ void TestToolbar::leftPressMarksOnlyThePressedCommand()
     gToolbarActive.fill(true);
     gToolbarUpdateActive = true;
 
-    frame.Toolbar1_MouseDown(kLeft, 0, 8220, 0); // Serv Set
+    frame.pressToolbar(kLeft, 0, 8220, 0); // Serv Set
 
     QVERIFY(form<ServerSettingsWindow>().isVisible());
     // Entry 6 belongs to no button and stays as it was.
@@ -112,32 +112,32 @@ void TestToolbar::leftPressMarksOnlyThePressedCommand()
     QVERIFY(!gToolbarUpdateActive);
     QList<int> expected(commandButtons().size(), ToolbarControl::PictureNormal);
     expected[commandButtons().indexOf(12)] = ToolbarControl::PictureActive;
-    QCOMPARE(pictures(*frame.Toolbar1), expected);
+    QCOMPARE(pictures(*frame.toolbar), expected);
 
     // A gap changes nothing.
-    frame.Toolbar1_MouseDown(kLeft, 0, 870, 0);
-    QCOMPARE(pictures(*frame.Toolbar1), expected);
+    frame.pressToolbar(kLeft, 0, 870, 0);
+    QCOMPARE(pictures(*frame.toolbar), expected);
     QVERIFY(gToolbarActive[10]);
 
     // About runs its command and takes over as the current one.
-    frame.Toolbar1_MouseDown(kLeft, 0, 10110, 0);
+    frame.pressToolbar(kLeft, 0, 10110, 0);
     QVERIFY(form<AboutBox>().isVisible());
     QVERIFY(gToolbarActive[12]);
     QVERIFY(!gToolbarActive[10]);
     expected[commandButtons().indexOf(12)] = ToolbarControl::PictureNormal;
     expected[commandButtons().indexOf(15)] = ToolbarControl::PictureActive;
-    QCOMPARE(pictures(*frame.Toolbar1), expected);
+    QCOMPARE(pictures(*frame.toolbar), expected);
 }
 
 void TestToolbar::disabledButtonRunsNothing()
 {
     FrameWorld world;
     FrameWindow& frame = form<FrameWindow>();
-    frame.Toolbar1->setButtonEnabled(6, false);
-    frame.Toolbar1_MouseDown(kLeft, 0, 3700, 0); // Status
+    frame.toolbar->setButtonEnabled(6, false);
+    frame.pressToolbar(kLeft, 0, 3700, 0); // Status
     QVERIFY(!ui::isLoaded<StatusWindow>());
     QVERIFY(!gToolbarActive[4]);
-    QCOMPARE(frame.Toolbar1->buttonImage(6), int(ToolbarControl::PictureNormal));
+    QCOMPARE(frame.toolbar->buttonImage(6), int(ToolbarControl::PictureNormal));
 }
 
 void TestToolbar::rightPressOpensHelpForEveryCommand()
@@ -149,7 +149,7 @@ void TestToolbar::rightPressOpensHelpForEveryCommand()
                                          "UserSett.htm", "About.htm",    "Update.htm"};
     QStringList expected;
     for (int i = 0; i < commandButtons().size(); ++i) {
-        frame.Toolbar1_MouseDown(kRight, 0, float(toolbarPosition(commandButtons()[i]).fromTwips), 0);
+        frame.pressToolbar(kRight, 0, float(toolbarPosition(commandButtons()[i]).fromTwips), 0);
         expected << platform::services().webServerBase + QStringLiteral("/help/") + QString::fromLatin1(helpPages[i]);
     }
     QStringList opened;
@@ -166,24 +166,24 @@ void TestToolbar::pictureResetKeepsWorking()
 {
     FrameWorld world;
     FrameWindow& frame = form<FrameWindow>();
-    ToolbarControl& toolbar = *frame.Toolbar1;
+    ToolbarControl& toolbar = *frame.toolbar;
     gToolbarActive[9] = true; // Options is current
     for (int round = 0; round < 10; ++round) {
         for (int button : commandButtons())
             toolbar.setButtonImage(button, button == 11 ? ToolbarControl::PictureActive : ToolbarControl::PictureHighlighted);
         gToolbarHighlightCleared = false;
-        frame.Timer3->setEnabled(true);
-        frame.Timer3->setInterval(100);
-        frame.Timer3_Timer();
+        frame.toolbarPictureReset->setEnabled(true);
+        frame.toolbarPictureReset->setInterval(100);
+        frame.resetToolbarPictures();
         QVERIFY(gToolbarHighlightCleared);
-        QVERIFY(!frame.Timer3->Enabled());
+        QVERIFY(!frame.toolbarPictureReset->Enabled());
         for (int button : commandButtons())
             QCOMPARE(toolbar.buttonImage(button),
                      int(button == 11 ? ToolbarControl::PictureActive : ToolbarControl::PictureNormal));
     }
     // Without a pending reset a tick changes nothing.
     toolbar.setButtonImage(1, ToolbarControl::PictureHighlighted);
-    frame.Timer3_Timer();
+    frame.resetToolbarPictures();
     QCOMPARE(toolbar.buttonImage(1), int(ToolbarControl::PictureHighlighted));
 }
 
@@ -213,14 +213,14 @@ void TestToolbar::giveBack()
     closing->show();
     gToolbarActive.fill(true);
     for (int b : commandButtons())
-        frame.Toolbar1->setButtonImage(b, ToolbarControl::PictureActive);
+        frame.toolbar->setButtonImage(b, ToolbarControl::PictureActive);
 
     closing->close();
 
     for (int e = 0; e < kToolbarCommands; ++e)
         QCOMPARE(gToolbarActive[e], e != entry);
     for (int b : commandButtons())
-        QCOMPARE(frame.Toolbar1->buttonImage(b),
+        QCOMPARE(frame.toolbar->buttonImage(b),
                  int(b == button ? ToolbarControl::PictureNormal : ToolbarControl::PictureActive));
 }
 

@@ -94,7 +94,7 @@ private slots:
         reflectorSession().state().encryptTraffic = encrypt;
         world_->reflector().setEnciphered(encrypt);
 
-        form<UserSettingsWindow>().Command2->click();
+        form<UserSettingsWindow>().changePasswordButton->click();
         PasswordChangeWindow& window = form<PasswordChangeWindow>();
         QVERIFY(window.isVisible());
         QCOMPARE(window.oldPassword->text(), QStringLiteral("old1"));

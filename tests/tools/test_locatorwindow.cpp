@@ -146,7 +146,7 @@ private slots:
     {
         QFETCH(QString, from);
         if (from == "toolbar")
-            form<FrameWindow>().Toolbar1_MouseDown(1, 0, 2900, 0);
+            form<FrameWindow>().pressToolbar(1, 0, 2900, 0);
         else
             menuAction(*form<MainWindow>().findChild<QMenuBar*>(), QStringLiteral("mnuSummary"))->trigger();
         QVERIFY(form<LocatorWindow>().isVisible());

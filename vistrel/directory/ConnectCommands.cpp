@@ -124,7 +124,7 @@ void showConnectedState(bool connected)
 {
     ui::commands().action(ui::command::kConnect)->setEnabled(!connected);
     ui::commands().action(ui::command::kDisconnect)->setEnabled(connected);
-    ToolbarControl& toolbar = *form<FrameWindow>().Toolbar1;
+    ToolbarControl& toolbar = *form<FrameWindow>().toolbar;
     toolbar.setButtonEnabled(kToolbarConnectButton, !connected);
     toolbar.setButtonEnabled(kToolbarDisconnectButton, connected);
 }

@@ -82,7 +82,7 @@ bool openWebServerPage(const QString& path)
 
 void armToolbarReset(int intervalMs)
 {
-    platform::Timer& reset = *form<FrameWindow>().Timer3;
+    platform::Timer& reset = *form<FrameWindow>().toolbarPictureReset;
     reset.setInterval(intervalMs);
     reset.setEnabled(true);
 }

@@ -17,7 +17,7 @@ void showPanel(int panel, const QByteArray& text)
         ui::form<MainWindow>().stsWorld->setPanelText(panel, text);
 }
 
-// Arms Timer4 to empty panel 1 after the given time.
+// Arms the status clearing to empty panel 1 after the given time.
 void clearStatusAfter(int ms)
 {
     if (!ui::isLoaded<MainWindow>())

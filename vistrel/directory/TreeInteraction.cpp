@@ -64,7 +64,7 @@ void TreeInteraction::mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers
 void TreeInteraction::mouseMoved()
 {
     gToolbarHighlightCleared = false;
-    platform::Timer& reset = *ui::form<FrameWindow>().Timer3;
+    platform::Timer& reset = *ui::form<FrameWindow>().toolbarPictureReset;
     reset.setInterval(kToolbarResetMs);
     reset.setEnabled(true);
 }

@@ -122,38 +122,39 @@ FrameWindow::FrameWindow()
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    Toolbar1 = new ToolbarControl(client);
+    toolbar = new ToolbarControl(client);
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
     mdiArea = new QMdiArea(client);
     mdiArea->setBackground(kClientAreaColour);
     mdiArea->viewport()->setMouseTracking(true);
     mdiArea->viewport()->installEventFilter(this);
-    layout->addWidget(Toolbar1);
+    layout->addWidget(toolbar);
     layout->addWidget(mdiArea, 1);
     setCentralWidget(client);
-    connect(Toolbar1, &ToolbarControl::mouseDown, this, &FrameWindow::Toolbar1_MouseDown);
+    connect(toolbar, &ToolbarControl::mouseDown, this, &FrameWindow::pressToolbar);
     setToolbarButtonRestorer([this](int button) {
-        Toolbar1->setButtonImage(button, ToolbarControl::PictureNormal);
-        Toolbar1->Refresh();
+        toolbar->setButtonImage(button, ToolbarControl::PictureNormal);
+        toolbar->Refresh();
     });
     setToolbarPictureChanger([this](int button, int picture) {
-        Toolbar1->setButtonImage(button, picture);
-        Toolbar1->Refresh();
+        toolbar->setButtonImage(button, picture);
+        toolbar->Refresh();
     });
 
-    Inet1 = new platform::HttpTransfer(this);
-    Inet1->setTimeLimitMs(kAddressFetchLimitMs);
-    Inet1->setSizeCap(kAddressFetchSizeCap);
+    addressFetch = new platform::HttpTransfer(this);
+    addressFetch->setTimeLimitMs(kAddressFetchLimitMs);
+    addressFetch->setSizeCap(kAddressFetchSizeCap);
 
-    Timer2 = new platform::OneShotTimer(this);
-    Timer3 = new platform::Timer(this);
-    Timer4 = new platform::Timer(this);
-    for (platform::Timer* timer : {static_cast<platform::Timer*>(Timer2), Timer3, Timer4}) {
+    holdOffTimer = new platform::OneShotTimer(this);
+    toolbarPictureReset = new platform::Timer(this);
+    statusClearTimer = new platform::Timer(this);
+    for (platform::Timer* timer : {static_cast<platform::Timer*>(holdOffTimer), toolbarPictureReset, statusClearTimer}) {
         timer->setEnabled(false);
         timer->setInterval(0);
     }
-    connect(Timer2, &platform::Timer::tick, this, &FrameWindow::Timer2_Timer);
-    connect(Timer3, &platform::Timer::tick, this, &FrameWindow::Timer3_Timer);
-    connect(Timer4, &platform::Timer::tick, this, &FrameWindow::Timer4_Timer);
+    connect(holdOffTimer, &platform::Timer::tick, this, &FrameWindow::endHoldOff);
+    connect(toolbarPictureReset, &platform::Timer::tick, this, &FrameWindow::resetToolbarPictures);
+    connect(statusClearTimer, &platform::Timer::tick, this, &FrameWindow::clearMainStatus);
 
     resize(twips(kClientWidthTwips), twips(kClientHeightTwips) + menuBar()->sizeHint().height());
 }
@@ -190,7 +191,7 @@ void FrameWindow::Form_Load()
                  fail(platform::errors::kFileNotFound);
              return 0;
          }},
-        {9, Region::B, [this] { Timer4->setEnabled(true); Timer4->setInterval(kStatusClearMs); return 0; }},
+        {9, Region::B, [this] { statusClearTimer->setEnabled(true); statusClearTimer->setInterval(kStatusClearMs); return 0; }},
         // The seen-replies cache, the options window and the reflector address.
         {11, Region::C, [] {
              if (!QFile::remove(seenRepliesCachePath()))
@@ -199,7 +200,7 @@ void FrameWindow::Form_Load()
          }},
         {12, Region::C, [] { form<OptionsWindow>().setVisible(false); return 0; }},
         {13, Region::C, [this, &fetched] {
-             const platform::HttpTransfer::Result result = Inet1->fetch(platform::webServerPage(kAddressPage));
+             const platform::HttpTransfer::Result result = addressFetch->fetch(platform::webServerPage(kAddressPage));
              fetched = result.ok ? result.body : QByteArray();
              return 0;
          }},
@@ -250,11 +251,11 @@ void FrameWindow::Form_Load()
 void FrameWindow::startHoldOff()
 {
     holdOffOver_ = false;
-    Timer2->setEnabled(true);
-    Timer2->setInterval(kHoldOffMs);
+    holdOffTimer->setEnabled(true);
+    holdOffTimer->setInterval(kHoldOffMs);
 }
 
-void FrameWindow::Timer2_Timer()
+void FrameWindow::endHoldOff()
 {
     holdOffOver_ = true;
 }
@@ -262,11 +263,11 @@ void FrameWindow::Timer2_Timer()
 bool FrameWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
-        MDIForm_Activate();
+        activated();
     return QMainWindow::event(event);
 }
 
-void FrameWindow::MDIForm_Activate()
+void FrameWindow::activated()
 {
     gGradientSettings = kGradientStartColour;
     gGradientColors = kGradientStartColour;
@@ -278,10 +279,10 @@ void FrameWindow::MDIForm_Activate()
 void FrameWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    MDIForm_Resize();
+    keepSizeWithinLimits();
 }
 
-void FrameWindow::MDIForm_Resize()
+void FrameWindow::keepSizeWithinLimits()
 {
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
@@ -298,7 +299,7 @@ void FrameWindow::MDIForm_Resize()
         resize(limited);
 }
 
-void FrameWindow::Timer4_Timer()
+void FrameWindow::clearMainStatus()
 {
     emit statusClearDue();
 }
@@ -318,16 +319,16 @@ void FrameWindow::mnuExit_Click()
 bool FrameWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == mdiArea->viewport() && event->type() == QEvent::MouseMove)
-        MDIForm_MouseMove();
+        mouseMovedOverClientArea();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void FrameWindow::MDIForm_MouseMove()
+void FrameWindow::mouseMovedOverClientArea()
 {
     gToolbarHighlightCleared = false;
 }
 
-void FrameWindow::Toolbar1_MouseDown(int button, int /*shift*/, float x, float /*y*/)
+void FrameWindow::pressToolbar(int button, int /*shift*/, float x, float /*y*/)
 {
     const std::optional<int> hit = toolbarButtonAt(x);
     if (!hit)
@@ -340,7 +341,7 @@ void FrameWindow::Toolbar1_MouseDown(int button, int /*shift*/, float x, float /
         return;
     }
     // A disabled button runs nothing: a second Connect during a login must not start.
-    if (button != 1 || !Toolbar1->isButtonEnabled(pressed))
+    if (button != 1 || !toolbar->isButtonEnabled(pressed))
         return;
 
     ui::commands().run(position.command);
@@ -349,31 +350,31 @@ void FrameWindow::Toolbar1_MouseDown(int button, int /*shift*/, float x, float /
     if (pressed == kToolbarDisconnectButton)
         reflectorSession().state().loggedIn = false;
 
-    Toolbar1->setButtonImage(pressed, ToolbarControl::PictureActive);
+    toolbar->setButtonImage(pressed, ToolbarControl::PictureActive);
     toolbarFlag(position) = true;
     for (int other = 1; other <= kToolbarPositions; ++other) {
         const ToolbarPosition& otherPosition = toolbarPosition(other);
         if (other == pressed || otherPosition.separator)
             continue;
         toolbarFlag(otherPosition) = false;
-        Toolbar1->setButtonImage(other, ToolbarControl::PictureNormal);
+        toolbar->setButtonImage(other, ToolbarControl::PictureNormal);
     }
 
     if (pressed == kToolbarConnectButton || pressed == kToolbarDisconnectButton)
         emit connectionButtonPressed(pressed == kToolbarConnectButton);
 }
 
-void FrameWindow::Timer3_Timer()
+void FrameWindow::resetToolbarPictures()
 {
     if (gToolbarHighlightCleared)
         return;
     for (int position = 1; position <= kToolbarPositions; ++position) {
         const ToolbarPosition& button = toolbarPosition(position);
         if (!button.separator && !toolbarFlag(button))
-            Toolbar1->setButtonImage(position, ToolbarControl::PictureNormal);
+            toolbar->setButtonImage(position, ToolbarControl::PictureNormal);
     }
-    Toolbar1->Refresh();
+    toolbar->Refresh();
     gToolbarHighlightCleared = true;
-    Timer3->setInterval(0);
-    Timer3->setEnabled(false);
+    toolbarPictureReset->setInterval(0);
+    toolbarPictureReset->setEnabled(false);
 }

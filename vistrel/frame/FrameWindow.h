@@ -38,24 +38,24 @@ public:
     void mnuExit_Click();
 
     // A mouse press on the toolbar: button 1 left, 2 right; x in twips.
-    void Toolbar1_MouseDown(int button, int shift, float x, float y);
+    void pressToolbar(int button, int shift, float x, float y);
     // The toolbar's picture reset.
-    void Timer3_Timer();
+    void resetToolbarPictures();
 
     // False for 2000 ms after the start-up and after every activation.
     bool holdOffOver() const { return holdOffOver_; }
 
-    ToolbarControl* Toolbar1 = nullptr;
+    ToolbarControl* toolbar = nullptr;
     QMdiArea* mdiArea = nullptr;
-    platform::HttpTransfer* Inet1 = nullptr; // fetches the reflector address
-    platform::OneShotTimer* Timer2 = nullptr; // ends the hold-off
-    platform::Timer* Timer3 = nullptr;        // toolbar picture reset
-    platform::Timer* Timer4 = nullptr;        // clears the main window's status text
+    platform::HttpTransfer* addressFetch = nullptr; // fetches the reflector address
+    platform::OneShotTimer* holdOffTimer = nullptr; // ends the hold-off
+    platform::Timer* toolbarPictureReset = nullptr;        // toolbar picture reset
+    platform::Timer* statusClearTimer = nullptr;        // clears the main window's status text
     QMenu* mnuFile = nullptr;
     QAction* mnuExit = nullptr;
 
 signals:
-    // Timer4's tick: the main window's status text is due to be emptied.
+    // statusClearTimer's tick: the main window's status text is due to be emptied.
     void statusClearDue();
     // The toolbar's Connect or Disconnect ran its command: the menus and the toolbar
     // are to show the connected (true) or disconnected state.
@@ -68,11 +68,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void MDIForm_Activate();
-    void MDIForm_Resize();
-    void MDIForm_MouseMove();
-    void Timer2_Timer();
-    void Timer4_Timer();
+    void activated();
+    void keepSizeWithinLimits();
+    void mouseMovedOverClientArea();
+    void endHoldOff();
+    void clearMainStatus();
     void startHoldOff();
 
     bool holdOffOver_ = true;

@@ -94,10 +94,11 @@ UserSettingsWindow::UserSettingsWindow() : ProgramWindow(ToolbarButton{kToolbarB
     saveButton = new QPushButton(QStringLiteral("Save Settings"), userSettings);
 
     saveButton->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("Change Password"), userSettings);
+    changePasswordButton = new QPushButton(QStringLiteral("Change Password"), userSettings);
+    changePasswordButton->setObjectName(QStringLiteral("Command2"));
     cmdRetry = new QPushButton(QStringLiteral("Retry Login"), userSettings);
     makeGraphicalButton(*saveButton, PressedLook::Darker);
-    makeGraphicalButton(*Command2, PressedLook::Darker);
+    makeGraphicalButton(*changePasswordButton, PressedLook::Darker);
     makeGraphicalButton(*cmdRetry);
     cmdRetry->hide();
 
@@ -110,7 +111,7 @@ UserSettingsWindow::UserSettingsWindow() : ProgramWindow(ToolbarButton{kToolbarB
     grid->addWidget(showAtStartUpBox, 3, 0, 1, 2);
     grid->addWidget(lblWarning, 0, 2, 2, 1);
     grid->addWidget(saveButton, 0, 3);
-    grid->addWidget(Command2, 1, 3);
+    grid->addWidget(changePasswordButton, 1, 3);
     grid->addWidget(cmdRetry, 2, 3);
     grid->setColumnStretch(1, 3); // room for a name of the full 15 characters
     grid->setColumnStretch(2, 2);
@@ -121,7 +122,7 @@ UserSettingsWindow::UserSettingsWindow() : ProgramWindow(ToolbarButton{kToolbarB
     internetSettings_->hide();
 
     connect(saveButton, &QPushButton::clicked, this, &UserSettingsWindow::save);
-    connect(Command2, &QPushButton::clicked, this, [] { ui::form<PasswordChangeWindow>().open(); });
+    connect(changePasswordButton, &QPushButton::clicked, this, [] { ui::form<PasswordChangeWindow>().open(); });
     connect(cmdRetry, &QPushButton::clicked, this, &UserSettingsWindow::cmdRetry_Click);
     connect(showAtStartUpBox, &QCheckBox::stateChanged, this, &UserSettingsWindow::storeStartUpChoice);
 }

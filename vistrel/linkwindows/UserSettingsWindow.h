@@ -28,7 +28,7 @@ public:
     QLineEdit* txtIPAddress = nullptr; // the client's outside address; never shown
     QCheckBox* showAtStartUpBox = nullptr;      // "Show this form at start up", kept in Showform.txt
     QPushButton* saveButton = nullptr;  // "Save Settings"
-    QPushButton* Command2 = nullptr;  // "Change Password"
+    QPushButton* changePasswordButton = nullptr;  // "Change Password"
     QPushButton* cmdRetry = nullptr;  // "Retry Login": hidden until a login is rejected
     QLabel* lblWarning = nullptr;     // shown with cmdRetry
 
