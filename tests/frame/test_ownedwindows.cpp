@@ -1,9 +1,10 @@
-// The windows the start-up opens in front of the frame, the tip of the day and (on a
-// first run) the quick-start guide: each is the frame's own dialog window, so that its
+// The windows that open in front of the frame, the tip of the day and (on a first run)
+// the quick-start guide at start-up, and these two and the about box on command: each is the frame's own dialog window, so that its
 // native window is the frame's transient and stacks above it with or without a window
 // manager, and each is centred over the frame, below the menu bar and the toolbar,
 // where it hides none of the toolbar's buttons.
 #include "FrameWorld.h"
+#include "frame/AboutBox.h"
 #include "frame/FirstRunMarker.h"
 #include "frame/FrameWindow.h"
 #include "frame/QuickStartGuide.h"
@@ -69,6 +70,8 @@ void TestOwnedWindows::commandsOpenThemInFrontOfTheFrame()
     verifyInFrontOfTheFrame(form<TipOfTheDayWindow>(), frame);
     QVERIFY(ui::commands().run(ui::command::kShowQuickStart));
     verifyInFrontOfTheFrame(form<QuickStartGuide>(), frame);
+    QVERIFY(ui::commands().run(ui::command::kShowAbout));
+    verifyInFrontOfTheFrame(form<AboutBox>(), frame);
 }
 
 QTEST_MAIN(TestOwnedWindows)

@@ -27,6 +27,9 @@ start_gui_check() {
     folder=$work/program
     mkdir -p "$folder"
     printf '0\r\n' > "$folder/Showform.txt" # the user settings window stays closed at start
+    # Not a first run: the quick-start guide, which opens over the frame's tree, stays closed.
+    mkdir -p "$XDG_CONFIG_HOME/Vistrel"
+    printf 'Complete\r\n' > "$XDG_CONFIG_HOME/Vistrel/FT.txt"
     failures=0
 }
 

@@ -50,7 +50,7 @@ void registerProgramCommands()
     registry.add(c::kStartRealPlayer, [] { startPlayerProgram(PlayerKind::RealPlayer); });
     registry.add(c::kShowPlayerSearch, showPlayerSearchWindow);
     registry.add(c::kShowUpdateCheck, showUpdateWindow);
-    registry.add(c::kShowAbout, showAboutBox);
+    registry.add(c::kShowAbout, [] { showAboutBox(ui::form<FrameWindow>()); });
     registry.add(c::kShowTipOfTheDay, [] { showTipOfTheDay(ui::form<FrameWindow>()); });
     registry.add(c::kShowOptions, [] { ui::form<OptionsWindow>().showRequested(); });
     registry.add(c::kShowSupportChat, [] { ui::form<SupportChatWindow>().show(); });
