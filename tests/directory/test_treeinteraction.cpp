@@ -7,8 +7,11 @@
 #include "ReflectorAt.h"
 #include "common/Globals.h"
 #include "directory/RestrictedTopicGate.h"
+#include "frame/FirstRunMarker.h"
 #include "frame/FrameWindow.h"
+#include "platform/SettingsStore.h"
 #include "platform/Timer.h"
+#include "tools/OptionSwitches.h"
 #include "tools/OptionsWindow.h"
 #include "tools/RestrictedTopicsStore.h"
 
@@ -83,6 +86,9 @@ void TestTreeInteraction::init()
     gRestrictedPassword.clear();
     gOptionsRequested = false;
     world_.emplace();
+    // Not a first run and no tip: no window of the start-up opens over the tree.
+    QVERIFY(writeFirstRunMarker());
+    QVERIFY(world_->folder().settings().save(kProgramSettingsApplication, "Options", "Show Tips at Startup", "0"));
     form<MainWindow>().show();
     tree_ = PlaceTree::build();
     reflector_.emplace();

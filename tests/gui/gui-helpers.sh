@@ -27,6 +27,11 @@ start_gui_check() {
     folder=$work/program
     mkdir -p "$folder"
     printf '0\r\n' > "$folder/Showform.txt" # the user settings window stays closed at start
+    # Not a first run, and the tips switched off: the quick-start guide and the tip of the
+    # day, which open in front of the frame over its tree and lists, stay closed.
+    mkdir -p "$XDG_CONFIG_HOME/Vistrel"
+    printf 'Complete\r\n' > "$XDG_CONFIG_HOME/Vistrel/FT.txt"
+    printf '[Vistrel]\nOptions\\Show%%20Tips%%20at%%20Startup=0\n' > "$XDG_CONFIG_HOME/Vistrel/settings.ini"
     failures=0
 }
 

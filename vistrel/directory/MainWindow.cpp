@@ -26,6 +26,7 @@
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/GraphicalButton.h"
+#include "ui/OwnedWindow.h"
 #include "ui/RightClickHelp.h"
 #include "ui/TreePictures.h"
 #include "ui/PanelStatusBar.h"
@@ -338,7 +339,7 @@ void MainWindow::mnuWebCam_Click()
 
 void MainWindow::mnuQuickStart_Click()
 {
-    form<QuickStartGuide>().show();
+    ui::showInFrontOf(form<QuickStartGuide>(), form<FrameWindow>());
 }
 
 void MainWindow::mnuAddWebCams_Click()

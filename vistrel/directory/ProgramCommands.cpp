@@ -5,6 +5,7 @@
 #include "directory/MainWindow.h"
 #include "directory/PlayerPrograms.h"
 #include "directory/ShutDown.h"
+#include "frame/FrameWindow.h"
 #include "tools/PlayerSearchWindow.h"
 #include "tools/UpdateWindow.h"
 #include "frame/AboutBox.h"
@@ -49,8 +50,8 @@ void registerProgramCommands()
     registry.add(c::kStartRealPlayer, [] { startPlayerProgram(PlayerKind::RealPlayer); });
     registry.add(c::kShowPlayerSearch, showPlayerSearchWindow);
     registry.add(c::kShowUpdateCheck, showUpdateWindow);
-    registry.add(c::kShowAbout, showAboutBox);
-    registry.add(c::kShowTipOfTheDay, showTipOfTheDay);
+    registry.add(c::kShowAbout, [] { showAboutBox(ui::form<FrameWindow>()); });
+    registry.add(c::kShowTipOfTheDay, [] { showTipOfTheDay(ui::form<FrameWindow>()); });
     registry.add(c::kShowOptions, [] { ui::form<OptionsWindow>().showRequested(); });
     registry.add(c::kShowSupportChat, [] { ui::form<SupportChatWindow>().show(); });
 }

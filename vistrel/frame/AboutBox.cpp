@@ -6,6 +6,7 @@
 #include "platform/MachineSettings.h"
 #include "platform/Twips.h"
 #include "ui/Forms.h"
+#include "ui/OwnedWindow.h"
 #include "ui/ImageList.h"
 #include "ui/TreePictures.h"
 #include "ui/ToolbarGiveBack.h"
@@ -153,10 +154,9 @@ void AboutBox::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-void showAboutBox()
+void showAboutBox(QWidget& frame)
 {
     AboutBox& box = ui::form<AboutBox>();
-    box.show();
-    box.raise();
+    ui::showInFrontOf(box, frame);
     box.activateWindow();
 }

@@ -53,5 +53,6 @@ private:
     QPushButton* okButton_ = nullptr;
 };
 
-// The main window's About command: the about box, modeless.
-void showAboutBox();
+// The main window's About command: the about box, modeless, in front of the frame
+// (OwnedWindow.h).
+void showAboutBox(QWidget& frame);

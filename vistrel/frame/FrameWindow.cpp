@@ -28,6 +28,7 @@
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
+#include "ui/OwnedWindow.h"
 #include "ui/ToolbarGiveBack.h"
 #include "ui/ToolbarPicture.h"
 
@@ -184,7 +185,7 @@ void FrameWindow::Form_Load()
     const QList<StartupSequence::Step> steps = {
         // The support chat window, loaded hidden, and the tip of the day.
         {1, Region::A, [] { form<SupportChatWindow>().hide(); return 0; }},
-        {6, Region::A, [] { showTipOfTheDayAtStartup(); return 0; }},
+        {6, Region::A, [this] { showTipOfTheDayAtStartup(*this); return 0; }},
         // The first-run marker and the status clearing.
         {7, Region::B, [] {
              if (!QFile::exists(firstRunMarkerPath()))
@@ -240,10 +241,13 @@ void FrameWindow::Form_Load()
         log.moveCursor(QTextCursor::End);
         log.insertPlainText(fromCp1252(kDebugLine));
     };
-    sequence.onFirstRun = [] {
+    sequence.onFirstRun = [this] {
         // A marker that cannot be written only means the guide shows again next time.
         writeFirstRunMarker();
-        form<QuickStartGuide>().show();
+        ui::showInFrontOf(form<QuickStartGuide>(), *this);
+        // The tip, shown just before, stays in front of the larger guide.
+        if (ui::isLoaded<TipOfTheDayWindow>() && form<TipOfTheDayWindow>().isVisible())
+            form<TipOfTheDayWindow>().raise();
     };
     sequence.run(steps);
 }

@@ -9,6 +9,7 @@
 #include "tools/OptionSwitches.h"
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
+#include "ui/OwnedWindow.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -97,7 +98,7 @@ std::optional<bool> TipOfTheDayWindow::storedSwitch()
     return std::nearbyint(number) != 0;
 }
 
-void TipOfTheDayWindow::showTip()
+void TipOfTheDayWindow::showTip(QWidget& frame)
 {
     resize(twips(kWidthTwips), twips(kHeightTwips));
     // A switch that is on leaves the box ticked, so nothing is stored again.
@@ -105,7 +106,7 @@ void TipOfTheDayWindow::showTip()
         chkLoadTipsAtStartup->setChecked(*on);
     if (!pictureFetch->busy())
         pictureFetch->start(platform::webServerPage(kPicturePage));
-    show();
+    ui::showInFrontOf(*this, frame);
 }
 
 void TipOfTheDayWindow::chkLoadTipsAtStartup_Click(bool ticked)
@@ -139,17 +140,17 @@ void TipOfTheDayWindow::resizeEvent(QResizeEvent* event)
     paintWindowGradient(*this);
 }
 
-void showTipOfTheDayAtStartup()
+void showTipOfTheDayAtStartup(QWidget& frame)
 {
     const std::optional<bool> on = TipOfTheDayWindow::storedSwitch();
     if (!on)
         throw platform::standardError(platform::errors::kTypeMismatch);
     if (!*on)
         throw platform::RuntimeError(kObjectUnloaded, QStringLiteral("Object was unloaded"));
-    showTipOfTheDay();
+    showTipOfTheDay(frame);
 }
 
-void showTipOfTheDay()
+void showTipOfTheDay(QWidget& frame)
 {
-    ui::form<TipOfTheDayWindow>().showTip();
+    ui::form<TipOfTheDayWindow>().showTip(frame);
 }

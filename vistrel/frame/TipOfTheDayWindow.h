@@ -37,9 +37,9 @@ public:
     ~TipOfTheDayWindow() override;
 
     // Sets the box from the stored switch (a text that is not a number leaves it as it
-    // is), starts fetching the picture and shows the
-    // window.
-    void showTip();
+    // is), starts fetching the picture and shows the window in front of the frame
+    // (OwnedWindow.h).
+    void showTip(QWidget& frame);
 
     // Whether the stored switch is on: a number that rounds to a whole number other
     // than 0, or no stored value. Nothing when the stored text is not a number.
@@ -68,7 +68,7 @@ private:
 // The start-up's tip: shows the window when the switch is on. When it is off, or not a
 // number, it raises, as a show of a window that unloaded itself fails; the start-up
 // counts that as a failure of its step and goes on.
-void showTipOfTheDayAtStartup();
+void showTipOfTheDayAtStartup(QWidget& frame);
 
 // The tip on request, whatever the switch.
-void showTipOfTheDay();
+void showTipOfTheDay(QWidget& frame);
