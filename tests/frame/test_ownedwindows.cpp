@@ -34,7 +34,7 @@ void verifyInFrontOfTheFrame(QWidget& window, FrameWindow& frame)
     // The window's border is known only once it shows, after it was placed.
     const QPoint offset = window.frameGeometry().center() - frame.frameGeometry().center();
     QVERIFY2(offset.manhattanLength() <= 8, qPrintable(QStringLiteral("off centre by %1").arg(offset.manhattanLength())));
-    const int toolbarBottom = frame.y() + frame.menuBar()->sizeHint().height() + frame.Toolbar1->sizeHint().height();
+    const int toolbarBottom = frame.y() + frame.menuBar()->sizeHint().height() + frame.toolbar->sizeHint().height();
     QVERIFY(window.frameGeometry().top() > toolbarBottom);
 }
 

@@ -102,7 +102,7 @@ void TestTipOfTheDay::startupShowsTheTipByTheSwitch()
 
     QCOMPARE(tipShown(), shown);
     if (shown)
-        QVERIFY(form<TipOfTheDayWindow>().chkLoadTipsAtStartup->isChecked());
+        QVERIFY(form<TipOfTheDayWindow>().showAtStartupBox->isChecked());
     // Showing the tip stores nothing.
     QCOMPARE(storedSwitch(store), stored);
     // What the options window's "Show Tool Tips" box reads: ticked unless switched off
@@ -128,12 +128,12 @@ void TestTipOfTheDay::untickingStoresTheSwitchAtOnce()
     TipOfTheDayWindow& tip = form<TipOfTheDayWindow>();
     QVERIFY(tip.isVisible());
 
-    tip.chkLoadTipsAtStartup->click();
+    tip.showAtStartupBox->click();
     QCOMPARE(storedSwitch(world.folder().settings()), std::optional<QByteArray>("0"));
     QVERIFY(tip.isVisible());
-    tip.chkLoadTipsAtStartup->click();
+    tip.showAtStartupBox->click();
     QCOMPARE(storedSwitch(world.folder().settings()), std::optional<QByteArray>("1"));
-    tip.chkLoadTipsAtStartup->click();
+    tip.showAtStartupBox->click();
 
     // The next run reads the switch from the store's file.
     platform::SettingsStore nextRun(storePath);
@@ -173,9 +173,9 @@ void TestTipOfTheDay::picture()
     QTRY_VERIFY(!tip.pictureFetch->busy());
 
     QCOMPARE(web.requests().size() >= 1 && web.requests().first().path == kPicturePath, true);
-    QCOMPARE(tip.AniGIF1->movie() != nullptr, shown);
+    QCOMPARE(tip.tipPicture->movie() != nullptr, shown);
     if (shown)
-        QCOMPARE(tip.AniGIF1->movie()->frameRect().size(), QSize(1, 1));
+        QCOMPARE(tip.tipPicture->movie()->frameRect().size(), QSize(1, 1));
     QVERIFY(world.folder().dialogs().messageBoxes().isEmpty());
 }
 
@@ -188,9 +188,9 @@ void TestTipOfTheDay::commandShowsTheTipWhateverTheSwitch()
 
     QVERIFY(ui::commands().run(ui::command::kShowTipOfTheDay));
     QVERIFY(tipShown());
-    QVERIFY(!form<TipOfTheDayWindow>().chkLoadTipsAtStartup->isChecked());
+    QVERIFY(!form<TipOfTheDayWindow>().showAtStartupBox->isChecked());
     QCOMPARE(storedSwitch(world.folder().settings()), std::optional<QByteArray>("0"));
-    form<TipOfTheDayWindow>().cmdOK->click();
+    form<TipOfTheDayWindow>().okButton->click();
     QVERIFY(!tipShown());
 }
 

@@ -36,40 +36,40 @@ TipOfTheDayWindow::TipOfTheDayWindow()
     setWindowTitle(QStringLiteral("Tip of the Day"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    Picture1 = new QWidget(this);
-    Picture1->setAutoFillBackground(true);
-    QPalette white = Picture1->palette();
+    tipPanel = new QWidget(this);
+    tipPanel->setAutoFillBackground(true);
+    QPalette white = tipPanel->palette();
     white.setColor(QPalette::Window, Qt::white);
-    Picture1->setPalette(white);
-    Label1 = new QLabel(QStringLiteral("Did you know..."), Picture1);
-    AniGIF1 = new QLabel(Picture1);
-    AniGIF1->setAlignment(Qt::AlignCenter);
-    auto* panel = new QVBoxLayout(Picture1);
-    panel->addWidget(Label1);
-    panel->addWidget(AniGIF1, 1);
+    tipPanel->setPalette(white);
+    tipHeading = new QLabel(QStringLiteral("Did you know..."), tipPanel);
+    tipPicture = new QLabel(tipPanel);
+    tipPicture->setAlignment(Qt::AlignCenter);
+    auto* panel = new QVBoxLayout(tipPanel);
+    panel->addWidget(tipHeading);
+    panel->addWidget(tipPicture, 1);
 
-    chkLoadTipsAtStartup = new QCheckBox(QStringLiteral("&Show Tips at Startup"), this);
-    chkLoadTipsAtStartup->setChecked(true);
-    cmdNextTip = new QPushButton(QStringLiteral("&Next Tip"), this);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    AniGIF1->setObjectName(QStringLiteral("AniGIF1"));
-    chkLoadTipsAtStartup->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
-    cmdNextTip->setObjectName(QStringLiteral("cmdNextTip"));
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    showAtStartupBox = new QCheckBox(QStringLiteral("&Show Tips at Startup"), this);
+    showAtStartupBox->setChecked(true);
+    nextTipButton = new QPushButton(QStringLiteral("&Next Tip"), this);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    tipPanel->setObjectName(QStringLiteral("Picture1"));
+    tipHeading->setObjectName(QStringLiteral("Label1"));
+    tipPicture->setObjectName(QStringLiteral("AniGIF1"));
+    showAtStartupBox->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
+    nextTipButton->setObjectName(QStringLiteral("cmdNextTip"));
+    okButton->setObjectName(QStringLiteral("cmdOK"));
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdNextTip);
-    buttons->addWidget(cmdOK);
+    buttons->addWidget(nextTipButton);
+    buttons->addWidget(okButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Picture1, 1);
-    layout->addWidget(chkLoadTipsAtStartup);
+    layout->addWidget(tipPanel, 1);
+    layout->addWidget(showAtStartupBox);
     layout->addLayout(buttons);
 
     // There is one tip picture, so Next Tip has nothing else to show.
-    connect(chkLoadTipsAtStartup, &QCheckBox::toggled, this, &TipOfTheDayWindow::chkLoadTipsAtStartup_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &QWidget::hide);
+    connect(showAtStartupBox, &QCheckBox::toggled, this, &TipOfTheDayWindow::storeTipSwitch);
+    connect(okButton, &QPushButton::clicked, this, &QWidget::hide);
 
     pictureFetch = new platform::HttpTransfer(this);
     pictureFetch->setTimeLimitMs(kPictureFetchLimitMs);
@@ -103,13 +103,13 @@ void TipOfTheDayWindow::showTip(QWidget& frame)
     resize(twips(kWidthTwips), twips(kHeightTwips));
     // A switch that is on leaves the box ticked, so nothing is stored again.
     if (const std::optional<bool> on = storedSwitch())
-        chkLoadTipsAtStartup->setChecked(*on);
+        showAtStartupBox->setChecked(*on);
     if (!pictureFetch->busy())
         pictureFetch->start(platform::webServerPage(kPicturePage));
     ui::showInFrontOf(*this, frame);
 }
 
-void TipOfTheDayWindow::chkLoadTipsAtStartup_Click(bool ticked)
+void TipOfTheDayWindow::storeTipSwitch(bool ticked)
 {
     // A store that cannot be written keeps the old switch; the window cannot do better.
     OptionSwitches(platform::settingsStore()).saveTipBoxState(ticked ? 1 : 0);
@@ -130,7 +130,7 @@ void TipOfTheDayWindow::showPicture(const QByteArray& picture)
         return;
     }
     movie_ = movie;
-    AniGIF1->setMovie(movie_);
+    tipPicture->setMovie(movie_);
     movie_->start();
 }
 

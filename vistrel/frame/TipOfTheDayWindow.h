@@ -45,19 +45,19 @@ public:
     // than 0, or no stored value. Nothing when the stored text is not a number.
     static std::optional<bool> storedSwitch();
 
-    QWidget* Picture1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* AniGIF1 = nullptr;
-    QCheckBox* chkLoadTipsAtStartup = nullptr;
-    QPushButton* cmdNextTip = nullptr;
-    QPushButton* cmdOK = nullptr;
+    QWidget* tipPanel = nullptr;
+    QLabel* tipHeading = nullptr;
+    QLabel* tipPicture = nullptr;
+    QCheckBox* showAtStartupBox = nullptr;
+    QPushButton* nextTipButton = nullptr;
+    QPushButton* okButton = nullptr;
     platform::HttpTransfer* pictureFetch = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void chkLoadTipsAtStartup_Click(bool ticked);
+    void storeTipSwitch(bool ticked);
     void showPicture(const QByteArray& picture);
 
     QByteArray pictureBytes_;
