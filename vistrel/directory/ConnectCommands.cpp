@@ -5,9 +5,6 @@
 #include "directory/MainWindow.h"
 #include "directory/TransmitterChannel.h"
 #include "directory/TreeNodes.h"
-#include "frame/FrameWindow.h"
-#include "frame/ToolbarControl.h"
-#include "frame/ToolbarPositions.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/UserSettingsWindow.h"
 #include "platform/Dialogs.h"
@@ -124,9 +121,6 @@ void showConnectedState(bool connected)
 {
     ui::commands().action(ui::command::kConnect)->setEnabled(!connected);
     ui::commands().action(ui::command::kDisconnect)->setEnabled(connected);
-    ToolbarControl& toolbar = *form<FrameWindow>().toolbar;
-    toolbar.setButtonEnabled(kToolbarConnectButton, !connected);
-    toolbar.setButtonEnabled(kToolbarDisconnectButton, connected);
 }
 
 void connectCommand(CommandOrigin origin, const ConnectSteps& steps)

@@ -133,6 +133,7 @@ FrameWindow::FrameWindow()
     layout->addWidget(mdiArea, 1);
     setCentralWidget(client);
     connect(toolbar, &ToolbarControl::mouseDown, this, &FrameWindow::pressToolbar);
+    followCommandActions();
     setToolbarButtonRestorer([this](int button) {
         toolbar->setButtonImage(button, ToolbarControl::PictureNormal);
         toolbar->Refresh();
@@ -330,6 +331,21 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event)
 void FrameWindow::mouseMovedOverClientArea()
 {
     gToolbarHighlightCleared = false;
+}
+
+// Each command button stands for its command's shared action: it is enabled exactly
+// when the action is, so the menus and the toolbar never disagree.
+void FrameWindow::followCommandActions()
+{
+    for (int button = 1; button <= kToolbarPositions; ++button) {
+        const ToolbarPosition& position = toolbarPosition(button);
+        if (position.separator)
+            continue;
+        QAction* action = ui::commands().action(position.command);
+        toolbar->setButtonEnabled(button, action->isEnabled());
+        connect(action, &QAction::changed, toolbar,
+                [this, button, action] { toolbar->setButtonEnabled(button, action->isEnabled()); });
+    }
 }
 
 void FrameWindow::pressToolbar(int button, int /*shift*/, float x, float /*y*/)

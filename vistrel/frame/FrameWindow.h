@@ -74,6 +74,7 @@ private:
     void endHoldOff();
     void clearMainStatus();
     void startHoldOff();
+    void followCommandActions();
 
     bool holdOffOver_ = true;
     QPointer<QWidget> mainWindow_;
