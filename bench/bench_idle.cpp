@@ -32,7 +32,7 @@
 namespace {
 
 constexpr int kRestMs = 10000;
-constexpr int kSettleMs = 6000;  // before the rest is measured
+constexpr int kSettleMs = 6000; // before the rest is measured
 constexpr int kLoadLimitMs = 30000;
 const QByteArray kPlaceKey = "Airports/Countries/France";
 
@@ -110,8 +110,10 @@ void answerAsTheDemo(FakeReflector& reflector)
         if (comma < 0)
             return FakeReflector::Reply::text("/NDF/");
         const QByteArray place = request.mid(comma + 1);
-        return FakeReflector::Reply::text("/WC/1,rtsp://127.0.0.1/a.rm,,Harbour,N,," + place + ",RealPlay\r\n"
-                                          "1,http://127.0.0.1/b.html,,Square,N,," + place + ",IEStream\r\n\r\n/EndTran/");
+        return FakeReflector::Reply::text("/WC/1,rtsp://127.0.0.1/a.rm,,Harbour,N,," + place
+                                          + ",RealPlay\r\n"
+                                            "1,http://127.0.0.1/b.html,,Square,N,,"
+                                          + place + ",IEStream\r\n\r\n/EndTran/");
     });
 }
 

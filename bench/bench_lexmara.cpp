@@ -26,7 +26,8 @@ std::string makeReply()
 {
     std::string reply;
     for (int i = 1; i <= kLines; ++i) {
-        std::string line = "/WC/" + std::to_string(i) + ",rtsp://camera" + std::to_string(i) + ".host/live,Cam,RealPlay";
+        std::string line =
+            "/WC/" + std::to_string(i) + ",rtsp://camera" + std::to_string(i) + ".host/live,Cam,RealPlay";
         line.resize(58, '.');
         reply += line + "\r\n";
     }

@@ -30,8 +30,8 @@ QByteArray generatedNodeList(int records)
             topic = "Topic" + QByteArray::number(i);
             list += "\"Top\",\"" + topic + "\",\"" + topic + "\",\"Closed\"\r\n";
         } else {
-            list += "\"" + topic + "\",\"" + topic + "/" + QByteArray::number(i) + "\",\"Place "
-                + QByteArray::number(i) + "\",\"VideoLink\"\r\n";
+            list += "\"" + topic + "\",\"" + topic + "/" + QByteArray::number(i) + "\",\"Place " + QByteArray::number(i)
+                + "\",\"VideoLink\"\r\n";
         }
     }
     return list;

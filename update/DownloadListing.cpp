@@ -24,7 +24,8 @@ QString privacyError(const QString& folder, const struct stat& status)
     if (!S_ISDIR(status.st_mode))
         return QStringLiteral("The download folder %1 is not a folder.").arg(folder);
     if (status.st_uid != geteuid() || (status.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        return QStringLiteral("The download folder %1 is open to other users; nothing is installed from it.").arg(folder);
+        return QStringLiteral("The download folder %1 is open to other users; nothing is installed from it.")
+            .arg(folder);
     return {};
 }
 

@@ -7,7 +7,8 @@ namespace updater {
 
 void MessageBoxDialogs::message(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vistrel"), text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vistrel"), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 

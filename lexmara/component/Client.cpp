@@ -15,8 +15,8 @@ namespace {
 
 [[noreturn]] void cannotCreate(const std::string& why)
 {
-    throw ComponentError({kCannotCreateObject, "lexmara",
-                          std::string(standardDescription(kCannotCreateObject)) + ": " + why});
+    throw ComponentError(
+        {kCannotCreateObject, "lexmara", std::string(standardDescription(kCannotCreateObject)) + ": " + why});
 }
 
 template <class Function>

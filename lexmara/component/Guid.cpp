@@ -8,8 +8,8 @@ std::string formatGuid(const GUID& id)
 {
     char text[39];
     std::snprintf(text, sizeof text, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
-                  static_cast<unsigned>(id.data1), id.data2, id.data3, id.data4[0], id.data4[1],
-                  id.data4[2], id.data4[3], id.data4[4], id.data4[5], id.data4[6], id.data4[7]);
+                  static_cast<unsigned>(id.data1), id.data2, id.data3, id.data4[0], id.data4[1], id.data4[2],
+                  id.data4[3], id.data4[4], id.data4[5], id.data4[6], id.data4[7]);
     return text;
 }
 
@@ -32,8 +32,8 @@ std::optional<GUID> parseGuid(std::string_view text)
 {
     // Positions of the hexadecimal digit pairs in "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}".
     static constexpr int kPairs[16] = {1, 3, 5, 7, 10, 12, 15, 17, 20, 22, 25, 27, 29, 31, 33, 35};
-    if (text.size() != 38 || text[0] != '{' || text[37] != '}' || text[9] != '-' || text[14] != '-'
-        || text[19] != '-' || text[24] != '-')
+    if (text.size() != 38 || text[0] != '{' || text[37] != '}' || text[9] != '-' || text[14] != '-' || text[19] != '-'
+        || text[24] != '-')
         return std::nullopt;
     uint8_t bytes[16];
     for (int i = 0; i < 16; ++i) {

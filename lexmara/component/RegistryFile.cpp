@@ -65,10 +65,7 @@ Registry::Key* Registry::find(std::string_view path)
     return nullptr;
 }
 
-const Registry::Key* Registry::find(std::string_view path) const
-{
-    return const_cast<Registry*>(this)->find(path);
-}
+const Registry::Key* Registry::find(std::string_view path) const { return const_cast<Registry*>(this)->find(path); }
 
 std::optional<std::string> Registry::value(std::string_view key, std::string_view name) const
 {
@@ -81,12 +78,10 @@ std::optional<std::string> Registry::value(std::string_view key, std::string_vie
 
 void Registry::setValue(std::string_view key, std::string_view name, std::string_view value)
 {
-    const auto breaksLine = [](std::string_view text) {
-        return text.find_first_of("\r\n") != std::string_view::npos;
-    };
-    if (key.empty() || breaksLine(key) || key.find_first_of("[]") != std::string_view::npos
-        || name.empty() || breaksLine(name) || name.find('=') != std::string_view::npos
-        || name.front() == '[' || name.front() == ';' || breaksLine(value))
+    const auto breaksLine = [](std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; };
+    if (key.empty() || breaksLine(key) || key.find_first_of("[]") != std::string_view::npos || name.empty()
+        || breaksLine(name) || name.find('=') != std::string_view::npos || name.front() == '[' || name.front() == ';'
+        || breaksLine(value))
         throw std::invalid_argument("registry entry cannot be stored: " + std::string(key));
     Key* found = find(key);
     if (!found)

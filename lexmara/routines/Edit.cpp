@@ -78,8 +78,7 @@ VbError repetitionTooLong(int64_t totalLength)
                    "StringRepeat maximum string length exceeded: " + std::to_string(totalLength) + "is too long!");
 }
 
-std::string_view concatFast(std::string& buffer, std::string& storage, std::string_view first,
-                            std::string_view second)
+std::string_view concatFast(std::string& buffer, std::string& storage, std::string_view first, std::string_view second)
 {
     const size_t joined = first.size() + second.size();
     if (joined > buffer.size()) {

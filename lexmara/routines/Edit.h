@@ -18,8 +18,8 @@ std::string replaceCharsFirst(std::string_view text, std::string_view find, std:
 // Every occurrence of `find` replaced, left to right without overlaps; with
 // `wholeWords`, only the words (see Words.h) that equal `find`. A replacement is never
 // searched again. An empty `find` changes nothing.
-std::string replaceCharsAll(std::string_view text, std::string_view find, std::string_view with,
-                            strings::Compare mode, bool wholeWords);
+std::string replaceCharsAll(std::string_view text, std::string_view find, std::string_view with, strings::Compare mode,
+                            bool wholeWords);
 
 // `insertion` placed after the first `position` characters; "" when `position` is past
 // the end. A negative position raises error 5.
@@ -42,7 +42,6 @@ VbError repetitionTooLong(int64_t totalLength);
 
 // `first` & `second`, joined in `buffer` when it fits there (the buffer's length never
 // changes) and in `storage` otherwise; the result points into the one used.
-std::string_view concatFast(std::string& buffer, std::string& storage, std::string_view first,
-                            std::string_view second);
+std::string_view concatFast(std::string& buffer, std::string& storage, std::string_view first, std::string_view second);
 
 } // namespace lexmara

@@ -96,8 +96,12 @@ std::string packedToString(std::string_view field)
             digits += static_cast<char>('0' + lowHalf(field[i]));
     }
     switch (lowHalf(field.back())) {
-    case 0x0A: case 0x0C: case 0x0E: case 0x0F: return digits;
-    case 0x0B: case 0x0D: return '-' + digits;
+    case 0x0A:
+    case 0x0C:
+    case 0x0E:
+    case 0x0F: return digits;
+    case 0x0B:
+    case 0x0D: return '-' + digits;
     default: return std::string(kInvalid);
     }
 }

@@ -18,20 +18,22 @@ using strings::isDigit;
 
 // ---- Numbers in words
 
-constexpr std::array<const char*, 20> kUnits{
-    " zero", " one", " two", " three", " four", " five", " six", " seven", " eight", " nine",
-    " ten", " eleven", " twelve", " thirteen", " fourteen", " fifteen", " sixteen", " seventeen", " eighteen",
-    " nineteen"};
-constexpr std::array<const char*, 10> kTens{
-    "", "", " twenty", " thirty", " forty", " fifty", " sixty", " seventy", " eighty", " ninety"};
+constexpr std::array<const char*, 20> kUnits{" zero",    " one",     " two",       " three",    " four",
+                                             " five",    " six",     " seven",     " eight",    " nine",
+                                             " ten",     " eleven",  " twelve",    " thirteen", " fourteen",
+                                             " fifteen", " sixteen", " seventeen", " eighteen", " nineteen"};
+constexpr std::array<const char*, 10> kTens{"",       "",       " twenty",  " thirty", " forty",
+                                            " fifty", " sixty", " seventy", " eighty", " ninety"};
 
 struct Scale {
     uint64_t value;
     const char* word;
 };
-constexpr std::array<Scale, 5> kScales{{
-    {1'000'000'000'000, " trillion"}, {1'000'000'000, " billion"}, {1'000'000, " million"}, {1'000, " thousand"},
-    {1, ""}}};
+constexpr std::array<Scale, 5> kScales{{{1'000'000'000'000, " trillion"},
+                                        {1'000'000'000, " billion"},
+                                        {1'000'000, " million"},
+                                        {1'000, " thousand"},
+                                        {1, ""}}};
 
 constexpr uint64_t kLargestCurrencyWhole = 922'337'203'685'477;
 
@@ -315,9 +317,9 @@ std::string padAlign(std::string_view text, int32_t length, int16_t alignment, s
     if (static_cast<size_t>(length) < text.size())
         return "Invalid length";
     const size_t padding = static_cast<size_t>(length) - text.size();
-    const size_t before = alignment == 0   ? 0
-                          : alignment == 1 ? padding
-                                           : static_cast<size_t>(strings::roundHalfEven(padding / 2.0));
+    const size_t before = alignment == 0 ? 0
+        : alignment == 1                 ? padding
+                                         : static_cast<size_t>(strings::roundHalfEven(padding / 2.0));
     return std::string(before, pad[0]) + std::string(text) + std::string(padding - before, pad[0]);
 }
 

@@ -45,7 +45,7 @@ bool isVisibleOrdinaryFile(const std::string& folder, std::string_view name)
 {
     if (name.empty() || name.front() == '.')
         return false;
-    struct stat status{};
+    struct stat status {};
     if (::stat((folder + '/' + std::string(name)).c_str(), &status) != 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             return false;
@@ -99,8 +99,8 @@ bool fileExists(std::string_view pattern)
         return false;
     const size_t slash = pattern.rfind('/');
     const std::string folder = slash == std::string_view::npos ? "."
-                               : slash == 0                  ? "/"
-                                                             : std::string(pattern.substr(0, slash));
+        : slash == 0                                           ? "/"
+                                                               : std::string(pattern.substr(0, slash));
     const std::string_view namePattern = slash == std::string_view::npos ? pattern : pattern.substr(slash + 1);
     if (namePattern.find_first_of("*?") == std::string_view::npos)
         return isVisibleOrdinaryFile(folder, namePattern);

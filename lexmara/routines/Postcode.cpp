@@ -106,8 +106,8 @@ private:
         case 1: // second area letter or first district digit
             return (isLetter(c) && !isOneOf(c, "JZ")) || isDigit(c) ? accept(c) : restart();
         case 2: // district digit, sub-district letter, GIR, or the space after two characters
-            if (isDigit(c) || (isOneOf(c, "AEHMNPRTVXY") && isDigit(accepted(2))) ||
-                (c == 'R' && s_.AcceptedText == "GI"))
+            if (isDigit(c) || (isOneOf(c, "AEHMNPRTVXY") && isDigit(accepted(2)))
+                || (c == 'R' && s_.AcceptedText == "GI"))
                 return accept(c);
             if (c == ' ' && isDigit(accepted(2))) {
                 s_.StepDone[3] = -1;
@@ -115,10 +115,10 @@ private:
             }
             return restart();
         case 3: // the space after three characters, or the fourth outward character
-            return c == ' ' || ((isDigit(c) || isOneOf(c, "ABEHMNPRVWXY")) && isLetter(accepted(2)) &&
-                                isDigit(accepted(3)))
-                       ? accept(c)
-                       : restart();
+            return c == ' '
+                    || ((isDigit(c) || isOneOf(c, "ABEHMNPRVWXY")) && isLetter(accepted(2)) && isDigit(accepted(3)))
+                ? accept(c)
+                : restart();
         case 4: // an optional space, then the inward digit
             if (isDigit(c))
                 return accept(c);

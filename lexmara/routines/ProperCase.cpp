@@ -22,17 +22,100 @@ struct BuiltInRule {
 };
 
 constexpr BuiltInRule kBuiltInRules[] = {
-    {"(GB)"}, {"(UK)"}, {"AA", " AA"}, {"AFC", " AFC"}, {"AMIEE"}, {"AND", "and"}, {"Appt"}, {"Appts"},
-    {"ATE"}, {"BA"}, {"BBC"}, {"BDS"}, {"BICC"}, {"BIS"}, {"Bldgs"}, {"Blvd"}, {"BMA"}, {"BSc"}, {"CBE"},
-    {"Cl"}, {"CMG"}, {"Ct"}, {"DBE"}, {"DECD"}, {"DECEASED"}, {"DFM"}, {"Dr"}, {"Eng"}, {"Fl"}, {"Flt"},
-    {"Fm"}, {"FRICS"}, {"FRM"}, {"GB"}, {"Gdns"}, {"Gds"}, {"Grdns"}, {"GRA"}, {"HNRS"}, {"HONS"}, {"IBM"},
-    {"ICI"}, {"IT"}, {"KBE"}, {"Ltd"}, {"MA"}, {"MBE"}, {"Mktg"}, {"Mngt"}, {"MP"}, {"Miss"}, {"Mr"},
-    {"Mrs"}, {"Ms"}, {"MSc"}, {"NEC"}, {"Nr"}, {"OBE"}, {"of"}, {"Phd"}, {"Pk"}, {"Pl"}, {"plc"}, {"PO"},
-    {"Prk"}, {"RAF"}, {"Rd"}, {"RETD"}, {"RETIRED"}, {"RGN"}, {"RSPCA"}, {"RTD"}, {"SEN"}, {"Son"}, {"Sq"},
-    {"SRN"}, {"Srvcs"}, {"St"}, {"TD"}, {"TENG"}, {"TTO"}, {"UK"}, {"I"}, {"II"}, {"III"}, {"IV"}, {"V"},
-    {"VI"}, {"VII"}, {"VIII"}, {"VIIII"},
+    {"(GB)"},
+    {"(UK)"},
+    {"AA", " AA"},
+    {"AFC", " AFC"},
+    {"AMIEE"},
+    {"AND", "and"},
+    {"Appt"},
+    {"Appts"},
+    {"ATE"},
+    {"BA"},
+    {"BBC"},
+    {"BDS"},
+    {"BICC"},
+    {"BIS"},
+    {"Bldgs"},
+    {"Blvd"},
+    {"BMA"},
+    {"BSc"},
+    {"CBE"},
+    {"Cl"},
+    {"CMG"},
+    {"Ct"},
+    {"DBE"},
+    {"DECD"},
+    {"DECEASED"},
+    {"DFM"},
+    {"Dr"},
+    {"Eng"},
+    {"Fl"},
+    {"Flt"},
+    {"Fm"},
+    {"FRICS"},
+    {"FRM"},
+    {"GB"},
+    {"Gdns"},
+    {"Gds"},
+    {"Grdns"},
+    {"GRA"},
+    {"HNRS"},
+    {"HONS"},
+    {"IBM"},
+    {"ICI"},
+    {"IT"},
+    {"KBE"},
+    {"Ltd"},
+    {"MA"},
+    {"MBE"},
+    {"Mktg"},
+    {"Mngt"},
+    {"MP"},
+    {"Miss"},
+    {"Mr"},
+    {"Mrs"},
+    {"Ms"},
+    {"MSc"},
+    {"NEC"},
+    {"Nr"},
+    {"OBE"},
+    {"of"},
+    {"Phd"},
+    {"Pk"},
+    {"Pl"},
+    {"plc"},
+    {"PO"},
+    {"Prk"},
+    {"RAF"},
+    {"Rd"},
+    {"RETD"},
+    {"RETIRED"},
+    {"RGN"},
+    {"RSPCA"},
+    {"RTD"},
+    {"SEN"},
+    {"Son"},
+    {"Sq"},
+    {"SRN"},
+    {"Srvcs"},
+    {"St"},
+    {"TD"},
+    {"TENG"},
+    {"TTO"},
+    {"UK"},
+    {"I"},
+    {"II"},
+    {"III"},
+    {"IV"},
+    {"V"},
+    {"VI"},
+    {"VII"},
+    {"VIII"},
+    {"VIIII"},
     // Two surnames that keep a small letter after "Mac", undoing the fix for them.
-    {"Macey"}, {"Macklin"},
+    {"Macey"},
+    {"Macklin"},
 };
 static_assert(std::size(kBuiltInRules) == 93);
 
@@ -101,11 +184,20 @@ char lower(char c) { return static_cast<char>(foldCase(static_cast<unsigned char
 bool startsAWordAfter(char c)
 {
     switch (c) {
-    case ' ': case '\t': case '\n': case '\v': case '\f': case '\r': case '\0':
-    case '\'': case '(': case ')': case '.': case '-': case ',':
-        return true;
-    default:
-        return false;
+    case ' ':
+    case '\t':
+    case '\n':
+    case '\v':
+    case '\f':
+    case '\r':
+    case '\0':
+    case '\'':
+    case '(':
+    case ')':
+    case '.':
+    case '-':
+    case ',': return true;
+    default: return false;
     }
 }
 

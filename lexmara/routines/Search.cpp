@@ -58,8 +58,7 @@ int32_t instrNotInListRev(std::string_view text, std::string_view list, int32_t&
     return 0;
 }
 
-int32_t searchArray(const StringArrayView& array, std::string_view sought, int32_t startElement,
-                    bool partialMatch)
+int32_t searchArray(const StringArrayView& array, std::string_view sought, int32_t startElement, bool partialMatch)
 {
     if (!array.dimensioned)
         raise(kSubscriptOutOfRange);

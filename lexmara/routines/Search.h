@@ -36,7 +36,6 @@ struct StringArrayView {
 // The index of the first element from `startElement` that equals `sought` (or, with
 // `partialMatch`, contains it); -1 when there is none. An undimensioned array or an
 // index below the lower bound raises error 9.
-int32_t searchArray(const StringArrayView& array, std::string_view sought, int32_t startElement,
-                    bool partialMatch);
+int32_t searchArray(const StringArrayView& array, std::string_view sought, int32_t startElement, bool partialMatch);
 
 } // namespace lexmara

@@ -24,15 +24,13 @@ inline Position length(std::string_view text) { return static_cast<Position>(tex
 // The first occurrence of `sought` that begins at or after `start`; 0 when there is
 // none, when `text` is empty or when `start` is past its end. An empty `sought` is
 // found at `start`. A start below 1 raises error 5.
-Position findFrom(Position start, std::string_view text, std::string_view sought,
-                  Compare mode = Compare::Binary);
+Position findFrom(Position start, std::string_view text, std::string_view sought, Compare mode = Compare::Binary);
 
 // The last occurrence of `sought` lying wholly within the first `start` characters
 // (-1: the whole text); 0 when there is none, when `text` is empty or when `start` is
 // past its end. An empty `sought` is found at `start`. A start of 0 or below -1
 // raises error 5.
-Position findBack(std::string_view text, std::string_view sought, Position start = -1,
-                  Compare mode = Compare::Binary);
+Position findBack(std::string_view text, std::string_view sought, Position start = -1, Compare mode = Compare::Binary);
 
 // The characters from `start`, at most `count` of them (all the rest without a
 // count); empty when `start` is past the end. A start below 1 or a negative count

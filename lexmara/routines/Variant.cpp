@@ -50,10 +50,7 @@ std::string formatCurrency(int64_t scaled)
 
 } // namespace
 
-bool isMissing(const LxVARIANT& value)
-{
-    return value.vt == LX_VT_ERROR && value.scode == DISP_E_PARAMNOTFOUND;
-}
+bool isMissing(const LxVARIANT& value) { return value.vt == LX_VT_ERROR && value.scode == DISP_E_PARAMNOTFOUND; }
 
 std::optional<double> parseNumber(std::string_view text)
 {

@@ -12,7 +12,9 @@ public:
     // A standard error: its standard description, the raising class as its source.
     explicit VbError(int number) : number_(number), description_(standardDescription(number)) {}
     VbError(int number, std::string source, std::string description)
-        : number_(number), source_(std::move(source)), description_(std::move(description)) {}
+        : number_(number), source_(std::move(source)), description_(std::move(description))
+    {
+    }
 
     int number() const { return number_; }
     // Empty for a standard error: the boundary fills in the class's program identifier.

@@ -42,13 +42,12 @@ public:
     HRESULT StripCharList(LxBSTR* StrIn, LxBSTR* strStripList, LxBSTR* result) override;
 
     // Search routines (LexmaraSearch.cpp).
-    HRESULT LastInstr(LxBSTR* StrIn, LxBSTR* strInstr, LxVARIANT* Start, LxBOOL* MatchCase,
-                      int32_t* result) override;
+    HRESULT LastInstr(LxBSTR* StrIn, LxBSTR* strInstr, LxVARIANT* Start, LxBOOL* MatchCase, int32_t* result) override;
     HRESULT IsAlphaNumeric(LxBSTR* StrIn, LxBOOL* result) override;
     HRESULT InstrNotInList(LxVARIANT* Start, LxBSTR* String1, LxBSTR* strCharList, int32_t* result) override;
     HRESULT InstrNotInListRev(LxBSTR* String1, LxBSTR* strCharList, int32_t* Start, int32_t* result) override;
-    HRESULT SearchArray(LxSAFEARRAY** stringArray, LxBSTR* SearchString, int32_t* StartElement,
-                        LxBOOL* PartialMatch, int32_t* result) override;
+    HRESULT SearchArray(LxSAFEARRAY** stringArray, LxBSTR* SearchString, int32_t* StartElement, LxBOOL* PartialMatch,
+                        int32_t* result) override;
 
     // The hidden member that takes its argument and does nothing.
     HRESULT text(LxBSTR*) override { return S_OK; }

@@ -58,8 +58,8 @@ HRESULT Lexmara::NumMatches(LxBSTR StrIn, LxBSTR Match, LxVARIANT* iCompare, int
         const int32_t compare = !iCompare || isMissing(*iCompare) ? 0 : variantLong(*iCompare);
         if (compare != 0 && compare != 1)
             raise(kInvalidCall);
-        count = numMatches(lxView(StrIn), lxView(Match),
-                           compare == 0 ? strings::Compare::Binary : strings::Compare::Text);
+        count =
+            numMatches(lxView(StrIn), lxView(Match), compare == 0 ? strings::Compare::Binary : strings::Compare::Text);
     });
 }
 

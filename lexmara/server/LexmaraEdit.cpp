@@ -18,7 +18,8 @@ HRESULT Lexmara::ReplaceCharsFirst(LxBSTR* StrIn, LxBSTR* strSearchFor, LxBSTR* 
 {
     return guarded(kSource, [&] {
         LxBSTR& replaced = server::result(result);
-        replaced = newString(replaceCharsFirst(textArgument(StrIn), textArgument(strSearchFor), textArgument(strReplace)));
+        replaced =
+            newString(replaceCharsFirst(textArgument(StrIn), textArgument(strSearchFor), textArgument(strReplace)));
     });
 }
 

@@ -85,8 +85,7 @@ HRESULT Lexmara::StringToZonedDecimal(LxBSTR* StrIn, LxBSTR* result)
     });
 }
 
-HRESULT Lexmara::PICtoStringDecimal(int32_t* HalfByteDigitOffset, int16_t* PICLength, LxBSTR* PICData,
-                                    LxBSTR* result)
+HRESULT Lexmara::PICtoStringDecimal(int32_t* HalfByteDigitOffset, int16_t* PICLength, LxBSTR* PICData, LxBSTR* result)
 {
     return guarded(kSource, [&] {
         LxBSTR& number = server::result(result);

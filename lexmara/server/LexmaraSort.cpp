@@ -10,8 +10,8 @@ namespace {
 
 // One sort of the caller's array. A bound left out or given as -1 stands for the
 // array's own; a variable given as -1 receives that bound.
-HRESULT sortMember(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound, int16_t* result,
-                   strings::Compare mode, SortOrder order)
+HRESULT sortMember(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound, int16_t* result, strings::Compare mode,
+                   SortOrder order)
 {
     return guarded(Lexmara::kSource, [&] {
         int16_t& status = server::result(result);
@@ -49,8 +49,7 @@ HRESULT Lexmara::SortArrayBinary(LxSAFEARRAY** strList, int32_t* lLbound, int32_
     return sortMember(strList, lLbound, lUbound, result, strings::Compare::Binary, SortOrder::Ascending);
 }
 
-HRESULT Lexmara::SortArrayBinaryDescending(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound,
-                                           int16_t* result)
+HRESULT Lexmara::SortArrayBinaryDescending(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound, int16_t* result)
 {
     return sortMember(strList, lLbound, lUbound, result, strings::Compare::Binary, SortOrder::Descending);
 }

@@ -48,13 +48,13 @@ int32_t wrapInto(LxSAFEARRAY** ResultArray, LxVarType elementType, const std::ve
 }
 
 template <class Element>
-HRESULT wrapMember(LxBSTR* StrIn, int32_t* WrapLen, LxSAFEARRAY** ResultArray, LxBOOL* AddSplitHyphen,
-                   int32_t* result, LxVarType elementType)
+HRESULT wrapMember(LxBSTR* StrIn, int32_t* WrapLen, LxSAFEARRAY** ResultArray, LxBOOL* AddSplitHyphen, int32_t* result,
+                   LxVarType elementType)
 {
     return guarded(Lexmara::kSource, [&] {
         int32_t& count = server::result(result);
-        const std::vector<std::string> lines = wrapLines(textArgument(StrIn), argument(WrapLen),
-                                                         optionalArgument(AddSplitHyphen, LX_TRUE) != LX_FALSE);
+        const std::vector<std::string> lines =
+            wrapLines(textArgument(StrIn), argument(WrapLen), optionalArgument(AddSplitHyphen, LX_TRUE) != LX_FALSE);
         count = wrapInto<Element>(ResultArray, elementType, lines);
     });
 }
@@ -94,8 +94,7 @@ HRESULT Lexmara::InstrWord(LxVARIANT* Start, LxBSTR* String1, LxBSTR* String2, L
     });
 }
 
-HRESULT Lexmara::InstrWordRev(LxBSTR* String1, LxBSTR* String2, LxVARIANT* Start, LxBOOL* MatchCase,
-                              int32_t* result)
+HRESULT Lexmara::InstrWordRev(LxBSTR* String1, LxBSTR* String2, LxVARIANT* Start, LxBOOL* MatchCase, int32_t* result)
 {
     return guarded(kSource, [&] {
         int32_t& position = server::result(result);
@@ -128,8 +127,8 @@ HRESULT Lexmara::WordDelete(LxBSTR* StrIn, int32_t WordNum, LxBOOL* RemoveDouble
 {
     return guarded(kSource, [&] {
         LxBSTR& rest = server::result(result);
-        rest = newString(wordDelete(textArgument(StrIn), WordNum,
-                                    optionalArgument(RemoveDoubleBlanks, LX_FALSE) != LX_FALSE));
+        rest = newString(
+            wordDelete(textArgument(StrIn), WordNum, optionalArgument(RemoveDoubleBlanks, LX_FALSE) != LX_FALSE));
     });
 }
 

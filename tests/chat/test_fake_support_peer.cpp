@@ -111,8 +111,8 @@ private slots:
         ChunkClient message(support.port(FakeSupportPeer::OfflineMessage));
         QVERIFY(message.connected());
         message.send("Bob//42//bob@example.com//Help\r\n");
-        QVERIFY(waitUntil([&] { return support.receivedOn(FakeSupportPeer::OfflineMessage).endsWith("\r\n"); },
-                          kLimitMs));
+        QVERIFY(
+            waitUntil([&] { return support.receivedOn(FakeSupportPeer::OfflineMessage).endsWith("\r\n"); }, kLimitMs));
         QVERIFY(waitUntil([&] { return support.receivedOn(FakeSupportPeer::Channel3).endsWith("\r\n"); }, kLimitMs));
 
         QCOMPARE(support.receivedOn(FakeSupportPeer::Channel3), QByteArray("Bob Says > hi\r\n"));

@@ -13,13 +13,13 @@
 #include "platform/Services.h"
 #include "platform/SocketControl.h"
 
+#include "ui/SharedMenuBar.h"
 #include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
-#include "ui/SharedMenuBar.h"
 
 #include <QMenuBar>
 #include <QTest>
@@ -73,9 +73,12 @@ private slots:
         SupportChatWorld chat;
         FakeSupportPeer stranger;
         stranger.connectToProgram(chat.listenPort(), QHostAddress(QStringLiteral("127.0.0.2")));
-        QVERIFY(waitUntil([&] { return stranger.supportState() == SupportState::EndedByProgram
-                                       || stranger.supportState() == SupportState::Refused; },
-                          kLimitMs));
+        QVERIFY(waitUntil(
+            [&] {
+                return stranger.supportState() == SupportState::EndedByProgram
+                    || stranger.supportState() == SupportState::Refused;
+            },
+            kLimitMs));
         QVERIFY(waitUntil([&] { return listening(chat); }, kLimitMs));
         QVERIFY(ui::form<StatusWindow>().logText().contains("Support chat refused a connection from 127.0.0.2"));
         // Whatever it managed to send was not taken.
@@ -141,7 +144,8 @@ private slots:
         QVERIFY(window.inputBox->text().isEmpty());
         // An empty line is still sent.
         window.sendLine();
-        QVERIFY(waitUntil([&] { return chat.support.receivedFromProgram().endsWith("hi\r\nann Says > \r\n"); }, kLimitMs));
+        QVERIFY(
+            waitUntil([&] { return chat.support.receivedFromProgram().endsWith("hi\r\nann Says > \r\n"); }, kLimitMs));
     }
 
     void sendingWithNobodyConnectedOnlyEchoes()
@@ -175,8 +179,11 @@ private slots:
         QCOMPARE(window.inputBox->text(), QStringLiteral("hello"));
         QTest::keyClick(window.inputBox, Qt::Key_Return);
         QVERIFY(window.inputBox->text().isEmpty());
-        QVERIFY(waitUntil([&] { return chat.support.receivedOn(FakeSupportPeer::Channel3) == "ann Says > hello\r\nann Says > hello\r\n"; },
-                          kLimitMs));
+        QVERIFY(waitUntil(
+            [&] {
+                return chat.support.receivedOn(FakeSupportPeer::Channel3) == "ann Says > hello\r\nann Says > hello\r\n";
+            },
+            kLimitMs));
         QVERIFY(chat.support.receivedOn(FakeSupportPeer::Channel1).isEmpty());
 
         // What the channel sends runs on in the transcript as it comes.
@@ -187,7 +194,8 @@ private slots:
         QVERIFY(waitUntil([&] { return window.transcriptText().endsWith("Support: hello\r\n"); }, kLimitMs));
 
         chat.support.closeConnection(channel3);
-        QVERIFY(waitUntil([&] { return window.chatStateLabel->text() == QStringLiteral("Connection Closed"); }, kLimitMs));
+        QVERIFY(
+            waitUntil([&] { return window.chatStateLabel->text() == QStringLiteral("Connection Closed"); }, kLimitMs));
         QCOMPARE(lampColour(window.chatLamp), SupportChatWindow::kClosedColour);
     }
 
@@ -213,8 +221,11 @@ private slots:
         QVERIFY(waitUntil([&] { return window.messageStateLabel->text() == QStringLiteral("Message Received ... "); },
                           kLimitMs));
         QCOMPARE(lampColour(window.messageLamp), SupportChatWindow::kMessageSentColour);
-        QVERIFY(waitUntil([&] { return chat.support.receivedOn(FakeSupportPeer::OfflineMessage) == "  //42 //bob@example.com//Hi\r\n"; },
-                          kLimitMs));
+        QVERIFY(waitUntil(
+            [&] {
+                return chat.support.receivedOn(FakeSupportPeer::OfflineMessage) == "  //42 //bob@example.com//Hi\r\n";
+            },
+            kLimitMs));
         // The support host's answer shows in the message box.
         chat.support.send(chat.support.connectionsTo(FakeSupportPeer::OfflineMessage).first(), "Thanks");
         QVERIFY(waitUntil([&] { return window.offlineMessageText() == "Thanks"; }, kLimitMs));
@@ -226,7 +237,8 @@ private slots:
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<QString>("message");
         QTest::newRow("no name") << QStringList{"", "42", "b@e"} << "Please put your Name into the Name Text Box.";
-        QTest::newRow("no user ID") << QStringList{"Bob", "", ""} << "Please put your User ID into the User ID Text Box.";
+        QTest::newRow("no user ID") << QStringList{"Bob", "", ""}
+                                    << "Please put your User ID into the User ID Text Box.";
         QTest::newRow("no address") << QStringList{"Bob", "42", ""}
                                     << "Please put your EMail Address into the EMail Address Text Box.";
     }
@@ -260,8 +272,9 @@ private slots:
         // The next one waits for its own connection and goes.
         QVERIFY(chat.support.listen(FakeSupportPeer::OfflineMessage, port));
         window.sendOfflineMessage();
-        QVERIFY(waitUntil([&] { return chat.support.receivedOn(FakeSupportPeer::OfflineMessage) == "Bob//42//b@e//\r\n"; },
-                          kLimitMs));
+        QVERIFY(
+            waitUntil([&] { return chat.support.receivedOn(FakeSupportPeer::OfflineMessage) == "Bob//42//b@e//\r\n"; },
+                      kLimitMs));
     }
 
     void senderDetailsAreSavedTrimmedAndReadBack()

@@ -40,7 +40,10 @@ QByteArray pngPicture()
 // Records the toolbar picture changes the chat asks for.
 struct ToolbarRecorder {
     QList<std::pair<int, int>> changes;
-    ToolbarRecorder() { setToolbarPictureChanger([this](int button, int picture) { changes.append({button, picture}); }); }
+    ToolbarRecorder()
+    {
+        setToolbarPictureChanger([this](int button, int picture) { changes.append({button, picture}); });
+    }
     ~ToolbarRecorder() { setToolbarPictureChanger({}); }
 };
 
@@ -156,10 +159,10 @@ private slots:
         SupportChatWorld chat;
         QList<QByteArray> run;
         namespace c = ui::command;
-        for (const char* name : {c::kConnect, c::kDisconnect, c::kShowLocator, c::kShowSystemStatus,
-                                 c::kShowSnapshotWindow, c::kStartMediaPlayer, c::kStartRealPlayer,
-                                 c::kShowPlayerSearch, c::kShowOptions, c::kShowServerSettings,
-                                 c::kShowUserSettings, c::kShowAbout, c::kShowUpdateCheck})
+        for (const char* name :
+             {c::kConnect, c::kDisconnect, c::kShowLocator, c::kShowSystemStatus, c::kShowSnapshotWindow,
+              c::kStartMediaPlayer, c::kStartRealPlayer, c::kShowPlayerSearch, c::kShowOptions, c::kShowServerSettings,
+              c::kShowUserSettings, c::kShowAbout, c::kShowUpdateCheck})
             ui::commands().add(name, [&run, name] { run.append(name); });
         QVERIFY(chat.connectSupport());
 
@@ -176,14 +179,15 @@ private slots:
         QCOMPARE(locator.topicList->count(), 0);
         QVERIFY(!locator.topicList->isEnabled());
 
-        for (const char* tag : {"/CLICK_LOCATOR/", "/CLICK_STATUS/", "/CLICK_VISTREL/", "/CLICK_MEDIA/", "/CLICK_REAL/",
-                                "/CLICK_SEARCH/", "/CLICK_OPTIONS/", "/CLICK_SERVSET/", "/CLICK_USERSET/",
-                                "/CLICK_ABOUT/", "/CLICK_UPDATE/"})
+        for (const char* tag :
+             {"/CLICK_LOCATOR/", "/CLICK_STATUS/", "/CLICK_VISTREL/", "/CLICK_MEDIA/", "/CLICK_REAL/", "/CLICK_SEARCH/",
+              "/CLICK_OPTIONS/", "/CLICK_SERVSET/", "/CLICK_USERSET/", "/CLICK_ABOUT/", "/CLICK_UPDATE/"})
             QVERIFY(chat.sendChunk(tag));
-        QCOMPARE(run, (QList<QByteArray>{c::kConnect, c::kDisconnect, c::kShowLocator, c::kShowSystemStatus,
-                                         c::kShowSnapshotWindow, c::kStartMediaPlayer, c::kStartRealPlayer,
-                                         c::kShowPlayerSearch, c::kShowOptions, c::kShowServerSettings,
-                                         c::kShowUserSettings, c::kShowAbout, c::kShowUpdateCheck}));
+        QCOMPARE(run,
+                 (QList<QByteArray>{c::kConnect, c::kDisconnect, c::kShowLocator, c::kShowSystemStatus,
+                                    c::kShowSnapshotWindow, c::kStartMediaPlayer, c::kStartRealPlayer,
+                                    c::kShowPlayerSearch, c::kShowOptions, c::kShowServerSettings, c::kShowUserSettings,
+                                    c::kShowAbout, c::kShowUpdateCheck}));
         QVERIFY(chat.window().transcriptText().isEmpty());
     }
 

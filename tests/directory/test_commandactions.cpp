@@ -36,7 +36,8 @@ void TestCommandActions::everyMenuHoldsTheCommandsOneAction_data()
     QTest::newRow("Connect") << "mnuConnect" << QByteArray(c::kConnect) << true << false << 1;
     QTest::newRow("Disconnect") << "mnuDisconnect" << QByteArray(c::kDisconnect) << true << false << 2;
     QTest::newRow("Exit") << "mnuExit" << QByteArray(c::kExit) << true << false << 3;
-    QTest::newRow("secondary Connect") << "mnuConnect" << QByteArray(c::kConnectFromSecondaryWindow) << false << true << 0;
+    QTest::newRow("secondary Connect") << "mnuConnect" << QByteArray(c::kConnectFromSecondaryWindow) << false << true
+                                       << 0;
     QTest::newRow("secondary Disconnect")
         << "mnuDisconnect" << QByteArray(c::kDisconnectFromSecondaryWindow) << false << true << 0;
     QTest::newRow("secondary Exit") << "mnuExit" << QByteArray(c::kExitWithoutWaiting) << false << true << 0;

@@ -57,8 +57,10 @@ enum class Reflector { Silent, Refusing, Closing, Stalling };
 bool inConnectedState()
 {
     ToolbarControl& toolbar = *form<FrameWindow>().toolbar;
-    const bool connected = !ui::commands().action(ui::command::kConnect)->isEnabled() && !toolbar.isButtonEnabled(kToolbarConnectButton);
-    const bool disconnected = !ui::commands().action(ui::command::kDisconnect)->isEnabled() && !toolbar.isButtonEnabled(kToolbarDisconnectButton);
+    const bool connected =
+        !ui::commands().action(ui::command::kConnect)->isEnabled() && !toolbar.isButtonEnabled(kToolbarConnectButton);
+    const bool disconnected = !ui::commands().action(ui::command::kDisconnect)->isEnabled()
+        && !toolbar.isButtonEnabled(kToolbarDisconnectButton);
     if (connected == disconnected)
         qFatal("the menus and the toolbar disagree");
     return connected;
@@ -174,7 +176,9 @@ private:
 
 void TestConnect::init()
 {
-    reflectorSession().state().loggedIn = reflectorSession().state().connectFailed = reflectorSession().state().socketError = reflectorSession().state().loginSendComplete = reflectorSession().state().encryptTraffic = gNoIcons = false;
+    reflectorSession().state().loggedIn = reflectorSession().state().connectFailed =
+        reflectorSession().state().socketError = reflectorSession().state().loginSendComplete =
+            reflectorSession().state().encryptTraffic = gNoIcons = false;
     world_.emplace();
     reflector_.emplace();
     QVERIFY(reflector_->listen());
@@ -194,14 +198,9 @@ void TestConnect::cleanup()
 void TestConnect::setUpReflector(Reflector kind)
 {
     switch (kind) {
-    case Reflector::Silent:
-        break;
-    case Reflector::Refusing:
-        reflector_->stopListening();
-        break;
-    case Reflector::Closing:
-        reflector_->setCloseOnAccept(true);
-        break;
+    case Reflector::Silent: break;
+    case Reflector::Refusing: reflector_->stopListening(); break;
+    case Reflector::Closing: reflector_->setCloseOnAccept(true); break;
     case Reflector::Stalling:
         stalling_.emplace();
         QVERIFY(stalling_->port() != 0);
@@ -242,9 +241,10 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
     QVERIFY(!inConnectedState());
     QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
-    QCOMPARE(form<StatusWindow>().logText(), QByteArray("Sending disconnect request to Reflector...\r\n"
-                                                           "Sending disconnect request to Reflector Successfull...\r\n"
-                                                           "Disconnect from Server...\r\n"));
+    QCOMPARE(form<StatusWindow>().logText(),
+             QByteArray("Sending disconnect request to Reflector...\r\n"
+                        "Sending disconnect request to Reflector Successfull...\r\n"
+                        "Disconnect from Server...\r\n"));
     QTRY_COMPARE(reflector_->requests().size(), 1);
     QCOMPARE(reflector_->requests()[0].received, logoutOnWire("203.0.113.7"));
     QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{clearText});
@@ -400,8 +400,8 @@ void TestConnect::connectOutcomes_data()
     QTest::newRow("connect failed") << CommandOrigin::MainWindow << true << true
                                     << QList<QByteArray>{mainLogin, "Login Failed..."}
                                     << QStringList{"Failed to connect to the Larkspire Server..."};
-    QTest::newRow("rejected or unreachable") << CommandOrigin::MainWindow << false << false
-                                             << QList<QByteArray>{mainLogin, mainLogin} << noBox;
+    QTest::newRow("rejected or unreachable")
+        << CommandOrigin::MainWindow << false << false << QList<QByteArray>{mainLogin, mainLogin} << noBox;
 }
 
 // The menus switch to the connected state before the login, whatever its outcome; the
@@ -504,7 +504,8 @@ void TestConnect::retryInsideTheRejectionWindowLogsInAfterIt()
     form<ServerSettingsWindow>().txtIPAddress->setText(QStringLiteral("127.0.0.1"));
     form<ServerSettingsWindow>().txtIPAddressBackUp->setText(QStringLiteral("127.0.0.1"));
     reflector_->setQuietGapMs(5);
-    reflector_->script("/Login/", {FakeReflector::Reply::text("/Login Failed/"), FakeReflector::Reply::text(secondReply)});
+    reflector_->script("/Login/",
+                       {FakeReflector::Reply::text("/Login Failed/"), FakeReflector::Reply::text(secondReply)});
     bool retriedInsideTheWindow = false;
     QObject::connect(&*reflector_, &FakeReflector::requestReceived, [&](int request) {
         // The rejection's logout has been sent: press Retry, once.

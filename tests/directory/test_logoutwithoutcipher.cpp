@@ -72,7 +72,8 @@ void TestLogoutWithoutCipher::disconnectShowsTheFailedStepAndSendsNothing()
 
     QCOMPARE(world_->folder().dialogs().messageTexts().size(), 1);
     QVERIFY(world_->folder().dialogs().messageTexts()[0].startsWith(QLatin1Char(' ')));
-    QCOMPARE(form<MainWindow>().stsWorld->panelText(1), QByteArray("Sending disconnect request to Reflector failed..."));
+    QCOMPARE(form<MainWindow>().stsWorld->panelText(1),
+             QByteArray("Sending disconnect request to Reflector failed..."));
     QVERIFY(!reflectorSession().state().loggedIn);
     QTest::qWait(100);
     QVERIFY(reflector_->requests().isEmpty());

@@ -24,8 +24,8 @@
 
 #include <optional>
 
-using ui::form;
 using platform::MessageAnswer;
+using ui::form;
 
 Q_DECLARE_METATYPE(std::optional<QByteArray>)
 
@@ -199,7 +199,8 @@ void TestMainWindow::stationHelpOpensOncePerRightButtonHold()
     FrameWorld world;
     MainWindow& main = form<MainWindow>();
     const QList<QUrl>& pages = world.folder().launcher().pages();
-    for (QWidget* over : QList<QWidget*>{main.findChild<QWidget*>(QStringLiteral("Frame1")), main.fileList->viewport()}) {
+    for (QWidget* over :
+         QList<QWidget*>{main.findChild<QWidget*>(QStringLiteral("Frame1")), main.fileList->viewport()}) {
         const qsizetype before = pages.size();
         sendMouse(over, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);
         for (int move = 0; move < 5; ++move)

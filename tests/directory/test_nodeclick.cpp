@@ -85,7 +85,8 @@ void TestNodeClick::clickSendsTheNodesQueries_data()
     QTest::addColumn<QByteArray>("node");
     QTest::addColumn<Texts>("queries");
     QTest::newRow("a country") << QByteArray("France") << Texts{"Travel,France"};
-    QTest::newRow("Georgia, a country and a state") << QByteArray("Georgia") << Texts{"Travel,Georgia", "Travel,Georgia"};
+    QTest::newRow("Georgia, a country and a state")
+        << QByteArray("Georgia") << Texts{"Travel,Georgia", "Travel,Georgia"};
     QTest::newRow("a state") << QByteArray("Florida") << Texts{"Travel,Florida"};
     QTest::newRow("a category node") << QByteArray("TechTV") << Texts{"Technology,TechTV"};
     QTest::newRow("the root") << QByteArray("Internet") << Texts{};
@@ -147,15 +148,16 @@ void TestNodeClick::doubleClickRunsTheClickOnce()
 
 void TestNodeClick::replyDuringTheSendHangsTheWebCams()
 {
-    reflector_->script("Travel,France",
-                       FakeReflector::Reply::text(
-                           webCamReply({webCamLine("Promenade", "http://cams/nice.rm", "France", "RealPlay"),
-                                        webCamLine("Berlin", "http://cams/berlin.rm", "Germany", "RealPlay"),
-                                        webCamLine("Arc", "http://cams/arc.jpg", "France", "NoStream")})));
+    reflector_->script(
+        "Travel,France",
+        FakeReflector::Reply::text(webCamReply({webCamLine("Promenade", "http://cams/nice.rm", "France", "RealPlay"),
+                                                webCamLine("Berlin", "http://cams/berlin.rm", "Germany", "RealPlay"),
+                                                webCamLine("Arc", "http://cams/arc.jpg", "France", "NoStream")})));
     clickOn(tree_.france);
 
-    QTRY_COMPARE(childrenOf(*tree_.france), (Texts{"Arc NoStream |France 1|NoStream|http://cams/arc.jpg",
-                                                   "Promenade|France|real|http://cams/nice.rm"}));
+    QTRY_COMPARE(
+        childrenOf(*tree_.france),
+        (Texts{"Arc NoStream |France 1|NoStream|http://cams/arc.jpg", "Promenade|France|real|http://cams/nice.rm"}));
     QCOMPARE(received(), Texts{"Travel,France"});
     QCOMPARE(gWebCamTable[2].name, QByteArray("Berlin"));
 
@@ -189,7 +191,8 @@ void TestNodeClick::errorTrap_data()
     QTest::newRow("a negative number") << -2147 << QStringList{QStringLiteral("Error = -2147")};
     QTest::newRow("5 is silent") << 5 << QStringList{};
     QTest::newRow("53 is silent") << 53 << QStringList{};
-    QTest::newRow("52, a missing player path file") << 52 << QStringList{missingPathFile, QStringLiteral("Error =  52")};
+    QTest::newRow("52, a missing player path file")
+        << 52 << QStringList{missingPathFile, QStringLiteral("Error =  52")};
 }
 
 void TestNodeClick::errorTrap()
@@ -209,8 +212,8 @@ void TestNodeClick::bracketModeOpensTheAddressInstead_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QStringList>("pages");
-    QTest::newRow("an address in brackets") << QByteArray("Harbour [http://cams/harbour.html]")
-                                            << QStringList{QStringLiteral("http://cams/harbour.html")};
+    QTest::newRow("an address in brackets")
+        << QByteArray("Harbour [http://cams/harbour.html]") << QStringList{QStringLiteral("http://cams/harbour.html")};
     QTest::newRow("no brackets") << QByteArray("France") << QStringList{};
 }
 
@@ -220,8 +223,8 @@ void TestNodeClick::bracketModeOpensTheAddressInstead()
     QFETCH(QStringList, pages);
     TreeNode* node = text == "France"
         ? tree_.france
-        : &TreeNodes::of(*form<MainWindow>().tvwMain).addChild(tree_.france->Key(), "Harbour", text, "real",
-                                                             &form<MainWindow>().imlIconsRemote);
+        : &TreeNodes::of(*form<MainWindow>().tvwMain)
+               .addChild(tree_.france->Key(), "Harbour", text, "real", &form<MainWindow>().imlIconsRemote);
     gSelectedNodeIndex = 0;
     gBracketUrlMode = true;
     form<MainWindow>().txtRemoteIP->setText(QStringLiteral("10.1.2.3"));

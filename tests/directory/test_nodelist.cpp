@@ -140,46 +140,45 @@ void TestNodeList::loadAndBuild_data()
     const QList<QByteArray> animalsPaths{"Internet", "Internet\\Animals", "Internet\\Animals\\Dogs"};
     const QByteArray dogs = animals + "\"Animals\",\"Animals/Dogs\",\"Dogs\",\"dog\"\r\n";
 
-    QTest::newRow("empty icons folder")
-        << std::optional(dogs) << std::optional(QStringList{}) << false
-        << QStringList{" 35601  = Element not foundAnimals   Animals/Dogs   Dogs   dog"}
-        << animalsPaths.mid(0, 2) << QList<QByteArray>{"Animals"} << QList<QByteArray>{"|"}
-        << QList<QByteArray>{};
-    QTest::newRow("no icons folder")
-        << std::optional(animals) << std::optional<QStringList>() << false << QStringList{}
-        << animalsPaths.mid(0, 2) << QList<QByteArray>{"Animals"} << QList<QByteArray>{"|"}
-        << QList<QByteArray>{};
+    QTest::newRow("empty icons folder") << std::optional(dogs) << std::optional(QStringList{}) << false
+                                        << QStringList{" 35601  = Element not foundAnimals   Animals/Dogs   Dogs   dog"}
+                                        << animalsPaths.mid(0, 2) << QList<QByteArray>{"Animals"}
+                                        << QList<QByteArray>{"|"} << QList<QByteArray>{};
+    QTest::newRow("no icons folder") << std::optional(animals) << std::optional<QStringList>() << false << QStringList{}
+                                     << animalsPaths.mid(0, 2) << QList<QByteArray>{"Animals"} << QList<QByteArray>{"|"}
+                                     << QList<QByteArray>{};
     QTest::newRow("shared key prefix: the first listed wins")
-        << std::optional(dogs) << std::optional(QStringList{"dog_a.ico", "dog_b.ico"}) << false
-        << QStringList{} << animalsPaths << QList<QByteArray>{"Animals"}
-        << QList<QByteArray>{"dog_a.ico|dog", "dog_b.ico|dog", "|"} << QList<QByteArray>{"dog"};
+        << std::optional(dogs) << std::optional(QStringList{"dog_a.ico", "dog_b.ico"}) << false << QStringList{}
+        << animalsPaths << QList<QByteArray>{"Animals"} << QList<QByteArray>{"dog_a.ico|dog", "dog_b.ico|dog", "|"}
+        << QList<QByteArray>{"dog"};
     QTest::newRow("built-in key taken by an icon")
         << std::optional(animals) << std::optional(QStringList{"Closed_big.ico"}) << false << QStringList{}
-        << animalsPaths.mid(0, 2) << QList<QByteArray>{"Animals"}
-        << QList<QByteArray>{"Closed_big.ico|Closed", "|"} << QList<QByteArray>{};
+        << animalsPaths.mid(0, 2) << QList<QByteArray>{"Animals"} << QList<QByteArray>{"Closed_big.ico|Closed", "|"}
+        << QList<QByteArray>{};
     QTest::newRow("a name without \"_\"")
         << std::optional(animals + "\"Animals\",\"Animals/Cats\",\"Cats\",\"cat.ico\"\r\n")
         << std::optional(QStringList{"cat.ico"}) << false << QStringList{}
-        << QList<QByteArray>{"Internet", "Internet\\Animals", "Internet\\Animals\\Cats"}
-        << QList<QByteArray>{"Animals"} << QList<QByteArray>{"cat.ico|cat.ico", "|"}
-        << QList<QByteArray>{"cat.ico"};
-    QTest::newRow("icons switched off")
-        << std::optional(QByteArray("\"Top\",\"Animals\",\"Animals\",\"dog\"\r\n"
-                                    "\"Animals\",\"Animals/Yeti\",\"Yeti\",\"nothing\"\r\n"))
-        << std::optional(QStringList{"dog_a.ico"}) << true << QStringList{}
-        << QList<QByteArray>{"Internet", "Internet\\Animals", "Internet\\Animals\\Yeti"}
-        << QList<QByteArray>{"Animals"} << QList<QByteArray>{"dog_a.ico|dog", "|"} << QList<QByteArray>{};
-    QTest::newRow("a quoted comma")
-        << std::optional(QByteArray("\"Top\",\"Travel\",\"Travel\",\"Closed\"\r\n"
-                                    "\"Travel\",\"Travel/DC\",\"Washington, D.C.\",\"VideoLink\"\r\n"))
-        << std::optional<QStringList>() << false << QStringList{}
-        << QList<QByteArray>{"Internet", "Internet\\Travel", "Internet\\Travel\\Washington, D.C."}
-        << QList<QByteArray>{"Travel"} << QList<QByteArray>{"|"} << QList<QByteArray>{};
+        << QList<QByteArray>{"Internet", "Internet\\Animals", "Internet\\Animals\\Cats"} << QList<QByteArray>{"Animals"}
+        << QList<QByteArray>{"cat.ico|cat.ico", "|"} << QList<QByteArray>{"cat.ico"};
+    QTest::newRow("icons switched off") << std::optional(
+        QByteArray("\"Top\",\"Animals\",\"Animals\",\"dog\"\r\n"
+                   "\"Animals\",\"Animals/Yeti\",\"Yeti\",\"nothing\"\r\n"))
+                                        << std::optional(QStringList{"dog_a.ico"}) << true << QStringList{}
+                                        << QList<QByteArray>{"Internet", "Internet\\Animals", "Internet\\Animals\\Yeti"}
+                                        << QList<QByteArray>{"Animals"} << QList<QByteArray>{"dog_a.ico|dog", "|"}
+                                        << QList<QByteArray>{};
+    QTest::newRow("a quoted comma") << std::optional(
+        QByteArray("\"Top\",\"Travel\",\"Travel\",\"Closed\"\r\n"
+                   "\"Travel\",\"Travel/DC\",\"Washington, D.C.\",\"VideoLink\"\r\n"))
+                                    << std::optional<QStringList>() << false << QStringList{}
+                                    << QList<QByteArray>{"Internet", "Internet\\Travel",
+                                                         "Internet\\Travel\\Washington, D.C."}
+                                    << QList<QByteArray>{"Travel"} << QList<QByteArray>{"|"} << QList<QByteArray>{};
     QTest::newRow("a record across lines, unquoted values")
         << std::optional(QByteArray("Top,Art\r\nArt,Open\r\nArt,\"Art/Painting\"\n  Painting,VideoLink"))
         << std::optional<QStringList>() << false << QStringList{}
-        << QList<QByteArray>{"Internet", "Internet\\Art", "Internet\\Art\\Painting"}
-        << QList<QByteArray>{"Art"} << QList<QByteArray>{"|"} << QList<QByteArray>{};
+        << QList<QByteArray>{"Internet", "Internet\\Art", "Internet\\Art\\Painting"} << QList<QByteArray>{"Art"}
+        << QList<QByteArray>{"|"} << QList<QByteArray>{};
     QTest::newRow("a child before its parent")
         << std::optional(QByteArray("\"Sports\",\"Sports/Golf\",\"Golf\",\"VideoLink\"\r\n"
                                     "\"Top\",\"Sports\",\"Sports\",\"Closed\"\r\n"
@@ -187,25 +186,24 @@ void TestNodeList::loadAndBuild_data()
         << std::optional<QStringList>() << false
         << QStringList{" 35601  = Element not foundSports   Sports/Golf   Golf   VideoLink",
                        " 35601  = Element not foundSports/Golf   Sports/Golf/Links   Links   VideoLink"}
-        << QList<QByteArray>{"Internet", "Internet\\Sports"} << QList<QByteArray>{"Sports"}
-        << QList<QByteArray>{"|"} << QList<QByteArray>{};
-    QTest::newRow("a missing Nodes.lst")
-        << std::optional<QByteArray>() << std::optional<QStringList>() << false
-        << QStringList{" 53  = File not found         "} << QList<QByteArray>{"Internet"} << QList<QByteArray>{}
-        << QList<QByteArray>{"|"} << QList<QByteArray>{};
+        << QList<QByteArray>{"Internet", "Internet\\Sports"} << QList<QByteArray>{"Sports"} << QList<QByteArray>{"|"}
+        << QList<QByteArray>{};
+    QTest::newRow("a missing Nodes.lst") << std::optional<QByteArray>() << std::optional<QStringList>() << false
+                                         << QStringList{" 53  = File not found         "}
+                                         << QList<QByteArray>{"Internet"} << QList<QByteArray>{}
+                                         << QList<QByteArray>{"|"} << QList<QByteArray>{};
     QTest::newRow("a list that ends inside a record")
         << std::optional(QByteArray("\"Top\",\"A\",\"Alpha\",\"Closed\"\r\n\"Top\",\"B\"\r\n"))
-        << std::optional<QStringList>() << false
-        << QStringList{" 62  = Input past end of fileTop   B      "}
-        << QList<QByteArray>{"Internet", "Internet\\Alpha"} << QList<QByteArray>{"Alpha"}
-        << QList<QByteArray>{"|"} << QList<QByteArray>{};
+        << std::optional<QStringList>() << false << QStringList{" 62  = Input past end of fileTop   B      "}
+        << QList<QByteArray>{"Internet", "Internet\\Alpha"} << QList<QByteArray>{"Alpha"} << QList<QByteArray>{"|"}
+        << QList<QByteArray>{};
     QTest::newRow("a duplicate key, and \"Top\" in another case")
         << std::optional(QByteArray("\"Top\",\"A\",\"Alpha\",\"Closed\"\r\n\"top\",\"M\",\"Misc\",\"Closed\"\r\n"
                                     "\"Top\",\"a\",\"Again\",\"Closed\"\r\n"))
         << std::optional<QStringList>() << false
         << QStringList{" 35602  = Key is not unique in collectionTop   a   Again   Closed"}
-        << QList<QByteArray>{"Internet", "Internet\\Alpha", "Internet\\Misc"}
-        << QList<QByteArray>{"Alpha", "Again"} << QList<QByteArray>{"|"} << QList<QByteArray>{};
+        << QList<QByteArray>{"Internet", "Internet\\Alpha", "Internet\\Misc"} << QList<QByteArray>{"Alpha", "Again"}
+        << QList<QByteArray>{"|"} << QList<QByteArray>{};
 
     QByteArray manyTopics;
     QList<QByteArray> manyPaths{"Internet"};
@@ -217,10 +215,9 @@ void TestNodeList::loadAndBuild_data()
         if (i <= 2000)
             storedTopics << text;
     }
-    QTest::newRow("2001 topics")
-        << std::optional(manyTopics) << std::optional<QStringList>() << false
-        << QStringList{" 9  = Subscript out of rangeTop   T2001   Topic 2001   Closed"} << manyPaths << storedTopics
-        << QList<QByteArray>{"|"} << QList<QByteArray>{};
+    QTest::newRow("2001 topics") << std::optional(manyTopics) << std::optional<QStringList>() << false
+                                 << QStringList{" 9  = Subscript out of rangeTop   T2001   Topic 2001   Closed"}
+                                 << manyPaths << storedTopics << QList<QByteArray>{"|"} << QList<QByteArray>{};
 
     QStringList manyIcons;
     QList<QByteArray> manyRows;
@@ -234,8 +231,8 @@ void TestNodeList::loadAndBuild_data()
         }
     }
     QTest::newRow("502 icons: the first 501 are listed")
-        << std::optional(animals) << std::optional(manyIcons) << false << QStringList{}
-        << animalsPaths.mid(0, 2) << QList<QByteArray>{"Animals"} << manyRows << manyKeys;
+        << std::optional(animals) << std::optional(manyIcons) << false << QStringList{} << animalsPaths.mid(0, 2)
+        << QList<QByteArray>{"Animals"} << manyRows << manyKeys;
 }
 
 void TestNodeList::loadAndBuild()

@@ -30,15 +30,15 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMovie>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QPointer>
 #include <QTest>
 
 #include <memory>
 
-using ui::form;
 using platform::waitUntil;
+using ui::form;
 
 namespace {
 
@@ -62,7 +62,8 @@ QByteArray pictureBytes(const char* format, QColor colour, QSize size = {64, 48}
 // A 1 x 1 GIF: Qt reads GIF but does not write it.
 QByteArray gifBytes()
 {
-    return QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
+    return QByteArray::fromHex(
+        "47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
 }
 
 // The window's controls, found by their object names.
@@ -82,11 +83,11 @@ struct SnapshotControls {
 
 SnapshotControls controls(SnapshotWindow& window)
 {
-    return {window.findChild<QLabel*>("Image1"),        window.findChild<QLabel*>("AniGIF1"),
-            window.findChild<QPushButton*>("Command1"), window.findChild<QLabel*>("Label1"),
-            window.findChild<QLineEdit*>("txtURL"),     window.findChild<QCheckBox*>("Check1"),
-            window.findChild<QLineEdit*>("Text1"),      window.findChild<QCheckBox*>("chkAutoSave"),
-            window.findChild<QLabel*>("Label2"),        window.findChild<platform::OneShotTimer*>("Timer1"),
+    return {window.findChild<QLabel*>("Image1"),         window.findChild<QLabel*>("AniGIF1"),
+            window.findChild<QPushButton*>("Command1"),  window.findChild<QLabel*>("Label1"),
+            window.findChild<QLineEdit*>("txtURL"),      window.findChild<QCheckBox*>("Check1"),
+            window.findChild<QLineEdit*>("Text1"),       window.findChild<QCheckBox*>("chkAutoSave"),
+            window.findChild<QLabel*>("Label2"),         window.findChild<platform::OneShotTimer*>("Timer1"),
             window.findChild<platform::Timer*>("Timer3")};
 }
 
@@ -204,8 +205,7 @@ void TestSnapshotWindow::failedFetchKeepsThePicture()
     const QImage shown = controls(*window).picture->pixmap().toImage();
     const QString lastPictureDir = gSnapshotTempDir;
 
-    window->setAddress(path.isEmpty() || path.contains(':') ? QString::fromLatin1(path)
-                                                                  : server_->url(path));
+    window->setAddress(path.isEmpty() || path.contains(':') ? QString::fromLatin1(path) : server_->url(path));
     QVERIFY(fetchEndsWith(*window, status));
 
     QCOMPARE(controls(*window).picture->pixmap().toImage(), shown);
@@ -256,14 +256,22 @@ void TestSnapshotWindow::refreshInterval_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("intervalMs");
-    QTest::newRow("above the maximum") << "75" << "60" << 60000;
-    QTest::newRow("the maximum") << "60" << "60" << 60000;
-    QTest::newRow("zero") << "0" << "1" << 1000;
-    QTest::newRow("empty") << "" << "1" << 1000;
-    QTest::newRow("in range") << "7" << "7" << 7000;
-    QTest::newRow("leading number") << "5s" << "5s" << 5000;
-    QTest::newRow("no number") << "x" << "1" << 1000;
-    QTest::newRow("negative") << "-3" << "1" << 1000;
+    QTest::newRow("above the maximum") << "75"
+                                       << "60" << 60000;
+    QTest::newRow("the maximum") << "60"
+                                 << "60" << 60000;
+    QTest::newRow("zero") << "0"
+                          << "1" << 1000;
+    QTest::newRow("empty") << ""
+                           << "1" << 1000;
+    QTest::newRow("in range") << "7"
+                              << "7" << 7000;
+    QTest::newRow("leading number") << "5s"
+                                    << "5s" << 5000;
+    QTest::newRow("no number") << "x"
+                               << "1" << 1000;
+    QTest::newRow("negative") << "-3"
+                              << "1" << 1000;
 }
 
 void TestSnapshotWindow::refreshInterval()

@@ -314,7 +314,8 @@ private slots:
         channel->chooseFile("Liftoff.avi", Speed::Modem);
         channel->stopTransmission();
         QVERIFY(waitFor([&] { return transmitter->requestTexts().size() == 4; }));
-        QCOMPARE(transmitter->requestTexts(), QList<QByteArray>({"/FileList/", "/Modem/", "/VF/Liftoff.avi", "/Stop/"}));
+        QCOMPARE(transmitter->requestTexts(),
+                 QList<QByteArray>({"/FileList/", "/Modem/", "/VF/Liftoff.avi", "/Stop/"}));
         QVERIFY(channel->fileNames().isEmpty());
         QVERIFY(boxes().isEmpty()); // every request went out; only the answers are missing
     }

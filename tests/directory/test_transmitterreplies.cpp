@@ -14,11 +14,11 @@ private slots:
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<TransmitterReply>("kind");
         QTest::newRow("stop") << QByteArray("/StopTransmitter/") << TransmitterReply::StopConfirmed;
-        QTest::newRow("stop before encoding") << QByteArray("/Encoding//StopTransmitter/")
-                                              << TransmitterReply::StopConfirmed;
+        QTest::newRow("stop before encoding")
+            << QByteArray("/Encoding//StopTransmitter/") << TransmitterReply::StopConfirmed;
         QTest::newRow("encoding") << QByteArray("/Encoding/") << TransmitterReply::EncodingStarted;
-        QTest::newRow("encoding inside a list") << QByteArray("a.avi//Encoding/b.avi/")
-                                                << TransmitterReply::EncodingStarted;
+        QTest::newRow("encoding inside a list")
+            << QByteArray("a.avi//Encoding/b.avi/") << TransmitterReply::EncodingStarted;
         // A blank, not a "/", stands before "Encoding" here.
         QTest::newRow("failed") << QByteArray("/Failed Encoding/") << TransmitterReply::EncodingFailed;
         QTest::newRow("other case") << QByteArray("/encoding/") << TransmitterReply::FileList;

@@ -114,12 +114,10 @@ void TestTreeInteraction::checkAsksOnlyForListedTopics_data()
     QTest::newRow("not listed") << QByteArray("Golf") << QByteArray("pw") << QStringList{} << false << true;
     QTest::newRow("right answer") << QByteArray("Art") << QByteArray("pw") << QStringList{"pw"} << true << true;
     QTest::newRow("wrong answer") << QByteArray("Art") << QByteArray("pw") << QStringList{"PW"} << true << false;
-    QTest::newRow("empty answer or Cancel") << QByteArray("Art") << QByteArray("pw") << QStringList{""} << true
-                                            << false;
-    QTest::newRow("no password, empty answer") << QByteArray("Art") << QByteArray() << QStringList{""} << true
-                                               << true;
-    QTest::newRow("no password, text typed") << QByteArray("Art") << QByteArray() << QStringList{"x"} << true
-                                             << false;
+    QTest::newRow("empty answer or Cancel")
+        << QByteArray("Art") << QByteArray("pw") << QStringList{""} << true << false;
+    QTest::newRow("no password, empty answer") << QByteArray("Art") << QByteArray() << QStringList{""} << true << true;
+    QTest::newRow("no password, text typed") << QByteArray("Art") << QByteArray() << QStringList{"x"} << true << false;
 }
 
 void TestTreeInteraction::checkAsksOnlyForListedTopics()

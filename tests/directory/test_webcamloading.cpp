@@ -50,8 +50,8 @@ QByteArray manyFranceRecords(int count)
 {
     QByteArrayList lines;
     for (int i = 1; i <= count; ++i)
-        lines.append(webCamLine("Cam " + QByteArray::number(i), "rtsp://cams/" + QByteArray::number(i), "France",
-                                "RealPlay"));
+        lines.append(
+            webCamLine("Cam " + QByteArray::number(i), "rtsp://cams/" + QByteArray::number(i), "France", "RealPlay"));
     return webCamReply(lines);
 }
 
@@ -108,13 +108,14 @@ void TestWebCamLoading::webCamsOfTheClickedPlaceHangUnderIt()
     });
     loadAt(tree_.france, reply);
 
-    QCOMPARE(childrenOf(*tree_.france), (QByteArrayList{
-        "Eiffel|France|real|http://cams/eiffel.rm",
-        "Louvre NoStream |France 1|NoStream|http://cams/louvre.jpg",
-        "Nice|France 2|IEStream|http://cams/nice.html",
-        "Lyon - Transmitter Cam |France 3|VideoLink|http://10.1.2.3:8080/",
-        "Paris|France 4|MediaPlay|http://cams/paris.wmv",
-    }));
+    QCOMPARE(childrenOf(*tree_.france),
+             (QByteArrayList{
+                 "Eiffel|France|real|http://cams/eiffel.rm",
+                 "Louvre NoStream |France 1|NoStream|http://cams/louvre.jpg",
+                 "Nice|France 2|IEStream|http://cams/nice.html",
+                 "Lyon - Transmitter Cam |France 3|VideoLink|http://10.1.2.3:8080/",
+                 "Paris|France 4|MediaPlay|http://cams/paris.wmv",
+             }));
     QCOMPARE(tree_.germany->childCount(), 0);
 
     // Each webcam node keeps the record it was made from, password and all.
@@ -153,11 +154,12 @@ void TestWebCamLoading::sameReplyTwiceLoadsOnce()
 
 void TestWebCamLoading::shorterReplyAfterLongerShowsOnlyItsOwnWebCams()
 {
-    loadAt(tree_.france, webCamReply({
-        webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay"),
-        webCamLine("Berlin", "http://cams/berlin.rm", "Germany", "RealPlay"),
-        webCamLine("Bonn", "http://cams/bonn.rm", "Germany", "RealPlay"),
-    }));
+    loadAt(tree_.france,
+           webCamReply({
+               webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay"),
+               webCamLine("Berlin", "http://cams/berlin.rm", "Germany", "RealPlay"),
+               webCamLine("Bonn", "http://cams/bonn.rm", "Germany", "RealPlay"),
+           }));
     loadAt(tree_.germany, webCamReply({webCamLine("Munich", "http://cams/munich.rm", "Germany", "RealPlay")}));
 
     QCOMPARE(childrenOf(*tree_.germany), QByteArrayList{"Munich|Germany|real|http://cams/munich.rm"});
@@ -203,30 +205,34 @@ void TestWebCamLoading::cacheThatCannotBeWrittenStillLoadsOnce()
 void TestWebCamLoading::keyCollisionsAndRepeats()
 {
     tree_.france->setSorted(true);
-    loadAt(tree_.france, webCamReply({
-        webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay"),
-        webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay"), // a repeat: no node
-        webCamLine("Eiffel", "http://cams/eiffel2.rm", "France", "RealPlay"),
-        webCamLine("Berlin", "http://cams/berlin.rm", "Germany", "RealPlay"),
-        webCamLine("Arc", "http://cams/eiffel2.rm", "France", "RealPlay"), // repeats the node added last
-    }));
-    QCOMPARE(childrenOf(*tree_.france), (QByteArrayList{
-        "Eiffel|France|real|http://cams/eiffel.rm",
-        "Eiffel|France 1|real|http://cams/eiffel2.rm",
-    }));
+    loadAt(tree_.france,
+           webCamReply({
+               webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay"),
+               webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay"), // a repeat: no node
+               webCamLine("Eiffel", "http://cams/eiffel2.rm", "France", "RealPlay"),
+               webCamLine("Berlin", "http://cams/berlin.rm", "Germany", "RealPlay"),
+               webCamLine("Arc", "http://cams/eiffel2.rm", "France", "RealPlay"), // repeats the node added last
+           }));
+    QCOMPARE(childrenOf(*tree_.france),
+             (QByteArrayList{
+                 "Eiffel|France|real|http://cams/eiffel.rm",
+                 "Eiffel|France 1|real|http://cams/eiffel2.rm",
+             }));
 
     // A second reply for the place: the collision count starts again, and keys that
     // are taken grow until one is free.
-    loadAt(tree_.france, webCamReply({
-        webCamLine("Arc", "http://cams/arc.rm", "France", "RealPlay"),
-        webCamLine("Bercy", "http://cams/bercy.rm", "France", "RealPlay"),
-    }));
-    QCOMPARE(childrenOf(*tree_.france), (QByteArrayList{
-        "Arc|France 1 2|real|http://cams/arc.rm",
-        "Bercy|France 3|real|http://cams/bercy.rm",
-        "Eiffel|France|real|http://cams/eiffel.rm",
-        "Eiffel|France 1|real|http://cams/eiffel2.rm",
-    }));
+    loadAt(tree_.france,
+           webCamReply({
+               webCamLine("Arc", "http://cams/arc.rm", "France", "RealPlay"),
+               webCamLine("Bercy", "http://cams/bercy.rm", "France", "RealPlay"),
+           }));
+    QCOMPARE(childrenOf(*tree_.france),
+             (QByteArrayList{
+                 "Arc|France 1 2|real|http://cams/arc.rm",
+                 "Bercy|France 3|real|http://cams/bercy.rm",
+                 "Eiffel|France|real|http://cams/eiffel.rm",
+                 "Eiffel|France 1|real|http://cams/eiffel2.rm",
+             }));
 }
 
 void TestWebCamLoading::moreThan1000LinesUsesTheFirst1000()
@@ -250,7 +256,6 @@ void TestWebCamLoading::replyAfterTheTreeWasClearedChangesNothing()
     QCOMPARE(TreeNodes::of(*form<MainWindow>().tvwMain).count(), 0);
     QVERIFY(gWebCamTable[1].marker.isEmpty());
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
-
 }
 
 void TestWebCamLoading::cacheLiesInTheFolderForItsOwnerOnly()
@@ -258,7 +263,8 @@ void TestWebCamLoading::cacheLiesInTheFolderForItsOwnerOnly()
     QCOMPARE(QFileInfo(seenRepliesCachePath()).absolutePath(), QFileInfo(world_->folder().path()).absoluteFilePath());
     QCOMPARE(QFileInfo(seenRepliesCachePath()).fileName(), QStringLiteral("QS.txt"));
 
-    const QByteArray first = webCamReply({webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay", "Y", "pw")});
+    const QByteArray first =
+        webCamReply({webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay", "Y", "pw")});
     const QByteArray second = webCamReply({webCamLine("Berlin", "http://cams/berlin.rm", "Germany", "RealPlay")});
     loadAt(tree_.france, first);
     loadAt(tree_.germany, second);
@@ -297,12 +303,13 @@ void TestWebCamLoading::deletedCacheLoadsTheReplyAgain()
     loadAt(tree_.france, reply);
 
     // Beside the earlier nodes, under new keys.
-    QCOMPARE(childrenOf(*tree_.france), (QByteArrayList{
-        "Eiffel|France|real|http://cams/eiffel.rm",
-        "Louvre|France 1|real|http://cams/louvre.rm",
-        "Eiffel|France 1 2|real|http://cams/eiffel.rm",
-        "Louvre|France 3|real|http://cams/louvre.rm",
-    }));
+    QCOMPARE(childrenOf(*tree_.france),
+             (QByteArrayList{
+                 "Eiffel|France|real|http://cams/eiffel.rm",
+                 "Louvre|France 1|real|http://cams/louvre.rm",
+                 "Eiffel|France 1 2|real|http://cams/eiffel.rm",
+                 "Louvre|France 3|real|http://cams/louvre.rm",
+             }));
 }
 
 void TestWebCamLoading::noIconsGivesNodesWithoutPictures()

@@ -41,17 +41,16 @@ void TestWebCamLook::checkBoxesStandOutFromTheirBand()
         option.initFrom(box);
         const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
         const QRect caption = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
-        QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(box->text()) <= caption.width(),
-                 qPrintable(box->text()));
+        QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(box->text()) <= caption.width(), qPrintable(box->text()));
 
         const QSignalBlocker quiet(box); // only the look is wanted here, not the refresh
         box->setChecked(false);
         const QImage unticked = box->grab().toImage();
         const QRgb band = unticked.pixel(indicator.right() + 2, indicator.center().y()); // before the caption
         const QRgb inside = unticked.pixel(indicator.center());
-        QVERIFY2(brightnessGap(inside, band) >= kEnoughGap,
-                 qPrintable(QString("%1: box %2, band %3")
-                                .arg(box->text(), QColor(inside).name(), QColor(band).name())));
+        QVERIFY2(
+            brightnessGap(inside, band) >= kEnoughGap,
+            qPrintable(QString("%1: box %2, band %3").arg(box->text(), QColor(inside).name(), QColor(band).name())));
 
         box->setChecked(true);
         QVERIFY(box->grab().toImage() != unticked);

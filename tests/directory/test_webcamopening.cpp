@@ -6,10 +6,10 @@
 #include "common/Globals.h"
 #include "directory/MainWindow.h"
 #include "directory/PlayerStart.h"
+#include "directory/SnapshotWindow.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamOpening.h"
 #include "directory/WebCamPasswordPrompt.h"
-#include "directory/SnapshotWindow.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "platform/Launcher.h"
 #include "platform/OneShotTimer.h"
@@ -129,40 +129,39 @@ void TestWebCamOpening::opens_data()
     QTest::addColumn<QByteArray>("address");
     QTest::addColumn<QByteArray>("kind");
     QTest::addColumn<QByteArray>("nodeText");
-    QTest::addColumn<QString>("program");     // empty: nothing started
+    QTest::addColumn<QString>("program"); // empty: nothing started
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("page");        // empty: no page opened
     QTest::addColumn<QString>("cameraHost");  // the end of the relay address; WEBHOST: the web server's
     QTest::addColumn<QString>("transmitter"); // the transmitter address box
     QTest::addColumn<bool>("snapshot");
-    QTest::addColumn<bool>("playerMark");     // Timer1 armed after an "asx" start
+    QTest::addColumn<bool>("playerMark"); // Timer1 armed after an "asx" start
 
     auto row = [](const char* name, QByteArray address, QByteArray kind, QByteArray nodeText, QString program,
                   QStringList arguments, QString page, QString cameraHost, QString transmitter, bool snapshot,
                   bool playerMark) {
-        QTest::newRow(name) << address << kind << nodeText << program << arguments << page << cameraHost
-                            << transmitter << snapshot << playerMark;
+        QTest::newRow(name) << address << kind << nodeText << program << arguments << page << cameraHost << transmitter
+                            << snapshot << playerMark;
     };
     row("rm", "http://cam.example:8080/live.rm", "RealPlay", "Cam", kRealPlayer, {"http://cam.example:8080/live.rm"},
         {}, "cam.example:8080", {}, false, false);
-    row("ram before asx", "http://h/clip.ram?list.asx", "MediaPlay", "Cam", kRealPlayer,
-        {"http://h/clip.ram?list.asx"}, {}, "h", {}, false, false);
-    row("ssf", "rtsp://h/a.ssf", "IEStream", "Cam", kRealPlayer, {"rtsp://h/a.ssf"}, {}, "h", {}, false, false);
-    row(".rm at the start is not RealPlayer", ".rm/stream", "RealPlay", "Cam", kMediaPlayer, {".rm/stream"}, {}, {},
-        {}, false, false);
-    row("RealPlay kind without an rm address", "rtsp://h/live", "RealPlay", "Cam", kMediaPlayer, {"rtsp://h/live"},
+    row("ram before asx", "http://h/clip.ram?list.asx", "MediaPlay", "Cam", kRealPlayer, {"http://h/clip.ram?list.asx"},
         {}, "h", {}, false, false);
+    row("ssf", "rtsp://h/a.ssf", "IEStream", "Cam", kRealPlayer, {"rtsp://h/a.ssf"}, {}, "h", {}, false, false);
+    row(".rm at the start is not RealPlayer", ".rm/stream", "RealPlay", "Cam", kMediaPlayer, {".rm/stream"}, {}, {}, {},
+        false, false);
+    row("RealPlay kind without an rm address", "rtsp://h/live", "RealPlay", "Cam", kMediaPlayer, {"rtsp://h/live"}, {},
+        "h", {}, false, false);
     row("asx with a transmitter", "http://10.1.2.3:8080/ASXfeed", "MediaPlay", "Cam", kMediaPlayer,
         {"http://10.1.2.3:8080/ASXfeed"}, {}, "10.1.2.3:8080", "10.1.2.3", false, true);
-    row("asx file: a fourth dot, no transmitter", "http://10.1.2.3:8080/show.asx", "MediaPlay", "Cam",
-        kMediaPlayer, {"http://10.1.2.3:8080/show.asx"}, {}, "10.1.2.3:8080", {}, false, true);
-    row("media stream", "mms://127.0.0.1/keys.asf", "MediaPlay", "Cam", kMediaPlayer, {"mms://127.0.0.1/keys.asf"},
-        {}, "127.0.0.1", {}, false, false);
+    row("asx file: a fourth dot, no transmitter", "http://10.1.2.3:8080/show.asx", "MediaPlay", "Cam", kMediaPlayer,
+        {"http://10.1.2.3:8080/show.asx"}, {}, "10.1.2.3:8080", {}, false, true);
+    row("media stream", "mms://127.0.0.1/keys.asf", "MediaPlay", "Cam", kMediaPlayer, {"mms://127.0.0.1/keys.asf"}, {},
+        "127.0.0.1", {}, false, false);
     row("transmitter camera", "http://10.1.2.3:8080/", "Talvero", "Studio - Transmitter Cam ", kMediaPlayer,
         {"http://10.1.2.3:8080/"}, {}, "10.1.2.3:8080", "10.1.2.3", false, false);
     row("n starts nothing", "n", "MediaPlay", "Cam", {}, {}, {}, {}, {}, false, false);
-    row("an option-like address is not passed", "-x.rm", "RealPlay", "Cam", kRealPlayer, {}, {}, {}, {}, false,
-        false);
+    row("an option-like address is not passed", "-x.rm", "RealPlay", "Cam", kRealPlayer, {}, {}, {}, {}, false, false);
     row("page", "http://example.com/cam/page.html", "IEStream", "Cam", {}, {}, "http://example.com/cam/page.html",
         "example.com", {}, false, false);
     row("snapshot", "WEB/cam.jpg", "NoStream", "Paris NoStream ", {}, {}, {}, "WEBHOST", {}, true, false);
@@ -211,7 +210,8 @@ void TestWebCamOpening::opens()
         QCOMPARE(gSnapshotWindows[1]->findChild<QLineEdit*>("txtURL")->text(), QString::fromUtf8(address));
         QVERIFY(gSnapshotWindows[1]->isVisible());
     }
-    QCOMPARE(opening.main.mediaPlayerStarted->Enabled() && opening.main.mediaPlayerStarted->Interval() == 3000, playerMark);
+    QCOMPARE(opening.main.mediaPlayerStarted->Enabled() && opening.main.mediaPlayerStarted->Interval() == 3000,
+             playerMark);
     QVERIFY(opening.dialogs().messageTexts().isEmpty());
     QVERIFY(!ui::isLoaded<PlayerSearchWindow>());
 }
@@ -407,14 +407,14 @@ void TestWebCamOpening::theTreeEmptiedDuringThePromptStillOpensTheWebCam()
 
 void TestWebCamOpening::missingPlayers_data()
 {
-    QTest::addColumn<QString>("removedFile"); // empty: both path files there
+    QTest::addColumn<QString>("removedFile");    // empty: both path files there
     QTest::addColumn<QByteArray>("realContent"); // what Real.txt holds when not the default
     QTest::addColumn<bool>("startsSucceed");
     QTest::addColumn<QByteArray>("address");
     QTest::addColumn<QByteArray>("kind");
     QTest::addColumn<QByteArray>("nodeText");
-    QTest::addColumn<int>("error");        // 0: none raised
-    QTest::addColumn<int>("searchFor");    // gPlayerKind, 0: no search window
+    QTest::addColumn<int>("error");     // 0: none raised
+    QTest::addColumn<int>("searchFor"); // gPlayerKind, 0: no search window
 
     const QString real = QStringLiteral("Real.txt");
     const QString media = QStringLiteral("MediaPlay.txt");
@@ -424,15 +424,14 @@ void TestWebCamOpening::missingPlayers_data()
                                            << QByteArray("MediaPlay") << QByteArray("Cam") << 52 << 2;
     QTest::newRow("MediaPlay.txt missing, asx") << media << QByteArray() << true << QByteArray("http://h/a.asx")
                                                 << QByteArray("MediaPlay") << QByteArray("Cam") << 52 << 2;
-    QTest::newRow("MediaPlay.txt missing, n") << media << QByteArray() << true << QByteArray("n")
-                                              << QByteArray("MediaPlay") << QByteArray("Cam") << 52 << 0;
+    QTest::newRow("MediaPlay.txt missing, n")
+        << media << QByteArray() << true << QByteArray("n") << QByteArray("MediaPlay") << QByteArray("Cam") << 52 << 0;
     QTest::newRow("MediaPlay.txt missing for still pictures")
-        << media << QByteArray() << true << QByteArray("http://h/a.jpg") << QByteArray("NoStream")
-        << QByteArray("Cam") << 0 << 2;
+        << media << QByteArray() << true << QByteArray("http://h/a.jpg") << QByteArray("NoStream") << QByteArray("Cam")
+        << 0 << 2;
     QTest::newRow("RealPlayer missing") << QString() << QByteArray() << false << QByteArray("http://h/a.rm")
                                         << QByteArray("RealPlay") << QByteArray("Cam") << 0 << 1;
-    QTest::newRow("media player missing") << QString() << QByteArray() << false
-                                          << QByteArray("http://10.1.2.3:80/")
+    QTest::newRow("media player missing") << QString() << QByteArray() << false << QByteArray("http://10.1.2.3:80/")
                                           << QByteArray("Talvero") << QByteArray("Cam") << 0 << 2;
     QTest::newRow("empty Real.txt") << QString() << QByteArray("\r\n") << true << QByteArray("http://h/a.rm")
                                     << QByteArray("RealPlay") << QByteArray("Cam") << 0 << 1;

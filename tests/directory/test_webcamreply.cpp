@@ -29,7 +29,7 @@ QByteArray manyRecords(int count)
     QByteArray reply = "/WC/";
     for (int i = 1; i <= count; ++i)
         reply += QByteArray::number(i) + ",rtsp://cams/" + QByteArray::number(i) + ",,Cam " + QByteArray::number(i)
-                 + ",,,Florida,RealPlay\r\n";
+            + ",,,Florida,RealPlay\r\n";
     return reply + "/EndTran/";
 }
 
@@ -80,8 +80,7 @@ private slots:
         row("short record leaves fields empty", "/WC/1,rtsp://s,,Half\r\n/EndTran/", {"1|rtsp://s||Half||||"});
         row("fields past the eighth are dropped", "/WC/1,a,,A,,,P,RealPlay,more,fields/EndTran/",
             {"1|a||A|||P|RealPlay"});
-        row("nothing is trimmed", "/WC/ 1 , a ,, A ,,, P , RealPlay \r\n/EndTran/",
-            {" 1 | a || A ||| P | RealPlay "});
+        row("nothing is trimmed", "/WC/ 1 , a ,, A ,,, P , RealPlay \r\n/EndTran/", {" 1 | a || A ||| P | RealPlay "});
         row("empty line ends the records", "/WC/1,a,,A,,,P,RealPlay\r\n\r\n2,b,,B,,,P,RealPlay\r\n/EndTran/",
             {"1|a||A|||P|RealPlay"});
         row("empty marker ends the records", "/WC/1,a,,A,,,P,RealPlay\r\n,b,,B,,,P,RealPlay\r\n/EndTran/",
@@ -151,9 +150,9 @@ private slots:
 
     void onlyTheClickedPlaceIsHung()
     {
-        const std::vector<WebCamRecord> records = webCamRecordsOf(
-            "/WC/1,a,,A,,,Florida,RealPlay\r\n2,b,,B,,,Texas,RealPlay\r\n3,c,,C,,,FLORIDA,NoStream\r\n"
-            "4,d,,D,,,Florida ,RealPlay\r\n5,e,,E,,,Z\xfcrich,IEStream\r\n/EndTran/");
+        const std::vector<WebCamRecord> records =
+            webCamRecordsOf("/WC/1,a,,A,,,Florida,RealPlay\r\n2,b,,B,,,Texas,RealPlay\r\n3,c,,C,,,FLORIDA,NoStream\r\n"
+                            "4,d,,D,,,Florida ,RealPlay\r\n5,e,,E,,,Z\xfcrich,IEStream\r\n/EndTran/");
         QCOMPARE(shown(webCamsAtPlace(records, "Florida")),
                  QByteArrayList({"1|a||A|||Florida|RealPlay", "3|c||C|||FLORIDA|NoStream"}));
         QCOMPARE(shown(webCamsAtPlace(records, "Z\xdcRICH")), QByteArrayList({"5|e||E|||Z\xfcrich|IEStream"}));
@@ -174,8 +173,8 @@ private slots:
         QTest::newRow("IEStream") << QByteArray("IEStream") << QByteArray("Beach") << 7 << QByteArray("IEStream");
         QTest::newRow("transmitter") << QByteArray("Talvero") << QByteArray("Beach - Transmitter Cam ") << 3
                                      << QByteArray("VideoLink");
-        QTest::newRow("kind in other case") << QByteArray("realplay") << QByteArray("Beach - Transmitter Cam ") << 3
-                                            << QByteArray("VideoLink");
+        QTest::newRow("kind in other case")
+            << QByteArray("realplay") << QByteArray("Beach - Transmitter Cam ") << 3 << QByteArray("VideoLink");
         QTest::newRow("no kind") << QByteArray() << QByteArray("Beach - Transmitter Cam ") << 3
                                  << QByteArray("VideoLink");
     }

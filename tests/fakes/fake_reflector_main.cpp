@@ -29,8 +29,7 @@ using Reply = FakeReflector::Reply;
 QByteArray record(const QByteArray& address, const QByteArray& name, const QByteArray& place, const QByteArray& kind,
                   const QByteArray& password = {})
 {
-    return "1," + address + ",," + name + (password.isEmpty() ? ",N," : ",Y," + password) + ',' + place + ','
-        + kind;
+    return "1," + address + ",," + name + (password.isEmpty() ? ",N," : ",Y," + password) + ',' + place + ',' + kind;
 }
 
 // The demo's web server and transmitter, as "http://127.0.0.1:<port>".
@@ -137,8 +136,9 @@ int main(int argc, char** argv)
     const std::optional<quint16> webPort = portOption(app.arguments(), "--web-port", 8080);
     const std::optional<quint16> transmitterPort = portOption(app.arguments(), "--transmitter-port", 8090);
     if (!port || !webPort || !transmitterPort) {
-        std::fprintf(stderr, "usage: fake-reflector [--port <port>] [--web-port <port>] [--transmitter-port <port>]"
-                             " [--request-log <file>]\n");
+        std::fprintf(stderr,
+                     "usage: fake-reflector [--port <port>] [--web-port <port>] [--transmitter-port <port>]"
+                     " [--request-log <file>]\n");
         return 2;
     }
     const DemoSites sites{"http://127.0.0.1:" + QByteArray::number(*webPort),

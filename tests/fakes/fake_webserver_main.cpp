@@ -25,7 +25,7 @@ QByteArray snapshotPicture()
 {
     QImage image(320, 240, QImage::Format_RGB32);
     const QRgb bars[] = {qRgb(255, 255, 255), qRgb(255, 255, 0), qRgb(0, 255, 255), qRgb(0, 255, 0),
-                         qRgb(255, 0, 255), qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 0, 0)};
+                         qRgb(255, 0, 255),   qRgb(255, 0, 0),   qRgb(0, 0, 255),   qRgb(0, 0, 0)};
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const int grey = x * 255 / (image.width() - 1);
@@ -61,7 +61,8 @@ int main(int argc, char** argv)
     }
     FakeWebServer server(nullptr, *port);
     const int revision = kProgramVersionRevision + (executable.isEmpty() ? 0 : 1);
-    server.serve(UpdateCheck::kVersionPage, 200, versionText(kProgramVersionMajor, kProgramVersionMinor, revision) + "\r\n");
+    server.serve(UpdateCheck::kVersionPage, 200,
+                 versionText(kProgramVersionMajor, kProgramVersionMinor, revision) + "\r\n");
     if (!executable.isEmpty())
         server.serve(UpdateCheck::kExecutablePage, 200, executable);
     server.serve("/sys/serverip.txt", 200, "127.0.0.1");

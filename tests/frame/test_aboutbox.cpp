@@ -2,11 +2,11 @@
 // the system information tool (or says it cannot), and the toolbar button it gives
 // back when it closes.
 #include "FrameWorld.h"
+#include "common/Globals.h"
 #include "frame/AboutBox.h"
 #include "frame/FrameWindow.h"
 #include "frame/ToolbarControl.h"
 #include "frame/ToolbarPositions.h"
-#include "common/Globals.h"
 #include "platform/MachineSettings.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
@@ -88,30 +88,30 @@ void TestAboutBox::keyValues_data()
 
     const QByteArray key = "SOFTWARE\\Test";
     const QByteArray head = "; machine-wide settings\n\n" + keyLine(key);
-    QTest::newRow("text") << head + "\"PATH\"=\"/usr/bin/tool\"\n" << key << QByteArray("PATH") << true
-                          << QByteArray("/usr/bin/tool");
-    QTest::newRow("text with escapes") << head + "\"PATH\"=\"C:\\\\Tools\\\\\\\"x\\\"\"\n" << key << QByteArray("PATH")
-                                       << true << QByteArray("C:\\Tools\\\"x\"");
-    QTest::newRow("names without regard to case") << head + "\"Path\"=\"t\"\n" << QByteArray("software\\TEST")
-                                                   << QByteArray("PATH") << true << QByteArray("t");
-    QTest::newRow("number, two digits a byte") << head + "\"N\"=dword:00000400\n" << key << QByteArray("N") << true
-                                               << QByteArray("&h00000400");
-    QTest::newRow("number, every byte") << head + "\"N\"=dword:0a0b0c0d\n" << key << QByteArray("N") << true
-                                        << QByteArray("&h0A0B0C0D");
-    QTest::newRow("bytes are an unknown type") << head + "\"B\"=hex:01,02\n" << key << QByteArray("B") << false
-                                               << QByteArray();
-    QTest::newRow("typed bytes are an unknown type") << head + "\"B\"=hex(7):61,00\n" << key << QByteArray("B")
-                                                     << false << QByteArray();
-    QTest::newRow("longest text that fits") << head + "\"L\"=\"" + QByteArray(1023, 'x') + "\"\n" << key
-                                            << QByteArray("L") << true << QByteArray(1023, 'x');
-    QTest::newRow("text too long with its end") << head + "\"L\"=\"" + QByteArray(1024, 'x') + "\"\n" << key
-                                                << QByteArray("L") << false << QByteArray();
+    QTest::newRow("text") << head + "\"PATH\"=\"/usr/bin/tool\"\n"
+                          << key << QByteArray("PATH") << true << QByteArray("/usr/bin/tool");
+    QTest::newRow("text with escapes") << head + "\"PATH\"=\"C:\\\\Tools\\\\\\\"x\\\"\"\n"
+                                       << key << QByteArray("PATH") << true << QByteArray("C:\\Tools\\\"x\"");
+    QTest::newRow("names without regard to case")
+        << head + "\"Path\"=\"t\"\n"
+        << QByteArray("software\\TEST") << QByteArray("PATH") << true << QByteArray("t");
+    QTest::newRow("number, two digits a byte") << head + "\"N\"=dword:00000400\n"
+                                               << key << QByteArray("N") << true << QByteArray("&h00000400");
+    QTest::newRow("number, every byte") << head + "\"N\"=dword:0a0b0c0d\n"
+                                        << key << QByteArray("N") << true << QByteArray("&h0A0B0C0D");
+    QTest::newRow("bytes are an unknown type") << head + "\"B\"=hex:01,02\n"
+                                               << key << QByteArray("B") << false << QByteArray();
+    QTest::newRow("typed bytes are an unknown type") << head + "\"B\"=hex(7):61,00\n"
+                                                     << key << QByteArray("B") << false << QByteArray();
+    QTest::newRow("longest text that fits") << head + "\"L\"=\"" + QByteArray(1023, 'x') + "\"\n"
+                                            << key << QByteArray("L") << true << QByteArray(1023, 'x');
+    QTest::newRow("text too long with its end") << head + "\"L\"=\"" + QByteArray(1024, 'x') + "\"\n"
+                                                << key << QByteArray("L") << false << QByteArray();
     QTest::newRow("value under another key") << keyLine("SOFTWARE\\Other") + "\"PATH\"=\"t\"\n" + keyLine(key) << key
                                              << QByteArray("PATH") << false << QByteArray();
-    QTest::newRow("no such key") << head + "\"PATH\"=\"t\"\n" << QByteArray("SOFTWARE\\None") << QByteArray("PATH")
-                                 << false << QByteArray();
-    QTest::newRow("no such value") << head + "\"PATH\"=\"t\"\n" << key << QByteArray("MSINFO") << false
-                                   << QByteArray();
+    QTest::newRow("no such key") << head + "\"PATH\"=\"t\"\n"
+                                 << QByteArray("SOFTWARE\\None") << QByteArray("PATH") << false << QByteArray();
+    QTest::newRow("no such value") << head + "\"PATH\"=\"t\"\n" << key << QByteArray("MSINFO") << false << QByteArray();
     QTest::newRow("unclosed text") << head + "\"PATH\"=\"t\n" << key << QByteArray("PATH") << false << QByteArray();
     QTest::newRow("short number") << head + "\"N\"=dword:400\n" << key << QByteArray("N") << false << QByteArray();
 }
@@ -127,8 +127,7 @@ void TestAboutBox::keyValues()
     world.writeProgramFile(QStringLiteral("machine.reg"), file);
 
     QByteArray got = "left from before";
-    QCOMPARE(AboutBox::readKeyValue(world.folder().filePath(QStringLiteral("machine.reg")), key, valueName, got),
-             read);
+    QCOMPARE(AboutBox::readKeyValue(world.folder().filePath(QStringLiteral("machine.reg")), key, valueName, got), read);
     QCOMPARE(got, value);
 }
 
@@ -183,9 +182,9 @@ void TestAboutBox::systemInfoTool()
     box.show();
     box.findChild<QPushButton*>("cmdSysInfo")->click();
 
-    const QString expectedProgram = started == "tool"     ? ownTool
-                                    : started == "folder" ? toolFolder + QStringLiteral("/MSINFO32.EXE")
-                                                          : QString();
+    const QString expectedProgram = started == "tool" ? ownTool
+        : started == "folder"                         ? toolFolder + QStringLiteral("/MSINFO32.EXE")
+                                                      : QString();
     QCOMPARE(folder.launcher().starts().size(), expectedProgram.isEmpty() ? 0 : 1);
     if (!expectedProgram.isEmpty()) {
         QCOMPARE(folder.launcher().starts().first().program, expectedProgram);

@@ -10,8 +10,8 @@
 
 #include <QTest>
 
-using ui::form;
 using platform::twips;
+using ui::form;
 
 class TestFrameWindow : public QObject {
     Q_OBJECT

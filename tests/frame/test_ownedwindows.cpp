@@ -33,7 +33,8 @@ void verifyInFrontOfTheFrame(QWidget& window, FrameWindow& frame)
     QCOMPARE(window.windowHandle()->transientParent(), frame.windowHandle());
     // The window's border is known only once it shows, after it was placed.
     const QPoint offset = window.frameGeometry().center() - frame.frameGeometry().center();
-    QVERIFY2(offset.manhattanLength() <= 8, qPrintable(QStringLiteral("off centre by %1").arg(offset.manhattanLength())));
+    QVERIFY2(offset.manhattanLength() <= 8,
+             qPrintable(QStringLiteral("off centre by %1").arg(offset.manhattanLength())));
     const int toolbarBottom = frame.y() + frame.menuBar()->sizeHint().height() + frame.toolbar->sizeHint().height();
     QVERIFY(window.frameGeometry().top() > toolbarBottom);
 }

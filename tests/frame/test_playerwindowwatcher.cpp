@@ -32,12 +32,9 @@ public:
         return [this](qint64 process) -> std::optional<bool> {
             asked_ << process;
             switch (answers_.value(process, Window)) {
-            case Window:
-                return true;
-            case NoWindow:
-                return false;
-            case Failure:
-                break;
+            case Window: return true;
+            case NoWindow: return false;
+            case Failure: break;
             }
             return std::nullopt;
         };
@@ -97,19 +94,18 @@ private slots:
         const qint64 none = 0;
         QTest::newRow("both have windows")
             << m << r << int(Window) << int(Window) << Players{} << Processes{m, r} << true;
-        QTest::newRow("media gone")
-            << m << r << int(NoWindow) << int(Window) << Players{Player::Media} << Processes{m, r} << true;
-        QTest::newRow("real gone")
-            << m << r << int(Window) << int(NoWindow) << Players{Player::Real} << Processes{m, r} << true;
-        QTest::newRow("both gone")
-            << m << r << int(NoWindow) << int(NoWindow) << Players{Player::Media, Player::Real} << Processes{m, r}
-            << true;
+        QTest::newRow("media gone") << m << r << int(NoWindow) << int(Window) << Players{Player::Media}
+                                    << Processes{m, r} << true;
+        QTest::newRow("real gone") << m << r << int(Window) << int(NoWindow) << Players{Player::Real} << Processes{m, r}
+                                   << true;
+        QTest::newRow("both gone") << m << r << int(NoWindow) << int(NoWindow) << Players{Player::Media, Player::Real}
+                                   << Processes{m, r} << true;
         QTest::newRow("media not watched")
             << none << r << int(NoWindow) << int(NoWindow) << Players{Player::Real} << Processes{r} << true;
         QTest::newRow("real not watched")
             << m << none << int(NoWindow) << int(NoWindow) << Players{Player::Media} << Processes{m} << true;
-        QTest::newRow("nothing watched")
-            << none << none << int(NoWindow) << int(NoWindow) << Players{} << Processes{} << false;
+        QTest::newRow("nothing watched") << none << none << int(NoWindow) << int(NoWindow) << Players{} << Processes{}
+                                         << false;
         QTest::newRow("media lookup fails")
             << m << r << int(Failure) << int(NoWindow) << Players{} << Processes{m} << false;
         QTest::newRow("real lookup fails, media gone")

@@ -3,11 +3,11 @@
 #include "FakeWebServer.h"
 #include "FrameWorld.h"
 #include "chat/SupportChatWindow.h"
+#include "frame/DebugLog.h"
 #include "frame/FirstRunMarker.h"
 #include "frame/FrameWindow.h"
-#include "frame/StartupSequence.h"
-#include "frame/DebugLog.h"
 #include "frame/QuickStartGuide.h"
+#include "frame/StartupSequence.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "platform/RuntimeError.h"
 #include "platform/Services.h"
@@ -106,7 +106,8 @@ void TestStartup::missingServerSettingsLeavesTheWindowUnloaded()
     FrameWindow& frame = form<FrameWindow>();
     QVERIFY(!isLoaded<ServerSettingsWindow>());
     QVERIFY(!frame.holdOffOver());
-    QVERIFY(form<DebugLog>().logView->toPlainText().contains(QStringLiteral("MdiLoad = line 1000 in error handler...")));
+    QVERIFY(
+        form<DebugLog>().logView->toPlainText().contains(QStringLiteral("MdiLoad = line 1000 in error handler...")));
     QVERIFY(!form<DebugLog>().isVisible());
 }
 
@@ -188,8 +189,9 @@ void TestStartup::errorPolicy()
     QFETCH(bool, firstRun);
 
     QList<StartupSequence::Step> steps;
-    const QList<std::pair<int, Region>> layout = {{1, Region::A},  {7, Region::B},  {8, Region::B},     {11, Region::C},
-                                                  {12, Region::C}, {33, Region::Final}, {34, Region::Final}};
+    const QList<std::pair<int, Region>> layout = {{1, Region::A},     {7, Region::B},  {8, Region::B},
+                                                  {11, Region::C},    {12, Region::C}, {33, Region::Final},
+                                                  {34, Region::Final}};
     for (const auto& [number, region] : layout) {
         steps.append({number, region, [number, failingStep, error] {
                           if (number == failingStep)

@@ -20,8 +20,8 @@ void TestStartupOptions::options_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("webServerBase"); // empty: the default stays
-    QTest::addColumn<int>("reflectorPort");      // 0: the box keeps its design text
-    QTest::addColumn<int>("transmitterPort");    // 0: the box keeps its design text
+    QTest::addColumn<int>("reflectorPort");     // 0: the box keeps its design text
+    QTest::addColumn<int>("transmitterPort");   // 0: the box keeps its design text
     QTest::addColumn<bool>("understood");
     const QString base = QStringLiteral("http://127.0.0.1:8080");
     QTest::newRow("none") << QStringList{"vistrel"} << QString() << 0 << 0 << true;
@@ -33,20 +33,21 @@ void TestStartupOptions::options_data()
                                  << 81 << 0 << true;
     QTest::newRow("both ports") << QStringList{"vistrel", "--reflector-port", "4001", "--transmitter-port", "4002"}
                                 << QString() << 4001 << 4002 << true;
-    QTest::newRow("transmitter port with =") << QStringList{"vistrel", "--transmitter-port=8080"} << QString() << 0
-                                             << 8080 << true;
+    QTest::newRow("transmitter port with =")
+        << QStringList{"vistrel", "--transmitter-port=8080"} << QString() << 0 << 8080 << true;
     QTest::newRow("no value") << QStringList{"vistrel", "--web-server"} << QString() << 0 << 0 << false;
     QTest::newRow("not http") << QStringList{"vistrel", "--web-server", "ftp://host"} << QString() << 0 << 0 << false;
     QTest::newRow("with a path") << QStringList{"vistrel", "--web-server", "http://host/sys"} << QString() << 0 << 0
                                  << false;
     QTest::newRow("port 0") << QStringList{"vistrel", "--reflector-port", "0"} << QString() << 0 << 0 << false;
-    QTest::newRow("port too big") << QStringList{"vistrel", "--reflector-port", "65536"} << QString() << 0 << 0 << false;
+    QTest::newRow("port too big") << QStringList{"vistrel", "--reflector-port", "65536"} << QString() << 0 << 0
+                                  << false;
     QTest::newRow("port not a number") << QStringList{"vistrel", "--reflector-port", "http"} << QString() << 0 << 0
                                        << false;
-    QTest::newRow("transmitter port missing") << QStringList{"vistrel", "--transmitter-port"} << QString() << 0 << 0
-                                              << false;
-    QTest::newRow("transmitter port too big") << QStringList{"vistrel", "--transmitter-port", "70000"} << QString()
-                                              << 0 << 0 << false;
+    QTest::newRow("transmitter port missing")
+        << QStringList{"vistrel", "--transmitter-port"} << QString() << 0 << 0 << false;
+    QTest::newRow("transmitter port too big")
+        << QStringList{"vistrel", "--transmitter-port", "70000"} << QString() << 0 << 0 << false;
 }
 
 void TestStartupOptions::options()

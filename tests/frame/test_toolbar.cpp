@@ -68,11 +68,10 @@ void TestToolbar::hitTest_data()
     QTest::addColumn<double>("x");
     QTest::addColumn<int>("position"); // 0: nothing
     const QList<std::pair<double, int>> edges = {
-        {-1, 0},     {0, 1},      {855, 1},    {856, 0},    {884, 0},    {885, 2},     {1740, 2},   {1741, 0},
-        {1770, 3},   {2640, 3},   {2641, 0},   {2799, 0},   {2800, 5},   {3630, 5},    {3660, 6},   {4515, 6},
-        {4545, 7},   {5400, 7},   {5415, 8},   {6285, 8},   {6315, 9},   {7185, 9},    {7186, 0},   {7335, 11},
-        {8175, 11},  {8220, 12},  {9060, 12},  {9090, 13},  {9945, 13},  {9946, 0},    {10110, 15}, {10950, 15},
-        {10980, 16}, {11850, 16}, {11850.5, 0}, {11851, 0},
+        {-1, 0},    {0, 1},     {855, 1},  {856, 0},    {884, 0},    {885, 2},    {1740, 2},   {1741, 0},    {1770, 3},
+        {2640, 3},  {2641, 0},  {2799, 0}, {2800, 5},   {3630, 5},   {3660, 6},   {4515, 6},   {4545, 7},    {5400, 7},
+        {5415, 8},  {6285, 8},  {6315, 9}, {7185, 9},   {7186, 0},   {7335, 11},  {8175, 11},  {8220, 12},   {9060, 12},
+        {9090, 13}, {9945, 13}, {9946, 0}, {10110, 15}, {10950, 15}, {10980, 16}, {11850, 16}, {11850.5, 0}, {11851, 0},
     };
     for (const auto& [x, position] : edges)
         QTest::addRow("x=%g", x) << x << position;
@@ -170,7 +169,8 @@ void TestToolbar::pictureResetKeepsWorking()
     gToolbarActive[9] = true; // Options is current
     for (int round = 0; round < 10; ++round) {
         for (int button : commandButtons())
-            toolbar.setButtonImage(button, button == 11 ? ToolbarControl::PictureActive : ToolbarControl::PictureHighlighted);
+            toolbar.setButtonImage(button,
+                                   button == 11 ? ToolbarControl::PictureActive : ToolbarControl::PictureHighlighted);
         gToolbarHighlightCleared = false;
         frame.toolbarPictureReset->setEnabled(true);
         frame.toolbarPictureReset->setInterval(100);

@@ -20,7 +20,13 @@ inline void require(bool holds, const char* what)
     }
 }
 
-inline QByteArray bytes(std::string_view text) { return QByteArray(text.data(), qsizetype(text.size())); }
-inline std::string_view view(const QByteArray& text) { return {text.constData(), size_t(text.size())}; }
+inline QByteArray bytes(std::string_view text)
+{
+    return QByteArray(text.data(), qsizetype(text.size()));
+}
+inline std::string_view view(const QByteArray& text)
+{
+    return {text.constData(), size_t(text.size())};
+}
 
 } // namespace fuzz

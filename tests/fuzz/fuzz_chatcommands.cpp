@@ -17,11 +17,11 @@ namespace {
 
 // The tags in the table's order, written down apart from the reader.
 constexpr std::array<const char*, 23> kTags = {
-    "/SHOWCLIP/",       "/Display1/",         "/Display2/",     "/SHOW/",          "/HIDE/",
-    "/HEIGHT/",         "/IDENT/",            "/FLASH/",        "/FLASHOFF/",      "/CLICK_CONNECT/",
-    "/CLICK_DISCONNECT/", "/CLICK_EXIT/",     "/CLICK_LOCATOR/", "/CLICK_STATUS/", "/CLICK_VISTREL/",
-    "/CLICK_MEDIA/",    "/CLICK_REAL/",       "/CLICK_SEARCH/", "/CLICK_OPTIONS/", "/CLICK_SERVSET/",
-    "/CLICK_USERSET/",  "/CLICK_ABOUT/",      "/CLICK_UPDATE/",
+    "/SHOWCLIP/",         "/Display1/",    "/Display2/",      "/SHOW/",          "/HIDE/",
+    "/HEIGHT/",           "/IDENT/",       "/FLASH/",         "/FLASHOFF/",      "/CLICK_CONNECT/",
+    "/CLICK_DISCONNECT/", "/CLICK_EXIT/",  "/CLICK_LOCATOR/", "/CLICK_STATUS/",  "/CLICK_VISTREL/",
+    "/CLICK_MEDIA/",      "/CLICK_REAL/",  "/CLICK_SEARCH/",  "/CLICK_OPTIONS/", "/CLICK_SERVSET/",
+    "/CLICK_USERSET/",    "/CLICK_ABOUT/", "/CLICK_UPDATE/",
 };
 
 const char* firstTagIn(const QByteArray& chunk)

@@ -31,8 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
     // Mostly the first fields, sometimes any number the program could pass.
-    const int position =
-        input.ConsumeBool() ? input.ConsumeIntegralInRange<int>(-2, 64) : input.ConsumeIntegral<int>();
+    const int position = input.ConsumeBool() ? input.ConsumeIntegralInRange<int>(-2, 64) : input.ConsumeIntegral<int>();
     const std::string delimiter = input.ConsumeRandomLengthString(8);
     const std::string text = input.ConsumeRemainingBytesAsString();
 

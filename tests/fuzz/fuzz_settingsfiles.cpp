@@ -100,9 +100,12 @@ struct SettingsFile {
 };
 
 constexpr SettingsFile kFiles[] = {
-    {"ServerSettings.txt", serverSettingsReadBack}, {"UserSettings.txt", userSettingsReadBack},
-    {"Showform.txt", showformReadBack},             {"OptionSettings.txt", optionSettingsReadBack},
-    {"vr.dat", restrictedTopicsReadBack},           {"rapc.dat", restrictedPasswordReadBack},
+    {"ServerSettings.txt", serverSettingsReadBack},
+    {"UserSettings.txt", userSettingsReadBack},
+    {"Showform.txt", showformReadBack},
+    {"OptionSettings.txt", optionSettingsReadBack},
+    {"vr.dat", restrictedTopicsReadBack},
+    {"rapc.dat", restrictedPasswordReadBack},
 };
 
 } // namespace
@@ -112,7 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size == 0)
         return 0;
     const SettingsFile& file = kFiles[data[0] % std::size(kFiles)];
-    fuzz::ProgramFolder::get().writeFile(file.name, QByteArray(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1)));
+    fuzz::ProgramFolder::get().writeFile(file.name,
+                                         QByteArray(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1)));
     try {
         file.readBack();
     } catch (const platform::RuntimeError& error) {

@@ -46,8 +46,7 @@ void anyContentReadsBack(const QByteArray& content)
                   "the content is written");
     file.close();
     fuzz::require(platform::readFile(path) == content, "readFile gives the file byte for byte");
-    fuzz::require(readValuesFromFile(path) == fuzz::readAllValues(content),
-                  "a file holds the values of its content");
+    fuzz::require(readValuesFromFile(path) == fuzz::readAllValues(content), "a file holds the values of its content");
 }
 
 void recordsReadBack(FuzzedDataProvider& input)

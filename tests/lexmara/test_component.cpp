@@ -44,8 +44,7 @@ TEST(Component, FactoriesServeBothClassesAndRefuseOthers)
         EXPECT_EQ(owner->CreateInstance(nullptr, IID_IUnknown, &object), S_OK);
         static_cast<IUnknown*>(object)->Release();
         // Aggregation is refused.
-        EXPECT_EQ(owner->CreateInstance(static_cast<IUnknown*>(object), IID_IUnknown, &object),
-                  CLASS_E_NOAGGREGATION);
+        EXPECT_EQ(owner->CreateInstance(static_cast<IUnknown*>(object), IID_IUnknown, &object), CLASS_E_NOAGGREGATION);
         EXPECT_EQ(object, nullptr);
         // An interface that the class lacks.
         EXPECT_EQ(owner->CreateInstance(nullptr, IID_IClassFactory, &object), E_NOINTERFACE);
@@ -202,7 +201,8 @@ TEST(Component, AFailureLeavesNumberSourceAndDescription)
 {
     const auto lexmara = create<_Lexmara>(CLSID_Lexmara, IID__Lexmara);
     const ComponentLibrary& library = builtLibrary();
-    Variant text = Variant::text(library, "a]b[c"), open = Variant::text(library, "["), close = Variant::text(library, "]");
+    Variant text = Variant::text(library, "a]b[c"), open = Variant::text(library, "["),
+            close = Variant::text(library, "]");
     BString result(library);
     const HRESULT status = lexmara->Pluck(text.get(), open.get(), close.get(), result.ref());
     EXPECT_EQ(static_cast<uint32_t>(status), 0x800A0005u);

@@ -24,9 +24,9 @@ TEST_F(Edit, ReplaceCharsFirst)
         {"a.b.c", ".", "-", "a-b.c"},
         {"a.b.c", "x", "-", "a.b.c"},
         {"abc", "c", "XY", "abXY"},
-        {"abc", "", "X", "Xabc"},  // an empty text to find is found at the front
+        {"abc", "", "X", "Xabc"}, // an empty text to find is found at the front
         {"", "", "X", ""},
-        {"Abc", "a", "X", "Abc"},  // binary comparison
+        {"Abc", "a", "X", "Abc"}, // binary comparison
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text + " / " + c.find);
@@ -48,7 +48,7 @@ TEST_F(Edit, ReplaceCharsAllWholeWordsOnlyReplacesTheWordsOfTheInput)
     const std::vector<Case> cases{
         {"aAa", "a", "b", LX_TRUE, LX_FALSE, "bAb"},
         {"aAa", "a", "b", LX_FALSE, LX_FALSE, "bbb"},
-        {"aaa", "aa", "a", LX_TRUE, LX_FALSE, "aa"},  // no overlaps, no second look
+        {"aaa", "aa", "a", LX_TRUE, LX_FALSE, "aa"}, // no overlaps, no second look
         {"abc", "", "x", LX_TRUE, LX_FALSE, "abc"},
         {"cat concat cat", "cat", "dog", LX_TRUE, LX_TRUE, "dog concat dog"},
         {"Cat cat.CAT", "cat", "dog", LX_FALSE, LX_TRUE, "dog dog.dog"},
@@ -57,15 +57,15 @@ TEST_F(Edit, ReplaceCharsAllWholeWordsOnlyReplacesTheWordsOfTheInput)
         {"a b a c a", "a", "x y a", LX_TRUE, LX_TRUE, "x y a b x y a c x y a"},
         {"a b a c", "a", "", LX_TRUE, LX_TRUE, " b  c"},
         {"a  b", "", "x", LX_TRUE, LX_TRUE, "a  b"},
-        {"a.b", "a.b", "x", LX_TRUE, LX_TRUE, "a.b"},  // a full stop separates words
+        {"a.b", "a.b", "x", LX_TRUE, LX_TRUE, "a.b"}, // a full stop separates words
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text + " / " + c.find + " / " + c.with);
         BString text = this->text(c.text), find = this->text(c.find), with = this->text(c.with);
         LxBOOL caseSensitive = c.caseSensitive, wholeWords = c.wholeWords;
         EXPECT_EQ(call<std::string>([&](LxBSTR* out) {
-                      return lexmara()->ReplaceCharsAll(text.ref(), find.ref(), with.ref(), &caseSensitive,
-                                                        &wholeWords, out);
+                      return lexmara()->ReplaceCharsAll(text.ref(), find.ref(), with.ref(), &caseSensitive, &wholeWords,
+                                                        out);
                   }),
                   Text(c.result));
     }
@@ -99,21 +99,15 @@ TEST_F(Edit, DeleteStringAcceptsADeletionUpToTheLastCharacter)
         std::string result;
     };
     const std::vector<Case> cases{
-        {2, 3, "aef"},
-        {5, 2, "abcd"},   // ends at the last character
-        {1, 6, ""},
-        {5, 3, invalid},  // runs past the end
-        {0, 2, invalid},
-        {2, 0, invalid},
-        {2, -1, invalid},
-        {INT32_MAX, INT32_MAX, invalid},
+        {2, 3, "aef"},   {5, 2, "abcd"},  // ends at the last character
+        {1, 6, ""},      {5, 3, invalid}, // runs past the end
+        {0, 2, invalid}, {2, 0, invalid}, {2, -1, invalid}, {INT32_MAX, INT32_MAX, invalid},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.position) + " / " + std::to_string(c.count));
         BString text = this->text("abcdef");
-        EXPECT_EQ(call<std::string>([&](LxBSTR* out) {
-                      return lexmara()->DeleteString(text.ref(), c.position, c.count, out);
-                  }),
+        EXPECT_EQ(call<std::string>(
+                      [&](LxBSTR* out) { return lexmara()->DeleteString(text.ref(), c.position, c.count, out); }),
                   Text(c.result));
     }
 }
@@ -156,7 +150,7 @@ TEST_F(Edit, StringRepeat)
         {"ab", 0, Text("")},
         {"", 5, Text("")},
         {"ab", -1, Text(kError5)},
-        {"ab", INT32_MAX, Text(kError6)},           // the total passes 32 bits
+        {"ab", INT32_MAX, Text(kError6)},            // the total passes 32 bits
         {std::string(32768, 'x'), 1, Text(kError6)}, // the text's length passes 16 bits
         {std::string(32767, 'x'), 2, Text(std::string(65534, 'x'))},
     };
@@ -177,9 +171,9 @@ TEST_F(Edit, ConcatFastAppendsBeyondItsBufferWithoutCutting)
     const std::vector<Case> cases{
         {"abc", "de"},
         {"", ""},
-        {std::string(499999, 'a'), "bcdef"},    // the joined text is longer than the buffer
-        {std::string(500000, 'a'), "b"},        // the first text fills the buffer already
-        {"xyz", "w"},                           // a short join after long ones
+        {std::string(499999, 'a'), "bcdef"}, // the joined text is longer than the buffer
+        {std::string(500000, 'a'), "b"},     // the first text fills the buffer already
+        {"xyz", "w"},                        // a short join after long ones
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.first.size()) + " + " + c.second);

@@ -20,16 +20,16 @@ TEST_F(Filters, EachFilter)
     };
     const std::vector<Case> cases{
         {TrimUnprintable, "\t a b\r\n", "", "a b"},
-        {TrimUnprintable, std::string("\0\x1F x\x01y \x7F", 8), "", "x\x01y \x7F"},  // 127 is not below 33
+        {TrimUnprintable, std::string("\0\x1F x\x01y \x7F", 8), "", "x\x01y \x7F"}, // 127 is not below 33
         {TrimUnprintable, " \t\r\n", "", ""},
         {FilterString, "a1b2", "12", "12"},
-        {FilterString, "aAbB", "ab", "ab"},  // binary comparison
+        {FilterString, "aAbB", "ab", "ab"}, // binary comparison
         {FilterString, "a1b2", "", ""},
         {FilterNumber, "Total: -1,234.50 GBP", "", "-1234.50"},
         {FilterNumberTrimmingZeroes, "Total: -1,234.50 GBP", "", "-1234.5"},
         {FilterNumberTrimmingZeroes, "12.500", "", "12.5"},
         {FilterNumberTrimmingZeroes, "12.000", "", "12"},
-        {FilterNumberTrimmingZeroes, "1200", "", "1200"},  // no separator: the zeros stay
+        {FilterNumberTrimmingZeroes, "1200", "", "1200"}, // no separator: the zeros stay
         {FilterNumberTrimmingZeroes, "1200.", "", "1200"},
         {FilterNumberTrimmingZeroes, "0.0", "", "0"},
     };

@@ -52,9 +52,8 @@ protected:
     Text toPackedWithLength(const std::string& input, int16_t length)
     {
         BString text = this->text(input);
-        return call<std::string>([&](LxBSTR* out) {
-            return lexmara()->StringToPackedDecimalWithLen(text.get(), length, out);
-        });
+        return call<std::string>(
+            [&](LxBSTR* out) { return lexmara()->StringToPackedDecimalWithLen(text.get(), length, out); });
     }
 };
 
@@ -234,18 +233,23 @@ TEST_F(Mainframe, PackedFieldPositionIsSixteenBit)
 TEST_F(Mainframe, ZonedDecimal)
 {
     const std::vector<std::pair<std::string, Text>> toString{
-        {"F1 F2 C3", Text("123")},  {"F1 F2 D3", Text("-123")},   {"F1 C2 F3", Text("invalid")},
-        {"F1 F2 F3", Text("123")},  {"D7", Text("-7")},           {"F1 FA", Text("invalid")},
-        {"F1 E2", Text("invalid")}, {"31 32", Text("invalid")},   {"", Text("")},
+        {"F1 F2 C3", Text("123")},  {"F1 F2 D3", Text("-123")}, {"F1 C2 F3", Text("invalid")},
+        {"F1 F2 F3", Text("123")},  {"D7", Text("-7")},         {"F1 FA", Text("invalid")},
+        {"F1 E2", Text("invalid")}, {"31 32", Text("invalid")}, {"", Text("")},
     };
     for (const auto& [hex, number] : toString) {
         SCOPED_TRACE(hex);
         EXPECT_EQ(convert(&_Lexmara::ZonedDecimalToString, bytes(hex)), number);
     }
     const std::vector<std::pair<std::string, Text>> toZoned{
-        {"123", Text(bytes("F1 F2 C3"))}, {"-123", Text(bytes("F1 F2 D3"))}, {"+7", Text(bytes("C7"))},
-        {"1-2", Text("invalid")},         {"", Text("invalid")},             {"-", Text("invalid")},
-        {" 12", Text("invalid")},         {"1.5", Text("invalid")},
+        {"123", Text(bytes("F1 F2 C3"))},
+        {"-123", Text(bytes("F1 F2 D3"))},
+        {"+7", Text(bytes("C7"))},
+        {"1-2", Text("invalid")},
+        {"", Text("invalid")},
+        {"-", Text("invalid")},
+        {" 12", Text("invalid")},
+        {"1.5", Text("invalid")},
     };
     for (const auto& [input, zoned] : toZoned) {
         SCOPED_TRACE(input);
@@ -282,9 +286,8 @@ TEST_F(Mainframe, PICtoStringDecimal)
         BString data = text(c.data);
         int32_t offset = c.offset;
         int16_t length = c.length;
-        EXPECT_EQ(call<std::string>([&](LxBSTR* out) {
-                      return lexmara()->PICtoStringDecimal(&offset, &length, data.ref(), out);
-                  }),
+        EXPECT_EQ(call<std::string>(
+                      [&](LxBSTR* out) { return lexmara()->PICtoStringDecimal(&offset, &length, data.ref(), out); }),
                   c.number);
     }
 }

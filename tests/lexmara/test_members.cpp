@@ -73,8 +73,8 @@ TEST_F(Members, GetDelimitedExRewritesTheCallersText)
     const std::vector<Case> cases{
         {quoted, 3, ",", "!", Text("!grey!"), separated},
         {quoted, 1, ",", "!", Text("!red,blue! "), separated},
-        {"a,b|c", 2, ",,", "!", Text("c"), "a,b|c"},  // a delimiter of two characters never matches
-        {"a,b", 1, ",", "", Text(""), "a,b"},          // no quote: nothing rewritten
+        {"a,b|c", 2, ",,", "!", Text("c"), "a,b|c"}, // a delimiter of two characters never matches
+        {"a,b", 1, ",", "", Text(""), "a,b"},        // no quote: nothing rewritten
         {repeated('a', 32767), 1, ",", "!", Text(kError6), repeated('a', 32767)},
     };
     for (const Case& c : cases) {
@@ -117,19 +117,18 @@ TEST_F(Members, Pluck)
         {"[x]", "[", "]", Text("x")},
         {"abc", "[", "]", Text("")},
         {"", "[", "]", Text("")},
-        {"x/ abc;", "/ ", ";", Text("abc;")},     // the length takes off the second delimiter's length
+        {"x/ abc;", "/ ", ";", Text("abc;")}, // the length takes off the second delimiter's length
         {"|b|c", "|", "|", Text("b")},
-        {"a]b[c", "[", "]", Text(kError5)},       // the second delimiter before the first
-        {"a|b|c", "|", "|", Text(kError5)},       // the same delimiter, first not at position 1
+        {"a]b[c", "[", "]", Text(kError5)}, // the second delimiter before the first
+        {"a|b|c", "|", "|", Text(kError5)}, // the same delimiter, first not at position 1
         {repeated('x', 32767) + "[a]", "[", "]", Text(kError6)},
         {repeated('x', 32764) + "[a]", "[", "]", Text("a")}, // "]" at 32767
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.substr(0, 30));
         Variant text = variant(c.text), first = variant(c.first), second = variant(c.second);
-        EXPECT_EQ(call<std::string>([&](LxBSTR* out) {
-                      return lexmara()->Pluck(text.get(), first.get(), second.get(), out);
-                  }),
+        EXPECT_EQ(call<std::string>(
+                      [&](LxBSTR* out) { return lexmara()->Pluck(text.get(), first.get(), second.get(), out); }),
                   c.result);
     }
 }
@@ -137,10 +136,9 @@ TEST_F(Members, Pluck)
 TEST_F(Members, PluckReadsNumbersAsTheirText)
 {
     Variant number = Variant::longValue(library(), 12345), first = variant("2"), second = variant("4");
-    EXPECT_EQ(call<std::string>([&](LxBSTR* out) {
-                  return lexmara()->Pluck(number.get(), first.get(), second.get(), out);
-              }),
-              Text("3"));
+    EXPECT_EQ(
+        call<std::string>([&](LxBSTR* out) { return lexmara()->Pluck(number.get(), first.get(), second.get(), out); }),
+        Text("3"));
 }
 
 TEST_F(Members, NumMatchesSkipsAMatchRightAfterTheLast)
@@ -151,22 +149,16 @@ TEST_F(Members, NumMatchesSkipsAMatchRightAfterTheLast)
         Long count;
     };
     const std::vector<Case> cases{
-        {"aaaa", "a", std::nullopt, Long(2)},
-        {"ab ab", "ab", std::nullopt, Long(2)},
-        {"abab", "ab", "0", Long(1)},
-        {"Abab", "ab", "1", Long(1)},
-        {"AbAb", "ab", "0", Long(0)},
-        {"AbAb", "ab", "1", Long(1)},
-        {"Abab", "ab", "2", Long(kError5)},
-        {"Abab", "ab", "x", Long(kError13)},
+        {"aaaa", "a", std::nullopt, Long(2)}, {"ab ab", "ab", std::nullopt, Long(2)}, {"abab", "ab", "0", Long(1)},
+        {"Abab", "ab", "1", Long(1)},         {"AbAb", "ab", "0", Long(0)},           {"AbAb", "ab", "1", Long(1)},
+        {"Abab", "ab", "2", Long(kError5)},   {"Abab", "ab", "x", Long(kError13)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text + " / " + c.compare.value_or("omitted"));
         BString text = this->text(c.text), match = this->text(c.match);
         Variant compare = c.compare ? variant(*c.compare) : Variant::missing(library());
-        EXPECT_EQ(call<int32_t>([&](int32_t* out) {
-                      return lexmara()->NumMatches(text.get(), match.get(), compare.get(), out);
-                  }),
+        EXPECT_EQ(call<int32_t>(
+                      [&](int32_t* out) { return lexmara()->NumMatches(text.get(), match.get(), compare.get(), out); }),
                   c.count);
     }
 }
@@ -189,8 +181,8 @@ TEST_F(Members, StripRoutines)
         {Character, "ABC", "b", Text("ABC")},
         {Character, "a\r\nb\r\n", "\r", Text("a\nb\n")},
         {String, "a, b, c", ", ", Text("abc")},
-        {String, "abc", "", Text("")},             // an empty piece gives the empty text
-        {String, "aabb", "ab", Text("ab")},        // the join is not searched again
+        {String, "abc", "", Text("")},      // an empty piece gives the empty text
+        {String, "aabb", "ab", Text("ab")}, // the join is not searched again
         {String, "Abab", "ab", Text("Ab")},
         {String, "a\r\nb\r\n", "\r\n", Text("ab")},
         {CharList, "(01) 234-567", "() -", Text("01234567")},
@@ -226,7 +218,9 @@ TEST_F(Members, LastInstr)
         {"abcabc", "bc", "5", LX_FALSE, Long(2)}, // the occurrence at 5 does not end within 5
         {"ABC", "b", std::nullopt, LX_FALSE, Long(2)},
         {"ABC", "b", "-1", LX_TRUE, Long(0)},
-        {"\xC0" "B", "\xE0", std::nullopt, LX_FALSE, Long(1)}, // accented letters fold too
+        {"\xC0"
+         "B",
+         "\xE0", std::nullopt, LX_FALSE, Long(1)}, // accented letters fold too
         {"abc", "x", std::nullopt, LX_FALSE, Long(0)},
         {"", "x", std::nullopt, LX_FALSE, Long(0)},
         {"abc", "", std::nullopt, LX_FALSE, Long(3)},
@@ -317,9 +311,8 @@ TEST_F(Members, InstrNotInListRevWritesTheDefaultStartBack)
         SCOPED_TRACE(c.text + " from " + std::to_string(c.start));
         BString text = this->text(c.text), list = this->text("0123456789");
         int32_t start = c.start;
-        EXPECT_EQ(call<int32_t>([&](int32_t* out) {
-                      return lexmara()->InstrNotInListRev(text.ref(), list.ref(), &start, out);
-                  }),
+        EXPECT_EQ(call<int32_t>(
+                      [&](int32_t* out) { return lexmara()->InstrNotInListRev(text.ref(), list.ref(), &start, out); }),
                   c.position);
         EXPECT_EQ(start, c.startAfter);
     }
@@ -339,12 +332,9 @@ TEST_F(Members, SearchArray)
         Long index;
     };
     const std::vector<Case> cases{
-        {&fromZero, "abc", 0, LX_FALSE, Long(2)},
-        {&fromZero, "b", 0, LX_TRUE, Long(0)},
-        {&fromZero, "c", 0, LX_TRUE, Long(1)},
-        {&fromZero, "x", 0, LX_FALSE, Long(-1)},
-        {&fromZero, "abc", 3, LX_FALSE, Long(-1)},
-        {&fromOne, "cd", 1, LX_FALSE, Long(2)},
+        {&fromZero, "abc", 0, LX_FALSE, Long(2)},     {&fromZero, "b", 0, LX_TRUE, Long(0)},
+        {&fromZero, "c", 0, LX_TRUE, Long(1)},        {&fromZero, "x", 0, LX_FALSE, Long(-1)},
+        {&fromZero, "abc", 3, LX_FALSE, Long(-1)},    {&fromOne, "cd", 1, LX_FALSE, Long(2)},
         {&fromOne, "cd", 0, LX_FALSE, Long(kError9)}, // below the lower bound
         {nullptr, "cd", 0, LX_FALSE, Long(kError9)},  // no dimensions
     };

@@ -78,12 +78,14 @@ TEST_F(Numbers, NumericToWords)
         {"1E3", Text(" one thousand")},
         {"&H10", Text(" sixteen")},
         {"1000000000000", Text(" one trillion")},
-        {"922337203685477", Text(" nine hundred twenty-two trillion three hundred thirty-seven billion two hundred "
-                                 "three million six hundred eighty-five thousand four hundred seventy-seven")},
+        {"922337203685477",
+         Text(" nine hundred twenty-two trillion three hundred thirty-seven billion two hundred "
+              "three million six hundred eighty-five thousand four hundred seventy-seven")},
         // Read digit by digit, not through a double that would round up to ...478.
-        {"922337203685477.9999", Text(" nine hundred twenty-two trillion three hundred thirty-seven billion two "
-                                      "hundred three million six hundred eighty-five thousand four hundred "
-                                      "seventy-seven")},
+        {"922337203685477.9999",
+         Text(" nine hundred twenty-two trillion three hundred thirty-seven billion two "
+              "hundred three million six hundred eighty-five thousand four hundred "
+              "seventy-seven")},
         {"922337203685478", Text(kError6)},
         {"-922337203685477.5", Text(kError6)},
         {"1E300", Text(kError6)},
@@ -108,18 +110,20 @@ TEST_F(Numbers, NumericToWordsWithAND)
         {0, " zero"},
         {-21, " negative twenty-one"},
         {1000100, " one million one hundred"},
-        {1999999999999, " one trillion nine hundred and ninety-nine billion nine hundred and ninety-nine million "
-                        "nine hundred and ninety-nine thousand nine hundred and ninety-nine"},
+        {1999999999999,
+         " one trillion nine hundred and ninety-nine billion nine hundred and ninety-nine million "
+         "nine hundred and ninety-nine thousand nine hundred and ninety-nine"},
     };
     for (const auto& [whole, words] : cases) {
         SCOPED_TRACE(whole);
         EXPECT_EQ(wordsWithAnd(whole * 10000), Text(words));
     }
-    EXPECT_EQ(wordsWithAnd(27000), Text(" two"));            // 2.7
+    EXPECT_EQ(wordsWithAnd(27000), Text(" two"));             // 2.7
     EXPECT_EQ(wordsWithAnd(-25000), Text(" negative three")); // -2.5
-    EXPECT_EQ(wordsWithAnd(INT64_MAX), Text(" nine hundred and twenty-two trillion three hundred and thirty-seven "
-                                            "billion two hundred and three million six hundred and eighty-five "
-                                            "thousand four hundred and seventy-seven"));
+    EXPECT_EQ(wordsWithAnd(INT64_MAX),
+              Text(" nine hundred and twenty-two trillion three hundred and thirty-seven "
+                   "billion two hundred and three million six hundred and eighty-five "
+                   "thousand four hundred and seventy-seven"));
     EXPECT_EQ(wordsWithAnd(INT64_MIN), Text(kError6));
 }
 
@@ -177,8 +181,8 @@ TEST_F(Numbers, HexadecimalTexts)
         {"4G", Text("P")}, // "G" counts 16
         {"00FF", Text(std::string("\0\xFF", 2))},
         {"4-", Text("invalid")},
-        {",0", Text("invalid")}, // a pair below 0
-        {"ZZ", Text("invalid")}, // a pair above 255
+        {",0", Text("invalid")},                    // a pair below 0
+        {"ZZ", Text("invalid")},                    // a pair above 255
         {std::string(32768, 'A'), Text("invalid")}, // the letters test overflows: still the message
     };
     for (const auto& [hex, text] : toText) {
@@ -309,8 +313,8 @@ TEST_F(Numbers, PadAlignString)
 TEST_F(Numbers, IsLeapYear)
 {
     const std::vector<std::pair<double, LxBOOL>> years{
-        {2000, LX_TRUE}, {1900, LX_FALSE}, {2004, LX_TRUE}, {2100, LX_FALSE}, {1896, LX_FALSE},
-        {10000, LX_FALSE}, {9996, LX_TRUE}, {2003, LX_FALSE}, {2003.5, LX_TRUE}, {2004.5, LX_TRUE},
+        {2000, LX_TRUE},   {1900, LX_FALSE}, {2004, LX_TRUE},  {2100, LX_FALSE},  {1896, LX_FALSE},
+        {10000, LX_FALSE}, {9996, LX_TRUE},  {2003, LX_FALSE}, {2003.5, LX_TRUE}, {2004.5, LX_TRUE},
     };
     for (const auto& [year, leap] : years) {
         SCOPED_TRACE(year);
@@ -328,10 +332,17 @@ TEST_F(Numbers, IsLeapYear)
 TEST_F(Numbers, GetOrdinal)
 {
     const std::vector<std::pair<int32_t, std::string>> cases{
-        {1, "1st"},     {2, "2nd"},     {3, "3rd"},     {4, "4th"},       {11, "11th"},    {12, "12th"},
-        {13, "13th"},   {20, "20th"},   {21, "21st"},   {22, "22nd"},     {23, "23rd"},    {100, "100th"},
-        {101, "101st"}, {111, "111th"}, {112, "112th"}, {113, "113th"},   {1012, "1012th"}, {1022, "1022nd"},
-        {0, "0"},       {-1, "-1"},     {-11, "-11"},   {INT32_MAX, "2147483647th"},
+        {1, "1st"},       {2, "2nd"},
+        {3, "3rd"},       {4, "4th"},
+        {11, "11th"},     {12, "12th"},
+        {13, "13th"},     {20, "20th"},
+        {21, "21st"},     {22, "22nd"},
+        {23, "23rd"},     {100, "100th"},
+        {101, "101st"},   {111, "111th"},
+        {112, "112th"},   {113, "113th"},
+        {1012, "1012th"}, {1022, "1022nd"},
+        {0, "0"},         {-1, "-1"},
+        {-11, "-11"},     {INT32_MAX, "2147483647th"},
     };
     for (const auto& [number, text] : cases) {
         SCOPED_TRACE(number);

@@ -47,21 +47,23 @@ TEST_F(OptionalArguments, LeftOutIsTheDefault)
     };
 
     const std::vector<Case> cases{
-        {"NumMatches iCompare", [&](bool leftOut) {
+        {"NumMatches iCompare",
+         [&](bool leftOut) {
              BString text = this->text("aAaA"), match = this->text("a");
              Variant compare = leftOut ? Variant::missing(library()) : Variant::longValue(library(), 0);
-             return described(call<int32_t>([&](int32_t* out) {
-                 return lexmara()->NumMatches(text.get(), match.get(), compare.get(), out);
-             }));
+             return described(call<int32_t>(
+                 [&](int32_t* out) { return lexmara()->NumMatches(text.get(), match.get(), compare.get(), out); }));
          }},
-        {"NumMatches iCompare (null)", [&](bool leftOut) {
+        {"NumMatches iCompare (null)",
+         [&](bool leftOut) {
              BString text = this->text("aAaA"), match = this->text("a");
              Variant compare = Variant::longValue(library(), 0);
              return described(call<int32_t>([&](int32_t* out) {
                  return lexmara()->NumMatches(text.get(), match.get(), leftOut ? nullptr : compare.get(), out);
              }));
          }},
-        {"StringEncrypt strKey", [&](bool leftOut) {
+        {"StringEncrypt strKey",
+         [&](bool leftOut) {
              // The default, an empty key, makes a random one: only the length is fixed.
              BString plain = this->text("plain text"), key(library());
              const auto cipher = call<std::string>([&](LxBSTR* out) {
@@ -70,7 +72,8 @@ TEST_F(OptionalArguments, LeftOutIsTheDefault)
              const auto* text = std::get_if<std::string>(&cipher);
              return text ? "length " + std::to_string(text->size()) : described(cipher);
          }},
-        {"LastInstr Start, MatchCase", [&](bool leftOut) {
+        {"LastInstr Start, MatchCase",
+         [&](bool leftOut) {
              BString text = this->text("aXax"), sought = this->text("x");
              Variant start = optionalStart(leftOut, -1);
              return described(call<int32_t>([&](int32_t* out) {
@@ -78,21 +81,24 @@ TEST_F(OptionalArguments, LeftOutIsTheDefault)
                                              optional(leftOut, kFalse), out);
              }));
          }},
-        {"LastInstr Start (missing)", [&](bool leftOut) {
+        {"LastInstr Start (missing)",
+         [&](bool leftOut) {
              BString text = this->text("aXax"), sought = this->text("x");
              Variant start = optionalStart(leftOut, -1);
              return described(call<int32_t>([&](int32_t* out) {
                  return lexmara()->LastInstr(text.ref(), sought.ref(), start.get(), nullptr, out);
              }));
          }},
-        {"InstrNotInListRev Start", [&](bool leftOut) {
+        {"InstrNotInListRev Start",
+         [&](bool leftOut) {
              BString text = this->text("a12"), list = this->text("0123456789");
              int32_t start = -1;
              return described(call<int32_t>([&](int32_t* out) {
                  return lexmara()->InstrNotInListRev(text.ref(), list.ref(), leftOut ? nullptr : &start, out);
              }));
          }},
-        {"SearchArray StartElement, PartialMatch", [&](bool leftOut) {
+        {"SearchArray StartElement, PartialMatch",
+         [&](bool leftOut) {
              StringArray array(library(), 0, {"abc", "b", "b"});
              BString sought = this->text("b");
              int32_t startElement = 0;
@@ -101,27 +107,31 @@ TEST_F(OptionalArguments, LeftOutIsTheDefault)
                                                optional(leftOut, kFalse), out);
              }));
          }},
-        {"ReplaceCharsAll blnCaseSense, blnWord", [&](bool leftOut) {
+        {"ReplaceCharsAll blnCaseSense, blnWord",
+         [&](bool leftOut) {
              BString text = this->text("cat Cat concat"), find = this->text("cat"), with = this->text("dog");
              return described(call<std::string>([&](LxBSTR* out) {
                  return lexmara()->ReplaceCharsAll(text.ref(), find.ref(), with.ref(), optional(leftOut, kTrue),
                                                    optional(leftOut, kFalse), out);
              }));
          }},
-        {"DeDuplicate blnCaseSense", [&](bool leftOut) {
+        {"DeDuplicate blnCaseSense",
+         [&](bool leftOut) {
              BString text = this->text("aAAb"), piece = this->text("a");
              return described(call<std::string>([&](LxBSTR* out) {
                  return lexmara()->DeDuplicate(text.ref(), piece.ref(), optional(leftOut, kFalse), out);
              }));
          }},
-        {"InstrWord MatchCase", [&](bool leftOut) {
+        {"InstrWord MatchCase",
+         [&](bool leftOut) {
              Variant start = Variant::longValue(library(), 1);
              BString text = this->text("cat DOG"), word = this->text("dog");
              return described(call<int32_t>([&](int32_t* out) {
                  return lexmara()->InstrWord(start.get(), text.ref(), word.ref(), optional(leftOut, kFalse), out);
              }));
          }},
-        {"InstrWordRev Start, MatchCase", [&](bool leftOut) {
+        {"InstrWordRev Start, MatchCase",
+         [&](bool leftOut) {
              BString text = this->text("Dog cat dog"), word = this->text("DOG");
              Variant start = optionalStart(leftOut, -1);
              return described(call<int32_t>([&](int32_t* out) {
@@ -129,14 +139,16 @@ TEST_F(OptionalArguments, LeftOutIsTheDefault)
                                                 optional(leftOut, kFalse), out);
              }));
          }},
-        {"InstrWordRev Start (missing)", [&](bool leftOut) {
+        {"InstrWordRev Start (missing)",
+         [&](bool leftOut) {
              BString text = this->text("Dog cat dog"), word = this->text("DOG");
              Variant start = optionalStart(leftOut, -1);
              return described(call<int32_t>([&](int32_t* out) {
                  return lexmara()->InstrWordRev(text.ref(), word.ref(), start.get(), nullptr, out);
              }));
          }},
-        {"WordWrap AddSplitHyphen", [&](bool leftOut) {
+        {"WordWrap AddSplitHyphen",
+         [&](bool leftOut) {
              BString text = this->text("abcdefgh ij");
              int32_t width = 4;
              StringArray lines(library(), 0, {"", "", "", ""});
@@ -145,7 +157,8 @@ TEST_F(OptionalArguments, LeftOutIsTheDefault)
              });
              return described(count, joined(lines.values()));
          }},
-        {"WordWrapVar AddSplitHyphen", [&](bool leftOut) {
+        {"WordWrapVar AddSplitHyphen",
+         [&](bool leftOut) {
              BString text = this->text("abcdefgh ij");
              int32_t width = 4;
              VariantArray lines(library(), 0, {"", "", "", ""});
@@ -154,13 +167,14 @@ TEST_F(OptionalArguments, LeftOutIsTheDefault)
              });
              return described(count, joined(lines.values()));
          }},
-        {"WordDelete RemoveDoubleBlanks", [&](bool leftOut) {
+        {"WordDelete RemoveDoubleBlanks",
+         [&](bool leftOut) {
              BString text = this->text("THIS IS A TEST");
-             return described(call<std::string>([&](LxBSTR* out) {
-                 return lexmara()->WordDelete(text.ref(), 2, optional(leftOut, kFalse), out);
-             }));
+             return described(call<std::string>(
+                 [&](LxBSTR* out) { return lexmara()->WordDelete(text.ref(), 2, optional(leftOut, kFalse), out); }));
          }},
-        {"PadAlignString intAlign, PadChar", [&](bool leftOut) {
+        {"PadAlignString intAlign, PadChar",
+         [&](bool leftOut) {
              BString text = this->text("ab"), pad = this->text(" ");
              int32_t width = 5;
              int16_t alignment = 0;
@@ -169,7 +183,8 @@ TEST_F(OptionalArguments, LeftOutIsTheDefault)
                                                   leftOut ? nullptr : pad.ref(), out);
              }));
          }},
-        {"SortArrayText lLbound, lUbound", [&](bool leftOut) {
+        {"SortArrayText lLbound, lUbound",
+         [&](bool leftOut) {
              StringArray array(library(), 0, {"c", "B", "a"});
              int32_t lo = -1, hi = -1;
              const auto status = call<int16_t>([&](int16_t* out) {
@@ -177,7 +192,8 @@ TEST_F(OptionalArguments, LeftOutIsTheDefault)
              });
              return described(status, joined(array.values()));
          }},
-        {"SortArrayBinaryDescending lUbound", [&](bool leftOut) {
+        {"SortArrayBinaryDescending lUbound",
+         [&](bool leftOut) {
              StringArray array(library(), 0, {"a", "c", "b"});
              int32_t lo = 1, hi = -1;
              const auto status = call<int16_t>([&](int16_t* out) {

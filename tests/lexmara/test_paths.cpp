@@ -112,7 +112,7 @@ TEST_F(Paths, TempFileIsCreatedAtOnceUnderAUniqueName)
         const std::filesystem::path file = std::get<std::string>(path);
         EXPECT_EQ(std::filesystem::canonical(file.parent_path()), std::filesystem::canonical(folder.file("")));
         EXPECT_EQ(file.filename().string().substr(0, 3), "abc");
-        struct stat status{};
+        struct stat status {};
         ASSERT_EQ(stat(file.c_str(), &status), 0);
         EXPECT_TRUE(S_ISREG(status.st_mode));
         EXPECT_EQ(status.st_size, 0);
@@ -211,7 +211,8 @@ TEST_F(Paths, RandomAlphaNumericsMixesDigitsAndLettersEvenly)
     int16_t length = 20000;
     const Text text = call<std::string>([&](LxBSTR* out) { return lexmara()->GetRandomAlphaNumerics(&length, out); });
     const std::string& characters = std::get<std::string>(text);
-    const auto digits = std::count_if(characters.begin(), characters.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+    const auto digits =
+        std::count_if(characters.begin(), characters.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
     EXPECT_GT(digits, 9000);
     EXPECT_LT(digits, 11000);
 }
@@ -221,9 +222,8 @@ TEST_F(Paths, StringExecuteFailsAsWithoutTheInterpreter)
     BString statement = text("x = 1");
     LxBOOL validate = LX_TRUE;
     for (LxBOOL* option : {&validate, static_cast<LxBOOL*>(nullptr)}) {
-        const Bool outcome = call<LxBOOL>([&](LxBOOL* out) {
-            return lexmara()->StringExecuteVB6(statement.ref(), option, out);
-        });
+        const Bool outcome =
+            call<LxBOOL>([&](LxBOOL* out) { return lexmara()->StringExecuteVB6(statement.ref(), option, out); });
         EXPECT_EQ(outcome, Bool(Error{53}));
     }
     LxBOOL answer = LX_TRUE;

@@ -28,8 +28,8 @@ TEST_F(Postcode, Texts)
         {"AB12 3DE", LX_TRUE},
         {"A1A 2DE", LX_TRUE},
         {"AB1E 2DE", LX_TRUE},
-        {"AB123DE", LX_TRUE},  // no space
-        {"A1  2BD", LX_TRUE},  // two spaces
+        {"AB123DE", LX_TRUE}, // no space
+        {"A1  2BD", LX_TRUE}, // two spaces
         {"GIR 0AA", LX_TRUE},
         {"ab12 3de", LX_TRUE}, // small letters
         {"10 HIGH ST AB1 2DE", LX_TRUE},

@@ -34,7 +34,7 @@ TEST_F(ProperCaseMember, WithTheBuiltInRules)
         {"mcco", "Mcco"},
         {"machinery", "MacHinery"},
         {"macro", "Macro"},
-        {"MACKLIN and macey", "Macklin and Macey"},  // the two surnames that keep their small letter
+        {"MACKLIN and macey", "Macklin and Macey"}, // the two surnames that keep their small letter
         {"chapter vi", "Chapter VI"},
         {"chapter vii", "Chapter VII"},
         {"chapter viii", "Chapter VIII"},
@@ -43,7 +43,11 @@ TEST_F(ProperCaseMember, WithTheBuiltInRules)
         {"the aa", "The  AA"},
         {"a/b", "A/b"},
         {"DR. JOHN SMITH BSC", "Dr. John Smith BSc"},
-        {"\xE9" "cole \xC9MILE", "\xC9" "cole \xC9" "mile"},  // accented letters change case too
+        {"\xE9"
+         "cole \xC9MILE",
+         "\xC9"
+         "cole \xC9"
+         "mile"}, // accented letters change case too
         {"", ""},
         {"   ", ""},
         // The Mc and Mac rules look at the word they capitalise, wherever it stands.

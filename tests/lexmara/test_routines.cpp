@@ -32,9 +32,9 @@ TEST(TextOperations, FindFromAndFindBack)
 {
     EXPECT_EQ(findFrom(1, "abcabc", "bc"), 2);
     EXPECT_EQ(findFrom(3, "abcabc", "bc"), 5);
-    EXPECT_EQ(findFrom(6, "abcabc", "bc"), 0);  // would run past the end
-    EXPECT_EQ(findFrom(7, "abcabc", ""), 0);    // past the end
-    EXPECT_EQ(findFrom(4, "abcabc", ""), 4);    // an empty text is found at the start
+    EXPECT_EQ(findFrom(6, "abcabc", "bc"), 0); // would run past the end
+    EXPECT_EQ(findFrom(7, "abcabc", ""), 0);   // past the end
+    EXPECT_EQ(findFrom(4, "abcabc", ""), 4);   // an empty text is found at the start
     EXPECT_EQ(findFrom(1, "", ""), 0);
     EXPECT_EQ(findFrom(1, "aBC", "bc", Compare::Text), 2);
     EXPECT_EQ(findFrom(1, "aBC", "bc"), 0);
@@ -146,10 +146,9 @@ TEST(VariantConversions, TextsReadAsNumbers)
         std::optional<double> value;
     };
     const Case cases[] = {
-        {"42", 42},      {"  -7 ", -7},  {"+1.5", 1.5},     {"1,000", 1000}, {"2E3", 2000},
-        {"1d2", 100},    {".5", 0.5},    {"&HFF", 255},     {"&HFFFF", -1},  {"&H10000", 65536},
-        {"&o17", 15},    {"", {}},       {"abc", {}},       {"1 2", {}},     {",1", {}},
-        {"1E", {}},      {"&H", {}},     {"&HG", {}},
+        {"42", 42},  {"  -7 ", -7}, {"+1.5", 1.5},  {"1,000", 1000},    {"2E3", 2000}, {"1d2", 100},
+        {".5", 0.5}, {"&HFF", 255}, {"&HFFFF", -1}, {"&H10000", 65536}, {"&o17", 15},  {"", {}},
+        {"abc", {}}, {"1 2", {}},   {",1", {}},     {"1E", {}},         {"&H", {}},    {"&HG", {}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(parseNumber(c.text), c.value) << c.text;

@@ -87,8 +87,8 @@ TEST_F(Sorting, RangesAndBounds)
         {1, {"d", "c"}, 0, 2, Integer(kError9), {"d", "c"}, 0, 2},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.lo) + ".." + std::to_string(c.hi) + " of an array from " +
-                     std::to_string(c.lowerBound));
+        SCOPED_TRACE(std::to_string(c.lo) + ".." + std::to_string(c.hi) + " of an array from "
+                     + std::to_string(c.lowerBound));
         StringArray array(library(), c.lowerBound, c.input);
         int32_t lo = c.lo, hi = c.hi;
         EXPECT_EQ(sort(Binary, array, &lo, &hi), c.status);

@@ -52,14 +52,14 @@ TEST_F(Words, WordCountWordPosAndWordPosLen)
         {std::string(32766, ' ') + "a", 1, Long(1), Long(32767), int16_t{1}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text.substr(0, 20) + " (" + std::to_string(c.text.size()) + ") word " + std::to_string(c.number));
+        SCOPED_TRACE(c.text.substr(0, 20) + " (" + std::to_string(c.text.size()) + ") word "
+                     + std::to_string(c.number));
         BString text = this->text(c.text);
         int32_t number = c.number;
         EXPECT_EQ(call<int32_t>([&](int32_t* out) { return lexmara()->WordCount(text.ref(), out); }), c.count);
         EXPECT_EQ(call<int32_t>([&](int32_t* out) { return lexmara()->WordPos(text.ref(), &number, out); }),
                   c.position);
-        EXPECT_EQ(call<int16_t>([&](int16_t* out) { return lexmara()->WordPosLen(text.ref(), &number, out); }),
-                  c.size);
+        EXPECT_EQ(call<int16_t>([&](int16_t* out) { return lexmara()->WordPosLen(text.ref(), &number, out); }), c.size);
     }
 }
 
@@ -71,8 +71,8 @@ TEST_F(Words, WordTakesPiecesBetweenSingleSpaces)
         std::string word;
     };
     const std::vector<Case> cases{
-        {"THIS IS A TEST", 2, "IS"}, {"A.B", 2, "B"},   {" A B", 1, ""},     {"A B", 3, ""},
-        {"A    B", 2, "B"},          {"A. B", 2, "B"},  {"A B", 0, ""},      {"", 1, ""},
+        {"THIS IS A TEST", 2, "IS"}, {"A.B", 2, "B"},  {" A B", 1, ""}, {"A B", 3, ""},
+        {"A    B", 2, "B"},          {"A. B", 2, "B"}, {"A B", 0, ""},  {"", 1, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text + " / " + std::to_string(c.number));
@@ -97,7 +97,7 @@ TEST_F(Words, WordDeleteKeepsTheSeparators)
         {"THIS IS", 3, LX_FALSE, ""},
         {"THIS IS", 0, LX_FALSE, ""},
         {"", 1, LX_FALSE, ""},
-        {"a.b.c", 2, LX_TRUE, "a..c"},  // full stops are not touched
+        {"a.b.c", 2, LX_TRUE, "a..c"}, // full stops are not touched
         {"one two", 2, LX_FALSE, "one "},
     };
     for (const Case& c : cases) {
@@ -118,7 +118,7 @@ TEST_F(Words, WordFind)
         int32_t position;
     };
     const std::vector<Case> cases{
-        {"ends. here", "here", 7}, {"a here", "Here", 0}, {"a.b", "a.b", 0}, {"here", "here", 1},
+        {"ends. here", "here", 7},  {"a here", "Here", 0}, {"a.b", "a.b", 0}, {"here", "here", 1},
         {"theres here", "here", 8}, {"", "x", 0},          {"x", "", 0},      {"a b c", "b c", 3},
     };
     for (const Case& c : cases) {
@@ -148,7 +148,7 @@ TEST_F(Words, InstrWordAndInstrWordRevFindTheFirstAndLastWholeWord)
         {Forward, "wordy", "word", "1", LX_FALSE, Long(0)},
         {Forward, "swords word.", "word", "1", LX_FALSE, Long(8)},
         {Forward, "a.word.b", "word", "1", LX_FALSE, Long(3)},
-        {Forward, "a word", "word", "3", LX_FALSE, Long(3)},      // a word that begins at the start
+        {Forward, "a word", "word", "3", LX_FALSE, Long(3)}, // a word that begins at the start
         {Forward, "a word", "word", "9", LX_FALSE, Long(0)},
         {Forward, "a word", "", "1", LX_FALSE, Long(0)},
         {Forward, "a word", "word", "0", LX_FALSE, Long(kError5)},
@@ -158,22 +158,22 @@ TEST_F(Words, InstrWordAndInstrWordRevFindTheFirstAndLastWholeWord)
         {Backward, "a word b word", "WORD", "-1", LX_TRUE, Long(0)},
         {Backward, "word x word", "word", "4", LX_FALSE, Long(1)},
         {Backward, "word x words", "word", "-1", LX_FALSE, Long(1)},
-        {Backward, "a wordy", "word", "6", LX_FALSE, Long(0)},      // a word character follows within the text
+        {Backward, "a wordy", "word", "6", LX_FALSE, Long(0)}, // a word character follows within the text
         {Backward, "a word.", "word", "-1", LX_FALSE, Long(3)},
         {Backward, "a word", "word", "9", LX_FALSE, Long(0)},
         {Backward, "a word", "word", "0", LX_FALSE, Long(kError5)},
         {Backward, "a word", "word", "-2", LX_FALSE, Long(kError5)},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.direction == Forward ? "forward: " : "backward: ") + c.text + " / " + c.word +
-                     " from " + c.start);
+        SCOPED_TRACE(std::string(c.direction == Forward ? "forward: " : "backward: ") + c.text + " / " + c.word
+                     + " from " + c.start);
         Variant start = variant(c.start);
         BString text = this->text(c.text), word = this->text(c.word);
         LxBOOL matchCase = c.matchCase;
         EXPECT_EQ(call<int32_t>([&](int32_t* out) {
                       return c.direction == Forward
-                                 ? lexmara()->InstrWord(start.get(), text.ref(), word.ref(), &matchCase, out)
-                                 : lexmara()->InstrWordRev(text.ref(), word.ref(), start.get(), &matchCase, out);
+                          ? lexmara()->InstrWord(start.get(), text.ref(), word.ref(), &matchCase, out)
+                          : lexmara()->InstrWordRev(text.ref(), word.ref(), start.get(), &matchCase, out);
                   }),
                   c.position);
     }
@@ -194,7 +194,7 @@ const std::vector<WrapCase>& wrapCases()
     static const std::vector<WrapCase> cases{
         {"the quick brown fox", 10, LX_TRUE, 0, {"", "", "", "x"}, Long(2), {"the quick", "brown fox", "", ""}},
         {"hello world", 80, LX_TRUE, 0, {"x", "x", "x"}, Long(1), {"hello world", "", ""}},
-        {"hello world", 11, LX_TRUE, 0, {"x", "x"}, Long(1), {"hello world", ""}},  // a full line fits
+        {"hello world", 11, LX_TRUE, 0, {"x", "x"}, Long(1), {"hello world", ""}}, // a full line fits
         {"abcdefghijkl", 5, LX_TRUE, 0, {"", "", ""}, Long(3), {"abcd-", "efgh-", "ijkl"}},
         {"abcdefghijkl", 5, LX_FALSE, 0, {"", "", ""}, Long(3), {"abcde", "fghij", "kl"}},
         {"abc", 1, LX_FALSE, 0, {"", "", ""}, Long(3), {"a", "b", "c"}},
@@ -204,7 +204,7 @@ const std::vector<WrapCase>& wrapCases()
         {"", 10, LX_TRUE, 0, {"x", "y"}, Long(0), {"", ""}},
         // Too few elements: the lines that fit are written, then error 9.
         {"abcdefghijkl", 5, LX_TRUE, 0, {"", ""}, Long(kError9), {"abcd-", "efgh-"}},
-        {"abc", 5, LX_TRUE, 1, {"x", "x"}, Long(kError9), {"x", "x"}},             // no element 0
+        {"abc", 5, LX_TRUE, 1, {"x", "x"}, Long(kError9), {"x", "x"}}, // no element 0
         {"abc def", 3, LX_TRUE, -1, {"x", "", "", "x"}, Long(2), {"x", "abc", "def", ""}},
         // A width that cannot shorten a long word.
         {"abc", 1, LX_TRUE, 0, {"x"}, Long(kError5), {"x"}},
@@ -223,9 +223,8 @@ void checkWrap(const ComponentLibrary& library, Member member)
         int32_t width = c.width;
         LxBOOL hyphen = c.hyphen;
         Array array(library, c.lowerBound, c.before);
-        EXPECT_EQ(outcome<int32_t>(library, [&](int32_t* out) {
-                      return member(text.ref(), &width, array.ref(), &hyphen, out);
-                  }),
+        EXPECT_EQ(outcome<int32_t>(library,
+                                   [&](int32_t* out) { return member(text.ref(), &width, array.ref(), &hyphen, out); }),
                   c.lines);
         EXPECT_EQ(array.values(), c.after);
     }

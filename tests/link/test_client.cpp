@@ -21,9 +21,9 @@
 #include <QTcpServer>
 #include <QTest>
 
-using ui::form;
 using platform::SocketControl;
 using platform::waitUntil;
+using ui::form;
 
 namespace {
 
@@ -44,15 +44,16 @@ struct EventLog {
         SocketControl* socket = &client.socket();
         QObject::connect(socket, &SocketControl::connected, [this] { events << "connected"; });
         QObject::connect(socket, &SocketControl::sendComplete, [this] {
-            events << QStringLiteral("sendComplete login=%1 other=%2").arg(reflectorSession().state().loginSendComplete).arg(reflectorSession().state().sendComplete);
+            events << QStringLiteral("sendComplete login=%1 other=%2")
+                          .arg(reflectorSession().state().loginSendComplete)
+                          .arg(reflectorSession().state().sendComplete);
         });
         QObject::connect(socket, &SocketControl::dataArrival, [this, &client] {
             events << "dataArrival";
             chunks << client.lastChunk();
         });
-        QObject::connect(socket, &SocketControl::peerClosed, [this, socket] {
-            events << QStringLiteral("peerClosed state=%1").arg(socket->State());
-        });
+        QObject::connect(socket, &SocketControl::peerClosed,
+                         [this, socket] { events << QStringLiteral("peerClosed state=%1").arg(socket->State()); });
         QObject::connect(socket, &SocketControl::socketError, [this] {
             events << QStringLiteral("socketError flag=%1").arg(reflectorSession().state().socketError);
         });
@@ -81,7 +82,8 @@ private slots:
         world_.emplace();
         reflectorSession().state().encryptTraffic = false;
         reflectorSession().state().loginFailed = false;
-        reflectorSession().state().socketError = reflectorSession().state().loginSendComplete = reflectorSession().state().sendComplete = false;
+        reflectorSession().state().socketError = reflectorSession().state().loginSendComplete =
+            reflectorSession().state().sendComplete = false;
     }
 
     void cleanup()

@@ -61,8 +61,9 @@ private slots:
     {
         FakeReflector reflector;
         QVERIFY(reflector.listen());
-        reflector.script("/Login/", {FakeReflector::Reply::text("/Login Failed/"),
-                                     FakeReflector::Reply::text("/Login Successful/,7\\")});
+        reflector.script(
+            "/Login/",
+            {FakeReflector::Reply::text("/Login Failed/"), FakeReflector::Reply::text("/Login Successful/,7\\")});
         QList<QByteArray> answers;
         for (int i = 0; i < 3; ++i) {
             Client client(reflector.port());

@@ -28,8 +28,8 @@
 
 #include <optional>
 
-using ui::form;
 using platform::SocketControl;
+using ui::form;
 
 namespace {
 
@@ -100,7 +100,8 @@ private slots:
         reflectorSession().state().reflectorAddress.clear();
         reflectorSession().state().encryptTraffic = false;
         reflectorSession().state().logLevelHigh = 0;
-        reflectorSession().state().socketError = reflectorSession().state().loginSendComplete = reflectorSession().state().waitTimeout = false;
+        reflectorSession().state().socketError = reflectorSession().state().loginSendComplete =
+            reflectorSession().state().waitTimeout = false;
         logBefore_ = form<StatusWindow>().logText().size();
     }
 
@@ -159,7 +160,8 @@ private slots:
         // Nothing of the login is left armed.
         QVERIFY(!reflectorSession().loginSendLimit().Enabled());
         QVERIFY(!reflectorSession().loginRejectionWindow().Enabled());
-        QVERIFY(!reflectorSession().state().socketError && !reflectorSession().state().loginSendComplete && !reflectorSession().state().waitTimeout);
+        QVERIFY(!reflectorSession().state().socketError && !reflectorSession().state().loginSendComplete
+                && !reflectorSession().state().waitTimeout);
     }
 
     // A refused primary only gives way once its time is up; the backup then carries
@@ -182,16 +184,11 @@ private slots:
         QVERIFY(segment1Green());
         QCOMPARE(form<StatusWindow>().lblReflectorAddr->text(), kAnswering);
         QCOMPARE(logLines(form<StatusWindow>().logText().mid(logBefore_)),
-                 (QList<QByteArray>{"Remote IP = 127.0.0.2",
-                                    "Attempting to Connect to Reflector... 127.0.0.2",
-                                    "Socket Error..",
-                                    "Remote IP = 127.0.0.1",
+                 (QList<QByteArray>{"Remote IP = 127.0.0.2", "Attempting to Connect to Reflector... 127.0.0.2",
+                                    "Socket Error..", "Remote IP = 127.0.0.1",
                                     "Attempting to Connect to Back Up Reflector... 127.0.0.1",
-                                    "Connection complete to reflector...",
-                                    "Login Successful...",
-                                    "Login Successful...",
-                                    "Sending data...",
-                                    "Now Waiting for Vistrel's External IP to be Returned "}));
+                                    "Connection complete to reflector...", "Login Successful...", "Login Successful...",
+                                    "Sending data...", "Now Waiting for Vistrel's External IP to be Returned "}));
     }
 
     // Neither address answers: the box, the flags as they were apart from logged in,

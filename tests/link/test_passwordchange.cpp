@@ -150,10 +150,14 @@ private slots:
     {
         QTest::addColumn<QString>("failure");
         QTest::addColumn<QString>("box");
-        QTest::newRow("refused") << "refused" << "Connection failed";
-        QTest::newRow("no login yet") << "no login yet" << "Connection failed";
-        QTest::newRow("no connection in time") << "no connection in time" << "Could not connect to Reflector Server";
-        QTest::newRow("send never finishes") << "send never finishes" << "Connection failed";
+        QTest::newRow("refused") << "refused"
+                                 << "Connection failed";
+        QTest::newRow("no login yet") << "no login yet"
+                                      << "Connection failed";
+        QTest::newRow("no connection in time") << "no connection in time"
+                                               << "Could not connect to Reflector Server";
+        QTest::newRow("send never finishes") << "send never finishes"
+                                             << "Connection failed";
     }
 
     // Each failure shows its box and stores nothing; a connection that never came
@@ -206,13 +210,13 @@ private slots:
         QTest::addColumn<QByteArray>("password");
         for (bool closed : {false, true}) {
             const char* state = closed ? "window closed" : "window open";
-            QTest::addRow("updated, %s", state) << QByteArray("/PasswordUpdated/,new2") << closed << kUpdated
-                                                << QByteArray("new2");
+            QTest::addRow("updated, %s", state)
+                << QByteArray("/PasswordUpdated/,new2") << closed << kUpdated << QByteArray("new2");
             QTest::addRow("not updated, %s", state)
                 << QByteArray("/PasswordUpdatedFailed/") << closed << kNotUpdated << QByteArray("old1");
         }
-        QTest::newRow("updated without the password") << QByteArray("/PasswordUpdated/") << false << kUpdated
-                                                      << QByteArray("old1");
+        QTest::newRow("updated without the password")
+            << QByteArray("/PasswordUpdated/") << false << kUpdated << QByteArray("old1");
     }
 
     // The answer reaches the log and, when the change was
@@ -237,8 +241,8 @@ private slots:
         }
 
         const QString logged = platform::fromCp1252(outcome);
-        QVERIFY(QTest::qWaitFor(
-            [&] { return form<StatusWindow>().txtStatus->toPlainText().contains(logged); }, kWaitMs));
+        QVERIFY(
+            QTest::qWaitFor([&] { return form<StatusWindow>().txtStatus->toPlainText().contains(logged); }, kWaitMs));
 
         QVERIFY(!window.isVisible());
         QVERIFY(!gToolbarActive[11]);

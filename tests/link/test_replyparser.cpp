@@ -38,8 +38,8 @@ namespace {
 
 // What a sequence of chunks must leave; a field left empty is not checked.
 struct Effects {
-    std::optional<QByteArray> status = std::nullopt;       // main status panel 1
-    std::optional<QByteArray> onLine = std::nullopt;       // main status panel 2
+    std::optional<QByteArray> status = std::nullopt; // main status panel 1
+    std::optional<QByteArray> onLine = std::nullopt; // main status panel 2
     std::optional<QByteArray> userId = std::nullopt;
     std::optional<QByteArray> password = std::nullopt;
     std::optional<QByteArray> outsideAddress = std::nullopt; // user settings' box
@@ -50,12 +50,12 @@ struct Effects {
     std::optional<QByteArray> locatorStatus = std::nullopt;
     std::optional<bool> hasEntries = std::nullopt;
     std::optional<QByteArray> nodeBuffer = std::nullopt;
-    std::optional<QStringList> boxes = std::nullopt;        // message box texts, in order
-    std::optional<QByteArray> advert = std::nullopt;        // the advert address
+    std::optional<QStringList> boxes = std::nullopt; // message box texts, in order
+    std::optional<QByteArray> advert = std::nullopt; // the advert address
     std::optional<bool> loginFailed = std::nullopt;
-    std::optional<Lines> log = std::nullopt;                // the log lines the chunks added
-    std::optional<bool> ended = std::nullopt;               // the program was ended
-    std::optional<bool> settingsShown = std::nullopt;       // the user settings window is visible
+    std::optional<Lines> log = std::nullopt;          // the log lines the chunks added
+    std::optional<bool> ended = std::nullopt;         // the program was ended
+    std::optional<bool> settingsShown = std::nullopt; // the user settings window is visible
 };
 
 const QByteArray kOldSettings = "old.primary\r\nold.backup\r\n";
@@ -144,27 +144,27 @@ private slots:
     {
         QTest::addColumn<Chunks>("chunks");
         QTest::addColumn<Effects>("effects");
-        auto row = [](const char* name, Chunks chunks, Effects effects) {
-            QTest::newRow(name) << chunks << effects;
-        };
+        auto row = [](const char* name, Chunks chunks, Effects effects) { QTest::newRow(name) << chunks << effects; };
 
         // The login's outcomes.
         row("login accepted", {"/Login Successful/, 123 \\"},
-            {.status = "Login Successful...", .userId = "123", .loginFailed = false,
-             .log = Lines{"Login Successful...", "Login Successful..."}, .settingsShown = false});
+            {.status = "Login Successful...",
+             .userId = "123",
+             .loginFailed = false,
+             .log = Lines{"Login Successful...", "Login Successful..."},
+             .settingsShown = false});
         row("login accepted without an ID keeps the stored one", {"/Login Successful/,"},
             {.userId = "42", .loginFailed = false});
-        row("login accepted after another reply in the chunk", {"/Count/,5/Login Successful/,77\\"},
-            {.userId = "77"});
+        row("login accepted after another reply in the chunk", {"/Count/,5/Login Successful/,77\\"}, {.userId = "77"});
         row("login rejected", {"/Login Failed/"},
-            {.loginFailed = true, .log = Lines{"Login Failed..."},
-             .settingsShown = true});
+            {.loginFailed = true, .log = Lines{"Login Failed..."}, .settingsShown = true});
         row("login tag in other letter case", {"/login failed/"},
             {.status = kLoaded, .loginFailed = false, .log = Lines{kRetrieved}});
 
         // The password change.
         row("password changed", {"/PasswordUpdated/,n3w"},
-            {.status = "Password Update was successful...", .password = "n3w",
+            {.status = "Password Update was successful...",
+             .password = "n3w",
              .log = Lines{"Password Update was successful..."}});
         row("password changed without the password keeps it", {"/PasswordUpdated/"},
             {.status = "Password Update was successful...", .password = "secret"});
@@ -172,12 +172,16 @@ private slots:
         row("password changed to one longer than can be typed", {"/PasswordUpdated/,twelve-chars"},
             {.password = "twelve-chars"});
         row("password refused", {"/PasswordUpdatedFailed/,x"},
-            {.status = "Password Update was NOT successful...", .password = "secret",
+            {.status = "Password Update was NOT successful...",
+             .password = "secret",
              .log = Lines{"Password Update was NOT successful..."}});
 
         // Addresses.
         row("outside address", {"/IP/1.2.3.4"},
-            {.status = kLoaded, .outsideAddress = "1.2.3.4", .addressLabel = "1.2.3.4", .nodeBuffer = "",
+            {.status = kLoaded,
+             .outsideAddress = "1.2.3.4",
+             .addressLabel = "1.2.3.4",
+             .nodeBuffer = "",
              .log = Lines{kRetrieved}});
         row("outside address after other text", {"xx/IP/5.6.7.8\r\n"},
             {.outsideAddress = "5.6.7.8", .addressLabel = "5.6.7.8"});
@@ -195,12 +199,13 @@ private slots:
         row("address tag in other letter case", {"\\loadip\\[10.0.0.1]"}, {.serverSettings = kOldSettings});
 
         // Counts and the locator.
-        row("webcams on line", {"/Count/,57"},
-            {.onLine = "Total # of Webcams on Line = 57", .log = Lines{}});
+        row("webcams on line", {"/Count/,57"}, {.onLine = "Total # of Webcams on Line = 57", .log = Lines{}});
         row("webcams on line without a number", {"/Count/"}, {.onLine = "", .log = Lines{}});
         row("topic result", {"/SumReqRet/ 3;a,b,c"},
-            {.locatorList = Lines{"a", "b", "c"}, .locatorSentence = topicSentence("3"),
-             .locatorStatus = "Webcam Data returned OK ...", .hasEntries = true});
+            {.locatorList = Lines{"a", "b", "c"},
+             .locatorSentence = topicSentence("3"),
+             .locatorStatus = "Webcam Data returned OK ...",
+             .hasEntries = true});
         // Only entries from the second on mark the locator as showing entries.
         row("topic result with a placeholder", {"/SumReqRet/ 2;a,/NDF/"},
             {.locatorList = Lines{"a"}, .locatorSentence = topicSentence("2"), .hasEntries = false});
@@ -211,29 +216,33 @@ private slots:
         row("topic result without entries", {"/SumReqRet/ "},
             {.locatorList = Lines{}, .locatorSentence = topicSentence("0"), .hasEntries = false});
         row("search result", {"/SumReqRetText/ 12;/a/b"},
-            {.locatorList = Lines{"a", "b"}, .locatorSentence = "For the Search String = \"beach\" there are 10 "
-                                                               "webcams located at these nodes. ",
+            {.locatorList = Lines{"a", "b"},
+             .locatorSentence = "For the Search String = \"beach\" there are 10 "
+                                "webcams located at these nodes. ",
              .locatorStatus = "Webcam Data returned OK ..."});
         row("search result with a closing slash lists no empty entry", {"/SumReqRetText/ 12;/a/b/"},
             {.locatorList = Lines{"a", "b"}});
         row("search result count below 2 shows 0", {"/SumReqRetText/ 1;/a"},
-            {.locatorList = Lines{"a"}, .locatorSentence = "For the Search String = \"beach\" there are 0 "
-                                                           "webcams located at these nodes. "});
+            {.locatorList = Lines{"a"},
+             .locatorSentence = "For the Search String = \"beach\" there are 0 "
+                                "webcams located at these nodes. "});
         row("search result garbled count shows 0", {"/SumReqRetText/ x;/a"},
             {.locatorSentence = "For the Search String = \"beach\" there are 0 webcams located at these nodes. "});
         row("no webcams for the topic", {"/SumReqNDF/"},
-            {.status = kLoaded, .locatorSentence = topicSentence("0"),
-             .locatorStatus = "No Webcams for this Topic ...", .nodeBuffer = "", .log = Lines{kRetrieved}});
+            {.status = kLoaded,
+             .locatorSentence = topicSentence("0"),
+             .locatorStatus = "No Webcams for this Topic ...",
+             .nodeBuffer = "",
+             .log = Lines{kRetrieved}});
         row("no webcams for the search", {"/SumReqNDFText/"},
             {.locatorSentence = "For the Search String beach there are 0 webcams located at these nodes. ",
              .locatorStatus = "No Webcams Descriptions contain the Search String ..."});
         row("locator tag in other letter case", {"/sumreqret/ 3;a,b"}, {.locatorList = Lines{}});
 
         // Places without webcams, and the hint.
-        row("no data", {"/NDF/"}, {.status = "No Data found at this node..", .hasEntries = false,
-                                   .boxes = QStringList{}, .log = Lines{}});
-        row("three no-data replies bring the hint", {"/NDF/", "/NDF/", "/NDF/"},
-            {.boxes = QStringList{kHint}});
+        row("no data", {"/NDF/"},
+            {.status = "No Data found at this node..", .hasEntries = false, .boxes = QStringList{}, .log = Lines{}});
+        row("three no-data replies bring the hint", {"/NDF/", "/NDF/", "/NDF/"}, {.boxes = QStringList{kHint}});
         row("a webcam reply in between starts the count again", {"/NDF/", "/NDF/", kWebCamReply, "/NDF/", "/NDF/"},
             {.boxes = QStringList{}});
         row("the count starts again after the hint", {"/NDF/", "/NDF/", "/NDF/", "/NDF/", "/NDF/"},
@@ -489,7 +498,7 @@ private slots:
     // The collection hands a reply over once it is complete, however it is split.
     void collectingWebCamReplies_data()
     {
-        QTest::addColumn<Chunks>("starts");  // chunks that hold "/WC/" are started, the others appended
+        QTest::addColumn<Chunks>("starts"); // chunks that hold "/WC/" are started, the others appended
         QTest::addColumn<Chunks>("handedOver");
         const QByteArray reply = kWebCamReply;
         const qsizetype end = reply.indexOf("/EndTran/");
@@ -499,16 +508,15 @@ private slots:
             QTest::addRow("end tag cut after %d", cut)
                 << Chunks{reply.left(end + cut), reply.mid(end + cut)} << Chunks{reply};
         }
-        QTest::newRow("end tag cut in three") << Chunks{reply.left(end + 2), reply.mid(end + 2, 4), reply.mid(end + 6)}
-                                              << Chunks{reply};
+        QTest::newRow("end tag cut in three")
+            << Chunks{reply.left(end + 2), reply.mid(end + 2, 4), reply.mid(end + 6)} << Chunks{reply};
         QTest::newRow("later pieces load nothing again") << Chunks{reply, "x", "/EndTran/"} << Chunks{reply};
         QTest::newRow("an end tag before the start tag does not end it")
             << Chunks{"/EndTran//WC/1,a", "/EndTran/"} << Chunks{"/EndTran//WC/1,a/EndTran/"};
         QTest::newRow("unfinished") << Chunks{"/WC/1,a", "2,b"} << Chunks{};
         QTest::newRow("the next reply loads again") << Chunks{reply, reply} << Chunks{reply, reply};
         QTest::newRow("pieces before any reply") << Chunks{"1,a", "/EndTran/"} << Chunks{};
-        QTest::newRow("tag split but not across a new reply")
-            << Chunks{"/WC/1,a/End", "/WC/2,b", "Tran/"} << Chunks{};
+        QTest::newRow("tag split but not across a new reply") << Chunks{"/WC/1,a/End", "/WC/2,b", "Tran/"} << Chunks{};
     }
 
     void collectingWebCamReplies()
@@ -518,8 +526,8 @@ private slots:
         WebCamReplyCollector collector;
         Chunks loaded;
         for (const QByteArray& chunk : starts) {
-            const WebCamReplyCollector::Step step
-                = chunk.contains("/WC/") ? collector.start(chunk) : collector.append(chunk);
+            const WebCamReplyCollector::Step step =
+                chunk.contains("/WC/") ? collector.start(chunk) : collector.append(chunk);
             if (step.complete)
                 loaded << *step.complete;
         }
@@ -550,7 +558,8 @@ private slots:
     {
         QByteArray reply = "/WC/";
         for (int i = 0; i < 1000; ++i)
-            reply += QByteArray::number(i) + ",http://cam.example/" + QByteArray::number(i) + ",,Cam,N,,Paris,IEStream\r\n";
+            reply +=
+                QByteArray::number(i) + ",http://cam.example/" + QByteArray::number(i) + ",,Cam,N,,Paris,IEStream\r\n";
         reply += "/EndTran/";
         ReflectorConnection& client = reflectorSession().connection();
         QElapsedTimer clock;

@@ -75,22 +75,24 @@ private slots:
 
         // Addresses.
         row("outside address", {"xx/IP/5.6.7.8\r\n"},
-            {{Kind::EarlyOutsideAddress, "5.6.7.8"}, kAnswered, kNodeData, kRetrieved,
-             {Kind::OutsideAddress, "5.6.7.8"}, kNodeDataEnd});
+            {{Kind::EarlyOutsideAddress, "5.6.7.8"},
+             kAnswered,
+             kNodeData,
+             kRetrieved,
+             {Kind::OutsideAddress, "5.6.7.8"},
+             kNodeDataEnd});
         row("short outside address", {"/IP/"},
             {{Kind::EarlyOutsideAddress}, kAnswered, kNodeData, {Kind::OutsideAddress}, kNodeDataEnd});
         row("new reflector addresses, then the answer", {"\\LoadIP\\ [ 10.0.\r\n0.1 ] { 10.0.0.2 }"},
             {{Kind::ServerAddresses, "10.0.0.1", "10.0.0.2"}, kAnswered, kNodeData, kRetrieved, kNodeDataEnd});
-        row("address pairs missing", {"\\LoadIP\\"},
-            {{Kind::ServerAddresses}, kAnswered, kNodeData, kNodeDataEnd});
+        row("address pairs missing", {"\\LoadIP\\"}, {{Kind::ServerAddresses}, kAnswered, kNodeData, kNodeDataEnd});
 
         // Counts and the locator.
         row("webcams on line", {"/Count/,57"}, {{Kind::WebCamsOnLine, "57"}});
         row("webcams on line without a number", {"/Count/"}, {{Kind::WebCamsOnLine}});
         row("topic result", {"/SumReqRet/ 3;a,b,/NDF/,c"},
             {{Kind::EarlyNoData}, locator(Kind::LocatorTopicResult, {"a", "b", "c"}, "3")});
-        row("search result", {"/SumReqRetText/ 12;/a/b/"},
-            {locator(Kind::LocatorSearchResult, {"a", "b"}, "10")});
+        row("search result", {"/SumReqRetText/ 12;/a/b/"}, {locator(Kind::LocatorSearchResult, {"a", "b"}, "10")});
         row("no webcams for the topic", {"/SumReqNDF/"},
             {{Kind::LocatorNoTopicResult}, kAnswered, kNodeData, kRetrieved, kNodeDataEnd});
         row("no webcams for the search", {"/SumReqNDFText/"},
@@ -111,11 +113,18 @@ private slots:
         row("a later chunk is not added to a complete reply", {"/WC/1,x/EndTran/", "/EndTran/"},
             {kAnswered, kNodeData, kRetrieved, kFound, webCamReply("/WC/1,x/EndTran/"), kNodeDataEnd, kAnswered,
              kNodeData, kNodeDataEnd});
-        row("a piece without a reply begun", {"1,a/EndTran/"},
-            {kAnswered, kNodeData, kRetrieved, kNodeDataEnd});
+        row("a piece without a reply begun", {"1,a/EndTran/"}, {kAnswered, kNodeData, kRetrieved, kNodeDataEnd});
         row("a chunk with an address is not collected", {"/WC/1,a", "/IP/1.2.3.4/EndTran/"},
-            {kAnswered, kNodeData, kFound, kNodeDataEnd, {Kind::EarlyOutsideAddress, "1.2.3.4/EndTran/"}, kAnswered,
-             kNodeData, kRetrieved, {Kind::OutsideAddress, "1.2.3.4/EndTran/"}, kNodeDataEnd});
+            {kAnswered,
+             kNodeData,
+             kFound,
+             kNodeDataEnd,
+             {Kind::EarlyOutsideAddress, "1.2.3.4/EndTran/"},
+             kAnswered,
+             kNodeData,
+             kRetrieved,
+             {Kind::OutsideAddress, "1.2.3.4/EndTran/"},
+             kNodeDataEnd});
 
         // Adverts.
         row("advert", {"/Adver/ http://b.example\r\n"}, {{Kind::Advert, "http://b.example"}});

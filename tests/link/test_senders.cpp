@@ -95,8 +95,8 @@ private slots:
             const char* form = encrypt ? "enciphered" : "plain";
             QTest::addRow("query, %s", form) << Sender::Query << QByteArray("Technology,Cams") << encrypt
                                              << QByteArray("Technology,Cams") << QByteArray("Query sent to Server...");
-            QTest::addRow("topic, %s", form) << Sender::Topic << QByteArray("Animals") << encrypt
-                                             << QByteArray("/SumReq/Animals") << sent;
+            QTest::addRow("topic, %s", form)
+                << Sender::Topic << QByteArray("Animals") << encrypt << QByteArray("/SumReq/Animals") << sent;
             QTest::addRow("search, %s", form) << Sender::Search << QByteArray("beach, pier") << encrypt
                                               << QByteArray("/SumReqText/beach, pier") << sent;
         }
@@ -204,8 +204,7 @@ private slots:
             // The main status text is emptied by the frame meanwhile; the locator's stays.
             if (sender != Sender::Query)
                 QCOMPARE(statusOf(sender), before);
-        }
-        else if (sender == Sender::Query)
+        } else if (sender == Sender::Query)
             QCOMPARE(statusOf(sender), QByteArray());
         else if (failure == "send never finishes" || failure == "closed while sending")
             QCOMPARE(statusOf(sender), QByteArray("Connected OK ..."));

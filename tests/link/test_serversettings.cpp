@@ -59,13 +59,15 @@ private slots:
         QTest::addColumn<QString>("primary");
         QTest::addColumn<QString>("backup");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("two addresses") << "reflector.example.net" << "10.1.2.3"
-                                       << QByteArray("reflector.example.net\r\n10.1.2.3\r\n");
-        QTest::newRow("both empty") << "" << "" << QByteArray("\r\n\r\n");
+        QTest::newRow("two addresses") << "reflector.example.net"
+                                       << "10.1.2.3" << QByteArray("reflector.example.net\r\n10.1.2.3\r\n");
+        QTest::newRow("both empty") << ""
+                                    << "" << QByteArray("\r\n\r\n");
         QTest::newRow("kept as typed: blanks, comma, quotes")
-            << " a.example ,b" << "\"quoted\"" << QByteArray(" a.example ,b\r\n\"quoted\"\r\n");
-        QTest::newRow("one byte per character") << QString::fromUtf8("h\u00e9te") << QString::fromUtf8("\u20ac")
-                                                << QByteArray("h\xe9te\r\n\x80\r\n");
+            << " a.example ,b"
+            << "\"quoted\"" << QByteArray(" a.example ,b\r\n\"quoted\"\r\n");
+        QTest::newRow("one byte per character")
+            << QString::fromUtf8("h\u00e9te") << QString::fromUtf8("\u20ac") << QByteArray("h\xe9te\r\n\x80\r\n");
     }
     void saveWritesTheTwoAddressesAsRawLines()
     {
@@ -157,8 +159,8 @@ private slots:
             << QByteArray("a.example,extra\r\nb.example\r\n") << QByteArray("a.example") << QByteArray("b.example");
         QTest::newRow("quoted address, comma inside kept")
             << QByteArray("\"a,example\"\r\n  \"b\"\r\n") << QByteArray("a,example") << QByteArray("b");
-        QTest::newRow("leading blanks skipped") << QByteArray("   a\r\n\tb\r\n") << QByteArray("a")
-                                                << QByteArray("\tb");
+        QTest::newRow("leading blanks skipped")
+            << QByteArray("   a\r\n\tb\r\n") << QByteArray("a") << QByteArray("\tb");
         QTest::newRow("two empty lines") << QByteArray("\r\n\r\n") << QByteArray() << QByteArray();
         QTest::newRow("one line") << QByteArray("only.example\r\n") << QByteArray("only.example") << QByteArray();
         QTest::newRow("one line without line end") << QByteArray("only") << QByteArray("only") << QByteArray();
@@ -193,7 +195,9 @@ private slots:
         window.txtIPAddressBackUp->setText("192.168.0.7");
         window.save();
         const ServerAddresses read = readServerSettingsFile();
-        QCOMPARE(read.primary, QByteArray("r\xe9" "flector.example"));
+        QCOMPARE(read.primary,
+                 QByteArray("r\xe9"
+                            "flector.example"));
         QCOMPARE(read.backup, QByteArray("192.168.0.7"));
     }
 };

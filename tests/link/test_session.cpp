@@ -173,8 +173,12 @@ private slots:
         QVERIFY(reflectorSession().state().loginFailed);
         QVERIFY(!reflectorSession().state().loggedIn);
         const QList<QByteArray> expected = {
-            "status Sending Login String...", "lamp 2 green",   "marker 1 shown",
-            "status Login Failed...",         "log Login Failed...", "login rejected",
+            "status Sending Login String...",
+            "lamp 2 green",
+            "marker 1 shown",
+            "status Login Failed...",
+            "log Login Failed...",
+            "login rejected",
             "logout",
         };
         QCOMPARE(from(trace.lines, "status Sending Login String..."), expected);

@@ -118,9 +118,9 @@ private slots:
         StatusWindow& window = form<StatusWindow>();
         QVERIFY(!window.isVisible());
         QCOMPARE(shownLamps(window), lampNames("B0 B1 B2 B3 B4"));
-        for (TrafficMarker* marker : {window.imgSegment1SendData, window.imgSegment2SendData,
-                                      window.imgSegment4aSendData, window.imgSegment4bSendData,
-                                      window.imgSegment5aSendData, window.imgSegment5bSendData})
+        for (TrafficMarker* marker :
+             {window.imgSegment1SendData, window.imgSegment2SendData, window.imgSegment4aSendData,
+              window.imgSegment4bSendData, window.imgSegment5aSendData, window.imgSegment5bSendData})
             QVERIFY(marker->isHidden());
         QVERIFY(window.txtStatus->toPlainText().isEmpty());
         QVERIFY(window.serverStateText->text().isEmpty());
@@ -390,8 +390,12 @@ private slots:
         window.imgSegment5bSendData->show();
         const QUrl help(web->url("/help/StatusWi.htm"));
 
-        QList<QWidget*> withHelp{window.clientPicture, window.bottomPicture, window.ImgGreen3[1], window.imgSegment2SendData,
-                                 window.imgSegment5aSendData, window.imgSegment5bSendData,
+        QList<QWidget*> withHelp{window.clientPicture,
+                                 window.bottomPicture,
+                                 window.ImgGreen3[1],
+                                 window.imgSegment2SendData,
+                                 window.imgSegment5aSendData,
+                                 window.imgSegment5bSendData,
                                  window.clientPicture->parentWidget() /* the diagram's background */};
         for (QWidget* target : withHelp) {
             QTest::mouseClick(target, Qt::LeftButton);

@@ -20,8 +20,8 @@
 
 #include <optional>
 
-using ui::form;
 using platform::fromCp1252;
+using ui::form;
 
 namespace {
 
@@ -72,15 +72,27 @@ private slots:
         QTest::addColumn<QString>("userName");
         QTest::addColumn<QString>("userId");
         QTest::addColumn<QString>("password");
-        QTest::newRow("empty password") << "alice" << "17" << "";
-        QTest::newRow("ten characters") << "bob" << "4711" << "Pa55w0rd!?";
-        QTest::newRow("comma in the name") << "smith, john" << "1" << "x";
-        QTest::newRow("blanks around the name") << "  spaced  " << "2" << " p w ";
-        QTest::newRow("8-bit characters") << QString::fromUtf8("J\u00f6rg \u20ac") << "3"
-                                          << fromCp1252(codes(128, 137));
-        QTest::newRow("codes 245-254") << "eve" << "9" << fromCp1252(codes(245, 254));
-        QTest::newRow("control codes") << "c" << "0" << fromCp1252(codes(1, 10));
-        QTest::newRow("all empty") << "" << "" << "";
+        QTest::newRow("empty password") << "alice"
+                                        << "17"
+                                        << "";
+        QTest::newRow("ten characters") << "bob"
+                                        << "4711"
+                                        << "Pa55w0rd!?";
+        QTest::newRow("comma in the name") << "smith, john"
+                                           << "1"
+                                           << "x";
+        QTest::newRow("blanks around the name") << "  spaced  "
+                                                << "2"
+                                                << " p w ";
+        QTest::newRow("8-bit characters")
+            << QString::fromUtf8("J\u00f6rg \u20ac") << "3" << fromCp1252(codes(128, 137));
+        QTest::newRow("codes 245-254") << "eve"
+                                       << "9" << fromCp1252(codes(245, 254));
+        QTest::newRow("control codes") << "c"
+                                       << "0" << fromCp1252(codes(1, 10));
+        QTest::newRow("all empty") << ""
+                                   << ""
+                                   << "";
     }
     void roundTripThroughTheFile()
     {
@@ -119,7 +131,8 @@ private slots:
         window.txtPassword->setText("abc");
         window.save();
         // "abc" under the fixed key, last cipher character first.
-        QCOMPARE(fileContent(folder->filePath("UserSettings.txt")), QByteArray("\"alice\"\r\n\"42\"\r\n\"13 6 130\"\r\n"));
+        QCOMPARE(fileContent(folder->filePath("UserSettings.txt")),
+                 QByteArray("\"alice\"\r\n\"42\"\r\n\"13 6 130\"\r\n"));
 
         window.txtPassword->clear();
         window.save();
@@ -153,23 +166,27 @@ private slots:
         QTest::addColumn<QString>("userId");
         QTest::addColumn<QByteArray>("passwordCodes"); // the list the password must equal
 
-        QTest::newRow("one line") << QByteArray("\"alice\"\r\n") << "alice" << "" << QByteArray();
-        QTest::newRow("two lines, no end") << QByteArray("\"alice\"\r\n\"42\"") << "alice" << "42" << QByteArray();
-        QTest::newRow("empty file") << QByteArray() << "" << "" << QByteArray();
-        QTest::newRow("unquoted values with commas")
-            << QByteArray("alice,bob\r\n42,43\r\n13 6 130,9\r\n") << "alice" << "42" << QByteArray("13 6 130");
+        QTest::newRow("one line") << QByteArray("\"alice\"\r\n") << "alice"
+                                  << "" << QByteArray();
+        QTest::newRow("two lines, no end") << QByteArray("\"alice\"\r\n\"42\"") << "alice"
+                                           << "42" << QByteArray();
+        QTest::newRow("empty file") << QByteArray() << ""
+                                    << "" << QByteArray();
+        QTest::newRow("unquoted values with commas") << QByteArray("alice,bob\r\n42,43\r\n13 6 130,9\r\n") << "alice"
+                                                     << "42" << QByteArray("13 6 130");
         QTest::newRow("unclosed quote stays on its line")
-            << QByteArray("\"alice\r\n\"42\"\r\n\"13 6 130\"\r\n") << "alice" << "42" << QByteArray("13 6 130");
-        QTest::newRow("non-number ends the code list")
-            << QByteArray("\"a\"\r\n\"1\"\r\n\"13 6 x 130\"\r\n") << "a" << "1" << QByteArray("13 6");
-        QTest::newRow("number with letters ends the list")
-            << QByteArray("\"a\"\r\n\"1\"\r\n\"13 6a 130\"\r\n") << "a" << "1" << QByteArray("13");
-        QTest::newRow("code above 255 ends the list")
-            << QByteArray("\"a\"\r\n\"1\"\r\n\"13 999 130\"\r\n") << "a" << "1" << QByteArray("13");
-        QTest::newRow("double blank ends the list")
-            << QByteArray("\"a\"\r\n\"1\"\r\n\"13  6 130\"\r\n") << "a" << "1" << QByteArray("13");
-        QTest::newRow("negative number ends the list")
-            << QByteArray("\"a\"\r\n\"1\"\r\n\"-13 6\"\r\n") << "a" << "1" << QByteArray();
+            << QByteArray("\"alice\r\n\"42\"\r\n\"13 6 130\"\r\n") << "alice"
+            << "42" << QByteArray("13 6 130");
+        QTest::newRow("non-number ends the code list") << QByteArray("\"a\"\r\n\"1\"\r\n\"13 6 x 130\"\r\n") << "a"
+                                                       << "1" << QByteArray("13 6");
+        QTest::newRow("number with letters ends the list") << QByteArray("\"a\"\r\n\"1\"\r\n\"13 6a 130\"\r\n") << "a"
+                                                           << "1" << QByteArray("13");
+        QTest::newRow("code above 255 ends the list") << QByteArray("\"a\"\r\n\"1\"\r\n\"13 999 130\"\r\n") << "a"
+                                                      << "1" << QByteArray("13");
+        QTest::newRow("double blank ends the list") << QByteArray("\"a\"\r\n\"1\"\r\n\"13  6 130\"\r\n") << "a"
+                                                    << "1" << QByteArray("13");
+        QTest::newRow("negative number ends the list") << QByteArray("\"a\"\r\n\"1\"\r\n\"-13 6\"\r\n") << "a"
+                                                       << "1" << QByteArray();
         QTest::newRow("binary garbage") << QByteArray("\x00\xff\x01\r\n\"\r\n\",,,\r\n", 14)
                                         << fromCp1252(QByteArray("\x00\xff\x01", 3)) << "" << QByteArray();
     }
@@ -210,9 +227,16 @@ private slots:
         QTest::addColumn<QString>("userId");
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("message");
-        QTest::newRow("quote in the name") << "a\"b" << "1" << "" << "double quote";
-        QTest::newRow("quote in the ID") << "a" << "1\"" << "" << "double quote";
-        QTest::newRow("code 255 in the password") << "a" << "1" << QString::fromUtf8("pw\u00ff") << "code 255";
+        QTest::newRow("quote in the name") << "a\"b"
+                                           << "1"
+                                           << ""
+                                           << "double quote";
+        QTest::newRow("quote in the ID") << "a"
+                                         << "1\""
+                                         << ""
+                                         << "double quote";
+        QTest::newRow("code 255 in the password") << "a"
+                                                  << "1" << QString::fromUtf8("pw\u00ff") << "code 255";
     }
     void valuesThatCannotBeReadBackAreNotSaved()
     {
@@ -238,8 +262,11 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
         QTest::addColumn<QString>("message");
-        QTest::newRow("quote in the name") << false << "ab\"cd" << "abcd" << "double quote";
-        QTest::newRow("code 255 in the password") << true << QString::fromUtf8("pw\u00ffd") << "pwd" << "code 255";
+        QTest::newRow("quote in the name") << false << "ab\"cd"
+                                           << "abcd"
+                                           << "double quote";
+        QTest::newRow("code 255 in the password") << true << QString::fromUtf8("pw\u00ffd") << "pwd"
+                                                  << "code 255";
     }
     void typingRefusesTheCharactersThatCannotBeStored()
     {
@@ -320,10 +347,7 @@ private slots:
         QCOMPARE(readShowformFile(), value);
     }
 
-    void readingAMissingShowformGivesTheEmptyText()
-    {
-        QCOMPARE(readShowformFile(), QByteArray());
-    }
+    void readingAMissingShowformGivesTheEmptyText() { QCOMPARE(readShowformFile(), QByteArray()); }
 
     void closingHidesTheWarningAndKeepsValues()
     {

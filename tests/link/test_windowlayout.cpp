@@ -55,14 +55,18 @@ void checkEveryControlIsReadable(QWidget& window, const QWidget* diagram = nullp
     const QList<QWidget*> controls = readableControls(window, diagram);
     QVERIFY(!controls.isEmpty());
     for (QWidget* control : controls) {
-        const QString name = QString("%1 \"%2\"").arg(control->metaObject()->className(),
-                                                      control->property("text").toString());
+        const QString name =
+            QString("%1 \"%2\"").arg(control->metaObject()->className(), control->property("text").toString());
         const QRect area = inWindow(control, window);
         QVERIFY2(window.rect().contains(area), qPrintable(name + " lies outside the window"));
         const QSize needed = control->minimumSizeHint();
         QVERIFY2(control->width() >= needed.width() && control->height() >= needed.height(),
-                 qPrintable(QString("%1 is cut: %2x%3 of %4x%5").arg(name).arg(control->width())
-                                .arg(control->height()).arg(needed.width()).arg(needed.height())));
+                 qPrintable(QString("%1 is cut: %2x%3 of %4x%5")
+                                .arg(name)
+                                .arg(control->width())
+                                .arg(control->height())
+                                .arg(needed.width())
+                                .arg(needed.height())));
         for (QWidget* other : controls) {
             if (other != control && !control->isAncestorOf(other) && !other->isAncestorOf(control))
                 QVERIFY2(!area.intersects(inWindow(other, window)), qPrintable(name + " overlaps another control"));
@@ -151,7 +155,8 @@ private slots:
         window.appendLogLine("Connected OK ...");
         window.appendLogLine("Login Successful ...");
         open<StatusWindow>(); // the activation fetches the server's state
-        QVERIFY(platform::waitUntil([&] { return !window.serverStateText->text().isEmpty() && !window.refreshing(); }, 5000));
+        QVERIFY(platform::waitUntil([&] { return !window.serverStateText->text().isEmpty() && !window.refreshing(); },
+                                    5000));
         QCOMPARE(window.serverStateText->text(), QString("Server is Up.."));
         checkEveryControlIsReadable(window, window.clientPicture->parentWidget());
         saveScreenshot(window, "StatusWindow");

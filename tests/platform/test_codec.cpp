@@ -48,7 +48,7 @@ private slots:
     {
         // U+0100, U+4E2D, a lone surrogate, then one character outside the 16-bit range.
         const QString text = QString(QChar(0x0100)) + QChar(0x4E2D) + u'a' + QChar(0xD800) + u'b'
-                             + QString::fromUcs4(U"\U0001F600") + u'c';
+            + QString::fromUcs4(U"\U0001F600") + u'c';
         QCOMPARE(toCp1252(text), QByteArray("??a?b?c"));
     }
 

@@ -60,10 +60,8 @@ private slots:
         world.dialogs().queueAnswer(MessageAnswer::No);
         world.dialogs().queueInput("typed");
 
-        QCOMPARE(dialogs().messageBox("Disconnect?", MessageButtons::YesNo, MessageIcon::Question),
-                 MessageAnswer::No);
-        QCOMPARE(dialogs().messageBox("Saved", MessageButtons::Ok, MessageIcon::None, "Own title"),
-                 MessageAnswer::Ok);
+        QCOMPARE(dialogs().messageBox("Disconnect?", MessageButtons::YesNo, MessageIcon::Question), MessageAnswer::No);
+        QCOMPARE(dialogs().messageBox("Saved", MessageButtons::Ok, MessageIcon::None, "Own title"), MessageAnswer::Ok);
         QCOMPARE(dialogs().messageBox("Again?", MessageButtons::YesNoCancel), MessageAnswer::Yes);
         QCOMPARE(dialogs().inputBox("Password:", {}, "x"), QString("typed"));
         QCOMPARE(dialogs().inputBox("Password:"), QString());

@@ -70,8 +70,9 @@ private slots:
     {
         form<frmWithLoad>();
         form<frmNeedsPlain>();
-        QCOMPARE(events, QStringList({"construct frmWithLoad", "load frmWithLoad", "construct frmPlain",
-                                      "load frmNeedsPlain"}));
+        QCOMPARE(
+            events,
+            QStringList({"construct frmWithLoad", "load frmWithLoad", "construct frmPlain", "load frmNeedsPlain"}));
         events.clear();
         ui::destroyAllForms();
         QCOMPARE(events, QStringList({"delete frmPlain", "delete frmNeedsPlain", "delete frmWithLoad"}));

@@ -15,7 +15,8 @@ private slots:
         QTest::addColumn<QByteArray>("upper");
         QTest::newRow("ascii") << QByteArray("France, metropolitan 1-2") << QByteArray("FRANCE, METROPOLITAN 1-2");
         QTest::newRow("accented") << QByteArray("c\xf4te \xe9t\xe9") << QByteArray("C\xd4TE \xc9T\xc9");
-        QTest::newRow("caron, ligature, y diaeresis") << QByteArray("\x9a\x9c\x9e\xff") << QByteArray("\x8a\x8c\x8e\x9f");
+        QTest::newRow("caron, ligature, y diaeresis")
+            << QByteArray("\x9a\x9c\x9e\xff") << QByteArray("\x8a\x8c\x8e\x9f");
         QTest::newRow("no capital") << QByteArray("\xdf\xb5\xf7") << QByteArray("\xdf\xb5\xf7");
         QTest::newRow("NUL and controls stay") << QByteArray("a\0\r\n", 4) << QByteArray("A\0\r\n", 4);
     }

@@ -49,10 +49,12 @@ private slots:
         QTest::newRow("option") << QStringList{"vistrel", "--folder", "/opt/cams/"} << QString() << "/opt/cams" << true;
         QTest::newRow("option with =") << QStringList{"vistrel", "--folder=/opt/cams"} << QString() << "/opt/cams"
                                        << true;
-        QTest::newRow("environment") << QStringList{"vistrel"} << "/srv/v" << "/srv/v" << true;
-        QTest::newRow("option wins") << QStringList{"vistrel", "--folder", "/opt/a"} << "/srv/v" << "/opt/a" << true;
-        QTest::newRow("other options left alone") << QStringList{"vistrel", "-x", "--folder", "/a", "y"} << QString()
-                                                  << "/a" << true;
+        QTest::newRow("environment") << QStringList{"vistrel"} << "/srv/v"
+                                     << "/srv/v" << true;
+        QTest::newRow("option wins") << QStringList{"vistrel", "--folder", "/opt/a"} << "/srv/v"
+                                     << "/opt/a" << true;
+        QTest::newRow("other options left alone")
+            << QStringList{"vistrel", "-x", "--folder", "/a", "y"} << QString() << "/a" << true;
         QTest::newRow("option without path") << QStringList{"vistrel", "--folder"} << QString() << QString() << false;
         QTest::newRow("empty path") << QStringList{"vistrel", "--folder="} << QString() << QString() << false;
     }

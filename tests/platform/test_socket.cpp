@@ -268,7 +268,8 @@ private slots:
         connect(&picker, &Timer::tick, this, [&] {
             socket.Close();
             secondWaitHeld = socket.Connect(kLoopback, newPeer.port()).ok()
-                && waitUntil([&] { return socket.State() == SocketControl::StateConnected && !seen.isEmpty(); }, kLimitMs);
+                && waitUntil([&] { return socket.State() == SocketControl::StateConnected && !seen.isEmpty(); },
+                             kLimitMs);
             secondWaitEnded = true;
         });
 

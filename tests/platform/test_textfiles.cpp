@@ -39,7 +39,7 @@ public:
     }
 
 private:
-    rlimit saved_ {};
+    rlimit saved_{};
     void (*previousHandler_)(int) = nullptr;
 };
 
@@ -60,25 +60,22 @@ private slots:
         QTest::newRow("last line without end") << QByteArray("a\r\nb") << Values{"a", "b"};
         QTest::newRow("two empty lines") << QByteArray("\r\n\r\n") << Values{"", ""};
         QTest::newRow("LF and CR line ends") << QByteArray("a\nb\rc") << Values{"a", "b", "c"};
-        QTest::newRow("leading blanks skipped, trailing kept")
-            << QByteArray("   a b  \r\n") << Values{"a b  "};
+        QTest::newRow("leading blanks skipped, trailing kept") << QByteArray("   a b  \r\n") << Values{"a b  "};
         QTest::newRow("tab is not a blank") << QByteArray("\ta\r\n") << Values{"\ta"};
-        QTest::newRow("comma ends a raw value") << QByteArray("host,port\r\nnext\r\n")
-                                                << Values{"host", "port", "next"};
+        QTest::newRow("comma ends a raw value")
+            << QByteArray("host,port\r\nnext\r\n") << Values{"host", "port", "next"};
         QTest::newRow("missing fields") << QByteArray(",,\r\n") << Values{"", "", ""};
         QTest::newRow("trailing comma at end of file") << QByteArray("a,") << Values{"a", ""};
         QTest::newRow("records") << QByteArray("\"Ann\"\r\n\"42\"\r\n\"\"\r\n") << Values{"Ann", "42", ""};
         QTest::newRow("comma inside quotes") << QByteArray("\"Smith, Ann\"\r\n") << Values{"Smith, Ann"};
         QTest::newRow("blanks inside quotes kept") << QByteArray("  \"  a  \"  \r\n") << Values{"  a  "};
-        QTest::newRow("quoted values on one line") << QByteArray("\"a\",\"b\" , \"c\"\r\n")
-                                                   << Values{"a", "b", "c"};
-        QTest::newRow("text after closing quote dropped") << QByteArray("\"ab\"c\",x\r\n\"next\"\r\n")
-                                                          << Values{"ab", "x", "next"};
-        QTest::newRow("unclosed quote ends at line end") << QByteArray("\"abc\r\n\"d\"\r\n")
-                                                         << Values{"abc", "d"};
+        QTest::newRow("quoted values on one line") << QByteArray("\"a\",\"b\" , \"c\"\r\n") << Values{"a", "b", "c"};
+        QTest::newRow("text after closing quote dropped")
+            << QByteArray("\"ab\"c\",x\r\n\"next\"\r\n") << Values{"ab", "x", "next"};
+        QTest::newRow("unclosed quote ends at line end") << QByteArray("\"abc\r\n\"d\"\r\n") << Values{"abc", "d"};
         QTest::newRow("quote inside raw value kept") << QByteArray("a\"b\r\n") << Values{"a\"b"};
-        QTest::newRow("NUL and high codes") << QByteArray("\"\0\x80\xff\"\r\n", 7)
-                                            << Values{QByteArray("\0\x80\xff", 3)};
+        QTest::newRow("NUL and high codes")
+            << QByteArray("\"\0\x80\xff\"\r\n", 7) << Values{QByteArray("\0\x80\xff", 3)};
     }
 
     void listInputReadsValues()
@@ -173,8 +170,8 @@ private slots:
 
         const QString existing = folder.filePath("existing.txt");
         QVERIFY(writeRawLines(existing, {"open"}));
-        QVERIFY(QFile::setPermissions(existing, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                                    | QFile::ReadOther));
+        QVERIFY(QFile::setPermissions(existing,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
         QVERIFY(writeRecords(existing, {{"secret"}}, FileAccess::OwnerOnly));
         QCOMPARE(permissionBits(existing), 0600);
         QCOMPARE(readFile(existing).value(), QByteArray("\"secret\"\r\n"));

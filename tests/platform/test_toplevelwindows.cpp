@@ -29,8 +29,7 @@ constexpr int kPatienceMs = 30000;
 // window missing from the list must have read the list.
 class FakeWindowManager {
 public:
-    explicit FakeWindowManager(const QByteArray& display)
-        : xcb_(xcb_connect(display.constData(), nullptr))
+    explicit FakeWindowManager(const QByteArray& display) : xcb_(xcb_connect(display.constData(), nullptr))
     {
         if (xcb_connection_has_error(xcb_))
             return;
@@ -94,10 +93,10 @@ private:
 
 } // namespace
 
-#define REQUIRE_DISPLAY(display)                                                                                   \
-    do {                                                                                                           \
-        if (!(display).isRunning())                                                                                \
-            QSKIP(qPrintable(QStringLiteral("no X display for this test: %1").arg((display).failure())));          \
+#define REQUIRE_DISPLAY(display)                                                                                       \
+    do {                                                                                                               \
+        if (!(display).isRunning())                                                                                    \
+            QSKIP(qPrintable(QStringLiteral("no X display for this test: %1").arg((display).failure())));              \
     } while (false)
 
 class TopLevelWindowsTest : public QObject {

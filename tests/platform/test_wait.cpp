@@ -114,8 +114,9 @@ private slots:
         const qint64 outerEndedAt = clock.elapsed();
         QVERIFY(!innerHeld);
         QVERIFY(innerEndedAt >= 20 + kInnerMs);
-        QVERIFY2(outerEndedAt - innerEndedAt < kOuterMs,
-                 qPrintable(QStringLiteral("inner ended at %1 ms, outer at %2 ms").arg(innerEndedAt).arg(outerEndedAt)));
+        QVERIFY2(
+            outerEndedAt - innerEndedAt < kOuterMs,
+            qPrintable(QStringLiteral("inner ended at %1 ms, outer at %2 ms").arg(innerEndedAt).arg(outerEndedAt)));
     }
 
     // A condition met while an inner wait runs is seen once the inner wait returns.

@@ -24,7 +24,8 @@ struct ChunkClient {
     bool connected()
     {
         const auto settled = [this] {
-            return socket.state() == QAbstractSocket::ConnectedState || socket.state() == QAbstractSocket::UnconnectedState;
+            return socket.state() == QAbstractSocket::ConnectedState
+                || socket.state() == QAbstractSocket::UnconnectedState;
         };
         return platform::waitUntil(settled, kLimitMs) && socket.state() == QAbstractSocket::ConnectedState;
     }

@@ -71,8 +71,7 @@ FakeReflector::Reply FakeReflector::Reply::greetingNextConnection(const QByteArr
     return result;
 }
 
-FakeReflector::FakeReflector(QObject* parent)
-    : QObject(parent)
+FakeReflector::FakeReflector(QObject* parent) : QObject(parent)
 {
     connect(&server_, &QTcpServer::newConnection, this, &FakeReflector::onNewConnection);
 }

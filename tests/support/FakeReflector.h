@@ -42,9 +42,9 @@ public:
 
     // What the fake does with a request that matches a script entry.
     struct Reply {
-        QList<Write> writes;       // none: the fake stays silent
-        bool closeAfter = false;   // end the connection after the last write
-        QByteArray greetNext;      // sent at once on the next connection the fake accepts
+        QList<Write> writes;     // none: the fake stays silent
+        bool closeAfter = false; // end the connection after the last write
+        QByteArray greetNext;    // sent at once on the next connection the fake accepts
 
         static Reply text(const QByteArray& bytes, int delayMs = 0);
         // Several replies in one write.
@@ -67,7 +67,7 @@ public:
     };
 
     struct Connection {
-        QList<int> requests;     // indexes into requests()
+        QList<int> requests; // indexes into requests()
         bool endedByClient = false;
         bool endedByFake = false;
     };

@@ -2,8 +2,7 @@
 
 #include "platform/Wait.h"
 
-FakeSupportPeer::FakeSupportPeer(QObject* parent)
-    : QObject(parent)
+FakeSupportPeer::FakeSupportPeer(QObject* parent) : QObject(parent)
 {
     for (Service service : {Channel1, Channel2, Channel3, Channel4, OfflineMessage})
         connect(&server(service), &QTcpServer::newConnection, this, [this, service] { onNewConnection(service); });

@@ -16,8 +16,7 @@ FakeTransmitter::Reply FakeTransmitter::Reply::closing() const
     return result;
 }
 
-FakeTransmitter::FakeTransmitter(QObject* parent)
-    : QObject(parent)
+FakeTransmitter::FakeTransmitter(QObject* parent) : QObject(parent)
 {
     connect(&server_, &QTcpServer::newConnection, this, &FakeTransmitter::onNewConnection);
     setFiles({});

@@ -18,8 +18,7 @@ QByteArray reasonPhrase(int status)
 
 } // namespace
 
-FakeWebServer::FakeWebServer(QObject* parent, quint16 port)
-    : QObject(parent)
+FakeWebServer::FakeWebServer(QObject* parent, quint16 port) : QObject(parent)
 {
     connect(&server_, &QTcpServer::newConnection, this, &FakeWebServer::onNewConnection);
     if (!server_.listen(QHostAddress::LocalHost, port))

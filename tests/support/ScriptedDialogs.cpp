@@ -8,7 +8,7 @@ namespace {
 MessageAnswer firstButton(MessageButtons buttons)
 {
     return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? MessageAnswer::Yes
-                                                                                       : MessageAnswer::Ok;
+                                                                                      : MessageAnswer::Ok;
 }
 
 } // namespace

@@ -52,7 +52,7 @@ struct SupportChatWorld {
     {
         support.connectToProgram(listenPort());
         return support.waitForSupportConnection()
-               && platform::waitUntil(
+            && platform::waitUntil(
                    [this] { return window().supportConnection().State() == platform::SocketControl::StateConnected; },
                    kLimitMs);
     }

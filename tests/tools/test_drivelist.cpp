@@ -20,21 +20,34 @@ private slots:
         const QByteArray table = "proc /proc proc rw,relatime 0 0\n"
                                  "/dev/vda / ext4 rw 0 0\n"
                                  "tmpfs /run tmpfs rw 0 0\n"
-                                 "/dev/vdb " + at + "/with\\040blank ext4 rw 0 0\n"
-                                 "/dev/vdc " + at + "/data xfs rw 0 0\n"
-                                 "/dev/vdc " + at + "/data xfs rw 0 0\n"
-                                 "/dev/vda " + at + "/hosts ext4 rw 0 0\n"
-                                 "cgroup2 /sys/fs/cgroup cgroup2 rw 0 0\n"
-                                 "/dev/sdz /dev/odd ext4 rw 0 0\n"
-                                 "tmpfs " + at + "/home tmpfs rw 0 0\n"
-                                 "me@host: " + at + "/remote fuse.sshfs rw 0 0\n"
-                                 "/dev/vdd " + at + "/missing ext4 rw 0 0\n"
-                                 "\n";
+                                 "/dev/vdb "
+            + at
+            + "/with\\040blank ext4 rw 0 0\n"
+              "/dev/vdc "
+            + at
+            + "/data xfs rw 0 0\n"
+              "/dev/vdc "
+            + at
+            + "/data xfs rw 0 0\n"
+              "/dev/vda "
+            + at
+            + "/hosts ext4 rw 0 0\n"
+              "cgroup2 /sys/fs/cgroup cgroup2 rw 0 0\n"
+              "/dev/sdz /dev/odd ext4 rw 0 0\n"
+              "tmpfs "
+            + at
+            + "/home tmpfs rw 0 0\n"
+              "me@host: "
+            + at
+            + "/remote fuse.sshfs rw 0 0\n"
+              "/dev/vdd "
+            + at
+            + "/missing ext4 rw 0 0\n"
+              "\n";
         const QString home = machine.filePath(QStringLiteral("home"));
         QCOMPARE(drivesFromMountTable(table, home),
                  QStringList({QStringLiteral("/"), home, machine.filePath(QStringLiteral("with blank")),
-                              machine.filePath(QStringLiteral("data")),
-                              machine.filePath(QStringLiteral("remote"))}));
+                              machine.filePath(QStringLiteral("data")), machine.filePath(QStringLiteral("remote"))}));
     }
 
     void rootAppearsOnce()

@@ -13,13 +13,13 @@
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
+#include "ui/SharedMenuBar.h"
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include "ui/SharedMenuBar.h"
 
 #include <QMenuBar>
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "FileContent.h"
-#include "FileSizeLimit.h"
 #include "FilePermissions.h"
+#include "FileSizeLimit.h"
 #include "TempProgramFolder.h"
 #include "tools/OptionSettingsFile.h"
 #include "tools/OptionSwitches.h"
@@ -51,8 +51,7 @@ private slots:
         QTest::newRow("half rounds to even, down") << std::optional<QByteArray>(" 0.5\r\n") << std::optional(0);
         QTest::newRow("later items ignored") << std::optional<QByteArray>(" 1, 0\r\n 7\r\n") << std::optional(1);
         QTest::newRow("empty first line") << std::optional<QByteArray>("\r\n 1\r\n") << std::optional(0);
-        QTest::newRow("binary damage") << std::optional<QByteArray>(QByteArray("\xff\x00\r 1", 5))
-                                       << std::optional(0);
+        QTest::newRow("binary damage") << std::optional<QByteArray>(QByteArray("\xff\x00\r 1", 5)) << std::optional(0);
     }
     void fileReadsTheIconBoxState()
     {

@@ -268,8 +268,9 @@ void TestOptionsWindow::frameClickAsksForTheLoginFirst()
     OptionsWindow& options = form<OptionsWindow>();
     options.showRequested();
     QTest::mouseClick(options.optionSettingsFrame, Qt::LeftButton, {}, QPoint(2, 2));
-    QCOMPARE(boxes(), QStringList{QStringLiteral(
-                          "You must log into Larkspire before setting password or access restrictions.")});
+    QCOMPARE(
+        boxes(),
+        QStringList{QStringLiteral("You must log into Larkspire before setting password or access restrictions.")});
 
     options.setPasswordBoxesEnabled(true);
     QTest::mouseClick(options.restrictedTopicsFrame, Qt::MiddleButton, {}, QPoint(2, 2));

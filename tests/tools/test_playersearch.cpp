@@ -6,11 +6,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <linux/capability.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/syscall.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -32,10 +32,7 @@ public:
             QVERIFY(file.setFileTime(changed, QFileDevice::FileModificationTime));
     }
 
-    void link(const QString& relative, const QString& target) const
-    {
-        QVERIFY(QFile::link(target, at(relative)));
-    }
+    void link(const QString& relative, const QString& target) const { QVERIFY(QFile::link(target, at(relative))); }
 
     // The found files' paths relative to the tree, sorted.
     QStringList relative(const QList<FoundPlayerFile>& files) const
@@ -95,7 +92,7 @@ public:
 
 private:
     __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct saved_[2] {};
+    __user_cap_data_struct saved_[2]{};
     bool dropped_ = false;
 };
 
@@ -109,8 +106,8 @@ struct Unlocked {
 // tests vanish with it. False where mounting is not permitted.
 bool privateMounts()
 {
-    static const bool permitted = ::unshare(CLONE_NEWNS) == 0
-                                  && ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    static const bool permitted =
+        ::unshare(CLONE_NEWNS) == 0 && ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
     return permitted;
 }
 
@@ -132,12 +129,12 @@ private slots:
         QTest::addColumn<bool>("exact");
         QTest::addColumn<QStringList>("found");
         QTest::newRow("exact") << "realplay.exe" << true << QStringList{"RealPlay.EXE", "a/b/REALPLAY.exe"};
-        QTest::newRow("exact, other case typed") << "REALPLAY.EXE" << true
-                                                 << QStringList{"RealPlay.EXE", "a/b/REALPLAY.exe"};
+        QTest::newRow("exact, other case typed")
+            << "REALPLAY.EXE" << true << QStringList{"RealPlay.EXE", "a/b/REALPLAY.exe"};
         QTest::newRow("partial") << "realplay" << false
                                  << QStringList{"RealPlay.EXE", "a/MyRealPlayer.sh", "a/b/REALPLAY.exe"};
-        QTest::newRow("partial, middle of the name") << "lPLAY.e" << false
-                                                     << QStringList{"RealPlay.EXE", "a/b/REALPLAY.exe"};
+        QTest::newRow("partial, middle of the name")
+            << "lPLAY.e" << false << QStringList{"RealPlay.EXE", "a/b/REALPLAY.exe"};
         QTest::newRow("partial *.* lists every file")
             << "*.*" << false << QStringList{"RealPlay.EXE", "a/MyRealPlayer.sh", "a/b/REALPLAY.exe", "notes.txt"};
         QTest::newRow("no other wildcard, exact") << "*.exe" << true << QStringList{};
@@ -326,7 +323,8 @@ private slots:
         connect(&search, &PlayerSearch::fileFound, [&](const FoundPlayerFile&) {
             events.append("found");
             if (events.size() == 1)
-                QMetaObject::invokeMethod(this, [&] { events.append("other event"); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [&] { events.append("other event"); }, Qt::QueuedConnection);
         });
         QVERIFY(search.start(tree.path(), lookFor("realplay.exe", true)));
         QVERIFY(events.isEmpty()); // nothing is searched before the event loop runs

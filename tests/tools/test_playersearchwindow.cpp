@@ -73,7 +73,7 @@ private slots:
         QVERIFY(window.searchButton->isEnabled());
         QVERIFY(!window.cancelButton->isEnabled());
         const QString latest = window.resultList->topLevelItem(1)->text(1) + QLatin1Char('/')
-                             + window.resultList->topLevelItem(1)->text(0);
+            + window.resultList->topLevelItem(1)->text(0);
         QCOMPARE(window.selectionBox->text(), latest);
         QVERIFY(window.saveButton->isEnabled());
 
@@ -166,8 +166,7 @@ private slots:
         QTest::addColumn<QByteArray>("line");
         QTest::newRow("stream player") << kStreamPlayerKind << "/usr/bin/mpv" << QByteArray("/usr/bin/mpv\r\n");
         QTest::newRow("media player") << kMediaPlayerKind << "/usr/bin/vlc" << QByteArray("/usr/bin/vlc\r\n");
-        QTest::newRow("a comma, quoted") << kStreamPlayerKind << "/opt/a,b/mpv"
-                                         << QByteArray("\"/opt/a,b/mpv\"\r\n");
+        QTest::newRow("a comma, quoted") << kStreamPlayerKind << "/opt/a,b/mpv" << QByteArray("\"/opt/a,b/mpv\"\r\n");
         QTest::newRow("a leading blank, quoted") << kMediaPlayerKind << " /opt/vlc" << QByteArray("\" /opt/vlc\"\r\n");
     }
 
@@ -252,7 +251,8 @@ private slots:
         gPlayerKind = kMediaPlayerKind;
         PlayerSearchWindow& window = openSearch();
         window.firstSolutionButton->click();
-        QVERIFY(window.explanationBanner->text().startsWith(QStringLiteral("Search for Windows Media Player on your PC.")));
+        QVERIFY(
+            window.explanationBanner->text().startsWith(QStringLiteral("Search for Windows Media Player on your PC.")));
         QCOMPARE(window.searchButton->text(), QStringLiteral("Search for Windows Media Player"));
         QVERIFY(platform::waitUntil([&window] { return window.searchButton->text().isEmpty(); }, 5000));
         QVERIFY(platform::waitUntil(

@@ -1,6 +1,6 @@
 #include "FileContent.h"
-#include "FileSizeLimit.h"
 #include "FilePermissions.h"
+#include "FileSizeLimit.h"
 #include "TempProgramFolder.h"
 #include "common/Lexmara.h"
 #include "tools/RestrictedTopicChoices.h"
@@ -221,10 +221,10 @@ private slots:
         QTest::newRow("empty first line") << std::optional(QByteArray("\r\n") + art + "\r\n") << QList<QByteArray>{};
         QTest::newRow("stops at an empty line")
             << std::optional(art + "\r\n\r\n" + golf + "\r\n") << QList<QByteArray>{"Art"};
-        QTest::newRow("last line without its end") << std::optional(art + "\r\n" + golf)
-                                                   << QList<QByteArray>{"Art", "Golf"};
-        QTest::newRow("LF and CR line ends") << std::optional(art + "\n" + golf + "\r")
-                                             << QList<QByteArray>{"Art", "Golf"};
+        QTest::newRow("last line without its end")
+            << std::optional(art + "\r\n" + golf) << QList<QByteArray>{"Art", "Golf"};
+        QTest::newRow("LF and CR line ends")
+            << std::optional(art + "\n" + golf + "\r") << QList<QByteArray>{"Art", "Golf"};
         QTest::newRow("lone escape at a line end")
             << std::optional(art + "\r\n" + QByteArray("\0", 1) + "\r\n" + golf + "\r\n")
             << QList<QByteArray>{"Art", gLexmara.StringDecrypt(QByteArray("\0", 1), kRestrictedTopicsKey), "Golf"};

@@ -8,21 +8,21 @@
 #include "StallingPort.h"
 #include "common/Globals.h"
 #include "link/ReflectorSession.h"
-#include "platform/SocketControl.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "linkwindows/UserSettingsWindow.h"
+#include "platform/SocketControl.h"
 #include "tools/OptionsWindow.h"
 #include "tools/RestrictedTopicsFrame.h"
 #include "tools/RestrictedTopicsStore.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
+#include "ui/SharedMenuBar.h"
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include "ui/SharedMenuBar.h"
 
 #include <QMenuBar>
 #include <QTest>
@@ -135,31 +135,33 @@ void TestRestrictedTopicsWindow::saveOrChangePassword_data()
     const QString notStorable = passwordNotStorableMessage();
     QTest::newRow("no password yet") << QByteArray() << Boxes{"", "new", "new"} << changed << QByteArray("new")
                                      << Boxes{};
-    QTest::newRow("no password yet, original typed") << QByteArray() << Boxes{"x", "new", "new"} << wrong
-                                                     << QByteArray() << Boxes{"", "new", "new"};
-    QTest::newRow("original left empty")
-        << QByteArray("old") << Boxes{"", "n", "n"}
-        << QStringLiteral("No Password Entered. You need to Type a Password in the text box.") << QByteArray("old")
-        << Boxes{"", "n", "n"};
-    QTest::newRow("right old password") << QByteArray("old") << Boxes{"old", "n2", "n2"} << changed
-                                        << QByteArray("n2") << Boxes{};
-    QTest::newRow("letter case counts") << QByteArray("old") << Boxes{"Old", "n2", "n2"} << wrong
-                                        << QByteArray("old") << Boxes{"", "n2", "n2"};
-    QTest::newRow("blanks count in the original") << QByteArray("old") << Boxes{"old ", "n2", "n2"} << wrong
-                                                  << QByteArray("old") << Boxes{"", "n2", "n2"};
-    QTest::newRow("new ones differ") << QByteArray("old") << Boxes{"old", "a", "b"} << mismatch
-                                     << QByteArray("old") << Boxes{"old", "", ""};
+    QTest::newRow("no password yet, original typed")
+        << QByteArray() << Boxes{"x", "new", "new"} << wrong << QByteArray() << Boxes{"", "new", "new"};
+    QTest::newRow("original left empty") << QByteArray("old") << Boxes{"", "n", "n"}
+                                         << QStringLiteral(
+                                                "No Password Entered. You need to Type a Password in the text box.")
+                                         << QByteArray("old") << Boxes{"", "n", "n"};
+    QTest::newRow("right old password") << QByteArray("old") << Boxes{"old", "n2", "n2"} << changed << QByteArray("n2")
+                                        << Boxes{};
+    QTest::newRow("letter case counts") << QByteArray("old") << Boxes{"Old", "n2", "n2"} << wrong << QByteArray("old")
+                                        << Boxes{"", "n2", "n2"};
+    QTest::newRow("blanks count in the original")
+        << QByteArray("old") << Boxes{"old ", "n2", "n2"} << wrong << QByteArray("old") << Boxes{"", "n2", "n2"};
+    QTest::newRow("new ones differ") << QByteArray("old") << Boxes{"old", "a", "b"} << mismatch << QByteArray("old")
+                                     << Boxes{"old", "", ""};
     QTest::newRow("blanks trimmed") << QByteArray("old") << Boxes{"old", "  n 1  ", "  n 1  "} << changed
                                     << QByteArray("n 1") << Boxes{};
-    QTest::newRow("blanks compared as typed") << QByteArray("old") << Boxes{"old", " n", "n"} << mismatch
-                                              << QByteArray("old") << Boxes{"old", "", ""};
+    QTest::newRow("blanks compared as typed")
+        << QByteArray("old") << Boxes{"old", " n", "n"} << mismatch << QByteArray("old") << Boxes{"old", "", ""};
     QTest::newRow("emptied") << QByteArray("old") << Boxes{"old", "", ""} << changed << QByteArray() << Boxes{};
     QTest::newRow("code 255") << QByteArray("old") << Boxes{"old", "a\u00ff", "a\u00ff"} << notStorable
                               << QByteArray("old") << Boxes{"old", "a\u00ff", "a\u00ff"};
     QTest::newRow("outside Windows-1252") << QByteArray("old") << Boxes{"old", "a\u0411", "a\u0411"} << notStorable
                                           << QByteArray("old") << Boxes{"old", "a\u0411", "a\u0411"};
-    QTest::newRow("Windows-1252 beyond Latin-1") << QByteArray("old") << Boxes{"old", "\u20ac5", "\u20ac5"}
-                                                 << changed << QByteArray("\x80" "5") << Boxes{};
+    QTest::newRow("Windows-1252 beyond Latin-1") << QByteArray("old") << Boxes{"old", "\u20ac5", "\u20ac5"} << changed
+                                                 << QByteArray("\x80"
+                                                               "5")
+                                                 << Boxes{};
 }
 
 void TestRestrictedTopicsWindow::saveOrChangePassword()
@@ -220,8 +222,8 @@ void TestRestrictedTopicsWindow::savingTopicsNeedsTheCurrentPassword_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("typedAfter");
     QTest::newRow("no password, none typed") << QByteArray() << QString() << kAskForCurrentPassword << QString();
-    QTest::newRow("no password, one typed") << QByteArray() << QStringLiteral("x") << kCurrentPasswordWrong
-                                            << QString();
+    QTest::newRow("no password, one typed")
+        << QByteArray() << QStringLiteral("x") << kCurrentPasswordWrong << QString();
     QTest::newRow("none typed") << QByteArray("pw") << QString() << kAskForCurrentPassword << QString();
     QTest::newRow("wrong one") << QByteArray("pw") << QStringLiteral("PW") << kCurrentPasswordWrong << QString();
 }
@@ -355,8 +357,8 @@ void TestRestrictedTopicsWindow::controlsFollowTheLogin()
     QVERIFY(!frame().topicChoices->isEnabled());
     frame().setAllControlsEnabled(true);
     for (QWidget* control : std::initializer_list<QWidget*>{frame().savePasswordButton, frame().saveTopicsButton,
-                                                           frame().forgotPasswordButton, frame().deleteTopicButton,
-                                                           frame().topicChoices, frame().topicList})
+                                                            frame().forgotPasswordButton, frame().deleteTopicButton,
+                                                            frame().topicChoices, frame().topicList})
         QVERIFY(control->isEnabled());
 }
 
@@ -380,8 +382,8 @@ void TestRestrictedTopicsWindow::forgottenPasswordRequest_data()
     QTest::addColumn<QByteArray>("request");
     QTest::newRow("with a password") << QByteArray("Se,cr et") << false << QByteArray("/ForgotPassword\\mara,Se,cr et");
     QTest::newRow("no password ends in the comma") << QByteArray() << false << QByteArray("/ForgotPassword\\mara,");
-    QTest::newRow("socket open from an earlier request") << QByteArray("pw") << true
-                                                         << QByteArray("/ForgotPassword\\mara,pw");
+    QTest::newRow("socket open from an earlier request")
+        << QByteArray("pw") << true << QByteArray("/ForgotPassword\\mara,pw");
 }
 
 void TestRestrictedTopicsWindow::forgottenPasswordRequest()

@@ -20,7 +20,10 @@ namespace {
 constexpr int kCheckLimitMs = 500000;
 
 const QByteArray kRunningVersion = "2.0.1";
-const QByteArray kExecutable = QByteArray("\x7f" "ELF\x02\x01\x01", 7) + QByteArray(100, '\0') + "new program";
+const QByteArray kExecutable = QByteArray("\x7f"
+                                          "ELF\x02\x01\x01",
+                                          7)
+    + QByteArray(100, '\0') + "new program";
 
 // Everything one check reported.
 struct CheckRun {
@@ -148,7 +151,10 @@ private slots:
         QTest::newRow("executable 404") << 200 << 404 << QByteArray("Not Found") << true;
         QTest::newRow("HTML page") << 200 << 200 << QByteArray("<!DOCTYPE html>\n<html><body>Moved</body></html>")
                                    << true;
-        QTest::newRow("HTML page, no doctype") << 200 << 200 << QByteArray("\n <HTML>\x7f" "ELF") << true;
+        QTest::newRow("HTML page, no doctype") << 200 << 200
+                                               << QByteArray("\n <HTML>\x7f"
+                                                             "ELF")
+                                               << true;
         QTest::newRow("empty body") << 200 << 200 << QByteArray() << true;
         QTest::newRow("not an executable") << 200 << 200 << QByteArray("MZ\x90\0 a Windows program", 22) << true;
     }
@@ -181,7 +187,8 @@ private slots:
         const CheckRun run = runCheck();
         QVERIFY(run.failure);
         QVERIFY(run.versionTexts.isEmpty());
-        QVERIFY(run.statusTexts.contains(QStringLiteral("An error occurred in communicating with the host computer ...")));
+        QVERIFY(
+            run.statusTexts.contains(QStringLiteral("An error occurred in communicating with the host computer ...")));
         QCOMPARE(contentOf(downloadPath()), earlier);
         expectNoHandOverLater(run);
     }
@@ -238,8 +245,8 @@ private slots:
     {
         const QString folder = QFileInfo(downloadPath()).path();
         QVERIFY(QDir().mkpath(folder));
-        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                  | QFile::WriteOther | QFile::ExeOther));
+        QVERIFY(QFile::setPermissions(
+            folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::WriteOther | QFile::ExeOther));
         QVERIFY(!writeUpdateDownload(downloadPath(), kExecutable).isEmpty());
         QVERIFY(!QFileInfo::exists(downloadPath()));
     }

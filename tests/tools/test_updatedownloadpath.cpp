@@ -15,8 +15,8 @@ private slots:
         QTest::newRow("home only") << QStringList{"HOME", "/home/ann"};
         QTest::newRow("cache home") << QStringList{"HOME", "/home/ann", "XDG_CACHE_HOME", "/var/cache/ann/"};
         QTest::newRow("relative cache home") << QStringList{"HOME", "/home/ann", "XDG_CACHE_HOME", "cache"};
-        QTest::newRow("given download")
-            << QStringList{"HOME", "/home/ann", "XDG_CACHE_HOME", "/c", kUpdateDownloadVariable, "/tmp/x//new"};
+        QTest::newRow("given download") << QStringList{
+            "HOME", "/home/ann", "XDG_CACHE_HOME", "/c", kUpdateDownloadVariable, "/tmp/x//new"};
         QTest::newRow("empty given download") << QStringList{"HOME", "/h", kUpdateDownloadVariable, ""};
     }
 

@@ -25,7 +25,10 @@ namespace {
 
 constexpr int kCheckLimitMs = 500000;
 
-const QByteArray kExecutable = QByteArray("\x7f" "ELF\x02\x01\x01", 7) + QByteArray(64, '\0') + "new program";
+const QByteArray kExecutable = QByteArray("\x7f"
+                                          "ELF\x02\x01\x01",
+                                          7)
+    + QByteArray(64, '\0') + "new program";
 
 QByteArray runningVersion()
 {

@@ -13,10 +13,18 @@ private slots:
         QTest::addColumn<QString>("download");
         QTest::addColumn<QString>("cacheHome");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("cache home") << "" << "/cache" << "/cache/vistrel/update/vistrel";
-        QTest::newRow("no cache home") << "" << "" << "/home/ann/.cache/vistrel/update/vistrel";
-        QTest::newRow("relative cache home is ignored") << "" << "cache" << "/home/ann/.cache/vistrel/update/vistrel";
-        QTest::newRow("given download") << "/tmp/x//new-vistrel" << "/cache" << "/tmp/x/new-vistrel";
+        QTest::newRow("cache home") << ""
+                                    << "/cache"
+                                    << "/cache/vistrel/update/vistrel";
+        QTest::newRow("no cache home") << ""
+                                       << ""
+                                       << "/home/ann/.cache/vistrel/update/vistrel";
+        QTest::newRow("relative cache home is ignored") << ""
+                                                        << "cache"
+                                                        << "/home/ann/.cache/vistrel/update/vistrel";
+        QTest::newRow("given download") << "/tmp/x//new-vistrel"
+                                        << "/cache"
+                                        << "/tmp/x/new-vistrel";
     }
 
     void downloadedFile()
@@ -36,7 +44,8 @@ private slots:
     void installedFile()
     {
         QProcessEnvironment environment;
-        QCOMPARE(installedFilePath(QStringLiteral("/opt/vistrel"), environment), QStringLiteral("/opt/vistrel/vistrel"));
+        QCOMPARE(installedFilePath(QStringLiteral("/opt/vistrel"), environment),
+                 QStringLiteral("/opt/vistrel/vistrel"));
         environment.insert(QString::fromLatin1(kTargetVariable), QStringLiteral("/srv/app/vistrel"));
         QCOMPARE(installedFilePath(QStringLiteral("/opt/vistrel"), environment), QStringLiteral("/srv/app/vistrel"));
     }

@@ -25,8 +25,8 @@ private slots:
         const QString download = top.filePath(QStringLiteral("download/vistrel"));
         const QString updater = top.filePath(QStringLiteral("program/update"));
         QVERIFY(QFile::copy(QStringLiteral(UPDATE_EXECUTABLE), updater));
-        for (const auto& [path, content] : {std::pair{program, QByteArray("old program")},
-                                            std::pair{download, QByteArray("new program")}}) {
+        for (const auto& [path, content] :
+             {std::pair{program, QByteArray("old program")}, std::pair{download, QByteArray("new program")}}) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content);

@@ -24,8 +24,10 @@ namespace {
 constexpr double kTimeScale = 0.0001;
 constexpr int kEndLimitMs = 10000;
 
-const QByteArray kOldProgram = "\x7f" "ELF the installed program, version 1";
-const QByteArray kNewProgram = "\x7f" "ELF the downloaded program, version 2, a little longer";
+const QByteArray kOldProgram = "\x7f"
+                               "ELF the installed program, version 1";
+const QByteArray kNewProgram = "\x7f"
+                               "ELF the downloaded program, version 2, a little longer";
 const QString kFailed = QStringLiteral("Update Failed...");
 const QString kComplete = QStringLiteral("Auto Update Complete .....");
 
@@ -41,7 +43,8 @@ QByteArray contentOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-void writeFile(const QString& path, const QByteArray& content, QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner)
+void writeFile(const QString& path, const QByteArray& content,
+               QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner)
 {
     QFile file(path);
     QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
@@ -128,7 +131,10 @@ private:
         return *window_;
     }
 
-    bool waitForEnd() { return QTest::qWaitFor([this] { return exitCode_.has_value(); }, kEndLimitMs); }
+    bool waitForEnd()
+    {
+        return QTest::qWaitFor([this] { return exitCode_.has_value(); }, kEndLimitMs);
+    }
 
     QString labelText() const { return window_->findChild<QLabel*>(QStringLiteral("Label3"))->text(); }
 
@@ -163,9 +169,11 @@ private slots:
         root_.emplace();
         QVERIFY(root_->isValid());
         QVERIFY(QDir(root_->path()).mkdir(QStringLiteral("program")));
-        QVERIFY(QDir(root_->path()).mkdir(QStringLiteral("download"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        writeFile(installed(), kOldProgram, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
-                                                 | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+        QVERIFY(QDir(root_->path())
+                    .mkdir(QStringLiteral("download"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        writeFile(installed(), kOldProgram,
+                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                      | QFile::ReadOther | QFile::ExeOther);
         dialogs_.shown.clear();
         fileSteps_.failure = Failure::None;
         fileSteps_.failingDestination.clear();
@@ -275,8 +283,9 @@ private slots:
     void refusesADownloadFolderOpenToOthers()
     {
         writeFile(downloaded(), kNewProgram);
-        QVERIFY(QFile::setPermissions(downloadFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                            | QFile::WriteOther | QFile::ExeOther));
+        QVERIFY(QFile::setPermissions(downloadFolder(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::WriteOther
+                                          | QFile::ExeOther));
         startUpdater();
         QVERIFY(waitForEnd());
         QCOMPARE(exitCode_, 1);

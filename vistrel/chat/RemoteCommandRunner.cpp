@@ -78,28 +78,16 @@ void runRemoteCommand(SupportChatWindow& window, const QByteArray& chunk)
 {
     const RemoteCommand command = chat::readRemoteCommand(chunk);
     switch (command.action) {
-    case RemoteAction::ChatText:
-        window.appendToTranscript(chat::supportLine(window.supportName(), chunk));
-        break;
-    case RemoteAction::ShowClip:
-        playClip(command.argument1);
-        break;
+    case RemoteAction::ChatText: window.appendToTranscript(chat::supportLine(window.supportName(), chunk)); break;
+    case RemoteAction::ShowClip: playClip(command.argument1); break;
     case RemoteAction::ShowPicture1:
         window.upperPicture().load(command.argument1);
         window.show();
         break;
-    case RemoteAction::ShowPicture2:
-        showLowerPicture(window, command.argument1);
-        break;
-    case RemoteAction::Show:
-        window.show();
-        break;
-    case RemoteAction::Hide:
-        window.hide();
-        break;
-    case RemoteAction::ChangeHeight:
-        changeHeight(window, command.heightChange);
-        break;
+    case RemoteAction::ShowPicture2: showLowerPicture(window, command.argument1); break;
+    case RemoteAction::Show: window.show(); break;
+    case RemoteAction::Hide: window.hide(); break;
+    case RemoteAction::ChangeHeight: changeHeight(window, command.heightChange); break;
     case RemoteAction::Identify:
         window.setSupportName(command.argument1);
         window.upperPicture().load(command.argument2);
@@ -108,18 +96,11 @@ void runRemoteCommand(SupportChatWindow& window, const QByteArray& chunk)
     case RemoteAction::Highlight:
     case RemoteAction::Unhighlight:
         if (command.toolbarButton)
-            changeToolbarPicture(*command.toolbarButton, command.action == RemoteAction::Highlight
-                                                             ? kHighlightedPicture
-                                                             : kNormalPicture);
+            changeToolbarPicture(*command.toolbarButton,
+                                 command.action == RemoteAction::Highlight ? kHighlightedPicture : kNormalPicture);
         break;
-    case RemoteAction::Connect:
-        clickConnect();
-        break;
-    case RemoteAction::Disconnect:
-        clickDisconnect();
-        break;
-    case RemoteAction::RunCommand:
-        ui::commands().run(command.commandName);
-        break;
+    case RemoteAction::Connect: clickConnect(); break;
+    case RemoteAction::Disconnect: clickDisconnect(); break;
+    case RemoteAction::RunCommand: ui::commands().run(command.commandName); break;
     }
 }

@@ -14,19 +14,19 @@
 namespace chat {
 
 enum class RemoteAction {
-    ChatText,        // no tag: the chunk goes into the transcript
-    ShowClip,        // play argument1 in the media player
-    ShowPicture1,    // argument1 into the upper picture panel, show the window
-    ShowPicture2,    // argument1 into the lower picture panel, enlarge once, show
+    ChatText,     // no tag: the chunk goes into the transcript
+    ShowClip,     // play argument1 in the media player
+    ShowPicture1, // argument1 into the upper picture panel, show the window
+    ShowPicture2, // argument1 into the lower picture panel, enlarge once, show
     Show,
     Hide,
-    ChangeHeight,    // heightChange twips
-    Identify,        // argument1 is the support person's name, argument2 a picture
-    Highlight,       // toolbarButton gets its highlighted picture
-    Unhighlight,     // toolbarButton gets its normal picture
-    Connect,         // the toolbar's Connect, around the connect command
-    Disconnect,      // the toolbar's Disconnect, around the disconnect command
-    RunCommand,      // the program's command of that name (CommandRegistry.h)
+    ChangeHeight, // heightChange twips
+    Identify,     // argument1 is the support person's name, argument2 a picture
+    Highlight,    // toolbarButton gets its highlighted picture
+    Unhighlight,  // toolbarButton gets its normal picture
+    Connect,      // the toolbar's Connect, around the connect command
+    Disconnect,   // the toolbar's Disconnect, around the disconnect command
+    RunCommand,   // the program's command of that name (CommandRegistry.h)
 };
 
 struct RemoteCommand {

@@ -24,8 +24,8 @@ SupportChatPorts supportChatPorts()
     SupportChatPorts ports;
     ports.listener = portSetting(kListenPortKey, ports.listener);
     for (int i = 0; i < int(ports.channels.size()); ++i)
-        ports.channels[i] = portSetting(QString::fromLatin1(kChannelPortKeyPattern).arg(i + 1).toLatin1(),
-                                        ports.channels[i]);
+        ports.channels[i] =
+            portSetting(QString::fromLatin1(kChannelPortKeyPattern).arg(i + 1).toLatin1(), ports.channels[i]);
     ports.offlineMessage = portSetting(kOfflineMessagePortKey, ports.offlineMessage);
     return ports;
 }

@@ -3,8 +3,8 @@
 #include "chat/ChatLines.h"
 #include "chat/EMessageSettingsFile.h"
 #include "chat/PicturePanel.h"
-#include "chat/RemoteCommands.h"
 #include "chat/RemoteCommandRunner.h"
+#include "chat/RemoteCommands.h"
 #include "chat/SupportHostAddresses.h"
 #include "linkwindows/StatusWindow.h"
 #include "linkwindows/UserSettingsWindow.h"
@@ -29,8 +29,8 @@
 
 #include <algorithm>
 
-using platform::SocketControl;
 using platform::fromCp1252;
+using platform::SocketControl;
 using platform::toCp1252;
 using platform::twips;
 
@@ -41,9 +41,16 @@ const QString kHelpPage = QStringLiteral("/help/Chat.htm");
 
 // The caption a connect wait shows for each socket state.
 const std::array<const char*, 10> kStateCaptions = {
-    "Closed",          "Connection Open...", "Connection Listening...", "Connection Pending...",
-    "Resolving Host...", "Host Resolved...", "Connecting...",           "Connection complete...",
-    "Peer is closing...", "Support is off line...",
+    "Closed",
+    "Connection Open...",
+    "Connection Listening...",
+    "Connection Pending...",
+    "Resolving Host...",
+    "Host Resolved...",
+    "Connecting...",
+    "Connection complete...",
+    "Peer is closing...",
+    "Support is off line...",
 };
 
 void place(QWidget* widget, int left, int top, int width, int height)
@@ -231,7 +238,8 @@ void SupportChatWindow::createSockets()
     supportSocket_->setObjectName(QStringLiteral("tcpServer"));
     supportSocket_->setReceiveLimit(kUnreadLimitBytes);
     connect(supportSocket_, &SocketControl::connectionRequest, this, &SupportChatWindow::onConnectionRequest);
-    connect(supportSocket_, &SocketControl::dataArrival, this, [this] { handleSupportChunk(supportSocket_->GetData()); });
+    connect(supportSocket_, &SocketControl::dataArrival, this,
+            [this] { handleSupportChunk(supportSocket_->GetData()); });
     // The support side has gone: listen for the next one.
     connect(supportSocket_, &SocketControl::peerClosed, this, &SupportChatWindow::listen);
     connect(supportSocket_, &SocketControl::socketError, this, &SupportChatWindow::listen);
@@ -399,7 +407,7 @@ void SupportChatWindow::waitForConnection(const ConnectWait& wait, bool started)
             // Closed under the wait (the user picked another channel): that pick waits now.
             closedMeanwhile = state == SocketControl::StateClosed;
             return state == SocketControl::StateConnected || state == SocketControl::StateError || wait.failed
-                   || closedMeanwhile;
+                || closedMeanwhile;
         },
         kConnectLimitMs);
     if (ended && (closedMeanwhile || wait.socket.State() == SocketControl::StateConnected))
@@ -430,9 +438,10 @@ void SupportChatWindow::sendOfflineMessage()
         QLineEdit* box;
         const char* message;
     };
-    for (const Check& check : {Check{senderNameBox, "Please put your Name into the Name Text Box."},
-                               Check{senderIdBox, "Please put your User ID into the User ID Text Box."},
-                               Check{senderEMailBox, "Please put your EMail Address into the EMail Address Text Box."}}) {
+    for (const Check& check :
+         {Check{senderNameBox, "Please put your Name into the Name Text Box."},
+          Check{senderIdBox, "Please put your User ID into the User ID Text Box."},
+          Check{senderEMailBox, "Please put your EMail Address into the EMail Address Text Box."}}) {
         if (check.box->text().isEmpty()) {
             platform::dialogs().messageBox(QString::fromLatin1(check.message));
             return;
@@ -441,10 +450,11 @@ void SupportChatWindow::sendOfflineMessage()
     offlineMessageSocket_->Close();
     const bool started = offlineMessageSocket_->Connect(supportHostBox->text(), ports_.offlineMessage).ok();
     offlineMessageFailed_ = false;
-    waitForConnection({*offlineMessageSocket_, offlineMessageFailed_, *messageStateLabel, *messageLamp, false}, started);
+    waitForConnection({*offlineMessageSocket_, offlineMessageFailed_, *messageStateLabel, *messageLamp, false},
+                      started);
     offlineMessageSocket_->SendData(chat::offlineMessage(toCp1252(senderNameBox->text()), toCp1252(senderIdBox->text()),
-                                              toCp1252(senderEMailBox->text()),
-                                              toCp1252(offlineMessageBox->toPlainText())));
+                                                         toCp1252(senderEMailBox->text()),
+                                                         toCp1252(offlineMessageBox->toPlainText())));
 }
 
 void SupportChatWindow::saveSenderDetails()
@@ -457,8 +467,9 @@ void SupportChatWindow::saveSenderDetails()
 void SupportChatWindow::changeHeight(int twipsChange)
 {
     const QScreen* shown = screen();
-    const int highest = shown ? std::max(kClientHeightTwips, shown->availableGeometry().height() * platform::kTwipsPerPixel)
-                              : kClientHeightTwips + kEnlargeTwips;
+    const int highest = shown
+        ? std::max(kClientHeightTwips, shown->availableGeometry().height() * platform::kTwipsPerPixel)
+        : kClientHeightTwips + kEnlargeTwips;
     const long long wanted = (long long)heightTwips_ + twipsChange;
     heightTwips_ = int(std::clamp<long long>(wanted, kClientHeightTwips, highest));
     setFixedHeight(twips(heightTwips_));

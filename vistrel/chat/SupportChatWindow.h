@@ -97,22 +97,22 @@ public:
     // The port the listener was asked for and the port it uses.
     int listenPort() const;
 
-    QLineEdit* supportHostBox = nullptr;            // txtChatIP: the support host, filled at start-up
-    QLineEdit* listenPortBox = nullptr;             // txtPort
+    QLineEdit* supportHostBox = nullptr;           // txtChatIP: the support host, filled at start-up
+    QLineEdit* listenPortBox = nullptr;            // txtPort
     std::array<QRadioButton*, 4> channelButtons{}; // Option1 to Option4
-    QPlainTextEdit* transcript = nullptr;           // txtOutput
-    QLineEdit* inputBox = nullptr;                  // txtSendData
-    QPushButton* sendButton = nullptr;              // Command1
-    QLabel* chatLamp = nullptr;                     // Label1
-    QLabel* chatStateLabel = nullptr;               // lblConnectionState, also a lamp
-    QLineEdit* senderNameBox = nullptr;             // txtName
-    QLineEdit* senderIdBox = nullptr;               // txtID
-    QLineEdit* senderEMailBox = nullptr;            // txtEMail
-    QPushButton* saveSettingsButton = nullptr;      // Command4
-    QPlainTextEdit* offlineMessageBox = nullptr;    // txtMessage
-    QPushButton* sendMessageButton = nullptr;       // Command3
-    QLabel* messageLamp = nullptr;                  // Label11
-    QLabel* messageStateLabel = nullptr;            // lblMessage, also a lamp
+    QPlainTextEdit* transcript = nullptr;          // txtOutput
+    QLineEdit* inputBox = nullptr;                 // txtSendData
+    QPushButton* sendButton = nullptr;             // Command1
+    QLabel* chatLamp = nullptr;                    // Label1
+    QLabel* chatStateLabel = nullptr;              // lblConnectionState, also a lamp
+    QLineEdit* senderNameBox = nullptr;            // txtName
+    QLineEdit* senderIdBox = nullptr;              // txtID
+    QLineEdit* senderEMailBox = nullptr;           // txtEMail
+    QPushButton* saveSettingsButton = nullptr;     // Command4
+    QPlainTextEdit* offlineMessageBox = nullptr;   // txtMessage
+    QPushButton* sendMessageButton = nullptr;      // Command3
+    QLabel* messageLamp = nullptr;                 // Label11
+    QLabel* messageStateLabel = nullptr;           // lblMessage, also a lamp
 
 protected:
     void closing() override;

@@ -11,27 +11,27 @@
 // The reflector connection's state is the session's (link/LinkState.h).
 
 // --- Flags that end the transmitter's and the webcam password prompt's waits -------------
-extern bool gReplyTimeout;          // the transmitter's file-list send ran out
-extern bool gTransmitterSendDone;   // the transmitter socket finished a send
-extern bool gLoginOkPressed;        // the webcam password prompt's OK
-extern bool gLoginCancelPressed;    // the webcam password prompt's Cancel
+extern bool gReplyTimeout;        // the transmitter's file-list send ran out
+extern bool gTransmitterSendDone; // the transmitter socket finished a send
+extern bool gLoginOkPressed;      // the webcam password prompt's OK
+extern bool gLoginCancelPressed;  // the webcam password prompt's Cancel
 
 // --- The directory ----------------------------------------------------------------------
 // One webcam of a reflector reply; rows 1 to 1000 of gWebCamTable are used.
 struct WebCamRecord {
-    QByteArray marker;         // an empty marker ends the list
+    QByteArray marker; // an empty marker ends the list
     QByteArray streamAddress;
     QByteArray unread;
     QByteArray name;
     QByteArray passwordNeeded; // "Y" when the webcam asks for a password
     QByteArray password;
     QByteArray place;
-    QByteArray kind;           // "IEStream", "NoStream", "RealPlay", "MediaPlay" or a transmitter
+    QByteArray kind; // "IEStream", "NoStream", "RealPlay", "MediaPlay" or a transmitter
 };
 inline constexpr int kWebCamTableRows = 1001;
 extern std::array<WebCamRecord, kWebCamTableRows> gWebCamTable;
 
-inline constexpr int kTopicSlots = 2001;   // entries 1 to 2000 hold topic names
+inline constexpr int kTopicSlots = 2001; // entries 1 to 2000 hold topic names
 extern std::array<QByteArray, kTopicSlots> gTopics;
 
 // The topic pictures of the "icons" folder, as the last icon load listed them: rows 0
@@ -42,19 +42,19 @@ struct IconFile {
 };
 inline constexpr int kIconFileRows = 501;
 extern std::array<IconFile, kIconFileRows> gIconFiles;
-extern qint16 gIconCount;           // the icon files listed, plus one for the closing empty row
+extern qint16 gIconCount; // the icon files listed, plus one for the closing empty row
 
-extern qint16 gSelectedNodeIndex;   // the tree node last clicked; the next webcams hang under it
-extern bool gNoIcons;               // the user switched icon loading off
-extern bool gBracketUrlMode;        // a Shift+right-click asked the next node click for the raw address
+extern qint16 gSelectedNodeIndex;      // the tree node last clicked; the next webcams hang under it
+extern bool gNoIcons;                  // the user switched icon loading off
+extern bool gBracketUrlMode;           // a Shift+right-click asked the next node click for the raw address
 extern QByteArray gRestrictedPassword; // the restricted topics' password, empty when none is set
-extern bool gSummaryOpen;           // the webcam locator window is open
-extern bool gSummaryHasEntries;     // the locator's result list holds entries
+extern bool gSummaryOpen;              // the webcam locator window is open
+extern bool gSummaryHasEntries;        // the locator's result list holds entries
 
 // --- Players -------------------------------------------------------------------------------
-extern qint64 gMediaPlayerPid;      // process of the media player started last, 0 when none
-extern qint64 gRealPlayerPid;       // process of the stream player started last, 0 when none
-extern qint16 gPlayerKind;          // 1 stream player, 2 media player: the kind the player search saves
+extern qint64 gMediaPlayerPid; // process of the media player started last, 0 when none
+extern qint64 gRealPlayerPid;  // process of the stream player started last, 0 when none
+extern qint16 gPlayerKind;     // 1 stream player, 2 media player: the kind the player search saves
 
 // --- Snapshot windows ------------------------------------------------------------------
 // The snapshot windows that clicks in the topic tree open, round-robin in slots 1 to 10
@@ -67,8 +67,8 @@ extern qint16 gSnapshotWindowCounter; // the slot used last, 0 before the first 
 // --- Frame and painting --------------------------------------------------------------------
 inline constexpr int kToolbarCommands = 13;
 extern std::array<bool, kToolbarCommands> gToolbarActive; // whose window or action is current
-extern bool gToolbarUpdateActive;   // the Update button's own flag
-extern bool gToolbarHighlightCleared; // false while a toolbar picture reset is pending
-extern std::array<int, 3> gGradientSettings; // start colour of every gradient background
-extern std::array<int, 3> gGradientColors;   // the colour a window hands to DrawGradient
-extern bool gOptionsRequested;      // the options window was opened from its menu
+extern bool gToolbarUpdateActive;                         // the Update button's own flag
+extern bool gToolbarHighlightCleared;                     // false while a toolbar picture reset is pending
+extern std::array<int, 3> gGradientSettings;              // start colour of every gradient background
+extern std::array<int, 3> gGradientColors;                // the colour a window hands to DrawGradient
+extern bool gOptionsRequested;                            // the options window was opened from its menu

@@ -91,6 +91,6 @@ bool addToSeenRepliesCache(const QByteArray& reply)
     firstLinesSeen().append(firstLineOf(storedForm(reply)));
     const QString path = seenRepliesCachePath();
     const QByteArray cache = platform::readFile(path).value_or(QByteArray());
-    return bool(platform::writeFileAtomically(path, cache + storedForm(reply) + kLineBreak,
-                                              platform::FileAccess::OwnerOnly));
+    return bool(
+        platform::writeFileAtomically(path, cache + storedForm(reply) + kLineBreak, platform::FileAccess::OwnerOnly));
 }

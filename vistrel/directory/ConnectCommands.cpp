@@ -16,8 +16,8 @@
 #include "ui/PanelStatusBar.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScopedValueRollback>

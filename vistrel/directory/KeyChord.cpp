@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-KeyChord::KeyChord(QList<int> keys) : keys_(std::move(keys)), released_(keys_.size(), false) {}
+KeyChord::KeyChord(QList<int> keys) : keys_(std::move(keys)), released_(keys_.size(), false)
+{
+}
 
 bool KeyChord::keyReleased(int key)
 {

@@ -3,14 +3,14 @@
 #include "common/Globals.h"
 #include "directory/ConnectCommands.h"
 #include "directory/NodeClick.h"
-#include "directory/TreeInteraction.h"
 #include "directory/ShutDown.h"
-#include "directory/TreeNodes.h"
-#include "directory/TransmitterChannel.h"
 #include "directory/SnapshotWindow.h"
+#include "directory/TransmitterChannel.h"
+#include "directory/TreeInteraction.h"
+#include "directory/TreeNodes.h"
 #include "frame/FrameWindow.h"
-#include "frame/QuickStartGuide.h"
 #include "frame/PlayerWatcherWindow.h"
+#include "frame/QuickStartGuide.h"
 #include "link/ReflectorSession.h"
 #include "link/ShowformFile.h"
 #include "linkwindows/ServerSettingsWindow.h"
@@ -27,10 +27,10 @@
 #include "ui/Gradient.h"
 #include "ui/GraphicalButton.h"
 #include "ui/OwnedWindow.h"
-#include "ui/RightClickHelp.h"
-#include "ui/TreePictures.h"
 #include "ui/PanelStatusBar.h"
+#include "ui/RightClickHelp.h"
 #include "ui/SharedMenuBar.h"
+#include "ui/TreePictures.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -54,8 +54,8 @@
 
 #include <utility>
 
-using ui::form;
 using platform::twips;
+using ui::form;
 
 namespace {
 
@@ -68,9 +68,9 @@ constexpr QColor kImageMaskColour(0xC0, 0xC0, 0xC0);
 constexpr int kToolbarResetFromBackgroundMs = 100;
 constexpr int kToolbarResetFromControlsMs = 500;
 
-const QString kTreeToolTip = QStringLiteral(
-    "Use the Locator to find where the Webcams are. Then use the TreeView to navigate to the webcams. "
-    "Right click for more Info...");
+const QString kTreeToolTip =
+    QStringLiteral("Use the Locator to find where the Webcams are. Then use the TreeView to navigate to the webcams. "
+                   "Right click for more Info...");
 const QString kStationHelpPage = QStringLiteral("/help/StationR.htm");
 const QString kSpeedHelpPage = QStringLiteral("/help/Connecti.htm");
 const QString kAddWebCamsPage = QStringLiteral("/worldwatch.php");
@@ -142,12 +142,12 @@ MainWindow::MainWindow()
 void MainWindow::nameControls()
 {
     const std::pair<QObject*, const char*> names[] = {
-        {tvwMain, "tvwMain"}, {treeCaption, "Label6"}, {stsWorld, "stsWorld"}, {progressBar, "ProgressBar1"},
-        {cboAddress, "cboAddress"}, {transmitterFrame, "Frame1"}, {stationCaption, "Label5"},
-        {txtRemoteIP, "txtRemoteIP"}, {connectButton, "Command7"}, {stopButton, "Command8"},
-        {fileListCaption, "Label4"}, {fileList, "List1"}, {repliesCaption, "Label2"}, {transmitterReply, "Label3"},
-        {speedFrame, "Frame2"}, {optModem, "optModem"}, {optCable, "optCable"},
-        {transmitter, "TCPTalkToTransmitter"},
+        {tvwMain, "tvwMain"},          {treeCaption, "Label6"},      {stsWorld, "stsWorld"},
+        {progressBar, "ProgressBar1"}, {cboAddress, "cboAddress"},   {transmitterFrame, "Frame1"},
+        {stationCaption, "Label5"},    {txtRemoteIP, "txtRemoteIP"}, {connectButton, "Command7"},
+        {stopButton, "Command8"},      {fileListCaption, "Label4"},  {fileList, "List1"},
+        {repliesCaption, "Label2"},    {transmitterReply, "Label3"}, {speedFrame, "Frame2"},
+        {optModem, "optModem"},        {optCable, "optCable"},       {transmitter, "TCPTalkToTransmitter"},
     };
     for (const auto& [control, name] : names)
         control->setObjectName(QString::fromLatin1(name));
@@ -345,8 +345,8 @@ void MainWindow::mnuQuickStart_Click()
 void MainWindow::mnuAddWebCams_Click()
 {
     if (!openWebServerPage(kAddWebCamsPage))
-        platform::dialogs().messageBox(QStringLiteral("The page %1 could not be opened.")
-                                           .arg(platform::webServerPage(kAddWebCamsPage)));
+        platform::dialogs().messageBox(
+            QStringLiteral("The page %1 could not be opened.").arg(platform::webServerPage(kAddWebCamsPage)));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -360,9 +360,9 @@ void MainWindow::Form_QueryUnload(QCloseEvent* event)
     event->ignore();
     if (shutDownRunning())
         return;
-    const platform::MessageAnswer answer =
-        platform::dialogs().messageBox(QStringLiteral("Would you like to shutdown now?"), platform::MessageButtons::YesNo,
-                                       platform::MessageIcon::None, QStringLiteral("Shutdown Larkspire Vistrel"));
+    const platform::MessageAnswer answer = platform::dialogs().messageBox(
+        QStringLiteral("Would you like to shutdown now?"), platform::MessageButtons::YesNo, platform::MessageIcon::None,
+        QStringLiteral("Shutdown Larkspire Vistrel"));
     if (answer == platform::MessageAnswer::Yes)
         shutDownAfterLogout();
 }

@@ -41,8 +41,8 @@ bool isTopic(const NodeRecord& record)
 void report(const RuntimeError& error, const NodeRecord& record)
 {
     const QByteArray message = ' ' + QByteArray::number(error.number()) + "  = "
-        + platform::toCp1252(error.description()) + record.parentKey + "   " + record.key + "   "
-        + record.text + "   " + record.imageKey;
+        + platform::toCp1252(error.description()) + record.parentKey + "   " + record.key + "   " + record.text + "   "
+        + record.imageKey;
     platform::dialogs().messageBox(platform::fromCp1252(message));
 }
 

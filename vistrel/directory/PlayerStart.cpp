@@ -72,7 +72,7 @@ void openPlayerSearch(PlayerKind kind)
 
 void raisePlayerPathFileMissing(PlayerKind kind)
 {
-    throw platform::RuntimeError(kPlayerPathFileMissing,
-                                 QStringLiteral("Bad file name or number: %1 cannot be read")
-                                     .arg(textsOf(kind).pathFile));
+    throw platform::RuntimeError(
+        kPlayerPathFileMissing,
+        QStringLiteral("Bad file name or number: %1 cannot be read").arg(textsOf(kind).pathFile));
 }

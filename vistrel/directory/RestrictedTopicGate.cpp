@@ -11,8 +11,9 @@ bool restrictedTopicAllows(const QByteArray& text, const QList<QByteArray>& topi
 {
     if (!isRestrictedTopic(text, topics))
         return true;
-    const QString answer = platform::dialogs().inputBox(
-        QStringLiteral("This Topic has restricted access please type Password..."), QStringLiteral("Restricted Access"));
+    const QString answer =
+        platform::dialogs().inputBox(QStringLiteral("This Topic has restricted access please type Password..."),
+                                     QStringLiteral("Restricted Access"));
     // Compared as typed: a character the program's texts cannot hold matches nothing.
     if (answer == platform::fromCp1252(password))
         return true;

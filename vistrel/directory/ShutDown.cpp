@@ -45,7 +45,9 @@ void shutDownAfterLogout()
     main.shutDownLimit->setEnabled(true);
     main.shutDownLimit->setInterval(kShutDownWaitMs);
     // The tick of Timer6 sets the wait timeout flag; the wait's own limit is a second guard.
-    platform::waitUntil([] { return reflectorSession().state().loginSendComplete || reflectorSession().state().waitTimeout; }, kShutDownWaitMs);
+    platform::waitUntil(
+        [] { return reflectorSession().state().loginSendComplete || reflectorSession().state().waitTimeout; },
+        kShutDownWaitMs);
     platform::endProcess(0);
     running = false; // only reached where the end of the process is replaced (tests)
 }

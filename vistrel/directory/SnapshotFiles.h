@@ -5,8 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
-inline constexpr char kSnapshotDownloadName[] = "dummy";         // each download lands here
-inline constexpr char kSnapshotLastPictureName[] = "dummy.jpg";  // copy of the last download
+inline constexpr char kSnapshotDownloadName[] = "dummy";        // each download lands here
+inline constexpr char kSnapshotLastPictureName[] = "dummy.jpg"; // copy of the last download
 inline constexpr char kImagesFolderName[] = "images";
 
 // The temporary folder (trailing "/") of the last download that produced a file, in any

@@ -99,18 +99,18 @@ private:
     // A key release in the interval box: anything but a main keyboard digit empties it.
     void checkIntervalKey(QKeyEvent* event);
 
-    QLabel* picture_ = nullptr;             // the fetched picture, stretched to the control
-    QLabel* animation_ = nullptr;           // an animated picture, at the picture's place
-    QPushButton* refreshButton_ = nullptr;  // "Refresh"
-    QLabel* addressLabel_ = nullptr;        // "Url:", never shown
-    QLineEdit* addressBox_ = nullptr;       // the picture's address; hidden until the key chord
-    QLabel* intervalLabel_ = nullptr;       // "Time to Refresh in Seconds - Max=60"
-    QCheckBox* automaticRefreshBox_ = nullptr; // "Automatic Refresh Interval"
-    QLineEdit* intervalBox_ = nullptr;      // the refresh interval in seconds
-    QCheckBox* autoSaveBox_ = nullptr;      // "Auto Save"
-    QPushButton* resetButton_ = nullptr;    // "< Reset"
-    QPushButton* saveButton_ = nullptr;     // "Save Single Image"
-    QLabel* statusLine_ = nullptr;          // the status line
+    QLabel* picture_ = nullptr;                          // the fetched picture, stretched to the control
+    QLabel* animation_ = nullptr;                        // an animated picture, at the picture's place
+    QPushButton* refreshButton_ = nullptr;               // "Refresh"
+    QLabel* addressLabel_ = nullptr;                     // "Url:", never shown
+    QLineEdit* addressBox_ = nullptr;                    // the picture's address; hidden until the key chord
+    QLabel* intervalLabel_ = nullptr;                    // "Time to Refresh in Seconds - Max=60"
+    QCheckBox* automaticRefreshBox_ = nullptr;           // "Automatic Refresh Interval"
+    QLineEdit* intervalBox_ = nullptr;                   // the refresh interval in seconds
+    QCheckBox* autoSaveBox_ = nullptr;                   // "Auto Save"
+    QPushButton* resetButton_ = nullptr;                 // "< Reset"
+    QPushButton* saveButton_ = nullptr;                  // "Save Single Image"
+    QLabel* statusLine_ = nullptr;                       // the status line
     platform::OneShotTimer* statusClearTimer_ = nullptr; // empties the status line after a failed picture
     platform::Timer* refreshTimer_ = nullptr;            // automatic refresh
 

@@ -23,7 +23,7 @@ const std::vector<TopicDispatchRow>& topicDispatchTable();
 
 // Path parts 2, 3 and 4 of a full path cut at "\"; a missing part is empty.
 struct TopicPathParts {
-    QByteArray topic;   // part 2
+    QByteArray topic; // part 2
     QByteArray part3;
     QByteArray part4;
 };

@@ -37,8 +37,7 @@ void loadIconsInto(ImageList& images, QProgressBar& progress)
 {
     gIconCount = 0;
     const QDir folder(platform::programFile(QStringLiteral("icons")));
-    const QStringList names =
-        folder.entryList({QStringLiteral("*.ico")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const QStringList names = folder.entryList({QStringLiteral("*.ico")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
 
     // The table holds the first kIconFileRows files; a closing empty row follows them
     // where there is room for it.

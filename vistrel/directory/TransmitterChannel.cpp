@@ -32,15 +32,14 @@ const QString kStateTexts[] = {
 // reflector: only a plain host name or address is passed on to the resolver.
 bool isAcceptableHost(const QString& host)
 {
-    return !host.isEmpty() && !host.startsWith(u'-')
-        && std::none_of(host.begin(), host.end(),
-                        [](QChar c) { return c == u' ' || c.category() == QChar::Other_Control; });
+    return !host.isEmpty() && !host.startsWith(u'-') && std::none_of(host.begin(), host.end(), [](QChar c) {
+        return c == u' ' || c.category() == QChar::Other_Control;
+    });
 }
 
 } // namespace
 
-TransmitterChannel::TransmitterChannel(QObject* parent)
-    : QObject(parent)
+TransmitterChannel::TransmitterChannel(QObject* parent) : QObject(parent)
 {
     connect(&socket_, &SocketControl::sendComplete, this, [this] { sendDone_ = true; });
     connect(&socket_, &SocketControl::dataArrival, this, &TransmitterChannel::onDataArrival);
@@ -168,9 +167,7 @@ void TransmitterChannel::onDataArrival()
         emit stateTextChanged(QStringLiteral("Transmitter Failed to Start"));
         armPlay();
         break;
-    case TransmitterReply::FileList:
-        takeFileListPiece(reply);
-        break;
+    case TransmitterReply::FileList: takeFileListPiece(reply); break;
     }
 }
 

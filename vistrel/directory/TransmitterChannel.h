@@ -83,8 +83,8 @@ private:
     platform::OneShotTimer playTimer_;
     bool connecting_ = false;
     bool sendDone_ = false;
-    int shownState_ = -1;    // the state whose text the connect showed last
-    bool listOpen_ = false;  // a list reply now joins the pieces before it
-    QByteArray listText_;    // the pieces of the list so far
+    int shownState_ = -1;   // the state whose text the connect showed last
+    bool listOpen_ = false; // a list reply now joins the pieces before it
+    QByteArray listText_;   // the pieces of the list so far
     QList<QByteArray> fileNames_;
 };

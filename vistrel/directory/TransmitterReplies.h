@@ -6,10 +6,10 @@
 #include <QList>
 
 enum class TransmitterReply {
-    StopConfirmed,  // holds "/StopTransmitter/"
+    StopConfirmed,   // holds "/StopTransmitter/"
     EncodingStarted, // else holds "/Encoding/"
-    EncodingFailed, // else holds "/Failed Encoding/"
-    FileList,       // any other text
+    EncodingFailed,  // else holds "/Failed Encoding/"
+    FileList,        // any other text
 };
 
 // The kind of a reply: the tags are tested in the order above, exactly and

@@ -24,8 +24,14 @@ TreeInteraction::TreeInteraction(QTreeWidget& tree, QLineEdit& transmitterAddres
 
     namespace c = ui::command;
     const QPointer<TreeInteraction> self(this);
-    ui::commands().add(c::kTreeWithPictures, [self] { if (self) self->showPictures(true); });
-    ui::commands().add(c::kTreeWithoutPictures, [self] { if (self) self->showPictures(false); });
+    ui::commands().add(c::kTreeWithPictures, [self] {
+        if (self)
+            self->showPictures(true);
+    });
+    ui::commands().add(c::kTreeWithoutPictures, [self] {
+        if (self)
+            self->showPictures(false);
+    });
 }
 
 // The node is open already when the check asks; a refusal closes it again. Collapsing

@@ -84,7 +84,9 @@ bool TreeNode::operator<(const QTreeWidgetItem& other) const
     return text(0).compare(other.text(0), Qt::CaseInsensitive) < 0;
 }
 
-TreeNodes::TreeNodes(QTreeWidget& tree) : QObject(&tree), tree_(tree) {}
+TreeNodes::TreeNodes(QTreeWidget& tree) : QObject(&tree), tree_(tree)
+{
+}
 
 TreeNodes& TreeNodes::of(QTreeWidget& tree)
 {

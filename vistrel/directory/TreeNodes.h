@@ -62,10 +62,10 @@ class TreeNodes final : public QObject {
     Q_OBJECT
 public:
     // Failures of an add, raised as platform::RuntimeError; the tree is unchanged then.
-    static constexpr int kOverflow = 6;                 // more nodes than a 16-bit Index counts
-    static constexpr int kElementNotFound = 35601;      // no node has the parent key, no picture has the image key
-    static constexpr int kKeyNotUnique = 35602;         // a node already has the key
-    static constexpr int kInvalidKey = 35603;           // an empty key
+    static constexpr int kOverflow = 6;            // more nodes than a 16-bit Index counts
+    static constexpr int kElementNotFound = 35601; // no node has the parent key, no picture has the image key
+    static constexpr int kKeyNotUnique = 35602;    // a node already has the key
+    static constexpr int kInvalidKey = 35603;      // an empty key
     static constexpr int kMaxNodes = 32767;
 
     // The collection of a tree, made on first use.

@@ -21,8 +21,8 @@
 #include <QRegularExpression>
 #include <QUrl>
 
-using ui::form;
 using platform::fromCp1252;
+using ui::form;
 
 namespace {
 

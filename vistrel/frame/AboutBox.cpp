@@ -6,10 +6,10 @@
 #include "platform/MachineSettings.h"
 #include "platform/Twips.h"
 #include "ui/Forms.h"
-#include "ui/OwnedWindow.h"
 #include "ui/ImageList.h"
-#include "ui/TreePictures.h"
+#include "ui/OwnedWindow.h"
 #include "ui/ToolbarGiveBack.h"
+#include "ui/TreePictures.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -71,11 +71,11 @@ AboutBox::AboutBox()
     titleLabel_ = new QLabel(this);
     versionLabel_ = new QLabel(this);
     moduleLabel_ = new QLabel(this);
-    descriptionLabel_ = new QLabel(QStringLiteral("Live webcams from around the world, from the reflector's directory."),
-                                this);
+    descriptionLabel_ =
+        new QLabel(QStringLiteral("Live webcams from around the world, from the reflector's directory."), this);
     disclaimerLabel_ = new QLabel(QStringLiteral("This program is provided as it is, without warranty of any kind. "
-                                              "Every webcam belongs to its owner, who alone decides what it shows."),
-                               this);
+                                                 "Every webcam belongs to its owner, who alone decides what it shows."),
+                                  this);
     disclaimerLabel_->setWordWrap(true);
     programPicture_ = new QLabel(this);
     ImageList pictures({32, 32});
@@ -127,23 +127,20 @@ void AboutBox::startSystemInfoTool()
 }
 
 bool AboutBox::readKeyValue(const QString& rootFile, const QByteArray& keyName, const QByteArray& valueName,
-                           QByteArray& value)
+                            QByteArray& value)
 {
     value.clear();
     const std::optional<platform::MachineValue> stored = platform::readMachineValue(rootFile, keyName, valueName);
     if (!stored || storedSize(*stored) > kValueBufferBytes)
         return false;
     switch (stored->type) {
-    case platform::MachineValue::kText:
-        value = stored->data;
-        return true;
+    case platform::MachineValue::kText: value = stored->data; return true;
     case platform::MachineValue::kNumber:
         value = "&h";
         for (qsizetype i = stored->data.size() - 1; i >= 0; --i)
             value += QByteArray(1, stored->data[i]).toHex().toUpper();
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -4,14 +4,14 @@
 #include "common/Globals.h"
 #include "common/Lexmara.h"
 #include "common/SeenRepliesCache.h"
+#include "frame/DebugLog.h"
 #include "frame/FirstRunMarker.h"
 #include "frame/PlayerWatcherWindow.h"
+#include "frame/QuickStartGuide.h"
 #include "frame/StartupSequence.h"
 #include "frame/TipOfTheDayWindow.h"
 #include "frame/ToolbarControl.h"
 #include "frame/ToolbarPositions.h"
-#include "frame/DebugLog.h"
-#include "frame/QuickStartGuide.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "platform/Codec.h"
@@ -46,9 +46,9 @@
 
 #include <optional>
 
-using ui::form;
 using platform::fromCp1252;
 using platform::twips;
+using ui::form;
 using Region = StartupSequence::Region;
 
 namespace {
@@ -150,7 +150,8 @@ FrameWindow::FrameWindow()
     holdOffTimer = new platform::OneShotTimer(this);
     toolbarPictureReset = new platform::Timer(this);
     statusClearTimer = new platform::Timer(this);
-    for (platform::Timer* timer : {static_cast<platform::Timer*>(holdOffTimer), toolbarPictureReset, statusClearTimer}) {
+    for (platform::Timer* timer :
+         {static_cast<platform::Timer*>(holdOffTimer), toolbarPictureReset, statusClearTimer}) {
         timer->setEnabled(false);
         timer->setInterval(0);
     }
@@ -185,47 +186,90 @@ void FrameWindow::Form_Load()
 
     const QList<StartupSequence::Step> steps = {
         // The support chat window, loaded hidden, and the tip of the day.
-        {1, Region::A, [] { form<SupportChatWindow>().hide(); return 0; }},
-        {6, Region::A, [this] { showTipOfTheDayAtStartup(*this); return 0; }},
+        {1, Region::A,
+         [] {
+             form<SupportChatWindow>().hide();
+             return 0;
+         }},
+        {6, Region::A,
+         [this] {
+             showTipOfTheDayAtStartup(*this);
+             return 0;
+         }},
         // The first-run marker and the status clearing.
-        {7, Region::B, [] {
+        {7, Region::B,
+         [] {
              if (!QFile::exists(firstRunMarkerPath()))
                  fail(platform::errors::kFileNotFound);
              return 0;
          }},
-        {9, Region::B, [this] { statusClearTimer->setEnabled(true); statusClearTimer->setInterval(kStatusClearMs); return 0; }},
+        {9, Region::B,
+         [this] {
+             statusClearTimer->setEnabled(true);
+             statusClearTimer->setInterval(kStatusClearMs);
+             return 0;
+         }},
         // The seen-replies cache, the options window and the reflector address.
-        {11, Region::C, [] {
+        {11, Region::C,
+         [] {
              if (!QFile::remove(seenRepliesCachePath()))
                  fail(platform::errors::kFileNotFound);
              return 0;
          }},
-        {12, Region::C, [] { form<OptionsWindow>().setVisible(false); return 0; }},
-        {13, Region::C, [this, &fetched] {
+        {12, Region::C,
+         [] {
+             form<OptionsWindow>().setVisible(false);
+             return 0;
+         }},
+        {13, Region::C,
+         [this, &fetched] {
              const platform::HttpTransfer::Result result = addressFetch->fetch(platform::webServerPage(kAddressPage));
              fetched = result.ok ? result.body : QByteArray();
              return 0;
          }},
-        {15, Region::C, [&fetched] { setBox(*form<SupportChatWindow>().supportHostBox, chatHostFromFetch(fetched)); return 0; }},
+        {15, Region::C,
+         [&fetched] {
+             setBox(*form<SupportChatWindow>().supportHostBox, chatHostFromFetch(fetched));
+             return 0;
+         }},
         {16, Region::C, [&fetched] { return fetched.isEmpty() ? 17 : 27; }},
-        {17, Region::C, [&serverSettingsFile] { serverSettingsFile.reset(); return 0; }},
-        {18, Region::C, [&serverSettingsFile, &serverSettingsPath] {
+        {17, Region::C,
+         [&serverSettingsFile] {
+             serverSettingsFile.reset();
+             return 0;
+         }},
+        {18, Region::C,
+         [&serverSettingsFile, &serverSettingsPath] {
              serverSettingsFile = platform::ListInputReader::fromFile(serverSettingsPath);
              if (!serverSettingsFile)
                  fail(platform::errors::kFileNotFound);
              return 0;
          }},
-        {19, Region::C, [&serverSettingsFile, &primary] { primary = readItem(serverSettingsFile); return 0; }},
-        {20, Region::C, [&serverSettingsFile, &backup] { backup = readItem(serverSettingsFile); return 0; }},
-        {21, Region::C, [&serverSettingsFile] { serverSettingsFile.reset(); return 0; }},
-        {22, Region::C, [&primary, &backup] {
+        {19, Region::C,
+         [&serverSettingsFile, &primary] {
+             primary = readItem(serverSettingsFile);
+             return 0;
+         }},
+        {20, Region::C,
+         [&serverSettingsFile, &backup] {
+             backup = readItem(serverSettingsFile);
+             return 0;
+         }},
+        {21, Region::C,
+         [&serverSettingsFile] {
+             serverSettingsFile.reset();
+             return 0;
+         }},
+        {22, Region::C,
+         [&primary, &backup] {
              ServerSettingsWindow& settings = form<ServerSettingsWindow>();
              settings.hide();
              setBox(*settings.txtIPAddress, primary);
              setBox(*settings.txtIPAddressBackUp, backup);
              return 33;
          }},
-        {27, Region::C, [&fetched] {
+        {27, Region::C,
+         [&fetched] {
              ServerSettingsWindow& settings = form<ServerSettingsWindow>();
              settings.hide();
              const QByteArray address = addressFromFetch(fetched);
@@ -233,7 +277,11 @@ void FrameWindow::Form_Load()
              setBox(*settings.txtIPAddressBackUp, address);
              return 0;
          }},
-        {33, Region::Final, [this] { startHoldOff(); return 0; }},
+        {33, Region::Final,
+         [this] {
+             startHoldOff();
+             return 0;
+         }},
     };
 
     StartupSequence sequence;

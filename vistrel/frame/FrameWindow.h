@@ -49,8 +49,8 @@ public:
     QMdiArea* mdiArea = nullptr;
     platform::HttpTransfer* addressFetch = nullptr; // fetches the reflector address
     platform::OneShotTimer* holdOffTimer = nullptr; // ends the hold-off
-    platform::Timer* toolbarPictureReset = nullptr;        // toolbar picture reset
-    platform::Timer* statusClearTimer = nullptr;        // clears the main window's status text
+    platform::Timer* toolbarPictureReset = nullptr; // toolbar picture reset
+    platform::Timer* statusClearTimer = nullptr;    // clears the main window's status text
     QMenu* mnuFile = nullptr;
     QAction* mnuExit = nullptr;
 

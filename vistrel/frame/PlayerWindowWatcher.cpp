@@ -2,12 +2,8 @@
 
 #include "platform/TopLevelWindows.h"
 
-PlayerWindowWatcher::PlayerWindowWatcher(qint64& mediaProcess, qint64& realProcess, WindowProbe probe,
-                                         QObject* parent)
-    : QObject(parent)
-    , mediaProcess_(mediaProcess)
-    , realProcess_(realProcess)
-    , probe_(std::move(probe))
+PlayerWindowWatcher::PlayerWindowWatcher(qint64& mediaProcess, qint64& realProcess, WindowProbe probe, QObject* parent)
+    : QObject(parent), mediaProcess_(mediaProcess), realProcess_(realProcess), probe_(std::move(probe))
 {
     stop();
     connect(&timer_, &platform::Timer::tick, this, &PlayerWindowWatcher::checkPlayers);

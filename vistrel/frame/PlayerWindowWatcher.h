@@ -31,8 +31,7 @@ public:
 
     // mediaProcess and realProcess are where the player starters keep the processes
     // they started, 0 for none; they must outlive the watcher.
-    PlayerWindowWatcher(qint64& mediaProcess, qint64& realProcess, WindowProbe probe,
-                        QObject* parent = nullptr);
+    PlayerWindowWatcher(qint64& mediaProcess, qint64& realProcess, WindowProbe probe, QObject* parent = nullptr);
 
     // Checks once a second from now on: after a Media or Real press.
     void start();

@@ -55,8 +55,7 @@ QFont fittingCaptionFont(QFont font)
         const QFontMetrics metrics(font);
         for (int position = 1; position <= kToolbarPositions; ++position) {
             const ToolbarPosition& button = toolbarPosition(position);
-            if (!button.separator
-                && metrics.horizontalAdvance(button.caption) > ToolbarControl::captionWidth(position))
+            if (!button.separator && metrics.horizontalAdvance(button.caption) > ToolbarControl::captionWidth(position))
                 return false;
         }
         return true;

@@ -19,8 +19,8 @@ struct ToolbarPosition {
     int toTwips = 0;
     // The name of the command the button runs (CommandRegistry.h); null for a separator.
     const char* command = nullptr;
-    int activeFlag = 0;   // index in gToolbarActive, or kToolbarUpdateFlag
-    QByteArray helpPage;  // under "/help/" on the product web server
+    int activeFlag = 0;  // index in gToolbarActive, or kToolbarUpdateFlag
+    QByteArray helpPage; // under "/help/" on the product web server
 };
 
 // Position 1 to 16.

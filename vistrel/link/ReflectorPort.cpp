@@ -6,7 +6,6 @@
 #include "platform/RuntimeError.h"
 #include "platform/StandardErrors.h"
 
-
 #include <cmath>
 #include <limits>
 

@@ -255,8 +255,8 @@ bool ReflectorSession::Login::sendLogin()
     {
         // The limit's tick sets the socket error flag; the wait's own limit is a second guard.
         ArmedTimer limit(*session_.sendLimit_, kLoginSendLimitMs);
-        sent = platform::waitUntil([this] { return state_.loginSendComplete || state_.socketError; },
-                                   kLoginSendLimitMs);
+        sent =
+            platform::waitUntil([this] { return state_.loginSendComplete || state_.socketError; }, kLoginSendLimitMs);
     }
     state_.loginSendComplete = false;
     if (state_.socketError || !sent) {
@@ -439,8 +439,8 @@ struct RequestKind {
     int sendLimitMs = kRequestSendLimitMs;
 };
 
-const RequestKind kDirectoryQuery{{}, Reporter::MainWindow, "Connected to Reflector Server",
-                                  "Sending Query to Server...", "Query sent to Server..."};
+const RequestKind kDirectoryQuery{
+    {}, Reporter::MainWindow, "Connected to Reflector Server", "Sending Query to Server...", "Query sent to Server..."};
 const RequestKind kTopicRequest{"/SumReq/", Reporter::Locator, "Connected OK ...", {}, "Sent Data OK ..."};
 const RequestKind kSearchRequest{"/SumReqText/", Reporter::Locator, "Connected OK ...", {}, "Sent Data OK ..."};
 const RequestKind kPasswordChange{"/ChangePass/,",
@@ -520,14 +520,9 @@ void ReflectorSession::Request::send(const QByteArray& argument)
         hideServerSettings();
         showStatus(kind_.waitingText);
         break;
-    case Outcome::Failed:
-        reportFailure();
-        break;
-    case Outcome::TimedOut:
-        platform::dialogs().messageBox(QString::fromLatin1(kind_.noConnectionMessage));
-        break;
-    case Outcome::TakenOver:
-        break;
+    case Outcome::Failed: reportFailure(); break;
+    case Outcome::TimedOut: platform::dialogs().messageBox(QString::fromLatin1(kind_.noConnectionMessage)); break;
+    case Outcome::TakenOver: break;
     }
 }
 
@@ -630,8 +625,7 @@ ReflectorSession::ReflectorSession(QObject* parent)
     QObject::connect(rejectionWindow_, &platform::Timer::tick, this, [this] { state_.waitTimeout = true; });
     QObject::connect(logoutConnectLimit_, &platform::Timer::tick, this, [this] { state_.socketError = true; });
     QObject::connect(connection_, &ReflectorConnection::connected, this, [this] { emit lampShown(1, Lamp::Green); });
-    QObject::connect(connection_, &ReflectorConnection::closedByPeer, this,
-                     [this] { emit lampShown(1, Lamp::Red); });
+    QObject::connect(connection_, &ReflectorConnection::closedByPeer, this, [this] { emit lampShown(1, Lamp::Red); });
     QObject::connect(connection_, &ReflectorConnection::chunkReceived, this, &ReflectorSession::handleChunk);
 }
 
@@ -717,27 +711,13 @@ void ReflectorSession::handle(const Reply& reply)
         if (!reply.text.isEmpty())
             emit outsideAddressSeen(reply.text);
         break;
-    case Kind::Advert:
-        takeAdvert(reply.text);
-        break;
-    case Kind::MultiLogin:
-        endForSecondLogin();
-        break;
-    case Kind::ServerAddresses:
-        storeReflectorAddresses(reply);
-        break;
-    case Kind::LocatorNoTopicResult:
-        emit locatorResult(LocatorOutcome::NoTopicResult, {});
-        break;
-    case Kind::LocatorNoSearchResult:
-        emit locatorResult(LocatorOutcome::NoSearchResult, {});
-        break;
-    case Kind::LocatorTopicResult:
-        emit locatorResult(LocatorOutcome::TopicResult, reply.locator);
-        break;
-    case Kind::LocatorSearchResult:
-        emit locatorResult(LocatorOutcome::SearchResult, reply.locator);
-        break;
+    case Kind::Advert: takeAdvert(reply.text); break;
+    case Kind::MultiLogin: endForSecondLogin(); break;
+    case Kind::ServerAddresses: storeReflectorAddresses(reply); break;
+    case Kind::LocatorNoTopicResult: emit locatorResult(LocatorOutcome::NoTopicResult, {}); break;
+    case Kind::LocatorNoSearchResult: emit locatorResult(LocatorOutcome::NoSearchResult, {}); break;
+    case Kind::LocatorTopicResult: emit locatorResult(LocatorOutcome::TopicResult, reply.locator); break;
+    case Kind::LocatorSearchResult: emit locatorResult(LocatorOutcome::SearchResult, reply.locator); break;
     case Kind::WebCamsOnLine:
         if (!reply.text.isEmpty())
             emit webCamsOnLine(reply.text);
@@ -761,22 +741,14 @@ void ReflectorSession::handle(const Reply& reply)
         emit logLine("Login Successful...");
         emit settingsSaveDue();
         break;
-    case Kind::PasswordUpdated:
-        takePasswordChange("Password Update was successful...", reply.text);
-        break;
-    case Kind::PasswordNotUpdated:
-        takePasswordChange("Password Update was NOT successful...", {});
-        break;
+    case Kind::PasswordUpdated: takePasswordChange("Password Update was successful...", reply.text); break;
+    case Kind::PasswordNotUpdated: takePasswordChange("Password Update was NOT successful...", {}); break;
     case Kind::NodeData:
         emit markerShown(Marker::Segment4Left, false);
         emit markerShown(Marker::Segment4Up, false);
         break;
-    case Kind::DataRetrieved:
-        emit logLine(" Data Retrieved Successfully");
-        break;
-    case Kind::NoData:
-        takeNoData();
-        break;
+    case Kind::DataRetrieved: emit logLine(" Data Retrieved Successfully"); break;
+    case Kind::NoData: takeNoData(); break;
     case Kind::OutsideAddress:
         if (!reply.text.isEmpty()) {
             emit outsideAddressSeen(reply.text);
@@ -787,12 +759,8 @@ void ReflectorSession::handle(const Reply& reply)
         emit statusText("Data found at this node...!!!");
         noDataCount_ = 0;
         break;
-    case Kind::WebCamReplyDropped:
-        emit logLine("Webcam reply too long, dropped");
-        break;
-    case Kind::WebCamReply:
-        emit webCamReply(reply.text);
-        break;
+    case Kind::WebCamReplyDropped: emit logLine("Webcam reply too long, dropped"); break;
+    case Kind::WebCamReply: emit webCamReply(reply.text); break;
     case Kind::NodeDataEnd:
         emit statusText("Webcam Locations load complete...!!!");
         emit statusClearDue(kLoadedClearMs);

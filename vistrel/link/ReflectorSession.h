@@ -93,8 +93,7 @@ public:
     void sendSearchRequest(const QByteArray& searchText);
     // Sends "/ChangePass/," + user name + "," + new password + "," + old password, as
     // they are, and leaves the connection open for the answer.
-    void sendPasswordChange(const QByteArray& userName, const QByteArray& newPassword,
-                            const QByteArray& oldPassword);
+    void sendPasswordChange(const QByteArray& userName, const QByteArray& newPassword, const QByteArray& oldPassword);
     // The plain text of the last request, also when it went out enciphered.
     const QByteArray& stagedRequest() const { return stagedRequest_; }
 

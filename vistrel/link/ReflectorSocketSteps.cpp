@@ -1,6 +1,5 @@
 #include "link/ReflectorSocketSteps.h"
 
-
 using platform::SocketControl;
 
 namespace {

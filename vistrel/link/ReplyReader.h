@@ -42,7 +42,7 @@ struct Reply {
         EarlyOutsideAddress, // text: the outside address
         Advert,              // text: the page's address
         MultiLogin,
-        ServerAddresses,     // text: the primary address, second: the backup address
+        ServerAddresses, // text: the primary address, second: the backup address
         LocatorNoTopicResult,
         LocatorNoSearchResult,
         LocatorTopicResult,  // locator: the entries and the count
@@ -50,16 +50,16 @@ struct Reply {
         WebCamsOnLine,       // text: the count
         ReflectorAnswered,
         LoginRejected,
-        LoginAccepted,       // text: the confirmed user ID
-        PasswordUpdated,     // text: the new password
+        LoginAccepted,   // text: the confirmed user ID
+        PasswordUpdated, // text: the new password
         PasswordNotUpdated,
         NodeData,
-        DataRetrieved,       // node data of more than 10 bytes
+        DataRetrieved, // node data of more than 10 bytes
         NoData,
-        OutsideAddress,      // text: the outside address
-        WebCamsFound,        // a chunk that starts a webcam reply
-        WebCamReply,         // text: the complete reply, "/WC/" to "/EndTran/"
-        WebCamReplyDropped,  // the reply grew beyond WebCamReplyCollector::kCapacityBytes
+        OutsideAddress,     // text: the outside address
+        WebCamsFound,       // a chunk that starts a webcam reply
+        WebCamReply,        // text: the complete reply, "/WC/" to "/EndTran/"
+        WebCamReplyDropped, // the reply grew beyond WebCamReplyCollector::kCapacityBytes
         NodeDataEnd,
     };
 

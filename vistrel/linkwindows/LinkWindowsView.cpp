@@ -2,8 +2,8 @@
 
 #include "link/ReflectorSession.h"
 #include "linkwindows/PasswordChangeWindow.h"
-#include "linkwindows/SettingsFromWindows.h"
 #include "linkwindows/ServerSettingsWindow.h"
+#include "linkwindows/SettingsFromWindows.h"
 #include "linkwindows/StatusWindow.h"
 #include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
@@ -53,13 +53,11 @@ void showSessionInLinkWindows(ReflectorSession& session)
 {
     session.setSettings(std::make_unique<SettingsFromWindows>());
 
-    QObject::connect(&session, &S::logLine,
-                     [](const QByteArray& line) { form<StatusWindow>().appendLogLine(line); });
+    QObject::connect(&session, &S::logLine, [](const QByteArray& line) { form<StatusWindow>().appendLogLine(line); });
     QObject::connect(&session, &S::lampShown,
                      [](int segment, S::Lamp colour) { form<StatusWindow>().showLamp(segment, colour); });
-    QObject::connect(&session, &S::markerShown, [](S::Marker marker, bool visible) {
-        form<StatusWindow>().marker(marker)->setVisible(visible);
-    });
+    QObject::connect(&session, &S::markerShown,
+                     [](S::Marker marker, bool visible) { form<StatusWindow>().marker(marker)->setVisible(visible); });
     QObject::connect(&session, &S::attemptShown,
                      [](const QString& address) { form<StatusWindow>().lblReflectorAddr->setText(address); });
     QObject::connect(&session, &S::attemptPortShown,
@@ -72,8 +70,9 @@ void showSessionInLinkWindows(ReflectorSession& session)
                      [](const QByteArray& address) { keepNonEmpty(form<UserSettingsWindow>().txtIPAddress, address); });
     QObject::connect(&session, &S::userIdConfirmed,
                      [](const QByteArray& userId) { keepNonEmpty(form<UserSettingsWindow>().txtUserID, userId); });
-    QObject::connect(&session, &S::passwordConfirmed,
-                     [](const QByteArray& password) { keepNonEmpty(form<UserSettingsWindow>().txtPassword, password); });
+    QObject::connect(&session, &S::passwordConfirmed, [](const QByteArray& password) {
+        keepNonEmpty(form<UserSettingsWindow>().txtPassword, password);
+    });
     QObject::connect(&session, &S::settingsSaveDue, [] { form<UserSettingsWindow>().save(); });
     QObject::connect(&session, &S::loginRejected, &showRejection);
     showSessionInPasswordChange(session);

@@ -54,9 +54,9 @@ PasswordChangeWindow::PasswordChangeWindow()
     setWindowTitle(QStringLiteral("Change Password"));
     auto* grid = new QGridLayout(this);
 
-    auto* note = plainLabel(
-        QStringLiteral("You must be logged into the Larkspire Server before you can change your password."), "Label3",
-        this);
+    auto* note =
+        plainLabel(QStringLiteral("You must be logged into the Larkspire Server before you can change your password."),
+                   "Label3", this);
     auto* oldCaption = plainLabel(QStringLiteral("Old Password"), "Label2", this);
     auto* newCaption = plainLabel(QStringLiteral("New Password"), "Label1", this);
     oldPassword = new QLineEdit(this);

@@ -81,4 +81,3 @@ void ServerSettingsWindow::save()
     platform::dialogs().messageBox(QStringLiteral("Server Settings Saved..."));
     close();
 }
-

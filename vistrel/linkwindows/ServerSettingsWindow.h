@@ -23,8 +23,7 @@ public:
     QLineEdit* txtIPAddressBackUp = nullptr; // the backup reflector's host name or address
     QLineEdit* txtPort = nullptr;            // the port of every reflector connection
     QLineEdit* txtViewerPort = nullptr;      // the transmitter channel's port (not editable)
-    QPushButton* saveButton = nullptr;         // "Save Settings"
-
+    QPushButton* saveButton = nullptr;       // "Save Settings"
 
 private:
 };

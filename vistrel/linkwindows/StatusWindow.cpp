@@ -124,8 +124,8 @@ QLabel* diagramPicture(QWidget* diagram, QStyle::StandardPixmap picture, int x, 
 
 bool isRightButtonPress(const QEvent* event)
 {
-    return event->type() == QEvent::MouseButtonPress &&
-           static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton;
+    return event->type() == QEvent::MouseButtonPress
+        && static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton;
 }
 
 // The number of line ends in text: CR LF, a lone CR or a lone LF each count once, as
@@ -182,9 +182,9 @@ StatusWindow::StatusWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kTool
 
     // The controls keep their historic names as object names.
     const std::pair<QObject*, const char*> names[] = {
-        {logLevelHighBox, "Check1"}, {refreshButton, "Command1"}, {serverStateText, "Label8"},
-        {reflectorPicture, "Image1"}, {clientPicture, "Image2"}, {bottomPicture, "Image3"},
-        {serverPicture, "AniGIF1"}, {statusPageFetch, "Inet1"},
+        {logLevelHighBox, "Check1"},  {refreshButton, "Command1"}, {serverStateText, "Label8"},
+        {reflectorPicture, "Image1"}, {clientPicture, "Image2"},   {bottomPicture, "Image3"},
+        {serverPicture, "AniGIF1"},   {statusPageFetch, "Inet1"},
     };
     for (const auto& [control, name] : names)
         control->setObjectName(QString::fromLatin1(name));
@@ -331,7 +331,6 @@ TrafficMarker* StatusWindow::marker(ReflectorSession::Marker which) const
     }
     return nullptr;
 }
-
 
 void StatusWindow::appendLogLine(const QByteArray& line)
 {

@@ -41,7 +41,6 @@ public:
 
     void Form_Load();
 
-
     // Shows a segment's lamps in one colour: for segments 1 to 3 the colour's lamps and
     // none of the other two; for segments 4 and 5 no lamp at all.
     void showLamp(int segment, ReflectorSession::Lamp colour);
@@ -75,17 +74,17 @@ public:
     TrafficMarker* imgSegment5bSendData = nullptr; // segment 5, down
 
     QLabel* reflectorPicture = nullptr; // the reflector
-    QLabel* clientPicture = nullptr; // the client
-    QLabel* bottomPicture = nullptr; // the bottom computer
+    QLabel* clientPicture = nullptr;    // the client
+    QLabel* bottomPicture = nullptr;    // the bottom computer
 
-    QPlainTextEdit* txtStatus = nullptr; // the log's view; write it through appendLogLine
-    QCheckBox* logLevelHighBox = nullptr;         // "Log Level = High ": sets the session's log level
-    QPushButton* refreshButton = nullptr;     // "Refresh"
-    QLabel* serverPicture = nullptr;           // the server-up or server-down picture
-    QLabel* serverStateText = nullptr;            // the server state text
-    QLabel* lblReflectorAddr = nullptr;  // address of the last connection attempt
-    QLabel* lblReflectorPort = nullptr;  // port of the last connection attempt
-    QLabel* lblDBServerIPAddr = nullptr; // the client's outside address; never shown
+    QPlainTextEdit* txtStatus = nullptr;               // the log's view; write it through appendLogLine
+    QCheckBox* logLevelHighBox = nullptr;              // "Log Level = High ": sets the session's log level
+    QPushButton* refreshButton = nullptr;              // "Refresh"
+    QLabel* serverPicture = nullptr;                   // the server-up or server-down picture
+    QLabel* serverStateText = nullptr;                 // the server state text
+    QLabel* lblReflectorAddr = nullptr;                // address of the last connection attempt
+    QLabel* lblReflectorPort = nullptr;                // port of the last connection attempt
+    QLabel* lblDBServerIPAddr = nullptr;               // the client's outside address; never shown
     platform::HttpTransfer* statusPageFetch = nullptr; // fetches the status page
 
 protected:

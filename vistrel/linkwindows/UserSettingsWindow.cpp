@@ -42,8 +42,7 @@ constexpr QChar kUnrestorablePasswordCode = QChar(0xFF); // code 255 of the prog
 
 const QString kQuoteInUserName = QStringLiteral("A user name cannot contain a double quote (\") or a line break.");
 const QString kQuoteInUserId = QStringLiteral("A user ID cannot contain a double quote (\") or a line break.");
-const QString kUnrestorableInPassword =
-    QStringLiteral("A password cannot contain the character \u00FF (code 255).");
+const QString kUnrestorableInPassword = QStringLiteral("A password cannot contain the character \u00FF (code 255).");
 
 // The first reason why the values cannot be stored and read back, or the empty text.
 QString whyNotStorable(const UserSettingsRecord& record)

@@ -23,14 +23,14 @@ public:
     void save();
 
     QLineEdit* txtUserName = nullptr;
-    QLineEdit* txtUserID = nullptr;   // the ID that the reflector confirmed; not editable
-    QLineEdit* txtPassword = nullptr; // in clear inside the program, shown as "*"
-    QLineEdit* txtIPAddress = nullptr; // the client's outside address; never shown
-    QCheckBox* showAtStartUpBox = nullptr;      // "Show this form at start up", kept in Showform.txt
-    QPushButton* saveButton = nullptr;  // "Save Settings"
-    QPushButton* changePasswordButton = nullptr;  // "Change Password"
-    QPushButton* cmdRetry = nullptr;  // "Retry Login": hidden until a login is rejected
-    QLabel* lblWarning = nullptr;     // shown with cmdRetry
+    QLineEdit* txtUserID = nullptr;              // the ID that the reflector confirmed; not editable
+    QLineEdit* txtPassword = nullptr;            // in clear inside the program, shown as "*"
+    QLineEdit* txtIPAddress = nullptr;           // the client's outside address; never shown
+    QCheckBox* showAtStartUpBox = nullptr;       // "Show this form at start up", kept in Showform.txt
+    QPushButton* saveButton = nullptr;           // "Save Settings"
+    QPushButton* changePasswordButton = nullptr; // "Change Password"
+    QPushButton* cmdRetry = nullptr;             // "Retry Login": hidden until a login is rejected
+    QLabel* lblWarning = nullptr;                // shown with cmdRetry
 
 signals:
     // "Retry Login" asks for the Connect command; the main window runs the whole login

@@ -19,7 +19,10 @@ constexpr char16_t characterOf(unsigned char code)
     return code >= 0x80 && code <= 0x9F ? kHighControlRange[code - 0x80] : char16_t(code);
 }
 
-constexpr bool isOwnCode(char16_t c) { return c < 0x80 || (c >= 0xA0 && c <= 0xFF); }
+constexpr bool isOwnCode(char16_t c)
+{
+    return c < 0x80 || (c >= 0xA0 && c <= 0xFF);
+}
 
 // The code of c, or -1 when Windows-1252 has none.
 int codeOf(char16_t c)

@@ -13,8 +13,7 @@ QString titleOrDefault(const QString& title)
 
 } // namespace
 
-MessageAnswer Dialogs::messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
-                                  const QString& title)
+MessageAnswer Dialogs::messageBox(const QString& text, MessageButtons buttons, MessageIcon icon, const QString& title)
 {
     return showMessageBox({text, titleOrDefault(title), buttons, icon});
 }

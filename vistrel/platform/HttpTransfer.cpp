@@ -27,14 +27,12 @@ int httpStatusOf(const QNetworkReply* reply)
 
 } // namespace
 
-HttpTransfer::HttpTransfer(QObject* parent)
-    : QObject(parent)
+HttpTransfer::HttpTransfer(QObject* parent) : QObject(parent)
 {
     limit_.setSingleShot(true);
     limit_.setTimerType(Qt::PreciseTimer);
-    connect(&limit_, &QTimer::timeout, this, [this] {
-        fail(QStringLiteral("No complete answer within %1 s").arg(timeLimitMs_ / 1000.0));
-    });
+    connect(&limit_, &QTimer::timeout, this,
+            [this] { fail(QStringLiteral("No complete answer within %1 s").arg(timeLimitMs_ / 1000.0)); });
 }
 
 HttpTransfer::~HttpTransfer() = default;

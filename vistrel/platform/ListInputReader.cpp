@@ -4,7 +4,9 @@
 
 namespace platform {
 
-ListInputReader::ListInputReader(QByteArray content) : content_(std::move(content)) {}
+ListInputReader::ListInputReader(QByteArray content) : content_(std::move(content))
+{
+}
 
 std::optional<ListInputReader> ListInputReader::fromFile(const QString& path)
 {

@@ -9,10 +9,7 @@ namespace platform {
 class OneShotTimer : public Timer {
     Q_OBJECT
 public:
-    explicit OneShotTimer(QObject* parent = nullptr)
-        : Timer(true, parent)
-    {
-    }
+    explicit OneShotTimer(QObject* parent = nullptr) : Timer(true, parent) {}
 };
 
 } // namespace platform

@@ -67,7 +67,8 @@ StartupOptions parseStartupOptions(const QStringList& arguments, const QProcessE
                 folder = *given;
         } else if (const std::optional<QString> base = optionValue(arguments, i, kWebServerOption)) {
             if (!isWebServerBase(*base))
-                options.error = QStringLiteral("The option --web-server needs an address such as http://127.0.0.1:8080.");
+                options.error =
+                    QStringLiteral("The option --web-server needs an address such as http://127.0.0.1:8080.");
             else
                 options.webServerBase = base->endsWith(u'/') ? base->chopped(1) : *base;
         } else if (const std::optional<QString> port = optionValue(arguments, i, kReflectorPortOption)) {

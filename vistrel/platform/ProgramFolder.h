@@ -16,11 +16,11 @@ namespace platform {
 inline constexpr char kProgramFolderVariable[] = "VISTREL_FOLDER";
 
 struct StartupOptions {
-    QString programFolder; // absolute
-    QString webServerBase; // empty: the default
+    QString programFolder;   // absolute
+    QString webServerBase;   // empty: the default
     int reflectorPort = 0;   // 0: the port box keeps its design text
     int transmitterPort = 0; // 0: the port box keeps its design text
-    QString error;         // empty when the arguments were understood
+    QString error;           // empty when the arguments were understood
 };
 
 // Reads the program's own options from its arguments (the program name first,

@@ -11,7 +11,9 @@ class RuntimeError : public std::exception {
 public:
     RuntimeError(int number, QString description, QString source = {})
         : number_(number), description_(std::move(description)), source_(std::move(source)),
-          what_(description_.toStdString()) {}
+          what_(description_.toStdString())
+    {
+    }
 
     int number() const noexcept { return number_; }
     const QString& description() const noexcept { return description_; }

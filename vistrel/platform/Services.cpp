@@ -30,7 +30,9 @@ QString webServerPage(const QString& path)
     return services().webServerBase + path;
 }
 
-ScopedServices::ScopedServices(Services replacement) : replaced_(std::exchange(services(), std::move(replacement))) {}
+ScopedServices::ScopedServices(Services replacement) : replaced_(std::exchange(services(), std::move(replacement)))
+{
+}
 
 ScopedServices::~ScopedServices()
 {

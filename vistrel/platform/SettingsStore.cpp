@@ -34,12 +34,14 @@ bool createOwnerOnly(const QString& filePath)
 
 } // namespace
 
-SettingsStore::SettingsStore(QString filePath) : filePath_(std::move(filePath)) {}
+SettingsStore::SettingsStore(QString filePath) : filePath_(std::move(filePath))
+{
+}
 
 QString SettingsStore::defaultFilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/Vistrel/settings.ini");
+        + QStringLiteral("/Vistrel/settings.ini");
 }
 
 QByteArray SettingsStore::get(const QByteArray& application, const QByteArray& section, const QByteArray& key,

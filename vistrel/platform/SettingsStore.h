@@ -23,8 +23,7 @@ public:
     QByteArray get(const QByteArray& application, const QByteArray& section, const QByteArray& key,
                    const QByteArray& defaultValue = {}) const;
     // False when the file could not be written.
-    bool save(const QByteArray& application, const QByteArray& section, const QByteArray& key,
-              const QByteArray& value);
+    bool save(const QByteArray& application, const QByteArray& section, const QByteArray& key, const QByteArray& value);
 
 private:
     QString filePath_;

@@ -55,8 +55,7 @@ SocketControl::Result invalidOperation()
 
 } // namespace
 
-SocketControl::SocketControl(QObject* parent)
-    : QObject(parent)
+SocketControl::SocketControl(QObject* parent) : QObject(parent)
 {
 }
 

@@ -134,7 +134,7 @@ private:
     QByteArray received_;
     qint64 receiveLimit_ = 0;
     bool peerClosedHeldBack_ = false; // the peer has closed; bytes held back still to come
-    quint64 generation_ = 0; // counts connections and listeners, to drop late events
+    quint64 generation_ = 0;          // counts connections and listeners, to drop late events
 };
 
 } // namespace platform

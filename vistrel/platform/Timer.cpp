@@ -4,14 +4,11 @@
 
 namespace platform {
 
-Timer::Timer(QObject* parent)
-    : Timer(false, parent)
+Timer::Timer(QObject* parent) : Timer(false, parent)
 {
 }
 
-Timer::Timer(bool disarmOnTick, QObject* parent)
-    : QObject(parent)
-    , disarmOnTick_(disarmOnTick)
+Timer::Timer(bool disarmOnTick, QObject* parent) : QObject(parent), disarmOnTick_(disarmOnTick)
 {
     clock_.setTimerType(Qt::PreciseTimer);
     clock_.setSingleShot(disarmOnTick);

@@ -40,8 +40,8 @@ Reply<T> awaitReply(T* (*replyOf)(xcb_connection_t*, Cookie, xcb_generic_error_t
 
 // The properties the lookup reads besides the predefined ones.
 enum Atom { NetSupportingWmCheck, NetClientList, NetWmPid, NetWmName, AtomCount };
-constexpr std::array<const char*, AtomCount> kAtomNames = {
-    "_NET_SUPPORTING_WM_CHECK", "_NET_CLIENT_LIST", "_NET_WM_PID", "_NET_WM_NAME"};
+constexpr std::array<const char*, AtomCount> kAtomNames = {"_NET_SUPPORTING_WM_CHECK", "_NET_CLIENT_LIST",
+                                                           "_NET_WM_PID", "_NET_WM_NAME"};
 
 // The most windows a client list may name: far beyond any desktop, and it bounds the
 // one reply the lookup asks for.
@@ -52,12 +52,9 @@ constexpr uint32_t kMostClients = 65536;
 const char* windowLookupName(WindowLookup lookup)
 {
     switch (lookup) {
-    case WindowLookup::ClientList:
-        return "client list";
-    case WindowLookup::RootChildren:
-        return "root children";
-    case WindowLookup::ProcessAlive:
-        return "process alive";
+    case WindowLookup::ClientList: return "client list";
+    case WindowLookup::RootChildren: return "root children";
+    case WindowLookup::ProcessAlive: return "process alive";
     }
     return "";
 }
@@ -76,8 +73,7 @@ public:
     std::optional<WindowAnswer> find(qint64 processId);
 
 private:
-    Connection(xcb_connection_t* xcb, xcb_window_t root)
-        : xcb_(xcb), root_(root) {}
+    Connection(xcb_connection_t* xcb, xcb_window_t root) : xcb_(xcb), root_(root) {}
 
     bool broken() const { return xcb_connection_has_error(xcb_) != 0; }
 
@@ -207,7 +203,7 @@ std::vector<xcb_window_t> TopLevelWindows::Connection::mappedRootChildren()
 }
 
 std::vector<xcb_window_t> TopLevelWindows::Connection::windowsOfProcess(const std::vector<xcb_window_t>& windows,
-                                                                      qint64 processId)
+                                                                        qint64 processId)
 {
     std::vector<xcb_get_property_cookie_t> cookies;
     cookies.reserve(windows.size());
@@ -238,13 +234,11 @@ bool TopLevelWindows::Connection::isTitledAndUnowned(xcb_window_t window)
     return hasTitle && !hasOwner;
 }
 
-TopLevelWindows::TopLevelWindows()
-    : TopLevelWindows(qgetenv("DISPLAY"))
+TopLevelWindows::TopLevelWindows() : TopLevelWindows(qgetenv("DISPLAY"))
 {
 }
 
-TopLevelWindows::TopLevelWindows(QByteArray displayName)
-    : displayName_(std::move(displayName))
+TopLevelWindows::TopLevelWindows(QByteArray displayName) : displayName_(std::move(displayName))
 {
 }
 

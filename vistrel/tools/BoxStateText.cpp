@@ -6,8 +6,8 @@ namespace {
 
 struct LeadingNumber {
     double value = 0;
-    qsizetype end = 0;   // where the number's text ends
-    bool found = false;  // the text starts with a number at all
+    qsizetype end = 0;  // where the number's text ends
+    bool found = false; // the text starts with a number at all
 };
 
 // An optional sign, digits and a decimal fraction after leading blanks.

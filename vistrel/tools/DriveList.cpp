@@ -10,11 +10,10 @@ namespace {
 // File systems that hold no files of their own: kernel views, memory-backed scratch
 // space, control groups.
 const QSet<QByteArray> kPseudoFileSystems = {
-    "autofs",   "binfmt_misc", "bpf",        "cgroup",     "cgroup2",   "configfs",
-    "debugfs",  "devpts",      "devtmpfs",   "efivarfs",   "fusectl",   "fuse.gvfsd-fuse",
-    "fuse.lxcfs", "fuse.portal", "hugetlbfs", "mqueue",    "nsfs",      "proc",
-    "pstore",   "ramfs",       "rootfs",     "rpc_pipefs", "securityfs", "selinuxfs",
-    "sysfs",    "tmpfs",       "tracefs",
+    "autofs",     "binfmt_misc", "bpf",       "cgroup",  "cgroup2",         "configfs",   "debugfs",
+    "devpts",     "devtmpfs",    "efivarfs",  "fusectl", "fuse.gvfsd-fuse", "fuse.lxcfs", "fuse.portal",
+    "hugetlbfs",  "mqueue",      "nsfs",      "proc",    "pstore",          "ramfs",      "rootfs",
+    "rpc_pipefs", "securityfs",  "selinuxfs", "sysfs",   "tmpfs",           "tracefs",
 };
 
 bool isBelowKernelFolder(const QString& mountPoint)
@@ -59,8 +58,7 @@ QStringList drivesFromMountTable(const QByteArray& mountTable, const QString& ho
         if (fields.size() < 3 || kPseudoFileSystems.contains(fields[2]))
             continue;
         const QString mountPoint = QFile::decodeName(unescapeMountPoint(fields[1]));
-        if (drives.contains(mountPoint) || isBelowKernelFolder(mountPoint)
-            || !QFileInfo(mountPoint).isDir())
+        if (drives.contains(mountPoint) || isBelowKernelFolder(mountPoint) || !QFileInfo(mountPoint).isDir())
             continue;
         drives.append(mountPoint);
     }

@@ -25,8 +25,7 @@ ForgottenPasswordOutcome closedAfter(SocketControl& socket, ForgottenPasswordOut
 } // namespace
 
 ForgottenPasswordOutcome sendForgottenPasswordRequest(SocketControl& socket, LinkState& state,
-                                                      const ForgottenPasswordTarget& target,
-                                                      const QByteArray& request,
+                                                      const ForgottenPasswordTarget& target, const QByteArray& request,
                                                       const std::function<void(const QByteArray&)>& status)
 {
     socket.Close();

@@ -37,6 +37,5 @@ struct ForgottenPasswordTarget {
 // `status` receives the texts for the window's status line as the steps pass. The
 // socket's send-complete flag is the state's sendComplete.
 ForgottenPasswordOutcome sendForgottenPasswordRequest(platform::SocketControl& socket, LinkState& state,
-                                                      const ForgottenPasswordTarget& target,
-                                                      const QByteArray& request,
+                                                      const ForgottenPasswordTarget& target, const QByteArray& request,
                                                       const std::function<void(const QByteArray&)>& status);

@@ -28,8 +28,8 @@ namespace {
 
 constexpr int kWidthTwips = 5910;
 constexpr int kHeightTwips = 5940;
-constexpr int kToolbarButton = 5;       // "Locator"
-constexpr int kToolbarActiveEntry = 3;  // the locator's entry of gToolbarActive
+constexpr int kToolbarButton = 5;      // "Locator"
+constexpr int kToolbarActiveEntry = 3; // the locator's entry of gToolbarActive
 constexpr char kHelpPage[] = "/help/Summary.htm";
 
 const QString kChoosePrompt = QStringLiteral("Select Topic that you are interested in...");
@@ -155,9 +155,7 @@ void LocatorWindow::showResult(ReflectorSession::LocatorOutcome outcome, const L
     using Outcome = ReflectorSession::LocatorOutcome;
     const QByteArray search = toCp1252(searchText->text());
     switch (outcome) {
-    case Outcome::NoTopicResult:
-        showOutcome("No Webcams for this Topic ...", topicSentence("0"));
-        break;
+    case Outcome::NoTopicResult: showOutcome("No Webcams for this Topic ...", topicSentence("0")); break;
     case Outcome::NoSearchResult:
         showOutcome("No Webcams Descriptions contain the Search String ...",
                     "For the Search String " + search + " there are 0 webcams located at these nodes. ");
@@ -170,8 +168,9 @@ void LocatorWindow::showResult(ReflectorSession::LocatorOutcome outcome, const L
         break;
     case Outcome::SearchResult:
         listEntries(result.entries);
-        showOutcome("Webcam Data returned OK ...", "For the Search String = \"" + search + "\" there are "
-                                                       + result.count + " webcams located at these nodes. ");
+        showOutcome("Webcam Data returned OK ...",
+                    "For the Search String = \"" + search + "\" there are " + result.count
+                        + " webcams located at these nodes. ");
         break;
     }
 }

@@ -39,11 +39,11 @@ public:
     // sentence tells that the topic has none.
     void showNoDataAtPlace();
 
-    QComboBox* topicList = nullptr;    // topic names; enabled only while logged in
+    QComboBox* topicList = nullptr; // topic names; enabled only while logged in
     QLineEdit* searchText = nullptr;
     QPushButton* searchButton = nullptr; // "<< Search for"
-    QListWidget* resultList = nullptr; // result entries, one a line
-    QLabel* prompt = nullptr;          // what the user can do now
+    QListWidget* resultList = nullptr;   // result entries, one a line
+    QLabel* prompt = nullptr;            // what the user can do now
     QLabel* resultSentence = nullptr;
     PanelStatusBar* statusBar = nullptr; // panel 1: the state of the request and its answer
 

@@ -24,7 +24,9 @@ bool saveState(platform::SettingsStore& store, const SwitchPlace& place, int sta
 
 } // namespace
 
-OptionSwitches::OptionSwitches(platform::SettingsStore& store) : store_(store) {}
+OptionSwitches::OptionSwitches(platform::SettingsStore& store) : store_(store)
+{
+}
 
 std::optional<int> OptionSwitches::iconBoxState() const
 {

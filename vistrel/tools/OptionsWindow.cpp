@@ -33,13 +33,13 @@ namespace {
 
 constexpr int kWidthTwips = 4695;
 constexpr int kHeightTwips = 6810;
-constexpr int kToolbarButton = 11;      // "Options"
-constexpr int kToolbarActiveEntry = 9;  // the options entry of gToolbarActive
+constexpr int kToolbarButton = 11;     // "Options"
+constexpr int kToolbarActiveEntry = 9; // the options entry of gToolbarActive
 
 // Yellow on dark teal, for the frames and the two visible switches.
-const QString kFrameLook = QStringLiteral(
-    "QGroupBox, QCheckBox { color: rgb(255, 255, 0); background-color: rgb(0, 64, 64); }"
-    "QGroupBox QLabel { color: rgb(255, 255, 0); background-color: transparent; }");
+const QString kFrameLook =
+    QStringLiteral("QGroupBox, QCheckBox { color: rgb(255, 255, 0); background-color: rgb(0, 64, 64); }"
+                   "QGroupBox QLabel { color: rgb(255, 255, 0); background-color: transparent; }");
 
 const QString kLogInFirst =
     QStringLiteral("You must log into Larkspire before setting password or access restrictions.");
@@ -55,12 +55,9 @@ QCheckBox* switchBox(const QString& caption, const char* name, QWidget* parent)
 int boxState(const QCheckBox& box)
 {
     switch (box.checkState()) {
-    case Qt::Checked:
-        return 1;
-    case Qt::PartiallyChecked:
-        return 2;
-    case Qt::Unchecked:
-        break;
+    case Qt::Checked: return 1;
+    case Qt::PartiallyChecked: return 2;
+    case Qt::Unchecked: break;
     }
     return 0;
 }
@@ -97,13 +94,13 @@ OptionsWindow::OptionsWindow()
     setStyleSheet(kFrameLook);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(createSharedMenuBar(
-        this, {ui::command::kConnectFromOptionsWindow, ui::command::kDisconnectFromOptionsWindow}));
+    layout->setMenuBar(
+        createSharedMenuBar(this, {ui::command::kConnectFromOptionsWindow, ui::command::kDisconnectFromOptionsWindow}));
 
     optionSettingsFrame = new QGroupBox(QStringLiteral("Option Settings"), this);
     optionSettingsFrame->setObjectName(QStringLiteral("Frame1"));
-    optionSettingsFrame->setToolTip(QStringLiteral(
-        "This section allows icons to load if deselected... Right click for more info..."));
+    optionSettingsFrame->setToolTip(
+        QStringLiteral("This section allows icons to load if deselected... Right click for more info..."));
     auto* switches = new QVBoxLayout(optionSettingsFrame);
     iconSwitch = switchBox(QStringLiteral("Do not Load Icons"), "Check1", optionSettingsFrame);
     iconSwitch->setToolTip(QStringLiteral("Select this option to prevent the icons from loading. This will enable "
@@ -222,8 +219,7 @@ void OptionsWindow::iconSwitchChanged()
             ui::commands().run(c::kTreeWithoutPictures);
         }
         break;
-    case Qt::PartiallyChecked:
-        break;
+    case Qt::PartiallyChecked: break;
     }
 }
 

@@ -42,12 +42,12 @@ public:
     // The tip window sets the tip box from its own reading of the switch (0 to 2).
     void setTipBoxState(int state);
 
-    QGroupBox* optionSettingsFrame = nullptr; // Frame1
-    QCheckBox* iconSwitch = nullptr;          // Check1 "Do not Load Icons"
-    QCheckBox* encryptionSwitch = nullptr;    // Check2 "Encryption", never shown
-    QCheckBox* tipSwitch = nullptr;           // Check3 "Show Tool Tips"
+    QGroupBox* optionSettingsFrame = nullptr;               // Frame1
+    QCheckBox* iconSwitch = nullptr;                        // Check1 "Do not Load Icons"
+    QCheckBox* encryptionSwitch = nullptr;                  // Check2 "Encryption", never shown
+    QCheckBox* tipSwitch = nullptr;                         // Check3 "Show Tool Tips"
     RestrictedTopicsFrame* restrictedTopicsFrame = nullptr; // Frame2
-    PanelStatusBar* statusBar = nullptr;      // StatusBar1
+    PanelStatusBar* statusBar = nullptr;                    // StatusBar1
 
 protected:
     bool event(QEvent* event) override;

@@ -6,12 +6,9 @@
 QString playerPathFileName(int playerKind)
 {
     switch (playerKind) {
-    case kStreamPlayerKind:
-        return QStringLiteral("Real.txt");
-    case kMediaPlayerKind:
-        return QStringLiteral("MediaPlay.txt");
-    default:
-        return {};
+    case kStreamPlayerKind: return QStringLiteral("Real.txt");
+    case kMediaPlayerKind: return QStringLiteral("MediaPlay.txt");
+    default: return {};
     }
 }
 

@@ -25,8 +25,7 @@ public:
     {
         if (path.contains('\0'))
             return;
-        const int fd = ::open(path.constData(),
-                              O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW));
+        const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW));
         if (fd < 0)
             return;
         if (::fstat(fd, &status_) == 0)
@@ -106,9 +105,7 @@ QByteArray childPath(const QByteArray& folder, const QByteArray& name)
 
 } // namespace
 
-PlayerSearch::PlayerSearch(QObject* parent)
-    : QObject(parent)
-    , stepBudgetMs_(kStepBudgetMs)
+PlayerSearch::PlayerSearch(QObject* parent) : QObject(parent), stepBudgetMs_(kStepBudgetMs)
 {
     stepTimer_.setSingleShot(true);
     stepTimer_.setInterval(kStepPauseMs);
@@ -192,9 +189,7 @@ void PlayerSearch::searchFolder(const PendingFolder& folder)
     while (const dirent* entry = reader.next()) {
         const QByteArray name(entry->d_name);
         switch (kindOf(reader.fd(), *entry)) {
-        case EntryKind::Folder:
-            subfolders.push_back(childPath(folder.path, name));
-            break;
+        case EntryKind::Folder: subfolders.push_back(childPath(folder.path, name)); break;
         case EntryKind::File:
             if (examining) {
                 examining = examineFile(reader.fd(), folder.path, name);
@@ -202,8 +197,7 @@ void PlayerSearch::searchFolder(const PendingFolder& folder)
                     return;
             }
             break;
-        case EntryKind::Other:
-            break;
+        case EntryKind::Other: break;
         }
     }
     // Pushed last to first, so the first subfolder listed is searched next.

@@ -79,11 +79,11 @@ private:
     // The identities of the folders from the start folder down to the current one,
     // so a folder mounted inside itself is not walked again and again.
     std::vector<quint64> enclosingFolders_;
-    quint64 device_ = 0;      // the start folder's file system
-    qint32 fileCounter_ = 1;  // 1 and the number of files examined so far
+    quint64 device_ = 0;     // the start folder's file system
+    qint32 fileCounter_ = 1; // 1 and the number of files examined so far
     int foundCount_ = 0;
     bool running_ = false;
-    quint64 run_ = 0;         // changes with every start and stop
+    quint64 run_ = 0; // changes with every start and stop
     int stepBudgetMs_;
     QTimer stepTimer_;
 };

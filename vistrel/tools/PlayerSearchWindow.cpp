@@ -46,10 +46,10 @@ const QDate kFilterDay(2002, 11, 27);
 const QColor kFoundColour(0, 0x80, 0);
 
 // The search button's back colour, darker while it is held down.
-const QString kSearchButtonStyle = QStringLiteral(
-    "QPushButton { background-color: #008080; color: white; padding: 3px 12px; }"
-    "QPushButton:pressed { background-color: #326b6a; }"
-    "QPushButton:disabled { color: #a0b0b0; }");
+const QString kSearchButtonStyle =
+    QStringLiteral("QPushButton { background-color: #008080; color: white; padding: 3px 12px; }"
+                   "QPushButton:pressed { background-color: #326b6a; }"
+                   "QPushButton:disabled { color: #a0b0b0; }");
 
 // Where the two players can be had.
 constexpr char kStreamPlayerPage[] = "https://mpv.io/installation/";
@@ -120,12 +120,9 @@ std::optional<int> askPlayerKind()
     switch (platform::dialogs().messageBox(
         QStringLiteral("Which player is this? Yes: RealPlayer (Real.txt). No: Windows Media Player (MediaPlay.txt)."),
         platform::MessageButtons::YesNoCancel, platform::MessageIcon::Question)) {
-    case platform::MessageAnswer::Yes:
-        return kStreamPlayerKind;
-    case platform::MessageAnswer::No:
-        return kMediaPlayerKind;
-    default:
-        return std::nullopt;
+    case platform::MessageAnswer::Yes: return kStreamPlayerKind;
+    case platform::MessageAnswer::No: return kMediaPlayerKind;
+    default: return std::nullopt;
     }
 }
 
@@ -151,8 +148,8 @@ PlayerSearchWindow::PlayerSearchWindow()
     secondSolutionButton = namedButton(QStringLiteral("Solution 2"), "Command3", this);
     streamPlayerPageButton = namedButton(QStringLiteral("Get Free Real Player"), "Command4", this);
     mediaPlayerPageButton = namedButton(QStringLiteral("Get Free Media Player"), "Command5", this);
-    for (QPushButton* button : {firstSolutionButton, secondSolutionButton, streamPlayerPageButton,
-                                mediaPlayerPageButton})
+    for (QPushButton* button :
+         {firstSolutionButton, secondSolutionButton, streamPlayerPageButton, mediaPlayerPageButton})
         help->addWidget(button);
     help->addStretch();
     top->addLayout(help);
@@ -254,8 +251,8 @@ PlayerSearchWindow::PlayerSearchWindow()
     connect(&search_, &PlayerSearch::searchingFolder, searchingLabel, &QLabel::setText);
     connect(&search_, &PlayerSearch::fileFound, this, &PlayerSearchWindow::listFoundFile);
     connect(&search_, &PlayerSearch::finished, this, [this] {
-        searchingLabel->setText(QStringLiteral("Search finished with %1 files found.")
-                                    .arg(resultList->topLevelItemCount()));
+        searchingLabel->setText(
+            QStringLiteral("Search finished with %1 files found.").arg(resultList->topLevelItemCount()));
         searchEnded();
     });
     connect(&blinkTimer_, &platform::Timer::tick, this, &PlayerSearchWindow::blinkSearchCaption);
@@ -432,8 +429,7 @@ bool PlayerSearchWindow::event(QEvent* event)
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate)
         paintWindowGradient(*this);
-    else if (isRightButtonPress(event)
-             && !childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
+    else if (isRightButtonPress(event) && !childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
         openHelpPage(); // on the background itself, not passed on by a control
     return handled;
 }

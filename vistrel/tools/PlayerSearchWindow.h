@@ -32,39 +32,39 @@ public:
     // Brings every control to its state after loading.
     void Form_Load();
 
-    void startSearch();    // the search button; nothing without a file name
-    void cancelSearch();   // Cancel: stops the search, keeps the rows found
+    void startSearch();  // the search button; nothing without a file name
+    void cancelSearch(); // Cancel: stops the search, keeps the rows found
     // "Save the Selection": writes the selection into the path file of gPlayerKind
     // (asking which one when no kind is set), reports it and closes the window. A
     // failed write is reported and the window stays open.
     void saveSelection();
-    void showFirstSolution();   // "Solution 1"
-    void showSecondSolution();  // "Solution 2"
-    void presetMediaPlayer();   // "WMP"
-    void presetStreamPlayer();  // "Real"
+    void showFirstSolution();    // "Solution 1"
+    void showSecondSolution();   // "Solution 2"
+    void presetMediaPlayer();    // "WMP"
+    void presetStreamPlayer();   // "Real"
     void openStreamPlayerPage(); // "Get Free Real Player"
     void openMediaPlayerPage();  // "Get Free Media Player"
 
     bool isSearching() const { return search_.isRunning(); }
 
-    QLabel* explanationBanner = nullptr;   // Label7
-    QLineEdit* searchText = nullptr;       // txtSearch: the file name looked for
-    QPushButton* mediaPlayerPreset = nullptr;  // Command6 "WMP"
-    QPushButton* streamPlayerPreset = nullptr; // Command7 "Real"
-    QCheckBox* exactMatchBox = nullptr;    // chkMatch
-    QComboBox* startFolderBox = nullptr;   // Combo1: a mounted drive, or any folder typed
-    QPushButton* searchButton = nullptr;   // cmdSearch
-    QPushButton* cancelButton = nullptr;   // cmdCancel
-    QTreeWidget* resultList = nullptr;     // lstvSearch: "File Name" and "Path"
-    QLineEdit* selectionBox = nullptr;     // txtRealPath: the path to save
-    QPushButton* saveButton = nullptr;     // CmdSave
-    QLabel* searchingLabel = nullptr;      // lblLooking: the current folder, then the count
-    QPushButton* firstSolutionButton = nullptr;  // Command2
-    QPushButton* secondSolutionButton = nullptr; // Command3
+    QLabel* explanationBanner = nullptr;           // Label7
+    QLineEdit* searchText = nullptr;               // txtSearch: the file name looked for
+    QPushButton* mediaPlayerPreset = nullptr;      // Command6 "WMP"
+    QPushButton* streamPlayerPreset = nullptr;     // Command7 "Real"
+    QCheckBox* exactMatchBox = nullptr;            // chkMatch
+    QComboBox* startFolderBox = nullptr;           // Combo1: a mounted drive, or any folder typed
+    QPushButton* searchButton = nullptr;           // cmdSearch
+    QPushButton* cancelButton = nullptr;           // cmdCancel
+    QTreeWidget* resultList = nullptr;             // lstvSearch: "File Name" and "Path"
+    QLineEdit* selectionBox = nullptr;             // txtRealPath: the path to save
+    QPushButton* saveButton = nullptr;             // CmdSave
+    QLabel* searchingLabel = nullptr;              // lblLooking: the current folder, then the count
+    QPushButton* firstSolutionButton = nullptr;    // Command2
+    QPushButton* secondSolutionButton = nullptr;   // Command3
     QPushButton* streamPlayerPageButton = nullptr; // Command4
     QPushButton* mediaPlayerPageButton = nullptr;  // Command5
-    QCheckBox* dateFilterBox = nullptr;    // chkFilter
-    QDateEdit* modifiedDate = nullptr;     // dtpModified: the filter's first day
+    QCheckBox* dateFilterBox = nullptr;            // chkFilter
+    QDateEdit* modifiedDate = nullptr;             // dtpModified: the filter's first day
 
 protected:
     bool event(QEvent* event) override;

@@ -155,7 +155,7 @@ void RestrictedTopicsFrame::setAllControlsEnabled(bool enabled)
 {
     setPasswordBoxesEnabled(enabled);
     for (QWidget* control : std::initializer_list<QWidget*>{savePasswordButton, forgotPasswordButton, saveTopicsButton,
-                                                           deleteTopicButton, topicChoices, topicList})
+                                                            deleteTopicButton, topicChoices, topicList})
         control->setEnabled(enabled);
 }
 

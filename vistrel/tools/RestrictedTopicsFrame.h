@@ -49,12 +49,12 @@ public:
     // "DeleteTopic": removes the selected topic and stores the rest.
     void deleteTopic();
 
-    QLabel* originalPasswordLabel = nullptr; // Label1
-    QLabel* newPasswordLabel = nullptr;      // Label2
-    QLabel* confirmPasswordLabel = nullptr;  // Label3
-    QLineEdit* originalPasswordBox = nullptr; // Text1
-    QLineEdit* newPasswordBox = nullptr;      // Text2
-    QLineEdit* confirmPasswordBox = nullptr;  // Text3
+    QLabel* originalPasswordLabel = nullptr;     // Label1
+    QLabel* newPasswordLabel = nullptr;          // Label2
+    QLabel* confirmPasswordLabel = nullptr;      // Label3
+    QLineEdit* originalPasswordBox = nullptr;    // Text1
+    QLineEdit* newPasswordBox = nullptr;         // Text2
+    QLineEdit* confirmPasswordBox = nullptr;     // Text3
     QPushButton* savePasswordButton = nullptr;   // Command1
     QPushButton* saveTopicsButton = nullptr;     // Command2
     QPushButton* forgotPasswordButton = nullptr; // Command3

@@ -7,9 +7,7 @@
 #include <utility>
 
 UpdateCheck::UpdateCheck(QByteArray runningVersion, QString downloadPath, QObject* parent)
-    : QObject(parent)
-    , runningVersion_(std::move(runningVersion))
-    , downloadPath_(std::move(downloadPath))
+    : QObject(parent), runningVersion_(std::move(runningVersion)), downloadPath_(std::move(downloadPath))
 {
     handOverTimer_.setEnabled(false);
     connect(&handOverTimer_, &platform::Timer::tick, this, [this] {

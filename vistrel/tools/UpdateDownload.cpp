@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr char kElfMagic[] = "\x7f" "ELF";
+constexpr char kElfMagic[] = "\x7f"
+                             "ELF";
 
 bool looksLikeHtml(const QByteArray& body)
 {

@@ -38,8 +38,7 @@ QLineEdit* versionBox(const char* name, QWidget* parent)
 
 } // namespace
 
-UpdateWindow::UpdateWindow()
-    : check_(versionText(kProgramVersionMajor, kProgramVersionMinor, kProgramVersionRevision))
+UpdateWindow::UpdateWindow() : check_(versionText(kProgramVersionMajor, kProgramVersionMinor, kProgramVersionRevision))
 {
     setWindowTitle(QStringLiteral("Check for Updated Version"));
     auto* layout = new QVBoxLayout(this);

@@ -25,10 +25,10 @@ public:
     // "Check Update".
     void checkForUpdate();
 
-    QLineEdit* runningVersionBox = nullptr;  // Text1
-    QLineEdit* offeredVersionBox = nullptr;  // Text2: the version text fetched
-    QPushButton* checkButton = nullptr;      // Command1
-    PanelStatusBar* statusBar = nullptr;     // StatusBar1: the state of the transfers
+    QLineEdit* runningVersionBox = nullptr; // Text1
+    QLineEdit* offeredVersionBox = nullptr; // Text2: the version text fetched
+    QPushButton* checkButton = nullptr;     // Command1
+    PanelStatusBar* statusBar = nullptr;    // StatusBar1: the state of the transfers
 
 protected:
     bool event(QEvent* event) override;

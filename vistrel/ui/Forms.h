@@ -28,22 +28,21 @@ void registerForm(QWidget* window);
 } // namespace detail
 
 template <typename Window>
-    requires std::derived_from<Window, QWidget>
-Window& form()
+requires std::derived_from<Window, QWidget> Window& form()
 {
     QPointer<Window>& slot = detail::formSlot<Window>();
     if (!slot) {
         // Known before the load handler runs, so the handler may refer to its own window.
         slot = new Window();
         detail::registerForm(slot);
-        if constexpr (requires(Window& window) { window.Form_Load(); })
+        if constexpr (requires(Window & window) { window.Form_Load(); })
             slot->Form_Load();
     }
     return *slot;
 }
 
 template <typename Window>
-    requires std::derived_from<Window, QWidget>
+requires std::derived_from<Window, QWidget>
 bool isLoaded()
 {
     return !detail::formSlot<Window>().isNull();

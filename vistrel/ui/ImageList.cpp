@@ -2,7 +2,9 @@
 
 #include <QBitmap>
 
-ImageList::ImageList(QSize imageSize) : imageSize_(imageSize) {}
+ImageList::ImageList(QSize imageSize) : imageSize_(imageSize)
+{
+}
 
 bool ImageList::setImageSize(QSize size)
 {

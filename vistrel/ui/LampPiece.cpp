@@ -3,8 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-LampPiece::LampPiece(Shape shape, QColor colour, QWidget* parent)
-    : QWidget(parent), shape_(shape), colour_(colour)
+LampPiece::LampPiece(Shape shape, QColor colour, QWidget* parent) : QWidget(parent), shape_(shape), colour_(colour)
 {
     // A press on a piece is the piece's own, not the window's behind it.
     setAttribute(Qt::WA_NoMousePropagation);

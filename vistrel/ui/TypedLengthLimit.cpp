@@ -10,10 +10,7 @@ class TypedLengthValidator : public QValidator {
 public:
     TypedLengthValidator(int maxLength, QObject* parent) : QValidator(parent), maxLength_(maxLength) {}
 
-    State validate(QString& input, int&) const override
-    {
-        return input.size() <= maxLength_ ? Acceptable : Invalid;
-    }
+    State validate(QString& input, int&) const override { return input.size() <= maxLength_ ? Acceptable : Invalid; }
 
 private:
     int maxLength_;

@@ -70,11 +70,11 @@ struct LxVARIANT {
 // A one-dimensional array with a lower bound, as arrays cross the interfaces (by
 // reference: LxSAFEARRAY**). A null array or one with cDims 0 has no dimensions.
 struct LxSAFEARRAY {
-    uint16_t cDims;    // 0 or 1
-    uint16_t vt;       // element type: LX_VT_BSTR or LX_VT_VARIANT
-    int32_t lLbound;   // index of the first element
+    uint16_t cDims;  // 0 or 1
+    uint16_t vt;     // element type: LX_VT_BSTR or LX_VT_VARIANT
+    int32_t lLbound; // index of the first element
     uint32_t cElements;
-    void* pvData;      // cElements LxBSTR or LxVARIANT
+    void* pvData; // cElements LxBSTR or LxVARIANT
 };
 
 // The error record that a failing member leaves for its caller.

@@ -22,8 +22,7 @@ struct ErrorInfo {
 // cannot be created (number 429).
 class ComponentError : public std::runtime_error {
 public:
-    explicit ComponentError(ErrorInfo info)
-        : std::runtime_error(info.description), info_(std::move(info)) {}
+    explicit ComponentError(ErrorInfo info) : std::runtime_error(info.description), info_(std::move(info)) {}
     const ErrorInfo& info() const noexcept { return info_; }
 
 private:
@@ -75,7 +74,9 @@ private:
 class BString {
 public:
     explicit BString(const ComponentLibrary& library, std::string_view text = {})
-        : library_(&library), text_(text.empty() ? nullptr : library.allocString(text)) {}
+        : library_(&library), text_(text.empty() ? nullptr : library.allocString(text))
+    {
+    }
     ~BString() { library_->freeString(text_); }
     BString(const BString&) = delete;
     BString& operator=(const BString&) = delete;

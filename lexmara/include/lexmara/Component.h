@@ -71,13 +71,13 @@ protected:
 // so its objects answer these slots with "no type information" / "not implemented".
 class IDispatch : public IUnknown {
 public:
-    virtual HRESULT GetTypeInfoCount(uint32_t* count) = 0;                                  // slot 3
-    virtual HRESULT GetTypeInfo(uint32_t index, uint32_t locale, LxTypeInfo** info) = 0;    // slot 4
-    virtual HRESULT GetIDsOfNames(const GUID& iid, char** names, uint32_t nameCount,
-                                  uint32_t locale, int32_t* dispatchIds) = 0;               // slot 5
-    virtual HRESULT Invoke(int32_t dispatchId, const GUID& iid, uint32_t locale, uint16_t flags,
-                           LxDispParams* params, LxVARIANT* result, LxExcepInfo* exception,
-                           uint32_t* argumentError) = 0;                                    // slot 6
+    virtual HRESULT GetTypeInfoCount(uint32_t* count) = 0;                               // slot 3
+    virtual HRESULT GetTypeInfo(uint32_t index, uint32_t locale, LxTypeInfo** info) = 0; // slot 4
+    virtual HRESULT GetIDsOfNames(const GUID& iid, char** names, uint32_t nameCount, uint32_t locale,
+                                  int32_t* dispatchIds) = 0; // slot 5
+    virtual HRESULT Invoke(int32_t dispatchId, const GUID& iid, uint32_t locale, uint16_t flags, LxDispParams* params,
+                           LxVARIANT* result, LxExcepInfo* exception,
+                           uint32_t* argumentError) = 0; // slot 6
 
 protected:
     ~IDispatch() = default;

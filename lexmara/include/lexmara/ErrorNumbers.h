@@ -6,11 +6,11 @@
 namespace lexmara {
 
 enum ErrorNumber : int {
-    kInvalidCall = 5,          // a bad start, length or argument
-    kOverflow = 6,             // a count or position beyond its integer type
+    kInvalidCall = 5, // a bad start, length or argument
+    kOverflow = 6,    // a count or position beyond its integer type
     kOutOfMemory = 7,
-    kSubscriptOutOfRange = 9,  // an array index outside the array's bounds
-    kTypeMismatch = 13,        // a variant that does not convert
+    kSubscriptOutOfRange = 9, // an array index outside the array's bounds
+    kTypeMismatch = 13,       // a variant that does not convert
     kInternalError = 51,
     kPathFileAccess = 75,      // the registry file cannot be read or written
     kCannotCreateObject = 429, // the class is not registered or its library does not load

@@ -47,106 +47,106 @@ class _Lexmara : public IDispatch {
 public:
     virtual HRESULT Reserved7() = 0;
     virtual HRESULT Reserved8() = 0;
-    virtual HRESULT AddBackSlash(LxBSTR* l_StrIn, LxBSTR* result) = 0;                                    // 9
-    virtual HRESULT DeBackSlash(LxBSTR* l_StrIn, LxBSTR* result) = 0;                                     // 10
+    virtual HRESULT AddBackSlash(LxBSTR* l_StrIn, LxBSTR* result) = 0; // 9
+    virtual HRESULT DeBackSlash(LxBSTR* l_StrIn, LxBSTR* result) = 0;  // 10
     virtual HRESULT ReplaceCharsFirst(LxBSTR* StrIn, LxBSTR* strSearchFor, LxBSTR* strReplace,
-                                      LxBSTR* result) = 0;                                                // 11
-    virtual HRESULT ReplaceCharsAll(LxBSTR* StrIn, LxBSTR* strSearchFor, LxBSTR* strReplace,
-                                    LxBOOL* blnCaseSense, LxBOOL* blnWord, LxBSTR* result) = 0;           // 12
+                                      LxBSTR* result) = 0; // 11
+    virtual HRESULT ReplaceCharsAll(LxBSTR* StrIn, LxBSTR* strSearchFor, LxBSTR* strReplace, LxBOOL* blnCaseSense,
+                                    LxBOOL* blnWord, LxBSTR* result) = 0; // 12
     virtual HRESULT GetDelimited(LxBSTR* StrIn, int32_t* lngPosition, LxBSTR* strDelimiter,
-                                 LxBSTR* result) = 0;                                                     // 13
-    virtual HRESULT StripCharacter(LxBSTR* StrIn, LxBSTR* strStrip, LxBSTR* result) = 0;                  // 14
-    virtual HRESULT StripString(LxBSTR* StrIn, LxBSTR* strStrip, LxBSTR* result) = 0;                     // 15
-    virtual HRESULT StripCharList(LxBSTR* StrIn, LxBSTR* strStripList, LxBSTR* result) = 0;               // 16
-    virtual HRESULT WordCount(LxBSTR* StrIn, int32_t* result) = 0;                                        // 17
-    virtual HRESULT WordPos(LxBSTR* StrIn, int32_t* intWordNo, int32_t* result) = 0;                      // 18
-    virtual HRESULT WordPosLen(LxBSTR* StrIn, int32_t* intWordNo, int16_t* result) = 0;                   // 19
+                                 LxBSTR* result) = 0;                                       // 13
+    virtual HRESULT StripCharacter(LxBSTR* StrIn, LxBSTR* strStrip, LxBSTR* result) = 0;    // 14
+    virtual HRESULT StripString(LxBSTR* StrIn, LxBSTR* strStrip, LxBSTR* result) = 0;       // 15
+    virtual HRESULT StripCharList(LxBSTR* StrIn, LxBSTR* strStripList, LxBSTR* result) = 0; // 16
+    virtual HRESULT WordCount(LxBSTR* StrIn, int32_t* result) = 0;                          // 17
+    virtual HRESULT WordPos(LxBSTR* StrIn, int32_t* intWordNo, int32_t* result) = 0;        // 18
+    virtual HRESULT WordPosLen(LxBSTR* StrIn, int32_t* intWordNo, int16_t* result) = 0;     // 19
     virtual HRESULT InsertString(LxBSTR* StrIn, LxBSTR* strInsertion, int32_t* lngPosition,
-                                 LxBSTR* result) = 0;                                                     // 20
-    virtual HRESULT NumericToWords(LxBSTR* StrIn, LxBSTR* result) = 0;                                    // 21
-    virtual HRESULT NumericToWordsWithAND(LxCY* StrIn, LxBSTR* result) = 0;                               // 22
-    virtual HRESULT TrimUnprintable(LxBSTR* StrIn, LxBSTR* result) = 0;                                   // 23
-    virtual HRESULT AsciiToEbcdic(LxBSTR* StrIn, LxBSTR* result) = 0;                                     // 24
-    virtual HRESULT EbcdicToAscii(LxBSTR* StrIn, LxBSTR* result) = 0;                                     // 25
+                                 LxBSTR* result) = 0;                       // 20
+    virtual HRESULT NumericToWords(LxBSTR* StrIn, LxBSTR* result) = 0;      // 21
+    virtual HRESULT NumericToWordsWithAND(LxCY* StrIn, LxBSTR* result) = 0; // 22
+    virtual HRESULT TrimUnprintable(LxBSTR* StrIn, LxBSTR* result) = 0;     // 23
+    virtual HRESULT AsciiToEbcdic(LxBSTR* StrIn, LxBSTR* result) = 0;       // 24
+    virtual HRESULT EbcdicToAscii(LxBSTR* StrIn, LxBSTR* result) = 0;       // 25
     virtual HRESULT SortArrayText(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound,
-                                  int16_t* result) = 0;                                                   // 26
+                                  int16_t* result) = 0; // 26
     virtual HRESULT SortArrayTextDescending(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound,
-                                            int16_t* result) = 0;                                         // 27
+                                            int16_t* result) = 0; // 27
     virtual HRESULT SortArrayBinary(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound,
-                                    int16_t* result) = 0;                                                 // 28
+                                    int16_t* result) = 0; // 28
     virtual HRESULT SortArrayBinaryDescending(LxSAFEARRAY** strList, int32_t* lLbound, int32_t* lUbound,
-                                              int16_t* result) = 0;                                       // 29
+                                              int16_t* result) = 0; // 29
     virtual HRESULT LastInstr(LxBSTR* StrIn, LxBSTR* strInstr, LxVARIANT* Start, LxBOOL* MatchCase,
-                              int32_t* result) = 0;                                                       // 30
-    virtual HRESULT IsAlphaNumeric(LxBSTR* StrIn, LxBOOL* result) = 0;                                    // 31
-    virtual HRESULT ItemCount(LxBSTR* l_StrIn, LxBSTR* l_strItemToCount, int32_t* result) = 0;            // 32
+                              int32_t* result) = 0;                                            // 30
+    virtual HRESULT IsAlphaNumeric(LxBSTR* StrIn, LxBOOL* result) = 0;                         // 31
+    virtual HRESULT ItemCount(LxBSTR* l_StrIn, LxBSTR* l_strItemToCount, int32_t* result) = 0; // 32
     virtual HRESULT Pluck(LxVARIANT* strInput, LxVARIANT* strDelim1, LxVARIANT* strDelim2,
-                          LxBSTR* result) = 0;                                                            // 33
-    virtual HRESULT PackedDecimalToString(LxBSTR* StrIn, LxBSTR* result) = 0;                             // 34
-    virtual HRESULT StringToPackedDecimal(LxBSTR StrIn, LxBSTR* result) = 0;                              // 35
-    virtual HRESULT FormatPhoneNumber(LxBSTR* StrIn, LxBSTR* result) = 0;                                 // 36
-    virtual HRESULT FormatCreditCard(LxBSTR* StrIn, LxBSTR* result) = 0;                                  // 37
-    virtual HRESULT FilterString(LxBSTR* StrIn, LxBSTR* ValidChars, LxBSTR* result) = 0;                  // 38
-    virtual HRESULT FilterNumber(LxBSTR* text, LxBOOL* TrimZeroes, LxBSTR* result) = 0;                   // 39
-    virtual HRESULT Dec2Bin(LxVARIANT* Dec, LxBSTR* result) = 0;                                          // 40
-    virtual HRESULT CalcBarcodeLUHN(LxVARIANT* StrIn, LxBSTR* result) = 0;                                // 41
-    virtual HRESULT Hex2String(LxBSTR* StrIn, LxBSTR* result) = 0;                                        // 42
-    virtual HRESULT Hex2Dec(LxBSTR* StrIn, LxVARIANT* result) = 0;                                        // 43
-    virtual HRESULT String2Hex(LxBSTR* StrIn, LxBSTR* result) = 0;                                        // 44
-    virtual HRESULT DeleteString(LxBSTR* StrIn, int32_t pos, int32_t lLen, LxBSTR* result) = 0;           // 45
-    virtual HRESULT NumMatches(LxBSTR StrIn, LxBSTR Match, LxVARIANT* iCompare, int32_t* result) = 0;     // 46
+                          LxBSTR* result) = 0;                                                        // 33
+    virtual HRESULT PackedDecimalToString(LxBSTR* StrIn, LxBSTR* result) = 0;                         // 34
+    virtual HRESULT StringToPackedDecimal(LxBSTR StrIn, LxBSTR* result) = 0;                          // 35
+    virtual HRESULT FormatPhoneNumber(LxBSTR* StrIn, LxBSTR* result) = 0;                             // 36
+    virtual HRESULT FormatCreditCard(LxBSTR* StrIn, LxBSTR* result) = 0;                              // 37
+    virtual HRESULT FilterString(LxBSTR* StrIn, LxBSTR* ValidChars, LxBSTR* result) = 0;              // 38
+    virtual HRESULT FilterNumber(LxBSTR* text, LxBOOL* TrimZeroes, LxBSTR* result) = 0;               // 39
+    virtual HRESULT Dec2Bin(LxVARIANT* Dec, LxBSTR* result) = 0;                                      // 40
+    virtual HRESULT CalcBarcodeLUHN(LxVARIANT* StrIn, LxBSTR* result) = 0;                            // 41
+    virtual HRESULT Hex2String(LxBSTR* StrIn, LxBSTR* result) = 0;                                    // 42
+    virtual HRESULT Hex2Dec(LxBSTR* StrIn, LxVARIANT* result) = 0;                                    // 43
+    virtual HRESULT String2Hex(LxBSTR* StrIn, LxBSTR* result) = 0;                                    // 44
+    virtual HRESULT DeleteString(LxBSTR* StrIn, int32_t pos, int32_t lLen, LxBSTR* result) = 0;       // 45
+    virtual HRESULT NumMatches(LxBSTR StrIn, LxBSTR Match, LxVARIANT* iCompare, int32_t* result) = 0; // 46
     virtual HRESULT PadAlignString(LxBSTR* StrIn, int32_t* lngLen, int16_t* intAlign, LxBSTR* PadChar,
-                                   LxBSTR* result) = 0;                                                   // 47
-    virtual HRESULT ProperCase(LxBSTR StrIn, LxBSTR* result) = 0;                                         // 48
-    virtual HRESULT IsPostcodeUK(LxBSTR* StrIn, LxBOOL* result) = 0;                                      // 49
+                                   LxBSTR* result) = 0;              // 47
+    virtual HRESULT ProperCase(LxBSTR StrIn, LxBSTR* result) = 0;    // 48
+    virtual HRESULT IsPostcodeUK(LxBSTR* StrIn, LxBOOL* result) = 0; // 49
     virtual HRESULT InstrWord(LxVARIANT* Start, LxBSTR* String1, LxBSTR* String2, LxBOOL* MatchCase,
-                              int32_t* result) = 0;                                                       // 50
+                              int32_t* result) = 0; // 50
     virtual HRESULT InstrNotInList(LxVARIANT* Start, LxBSTR* String1, LxBSTR* strCharList,
-                                   int32_t* result) = 0;                                                  // 51
+                                   int32_t* result) = 0; // 51
     virtual HRESULT InstrNotInListRev(LxBSTR* String1, LxBSTR* strCharList, int32_t* Start,
-                                      int32_t* result) = 0;                                               // 52
+                                      int32_t* result) = 0; // 52
     virtual HRESULT InstrWordRev(LxBSTR* String1, LxBSTR* String2, LxVARIANT* Start, LxBOOL* MatchCase,
-                                 int32_t* result) = 0;                                                    // 53
-    virtual HRESULT IsLeapYear(LxVARIANT* varYear, LxBOOL* result) = 0;                                   // 54
+                                 int32_t* result) = 0;                                                     // 53
+    virtual HRESULT IsLeapYear(LxVARIANT* varYear, LxBOOL* result) = 0;                                    // 54
     virtual HRESULT DeDuplicate(LxBSTR* StrIn, LxBSTR* strChar, LxBOOL* blnCaseSense, LxBSTR* result) = 0; // 55
-    virtual HRESULT StringRepeat(LxBSTR* StrIn, int32_t* lngRepeat, LxBSTR* result) = 0;                  // 56
-    virtual HRESULT WordWrap(LxBSTR* StrIn, int32_t* WrapLen, LxSAFEARRAY** ResultArray,
-                             LxBOOL* AddSplitHyphen, int32_t* result) = 0;                                // 57
-    virtual HRESULT Word(LxBSTR* StrIn, int32_t* lngPosition, LxBSTR* result) = 0;                        // 58
-    virtual HRESULT StringEncrypt(LxBSTR StrIn, LxBSTR* strKey, LxBSTR* result) = 0;                      // 59
-    virtual HRESULT StringDecrypt(LxBSTR StrIn, LxBSTR* strKey, LxVARIANT* result) = 0;                   // 60
+    virtual HRESULT StringRepeat(LxBSTR* StrIn, int32_t* lngRepeat, LxBSTR* result) = 0;                   // 56
+    virtual HRESULT WordWrap(LxBSTR* StrIn, int32_t* WrapLen, LxSAFEARRAY** ResultArray, LxBOOL* AddSplitHyphen,
+                             int32_t* result) = 0;                                      // 57
+    virtual HRESULT Word(LxBSTR* StrIn, int32_t* lngPosition, LxBSTR* result) = 0;      // 58
+    virtual HRESULT StringEncrypt(LxBSTR StrIn, LxBSTR* strKey, LxBSTR* result) = 0;    // 59
+    virtual HRESULT StringDecrypt(LxBSTR StrIn, LxBSTR* strKey, LxVARIANT* result) = 0; // 60
     virtual HRESULT WordDelete(LxBSTR* StrIn, int32_t WordNum, LxBOOL* RemoveDoubleBlanks,
-                               LxBSTR* result) = 0;                                                       // 61
-    virtual HRESULT WordFind(LxBSTR* StrIn, LxBSTR strWord, int32_t* result) = 0;                         // 62
-    virtual HRESULT Bin2Dec(LxVARIANT* Bin, LxBSTR* result) = 0;                                          // 63
-    virtual HRESULT InstrPackedDecimal(int32_t* Field, LxBSTR* StrIn, LxBSTR* result) = 0;                // 64
-    virtual HRESULT Dec2Hex(LxBSTR* StrIn, LxVARIANT* result) = 0;                                        // 65
-    virtual HRESULT WordWrapVar(LxBSTR* StrIn, int32_t* WrapLen, LxSAFEARRAY** ResultArray,
-                                LxBOOL* AddSplitHyphen, int32_t* result) = 0;                             // 66
-    virtual HRESULT GetWinDir(LxBSTR* result) = 0;                                                        // 67
-    virtual HRESULT GetSysDir(LxBSTR* result) = 0;                                                        // 68
-    virtual HRESULT GetTempFile(LxBSTR* Prefix, LxBSTR* result) = 0;                                      // 69
-    virtual HRESULT GetPackedDecimalPos(int32_t* Field, LxBSTR* StrIn, int16_t* result) = 0;              // 70
-    virtual HRESULT PackedDecimalLen(int32_t* Start, LxBSTR* StrIn, int16_t* result) = 0;                 // 71
-    virtual HRESULT ZonedDecimalToString(LxBSTR* Zoned, LxBSTR* result) = 0;                              // 72
-    virtual HRESULT StringToZonedDecimal(LxBSTR* StrIn, LxBSTR* result) = 0;                              // 73
-    virtual HRESULT IsFile(LxBSTR* Filename, LxBOOL* result) = 0;                                         // 74
-    virtual HRESULT GetRandomAlphaNumerics(int16_t* strLen, LxBSTR* result) = 0;                          // 75
-    virtual HRESULT GetRandomAlpha(int16_t* strLen, LxBSTR* result) = 0;                                  // 76
-    virtual HRESULT GetRandomNumerics(int16_t* strLen, LxBSTR* result) = 0;                               // 77
-    virtual HRESULT StringToPackedDecimalWithLen(LxBSTR StrIn, int16_t ByteLen, LxBSTR* result) = 0;      // 78
-    virtual HRESULT Reserved79() = 0;                                                                     // 79
+                               LxBSTR* result) = 0;                                        // 61
+    virtual HRESULT WordFind(LxBSTR* StrIn, LxBSTR strWord, int32_t* result) = 0;          // 62
+    virtual HRESULT Bin2Dec(LxVARIANT* Bin, LxBSTR* result) = 0;                           // 63
+    virtual HRESULT InstrPackedDecimal(int32_t* Field, LxBSTR* StrIn, LxBSTR* result) = 0; // 64
+    virtual HRESULT Dec2Hex(LxBSTR* StrIn, LxVARIANT* result) = 0;                         // 65
+    virtual HRESULT WordWrapVar(LxBSTR* StrIn, int32_t* WrapLen, LxSAFEARRAY** ResultArray, LxBOOL* AddSplitHyphen,
+                                int32_t* result) = 0;                                                // 66
+    virtual HRESULT GetWinDir(LxBSTR* result) = 0;                                                   // 67
+    virtual HRESULT GetSysDir(LxBSTR* result) = 0;                                                   // 68
+    virtual HRESULT GetTempFile(LxBSTR* Prefix, LxBSTR* result) = 0;                                 // 69
+    virtual HRESULT GetPackedDecimalPos(int32_t* Field, LxBSTR* StrIn, int16_t* result) = 0;         // 70
+    virtual HRESULT PackedDecimalLen(int32_t* Start, LxBSTR* StrIn, int16_t* result) = 0;            // 71
+    virtual HRESULT ZonedDecimalToString(LxBSTR* Zoned, LxBSTR* result) = 0;                         // 72
+    virtual HRESULT StringToZonedDecimal(LxBSTR* StrIn, LxBSTR* result) = 0;                         // 73
+    virtual HRESULT IsFile(LxBSTR* Filename, LxBOOL* result) = 0;                                    // 74
+    virtual HRESULT GetRandomAlphaNumerics(int16_t* strLen, LxBSTR* result) = 0;                     // 75
+    virtual HRESULT GetRandomAlpha(int16_t* strLen, LxBSTR* result) = 0;                             // 76
+    virtual HRESULT GetRandomNumerics(int16_t* strLen, LxBSTR* result) = 0;                          // 77
+    virtual HRESULT StringToPackedDecimalWithLen(LxBSTR StrIn, int16_t ByteLen, LxBSTR* result) = 0; // 78
+    virtual HRESULT Reserved79() = 0;                                                                // 79
     virtual HRESULT StringExecuteVB6(LxBSTR* VB6Statement, LxBOOL* ValidateDontExecute,
-                                     LxBOOL* result) = 0;                                                 // 80
+                                     LxBOOL* result) = 0; // 80
     virtual HRESULT PICtoStringDecimal(int32_t* HalfByteDigitOffset, int16_t* PICLength, LxBSTR* PICData,
-                                       LxBSTR* result) = 0;                                               // 81
-    virtual HRESULT text(LxBSTR* Value) = 0;                                                              // 82
-    virtual HRESULT ConcatFast(LxBSTR* String1, LxBSTR String2) = 0;                                      // 83
+                                       LxBSTR* result) = 0;          // 81
+    virtual HRESULT text(LxBSTR* Value) = 0;                         // 82
+    virtual HRESULT ConcatFast(LxBSTR* String1, LxBSTR String2) = 0; // 83
     virtual HRESULT SearchArray(LxSAFEARRAY** stringArray, LxBSTR* SearchString, int32_t* StartElement,
-                                LxBOOL* PartialMatch, int32_t* result) = 0;                               // 84
-    virtual HRESULT GetOrdinal(int32_t* Number, LxBSTR* result) = 0;                                      // 85
-    virtual HRESULT GetDelimitedEx(LxBSTR* StrIn, int32_t* lngPosition, LxBSTR* strDelimiter,
-                                   LxBSTR* strDelimiter2, LxBSTR* result) = 0;                            // 86
+                                LxBOOL* PartialMatch, int32_t* result) = 0; // 84
+    virtual HRESULT GetOrdinal(int32_t* Number, LxBSTR* result) = 0;        // 85
+    virtual HRESULT GetDelimitedEx(LxBSTR* StrIn, int32_t* lngPosition, LxBSTR* strDelimiter, LxBSTR* strDelimiter2,
+                                   LxBSTR* result) = 0; // 86
 
 protected:
     ~_Lexmara() = default;

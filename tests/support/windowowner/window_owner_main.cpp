@@ -35,8 +35,8 @@ xcb_window_t createWindow(xcb_connection_t* xcb, const xcb_screen_t* screen)
     return window;
 }
 
-void setProperty(xcb_connection_t* xcb, xcb_window_t window, xcb_atom_t property, xcb_atom_t type,
-                 uint8_t format, uint32_t length, const void* data)
+void setProperty(xcb_connection_t* xcb, xcb_window_t window, xcb_atom_t property, xcb_atom_t type, uint8_t format,
+                 uint32_t length, const void* data)
 {
     xcb_change_property(xcb, XCB_PROP_MODE_REPLACE, window, property, type, format, length, data);
 }
@@ -50,8 +50,8 @@ xcb_window_t showWindow(xcb_connection_t* xcb, const Options& options)
     if (options.titled) {
         const char title[] = "Window owner";
         setProperty(xcb, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, sizeof title - 1, title);
-        setProperty(xcb, window, internAtom(xcb, "_NET_WM_NAME"), internAtom(xcb, "UTF8_STRING"), 8,
-                    sizeof title - 1, title);
+        setProperty(xcb, window, internAtom(xcb, "_NET_WM_NAME"), internAtom(xcb, "UTF8_STRING"), 8, sizeof title - 1,
+                    title);
     }
     if (options.owned) {
         const xcb_window_t owner = createWindow(xcb, screen);
