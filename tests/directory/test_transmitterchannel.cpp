@@ -342,16 +342,6 @@ private slots:
         QCOMPARE(channel->connectionState(), int(SocketControl::StateClosed));
         QVERIFY(transmitter->connections().isEmpty());
     }
-
-    void connectNeedsAnAddress()
-    {
-        QSignalSpy enabled(channel.get(), &TransmitterChannel::connectEnabledChanged);
-        channel->addressChanged(QStringLiteral("10.1.2.3"));
-        channel->addressChanged(QString());
-        QCOMPARE(enabled.size(), 2);
-        QCOMPARE(enabled.at(0).at(0).toBool(), true);
-        QCOMPARE(enabled.at(1).at(0).toBool(), false);
-    }
 };
 
 QTEST_MAIN(TestTransmitterChannel)

@@ -86,3 +86,16 @@ differs() {
     pixels=$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true)
     [ "${pixels%%.*}" -gt 500 ]
 }
+
+# Presses Connect on the toolbar and waits up to 20 s for the tree to fill (the login
+# may hold its 5 s rejection window first); leaves tree-before and tree-connected.
+connect_and_wait_for_tree() {
+    tree_shot tree-before
+    press_toolbar 400 # Connect
+    for _ in $(seq 40); do
+        sleep 0.5
+        tree_shot tree-connected
+        differs tree-before tree-connected && break
+    done
+    check "Connect filled the tree" differs tree-before tree-connected
+}

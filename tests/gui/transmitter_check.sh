@@ -36,14 +36,7 @@ clickAt() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep 0.5; }
 frameShot() { import -window root -crop 760x560+"$X"+"$Y" +repage "$work/$1.png"; }
 
 wait_for_frame
-press_toolbar 400 # Connect
-tree_shot tree-before
-for _ in $(seq 40); do
-    sleep 0.5
-    tree_shot tree-connected
-    differs tree-before tree-connected && break
-done
-check "Connect filled the tree" differs tree-before tree-connected
+connect_and_wait_for_tree
 
 xdotool mousemove $((X + 200)) $((Y + 400)) click 1
 sleep 0.3

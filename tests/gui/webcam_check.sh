@@ -40,14 +40,7 @@ loginThenQuery() {
 logoutLast() { tail -n1 "$requests" | grep -q ': DeleteConnection\*/$'; }
 
 wait_for_frame
-tree_shot tree-before
-press_toolbar 400 # Connect: the login holds its 5 s rejection window, then the tree is built
-for _ in $(seq 40); do
-    sleep 0.5
-    tree_shot tree-connected
-    differs tree-before tree-connected && break
-done
-check "Connect filled the tree" differs tree-before tree-connected
+connect_and_wait_for_tree
 
 # A click on the tree's empty part below its one root node gives it the keyboard and
 # clicks no node.

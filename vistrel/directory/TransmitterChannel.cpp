@@ -98,11 +98,6 @@ void TransmitterChannel::emptyFileList()
     emit fileListEmptied();
 }
 
-void TransmitterChannel::addressChanged(const QString& address)
-{
-    emit connectEnabledChanged(!address.isEmpty());
-}
-
 bool TransmitterChannel::isOpenTo(const QString& host, int port) const
 {
     return socket_.State() == SocketControl::StateConnected && socket_.RemoteHost() == host

@@ -54,8 +54,6 @@ public slots:
     void stopTransmission();
     // Empties the file list (the Disconnect command does so too).
     void emptyFileList();
-    // The transmitter address box has changed: Connect is possible only with an address.
-    void addressChanged(const QString& address);
 
 signals:
     // The text for the transmitter replies label: a connection state, a reply's
@@ -68,7 +66,6 @@ signals:
     void fileNamesAdded(const QList<QByteArray>& names);
     // The site has answered a file request; time to start the viewer's play command.
     void playRequested();
-    void connectEnabledChanged(bool enabled);
 
 private:
     bool isOpenTo(const QString& host, int port) const;
