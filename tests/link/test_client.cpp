@@ -2,6 +2,7 @@
 // events of one request and the flags they set, the traffic plain and enciphered,
 // and chunks reaching the reply handling one by one, in order.
 #include "FakeReflector.h"
+#include "RefusingPort.h"
 #include "TempProgramFolder.h"
 
 #include "common/Globals.h"
@@ -18,7 +19,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTcpServer>
 #include <QTest>
 
 using platform::SocketControl;
@@ -132,13 +132,8 @@ private slots:
         QCOMPARE(log.events.last(), QStringLiteral("peerClosed state=0")); // closed again, ready for the next request
         QVERIFY(!reflectorSession().state().socketError);
 
-        quint16 deadPort;
-        {
-            QTcpServer probe;
-            QVERIFY(probe.listen(QHostAddress::LocalHost));
-            deadPort = probe.serverPort();
-        }
-        QVERIFY(client.socket().Connect(QStringLiteral("127.0.0.1"), deadPort).ok());
+        RefusingPort refusing;
+        QVERIFY(client.socket().Connect(QStringLiteral("127.0.0.1"), refusing.port()).ok());
         QVERIFY(waitUntil([&] { return reflectorSession().state().socketError; }, kLimitMs));
         QCOMPARE(log.events.last(), QStringLiteral("socketError flag=1"));
         QCOMPARE(client.socket().State(), int(SocketControl::StateError));

@@ -3,6 +3,7 @@
 // shows and logs, and a login that is already running.
 #include "FakeReflector.h"
 #include "FrameWorld.h"
+#include "RefusingPort.h"
 
 #include "common/Globals.h"
 #include "directory/MainWindow.h"
@@ -23,7 +24,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTest>
 
 #include <optional>
@@ -49,13 +49,6 @@ QList<QByteArray> logLines(const QByteArray& log)
     for (QByteArray& line : lines)
         line.chop(1); // the CR
     return lines;
-}
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
 }
 
 bool segment1Green()
@@ -203,8 +196,8 @@ private slots:
     void bothRefused()
     {
         QFETCH(bool, connectFailedBefore);
-        const quint16 port = freePort();
-        useAddresses(kAnswering, kRefusing, port);
+        RefusingPort refusing;
+        useAddresses(kAnswering, kRefusing, refusing.port());
         reflectorSession().state().connectFailed = connectFailedBefore;
         reflectorSession().state().loggedIn = true;
         reflectorSession().state().reflectorAddress = "10.0.0.9"; // from an earlier login
@@ -221,7 +214,7 @@ private slots:
         QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("10.0.0.9"));
         QCOMPARE(mainStatus(), QByteArray("Can't connect to DB Server..."));
         QCOMPARE(form<StatusWindow>().lblReflectorAddr->text(), kRefusing);
-        QCOMPARE(form<StatusWindow>().lblReflectorPort->text(), QString::number(port));
+        QCOMPARE(form<StatusWindow>().lblReflectorPort->text(), QString::number(refusing.port()));
         QVERIFY(segment1Red());
         QVERIFY(form<StatusWindow>().logText().size() == logBefore_); // normal log level
     }

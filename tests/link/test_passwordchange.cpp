@@ -3,6 +3,7 @@
 // (socket error, no connection in time, a send that never finishes), and the
 // reflector's answers, with the window open and already closed, down to the user
 // settings file.
+#include "RefusingPort.h"
 #include "RequestWorld.h"
 #include "RightPressHelp.h"
 #include "StallingPort.h"
@@ -169,10 +170,9 @@ private slots:
         std::optional<StallingPort> stalling;
         QTcpServer mute;
         QByteArray newPassword = "new2";
+        RefusingPort refusing;
         if (failure == "refused") {
-            QTcpServer probe;
-            probe.listen(QHostAddress::LocalHost);
-            useReflector(probe.serverPort());
+            useReflector(refusing.port());
         } else if (failure == "no login yet") {
             reflectorSession().state().reflectorAddress.clear();
         } else if (failure == "no connection in time") {

@@ -5,6 +5,7 @@
 #include "FakeReflector.h"
 #include "FrameWorld.h"
 #include "ReflectorAt.h"
+#include "RefusingPort.h"
 #include "StallingPort.h"
 
 #include "common/Globals.h"
@@ -48,13 +49,6 @@ QByteArray statusOf(Sender sender)
 {
     return sender == Sender::Query ? form<MainWindow>().stsWorld->panelText(1)
                                    : form<LocatorWindow>().statusBar->panelText(1);
-}
-
-quint16 refusingPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
 }
 
 } // namespace
@@ -168,13 +162,14 @@ private slots:
         QFETCH(QString, failure);
         QFETCH(QStringList, boxes);
         StallingPort stalling;
+        RefusingPort refusing;
         QTcpServer mute; // reads nothing, or ends the connection at the first bytes
         QByteArray argument = "x";
 
         if (failure == "no address") {
             reflectorSession().state().reflectorAddress.clear();
         } else if (failure == "refused") {
-            useReflector(refusingPort());
+            useReflector(refusing.port());
         } else if (failure == "no answer") {
             QVERIFY(stalling.port());
             useReflector(stalling.port());

@@ -1,11 +1,11 @@
 #include "FakeWebServer.h"
+#include "RefusingPort.h"
 #include "platform/HttpTransfer.h"
 #include "platform/TimeScale.h"
 #include "platform/Timer.h"
 #include "platform/Wait.h"
 
 #include <QElapsedTimer>
-#include <QTcpServer>
 #include <QTest>
 
 using namespace platform;
@@ -13,13 +13,6 @@ using namespace platform;
 namespace {
 
 constexpr qint64 kCap = 1000;
-
-QString addressWithoutListener()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return QStringLiteral("http://127.0.0.1:%1/page").arg(probe.serverPort());
-}
 
 } // namespace
 
@@ -83,7 +76,7 @@ private slots:
     void unreachableOrInvalidAddressFails_data()
     {
         QTest::addColumn<QString>("address");
-        QTest::newRow("no listener") << addressWithoutListener();
+        QTest::newRow("no listener") << refusing_.url() + QStringLiteral("/page");
         QTest::newRow("not HTTP") << QStringLiteral("ftp://127.0.0.1/page");
         QTest::newRow("no host") << QStringLiteral("page.txt");
     }
@@ -162,6 +155,9 @@ private slots:
         QCOMPARE(finishedOk, status == 200);
         QCOMPARE(server.requests().size(), 1);
     }
+
+private:
+    RefusingPort refusing_;
 };
 
 QTEST_GUILESS_MAIN(HttpTransferTest)

@@ -1,3 +1,4 @@
+#include "RefusingPort.h"
 #include "platform/OneShotTimer.h"
 #include "platform/SocketControl.h"
 #include "platform/Wait.h"
@@ -77,13 +78,6 @@ public:
     int errorNumber = 0;
     QString errorDescription;
 };
-
-quint16 portWithoutListener()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort(); // free again once probe is gone
-}
 
 bool connectAndWait(SocketControl& socket, quint16 port)
 {
@@ -194,9 +188,10 @@ private slots:
 
     void refusedConnectLeavesTheErrorState()
     {
+        RefusingPort refusing;
         SocketControl socket;
         EventLog log(socket);
-        QVERIFY(socket.Connect(kLoopback, portWithoutListener()).ok());
+        QVERIFY(socket.Connect(kLoopback, refusing.port()).ok());
         QVERIFY(waitUntil([&] { return log.has("socketError"); }, kLimitMs));
         QCOMPARE(socket.State(), int(SocketControl::StateError));
         QCOMPARE(log.events, QStringList({"socketError"}));

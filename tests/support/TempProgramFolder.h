@@ -5,6 +5,7 @@
 // outside the machine), all put in as the current services for the fixture's
 // lifetime.
 #include "RecordingLauncher.h"
+#include "RefusingPort.h"
 #include "ScriptedDialogs.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
@@ -40,5 +41,6 @@ private:
     RecordingLauncher launcher_;
     platform::SettingsStore settings_;
     QList<int> endProcessCalls_;
+    RefusingPort unreachableWebServer_;
     std::optional<platform::ScopedServices> installed_;
 };

@@ -1,5 +1,7 @@
 #include "VirtualDisplay.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -38,10 +40,13 @@ VirtualDisplay::VirtualDisplay()
 VirtualDisplay::~VirtualDisplay()
 {
     stop();
+    if (!heldLock_.isEmpty())
+        QFile::remove(heldLock_);
 }
 
 void VirtualDisplay::stop()
 {
+    const QByteArray number = name_.mid(1);
     name_.clear();
     if (server_.state() == QProcess::NotRunning)
         return;
@@ -50,4 +55,17 @@ void VirtualDisplay::stop()
         server_.kill();
         server_.waitForFinished();
     }
+    if (!number.isEmpty())
+        holdDisplayNumber(number);
+}
+
+void VirtualDisplay::holdDisplayNumber(const QByteArray& number)
+{
+    // An X server skips a display whose lock file names a living process: the server
+    // wrote its process id there in ten columns and a line end, and removed it on exit.
+    QFile lock(QStringLiteral("/tmp/.X%1-lock").arg(QString::fromLatin1(number)));
+    if (!lock.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return;
+    lock.write(QByteArray::number(QCoreApplication::applicationPid()).rightJustified(10, ' ') + '\n');
+    heldLock_ = lock.fileName();
 }

@@ -22,11 +22,16 @@ public:
     // The display's name for DISPLAY (":3"); empty when it is not running.
     const QByteArray& name() const { return name_; }
 
-    // Stops the server; clients connected to it lose their connection.
+    // Stops the server; clients connected to it lose their connection. The display's
+    // number stays taken until the object goes (its lock file names this process), so
+    // another test's server started meanwhile cannot answer at the stopped display.
     void stop();
 
 private:
+    void holdDisplayNumber(const QByteArray& number);
+
     QProcess server_;
     QByteArray name_;
     QString failure_;
+    QString heldLock_; // the lock file written by holdDisplayNumber, if any
 };
