@@ -136,15 +136,15 @@ void BM_ProgramAtRestConnected(benchmark::State& state)
     // As the program starts: the main window shows the frame, which runs the start-up.
     MainWindow& main = ui::form<MainWindow>();
     main.show();
-    ui::form<ServerSettingsWindow>().txtPort->setText(QString::number(reflector.port()));
-    main.mnuConnect_Click();
-    TreeNode* place = TreeNodes::of(*main.tvwMain).byKey(kPlaceKey);
+    ui::form<ServerSettingsWindow>().reflectorPortBox->setText(QString::number(reflector.port()));
+    main.connectToReflector();
+    TreeNode* place = TreeNodes::of(*main.directoryTree).byKey(kPlaceKey);
     if (!reflectorSession().state().loggedIn || !place) {
         state.SkipWithError("the login or the tree build did not get through");
         ui::destroyAllForms();
         return;
     }
-    main.tvwMain_NodeClick(*place);
+    main.openNode(*place);
     if (!platform::waitUntil([place] { return place->childCount() > 0; }, kLoadLimitMs)) {
         state.SkipWithError("the place's webcams were not loaded");
         ui::destroyAllForms();

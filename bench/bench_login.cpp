@@ -31,9 +31,9 @@ void BM_LoginAgainstFakeReflector(benchmark::State& state)
     // The login's windows: the main window's timers, the server settings' boxes.
     ui::form<MainWindow>();
     ServerSettingsWindow& settings = ui::form<ServerSettingsWindow>();
-    settings.txtIPAddress->setText(QStringLiteral("127.0.0.1"));
-    settings.txtIPAddressBackUp->setText(QStringLiteral("127.0.0.1"));
-    settings.txtPort->setText(QString::number(reflector.port()));
+    settings.reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
+    settings.backupReflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
+    settings.reflectorPortBox->setText(QString::number(reflector.port()));
 
     double cpuSeconds = 0;
     double wallSeconds = 0;

@@ -45,7 +45,7 @@ void loadInChunks(benchmark::State& state, int chunkCount)
     for (auto _ : state) {
         state.PauseTiming();
         // A fresh tree each time: the node Index count goes on until the tree is empty.
-        ui::form<MainWindow>().tvwMain->clear();
+        ui::form<MainWindow>().directoryTree->clear();
         tree = PlaceTree::build();
         deleteSeenRepliesCache();
         gSelectedNodeIndex = tree.france->Index();

@@ -32,8 +32,8 @@ int main(int argc, char** argv)
     // A reflector or transmitter that cannot listen on its port box's design port (the
     // demo fakes).
     if (options.reflectorPort != 0)
-        ui::form<ServerSettingsWindow>().txtPort->setText(QString::number(options.reflectorPort));
+        ui::form<ServerSettingsWindow>().reflectorPortBox->setText(QString::number(options.reflectorPort));
     if (options.transmitterPort != 0)
-        ui::form<ServerSettingsWindow>().txtViewerPort->setText(QString::number(options.transmitterPort));
+        ui::form<ServerSettingsWindow>().viewerPortBox->setText(QString::number(options.transmitterPort));
     return QApplication::exec();
 }

@@ -68,7 +68,7 @@ bool inConnectedState()
 
 QByteArray status()
 {
-    return form<MainWindow>().stsWorld->panelText(1);
+    return form<MainWindow>().statusBar->panelText(1);
 }
 
 bool passwordBoxesEnabled()
@@ -79,13 +79,13 @@ bool passwordBoxesEnabled()
 void addNodes(const QStringList& texts)
 {
     for (const QString& text : texts)
-        form<MainWindow>().tvwMain->addTopLevelItem(new QTreeWidgetItem(QStringList{text}));
+        form<MainWindow>().directoryTree->addTopLevelItem(new QTreeWidgetItem(QStringList{text}));
 }
 
 QStringList topLevelTexts()
 {
     QStringList texts;
-    QTreeWidget& tree = *form<MainWindow>().tvwMain;
+    QTreeWidget& tree = *form<MainWindow>().directoryTree;
     for (int i = 0; i < tree.topLevelItemCount(); ++i)
         texts << tree.topLevelItem(i)->text(0);
     return texts;
@@ -183,7 +183,7 @@ void TestConnect::init()
     reflector_.emplace();
     QVERIFY(reflector_->listen());
     reflectorSession().state().reflectorAddress = "127.0.0.1";
-    form<ServerSettingsWindow>().txtPort->setText(QString::number(reflector_->port()));
+    form<ServerSettingsWindow>().reflectorPortBox->setText(QString::number(reflector_->port()));
     form<MainWindow>();
 }
 
@@ -204,7 +204,7 @@ void TestConnect::setUpReflector(Reflector kind)
     case Reflector::Stalling:
         stalling_.emplace();
         QVERIFY(stalling_->port() != 0);
-        form<ServerSettingsWindow>().txtPort->setText(QString::number(stalling_->port()));
+        form<ServerSettingsWindow>().reflectorPortBox->setText(QString::number(stalling_->port()));
         break;
     }
 }
@@ -224,7 +224,7 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
     QFETCH(QByteArray, clearText);
     reflectorSession().state().encryptTraffic = enciphered;
     reflector_->setEnciphered(enciphered);
-    form<UserSettingsWindow>().txtIPAddress->setText(QStringLiteral("203.0.113.7"));
+    form<UserSettingsWindow>().reflectorAddressBox->setText(QStringLiteral("203.0.113.7"));
     reflectorSession().state().loggedIn = true;
     reflectorSession().state().socketError = true;
     reflectorSession().state().loginSendComplete = true;
@@ -233,10 +233,10 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
     form<OptionsWindow>().setPasswordBoxesEnabled(true);
     writeSeenRepliesCache();
 
-    form<MainWindow>().mnuDisconnect_Click();
+    form<MainWindow>().disconnectFromReflector();
 
     QVERIFY(!reflectorSession().state().loggedIn);
-    QCOMPARE(form<MainWindow>().tvwMain->topLevelItemCount(), 0);
+    QCOMPARE(form<MainWindow>().directoryTree->topLevelItemCount(), 0);
     QVERIFY(!passwordBoxesEnabled());
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
     QVERIFY(!inConnectedState());
@@ -259,7 +259,7 @@ void TestConnect::disconnectReopensASocketLeftOpen()
     socket.Connect(QStringLiteral("127.0.0.1"), reflector_->port());
     QVERIFY(platform::waitUntil([&] { return socket.State() == platform::SocketControl::StateConnected; }, 5000));
 
-    form<MainWindow>().mnuDisconnect_Click();
+    form<MainWindow>().disconnectFromReflector();
 
     QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
     QTRY_COMPARE(reflector_->requestTexts(), QList<QByteArray>{"DeleteConnection*/"});
@@ -289,11 +289,11 @@ void TestConnect::disconnectThatCannotSendKeepsTheConnectedState()
     addNodes({"Internet"});
     writeSeenRepliesCache();
 
-    form<MainWindow>().mnuDisconnect_Click();
+    form<MainWindow>().disconnectFromReflector();
 
     // The local state is torn down; the menus still offer Disconnect again.
     QVERIFY(!reflectorSession().state().loggedIn);
-    QCOMPARE(form<MainWindow>().tvwMain->topLevelItemCount(), 0);
+    QCOMPARE(form<MainWindow>().directoryTree->topLevelItemCount(), 0);
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
     QVERIFY(inConnectedState());
     QCOMPARE(status(), statusText);
@@ -305,8 +305,8 @@ void TestConnect::disconnectThatCannotSendKeepsTheConnectedState()
     // The logout is still owed: once a reflector answers, Disconnect sends it.
     FakeReflector answering;
     QVERIFY(answering.listen());
-    form<ServerSettingsWindow>().txtPort->setText(QString::number(answering.port()));
-    form<MainWindow>().mnuDisconnect_Click();
+    form<ServerSettingsWindow>().reflectorPortBox->setText(QString::number(answering.port()));
+    form<MainWindow>().disconnectFromReflector();
     QVERIFY(!inConnectedState());
     QTRY_COMPARE(answering.requestTexts(), QList<QByteArray>{"DeleteConnection*/"});
 }
@@ -331,11 +331,11 @@ void TestConnect::disconnectWithNothingToLogOutFrom()
     addNodes({"Internet"});
     writeSeenRepliesCache();
 
-    form<MainWindow>().mnuDisconnect_Click();
+    form<MainWindow>().disconnectFromReflector();
 
     QVERIFY(!inConnectedState());
     QVERIFY(!reflectorSession().state().loggedIn);
-    QCOMPARE(form<MainWindow>().tvwMain->topLevelItemCount(), 0);
+    QCOMPARE(form<MainWindow>().directoryTree->topLevelItemCount(), 0);
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
     QCOMPARE(status(), QByteArray("Disconnected"));
     QVERIFY(!reflectorSession().logoutConnectLimit().Enabled());
@@ -371,7 +371,7 @@ void TestConnect::exitEndsWithinItsLimit()
     if (fromSecondaryWindow)
         exitWithoutWaiting();
     else
-        form<MainWindow>().mnuExit_Click();
+        form<MainWindow>().exitProgram();
 
     QCOMPARE(world_->folder().endProcessCalls(), QList<int>{0});
     QVERIFY2(clock.elapsed() < limitMs + 1000, qPrintable(QString::number(clock.elapsed())));
@@ -474,13 +474,13 @@ void TestConnect::retryLoginRunsConnect()
     connectCommand(CommandOrigin::MainWindow, steps); // joins the retry button once
     connectCommand(CommandOrigin::MainWindow, steps); // and not twice
     reflector_->acceptLogin("42");
-    form<ServerSettingsWindow>().txtIPAddress->setText(QStringLiteral("127.0.0.1"));
+    form<ServerSettingsWindow>().reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
     showConnectedState(false);
     int connects = 0;
     const QMetaObject::Connection counting =
         QObject::connect(&form<UserSettingsWindow>(), &UserSettingsWindow::retryLogin, [&] { ++connects; });
 
-    form<UserSettingsWindow>().cmdRetry->click();
+    form<UserSettingsWindow>().retryButton->click();
 
     QObject::disconnect(counting);
     QCOMPARE(connects, 1);
@@ -501,8 +501,8 @@ void TestConnect::retryInsideTheRejectionWindowLogsInAfterIt()
 {
     QFETCH(QByteArray, secondReply);
     QFETCH(bool, loggedIn);
-    form<ServerSettingsWindow>().txtIPAddress->setText(QStringLiteral("127.0.0.1"));
-    form<ServerSettingsWindow>().txtIPAddressBackUp->setText(QStringLiteral("127.0.0.1"));
+    form<ServerSettingsWindow>().reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
+    form<ServerSettingsWindow>().backupReflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
     reflector_->setQuietGapMs(5);
     reflector_->script("/Login/",
                        {FakeReflector::Reply::text("/Login Failed/"), FakeReflector::Reply::text(secondReply)});
@@ -512,10 +512,10 @@ void TestConnect::retryInsideTheRejectionWindowLogsInAfterIt()
         if (request != 1)
             return;
         retriedInsideTheWindow = reflectorSession().loginRejectionWindow().Enabled();
-        form<UserSettingsWindow>().cmdRetry->click();
+        form<UserSettingsWindow>().retryButton->click();
     });
 
-    form<MainWindow>().mnuConnect_Click();
+    form<MainWindow>().connectToReflector();
 
     QVERIFY(retriedInsideTheWindow);
     const QByteArray login = "/Login/,,";
@@ -535,7 +535,7 @@ void TestConnect::toolbarDisconnect()
     form<FrameWindow>().pressToolbar(1, 0, 1000, 0);
     QVERIFY(!reflectorSession().state().loggedIn);
     QVERIFY(!inConnectedState());
-    QCOMPARE(form<MainWindow>().tvwMain->topLevelItemCount(), 0);
+    QCOMPARE(form<MainWindow>().directoryTree->topLevelItemCount(), 0);
     QTRY_COMPARE(reflector_->requestTexts(), QList<QByteArray>{"DeleteConnection*/"});
 
     // A disabled Disconnect button runs nothing.
@@ -560,7 +560,7 @@ void TestConnect::secondaryMenuBar()
     QAction* connect = menuAction(*bar, QStringLiteral("mnuConnect"));
     QVERIFY(disconnect->isEnabled() && connect->isEnabled());
 
-    form<ServerSettingsWindow>().txtPort->setText(QStringLiteral("port"));
+    form<ServerSettingsWindow>().reflectorPortBox->setText(QStringLiteral("port"));
     reflector_->stopListening();
     reflectorSession().state().loggedIn = true;
     disconnect->trigger();
@@ -569,7 +569,7 @@ void TestConnect::secondaryMenuBar()
     QVERIFY(inConnectedState());
 
     // The main window's Disconnect skips the same failure silently.
-    form<MainWindow>().mnuDisconnect_Click();
+    form<MainWindow>().disconnectFromReflector();
     QCOMPARE(world_->folder().dialogs().messageTexts(), numberBox);
 }
 
@@ -630,7 +630,7 @@ void TestConnect::secondaryWindowFileMenus()
     QVERIFY(connect && disconnect && exit);
     const bool ownControls = secondary.window == windowOf<OptionsWindow>;
     world_->writeProgramFile(QStringLiteral("Nodes.lst"), "\"Top\",\"Sports\",\"Sports\",\"Closed\"\r\n");
-    form<ServerSettingsWindow>().txtIPAddress->setText(QStringLiteral("127.0.0.1"));
+    form<ServerSettingsWindow>().reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
     reflector_->acceptLogin("42");
     reflectorSession().state().reflectorAddress.clear();
     LocatorWindow& locator = form<LocatorWindow>();
@@ -658,7 +658,7 @@ void TestConnect::secondaryWindowFileMenus()
         QVERIFY(!reflectorSession().state().loggedIn);
         QVERIFY(!inConnectedState());
         QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
-        QCOMPARE(form<MainWindow>().tvwMain->topLevelItemCount(), 0);
+        QCOMPARE(form<MainWindow>().directoryTree->topLevelItemCount(), 0);
         QVERIFY(locator.isVisible()); // left as it was
         QVERIFY(!locator.topicList->isEnabled());
         QVERIFY(!passwordBoxesEnabled());

@@ -51,7 +51,7 @@ void TestLogoutWithoutCipher::init()
     world_.emplace();
     reflector_.emplace();
     QVERIFY(reflector_->listen());
-    form<ServerSettingsWindow>().txtPort->setText(QString::number(reflector_->port()));
+    form<ServerSettingsWindow>().reflectorPortBox->setText(QString::number(reflector_->port()));
     form<MainWindow>();
     LinkState& state = reflectorSession().state();
     state.reflectorAddress = "127.0.0.1";
@@ -72,7 +72,7 @@ void TestLogoutWithoutCipher::disconnectShowsTheFailedStepAndSendsNothing()
 
     QCOMPARE(world_->folder().dialogs().messageTexts().size(), 1);
     QVERIFY(world_->folder().dialogs().messageTexts()[0].startsWith(QLatin1Char(' ')));
-    QCOMPARE(form<MainWindow>().stsWorld->panelText(1),
+    QCOMPARE(form<MainWindow>().statusBar->panelText(1),
              QByteArray("Sending disconnect request to Reflector failed..."));
     QVERIFY(!reflectorSession().state().loggedIn);
     QTest::qWait(100);

@@ -52,8 +52,8 @@ void TestMainWindow::loadArmsTheStartupStep()
     QVERIFY(form<FrameWindow>().isVisible());
     QVERIFY(main.startupStep->Enabled());
     QCOMPARE(main.startupStep->Interval(), MainWindow::kStartupStepMs);
-    QCOMPARE(main.imlIconsRemote.count(), 7);
-    QCOMPARE(main.imlIconsLocal.tag(7), QByteArray("IEStream"));
+    QCOMPARE(main.remoteIcons.count(), 7);
+    QCOMPARE(main.localIcons.tag(7), QByteArray("IEStream"));
     QCOMPARE(main.windowTitle(), QStringLiteral("Larkspire Vistrel"));
 }
 
@@ -167,17 +167,17 @@ void TestMainWindow::transmitterConnectFollowsTheAddressBox()
     QVERIFY(connectButton);
     QVERIFY(!connectButton->isEnabled());
 
-    main.txtRemoteIP->setText(QStringLiteral("10.1.2.3"));
+    main.transmitterAddressBox->setText(QStringLiteral("10.1.2.3"));
     QVERIFY(connectButton->isEnabled());
-    main.txtRemoteIP->clear();
+    main.transmitterAddressBox->clear();
     QVERIFY(!connectButton->isEnabled());
 
-    QTest::keyClick(main.txtRemoteIP, Qt::Key_1);
+    QTest::keyClick(main.transmitterAddressBox, Qt::Key_1);
     QVERIFY(connectButton->isEnabled());
-    QTest::keyClick(main.txtRemoteIP, Qt::Key_Backspace);
+    QTest::keyClick(main.transmitterAddressBox, Qt::Key_Backspace);
     QVERIFY(!connectButton->isEnabled());
 
-    main.txtRemoteIP->setText(QStringLiteral(" ")); // blanks count as text
+    main.transmitterAddressBox->setText(QStringLiteral(" ")); // blanks count as text
     QVERIFY(connectButton->isEnabled());
 }
 

@@ -35,7 +35,7 @@ private slots:
         player.close();
 
         MainWindow& main = ui::form<MainWindow>();
-        TreeNode& node = TreeNodes::of(*main.tvwMain).addTopLevel("node 1", "Cam", {}, nullptr);
+        TreeNode& node = TreeNodes::of(*main.directoryTree).addTopLevel("node 1", "Cam", {}, nullptr);
         node.webCam = WebCamRecord{"1", "http://h/a.rm", {}, "Cam", "N", {}, "France", "RealPlay"};
         try {
             openWebCamOfNode(node);

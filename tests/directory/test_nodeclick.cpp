@@ -25,7 +25,7 @@ using Texts = QList<QByteArray>;
 // A left click on the node, where the tree shows it.
 void clickOn(TreeNode* node)
 {
-    QTreeWidget& tree = *form<MainWindow>().tvwMain;
+    QTreeWidget& tree = *form<MainWindow>().directoryTree;
     tree.scrollToItem(node);
     const QRect place = tree.visualItemRect(node);
     QVERIFY(!place.isEmpty());
@@ -99,7 +99,7 @@ void TestNodeClick::clickSendsTheNodesQueries()
     TreeNode* clicked = PlaceTree::find(node);
     QVERIFY(clicked);
     MainWindow& main = form<MainWindow>();
-    main.txtRemoteIP->setText(QStringLiteral("10.1.2.3"));
+    main.transmitterAddressBox->setText(QStringLiteral("10.1.2.3"));
     main.progressBar->setValue(40);
 
     clickOn(clicked);
@@ -110,14 +110,14 @@ void TestNodeClick::clickSendsTheNodesQueries()
     QCOMPARE(received(), queries);
     QCOMPARE(gSelectedNodeIndex, clicked->Index());
     QVERIFY(clicked->Sorted());
-    QVERIFY(main.txtRemoteIP->text().isEmpty());
+    QVERIFY(main.transmitterAddressBox->text().isEmpty());
     QCOMPARE(main.progressBar->value(), 0);
     QVERIFY(world_->folder().dialogs().messageBoxes().isEmpty());
 }
 
 void TestNodeClick::returnKeyClicksTheCurrentNode()
 {
-    QTreeWidget& tree = *form<MainWindow>().tvwMain;
+    QTreeWidget& tree = *form<MainWindow>().directoryTree;
     tree.setCurrentItem(tree_.france);
     QTest::keyClick(&tree, Qt::Key_Return);
     QTRY_COMPARE(received(), Texts{"Travel,France"});
@@ -134,7 +134,7 @@ void TestNodeClick::returnKeyClicksTheCurrentNode()
 
 void TestNodeClick::doubleClickRunsTheClickOnce()
 {
-    QTreeWidget& tree = *form<MainWindow>().tvwMain;
+    QTreeWidget& tree = *form<MainWindow>().directoryTree;
     tree.scrollToItem(tree_.florida);
     const QPoint centre = tree.visualItemRect(tree_.florida).center();
     // A double click as the window system delivers it: a click, then a double-click press and its release.
@@ -171,12 +171,12 @@ void TestNodeClick::treeEmptiedWhileSendingEndsTheClick()
 {
     // The tree is emptied (as a Disconnect does) while the first of Georgia's two
     // queries is connecting.
-    connect(&*reflector_, &FakeReflector::connectionAccepted, this, [] { form<MainWindow>().tvwMain->clear(); });
+    connect(&*reflector_, &FakeReflector::connectionAccepted, this, [] { form<MainWindow>().directoryTree->clear(); });
     clickOn(tree_.georgia);
 
     QTRY_VERIFY(!received().isEmpty());
     QCOMPARE(received().first(), QByteArray("Travel,Georgia"));
-    QCOMPARE(TreeNodes::of(*form<MainWindow>().tvwMain).count(), 0);
+    QCOMPARE(TreeNodes::of(*form<MainWindow>().directoryTree).count(), 0);
     QVERIFY(world_->folder().dialogs().messageBoxes().isEmpty());
 }
 
@@ -223,11 +223,11 @@ void TestNodeClick::bracketModeOpensTheAddressInstead()
     QFETCH(QStringList, pages);
     TreeNode* node = text == "France"
         ? tree_.france
-        : &TreeNodes::of(*form<MainWindow>().tvwMain)
-               .addChild(tree_.france->Key(), "Harbour", text, "real", &form<MainWindow>().imlIconsRemote);
+        : &TreeNodes::of(*form<MainWindow>().directoryTree)
+               .addChild(tree_.france->Key(), "Harbour", text, "real", &form<MainWindow>().remoteIcons);
     gSelectedNodeIndex = 0;
     gBracketUrlMode = true;
-    form<MainWindow>().txtRemoteIP->setText(QStringLiteral("10.1.2.3"));
+    form<MainWindow>().transmitterAddressBox->setText(QStringLiteral("10.1.2.3"));
 
     clickOn(node);
 
@@ -239,7 +239,7 @@ void TestNodeClick::bracketModeOpensTheAddressInstead()
     QVERIFY(received().isEmpty());
     QVERIFY(!gBracketUrlMode);
     QCOMPARE(gSelectedNodeIndex, qint16(0));
-    QVERIFY(form<MainWindow>().txtRemoteIP->text().isEmpty());
+    QVERIFY(form<MainWindow>().transmitterAddressBox->text().isEmpty());
 }
 
 QTEST_MAIN(TestNodeClick)

@@ -263,24 +263,24 @@ void TestNodeList::loadAndBuild()
         QCOMPARE(box.buttons, platform::MessageButtons::Ok);
         QCOMPARE(box.title, QStringLiteral("Vistrel"));
     }
-    QCOMPARE(fullPaths(*main.tvwMain), paths);
+    QCOMPARE(fullPaths(*main.directoryTree), paths);
     QCOMPARE(collectedTopics(), topics);
     QCOMPARE(gIconCount, qint16(iconRows.size() + (iconRows.size() == kIconFileRows ? 1 : 0)));
     QCOMPARE(iconFileRows(), iconRows);
-    QCOMPARE(loadedIconKeys(main.imlIconsRemote), iconKeys);
+    QCOMPARE(loadedIconKeys(main.remoteIcons), iconKeys);
     // Never a range of 0 to 0: that makes the bar a busy indicator, animating for good.
     QCOMPARE(main.progressBar->maximum(), std::max(1, gIconCount - 1));
     QCOMPARE(main.progressBar->value(), 0);
 
     // The root always shows its folder picture; the others show theirs unless icons are off.
-    const QList<TreeNode*> nodes = nodesInTreeOrder(*main.tvwMain);
+    const QList<TreeNode*> nodes = nodesInTreeOrder(*main.directoryTree);
     QCOMPARE(nodes.first()->Image(), QByteArray("Closed"));
     QVERIFY(!nodes.first()->icon(0).isNull());
     for (TreeNode* node : nodes.mid(1))
         QCOMPARE(node->icon(0).isNull(), noIcons);
     if (!iconKeys.isEmpty() && icons->size() > 1) {
         // Of two files with one key, the one listed first gives the picture.
-        const QImage picture = main.imlIconsRemote.icon(iconKeys.last()).pixmap(48, 48).toImage();
+        const QImage picture = main.remoteIcons.icon(iconKeys.last()).pixmap(48, 48).toImage();
         QCOMPARE(picture.pixelColor(24, 24), kFirstIconColour);
     }
 }
@@ -298,7 +298,7 @@ void TestNodeList::shippedNodeListBuildsWithoutMessages()
     BuildNodes();
 
     QCOMPARE(newMessages(world, shownBefore), QStringList{});
-    const TreeNodes& nodes = TreeNodes::of(*main.tvwMain);
+    const TreeNodes& nodes = TreeNodes::of(*main.directoryTree);
     QCOMPARE(nodes.count(), 1 + shipped.count('\n'));
     QVERIFY(collectedTopics().contains("Airports"));
     QCOMPARE(nodes.byKey("Airports/Countries/Albania")->FullPath(),
@@ -320,17 +320,17 @@ void TestNodeList::rebuildIntoAnUnclearedTree()
              (QStringList{" 35602  = Key is not unique in collection   Top   Internet   Closed",
                           " 35602  = Key is not unique in collectionTop   A   Alpha   Closed",
                           " 35602  = Key is not unique in collectionTop   B   Beta   Closed"}));
-    QCOMPARE(TreeNodes::of(*main.tvwMain).count(), 3);
+    QCOMPARE(TreeNodes::of(*main.directoryTree).count(), 3);
 
     // Cleared and built from a shorter list: the Index count starts again, and the
     // locator is offered no topic of the earlier list.
     world.writeProgramFile(QStringLiteral("Nodes.lst"), "\"Top\",\"C\",\"Gamma\",\"Closed\"\r\n");
-    main.tvwMain->clear();
-    QCOMPARE(TreeNodes::of(*main.tvwMain).count(), 0);
+    main.directoryTree->clear();
+    QCOMPARE(TreeNodes::of(*main.directoryTree).count(), 0);
     BuildNodes();
     QCOMPARE(collectedTopics(), QList<QByteArray>{"Gamma"});
-    QCOMPARE(TreeNodes::of(*main.tvwMain).byIndex(1)->Key(), QByteArray("Top"));
-    QCOMPARE(TreeNodes::of(*main.tvwMain).byIndex(2)->Text(), QByteArray("Gamma"));
+    QCOMPARE(TreeNodes::of(*main.directoryTree).byIndex(1)->Key(), QByteArray("Top"));
+    QCOMPARE(TreeNodes::of(*main.directoryTree).byIndex(2)->Text(), QByteArray("Gamma"));
 }
 
 void TestNodeList::nodeCollection()

@@ -541,7 +541,7 @@ void TestSnapshotWindow::viewMenuShowsTheDefaultWindow()
     // Closed, it is the same window in its start state the next time.
     controls(window).interval->setText("5");
     window.close();
-    main.mnuWebCam_Click();
+    main.showSnapshotWindow();
     QVERIFY(&form<SnapshotWindow>() == &window && window.isVisible());
     QVERIFY(controls(window).interval->text().isEmpty());
 }

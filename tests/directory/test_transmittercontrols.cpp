@@ -64,8 +64,8 @@ class TestTransmitterControls : public QObject {
     {
         MainWindow& main = form<MainWindow>();
         main.show();
-        form<ServerSettingsWindow>().txtViewerPort->setText(QString::number(site->port()));
-        main.txtRemoteIP->setText(QStringLiteral("127.0.0.1"));
+        form<ServerSettingsWindow>().viewerPortBox->setText(QString::number(site->port()));
+        main.transmitterAddressBox->setText(QStringLiteral("127.0.0.1"));
         QTest::mouseClick(control<QPushButton>(main, "Command7"), Qt::LeftButton);
         waitFor([&] { return main.fileList->count() == 2; });
         return main;
@@ -108,9 +108,9 @@ private slots:
         QFETCH(bool, modem);
         QFETCH(QByteArray, speedRequest);
         MainWindow& main = connectedMainWindow();
-        QVERIFY(main.optCable->isChecked());
+        QVERIFY(main.cableSpeedOption->isChecked());
         if (modem)
-            main.optModem->setChecked(true);
+            main.modemSpeedOption->setChecked(true);
 
         clickFile(*main.fileList, 1);
 
@@ -147,8 +147,8 @@ private slots:
         MainWindow& main = form<MainWindow>();
         const quint16 port = site->port();
         site.reset(); // nothing listens there now
-        form<ServerSettingsWindow>().txtViewerPort->setText(QString::number(port));
-        main.txtRemoteIP->setText(QStringLiteral("127.0.0.1"));
+        form<ServerSettingsWindow>().viewerPortBox->setText(QString::number(port));
+        main.transmitterAddressBox->setText(QStringLiteral("127.0.0.1"));
         QTest::mouseClick(control<QPushButton>(main, "Command7"), Qt::LeftButton);
         QCOMPARE(world->folder().dialogs().messageTexts(), QStringList{"Transmitter is Off Line"});
         QCOMPARE(main.fileList->count(), 0);
@@ -158,11 +158,11 @@ private slots:
     {
         MainWindow& main = form<MainWindow>();
         main.show();
-        main.txtRemoteIP->setText(QStringLiteral("127.0.0.1")); // Connect takes presses only with an address
+        main.transmitterAddressBox->setText(QStringLiteral("127.0.0.1")); // Connect takes presses only with an address
         const QList<QWidget*> station = {control<QWidget>(main, "Command7"), control<QWidget>(main, "Command8"),
                                          control<QWidget>(main, "Label3"), control<QWidget>(main, "Label4"),
                                          control<QWidget>(main, "Label5")};
-        const QList<QWidget*> speed = {control<QWidget>(main, "Frame2"), main.optModem, main.optCable};
+        const QList<QWidget*> speed = {control<QWidget>(main, "Frame2"), main.modemSpeedOption, main.cableSpeedOption};
         const QStringList paths = helpPathsOnRightPress(world->folder().launcher(), station + speed);
         QStringList expected;
         for (int i = 0; i < station.size(); ++i)

@@ -33,14 +33,14 @@ const QString kRefused = QStringLiteral("Password incorrect...Access denied...")
 
 QPoint placeOf(TreeNode* node)
 {
-    QTreeWidget& tree = *form<MainWindow>().tvwMain;
+    QTreeWidget& tree = *form<MainWindow>().directoryTree;
     tree.scrollToItem(node);
     return tree.visualItemRect(node).center();
 }
 
 void clickOn(TreeNode* node, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {})
 {
-    QTest::mouseClick(form<MainWindow>().tvwMain->viewport(), button, keys, placeOf(node));
+    QTest::mouseClick(form<MainWindow>().directoryTree->viewport(), button, keys, placeOf(node));
 }
 
 } // namespace
@@ -197,7 +197,7 @@ void TestTreeInteraction::lockedNodeExpand()
     TreeNode* countries = PlaceTree::find("Countries");
     countries->setExpanded(false);
     QVERIFY(dialogs().inputBoxes().isEmpty());
-    form<MainWindow>().txtRemoteIP->setText(QStringLiteral("10.0.0.9"));
+    form<MainWindow>().transmitterAddressBox->setText(QStringLiteral("10.0.0.9"));
     dialogs().queueInput(answer);
 
     countries->setExpanded(true);
@@ -205,17 +205,17 @@ void TestTreeInteraction::lockedNodeExpand()
     QCOMPARE(dialogs().inputBoxes().size(), 1);
     QCOMPARE(countries->isExpanded(), expanded);
     QCOMPARE(dialogs().messageTexts(), expanded ? QStringList{} : QStringList{kRefused});
-    QVERIFY(form<MainWindow>().txtRemoteIP->text().isEmpty());
+    QVERIFY(form<MainWindow>().transmitterAddressBox->text().isEmpty());
     QTest::qWait(50);
     QVERIFY(received().isEmpty());
 
     // Every expand empties the transmitter address, locked or not.
     TreeNode* usa = PlaceTree::find("USA");
     usa->setExpanded(false);
-    form<MainWindow>().txtRemoteIP->setText(QStringLiteral("10.0.0.9"));
+    form<MainWindow>().transmitterAddressBox->setText(QStringLiteral("10.0.0.9"));
     usa->setExpanded(true);
     QVERIFY(usa->isExpanded());
-    QVERIFY(form<MainWindow>().txtRemoteIP->text().isEmpty());
+    QVERIFY(form<MainWindow>().transmitterAddressBox->text().isEmpty());
     QCOMPARE(dialogs().inputBoxes().size(), 1);
 }
 
@@ -271,7 +271,7 @@ void TestTreeInteraction::mouseMoveArmsTheToolbarReset()
     platform::Timer& reset = *form<FrameWindow>().toolbarPictureReset;
     reset.setEnabled(false);
     gToolbarHighlightCleared = true;
-    QTest::mouseMove(form<MainWindow>().tvwMain->viewport(), placeOf(tree_.florida));
+    QTest::mouseMove(form<MainWindow>().directoryTree->viewport(), placeOf(tree_.florida));
     QVERIFY(!gToolbarHighlightCleared);
     QVERIFY(reset.Enabled());
     QCOMPARE(reset.Interval(), 500);
@@ -279,7 +279,7 @@ void TestTreeInteraction::mouseMoveArmsTheToolbarReset()
 
 void TestTreeInteraction::iconSwitchSetsTheTreeLook()
 {
-    QTreeWidget& tree = *form<MainWindow>().tvwMain;
+    QTreeWidget& tree = *form<MainWindow>().directoryTree;
     const QSize pictures = tree.iconSize();
     QVERIFY(!pictures.isEmpty());
     OptionsWindow& options = form<OptionsWindow>();

@@ -25,12 +25,12 @@ const QByteArray kLoadingStatus = "Loading Webcams into Tree View...!!!";
 
 QByteArray status()
 {
-    return form<MainWindow>().stsWorld->panelText(1);
+    return form<MainWindow>().statusBar->panelText(1);
 }
 
 void clearStatus()
 {
-    form<MainWindow>().stsWorld->setPanelText(1, {});
+    form<MainWindow>().statusBar->setPanelText(1, {});
 }
 
 QByteArray cacheContent()
@@ -241,19 +241,19 @@ void TestWebCamLoading::moreThan1000LinesUsesTheFirst1000()
 
     QCOMPARE(tree_.france->childCount(), 1000);
     QCOMPARE(gWebCamTable[1000].name, QByteArray("Cam 1000"));
-    QVERIFY(TreeNodes::of(*form<MainWindow>().tvwMain).byKey("France 999"));
-    QVERIFY(!TreeNodes::of(*form<MainWindow>().tvwMain).byKey("France 1000"));
+    QVERIFY(TreeNodes::of(*form<MainWindow>().directoryTree).byKey("France 999"));
+    QVERIFY(!TreeNodes::of(*form<MainWindow>().directoryTree).byKey("France 1000"));
     QCOMPARE(form<MainWindow>().progressBar->maximum(), 1000);
 }
 
 void TestWebCamLoading::replyAfterTheTreeWasClearedChangesNothing()
 {
     gSelectedNodeIndex = tree_.france->Index();
-    form<MainWindow>().tvwMain->clear(); // as Disconnect leaves it
+    form<MainWindow>().directoryTree->clear(); // as Disconnect leaves it
     LoadWebCams(webCamReply({webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay")}));
 
-    QCOMPARE(form<MainWindow>().tvwMain->topLevelItemCount(), 0);
-    QCOMPARE(TreeNodes::of(*form<MainWindow>().tvwMain).count(), 0);
+    QCOMPARE(form<MainWindow>().directoryTree->topLevelItemCount(), 0);
+    QCOMPARE(TreeNodes::of(*form<MainWindow>().directoryTree).count(), 0);
     QVERIFY(gWebCamTable[1].marker.isEmpty());
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
 }

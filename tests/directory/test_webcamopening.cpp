@@ -47,8 +47,8 @@ class Opening {
 public:
     Opening() : main(form<MainWindow>())
     {
-        form<ServerSettingsWindow>().txtIPAddress->setText(QStringLiteral("10.0.0.9"));
-        form<ServerSettingsWindow>().txtIPAddressBackUp->setText(QStringLiteral("10.0.0.8"));
+        form<ServerSettingsWindow>().reflectorAddressBox->setText(QStringLiteral("10.0.0.9"));
+        form<ServerSettingsWindow>().backupReflectorAddressBox->setText(QStringLiteral("10.0.0.8"));
         world.writeProgramFile(QStringLiteral("Real.txt"), kRealPlayer.toUtf8() + "\r\n");
         world.writeProgramFile(QStringLiteral("MediaPlay.txt"), "\"" + kMediaPlayer.toUtf8() + "\"\r\n");
         web.serve("/cam.jpg", 200, "not really a picture");
@@ -73,7 +73,7 @@ public:
     TreeNode& node(const QByteArray& text, std::optional<WebCamRecord> record)
     {
         TreeNode& added =
-            TreeNodes::of(*main.tvwMain).addTopLevel("node " + QByteArray::number(++nodes_), text, {}, nullptr);
+            TreeNodes::of(*main.directoryTree).addTopLevel("node " + QByteArray::number(++nodes_), text, {}, nullptr);
         added.webCam = std::move(record);
         return added;
     }
@@ -193,7 +193,7 @@ void TestWebCamOpening::opens()
     openWebCamOfNode(opening.node(nodeText, webCam(address, kind)));
 
     QCOMPARE(chosenStreamAddress(), address);
-    QCOMPARE(opening.main.cboAddress->currentText(), kRelay + cameraHost);
+    QCOMPARE(opening.main.relayAddressBox->currentText(), kRelay + cameraHost);
     QVERIFY(opening.main.browserOpened->Enabled());
     QCOMPARE(opening.main.browserOpened->Interval(), 3000);
     const QList<RecordingLauncher::Start>& starts = opening.launcher().starts();
@@ -203,7 +203,7 @@ void TestWebCamOpening::opens()
         QCOMPARE(starts[0].arguments, arguments);
     }
     QCOMPARE(opening.launcher().pages(), page.isEmpty() ? QList<QUrl>{} : QList<QUrl>{QUrl(page)});
-    QCOMPARE(opening.main.txtRemoteIP->text(), transmitter);
+    QCOMPARE(opening.main.transmitterAddressBox->text(), transmitter);
     QCOMPARE(!gSnapshotWindows[1].isNull(), snapshot);
     if (snapshot) {
         QCOMPARE(gSnapshotWindows[1]->windowTitle(), QString::fromUtf8(nodeText));
@@ -251,12 +251,12 @@ void TestWebCamOpening::aNodeWithoutAWebCamEndsQuietly()
 {
     Opening opening;
     openWebCamOfNode(opening.node("Cam", webCam("http://h/live.rm", "RealPlay")));
-    opening.main.cboAddress->setEditText(QStringLiteral("kept"));
+    opening.main.relayAddressBox->setEditText(QStringLiteral("kept"));
 
     // A topic whose text holds a webcam's name opens nothing.
     openWebCamOfNode(opening.node("Camden NoStream", std::nullopt));
     QVERIFY(chosenStreamAddress().isEmpty());
-    QCOMPARE(opening.main.cboAddress->currentText(), QStringLiteral("kept"));
+    QCOMPARE(opening.main.relayAddressBox->currentText(), QStringLiteral("kept"));
     QCOMPARE(opening.launcher().starts().size(), 1);
     QVERIFY(gSnapshotWindows[1].isNull());
 }
@@ -347,7 +347,7 @@ void TestWebCamOpening::password()
     QVERIFY(!form<WebCamPasswordPrompt>().isVisible());
     QVERIFY(!gLoginOkPressed && !gLoginCancelPressed);
     QCOMPARE(opening.launcher().starts().size(), opens ? 1 : 0);
-    QCOMPARE(opening.main.cboAddress->currentText().isEmpty(), !opens);
+    QCOMPARE(opening.main.relayAddressBox->currentText().isEmpty(), !opens);
     QCOMPARE(opening.dialogs().messageTexts(),
              incorrect ? QStringList{QStringLiteral("Password is incorrect")} : QStringList{});
 }
@@ -396,7 +396,7 @@ void TestWebCamOpening::theTreeEmptiedDuringThePromptStillOpensTheWebCam()
 {
     Opening opening;
     answerPrompt([&opening](WebCamPasswordPrompt& prompt) {
-        opening.main.tvwMain->clear();
+        opening.main.directoryTree->clear();
         passwordBox(prompt)->setText(QStringLiteral("pw"));
         prompt.answerOk();
     });
@@ -468,7 +468,7 @@ void TestWebCamOpening::missingPlayers()
     QCOMPARE(int(gPlayerKind), searchFor);
     QVERIFY(opening.dialogs().messageTexts().isEmpty());
     // A click that ends at a missing player leaves the transmitter box alone.
-    QCOMPARE(opening.main.txtRemoteIP->text(), QString());
+    QCOMPARE(opening.main.transmitterAddressBox->text(), QString());
     if (searchFor == 0) {
         QVERIFY(!ui::isLoaded<PlayerSearchWindow>() || !form<PlayerSearchWindow>().isVisible());
         return;

@@ -64,8 +64,8 @@ void TestFrameWindow::statusClearingRunsForTheWholeRun()
     QVERIFY(frame.statusClearTimer->Enabled());
     QCOMPARE(frame.statusClearTimer->Interval(), 5000);
     for (int round = 0; round < 3; ++round) {
-        main.stsWorld->setPanelText(1, "Logging in...");
-        QTRY_VERIFY(main.stsWorld->panelText(1).isEmpty());
+        main.statusBar->setPanelText(1, "Logging in...");
+        QTRY_VERIFY(main.statusBar->panelText(1).isEmpty());
     }
     QVERIFY(frame.statusClearTimer->Enabled());
 }

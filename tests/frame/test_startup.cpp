@@ -90,8 +90,8 @@ void TestStartup::addressSources()
 
     FrameWindow& frame = form<FrameWindow>();
 
-    QCOMPARE(form<ServerSettingsWindow>().txtIPAddress->text().toLatin1(), primary);
-    QCOMPARE(form<ServerSettingsWindow>().txtIPAddressBackUp->text().toLatin1(), backup);
+    QCOMPARE(form<ServerSettingsWindow>().reflectorAddressBox->text().toLatin1(), primary);
+    QCOMPARE(form<ServerSettingsWindow>().backupReflectorAddressBox->text().toLatin1(), backup);
     QCOMPARE(form<SupportChatWindow>().supportHostBox->text().toLatin1(), chatHost);
     QVERIFY(!form<ServerSettingsWindow>().isVisible());
     QVERIFY(!form<SupportChatWindow>().isVisible());
@@ -137,7 +137,7 @@ void TestStartup::firstRunMarker()
     QVERIFY(marker.open(QIODevice::ReadOnly));
     QCOMPARE(marker.readAll(), markerPresent ? earlier : QByteArray("Complete\r\n"));
     QCOMPARE(isLoaded<QuickStartGuide>() && form<QuickStartGuide>().isVisible(), !markerPresent);
-    QCOMPARE(form<ServerSettingsWindow>().txtIPAddress->text(), QStringLiteral("m"));
+    QCOMPARE(form<ServerSettingsWindow>().reflectorAddressBox->text(), QStringLiteral("m"));
 }
 
 void TestStartup::unwritableMarkerStillShowsTheGuide()
@@ -155,7 +155,7 @@ void TestStartup::unwritableMarkerStillShowsTheGuide()
 
     QVERIFY(!QFile::exists(firstRunMarkerPath()));
     QVERIFY(form<QuickStartGuide>().isVisible());
-    QCOMPARE(form<ServerSettingsWindow>().txtIPAddressBackUp->text(), QStringLiteral("b"));
+    QCOMPARE(form<ServerSettingsWindow>().backupReflectorAddressBox->text(), QStringLiteral("b"));
     QVERIFY(!frame.holdOffOver());
     ui::destroyAllForms();
 }

@@ -115,7 +115,7 @@ void TestTipOfTheDay::startupShowsTheTipByTheSwitch()
     const QString debugLog = form<DebugLog>().logView->toPlainText();
     QCOMPARE(debugLog.isEmpty(), shown);
     QVERIFY(frame.statusClearTimer->Enabled());
-    QCOMPARE(form<ServerSettingsWindow>().txtIPAddressBackUp->text(), QStringLiteral("b"));
+    QCOMPARE(form<ServerSettingsWindow>().backupReflectorAddressBox->text(), QStringLiteral("b"));
     QVERIFY(!frame.holdOffOver());
 }
 

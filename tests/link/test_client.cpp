@@ -112,10 +112,10 @@ private slots:
         // The accepted login closes the socket at once; the reflector's close comes
         // after it and is no longer seen.
         QCOMPARE(client.socket().State(), int(SocketControl::StateClosed));
-        QCOMPARE(form<UserSettingsWindow>().txtUserID->text(), QStringLiteral("123"));
+        QCOMPARE(form<UserSettingsWindow>().userIdBox->text(), QStringLiteral("123"));
         QCOMPARE(form<UserSettingsWindow>().isVisible(), false);
         QVERIFY(!reflectorSession().state().loginFailed);
-        QCOMPARE(countOf(form<StatusWindow>().txtStatus->toPlainText(), "Login Successful..."), 2);
+        QCOMPARE(countOf(form<StatusWindow>().logView->toPlainText(), "Login Successful..."), 2);
     }
 
     void closeByTheReflectorAndErrors()
@@ -158,7 +158,7 @@ private slots:
 
         QVERIFY(connectTo(client, reflector.port()));
         QVERIFY(client.socket().SendData(loginOnWire("5", "a,b", "")).ok());
-        QVERIFY(waitUntil([&] { return form<UserSettingsWindow>().txtUserID->text() == "77"; }, kLimitMs));
+        QVERIFY(waitUntil([&] { return form<UserSettingsWindow>().userIdBox->text() == "77"; }, kLimitMs));
 
         // The enciphered login carries one comma more; a comma inside a value goes as it is.
         const QByteArray plain = encrypt ? "/Login/5,a,b,," : "/Login/5,a,b,";
@@ -207,7 +207,7 @@ private slots:
         QVERIFY(client.socket().SendData(loginOnWire("1", "ann", "pw")).ok());
         QVERIFY(waitUntil([&] { return log.chunks.size() == 6; }, kLimitMs));
         QVERIFY(!reflectorSession().state().loginFailed);
-        QVERIFY(form<UserSettingsWindow>().lblWarning->isHidden());
+        QVERIFY(form<UserSettingsWindow>().warningLabel->isHidden());
     }
 
     void aRejectedLoginShowsTheWarning()
@@ -222,9 +222,9 @@ private slots:
         QVERIFY(waitUntil([&] { return reflectorSession().state().loginFailed; }, kLimitMs));
         UserSettingsWindow& settings = form<UserSettingsWindow>();
         QVERIFY(settings.isVisible());
-        QVERIFY(!settings.lblWarning->isHidden());
-        QVERIFY(!settings.cmdRetry->isHidden());
-        QCOMPARE(countOf(form<StatusWindow>().txtStatus->toPlainText(), "Login Failed..."), 1);
+        QVERIFY(!settings.warningLabel->isHidden());
+        QVERIFY(!settings.retryButton->isHidden());
+        QCOMPARE(countOf(form<StatusWindow>().logView->toPlainText(), "Login Failed..."), 1);
     }
 
     // Whatever the reflector sends, the window takes at most its receive limit of it at
@@ -257,7 +257,7 @@ private slots:
         QVERIFY2(largestChunk <= ReflectorConnection::kReceiveLimitBytes, qPrintable(QString::number(largestChunk)));
         QVERIFY(largestCollection <= WebCamReplyCollector::kCapacityBytes);
         QVERIFY(reflectorSession().collectedWebCamReply().size() <= ReflectorConnection::kReceiveLimitBytes);
-        QCOMPARE(countOf(form<StatusWindow>().txtStatus->toPlainText(), "Webcam reply too long, dropped"), 1);
+        QCOMPARE(countOf(form<StatusWindow>().logView->toPlainText(), "Webcam reply too long, dropped"), 1);
     }
 
 private:

@@ -54,18 +54,18 @@ QList<QByteArray> logLines(const QByteArray& log)
 bool segment1Green()
 {
     StatusWindow& status = form<StatusWindow>();
-    return !status.ImgGreen3[1]->isHidden() && status.ImgRed2[8]->isHidden();
+    return !status.greenLamps[1]->isHidden() && status.redLamps[8]->isHidden();
 }
 
 bool segment1Red()
 {
     StatusWindow& status = form<StatusWindow>();
-    return !status.ImgRed2[8]->isHidden() && status.ImgGreen3[1]->isHidden();
+    return !status.redLamps[8]->isHidden() && status.greenLamps[1]->isHidden();
 }
 
 QByteArray mainStatus()
 {
-    return form<MainWindow>().stsWorld->panelText(1);
+    return form<MainWindow>().statusBar->panelText(1);
 }
 
 } // namespace
@@ -83,9 +83,9 @@ private slots:
         reflector_->setQuietGapMs(10);
         useAddresses(kAnswering, kAnswering, reflector_->port());
         UserSettingsWindow& user = form<UserSettingsWindow>();
-        user.txtUserID->setText("42");
-        user.txtUserName->setText("ann");
-        user.txtPassword->setText("secret");
+        user.userIdBox->setText("42");
+        user.userNameBox->setText("ann");
+        user.passwordBox->setText("secret");
 
         reflectorSession().state().loggedIn = false;
         reflectorSession().state().connectFailed = false;
@@ -143,12 +143,12 @@ private slots:
         QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("127.0.0.1"));
         QCOMPARE(mainStatus(), QByteArray("Now Waiting for Vistrel's External IP to be Returned "));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
-        QCOMPARE(form<UserSettingsWindow>().txtUserID->text(), QStringLiteral("77"));
+        QCOMPARE(form<UserSettingsWindow>().userIdBox->text(), QStringLiteral("77"));
         QVERIFY(segment1Green());
-        QVERIFY(!form<StatusWindow>().imgSegment1SendData->isHidden());
+        QVERIFY(!form<StatusWindow>().segment1Marker->isHidden());
         QVERIFY(!form<StatusWindow>().isVisible());
-        QCOMPARE(form<StatusWindow>().lblReflectorAddr->text(), kAnswering);
-        QCOMPARE(form<StatusWindow>().lblReflectorPort->text(), QString::number(reflector_->port()));
+        QCOMPARE(form<StatusWindow>().reflectorAddressLabel->text(), kAnswering);
+        QCOMPARE(form<StatusWindow>().reflectorPortLabel->text(), QString::number(reflector_->port()));
         QCOMPARE(logLines(form<StatusWindow>().logText().mid(logBefore_)), log);
         // Nothing of the login is left armed.
         QVERIFY(!reflectorSession().loginSendLimit().Enabled());
@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("127.0.0.1"));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
         QVERIFY(segment1Green());
-        QCOMPARE(form<StatusWindow>().lblReflectorAddr->text(), kAnswering);
+        QCOMPARE(form<StatusWindow>().reflectorAddressLabel->text(), kAnswering);
         QCOMPARE(logLines(form<StatusWindow>().logText().mid(logBefore_)),
                  (QList<QByteArray>{"Remote IP = 127.0.0.2", "Attempting to Connect to Reflector... 127.0.0.2",
                                     "Socket Error..", "Remote IP = 127.0.0.1",
@@ -213,8 +213,8 @@ private slots:
         QCOMPARE(reflectorSession().state().connectFailed, connectFailedBefore);
         QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("10.0.0.9"));
         QCOMPARE(mainStatus(), QByteArray("Can't connect to DB Server..."));
-        QCOMPARE(form<StatusWindow>().lblReflectorAddr->text(), kRefusing);
-        QCOMPARE(form<StatusWindow>().lblReflectorPort->text(), QString::number(refusing.port()));
+        QCOMPARE(form<StatusWindow>().reflectorAddressLabel->text(), kRefusing);
+        QCOMPARE(form<StatusWindow>().reflectorPortLabel->text(), QString::number(refusing.port()));
         QVERIFY(segment1Red());
         QVERIFY(form<StatusWindow>().logText().size() == logBefore_); // normal log level
     }
@@ -243,10 +243,10 @@ private slots:
             QVERIFY(reflectorSession().state().loginFailed);
             QVERIFY(logLines(form<StatusWindow>().logText()).contains("Login Failed..."));
             QVERIFY(form<UserSettingsWindow>().isVisible());
-            QVERIFY(!form<UserSettingsWindow>().lblWarning->isHidden());
-            QVERIFY(!form<UserSettingsWindow>().cmdRetry->isHidden());
+            QVERIFY(!form<UserSettingsWindow>().warningLabel->isHidden());
+            QVERIFY(!form<UserSettingsWindow>().retryButton->isHidden());
             QVERIFY(segment1Green());
-            QVERIFY(form<StatusWindow>().imgSegment1SendData->isHidden());
+            QVERIFY(form<StatusWindow>().segment1Marker->isHidden());
         } else {
             QCOMPARE(mainStatus(), QByteArray("Now Waiting for Vistrel's External IP to be Returned "));
             // The late reply is still handled as a reply, after the login has ended.
@@ -298,9 +298,9 @@ private slots:
         reflector_->setEnciphered(encrypt);
         reflector_->acceptLogin("42");
         UserSettingsWindow& user = form<UserSettingsWindow>();
-        user.txtUserID->setText(userId);
-        user.txtUserName->setText(userName);
-        user.txtPassword->setText(password);
+        user.userIdBox->setText(userId);
+        user.userNameBox->setText(userName);
+        user.passwordBox->setText(password);
 
         reflectorSession().logIn();
 
@@ -357,7 +357,7 @@ private slots:
     {
         QFETCH(QString, portText);
         QFETCH(QString, message);
-        form<ServerSettingsWindow>().txtPort->setText(portText);
+        form<ServerSettingsWindow>().reflectorPortBox->setText(portText);
 
         reflectorSession().logIn();
 
@@ -365,7 +365,7 @@ private slots:
         QVERIFY(reflectorSession().state().connectFailed);
         QVERIFY(!reflectorSession().state().loggedIn);
         QVERIFY(reflector_->connections().isEmpty());
-        QCOMPARE(form<StatusWindow>().lblReflectorPort->text(), portText);
+        QCOMPARE(form<StatusWindow>().reflectorPortLabel->text(), portText);
     }
 
     // A Connect while a login waits (here: as soon as the login reached the reflector)
@@ -402,9 +402,9 @@ private:
     static void useAddresses(const QString& primary, const QString& backup, quint16 port)
     {
         ServerSettingsWindow& server = form<ServerSettingsWindow>();
-        server.txtIPAddress->setText(primary);
-        server.txtIPAddressBackUp->setText(backup);
-        server.txtPort->setText(QString::number(port));
+        server.reflectorAddressBox->setText(primary);
+        server.backupReflectorAddressBox->setText(backup);
+        server.reflectorPortBox->setText(QString::number(port));
     }
 
     std::optional<FrameWorld> world_;

@@ -52,9 +52,9 @@ private slots:
         QVERIFY(world_.emplace().listening());
         reflectorSession().state().encryptTraffic = false;
         UserSettingsWindow& user = form<UserSettingsWindow>();
-        user.txtUserName->setText(QStringLiteral("alice"));
-        user.txtUserID->setText(QStringLiteral("42"));
-        user.txtPassword->setText(QStringLiteral("old1"));
+        user.userNameBox->setText(QStringLiteral("alice"));
+        user.userIdBox->setText(QStringLiteral("42"));
+        user.passwordBox->setText(QStringLiteral("old1"));
         user.save();
         QCOMPARE(storedPassword(), QByteArray("old1"));
     }
@@ -199,7 +199,7 @@ private slots:
         else
             QCOMPARE(window.statusBar->panelText(1), QByteArray("before"));
         QCOMPARE(storedPassword(), QByteArray("old1"));
-        QCOMPARE(form<UserSettingsWindow>().txtPassword->text(), QStringLiteral("old1"));
+        QCOMPARE(form<UserSettingsWindow>().passwordBox->text(), QStringLiteral("old1"));
     }
 
     void theAnswers_data()
@@ -242,12 +242,12 @@ private slots:
 
         const QString logged = platform::fromCp1252(outcome);
         QVERIFY(
-            QTest::qWaitFor([&] { return form<StatusWindow>().txtStatus->toPlainText().contains(logged); }, kWaitMs));
+            QTest::qWaitFor([&] { return form<StatusWindow>().logView->toPlainText().contains(logged); }, kWaitMs));
 
         QVERIFY(!window.isVisible());
         QVERIFY(!gToolbarActive[11]);
         QCOMPARE(window.statusBar->panelText(1), closedBefore ? QByteArray("closed") : outcome);
-        QCOMPARE(form<UserSettingsWindow>().txtPassword->text(), platform::fromCp1252(password));
+        QCOMPARE(form<UserSettingsWindow>().passwordBox->text(), platform::fromCp1252(password));
         QCOMPARE(storedPassword(), password);
         QCOMPARE(readUserSettingsFile().userName, QByteArray("alice"));
         QCOMPARE(readUserSettingsFile().userId, QByteArray("42"));
@@ -255,7 +255,7 @@ private slots:
 
         // The confirmed password is the one the next start logs in with.
         ui::destroyAllForms();
-        QCOMPARE(form<UserSettingsWindow>().txtPassword->text(), platform::fromCp1252(password));
+        QCOMPARE(form<UserSettingsWindow>().passwordBox->text(), platform::fromCp1252(password));
     }
 
     // Each opening after a close takes the stored password afresh and starts empty.
@@ -268,7 +268,7 @@ private slots:
         window.open(); // still open: kept
         QCOMPARE(window.oldPassword->text(), QStringLiteral("typed"));
         window.close();
-        form<UserSettingsWindow>().txtPassword->setText(QStringLiteral("other"));
+        form<UserSettingsWindow>().passwordBox->setText(QStringLiteral("other"));
         window.open();
         QCOMPARE(window.oldPassword->text(), QStringLiteral("other"));
         QCOMPARE(window.newPassword->text(), QString());

@@ -119,10 +119,10 @@ private slots:
         form<MainWindow>();
         world_->writeProgramFile("ServerSettings.txt", kOldSettings);
         UserSettingsWindow& user = form<UserSettingsWindow>();
-        user.txtUserID->setText("42");
-        user.txtPassword->setText("secret");
-        user.txtIPAddress->setText("9.9.9.9");
-        form<StatusWindow>().lblDBServerIPAddr->setText("9.9.9.9");
+        user.userIdBox->setText("42");
+        user.passwordBox->setText("secret");
+        user.reflectorAddressBox->setText("9.9.9.9");
+        form<StatusWindow>().directoryServerAddressLabel->setText("9.9.9.9");
         LocatorWindow& locator = form<LocatorWindow>();
         locator.topicList->addItem("Animals");
         locator.searchText->setText("beach");
@@ -296,17 +296,17 @@ private slots:
         const LocatorWindow& locator = form<LocatorWindow>();
         const MainWindow& main = form<MainWindow>();
         if (effects.status)
-            QCOMPARE(main.stsWorld->panelText(1), *effects.status);
+            QCOMPARE(main.statusBar->panelText(1), *effects.status);
         if (effects.onLine)
-            QCOMPARE(main.stsWorld->panelText(2), *effects.onLine);
+            QCOMPARE(main.statusBar->panelText(2), *effects.onLine);
         if (effects.userId)
-            QCOMPARE(text(user.txtUserID->text()), *effects.userId);
+            QCOMPARE(text(user.userIdBox->text()), *effects.userId);
         if (effects.password)
-            QCOMPARE(text(user.txtPassword->text()), *effects.password);
+            QCOMPARE(text(user.passwordBox->text()), *effects.password);
         if (effects.outsideAddress)
-            QCOMPARE(text(user.txtIPAddress->text()), *effects.outsideAddress);
+            QCOMPARE(text(user.reflectorAddressBox->text()), *effects.outsideAddress);
         if (effects.addressLabel)
-            QCOMPARE(text(form<StatusWindow>().lblDBServerIPAddr->text()), *effects.addressLabel);
+            QCOMPARE(text(form<StatusWindow>().directoryServerAddressLabel->text()), *effects.addressLabel);
         if (effects.serverSettings)
             QCOMPARE(fileContent(world_->folder().filePath("ServerSettings.txt")), *effects.serverSettings);
         if (effects.locatorList)
@@ -382,15 +382,15 @@ private slots:
 
         reflectorSession().connection().receiveChunk(chunk);
 
-        QCOMPARE(text(user.txtUserID->text()), QByteArray("42"));
-        QCOMPARE(text(user.txtPassword->text()), QByteArray("secret"));
+        QCOMPARE(text(user.userIdBox->text()), QByteArray("42"));
+        QCOMPARE(text(user.passwordBox->text()), QByteArray("secret"));
         QVERIFY(logLines(form<StatusWindow>().logText()).contains(logLine));
         QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{});
         StoredUserSettings stored = readUserSettingsFile();
         QCOMPARE(stored.userId, QByteArray("42"));
         QCOMPARE(passwordFromCodeList(stored.passwordCodes), QByteArray("secret"));
 
-        user.txtUserName->setText("alice");
+        user.userNameBox->setText("alice");
         user.save();
         QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{});
         stored = readUserSettingsFile();
@@ -410,9 +410,9 @@ private slots:
                 return;
             MainWindow& main = form<MainWindow>();
             for (repliesWhileOpen = 1; repliesWhileOpen <= 9; ++repliesWhileOpen) {
-                main.stsWorld->setPanelText(1, {});
+                main.statusBar->setPanelText(1, {});
                 client.receiveChunk("/NDF/");
-                QCOMPARE(main.stsWorld->panelText(1), QByteArray("No Data found at this node.."));
+                QCOMPARE(main.statusBar->panelText(1), QByteArray("No Data found at this node.."));
             }
         });
 
@@ -472,7 +472,7 @@ private slots:
         QCOMPARE(main.statusClear->Interval(), 2000);
         reflectorSession().connection().receiveChunk("/IP/1.2.3.4");
         QCOMPARE(main.statusClear->Interval(), 4000);
-        QVERIFY(platform::waitUntil([&] { return main.stsWorld->panelText(1).isEmpty(); }, 8000));
+        QVERIFY(platform::waitUntil([&] { return main.statusBar->panelText(1).isEmpty(); }, 8000));
     }
 
     // Only the last advert opens, once, as a web page through the launcher; an address

@@ -47,7 +47,7 @@ void send(Sender sender, const QByteArray& argument)
 
 QByteArray statusOf(Sender sender)
 {
-    return sender == Sender::Query ? form<MainWindow>().stsWorld->panelText(1)
+    return sender == Sender::Query ? form<MainWindow>().statusBar->panelText(1)
                                    : form<LocatorWindow>().statusBar->panelText(1);
 }
 
@@ -189,7 +189,7 @@ private slots:
             argument = QByteArray(16 * 1024 * 1024, 'x');
         }
         const QByteArray before = "before";
-        form<MainWindow>().stsWorld->setPanelText(1, before);
+        form<MainWindow>().statusBar->setPanelText(1, before);
         form<LocatorWindow>().statusBar->setPanelText(1, before);
 
         send(sender, argument);

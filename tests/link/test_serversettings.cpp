@@ -43,12 +43,12 @@ private slots:
     {
         ServerSettingsWindow& window = form<ServerSettingsWindow>();
         QVERIFY(!window.isVisible());
-        QVERIFY(window.txtIPAddress->text().isEmpty());
-        QVERIFY(window.txtIPAddressBackUp->text().isEmpty());
-        QCOMPARE(window.txtPort->text(), QString("80"));
-        QCOMPARE(window.txtViewerPort->text(), QString("80"));
-        QVERIFY(window.txtPort->isEnabled());
-        QVERIFY(!window.txtViewerPort->isEnabled());
+        QVERIFY(window.reflectorAddressBox->text().isEmpty());
+        QVERIFY(window.backupReflectorAddressBox->text().isEmpty());
+        QCOMPARE(window.reflectorPortBox->text(), QString("80"));
+        QCOMPARE(window.viewerPortBox->text(), QString("80"));
+        QVERIFY(window.reflectorPortBox->isEnabled());
+        QVERIFY(!window.viewerPortBox->isEnabled());
         QCOMPARE(window.size(), QSize(platform::twips(5850), platform::twips(3330)));
         QCOMPARE(window.saveButton->text(), QString("Save Settings"));
         QVERIFY(!QFile::exists(folder->filePath("ServerSettings.txt")));
@@ -75,9 +75,9 @@ private slots:
         QFETCH(QString, backup);
         QFETCH(QByteArray, bytes);
         ServerSettingsWindow& window = openForm<ServerSettingsWindow>();
-        window.txtIPAddress->setText(primary);
-        window.txtIPAddressBackUp->setText(backup);
-        window.txtPort->setText("8080");
+        window.reflectorAddressBox->setText(primary);
+        window.backupReflectorAddressBox->setText(backup);
+        window.reflectorPortBox->setText("8080");
 
         window.saveButton->click();
 
@@ -88,19 +88,19 @@ private slots:
         QCOMPARE(box.icon, platform::MessageIcon::None);
         // The save closes the window, which only hides it: the boxes keep their values.
         QVERIFY(!window.isVisible());
-        QCOMPARE(window.txtIPAddress->text(), primary);
-        QCOMPARE(window.txtIPAddressBackUp->text(), backup);
-        QCOMPARE(window.txtPort->text(), QString("8080"));
+        QCOMPARE(window.reflectorAddressBox->text(), primary);
+        QCOMPARE(window.backupReflectorAddressBox->text(), backup);
+        QCOMPARE(window.reflectorPortBox->text(), QString("8080"));
     }
 
     void aSecondSaveReplacesTheFile()
     {
         ServerSettingsWindow& window = form<ServerSettingsWindow>();
-        window.txtIPAddress->setText("first.example.net");
-        window.txtIPAddressBackUp->setText("first-backup.example.net");
+        window.reflectorAddressBox->setText("first.example.net");
+        window.backupReflectorAddressBox->setText("first-backup.example.net");
         window.save();
-        window.txtIPAddress->setText("b");
-        window.txtIPAddressBackUp->clear();
+        window.reflectorAddressBox->setText("b");
+        window.backupReflectorAddressBox->clear();
         window.save();
         QCOMPARE(fileContent(folder->filePath("ServerSettings.txt")), QByteArray("b\r\n\r\n"));
     }
@@ -109,8 +109,8 @@ private slots:
     {
         QVERIFY(platform::writeRawLines(folder->filePath("ServerSettings.txt"), {"old.example.net", "old-backup"}));
         ServerSettingsWindow& window = openForm<ServerSettingsWindow>();
-        window.txtIPAddress->setText(QString(4096, 'x'));
-        window.txtIPAddressBackUp->setText("new-backup");
+        window.reflectorAddressBox->setText(QString(4096, 'x'));
+        window.backupReflectorAddressBox->setText("new-backup");
         {
             FileSizeLimit limit(16);
             window.save();
@@ -122,7 +122,7 @@ private slots:
         QVERIFY(!shown.first().contains("Saved"));
         // Nothing was saved, so the window stays open with what the user typed.
         QVERIFY(window.isVisible());
-        QCOMPARE(window.txtIPAddressBackUp->text(), QString("new-backup"));
+        QCOMPARE(window.backupReflectorAddressBox->text(), QString("new-backup"));
     }
 
     void closingHidesAndKeepsUnsavedValues()
@@ -131,8 +131,8 @@ private slots:
         gToolbarActive[10] = true;
         gToolbarActive[4] = true;
         ServerSettingsWindow& window = openForm<ServerSettingsWindow>();
-        window.txtIPAddress->setText("typed.example.net");
-        window.txtPort->setText("81");
+        window.reflectorAddressBox->setText("typed.example.net");
+        window.reflectorPortBox->setText("81");
 
         QVERIFY(!window.close());
 
@@ -144,8 +144,8 @@ private slots:
 
         ServerSettingsWindow& again = openForm<ServerSettingsWindow>();
         QCOMPARE(&again, &window);
-        QCOMPARE(again.txtIPAddress->text(), QString("typed.example.net"));
-        QCOMPARE(again.txtPort->text(), QString("81"));
+        QCOMPARE(again.reflectorAddressBox->text(), QString("typed.example.net"));
+        QCOMPARE(again.reflectorPortBox->text(), QString("81"));
     }
 
     void readingTheFileTakesTheFirstValueOfEachLine_data()
@@ -191,8 +191,8 @@ private slots:
     void savedAddressesComeBack()
     {
         ServerSettingsWindow& window = form<ServerSettingsWindow>();
-        window.txtIPAddress->setText(QString::fromUtf8("r\u00e9flector.example"));
-        window.txtIPAddressBackUp->setText("192.168.0.7");
+        window.reflectorAddressBox->setText(QString::fromUtf8("r\u00e9flector.example"));
+        window.backupReflectorAddressBox->setText("192.168.0.7");
         window.save();
         const ServerAddresses read = readServerSettingsFile();
         QCOMPARE(read.primary,

@@ -33,7 +33,7 @@ using Lamp = ReflectorSession::Lamp;
 
 using LampSet = QSet<QString>;
 
-// Every lamp of the window by name: "B0" is ImgBlue1[0], "G3" ImgGreen3[3], "R11" ImgRed2[11].
+// Every lamp of the window by name: "B0" is blueLamps[0], "G3" greenLamps[3], "R11" redLamps[11].
 QList<std::pair<QString, LampPiece*>> allLamps(StatusWindow& window)
 {
     QList<std::pair<QString, LampPiece*>> lamps;
@@ -43,9 +43,9 @@ QList<std::pair<QString, LampPiece*>> allLamps(StatusWindow& window)
                 lamps.append({QString("%1%2").arg(colour).arg(i), array[i]});
         }
     };
-    add('B', window.ImgBlue1);
-    add('G', window.ImgGreen3);
-    add('R', window.ImgRed2);
+    add('B', window.blueLamps);
+    add('G', window.greenLamps);
+    add('R', window.redLamps);
     return lamps;
 }
 
@@ -119,14 +119,14 @@ private slots:
         QVERIFY(!window.isVisible());
         QCOMPARE(shownLamps(window), lampNames("B0 B1 B2 B3 B4"));
         for (TrafficMarker* marker :
-             {window.imgSegment1SendData, window.imgSegment2SendData, window.imgSegment4aSendData,
-              window.imgSegment4bSendData, window.imgSegment5aSendData, window.imgSegment5bSendData})
+             {window.segment1Marker, window.segment2Marker, window.segment4aMarker,
+              window.segment4bMarker, window.segment5aMarker, window.segment5bMarker})
             QVERIFY(marker->isHidden());
-        QVERIFY(window.txtStatus->toPlainText().isEmpty());
+        QVERIFY(window.logView->toPlainText().isEmpty());
         QVERIFY(window.serverStateText->text().isEmpty());
         QVERIFY(!window.logLevelHighBox->isChecked());
         QCOMPARE(window.logLevelHighBox->text(), QString("Log Level = High "));
-        QVERIFY(window.lblDBServerIPAddr->isHidden());
+        QVERIFY(window.directoryServerAddressLabel->isHidden());
         QVERIFY(web->requests().isEmpty()); // loading fetches nothing
     }
 
@@ -336,9 +336,9 @@ private slots:
         window.appendLogLine("Connecting to reflector.example.net");
         window.appendLogLine(QByteArray("caf\xe9 \x80"));
         window.appendLogLine("");
-        window.lblReflectorAddr->setText("reflector.example.net");
+        window.reflectorAddressLabel->setText("reflector.example.net");
         window.showLamp(1, ReflectorSession::Lamp::Green);
-        window.imgSegment1SendData->show();
+        window.segment1Marker->show();
 
         QVERIFY(!window.close());
         QVERIFY(!window.isVisible());
@@ -347,11 +347,11 @@ private slots:
         StatusWindow& again = openForm<StatusWindow>();
         QCOMPARE(&again, &window);
         QCOMPARE(again.logText(), QByteArray("Connecting to reflector.example.net\r\ncaf\xe9 \x80\r\n\r\n"));
-        QCOMPARE(again.txtStatus->toPlainText(),
+        QCOMPARE(again.logView->toPlainText(),
                  QString::fromUtf8("Connecting to reflector.example.net\ncaf\u00e9 \u20ac\n"));
-        QCOMPARE(again.lblReflectorAddr->text(), QString("reflector.example.net"));
-        QVERIFY(!again.ImgGreen3[1]->isHidden());
-        QVERIFY(!again.imgSegment1SendData->isHidden());
+        QCOMPARE(again.reflectorAddressLabel->text(), QString("reflector.example.net"));
+        QVERIFY(!again.greenLamps[1]->isHidden());
+        QVERIFY(!again.segment1Marker->isHidden());
     }
 
     void logKeepsItsMostRecentMegabyte()
@@ -369,8 +369,8 @@ private slots:
         QVERIFY(log.startsWith(QByteArray::number(lines - log.size() / (lineLength + 2)).rightJustified(6, '0')));
         QVERIFY(log.endsWith(QByteArray("001599 ").leftJustified(lineLength, 'x') + "\r\n"));
         // The view shows exactly the kept lines.
-        QCOMPARE(window.txtStatus->document()->blockCount(), int(log.size() / (lineLength + 2)));
-        QCOMPARE(window.txtStatus->toPlainText() + "\n", QString::fromLatin1(log).replace("\r\n", "\n"));
+        QCOMPARE(window.logView->document()->blockCount(), int(log.size() / (lineLength + 2)));
+        QCOMPARE(window.logView->toPlainText() + "\n", QString::fromLatin1(log).replace("\r\n", "\n"));
 
         // A single line longer than the whole log keeps its end.
         QByteArray huge(StatusWindow::kLogCapacityBytes + 10, 'y');
@@ -378,24 +378,24 @@ private slots:
         window.appendLogLine(huge);
         QCOMPARE(window.logText().size(), StatusWindow::kLogCapacityBytes);
         QVERIFY(window.logText().endsWith("yEND\r\n"));
-        QCOMPARE(window.txtStatus->document()->blockCount(), 1);
+        QCOMPARE(window.logView->document()->blockCount(), 1);
     }
 
     void rightClickOpensTheHelpPage()
     {
         StatusWindow& window = openForm<StatusWindow>();
         window.showLamp(1, ReflectorSession::Lamp::Green);
-        window.imgSegment2SendData->show();
-        window.imgSegment5aSendData->show();
-        window.imgSegment5bSendData->show();
+        window.segment2Marker->show();
+        window.segment5aMarker->show();
+        window.segment5bMarker->show();
         const QUrl help(web->url("/help/StatusWi.htm"));
 
         QList<QWidget*> withHelp{window.clientPicture,
                                  window.bottomPicture,
-                                 window.ImgGreen3[1],
-                                 window.imgSegment2SendData,
-                                 window.imgSegment5aSendData,
-                                 window.imgSegment5bSendData,
+                                 window.greenLamps[1],
+                                 window.segment2Marker,
+                                 window.segment5aMarker,
+                                 window.segment5bMarker,
                                  window.clientPicture->parentWidget() /* the diagram's background */};
         for (QWidget* target : withHelp) {
             QTest::mouseClick(target, Qt::LeftButton);
@@ -404,8 +404,8 @@ private slots:
         QCOMPARE(folder->launcher().pages(), QList<QUrl>(withHelp.size(), help));
 
         // Other lamps, the reflector picture and the other markers have no help.
-        window.imgSegment1SendData->show();
-        for (QWidget* target : QList<QWidget*>{window.ImgBlue1[1], window.reflectorPicture, window.imgSegment1SendData})
+        window.segment1Marker->show();
+        for (QWidget* target : QList<QWidget*>{window.blueLamps[1], window.reflectorPicture, window.segment1Marker})
             QTest::mouseClick(target, Qt::RightButton);
         QCOMPARE(folder->launcher().pages().size(), withHelp.size());
     }

@@ -100,16 +100,16 @@ private slots:
         QFETCH(QString, userId);
         QFETCH(QString, password);
         UserSettingsWindow& window = form<UserSettingsWindow>();
-        window.txtUserName->setText(userName);
-        window.txtUserID->setText(userId);
-        window.txtPassword->setText(password);
+        window.userNameBox->setText(userName);
+        window.userIdBox->setText(userId);
+        window.passwordBox->setText(password);
 
         UserSettingsWindow& reloaded = saveAndReload();
 
         QVERIFY(folder->dialogs().messageTexts().isEmpty());
-        QCOMPARE(reloaded.txtUserName->text(), userName);
-        QCOMPARE(reloaded.txtUserID->text(), userId);
-        QCOMPARE(reloaded.txtPassword->text(), password);
+        QCOMPARE(reloaded.userNameBox->text(), userName);
+        QCOMPARE(reloaded.userIdBox->text(), userId);
+        QCOMPARE(reloaded.passwordBox->text(), password);
     }
 
     // Every code that the cipher brings back, beyond what the password box holds.
@@ -126,22 +126,22 @@ private slots:
     void fileFormatByteForByte()
     {
         UserSettingsWindow& window = form<UserSettingsWindow>();
-        window.txtUserName->setText("alice");
-        window.txtUserID->setText("42");
-        window.txtPassword->setText("abc");
+        window.userNameBox->setText("alice");
+        window.userIdBox->setText("42");
+        window.passwordBox->setText("abc");
         window.save();
         // "abc" under the fixed key, last cipher character first.
         QCOMPARE(fileContent(folder->filePath("UserSettings.txt")),
                  QByteArray("\"alice\"\r\n\"42\"\r\n\"13 6 130\"\r\n"));
 
-        window.txtPassword->clear();
+        window.passwordBox->clear();
         window.save();
         QCOMPARE(fileContent(folder->filePath("UserSettings.txt")), QByteArray("\"alice\"\r\n\"42\"\r\n\"\"\r\n"));
     }
 
     void fileIsReadableByItsOwnerOnly()
     {
-        form<UserSettingsWindow>().txtPassword->setText("secret");
+        form<UserSettingsWindow>().passwordBox->setText("secret");
         form<UserSettingsWindow>().save();
         QCOMPARE(permissionBits(folder->filePath("UserSettings.txt")), 0600);
         QVERIFY(!fileContent(folder->filePath("UserSettings.txt")).contains("secret"));
@@ -150,13 +150,13 @@ private slots:
     void missingFileEmptiesEveryBox()
     {
         UserSettingsWindow& window = form<UserSettingsWindow>();
-        QVERIFY(window.txtUserName->text().isEmpty());
-        QVERIFY(window.txtUserID->text().isEmpty()); // not the design-time "0"
-        QVERIFY(window.txtPassword->text().isEmpty());
+        QVERIFY(window.userNameBox->text().isEmpty());
+        QVERIFY(window.userIdBox->text().isEmpty()); // not the design-time "0"
+        QVERIFY(window.passwordBox->text().isEmpty());
         QVERIFY(folder->dialogs().messageBoxes().isEmpty());
         QVERIFY(!window.isVisible());
-        QVERIFY(!window.lblWarning->isVisibleTo(&window));
-        QVERIFY(!window.cmdRetry->isVisibleTo(&window));
+        QVERIFY(!window.warningLabel->isVisibleTo(&window));
+        QVERIFY(!window.retryButton->isVisibleTo(&window));
     }
 
     void damagedFileNeverShiftsValues_data()
@@ -198,9 +198,9 @@ private slots:
         QFETCH(QByteArray, passwordCodes);
         writeUserSettings(content);
         UserSettingsWindow& window = form<UserSettingsWindow>();
-        QCOMPARE(window.txtUserName->text(), userName);
-        QCOMPARE(window.txtUserID->text(), userId);
-        QCOMPARE(window.txtPassword->text(), fromCp1252(passwordFromCodeList(passwordCodes)));
+        QCOMPARE(window.userNameBox->text(), userName);
+        QCOMPARE(window.userIdBox->text(), userId);
+        QCOMPARE(window.passwordBox->text(), fromCp1252(passwordFromCodeList(passwordCodes)));
         QVERIFY(folder->dialogs().messageBoxes().isEmpty());
     }
 
@@ -208,16 +208,16 @@ private slots:
     {
         writeUserSettings("\"old\"\r\n\"1\"\r\n\"\"\r\n");
         UserSettingsWindow& window = form<UserSettingsWindow>();
-        window.txtUserName->setText("new name");
-        window.txtPassword->setText("0123456789");
+        window.userNameBox->setText("new name");
+        window.passwordBox->setText("0123456789");
         {
             FileSizeLimit limit(8);
             window.save();
         }
         QCOMPARE(fileContent(folder->filePath("UserSettings.txt")), QByteArray("\"old\"\r\n\"1\"\r\n\"\"\r\n"));
         QCOMPARE(folder->dialogs().messageTexts(), QStringList{"Error Saving settings.. =  57"});
-        QCOMPARE(window.txtUserName->text(), QString("new name"));
-        QCOMPARE(window.txtPassword->text(), QString("0123456789"));
+        QCOMPARE(window.userNameBox->text(), QString("new name"));
+        QCOMPARE(window.passwordBox->text(), QString("0123456789"));
     }
 
     // Values that code put into the boxes are checked at the save as well.
@@ -246,9 +246,9 @@ private slots:
         QFETCH(QString, message);
         writeUserSettings("\"old\"\r\n\"1\"\r\n\"\"\r\n");
         UserSettingsWindow& window = form<UserSettingsWindow>();
-        window.txtUserName->setText(userName);
-        window.txtUserID->setText(userId);
-        window.txtPassword->setText(password);
+        window.userNameBox->setText(userName);
+        window.userIdBox->setText(userId);
+        window.passwordBox->setText(password);
         window.save();
         QCOMPARE(fileContent(folder->filePath("UserSettings.txt")), QByteArray("\"old\"\r\n\"1\"\r\n\"\"\r\n"));
         QCOMPARE(folder->dialogs().messageTexts().size(), 1);
@@ -275,7 +275,7 @@ private slots:
         QFETCH(QString, kept);
         QFETCH(QString, message);
         UserSettingsWindow& window = openForm<UserSettingsWindow>();
-        QLineEdit* box = intoPassword ? window.txtPassword : window.txtUserName;
+        QLineEdit* box = intoPassword ? window.passwordBox : window.userNameBox;
         QTest::keyClicks(box, typed);
         QCOMPARE(box->text(), kept);
         QCOMPARE(folder->dialogs().messageTexts().size(), 1);
@@ -287,8 +287,8 @@ private slots:
     void passwordIsShownMasked()
     {
         UserSettingsWindow& window = form<UserSettingsWindow>();
-        QCOMPARE(window.txtPassword->echoMode(), QLineEdit::Password);
-        QVERIFY(!window.txtUserID->isEnabled());
+        QCOMPARE(window.passwordBox->echoMode(), QLineEdit::Password);
+        QVERIFY(!window.userIdBox->isEnabled());
     }
 
     // The user can type at most 15 characters of a name and 10 of a password; a longer
@@ -297,17 +297,17 @@ private slots:
     void lengthLimitsHoldOnlyForTyping()
     {
         UserSettingsWindow& window = openForm<UserSettingsWindow>();
-        QTest::keyClicks(window.txtUserName, "abcdefghijklmnopq");
-        QTest::keyClicks(window.txtPassword, "0123456789xyz");
-        QCOMPARE(window.txtUserName->text(), "abcdefghijklmno");
-        QCOMPARE(window.txtPassword->text(), "0123456789");
+        QTest::keyClicks(window.userNameBox, "abcdefghijklmnopq");
+        QTest::keyClicks(window.passwordBox, "0123456789xyz");
+        QCOMPARE(window.userNameBox->text(), "abcdefghijklmno");
+        QCOMPARE(window.passwordBox->text(), "0123456789");
 
-        window.txtUserName->setText("a name of twenty-one");
-        window.txtPassword->setText("a longer password");
-        QCOMPARE(window.txtPassword->text(), "a longer password");
+        window.userNameBox->setText("a name of twenty-one");
+        window.passwordBox->setText("a longer password");
+        QCOMPARE(window.passwordBox->text(), "a longer password");
         UserSettingsWindow& reloaded = saveAndReload();
-        QCOMPARE(reloaded.txtUserName->text(), "a name of twenty-one");
-        QCOMPARE(reloaded.txtPassword->text(), "a longer password");
+        QCOMPARE(reloaded.userNameBox->text(), "a name of twenty-one");
+        QCOMPARE(reloaded.passwordBox->text(), "a longer password");
     }
 
     void showformIsWrittenOnEveryChange()
@@ -353,51 +353,51 @@ private slots:
     {
         gToolbarActive[11] = true;
         UserSettingsWindow& window = openForm<UserSettingsWindow>();
-        window.txtUserName->setText("alice");
-        window.txtPassword->setText("pw");
+        window.userNameBox->setText("alice");
+        window.passwordBox->setText("pw");
         // What the reply handling does after a rejected login.
-        window.lblWarning->show();
-        window.cmdRetry->show();
+        window.warningLabel->show();
+        window.retryButton->show();
 
         QVERIFY(!window.close());
 
         QVERIFY(!window.isVisible());
         QVERIFY(!gToolbarActive[11]);
-        QVERIFY(!window.lblWarning->isVisibleTo(&window));
-        QVERIFY(window.cmdRetry->isVisibleTo(&window)); // until it is used
+        QVERIFY(!window.warningLabel->isVisibleTo(&window));
+        QVERIFY(window.retryButton->isVisibleTo(&window)); // until it is used
         UserSettingsWindow& again = openForm<UserSettingsWindow>();
         QCOMPARE(&again, &window);
-        QCOMPARE(again.txtUserName->text(), QString("alice"));
-        QCOMPARE(again.txtPassword->text(), QString("pw"));
+        QCOMPARE(again.userNameBox->text(), QString("alice"));
+        QCOMPARE(again.passwordBox->text(), QString("pw"));
         QVERIFY(!QFile::exists(folder->filePath("UserSettings.txt"))); // closing does not save
     }
 
     void retryRunsTheLoginBeforeTheWindowCloses()
     {
         UserSettingsWindow& window = openForm<UserSettingsWindow>();
-        window.lblWarning->show();
-        window.cmdRetry->show();
+        window.warningLabel->show();
+        window.retryButton->show();
         QStringList seen;
         connect(&window, &UserSettingsWindow::retryLogin, this, [&] {
             seen << QString("login: window %1, retry %2")
                         .arg(window.isVisible() ? "shown" : "hidden",
-                             window.cmdRetry->isVisibleTo(&window) ? "shown" : "hidden");
+                             window.retryButton->isVisibleTo(&window) ? "shown" : "hidden");
         });
 
-        QTest::mouseClick(window.cmdRetry, Qt::LeftButton);
+        QTest::mouseClick(window.retryButton, Qt::LeftButton);
 
         QCOMPARE(seen, QStringList{"login: window shown, retry hidden"});
         QVERIFY(!window.isVisible());
-        QVERIFY(!window.lblWarning->isVisibleTo(&window));
-        QVERIFY(!window.cmdRetry->isVisibleTo(&window));
+        QVERIFY(!window.warningLabel->isVisibleTo(&window));
+        QVERIFY(!window.retryButton->isVisibleTo(&window));
     }
 
     void outsideAddressIsHeldButNotShown()
     {
         UserSettingsWindow& window = openForm<UserSettingsWindow>();
-        window.txtIPAddress->setText("203.0.113.9");
-        QVERIFY(!window.txtIPAddress->isVisible());
-        QCOMPARE(window.txtIPAddress->text(), QString("203.0.113.9"));
+        window.reflectorAddressBox->setText("203.0.113.9");
+        QVERIFY(!window.reflectorAddressBox->isVisible());
+        QCOMPARE(window.reflectorAddressBox->text(), QString("203.0.113.9"));
     }
 };
 

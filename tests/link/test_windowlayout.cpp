@@ -117,8 +117,8 @@ private slots:
     void serverSettings()
     {
         ServerSettingsWindow& window = form<ServerSettingsWindow>();
-        window.txtIPAddress->setText("reflector.example.net");
-        window.txtIPAddressBackUp->setText("192.168.100.200");
+        window.reflectorAddressBox->setText("reflector.example.net");
+        window.backupReflectorAddressBox->setText("192.168.100.200");
         open<ServerSettingsWindow>();
         checkEveryControlIsReadable(window);
         saveScreenshot(window, "ServerSettingsWindow");
@@ -127,11 +127,11 @@ private slots:
     void userSettings()
     {
         UserSettingsWindow& window = form<UserSettingsWindow>();
-        window.txtUserName->setText("WWWWWWWWWWWWWWW"); // the longest name that can be typed
-        window.txtUserID->setText("4711");
-        window.txtPassword->setText("0123456789");
-        window.lblWarning->show();
-        window.cmdRetry->show();
+        window.userNameBox->setText("WWWWWWWWWWWWWWW"); // the longest name that can be typed
+        window.userIdBox->setText("4711");
+        window.passwordBox->setText("0123456789");
+        window.warningLabel->show();
+        window.retryButton->show();
         open<UserSettingsWindow>();
         checkEveryControlIsReadable(window);
         saveScreenshot(window, "UserSettingsWindow");
@@ -147,10 +147,10 @@ private slots:
         StatusWindow& window = form<StatusWindow>();
         window.showLamp(1, ReflectorSession::Lamp::Green);
         window.showLamp(2, ReflectorSession::Lamp::Red);
-        window.imgSegment1SendData->show();
-        window.imgSegment2SendData->show();
-        window.lblReflectorAddr->setText("reflector.example.net");
-        window.lblReflectorPort->setText("80");
+        window.segment1Marker->show();
+        window.segment2Marker->show();
+        window.reflectorAddressLabel->setText("reflector.example.net");
+        window.reflectorPortLabel->setText("80");
         window.appendLogLine("Connecting to reflector.example.net ...");
         window.appendLogLine("Connected OK ...");
         window.appendLogLine("Login Successful ...");

@@ -24,8 +24,8 @@ struct PlaceTree {
     static PlaceTree build()
     {
         MainWindow& main = ui::form<MainWindow>();
-        TreeNodes& nodes = TreeNodes::of(*main.tvwMain);
-        const ImageList* pictures = &main.imlIconsRemote;
+        TreeNodes& nodes = TreeNodes::of(*main.directoryTree);
+        const ImageList* pictures = &main.remoteIcons;
         auto add = [&](const QByteArray& parent, const QByteArray& key, const QByteArray& text) {
             return &nodes.addChild(parent, key, text, "VideoLink", pictures);
         };
@@ -40,14 +40,14 @@ struct PlaceTree {
         tree.florida = add("Travel/USA", "Travel/USA/Florida", "Florida");
         add("Top", "Technology", "Technology");
         tree.techTV = add("Technology", "Technology/TechTV", "TechTV");
-        main.tvwMain->expandAll();
+        main.directoryTree->expandAll();
         return tree;
     }
 
     // The first node of the main window's tree with the text, or null.
     static TreeNode* find(const QByteArray& text)
     {
-        const QList<QTreeWidgetItem*> found = ui::form<MainWindow>().tvwMain->findItems(
+        const QList<QTreeWidgetItem*> found = ui::form<MainWindow>().directoryTree->findItems(
             platform::fromCp1252(text), Qt::MatchExactly | Qt::MatchRecursive);
         return found.isEmpty() ? nullptr : static_cast<TreeNode*>(found.first());
     }

@@ -11,5 +11,5 @@
 inline void useReflector(quint16 port)
 {
     reflectorSession().state().reflectorAddress = "127.0.0.1";
-    ui::form<ServerSettingsWindow>().txtPort->setText(QString::number(port));
+    ui::form<ServerSettingsWindow>().reflectorPortBox->setText(QString::number(port));
 }

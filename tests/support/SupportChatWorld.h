@@ -35,7 +35,7 @@ struct SupportChatWorld {
                      support.port(FakeSupportPeer::channel(channel)));
             save(chat::kOfflineMessagePortKey, support.port(FakeSupportPeer::OfflineMessage));
         }
-        ui::form<UserSettingsWindow>().txtUserName->setText(QStringLiteral("ann"));
+        ui::form<UserSettingsWindow>().userNameBox->setText(QStringLiteral("ann"));
         window().supportHostBox->setText(QStringLiteral("127.0.0.1"));
         // After the window's own handler, which has read the chunk by then.
         QObject::connect(&window().supportConnection(), &platform::SocketControl::dataArrival,

@@ -101,9 +101,9 @@ private:
     QString status() { return QString::fromLatin1(form<OptionsWindow>().statusBar->panelText(1)); }
     void pointAt(quint16 port)
     {
-        form<ServerSettingsWindow>().txtIPAddress->setText(QStringLiteral("127.0.0.1"));
-        form<ServerSettingsWindow>().txtPort->setText(QString::number(port));
-        form<UserSettingsWindow>().txtUserName->setText(QStringLiteral("mara"));
+        form<ServerSettingsWindow>().reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
+        form<ServerSettingsWindow>().reflectorPortBox->setText(QString::number(port));
+        form<UserSettingsWindow>().userNameBox->setText(QStringLiteral("mara"));
     }
 
     std::optional<FrameWorld> world_;
@@ -396,7 +396,7 @@ void TestRestrictedTopicsWindow::forgottenPasswordRequest()
     pointAt(reflector.port());
     // The backup address and an enciphered traffic change nothing: the request goes to
     // the primary address, in clear.
-    form<ServerSettingsWindow>().txtIPAddressBackUp->setText(QStringLiteral("192.0.2.1"));
+    form<ServerSettingsWindow>().backupReflectorAddressBox->setText(QStringLiteral("192.0.2.1"));
     reflectorSession().state().encryptTraffic = true;
     frame(); // loaded before the password is set, as rapc.dat would give it
     gRestrictedPassword = password;

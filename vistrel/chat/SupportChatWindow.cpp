@@ -356,7 +356,7 @@ void SupportChatWindow::sendLine()
             break;
         }
     }
-    const QByteArray userName = toCp1252(ui::form<UserSettingsWindow>().txtUserName->text());
+    const QByteArray userName = toCp1252(ui::form<UserSettingsWindow>().userNameBox->text());
     // A target that is not connected refuses the bytes; nothing more is said.
     target->SendData(chat::userLine(userName, text));
     if (target == supportSocket_)

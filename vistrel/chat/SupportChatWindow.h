@@ -98,7 +98,7 @@ public:
     int listenPort() const;
 
     QLineEdit* supportHostBox = nullptr;           // txtChatIP: the support host, filled at start-up
-    QLineEdit* listenPortBox = nullptr;            // txtPort
+    QLineEdit* listenPortBox = nullptr;            // reflectorPortBox
     std::array<QRadioButton*, 4> channelButtons{}; // Option1 to Option4
     QPlainTextEdit* transcript = nullptr;          // txtOutput
     QLineEdit* inputBox = nullptr;                 // txtSendData

@@ -44,7 +44,7 @@ ConnectTexts connectTexts(CommandOrigin origin)
 
 void setStatus(const QByteArray& text)
 {
-    form<MainWindow>().stsWorld->setPanelText(1, text);
+    form<MainWindow>().statusBar->setPanelText(1, text);
 }
 
 // The restricted-topics password boxes can be used only while logged in; the options
@@ -70,7 +70,7 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
     // A rejected login shows the user settings window with its "Retry Login" button,
     // which runs this command again. Every login starts here, so the button is
     // joined to it here, once per window.
-    QObject::connect(&form<UserSettingsWindow>(), &UserSettingsWindow::retryLogin, &main, &MainWindow::mnuConnect_Click,
+    QObject::connect(&form<UserSettingsWindow>(), &UserSettingsWindow::retryLogin, &main, &MainWindow::connectToReflector,
                      Qt::UniqueConnection);
 
     reflectorSession().state().connectFailed = false;
@@ -93,7 +93,7 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
         return; // the login has reported why itself
 
     setStatus(texts.connected);
-    main.tvwMain->clear();
+    main.directoryTree->clear();
     setStatus("Loading icons...");
     OptionsWindow& options = form<OptionsWindow>();
     options.hide();
@@ -101,13 +101,13 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
     if (options.iconLoadingSwitchedOff()) {
         gNoIcons = true;
         // Plus and minus signs and text, no pictures.
-        main.tvwMain->setIconSize(QSize(0, 0));
+        main.directoryTree->setIconSize(QSize(0, 0));
     }
     options.hide();
     steps.loadIcons();
     setStatus("Building Nodes...");
     steps.buildNodes();
-    TreeNodes::of(*main.tvwMain).setSorted(true);
+    TreeNodes::of(*main.directoryTree).setSorted(true);
 
     if (reflectorSession().state().loggedIn) {
         setStatus("Login Successful...");
@@ -152,8 +152,8 @@ void disconnectCommand(CommandOrigin origin)
     locator.topicList->clear();
     locator.topicList->setEnabled(false);
     unlockPasswordBoxes(origin, false);
-    main.tvwMain->clear();
-    main.stsWorld->setPanelText(2, {});
+    main.directoryTree->clear();
+    main.statusBar->setPanelText(2, {});
     main.transmitter->emptyFileList();
 
     // The main window skips a step of the logout that fails; a secondary window shows
@@ -165,7 +165,7 @@ void disconnectCommand(CommandOrigin origin)
     if (outcome == Session::LogoutOutcome::NothingToEnd) {
         showConnectedState(false);
     } else if (outcome == Session::LogoutOutcome::Sent) {
-        main.tvwMain->clear();
+        main.directoryTree->clear();
         showConnectedState(false);
         deleteSeenRepliesCache();
     }

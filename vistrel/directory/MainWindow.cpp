@@ -1,5 +1,6 @@
 #include "directory/MainWindow.h"
 
+#include "ui/HistoricNames.h"
 #include "common/Globals.h"
 #include "directory/ConnectCommands.h"
 #include "directory/NodeClick.h"
@@ -91,12 +92,12 @@ void armToolbarReset(int intervalMs)
 } // namespace
 
 MainWindow::MainWindow()
-    : imlIconsRemote(kTreeImageSize), imlIconsLocal(kTreeImageSize),
+    : remoteIcons(kTreeImageSize), localIcons(kTreeImageSize),
       shellDetectChord_({Qt::Key_Control, Qt::Key_Alt, Qt::Key_Shift, Qt::Key_P})
 {
     setWindowTitle(QStringLiteral("Larkspire Vistrel"));
     setMouseTracking(true);
-    for (ImageList* list : {&imlIconsRemote, &imlIconsLocal}) {
+    for (ImageList* list : {&remoteIcons, &localIcons}) {
         list->setMaskColour(kImageMaskColour);
         addBuiltInPictures(*list);
     }
@@ -107,31 +108,31 @@ MainWindow::MainWindow()
 
     auto* body = new QGridLayout;
     treeCaption = new QLabel(QStringLiteral("Internet TreeView"), this);
-    tvwMain = new QTreeWidget(this);
-    tvwMain->setHeaderHidden(true);
-    tvwMain->setToolTip(kTreeToolTip);
-    tvwMain->setIconSize(kTreeImageSize);
-    connect(tvwMain, &QTreeWidget::itemClicked, this, &MainWindow::tvwMain_ItemClicked);
+    directoryTree = new QTreeWidget(this);
+    directoryTree->setHeaderHidden(true);
+    directoryTree->setToolTip(kTreeToolTip);
+    directoryTree->setIconSize(kTreeImageSize);
+    connect(directoryTree, &QTreeWidget::itemClicked, this, &MainWindow::openClickedItem);
     // Return or Enter on the current node clicks it, so the tree works from the keyboard.
     // Not the tree's activation signal: a mouse double click activates too, after its
     // first click already ran.
-    tvwMain->installEventFilter(this);
+    directoryTree->installEventFilter(this);
     progressBar = new QProgressBar(this);
     progressBar->setValue(0);
-    cboAddress = new QComboBox(this);
-    cboAddress->setEditable(true);
+    relayAddressBox = new QComboBox(this);
+    relayAddressBox->setEditable(true);
     body->addWidget(treeCaption, 0, 0);
-    body->addWidget(tvwMain, 1, 0);
+    body->addWidget(directoryTree, 1, 0);
     body->addWidget(progressBar, 2, 0);
-    body->addWidget(cboAddress, 3, 0);
+    body->addWidget(relayAddressBox, 3, 0);
     body->addWidget(createTransmitterFrame(), 0, 1, 4, 1);
-    new TreeInteraction(*tvwMain, *txtRemoteIP);
+    new TreeInteraction(*directoryTree, *transmitterAddressBox);
     body->setColumnStretch(0, 3);
     body->setColumnStretch(1, 2);
     layout->addLayout(body, 1);
 
-    stsWorld = new PanelStatusBar(2, this);
-    layout->addWidget(stsWorld);
+    statusBar = new PanelStatusBar(2, this);
+    layout->addWidget(statusBar);
 
     createTimers();
     nameControls();
@@ -141,16 +142,14 @@ MainWindow::MainWindow()
 // lands on it.
 void MainWindow::nameControls()
 {
-    const std::pair<QObject*, const char*> names[] = {
-        {tvwMain, "tvwMain"},          {treeCaption, "Label6"},      {stsWorld, "stsWorld"},
-        {progressBar, "ProgressBar1"}, {cboAddress, "cboAddress"},   {transmitterFrame, "Frame1"},
-        {stationCaption, "Label5"},    {txtRemoteIP, "txtRemoteIP"}, {connectButton, "Command7"},
+    ui::giveHistoricNames({
+        {directoryTree, "tvwMain"},          {treeCaption, "Label6"},      {statusBar, "stsWorld"},
+        {progressBar, "ProgressBar1"}, {relayAddressBox, "cboAddress"},   {transmitterFrame, "Frame1"},
+        {stationCaption, "Label5"},    {transmitterAddressBox, "txtRemoteIP"}, {connectButton, "Command7"},
         {stopButton, "Command8"},      {fileListCaption, "Label4"},  {fileList, "List1"},
         {repliesCaption, "Label2"},    {transmitterReply, "Label3"}, {speedFrame, "Frame2"},
-        {optModem, "optModem"},        {optCable, "optCable"},       {transmitter, "TCPTalkToTransmitter"},
-    };
-    for (const auto& [control, name] : names)
-        control->setObjectName(QString::fromLatin1(name));
+        {modemSpeedOption, "optModem"},        {cableSpeedOption, "optCable"},       {transmitter, "TCPTalkToTransmitter"},
+    });
 }
 
 QWidget* MainWindow::createTransmitterFrame()
@@ -160,8 +159,8 @@ QWidget* MainWindow::createTransmitterFrame()
     transmitterFrame->installEventFilter(this);
     auto* grid = new QGridLayout(transmitterFrame);
     stationCaption = new QLabel(QStringLiteral("Station"), transmitterFrame);
-    txtRemoteIP = new QLineEdit(transmitterFrame);
-    connect(txtRemoteIP, &QLineEdit::textChanged, this, &MainWindow::enableTransmitterConnect);
+    transmitterAddressBox = new QLineEdit(transmitterFrame);
+    connect(transmitterAddressBox, &QLineEdit::textChanged, this, &MainWindow::enableTransmitterConnect);
     connectButton = new QPushButton(QStringLiteral("Connect"), transmitterFrame);
     connectButton->setEnabled(false);
     connectButton->setMouseTracking(true);
@@ -175,16 +174,16 @@ QWidget* MainWindow::createTransmitterFrame()
     transmitterReply = new QLabel(transmitterFrame);
     speedFrame = new QGroupBox(QStringLiteral("Connection Speed"), transmitterFrame);
     auto* speeds = new QVBoxLayout(speedFrame);
-    optModem = new QRadioButton(QStringLiteral("Modem"), speedFrame);
-    optCable = new QRadioButton(QStringLiteral("Cable / DSL"), speedFrame);
-    optCable->setChecked(true);
-    speeds->addWidget(optModem);
-    speeds->addWidget(optCable);
+    modemSpeedOption = new QRadioButton(QStringLiteral("Modem"), speedFrame);
+    cableSpeedOption = new QRadioButton(QStringLiteral("Cable / DSL"), speedFrame);
+    cableSpeedOption->setChecked(true);
+    speeds->addWidget(modemSpeedOption);
+    speeds->addWidget(cableSpeedOption);
     transmitter = new TransmitterChannel(this);
     wireTransmitterControls();
 
     grid->addWidget(stationCaption, 0, 0);
-    grid->addWidget(txtRemoteIP, 0, 1);
+    grid->addWidget(transmitterAddressBox, 0, 1);
     grid->addWidget(connectButton, 1, 0);
     grid->addWidget(stopButton, 1, 1);
     grid->addWidget(fileListCaption, 2, 0, 1, 2);
@@ -203,15 +202,15 @@ void MainWindow::wireTransmitterControls()
     // on one of the others opens the station's help page.
     openHelpOnRightClick(*connectButton, {stopButton, transmitterReply, fileListCaption, stationCaption},
                          kStationHelpPage);
-    openHelpOnRightClick(*speedFrame, {optModem, optCable}, kSpeedHelpPage);
+    openHelpOnRightClick(*speedFrame, {modemSpeedOption, cableSpeedOption}, kSpeedHelpPage);
 
     connect(connectButton, &QPushButton::clicked, this, [this] {
-        const QString port = form<ServerSettingsWindow>().txtViewerPort->text();
-        transmitter->connectAndListFiles(txtRemoteIP->text(), port.trimmed().toInt());
+        const QString port = form<ServerSettingsWindow>().viewerPortBox->text();
+        transmitter->connectAndListFiles(transmitterAddressBox->text(), port.trimmed().toInt());
     });
     connect(stopButton, &QPushButton::clicked, transmitter, &TransmitterChannel::stopTransmission);
     connect(fileList, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const auto speed = optModem->isChecked() ? TransmitterChannel::Speed::Modem : TransmitterChannel::Speed::Cable;
+        const auto speed = modemSpeedOption->isChecked() ? TransmitterChannel::Speed::Modem : TransmitterChannel::Speed::Cable;
         transmitter->chooseFile(platform::toCp1252(item->text()), speed);
     });
     connect(transmitter, &TransmitterChannel::stateTextChanged, transmitterReply, &QLabel::setText);
@@ -243,7 +242,7 @@ void MainWindow::createTimers()
     create(mediaPlayerStarted, nullptr);
     create(browserOpened, nullptr);
     create(statusClear, nullptr);
-    connect(statusClear, &platform::Timer::tick, this, [this] { stsWorld->setPanelText(1, {}); });
+    connect(statusClear, &platform::Timer::tick, this, [this] { statusBar->setPanelText(1, {}); });
     create(shutDownLimit, nullptr);
     connect(shutDownLimit, &platform::Timer::tick, [] { reflectorSession().state().waitTimeout = true; });
     create(startupStep, &MainWindow::showStartupChoice);
@@ -258,14 +257,14 @@ void MainWindow::Form_Load()
     FrameWindow& frame = form<FrameWindow>();
     frame.show();
     QMdiSubWindow* place = frame.adoptMainWindow(*this);
-    connect(&frame, &FrameWindow::statusClearDue, this, [this] { stsWorld->setPanelText(1, {}); });
+    connect(&frame, &FrameWindow::statusClearDue, this, [this] { statusBar->setPanelText(1, {}); });
     connect(&frame, &FrameWindow::connectionButtonPressed, this, &showConnectedState);
     connect(this, &MainWindow::shellDetectRequested, this, [] { form<PlayerWatcherWindow>().show(); });
     startupStep->setEnabled(true);
     startupStep->setInterval(kStartupStepMs);
     place->setGeometry(twips(kLeftTwips), twips(kTopTwips), twips(kWidthTwips), twips(kHeightTwips));
-    tvwMain->clear();
-    imlIconsRemote.setImageSize(kTreeImageSize);
+    directoryTree->clear();
+    remoteIcons.setImageSize(kTreeImageSize);
 }
 
 void MainWindow::showStartupChoice()
@@ -291,58 +290,58 @@ void MainWindow::showStartupChoice()
     }
 }
 
-void MainWindow::tvwMain_ItemClicked(QTreeWidgetItem* item)
+void MainWindow::openClickedItem(QTreeWidgetItem* item)
 {
     if (item && item->type() == TreeNode::kType)
-        tvwMain_NodeClick(*static_cast<TreeNode*>(item));
+        openNode(*static_cast<TreeNode*>(item));
 }
 
-void MainWindow::tvwMain_NodeClick(TreeNode& node)
+void MainWindow::openNode(TreeNode& node)
 {
     runNodeClick(*this, node);
 }
 
-void MainWindow::mnuConnect_Click()
+void MainWindow::connectToReflector()
 {
     connectCommand(CommandOrigin::MainWindow);
 }
 
-void MainWindow::mnuDisconnect_Click()
+void MainWindow::disconnectFromReflector()
 {
     disconnectCommand(CommandOrigin::MainWindow);
 }
 
-void MainWindow::mnuExit_Click()
+void MainWindow::exitProgram()
 {
     shutDownAfterLogout();
 }
 
-void MainWindow::mnuServerSettings_Click()
+void MainWindow::showServerSettings()
 {
     form<ServerSettingsWindow>().showNormal();
 }
 
-void MainWindow::mnuSettings_Click()
+void MainWindow::showUserSettings()
 {
     form<UserSettingsWindow>().showNormal();
 }
 
-void MainWindow::mnuSystem_Click()
+void MainWindow::showSystemStatus()
 {
     form<StatusWindow>().showNormal();
 }
 
-void MainWindow::mnuWebCam_Click()
+void MainWindow::showSnapshotWindow()
 {
     form<SnapshotWindow>().showNormal();
 }
 
-void MainWindow::mnuQuickStart_Click()
+void MainWindow::showQuickStart()
 {
     ui::showInFrontOf(form<QuickStartGuide>(), form<FrameWindow>());
 }
 
-void MainWindow::mnuAddWebCams_Click()
+void MainWindow::openAddWebCamsPage()
 {
     if (!openWebServerPage(kAddWebCamsPage))
         platform::dialogs().messageBox(
@@ -398,10 +397,10 @@ void MainWindow::Form_MouseMove()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == tvwMain && event->type() == QEvent::KeyPress) {
+    if (watched == directoryTree && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            tvwMain_ItemClicked(tvwMain->currentItem());
+            openClickedItem(directoryTree->currentItem());
             return true;
         }
     }
@@ -431,10 +430,10 @@ void MainWindow::transmitterFrameMouseMove(Qt::MouseButtons buttons)
 void MainWindow::enableTransmitterConnect()
 {
     // Blanks count as text: only an empty box disables the button.
-    connectButton->setEnabled(!txtRemoteIP->text().isEmpty());
+    connectButton->setEnabled(!transmitterAddressBox->text().isEmpty());
 }
 
 void MainWindow::hintAtTransmitterConnect()
 {
-    stsWorld->setPanelText(1, kTransmitterHint);
+    statusBar->setPanelText(1, kTransmitterHint);
 }

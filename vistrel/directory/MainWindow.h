@@ -41,24 +41,24 @@ public:
 
     // The command set, as far as its windows exist.
     // File > Connect: the login, then the topic tree.
-    void mnuConnect_Click();
+    void connectToReflector();
     // File > Disconnect: empties the tree and sends the logout.
-    void mnuDisconnect_Click();
+    void disconnectFromReflector();
     // File > Exit: the logout, at most 5000 ms for its send, then the end of the program.
-    void mnuExit_Click();
-    void mnuServerSettings_Click();
-    void mnuSettings_Click();
-    void mnuSystem_Click();
+    void exitProgram();
+    void showServerSettings();
+    void showUserSettings();
+    void showSystemStatus();
     // View > Vistrel: the default snapshot window.
-    void mnuWebCam_Click();
-    void mnuAddWebCams_Click();
-    void mnuQuickStart_Click();
+    void showSnapshotWindow();
+    void openAddWebCamsPage();
+    void showQuickStart();
 
     // The start-up step, 3000 ms after the load: the user settings' start-up choice.
     void showStartupChoice();
 
     // A click on a node of the topic tree: the node's directory queries, then its webcam.
-    void tvwMain_NodeClick(TreeNode& node);
+    void openNode(TreeNode& node);
 
     // The transmitter's "Connect" can be pressed exactly while the address box holds text.
     void enableTransmitterConnect();
@@ -68,18 +68,18 @@ public:
     // nothing left to do here; the step stays as the place the request arrives.
     void playChosenStream() {}
 
-    QTreeWidget* tvwMain = nullptr;
-    PanelStatusBar* stsWorld = nullptr;
-    ImageList imlIconsRemote;
-    ImageList imlIconsLocal;
+    QTreeWidget* directoryTree = nullptr;
+    PanelStatusBar* statusBar = nullptr;
+    ImageList remoteIcons;
+    ImageList localIcons;
     QProgressBar* progressBar = nullptr;
-    QComboBox* cboAddress = nullptr; // the relay address of the chosen webcam
+    QComboBox* relayAddressBox = nullptr; // the relay address of the chosen webcam
 
     // The transmitter controls.
-    QLineEdit* txtRemoteIP = nullptr;
+    QLineEdit* transmitterAddressBox = nullptr;
     QListWidget* fileList = nullptr; // the transmitter's videos
-    QRadioButton* optModem = nullptr;
-    QRadioButton* optCable = nullptr;
+    QRadioButton* modemSpeedOption = nullptr;
+    QRadioButton* cableSpeedOption = nullptr;
     TransmitterChannel* transmitter = nullptr; // TCPTalkToTransmitter
 
     QMenuBar* menuBar = nullptr;
@@ -117,7 +117,7 @@ private:
     void Form_MouseMove();
     void transmitterFrameMouseMove(Qt::MouseButtons buttons);
     void hintAtTransmitterConnect();
-    void tvwMain_ItemClicked(QTreeWidgetItem* item);
+    void openClickedItem(QTreeWidgetItem* item);
 
     QLabel* treeCaption = nullptr;
     QGroupBox* transmitterFrame = nullptr;

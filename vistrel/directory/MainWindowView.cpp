@@ -14,7 +14,7 @@ namespace {
 void showPanel(int panel, const QByteArray& text)
 {
     if (ui::isLoaded<MainWindow>())
-        ui::form<MainWindow>().stsWorld->setPanelText(panel, text);
+        ui::form<MainWindow>().statusBar->setPanelText(panel, text);
 }
 
 // Arms the status clearing to empty panel 1 after the given time.
@@ -36,5 +36,5 @@ void showSessionInMainWindow(ReflectorSession& session)
                      [](const QByteArray& count) { showPanel(2, "Total # of Webcams on Line = " + count); });
     QObject::connect(&session, &S::statusClearDue, &clearStatusAfter);
     QObject::connect(&session, &S::webCamReply, &LoadWebCams);
-    QObject::connect(&session, &S::logoutDue, [] { ui::form<MainWindow>().mnuDisconnect_Click(); });
+    QObject::connect(&session, &S::logoutDue, [] { ui::form<MainWindow>().disconnectFromReflector(); });
 }

@@ -79,8 +79,8 @@ void reportNodeClickError(int number)
 
 void runNodeClick(MainWindow& main, TreeNode& clickedNode)
 {
-    const ClickedNode clicked(*main.tvwMain, clickedNode);
-    main.txtRemoteIP->clear();
+    const ClickedNode clicked(*main.directoryTree, clickedNode);
+    main.transmitterAddressBox->clear();
 
     if (gBracketUrlMode) {
         step([&] { openBracketedAddress(clickedNode.Text()); });

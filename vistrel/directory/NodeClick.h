@@ -1,5 +1,5 @@
 #pragma once
-// A click on a node of the topic tree, as MainWindow::tvwMain_NodeClick runs it: the
+// A click on a node of the topic tree, as MainWindow::openNode runs it: the
 // bracket mode, the restricted-topic check, the directory queries of the node and the
 // opening of its webcam, every step under one error trap.
 #include <QByteArray>

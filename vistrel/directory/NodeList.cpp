@@ -114,5 +114,5 @@ void buildNodesInto(QTreeWidget& tree, const ImageList& images)
 void BuildNodes()
 {
     MainWindow& main = ui::form<MainWindow>();
-    buildNodesInto(*main.tvwMain, main.imlIconsRemote);
+    buildNodesInto(*main.directoryTree, main.remoteIcons);
 }

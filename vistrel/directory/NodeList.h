@@ -5,7 +5,7 @@ class ImageList;
 class QProgressBar;
 class QTreeWidget;
 
-// On the main window's controls: tvwMain, imlIconsRemote and ProgressBar1.
+// On the main window's controls: directoryTree, remoteIcons and ProgressBar1.
 void LoadIcons();
 void BuildNodes();
 

@@ -30,21 +30,21 @@ void registerProgramCommands()
 {
     namespace c = ui::command;
     ui::CommandRegistry& registry = ui::commands();
-    registry.add(c::kConnect, onMainWindow<&MainWindow::mnuConnect_Click>);
-    registry.add(c::kDisconnect, onMainWindow<&MainWindow::mnuDisconnect_Click>);
+    registry.add(c::kConnect, onMainWindow<&MainWindow::connectToReflector>);
+    registry.add(c::kDisconnect, onMainWindow<&MainWindow::disconnectFromReflector>);
     registry.add(c::kExit, shutDownAfterLogout);
     registry.add(c::kConnectFromSecondaryWindow, [] { connectCommand(CommandOrigin::SecondaryWindow); });
     registry.add(c::kDisconnectFromSecondaryWindow, [] { disconnectCommand(CommandOrigin::SecondaryWindow); });
     registry.add(c::kExitWithoutWaiting, exitWithoutWaiting);
     registry.add(c::kConnectFromOptionsWindow, [] { connectCommand(CommandOrigin::OptionsWindow); });
     registry.add(c::kDisconnectFromOptionsWindow, [] { disconnectCommand(CommandOrigin::OptionsWindow); });
-    registry.add(c::kShowSystemStatus, onMainWindow<&MainWindow::mnuSystem_Click>);
+    registry.add(c::kShowSystemStatus, onMainWindow<&MainWindow::showSystemStatus>);
     registry.add(c::kShowLocator, [] { ui::form<LocatorWindow>().open(); });
-    registry.add(c::kShowSnapshotWindow, onMainWindow<&MainWindow::mnuWebCam_Click>);
-    registry.add(c::kAddNewWebcams, onMainWindow<&MainWindow::mnuAddWebCams_Click>);
-    registry.add(c::kShowServerSettings, onMainWindow<&MainWindow::mnuServerSettings_Click>);
-    registry.add(c::kShowUserSettings, onMainWindow<&MainWindow::mnuSettings_Click>);
-    registry.add(c::kShowQuickStart, onMainWindow<&MainWindow::mnuQuickStart_Click>);
+    registry.add(c::kShowSnapshotWindow, onMainWindow<&MainWindow::showSnapshotWindow>);
+    registry.add(c::kAddNewWebcams, onMainWindow<&MainWindow::openAddWebCamsPage>);
+    registry.add(c::kShowServerSettings, onMainWindow<&MainWindow::showServerSettings>);
+    registry.add(c::kShowUserSettings, onMainWindow<&MainWindow::showUserSettings>);
+    registry.add(c::kShowQuickStart, onMainWindow<&MainWindow::showQuickStart>);
     // A player that cannot be started ends the command without a message.
     registry.add(c::kStartMediaPlayer, [] { startPlayerProgram(PlayerKind::MediaPlayer); });
     registry.add(c::kStartRealPlayer, [] { startPlayerProgram(PlayerKind::RealPlayer); });

@@ -22,7 +22,7 @@ bool running = false;
 void logOut()
 {
     try {
-        ui::form<MainWindow>().mnuDisconnect_Click();
+        ui::form<MainWindow>().disconnectFromReflector();
     } catch (const std::exception&) {
     }
 }

@@ -1,5 +1,6 @@
 #include "directory/SnapshotWindow.h"
 
+#include "ui/HistoricNames.h"
 #include "directory/PictureFile.h"
 #include "directory/RefreshInterval.h"
 #include "directory/SnapshotFiles.h"
@@ -151,7 +152,7 @@ void SnapshotWindow::createControls()
     statusLine_ = new QLabel(this);
     statusLine_->setStyleSheet(QStringLiteral("QLabel { background-color: #326b6a; color: white; }"));
 
-    for (auto [control, name] : {std::pair<QWidget*, const char*>{picture_, "Image1"},
+    ui::giveHistoricNames({{picture_, "Image1"},
                                  {animation_, "AniGIF1"},
                                  {refreshButton_, "Command1"},
                                  {addressLabel_, "Label1"},
@@ -162,8 +163,7 @@ void SnapshotWindow::createControls()
                                  {autoSaveBox_, "chkAutoSave"},
                                  {resetButton_, "Command3"},
                                  {saveButton_, "Command2"},
-                                 {statusLine_, "Label2"}})
-        control->setObjectName(QString::fromLatin1(name));
+                                 {statusLine_, "Label2"}});
 
     // The window sees every key release before its controls do.
     for (QWidget* control : findChildren<QWidget*>())

@@ -70,5 +70,5 @@ void loadIconsInto(ImageList& images, QProgressBar& progress)
 void LoadIcons()
 {
     MainWindow& main = ui::form<MainWindow>();
-    loadIconsInto(main.imlIconsRemote, *main.progressBar);
+    loadIconsInto(main.remoteIcons, *main.progressBar);
 }

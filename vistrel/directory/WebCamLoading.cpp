@@ -69,12 +69,12 @@ void LoadWebCams(const QByteArray& reply)
     if (!ui::isLoaded<MainWindow>())
         return;
     MainWindow& main = ui::form<MainWindow>();
-    TreeNodes& nodes = TreeNodes::of(*main.tvwMain);
+    TreeNodes& nodes = TreeNodes::of(*main.directoryTree);
     TreeNode* place = nodes.byIndex(gSelectedNodeIndex);
     if (!place || seenRepliesCacheHolds(reply))
         return;
 
-    main.stsWorld->setPanelText(1, kLoadingStatus);
+    main.statusBar->setPanelText(1, kLoadingStatus);
     std::vector<WebCamRecord> records;
     try {
         records = webCamRecordsOf(reply);
@@ -86,7 +86,7 @@ void LoadWebCams(const QByteArray& reply)
 
     // Only this reply's records: rows an earlier, longer reply left in the table
     // are not webcams of this place now.
-    WebCamHanger hanger(nodes, *place, main.imlIconsLocal, gNoIcons ? nullptr : &main.imlIconsRemote);
+    WebCamHanger hanger(nodes, *place, main.localIcons, gNoIcons ? nullptr : &main.remoteIcons);
     bool hungAny = false;
     for (const WebCamRecord& webCam : webCamsAtPlace(records, place->Text()))
         hungAny = hanger.hang(webCam) || hungAny;

@@ -57,8 +57,8 @@ bool passwordAccepted(const WebCamRecord& webCam)
 // The reflector relays the camera on its port 81: "http://<main reflector>:81/?go=<camera host>".
 void showRelayAddress(MainWindow& main, const QByteArray& address)
 {
-    const QString reflector = form<ServerSettingsWindow>().txtIPAddress->text();
-    main.cboAddress->setEditText(QStringLiteral("http://") + reflector + QStringLiteral(":81/?go=")
+    const QString reflector = form<ServerSettingsWindow>().reflectorAddressBox->text();
+    main.relayAddressBox->setEditText(QStringLiteral("http://") + reflector + QStringLiteral(":81/?go=")
                                  + fromCp1252(gLexmara.GetDelimited(address, 3, "/")));
 }
 
@@ -76,7 +76,7 @@ void fillTransmitterAddress(MainWindow& main, const QByteArray& address)
 {
     if (gLexmara.ItemCount(address, ":") != 2 || gLexmara.ItemCount(address, ".") != 3)
         return;
-    main.txtRemoteIP->setText(fromCp1252(gLexmara.StripCharacter(gLexmara.GetDelimited(address, 2, ":"), "/")));
+    main.transmitterAddressBox->setText(fromCp1252(gLexmara.StripCharacter(gLexmara.GetDelimited(address, 2, ":"), "/")));
 }
 
 void openInRealPlayer(const QByteArray& address)

@@ -1,5 +1,6 @@
 #include "directory/WebCamPasswordPrompt.h"
 
+#include "ui/HistoricNames.h"
 #include "common/Globals.h"
 #include "platform/Twips.h"
 
@@ -40,11 +41,10 @@ WebCamPasswordPrompt::WebCamPasswordPrompt()
     cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
     place(cancelButton_, 2100, 1020, 1140, 390);
 
-    for (auto [control, name] : {std::pair<QWidget*, const char*>{passwordLabel_, "lblLabels"},
+    ui::giveHistoricNames({{passwordLabel_, "lblLabels"},
                                  {passwordBox_, "txtPassword"},
                                  {okButton_, "cmdOK"},
-                                 {cancelButton_, "cmdCancel"}})
-        control->setObjectName(QString::fromLatin1(name));
+                                 {cancelButton_, "cmdCancel"}});
 
     connect(okButton_, &QPushButton::clicked, this, &WebCamPasswordPrompt::answerOk);
     connect(cancelButton_, &QPushButton::clicked, this, &WebCamPasswordPrompt::answerCancel);

@@ -1,5 +1,6 @@
 #include "frame/AboutBox.h"
 
+#include "ui/HistoricNames.h"
 #include "common/ProgramVersion.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
@@ -83,15 +84,14 @@ AboutBox::AboutBox()
     programPicture_->setPixmap(pictures.picture(pictures.indexOfKey("VideoLink")));
     systemInfoButton_ = new QPushButton(QStringLiteral("&System Info..."), this);
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
-    for (auto [widget, name] : {std::pair<QWidget*, const char*>{titleLabel_, "lblTitle"},
+    ui::giveHistoricNames({{titleLabel_, "lblTitle"},
                                 {versionLabel_, "lblVersion"},
                                 {moduleLabel_, "lblModule"},
                                 {descriptionLabel_, "lblDescription"},
                                 {disclaimerLabel_, "lblDisclaimer"},
                                 {programPicture_, "Image1"},
                                 {systemInfoButton_, "cmdSysInfo"},
-                                {okButton_, "cmdOK"}})
-        widget->setObjectName(QString::fromLatin1(name));
+                                {okButton_, "cmdOK"}});
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(programPicture_, 0, 0, 3, 1, Qt::AlignTop);

@@ -115,9 +115,9 @@ FrameWindow::FrameWindow()
     setWindowTitle(QStringLiteral("Larkspire"));
     gGradientSettings = kGradientStartColour;
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuExit = mnuFile->addAction(QStringLiteral("Exit"));
-    connect(mnuExit, &QAction::triggered, this, &FrameWindow::mnuExit_Click);
+    fileMenu = menuBar()->addMenu(QStringLiteral("File"));
+    exitAction = fileMenu->addAction(QStringLiteral("Exit"));
+    connect(exitAction, &QAction::triggered, this, &FrameWindow::exitProgram);
 
     auto* client = new QWidget(this);
     auto* layout = new QVBoxLayout(client);
@@ -264,8 +264,8 @@ void FrameWindow::Form_Load()
          [&primary, &backup] {
              ServerSettingsWindow& settings = form<ServerSettingsWindow>();
              settings.hide();
-             setBox(*settings.txtIPAddress, primary);
-             setBox(*settings.txtIPAddressBackUp, backup);
+             setBox(*settings.reflectorAddressBox, primary);
+             setBox(*settings.backupReflectorAddressBox, backup);
              return 33;
          }},
         {27, Region::C,
@@ -273,8 +273,8 @@ void FrameWindow::Form_Load()
              ServerSettingsWindow& settings = form<ServerSettingsWindow>();
              settings.hide();
              const QByteArray address = addressFromFetch(fetched);
-             setBox(*settings.txtIPAddress, address);
-             setBox(*settings.txtIPAddressBackUp, address);
+             setBox(*settings.reflectorAddressBox, address);
+             setBox(*settings.backupReflectorAddressBox, address);
              return 0;
          }},
         {33, Region::Final,
@@ -364,7 +364,7 @@ void FrameWindow::closeEvent(QCloseEvent* event)
     ui::commands().run(ui::command::kExit);
 }
 
-void FrameWindow::mnuExit_Click()
+void FrameWindow::exitProgram()
 {
     ui::commands().run(ui::command::kExitWithoutWaiting);
 }

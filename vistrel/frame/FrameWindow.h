@@ -35,7 +35,7 @@ public:
     QMdiSubWindow* adoptMainWindow(QWidget& main);
 
     // File > Exit: the logout, then the end without waiting.
-    void mnuExit_Click();
+    void exitProgram();
 
     // A mouse press on the toolbar: button 1 left, 2 right; x in twips.
     void pressToolbar(int button, int shift, float x, float y);
@@ -51,8 +51,8 @@ public:
     platform::OneShotTimer* holdOffTimer = nullptr; // ends the hold-off
     platform::Timer* toolbarPictureReset = nullptr; // toolbar picture reset
     platform::Timer* statusClearTimer = nullptr;    // clears the main window's status text
-    QMenu* mnuFile = nullptr;
-    QAction* mnuExit = nullptr;
+    QMenu* fileMenu = nullptr;
+    QAction* exitAction = nullptr;
 
 signals:
     // statusClearTimer's tick: the main window's status text is due to be emptied.

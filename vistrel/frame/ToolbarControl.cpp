@@ -68,11 +68,11 @@ QFont fittingCaptionFont(QFont font)
 
 } // namespace
 
-ToolbarControl::ToolbarControl(QWidget* parent) : QWidget(parent), ImageList1(kPictureSize)
+ToolbarControl::ToolbarControl(QWidget* parent) : QWidget(parent), buttonPictures(kPictureSize)
 {
-    ImageList1.add("B1", {}, drawFace(QColor(236, 240, 240), QColor(190, 205, 205), QColor(90, 110, 110), false));
-    ImageList1.add("B2", {}, drawFace(QColor(255, 246, 190), QColor(240, 200, 80), QColor(170, 120, 20), false));
-    ImageList1.add("B3", {}, drawFace(QColor(40, 150, 140), QColor(0, 90, 85), QColor(0, 50, 45), true));
+    buttonPictures.add("B1", {}, drawFace(QColor(236, 240, 240), QColor(190, 205, 205), QColor(90, 110, 110), false));
+    buttonPictures.add("B2", {}, drawFace(QColor(255, 246, 190), QColor(240, 200, 80), QColor(170, 120, 20), false));
+    buttonPictures.add("B3", {}, drawFace(QColor(40, 150, 140), QColor(0, 90, 85), QColor(0, 50, 45), true));
     for (int position = 1; position <= kToolbarPositions; ++position) {
         if (!toolbarPosition(position).separator)
             state(position) = {PictureNormal, true};
@@ -109,7 +109,7 @@ int ToolbarControl::buttonImage(int position) const
 
 void ToolbarControl::setButtonImage(int position, int picture)
 {
-    if (toolbarPosition(position).separator || picture < 1 || picture > ImageList1.count())
+    if (toolbarPosition(position).separator || picture < 1 || picture > buttonPictures.count())
         return;
     state(position).image = picture;
     update(buttonRect(position));
@@ -173,7 +173,7 @@ void ToolbarControl::paintEvent(QPaintEvent*)
         // A button whose command is missing cannot be pressed; it looks disabled.
         const bool usable = shown.enabled && button.command != nullptr;
         painter.setOpacity(usable ? 1.0 : 0.45);
-        painter.drawPixmap(area, ImageList1.picture(shown.image));
+        painter.drawPixmap(area, buttonPictures.picture(shown.image));
         painter.setPen(shown.image == PictureActive ? Qt::white : QColor(20, 30, 30));
         painter.drawText(area, Qt::AlignCenter, button.caption);
     }

@@ -32,7 +32,7 @@ public:
     static int captionWidth(int position);
 
     // The pictures: "B1", "B2" and "B3", drawn in code.
-    ImageList ImageList1;
+    ImageList buttonPictures;
 
     QSize sizeHint() const override;
 

@@ -42,8 +42,8 @@ void hide(S::Window window)
 void showRejection()
 {
     UserSettingsWindow& settings = form<UserSettingsWindow>();
-    settings.lblWarning->setVisible(true);
-    settings.cmdRetry->setVisible(true);
+    settings.warningLabel->setVisible(true);
+    settings.retryButton->setVisible(true);
     settings.show();
 }
 
@@ -59,19 +59,19 @@ void showSessionInLinkWindows(ReflectorSession& session)
     QObject::connect(&session, &S::markerShown,
                      [](S::Marker marker, bool visible) { form<StatusWindow>().marker(marker)->setVisible(visible); });
     QObject::connect(&session, &S::attemptShown,
-                     [](const QString& address) { form<StatusWindow>().lblReflectorAddr->setText(address); });
+                     [](const QString& address) { form<StatusWindow>().reflectorAddressLabel->setText(address); });
     QObject::connect(&session, &S::attemptPortShown,
-                     [](const QString& port) { form<StatusWindow>().lblReflectorPort->setText(port); });
+                     [](const QString& port) { form<StatusWindow>().reflectorPortLabel->setText(port); });
     QObject::connect(&session, &S::windowHideDue, &hide);
     QObject::connect(&session, &S::outsideAddressSeen, [](const QByteArray& address) {
-        form<StatusWindow>().lblDBServerIPAddr->setText(platform::fromCp1252(address));
+        form<StatusWindow>().directoryServerAddressLabel->setText(platform::fromCp1252(address));
     });
     QObject::connect(&session, &S::outsideAddressConfirmed,
-                     [](const QByteArray& address) { keepNonEmpty(form<UserSettingsWindow>().txtIPAddress, address); });
+                     [](const QByteArray& address) { keepNonEmpty(form<UserSettingsWindow>().reflectorAddressBox, address); });
     QObject::connect(&session, &S::userIdConfirmed,
-                     [](const QByteArray& userId) { keepNonEmpty(form<UserSettingsWindow>().txtUserID, userId); });
+                     [](const QByteArray& userId) { keepNonEmpty(form<UserSettingsWindow>().userIdBox, userId); });
     QObject::connect(&session, &S::passwordConfirmed, [](const QByteArray& password) {
-        keepNonEmpty(form<UserSettingsWindow>().txtPassword, password);
+        keepNonEmpty(form<UserSettingsWindow>().passwordBox, password);
     });
     QObject::connect(&session, &S::settingsSaveDue, [] { form<UserSettingsWindow>().save(); });
     QObject::connect(&session, &S::loginRejected, &showRejection);

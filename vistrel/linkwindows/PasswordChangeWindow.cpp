@@ -85,7 +85,7 @@ PasswordChangeWindow::PasswordChangeWindow()
 void PasswordChangeWindow::Form_Load()
 {
     resize(platform::twips(kWidthTwips), platform::twips(kHeightTwips));
-    oldPassword->setText(form<UserSettingsWindow>().txtPassword->text());
+    oldPassword->setText(form<UserSettingsWindow>().passwordBox->text());
 }
 
 void PasswordChangeWindow::open()
@@ -106,7 +106,7 @@ void PasswordChangeWindow::sendUpdate()
         platform::dialogs().messageBox(reason, platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
         return;
     }
-    reflectorSession().sendPasswordChange(toCp1252(form<UserSettingsWindow>().txtUserName->text()),
+    reflectorSession().sendPasswordChange(toCp1252(form<UserSettingsWindow>().userNameBox->text()),
                                           toCp1252(newPassword->text()), toCp1252(oldPassword->text()));
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Twips.h"
+#include "ui/HistoricNames.h"
 #include "ui/Gradient.h"
 #include "ui/GraphicalButton.h"
 #include "ui/SharedMenuBar.h"
@@ -43,20 +44,24 @@ ServerSettingsWindow::ServerSettingsWindow() : ProgramWindow(ToolbarButton{kTool
 
     auto* serverInfo = new QGroupBox(QStringLiteral("Server Info"), this);
     auto* fields = new QFormLayout(serverInfo);
-    txtIPAddress = new QLineEdit(serverInfo);
-    txtIPAddressBackUp = new QLineEdit(serverInfo);
-    txtPort = portBox(serverInfo);
-    txtViewerPort = portBox(serverInfo);
-    txtViewerPort->setEnabled(false);
-    fields->addRow(QStringLiteral("DB Server Name/IP Address"), txtIPAddress);
-    fields->addRow(QStringLiteral("Backup Server Name/IP Address"), txtIPAddressBackUp);
-    fields->addRow(QStringLiteral("Reflector Port #"), txtPort);
-    fields->addRow(QStringLiteral("Transmitter Port #  "), txtViewerPort);
+    reflectorAddressBox = new QLineEdit(serverInfo);
+    backupReflectorAddressBox = new QLineEdit(serverInfo);
+    reflectorPortBox = portBox(serverInfo);
+    viewerPortBox = portBox(serverInfo);
+    viewerPortBox->setEnabled(false);
+    fields->addRow(QStringLiteral("DB Server Name/IP Address"), reflectorAddressBox);
+    fields->addRow(QStringLiteral("Backup Server Name/IP Address"), backupReflectorAddressBox);
+    fields->addRow(QStringLiteral("Reflector Port #"), reflectorPortBox);
+    fields->addRow(QStringLiteral("Transmitter Port #  "), viewerPortBox);
     layout->addWidget(serverInfo);
 
     saveButton = new QPushButton(QStringLiteral("Save Settings"), this);
 
-    saveButton->setObjectName(QStringLiteral("Command1"));
+    ui::giveHistoricNames({{reflectorAddressBox, "txtIPAddress"},
+                           {backupReflectorAddressBox, "txtIPAddressBackUp"},
+                           {reflectorPortBox, "txtPort"},
+                           {viewerPortBox, "txtViewerPort"},
+                           {saveButton, "Command1"}});
     makeGraphicalButton(*saveButton);
     layout->addWidget(saveButton, 0, Qt::AlignHCenter);
     connect(saveButton, &QPushButton::clicked, this, &ServerSettingsWindow::save);
@@ -73,7 +78,7 @@ void ServerSettingsWindow::Form_Load()
 void ServerSettingsWindow::save()
 {
     const platform::FileWriteResult written = writeServerSettingsFile(
-        {platform::toCp1252(txtIPAddress->text()), platform::toCp1252(txtIPAddressBackUp->text())});
+        {platform::toCp1252(reflectorAddressBox->text()), platform::toCp1252(backupReflectorAddressBox->text())});
     if (!written) {
         platform::dialogs().messageBox(written.errorDescription);
         return;

@@ -19,10 +19,10 @@ public:
     // closes (hides) the window; after a failed write the window stays open.
     void save();
 
-    QLineEdit* txtIPAddress = nullptr;       // the main reflector's host name or address
-    QLineEdit* txtIPAddressBackUp = nullptr; // the backup reflector's host name or address
-    QLineEdit* txtPort = nullptr;            // the port of every reflector connection
-    QLineEdit* txtViewerPort = nullptr;      // the transmitter channel's port (not editable)
+    QLineEdit* reflectorAddressBox = nullptr;       // the main reflector's host name or address
+    QLineEdit* backupReflectorAddressBox = nullptr; // the backup reflector's host name or address
+    QLineEdit* reflectorPortBox = nullptr;            // the port of every reflector connection
+    QLineEdit* viewerPortBox = nullptr;      // the transmitter channel's port (not editable)
     QPushButton* saveButton = nullptr;       // "Save Settings"
 
 private:

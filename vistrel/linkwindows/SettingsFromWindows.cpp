@@ -20,35 +20,35 @@ QByteArray userBox(QLineEdit* UserSettingsWindow::*box)
 
 QString SettingsFromWindows::primaryAddress() const
 {
-    return form<ServerSettingsWindow>().txtIPAddress->text();
+    return form<ServerSettingsWindow>().reflectorAddressBox->text();
 }
 
 QString SettingsFromWindows::backupAddress() const
 {
-    return form<ServerSettingsWindow>().txtIPAddressBackUp->text();
+    return form<ServerSettingsWindow>().backupReflectorAddressBox->text();
 }
 
 QString SettingsFromWindows::portText() const
 {
-    return form<ServerSettingsWindow>().txtPort->text();
+    return form<ServerSettingsWindow>().reflectorPortBox->text();
 }
 
 QByteArray SettingsFromWindows::userId() const
 {
-    return userBox(&UserSettingsWindow::txtUserID);
+    return userBox(&UserSettingsWindow::userIdBox);
 }
 
 QByteArray SettingsFromWindows::userName() const
 {
-    return userBox(&UserSettingsWindow::txtUserName);
+    return userBox(&UserSettingsWindow::userNameBox);
 }
 
 QByteArray SettingsFromWindows::password() const
 {
-    return userBox(&UserSettingsWindow::txtPassword);
+    return userBox(&UserSettingsWindow::passwordBox);
 }
 
 QByteArray SettingsFromWindows::outsideAddress() const
 {
-    return userBox(&UserSettingsWindow::txtIPAddress);
+    return userBox(&UserSettingsWindow::reflectorAddressBox);
 }

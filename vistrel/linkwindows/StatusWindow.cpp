@@ -1,5 +1,6 @@
 #include "linkwindows/StatusWindow.h"
 
+#include "ui/HistoricNames.h"
 #include "common/Globals.h"
 #include "link/ReflectorSession.h"
 #include "platform/Codec.h"
@@ -169,25 +170,32 @@ StatusWindow::StatusWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kTool
     logHeader->addWidget(logLevelHighBox);
     layout->addLayout(logHeader);
 
-    txtStatus = new QPlainTextEdit(this);
-    txtStatus->setReadOnly(true);
-    txtStatus->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtStatus->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtStatus->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    layout->addWidget(txtStatus, 1);
+    logView = new QPlainTextEdit(this);
+    logView->setReadOnly(true);
+    logView->setLineWrapMode(QPlainTextEdit::NoWrap);
+    logView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    logView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    layout->addWidget(logView, 1);
 
     statusPageFetch = new platform::HttpTransfer(this);
     statusPageFetch->setTimeLimitMs(kFetchTimeLimitMs);
     statusPageFetch->setSizeCap(kStatusPageSizeCap);
 
-    // The controls keep their historic names as object names.
-    const std::pair<QObject*, const char*> names[] = {
+    ui::giveHistoricNames({
+        {logView, "txtStatus"},
+        {reflectorAddressLabel, "lblReflectorAddr"},
+        {reflectorPortLabel, "lblReflectorPort"},
+        {directoryServerAddressLabel, "lblDBServerIPAddr"},
+        {segment1Marker, "imgSegment1SendData"},
+        {segment2Marker, "imgSegment2SendData"},
+        {segment4aMarker, "imgSegment4aSendData"},
+        {segment4bMarker, "imgSegment4bSendData"},
+        {segment5aMarker, "imgSegment5aSendData"},
+        {segment5bMarker, "imgSegment5bSendData"},
         {logLevelHighBox, "Check1"},  {refreshButton, "Command1"}, {serverStateText, "Label8"},
         {reflectorPicture, "Image1"}, {clientPicture, "Image2"},   {bottomPicture, "Image3"},
         {serverPicture, "AniGIF1"},   {statusPageFetch, "Inet1"},
-    };
-    for (const auto& [control, name] : names)
-        control->setObjectName(QString::fromLatin1(name));
+    });
     connect(logLevelHighBox, &QCheckBox::stateChanged, this, &StatusWindow::setLogLevel);
     connect(refreshButton, &QPushButton::clicked, this, &StatusWindow::refresh);
     connect(statusPageFetch, &platform::HttpTransfer::finished, this,
@@ -224,19 +232,21 @@ void StatusWindow::createLamps(QWidget* diagram)
         const bool shownAtStart = s < 3;
         for (std::size_t p = 0; p < segment.pieces.size(); ++p) {
             const Piece& piece = segment.pieces[p];
-            const auto place = [&](LampPiece*& slot, QColor colour) {
+            // Each colour's lamps share their historic control array's name.
+            const auto place = [&](LampPiece*& slot, QColor colour, const char* arrayName) {
                 if (slot)
                     return;
                 slot = new LampPiece(piece.shape, colour, diagram);
+                slot->setObjectName(QString::fromLatin1(arrayName));
                 slot->setGeometry(twipsRect(piece.x, piece.y, piece.width, piece.height));
                 slot->setVisible(shownAtStart);
             };
-            place(ImgBlue1[segment.blue[p]], kBlue);
-            place(ImgGreen3[segment.green[p]], kGreen);
-            place(ImgRed2[segment.red[p]], kRed);
+            place(blueLamps[segment.blue[p]], kBlue, "ImgBlue1");
+            place(greenLamps[segment.green[p]], kGreen, "ImgGreen3");
+            place(redLamps[segment.red[p]], kRed, "ImgRed2");
         }
     }
-    for (LampPiece* green : ImgGreen3)
+    for (LampPiece* green : greenLamps)
         green->installEventFilter(this);
 }
 
@@ -249,13 +259,13 @@ void StatusWindow::createMarkers(QWidget* diagram)
         created->hide();
         return created;
     };
-    imgSegment1SendData = marker(Direction::Right, twipsRect(3180, 420, 720, 360));
-    imgSegment2SendData = marker(Direction::Left, twipsRect(3180, 780, 720, 360));
-    imgSegment4aSendData = marker(Direction::Left, twipsRect(1680, 3120, 720, 360));
-    imgSegment4bSendData = marker(Direction::Up, twipsRect(360, 1680, 360, 720));
-    imgSegment5aSendData = marker(Direction::Right, twipsRect(1680, 2880, 720, 360));
-    imgSegment5bSendData = marker(Direction::Down, twipsRect(600, 2040, 360, 720));
-    for (TrafficMarker* withHelp : {imgSegment2SendData, imgSegment5aSendData, imgSegment5bSendData})
+    segment1Marker = marker(Direction::Right, twipsRect(3180, 420, 720, 360));
+    segment2Marker = marker(Direction::Left, twipsRect(3180, 780, 720, 360));
+    segment4aMarker = marker(Direction::Left, twipsRect(1680, 3120, 720, 360));
+    segment4bMarker = marker(Direction::Up, twipsRect(360, 1680, 360, 720));
+    segment5aMarker = marker(Direction::Right, twipsRect(1680, 2880, 720, 360));
+    segment5bMarker = marker(Direction::Down, twipsRect(600, 2040, 360, 720));
+    for (TrafficMarker* withHelp : {segment2Marker, segment5aMarker, segment5bMarker})
         withHelp->installEventFilter(this);
 }
 
@@ -276,16 +286,16 @@ QWidget* StatusWindow::createServerPanel()
     column->addSpacing(twips(240));
 
     auto* lastAttempt = new QFormLayout;
-    lblReflectorAddr = new QLabel(panel);
-    lblReflectorAddr->setWordWrap(true);
-    lblReflectorPort = new QLabel(panel);
-    lastAttempt->addRow(QStringLiteral("Relector Address = "), lblReflectorAddr);
-    lastAttempt->addRow(QStringLiteral("Reflector Port ="), lblReflectorPort);
+    reflectorAddressLabel = new QLabel(panel);
+    reflectorAddressLabel->setWordWrap(true);
+    reflectorPortLabel = new QLabel(panel);
+    lastAttempt->addRow(QStringLiteral("Relector Address = "), reflectorAddressLabel);
+    lastAttempt->addRow(QStringLiteral("Reflector Port ="), reflectorPortLabel);
     column->addLayout(lastAttempt);
     column->addStretch(1);
 
-    lblDBServerIPAddr = new QLabel(panel);
-    lblDBServerIPAddr->hide();
+    directoryServerAddressLabel = new QLabel(panel);
+    directoryServerAddressLabel->hide();
     return panel;
 }
 
@@ -293,15 +303,15 @@ void StatusWindow::Form_Load()
 {
     hide();
     resize(twips(kWidthTwips), twips(kHeightTwips));
-    for (LampPiece* red : ImgRed2) {
+    for (LampPiece* red : redLamps) {
         if (red)
             red->hide();
     }
-    for (LampPiece* green : ImgGreen3)
+    for (LampPiece* green : greenLamps)
         green->hide();
-    imgSegment1SendData->hide();
-    imgSegment4aSendData->hide();
-    imgSegment4bSendData->hide();
+    segment1Marker->hide();
+    segment4aMarker->hide();
+    segment4bMarker->hide();
     setWindowState(Qt::WindowMinimized);
 }
 
@@ -311,23 +321,23 @@ void StatusWindow::showLamp(int segment, ReflectorSession::Lamp colour)
     // Segments 4 and 5 never show a colour.
     const bool lit = segment <= 3;
     for (const int red : lamps.red)
-        ImgRed2[red]->setVisible(lit && colour == Lamp::Red);
+        redLamps[red]->setVisible(lit && colour == Lamp::Red);
     for (const int green : lamps.green)
-        ImgGreen3[green]->setVisible(lit && colour == Lamp::Green);
+        greenLamps[green]->setVisible(lit && colour == Lamp::Green);
     for (const int blue : lamps.blue)
-        ImgBlue1[blue]->setVisible(lit && colour == Lamp::Blue);
+        blueLamps[blue]->setVisible(lit && colour == Lamp::Blue);
 }
 
 TrafficMarker* StatusWindow::marker(ReflectorSession::Marker which) const
 {
     using Marker = ReflectorSession::Marker;
     switch (which) {
-    case Marker::Segment1: return imgSegment1SendData;
-    case Marker::Segment2: return imgSegment2SendData;
-    case Marker::Segment4Left: return imgSegment4aSendData;
-    case Marker::Segment4Up: return imgSegment4bSendData;
-    case Marker::Segment5Right: return imgSegment5aSendData;
-    case Marker::Segment5Down: return imgSegment5bSendData;
+    case Marker::Segment1: return segment1Marker;
+    case Marker::Segment2: return segment2Marker;
+    case Marker::Segment4Left: return segment4aMarker;
+    case Marker::Segment4Up: return segment4bMarker;
+    case Marker::Segment5Right: return segment5aMarker;
+    case Marker::Segment5Down: return segment5bMarker;
     }
     return nullptr;
 }
@@ -335,7 +345,7 @@ TrafficMarker* StatusWindow::marker(ReflectorSession::Marker which) const
 void StatusWindow::appendLogLine(const QByteArray& line)
 {
     log_ += line + "\r\n";
-    txtStatus->appendPlainText(viewText(line));
+    logView->appendPlainText(viewText(line));
     if (log_.size() <= kLogCapacityBytes)
         return;
 
@@ -345,16 +355,16 @@ void StatusWindow::appendLogLine(const QByteArray& line)
     const qsizetype lineEnd = log_.indexOf("\r\n", std::max<qsizetype>(0, mustDrop - 2));
     if (lineEnd >= 0 && lineEnd + 2 < log_.size()) {
         const qsizetype cut = lineEnd + 2;
-        QTextCursor dropped(txtStatus->document());
+        QTextCursor dropped(logView->document());
         dropped.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor,
                              lineEndCount(QByteArrayView(log_).first(cut)));
         dropped.removeSelectedText();
         log_.remove(0, cut);
     } else {
         log_.remove(0, mustDrop);
-        txtStatus->setPlainText(viewText(log_.chopped(2)));
+        logView->setPlainText(viewText(log_.chopped(2)));
     }
-    txtStatus->moveCursor(QTextCursor::End);
+    logView->moveCursor(QTextCursor::End);
 }
 
 void StatusWindow::setLogLevel()

@@ -60,31 +60,31 @@ public:
     // The whole log as the lines were appended, each ended by CR LF.
     const QByteArray& logText() const { return log_; }
 
-    // The lamps by colour and index. There is no red lamp 10 (ImgRed2[10] is null), and
-    // no segment has a blue lamp 5 (ImgBlue1[5] is null).
-    std::array<LampPiece*, 11> ImgBlue1{};
-    std::array<LampPiece*, 11> ImgGreen3{};
-    std::array<LampPiece*, 12> ImgRed2{};
+    // The lamps by colour and index. There is no red lamp 10 (redLamps[10] is null), and
+    // no segment has a blue lamp 5 (blueLamps[5] is null).
+    std::array<LampPiece*, 11> blueLamps{};
+    std::array<LampPiece*, 11> greenLamps{};
+    std::array<LampPiece*, 12> redLamps{};
 
-    TrafficMarker* imgSegment1SendData = nullptr;  // segment 1, client to reflector
-    TrafficMarker* imgSegment2SendData = nullptr;  // segment 2, reflector to client
-    TrafficMarker* imgSegment4aSendData = nullptr; // segment 4, left
-    TrafficMarker* imgSegment4bSendData = nullptr; // segment 4, up
-    TrafficMarker* imgSegment5aSendData = nullptr; // segment 5, right
-    TrafficMarker* imgSegment5bSendData = nullptr; // segment 5, down
+    TrafficMarker* segment1Marker = nullptr;  // segment 1, client to reflector
+    TrafficMarker* segment2Marker = nullptr;  // segment 2, reflector to client
+    TrafficMarker* segment4aMarker = nullptr; // segment 4, left
+    TrafficMarker* segment4bMarker = nullptr; // segment 4, up
+    TrafficMarker* segment5aMarker = nullptr; // segment 5, right
+    TrafficMarker* segment5bMarker = nullptr; // segment 5, down
 
     QLabel* reflectorPicture = nullptr; // the reflector
     QLabel* clientPicture = nullptr;    // the client
     QLabel* bottomPicture = nullptr;    // the bottom computer
 
-    QPlainTextEdit* txtStatus = nullptr;               // the log's view; write it through appendLogLine
+    QPlainTextEdit* logView = nullptr;               // the log's view; write it through appendLogLine
     QCheckBox* logLevelHighBox = nullptr;              // "Log Level = High ": sets the session's log level
     QPushButton* refreshButton = nullptr;              // "Refresh"
     QLabel* serverPicture = nullptr;                   // the server-up or server-down picture
     QLabel* serverStateText = nullptr;                 // the server state text
-    QLabel* lblReflectorAddr = nullptr;                // address of the last connection attempt
-    QLabel* lblReflectorPort = nullptr;                // port of the last connection attempt
-    QLabel* lblDBServerIPAddr = nullptr;               // the client's outside address; never shown
+    QLabel* reflectorAddressLabel = nullptr;                // address of the last connection attempt
+    QLabel* reflectorPortLabel = nullptr;                // port of the last connection attempt
+    QLabel* directoryServerAddressLabel = nullptr;               // the client's outside address; never shown
     platform::HttpTransfer* statusPageFetch = nullptr; // fetches the status page
 
 protected:

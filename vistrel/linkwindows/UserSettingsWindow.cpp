@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
+#include "ui/HistoricNames.h"
 #include "ui/Forms.h"
 #include "ui/GraphicalButton.h"
 #include "ui/RefusedCharacter.h"
@@ -68,61 +69,67 @@ UserSettingsWindow::UserSettingsWindow() : ProgramWindow(ToolbarButton{kToolbarB
     auto* userSettings = new QGroupBox(QStringLiteral("User Settings"), this);
     auto* grid = new QGridLayout(userSettings);
 
-    txtUserName = new QLineEdit(userSettings);
-    limitTypedLength(*txtUserName, kUserNameMaxLength);
-    refuseCharacter(*txtUserName, kRecordQuote, kQuoteInUserName);
+    userNameBox = new QLineEdit(userSettings);
+    limitTypedLength(*userNameBox, kUserNameMaxLength);
+    refuseCharacter(*userNameBox, kRecordQuote, kQuoteInUserName);
 
-    txtPassword = new QLineEdit(userSettings);
-    limitTypedLength(*txtPassword, kPasswordMaxLength);
-    txtPassword->setEchoMode(QLineEdit::Password);
-    refuseCharacter(*txtPassword, kUnrestorablePasswordCode, kUnrestorableInPassword);
+    passwordBox = new QLineEdit(userSettings);
+    limitTypedLength(*passwordBox, kPasswordMaxLength);
+    passwordBox->setEchoMode(QLineEdit::Password);
+    refuseCharacter(*passwordBox, kUnrestorablePasswordCode, kUnrestorableInPassword);
 
-    txtUserID = new QLineEdit(QStringLiteral("0"), userSettings);
-    txtUserID->setEnabled(false);
+    userIdBox = new QLineEdit(QStringLiteral("0"), userSettings);
+    userIdBox->setEnabled(false);
 
     showAtStartUpBox = new QCheckBox(QStringLiteral("Show this form at start up"), userSettings);
 
-    showAtStartUpBox->setObjectName(QStringLiteral("Check1"));
     showAtStartUpBox->setChecked(true);
 
-    lblWarning = new QLabel(QStringLiteral("<< User Name or Password is incorrect. Please verify...."), userSettings);
-    lblWarning->setStyleSheet(QStringLiteral("color: red;"));
-    lblWarning->setWordWrap(true);
-    lblWarning->hide();
+    warningLabel = new QLabel(QStringLiteral("<< User Name or Password is incorrect. Please verify...."), userSettings);
+    warningLabel->setStyleSheet(QStringLiteral("color: red;"));
+    warningLabel->setWordWrap(true);
+    warningLabel->hide();
 
     saveButton = new QPushButton(QStringLiteral("Save Settings"), userSettings);
-
-    saveButton->setObjectName(QStringLiteral("Command1"));
     changePasswordButton = new QPushButton(QStringLiteral("Change Password"), userSettings);
-    changePasswordButton->setObjectName(QStringLiteral("Command2"));
-    cmdRetry = new QPushButton(QStringLiteral("Retry Login"), userSettings);
+    retryButton = new QPushButton(QStringLiteral("Retry Login"), userSettings);
     makeGraphicalButton(*saveButton, PressedLook::Darker);
     makeGraphicalButton(*changePasswordButton, PressedLook::Darker);
-    makeGraphicalButton(*cmdRetry);
-    cmdRetry->hide();
+    makeGraphicalButton(*retryButton);
+    retryButton->hide();
 
     grid->addWidget(new QLabel(QStringLiteral("User Name:"), userSettings), 0, 0);
-    grid->addWidget(txtUserName, 0, 1);
+    grid->addWidget(userNameBox, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Password:"), userSettings), 1, 0);
-    grid->addWidget(txtPassword, 1, 1);
+    grid->addWidget(passwordBox, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("User ID:"), userSettings), 2, 0);
-    grid->addWidget(txtUserID, 2, 1);
+    grid->addWidget(userIdBox, 2, 1);
     grid->addWidget(showAtStartUpBox, 3, 0, 1, 2);
-    grid->addWidget(lblWarning, 0, 2, 2, 1);
+    grid->addWidget(warningLabel, 0, 2, 2, 1);
     grid->addWidget(saveButton, 0, 3);
     grid->addWidget(changePasswordButton, 1, 3);
-    grid->addWidget(cmdRetry, 2, 3);
+    grid->addWidget(retryButton, 2, 3);
     grid->setColumnStretch(1, 3); // room for a name of the full 15 characters
     grid->setColumnStretch(2, 2);
     layout->addWidget(userSettings);
 
     internetSettings_ = new QGroupBox(QStringLiteral("Internet Settings"), this);
-    txtIPAddress = new QLineEdit(internetSettings_);
+    reflectorAddressBox = new QLineEdit(internetSettings_);
     internetSettings_->hide();
+
+    ui::giveHistoricNames({{userNameBox, "txtUserName"},
+                           {passwordBox, "txtPassword"},
+                           {userIdBox, "txtUserID"},
+                           {showAtStartUpBox, "Check1"},
+                           {warningLabel, "lblWarning"},
+                           {saveButton, "Command1"},
+                           {changePasswordButton, "Command2"},
+                           {retryButton, "cmdRetry"},
+                           {reflectorAddressBox, "txtIPAddress"}});
 
     connect(saveButton, &QPushButton::clicked, this, &UserSettingsWindow::save);
     connect(changePasswordButton, &QPushButton::clicked, this, [] { ui::form<PasswordChangeWindow>().open(); });
-    connect(cmdRetry, &QPushButton::clicked, this, &UserSettingsWindow::cmdRetry_Click);
+    connect(retryButton, &QPushButton::clicked, this, &UserSettingsWindow::retry);
     connect(showAtStartUpBox, &QCheckBox::stateChanged, this, &UserSettingsWindow::storeStartUpChoice);
 }
 
@@ -130,20 +137,20 @@ void UserSettingsWindow::Form_Load()
 {
     setFixedSize(twips(kWidthTwips), twips(kHeightTwips));
     const StoredUserSettings stored = readUserSettingsFile();
-    txtUserName->setText(fromCp1252(stored.userName));
-    txtUserID->setText(fromCp1252(stored.userId));
+    userNameBox->setText(fromCp1252(stored.userName));
+    userIdBox->setText(fromCp1252(stored.userId));
     try {
-        txtPassword->setText(fromCp1252(passwordFromCodeList(stored.passwordCodes)));
+        passwordBox->setText(fromCp1252(passwordFromCodeList(stored.passwordCodes)));
     } catch (const platform::RuntimeError&) {
         // Without the cipher the password cannot be read back; the box stays empty.
-        txtPassword->clear();
+        passwordBox->clear();
     }
 }
 
 void UserSettingsWindow::save()
 {
-    const UserSettingsRecord record{toCp1252(txtUserName->text()), toCp1252(txtUserID->text()),
-                                    toCp1252(txtPassword->text())};
+    const UserSettingsRecord record{toCp1252(userNameBox->text()), toCp1252(userIdBox->text()),
+                                    toCp1252(passwordBox->text())};
     if (const QString reason = whyNotStorable(record); !reason.isEmpty()) {
         platform::dialogs().messageBox(reason, platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
         return;
@@ -172,14 +179,14 @@ void UserSettingsWindow::storeStartUpChoice()
 
 // Connect runs inside retryLogin's handler; while another login still runs, it runs
 // right after that one.
-void UserSettingsWindow::cmdRetry_Click()
+void UserSettingsWindow::retry()
 {
-    cmdRetry->hide();
+    retryButton->hide();
     emit retryLogin();
     close();
 }
 
 void UserSettingsWindow::closing()
 {
-    lblWarning->hide();
+    warningLabel->hide();
 }

@@ -22,15 +22,15 @@ public:
     // message when the file cannot be written or a value cannot be stored.
     void save();
 
-    QLineEdit* txtUserName = nullptr;
-    QLineEdit* txtUserID = nullptr;              // the ID that the reflector confirmed; not editable
-    QLineEdit* txtPassword = nullptr;            // in clear inside the program, shown as "*"
-    QLineEdit* txtIPAddress = nullptr;           // the client's outside address; never shown
+    QLineEdit* userNameBox = nullptr;
+    QLineEdit* userIdBox = nullptr;              // the ID that the reflector confirmed; not editable
+    QLineEdit* passwordBox = nullptr;            // in clear inside the program, shown as "*"
+    QLineEdit* reflectorAddressBox = nullptr;           // the client's outside address; never shown
     QCheckBox* showAtStartUpBox = nullptr;       // "Show this form at start up", kept in Showform.txt
     QPushButton* saveButton = nullptr;           // "Save Settings"
     QPushButton* changePasswordButton = nullptr; // "Change Password"
-    QPushButton* cmdRetry = nullptr;             // "Retry Login": hidden until a login is rejected
-    QLabel* lblWarning = nullptr;                // shown with cmdRetry
+    QPushButton* retryButton = nullptr;             // "Retry Login": hidden until a login is rejected
+    QLabel* warningLabel = nullptr;                // shown with retryButton
 
 signals:
     // "Retry Login" asks for the Connect command; the main window runs the whole login
@@ -44,7 +44,7 @@ protected:
 
 private:
     void storeStartUpChoice();
-    void cmdRetry_Click();
+    void retry();
 
-    QGroupBox* internetSettings_ = nullptr; // holds txtIPAddress; the window does not show it
+    QGroupBox* internetSettings_ = nullptr; // holds reflectorAddressBox; the window does not show it
 };

@@ -3,7 +3,7 @@
 // whole run: other windows hold its controls as live state, so a window is
 // never deleted while the program runs ("unloading" one only hides it).
 //
-//   ui::form<ServerSettingsWindow>().txtIPAddress->text()
+//   ui::form<ServerSettingsWindow>().reflectorAddressBox->text()
 //
 // The first reference constructs the window and then runs its load handler
 // Form_Load() once, where the window has one. The window is not shown.
