@@ -241,8 +241,7 @@ private slots:
         }
 
         const QString logged = platform::fromCp1252(outcome);
-        QVERIFY(
-            QTest::qWaitFor([&] { return form<StatusWindow>().logView->toPlainText().contains(logged); }, kWaitMs));
+        QVERIFY(QTest::qWaitFor([&] { return form<StatusWindow>().logView->toPlainText().contains(logged); }, kWaitMs));
 
         QVERIFY(!window.isVisible());
         QVERIFY(!gToolbarActive[11]);

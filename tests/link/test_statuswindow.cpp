@@ -118,9 +118,8 @@ private slots:
         StatusWindow& window = form<StatusWindow>();
         QVERIFY(!window.isVisible());
         QCOMPARE(shownLamps(window), lampNames("B0 B1 B2 B3 B4"));
-        for (TrafficMarker* marker :
-             {window.segment1Marker, window.segment2Marker, window.segment4aMarker,
-              window.segment4bMarker, window.segment5aMarker, window.segment5bMarker})
+        for (TrafficMarker* marker : {window.segment1Marker, window.segment2Marker, window.segment4aMarker,
+                                      window.segment4bMarker, window.segment5aMarker, window.segment5bMarker})
             QVERIFY(marker->isHidden());
         QVERIFY(window.logView->toPlainText().isEmpty());
         QVERIFY(window.serverStateText->text().isEmpty());

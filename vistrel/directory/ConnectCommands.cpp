@@ -70,8 +70,8 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
     // A rejected login shows the user settings window with its "Retry Login" button,
     // which runs this command again. Every login starts here, so the button is
     // joined to it here, once per window.
-    QObject::connect(&form<UserSettingsWindow>(), &UserSettingsWindow::retryLogin, &main, &MainWindow::connectToReflector,
-                     Qt::UniqueConnection);
+    QObject::connect(&form<UserSettingsWindow>(), &UserSettingsWindow::retryLogin, &main,
+                     &MainWindow::connectToReflector, Qt::UniqueConnection);
 
     reflectorSession().state().connectFailed = false;
     reflectorSession().state().logoutOwed = false;

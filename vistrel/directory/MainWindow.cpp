@@ -1,6 +1,5 @@
 #include "directory/MainWindow.h"
 
-#include "ui/HistoricNames.h"
 #include "common/Globals.h"
 #include "directory/ConnectCommands.h"
 #include "directory/NodeClick.h"
@@ -27,6 +26,7 @@
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/GraphicalButton.h"
+#include "ui/HistoricNames.h"
 #include "ui/OwnedWindow.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/RightClickHelp.h"
@@ -143,12 +143,24 @@ MainWindow::MainWindow()
 void MainWindow::nameControls()
 {
     ui::giveHistoricNames({
-        {directoryTree, "tvwMain"},          {treeCaption, "Label6"},      {statusBar, "stsWorld"},
-        {progressBar, "ProgressBar1"}, {relayAddressBox, "cboAddress"},   {transmitterFrame, "Frame1"},
-        {stationCaption, "Label5"},    {transmitterAddressBox, "txtRemoteIP"}, {connectButton, "Command7"},
-        {stopButton, "Command8"},      {fileListCaption, "Label4"},  {fileList, "List1"},
-        {repliesCaption, "Label2"},    {transmitterReply, "Label3"}, {speedFrame, "Frame2"},
-        {modemSpeedOption, "optModem"},        {cableSpeedOption, "optCable"},       {transmitter, "TCPTalkToTransmitter"},
+        {directoryTree, "tvwMain"},
+        {treeCaption, "Label6"},
+        {statusBar, "stsWorld"},
+        {progressBar, "ProgressBar1"},
+        {relayAddressBox, "cboAddress"},
+        {transmitterFrame, "Frame1"},
+        {stationCaption, "Label5"},
+        {transmitterAddressBox, "txtRemoteIP"},
+        {connectButton, "Command7"},
+        {stopButton, "Command8"},
+        {fileListCaption, "Label4"},
+        {fileList, "List1"},
+        {repliesCaption, "Label2"},
+        {transmitterReply, "Label3"},
+        {speedFrame, "Frame2"},
+        {modemSpeedOption, "optModem"},
+        {cableSpeedOption, "optCable"},
+        {transmitter, "TCPTalkToTransmitter"},
     });
 }
 
@@ -210,7 +222,8 @@ void MainWindow::wireTransmitterControls()
     });
     connect(stopButton, &QPushButton::clicked, transmitter, &TransmitterChannel::stopTransmission);
     connect(fileList, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const auto speed = modemSpeedOption->isChecked() ? TransmitterChannel::Speed::Modem : TransmitterChannel::Speed::Cable;
+        const auto speed =
+            modemSpeedOption->isChecked() ? TransmitterChannel::Speed::Modem : TransmitterChannel::Speed::Cable;
         transmitter->chooseFile(platform::toCp1252(item->text()), speed);
     });
     connect(transmitter, &TransmitterChannel::stateTextChanged, transmitterReply, &QLabel::setText);

@@ -1,6 +1,5 @@
 #include "directory/SnapshotWindow.h"
 
-#include "ui/HistoricNames.h"
 #include "directory/PictureFile.h"
 #include "directory/RefreshInterval.h"
 #include "directory/SnapshotFiles.h"
@@ -10,6 +9,7 @@
 #include "platform/TextFiles.h"
 #include "platform/Timer.h"
 #include "ui/GraphicalButton.h"
+#include "ui/HistoricNames.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -153,17 +153,17 @@ void SnapshotWindow::createControls()
     statusLine_->setStyleSheet(QStringLiteral("QLabel { background-color: #326b6a; color: white; }"));
 
     ui::giveHistoricNames({{picture_, "Image1"},
-                                 {animation_, "AniGIF1"},
-                                 {refreshButton_, "Command1"},
-                                 {addressLabel_, "Label1"},
-                                 {addressBox_, "txtURL"},
-                                 {intervalLabel_, "Label3"},
-                                 {automaticRefreshBox_, "Check1"},
-                                 {intervalBox_, "Text1"},
-                                 {autoSaveBox_, "chkAutoSave"},
-                                 {resetButton_, "Command3"},
-                                 {saveButton_, "Command2"},
-                                 {statusLine_, "Label2"}});
+                           {animation_, "AniGIF1"},
+                           {refreshButton_, "Command1"},
+                           {addressLabel_, "Label1"},
+                           {addressBox_, "txtURL"},
+                           {intervalLabel_, "Label3"},
+                           {automaticRefreshBox_, "Check1"},
+                           {intervalBox_, "Text1"},
+                           {autoSaveBox_, "chkAutoSave"},
+                           {resetButton_, "Command3"},
+                           {saveButton_, "Command2"},
+                           {statusLine_, "Label2"}});
 
     // The window sees every key release before its controls do.
     for (QWidget* control : findChildren<QWidget*>())

@@ -59,7 +59,7 @@ void showRelayAddress(MainWindow& main, const QByteArray& address)
 {
     const QString reflector = form<ServerSettingsWindow>().reflectorAddressBox->text();
     main.relayAddressBox->setEditText(QStringLiteral("http://") + reflector + QStringLiteral(":81/?go=")
-                                 + fromCp1252(gLexmara.GetDelimited(address, 3, "/")));
+                                      + fromCp1252(gLexmara.GetDelimited(address, 3, "/")));
 }
 
 // Marks the time a webcam opened. Pages open through the launcher, so nothing needs
@@ -76,7 +76,8 @@ void fillTransmitterAddress(MainWindow& main, const QByteArray& address)
 {
     if (gLexmara.ItemCount(address, ":") != 2 || gLexmara.ItemCount(address, ".") != 3)
         return;
-    main.transmitterAddressBox->setText(fromCp1252(gLexmara.StripCharacter(gLexmara.GetDelimited(address, 2, ":"), "/")));
+    main.transmitterAddressBox->setText(
+        fromCp1252(gLexmara.StripCharacter(gLexmara.GetDelimited(address, 2, ":"), "/")));
 }
 
 void openInRealPlayer(const QByteArray& address)

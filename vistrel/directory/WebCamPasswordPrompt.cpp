@@ -1,8 +1,8 @@
 #include "directory/WebCamPasswordPrompt.h"
 
-#include "ui/HistoricNames.h"
 #include "common/Globals.h"
 #include "platform/Twips.h"
+#include "ui/HistoricNames.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -42,9 +42,9 @@ WebCamPasswordPrompt::WebCamPasswordPrompt()
     place(cancelButton_, 2100, 1020, 1140, 390);
 
     ui::giveHistoricNames({{passwordLabel_, "lblLabels"},
-                                 {passwordBox_, "txtPassword"},
-                                 {okButton_, "cmdOK"},
-                                 {cancelButton_, "cmdCancel"}});
+                           {passwordBox_, "txtPassword"},
+                           {okButton_, "cmdOK"},
+                           {cancelButton_, "cmdCancel"}});
 
     connect(okButton_, &QPushButton::clicked, this, &WebCamPasswordPrompt::answerOk);
     connect(cancelButton_, &QPushButton::clicked, this, &WebCamPasswordPrompt::answerCancel);

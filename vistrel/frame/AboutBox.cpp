@@ -1,12 +1,12 @@
 #include "frame/AboutBox.h"
 
-#include "ui/HistoricNames.h"
 #include "common/ProgramVersion.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/MachineSettings.h"
 #include "platform/Twips.h"
 #include "ui/Forms.h"
+#include "ui/HistoricNames.h"
 #include "ui/ImageList.h"
 #include "ui/OwnedWindow.h"
 #include "ui/ToolbarGiveBack.h"
@@ -85,13 +85,13 @@ AboutBox::AboutBox()
     systemInfoButton_ = new QPushButton(QStringLiteral("&System Info..."), this);
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
     ui::giveHistoricNames({{titleLabel_, "lblTitle"},
-                                {versionLabel_, "lblVersion"},
-                                {moduleLabel_, "lblModule"},
-                                {descriptionLabel_, "lblDescription"},
-                                {disclaimerLabel_, "lblDisclaimer"},
-                                {programPicture_, "Image1"},
-                                {systemInfoButton_, "cmdSysInfo"},
-                                {okButton_, "cmdOK"}});
+                           {versionLabel_, "lblVersion"},
+                           {moduleLabel_, "lblModule"},
+                           {descriptionLabel_, "lblDescription"},
+                           {disclaimerLabel_, "lblDisclaimer"},
+                           {programPicture_, "Image1"},
+                           {systemInfoButton_, "cmdSysInfo"},
+                           {okButton_, "cmdOK"}});
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(programPicture_, 0, 0, 3, 1, Qt::AlignTop);

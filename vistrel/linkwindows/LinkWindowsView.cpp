@@ -66,8 +66,9 @@ void showSessionInLinkWindows(ReflectorSession& session)
     QObject::connect(&session, &S::outsideAddressSeen, [](const QByteArray& address) {
         form<StatusWindow>().directoryServerAddressLabel->setText(platform::fromCp1252(address));
     });
-    QObject::connect(&session, &S::outsideAddressConfirmed,
-                     [](const QByteArray& address) { keepNonEmpty(form<UserSettingsWindow>().reflectorAddressBox, address); });
+    QObject::connect(&session, &S::outsideAddressConfirmed, [](const QByteArray& address) {
+        keepNonEmpty(form<UserSettingsWindow>().reflectorAddressBox, address);
+    });
     QObject::connect(&session, &S::userIdConfirmed,
                      [](const QByteArray& userId) { keepNonEmpty(form<UserSettingsWindow>().userIdBox, userId); });
     QObject::connect(&session, &S::passwordConfirmed, [](const QByteArray& password) {

@@ -4,9 +4,9 @@
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Twips.h"
-#include "ui/HistoricNames.h"
 #include "ui/Gradient.h"
 #include "ui/GraphicalButton.h"
+#include "ui/HistoricNames.h"
 #include "ui/SharedMenuBar.h"
 
 #include <QFormLayout>

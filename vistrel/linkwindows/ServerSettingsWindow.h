@@ -21,9 +21,9 @@ public:
 
     QLineEdit* reflectorAddressBox = nullptr;       // the main reflector's host name or address
     QLineEdit* backupReflectorAddressBox = nullptr; // the backup reflector's host name or address
-    QLineEdit* reflectorPortBox = nullptr;            // the port of every reflector connection
-    QLineEdit* viewerPortBox = nullptr;      // the transmitter channel's port (not editable)
-    QPushButton* saveButton = nullptr;       // "Save Settings"
+    QLineEdit* reflectorPortBox = nullptr;          // the port of every reflector connection
+    QLineEdit* viewerPortBox = nullptr;             // the transmitter channel's port (not editable)
+    QPushButton* saveButton = nullptr;              // "Save Settings"
 
 private:
 };

@@ -1,6 +1,5 @@
 #include "linkwindows/StatusWindow.h"
 
-#include "ui/HistoricNames.h"
 #include "common/Globals.h"
 #include "link/ReflectorSession.h"
 #include "platform/Codec.h"
@@ -9,6 +8,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
+#include "ui/HistoricNames.h"
 #include "ui/LampPiece.h"
 #include "ui/SharedMenuBar.h"
 #include "ui/TrafficMarker.h"
@@ -192,9 +192,14 @@ StatusWindow::StatusWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kTool
         {segment4bMarker, "imgSegment4bSendData"},
         {segment5aMarker, "imgSegment5aSendData"},
         {segment5bMarker, "imgSegment5bSendData"},
-        {logLevelHighBox, "Check1"},  {refreshButton, "Command1"}, {serverStateText, "Label8"},
-        {reflectorPicture, "Image1"}, {clientPicture, "Image2"},   {bottomPicture, "Image3"},
-        {serverPicture, "AniGIF1"},   {statusPageFetch, "Inet1"},
+        {logLevelHighBox, "Check1"},
+        {refreshButton, "Command1"},
+        {serverStateText, "Label8"},
+        {reflectorPicture, "Image1"},
+        {clientPicture, "Image2"},
+        {bottomPicture, "Image3"},
+        {serverPicture, "AniGIF1"},
+        {statusPageFetch, "Inet1"},
     });
     connect(logLevelHighBox, &QCheckBox::stateChanged, this, &StatusWindow::setLogLevel);
     connect(refreshButton, &QPushButton::clicked, this, &StatusWindow::refresh);

@@ -77,14 +77,14 @@ public:
     QLabel* clientPicture = nullptr;    // the client
     QLabel* bottomPicture = nullptr;    // the bottom computer
 
-    QPlainTextEdit* logView = nullptr;               // the log's view; write it through appendLogLine
+    QPlainTextEdit* logView = nullptr;                 // the log's view; write it through appendLogLine
     QCheckBox* logLevelHighBox = nullptr;              // "Log Level = High ": sets the session's log level
     QPushButton* refreshButton = nullptr;              // "Refresh"
     QLabel* serverPicture = nullptr;                   // the server-up or server-down picture
     QLabel* serverStateText = nullptr;                 // the server state text
-    QLabel* reflectorAddressLabel = nullptr;                // address of the last connection attempt
-    QLabel* reflectorPortLabel = nullptr;                // port of the last connection attempt
-    QLabel* directoryServerAddressLabel = nullptr;               // the client's outside address; never shown
+    QLabel* reflectorAddressLabel = nullptr;           // address of the last connection attempt
+    QLabel* reflectorPortLabel = nullptr;              // port of the last connection attempt
+    QLabel* directoryServerAddressLabel = nullptr;     // the client's outside address; never shown
     platform::HttpTransfer* statusPageFetch = nullptr; // fetches the status page
 
 protected:

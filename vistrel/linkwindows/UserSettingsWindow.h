@@ -25,12 +25,12 @@ public:
     QLineEdit* userNameBox = nullptr;
     QLineEdit* userIdBox = nullptr;              // the ID that the reflector confirmed; not editable
     QLineEdit* passwordBox = nullptr;            // in clear inside the program, shown as "*"
-    QLineEdit* reflectorAddressBox = nullptr;           // the client's outside address; never shown
+    QLineEdit* reflectorAddressBox = nullptr;    // the client's outside address; never shown
     QCheckBox* showAtStartUpBox = nullptr;       // "Show this form at start up", kept in Showform.txt
     QPushButton* saveButton = nullptr;           // "Save Settings"
     QPushButton* changePasswordButton = nullptr; // "Change Password"
-    QPushButton* retryButton = nullptr;             // "Retry Login": hidden until a login is rejected
-    QLabel* warningLabel = nullptr;                // shown with retryButton
+    QPushButton* retryButton = nullptr;          // "Retry Login": hidden until a login is rejected
+    QLabel* warningLabel = nullptr;              // shown with retryButton
 
 signals:
     // "Retry Login" asks for the Connect command; the main window runs the whole login
