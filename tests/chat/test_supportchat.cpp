@@ -3,6 +3,7 @@
 // window), the chat lines both ways, the channels and the offline message byte for
 // byte, and the sender details file.
 #include "FileContent.h"
+#include "RealTimeWait.h"
 #include "SupportChatWorld.h"
 
 #include "chat/ChatLines.h"
@@ -25,7 +26,6 @@
 #include <QTest>
 
 using platform::SocketControl;
-using platform::waitUntil;
 using SupportState = FakeSupportPeer::SupportState;
 
 namespace {
@@ -60,12 +60,12 @@ private slots:
         QCOMPARE(second.supportState(), SupportState::Refused);
 
         chat.support.disconnectFromProgram();
-        QVERIFY(waitUntil([&] { return listening(chat); }, kLimitMs));
+        QVERIFY(waitRealTime([&] { return listening(chat); }, kLimitMs));
         QCOMPARE(chat.listenPort(), port);
         second.connectToProgram(port);
         QVERIFY(second.waitForSupportConnection());
         QVERIFY(second.sendToProgram("/SHOW/"));
-        QVERIFY(waitUntil([&] { return chat.window().isVisible(); }, kLimitMs));
+        QVERIFY(waitRealTime([&] { return chat.window().isVisible(); }, kLimitMs));
     }
 
     void peerFromAnotherAddressIsRefused()
@@ -73,13 +73,13 @@ private slots:
         SupportChatWorld chat;
         FakeSupportPeer stranger;
         stranger.connectToProgram(chat.listenPort(), QHostAddress(QStringLiteral("127.0.0.2")));
-        QVERIFY(waitUntil(
+        QVERIFY(waitRealTime(
             [&] {
                 return stranger.supportState() == SupportState::EndedByProgram
                     || stranger.supportState() == SupportState::Refused;
             },
             kLimitMs));
-        QVERIFY(waitUntil([&] { return listening(chat); }, kLimitMs));
+        QVERIFY(waitRealTime([&] { return listening(chat); }, kLimitMs));
         QVERIFY(ui::form<StatusWindow>().logText().contains("Support chat refused a connection from 127.0.0.2"));
         // Whatever it managed to send was not taken.
         stranger.sendToProgram("/SHOW/");
@@ -95,7 +95,7 @@ private slots:
         host.connectToProgram(chat.listenPort(), QHostAddress(QStringLiteral("127.0.0.2")));
         QVERIFY(host.waitForSupportConnection());
         QVERIFY(host.sendToProgram("/SHOW/"));
-        QVERIFY(waitUntil([&] { return chat.window().isVisible(); }, kLimitMs));
+        QVERIFY(waitRealTime([&] { return chat.window().isVisible(); }, kLimitMs));
     }
 
     void failedListenIsLoggedAndShown()
@@ -121,7 +121,7 @@ private slots:
         chat.window().close();
         QVERIFY(!chat.window().isVisible());
         QVERIFY(listening(chat));
-        QVERIFY(waitUntil([&] { return chat.support.supportState() == SupportState::EndedByProgram; }, kLimitMs));
+        QVERIFY(waitRealTime([&] { return chat.support.supportState() == SupportState::EndedByProgram; }, kLimitMs));
         QVERIFY(chat.connectSupport());
     }
 
@@ -139,13 +139,13 @@ private slots:
 
         window.inputBox->setText(QStringLiteral("hi"));
         window.sendButton->click();
-        QVERIFY(waitUntil([&] { return chat.support.receivedFromProgram() == "ann Says > hi\r\n"; }, kLimitMs));
+        QVERIFY(waitRealTime([&] { return chat.support.receivedFromProgram() == "ann Says > hi\r\n"; }, kLimitMs));
         QVERIFY(window.transcriptText().endsWith(" You Say > hi\r\n"));
         QVERIFY(window.inputBox->text().isEmpty());
         // An empty line is still sent.
         window.sendLine();
-        QVERIFY(
-            waitUntil([&] { return chat.support.receivedFromProgram().endsWith("hi\r\nann Says > \r\n"); }, kLimitMs));
+        QVERIFY(waitRealTime([&] { return chat.support.receivedFromProgram().endsWith("hi\r\nann Says > \r\n"); },
+                             kLimitMs));
     }
 
     void sendingWithNobodyConnectedOnlyEchoes()
@@ -165,13 +165,14 @@ private slots:
         window.channelButtons[0]->click();
         QCOMPARE(window.chatStateLabel->text(), QStringLiteral("Connection complete..."));
         QCOMPARE(lampColour(window.chatLamp), SupportChatWindow::kConnectedColour);
-        QVERIFY(waitUntil([&] { return chat.support.connectionsTo(FakeSupportPeer::Channel1).size() == 1; }, kLimitMs));
+        QVERIFY(
+            waitRealTime([&] { return chat.support.connectionsTo(FakeSupportPeer::Channel1).size() == 1; }, kLimitMs));
 
         window.pickChannel(3);
         QCOMPARE(window.channelSocket(1).State(), int(SocketControl::StateClosed));
         QCOMPARE(window.channelSocket(3).State(), int(SocketControl::StateConnected));
         QVERIFY(window.channelButtons[2]->isChecked() && !window.channelButtons[0]->isChecked());
-        QVERIFY(waitUntil([&] { return chat.support.connections()[0].endedByProgram; }, kLimitMs));
+        QVERIFY(waitRealTime([&] { return chat.support.connections()[0].endedByProgram; }, kLimitMs));
 
         // "Send" on a channel keeps the text; Enter empties the box.
         window.inputBox->setText(QStringLiteral("hello"));
@@ -179,7 +180,7 @@ private slots:
         QCOMPARE(window.inputBox->text(), QStringLiteral("hello"));
         QTest::keyClick(window.inputBox, Qt::Key_Return);
         QVERIFY(window.inputBox->text().isEmpty());
-        QVERIFY(waitUntil(
+        QVERIFY(waitRealTime(
             [&] {
                 return chat.support.receivedOn(FakeSupportPeer::Channel3) == "ann Says > hello\r\nann Says > hello\r\n";
             },
@@ -189,13 +190,13 @@ private slots:
         // What the channel sends runs on in the transcript as it comes.
         const int channel3 = chat.support.connectionsTo(FakeSupportPeer::Channel3).first();
         chat.support.send(channel3, "Support: hel");
-        QVERIFY(waitUntil([&] { return window.transcriptText().endsWith("Support: hel"); }, kLimitMs));
+        QVERIFY(waitRealTime([&] { return window.transcriptText().endsWith("Support: hel"); }, kLimitMs));
         chat.support.send(channel3, "lo\r\n");
-        QVERIFY(waitUntil([&] { return window.transcriptText().endsWith("Support: hello\r\n"); }, kLimitMs));
+        QVERIFY(waitRealTime([&] { return window.transcriptText().endsWith("Support: hello\r\n"); }, kLimitMs));
 
         chat.support.closeConnection(channel3);
-        QVERIFY(
-            waitUntil([&] { return window.chatStateLabel->text() == QStringLiteral("Connection Closed"); }, kLimitMs));
+        QVERIFY(waitRealTime([&] { return window.chatStateLabel->text() == QStringLiteral("Connection Closed"); },
+                             kLimitMs));
         QCOMPARE(lampColour(window.chatLamp), SupportChatWindow::kClosedColour);
     }
 
@@ -218,17 +219,17 @@ private slots:
         window.senderEMailBox->setText(QStringLiteral("bob@example.com"));
         window.offlineMessageBox->setPlainText(QStringLiteral("Hi"));
         window.sendMessageButton->click();
-        QVERIFY(waitUntil([&] { return window.messageStateLabel->text() == QStringLiteral("Message Received ... "); },
-                          kLimitMs));
+        QVERIFY(waitRealTime(
+            [&] { return window.messageStateLabel->text() == QStringLiteral("Message Received ... "); }, kLimitMs));
         QCOMPARE(lampColour(window.messageLamp), SupportChatWindow::kMessageSentColour);
-        QVERIFY(waitUntil(
+        QVERIFY(waitRealTime(
             [&] {
                 return chat.support.receivedOn(FakeSupportPeer::OfflineMessage) == "  //42 //bob@example.com//Hi\r\n";
             },
             kLimitMs));
         // The support host's answer shows in the message box.
         chat.support.send(chat.support.connectionsTo(FakeSupportPeer::OfflineMessage).first(), "Thanks");
-        QVERIFY(waitUntil([&] { return window.offlineMessageText() == "Thanks"; }, kLimitMs));
+        QVERIFY(waitRealTime([&] { return window.offlineMessageText() == "Thanks"; }, kLimitMs));
         QVERIFY(window.offlineMessageBox->toPlainText().endsWith(QStringLiteral("Thanks")));
     }
 
@@ -272,9 +273,9 @@ private slots:
         // The next one waits for its own connection and goes.
         QVERIFY(chat.support.listen(FakeSupportPeer::OfflineMessage, port));
         window.sendOfflineMessage();
-        QVERIFY(
-            waitUntil([&] { return chat.support.receivedOn(FakeSupportPeer::OfflineMessage) == "Bob//42//b@e//\r\n"; },
-                      kLimitMs));
+        QVERIFY(waitRealTime(
+            [&] { return chat.support.receivedOn(FakeSupportPeer::OfflineMessage) == "Bob//42//b@e//\r\n"; },
+            kLimitMs));
     }
 
     void senderDetailsAreSavedTrimmedAndReadBack()
@@ -327,7 +328,7 @@ private slots:
         // Read in pieces of at most the unread limit, each kept as chat text.
         const int pieces = 1024 * 1024 / int(SupportChatWindow::kUnreadLimitBytes);
         QVERIFY(chat.support.sendToProgram(QByteArray(pieces * SupportChatWindow::kUnreadLimitBytes, 'x')));
-        QVERIFY(waitUntil([&] { return chat.chunksRead >= pieces; }, 200 * kLimitMs));
+        QVERIFY(waitRealTime([&] { return chat.chunksRead >= pieces; }, 200 * kLimitMs));
         QVERIFY(chat.window().transcriptText().size() <= chat::AppendedText::kCapacity);
         QVERIFY(chat.window().transcriptText().endsWith("xxx"));
     }

@@ -3,6 +3,7 @@
 // showing, hiding and the window's height, the media clip, the toolbar highlights,
 // and the program's commands by name, down to the exit after the logout.
 #include "FakeWebServer.h"
+#include "RealTimeWait.h"
 #include "SupportChatWorld.h"
 
 #include "chat/PicturePanel.h"
@@ -19,8 +20,6 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
-
-using platform::waitUntil;
 
 namespace {
 
@@ -196,7 +195,7 @@ private slots:
         SupportChatWorld chat;
         QVERIFY(chat.connectSupport());
         QVERIFY(chat.support.sendToProgram("/CLICK_EXIT/\r\n"));
-        QVERIFY(waitUntil([&] { return !chat.world.folder().endProcessCalls().isEmpty(); }, 4 * kLimitMs));
+        QVERIFY(waitRealTime([&] { return !chat.world.folder().endProcessCalls().isEmpty(); }, 4 * kLimitMs));
     }
 };
 

@@ -4,6 +4,7 @@
 // connection ended at once, a request taken over by a later one).
 #include "FakeReflector.h"
 #include "FrameWorld.h"
+#include "RealTimeWait.h"
 #include "ReflectorAt.h"
 #include "RefusingPort.h"
 #include "StallingPort.h"
@@ -118,7 +119,7 @@ private slots:
         QVERIFY(!reflectorSession().state().sendComplete);
         QVERIFY(form<ServerSettingsWindow>().isHidden());
         QCOMPARE(reflectorSession().stagedRequest(), text);
-        QVERIFY(platform::waitUntil([&] { return reflector_->requests().size() == 1; }, kWaitMs));
+        QVERIFY(waitRealTime([&] { return reflector_->requests().size() == 1; }, kWaitMs));
         QCOMPARE(reflector_->requests()[0].text, text);
         QCOMPARE(reflector_->requests()[0].received, encrypt ? reflector_->encipher(text) : text);
         QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
@@ -129,11 +130,11 @@ private slots:
     {
         reflectorSession().sendQuery("Animals,Dogs");
         reflectorSession().sendTopicRequest("Travel");
-        QVERIFY(platform::waitUntil([&] { return reflector_->requests().size() == 2; }, kWaitMs));
+        QVERIFY(waitRealTime([&] { return reflector_->requests().size() == 2; }, kWaitMs));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>({"Animals,Dogs", "/SumReq/Travel"}));
         QCOMPARE(reflector_->requests()[0].connection, 0);
         QCOMPARE(reflector_->requests()[1].connection, 1);
-        QVERIFY(platform::waitUntil([&] { return reflector_->connections()[0].endedByClient; }, kWaitMs));
+        QVERIFY(waitRealTime([&] { return reflector_->connections()[0].endedByClient; }, kWaitMs));
     }
 
     void failures_data()
@@ -221,7 +222,7 @@ private slots:
         });
         reflectorSession().sendTopicRequest("Earlier");
         QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
-        QVERIFY(platform::waitUntil([&] { return reflector_->requests().size() == 1; }, kWaitMs));
+        QVERIFY(waitRealTime([&] { return reflector_->requests().size() == 1; }, kWaitMs));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/SumReq/Later"});
         QCOMPARE(form<LocatorWindow>().statusBar->panelText(1), QByteArray("Sent Data OK ..."));
     }
@@ -238,7 +239,7 @@ private slots:
         QVERIFY(!gSummaryHasEntries);
         locator.searchText->setText(" pier ");
         locator.requestSearch();
-        QVERIFY(platform::waitUntil([&] { return reflector_->requests().size() == 2; }, kWaitMs));
+        QVERIFY(waitRealTime([&] { return reflector_->requests().size() == 2; }, kWaitMs));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>({"/SumReq/Animals", "/SumReqText/ pier "}));
     }
 

@@ -2,7 +2,7 @@
 // A plain client socket on 127.0.0.1 that keeps every chunk it reads apart, for the
 // tests of the fakes themselves (the product's own sockets are tested against the
 // fakes elsewhere).
-#include "platform/Wait.h"
+#include "RealTimeWait.h"
 
 #include <QTcpSocket>
 
@@ -27,7 +27,7 @@ struct ChunkClient {
             return socket.state() == QAbstractSocket::ConnectedState
                 || socket.state() == QAbstractSocket::UnconnectedState;
         };
-        return platform::waitUntil(settled, kLimitMs) && socket.state() == QAbstractSocket::ConnectedState;
+        return waitRealTime(settled, kLimitMs) && socket.state() == QAbstractSocket::ConnectedState;
     }
 
     void send(const QByteArray& bytes)

@@ -1,6 +1,6 @@
 #include "FakeSupportPeer.h"
 
-#include "platform/Wait.h"
+#include "RealTimeWait.h"
 
 FakeSupportPeer::FakeSupportPeer(QObject* parent) : QObject(parent)
 {
@@ -55,7 +55,7 @@ void FakeSupportPeer::connectToProgram(quint16 port, const QHostAddress& from)
 
 bool FakeSupportPeer::waitForSupportConnection(int limitMs)
 {
-    platform::waitUntil([this] { return supportState_ != SupportState::Connecting; }, limitMs);
+    waitRealTime([this] { return supportState_ != SupportState::Connecting; }, limitMs);
     return supportState_ == SupportState::Connected;
 }
 

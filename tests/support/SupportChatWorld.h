@@ -5,6 +5,7 @@
 // window loaded (its listener on a port the system chose). The user is "ann".
 #include "FakeSupportPeer.h"
 #include "FrameWorld.h"
+#include "RealTimeWait.h"
 
 #include "chat/SupportChatPorts.h"
 #include "chat/SupportChatWindow.h"
@@ -52,7 +53,7 @@ struct SupportChatWorld {
     {
         support.connectToProgram(listenPort());
         return support.waitForSupportConnection()
-            && platform::waitUntil(
+            && waitRealTime(
                    [this] { return window().supportConnection().State() == platform::SocketControl::StateConnected; },
                    kLimitMs);
     }
@@ -61,6 +62,6 @@ struct SupportChatWorld {
     bool sendChunk(const QByteArray& chunk)
     {
         const int before = chunksRead;
-        return support.sendToProgram(chunk) && platform::waitUntil([&] { return chunksRead > before; }, kLimitMs);
+        return support.sendToProgram(chunk) && waitRealTime([&] { return chunksRead > before; }, kLimitMs);
     }
 };
