@@ -5,6 +5,7 @@
 // what they would leave (flags, nodes).
 #include "FakeReflector.h"
 #include "FrameWorld.h"
+#include "RealTimeWait.h"
 #include "StallingPort.h"
 #include "common/Globals.h"
 #include "common/SeenRepliesCache.h"
@@ -257,7 +258,7 @@ void TestConnect::disconnectReopensASocketLeftOpen()
     reflectorSession().state().loggedIn = true;
     platform::SocketControl& socket = reflectorSession().connection().socket();
     socket.Connect(QStringLiteral("127.0.0.1"), reflector_->port());
-    QVERIFY(platform::waitUntil([&] { return socket.State() == platform::SocketControl::StateConnected; }, 5000));
+    QVERIFY(waitRealTime([&] { return socket.State() == platform::SocketControl::StateConnected; }, 5000));
 
     form<MainWindow>().disconnectFromReflector();
 

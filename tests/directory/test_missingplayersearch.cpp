@@ -2,6 +2,7 @@
 // which finds the player's program in a folder, saves its path, and the next click
 // starts it with the webcam's address.
 #include "FrameWorld.h"
+#include "RealTimeWait.h"
 #include "common/Globals.h"
 #include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
@@ -48,7 +49,7 @@ private slots:
 
         search.startFolderBox->setCurrentText(disk.path());
         search.searchButton->click();
-        QVERIFY(platform::waitUntil([&search] { return !search.isSearching(); }, 20000));
+        QVERIFY(waitRealTime([&search] { return !search.isSearching(); }, 20000));
         QCOMPARE(search.resultList->topLevelItemCount(), 1);
         QCOMPARE(search.selectionBox->text(), player.fileName());
         search.saveButton->click();

@@ -1,5 +1,6 @@
 #include "FrameWorld.h"
 #include "OpenForm.h"
+#include "RealTimeWait.h"
 #include "common/Globals.h"
 #include "directory/PlayerStart.h"
 #include "platform/TimeScale.h"
@@ -113,7 +114,7 @@ private slots:
                 window.cancelButton->click();
         });
         window.searchButton->click();
-        QVERIFY(platform::waitUntil([&window] { return !window.isSearching(); }, kSearchLimitMs));
+        QVERIFY(waitRealTime([&window] { return !window.isSearching(); }, kSearchLimitMs));
         QTest::qWait(50);
 
         QCOMPARE(window.resultList->topLevelItemCount(), 3);
@@ -254,8 +255,8 @@ private slots:
         QVERIFY(
             window.explanationBanner->text().startsWith(QStringLiteral("Search for Windows Media Player on your PC.")));
         QCOMPARE(window.searchButton->text(), QStringLiteral("Search for Windows Media Player"));
-        QVERIFY(platform::waitUntil([&window] { return window.searchButton->text().isEmpty(); }, 5000));
-        QVERIFY(platform::waitUntil(
+        QVERIFY(waitRealTime([&window] { return window.searchButton->text().isEmpty(); }, 5000));
+        QVERIFY(waitRealTime(
             [&window] { return window.searchButton->text() == QStringLiteral("Search for Media Player"); }, 5000));
 
         // Cancel stops the blink.
@@ -308,7 +309,7 @@ private:
     static void runSearch(PlayerSearchWindow& window)
     {
         window.searchButton->click();
-        QVERIFY(platform::waitUntil([&window] { return !window.isSearching(); }, kSearchLimitMs));
+        QVERIFY(waitRealTime([&window] { return !window.isSearching(); }, kSearchLimitMs));
     }
 
     std::optional<FrameWorld> world_;
