@@ -39,7 +39,7 @@ VirtualDisplay::VirtualDisplay()
 
 VirtualDisplay::~VirtualDisplay()
 {
-    stop();
+    endServer();
     if (!heldLock_.isEmpty())
         QFile::remove(heldLock_);
 }
@@ -47,16 +47,21 @@ VirtualDisplay::~VirtualDisplay()
 void VirtualDisplay::stop()
 {
     const QByteArray number = name_.mid(1);
+    if (endServer() && !number.isEmpty())
+        holdDisplayNumber(number);
+}
+
+bool VirtualDisplay::endServer()
+{
     name_.clear();
     if (server_.state() == QProcess::NotRunning)
-        return;
+        return false;
     server_.terminate();
     if (!QTest::qWaitFor([this] { return server_.state() == QProcess::NotRunning; }, kStopLimitMs)) {
         server_.kill();
         server_.waitForFinished();
     }
-    if (!number.isEmpty())
-        holdDisplayNumber(number);
+    return true;
 }
 
 void VirtualDisplay::holdDisplayNumber(const QByteArray& number)

@@ -28,6 +28,8 @@ public:
     void stop();
 
 private:
+    // Ends the server, if it runs; true when it did.
+    bool endServer();
     void holdDisplayNumber(const QByteArray& number);
 
     QProcess server_;
