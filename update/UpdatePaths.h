@@ -15,6 +15,9 @@
 // - The updater replaces the installed executable, the "vistrel" in its own folder
 //   (or the path in VISTREL_UPDATE_TARGET), and keeps the old one beside it with
 //   ".old" appended. It leaves the download file where it is.
+// - Both ends accept only a whole executable for this computer, by the one check of
+//   update/ExecutableCheck.h: the update check hands nothing else over, and the
+//   updater installs nothing else.
 #include <QProcessEnvironment>
 #include <QString>
 

@@ -4,7 +4,9 @@
 #include "SafeReplace.h"
 #include "TimeScale.h"
 #include "UpdaterDialogs.h"
+#include "update/ExecutableCheck.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
@@ -89,9 +91,20 @@ void UpdaterWindow::check()
     fail(QStringLiteral("no download at %1 after %2 checks").arg(setup_.downloadedFile).arg(kChecks));
 }
 
-// The backup is made first and the same safe way; without it nothing is replaced.
+// Only a whole executable for this computer is installed: a download that merely
+// starts like one (cut short, or the magic followed by anything) would leave a
+// program that does not run. It is refused before anything is touched. The backup
+// is made next and the same safe way; without it nothing is replaced.
 void UpdaterWindow::replace()
 {
+    const ExecutableCheck download = checkExecutableFile(QFile::encodeName(setup_.downloadedFile).constData());
+    if (!download.passed()) {
+        const QString error = QStringLiteral("The downloaded file %1 is not a whole program for this computer: %2")
+                                  .arg(setup_.downloadedFile, QString::fromLocal8Bit(download.description()));
+        setup_.dialogs->message(error);
+        fail(error);
+        return;
+    }
     const QString& installed = setup_.installedFile;
     QString error = replaceFileSafely(installed, installed + QStringLiteral(".old"), installed, *setup_.fileSteps);
     if (error.isEmpty())

@@ -2,8 +2,10 @@
 // The updater's one window, "Auto Update". Once started it waits 30 s with its
 // progress bar running, then looks for the downloaded executable; when it is there
 // it keeps a backup of the installed executable (".old" appended), puts the new one
-// in its place, shows the completion text and ends 2 s later. A missing download is
-// looked for again every 30 s, six times in all, before the updater gives up.
+// in its place, shows the completion text and ends 2 s later. A download that is not
+// a whole executable for this computer is refused with its reason before anything is
+// touched. A missing download is looked for again every 30 s, six times in all,
+// before the updater gives up.
 // Every failure shows "Update Failed..." and ends with the installed executable as
 // it was.
 #include <QString>

@@ -2,6 +2,7 @@
 #include "directory/MainWindow.h"
 #include "directory/ProgramCommands.h"
 #include "directory/ProgramSession.h"
+#include "frame/CommandLine.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "platform/ProgramFolder.h"
 #include "ui/DesktopServices.h"
@@ -9,18 +10,27 @@
 
 #include <QApplication>
 #include <QLineEdit>
-
-#include <cstdio>
+#include <QStringList>
 
 int main(int argc, char** argv)
 {
+    // Help and the version need no display: they are answered before the toolkit
+    // starts, unless one of the toolkit's own options stands among the arguments.
+    QStringList given;
+    for (int i = 0; i < argc; ++i)
+        given << QString::fromLocal8Bit(argv[i]);
+    if (const CommandLine early = readCommandLine(given);
+        early.outcome == CommandLine::Outcome::Help || early.outcome == CommandLine::Outcome::Version)
+        return reportCommandLine(early);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vistrel");
-    const platform::StartupOptions options = platform::parseStartupOptions(QApplication::arguments());
-    if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "vistrel: %s\n", qPrintable(options.error));
-        return 2;
-    }
+    // The toolkit has taken its own options (-platform, -display, ...) out of the
+    // arguments by now; every other one must be the program's.
+    const CommandLine commandLine = readCommandLine(QApplication::arguments());
+    if (commandLine.outcome != CommandLine::Outcome::Run)
+        return reportCommandLine(commandLine);
+    const platform::StartupOptions& options = commandLine.options;
     ui::installDesktopServices();
     platform::applyStartupOptions(options);
     registerProgramCommands();

@@ -164,6 +164,10 @@ void TestRemoteCommands::clipArguments_data()
     QTest::newRow("line end dropped") << QByteArray("http://h/a.asf\r\n") << QByteArray("http://h/a.asf");
     QTest::newRow("empty") << QByteArray() << QByteArray();
     QTest::newRow("an option") << QByteArray("--help") << QByteArray();
+    QTest::newRow("an option after a colon") << QByteArray(":sout=#file{dst=/tmp/x}") << QByteArray();
+    QTest::newRow("a colon alone") << QByteArray(":") << QByteArray();
+    QTest::newRow("a colon after the line end") << QByteArray(":x\r\n") << QByteArray();
+    QTest::newRow("a colon inside") << QByteArray("http://h:8080/a.asf") << QByteArray("http://h:8080/a.asf");
     QTest::newRow("line end inside") << QByteArray("http://h/a\r\n--x") << QByteArray();
     QTest::newRow("tab") << QByteArray("a\tb") << QByteArray();
     QTest::newRow("NUL") << QByteArray("a\0b", 3) << QByteArray();

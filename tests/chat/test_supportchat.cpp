@@ -1,7 +1,8 @@
 // The support chat window against the fake support side on 127.0.0.1: the listener
-// (one support host at a time, refused addresses, a failed listen, closing the
-// window), the chat lines both ways, the channels and the offline message byte for
-// byte, and the sender details file.
+// (one support host at a time, refused addresses, also while the support host's name
+// is looked up, a failed listen, closing the window), the chat lines both ways, the
+// channels and the offline message byte for byte, overlong lines, the ports from a
+// hand-written settings file, and the sender details file.
 #include "FileContent.h"
 #include "RealTimeWait.h"
 #include "SupportChatWorld.h"
@@ -9,6 +10,7 @@
 #include "chat/ChatLines.h"
 #include "chat/PicturePanel.h"
 #include "chat/SupportChatWindow.h"
+#include "chat/SupportHostAddresses.h"
 #include "directory/MainWindow.h"
 #include "linkwindows/StatusWindow.h"
 #include "platform/Services.h"
@@ -16,6 +18,8 @@
 
 #include "ui/SharedMenuBar.h"
 #include <QAction>
+#include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -37,10 +41,34 @@ QColor lampColour(const QLabel* lamp)
     return lamp->palette().color(QPalette::Window);
 }
 
+bool listening(SupportChatWindow& window)
+{
+    return window.supportConnection().State() == SocketControl::StateListening;
+}
+
 bool listening(SupportChatWorld& chat)
 {
-    return chat.window().supportConnection().State() == SocketControl::StateListening;
+    return listening(chat.window());
 }
+
+// A lookup of the support host's name that answers only when the test says so.
+struct HeldLookup {
+    QStringList names;
+    QList<chat::HostAnswer> pending;
+
+    chat::HostLookup function()
+    {
+        return [this](const QString& name, QObject*, chat::HostAnswer answer) {
+            names.append(name);
+            pending.append(std::move(answer));
+        };
+    }
+    void answer(const QList<QHostAddress>& addresses)
+    {
+        for (const chat::HostAnswer& held : std::exchange(pending, {}))
+            held(addresses);
+    }
+};
 
 } // namespace
 
@@ -96,6 +124,66 @@ private slots:
         QVERIFY(host.waitForSupportConnection());
         QVERIFY(host.sendToProgram("/SHOW/"));
         QVERIFY(waitRealTime([&] { return chat.window().isVisible(); }, kLimitMs));
+    }
+
+    void everyTextOfTheWindowIsShownWhole()
+    {
+        QTcpServer taken;
+        QVERIFY(taken.listen(QHostAddress::Any));
+        SupportChatWorld chat(QByteArray::number(taken.serverPort()));
+        SupportChatWindow& window = chat.window();
+        const QList<QWidget*> texts = window.findChildren<QWidget*>();
+        int checked = 0;
+        for (QWidget* widget : texts) {
+            QString text;
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                text = label->text();
+            else if (auto* button = qobject_cast<QRadioButton*>(widget))
+                text = button->text();
+            if (text.isEmpty())
+                continue;
+            ++checked;
+            QVERIFY2(widget->width() >= widget->sizeHint().width(),
+                     qPrintable(widget->objectName() + QStringLiteral(": ") + text));
+            // Nothing of the window lies over it.
+            for (QWidget* other : texts) {
+                if (other != widget && other->parentWidget() == widget->parentWidget() && other->isVisibleTo(&window))
+                    QVERIFY2(!other->geometry().intersects(widget->geometry()),
+                             qPrintable(widget->objectName() + QStringLiteral(" under ") + other->objectName()));
+            }
+        }
+        QVERIFY(checked >= 10); // the marks, the options and the failed listen's caption
+    }
+
+    void theFramesTextsStandOutFromTheirColour()
+    {
+        SupportChatWorld chat;
+        SupportChatWindow& window = chat.window();
+        window.show(); // the window's painting picks text colours for its gradient
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.repaint();
+        constexpr int kLeastContrast = 100;
+        for (QGroupBox* frame : window.findChildren<QGroupBox*>()) {
+            const int background = qGray(frame->palette().color(QPalette::Window).rgb());
+            QVERIFY(std::abs(qGray(frame->palette().color(QPalette::WindowText).rgb()) - background) >= kLeastContrast);
+            for (QWidget* text : frame->findChildren<QWidget*>()) {
+                const bool onTheFrame = (qobject_cast<QLabel*>(text) && !qobject_cast<QLabel*>(text)->text().isEmpty()
+                                         && !text->autoFillBackground())
+                    || qobject_cast<QRadioButton*>(text);
+                if (onTheFrame)
+                    QVERIFY2(std::abs(qGray(text->palette().color(QPalette::WindowText).rgb()) - background)
+                                 >= kLeastContrast,
+                             qPrintable(text->objectName()));
+            }
+        }
+        // A caption on a lamp stands out from the lamp's colour.
+        for (const QColor& colour : {SupportChatWindow::kConnectedColour, SupportChatWindow::kOffLineColour,
+                                     SupportChatWindow::kClosedColour, SupportChatWindow::kMessageSentColour}) {
+            setLampColour(*window.chatStateLabel, colour);
+            const QPalette colours = window.chatStateLabel->palette();
+            QVERIFY(std::abs(qGray(colours.color(QPalette::WindowText).rgb()) - qGray(colour.rgb()))
+                    >= kLeastContrast / 2);
+        }
     }
 
     void failedListenIsLoggedAndShown()
@@ -331,6 +419,120 @@ private slots:
         QVERIFY(waitRealTime([&] { return chat.chunksRead >= pieces; }, 200 * kLimitMs));
         QVERIFY(chat.window().transcriptText().size() <= chat::AppendedText::kCapacity);
         QVERIFY(chat.window().transcriptText().endsWith("xxx"));
+    }
+
+    void aStrangerIsRefusedWhileTheSupportHostIsLookedUp()
+    {
+        SupportChatWorld chat;
+        chat.world.writeProgramFile(QStringLiteral("MediaPlay.txt"), "/opt/player/play\r\n");
+        HeldLookup lookup;
+        chat.window().setSupportHostLookup(lookup.function());
+        chat.window().supportHostBox->setText(QStringLiteral("support.example"));
+        QCOMPARE(lookup.names, QStringList{"support.example"});
+
+        // It sends at once, while the program does not know the support host's address.
+        FakeSupportPeer stranger;
+        stranger.connectToProgram(chat.listenPort(), QHostAddress(QStringLiteral("127.0.0.2")),
+                                  "/SHOWCLIP/,http://attacker.example/clip.asf");
+        QVERIFY(waitRealTime(
+            [&] {
+                return stranger.supportState() == SupportState::EndedByProgram
+                    || stranger.supportState() == SupportState::Refused;
+            },
+            kLimitMs));
+        QVERIFY(waitRealTime([&] { return listening(chat); }, kLimitMs));
+        QVERIFY(ui::form<StatusWindow>().logText().contains("Support chat refused a connection from 127.0.0.2"));
+        QVERIFY(chat.world.folder().launcher().starts().isEmpty());
+        QVERIFY(chat.window().transcriptText().isEmpty());
+
+        // Once the name has its address, that host is the support side.
+        lookup.answer({QHostAddress(QStringLiteral("127.0.0.2"))});
+        stranger.connectToProgram(chat.listenPort(), QHostAddress(QStringLiteral("127.0.0.2")),
+                                  "/SHOWCLIP/,http://support.example/clip.asf");
+        QVERIFY(stranger.waitForSupportConnection());
+        QVERIFY(waitRealTime([&] { return !chat.world.folder().launcher().starts().isEmpty(); }, kLimitMs));
+        QCOMPARE(chat.world.folder().launcher().starts().first().arguments,
+                 QStringList{"http://support.example/clip.asf"});
+    }
+
+    void aVeryLongLineIsCutAndTheChatGoesOn()
+    {
+        SupportChatWorld chat;
+        SupportChatWindow& window = chat.window();
+        QVERIFY(chat.connectSupport());
+        constexpr qsizetype kLongest = chat::AppendedText::kLongestLine;
+        const QByteArray longLine = "start" + QByteArray(8 * 1024 * 1024, 'x') + "end\r\n";
+        QVERIFY(chat.support.sendToProgram(longLine));
+        QVERIFY(waitRealTime([&] { return window.transcriptText().endsWith("\r\n"); }, 20 * kLimitMs));
+
+        // The line kept its start, up to the longest line the transcript takes.
+        const QByteArray& shown = window.transcriptText();
+        QVERIFY(shown.startsWith(" Says > start"));
+        QCOMPARE(shown.indexOf('\r'), kLongest);
+        QVERIFY(!shown.contains("end"));
+        QVERIFY(shown.size() <= chat::AppendedText::kCapacity);
+        QVERIFY(ui::form<StatusWindow>().logText().contains("Support chat dropped the rest of a line longer than "
+                                                            + QByteArray::number(kLongest)
+                                                            + " bytes in the transcript"));
+
+        // The program goes on: a command works, the next line is shown whole, and the
+        // user's answer goes out.
+        QVERIFY(chat.sendChunk("/SHOW/"));
+        QVERIFY(window.isVisible());
+        QVERIFY(chat.sendChunk("Still there?\r\n"));
+        QVERIFY(window.transcriptText().endsWith("\r\n Says > Still there?\r\n"));
+        window.inputBox->setText(QStringLiteral("yes"));
+        window.sendLine();
+        QVERIFY(waitRealTime([&] { return chat.support.receivedFromProgram() == "ann Says > yes\r\n"; }, kLimitMs));
+    }
+
+    void aLongLineIsCutOnceAcrossPieces()
+    {
+        SupportChatWorld chat;
+        SupportChatWindow& window = chat.window();
+        constexpr qsizetype kLongest = chat::AppendedText::kLongestLine;
+        window.appendToTranscript(QByteArray(kLongest - 2, 'a'));
+        window.appendToTranscript("bcd");
+        window.appendToTranscript("ef\nnext\r");
+        window.appendToTranscript(QByteArray(kLongest, 'g') + "h\n");
+        QCOMPARE(window.transcriptText(),
+                 QByteArray(kLongest - 2, 'a') + "bc\nnext\r" + QByteArray(kLongest, 'g') + "\n");
+        QCOMPARE(ui::form<StatusWindow>().logText().count("Support chat dropped the rest of a line"), 2);
+    }
+
+    void portsFromTheSettingsFileAsAUserWritesThem()
+    {
+        FrameWorld world;
+        FakeSupportPeer support;
+        QVERIFY(support.listen());
+        const auto port = [&support](FakeSupportPeer::Service service) {
+            return QByteArray::number(support.port(service));
+        };
+        // The whole file, written by hand.
+        QFile file(world.folder().settings().filePath());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[SupportChat]\nListenPort=0\nChannel1Port=" + port(FakeSupportPeer::Channel1) + "\nChannel2Port="
+                   + port(FakeSupportPeer::Channel2) + "\nChannel3Port=" + port(FakeSupportPeer::Channel3)
+                   + "\nChannel4Port=" + port(FakeSupportPeer::Channel4)
+                   + "\nEMessagePort=" + port(FakeSupportPeer::OfflineMessage) + "\n");
+        file.close();
+
+        SupportChatWindow& window = ui::form<SupportChatWindow>();
+        window.supportHostBox->setText(QStringLiteral("127.0.0.1"));
+        QVERIFY(listening(window));
+        // A port the system chose, not the usual one, and the box shows it.
+        QVERIFY(window.listenPort() > 0 && window.listenPort() != 1001);
+        QCOMPARE(window.listenPortBox->text(), QString::number(window.listenPort()));
+
+        window.pickChannel(4);
+        QCOMPARE(window.chatStateLabel->text(), QStringLiteral("Connection complete..."));
+        QVERIFY(waitRealTime([&] { return support.connectionsTo(FakeSupportPeer::Channel4).size() == 1; }, kLimitMs));
+        window.senderNameBox->setText(QStringLiteral("Bob"));
+        window.senderIdBox->setText(QStringLiteral("42"));
+        window.senderEMailBox->setText(QStringLiteral("b@e"));
+        window.sendOfflineMessage();
+        QVERIFY(waitRealTime(
+            [&] { return support.receivedOn(FakeSupportPeer::OfflineMessage) == "Bob//42//b@e//\r\n"; }, kLimitMs));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "chat/PicturePanel.h"
 #include "chat/SupportChatWindow.h"
 #include "link/ReflectorSession.h"
+#include "linkwindows/StatusWindow.h"
 #include "platform/Twips.h"
 #include "tools/LocatorWindow.h"
 #include "ui/CommandRegistry.h"
@@ -136,6 +137,7 @@ private slots:
         chat.world.writeProgramFile(QStringLiteral("MediaPlay.txt"), "/opt/media player/play\r\n");
         QVERIFY(chat.sendChunk("/SHOWCLIP/,http://h/clip.asf\r\n"));
         QVERIFY(chat.sendChunk("/SHOWCLIP/,--version"));
+        QVERIFY(chat.sendChunk("/SHOWCLIP/,:sout=#file{dst=/tmp/clip}"));
         QVERIFY(chat.sendChunk("/SHOWCLIP/,http://h/a\r\n-x"));
         const QList<RecordingLauncher::Start>& starts = chat.world.folder().launcher().starts();
         QCOMPARE(starts.size(), 1);
@@ -188,6 +190,25 @@ private slots:
                                     c::kShowPlayerSearch, c::kShowOptions, c::kShowServerSettings, c::kShowUserSettings,
                                     c::kShowAbout, c::kShowUpdateCheck}));
         QVERIFY(chat.window().transcriptText().isEmpty());
+    }
+
+    // A program command runs after the chunk's handling, never inside it; one that comes
+    // while the one before is still due is dropped with a log line.
+    void programCommandsRunOneAtATimeAfterTheChunk()
+    {
+        SupportChatWorld chat;
+        QList<QByteArray> run;
+        namespace c = ui::command;
+        for (const char* name : {c::kShowSystemStatus, c::kShowAbout})
+            ui::commands().add(name, [&run, name] { run.append(name); });
+        chat.window().handleSupportChunk("/CLICK_STATUS/");
+        chat.window().handleSupportChunk("/CLICK_ABOUT/");
+        QVERIFY(run.isEmpty());
+        QTRY_COMPARE(run, QList<QByteArray>{c::kShowSystemStatus});
+        QVERIFY(
+            ui::form<StatusWindow>().logText().contains("Support command dropped: the one before it is still running"));
+        chat.window().handleSupportChunk("/CLICK_ABOUT/");
+        QTRY_COMPARE(run, (QList<QByteArray>{c::kShowSystemStatus, c::kShowAbout}));
     }
 
     void exitEndsTheProgram()

@@ -34,6 +34,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -354,13 +355,12 @@ void TestSnapshotWindow::autoSaveWithoutImagesFolder()
 
 namespace {
 
-// Message boxes that stay up for a while, running events as a real modal box does.
+// Message boxes that stay up for a while without blocking, as a real one does.
 class LingeringDialogs final : public platform::Dialogs {
 public:
     explicit LingeringDialogs(const FakeWebServer& server) : server_(server) {}
 
     int shown = 0;
-    int deepest = 0;
     bool up = false;
     qsizetype requestsWhileUp = 0; // fetches that began while the first box was up
 
@@ -368,23 +368,26 @@ protected:
     platform::MessageAnswer showMessageBox(const platform::MessageBoxRequest&) override
     {
         ++shown;
-        deepest = std::max(deepest, depth_ + 1);
-        if (depth_++ == 0) {
-            up = true;
-            const qsizetype before = server_.requests().size();
-            QTest::qWait(300); // about 30 refresh ticks at the tests' time scale
+        return platform::MessageAnswer::Ok;
+    }
+    void openMessageBox(const platform::MessageBoxRequest&, AnswerHandler answered) override
+    {
+        ++shown;
+        up = true;
+        const qsizetype before = server_.requests().size();
+        // About 30 refresh ticks at the tests' time scale.
+        QTimer::singleShot(300, &context_, [this, before, answered = std::move(answered)] {
             requestsWhileUp += server_.requests().size() - before;
             up = false;
-        }
-        --depth_;
-        return platform::MessageAnswer::Ok;
+            answered(platform::MessageAnswer::Ok);
+        });
     }
     QString showInputBox(const platform::InputBoxRequest&) override { return {}; }
     QString showSaveFileDialog(const platform::SaveFileRequest&) override { return {}; }
 
 private:
     const FakeWebServer& server_;
-    int depth_ = 0;
+    QObject context_;
 };
 
 } // namespace

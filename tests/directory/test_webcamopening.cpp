@@ -122,6 +122,8 @@ private slots:
     void theTreeEmptiedDuringThePromptStillOpensTheWebCam();
     void missingPlayers_data();
     void missingPlayers();
+    void aWebCamThatCannotOpenIsTold_data();
+    void aWebCamThatCannotOpenIsTold();
 };
 
 void TestWebCamOpening::opens_data()
@@ -244,7 +246,11 @@ void TestWebCamOpening::webPageAddresses()
     }
     QCOMPARE(openedPages, opened.isEmpty() ? QList<QUrl>{} : QList<QUrl>{QUrl(opened)});
     QVERIFY(opening.launcher().starts().isEmpty());
-    QVERIFY(opening.dialogs().messageTexts().isEmpty());
+    // A refused address is told, as any page that does not open.
+    const QStringList boxes = opening.dialogs().messageTexts();
+    QCOMPARE(boxes.size(), opened.isEmpty() ? 1 : 0);
+    if (opened.isEmpty())
+        QVERIFY2(boxes[0].contains(QString::fromUtf8(address)), qPrintable(boxes[0]));
 }
 
 void TestWebCamOpening::aNodeWithoutAWebCamEndsQuietly()
@@ -483,6 +489,63 @@ void TestWebCamOpening::missingPlayers()
     QCOMPARE(search.searchText->text(), real ? QStringLiteral("mpv") : QStringLiteral("vlc"));
     QCOMPARE(search.searchButton->text(),
              real ? QStringLiteral("Search for Real Player") : QStringLiteral("Search for Media Player"));
+}
+
+void TestWebCamOpening::aWebCamThatCannotOpenIsTold_data()
+{
+    QTest::addColumn<QByteArray>("address");
+    QTest::addColumn<QByteArray>("kind");
+    QTest::addColumn<QString>("startFailure"); // empty: starts succeed, pages do not open
+    QTest::addColumn<QString>("message");
+
+    const QString denied = QStringLiteral("Permission denied");
+    const QString cannotRunReal =
+        QStringLiteral("The program /opt/real/realplay could not be started: Permission denied.");
+    const QString cannotRunMedia =
+        QStringLiteral("The program /opt/wmp/wmplayer could not be started: Permission denied.");
+    QTest::newRow("page without a browser")
+        << QByteArray("http://example.com/cam/page.html") << QByteArray("IEStream") << QString()
+        << QStringLiteral("The page http://example.com/cam/page.html could not be opened: no web browser could be "
+                          "started.");
+    QTest::newRow("address that is no web page")
+        << QByteArray("file:///etc/passwd") << QByteArray("IEStream") << QString()
+        << QStringLiteral("The page file:///etc/passwd could not be opened: only web pages (http and https "
+                          "addresses) are opened.");
+    QTest::newRow("RealPlayer that cannot run")
+        << QByteArray("http://h/a.rm") << QByteArray("RealPlay") << denied << cannotRunReal;
+    QTest::newRow("media player that cannot run, asx")
+        << QByteArray("http://10.1.2.3:8080/ASXfeed") << QByteArray("MediaPlay") << denied << cannotRunMedia;
+    QTest::newRow("media player that cannot run")
+        << QByteArray("http://10.1.2.3:8080/") << QByteArray("Talvero") << denied << cannotRunMedia;
+    QTest::newRow("media player that cannot run, still pictures")
+        << QByteArray("http://h/a.jpg") << QByteArray("NoStream") << denied << cannotRunMedia;
+}
+
+// A page that does not open and a player that is there but does not start are told
+// with the reason, and the click goes no further: no player search, no transmitter
+// address, no mark of a started player.
+void TestWebCamOpening::aWebCamThatCannotOpenIsTold()
+{
+    QFETCH(QByteArray, address);
+    QFETCH(QByteArray, kind);
+    QFETCH(QString, startFailure);
+    QFETCH(QString, message);
+
+    Opening opening;
+    opening.main.mediaPlayerStarted->setEnabled(false);
+    if (startFailure.isEmpty())
+        opening.launcher().setPagesOpen(false);
+    else
+        opening.launcher().setStartsFail(startFailure);
+
+    openWebCamOfNode(opening.node("Cam", webCam(address, kind)));
+
+    QCOMPARE(opening.dialogs().messageTexts(), QStringList{message});
+    QCOMPARE(opening.launcher().starts().size() + opening.launcher().pages().size(), 1);
+    QCOMPARE(int(gPlayerKind), 0);
+    QVERIFY(!ui::isLoaded<PlayerSearchWindow>() || !form<PlayerSearchWindow>().isVisible());
+    QCOMPARE(opening.main.transmitterAddressBox->text(), QString());
+    QVERIFY(!opening.main.mediaPlayerStarted->Enabled());
 }
 
 QTEST_MAIN(TestWebCamOpening)

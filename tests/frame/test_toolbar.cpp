@@ -2,6 +2,7 @@
 // command and marks it current, the right press that opens the help page, the picture
 // reset, the give-back of closing windows and captions that fit their buttons.
 #include "FrameWorld.h"
+#include "RefusingPort.h"
 #include "common/Globals.h"
 #include "frame/AboutBox.h"
 #include "frame/FrameWindow.h"
@@ -15,7 +16,9 @@
 #include "platform/Twips.h"
 #include "ui/Forms.h"
 
+#include <QApplication>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QTest>
 
 using ui::form;
@@ -61,6 +64,7 @@ private slots:
     void giveBack_data();
     void giveBack();
     void everyCaptionFitsItsButton();
+    void commandBoxIsRaisedAfterThePress();
 };
 
 void TestToolbar::hitTest_data()
@@ -222,6 +226,59 @@ void TestToolbar::giveBack()
     for (int b : commandButtons())
         QCOMPARE(frame.toolbar->buttonImage(b),
                  int(b == button ? ToolbarControl::PictureNormal : ToolbarControl::PictureActive));
+}
+
+// A box that the toolbar's command raises while the press is still being handled
+// opens under the toolbar's mouse grab: it is never shown, and every click goes to
+// the toolbar. The command runs once the press has been handled, as a menu item's does.
+void TestToolbar::commandBoxIsRaisedAfterThePress()
+{
+    FrameWorld world;
+    FrameWindow& frame = form<FrameWindow>();
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    RefusingPort refusing;
+    QVERIFY(refusing.port() != 0);
+    ServerSettingsWindow& settings = form<ServerSettingsWindow>();
+    settings.reflectorAddressBox->setText("127.0.0.1");
+    settings.backupReflectorAddressBox->setText("127.0.0.1");
+    settings.reflectorPortBox->setText(QString::number(refusing.port()));
+
+    struct Shown {
+        QString text;
+        QWidget* grabber = nullptr;
+        Qt::MouseButtons buttons;
+    };
+    QList<Shown> shown;
+    // The press reaches the toolbar as a user's does.
+    bool pressed = false;
+    const QPoint connectButton(platform::twips(400), frame.toolbar->height() / 2);
+    struct PressWatch : QObject {
+        bool* pressed;
+        explicit PressWatch(bool* flag) : pressed(flag) {}
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::MouseButtonPress)
+                *pressed = true;
+            return false;
+        }
+    } watch(&pressed);
+    frame.toolbar->installEventFilter(&watch);
+    world.folder().dialogs().whileOpen([&](const platform::MessageBoxRequest& box) {
+        shown << Shown{box.text, QWidget::mouseGrabber(), QApplication::mouseButtons()};
+    });
+
+    QTest::mouseClick(frame.toolbar, Qt::LeftButton, {}, connectButton);
+    QVERIFY(pressed);
+
+    // The login's box: neither reflector address answers.
+    QTRY_COMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, QStringLiteral("Can't connect to DB Server or BackUp Server"));
+    QCOMPARE(shown[0].grabber, nullptr);
+    QCOMPARE(shown[0].buttons, Qt::NoButton);
+    // The press still counts as the toolbar's: Connect is the current command.
+    QTRY_VERIFY(gToolbarActive[0]);
+    QCOMPARE(frame.toolbar->buttonImage(1), int(ToolbarControl::PictureActive));
 }
 
 QTEST_MAIN(TestToolbar)

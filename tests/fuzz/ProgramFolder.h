@@ -25,6 +25,11 @@ protected:
         ++messageCount;
         return platform::MessageAnswer::Ok;
     }
+    void openMessageBox(const platform::MessageBoxRequest&, AnswerHandler answered) override
+    {
+        ++messageCount;
+        answered(platform::MessageAnswer::Ok);
+    }
     QString showInputBox(const platform::InputBoxRequest&) override { return {}; }
     QString showSaveFileDialog(const platform::SaveFileRequest&) override { return {}; }
 };

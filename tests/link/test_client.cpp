@@ -2,6 +2,7 @@
 // events of one request and the flags they set, the traffic plain and enciphered,
 // and chunks reaching the reply handling one by one, in order.
 #include "FakeReflector.h"
+#include "FileSizeLimit.h"
 #include "RefusingPort.h"
 #include "TempProgramFolder.h"
 
@@ -20,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using platform::SocketControl;
 using platform::waitUntil;
@@ -258,6 +260,41 @@ private slots:
         QVERIFY(largestCollection <= WebCamReplyCollector::kCapacityBytes);
         QVERIFY(reflectorSession().collectedWebCamReply().size() <= ReflectorConnection::kReceiveLimitBytes);
         QCOMPARE(countOf(form<StatusWindow>().logView->toPlainText(), "Webcam reply too long, dropped"), 1);
+    }
+
+    // A reflector that repeats "/PasswordUpdated/" every 2 ms while no save can succeed
+    // (a read-only or full program folder) gets one box at most: the box does not wait,
+    // so the replies go on being handled, and no further box piles up behind it.
+    void aFloodOfRepliesWhoseSaveFailsShowsOneBox()
+    {
+        FakeReflector reflector;
+        QVERIFY(reflector.listen());
+        ScriptedDialogs& dialogs = world_->dialogs();
+        dialogs.holdBoxesOpen(true);
+        ReflectorConnection& client = reflectorSession().connection();
+        QVERIFY(connectTo(client, reflector.port()));
+        QVERIFY(waitUntil([&] { return reflector.isOpen(0); }, kLimitMs));
+
+        const FileSizeLimit noSaves(8);
+        int sent = 0;
+        QTimer flood;
+        flood.setInterval(2);
+        connect(&flood, &QTimer::timeout, this, [&] {
+            if (reflector.sendUnsolicited(0, "/PasswordUpdated/,pw" + QByteArray::number(sent)))
+                ++sent;
+        });
+        flood.start();
+        QVERIFY(waitUntil([&] { return sent >= 300; }, kBulkLimitMs));
+        flood.stop();
+        const QString log = form<StatusWindow>().logView->toPlainText();
+
+        QCOMPARE(dialogs.messageTexts(), QStringList{"Error Saving settings.. =  57"});
+        QCOMPARE(dialogs.heldBoxCount(), 1);
+        QVERIFY2(countOf(log, "Password Update was successful...") > 1, qPrintable(log.left(400)));
+        // Once that box is closed, the next failing save shows the next one.
+        dialogs.answerHeldBox(platform::MessageAnswer::Ok);
+        QVERIFY(reflector.sendUnsolicited(0, "/PasswordUpdated/,last"));
+        QVERIFY(waitUntil([&] { return dialogs.messageTexts().size() == 2; }, kLimitMs));
     }
 
 private:

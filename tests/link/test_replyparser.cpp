@@ -291,6 +291,8 @@ private slots:
 
         for (const QByteArray& chunk : chunks)
             client.receiveChunk(chunk);
+        // The answers of boxes shown without waiting, and what they start, come from the event loop.
+        QCoreApplication::processEvents();
 
         const UserSettingsWindow& user = form<UserSettingsWindow>();
         const LocatorWindow& locator = form<LocatorWindow>();
@@ -328,7 +330,7 @@ private slots:
         if (effects.log)
             QCOMPARE(logLines(form<StatusWindow>().logText().mid(logBefore)), *effects.log);
         if (effects.ended)
-            QCOMPARE(world_->folder().endProcessCalls().size(), *effects.ended ? 1 : 0);
+            QTRY_COMPARE(world_->folder().endProcessCalls().size(), *effects.ended ? 1 : 0);
         if (effects.settingsShown)
             QCOMPARE(user.isVisible(), *effects.settingsShown);
     }
@@ -348,8 +350,11 @@ private slots:
         QFETCH(platform::MessageAnswer, answer);
         QFETCH(bool, opened);
         world_->folder().dialogs().queueAnswer(answer);
+        // The locator, once it is up, enables its topics only for a user logged in.
+        reflectorSession().state().loggedIn = true;
         for (int i = 0; i < 3; ++i)
             reflectorSession().connection().receiveChunk("/NDF/");
+        QCoreApplication::processEvents(); // the box's answer
         const platform::MessageBoxRequest& box = world_->folder().dialogs().messageBoxes().constLast();
         QCOMPARE(box.title, QStringLiteral("Helpful Hint"));
         QCOMPARE(box.buttons, platform::MessageButtons::YesNoCancel);
@@ -403,45 +408,42 @@ private slots:
     void oneHintBoxAtATime()
     {
         ScriptedDialogs& dialogs = world_->folder().dialogs();
+        dialogs.holdBoxesOpen(true);
         ReflectorConnection& client = reflectorSession().connection();
-        int repliesWhileOpen = 0;
-        dialogs.whileOpen([&](const platform::MessageBoxRequest&) {
-            if (repliesWhileOpen > 0)
-                return;
-            MainWindow& main = form<MainWindow>();
-            for (repliesWhileOpen = 1; repliesWhileOpen <= 9; ++repliesWhileOpen) {
-                main.statusBar->setPanelText(1, {});
-                client.receiveChunk("/NDF/");
-                QCOMPARE(main.statusBar->panelText(1), QByteArray("No Data found at this node.."));
-            }
-        });
-
         for (int i = 0; i < 3; ++i)
             client.receiveChunk("/NDF/");
-        QCOMPARE(repliesWhileOpen, 10);
         QCOMPARE(dialogs.messageTexts(), QStringList{kHint});
 
+        // While it is up, replies are handled and open no other box.
+        MainWindow& main = form<MainWindow>();
+        for (int i = 0; i < 9; ++i) {
+            main.statusBar->setPanelText(1, {});
+            client.receiveChunk("/NDF/");
+            QCOMPARE(main.statusBar->panelText(1), QByteArray("No Data found at this node.."));
+        }
+        QCOMPARE(dialogs.messageTexts(), QStringList{kHint});
+
+        dialogs.answerHeldBox(platform::MessageAnswer::Cancel);
         for (int i = 0; i < 3; ++i)
             client.receiveChunk("/NDF/");
         QCOMPARE(dialogs.messageTexts(), QStringList({kHint, kHint}));
     }
 
     // The program ends once for a second login, however many such replies come while
-    // its box is open.
+    // its box is open, and only after the box is closed.
     void oneEndForSecondLogins()
     {
         ScriptedDialogs& dialogs = world_->folder().dialogs();
-        int repliesWhileOpen = 0;
-        dialogs.whileOpen([&](const platform::MessageBoxRequest&) {
-            while (repliesWhileOpen < 3) {
-                ++repliesWhileOpen;
-                reflectorSession().connection().receiveChunk("/Multi Login/");
-            }
-        });
+        dialogs.holdBoxesOpen(true);
+        for (int i = 0; i < 4; ++i)
+            reflectorSession().connection().receiveChunk("/Multi Login/");
+        QCOMPARE(dialogs.messageTexts(), QStringList{kMultiLogin});
+        QCOMPARE(world_->folder().endProcessCalls(), QList<int>{});
 
+        dialogs.answerHeldBox(platform::MessageAnswer::Ok);
+        QTRY_COMPARE(world_->folder().endProcessCalls(), QList<int>{0});
         reflectorSession().connection().receiveChunk("/Multi Login/");
-
-        QCOMPARE(repliesWhileOpen, 3);
+        QCoreApplication::processEvents();
         QCOMPARE(dialogs.messageTexts(), QStringList{kMultiLogin});
         QCOMPARE(world_->folder().endProcessCalls(), QList<int>{0});
     }

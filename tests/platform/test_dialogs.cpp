@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 using namespace platform;
 using ui::WidgetDialogs;
@@ -119,6 +120,60 @@ private slots:
         QCOMPARE(shownTitle, QString("Vistrel"));
         QCOMPARE(shownButtons, sorted(shown));
         QCOMPARE(shownIcon, QMessageBox::Warning);
+    }
+
+    // Return presses the box's default button; without one named, the first.
+    void returnPressesTheDefaultButton_data()
+    {
+        QTest::addColumn<std::optional<MessageAnswer>>("defaultButton");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("No named") << std::optional<MessageAnswer>(MessageAnswer::No) << MessageAnswer::No;
+        QTest::newRow("Yes named") << std::optional<MessageAnswer>(MessageAnswer::Yes) << MessageAnswer::Yes;
+        QTest::newRow("none named") << std::optional<MessageAnswer>() << MessageAnswer::Yes;
+    }
+
+    void returnPressesTheDefaultButton()
+    {
+        QFETCH(std::optional<MessageAnswer>, defaultButton);
+        QFETCH(MessageAnswer, answer);
+        whenBoxIsUp<QMessageBox>([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); });
+        WidgetDialogs real;
+        QCOMPARE(real.messageBox("Forgot?", MessageButtons::YesNo, MessageIcon::Information, "Forgot Password...",
+                                 defaultButton),
+                 answer);
+
+        TempProgramFolder world; // the scripted boxes answer as Return does
+        QCOMPARE(
+            world.dialogs().messageBox("Forgot?", MessageButtons::YesNo, MessageIcon::Information, {}, defaultButton),
+            answer);
+    }
+
+    // A box shown without waiting returns at once, leaves the program usable, and is
+    // the only one of its kind until it is closed; its answer comes from the event loop.
+    void aBoxShownWithoutWaitingIsOneOfItsKind()
+    {
+        WidgetDialogs real;
+        QList<MessageAnswer> answers;
+        const auto record = [&answers](MessageAnswer answer) { answers << answer; };
+        QVERIFY(real.showMessage("save", messageRequest("Error Saving settings.. =  75"), record));
+        QVERIFY(!real.showMessage("save", messageRequest("Error Saving settings.. =  75"), record));
+        QVERIFY(real.showMessage("other", messageRequest("Other", MessageButtons::YesNo), record));
+        QVERIFY(real.isShowing("save"));
+
+        QList<QMessageBox*> boxes;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible())
+                boxes << box;
+        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QVERIFY(answers.isEmpty());
+
+        for (QMessageBox* box : boxes)
+            box->button(box->text() == "Other" ? QMessageBox::No : QMessageBox::Ok)->click();
+        QTRY_COMPARE(answers.size(), 2);
+        QVERIFY(answers.contains(MessageAnswer::Ok) && answers.contains(MessageAnswer::No));
+        QVERIFY(!real.isShowing("save"));
+        QVERIFY(real.showMessage("save", messageRequest("again"), {}));
     }
 
     void inputBoxGivesTheTextOrEmptyOnCancel()

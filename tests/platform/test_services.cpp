@@ -151,6 +151,54 @@ private slots:
         QCOMPARE(missing.processId, 0);
     }
 
+    void launcherSaysWhyAStartFails_data()
+    {
+        QTest::addColumn<QString>("program"); // FOLDER/: in the test's folder
+        QTest::addColumn<bool>("missing");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no such file") << "FOLDER/no-such-program" << true << "No such file or directory";
+        QTest::newRow("no such name on the search path")
+            << "no-such-program-anywhere" << true << "No such file or directory";
+        QTest::newRow("a file that cannot run") << "FOLDER/notes.txt" << false << "Permission denied";
+        QTest::newRow("a folder") << "FOLDER/" << false << "Permission denied";
+    }
+
+    // A start that fails says why, and whether the program is missing (the windows
+    // look for a missing player and report any other failure).
+    void launcherSaysWhyAStartFails()
+    {
+        QFETCH(QString, program);
+        QFETCH(bool, missing);
+        QFETCH(QString, reason);
+        TempProgramFolder world;
+        QFile notes(world.filePath("notes.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.close();
+        program.replace("FOLDER/", world.path() + "/");
+
+        const StartResult result = ProcessLauncher().startProgram(program, {});
+        QVERIFY(!result);
+        QCOMPARE(result.processId, 0);
+        QCOMPARE(result.programMissing, missing);
+        QCOMPARE(result.failureReason, reason);
+        QCOMPARE(startFailureMessage(program, result),
+                 QString("The program %1 could not be started: %2.").arg(program, reason));
+    }
+
+    void launcherSaysWhyAPageDoesNotOpen()
+    {
+        // The test platform has no browser.
+        ProcessLauncher real;
+        const PageResult noBrowser = real.openPage(QUrl("http://www.vistrel.example/help.htm"));
+        QVERIFY(!noBrowser);
+        QCOMPARE(pageFailureMessage("http://www.vistrel.example/help.htm", noBrowser),
+                 QString("The page http://www.vistrel.example/help.htm could not be opened: no web browser could be "
+                         "started."));
+        const PageResult refused = real.openPage(QUrl("file:///etc/passwd"));
+        QVERIFY(!refused);
+        QCOMPARE(refused.failureReason, QString("only web pages (http and https addresses) are opened"));
+    }
+
     void launcherOpensOnlyWebPages()
     {
         PageCatcher browser;

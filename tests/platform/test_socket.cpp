@@ -315,8 +315,8 @@ private slots:
         bool answerSent = false;
         connect(&acceptor, &SocketControl::dataArrival, this, [&] {
             seen += acceptor.GetData();
-            if (seen == "hello" && acceptor.SendData("welcome").ok())
-                answerSent = waitUntil([&] { return sendCompletes == 1; }, kLimitMs);
+            if (seen == "hello")
+                answerSent = acceptor.SendData("welcome").ok();
         });
 
         QTcpSocket client;
@@ -328,6 +328,7 @@ private slots:
         QVERIFY(waitUntil([&] { return clientReceived == "welcome"; }, kLimitMs));
         QVERIFY(accepted);
         QVERIFY(answerSent);
+        QVERIFY(waitUntil([&] { return sendCompletes == 1; }, kLimitMs));
         QCOMPARE(acceptor.State(), int(SocketControl::StateConnected));
         QCOMPARE(acceptor.RemoteHostIP(), kLoopback);
         QCOMPARE(listener.State(), onListener ? int(SocketControl::StateConnected) : int(SocketControl::StateClosed));

@@ -21,7 +21,7 @@ FakeSupportPeer::~FakeSupportPeer()
     }
 }
 
-void FakeSupportPeer::connectToProgram(quint16 port, const QHostAddress& from)
+void FakeSupportPeer::connectToProgram(quint16 port, const QHostAddress& from, const QByteArray& firstChunk)
 {
     if (support_) {
         support_->disconnect(this);
@@ -51,6 +51,9 @@ void FakeSupportPeer::connectToProgram(quint16 port, const QHostAddress& from)
         return;
     }
     socket->connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+    // Written while the connect runs: the socket sends it as soon as it is up.
+    if (!firstChunk.isEmpty())
+        socket->write(firstChunk);
 }
 
 bool FakeSupportPeer::waitForSupportConnection(int limitMs)

@@ -60,7 +60,10 @@ public:
     // Starts connecting to the program's listener on 127.0.0.1:port, from the local
     // address from (another loopback address such as 127.0.0.2 lets a test show a
     // peer the program must refuse). Any earlier support connection is dropped first.
-    void connectToProgram(quint16 port, const QHostAddress& from = QHostAddress(QHostAddress::LocalHost));
+    // A firstChunk goes out the moment the connection is up, before the program has
+    // even taken it, as from a peer that does not wait to be accepted.
+    void connectToProgram(quint16 port, const QHostAddress& from = QHostAddress(QHostAddress::LocalHost),
+                          const QByteArray& firstChunk = {});
     SupportState supportState() const { return supportState_; }
     // Waits (running the event loop) until the connect has succeeded or failed; true
     // when it is up.

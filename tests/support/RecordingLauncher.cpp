@@ -4,13 +4,18 @@ platform::StartResult RecordingLauncher::startProgram(const QString& program, co
                                                       const QString& workingFolder)
 {
     starts_ << Start{program, arguments, workingFolder};
-    if (!startsSucceed_)
-        return {};
-    return {true, nextProcessId_++};
+    if (startFailure_.fails)
+        return {false, 0, startFailure_.programMissing,
+                startFailure_.reason.isEmpty() ? missingProgramReason() : startFailure_.reason};
+    return {true, nextProcessId_++, false, {}};
 }
 
-bool RecordingLauncher::openPage(const QUrl& page)
+platform::PageResult RecordingLauncher::openPage(const QUrl& page)
 {
     pages_ << page;
-    return pagesOpen_ && platform::isWebPage(page);
+    if (!platform::isWebPage(page))
+        return platform::refusedPage();
+    if (!pagesOpen_)
+        return {false, noBrowserReason()};
+    return {true, {}};
 }

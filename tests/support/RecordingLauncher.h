@@ -13,7 +13,15 @@ public:
         QString workingFolder;
     };
 
-    void setStartsSucceed(bool succeed) { startsSucceed_ = succeed; }
+    // The reasons the failures below give.
+    static QString missingProgramReason() { return QStringLiteral("No such file or directory"); }
+    static QString noBrowserReason() { return QStringLiteral("no web browser could be started"); }
+
+    // false: every start fails as for a program that is not there.
+    void setStartsSucceed(bool succeed) { startFailure_ = succeed ? Failure{} : Failure{true, true, {}}; }
+    // Every start fails for the reason, with the program there (a file that cannot run).
+    void setStartsFail(const QString& reason) { startFailure_ = {true, false, reason}; }
+    // false: no page opens, as without a browser.
     void setPagesOpen(bool open) { pagesOpen_ = open; }
 
     const QList<Start>& starts() const { return starts_; }
@@ -24,10 +32,16 @@ public:
                                        const QString& workingFolder = {}) override;
     // Records every page, also the ones the real launcher would refuse, and
     // answers as the real one would.
-    bool openPage(const QUrl& page) override;
+    platform::PageResult openPage(const QUrl& page) override;
 
 private:
-    bool startsSucceed_ = true;
+    struct Failure {
+        bool fails = false;
+        bool programMissing = false;
+        QString reason; // empty: missingProgramReason()
+    };
+
+    Failure startFailure_;
     bool pagesOpen_ = true;
     qint64 nextProcessId_ = 1000;
     QList<Start> starts_;

@@ -5,8 +5,11 @@ using platform::MessageButtons;
 
 namespace {
 
-MessageAnswer firstButton(MessageButtons buttons)
+MessageAnswer returnAnswer(const platform::MessageBoxRequest& request)
 {
+    if (request.defaultButton)
+        return *request.defaultButton;
+    const MessageButtons buttons = request.buttons;
     return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? MessageAnswer::Yes
                                                                                       : MessageAnswer::Ok;
 }
@@ -21,12 +24,35 @@ QStringList ScriptedDialogs::messageTexts() const
     return texts;
 }
 
+MessageAnswer ScriptedDialogs::nextAnswer(const platform::MessageBoxRequest& request)
+{
+    return answers_.isEmpty() ? returnAnswer(request) : answers_.dequeue();
+}
+
 MessageAnswer ScriptedDialogs::showMessageBox(const platform::MessageBoxRequest& request)
 {
     messageBoxes_ << request;
     if (whileOpen_)
         whileOpen_(request);
-    return answers_.isEmpty() ? firstButton(request.buttons) : answers_.dequeue();
+    return nextAnswer(request);
+}
+
+void ScriptedDialogs::openMessageBox(const platform::MessageBoxRequest& request, AnswerHandler answered)
+{
+    messageBoxes_ << request;
+    if (holdBoxesOpen_) {
+        heldBoxes_.enqueue(std::move(answered));
+        return;
+    }
+    QMetaObject::invokeMethod(
+        &answerContext_, [answered = std::move(answered), answer = nextAnswer(request)] { answered(answer); },
+        Qt::QueuedConnection);
+}
+
+void ScriptedDialogs::answerHeldBox(MessageAnswer answer)
+{
+    if (!heldBoxes_.isEmpty())
+        heldBoxes_.dequeue()(answer);
 }
 
 QString ScriptedDialogs::showInputBox(const platform::InputBoxRequest& request)

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 
 #include <QList>
+#include <QObject>
 #include <QQueue>
 
 #include <functional>
@@ -17,8 +18,16 @@ public:
     // Runs while each message box is open, as the events that a modal box lets through.
     void whileOpen(std::function<void(const platform::MessageBoxRequest&)> action) { whileOpen_ = std::move(action); }
 
-    // Without a queued answer a message box answers Ok (the box's first
-    // button: Yes where it has no Ok), an input box and a file dialog the empty text.
+    // A box shown without waiting answers from the event loop, after the call that
+    // showed it has returned; while boxes are held open it waits for answerHeldBox.
+    void holdBoxesOpen(bool hold) { holdBoxesOpen_ = hold; }
+    int heldBoxCount() const { return int(heldBoxes_.size()); }
+    // Closes the oldest box held open with the answer.
+    void answerHeldBox(platform::MessageAnswer answer);
+
+    // Every message box shown, with or without waiting. Without a queued answer a
+    // box answers its default button, else its first (Yes where it has no Ok), as
+    // Return does; an input box and a file dialog answer the empty text.
     const QList<platform::MessageBoxRequest>& messageBoxes() const { return messageBoxes_; }
     const QList<platform::InputBoxRequest>& inputBoxes() const { return inputBoxes_; }
     const QList<platform::SaveFileRequest>& saveFileDialogs() const { return saveFileDialogs_; }
@@ -28,10 +37,16 @@ public:
 
 protected:
     platform::MessageAnswer showMessageBox(const platform::MessageBoxRequest& request) override;
+    void openMessageBox(const platform::MessageBoxRequest& request, AnswerHandler answered) override;
     QString showInputBox(const platform::InputBoxRequest& request) override;
     QString showSaveFileDialog(const platform::SaveFileRequest& request) override;
 
 private:
+    platform::MessageAnswer nextAnswer(const platform::MessageBoxRequest& request);
+
+    QObject answerContext_; // answers still on their way die with the fake
+    bool holdBoxesOpen_ = false;
+    QQueue<AnswerHandler> heldBoxes_;
     std::function<void(const platform::MessageBoxRequest&)> whileOpen_;
     QQueue<platform::MessageAnswer> answers_;
     QQueue<QString> inputs_;

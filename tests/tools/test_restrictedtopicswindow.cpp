@@ -18,11 +18,15 @@
 #include "ui/PanelStatusBar.h"
 
 #include "ui/SharedMenuBar.h"
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QWheelEvent>
 
 #include <QMenuBar>
 #include <QTest>
@@ -63,6 +67,7 @@ private slots:
     void saveOrChangePassword();
     void choicesAreTheFixedTopicsSorted();
     void duplicateTopicsAreListedAndStored();
+    void onlyTheUsersChoiceAddsATopic();
     void savingTopicsNeedsTheCurrentPassword_data();
     void savingTopicsNeedsTheCurrentPassword();
     void deleteTopic_data();
@@ -97,6 +102,16 @@ private:
         const int index = frame().topicChoices->findText(topic);
         QVERIFY(index >= 0);
         frame().chooseTopic(index);
+    }
+    // Shows the options window with its choice box enabled and in focus; false when the
+    // window does not come up.
+    bool showTopicChoices()
+    {
+        OptionsWindow& options = form<OptionsWindow>();
+        options.showRequested();
+        frame().setAllControlsEnabled(true);
+        frame().topicChoices->setFocus();
+        return QTest::qWaitForWindowExposed(&options);
     }
     QString status() { return QString::fromLatin1(form<OptionsWindow>().statusBar->panelText(1)); }
     void pointAt(quint16 port)
@@ -213,6 +228,51 @@ void TestRestrictedTopicsWindow::duplicateTopicsAreListedAndStored()
     QCOMPARE(boxes(), QStringList{QStringLiteral("Restricted Topics saved....")});
     QCOMPARE(frame().originalPasswordBox->text(), QStringLiteral("pw"));
     QCOMPARE(readRestrictedTopicsFile(), (Topics{"Art", "Zoo", "Zoo"}));
+}
+
+// Typing into the choice box or turning the wheel over it only moves it to a name; the
+// user's choice of a name adds it: Return or an arrow key on the closed box, Return on
+// the marked name of the open list, or a click on a name.
+void TestRestrictedTopicsWindow::onlyTheUsersChoiceAddsATopic()
+{
+    QVERIFY(showTopicChoices());
+    QComboBox& choices = *frame().topicChoices;
+    // The letters make one search however slowly the test runs.
+    const int searchInterval = QApplication::keyboardInputInterval();
+    QApplication::setKeyboardInputInterval(60 * 60 * 1000);
+    const auto restoreInterval =
+        qScopeGuard([searchInterval] { QApplication::setKeyboardInputInterval(searchInterval); });
+    QTest::keyClicks(&choices, QStringLiteral("Trav"));
+    QCOMPARE(choices.currentText(), QStringLiteral("Travel"));
+    QWheelEvent wheel(QPointF(5, 5), choices.mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&choices, &wheel);
+    QCOMPARE(choices.currentText(), QStringLiteral("UFO"));
+    QVERIFY(frame().topics().isEmpty());
+
+    QTest::keyClick(&choices, Qt::Key_Return);
+    QCOMPARE(frame().topics(), Topics{"UFO"});
+    QTest::keyClick(&choices, Qt::Key_Down);
+    QCOMPARE(frame().topics(), (Topics{"UFO", "Volleyball"}));
+
+    choices.showPopup();
+    QAbstractItemView& list = *choices.view();
+    QTRY_VERIFY(list.isVisible());
+    list.keyboardSearch({}); // a new search, as after a pause in the typing
+    QTest::keyClicks(&list, QStringLiteral("Zo"));
+    QCOMPARE(list.currentIndex().data().toString(), QStringLiteral("Zoo"));
+    QCOMPARE(frame().topics().size(), 2);
+    QTest::keyClick(&list, Qt::Key_Return);
+    QTRY_VERIFY(!list.isVisible());
+    QCOMPARE(frame().topics(), (Topics{"UFO", "Volleyball", "Zoo"}));
+
+    choices.showPopup();
+    QTRY_VERIFY(list.isVisible());
+    const QModelIndex art = choices.model()->index(choices.findText(QStringLiteral("Art")), 0);
+    list.scrollTo(art);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(art).center());
+    QTRY_VERIFY(!list.isVisible());
+    QCOMPARE(frame().topics(), (Topics{"Art", "UFO", "Volleyball", "Zoo"}));
 }
 
 void TestRestrictedTopicsWindow::savingTopicsNeedsTheCurrentPassword_data()
@@ -412,6 +472,7 @@ void TestRestrictedTopicsWindow::forgottenPasswordRequest()
     const platform::MessageBoxRequest& asked = world_->folder().dialogs().messageBoxes().first();
     QCOMPARE(asked.title, QStringLiteral("Forgot Password..."));
     QCOMPARE(asked.buttons, platform::MessageButtons::YesNo);
+    QCOMPARE(asked.defaultButton, std::optional<MessageAnswer>(MessageAnswer::No));
     QCOMPARE(boxes().size(), 1);
     QCOMPARE(status(), QStringLiteral("Password request sent to Larkspire Server..."));
     QTRY_COMPARE(reflector.requestTexts(), QList<QByteArray>{request});
@@ -426,6 +487,9 @@ void TestRestrictedTopicsWindow::forgottenPasswordAnsweredNo()
     QVERIFY(reflector.listen());
     pointAt(reflector.port());
     world_->folder().dialogs().queueAnswer(MessageAnswer::No);
+    frame().forgotPassword();
+    QCOMPARE(boxes().last(), QStringLiteral("Password Request cancelled..."));
+    // Return presses the box's default button, No: the password does not go out.
     frame().forgotPassword();
     QCOMPARE(boxes().last(), QStringLiteral("Password Request cancelled..."));
     QTest::qWait(100);

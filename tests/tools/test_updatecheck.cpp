@@ -7,6 +7,7 @@
 #include "tools/UpdateDownload.h"
 #include "tools/UpdateVersion.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -20,10 +21,20 @@ namespace {
 constexpr int kCheckLimitMs = 500000;
 
 const QByteArray kRunningVersion = "2.0.1";
-const QByteArray kExecutable = QByteArray("\x7f"
-                                          "ELF\x02\x01\x01",
-                                          7)
-    + QByteArray(100, '\0') + "new program";
+const QByteArray kElfMagic = "\x7f"
+                             "ELF";
+
+// A whole executable for this computer, since the update check accepts nothing else:
+// the small helper program built beside the tests (a test program itself is too
+// large for the download's size cap).
+const QByteArray& newExecutable()
+{
+    static const QByteArray executable = [] {
+        QFile file(QCoreApplication::applicationDirPath() + QStringLiteral("/window-owner"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    return executable;
+}
 
 // Everything one check reported.
 struct CheckRun {
@@ -74,7 +85,11 @@ class UpdateCheckTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { platform::setTimeScale(0.01); }
+    void initTestCase()
+    {
+        platform::setTimeScale(0.01);
+        QVERIFY(!newExecutable().isEmpty());
+    }
 
     void init()
     {
@@ -123,7 +138,7 @@ private slots:
             return;
         }
         QCOMPARE(run.downloaded, QStringList{downloadPath()});
-        QCOMPARE(contentOf(downloadPath()), kExecutable);
+        QCOMPARE(contentOf(downloadPath()), newExecutable());
         const QFile::Permissions folderMode = QFileInfo(QFileInfo(downloadPath()).path()).permissions();
         QCOMPARE(folderMode & (QFile::WriteGroup | QFile::WriteOther | QFile::ReadOther), QFile::Permissions());
     }
@@ -133,11 +148,11 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(downloadPath()).path()));
         QVERIFY(QFile::setPermissions(QFileInfo(downloadPath()).path(),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        writeFile(downloadPath(), kExecutable + QByteArray(5000, 'x'));
+        writeFile(downloadPath(), newExecutable() + QByteArray(5000, 'x'));
         offer("1.0.0\n");
         const CheckRun run = runCheck();
         QVERIFY(run.handOverDue);
-        QCOMPARE(contentOf(downloadPath()), kExecutable);
+        QCOMPARE(contentOf(downloadPath()), newExecutable());
     }
 
     void failure_neitherWritesNorHandsOver_data()
@@ -146,8 +161,8 @@ private slots:
         QTest::addColumn<int>("executableStatus");
         QTest::addColumn<QByteArray>("executable");
         QTest::addColumn<bool>("fetchesExecutable");
-        QTest::newRow("version 404") << 404 << 200 << kExecutable << false;
-        QTest::newRow("version 500 with a body") << 500 << 200 << kExecutable << false;
+        QTest::newRow("version 404") << 404 << 200 << newExecutable() << false;
+        QTest::newRow("version 500 with a body") << 500 << 200 << newExecutable() << false;
         QTest::newRow("executable 404") << 200 << 404 << QByteArray("Not Found") << true;
         QTest::newRow("HTML page") << 200 << 200 << QByteArray("<!DOCTYPE html>\n<html><body>Moved</body></html>")
                                    << true;
@@ -157,6 +172,37 @@ private slots:
                                                << true;
         QTest::newRow("empty body") << 200 << 200 << QByteArray() << true;
         QTest::newRow("not an executable") << 200 << 200 << QByteArray("MZ\x90\0 a Windows program", 22) << true;
+        QTest::newRow("the ELF magic and 1000 zeros") << 200 << 200 << kElfMagic + QByteArray(1000, '\0') << true;
+        // Served whole, with its own Content-Length: only the check of the executable
+        // sees that it is cut short.
+        QTest::newRow("first half of a program")
+            << 200 << 200 << newExecutable().left(newExecutable().size() / 2) << true;
+    }
+
+    // What the user is told about a download that cannot be the new executable.
+    void executableProblem_saysWhatIsWrong_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("problem"); // how it starts
+        const QString notWhole =
+            QStringLiteral("The server sent a file that is not a whole program for this computer: ");
+        QTest::newRow("a whole program") << newExecutable() << QString();
+        QTest::newRow("empty") << QByteArray() << QStringLiteral("The server sent an empty file");
+        QTest::newRow("web page") << QByteArray("<html><body>Moved</body></html>")
+                                  << QStringLiteral("The server sent a web page instead of the program");
+        QTest::newRow("no ELF magic") << QByteArray("MZ\x90")
+                                      << QStringLiteral("The server sent a file that is not a program");
+        QTest::newRow("the ELF magic and 1000 zeros") << kElfMagic + QByteArray(1000, '\0') << notWhole;
+        QTest::newRow("first half of a program")
+            << newExecutable().left(newExecutable().size() / 2) << notWhole + QStringLiteral("the file is cut short: ");
+    }
+
+    void executableProblem_saysWhatIsWrong()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, problem);
+        const QString found = executableProblem(body);
+        QVERIFY2(problem.isEmpty() ? found.isEmpty() : found.startsWith(problem), qPrintable(found));
     }
 
     void failure_neitherWritesNorHandsOver()
@@ -222,7 +268,7 @@ private slots:
         QVERIFY(!check.isRunning());
         QTest::qWait(platform::scaledMs(UpdateCheck::kHandOverDelayMs) * 3);
         QVERIFY(!run.handOverDue);
-        QCOMPARE(contentOf(downloadPath()), kExecutable);
+        QCOMPARE(contentOf(downloadPath()), newExecutable());
     }
 
     void cancel_duringTheVersionFetch_endsQuietly()
@@ -247,16 +293,16 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(QFile::setPermissions(
             folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::WriteOther | QFile::ExeOther));
-        QVERIFY(!writeUpdateDownload(downloadPath(), kExecutable).isEmpty());
+        QVERIFY(!writeUpdateDownload(downloadPath(), newExecutable()).isEmpty());
         QVERIFY(!QFileInfo::exists(downloadPath()));
     }
 
 private:
-    // The server offers version and, as the new executable, kExecutable.
+    // The server offers version and, as the new executable, newExecutable().
     void offer(const QByteArray& version)
     {
         server_->serve(UpdateCheck::kVersionPage, 200, version);
-        server_->serve(UpdateCheck::kExecutablePage, 200, kExecutable);
+        server_->serve(UpdateCheck::kExecutablePage, 200, newExecutable());
     }
 
     QString downloadPath() const { return downloads_->filePath(QStringLiteral("update/vistrel")); }
@@ -275,7 +321,7 @@ private:
     // A download of an earlier update, which a failed check must leave as it is.
     QByteArray leaveEarlierDownload()
     {
-        const QByteArray earlier = kExecutable + "earlier";
+        const QByteArray earlier = newExecutable() + "earlier";
         const QString folder = QFileInfo(downloadPath()).path();
         if (!QDir().mkpath(folder)
             || !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))

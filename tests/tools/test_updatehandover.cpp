@@ -18,7 +18,7 @@ public:
         steps_ << QStringLiteral("start");
         return recorder_.startProgram(program, arguments, workingFolder);
     }
-    bool openPage(const QUrl& page) override { return recorder_.openPage(page); }
+    platform::PageResult openPage(const QUrl& page) override { return recorder_.openPage(page); }
 
 private:
     RecordingLauncher& recorder_;

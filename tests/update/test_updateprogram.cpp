@@ -2,6 +2,7 @@
 // without arguments, finding its two files through the hand-over contract.
 #include "UpdatePaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -25,8 +26,12 @@ private slots:
         const QString download = top.filePath(QStringLiteral("download/vistrel"));
         const QString updater = top.filePath(QStringLiteral("program/update"));
         QVERIFY(QFile::copy(QStringLiteral(UPDATE_EXECUTABLE), updater));
+        // The updater installs only a whole executable for this computer: this test's own.
+        QFile self(QCoreApplication::applicationFilePath());
+        QVERIFY(self.open(QIODevice::ReadOnly));
+        const QByteArray newProgram = self.readAll();
         for (const auto& [path, content] :
-             {std::pair{program, QByteArray("old program")}, std::pair{download, QByteArray("new program")}}) {
+             {std::pair{program, QByteArray("old program")}, std::pair{download, newProgram}}) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content);
@@ -48,7 +53,7 @@ private slots:
 
         QFile replaced(program);
         QVERIFY(replaced.open(QIODevice::ReadOnly));
-        QCOMPARE(replaced.readAll(), QByteArray("new program"));
+        QCOMPARE(replaced.readAll(), newProgram);
         QVERIFY(replaced.permissions().testFlag(QFile::ExeOwner));
         QVERIFY(QFile::exists(program + QStringLiteral(".old")));
         QVERIFY(QFile::exists(download));

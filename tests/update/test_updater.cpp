@@ -3,6 +3,7 @@
 #include "UpdaterDialogs.h"
 #include "UpdaterWindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -26,8 +27,15 @@ constexpr int kEndLimitMs = 10000;
 
 const QByteArray kOldProgram = "\x7f"
                                "ELF the installed program, version 1";
-const QByteArray kNewProgram = "\x7f"
-                               "ELF the downloaded program, version 2, a little longer";
+// The download must be a whole executable for this computer: this test's own.
+const QByteArray& newProgram()
+{
+    static const QByteArray program = [] {
+        QFile file(QCoreApplication::applicationFilePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    return program;
+}
 const QString kFailed = QStringLiteral("Update Failed...");
 const QString kComplete = QStringLiteral("Auto Update Complete .....");
 
@@ -153,12 +161,12 @@ private:
         QCOMPARE(exitCode_, 0);
         QCOMPARE(dialogs_.shown, QStringList());
         QCOMPARE(labelText(), kComplete);
-        QCOMPARE(contentOf(installed()), kNewProgram);
+        QCOMPARE(contentOf(installed()), newProgram());
         QCOMPARE(modeOf(installed()), 0755u);
         QCOMPARE(contentOf(backup()), kOldProgram);
         QCOMPARE(modeOf(backup()), 0755u);
         QCOMPARE(programFolderEntries(), (QStringList{QStringLiteral("vistrel"), QStringLiteral("vistrel.old")}));
-        QCOMPARE(contentOf(downloaded()), kNewProgram);
+        QCOMPARE(contentOf(downloaded()), newProgram());
     }
 
 private slots:
@@ -191,7 +199,7 @@ private slots:
     {
         constexpr double scale = 0.01;
         setTimeScale(scale);
-        writeFile(downloaded(), kNewProgram);
+        writeFile(downloaded(), newProgram());
         QElapsedTimer clock;
         clock.start();
         startUpdater();
@@ -207,7 +215,7 @@ private slots:
         UpdaterWindow& window = startUpdater();
         connect(&window, &UpdaterWindow::downloadMissed, this, [this](int missed) {
             if (missed == 2)
-                writeFile(downloaded(), kNewProgram);
+                writeFile(downloaded(), newProgram());
         });
         QVERIFY(waitForEnd());
         QCOMPARE(window.missedChecks(), 2);
@@ -217,7 +225,7 @@ private slots:
     void anEarlierBackupIsReplaced()
     {
         writeFile(backup(), "an older backup, longer than the installed program it is replaced by", QFile::ReadOwner);
-        writeFile(downloaded(), kNewProgram);
+        writeFile(downloaded(), newProgram());
         startUpdater();
         QVERIFY(waitForEnd());
         verifyReplaced();
@@ -234,14 +242,14 @@ private slots:
         QProcess running;
         running.start(installed(), {QStringLiteral("30")});
         QVERIFY(running.waitForStarted());
-        writeFile(downloaded(), kNewProgram);
+        writeFile(downloaded(), newProgram());
 
         startUpdater();
         QVERIFY(waitForEnd());
         running.kill();
         running.waitForFinished();
         QCOMPARE(exitCode_, 0);
-        QCOMPARE(contentOf(installed()), kNewProgram);
+        QCOMPARE(contentOf(installed()), newProgram());
         QCOMPARE(contentOf(backup()), sleepProgram);
     }
 
@@ -260,7 +268,7 @@ private slots:
         if (storedName.endsWith(u'/'))
             QVERIFY(QDir(downloadFolder()).mkdir(storedName.chopped(1)));
         else if (!storedName.isEmpty())
-            writeFile(downloadFolder() + u'/' + storedName, kNewProgram);
+            writeFile(downloadFolder() + u'/' + storedName, newProgram());
         UpdaterWindow& window = startUpdater();
         QVERIFY(waitForEnd());
         QCOMPARE(exitCode_, 1);
@@ -282,7 +290,7 @@ private slots:
     // Whoever may write into the download folder could have their program installed.
     void refusesADownloadFolderOpenToOthers()
     {
-        writeFile(downloaded(), kNewProgram);
+        writeFile(downloaded(), newProgram());
         QVERIFY(QFile::setPermissions(downloadFolder(),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::WriteOther
                                           | QFile::ExeOther));
@@ -301,15 +309,14 @@ private slots:
         QTest::addColumn<bool>("duringBackup");
         QTest::addColumn<Failure>("failure");
         QTest::addColumn<QByteArray>("download");
-        QTest::newRow("backup: copy") << true << Failure::Copy << kNewProgram;
-        QTest::newRow("backup: size check") << true << Failure::ShortCopy << kNewProgram;
-        QTest::newRow("backup: mode") << true << Failure::Mode << kNewProgram;
-        QTest::newRow("backup: rename") << true << Failure::Rename << kNewProgram;
-        QTest::newRow("copy") << false << Failure::Copy << kNewProgram;
-        QTest::newRow("size check") << false << Failure::ShortCopy << kNewProgram;
-        QTest::newRow("mode") << false << Failure::Mode << kNewProgram;
-        QTest::newRow("rename") << false << Failure::Rename << kNewProgram;
-        QTest::newRow("empty download") << false << Failure::None << QByteArray();
+        QTest::newRow("backup: copy") << true << Failure::Copy << newProgram();
+        QTest::newRow("backup: size check") << true << Failure::ShortCopy << newProgram();
+        QTest::newRow("backup: mode") << true << Failure::Mode << newProgram();
+        QTest::newRow("backup: rename") << true << Failure::Rename << newProgram();
+        QTest::newRow("copy") << false << Failure::Copy << newProgram();
+        QTest::newRow("size check") << false << Failure::ShortCopy << newProgram();
+        QTest::newRow("mode") << false << Failure::Mode << newProgram();
+        QTest::newRow("rename") << false << Failure::Rename << newProgram();
     }
 
     void aFailedStepLeavesTheProgramAsItWas()
@@ -338,6 +345,35 @@ private slots:
         QCOMPARE(contentOf(downloaded()), download);
     }
 
+    // A download that only starts like a program, or is cut short, is refused with
+    // its reason before the backup is made, and nothing is installed.
+    void refusesADownloadThatIsNotAWholeProgram_data()
+    {
+        QTest::addColumn<QByteArray>("download");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("the magic and 1000 zeros") << QByteArray("\x7f"
+                                                                "ELF")
+                + QByteArray(1000, '\0');
+        QTest::newRow("first half of a program") << newProgram().left(newProgram().size() / 2);
+    }
+
+    void refusesADownloadThatIsNotAWholeProgram()
+    {
+        QFETCH(QByteArray, download);
+        writeFile(downloaded(), download);
+        startUpdater();
+        QVERIFY(waitForEnd());
+        QCOMPARE(exitCode_, 1);
+        QCOMPARE(window_->missedChecks(), 0);
+        QCOMPARE(dialogs_.shown.size(), 2);
+        const QString reason =
+            QStringLiteral("The downloaded file %1 is not a whole program for this computer: ").arg(downloaded());
+        QVERIFY2(dialogs_.shown[0].startsWith(reason), qPrintable(dialogs_.shown[0]));
+        QCOMPARE(dialogs_.shown[1], kFailed);
+        verifyNothingChanged();
+        QCOMPARE(contentOf(downloaded()), download);
+    }
+
     // The bar climbs a step at a time from 1, never past 29, and drops to 0 with each wait.
     void theProgressBarRunsWithEachWait()
     {
@@ -348,7 +384,7 @@ private slots:
                 [&values](int value) { values.append(value); });
         connect(&window, &UpdaterWindow::downloadMissed, this, [this](int missed) {
             if (missed == 2)
-                writeFile(downloaded(), kNewProgram);
+                writeFile(downloaded(), newProgram());
         });
         QVERIFY(waitForEnd());
         QCOMPARE(exitCode_, 0);

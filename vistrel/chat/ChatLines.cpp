@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+#include <algorithm>
+
 namespace chat {
 
 namespace {
@@ -45,18 +47,43 @@ QString shownText(const QByteArray& text)
 
 } // namespace
 
-void AppendedText::append(const QByteArray& text)
+bool AppendedText::append(const QByteArray& text)
 {
-    text_ += text;
+    // One pass over the text: each line's bytes past kLongestLine are left out.
+    QByteArray kept;
+    kept.reserve(std::min(text.size(), kCapacity));
+    bool cutStarted = false;
+    qsizetype at = 0;
+    while (at < text.size()) {
+        qsizetype lineEnd = at;
+        while (lineEnd < text.size() && text[lineEnd] != '\r' && text[lineEnd] != '\n')
+            ++lineEnd;
+        const qsizetype piece = lineEnd - at;
+        const qsizetype room = std::max<qsizetype>(0, kLongestLine - lineLength_);
+        if (piece > room && lineLength_ <= kLongestLine)
+            cutStarted = true;
+        kept.append(text.constData() + at, std::min(piece, room));
+        lineLength_ = std::min(lineLength_ + piece, kLongestLine + 1);
+        if (lineEnd < text.size()) {
+            kept.append(text[lineEnd]);
+            lineLength_ = 0;
+            ++lineEnd;
+        }
+        at = lineEnd;
+    }
+    if (kept.isEmpty())
+        return cutStarted;
+    text_ += kept;
     if (text_.size() > kCapacity) {
         text_.remove(0, text_.size() - kCapacity / 2);
         box_.setPlainText(shownText(text_));
     } else {
         QTextCursor end(box_.document());
         end.movePosition(QTextCursor::End);
-        end.insertText(shownText(text));
+        end.insertText(shownText(kept));
     }
     box_.moveCursor(QTextCursor::End);
+    return cutStarted;
 }
 
 } // namespace chat

@@ -79,7 +79,7 @@ void runRemoteCommand(SupportChatWindow& window, const QByteArray& chunk)
     const RemoteCommand command = chat::readRemoteCommand(chunk);
     switch (command.action) {
     case RemoteAction::ChatText: window.appendToTranscript(chat::supportLine(window.supportName(), chunk)); break;
-    case RemoteAction::ShowClip: playClip(command.argument1); break;
+    case RemoteAction::ShowClip: window.runProgramStepLater([clip = command.argument1] { playClip(clip); }); break;
     case RemoteAction::ShowPicture1:
         window.upperPicture().load(command.argument1);
         window.show();
@@ -99,8 +99,10 @@ void runRemoteCommand(SupportChatWindow& window, const QByteArray& chunk)
             changeToolbarPicture(*command.toolbarButton,
                                  command.action == RemoteAction::Highlight ? kHighlightedPicture : kNormalPicture);
         break;
-    case RemoteAction::Connect: clickConnect(); break;
-    case RemoteAction::Disconnect: clickDisconnect(); break;
-    case RemoteAction::RunCommand: ui::commands().run(command.commandName); break;
+    case RemoteAction::Connect: window.runProgramStepLater(&clickConnect); break;
+    case RemoteAction::Disconnect: window.runProgramStepLater(&clickDisconnect); break;
+    case RemoteAction::RunCommand:
+        window.runProgramStepLater([name = command.commandName] { ui::commands().run(name); });
+        break;
     }
 }

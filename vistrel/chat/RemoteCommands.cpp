@@ -101,7 +101,8 @@ QByteArray clipArgument(const QByteArray& field)
     QByteArray clip = field;
     while (clip.endsWith('\n') || clip.endsWith('\r'))
         clip.chop(1);
-    if (clip.isEmpty() || clip.startsWith('-'))
+    // The player reads an argument that begins with "-" or ":" as an option.
+    if (clip.isEmpty() || clip.startsWith('-') || clip.startsWith(':'))
         return {};
     for (char c : clip) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)

@@ -51,8 +51,8 @@ int leadingNumber(const QByteArray& text);
 inline constexpr int kLargestHeightChange = 1'000'000'000;
 
 // The clip address of "/SHOWCLIP/" as the media player gets it: without the line end
-// after it, and nothing when it is empty, begins with "-" (the player would read an
-// option) or holds any other control character.
+// after it, and nothing when it is empty, begins with "-" or ":" (the player would read
+// an option) or holds any other control character.
 QByteArray clipArgument(const QByteArray& field);
 
 } // namespace chat

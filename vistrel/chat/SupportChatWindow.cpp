@@ -17,6 +17,7 @@
 #include "platform/Wait.h"
 #include "ui/Forms.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +25,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -58,11 +61,37 @@ void place(QWidget* widget, int left, int top, int width, int height)
     widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
 }
 
+// The text of the frames stands on their own dark colour, not on the window's
+// gradient: it is white, set on each text so that nothing recolours it for the band
+// behind the frame.
+void giveFrameText(QWidget* widget)
+{
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::WindowText, Qt::white);
+    widget->setPalette(colours);
+}
+
+// The width in twips that a text needs in the widget's font, or the design's width
+// when that is more: the design's widths are too narrow for some fonts.
+int fittingWidth(const QWidget* widget, const QString& text, int least)
+{
+    constexpr int kMarginPixels = 4;
+    return std::max(least, (widget->fontMetrics().horizontalAdvance(text) + kMarginPixels) * platform::kTwipsPerPixel);
+}
+
+// A text that marks a box or a lamp; its width grows to fit the text. Returns the label.
 QLabel* markLabel(const char* text, QWidget* parent, int left, int top, int width)
 {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
-    place(label, left, top, width, 255);
+    giveFrameText(label);
+    place(label, left, top, fittingWidth(label, label->text(), width), 255);
     return label;
+}
+
+// The right edge of a widget, in twips.
+int rightTwips(const QWidget* widget)
+{
+    return widget->geometry().right() * platform::kTwipsPerPixel;
 }
 
 QLabel* lampLabel(const char* name, QWidget* parent)
@@ -71,6 +100,8 @@ QLabel* lampLabel(const char* name, QWidget* parent)
     lamp->setObjectName(QString::fromLatin1(name));
     lamp->setFrameShape(QFrame::Box);
     lamp->setAutoFillBackground(true);
+    // It starts in the frame's colour.
+    setLampColour(*lamp, kFrameColour);
     return lamp;
 }
 
@@ -97,6 +128,7 @@ QGroupBox* colouredFrame(const char* title, const char* name, QWidget* parent, i
     frame->setAutoFillBackground(true);
     QPalette colours = frame->palette();
     colours.setColor(QPalette::Window, kFrameColour);
+    colours.setColor(QPalette::WindowText, Qt::white); // the title
     frame->setPalette(colours);
     place(frame, 120, top, 7410, height);
     return frame;
@@ -112,12 +144,18 @@ struct LampRow {
 LampRow lampRow(QWidget* frame, int top, const char* statusMark, const char* lampName, const char* messageMark,
                 const char* stateName)
 {
-    markLabel("Status", frame, 120, top, 540)->setObjectName(QString::fromLatin1(statusMark));
+    constexpr int kGap = 60;
+    constexpr int kRight = 7290;
+    QLabel* status = markLabel("Status", frame, 120, top, 540);
+    status->setObjectName(QString::fromLatin1(statusMark));
     QLabel* lamp = lampLabel(lampName, frame);
-    place(lamp, 720, top, 300, 255);
-    markLabel("Message", frame, 1200, top, 780)->setObjectName(QString::fromLatin1(messageMark));
+    const int lampLeft = std::max(720, rightTwips(status) + kGap);
+    place(lamp, lampLeft, top, 300, 255);
+    QLabel* message = markLabel("Message", frame, std::max(1200, lampLeft + 300 + 3 * kGap), top, 780);
+    message->setObjectName(QString::fromLatin1(messageMark));
     QLabel* state = lampLabel(stateName, frame);
-    place(state, 2040, top - 30, 5250, 285);
+    const int stateLeft = std::max(2040, rightTwips(message) + kGap);
+    place(state, stateLeft, top - 30, kRight - stateLeft, 285);
     return {lamp, state};
 }
 
@@ -127,6 +165,9 @@ void setLampColour(QLabel& lamp, const QColor& colour)
 {
     QPalette palette = lamp.palette();
     palette.setColor(QPalette::Window, colour);
+    // A caption on the lamp stays readable: white on the dark colours, black on the light.
+    constexpr int kLightGrey = 90;
+    palette.setColor(QPalette::WindowText, qGray(colour.rgb()) < kLightGrey ? Qt::white : Qt::black);
     lamp.setPalette(palette);
 }
 
@@ -148,9 +189,20 @@ SupportChatWindow::SupportChatWindow()
     lowerPicture_ = new chat::PicturePanel(this);
     lowerPicture_->setObjectName(QStringLiteral("AniGIF2"));
     place(lowerPicture_, 210, 7920, 7215, 2655);
+    // Its upper part shows below the frames before any picture comes: as an empty
+    // panel in the frames' colour, not as a bare strip of the gradient's darkest band.
+    lowerPicture_->setFrameShape(QFrame::Box);
+    lowerPicture_->setAutoFillBackground(true);
+    setLampColour(*lowerPicture_, kFrameColour);
     for (chat::PicturePanel* panel : {upperPicture_, lowerPicture_}) {
         connect(panel, &chat::PicturePanel::clicked, this, [this, panel] { openPictureHost(*panel); });
         connect(panel, &chat::PicturePanel::rightPressed, this, &SupportChatWindow::openHelpPage);
+    }
+    // The text boxes keep the usual colours for their scroll bars' arrows.
+    for (QPlainTextEdit* box : {transcript, offlineMessageBox}) {
+        QPalette colours = box->palette();
+        colours.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::WindowText));
+        box->setPalette(colours);
     }
     transcriptText_ = std::make_unique<chat::AppendedText>(*transcript);
     offlineMessageText_ = std::make_unique<chat::AppendedText>(*offlineMessageBox);
@@ -170,15 +222,19 @@ QGroupBox* SupportChatWindow::createChatFrame()
     upperPicture_->setObjectName(QStringLiteral("AniGIF1"));
     place(upperPicture_, 120, 300, 1800, 1260);
 
-    markLabel("Support Server", frame, 2040, 300, 1300)->setObjectName(QStringLiteral("Label2"));
-    supportHostBox = lineBox("txtChatIP", frame, 3360, 270, 2400);
+    QLabel* hostMark = markLabel("Support Server", frame, 2040, 300, 1300);
+    hostMark->setObjectName(QStringLiteral("Label2"));
+    // The host box begins after its mark and ends where the design has it.
+    const int hostLeft = std::max(3360, rightTwips(hostMark) + 60);
+    supportHostBox = lineBox("txtChatIP", frame, hostLeft, 270, 5760 - hostLeft);
     supportHostBox->setEnabled(false);
     listenPortBox = lineBox("txtPort", frame, 5880, 270, 1380);
-    listenPortBox->setText(QStringLiteral("1001"));
+    listenPortBox->setText(QString::number(chat::SupportChatPorts{}.listener)); // until the listener is up
     listenPortBox->setEnabled(false);
     for (int i = 0; i < 4; ++i) {
         auto* button = new QRadioButton(QStringLiteral("Connect to Channel %1").arg(i + 1), frame);
         button->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+        giveFrameText(button);
         place(button, 2040 + (i % 2) * 2640, 720 + (i / 2) * 360, 2520, 300);
         connect(button, &QRadioButton::clicked, this, [this, i] { pickChannel(i + 1); });
         channelButtons[size_t(i)] = button;
@@ -266,7 +322,7 @@ void SupportChatWindow::createSockets()
         onOfflineMessageClosed();
     });
     connect(offlineMessageSocket_, &SocketControl::dataArrival, this,
-            [this] { offlineMessageText_->append(offlineMessageSocket_->GetData()); });
+            [this] { appendToOfflineMessage(offlineMessageSocket_->GetData()); });
     connect(offlineMessageSocket_, &SocketControl::sendComplete, this, [this] {
         messageStateLabel->setText(QStringLiteral("Message Received ... "));
         setLampColour(*messageLamp, kMessageSentColour);
@@ -295,15 +351,18 @@ void SupportChatWindow::listen()
     supportSocket_->Close();
     supportSocket_->setLocalPort(ports_.listener);
     const SocketControl::Result listening = supportSocket_->Listen();
-    if (listening.ok()) {
-        // A port the system chose stays the listener's for the run.
+    // A port the system chose stays the listener's for the run.
+    if (listening.ok())
         ports_.listener = supportSocket_->LocalPort();
+    listenPortBox->setText(QString::number(ports_.listener));
+    if (listening.ok())
         return;
-    }
     // Ports below 1024 need privilege here: say so instead of staying deaf in silence.
-    const QString problem =
-        QStringLiteral("Support chat cannot listen on port %1: %2").arg(ports_.listener).arg(listening.description);
-    chatStateLabel->setText(problem);
+    // The message line shows what fits on it; the reason is in its tip and in the log.
+    const QString caption = QStringLiteral("Support chat cannot listen on port %1").arg(ports_.listener);
+    const QString problem = caption + QStringLiteral(": ") + listening.description;
+    chatStateLabel->setText(caption);
+    chatStateLabel->setToolTip(problem);
     logLine(toCp1252(problem));
 }
 
@@ -313,16 +372,40 @@ void SupportChatWindow::onConnectionRequest(int requestId)
     if (supportSocket_->State() != SocketControl::StateClosed)
         supportSocket_->Close();
     supportSocket_->Accept(requestId);
+    // Decided here and now, before any of the peer's bytes are handled: what it has
+    // sent so far waits in events that closing the connection drops.
     const QString peer = supportSocket_->RemoteHostIP();
     if (supportHost_->allows(QHostAddress(peer)))
         return;
-    logLine(toCp1252(QStringLiteral("Support chat refused a connection from %1").arg(peer)));
+    QString refusal = QStringLiteral("Support chat refused a connection from %1").arg(peer);
+    if (supportHost_->resolving())
+        refusal += QStringLiteral(" (the support host's address is not known yet)");
+    logLine(toCp1252(refusal));
+    supportHost_->refresh();
     listen();
+}
+
+void SupportChatWindow::setSupportHostLookup(chat::HostLookup lookup)
+{
+    supportHost_->setLookup(std::move(lookup));
 }
 
 void SupportChatWindow::logLine(const QByteArray& line)
 {
     ui::form<StatusWindow>().appendLogLine(line);
+}
+
+void SupportChatWindow::runProgramStepLater(std::function<void()> step)
+{
+    if (programStepDue_) {
+        logLine("Support command dropped: the one before it is still running");
+        return;
+    }
+    programStepDue_ = true;
+    QTimer::singleShot(0, this, [this, step = std::move(step)] {
+        const auto done = qScopeGuard([this] { programStepDue_ = false; });
+        step();
+    });
 }
 
 void SupportChatWindow::handleSupportChunk(const QByteArray& chunk)
@@ -332,7 +415,20 @@ void SupportChatWindow::handleSupportChunk(const QByteArray& chunk)
 
 void SupportChatWindow::appendToTranscript(const QByteArray& text)
 {
-    transcriptText_->append(text);
+    if (transcriptText_->append(text))
+        logOverlongLine("transcript");
+}
+
+void SupportChatWindow::appendToOfflineMessage(const QByteArray& text)
+{
+    if (offlineMessageText_->append(text))
+        logOverlongLine("offline message box");
+}
+
+void SupportChatWindow::logOverlongLine(const char* box)
+{
+    logLine("Support chat dropped the rest of a line longer than "
+            + QByteArray::number(chat::AppendedText::kLongestLine) + " bytes in the " + box);
 }
 
 const QByteArray& SupportChatWindow::transcriptText() const

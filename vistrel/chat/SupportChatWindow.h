@@ -12,15 +12,19 @@
 //   in EMessageSettings.txt.
 //
 // Only this machine's loopback address and the support host's own addresses may take
-// the support side; any other peer is closed at once and logged in the status log.
+// the support side; any other peer is closed at once, before anything it sent is
+// handled, and logged in the status log. The support host's name is resolved in the
+// background beforehand (SupportHostAddresses.h), so the decision never waits.
 // Every connect waits at most kConnectLimitMs.
 #include "chat/SupportChatPorts.h"
+#include "chat/SupportHostAddresses.h"
 #include "ui/ProgramWindow.h"
 
 #include <QByteArray>
 #include <QColor>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QGroupBox;
@@ -37,7 +41,6 @@ class SocketControl;
 namespace chat {
 class AppendedText;
 class PicturePanel;
-class SupportHostAddresses;
 } // namespace chat
 
 class SupportChatWindow : public ProgramWindow {
@@ -73,6 +76,11 @@ public:
     // "Save Settings": writes the sender details, then "Settings Saved...".
     void saveSenderDetails();
     // A chunk from the support side: a remote command or chat text.
+    // Runs a step of the program that the support side asked for (a command, a clip)
+    // from the event loop, after the chunk's handling: such a step may wait for the
+    // reflector or show a box. One runs at a time; one that comes while another is
+    // still due or running is dropped, and the status log says so.
+    void runProgramStepLater(std::function<void()> step);
     void handleSupportChunk(const QByteArray& chunk);
 
     // What the remote commands work on.
@@ -86,6 +94,8 @@ public:
     // the screen's height.
     int heightTwips() const { return heightTwips_; }
     void changeHeight(int twipsChange);
+    // Appends to the transcript; a line longer than the box takes is cut, and the
+    // status log says so (chat::AppendedText).
     void appendToTranscript(const QByteArray& text);
     // The transcript and the offline message box as their bytes came.
     const QByteArray& transcriptText() const;
@@ -94,11 +104,14 @@ public:
     platform::SocketControl& supportConnection() const { return *supportSocket_; }
     platform::SocketControl& channelSocket(int channel) const { return *channelSockets_[size_t(channel) - 1]; }
     platform::SocketControl& offlineMessageSocket() const { return *offlineMessageSocket_; }
-    // The port the listener was asked for and the port it uses.
+    // The port the listener uses (the one it was asked for while it cannot listen).
     int listenPort() const;
+    // How the support host's name is resolved from its next change on (tests hold the
+    // answer back with it).
+    void setSupportHostLookup(chat::HostLookup lookup);
 
     QLineEdit* supportHostBox = nullptr;           // txtChatIP: the support host, filled at start-up
-    QLineEdit* listenPortBox = nullptr;            // reflectorPortBox
+    QLineEdit* listenPortBox = nullptr;            // txtPort: the port the listener uses
     std::array<QRadioButton*, 4> channelButtons{}; // Option1 to Option4
     QPlainTextEdit* transcript = nullptr;          // txtOutput
     QLineEdit* inputBox = nullptr;                 // txtSendData
@@ -120,6 +133,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool programStepDue_ = false; // a step the support side asked for is due or running
+
     struct ConnectWait {
         platform::SocketControl& socket;
         const bool& failed;
@@ -141,6 +156,8 @@ private:
     void openHelpPage();
     void openPictureHost(const chat::PicturePanel& panel);
     void logLine(const QByteArray& line);
+    void appendToOfflineMessage(const QByteArray& text);
+    void logOverlongLine(const char* box);
 
     chat::PicturePanel* upperPicture_ = nullptr;
     chat::PicturePanel* lowerPicture_ = nullptr;

@@ -1,7 +1,5 @@
 #include "chat/SupportHostAddresses.h"
 
-#include "platform/Wait.h"
-
 #include <QHostInfo>
 
 namespace chat {
@@ -29,37 +27,53 @@ bool isAllowedSupportPeer(const QHostAddress& peer, const QList<QHostAddress>& s
     return false;
 }
 
+void lookUpWithSystemResolver(const QString& name, QObject* context, HostAnswer answer)
+{
+    QHostInfo::lookupHost(name, context,
+                          [answer = std::move(answer)](const QHostInfo& info) { answer(info.addresses()); });
+}
+
+SupportHostAddresses::SupportHostAddresses(QObject* parent) : QObject(parent), lookup_(lookUpWithSystemResolver)
+{
+}
+
 void SupportHostAddresses::setHost(const QString& host)
 {
     if (host == host_)
         return;
     host_ = host;
     addresses_.clear();
-    if (lookupId_ != -1) {
-        QHostInfo::abortHostLookup(lookupId_);
-        lookupId_ = -1;
-    }
-    const QString name = host.trimmed();
-    if (name.isEmpty())
+    name_.clear();
+    ++generation_; // a lookup still running answers for the earlier host
+    resolving_ = false;
+    const QString trimmed = host.trimmed();
+    if (trimmed.isEmpty())
         return;
-    const QHostAddress literal(name);
+    const QHostAddress literal(trimmed);
     if (!literal.isNull()) {
         addresses_ = {literal};
         return;
     }
-    lookupId_ = QHostInfo::lookupHost(name, this, [this](const QHostInfo& info) {
-        if (info.lookupId() != lookupId_)
-            return;
-        lookupId_ = -1;
-        addresses_ = info.addresses();
-    });
+    name_ = trimmed;
+    startLookup();
 }
 
-bool SupportHostAddresses::allows(const QHostAddress& peer)
+void SupportHostAddresses::refresh()
 {
-    if (lookupId_ != -1)
-        platform::waitUntil([this] { return lookupId_ == -1; }, kLookupLimitMs);
-    return isAllowedSupportPeer(peer, addresses_);
+    if (!name_.isEmpty() && !resolving_)
+        startLookup();
+}
+
+void SupportHostAddresses::startLookup()
+{
+    const quint64 lookup = ++generation_;
+    resolving_ = true;
+    lookup_(name_, this, [this, lookup](const QList<QHostAddress>& addresses) {
+        if (lookup != generation_)
+            return;
+        resolving_ = false;
+        addresses_ = addresses;
+    });
 }
 
 } // namespace chat

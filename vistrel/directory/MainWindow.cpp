@@ -79,7 +79,7 @@ const QByteArray kTransmitterHint = "Connect To a Remote Webcam Transmitter Site
 
 bool openWebServerPage(const QString& path)
 {
-    return platform::launcher().openPage(QUrl(platform::webServerPage(path)));
+    return platform::launcher().openPage(QUrl(platform::webServerPage(path))).opened;
 }
 
 void armToolbarReset(int intervalMs)

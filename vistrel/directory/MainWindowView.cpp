@@ -36,5 +36,9 @@ void showSessionInMainWindow(ReflectorSession& session)
                      [](const QByteArray& count) { showPanel(2, "Total # of Webcams on Line = " + count); });
     QObject::connect(&session, &S::statusClearDue, &clearStatusAfter);
     QObject::connect(&session, &S::webCamReply, &LoadWebCams);
-    QObject::connect(&session, &S::logoutDue, [] { ui::form<MainWindow>().disconnectFromReflector(); });
+    // The logout waits for its connection, so it runs from the event loop, never inside
+    // the handling of the reply that asked for it.
+    QObject::connect(
+        &session, &S::logoutDue, &session, [] { ui::form<MainWindow>().disconnectFromReflector(); },
+        Qt::QueuedConnection);
 }

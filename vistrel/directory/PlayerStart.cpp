@@ -2,6 +2,7 @@
 
 #include "common/Globals.h"
 #include "platform/Codec.h"
+#include "platform/Dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/ListInputReader.h"
 #include "platform/ProgramFolder.h"
@@ -49,14 +50,19 @@ std::optional<QByteArray> readPlayerPath(PlayerKind kind)
     return file->next();
 }
 
-bool startPlayer(const QByteArray& playerPath, const QByteArray& address)
+platform::StartResult startPlayer(const QByteArray& playerPath, const QByteArray& address)
 {
     if (playerPath.isEmpty())
-        return false;
+        return {false, 0, true, QStringLiteral("no player program is set")};
     QStringList arguments;
     if (!address.isEmpty() && !address.startsWith('-'))
         arguments << fromCp1252(address);
-    return platform::launcher().startProgram(fromCp1252(playerPath), arguments).started;
+    return platform::launcher().startProgram(fromCp1252(playerPath), arguments);
+}
+
+void showPlayerStartFailure(const QByteArray& playerPath, const platform::StartResult& start)
+{
+    platform::dialogs().messageBox(platform::startFailureMessage(fromCp1252(playerPath), start));
 }
 
 void openPlayerSearch(PlayerKind kind)

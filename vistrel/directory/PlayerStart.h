@@ -1,7 +1,9 @@
 #pragma once
 // Starting the stream players for a webcam: the player's program path comes from its
-// path file in the program folder ("Real.txt", "MediaPlay.txt", first value), and a
-// player that cannot be started opens the player search window for it.
+// path file in the program folder ("Real.txt", "MediaPlay.txt", first value). A player
+// that is missing opens the player search window for it; one that is there but cannot
+// start is reported with its reason.
+#include "platform/Launcher.h"
 #include "platform/StandardErrors.h"
 #include "tools/PlayerProgramSettings.h"
 
@@ -20,8 +22,12 @@ std::optional<QByteArray> readPlayerPath(PlayerKind kind);
 
 // Starts the player with the address as its one argument, without a shell and without
 // waiting. An empty address, or one that begins with "-" (it would read as an option
-// of the player), is not passed. False when the player did not start (no path).
-bool startPlayer(const QByteArray& playerPath, const QByteArray& address);
+// of the player), is not passed. Without a path the player counts as missing.
+platform::StartResult startPlayer(const QByteArray& playerPath, const QByteArray& address);
+
+// Tells the user why a player that is there could not start (a missing one opens the
+// player search window instead, openPlayerSearch).
+void showPlayerStartFailure(const QByteArray& playerPath, const platform::StartResult& start);
 
 // Sets gPlayerKind and opens the player search window with the explanation, the
 // file name and the search button for that player.

@@ -257,9 +257,15 @@ void SnapshotWindow::pictureFetched(const platform::HttpTransfer::Result& result
         // are skipped, so a failing auto-save never piles up boxes.
         const QPointer<SnapshotWindow> alive(this);
         const quint64 generation = fetchGeneration_;
-        platform::dialogs().messageBox(autoSaveFailure);
-        if (!alive || generation != fetchGeneration_)
-            return; // closed meanwhile: a fetch of its next use may be running
+        const bool shown = platform::dialogs().showMessage(QStringLiteral("snapshot auto save %1").arg(quintptr(this)),
+                                                           platform::messageRequest(autoSaveFailure),
+                                                           [alive, generation](platform::MessageAnswer) {
+                                                               // Closed meanwhile: a fetch of its next use may be running.
+                                                               if (alive && generation == alive->fetchGeneration_)
+                                                                   alive->fetching_ = false;
+                                                           });
+        if (shown)
+            return;
     }
     fetching_ = false;
 }

@@ -80,11 +80,21 @@ void fillTransmitterAddress(MainWindow& main, const QByteArray& address)
         fromCp1252(gLexmara.StripCharacter(gLexmara.GetDelimited(address, 2, ":"), "/")));
 }
 
+// A player that did not start: a missing one opens the player search window, one that
+// is there but failed is reported with the reason.
+void reportPlayerNotStarted(PlayerKind kind, const std::optional<QByteArray>& path, const platform::StartResult& start)
+{
+    if (start.programMissing)
+        openPlayerSearch(kind);
+    else
+        showPlayerStartFailure(path.value_or(QByteArray()), start);
+}
+
 void openInRealPlayer(const QByteArray& address)
 {
     const std::optional<QByteArray> path = readPlayerPath(PlayerKind::RealPlayer);
-    if (!startPlayer(path.value_or(QByteArray()), address))
-        openPlayerSearch(PlayerKind::RealPlayer);
+    if (const platform::StartResult start = startPlayer(path.value_or(QByteArray()), address); !start)
+        reportPlayerNotStarted(PlayerKind::RealPlayer, path, start);
     if (!path)
         raisePlayerPathFileMissing(PlayerKind::RealPlayer);
 }
@@ -93,11 +103,13 @@ void openInRealPlayer(const QByteArray& address)
 void openInMediaPlayer(MainWindow& main, const QByteArray& address, bool markStart)
 {
     const std::optional<QByteArray> path = readPlayerPath(PlayerKind::MediaPlayer);
-    if (address != "n" && !startPlayer(path.value_or(QByteArray()), address)) {
-        openPlayerSearch(PlayerKind::MediaPlayer);
-        if (!path)
-            raisePlayerPathFileMissing(PlayerKind::MediaPlayer);
-        return;
+    if (address != "n") {
+        if (const platform::StartResult start = startPlayer(path.value_or(QByteArray()), address); !start) {
+            reportPlayerNotStarted(PlayerKind::MediaPlayer, path, start);
+            if (!path)
+                raisePlayerPathFileMissing(PlayerKind::MediaPlayer);
+            return;
+        }
     }
     if (markStart) {
         main.mediaPlayerStarted->setEnabled(true);
@@ -118,12 +130,21 @@ QUrl webPageOf(const QByteArray& address)
     return QUrl(scheme.match(text).hasMatch() ? text : QStringLiteral("http://") + text, QUrl::StrictMode);
 }
 
-// Web pages open in the browser, still pictures in a snapshot window; a failure
-// here ends the click without a message.
+// Opens the page in the browser; a page that does not open is told with the reason.
+void openWebPage(const QByteArray& address)
+{
+    const QUrl page = webPageOf(address);
+    if (const platform::PageResult opened = platform::launcher().openPage(page); !opened)
+        platform::dialogs().messageBox(
+            platform::pageFailureMessage(page.isValid() ? page.toString() : fromCp1252(address), opened));
+}
+
+// Web pages open in the browser, still pictures in a snapshot window, other addresses
+// in the media player. A missing media player ends the click without a message.
 void openPageOrPicture(const QByteArray& nodeText, const QByteArray& address, const QByteArray& kind)
 {
     if (kind.contains("IEStream")) {
-        platform::launcher().openPage(webPageOf(address));
+        openWebPage(address);
         return;
     }
     if (nodeText.contains("NoStream")) {
@@ -137,7 +158,8 @@ void openPageOrPicture(const QByteArray& nodeText, const QByteArray& address, co
         openPlayerSearch(PlayerKind::MediaPlayer);
         return;
     }
-    startPlayer(*path, address);
+    if (const platform::StartResult start = startPlayer(*path, address); !start && !start.programMissing)
+        showPlayerStartFailure(*path, start);
 }
 
 // Position of the first occurrence, from 1; 0 when absent.

@@ -3,8 +3,9 @@
 // in a player, the browser or snapshot windows, after its password when it has one.
 // The webcam is the node's own record; a click on a node without one only empties the
 // chosen stream address. Cancel or closing the password prompt ends the click.
-// A missing player opens the player search window. A player path file that cannot be
-// read raises platform::RuntimeError 52 (kPlayerPathFileMissing, PlayerStart.h) after
+// A missing player opens the player search window; a player that is there but does not
+// start, and a page that does not open, are told in a message box with the reason. A
+// player path file that cannot be read raises platform::RuntimeError 52 (kPlayerPathFileMissing, PlayerStart.h) after
 // that, for the click's error trap to report.
 #include <QByteArray>
 

@@ -156,8 +156,26 @@ bool ToolbarControl::event(QEvent* event)
 
 void ToolbarControl::mousePressEvent(QMouseEvent* event)
 {
-    const QPointF at = event->position() * platform::kTwipsPerPixel;
-    emit mouseDown(mouseButtonValue(event->buttons()), shiftValue(event->modifiers()), float(at.x()), float(at.y()));
+    // A second button pressed while the first is held joins the press; the place and
+    // keys stay those of the first. A press whose release never came is forgotten.
+    if (press_ && (event->buttons() & ~event->button()) != Qt::NoButton) {
+        press_->button = mouseButtonValue(event->buttons());
+        return;
+    }
+    press_ = Press{mouseButtonValue(event->buttons()), shiftValue(event->modifiers()),
+                   event->position() * platform::kTwipsPerPixel};
+}
+
+void ToolbarControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!press_ || event->buttons() != Qt::NoButton)
+        return;
+    const Press press = *press_;
+    press_.reset();
+    QMetaObject::invokeMethod(
+        this,
+        [this, press] { emit mouseDown(press.button, press.shift, float(press.twips.x()), float(press.twips.y())); },
+        Qt::QueuedConnection);
 }
 
 void ToolbarControl::paintEvent(QPaintEvent*)

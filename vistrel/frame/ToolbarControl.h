@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class ToolbarControl : public QWidget {
     Q_OBJECT
@@ -37,13 +38,19 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    // button: 1 left, 2 right, 4 middle, summed for several held at once; shift: 1 Shift,
+    // A press on the toolbar, with the mouse buttons, keys and place of the press:
+    // button 1 left, 2 right, 4 middle, summed for several held at once; shift: 1 Shift,
     // 2 Ctrl, 4 Alt, summed; x and y in twips from the toolbar's top-left corner.
+    // It comes from the event loop once every button is up again and the release has
+    // been handled, so that a command the press starts runs as a menu item's does: a box
+    // it raises does not open under the toolbar's mouse grab, where it would never be
+    // shown and every click would go to the toolbar.
     void mouseDown(int button, int shift, float x, float y);
 
 protected:
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -56,5 +63,12 @@ private:
     ButtonState& state(int position);
     const ButtonState& state(int position) const;
 
+    struct Press {
+        int button = 0;
+        int shift = 0;
+        QPointF twips;
+    };
+
     std::array<ButtonState, 16> buttons_{};
+    std::optional<Press> press_; // the press whose buttons are still held
 };

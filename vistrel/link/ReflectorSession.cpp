@@ -18,7 +18,6 @@
 
 #include <QPointer>
 #include <QScopeGuard>
-#include <QScopedValueRollback>
 
 #include <functional>
 #include <utility>
@@ -795,11 +794,15 @@ void ReflectorSession::endForSecondLogin()
     if (endingForSecondLogin_)
         return;
     endingForSecondLogin_ = true;
-    platform::dialogs().messageBox(QStringLiteral("The same User is Logged in from Different Locations....\r\n"
-                                                  "Disconnecting from the Server...\r\n"
-                                                  "System Shutdown..."));
-    emit logoutDue();
-    platform::endProcess(0);
+    // Shown without waiting: the logout and the end follow once the user has read it.
+    const platform::MessageBoxRequest box =
+        platform::messageRequest(QStringLiteral("The same User is Logged in from Different Locations....\r\n"
+                                                "Disconnecting from the Server...\r\n"
+                                                "System Shutdown..."));
+    platform::dialogs().showMessage(QStringLiteral("second login"), box, [this](platform::MessageAnswer) {
+        emit logoutDue();
+        platform::endProcess(0);
+    });
 }
 
 // New reflector addresses, for the next start. A missing address keeps its line.
@@ -837,14 +840,13 @@ void ReflectorSession::takePasswordChange(const QByteArray& outcome, const QByte
 // for its answer; none of them opens another box.
 void ReflectorSession::offerLocator()
 {
-    if (hintOpen_)
-        return;
-    const QScopedValueRollback<bool> open(hintOpen_, true);
-    const platform::MessageAnswer answer = platform::dialogs().messageBox(
+    const platform::MessageBoxRequest hint = platform::messageRequest(
         QStringLiteral("Please use Cam Locator to help you find Webcams. Click the YES button to use Cam Locator."),
         platform::MessageButtons::YesNoCancel, platform::MessageIcon::None, QStringLiteral("Helpful Hint"));
-    if (answer == platform::MessageAnswer::Yes)
-        emit locatorOpenDue();
+    platform::dialogs().showMessage(hint.title, hint, [this](platform::MessageAnswer answer) {
+        if (answer == platform::MessageAnswer::Yes)
+            emit locatorOpenDue();
+    });
 }
 
 // The third "/NDF/" in a row offers the locator.

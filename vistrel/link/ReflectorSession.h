@@ -173,7 +173,6 @@ private:
     QByteArray stagedRequest_;
     int noDataCount_ = 0;
     // The "Helpful Hint" box is open; replies that come meanwhile bring no other box.
-    bool hintOpen_ = false;
     // A second login elsewhere has been reported: the program is ending.
     bool endingForSecondLogin_ = false;
     bool loginRunning_ = false;

@@ -151,8 +151,13 @@ void UserSettingsWindow::save()
 {
     const UserSettingsRecord record{toCp1252(userNameBox->text()), toCp1252(userIdBox->text()),
                                     toCp1252(passwordBox->text())};
+    // A save runs for a reply as well, so its boxes are shown without waiting, and only
+    // one at a time: a reflector that repeats the reply does not pile them up.
+    const QString boxKind = QStringLiteral("user settings save");
     if (const QString reason = whyNotStorable(record); !reason.isEmpty()) {
-        platform::dialogs().messageBox(reason, platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
+        platform::dialogs().showMessage(
+            boxKind,
+            platform::messageRequest(reason, platform::MessageButtons::Ok, platform::MessageIcon::Exclamation));
         return;
     }
     int errorNumber = 0;
@@ -163,7 +168,8 @@ void UserSettingsWindow::save()
         errorNumber = error.number();
     }
     if (errorNumber != 0)
-        platform::dialogs().messageBox(QStringLiteral("Error Saving settings.. =  %1").arg(errorNumber));
+        platform::dialogs().showMessage(
+            boxKind, platform::messageRequest(QStringLiteral("Error Saving settings.. =  %1").arg(errorNumber)));
 }
 
 // Runs on every change of the check box, by the user or by code.

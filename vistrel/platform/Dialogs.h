@@ -3,7 +3,11 @@
 // dialog. The windows reach them through platform::dialogs(), so tests can
 // answer them with a scripted fake; the real boxes are the window kit's
 // (ui/DesktopServices.h).
+#include <QSet>
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 namespace platform {
 
@@ -21,7 +25,17 @@ struct MessageBoxRequest {
     QString title;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
+    // The button that Return presses; without one, the first button.
+    std::optional<MessageAnswer> defaultButton;
 };
+
+// A message box's request from the values messageBox takes, in its order.
+inline MessageBoxRequest messageRequest(const QString& text, MessageButtons buttons = MessageButtons::Ok,
+                                        MessageIcon icon = MessageIcon::None, const QString& title = {},
+                                        std::optional<MessageAnswer> defaultButton = {})
+{
+    return {text, title, buttons, icon, defaultButton};
+}
 
 struct InputBoxRequest {
     QString prompt;
@@ -35,14 +49,25 @@ struct SaveFileRequest {
     QString initialName;
 };
 
-// Every box is modal and runs its own nested event loop, so timers and
-// sockets go on while it is up.
+// The modal boxes run their own nested event loop, so timers and sockets go on while
+// they are up. Handlers of network input (NetworkInput.h) must not start one: they
+// show a message with showMessage, which returns at once.
 class Dialogs {
 public:
+    using AnswerHandler = std::function<void(MessageAnswer)>;
+
     virtual ~Dialogs() = default;
 
     MessageAnswer messageBox(const QString& text, MessageButtons buttons = MessageButtons::Ok,
-                             MessageIcon icon = MessageIcon::None, const QString& title = {});
+                             MessageIcon icon = MessageIcon::None, const QString& title = {},
+                             std::optional<MessageAnswer> defaultButton = {});
+    // Shows a message box without waiting for it. A box of a kind (a name the caller
+    // gives) is shown only while no other box of that kind is up; the result tells
+    // whether this one was. onAnswer, when given, runs from the event loop with the
+    // answer once the user has closed the box.
+    bool showMessage(const QString& kind, MessageBoxRequest request, AnswerHandler onAnswer = {});
+    // Whether a box of the kind shown by showMessage is up.
+    bool isShowing(const QString& kind) const { return showing_.contains(kind); }
     // The typed text, or the empty text on Cancel.
     QString inputBox(const QString& prompt, const QString& title = {}, const QString& defaultText = {});
     // The chosen path, or the empty text on Cancel.
@@ -50,8 +75,14 @@ public:
 
 protected:
     virtual MessageAnswer showMessageBox(const MessageBoxRequest& request) = 0;
+    // Opens the box and returns at once; answered runs, from the event loop, when the
+    // user closes it.
+    virtual void openMessageBox(const MessageBoxRequest& request, AnswerHandler answered) = 0;
     virtual QString showInputBox(const InputBoxRequest& request) = 0;
     virtual QString showSaveFileDialog(const SaveFileRequest& request) = 0;
+
+private:
+    QSet<QString> showing_;
 };
 
 // The dialogs service currently installed (see Services.h).

@@ -1,5 +1,6 @@
 #include "HttpTransfer.h"
 
+#include "NetworkInput.h"
 #include "TimeScale.h"
 #include "Wait.h"
 
@@ -82,7 +83,13 @@ bool HttpTransfer::start(const QString& url)
 
 void HttpTransfer::post(std::function<void()> event)
 {
-    QMetaObject::invokeMethod(this, std::move(event), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [event = std::move(event)] {
+            NetworkInputScope input;
+            event();
+        },
+        Qt::QueuedConnection);
 }
 
 void HttpTransfer::reportState(int state)

@@ -1,5 +1,6 @@
 #include "SocketControl.h"
 
+#include "NetworkInput.h"
 #include "TimeScale.h"
 
 #include <QHash>
@@ -260,8 +261,10 @@ void SocketControl::post(std::function<void()> event)
     QMetaObject::invokeMethod(
         this,
         [this, generation = generation_, event = std::move(event)] {
-            if (generation == generation_)
+            if (generation == generation_) {
+                NetworkInputScope input;
                 event();
+            }
         },
         Qt::QueuedConnection);
 }
@@ -276,8 +279,10 @@ void SocketControl::deliverDataArrival()
 void SocketControl::deliverConnectionRequest(int requestId, quint64 generation)
 {
     // A listener closed before the event came has no handler left to ask.
-    if (generation == generation_)
+    if (generation == generation_) {
+        NetworkInputScope input;
         emit connectionRequest(requestId);
+    }
     if (QTcpSocket* unaccepted = pendingRequests().take(requestId)) {
         unaccepted->abort();
         unaccepted->deleteLater();

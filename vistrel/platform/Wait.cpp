@@ -1,5 +1,6 @@
 #include "Wait.h"
 
+#include "NetworkInput.h"
 #include "TimeScale.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@ namespace platform {
 
 bool waitUntil(const std::function<bool()>& condition, int limitMs)
 {
+    checkNoNestedLoop("A wait");
     const int limit = scaledMs(limitMs);
     QElapsedTimer clock;
     clock.start();

@@ -79,7 +79,7 @@ RestrictedTopicsFrame::RestrictedTopicsFrame(PanelStatusBar& statusBar, QWidget*
     confirmPasswordBox = passwordBox("Text3", this);
     savePasswordButton = button(QStringLiteral("Save/Change Password"), "Command1", this);
     forgotPasswordButton = button(QStringLiteral("Forgot Password ?"), "Command3", this);
-    topicChoices = new QComboBox(this);
+    topicChoices = new RestrictedTopicChoiceBox(this);
     topicChoices->setObjectName(QStringLiteral("Combo1"));
     topicList = new QListWidget(this);
     topicList->setObjectName(QStringLiteral("List1"));
@@ -103,7 +103,7 @@ RestrictedTopicsFrame::RestrictedTopicsFrame(PanelStatusBar& statusBar, QWidget*
     grid->addWidget(saveTopicsButton, 7, 0);
     grid->addWidget(deleteTopicButton, 7, 1);
 
-    connect(topicChoices, &QComboBox::activated, this, &RestrictedTopicsFrame::chooseTopic);
+    connect(topicChoices, &RestrictedTopicChoiceBox::topicChosen, this, &RestrictedTopicsFrame::chooseTopic);
     connect(savePasswordButton, &QPushButton::clicked, this, &RestrictedTopicsFrame::savePassword);
     connect(saveTopicsButton, &QPushButton::clicked, this, &RestrictedTopicsFrame::saveTopics);
     connect(forgotPasswordButton, &QPushButton::clicked, this, &RestrictedTopicsFrame::forgotPassword);
@@ -245,7 +245,8 @@ void RestrictedTopicsFrame::forgotPassword()
     const platform::MessageAnswer answer = platform::dialogs().messageBox(
         QStringLiteral("If you have forgotten your password and want to have it sent to you via Email click the YES "
                        "button."),
-        platform::MessageButtons::YesNo, platform::MessageIcon::Information, QStringLiteral("Forgot Password..."));
+        platform::MessageButtons::YesNo, platform::MessageIcon::Information, QStringLiteral("Forgot Password..."),
+        platform::MessageAnswer::No);
     if (answer != platform::MessageAnswer::Yes) {
         showMessage(QStringLiteral("Password Request cancelled..."));
         return;

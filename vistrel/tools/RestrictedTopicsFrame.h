@@ -7,12 +7,13 @@
 //
 // Every control but the labels starts disabled: the password boxes follow the login,
 // the whole frame follows the options window's own Connect and Disconnect.
+#include "tools/RestrictedTopicChoiceBox.h"
+
 #include <QByteArray>
 #include <QGroupBox>
 #include <QList>
 
 class PanelStatusBar;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -38,7 +39,7 @@ public:
     // The password boxes, the four buttons, the choice box and the list.
     void setAllControlsEnabled(bool enabled);
 
-    // A choice from the topic box adds the topic to the list (duplicates too).
+    // The user's choice in the topic box adds the topic to the list (duplicates too).
     void chooseTopic(int choiceIndex);
     // "Save/Change Password".
     void savePassword();
@@ -49,18 +50,18 @@ public:
     // "DeleteTopic": removes the selected topic and stores the rest.
     void deleteTopic();
 
-    QLabel* originalPasswordLabel = nullptr;     // Label1
-    QLabel* newPasswordLabel = nullptr;          // Label2
-    QLabel* confirmPasswordLabel = nullptr;      // Label3
-    QLineEdit* originalPasswordBox = nullptr;    // Text1
-    QLineEdit* newPasswordBox = nullptr;         // Text2
-    QLineEdit* confirmPasswordBox = nullptr;     // Text3
-    QPushButton* savePasswordButton = nullptr;   // Command1
-    QPushButton* saveTopicsButton = nullptr;     // Command2
-    QPushButton* forgotPasswordButton = nullptr; // Command3
-    QPushButton* deleteTopicButton = nullptr;    // Command4
-    QComboBox* topicChoices = nullptr;           // Combo1
-    QListWidget* topicList = nullptr;            // List1
+    QLabel* originalPasswordLabel = nullptr;          // Label1
+    QLabel* newPasswordLabel = nullptr;               // Label2
+    QLabel* confirmPasswordLabel = nullptr;           // Label3
+    QLineEdit* originalPasswordBox = nullptr;         // Text1
+    QLineEdit* newPasswordBox = nullptr;              // Text2
+    QLineEdit* confirmPasswordBox = nullptr;          // Text3
+    QPushButton* savePasswordButton = nullptr;        // Command1
+    QPushButton* saveTopicsButton = nullptr;          // Command2
+    QPushButton* forgotPasswordButton = nullptr;      // Command3
+    QPushButton* deleteTopicButton = nullptr;         // Command4
+    RestrictedTopicChoiceBox* topicChoices = nullptr; // Combo1
+    QListWidget* topicList = nullptr;                 // List1
 
 private:
     // The typed original password is the one in use; says why not, when it is not.

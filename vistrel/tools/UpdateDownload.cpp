@@ -1,5 +1,7 @@
 #include "UpdateDownload.h"
 
+#include "update/ExecutableCheck.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -10,9 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr char kElfMagic[] = "\x7f"
-                             "ELF";
 
 bool looksLikeHtml(const QByteArray& body)
 {
@@ -62,8 +61,13 @@ QString executableProblem(const QByteArray& body)
         return QStringLiteral("The server sent an empty file");
     if (looksLikeHtml(body))
         return QStringLiteral("The server sent a web page instead of the program");
-    if (!body.startsWith(kElfMagic))
+    // The updater's own check, so that nothing it would refuse is handed over to it.
+    const updater::ExecutableCheck check = updater::checkExecutable(body.constData(), std::size_t(body.size()));
+    if (check.fault == updater::ExecutableFault::NotElf)
         return QStringLiteral("The server sent a file that is not a program");
+    if (!check.passed())
+        return QStringLiteral("The server sent a file that is not a whole program for this computer: %1")
+            .arg(QString::fromLocal8Bit(check.description()));
     return {};
 }
 

@@ -16,6 +16,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -62,12 +63,20 @@ UpdateWindow::UpdateWindow() : check_(versionText(kProgramVersionMajor, kProgram
             [this](const QString& text) { statusBar->setPanelText(1, platform::toCp1252(text)); });
     connect(&check_, &UpdateCheck::versionTextFetched, this,
             [this](const QByteArray& text) { offeredVersionBox->setText(platform::fromCp1252(text)); });
+    // The check's results come from the web server, so their boxes do not wait.
     connect(&check_, &UpdateCheck::upToDate, this, [this] {
-        platform::dialogs().messageBox(QStringLiteral("You have the current, most up to date Version. "));
-        close();
+        const QPointer<UpdateWindow> window(this);
+        platform::dialogs().showMessage(
+            QStringLiteral("update check"),
+            platform::messageRequest(QStringLiteral("You have the current, most up to date Version. ")),
+            [window](platform::MessageAnswer) {
+                if (window)
+                    window->close();
+            });
     });
-    connect(&check_, &UpdateCheck::failed, this,
-            [](const QString& description) { platform::dialogs().messageBox(description); });
+    connect(&check_, &UpdateCheck::failed, this, [](const QString& description) {
+        platform::dialogs().showMessage(QStringLiteral("update check"), platform::messageRequest(description));
+    });
     connect(&check_, &UpdateCheck::handOverDue, this, &UpdateWindow::handOver);
 }
 

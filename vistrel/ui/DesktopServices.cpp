@@ -5,9 +5,12 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace ui {
 
@@ -60,13 +63,49 @@ MessageAnswer answerOf(int button, MessageButtons buttons)
     return MessageAnswer::Cancel;
 }
 
+QMessageBox::StandardButton standardButton(MessageAnswer answer)
+{
+    switch (answer) {
+    case MessageAnswer::Ok: return QMessageBox::Ok;
+    case MessageAnswer::Cancel: return QMessageBox::Cancel;
+    case MessageAnswer::Yes: return QMessageBox::Yes;
+    case MessageAnswer::No: return QMessageBox::No;
+    }
+    return QMessageBox::NoButton;
+}
+
+void setUpBox(QMessageBox& box, const platform::MessageBoxRequest& request)
+{
+    box.setIcon(boxIcon(request.icon));
+    box.setWindowTitle(request.title);
+    box.setText(request.text);
+    box.setStandardButtons(standardButtons(request.buttons));
+    if (request.defaultButton)
+        box.setDefaultButton(standardButton(*request.defaultButton));
+}
+
 } // namespace
 
 MessageAnswer WidgetDialogs::showMessageBox(const platform::MessageBoxRequest& request)
 {
-    QMessageBox box(boxIcon(request.icon), request.title, request.text, standardButtons(request.buttons),
-                    QApplication::activeWindow());
+    QMessageBox box(QApplication::activeWindow());
+    setUpBox(box, request);
     return answerOf(box.exec(), request.buttons);
+}
+
+void WidgetDialogs::openMessageBox(const platform::MessageBoxRequest& request, AnswerHandler answered)
+{
+    auto* box = new QMessageBox(QApplication::activeWindow());
+    setUpBox(*box, request);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    QObject::connect(box, &QMessageBox::finished, box,
+                     [buttons = request.buttons, answered = std::move(answered)](int button) {
+                         answered(answerOf(button, buttons));
+                     });
+    box->show();
+    box->raise();
+    box->activateWindow();
 }
 
 QString WidgetDialogs::showInputBox(const platform::InputBoxRequest& request)
@@ -86,15 +125,30 @@ QString WidgetDialogs::showSaveFileDialog(const platform::SaveFileRequest& reque
 platform::StartResult ProcessLauncher::startProgram(const QString& program, const QStringList& arguments,
                                                     const QString& workingFolder)
 {
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setWorkingDirectory(workingFolder);
     qint64 processId = 0;
-    if (!QProcess::startDetached(program, arguments, workingFolder, &processId))
-        return {};
-    return {true, processId};
+    if (process.startDetached(&processId))
+        return {true, processId, false, {}};
+    // The toolkit names the failing call first ("execv: Permission denied"); the user
+    // gets the reason only.
+    static const QRegularExpression failingCall(QStringLiteral("^[a-z_]+: "));
+    QString reason = process.errorString();
+    reason.remove(failingCall);
+    const bool missing =
+        program.contains(u'/') ? !QFileInfo::exists(program) : QStandardPaths::findExecutable(program).isEmpty();
+    return {false, 0, missing, reason};
 }
 
-bool ProcessLauncher::openPage(const QUrl& page)
+platform::PageResult ProcessLauncher::openPage(const QUrl& page)
 {
-    return platform::isWebPage(page) && QDesktopServices::openUrl(page);
+    if (!platform::isWebPage(page))
+        return platform::refusedPage();
+    if (!QDesktopServices::openUrl(page))
+        return {false, QStringLiteral("no web browser could be started")};
+    return {true, {}};
 }
 
 void installDesktopServices()

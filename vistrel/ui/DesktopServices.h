@@ -7,20 +7,24 @@
 
 namespace ui {
 
-// The real boxes, over QMessageBox, QInputDialog and QFileDialog.
+// The real boxes, over QMessageBox, QInputDialog and QFileDialog. A box shown without
+// waiting is not modal: the program goes on answering while it is up.
 class WidgetDialogs final : public platform::Dialogs {
 protected:
     platform::MessageAnswer showMessageBox(const platform::MessageBoxRequest& request) override;
+    void openMessageBox(const platform::MessageBoxRequest& request, AnswerHandler answered) override;
     QString showInputBox(const platform::InputBoxRequest& request) override;
     QString showSaveFileDialog(const platform::SaveFileRequest& request) override;
 };
 
-// The real launcher, over QProcess::startDetached and QDesktopServices.
+// The real launcher, over QProcess::startDetached and QDesktopServices. A start that
+// fails gives the system's reason; a page that fails, that no browser could be started
+// for it (the toolkit says no more).
 class ProcessLauncher final : public platform::Launcher {
 public:
     platform::StartResult startProgram(const QString& program, const QStringList& arguments,
                                        const QString& workingFolder = {}) override;
-    bool openPage(const QUrl& page) override;
+    platform::PageResult openPage(const QUrl& page) override;
 };
 
 // Puts the real boxes and launcher into the current services.

@@ -1,5 +1,6 @@
 #include "ui/RightClickHelp.h"
 
+#include "platform/Dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/Services.h"
 
@@ -41,11 +42,19 @@ protected:
             if (under && !controls_.contains(const_cast<QWidget*>(under)))
                 return false;
         }
-        platform::launcher().openPage(QUrl(platform::webServerPage(page_)));
+        openHelpPage();
         return true;
     }
 
 private:
+    // The press is the user's: a page that does not open is told at once.
+    void openHelpPage() const
+    {
+        const QString address = platform::webServerPage(page_);
+        if (const platform::PageResult opened = platform::launcher().openPage(QUrl(address)); !opened)
+            platform::dialogs().messageBox(platform::pageFailureMessage(address, opened));
+    }
+
     QWidget& window_;
     QList<QWidget*> controls_;
     QString page_;
