@@ -160,11 +160,18 @@ int32_t instrWordRev(std::string_view text, std::string_view sought, int32_t end
 
 std::vector<std::string> wrapLines(std::string_view text, int32_t width, bool hyphen)
 {
-    if (width < (hyphen ? 2 : 1))
-        raise(kInvalidCall);
-    const size_t lineWidth = static_cast<size_t>(width);
-    const size_t pieceWidth = hyphen ? lineWidth - 1 : lineWidth;
+    // The first line starts empty and each word joins it after a space, so the first
+    // line takes words only while they fit in width - 1 characters; the space is dropped
+    // when the line is written. A line that is written empty is no line.
+    const int64_t lineWidth = width;
+    const int64_t pieceWidth = hyphen ? lineWidth - 1 : lineWidth;
     std::vector<std::string> lines;
+    const auto write = [&lines](std::string_view line) {
+        while (!line.empty() && line.front() == ' ')
+            line.remove_prefix(1);
+        if (!line.empty())
+            lines.emplace_back(line);
+    };
     std::string line;
     size_t from = 0;
     while (from < text.size()) {
@@ -175,20 +182,21 @@ std::vector<std::string> wrapLines(std::string_view text, int32_t width, bool hy
         from = to + 1;
         if (next.empty())
             continue;
-        if (!line.empty() && line.size() + 1 + next.size() <= lineWidth) {
+        if (static_cast<int64_t>(line.size() + 1 + next.size()) <= lineWidth) {
             line += ' ';
             line += next;
             continue;
         }
-        if (!line.empty())
-            lines.push_back(std::move(line));
+        write(line);
         // A word longer than a line goes out in pieces; its rest starts the next line.
-        for (; next.size() > lineWidth; next.remove_prefix(pieceWidth))
-            lines.push_back(std::string(next.substr(0, pieceWidth)) + (hyphen ? "-" : ""));
+        // Too narrow a line cannot shorten it at all.
+        if (static_cast<int64_t>(next.size()) > lineWidth && pieceWidth < 1)
+            raise(kInvalidCall);
+        for (; static_cast<int64_t>(next.size()) > lineWidth; next.remove_prefix(static_cast<size_t>(pieceWidth)))
+            lines.push_back(std::string(next.substr(0, static_cast<size_t>(pieceWidth))) + (hyphen ? "-" : ""));
         line = next;
     }
-    if (!line.empty())
-        lines.push_back(std::move(line));
+    write(line);
     return lines;
 }
 

@@ -56,10 +56,11 @@ int32_t instrWord(int32_t start, std::string_view text, std::string_view sought,
 // end of 0 or below -1 raises error 5.
 int32_t instrWordRev(std::string_view text, std::string_view sought, int32_t end, strings::Compare mode);
 
-// The text wrapped into lines of at most `width` characters, words joined by one
-// space. A word longer than a line is split: with `hyphen`, into pieces of width - 1
-// characters each followed by "-"; without, into pieces of `width`. A width too small
-// to hold a piece (below 2 with `hyphen`, below 1 without) raises error 5.
+// The text wrapped into lines of at most `width` characters (the first line at most
+// width - 1), words joined by one space. A word longer than a line is split: with
+// `hyphen`, into pieces of width - 1 characters each followed by "-"; without, into
+// pieces of `width`. A word to be split with a width too small to hold a piece (below
+// 2 with `hyphen`, below 1 without) raises error 5.
 std::vector<std::string> wrapLines(std::string_view text, int32_t width, bool hyphen);
 
 } // namespace lexmara

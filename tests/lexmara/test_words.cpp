@@ -194,7 +194,11 @@ const std::vector<WrapCase>& wrapCases()
     static const std::vector<WrapCase> cases{
         {"the quick brown fox", 10, LX_TRUE, 0, {"", "", "", "x"}, Long(2), {"the quick", "brown fox", "", ""}},
         {"hello world", 80, LX_TRUE, 0, {"x", "x", "x"}, Long(1), {"hello world", "", ""}},
-        {"hello world", 11, LX_TRUE, 0, {"x", "x"}, Long(1), {"hello world", ""}}, // a full line fits
+        // The first line holds at most width - 1 characters; later lines the whole width.
+        {"hello world", 11, LX_TRUE, 0, {"x", "x"}, Long(2), {"hello", "world"}},
+        {"hello world", 12, LX_TRUE, 0, {"x", "x"}, Long(1), {"hello world", ""}},
+        {"abcde fghij", 5, LX_TRUE, 0, {"x", "x", "x"}, Long(2), {"abcde", "fghij", ""}},
+        {"a b", 1, LX_TRUE, 0, {"x", "x"}, Long(2), {"a", "b"}}, // one-letter words need no split
         {"abcdefghijkl", 5, LX_TRUE, 0, {"", "", ""}, Long(3), {"abcd-", "efgh-", "ijkl"}},
         {"abcdefghijkl", 5, LX_FALSE, 0, {"", "", ""}, Long(3), {"abcde", "fghij", "kl"}},
         {"abc", 1, LX_FALSE, 0, {"", "", ""}, Long(3), {"a", "b", "c"}},
