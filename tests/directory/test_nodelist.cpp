@@ -6,6 +6,7 @@
 #include "directory/MainWindow.h"
 #include "directory/NodeList.h"
 #include "directory/TreeNodes.h"
+#include "linkwindows/StatusWindow.h"
 #include "platform/Codec.h"
 #include "platform/RuntimeError.h"
 #include "ui/Forms.h"
@@ -115,6 +116,7 @@ private slots:
     void nodeCollection();
     void sortedNodesKeepTheirChildrenInOrder();
     void nodeIndexIsBoundedBy16Bits();
+    void aDeepChainStopsAtTheDeepestLevelWithOneBox();
 };
 
 void TestNodeList::init()
@@ -184,8 +186,7 @@ void TestNodeList::loadAndBuild_data()
                                     "\"Top\",\"Sports\",\"Sports\",\"Closed\"\r\n"
                                     "\"Sports/Golf\",\"Sports/Golf/Links\",\"Links\",\"VideoLink\"\r\n"))
         << std::optional<QStringList>() << false
-        << QStringList{" 35601  = Element not foundSports   Sports/Golf   Golf   VideoLink",
-                       " 35601  = Element not foundSports/Golf   Sports/Golf/Links   Links   VideoLink"}
+        << QStringList{" 35601  = Element not foundSports   Sports/Golf   Golf   VideoLink"} // the next one is logged
         << QList<QByteArray>{"Internet", "Internet\\Sports"} << QList<QByteArray>{"Sports"} << QList<QByteArray>{"|"}
         << QList<QByteArray>{};
     QTest::newRow("a missing Nodes.lst") << std::optional<QByteArray>() << std::optional<QStringList>() << false
@@ -316,10 +317,13 @@ void TestNodeList::rebuildIntoAnUnclearedTree()
 
     BuildNodes();
 
+    // The first failure of the build gets the box, the later ones the status log.
     QCOMPARE(newMessages(world, shownBefore),
-             (QStringList{" 35602  = Key is not unique in collection   Top   Internet   Closed",
-                          " 35602  = Key is not unique in collectionTop   A   Alpha   Closed",
-                          " 35602  = Key is not unique in collectionTop   B   Beta   Closed"}));
+             QStringList{" 35602  = Key is not unique in collection   Top   Internet   Closed"});
+    const QByteArray log = form<StatusWindow>().logText();
+    QVERIFY(log.contains(" 35602  = Key is not unique in collectionTop   A   Alpha   Closed"));
+    QVERIFY(log.contains(" 35602  = Key is not unique in collectionTop   B   Beta   Closed"));
+    QVERIFY(log.contains("Nodes.lst: 2 more failing records, logged above"));
     QCOMPARE(TreeNodes::of(*main.directoryTree).count(), 3);
 
     // Cleared and built from a shorter list: the Index count starts again, and the
@@ -413,6 +417,36 @@ void TestNodeList::nodeIndexIsBoundedBy16Bits()
     QCOMPARE(nodes.lastAdded()->Index(), qint16(32767));
     QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, nodes.addChild("Top", "One more", "N", {}, nullptr));
     QCOMPARE(nodes.count(), TreeNodes::kMaxNodes);
+}
+
+// A list whose records form one chain is built down to 64 levels below the root: the
+// record that would go deeper gets the box, every later failure (their parents are
+// missing now) a status log line with its record, and one line counts them.
+void TestNodeList::aDeepChainStopsAtTheDeepestLevelWithOneBox()
+{
+    constexpr int kChain = 2000;
+    QByteArray list = "\"Top\",\"K1\",\"N1\",\"Closed\"\r\n";
+    for (int i = 2; i <= kChain; ++i)
+        list += "\"K" + QByteArray::number(i - 1) + "\",\"K" + QByteArray::number(i) + "\",\"N" + QByteArray::number(i)
+            + "\",\"Closed\"\r\n";
+    FrameWorld world;
+    world.writeProgramFile(QStringLiteral("Nodes.lst"), list);
+    gNoIcons = true;
+    MainWindow& main = form<MainWindow>();
+    const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
+
+    BuildNodes();
+
+    QCOMPARE(newMessages(world, shownBefore),
+             QStringList{" 5  = Node nested deeper than 64 levelsK64   K65   N65   Closed"});
+    const QByteArray log = form<StatusWindow>().logText();
+    QVERIFY(log.contains(" 35601  = Element not foundK65   K66   N66   Closed"));
+    QVERIFY(log.contains(" 35601  = Element not foundK" + QByteArray::number(kChain - 1) + "   K"
+                         + QByteArray::number(kChain)));
+    QCOMPARE(log.count("Nodes.lst: " + QByteArray::number(kChain - 65) + " more failing records, logged above"), 1);
+    QCOMPARE(fullPaths(*main.directoryTree).size(), 65);
+    main.directoryTree->expandAll(); // "*" on the root
+    QVERIFY(main.directoryTree->topLevelItem(0)->isExpanded());
 }
 
 QTEST_MAIN(TestNodeList)

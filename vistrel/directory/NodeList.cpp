@@ -4,6 +4,7 @@
 #include "common/Globals.h"
 #include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
+#include "linkwindows/StatusWindow.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/ListInputReader.h"
@@ -37,14 +38,53 @@ bool isTopic(const NodeRecord& record)
     return record.parentKey == "Top" || record.parentKey == "ArtTop";
 }
 
-// The box for a failing step: the error, then the record it failed on.
-void report(const RuntimeError& error, const NodeRecord& record)
+// The deepest level below the root a node may stand at. Real lists are a few levels
+// deep; the tree's own layout recurses once per level (expanding all of it, say), so a
+// far deeper chain would overflow the stack.
+constexpr int kDeepestLevel = 64;
+
+int levelOf(const TreeNode& node)
 {
-    const QByteArray message = ' ' + QByteArray::number(error.number()) + "  = "
-        + platform::toCp1252(error.description()) + record.parentKey + "   " + record.key + "   " + record.text + "   "
-        + record.imageKey;
-    platform::dialogs().messageBox(platform::fromCp1252(message));
+    int level = 0;
+    for (const TreeNode* above = node.Parent(); above && level <= kDeepestLevel; above = above->Parent())
+        ++level;
+    return level;
 }
+
+// The failing steps of one build. The first gets a box: the error, then the record it
+// failed on. The later ones go to the status log with the same text, and one line
+// counts them at the end, so that a bad list cannot bury the user in boxes.
+class FailureReport {
+public:
+    FailureReport() = default;
+    FailureReport(const FailureReport&) = delete;
+    FailureReport& operator=(const FailureReport&) = delete;
+
+    ~FailureReport()
+    {
+        if (logged_ > 0)
+            ui::form<StatusWindow>().appendLogLine("Nodes.lst: " + QByteArray::number(logged_)
+                                                   + " more failing records, logged above");
+    }
+
+    void operator()(const RuntimeError& error, const NodeRecord& record)
+    {
+        const QByteArray message = ' ' + QByteArray::number(error.number()) + "  = "
+            + platform::toCp1252(error.description()) + record.parentKey + "   " + record.key + "   " + record.text
+            + "   " + record.imageKey;
+        if (!boxShown_) {
+            boxShown_ = true;
+            platform::dialogs().messageBox(platform::fromCp1252(message));
+            return;
+        }
+        ++logged_;
+        ui::form<StatusWindow>().appendLogLine(message);
+    }
+
+private:
+    bool boxShown_ = false;
+    int logged_ = 0;
+};
 
 RuntimeError openingError(const QString& path)
 {
@@ -74,6 +114,7 @@ Read readRecord(platform::ListInputReader& reader, NodeRecord& record)
 void buildNodesInto(QTreeWidget& tree, const ImageList& images)
 {
     TreeNodes& nodes = TreeNodes::of(tree);
+    FailureReport report;
     try {
         nodes.addTopLevel(kRoot.key, kRoot.text, kRoot.imageKey, &images);
     } catch (const RuntimeError& error) {
@@ -104,6 +145,9 @@ void buildNodesInto(QTreeWidget& tree, const ImageList& images)
                 report(platform::standardError(platform::errors::kSubscriptOutOfRange), record);
         }
         try {
+            if (const TreeNode* parent = nodes.byKey(record.parentKey); parent && levelOf(*parent) >= kDeepestLevel)
+                throw RuntimeError(platform::errors::kInvalidProcedureCall,
+                                   QStringLiteral("Node nested deeper than %1 levels").arg(kDeepestLevel));
             nodes.addChild(record.parentKey, record.key, record.text, record.imageKey, pictures);
         } catch (const RuntimeError& error) {
             report(error, record);
