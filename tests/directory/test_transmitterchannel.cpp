@@ -122,7 +122,8 @@ private slots:
 
         channel->connectAndListFiles(QStringLiteral("127.0.0.1"), transmitter->port());
         QVERIFY(shown.names.isEmpty());
-        QVERIFY(stateTexts->isEmpty()); // no connect, so no connection states
+        // No connect, so no states on the way: the state read is shown.
+        QCOMPARE(texts(*stateTexts), QStringList{"Current state = Connected"});
         QVERIFY(waitFor([&] { return channel->fileNames() == QList<QByteArray>{"Booster Landing.avi"}; }));
         QCOMPARE(shown.names, channel->fileNames());
         QCOMPARE(transmitter->connections().size(), 1);
@@ -192,6 +193,27 @@ private slots:
         ShownList shown(*channel);
         QVERIFY(connectAndWaitForList(names));
         QCOMPARE(shown.names, names);
+    }
+
+    // A site that sends an endless list: the list stops at its bound, one log line says
+    // so, and the channel goes on taking replies.
+    void anEndlessListIsBounded()
+    {
+        QVERIFY(connectAndWaitForList({"Countdown.avi", "Liftoff.avi"}));
+        QList<QByteArray> logged;
+        connect(channel.get(), &TransmitterChannel::logLine, this, [&](const QByteArray& line) { logged << line; });
+        const QByteArray piece = QByteArray(64 * 1024 - 10, 'n') + "/name.avi/";
+        for (int i = 0; i < 40; ++i)
+            QVERIFY(transmitter->sendUnsolicited(0, piece));
+        QVERIFY(waitFor([&] { return !logged.isEmpty() && channel->fileNames().size() >= 8; }));
+        QVERIFY(transmitter->sendUnsolicited(0, "/StopTransmitter/"));
+        QVERIFY(waitFor([&] { return texts(*stateTexts).contains("Stop command was successful"); }));
+
+        qsizetype listed = 0;
+        for (const QByteArray& name : channel->fileNames())
+            listed += name.size() + 1;
+        QVERIFY(listed <= TransmitterChannel::kLongestFileList + 1);
+        QCOMPARE(logged, QList<QByteArray>{"Transmitter file list longer than 262144 bytes: the rest is dropped"});
     }
 
     void listAfterAnotherRequestReplacesTheList()

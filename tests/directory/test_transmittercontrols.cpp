@@ -95,6 +95,34 @@ private slots:
         QVERIFY(world->folder().dialogs().messageBoxes().isEmpty());
     }
 
+    void controlsCarryTheirToolTips_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("Connect") << "Command7"
+                                 << "This button connects you too Transmitters within the Larkspire network. Right "
+                                    "click for more Info...";
+        QTest::newRow("Stop Transmission") << "Command8"
+                                           << "This will stop the video transmission. Right click for more Info...";
+        QTest::newRow("file list") << "List1"
+                                   << "Select a Video and it will Start Automatically";
+        QTest::newRow("Modem") << "optModem"
+                               << "This modem option sets the speed  of transmission to be compatible with modem "
+                                  "connections. Right click for more info...";
+        QTest::newRow("Cable") << "optCable"
+                               << "This cable option sets the speed  of transmission to be compatible with DSL/Cable "
+                                  "connections. Right click for more info...";
+    }
+
+    void controlsCarryTheirToolTips()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, tip);
+        const QWidget* widget = form<MainWindow>().findChild<QWidget*>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->toolTip(), tip);
+    }
+
     void clickOnAFileSendsTheSpeedThenTheName_data()
     {
         QTest::addColumn<bool>("modem");

@@ -189,6 +189,14 @@ QWidget* MainWindow::createTransmitterFrame()
     modemSpeedOption = new QRadioButton(QStringLiteral("Modem"), speedFrame);
     cableSpeedOption = new QRadioButton(QStringLiteral("Cable / DSL"), speedFrame);
     cableSpeedOption->setChecked(true);
+    connectButton->setToolTip(QStringLiteral(
+        "This button connects you too Transmitters within the Larkspire network. Right click for more Info..."));
+    stopButton->setToolTip(QStringLiteral("This will stop the video transmission. Right click for more Info..."));
+    fileList->setToolTip(QStringLiteral("Select a Video and it will Start Automatically"));
+    modemSpeedOption->setToolTip(QStringLiteral("This modem option sets the speed  of transmission to be compatible "
+                                                "with modem connections. Right click for more info..."));
+    cableSpeedOption->setToolTip(QStringLiteral("This cable option sets the speed  of transmission to be compatible "
+                                                "with DSL/Cable connections. Right click for more info..."));
     speeds->addWidget(modemSpeedOption);
     speeds->addWidget(cableSpeedOption);
     transmitter = new TransmitterChannel(this);
@@ -234,6 +242,8 @@ void MainWindow::wireTransmitterControls()
     });
     connect(transmitter, &TransmitterChannel::fileNamesAdded, this, &MainWindow::showTransmitterFiles);
     connect(transmitter, &TransmitterChannel::playRequested, this, &MainWindow::playChosenStream);
+    connect(transmitter, &TransmitterChannel::logLine, this,
+            [](const QByteArray& line) { form<StatusWindow>().appendLogLine(line); });
 }
 
 void MainWindow::showTransmitterFiles(const QList<QByteArray>& names)

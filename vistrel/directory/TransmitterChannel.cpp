@@ -54,7 +54,10 @@ void TransmitterChannel::connectAndListFiles(const QString& host, int port)
         return;
     const QScopedValueRollback running(connecting_, true);
     emptyFileList();
-    if (!isOpenTo(host, port) && !connectTo(host, port)) {
+    if (isOpenTo(host, port)) {
+        shownState_ = -1;
+        showConnectionState(); // "Current state = Connected"
+    } else if (!connectTo(host, port)) {
         reportOffLine();
         return;
     }
@@ -93,8 +96,7 @@ void TransmitterChannel::stopTransmission()
 void TransmitterChannel::emptyFileList()
 {
     listOpen_ = false;
-    listText_.clear();
-    fileNames_.clear();
+    startNewList();
     emit fileListEmptied();
 }
 
@@ -166,22 +168,52 @@ void TransmitterChannel::onDataArrival()
     }
 }
 
+void TransmitterChannel::startNewList()
+{
+    fileNames_.clear();
+    listBytes_ = 0;
+    listCut_ = false;
+    lastNameOpen_ = false;
+}
+
 // A list can arrive in several pieces, cut anywhere, even inside a name: a piece that
 // follows the list request or another piece continues the list; one that follows
-// another request or reply is a new list.
-void TransmitterChannel::takeFileListPiece(const QByteArray& piece)
+// another request or reply is a new list. Each piece is read once, on its own: the
+// names it ends are added, and its text after the last "/" is the last name so far.
+void TransmitterChannel::takeFileListPiece(QByteArray piece)
 {
-    listText_ = listOpen_ ? listText_ + piece : piece;
+    const bool continued = listOpen_;
+    if (!continued)
+        startNewList();
     listOpen_ = true;
-    const QList<QByteArray> names = transmitterFileNames(listText_);
-    const bool onlyAdded =
-        names.size() >= fileNames_.size() && std::equal(fileNames_.begin(), fileNames_.end(), names.begin());
-    const QList<QByteArray> added = names.mid(fileNames_.size());
-    fileNames_ = names;
-    if (!onlyAdded)
+    if (listCut_)
+        return;
+    if (listBytes_ + piece.size() > kLongestFileList) {
+        piece.truncate(kLongestFileList - listBytes_);
+        listCut_ = true;
+        emit logLine("Transmitter file list longer than " + QByteArray::number(kLongestFileList)
+                     + " bytes: the rest is dropped");
+    }
+    listBytes_ += piece.size();
+
+    // A name left open by the piece before is continued, so the list shown changes.
+    const bool lastNameChanged = lastNameOpen_ && !piece.isEmpty();
+    const qsizetype before = fileNames_.size() - (lastNameOpen_ ? 1 : 0);
+    QByteArray open = lastNameOpen_ ? fileNames_.takeLast() : QByteArray();
+    qsizetype from = 0;
+    for (qsizetype slash; (slash = piece.indexOf('/', from)) >= 0; from = slash + 1) {
+        fileNames_.append(open + piece.mid(from, slash - from));
+        open.clear();
+    }
+    open += piece.mid(from);
+    lastNameOpen_ = !open.isEmpty();
+    if (lastNameOpen_)
+        fileNames_.append(open);
+
+    if (!continued || lastNameChanged)
         emit fileListReplaced(fileNames_);
-    else if (!added.isEmpty())
-        emit fileNamesAdded(added);
+    else if (fileNames_.size() > before)
+        emit fileNamesAdded(fileNames_.mid(before));
 }
 
 void TransmitterChannel::armPlay()

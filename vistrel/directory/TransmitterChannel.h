@@ -30,6 +30,9 @@ public:
     static constexpr int kSpeedSendLimitMs = 5000;
     // From an encoding reply to the play request.
     static constexpr int kPlayDelayMs = 5000;
+    // The most of one file list that is taken; a site that sends more gets the rest
+    // dropped, with one log line.
+    static constexpr qsizetype kLongestFileList = 256 * 1024;
 
     explicit TransmitterChannel(QObject* parent = nullptr);
 
@@ -66,6 +69,7 @@ signals:
     void fileNamesAdded(const QList<QByteArray>& names);
     // The site has answered a file request; time to start the viewer's play command.
     void playRequested();
+    void logLine(const QByteArray& line);
 
 private:
     bool isOpenTo(const QString& host, int port) const;
@@ -73,15 +77,18 @@ private:
     void showConnectionState();
     void reportOffLine();
     void onDataArrival();
-    void takeFileListPiece(const QByteArray& piece);
+    void startNewList();
+    void takeFileListPiece(QByteArray piece);
     void armPlay();
 
     platform::SocketControl socket_;
     platform::OneShotTimer playTimer_;
     bool connecting_ = false;
     bool sendDone_ = false;
-    int shownState_ = -1;   // the state whose text the connect showed last
-    bool listOpen_ = false; // a list reply now joins the pieces before it
-    QByteArray listText_;   // the pieces of the list so far
+    int shownState_ = -1;       // the state whose text the connect showed last
+    bool listOpen_ = false;     // a list reply now joins the pieces before it
+    qsizetype listBytes_ = 0;   // the bytes of the list taken so far
+    bool listCut_ = false;      // the list has reached its bound; the rest is dropped
+    bool lastNameOpen_ = false; // the last name has no "/" yet: a piece may continue it
     QList<QByteArray> fileNames_;
 };
