@@ -174,6 +174,19 @@ private slots:
         QVERIFY(answers.contains(MessageAnswer::Ok) && answers.contains(MessageAnswer::No));
         QVERIFY(!real.isShowing("save"));
         QVERIFY(real.showMessage("save", messageRequest("again"), {}));
+
+        // A box goes once it is closed.
+        const auto openBoxes = [] {
+            int count = 0;
+            for (QWidget* window : QApplication::topLevelWidgets())
+                count += qobject_cast<QMessageBox*>(window) != nullptr;
+            return count;
+        };
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(window))
+                box->close();
+        QTRY_COMPARE(openBoxes(), 0);
+        QVERIFY(!real.isShowing("save"));
     }
 
     void inputBoxGivesTheTextOrEmptyOnCancel()
