@@ -7,6 +7,7 @@
 #include "platform/ProgramFolder.h"
 #include "ui/DesktopServices.h"
 #include "ui/Forms.h"
+#include "ui/IndicatorStyle.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -31,6 +32,7 @@ int main(int argc, char** argv)
     if (commandLine.outcome != CommandLine::Outcome::Run)
         return reportCommandLine(commandLine);
     const platform::StartupOptions& options = commandLine.options;
+    ui::useVisibleIndicators();
     ui::installDesktopServices();
     platform::applyStartupOptions(options);
     registerProgramCommands();

@@ -1,6 +1,7 @@
 // What the user must be able to see in the windows on the gradient: every check box's
 // and radio button's square or circle stands out from what lies around it, whatever
-// colours the window gives its captions; the about box shows its texts whole; a window
+// colours the window gives its captions and whether or not the window has been active
+// yet; the about box shows its texts whole; a window
 // that a toolbar command opens comes to the front.
 //
 // With VISTREL_SCREENSHOT_DIR set, each window is also saved there as a PNG picture, as
@@ -19,6 +20,7 @@
 #include "tools/PlayerSearchWindow.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
+#include "ui/IndicatorStyle.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,6 +32,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 
 using ui::form;
@@ -53,17 +56,19 @@ void saveScreenshot(QWidget& window, const QString& name)
     qInfo("saved %s", qPrintable(path));
 }
 
-// The mean grey of the picture's pixels inside area.
-int meanGrey(const QImage& picture, const QRect& area)
+// The grey that a quarter of the picture's pixels inside area reach or pass: what the
+// eye takes for the area's colour, where a tick or a dot covers part of it.
+int lightGrey(const QImage& picture, const QRect& area)
 {
     const QRect inside = area.intersected(picture.rect());
     if (inside.isEmpty())
         return -1;
-    long long sum = 0;
+    QList<int> greys;
     for (int y = inside.top(); y <= inside.bottom(); ++y)
         for (int x = inside.left(); x <= inside.right(); ++x)
-            sum += qGray(picture.pixel(x, y));
-    return int(sum / (qlonglong(inside.width()) * inside.height()));
+            greys << qGray(picture.pixel(x, y));
+    std::sort(greys.begin(), greys.end());
+    return greys[greys.size() * 3 / 4];
 }
 
 // The square of a check box or the circle of a radio button, in the window.
@@ -90,8 +95,8 @@ void checkIndicatorsStandOut(QWidget& window)
             continue;
         const QRect indicator = indicatorIn(*button, window);
         // Inside the square, clear of its border, and the strip just left of it.
-        const int inside = meanGrey(picture, indicator.adjusted(4, 4, -4, -4));
-        const int around = meanGrey(picture, QRect(indicator.left() - 4, indicator.top(), 3, indicator.height()));
+        const int inside = lightGrey(picture, indicator.adjusted(2, 2, -2, -2));
+        const int around = lightGrey(picture, QRect(indicator.left() - 4, indicator.top(), 3, indicator.height()));
         if (qEnvironmentVariableIsSet("VISTREL_LOOK_DEBUG"))
             qInfo("%s: inside %d around %d at %d,%d %dx%d", qPrintable(button->text()), inside, around, indicator.x(),
                   indicator.y(), indicator.width(), indicator.height());
@@ -128,6 +133,8 @@ FrameWindow& showFrame(FrameWorld& world)
 class TestWindowLook : public QObject {
     Q_OBJECT
 private slots:
+    // The program's style, as its main sets it.
+    void initTestCase() { ui::useVisibleIndicators(); }
     void indicatorsStandOutFromTheGradient_data();
     void indicatorsStandOutFromTheGradient();
     void aboutBoxShowsItsTextsWhole();
@@ -165,6 +172,8 @@ void TestWindowLook::indicatorsStandOutFromTheGradient()
         };
         window = windows.at(name)();
         QTRY_VERIFY(window->isVisible());
+        // Before the window's first activation, which paints its gradient.
+        checkIndicatorsStandOut(*window);
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
     }

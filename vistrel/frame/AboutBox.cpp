@@ -77,6 +77,8 @@ AboutBox::AboutBox()
     disclaimerLabel_ = new QLabel(QStringLiteral("This program is provided as it is, without warranty of any kind. "
                                                  "Every webcam belongs to its owner, who alone decides what it shows."),
                                   this);
+    // Both texts run longer than the box is wide: they wrap rather than lose their ends.
+    descriptionLabel_->setWordWrap(true);
     disclaimerLabel_->setWordWrap(true);
     programPicture_ = new QLabel(this);
     ImageList pictures({32, 32});

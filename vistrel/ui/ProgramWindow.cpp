@@ -10,6 +10,16 @@ ProgramWindow::ProgramWindow(std::optional<ToolbarButton> toolbarButton, QWidget
 {
 }
 
+void ProgramWindow::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    // Mapping a window does not raise it: one made before the frame would open behind it.
+    if (visible && isWindow()) {
+        raise();
+        activateWindow();
+    }
+}
+
 bool ProgramWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {

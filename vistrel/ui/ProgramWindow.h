@@ -2,7 +2,9 @@
 // The base of the program's windows. It paints the window's gradient background from
 // the configured colour (Gradient.h) whenever the window is activated or resized, and
 // a close never destroys the window: it gives the window's toolbar button back, when
-// the window has one (ToolbarGiveBack.h), and hides it.
+// the window has one (ToolbarGiveBack.h), and hides it. Showing the window (show(),
+// showNormal(), a command that opens it) brings it to the front and makes it the
+// active window, also when it was open already behind the frame.
 //
 // To adopt it, derive from ProgramWindow instead of QWidget, pass the toolbar button
 // and its entry of gToolbarActive to the constructor (or nothing, for a window without
@@ -22,6 +24,8 @@ public:
     };
 
     explicit ProgramWindow(std::optional<ToolbarButton> toolbarButton = std::nullopt, QWidget* parent = nullptr);
+
+    void setVisible(bool visible) override;
 
 protected:
     // Runs on every activation, before the background is painted.
