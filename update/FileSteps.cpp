@@ -1,5 +1,7 @@
 #include "FileSteps.h"
 
+#include "update/FileDescriptor.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,30 +19,6 @@ QString systemError(const QString& what, const QString& path)
 {
     return QStringLiteral("%1 %2: %3").arg(what, path, QString::fromLocal8Bit(std::strerror(errno)));
 }
-
-// Closes a descriptor on every way out of the copy.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    // Closes now and tells whether the close succeeded (a late write error shows here).
-    bool close()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
 
 bool writeAll(int fd, const char* data, ssize_t length)
 {
@@ -80,14 +58,14 @@ QString copyBytes(int from, int to, const QString& source, const QString& tempor
 
 QString FileSteps::copyToTemporary(const QString& source, const QString& destination, QString& temporary)
 {
-    const Descriptor from(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
+    const FileDescriptor from(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
     if (from.get() < 0)
         return systemError(QStringLiteral("Cannot open"), source);
 
     const QFileInfo target(destination);
     QByteArray pattern = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName()
                                            + QStringLiteral(".new-XXXXXX"));
-    Descriptor to(::mkostemp(pattern.data(), O_CLOEXEC));
+    FileDescriptor to(::mkostemp(pattern.data(), O_CLOEXEC));
     if (to.get() < 0)
         return systemError(QStringLiteral("Cannot create a file beside"), destination);
     temporary = QFile::decodeName(pattern);

@@ -7,6 +7,7 @@
 // With VISTREL_SCREENSHOT_DIR set, each window is also saved there as a PNG picture, as
 // the display shows it (tests/screenshots/frame-windows.sh runs this under Xvfb).
 #include "FrameWorld.h"
+#include "WindowScreenshot.h"
 #include "chat/SupportChatWindow.h"
 #include "directory/MainWindow.h"
 #include "frame/AboutBox.h"
@@ -40,21 +41,6 @@ using ui::form;
 namespace {
 
 constexpr int kLeastContrast = 60; // grey levels between an indicator and its surroundings
-
-void saveScreenshot(QWidget& window, const QString& name)
-{
-    const QString folder = qEnvironmentVariable("VISTREL_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QVERIFY(QDir().mkpath(folder));
-    QTest::qWait(300); // let the display draw the whole window
-    QPixmap picture = window.screen()->grabWindow(window.winId());
-    if (picture.isNull())
-        picture = window.grab();
-    const QString path = QDir(folder).filePath(name + ".png");
-    QVERIFY2(picture.save(path), qPrintable(path));
-    qInfo("saved %s", qPrintable(path));
-}
 
 // The grey that a quarter of the picture's pixels inside area reach or pass: what the
 // eye takes for the area's colour, where a tick or a dot covers part of it.

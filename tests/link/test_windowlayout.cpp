@@ -7,6 +7,7 @@
 #include "FakeWebServer.h"
 #include "OpenForm.h"
 #include "TempProgramFolder.h"
+#include "WindowScreenshot.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "linkwindows/StatusWindow.h"
 #include "linkwindows/UserSettingsWindow.h"
@@ -81,21 +82,6 @@ void open()
     Window& window = openForm<Window>();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-}
-
-void saveScreenshot(QWidget& window, const QString& name)
-{
-    const QString folder = qEnvironmentVariable("VISTREL_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QVERIFY(QDir().mkpath(folder));
-    QTest::qWait(300); // let the display draw the whole window
-    QPixmap picture = window.screen()->grabWindow(window.winId());
-    if (picture.isNull())
-        picture = window.grab();
-    const QString path = QDir(folder).filePath(name + ".png");
-    QVERIFY2(picture.save(path), qPrintable(path));
-    qInfo("saved %s", qPrintable(path));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "update/ExecutableCheck.h"
+#include "update/FileDescriptor.h"
 
 #include <bit>
 #include <cerrno>
@@ -206,23 +207,6 @@ ExecutableCheck check(const Bytes& bytes)
     return checkSectionHeaders(bytes, header);
 }
 
-// Closes the descriptor on every way out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 } // namespace
 
 std::string ExecutableCheck::description() const
@@ -258,7 +242,7 @@ ExecutableCheck checkExecutable(const char* data, std::size_t size)
 
 ExecutableCheck checkExecutableFile(const char* path)
 {
-    const Descriptor file(::open(path, O_RDONLY | O_CLOEXEC));
+    const FileDescriptor file(::open(path, O_RDONLY | O_CLOEXEC));
     if (file.get() < 0)
         return unreadable();
     struct stat status {};
