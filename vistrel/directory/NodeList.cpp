@@ -56,15 +56,14 @@ int levelOf(const TreeNode& node)
 // counts them at the end, so that a bad list cannot bury the user in boxes.
 class FailureReport {
 public:
-    FailureReport() = default;
+    explicit FailureReport(const std::function<void(const QByteArray&)>& logLine) : logLine_(logLine) {}
     FailureReport(const FailureReport&) = delete;
     FailureReport& operator=(const FailureReport&) = delete;
 
     ~FailureReport()
     {
         if (logged_ > 0)
-            ui::form<StatusWindow>().appendLogLine("Nodes.lst: " + QByteArray::number(logged_)
-                                                   + " more failing records, logged above");
+            logLine_("Nodes.lst: " + QByteArray::number(logged_) + " more failing records, logged above");
     }
 
     void operator()(const RuntimeError& error, const NodeRecord& record)
@@ -78,10 +77,11 @@ public:
             return;
         }
         ++logged_;
-        ui::form<StatusWindow>().appendLogLine(message);
+        logLine_(message);
     }
 
 private:
+    const std::function<void(const QByteArray&)>& logLine_;
     bool boxShown_ = false;
     int logged_ = 0;
 };
@@ -111,10 +111,10 @@ Read readRecord(platform::ListInputReader& reader, NodeRecord& record)
 
 } // namespace
 
-void buildNodesInto(QTreeWidget& tree, const ImageList& images)
+void buildNodesInto(QTreeWidget& tree, const ImageList& images, const std::function<void(const QByteArray&)>& logLine)
 {
     TreeNodes& nodes = TreeNodes::of(tree);
-    FailureReport report;
+    FailureReport report(logLine);
     try {
         nodes.addTopLevel(kRoot.key, kRoot.text, kRoot.imageKey, &images);
     } catch (const RuntimeError& error) {
@@ -158,5 +158,6 @@ void buildNodesInto(QTreeWidget& tree, const ImageList& images)
 void BuildNodes()
 {
     MainWindow& main = ui::form<MainWindow>();
-    buildNodesInto(*main.directoryTree, main.remoteIcons);
+    buildNodesInto(*main.directoryTree, main.remoteIcons,
+                   [](const QByteArray& line) { ui::form<StatusWindow>().appendLogLine(line); });
 }

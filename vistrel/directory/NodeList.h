@@ -1,6 +1,10 @@
 #pragma once
 // Filling the main window's topic tree after a login: the topic pictures of the
 // "icons" folder, then the tree from the node list "Nodes.lst".
+#include <QByteArray>
+
+#include <functional>
+
 class ImageList;
 class QProgressBar;
 class QTreeWidget;
@@ -13,6 +17,7 @@ void BuildNodes();
 // and, unless gNoIcons is set, adds each picture to `images` under the file name up to
 // its first "_"; it shows no message. The build adds the root "Internet" and one node
 // per record of the node list, collects the top-level topics into gTopics and reports
-// every record that fails in a message box.
+// the first record that fails in a message box, the later ones as lines for logLine
+// (the status log), with one line counting them.
 void loadIconsInto(ImageList& images, QProgressBar& progress);
-void buildNodesInto(QTreeWidget& tree, const ImageList& images);
+void buildNodesInto(QTreeWidget& tree, const ImageList& images, const std::function<void(const QByteArray&)>& logLine);
