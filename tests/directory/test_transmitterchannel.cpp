@@ -6,6 +6,7 @@
 #include "StallingPort.h"
 #include "TempProgramFolder.h"
 #include "directory/TransmitterChannel.h"
+#include "directory/TransmitterReplies.h"
 #include "platform/SocketControl.h"
 #include "platform/TimeScale.h"
 #include "platform/Wait.h"
@@ -51,6 +52,8 @@ struct ShownList {
                          [this](const QList<QByteArray>& replaced) { names = replaced; });
         QObject::connect(&channel, &TransmitterChannel::fileNamesAdded,
                          [this](const QList<QByteArray>& added) { names += added; });
+        QObject::connect(&channel, &TransmitterChannel::lastFileNameChanged,
+                         [this](const QByteArray& name) { names.last() = name; });
     }
     QList<QByteArray> names;
 };
@@ -191,29 +194,58 @@ private slots:
         QFETCH(QList<QByteArray>, names);
         transmitter->script("/FileList/", FakeTransmitter::Reply::inPieces(pieces));
         ShownList shown(*channel);
+        QSignalSpy replaced(channel.get(), &TransmitterChannel::fileListReplaced);
         QVERIFY(connectAndWaitForList(names));
         QCOMPARE(shown.names, names);
+        // A piece changes the list only at its end, never the names already shown.
+        QCOMPARE(replaced.size(), 0);
     }
 
-    // A site that sends an endless list: the list stops at its bound, one log line says
-    // so, and the channel goes on taking replies.
+    // A site that sends an endless list: the list stops at the first of its bounds, one
+    // log line says so, and the channel goes on taking replies.
+    void anEndlessListIsBounded_data()
+    {
+        QTest::addColumn<QByteArray>("piece");
+        QTest::addColumn<QList<QByteArray>>("names");
+        QTest::addColumn<QByteArray>("logLine");
+
+        // 650 names of 100 bytes and their "/" a piece: the bytes bound falls inside a name.
+        const QByteArray name = QByteArray(96, 'n') + ".avi";
+        QByteArray names;
+        for (int i = 0; i < 650; ++i)
+            names += name + '/';
+        const qsizetype whole = TransmitterChannel::kLongestFileList / 101;
+        QTest::newRow("bytes") << names
+                               << QList<QByteArray>(whole, name)
+                + QList{name.first(TransmitterChannel::kLongestFileList % 101)}
+                               << QByteArray("Transmitter file list longer than 262144 bytes: the rest is dropped");
+        QTest::newRow("names") << QByteArray(64 * 1024, '/') << QList<QByteArray>(TransmitterFileList::kMaxNames)
+                               << QByteArray("Transmitter file list longer than 10000 names: the rest is dropped");
+        QTest::newRow("one name") << QByteArray(64 * 1024, 'n')
+                                  << QList<QByteArray>{QByteArray(TransmitterFileList::kMaxNameBytes, 'n')}
+                                  << QByteArray("Transmitter file name longer than 1024 bytes: the rest of the list "
+                                                "is dropped");
+    }
+
     void anEndlessListIsBounded()
     {
+        QFETCH(QByteArray, piece);
+        QFETCH(QList<QByteArray>, names);
+        QFETCH(QByteArray, logLine);
         QVERIFY(connectAndWaitForList({"Countdown.avi", "Liftoff.avi"}));
+        channel->emptyFileList(); // the pieces that follow make one new list
+        ShownList shown(*channel);
         QList<QByteArray> logged;
         connect(channel.get(), &TransmitterChannel::logLine, this, [&](const QByteArray& line) { logged << line; });
-        const QByteArray piece = QByteArray(64 * 1024 - 10, 'n') + "/name.avi/";
         for (int i = 0; i < 40; ++i)
             QVERIFY(transmitter->sendUnsolicited(0, piece));
-        QVERIFY(waitFor([&] { return !logged.isEmpty() && channel->fileNames().size() >= 8; }));
+        QVERIFY(waitFor([&] { return !logged.isEmpty(); }));
         QVERIFY(transmitter->sendUnsolicited(0, "/StopTransmitter/"));
         QVERIFY(waitFor([&] { return texts(*stateTexts).contains("Stop command was successful"); }));
 
-        qsizetype listed = 0;
-        for (const QByteArray& name : channel->fileNames())
-            listed += name.size() + 1;
-        QVERIFY(listed <= TransmitterChannel::kLongestFileList + 1);
-        QCOMPARE(logged, QList<QByteArray>{"Transmitter file list longer than 262144 bytes: the rest is dropped"});
+        QCOMPARE(channel->fileNames(), names);
+        QCOMPARE(shown.names, names);
+        QCOMPARE(logged, QList<QByteArray>{logLine});
     }
 
     void listAfterAnotherRequestReplacesTheList()

@@ -7,6 +7,7 @@
 #include "RightPressHelp.h"
 #include "directory/MainWindow.h"
 #include "linkwindows/ServerSettingsWindow.h"
+#include "linkwindows/StatusWindow.h"
 #include "platform/Wait.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
@@ -93,6 +94,24 @@ private slots:
         QCOMPARE(control<QLabel>(main, "Label3")->text(), QStringLiteral("Current state = Connected"));
         QCOMPARE(site->requestTexts(), QList<QByteArray>{"/FileList/"});
         QVERIFY(world->folder().dialogs().messageBoxes().isEmpty());
+    }
+
+    // A list in pieces cut inside names, the last name far too long: the list box shows
+    // each name whole as it ends, the long one at its bound, and the status log says why.
+    void listInPiecesShowsInTheListBox()
+    {
+        const QByteArray longName(3000, 'x');
+        site->script("/FileList/", FakeTransmitter::Reply::inPieces({"Count", "down.avi/Lift", "off.avi/" + longName}));
+        MainWindow& main = form<MainWindow>();
+        main.show();
+        form<ServerSettingsWindow>().viewerPortBox->setText(QString::number(site->port()));
+        main.transmitterAddressBox->setText(QStringLiteral("127.0.0.1"));
+        QTest::mouseClick(control<QPushButton>(main, "Command7"), Qt::LeftButton);
+
+        const QByteArray logLine = "Transmitter file name longer than 1024 bytes: the rest of the list is dropped\r\n";
+        QVERIFY(waitFor([&] { return form<StatusWindow>().logText().contains(logLine); }));
+        QCOMPARE(listed(*main.fileList), QStringList({"Countdown.avi", "Liftoff.avi", QString(1024, u'x')}));
+        QCOMPARE(form<StatusWindow>().logText().count(logLine), 1);
     }
 
     void controlsCarryTheirToolTips_data()

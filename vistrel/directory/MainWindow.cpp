@@ -241,6 +241,10 @@ void MainWindow::wireTransmitterControls()
         showTransmitterFiles(names);
     });
     connect(transmitter, &TransmitterChannel::fileNamesAdded, this, &MainWindow::showTransmitterFiles);
+    connect(transmitter, &TransmitterChannel::lastFileNameChanged, this, [this](const QByteArray& name) {
+        if (QListWidgetItem* last = fileList->item(fileList->count() - 1))
+            last->setText(platform::fromCp1252(name));
+    });
     connect(transmitter, &TransmitterChannel::playRequested, this, &MainWindow::playChosenStream);
     connect(transmitter, &TransmitterChannel::logLine, this,
             [](const QByteArray& line) { form<StatusWindow>().appendLogLine(line); });

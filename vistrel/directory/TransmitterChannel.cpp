@@ -1,6 +1,5 @@
 #include "directory/TransmitterChannel.h"
 
-#include "directory/TransmitterReplies.h"
 #include "platform/Dialogs.h"
 #include "platform/Wait.h"
 
@@ -96,7 +95,7 @@ void TransmitterChannel::stopTransmission()
 void TransmitterChannel::emptyFileList()
 {
     listOpen_ = false;
-    startNewList();
+    fileList_.clear();
     emit fileListEmptied();
 }
 
@@ -168,52 +167,40 @@ void TransmitterChannel::onDataArrival()
     }
 }
 
-void TransmitterChannel::startNewList()
-{
-    fileNames_.clear();
-    listBytes_ = 0;
-    listCut_ = false;
-    lastNameOpen_ = false;
-}
-
 // A list can arrive in several pieces, cut anywhere, even inside a name: a piece that
 // follows the list request or another piece continues the list; one that follows
-// another request or reply is a new list. Each piece is read once, on its own: the
-// names it ends are added, and its text after the last "/" is the last name so far.
-void TransmitterChannel::takeFileListPiece(QByteArray piece)
+// another request or reply is a new list. A continued list changes only at its end:
+// the name the piece before left unfinished, and the names that follow it.
+void TransmitterChannel::takeFileListPiece(const QByteArray& piece)
 {
     const bool continued = listOpen_;
     if (!continued)
-        startNewList();
+        fileList_.clear();
     listOpen_ = true;
-    if (listCut_)
-        return;
-    if (listBytes_ + piece.size() > kLongestFileList) {
-        piece.truncate(kLongestFileList - listBytes_);
-        listCut_ = true;
-        emit logLine("Transmitter file list longer than " + QByteArray::number(kLongestFileList)
+    const TransmitterFileList::Change change = fileList_.take(piece);
+    switch (change.firstDrop) {
+    case TransmitterFileList::Bound::None: break;
+    case TransmitterFileList::Bound::ListBytes:
+        emit logLine("Transmitter file list longer than " + QByteArray::number(TransmitterFileList::kMaxListBytes)
                      + " bytes: the rest is dropped");
+        break;
+    case TransmitterFileList::Bound::Names:
+        emit logLine("Transmitter file list longer than " + QByteArray::number(TransmitterFileList::kMaxNames)
+                     + " names: the rest is dropped");
+        break;
+    case TransmitterFileList::Bound::NameBytes:
+        emit logLine("Transmitter file name longer than " + QByteArray::number(TransmitterFileList::kMaxNameBytes)
+                     + " bytes: the rest of the list is dropped");
+        break;
     }
-    listBytes_ += piece.size();
-
-    // A name left open by the piece before is continued, so the list shown changes.
-    const bool lastNameChanged = lastNameOpen_ && !piece.isEmpty();
-    const qsizetype before = fileNames_.size() - (lastNameOpen_ ? 1 : 0);
-    QByteArray open = lastNameOpen_ ? fileNames_.takeLast() : QByteArray();
-    qsizetype from = 0;
-    for (qsizetype slash; (slash = piece.indexOf('/', from)) >= 0; from = slash + 1) {
-        fileNames_.append(open + piece.mid(from, slash - from));
-        open.clear();
+    if (!continued) {
+        emit fileListReplaced(fileList_.names());
+        return;
     }
-    open += piece.mid(from);
-    lastNameOpen_ = !open.isEmpty();
-    if (lastNameOpen_)
-        fileNames_.append(open);
-
-    if (!continued || lastNameChanged)
-        emit fileListReplaced(fileNames_);
-    else if (fileNames_.size() > before)
-        emit fileNamesAdded(fileNames_.mid(before));
+    if (change.lastName)
+        emit lastFileNameChanged(*change.lastName);
+    if (!change.added.isEmpty())
+        emit fileNamesAdded(change.added);
 }
 
 void TransmitterChannel::armPlay()

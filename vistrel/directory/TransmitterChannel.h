@@ -9,6 +9,7 @@
 // port from its boxes, and shows what the signals report. Every wait runs the event
 // loop, so replies are read and other commands run while a request waits, and every
 // wait has a limit (shortened by the time scale in tests).
+#include "directory/TransmitterReplies.h"
 #include "platform/OneShotTimer.h"
 #include "platform/SocketControl.h"
 
@@ -30,14 +31,14 @@ public:
     static constexpr int kSpeedSendLimitMs = 5000;
     // From an encoding reply to the play request.
     static constexpr int kPlayDelayMs = 5000;
-    // The most of one file list that is taken; a site that sends more gets the rest
-    // dropped, with one log line.
-    static constexpr qsizetype kLongestFileList = 256 * 1024;
+    // The most of one file list that is taken (TransmitterFileList has the other
+    // bounds); a site that sends more gets the rest dropped, with one log line.
+    static constexpr qsizetype kLongestFileList = TransmitterFileList::kMaxListBytes;
 
     explicit TransmitterChannel(QObject* parent = nullptr);
 
     // The file list as the last list reply (and the pieces that followed it) gave it.
-    const QList<QByteArray>& fileNames() const { return fileNames_; }
+    const QList<QByteArray>& fileNames() const { return fileList_.names(); }
     // The connection's state, numbered as SocketControl::State gives it.
     int connectionState() const { return socket_.State(); }
 
@@ -67,8 +68,11 @@ signals:
     void fileListReplaced(const QList<QByteArray>& names);
     // These names follow the ones already listed.
     void fileNamesAdded(const QList<QByteArray>& names);
+    // The last name listed, which its piece left unfinished, now reads so.
+    void lastFileNameChanged(const QByteArray& name);
     // The site has answered a file request; time to start the viewer's play command.
     void playRequested();
+    // A line for the status log: a file list cut short at one of its bounds.
     void logLine(const QByteArray& line);
 
 private:
@@ -77,18 +81,14 @@ private:
     void showConnectionState();
     void reportOffLine();
     void onDataArrival();
-    void startNewList();
-    void takeFileListPiece(QByteArray piece);
+    void takeFileListPiece(const QByteArray& piece);
     void armPlay();
 
     platform::SocketControl socket_;
     platform::OneShotTimer playTimer_;
     bool connecting_ = false;
     bool sendDone_ = false;
-    int shownState_ = -1;       // the state whose text the connect showed last
-    bool listOpen_ = false;     // a list reply now joins the pieces before it
-    qsizetype listBytes_ = 0;   // the bytes of the list taken so far
-    bool listCut_ = false;      // the list has reached its bound; the rest is dropped
-    bool lastNameOpen_ = false; // the last name has no "/" yet: a piece may continue it
-    QList<QByteArray> fileNames_;
+    int shownState_ = -1;   // the state whose text the connect showed last
+    bool listOpen_ = false; // a list reply now joins the pieces before it
+    TransmitterFileList fileList_;
 };
