@@ -25,7 +25,7 @@ int main(int argc, char** argv)
         return reportCommandLine(early);
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Vistrel");
+    QApplication::setApplicationName(QStringLiteral("Vistrel"));
     // The toolkit has taken its own options (-platform, -display, ...) out of the
     // arguments by now; every other one must be the program's.
     const CommandLine commandLine = readCommandLine(QApplication::arguments());

@@ -1,7 +1,7 @@
 // Reading the support side's chunks into remote commands, without sockets: which tag
 // decides, the arguments, the toolbar button and height numbers, and the clip that
 // the media player may be given.
-#include "chat/RemoteCommands.h"
+#include "chatprotocol/RemoteCommands.h"
 #include "ui/CommandRegistry.h"
 
 #include <QTest>

@@ -6,7 +6,7 @@
 
 bool RequestLog::open(const QStringList& arguments)
 {
-    file_.setFileName(textOption(arguments, "--request-log"));
+    file_.setFileName(textOption(arguments, QStringLiteral("--request-log")));
     return file_.fileName().isEmpty() || file_.open(QIODevice::WriteOnly | QIODevice::Truncate);
 }
 

@@ -5,7 +5,7 @@
 // clip handed to the player is a plain piece of its field, never an option.
 #include "FuzzSupport.h"
 
-#include "chat/RemoteCommands.h"
+#include "chatprotocol/RemoteCommands.h"
 
 #include <QList>
 

@@ -68,7 +68,7 @@ TEST(Wrapper, AnUnregisteredClassGivesError429AndIsTriedAgain)
             FAIL() << "created without registration";
         } catch (const platform::RuntimeError& e) {
             EXPECT_EQ(e.number(), 429);
-            EXPECT_TRUE(e.description().contains("not registered")) << e.description().toStdString();
+            EXPECT_TRUE(e.description().contains(QStringLiteral("not registered"))) << e.description().toStdString();
         }
         EXPECT_FALSE(lexmara.isCreated());
     }
@@ -91,7 +91,7 @@ TEST(Wrapper, ALibraryThatDoesNotLoadGives429)
         FAIL() << "created from a missing library";
     } catch (const platform::RuntimeError& e) {
         EXPECT_EQ(e.number(), 429);
-        EXPECT_TRUE(e.description().contains("missing.so")) << e.description().toStdString();
+        EXPECT_TRUE(e.description().contains(QStringLiteral("missing.so"))) << e.description().toStdString();
     }
 }
 

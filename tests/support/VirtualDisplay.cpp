@@ -25,7 +25,10 @@ VirtualDisplay::VirtualDisplay()
     // once it accepts clients, to the descriptor given: here its standard output.
     server_.setProcessChannelMode(QProcess::SeparateChannels);
     server_.setStandardErrorFile(QProcess::nullDevice());
-    server_.start(xvfb, {"-displayfd", "1", "-nolisten", "tcp", "-noreset", "-screen", "0", "640x480x24"});
+    server_.start(xvfb,
+                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+                   QStringLiteral("tcp"), QStringLiteral("-noreset"), QStringLiteral("-screen"), QStringLiteral("0"),
+                   QStringLiteral("640x480x24")});
     const bool answered = QTest::qWaitFor(
         [this] { return server_.canReadLine() || server_.state() == QProcess::NotRunning; }, kStartLimitMs);
     const QByteArray number = server_.readLine().trimmed();

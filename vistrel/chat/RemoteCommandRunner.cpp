@@ -2,8 +2,8 @@
 
 #include "chat/ChatLines.h"
 #include "chat/PicturePanel.h"
-#include "chat/RemoteCommands.h"
 #include "chat/SupportChatWindow.h"
+#include "chatprotocol/RemoteCommands.h"
 #include "link/ReflectorSession.h"
 #include "platform/Codec.h"
 #include "platform/Launcher.h"

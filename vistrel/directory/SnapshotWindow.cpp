@@ -325,14 +325,14 @@ void SnapshotWindow::animatedPictureFetched(const platform::HttpTransfer::Result
 {
     if (!result.ok)
         return;
-    auto data = std::make_unique<QBuffer>(this);
-    data->setData(result.body);
-    auto movie = std::make_unique<QMovie>(data.get(), QByteArray(), this);
+    auto pictureData = std::make_unique<QBuffer>(this);
+    pictureData->setData(result.body);
+    auto movie = std::make_unique<QMovie>(pictureData.get(), QByteArray(), this);
     // What is not an animated picture leaves the shown one alone.
     if (!movie->isValid())
         return;
     dropAnimatedPicture();
-    movieData_ = data.release();
+    movieData_ = pictureData.release();
     movie_ = movie.release();
     animation_->setMovie(movie_);
     animation_->show();

@@ -51,7 +51,8 @@ QString usageText(const QCommandLineParser& parser, const QStringList& arguments
     QString usage = parser.helpText();
     const QString name = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
     const qsizetype firstLineEnd = usage.indexOf(u'\n');
-    usage.replace(0, firstLineEnd, QStringLiteral("Usage: %1 [options]").arg(name.isEmpty() ? "vistrel" : name));
+    usage.replace(0, firstLineEnd,
+                  QStringLiteral("Usage: %1 [options]").arg(name.isEmpty() ? QStringLiteral("vistrel") : name));
     return usage;
 }
 

@@ -18,22 +18,22 @@ const std::array<ToolbarPosition, kToolbarPositions>& positions()
 {
     namespace c = ui::command;
     static const std::array<ToolbarPosition, kToolbarPositions> table = {{
-        {false, "Connect", 0, 855, c::kConnect, 0, "Connect.htm"},
-        {false, "Disconnect", 885, 1740, c::kDisconnect, 1, "Disconne.htm"},
-        {false, "Exit", 1770, 2640, c::kExit, 2, "ExitButt.htm"},
+        {false, QStringLiteral("Connect"), 0, 855, c::kConnect, 0, "Connect.htm"},
+        {false, QStringLiteral("Disconnect"), 885, 1740, c::kDisconnect, 1, "Disconne.htm"},
+        {false, QStringLiteral("Exit"), 1770, 2640, c::kExit, 2, "ExitButt.htm"},
         separator(),
-        {false, "Locator", 2800, 3630, c::kShowLocator, 3, "Locator.htm"},
-        {false, "Status", 3660, 4515, c::kShowSystemStatus, 4, "Status.htm"},
-        {false, "Media", 4545, 5400, c::kStartMediaPlayer, 5, "MediaPla.htm"},
-        {false, "Real", 5415, 6285, c::kStartRealPlayer, 7, "RealPlay.htm"},
-        {false, "Players", 6315, 7185, c::kShowPlayerSearch, 8, "Searchme.htm"},
+        {false, QStringLiteral("Locator"), 2800, 3630, c::kShowLocator, 3, "Locator.htm"},
+        {false, QStringLiteral("Status"), 3660, 4515, c::kShowSystemStatus, 4, "Status.htm"},
+        {false, QStringLiteral("Media"), 4545, 5400, c::kStartMediaPlayer, 5, "MediaPla.htm"},
+        {false, QStringLiteral("Real"), 5415, 6285, c::kStartRealPlayer, 7, "RealPlay.htm"},
+        {false, QStringLiteral("Players"), 6315, 7185, c::kShowPlayerSearch, 8, "Searchme.htm"},
         separator(),
-        {false, "Options", 7335, 8175, c::kShowOptions, 9, "Options.htm"},
-        {false, "Serv Set", 8220, 9060, c::kShowServerSettings, 10, "ServerSe.htm"},
-        {false, "User Set", 9090, 9945, c::kShowUserSettings, 11, "UserSett.htm"},
+        {false, QStringLiteral("Options"), 7335, 8175, c::kShowOptions, 9, "Options.htm"},
+        {false, QStringLiteral("Serv Set"), 8220, 9060, c::kShowServerSettings, 10, "ServerSe.htm"},
+        {false, QStringLiteral("User Set"), 9090, 9945, c::kShowUserSettings, 11, "UserSett.htm"},
         separator(),
-        {false, "About", 10110, 10950, c::kShowAbout, 12, "About.htm"},
-        {false, "Update", 10980, 11850, c::kShowUpdateCheck, kToolbarUpdateFlag, "Update.htm"},
+        {false, QStringLiteral("About"), 10110, 10950, c::kShowAbout, 12, "About.htm"},
+        {false, QStringLiteral("Update"), 10980, 11850, c::kShowUpdateCheck, kToolbarUpdateFlag, "Update.htm"},
     }};
     return table;
 }

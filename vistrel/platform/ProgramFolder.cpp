@@ -71,10 +71,10 @@ StartupOptions parseStartupOptions(const QStringList& arguments, const QProcessE
                     QStringLiteral("The option --web-server needs an address such as http://127.0.0.1:8080.");
             else
                 options.webServerBase = base->endsWith(u'/') ? base->chopped(1) : *base;
-        } else if (const std::optional<QString> port = optionValue(arguments, i, kReflectorPortOption)) {
-            options.reflectorPort = portValue(*port, kReflectorPortOption, options.error);
-        } else if (const std::optional<QString> port = optionValue(arguments, i, kTransmitterPortOption)) {
-            options.transmitterPort = portValue(*port, kTransmitterPortOption, options.error);
+        } else if (const std::optional<QString> reflectorPort = optionValue(arguments, i, kReflectorPortOption)) {
+            options.reflectorPort = portValue(*reflectorPort, kReflectorPortOption, options.error);
+        } else if (const std::optional<QString> transmitterPort = optionValue(arguments, i, kTransmitterPortOption)) {
+            options.transmitterPort = portValue(*transmitterPort, kTransmitterPortOption, options.error);
         }
     }
     options.programFolder = absoluteFolder(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder);

@@ -1,6 +1,6 @@
-#include "chat/RemoteCommands.h"
+#include "chatprotocol/RemoteCommands.h"
 
-#include "ui/CommandRegistry.h"
+#include "common/CommandNames.h"
 
 #include <array>
 

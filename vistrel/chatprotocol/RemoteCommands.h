@@ -1,7 +1,7 @@
 #pragma once
 // What the support side sends on the support connection, read one chunk at a time:
 // each chunk is either one remote command or chat text. This part only reads the
-// chunk; RemoteCommandRunner.h carries the command out.
+// chunk, without a window; chat/RemoteCommandRunner.h carries the command out.
 //
 // A chunk holds a command when one of the table's tags occurs anywhere in it (exact
 // letter case). The tags are tested in the table's order and the first one found
