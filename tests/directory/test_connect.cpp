@@ -247,7 +247,7 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
                         "Sending disconnect request to Reflector Successfull...\r\n"
                         "Disconnect from Server...\r\n"));
     QTRY_COMPARE(reflector_->requests().size(), 1);
-    QCOMPARE(reflector_->requests()[0].received, logoutOnWire("203.0.113.7"));
+    QCOMPARE(reflector_->requests()[0].received, logoutOnWire(enciphered, "203.0.113.7").text);
     QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{clearText});
     QCOMPARE(reflector_->connections().size(), 1);
     QVERIFY(!reflectorSession().logoutConnectLimit().Enabled());

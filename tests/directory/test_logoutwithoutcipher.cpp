@@ -2,7 +2,7 @@
 // reached: building the message is a failing step like any other, so nothing is sent,
 // a secondary window's Disconnect shows the error's number, and Exit still ends the
 // program. The library is out of reach for this whole program (its registry file is
-// missing), so no other test belongs here.
+// missing), so the only other test here is the cipher's own result without it.
 #include "FakeReflector.h"
 #include "FrameWorld.h"
 #include "common/Lexmara.h"
@@ -10,6 +10,7 @@
 #include "directory/MainWindow.h"
 #include "directory/ShutDown.h"
 #include "link/ReflectorSession.h"
+#include "link/TrafficCipher.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "platform/RuntimeError.h"
 #include "ui/Forms.h"
@@ -33,6 +34,7 @@ private slots:
 
     void disconnectShowsTheFailedStepAndSendsNothing();
     void exitEndsAllTheSame();
+    void theCipherHandsOnTheLibrarysError();
 
 private:
     QTemporaryDir registryFolder_;
@@ -86,6 +88,29 @@ void TestLogoutWithoutCipher::exitEndsAllTheSame()
     shutDownAfterLogout();
     QCOMPARE(world_->folder().endProcessCalls(), (QList<int>{0, 0}));
     QVERIFY(reflector_->requests().isEmpty());
+}
+
+// Every enciphered or deciphered form carries the library's error instead of a text;
+// the plain forms need no library.
+void TestLogoutWithoutCipher::theCipherHandsOnTheLibrarysError()
+{
+    int number = 0;
+    try {
+        gLexmara.StringEncrypt("x", "key");
+    } catch (const platform::RuntimeError& error) {
+        number = error.number();
+    }
+    QVERIFY(number != 0);
+    for (const TrafficText& failed : {requestOnWire(true, "Travel,Paris"), loginOnWire(true, "1", "ann", "pw"),
+                                      logoutOnWire(true, "9.8.7.6"), replyInClear(true, "/NDF/")}) {
+        QVERIFY(!failed.ok());
+        QCOMPARE(failed.errorNumber, number);
+        QVERIFY(!failed.errorDescription.isEmpty());
+        QVERIFY(failed.text.isEmpty());
+    }
+    QCOMPARE(requestOnWire(false, "Travel,Paris").text, QByteArray("Travel,Paris"));
+    QCOMPARE(loginOnWire(false, "1", "ann", "pw").text, QByteArray("/Login/1,ann,pw"));
+    QCOMPARE(replyInClear(false, "/NDF/").text, QByteArray("/NDF/"));
 }
 
 QTEST_MAIN(TestLogoutWithoutCipher)

@@ -1,6 +1,7 @@
 // A click on a node of the main window's topic tree, from the mouse to the queries
-// the reflector receives and the webcams of its reply hung under the node; the click's
-// error trap; the bracket mode; a tree emptied while the click sends.
+// the reflector receives (of the places, only the listed states and countries) and
+// the webcams of its reply hung under the node; the click's error trap; the bracket
+// mode; a tree emptied while the click sends.
 #include "FakeReflector.h"
 #include "FrameWorld.h"
 #include "PlaceTree.h"
@@ -9,6 +10,7 @@
 #include "directory/NodeClick.h"
 #include "directory/WebCamLoading.h"
 #include "platform/RuntimeError.h"
+#include "platform/Wait.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
@@ -42,6 +44,7 @@ private slots:
 
     void clickSendsTheNodesQueries_data();
     void clickSendsTheNodesQueries();
+    void onlyListedPlacesReachTheReflector();
     void returnKeyClicksTheCurrentNode();
     void doubleClickRunsTheClickOnce();
     void replyDuringTheSendHangsTheWebCams();
@@ -113,6 +116,33 @@ void TestNodeClick::clickSendsTheNodesQueries()
     QVERIFY(main.transmitterAddressBox->text().isEmpty());
     QCOMPARE(main.progressBar->value(), 0);
     QVERIFY(world_->folder().dialogs().messageBoxes().isEmpty());
+}
+
+// Only the places of the lists reach the reflector, each as one request.
+void TestNodeClick::onlyListedPlacesReachTheReflector()
+{
+    reflector_->setQuietGapMs(10);
+    MainWindow& main = form<MainWindow>();
+    TreeNodes& nodes = TreeNodes::of(*main.directoryTree);
+    auto add = [&](const QByteArray& parent, const QByteArray& key, const QByteArray& text) {
+        return &nodes.addChild(parent, key, text, "VideoLink", &main.remoteIcons);
+    };
+    add("Top", "Airports", "Airports");
+    add("Airports", "Airports/USA", "USA");
+    add("Airports", "Airports/Countries", "Countries");
+    const QList<TreeNode*> places = {
+        add("Airports/USA", "Airports/USA/Texas", "Texas"),
+        add("Airports/USA", "Airports/USA/lower-case texas", "texas"), // keys ignore letter case
+        add("Airports/Countries", "Airports/Countries/japan", "japan"),
+        add("Airports/Countries", "Airports/Countries/Atlantis", "Atlantis"),
+    };
+    main.directoryTree->expandAll();
+
+    for (TreeNode* place : places)
+        clickOn(place);
+    QVERIFY(platform::waitUntil([&] { return reflector_->requests().size() == 2; }, 5000));
+    QCOMPARE(reflector_->requestTexts(), QList<QByteArray>({"Airports,Texas", "Airports,japan"}));
+    QCOMPARE(reflector_->connections().size(), 2);
 }
 
 void TestNodeClick::returnKeyClicksTheCurrentNode()

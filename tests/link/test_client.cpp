@@ -105,7 +105,7 @@ private slots:
         EventLog log(client);
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.socket().SendData(loginOnWire("0", "ann", "pw")).ok());
+        QVERIFY(client.socket().SendData(loginOnWire(false, "0", "ann", "pw").text).ok());
         QVERIFY(waitUntil([&] { return log.events.size() == 3; }, kLimitMs));
 
         QCOMPARE(log.events, QStringList({"connected", "sendComplete login=1 other=1", "dataArrival"}));
@@ -129,7 +129,7 @@ private slots:
         EventLog log(client);
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.socket().SendData(requestOnWire("/SumReq/Animals")).ok());
+        QVERIFY(client.socket().SendData(requestOnWire(false, "/SumReq/Animals").text).ok());
         QVERIFY(waitUntil([&] { return log.events.size() == 4; }, kLimitMs));
         QCOMPARE(log.events.last(), QStringLiteral("peerClosed state=0")); // closed again, ready for the next request
         QVERIFY(!reflectorSession().state().socketError);
@@ -159,7 +159,7 @@ private slots:
         ReflectorConnection& client = reflectorSession().connection();
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.socket().SendData(loginOnWire("5", "a,b", "")).ok());
+        QVERIFY(client.socket().SendData(loginOnWire(encrypt, "5", "a,b", "").text).ok());
         QVERIFY(waitUntil([&] { return form<UserSettingsWindow>().userIdBox->text() == "77"; }, kLimitMs));
 
         // The enciphered login carries one comma more; a comma inside a value goes as it is.
@@ -171,18 +171,16 @@ private slots:
 
     void encipheredFormsOfTheOtherRequests()
     {
-        reflectorSession().state().encryptTraffic = false;
-        QCOMPARE(logoutOnWire("9.8.7.6"), QByteArray("DeleteConnection*/"));
+        QCOMPARE(logoutOnWire(false, "9.8.7.6").text, QByteArray("DeleteConnection*/"));
         QCOMPARE(forgotPasswordOnWire("ann", "x"), QByteArray("/ForgotPassword\\ann,x"));
-        QCOMPARE(requestOnWire("Technology,Cams"), QByteArray("Technology,Cams"));
+        QCOMPARE(requestOnWire(false, "Technology,Cams").text, QByteArray("Technology,Cams"));
 
-        reflectorSession().state().encryptTraffic = true;
         FakeReflector reflector; // deciphers as the far end would
         reflector.setEnciphered(true);
-        QCOMPARE(reflector.decipher(logoutOnWire("9.8.7.6")), QByteArray("DeleteConnection*/9.8.7.6"));
+        QCOMPARE(reflector.decipher(logoutOnWire(true, "9.8.7.6").text), QByteArray("DeleteConnection*/9.8.7.6"));
         QCOMPARE(forgotPasswordOnWire("ann", "x"), QByteArray("/ForgotPassword\\ann,x"));
-        QCOMPARE(reflector.decipher(requestOnWire("Technology,Cams")), QByteArray("Technology,Cams"));
-        QCOMPARE(replyInClear(reflector.encipher("/NDF/")), QByteArray("/NDF/"));
+        QCOMPARE(reflector.decipher(requestOnWire(true, "Technology,Cams").text), QByteArray("Technology,Cams"));
+        QCOMPARE(replyInClear(true, reflector.encipher("/NDF/")).text, QByteArray("/NDF/"));
     }
 
     // One chunk is one message: the pieces of a split reply reach the reply handling
@@ -200,13 +198,13 @@ private slots:
         EventLog log(client);
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.socket().SendData(requestOnWire("Travel,Paris")).ok());
+        QVERIFY(client.socket().SendData(requestOnWire(true, "Travel,Paris").text).ok());
         QVERIFY(waitUntil([&] { return log.chunks.size() == 4; }, kLimitMs));
         QCOMPARE(log.chunks, QList<QByteArray>({reply.left(2), reply.mid(2, 18), reply.mid(20, 20), reply.mid(40)}));
 
         client.socket().Close();
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.socket().SendData(loginOnWire("1", "ann", "pw")).ok());
+        QVERIFY(client.socket().SendData(loginOnWire(true, "1", "ann", "pw").text).ok());
         QVERIFY(waitUntil([&] { return log.chunks.size() == 6; }, kLimitMs));
         QVERIFY(!reflectorSession().state().loginFailed);
         QVERIFY(form<UserSettingsWindow>().warningLabel->isHidden());
@@ -220,7 +218,7 @@ private slots:
         ReflectorConnection& client = reflectorSession().connection();
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.socket().SendData(loginOnWire("1", "ann", "wrong")).ok());
+        QVERIFY(client.socket().SendData(loginOnWire(false, "1", "ann", "wrong").text).ok());
         QVERIFY(waitUntil([&] { return reflectorSession().state().loginFailed; }, kLimitMs));
         UserSettingsWindow& settings = form<UserSettingsWindow>();
         QVERIFY(settings.isVisible());

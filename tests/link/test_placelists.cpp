@@ -1,11 +1,6 @@
 // The state and country lists of the directory queries, and the queries they let out.
-#include "FakeReflector.h"
-#include "ReflectorAt.h"
-#include "TempProgramFolder.h"
+// What a click on a place sends to the reflector is the node click's (tests/directory).
 #include "link/PlaceLists.h"
-
-#include "platform/Wait.h"
-#include "ui/Forms.h"
 
 #include <QTest>
 
@@ -75,25 +70,6 @@ private slots:
         QFETCH(QByteArray, place);
         QFETCH(Query, query);
         QCOMPARE(country ? placeQueryForCountry(topic, place) : placeQueryForState(topic, place), query);
-    }
-
-    // Only the places of the lists reach the reflector, each as one request.
-    void theQueryGoesToTheReflector()
-    {
-        TempProgramFolder folder;
-        FakeReflector reflector;
-        QVERIFY(reflector.listen());
-        reflector.setQuietGapMs(10);
-        useReflector(reflector.port());
-
-        QueryByState("Airports", "Texas");
-        QueryByState("Airports", "texas");
-        QueryByCountry("Airports", "japan");
-        QueryByCountry("Airports", "Texas");
-        QVERIFY(platform::waitUntil([&] { return reflector.requests().size() == 2; }, 5000));
-        QCOMPARE(reflector.requestTexts(), QList<QByteArray>({"Airports,Texas", "Airports,japan"}));
-        QCOMPARE(reflector.connections().size(), 2);
-        ui::destroyAllForms();
     }
 };
 

@@ -1,6 +1,5 @@
 #include "link/PlaceLists.h"
 
-#include "link/ReflectorSession.h"
 #include "platform/LetterCase.h"
 
 #include <algorithm>
@@ -308,16 +307,4 @@ std::optional<QByteArray> placeQueryForCountry(const QByteArray& topic, const QB
     if (!isCountryName(place))
         return std::nullopt;
     return placeQuery(topic, place);
-}
-
-void QueryByState(const QByteArray& topic, const QByteArray& place)
-{
-    if (const auto query = placeQueryForState(topic, place))
-        reflectorSession().sendQuery(*query);
-}
-
-void QueryByCountry(const QByteArray& topic, const QByteArray& place)
-{
-    if (const auto query = placeQueryForCountry(topic, place))
-        reflectorSession().sendQuery(*query);
 }

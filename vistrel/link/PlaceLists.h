@@ -21,7 +21,3 @@ bool isCountryName(const QByteArray& place);
 // nothing when the place is not in that list.
 std::optional<QByteArray> placeQueryForState(const QByteArray& topic, const QByteArray& place);
 std::optional<QByteArray> placeQueryForCountry(const QByteArray& topic, const QByteArray& place);
-
-// Send placeQueryForState / placeQueryForCountry as the session's query, when there is one.
-void QueryByState(const QByteArray& topic, const QByteArray& place);
-void QueryByCountry(const QByteArray& topic, const QByteArray& place);

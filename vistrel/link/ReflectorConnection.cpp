@@ -4,7 +4,7 @@
 #include "link/TrafficCipher.h"
 
 ReflectorConnection::ReflectorConnection(LinkState& state, QObject* parent)
-    : QObject(parent), socket_(new platform::SocketControl(this))
+    : QObject(parent), state_(state), socket_(new platform::SocketControl(this))
 {
     using platform::SocketControl;
     // A chunk is one read of the socket, up to the receive limit; what the reflector
@@ -27,12 +27,8 @@ void ReflectorConnection::onDataArrival()
 {
     // A chunk that cannot be deciphered counts as an empty one, which the reply
     // handling ignores.
-    QByteArray chunk;
-    try {
-        chunk = replyInClear(socket_->GetData());
-    } catch (const std::exception&) {
-    }
-    receiveChunk(chunk);
+    const TrafficText chunk = replyInClear(state_.encryptTraffic, socket_->GetData());
+    receiveChunk(chunk.ok() ? chunk.text : QByteArray());
 }
 
 void ReflectorConnection::receiveChunk(const QByteArray& chunk)

@@ -35,6 +35,7 @@ signals:
 private:
     void onDataArrival();
 
+    const LinkState& state_; // its traffic cipher switch, read for each chunk
     platform::SocketControl* socket_;
     QByteArray lastChunk_;
 };

@@ -146,8 +146,10 @@ void ReflectorSession::Login::attempt(const QString& address, const char* attemp
     emit session_.attemptPortShown(session_.settings().portText());
 
     hideStatusWindow();
-    const int port = reflectorPort();
-    runOnSocket(socket_, [&] { return socket_.setRemotePort(port); });
+    const PortNumber port = reflectorPort(session_.settings());
+    if (!port.value)
+        throw platform::RuntimeError(port.errorNumber, port.errorDescription);
+    runOnSocket(socket_, [&] { return socket_.setRemotePort(*port.value); });
     // Only an error of this connection may count against it.
     state_.socketError = false;
     runOnSocket(socket_, [&] { return socket_.Connect(); });
@@ -185,10 +187,13 @@ void ReflectorSession::Login::reportConnectState()
 bool ReflectorSession::Login::sendLogin()
 {
     const ReflectorSettings& settings = session_.settings();
-    const QByteArray message = loginOnWire(settings.userId(), settings.userName(), settings.password());
+    const TrafficText message =
+        loginOnWire(state_.encryptTraffic, settings.userId(), settings.userName(), settings.password());
+    if (!message.ok())
+        throw platform::RuntimeError(message.errorNumber, message.errorDescription);
     // A completion left by an earlier send must not count for this one.
     state_.loginSendComplete = false;
-    runOnSocket(socket_, [&] { return socket_.SendData(message); });
+    runOnSocket(socket_, [&] { return socket_.SendData(message.text); });
 
     bool sent = false;
     {

@@ -6,11 +6,9 @@
 #include "link/TrafficCipher.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
-#include "platform/RuntimeError.h"
 #include "platform/Wait.h"
 
 #include <functional>
-#include <utility>
 
 using platform::SocketControl;
 using Lamp = ReflectorSession::Lamp;
@@ -20,19 +18,6 @@ namespace {
 const QByteArray kSendingLogout = "Sending disconnect request to Reflector...";
 const QByteArray kLogoutFailed = "Sending disconnect request to Reflector failed...";
 const QByteArray kLogoutSent = "Sending disconnect request to Reflector Successfull...";
-
-// A step of the program's own that fails with a run-time error, as a socket step fails.
-std::function<SocketControl::Result()> asStep(std::function<void()> body)
-{
-    return [body = std::move(body)]() -> SocketControl::Result {
-        try {
-            body();
-        } catch (const platform::RuntimeError& error) {
-            return {error.number(), error.description()};
-        }
-        return {};
-    };
-}
 
 } // namespace
 
@@ -107,10 +92,10 @@ bool ReflectorSession::Logout::step(const std::function<SocketControl::Result()>
 void ReflectorSession::Logout::connect() const
 {
     step([&] { return socket_.setRemoteHost(platform::fromCp1252(state_.reflectorAddress)); });
-    int port = 0;
-    const bool portRead = step(asStep([&] { port = reflectorPort(); }));
-    if (portRead)
-        step([&] { return socket_.setRemotePort(port); });
+    // Reading the port is a step of its own: a port box without a number fails it.
+    const PortNumber port = reflectorPort(session_.settings());
+    if (step([&] { return SocketControl::Result{port.errorNumber, port.errorDescription}; }))
+        step([&] { return socket_.setRemotePort(*port.value); });
     // A flag left from an earlier failure must not end this connect.
     state_.socketError = false;
     step([&] { return socket_.Connect(); });
@@ -148,9 +133,11 @@ bool ReflectorSession::Logout::send() const
     // Cleared first, so that only this send's completion counts.
     state_.loginSendComplete = false;
     // Building it is a step of its own: a cipher that cannot be reached fails it.
-    QByteArray wire;
-    return step(asStep([&] { wire = logoutOnWire(session_.settings().outsideAddress()); }))
-        && step([&] { return socket_.SendData(wire); })
+    const TrafficText wire = logoutOnWire(state_.encryptTraffic, session_.settings().outsideAddress());
+    return step([&] {
+               return SocketControl::Result{wire.errorNumber, wire.errorDescription};
+           })
+        && step([&] { return socket_.SendData(wire.text); })
         && platform::waitUntil([&] { return state_.loginSendComplete; }, kLogoutSendLimitMs);
 }
 

@@ -1,15 +1,22 @@
-#include "ReflectorPort.h"
+#include "link/ReflectorPort.h"
 
-#include "link/ReflectorSession.h"
 #include "link/ReflectorSettings.h"
 #include "platform/Codec.h"
-#include "platform/RuntimeError.h"
 #include "platform/StandardErrors.h"
 
 #include <cmath>
 #include <limits>
 
-int portNumberFromText(const QString& text)
+namespace {
+
+PortNumber noPort(int number)
+{
+    return {std::nullopt, number, platform::standardError(number).description()};
+}
+
+} // namespace
+
+PortNumber portNumberFromText(const QString& text)
 {
     const QByteArray number = platform::trimBlanks(platform::toCp1252(text));
     bool ok = false;
@@ -22,13 +29,13 @@ int portNumberFromText(const QString& text)
         value = std::nearbyint(value);
     }
     if (!ok)
-        throw platform::standardError(platform::errors::kTypeMismatch);
+        return noPort(platform::errors::kTypeMismatch);
     if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
-        throw platform::standardError(platform::errors::kOverflow);
-    return int(value);
+        return noPort(platform::errors::kOverflow);
+    return {int(value), 0, {}};
 }
 
-int reflectorPort()
+PortNumber reflectorPort(const ReflectorSettings& settings)
 {
-    return portNumberFromText(reflectorSession().settings().portText());
+    return portNumberFromText(settings.portText());
 }

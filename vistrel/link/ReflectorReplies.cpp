@@ -3,9 +3,7 @@
 #include "link/ServerSettingsFile.h"
 #include "link/UserSettingsFile.h"
 #include "platform/Codec.h"
-#include "platform/Dialogs.h"
 #include "platform/OneShotTimer.h"
-#include "platform/ProcessEnd.h"
 
 using Lamp = ReflectorSession::Lamp;
 using Marker = ReflectorSession::Marker;
@@ -130,15 +128,7 @@ void ReflectorSession::endForSecondLogin()
     if (endingForSecondLogin_)
         return;
     endingForSecondLogin_ = true;
-    // Shown without waiting: the logout and the end follow once the user has read it.
-    const platform::MessageBoxRequest box =
-        platform::messageRequest(QStringLiteral("The same User is Logged in from Different Locations....\r\n"
-                                                "Disconnecting from the Server...\r\n"
-                                                "System Shutdown..."));
-    platform::dialogs().showMessage(QStringLiteral("second login"), box, [this](platform::MessageAnswer) {
-        emit logoutDue();
-        platform::endProcess(0);
-    });
+    emit secondLoginReported();
 }
 
 // New reflector addresses, for the next start. A missing address keeps its line.
@@ -172,26 +162,13 @@ void ReflectorSession::takePasswordChange(const QByteArray& outcome, const QByte
     emit settingsSaveDue();
 }
 
-// Offers the locator in the "Helpful Hint" box. Replies still come while the box waits
-// for its answer; none of them opens another box.
-void ReflectorSession::offerLocator()
-{
-    const platform::MessageBoxRequest hint = platform::messageRequest(
-        QStringLiteral("Please use Cam Locator to help you find Webcams. Click the YES button to use Cam Locator."),
-        platform::MessageButtons::YesNoCancel, platform::MessageIcon::None, QStringLiteral("Helpful Hint"));
-    platform::dialogs().showMessage(hint.title, hint, [this](platform::MessageAnswer answer) {
-        if (answer == platform::MessageAnswer::Yes)
-            emit locatorOpenDue();
-    });
-}
-
 // The third "/NDF/" in a row offers the locator.
 void ReflectorSession::takeNoData()
 {
     emit statusText("No Data found at this node..");
     if (++noDataCount_ >= kNoDataRepliesForHint) {
         noDataCount_ = 0;
-        offerLocator();
+        emit locatorHintDue();
     }
     emit noDataAtPlace();
     emit statusClearDue(kNoDataClearMs);

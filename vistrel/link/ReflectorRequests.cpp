@@ -4,7 +4,6 @@
 #include "link/TrafficCipher.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
-#include "platform/RuntimeError.h"
 #include "platform/Wait.h"
 
 using platform::SocketControl;
@@ -127,11 +126,8 @@ ReflectorSession::Request::Outcome ReflectorSession::Request::connect()
     if (!runOnReflectorSocket(socket_, [&] { return socket_.setRemoteHost(host); }).ok())
         return Outcome::Failed;
     // A port box that holds no number leaves the socket's port as it was.
-    try {
-        const int port = reflectorPort();
-        runOnReflectorSocket(socket_, [&] { return socket_.setRemotePort(port); });
-    } catch (const platform::RuntimeError&) {
-    }
+    if (const PortNumber port = reflectorPort(session_.settings()); port.value)
+        runOnReflectorSocket(socket_, [&] { return socket_.setRemotePort(*port.value); });
     // Only an error of this connection may end its wait.
     state_.socketError = false;
     const bool started = runOnReflectorSocket(socket_, [&] { return socket_.Connect(); }).ok();
@@ -158,14 +154,11 @@ ReflectorSession::Request::Outcome ReflectorSession::Request::connect()
 // Sends the staged text in one piece and waits until it has left.
 ReflectorSession::Request::Outcome ReflectorSession::Request::transmit()
 {
-    QByteArray wire;
-    try {
-        wire = requestOnWire(session_.stagedRequest_);
-    } catch (const platform::RuntimeError&) {
-        // The string component that enciphers could not be created: nothing can be sent.
+    const TrafficText wire = requestOnWire(state_.encryptTraffic, session_.stagedRequest_);
+    // The string component that enciphers could not be created: nothing can be sent.
+    if (!wire.ok())
         return Outcome::Failed;
-    }
-    const bool queued = socket_.SendData(wire).ok();
+    const bool queued = socket_.SendData(wire.text).ok();
     state_.sendComplete = false;
     if (!queued)
         return Outcome::Failed;

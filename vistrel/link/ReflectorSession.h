@@ -122,6 +122,8 @@ signals:
     // The status window: a line of its log, a segment's lamp, a marker, the address
     // and the port of the last connection attempt.
     void logLine(const QByteArray& line);
+    // A message for the user, shown by the window that observes the session.
+    void messageDue(const QString& text);
     void lampShown(int segment, ReflectorSession::Lamp colour);
     void markerShown(ReflectorSession::Marker marker, bool visible);
     void attemptShown(const QString& address);
@@ -138,9 +140,14 @@ signals:
     void loginRejected();
     // The client is to log out (the Disconnect command).
     void logoutDue();
+    // The reflector reports the same user logged in elsewhere (only its first report
+    // comes out): the user is told, then the client logs out and the program ends.
+    void secondLoginReported();
     void locatorResult(ReflectorSession::LocatorOutcome outcome, const LocatorResult& result);
     void locatorStatus(const QByteArray& text);
     void locatorOpenDue();
+    // Replies in a row found no data: the user is offered the locator ("Helpful Hint").
+    void locatorHintDue();
     // The password change window's status line, and the reflector's answer to the change.
     void passwordChangeStatus(const QByteArray& text);
     void passwordChangeAnswered(const QByteArray& outcome);
@@ -155,7 +162,6 @@ private:
     void handle(const Reply& reply);
     void takeConfirmedUserId(const QByteArray& userId);
     void takeAdvert(const QByteArray& address);
-    void offerLocator();
     void endForSecondLogin();
     void storeReflectorAddresses(const Reply& reply);
     void takeNoData();
@@ -172,7 +178,6 @@ private:
     ReplyReader replies_;
     QByteArray stagedRequest_;
     int noDataCount_ = 0;
-    // The "Helpful Hint" box is open; replies that come meanwhile bring no other box.
     // A second login elsewhere has been reported: the program is ending.
     bool endingForSecondLogin_ = false;
     bool loginRunning_ = false;

@@ -1,23 +1,48 @@
-#include "TrafficCipher.h"
+#include "link/TrafficCipher.h"
 
 #include "common/Lexmara.h"
-#include "link/ReflectorSession.h"
+#include "platform/RuntimeError.h"
 
-QByteArray requestOnWire(const QByteArray& text)
+namespace {
+
+// The string component raises its failures; here they become the result's.
+template <typename Cipher>
+TrafficText throughComponent(Cipher cipher)
 {
-    return reflectorSession().state().encryptTraffic ? gLexmara.StringEncrypt(text, QByteArray(kTrafficKey)) : text;
+    try {
+        return {cipher(), 0, {}};
+    } catch (const platform::RuntimeError& error) {
+        return {{}, error.number(), error.description()};
+    }
 }
 
-QByteArray loginOnWire(const QByteArray& userId, const QByteArray& userName, const QByteArray& password)
+TrafficText enciphered(const QByteArray& text)
+{
+    return throughComponent([&] { return gLexmara.StringEncrypt(text, QByteArray(kTrafficKey)); });
+}
+
+TrafficText asItIs(const QByteArray& text)
+{
+    return {text, 0, {}};
+}
+
+} // namespace
+
+TrafficText requestOnWire(bool encipher, const QByteArray& text)
+{
+    return encipher ? enciphered(text) : asItIs(text);
+}
+
+TrafficText loginOnWire(bool encipher, const QByteArray& userId, const QByteArray& userName, const QByteArray& password)
 {
     const QByteArray login = "/Login/" + userId + ',' + userName + ',' + password;
-    return reflectorSession().state().encryptTraffic ? requestOnWire(login + ',') : login;
+    return encipher ? enciphered(login + ',') : asItIs(login);
 }
 
-QByteArray logoutOnWire(const QByteArray& outsideAddress)
+TrafficText logoutOnWire(bool encipher, const QByteArray& outsideAddress)
 {
     const QByteArray logout = "DeleteConnection*/";
-    return reflectorSession().state().encryptTraffic ? requestOnWire(logout + outsideAddress) : logout;
+    return encipher ? enciphered(logout + outsideAddress) : asItIs(logout);
 }
 
 QByteArray forgotPasswordOnWire(const QByteArray& userName, const QByteArray& restrictedPassword)
@@ -25,7 +50,9 @@ QByteArray forgotPasswordOnWire(const QByteArray& userName, const QByteArray& re
     return "/ForgotPassword\\" + userName + ',' + restrictedPassword;
 }
 
-QByteArray replyInClear(const QByteArray& chunk)
+TrafficText replyInClear(bool decipher, const QByteArray& chunk)
 {
-    return reflectorSession().state().encryptTraffic ? gLexmara.StringDecrypt(chunk, QByteArray(kTrafficKey)) : chunk;
+    if (!decipher)
+        return asItIs(chunk);
+    return throughComponent([&] { return gLexmara.StringDecrypt(chunk, QByteArray(kTrafficKey)); });
 }

@@ -3,6 +3,7 @@
 #include "link/ReflectorSession.h"
 #include "linkwindows/PasswordChangeWindow.h"
 #include "linkwindows/ServerSettingsWindow.h"
+#include "linkwindows/SessionMessagesView.h"
 #include "linkwindows/SettingsFromWindows.h"
 #include "linkwindows/StatusWindow.h"
 #include "linkwindows/UserSettingsWindow.h"
@@ -77,4 +78,5 @@ void showSessionInLinkWindows(ReflectorSession& session)
     QObject::connect(&session, &S::settingsSaveDue, [] { form<UserSettingsWindow>().save(); });
     QObject::connect(&session, &S::loginRejected, &showRejection);
     showSessionInPasswordChange(session);
+    showSessionMessages(session);
 }

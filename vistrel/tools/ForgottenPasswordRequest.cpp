@@ -2,7 +2,6 @@
 
 #include "link/LinkState.h"
 #include "link/ReflectorPort.h"
-#include "platform/RuntimeError.h"
 #include "platform/SocketControl.h"
 #include "platform/Wait.h"
 
@@ -29,13 +28,10 @@ ForgottenPasswordOutcome sendForgottenPasswordRequest(SocketControl& socket, Lin
                                                       const std::function<void(const QByteArray&)>& status)
 {
     socket.Close();
-    int port = 0;
-    try {
-        port = portNumberFromText(target.portText);
-    } catch (const platform::RuntimeError&) {
+    const PortNumber port = portNumberFromText(target.portText);
+    if (!port.value)
         return ForgottenPasswordOutcome::ConnectFailed;
-    }
-    if (!socket.setRemoteHost(target.host).ok() || !socket.setRemotePort(port).ok() || !socket.Connect().ok())
+    if (!socket.setRemoteHost(target.host).ok() || !socket.setRemotePort(*port.value).ok() || !socket.Connect().ok())
         return closedAfter(socket, ForgottenPasswordOutcome::ConnectFailed);
 
     const bool decided = platform::waitUntil(
