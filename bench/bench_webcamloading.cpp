@@ -2,9 +2,9 @@
 // node in the tree: the reply in one chunk and in 20 chunks, each time into a place
 // without webcams and with the seen-replies cache deleted, cache write included.
 //
-// The chunks are joined here as the reply handling collects them ("/WC/" to
-// "/EndTran/") and the joined reply is handed to LoadWebCams; the reply handling of
-// this tree does not collect webcam replies yet.
+// The chunks are joined here as the session collects them ("/WC/" to "/EndTran/")
+// and the joined reply is handed to LoadWebCams, so that the loading is measured
+// apart from the collecting (bench_webcamreplycollecting measures that).
 #include "FrameWorld.h"
 #include "PlaceTree.h"
 #include "WidgetBenchmarkMain.h"

@@ -22,7 +22,6 @@
 #include "ui/PanelStatusBar.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -555,8 +554,9 @@ private slots:
         QVERIFY(!collector.append("/EndTran/").complete);
     }
 
-    // A reply of 1000 records in 20 chunks is collected in well under the time a user notices.
-    void collectingIsFast()
+    // A reply of 1000 records in 20 chunks is collected whole (bench_webcamreplycollecting
+    // measures how fast).
+    void aLongReplyInTwentyChunksIsCollectedWhole()
     {
         QByteArray reply = "/WC/";
         for (int i = 0; i < 1000; ++i)
@@ -564,13 +564,10 @@ private slots:
                 QByteArray::number(i) + ",http://cam.example/" + QByteArray::number(i) + ",,Cam,N,,Paris,IEStream\r\n";
         reply += "/EndTran/";
         ReflectorConnection& client = reflectorSession().connection();
-        QElapsedTimer clock;
-        clock.start();
         const qsizetype piece = reply.size() / 20 + 1;
         for (qsizetype at = 0; at < reply.size(); at += piece)
             client.receiveChunk(reply.mid(at, piece));
         QCOMPARE(reflectorSession().collectedWebCamReply(), reply);
-        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     }
 
 private:

@@ -8,7 +8,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$here/build/test}" && pwd)
 out="$build/screenshots"
-program="$build/bin/link_test_windowlayout"
+program="$build/bin/linkwindows_test_windowlayout"
 [[ -x "$program" ]] || { echo "not built: $program (run scripts/build first)" >&2; exit 1; }
 
 mkdir -p "$out"
