@@ -24,9 +24,9 @@ Reply webCamReply(const QByteArray& reply)
     return {Kind::WebCamReply, reply};
 }
 
-Reply locator(Kind kind, QList<QByteArray> entries, const QByteArray& count)
+Reply locator(Kind kind, QList<QByteArray> entries, const QByteArray& count, bool listsLaterEntries = false)
 {
-    return {kind, {}, {}, {std::move(entries), count}};
+    return {kind, {}, {}, {std::move(entries), count, listsLaterEntries}};
 }
 
 } // namespace
@@ -91,7 +91,7 @@ private slots:
         row("webcams on line", {"/Count/,57"}, {{Kind::WebCamsOnLine, "57"}});
         row("webcams on line without a number", {"/Count/"}, {{Kind::WebCamsOnLine}});
         row("topic result", {"/SumReqRet/ 3;a,b,/NDF/,c"},
-            {{Kind::EarlyNoData}, locator(Kind::LocatorTopicResult, {"a", "b", "c"}, "3")});
+            {{Kind::EarlyNoData}, locator(Kind::LocatorTopicResult, {"a", "b", "c"}, "3", true)});
         row("search result", {"/SumReqRetText/ 12;/a/b/"}, {locator(Kind::LocatorSearchResult, {"a", "b"}, "10")});
         row("no webcams for the topic", {"/SumReqNDF/"},
             {{Kind::LocatorNoTopicResult}, kAnswered, kNodeData, kRetrieved, kNodeDataEnd});

@@ -16,6 +16,8 @@ struct LocatorResult {
     // A topic result listed an entry from its second on; the first entry alone, or the
     // only one of a result without commas, does not count.
     bool listsLaterEntries = false;
+
+    bool operator==(const LocatorResult&) const = default;
 };
 
 // The chunk holds "/SumReqRet/"; read from that tag on.

@@ -68,11 +68,7 @@ struct Reply {
     QByteArray second = {};
     LocatorResult locator = {};
 
-    bool operator==(const Reply& other) const
-    {
-        return kind == other.kind && text == other.text && second == other.second
-            && locator.entries == other.locator.entries && locator.count == other.locator.count;
-    }
+    bool operator==(const Reply&) const = default;
 };
 
 class ReplyReader {
