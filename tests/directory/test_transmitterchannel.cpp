@@ -3,6 +3,7 @@
 // requests, the replies with the play after them, Stop and its recovery, and the
 // bounds of every wait when a site is off line, refuses or never answers.
 #include "FakeTransmitter.h"
+#include "RefusingPort.h"
 #include "StallingPort.h"
 #include "TempProgramFolder.h"
 #include "directory/TransmitterChannel.h"
@@ -147,6 +148,16 @@ private slots:
         QCOMPARE(channel->fileNames(), QList<QByteArray>({"Countdown.avi", "Liftoff.avi"}));
         QCOMPARE(transmitter->connections().size(), 1);
         QCOMPARE(transmitter->requestTexts(), QList<QByteArray>{"/FileList/"});
+    }
+
+    // A connect by name shows the state the name's lookup leads to as well.
+    void connectByNameShowsTheStatesOnTheWay()
+    {
+        channel->connectAndListFiles(QStringLiteral("localhost"), transmitter->port());
+        QVERIFY(waitFor([&] { return channel->fileNames() == QList<QByteArray>({"Countdown.avi", "Liftoff.avi"}); }));
+        QStringList shown = texts(*stateTexts);
+        shown.removeOne(QStringLiteral("Current state = Resolving Host")); // none for a name looked up already
+        QCOMPARE(shown, QStringList({"Current state = Connecting", "Current state = Connected"}));
     }
 
     void connectToAnotherSiteOpensANewConnection()
@@ -309,6 +320,33 @@ private slots:
         QCOMPARE(channel->fileNames(), QList<QByteArray>({"Countdown.avi", "Liftoff.avi"}));
     }
 
+    // Requests asked while another one waits for its bytes go out in the order they were
+    // asked; a Connect asked while one waits its turn is ignored.
+    void requestsAskedMeanwhileGoOutInTheirOrder()
+    {
+        QVERIFY(connectAndWaitForList({"Countdown.avi", "Liftoff.avi"}));
+        channel->chooseFile("Liftoff.avi", Speed::Cable);
+        channel->connectAndListFiles(QStringLiteral("127.0.0.1"), transmitter->port());
+        channel->connectAndListFiles(QStringLiteral("127.0.0.1"), transmitter->port());
+        channel->stopTransmission();
+        QVERIFY(waitFor([&] { return transmitter->requestTexts().last() == "/Stop/"; }));
+        QCOMPARE(transmitter->requestTexts(),
+                 QList<QByteArray>({"/FileList/", "/Cable/", "/VF/Liftoff.avi", "/FileList/", "/Stop/"}));
+        QCOMPARE(transmitter->connections().size(), 1);
+    }
+
+    // A request asked while a Connect waits runs once the Connect has failed.
+    void requestBehindAFailedConnectStillRuns()
+    {
+        RefusingPort refusing;
+        channel->connectAndListFiles(QStringLiteral("127.0.0.1"), refusing.port());
+        channel->stopTransmission();
+        QTRY_VERIFY(texts(*stateTexts).contains(QStringLiteral("Stop Command failed.")));
+        QCOMPARE(texts(*stateTexts).mid(texts(*stateTexts).size() - 2),
+                 QStringList({"Current state = Error", "Stop Command failed."}));
+        QCOMPARE(boxes(), QStringList{kOffLine});
+    }
+
     void stopIsSentOnTheOpenConnection()
     {
         QVERIFY(connectAndWaitForList({"Countdown.avi", "Liftoff.avi"}));
@@ -344,10 +382,9 @@ private slots:
 
     void refusedConnectIsOffLine()
     {
-        const quint16 port = transmitter->port();
-        transmitter->stopListening();
-        channel->connectAndListFiles(QStringLiteral("127.0.0.1"), port);
-        QCOMPARE(boxes(), QStringList{kOffLine});
+        RefusingPort refusing; // held, so that no program beside this one can listen there
+        channel->connectAndListFiles(QStringLiteral("127.0.0.1"), refusing.port());
+        QTRY_COMPARE(boxes(), QStringList{kOffLine});
         QCOMPARE(texts(*stateTexts).last(), QStringLiteral("Current state = Error"));
         QVERIFY(channel->fileNames().isEmpty());
     }
@@ -357,7 +394,7 @@ private slots:
         StallingPort stalling;
         QVERIFY(stalling.port() != 0);
         channel->connectAndListFiles(QStringLiteral("127.0.0.1"), stalling.port());
-        QCOMPARE(boxes(), QStringList{kOffLine});
+        QTRY_COMPARE(boxes(), QStringList{kOffLine});
         QCOMPARE(channel->connectionState(), int(SocketControl::StateClosed));
     }
 

@@ -4,6 +4,7 @@
 // site, Stop and Disconnect; the help pages of a right press.
 #include "FakeTransmitter.h"
 #include "FrameWorld.h"
+#include "RefusingPort.h"
 #include "RightPressHelp.h"
 #include "directory/MainWindow.h"
 #include "linkwindows/ServerSettingsWindow.h"
@@ -192,12 +193,11 @@ private slots:
     void offLineSiteShowsTheBox()
     {
         MainWindow& main = form<MainWindow>();
-        const quint16 port = site->port();
-        site.reset(); // nothing listens there now
-        form<ServerSettingsWindow>().viewerPortBox->setText(QString::number(port));
+        const RefusingPort refusing; // held, so that no program beside this one can listen there
+        form<ServerSettingsWindow>().viewerPortBox->setText(QString::number(refusing.port()));
         main.transmitterAddressBox->setText(QStringLiteral("127.0.0.1"));
         QTest::mouseClick(control<QPushButton>(main, "Command7"), Qt::LeftButton);
-        QCOMPARE(world->folder().dialogs().messageTexts(), QStringList{"Transmitter is Off Line"});
+        QTRY_COMPARE(world->folder().dialogs().messageTexts(), QStringList{"Transmitter is Off Line"});
         QCOMPARE(main.fileList->count(), 0);
     }
 

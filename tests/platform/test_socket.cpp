@@ -124,6 +124,36 @@ private slots:
         QCOMPARE(socket.State(), int(SocketControl::StateClosed));
     }
 
+    // stateChanged comes from the event loop whenever the connection has moved on by
+    // itself, and State() then tells where it is; the calls raise none.
+    void stateChangedFollowsTheConnection()
+    {
+        Peer peer;
+        SocketControl socket;
+        QList<int> seen;
+        connect(&socket, &SocketControl::stateChanged, this, [&] { seen << socket.State(); });
+        QVERIFY(socket.Connect(kLoopback, peer.port()).ok());
+        QVERIFY(seen.isEmpty());
+        QVERIFY(waitUntil([&] { return seen.contains(SocketControl::StateConnected); }, kLimitMs));
+        QVERIFY(waitUntil([&] { return !peer.connections.isEmpty(); }, kLimitMs));
+        peer.connections.first()->disconnectFromHost();
+        QVERIFY(waitUntil([&] { return seen.contains(SocketControl::StatePeerClosing); }, kLimitMs));
+        QCOMPARE(seen.last(), int(SocketControl::StatePeerClosing));
+        for (const int state : seen)
+            QVERIFY(state == SocketControl::StateConnecting || state == SocketControl::StateConnected
+                    || state == SocketControl::StatePeerClosing);
+
+        const qsizetype beforeClose = seen.size();
+        socket.Close();
+        waitUntil([] { return false; }, 50);
+        QCOMPARE(seen.size(), beforeClose);
+
+        RefusingPort refusing;
+        QVERIFY(socket.Connect(kLoopback, refusing.port()).ok());
+        QVERIFY(waitUntil([&] { return seen.contains(SocketControl::StateError); }, kLimitMs));
+        QCOMPARE(seen.last(), int(SocketControl::StateError));
+    }
+
     void operationsRefusedWhileInUse_data()
     {
         QTest::addColumn<int>("state");

@@ -1,10 +1,5 @@
 #include "common/Globals.h"
 
-bool gReplyTimeout = false;
-bool gTransmitterSendDone = false;
-bool gLoginOkPressed = false;
-bool gLoginCancelPressed = false;
-
 std::array<WebCamRecord, kWebCamTableRows> gWebCamTable;
 std::array<QByteArray, kTopicSlots> gTopics;
 std::array<IconFile, kIconFileRows> gIconFiles;

@@ -10,12 +10,6 @@
 
 // The reflector connection's state is the session's (link/LinkState.h).
 
-// --- Flags that end the transmitter's and the webcam password prompt's waits -------------
-extern bool gReplyTimeout;        // the transmitter's file-list send ran out
-extern bool gTransmitterSendDone; // the transmitter socket finished a send
-extern bool gLoginOkPressed;      // the webcam password prompt's OK
-extern bool gLoginCancelPressed;  // the webcam password prompt's Cancel
-
 // --- The directory ----------------------------------------------------------------------
 // One webcam of a reflector reply; rows 1 to 1000 of gWebCamTable are used.
 struct WebCamRecord {

@@ -273,8 +273,6 @@ void MainWindow::createTimers()
     create(shutDownLimit, nullptr);
     connect(shutDownLimit, &platform::Timer::tick, [] { reflectorSession().state().waitTimeout = true; });
     create(startupStep, &MainWindow::showStartupChoice);
-    create(fileListLimit, nullptr);
-    connect(fileListLimit, &platform::Timer::tick, [] { gReplyTimeout = true; });
     create(programEnd, nullptr);
     connect(programEnd, &platform::Timer::tick, [] { platform::endProcess(0); });
 }

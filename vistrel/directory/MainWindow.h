@@ -89,7 +89,6 @@ public:
     platform::OneShotTimer* statusClear = nullptr;        // empties status panel 1 (MainWindowView)
     platform::OneShotTimer* shutDownLimit = nullptr;      // the shut-down's wait: the session's timeout flag
     platform::OneShotTimer* startupStep = nullptr;        // the start-up choice, armed by the load
-    platform::OneShotTimer* fileListLimit = nullptr;      // the transmitter's file-list limit: gReplyTimeout
     platform::OneShotTimer* programEnd = nullptr;         // ends the program
     platform::OneShotTimer* browserOpened = nullptr;      // marks a webcam opened in the browser (WebCamOpening)
 

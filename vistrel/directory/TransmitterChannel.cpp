@@ -1,17 +1,17 @@
 #include "directory/TransmitterChannel.h"
 
 #include "platform/Dialogs.h"
-#include "platform/Wait.h"
-
-#include <QScopedValueRollback>
 
 #include <algorithm>
+#include <utility>
 
 using platform::SocketControl;
 
 namespace {
 
 const QString kOffLineMessage = QStringLiteral("Transmitter is Off Line");
+// One off-line box at a time.
+const QString kOffLineBoxKind = QStringLiteral("transmitter off line");
 
 // The texts the connect shows for the connection's states, by state number.
 const QString kStateTexts[] = {
@@ -40,48 +40,103 @@ bool isAcceptableHost(const QString& host)
 
 TransmitterChannel::TransmitterChannel(QObject* parent) : QObject(parent)
 {
-    connect(&socket_, &SocketControl::sendComplete, this, [this] { sendDone_ = true; });
+    connect(&socket_, &SocketControl::stateChanged, this, &TransmitterChannel::onStateChanged);
+    connect(&socket_, &SocketControl::sendComplete, this, &TransmitterChannel::onSendComplete);
     connect(&socket_, &SocketControl::dataArrival, this, &TransmitterChannel::onDataArrival);
+    connect(&stepLimit_, &platform::Timer::tick, this, &TransmitterChannel::onStepLimit);
     connect(&playTimer_, &platform::Timer::tick, this, &TransmitterChannel::playRequested);
 }
 
 void TransmitterChannel::connectAndListFiles(const QString& host, int port)
 {
-    // A second press while the first still waits would ask twice, and the two lists
+    // A second press while the first is under way would ask twice, and the two lists
     // would be joined into one.
-    if (connecting_)
-        return;
-    const QScopedValueRollback running(connecting_, true);
-    emptyFileList();
-    if (isOpenTo(host, port)) {
-        shownState_ = -1;
-        showConnectionState(); // "Current state = Connected"
-    } else if (!connectTo(host, port)) {
-        reportOffLine();
-        return;
-    }
-    sendDone_ = false;
-    listOpen_ = true;
-    const bool sent = socket_.SendData("/FileList/").ok()
-        && platform::waitUntil([this] { return sendDone_ || socket_.State() != SocketControl::StateConnected; },
-                               kFileListSendLimitMs)
-        && sendDone_;
-    sendDone_ = false;
-    if (!sent)
-        reportOffLine();
+    if (!isListing())
+        ask(FileListRequest{host, port});
 }
 
 void TransmitterChannel::chooseFile(const QByteArray& fileName, Speed speed)
 {
-    listOpen_ = false;
-    sendDone_ = false;
-    if (socket_.SendData(speed == Speed::Modem ? "/Modem/" : "/Cable/").ok())
-        platform::waitUntil([this] { return sendDone_ || socket_.State() != SocketControl::StateConnected; },
-                            kSpeedSendLimitMs);
-    socket_.SendData("/VF/" + fileName);
+    ask(FileRequest{fileName, speed});
 }
 
 void TransmitterChannel::stopTransmission()
+{
+    ask(StopRequest{});
+}
+
+void TransmitterChannel::emptyFileList()
+{
+    listOpen_ = false;
+    fileList_.clear();
+    emit fileListEmptied();
+}
+
+bool TransmitterChannel::isListing() const
+{
+    return status_ == Status::Connecting || status_ == Status::SendingFileList
+        || std::any_of(waiting_.begin(), waiting_.end(),
+                       [](const Request& request) { return std::holds_alternative<FileListRequest>(request); });
+}
+
+void TransmitterChannel::ask(Request request)
+{
+    waiting_.push_back(std::move(request));
+    startWaitingRequests();
+}
+
+// Starts the requests that wait, in their order, until one of them has to wait itself.
+void TransmitterChannel::startWaitingRequests()
+{
+    while (status_ == Status::Idle && !waiting_.empty()) {
+        const Request next = std::move(waiting_.front());
+        waiting_.pop_front();
+        if (const auto* fileList = std::get_if<FileListRequest>(&next))
+            startFileList(*fileList);
+        else if (const auto* file = std::get_if<FileRequest>(&next))
+            startFile(*file);
+        else
+            startStop();
+    }
+}
+
+void TransmitterChannel::startFileList(const FileListRequest& request)
+{
+    const bool open = isOpenTo(request.host, request.port);
+    // Under way before the first signal, so that a Connect pressed in answer to one is ignored.
+    status_ = open ? Status::SendingFileList : Status::Connecting;
+    emptyFileList();
+    if (open) {
+        shownState_ = -1;
+        showConnectionState(); // "Current state = Connected"
+        sendFileList();
+        return;
+    }
+    if (!isAcceptableHost(request.host)) {
+        failFileList();
+        return;
+    }
+    socket_.Close();
+    if (!socket_.Connect(request.host, request.port).ok()) {
+        failFileList();
+        return;
+    }
+    shownState_ = -1;
+    awaitStep(Status::Connecting, kConnectLimitMs);
+    checkConnectProgress();
+}
+
+void TransmitterChannel::startFile(const FileRequest& request)
+{
+    listOpen_ = false;
+    chosenFile_ = request.fileName;
+    if (socket_.SendData(request.speed == Speed::Modem ? "/Modem/" : "/Cable/").ok())
+        awaitStep(Status::SendingSpeed, kSpeedSendLimitMs);
+    else
+        sendChosenFile();
+}
+
+void TransmitterChannel::startStop()
 {
     listOpen_ = false;
     if (socket_.SendData("/Stop/").ok() || socket_.State() == SocketControl::StateConnected)
@@ -92,40 +147,108 @@ void TransmitterChannel::stopTransmission()
     emit stateTextChanged(QStringLiteral("Stop Command failed."));
 }
 
-void TransmitterChannel::emptyFileList()
+void TransmitterChannel::sendFileList()
 {
-    listOpen_ = false;
-    fileList_.clear();
-    emit fileListEmptied();
+    listOpen_ = true;
+    if (socket_.SendData("/FileList/").ok())
+        awaitStep(Status::SendingFileList, kFileListSendLimitMs);
+    else
+        failFileList();
+}
+
+// The file request follows the speed request whether or not the speed went out.
+void TransmitterChannel::sendChosenFile()
+{
+    endStep();
+    socket_.SendData("/VF/" + std::exchange(chosenFile_, {}));
+}
+
+void TransmitterChannel::awaitStep(Status status, int limitMs)
+{
+    status_ = status;
+    stepLimit_.setEnabled(true);
+    stepLimit_.setInterval(limitMs);
+}
+
+void TransmitterChannel::endStep()
+{
+    status_ = Status::Idle;
+    stepLimit_.setEnabled(false);
+}
+
+// A list request that ends without its bytes sent: the site counts as off line. The
+// box is shown without waiting for it, as this may come from a socket event.
+void TransmitterChannel::failFileList()
+{
+    endStep();
+    platform::dialogs().showMessage(kOffLineBoxKind, platform::messageRequest(kOffLineMessage));
+}
+
+void TransmitterChannel::onStateChanged()
+{
+    const bool connected = socket_.State() == SocketControl::StateConnected;
+    switch (status_) {
+    case Status::Idle: break;
+    case Status::Connecting: checkConnectProgress(); break;
+    case Status::SendingFileList:
+        if (!connected)
+            failFileList();
+        break;
+    case Status::SendingSpeed:
+        if (!connected)
+            sendChosenFile();
+        break;
+    }
+    startWaitingRequests();
+}
+
+void TransmitterChannel::onSendComplete()
+{
+    switch (status_) {
+    case Status::Idle: // the bytes of a request that goes out without waiting: a file request, Stop
+    case Status::Connecting: break;
+    case Status::SendingFileList: endStep(); break;
+    case Status::SendingSpeed: sendChosenFile(); break;
+    }
+    startWaitingRequests();
+}
+
+void TransmitterChannel::onStepLimit()
+{
+    switch (status_) {
+    case Status::Idle: break;
+    case Status::Connecting: finishConnect(); break;
+    case Status::SendingFileList: failFileList(); break;
+    case Status::SendingSpeed: sendChosenFile(); break;
+    }
+    startWaitingRequests();
+}
+
+// Shows each state the connect passes through; the connect ends once connected or failed.
+void TransmitterChannel::checkConnectProgress()
+{
+    showConnectionState();
+    const int state = socket_.State();
+    if (state == SocketControl::StateConnected || state == SocketControl::StateError)
+        finishConnect();
+}
+
+// The end of the connect: connected, failed, or out of time.
+void TransmitterChannel::finishConnect()
+{
+    showConnectionState();
+    if (socket_.State() == SocketControl::StateConnected) {
+        sendFileList();
+        return;
+    }
+    socket_.Close(); // a connect still pending would otherwise finish unasked
+    failFileList();
 }
 
 bool TransmitterChannel::isOpenTo(const QString& host, int port) const
 {
     return socket_.State() == SocketControl::StateConnected && socket_.RemoteHost() == host
         && socket_.RemotePort() == port;
-}
-
-// Opens a new connection and shows its states until it is connected or has failed.
-bool TransmitterChannel::connectTo(const QString& host, int port)
-{
-    if (!isAcceptableHost(host))
-        return false;
-    socket_.Close();
-    if (!socket_.Connect(host, port).ok())
-        return false;
-    shownState_ = -1;
-    platform::waitUntil(
-        [this] {
-            showConnectionState();
-            const int state = socket_.State();
-            return state == SocketControl::StateConnected || state == SocketControl::StateError;
-        },
-        kConnectLimitMs);
-    showConnectionState();
-    if (socket_.State() == SocketControl::StateConnected)
-        return true;
-    socket_.Close(); // a connect still pending would otherwise finish unasked
-    return false;
 }
 
 void TransmitterChannel::showConnectionState()
@@ -135,11 +258,6 @@ void TransmitterChannel::showConnectionState()
         return;
     shownState_ = state;
     emit stateTextChanged(kStateTexts[state]);
-}
-
-void TransmitterChannel::reportOffLine()
-{
-    platform::dialogs().messageBox(kOffLineMessage);
 }
 
 // Each data arrival is one reply.

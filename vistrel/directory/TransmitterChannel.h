@@ -6,9 +6,11 @@
 // list and, a while after an encoding reply, a request to play the stream.
 //
 // The window of the transmitter controls owns one channel, hands in the address and
-// port from its boxes, and shows what the signals report. Every wait runs the event
-// loop, so replies are read and other commands run while a request waits, and every
-// wait has a limit (shortened by the time scale in tests).
+// port from its boxes, and shows what the signals report. The requests return at once:
+// a request that has to wait (for its connection, for its bytes to go out) leaves the
+// channel in a state that the socket's events and the wait's limit end (shortened by
+// the time scale in tests). Replies are read meanwhile, and requests asked meanwhile
+// wait their turn and go out in the order they were asked.
 #include "directory/TransmitterReplies.h"
 #include "platform/OneShotTimer.h"
 #include "platform/SocketControl.h"
@@ -17,6 +19,9 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+
+#include <deque>
+#include <variant>
 
 class TransmitterChannel : public QObject {
     Q_OBJECT
@@ -47,8 +52,8 @@ public slots:
     // address and port is used as it is; otherwise the channel connects first and
     // shows the connection's states. An address the channel refuses, a connect that
     // fails or does not finish in time, and a request that does not go out in time
-    // show the box "Transmitter is Off Line". A Connect while one is still waiting is
-    // ignored.
+    // show the box "Transmitter is Off Line". A Connect while another one is under way
+    // or waits its turn is ignored.
     void connectAndListFiles(const QString& host, int port);
     // Asks the site to encode a file of its list: the speed request first, then the
     // file request, in that order on the open connection.
@@ -56,7 +61,7 @@ public slots:
     // Asks the site to stop the transmission. Without a connection the request is
     // not sent: the channel reports the failure and connects again in the background.
     void stopTransmission();
-    // Empties the file list (the Disconnect command does so too).
+    // Empties the file list (the Disconnect command does so too), at once.
     void emptyFileList();
 
 signals:
@@ -76,18 +81,57 @@ signals:
     void logLine(const QByteArray& line);
 
 private:
+    // What the request under way waits for. Each wait ends at its limit (stepLimit_)
+    // at the latest.
+    enum class Status {
+        Idle,            // no request under way: the next one starts at once
+        Connecting,      // the list request waits for its connection (kConnectLimitMs)
+        SendingFileList, // the list request waits for its bytes to go out (kFileListSendLimitMs)
+        SendingSpeed,    // the speed request waits to go out before the file request (kSpeedSendLimitMs)
+    };
+
+    // The requests asked while another one is under way, in their order.
+    struct FileListRequest {
+        QString host;
+        int port = 0;
+    };
+    struct FileRequest { // the speed request, then the file request
+        QByteArray fileName;
+        Speed speed = Speed::Modem;
+    };
+    struct StopRequest {};
+    using Request = std::variant<FileListRequest, FileRequest, StopRequest>;
+
+    void ask(Request request);
+    void startWaitingRequests();
+    void startFileList(const FileListRequest& request);
+    void startFile(const FileRequest& request);
+    void startStop();
+    void sendFileList();
+    void sendChosenFile();
+    void awaitStep(Status status, int limitMs);
+    void endStep();
+    bool isListing() const;
+
+    void onStateChanged();
+    void onSendComplete();
+    void onStepLimit();
+    void checkConnectProgress();
+    void finishConnect();
+    void failFileList();
+
     bool isOpenTo(const QString& host, int port) const;
-    bool connectTo(const QString& host, int port);
     void showConnectionState();
-    void reportOffLine();
     void onDataArrival();
     void takeFileListPiece(const QByteArray& piece);
     void armPlay();
 
     platform::SocketControl socket_;
     platform::OneShotTimer playTimer_;
-    bool connecting_ = false;
-    bool sendDone_ = false;
+    platform::OneShotTimer stepLimit_;
+    Status status_ = Status::Idle;
+    std::deque<Request> waiting_;
+    QByteArray chosenFile_; // the file whose request follows the speed request going out
     int shownState_ = -1;   // the state whose text the connect showed last
     bool listOpen_ = false; // a list reply now joins the pieces before it
     TransmitterFileList fileList_;

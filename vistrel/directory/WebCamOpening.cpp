@@ -3,6 +3,7 @@
 #include "common/Globals.h"
 #include "common/Lexmara.h"
 #include "directory/MainWindow.h"
+#include "directory/NodeClick.h"
 #include "directory/PlayerStart.h"
 #include "directory/SnapshotWindows.h"
 #include "directory/TreeNodes.h"
@@ -13,7 +14,7 @@
 #include "platform/Launcher.h"
 #include "platform/LetterCase.h"
 #include "platform/OneShotTimer.h"
-#include "platform/Wait.h"
+#include "platform/RuntimeError.h"
 #include "ui/Forms.h"
 
 #include <QComboBox>
@@ -28,31 +29,6 @@ namespace {
 
 constexpr int kPlayerStartMarkMs = 3000; // Timer1 after a media player start for an "asx" address
 constexpr int kBrowserMarkMs = 3000;     // Timer12 once a webcam gets past its password
-
-// Asks for the webcam's password when it needs one. True when the webcam may open: no
-// password needed, or OK with the right password in the box. Cancel, closing the
-// prompt, or the prompt going away for another click's answer ends the click.
-bool passwordAccepted(const WebCamRecord& webCam)
-{
-    if (platform::upperCase(webCam.passwordNeeded) != "Y")
-        return true;
-    WebCamPasswordPrompt& prompt = form<WebCamPasswordPrompt>();
-    prompt.show();
-    prompt.raise();
-    prompt.activateWindow();
-    gLoginOkPressed = false;
-    gLoginCancelPressed = false;
-    platform::waitUntil([&prompt] { return gLoginOkPressed || gLoginCancelPressed || !prompt.isVisible(); });
-    const bool okPressed = gLoginOkPressed;
-    gLoginOkPressed = false;
-    gLoginCancelPressed = false;
-    if (!okPressed)
-        return false;
-    if (platform::toCp1252(prompt.password()) == webCam.password)
-        return true;
-    platform::dialogs().messageBox(QStringLiteral("Password is incorrect"));
-    return false;
-}
 
 // The reflector relays the camera on its port 81: "http://<main reflector>:81/?go=<camera host>".
 void showRelayAddress(MainWindow& main, const QByteArray& address)
@@ -174,6 +150,60 @@ QByteArray& chosenStream()
     return address;
 }
 
+// Opens a webcam that may open: it needs no password, or the right one was given.
+void openWebCam(const WebCamRecord& webCam, const QByteArray& nodeText)
+{
+    const QByteArray& address = webCam.streamAddress;
+    MainWindow& main = form<MainWindow>();
+    showRelayAddress(main, address);
+    markWebCamOpened(main);
+
+    if (positionOf(address, ".rm") > 1 || positionOf(address, ".ram") > 1 || positionOf(address, ".ssf") > 1)
+        openInRealPlayer(address);
+    else if (address.contains("asx") || address.contains("ASX"))
+        openInMediaPlayer(main, address, true);
+    else if (webCam.kind == "IEStream" || webCam.kind == "NoStream")
+        openPageOrPicture(nodeText, address, webCam.kind);
+    else
+        openInMediaPlayer(main, address, false);
+}
+
+// The click whose webcam waits for the password prompt's answer.
+QMetaObject::Connection& clickAwaitingPassword()
+{
+    static QMetaObject::Connection click;
+    return click;
+}
+
+// Shows the password prompt; the webcam opens on OK with the right password in the box.
+// Cancel, closing the prompt, or the prompt going away for another click's answer ends
+// the click: a later click's prompt takes the answer over. The rest of the click runs
+// from the prompt's answer, so its failures go to the click's error report from there.
+void askPasswordThenOpen(const WebCamRecord& webCam, const QByteArray& nodeText)
+{
+    WebCamPasswordPrompt& prompt = form<WebCamPasswordPrompt>();
+    QObject::disconnect(clickAwaitingPassword());
+    clickAwaitingPassword() = QObject::connect(
+        &prompt, &WebCamPasswordPrompt::answered, &prompt,
+        [&prompt, webCam, nodeText](bool ok) {
+            if (!ok)
+                return;
+            if (platform::toCp1252(prompt.password()) != webCam.password) {
+                platform::dialogs().messageBox(QStringLiteral("Password is incorrect"));
+                return;
+            }
+            try {
+                openWebCam(webCam, nodeText);
+            } catch (const platform::RuntimeError& error) {
+                reportNodeClickError(error.number());
+            }
+        },
+        Qt::SingleShotConnection);
+    prompt.show();
+    prompt.raise();
+    prompt.activateWindow();
+}
+
 } // namespace
 
 const QByteArray& chosenStreamAddress()
@@ -187,25 +217,14 @@ void openWebCamOfNode(TreeNode& node)
         chosenStream().clear();
         return;
     }
-    // The password prompt lets other events run, and the tree may be emptied meanwhile:
-    // everything the click needs of the node is taken now.
+    // The password prompt's answer comes from the event loop, and the tree may be
+    // emptied meanwhile: everything the click needs of the node is taken now.
     const WebCamRecord webCam = *node.webCam;
     const QByteArray nodeText = node.Text();
-    const QByteArray& address = webCam.streamAddress;
-    chosenStream() = address;
-    if (!passwordAccepted(webCam))
+    chosenStream() = webCam.streamAddress;
+    if (platform::upperCase(webCam.passwordNeeded) != "Y") {
+        openWebCam(webCam, nodeText);
         return;
-
-    MainWindow& main = form<MainWindow>();
-    showRelayAddress(main, address);
-    markWebCamOpened(main);
-
-    if (positionOf(address, ".rm") > 1 || positionOf(address, ".ram") > 1 || positionOf(address, ".ssf") > 1)
-        openInRealPlayer(address);
-    else if (address.contains("asx") || address.contains("ASX"))
-        openInMediaPlayer(main, address, true);
-    else if (webCam.kind == "IEStream" || webCam.kind == "NoStream")
-        openPageOrPicture(nodeText, address, webCam.kind);
-    else
-        openInMediaPlayer(main, address, false);
+    }
+    askPasswordThenOpen(webCam, nodeText);
 }

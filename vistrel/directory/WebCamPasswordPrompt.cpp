@@ -1,6 +1,5 @@
 #include "directory/WebCamPasswordPrompt.h"
 
-#include "common/Globals.h"
 #include "platform/Twips.h"
 #include "ui/HistoricNames.h"
 
@@ -8,8 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <utility>
 
 using platform::twips;
 
@@ -57,14 +54,20 @@ QString WebCamPasswordPrompt::password() const
 
 void WebCamPasswordPrompt::answerOk()
 {
-    gLoginOkPressed = true;
-    hide();
+    answer(true);
 }
 
 void WebCamPasswordPrompt::answerCancel()
 {
-    gLoginCancelPressed = true;
+    answer(false);
+}
+
+void WebCamPasswordPrompt::answer(bool ok)
+{
+    if (!isVisible())
+        return;
     hide();
+    emit answered(ok);
 }
 
 void WebCamPasswordPrompt::reject()

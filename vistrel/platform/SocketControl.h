@@ -1,7 +1,6 @@
 #pragma once
 // A TCP socket as the windows use it: properties for the remote end and the local
-// port, a numbered state that waits can poll, and events that the handlers of the
-// window receive.
+// port, a numbered state, and events that the handlers of the window receive.
 //
 // Every event comes from the event loop, in the order its cause happened, never from
 // inside a call on the control or from inside another event's handler; so a handler
@@ -9,6 +8,9 @@
 // its own: events that were still on their way from an earlier connection are dropped.
 //
 // The events, as signals:
+//   stateChanged()               the connection has moved on to another state by itself
+//                                (resolved, connecting, connected, closing, failed); read
+//                                State(), which may have moved on again since
 //   connected()                  the connect has succeeded (not raised by Accept)
 //   dataArrival(bytesTotal)      bytes are waiting for GetData
 //   sendComplete()               every byte handed to SendData has been written
@@ -99,6 +101,7 @@ public:
     Result Accept(int requestId);
 
 signals:
+    void stateChanged();
     void connected();
     void dataArrival(qint64 bytesTotal);
     void sendComplete();
@@ -118,6 +121,8 @@ private:
     void deliverDataArrival();
     void deliverConnectionRequest(int requestId, quint64 generation);
 
+    // Takes a state the connection has reached by itself and raises stateChanged for it.
+    void moveTo(int state);
     void onSocketStateChanged(QAbstractSocket::SocketState state);
     void onReadyRead();
     void onBytesWritten();
