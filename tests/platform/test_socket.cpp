@@ -124,6 +124,44 @@ private slots:
         QCOMPARE(socket.State(), int(SocketControl::StateClosed));
     }
 
+    void stateEventsOfAConnection_data()
+    {
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QList<int>>("states");
+        QTest::newRow("ended by the peer") << false << QList<int>{6, 7, 8};
+        QTest::newRow("refused") << true << QList<int>{6, 9};
+    }
+
+    // The states a connection reaches by itself come as events, in order; the calls'
+    // own states raise none. Its number stays until a call starts or ends a connection.
+    void stateEventsOfAConnection()
+    {
+        QFETCH(bool, refused);
+        QFETCH(QList<int>, states);
+        Peer peer;
+        peer.onAccept = [](QTcpSocket* connection) { connection->disconnectFromHost(); };
+        RefusingPort refusing;
+        SocketControl socket;
+        QList<int> seen;
+        connect(&socket, &SocketControl::stateChanged, this, [&seen](int state) { seen << state; });
+
+        const quint64 before = socket.connectionNumber();
+        QVERIFY(socket.Connect(kLoopback, refused ? refusing.port() : peer.port()).ok());
+        const quint64 connection = socket.connectionNumber();
+        QVERIFY(connection != before);
+        QVERIFY(seen.isEmpty()); // nothing is raised from inside the call
+        QVERIFY(waitUntil([&] { return seen.size() >= states.size(); }, kLimitMs));
+        waitUntil([] { return false; }, 50);
+        QCOMPARE(seen, states);
+        QCOMPARE(socket.connectionNumber(), connection);
+
+        socket.Close();
+        QVERIFY(socket.connectionNumber() != connection);
+        QVERIFY(socket.Listen().ok());
+        waitUntil([] { return false; }, 50);
+        QCOMPARE(seen, states);
+    }
+
     void operationsRefusedWhileInUse_data()
     {
         QTest::addColumn<int>("state");

@@ -289,12 +289,20 @@ void SocketControl::deliverConnectionRequest(int requestId, quint64 generation)
     }
 }
 
+void SocketControl::moveTo(int state)
+{
+    if (state == state_)
+        return;
+    state_ = state;
+    post([this, state] { emit stateChanged(state); });
+}
+
 void SocketControl::onSocketStateChanged(QAbstractSocket::SocketState state)
 {
     switch (state) {
-    case QAbstractSocket::HostLookupState: state_ = StateResolvingHost; break;
-    case QAbstractSocket::ConnectingState: state_ = StateConnecting; break;
-    case QAbstractSocket::ConnectedState: state_ = StateConnected; break;
+    case QAbstractSocket::HostLookupState: moveTo(StateResolvingHost); break;
+    case QAbstractSocket::ConnectingState: moveTo(StateConnecting); break;
+    case QAbstractSocket::ConnectedState: moveTo(StateConnected); break;
     default: break; // the end of a connection is handled by onDisconnected and onSocketError
     }
 }
@@ -320,7 +328,7 @@ void SocketControl::onDisconnected()
         return;
     if (socket_->bytesAvailable() > 0)
         onReadyRead();
-    state_ = StatePeerClosing;
+    moveTo(StatePeerClosing);
     if (socket_->bytesAvailable() > 0)
         peerClosedHeldBack_ = true; // raised once GetData has taken the rest
     else
@@ -332,7 +340,7 @@ void SocketControl::onSocketError(QAbstractSocket::SocketError error)
     // The peer closing is an ordinary end, reported by onDisconnected.
     if (error == QAbstractSocket::RemoteHostClosedError)
         return;
-    state_ = StateError;
+    moveTo(StateError);
     const int number = errorNumber(error);
     const QString description = socket_->errorString();
     post([this, number, description] { emit socketError(number, description); });
