@@ -1,13 +1,16 @@
 // The support chat window against the fake support side on 127.0.0.1: the listener
 // (one support host at a time, refused addresses, also while the support host's name
 // is looked up, a failed listen, closing the window), the chat lines both ways, the
-// channels and the offline message byte for byte, overlong lines, the ports from a
+// channels and the offline message byte for byte, the connects' lamp rows (off line,
+// the limit, a pick during another's connect), overlong lines, the ports from a
 // hand-written settings file, and the sender details file.
 #include "FileContent.h"
 #include "RealTimeWait.h"
+#include "StallingPort.h"
 #include "SupportChatWorld.h"
 
 #include "chat/ChatLines.h"
+#include "chat/ConnectWait.h"
 #include "chat/PicturePanel.h"
 #include "chat/SupportChatWindow.h"
 #include "chat/SupportHostAddresses.h"
@@ -50,6 +53,56 @@ bool listening(SupportChatWorld& chat)
 {
     return listening(chat.window());
 }
+
+// What a lamp row shows at the moment its connect's wait ends, before any later event
+// (the failed socket's own report, say) changes it.
+struct WaitEnd {
+    bool ended = false;
+    QString caption;
+    QColor lamp;
+    QColor captionLamp;
+
+    WaitEnd(const WaitEnd&) = delete;
+    WaitEnd& operator=(const WaitEnd&) = delete;
+
+    WaitEnd(chat::ConnectWait& wait, QLabel& captionLabel, QLabel& lampLabel)
+    {
+        const auto record = [this, &captionLabel, &lampLabel] {
+            ended = true;
+            caption = captionLabel.text();
+            lamp = lampColour(&lampLabel);
+            captionLamp = lampColour(&captionLabel);
+        };
+        QObject::connect(&wait, &chat::ConnectWait::connected, &wait, record);
+        QObject::connect(&wait, &chat::ConnectWait::offLine, &wait, record);
+    }
+};
+
+// The chat with channel 1 on a port where a connect neither succeeds nor fails, and
+// channel 2 on the fake support side.
+struct StalledChannelWorld {
+    StallingPort stalling;
+    FrameWorld world;
+    FakeSupportPeer support;
+
+    StalledChannelWorld()
+    {
+        support.listen();
+        const auto channelKey = [](int channel) {
+            return QString::fromLatin1(chat::kChannelPortKeyPattern).arg(channel).toLatin1();
+        };
+        addSupportChatSection(world.folder().settings().filePath(),
+                              {{chat::kListenPortKey, "0"},
+                               {channelKey(1), QByteArray::number(stalling.port())},
+                               {channelKey(2), QByteArray::number(support.port(FakeSupportPeer::Channel2))}});
+        window().supportHostBox->setText(QStringLiteral("127.0.0.1"));
+    }
+
+    SupportChatWindow& window() { return ui::form<SupportChatWindow>(); }
+};
+
+// Longer than a connect's limit at the tests' time scale.
+constexpr int kPastTheConnectLimitMs = int(2 * SupportChatWindow::kConnectLimitMs * FrameWorld::kTimeScale);
 
 // A lookup of the support host's name that answers only when the test says so.
 struct HeldLookup {
@@ -251,14 +304,14 @@ private slots:
         SupportChatWorld chat;
         SupportChatWindow& window = chat.window();
         window.channelButtons[0]->click();
-        QCOMPARE(window.chatStateLabel->text(), QStringLiteral("Connection complete..."));
+        QTRY_COMPARE(window.chatStateLabel->text(), QStringLiteral("Connection complete..."));
         QCOMPARE(lampColour(window.chatLamp), SupportChatWindow::kConnectedColour);
         QVERIFY(
             waitRealTime([&] { return chat.support.connectionsTo(FakeSupportPeer::Channel1).size() == 1; }, kLimitMs));
 
         window.pickChannel(3);
         QCOMPARE(window.channelSocket(1).State(), int(SocketControl::StateClosed));
-        QCOMPARE(window.channelSocket(3).State(), int(SocketControl::StateConnected));
+        QTRY_COMPARE(window.channelSocket(3).State(), int(SocketControl::StateConnected));
         QVERIFY(window.channelButtons[2]->isChecked() && !window.channelButtons[0]->isChecked());
         QVERIFY(waitRealTime([&] { return chat.support.connections()[0].endedByProgram; }, kLimitMs));
 
@@ -292,10 +345,46 @@ private slots:
     {
         SupportChatWorld chat;
         chat.support.stopListening(FakeSupportPeer::Channel2);
+        WaitEnd end(chat.window().channelConnectWait(), *chat.window().chatStateLabel, *chat.window().chatLamp);
         chat.window().pickChannel(2);
-        QCOMPARE(chat.window().chatStateLabel->text(), QStringLiteral("Support is off line..."));
-        QCOMPARE(lampColour(chat.window().chatLamp), SupportChatWindow::kOffLineColour);
-        QCOMPARE(lampColour(chat.window().chatStateLabel), SupportChatWindow::kOffLineColour);
+        QTRY_VERIFY(end.ended);
+        QCOMPARE(end.caption, QStringLiteral("Support is off line..."));
+        QCOMPARE(end.lamp, SupportChatWindow::kOffLineColour);
+        QCOMPARE(end.captionLamp, SupportChatWindow::kOffLineColour);
+    }
+
+    // A connect that never ends is off line at the limit; its socket is closed, so a
+    // late connect is not taken.
+    void aChannelThatNeverAnswersIsOffLineAtTheLimit()
+    {
+        StalledChannelWorld chat;
+        QVERIFY(chat.stalling.port() != 0);
+        SupportChatWindow& window = chat.window();
+        WaitEnd end(window.channelConnectWait(), *window.chatStateLabel, *window.chatLamp);
+        window.pickChannel(1);
+        QCOMPARE(window.chatStateLabel->text(), QStringLiteral("Connecting..."));
+        QTRY_VERIFY(end.ended);
+        QCOMPARE(end.caption, QStringLiteral("Support is off line..."));
+        QCOMPARE(end.lamp, SupportChatWindow::kOffLineColour);
+        QCOMPARE(end.captionLamp, SupportChatWindow::kOffLineColour);
+        QCOMPARE(window.channelSocket(1).State(), int(SocketControl::StateClosed));
+    }
+
+    // A pick while another channel still connects closes that connect: the new pick
+    // has the lamp row, and the earlier pick's limit passes without a word.
+    void aPickWhileAnotherConnectsTakesTheLampRowOver()
+    {
+        StalledChannelWorld chat;
+        QVERIFY(chat.stalling.port() != 0 && chat.support.port(FakeSupportPeer::Channel2) != 0);
+        SupportChatWindow& window = chat.window();
+        window.pickChannel(1);
+        window.pickChannel(2);
+        QTRY_COMPARE(window.chatStateLabel->text(), QStringLiteral("Connection complete..."));
+        QTest::qWait(kPastTheConnectLimitMs);
+        QCOMPARE(window.chatStateLabel->text(), QStringLiteral("Connection complete..."));
+        QCOMPARE(lampColour(window.chatLamp), SupportChatWindow::kConnectedColour);
+        QCOMPARE(window.channelSocket(1).State(), int(SocketControl::StateClosed));
+        QCOMPARE(window.channelSocket(2).State(), int(SocketControl::StateConnected));
     }
 
     void offlineMessageBytesExactly()
@@ -355,9 +444,11 @@ private slots:
         window.senderNameBox->setText(QStringLiteral("Bob"));
         window.senderIdBox->setText(QStringLiteral("42"));
         window.senderEMailBox->setText(QStringLiteral("b@e"));
+        WaitEnd end(window.offlineMessageConnectWait(), *window.messageStateLabel, *window.messageLamp);
         window.sendOfflineMessage();
-        QCOMPARE(window.messageStateLabel->text(), QStringLiteral("Support is off line..."));
-        QCOMPARE(lampColour(window.messageLamp), SupportChatWindow::kOffLineColour);
+        QTRY_VERIFY(end.ended);
+        QCOMPARE(end.caption, QStringLiteral("Support is off line..."));
+        QCOMPARE(end.lamp, SupportChatWindow::kOffLineColour);
         // The next one waits for its own connection and goes.
         QVERIFY(chat.support.listen(FakeSupportPeer::OfflineMessage, port));
         window.sendOfflineMessage();
@@ -525,7 +616,7 @@ private slots:
         QCOMPARE(window.listenPortBox->text(), QString::number(window.listenPort()));
 
         window.pickChannel(4);
-        QCOMPARE(window.chatStateLabel->text(), QStringLiteral("Connection complete..."));
+        QTRY_COMPARE(window.chatStateLabel->text(), QStringLiteral("Connection complete..."));
         QVERIFY(waitRealTime([&] { return support.connectionsTo(FakeSupportPeer::Channel4).size() == 1; }, kLimitMs));
         window.senderNameBox->setText(QStringLiteral("Bob"));
         window.senderIdBox->setText(QStringLiteral("42"));

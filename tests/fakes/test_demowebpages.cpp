@@ -3,6 +3,7 @@
 // behind it keeps every pixel's colour.
 #include "DemoWebPages.h"
 #include "FakeWebServer.h"
+#include "FetchAndWait.h"
 #include "FrameWorld.h"
 #include "GifPicture.h"
 #include "frame/TipOfTheDayWindow.h"
@@ -29,7 +30,7 @@ void TestDemoWebPages::tipPictureIsAGif()
     FakeWebServer server;
     serveDemoPages(server);
     platform::HttpTransfer transfer;
-    const platform::HttpTransfer::Result result = transfer.fetch(server.url(kTipPicturePage));
+    const platform::HttpTransfer::Result result = fetchAndWait(transfer, server.url(kTipPicturePage));
     QVERIFY2(result.ok, qPrintable(QString::number(result.httpStatus)));
     QVERIFY(result.body.startsWith("GIF89a"));
     QImage picture;

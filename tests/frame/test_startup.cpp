@@ -1,7 +1,9 @@
 // The frame's start-up sequence: the reflector address from the product web server or
-// from ServerSettings.txt, the first-run marker and guide, and the error policy.
+// from ServerSettings.txt, the first-run marker and guide, the error policy, and the
+// pause while the address is fetched.
 #include "FakeWebServer.h"
 #include "FrameWorld.h"
+#include "StartedFrame.h"
 #include "chat/SupportChatWindow.h"
 #include "frame/DebugLog.h"
 #include "frame/FirstRunMarker.h"
@@ -38,6 +40,7 @@ private slots:
     void unwritableMarkerStillShowsTheGuide();
     void errorPolicy_data();
     void errorPolicy();
+    void aPausedSequenceGoesOnWhereItStopped();
 };
 
 void TestStartup::addressSources_data()
@@ -88,7 +91,7 @@ void TestStartup::addressSources()
     if (serverSettings)
         world.writeProgramFile(QStringLiteral("ServerSettings.txt"), *serverSettings);
 
-    FrameWindow& frame = form<FrameWindow>();
+    FrameWindow& frame = startedFrame();
 
     QCOMPARE(form<ServerSettingsWindow>().reflectorAddressBox->text().toLatin1(), primary);
     QCOMPARE(form<ServerSettingsWindow>().backupReflectorAddressBox->text().toLatin1(), backup);
@@ -103,7 +106,7 @@ void TestStartup::addressSources()
 void TestStartup::missingServerSettingsLeavesTheWindowUnloaded()
 {
     FrameWorld world;
-    FrameWindow& frame = form<FrameWindow>();
+    FrameWindow& frame = startedFrame();
     QVERIFY(!isLoaded<ServerSettingsWindow>());
     QVERIFY(!frame.holdOffOver());
     QVERIFY(
@@ -131,7 +134,7 @@ void TestStartup::firstRunMarker()
         marker.write(earlier);
     }
 
-    form<FrameWindow>();
+    startedFrame();
 
     QFile marker(firstRunMarkerPath());
     QVERIFY(marker.open(QIODevice::ReadOnly));
@@ -151,7 +154,7 @@ void TestStartup::unwritableMarkerStillShowsTheGuide()
     services.settings = &blocked;
     platform::ScopedServices installed(services);
 
-    FrameWindow& frame = form<FrameWindow>();
+    FrameWindow& frame = startedFrame();
 
     QVERIFY(!QFile::exists(firstRunMarkerPath()));
     QVERIFY(form<QuickStartGuide>().isVisible());
@@ -208,6 +211,29 @@ void TestStartup::errorPolicy()
     QCOMPARE(sequence.run(steps), completed);
     QCOMPARE(failures, failingStep == 0 ? 0 : 1);
     QCOMPARE(firstRuns, firstRun ? 1 : 0);
+}
+
+// A step that waits for a fetch pauses the sequence; resuming goes on with the next
+// step, under the same error policy.
+void TestStartup::aPausedSequenceGoesOnWhereItStopped()
+{
+    int failures = 0;
+    const QList<StartupSequence::Step> steps = {
+        {1, Region::A, [] { return 0; }},
+        {13, Region::C, [] { return StartupSequence::kPause; }},
+        {15, Region::C, []() -> int { throw platform::RuntimeError(52, QStringLiteral("injected")); }},
+        {16, Region::C, [] { return 0; }},
+        {33, Region::Final, [] { return 0; }},
+    };
+    StartupSequence sequence;
+    sequence.onFailure = [&failures] { ++failures; };
+
+    QCOMPARE(sequence.run(steps), (QList<int>{1, 13}));
+    QVERIFY(!sequence.finished());
+    QCOMPARE(failures, 0);
+    QCOMPARE(sequence.resume(), (QList<int>{1, 13, 33}));
+    QVERIFY(sequence.finished());
+    QCOMPARE(failures, 1);
 }
 
 QTEST_MAIN(TestStartup)

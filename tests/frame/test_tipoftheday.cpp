@@ -3,6 +3,7 @@
 // the picture from the product web server, whose failure shows nothing.
 #include "FakeWebServer.h"
 #include "FrameWorld.h"
+#include "StartedFrame.h"
 #include "common/SeenRepliesCache.h"
 #include "frame/DebugLog.h"
 #include "frame/FirstRunMarker.h"
@@ -98,7 +99,7 @@ void TestTipOfTheDay::startupShowsTheTipByTheSwitch()
     if (stored)
         QVERIFY(store.save(kProgramSettingsApplication, kSection, kKey, *stored));
 
-    FrameWindow& frame = form<FrameWindow>();
+    FrameWindow& frame = startedFrame();
 
     QCOMPARE(tipShown(), shown);
     if (shown)

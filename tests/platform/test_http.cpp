@@ -1,4 +1,5 @@
 #include "FakeWebServer.h"
+#include "FetchAndWait.h"
 #include "RefusingPort.h"
 #include "platform/HttpTransfer.h"
 #include "platform/TimeScale.h"
@@ -55,7 +56,7 @@ private slots:
         HttpTransfer transfer;
         transfer.setSizeCap(kCap);
 
-        const HttpTransfer::Result result = transfer.fetch(server.url("/sys/page.txt"));
+        const HttpTransfer::Result result = fetchAndWait(transfer, server.url("/sys/page.txt"));
 
         QCOMPARE(result.ok, ok);
         QCOMPARE(result.httpStatus, status);
@@ -85,7 +86,7 @@ private slots:
     {
         QFETCH(QString, address);
         HttpTransfer transfer;
-        const HttpTransfer::Result result = transfer.fetch(address);
+        const HttpTransfer::Result result = fetchAndWait(transfer, address);
         QVERIFY(!result.ok);
         QCOMPARE(result.httpStatus, 0);
         QVERIFY(!result.errorDescription.isEmpty());
@@ -106,7 +107,7 @@ private slots:
 
         QElapsedTimer clock;
         clock.start();
-        const HttpTransfer::Result result = transfer.fetch(server.url("/slow"));
+        const HttpTransfer::Result result = fetchAndWait(transfer, server.url("/slow"));
 
         QVERIFY(!result.ok);
         QVERIFY(!result.errorDescription.isEmpty());
@@ -146,7 +147,6 @@ private slots:
         QVERIFY(seen.isEmpty());
         QVERIFY(transfer.busy());
         QVERIFY(!transfer.start(server.url("/updates/viewver.txt")));
-        QVERIFY(!transfer.fetch(server.url("/updates/viewver.txt")).ok);
 
         QVERIFY(waitUntil([&] { return finishes > 0; }, 5000));
         waitUntil([] { return false; }, 50);

@@ -124,34 +124,42 @@ private slots:
         QCOMPARE(socket.State(), int(SocketControl::StateClosed));
     }
 
-    // stateChanged comes from the event loop whenever the connection has moved on by
-    // itself, and State() then tells where it is; the calls raise none.
-    void stateChangedFollowsTheConnection()
+    void stateEventsOfAConnection_data()
     {
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QList<int>>("states");
+        QTest::newRow("ended by the peer") << false << QList<int>{6, 7, 8};
+        QTest::newRow("refused") << true << QList<int>{6, 9};
+    }
+
+    // The states a connection reaches by itself come as events, in order; the calls'
+    // own states raise none. Its number stays until a call starts or ends a connection.
+    void stateEventsOfAConnection()
+    {
+        QFETCH(bool, refused);
+        QFETCH(QList<int>, states);
         Peer peer;
+        peer.onAccept = [](QTcpSocket* connection) { connection->disconnectFromHost(); };
+        RefusingPort refusing;
         SocketControl socket;
         QList<int> seen;
-        connect(&socket, &SocketControl::stateChanged, this, [&] { seen << socket.State(); });
-        QVERIFY(socket.Connect(kLoopback, peer.port()).ok());
-        QVERIFY(seen.isEmpty());
-        QVERIFY(waitUntil([&] { return seen.contains(SocketControl::StateConnected); }, kLimitMs));
-        QVERIFY(waitUntil([&] { return !peer.connections.isEmpty(); }, kLimitMs));
-        peer.connections.first()->disconnectFromHost();
-        QVERIFY(waitUntil([&] { return seen.contains(SocketControl::StatePeerClosing); }, kLimitMs));
-        QCOMPARE(seen.last(), int(SocketControl::StatePeerClosing));
-        for (const int state : seen)
-            QVERIFY(state == SocketControl::StateConnecting || state == SocketControl::StateConnected
-                    || state == SocketControl::StatePeerClosing);
+        connect(&socket, &SocketControl::stateChanged, this, [&seen](int state) { seen << state; });
 
-        const qsizetype beforeClose = seen.size();
-        socket.Close();
+        const quint64 before = socket.connectionNumber();
+        QVERIFY(socket.Connect(kLoopback, refused ? refusing.port() : peer.port()).ok());
+        const quint64 connection = socket.connectionNumber();
+        QVERIFY(connection != before);
+        QVERIFY(seen.isEmpty()); // nothing is raised from inside the call
+        QVERIFY(waitUntil([&] { return seen.size() >= states.size(); }, kLimitMs));
         waitUntil([] { return false; }, 50);
-        QCOMPARE(seen.size(), beforeClose);
+        QCOMPARE(seen, states);
+        QCOMPARE(socket.connectionNumber(), connection);
 
-        RefusingPort refusing;
-        QVERIFY(socket.Connect(kLoopback, refusing.port()).ok());
-        QVERIFY(waitUntil([&] { return seen.contains(SocketControl::StateError); }, kLimitMs));
-        QCOMPARE(seen.last(), int(SocketControl::StateError));
+        socket.Close();
+        QVERIFY(socket.connectionNumber() != connection);
+        QVERIFY(socket.Listen().ok());
+        waitUntil([] { return false; }, 50);
+        QCOMPARE(seen, states);
     }
 
     void operationsRefusedWhileInUse_data()

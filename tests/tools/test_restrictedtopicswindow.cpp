@@ -11,6 +11,7 @@
 #include "linkwindows/ServerSettingsWindow.h"
 #include "linkwindows/UserSettingsWindow.h"
 #include "platform/SocketControl.h"
+#include "tools/ForgottenPasswordRequest.h"
 #include "tools/OptionsWindow.h"
 #include "tools/RestrictedTopicsFrame.h"
 #include "tools/RestrictedTopicsStore.h"
@@ -82,6 +83,7 @@ private slots:
     void forgottenPasswordAnsweredNo();
     void forgottenPasswordWithoutReflector();
     void forgottenPasswordConnectIsBounded();
+    void forgottenPasswordLeavesATakenOverSocketAlone();
 
 private:
     RestrictedTopicsFrame& frame() { return *form<OptionsWindow>().restrictedTopicsFrame; }
@@ -474,7 +476,7 @@ void TestRestrictedTopicsWindow::forgottenPasswordRequest()
     QCOMPARE(asked.buttons, platform::MessageButtons::YesNo);
     QCOMPARE(asked.defaultButton, std::optional<MessageAnswer>(MessageAnswer::No));
     QCOMPARE(boxes().size(), 1);
-    QCOMPARE(status(), QStringLiteral("Password request sent to Larkspire Server..."));
+    QTRY_COMPARE(status(), QStringLiteral("Password request sent to Larkspire Server..."));
     QTRY_COMPARE(reflector.requestTexts(), QList<QByteArray>{request});
     QCOMPARE(reflector.requests().first().received, request);
     QCOMPARE(reflector.connections().size(), socketLeftOpen ? 2 : 1);
@@ -507,7 +509,7 @@ void TestRestrictedTopicsWindow::forgottenPasswordWithoutReflector()
     pointAt(port);
     world_->folder().dialogs().queueAnswer(MessageAnswer::Yes);
     frame().forgotPassword();
-    QCOMPARE(status(), QStringLiteral("Message Not Sent... Failed to connect to Server..."));
+    QTRY_COMPARE(status(), QStringLiteral("Message Not Sent... Failed to connect to Server..."));
     QCOMPARE(boxes().size(), 1);
     QCOMPARE(reflectorSession().connection().socket().State(), int(platform::SocketControl::StateClosed));
 }
@@ -519,8 +521,32 @@ void TestRestrictedTopicsWindow::forgottenPasswordConnectIsBounded()
     pointAt(stalling.port());
     world_->folder().dialogs().queueAnswer(MessageAnswer::Yes);
     frame().forgotPassword();
-    QCOMPARE(boxes().last(), QStringLiteral("Could not connect to Larkspire Server"));
+    QTRY_COMPARE(boxes().last(), QStringLiteral("Could not connect to Larkspire Server"));
     QCOMPARE(reflectorSession().connection().socket().State(), int(platform::SocketControl::StateClosed));
+}
+
+void TestRestrictedTopicsWindow::forgottenPasswordLeavesATakenOverSocketAlone()
+{
+    StallingPort stalling;
+    QVERIFY(stalling.port() != 0);
+    FakeReflector reflector;
+    QVERIFY(reflector.listen());
+    pointAt(stalling.port());
+    world_->folder().dialogs().queueAnswer(MessageAnswer::Yes);
+    frame().forgotPassword();
+
+    // Another command takes the reflector socket while the request still connects.
+    platform::SocketControl& socket = reflectorSession().connection().socket();
+    socket.Close();
+    QVERIFY(socket.Connect(QStringLiteral("127.0.0.1"), reflector.port()).ok());
+    QTRY_COMPARE(socket.State(), int(platform::SocketControl::StateConnected));
+
+    // The request's connect limit passes: it neither closes that connection nor says a word.
+    QTest::qWait(int(2 * kForgottenPasswordConnectLimitMs * FrameWorld::kTimeScale));
+    QCOMPARE(socket.State(), int(platform::SocketControl::StateConnected));
+    QCOMPARE(boxes().size(), 1);
+    QVERIFY(status().isEmpty());
+    QVERIFY(reflector.requestTexts().isEmpty());
 }
 
 QTEST_MAIN(TestRestrictedTopicsWindow)

@@ -40,6 +40,7 @@ class SocketControl;
 
 namespace chat {
 class AppendedText;
+class ConnectWait;
 class PicturePanel;
 } // namespace chat
 
@@ -69,18 +70,19 @@ public:
     // picked channel, or on the support connection when none is picked (then the input
     // box is emptied).
     void sendLine();
-    // Picks chat channel 1 to 4: closes all four, connects that one and waits.
+    // Picks chat channel 1 to 4: closes all four and connects that one; the lamp row
+    // follows the connect (chat::ConnectWait).
     void pickChannel(int channel);
-    // "Send" in the offline message frame.
+    // "Send" in the offline message frame: connects, and sends once connected.
     void sendOfflineMessage();
     // "Save Settings": writes the sender details, then "Settings Saved...".
     void saveSenderDetails();
-    // A chunk from the support side: a remote command or chat text.
     // Runs a step of the program that the support side asked for (a command, a clip)
     // from the event loop, after the chunk's handling: such a step may wait for the
     // reflector or show a box. One runs at a time; one that comes while another is
     // still due or running is dropped, and the status log says so.
     void runProgramStepLater(std::function<void()> step);
+    // A chunk from the support side: a remote command or chat text.
     void handleSupportChunk(const QByteArray& chunk);
 
     // What the remote commands work on.
@@ -104,6 +106,9 @@ public:
     platform::SocketControl& supportConnection() const { return *supportSocket_; }
     platform::SocketControl& channelSocket(int channel) const { return *channelSockets_[size_t(channel) - 1]; }
     platform::SocketControl& offlineMessageSocket() const { return *offlineMessageSocket_; }
+    // The waits for the channels' connects and for the offline message's.
+    chat::ConnectWait& channelConnectWait() const { return *channelWait_; }
+    chat::ConnectWait& offlineMessageConnectWait() const { return *offlineMessageWait_; }
     // The port the listener uses (the one it was asked for while it cannot listen).
     int listenPort() const;
     // How the support host's name is resolved from its next change on (tests hold the
@@ -135,24 +140,19 @@ protected:
 private:
     bool programStepDue_ = false; // a step the support side asked for is due or running
 
-    struct ConnectWait {
-        platform::SocketControl& socket;
-        const bool& failed;
-        QLabel& caption;
-        QLabel& lamp;
-        bool focusInputWhenConnected;
-    };
-
+    // The layout (SupportChatLayout.cpp).
     QGroupBox* createChatFrame();
     QGroupBox* createOfflineMessageFrame();
-    void createSockets();
+    void createLowerPicture();
+    // The support connection (SupportConnection.cpp).
+    void createSupportConnection();
     void listen();
     void onConnectionRequest(int requestId);
-    void onChannelClosed(int channel);
+
+    void createSockets();
+    void onChannelClosed();
     void onOfflineMessageClosed();
-    // Shows the states until the socket is connected, failed or closed under the wait,
-    // at most kConnectLimitMs; started false: the connect did not even start.
-    void waitForConnection(const ConnectWait& wait, bool started);
+    void sendOfflineMessageText();
     void openHelpPage();
     void openPictureHost(const chat::PicturePanel& panel);
     void logLine(const QByteArray& line);
@@ -164,13 +164,13 @@ private:
     platform::SocketControl* supportSocket_ = nullptr;
     std::array<platform::SocketControl*, 4> channelSockets_{};
     platform::SocketControl* offlineMessageSocket_ = nullptr;
+    chat::ConnectWait* channelWait_ = nullptr;
+    chat::ConnectWait* offlineMessageWait_ = nullptr;
     chat::SupportHostAddresses* supportHost_ = nullptr;
     std::unique_ptr<chat::AppendedText> transcriptText_;
     std::unique_ptr<chat::AppendedText> offlineMessageText_;
 
     chat::SupportChatPorts ports_;
-    std::array<bool, 4> channelFailed_{};
-    bool offlineMessageFailed_ = false;
     bool enlarged_ = false;
     QByteArray supportName_;
     int heightTwips_ = kClientHeightTwips;

@@ -51,6 +51,17 @@ using platform::twips;
 using ui::form;
 using Region = StartupSequence::Region;
 
+// The start-up sequence and what its steps hand on to each other, from the frame's
+// load until the last step has run.
+struct FrameWindow::Startup {
+    StartupSequence sequence;
+    QByteArray fetched;
+    QByteArray primary;
+    QByteArray backup;
+    std::optional<platform::ListInputReader> serverSettingsFile;
+    const QString serverSettingsPath = platform::programFile(QStringLiteral("ServerSettings.txt"));
+};
+
 namespace {
 
 constexpr int kClientWidthTwips = 12705;
@@ -146,6 +157,10 @@ FrameWindow::FrameWindow()
     addressFetch = new platform::HttpTransfer(this);
     addressFetch->setTimeLimitMs(kAddressFetchLimitMs);
     addressFetch->setSizeCap(kAddressFetchSizeCap);
+    connect(addressFetch, &platform::HttpTransfer::finished, this,
+            [this](const platform::HttpTransfer::Result& result) {
+                addressFetched(result.ok ? result.body : QByteArray());
+            });
 
     holdOffTimer = new platform::OneShotTimer(this);
     toolbarPictureReset = new platform::Timer(this);
@@ -178,11 +193,8 @@ QMdiSubWindow* FrameWindow::adoptMainWindow(QWidget& main)
 
 void FrameWindow::Form_Load()
 {
-    QByteArray fetched;
-    QByteArray primary;
-    QByteArray backup;
-    std::optional<platform::ListInputReader> serverSettingsFile;
-    const QString serverSettingsPath = platform::programFile(QStringLiteral("ServerSettings.txt"));
+    startup_ = std::make_unique<Startup>();
+    Startup* const run = startup_.get(); // lives until the last step has run
 
     const QList<StartupSequence::Step> steps = {
         // The support chat window, loaded hidden, and the tip of the day.
@@ -221,58 +233,55 @@ void FrameWindow::Form_Load()
              form<OptionsWindow>().setVisible(false);
              return 0;
          }},
+        // The sequence goes on when the fetch has ended (addressFetched).
         {13, Region::C,
-         [this, &fetched] {
-             const platform::HttpTransfer::Result result = addressFetch->fetch(platform::webServerPage(kAddressPage));
-             fetched = result.ok ? result.body : QByteArray();
-             return 0;
-         }},
+         [this] { return addressFetch->start(platform::webServerPage(kAddressPage)) ? StartupSequence::kPause : 0; }},
         {15, Region::C,
-         [&fetched] {
-             setBox(*form<SupportChatWindow>().supportHostBox, chatHostFromFetch(fetched));
+         [run] {
+             setBox(*form<SupportChatWindow>().supportHostBox, chatHostFromFetch(run->fetched));
              return 0;
          }},
-        {16, Region::C, [&fetched] { return fetched.isEmpty() ? 17 : 27; }},
+        {16, Region::C, [run] { return run->fetched.isEmpty() ? 17 : 27; }},
         {17, Region::C,
-         [&serverSettingsFile] {
-             serverSettingsFile.reset();
+         [run] {
+             run->serverSettingsFile.reset();
              return 0;
          }},
         {18, Region::C,
-         [&serverSettingsFile, &serverSettingsPath] {
-             serverSettingsFile = platform::ListInputReader::fromFile(serverSettingsPath);
-             if (!serverSettingsFile)
+         [run] {
+             run->serverSettingsFile = platform::ListInputReader::fromFile(run->serverSettingsPath);
+             if (!run->serverSettingsFile)
                  fail(platform::errors::kFileNotFound);
              return 0;
          }},
         {19, Region::C,
-         [&serverSettingsFile, &primary] {
-             primary = readItem(serverSettingsFile);
+         [run] {
+             run->primary = readItem(run->serverSettingsFile);
              return 0;
          }},
         {20, Region::C,
-         [&serverSettingsFile, &backup] {
-             backup = readItem(serverSettingsFile);
+         [run] {
+             run->backup = readItem(run->serverSettingsFile);
              return 0;
          }},
         {21, Region::C,
-         [&serverSettingsFile] {
-             serverSettingsFile.reset();
+         [run] {
+             run->serverSettingsFile.reset();
              return 0;
          }},
         {22, Region::C,
-         [&primary, &backup] {
+         [run] {
              ServerSettingsWindow& settings = form<ServerSettingsWindow>();
              settings.hide();
-             setBox(*settings.reflectorAddressBox, primary);
-             setBox(*settings.backupReflectorAddressBox, backup);
+             setBox(*settings.reflectorAddressBox, run->primary);
+             setBox(*settings.backupReflectorAddressBox, run->backup);
              return 33;
          }},
         {27, Region::C,
-         [&fetched] {
+         [run] {
              ServerSettingsWindow& settings = form<ServerSettingsWindow>();
              settings.hide();
-             const QByteArray address = addressFromFetch(fetched);
+             const QByteArray address = addressFromFetch(run->fetched);
              setBox(*settings.reflectorAddressBox, address);
              setBox(*settings.backupReflectorAddressBox, address);
              return 0;
@@ -284,7 +293,7 @@ void FrameWindow::Form_Load()
          }},
     };
 
-    StartupSequence sequence;
+    StartupSequence& sequence = startup_->sequence;
     sequence.onFailure = [] {
         QPlainTextEdit& log = *form<DebugLog>().logView;
         log.moveCursor(QTextCursor::End);
@@ -299,6 +308,24 @@ void FrameWindow::Form_Load()
             form<TipOfTheDayWindow>().raise();
     };
     sequence.run(steps);
+    endStartupWhenFinished();
+}
+
+void FrameWindow::addressFetched(const QByteArray& page)
+{
+    if (!startup_)
+        return;
+    startup_->fetched = page;
+    startup_->sequence.resume();
+    endStartupWhenFinished();
+}
+
+void FrameWindow::endStartupWhenFinished()
+{
+    if (!startup_->sequence.finished())
+        return;
+    startup_.reset();
+    emit startupFinished();
 }
 
 void FrameWindow::startHoldOff()

@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
+
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -28,8 +30,10 @@ public:
     FrameWindow();
     ~FrameWindow() override;
 
-    // The start-up sequence (MDIForm_Load).
+    // The start-up sequence. It goes on from the event loop once the reflector address
+    // fetch has ended; startupFinished tells when it is over.
     void Form_Load();
+    bool startingUp() const { return startup_ != nullptr; }
     // Puts the main window into the client area; returns its sub-window. The frame
     // paints the main window's gradient whenever the frame is activated.
     QMdiSubWindow* adoptMainWindow(QWidget& main);
@@ -60,6 +64,8 @@ signals:
     // The toolbar's Connect or Disconnect ran its command: the menus and the toolbar
     // are to show the connected (true) or disconnected state.
     void connectionButtonPressed(bool connected);
+    // The start-up sequence has run its last step.
+    void startupFinished();
 
 protected:
     bool event(QEvent* event) override;
@@ -68,6 +74,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    struct Startup;
+
+    // The fetch's page, empty when it failed: the sequence goes on with it.
+    void addressFetched(const QByteArray& page);
+    void endStartupWhenFinished();
     void activated();
     void keepSizeWithinLimits();
     void mouseMovedOverClientArea();
@@ -78,4 +89,5 @@ private:
 
     bool holdOffOver_ = true;
     QPointer<QWidget> mainWindow_;
+    std::unique_ptr<Startup> startup_;
 };

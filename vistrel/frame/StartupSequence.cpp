@@ -23,31 +23,46 @@ qsizetype firstFinalStep(const QList<StartupSequence::Step>& steps)
 
 } // namespace
 
-QList<int> StartupSequence::run(const QList<Step>& steps) const
+QList<int> StartupSequence::run(const QList<Step>& steps)
 {
-    QList<int> completed;
-    qsizetype i = 0;
-    while (i < steps.size()) {
-        const Step& step = steps[i];
+    steps_ = steps;
+    completed_.clear();
+    next_ = 0;
+    paused_ = false;
+    return resume();
+}
+
+QList<int> StartupSequence::resume()
+{
+    paused_ = false;
+    while (next_ < steps_.size()) {
+        const Step& step = steps_[next_];
         try {
             const int goTo = step.run();
-            completed << step.number;
-            i = goTo == 0 ? i + 1 : indexOfStep(steps, goTo);
+            completed_ << step.number;
+            if (goTo == kPause) {
+                ++next_;
+                paused_ = true;
+                break;
+            }
+            next_ = goTo == 0 ? next_ + 1 : indexOfStep(steps_, goTo);
             continue;
         } catch (const platform::RuntimeError& error) {
             if (onFailure)
                 onFailure();
             const bool notFound = error.number() == platform::errors::kFileNotFound;
-            if (error.number() == kFileAlreadyOpen)
-                return completed;
+            if (error.number() == kFileAlreadyOpen) {
+                next_ = steps_.size();
+                break;
+            }
             if (error.number() == platform::errors::kBadFileNameOrNumber || (notFound && step.region == Region::A)) {
-                i = std::max(i + 1, firstFinalStep(steps));
+                next_ = std::max(next_ + 1, firstFinalStep(steps_));
                 continue;
             }
             if (notFound && step.region == Region::B && onFirstRun)
                 onFirstRun();
-            ++i;
+            ++next_;
         }
     }
-    return completed;
+    return completed_;
 }

@@ -2,7 +2,6 @@
 
 #include "NetworkInput.h"
 #include "TimeScale.h"
-#include "Wait.h"
 
 #include <QHostAddress>
 #include <QNetworkProxy>
@@ -10,7 +9,6 @@
 #include <QNetworkRequest>
 #include <QUrl>
 
-#include <optional>
 #include <utility>
 
 namespace platform {
@@ -37,21 +35,6 @@ HttpTransfer::HttpTransfer(QObject* parent) : QObject(parent)
 }
 
 HttpTransfer::~HttpTransfer() = default;
-
-HttpTransfer::Result HttpTransfer::fetch(const QString& url)
-{
-    std::optional<Result> outcome;
-    const QMetaObject::Connection recorder =
-        connect(this, &HttpTransfer::finished, this, [&outcome](const Result& result) { outcome = result; });
-    if (!start(url)) {
-        disconnect(recorder);
-        return {false, 0, {}, QStringLiteral("Another transfer is still running")};
-    }
-    // The transfer's own time limit guarantees an end.
-    waitUntil([&outcome] { return outcome.has_value(); });
-    disconnect(recorder);
-    return *outcome;
-}
 
 bool HttpTransfer::start(const QString& url)
 {

@@ -1,6 +1,6 @@
 #pragma once
-// Fetching a page or a file over HTTP, as the windows do: either waiting for it
-// (fetch) or in the background (start, then finished), with state events on the way.
+// Fetching a page or a file over HTTP, as the windows do: in the background (start,
+// then finished), with state events on the way.
 //
 // A fetch succeeds only for an answer with a 2xx status whose body arrived whole
 // within the time limit and the size cap; an error page, even one with a body, is a
@@ -70,9 +70,6 @@ public:
     // True from start() until finished() has been raised.
     bool busy() const { return busy_; }
 
-    // Fetches url and returns its outcome; the event loop runs meanwhile (waitUntil), so
-    // the state events, timers and sockets go on. Fails at once while a transfer runs.
-    Result fetch(const QString& url);
     // Starts fetching url; returns false, and starts nothing, while a transfer runs.
     bool start(const QString& url);
 

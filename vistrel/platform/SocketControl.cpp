@@ -294,7 +294,7 @@ void SocketControl::moveTo(int state)
     if (state == state_)
         return;
     state_ = state;
-    post([this] { emit stateChanged(); });
+    post([this, state] { emit stateChanged(state); });
 }
 
 void SocketControl::onSocketStateChanged(QAbstractSocket::SocketState state)

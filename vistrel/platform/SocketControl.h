@@ -8,9 +8,10 @@
 // its own: events that were still on their way from an earlier connection are dropped.
 //
 // The events, as signals:
-//   stateChanged()               the connection has moved on to another state by itself
-//                                (resolved, connecting, connected, closing, failed); read
-//                                State(), which may have moved on again since
+//   stateChanged(state)          the connection moved on by itself: connecting (6),
+//                                connected (7), peer closing (8) or failed (9); the
+//                                states the calls set (Connect's 4, Listen, Accept,
+//                                Close) raise nothing
 //   connected()                  the connect has succeeded (not raised by Accept)
 //   dataArrival(bytesTotal)      bytes are waiting for GetData
 //   sendComplete()               every byte handed to SendData has been written
@@ -78,6 +79,10 @@ public:
     // The peer's numeric address while a connection exists, else empty.
     QString RemoteHostIP() const;
     int State() const { return state_; }
+    // Changes with every connection and listener the control starts, takes over or
+    // ends (Connect, Accept, Listen, Close): one of several users of a control tells by
+    // it whether the control still carries the connection it made.
+    quint64 connectionNumber() const { return generation_; }
 
     // Connects to RemoteHost and RemotePort; allowed in state 0 (closed) and 9 (error).
     Result Connect();
@@ -101,7 +106,7 @@ public:
     Result Accept(int requestId);
 
 signals:
-    void stateChanged();
+    void stateChanged(int state);
     void connected();
     void dataArrival(qint64 bytesTotal);
     void sendComplete();
@@ -120,9 +125,9 @@ private:
     void post(std::function<void()> event);
     void deliverDataArrival();
     void deliverConnectionRequest(int requestId, quint64 generation);
-
-    // Takes a state the connection has reached by itself and raises stateChanged for it.
+    // Sets a state the connection reached by itself and raises stateChanged for it.
     void moveTo(int state);
+
     void onSocketStateChanged(QAbstractSocket::SocketState state);
     void onReadyRead();
     void onBytesWritten();

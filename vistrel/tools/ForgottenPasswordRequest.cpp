@@ -1,59 +1,115 @@
 #include "tools/ForgottenPasswordRequest.h"
 
-#include "link/LinkState.h"
 #include "link/ReflectorPort.h"
+#include "platform/OneShotTimer.h"
 #include "platform/SocketControl.h"
-#include "platform/Wait.h"
+
+#include <utility>
 
 using platform::SocketControl;
 
-QByteArray forgottenPasswordRequest(const QByteArray& userName, const QByteArray& password)
+QByteArray forgottenPasswordText(const QByteArray& userName, const QByteArray& password)
 {
     return "/ForgotPassword\\" + userName + ',' + password;
 }
 
-namespace {
-
-// A step that fails leaves the socket closed, so the next press connects afresh.
-ForgottenPasswordOutcome closedAfter(SocketControl& socket, ForgottenPasswordOutcome outcome)
+ForgottenPasswordRequest::ForgottenPasswordRequest(QObject* parent)
+    : QObject(parent), limit_(new platform::OneShotTimer(this))
 {
-    socket.Close();
-    return outcome;
+    limit_->setEnabled(false);
+    limit_->setInterval(0);
+    connect(limit_, &platform::Timer::tick, this, &ForgottenPasswordRequest::onLimit);
 }
 
-} // namespace
-
-ForgottenPasswordOutcome sendForgottenPasswordRequest(SocketControl& socket, LinkState& state,
-                                                      const ForgottenPasswordTarget& target, const QByteArray& request,
-                                                      const std::function<void(const QByteArray&)>& status)
+void ForgottenPasswordRequest::send(SocketControl& socket, const ForgottenPasswordTarget& target,
+                                    const QByteArray& text)
 {
+    stop();
     socket.Close();
     const PortNumber port = portNumberFromText(target.portText);
-    if (!port.value)
-        return ForgottenPasswordOutcome::ConnectFailed;
-    if (!socket.setRemoteHost(target.host).ok() || !socket.setRemotePort(*port.value).ok() || !socket.Connect().ok())
-        return closedAfter(socket, ForgottenPasswordOutcome::ConnectFailed);
-
-    const bool decided = platform::waitUntil(
-        [&] {
-            const int now = socket.State();
-            return now == SocketControl::StateConnected || now == SocketControl::StateError
-                || now == SocketControl::StateClosed;
-        },
-        kForgottenPasswordConnectLimitMs);
-    if (!decided)
-        return closedAfter(socket, ForgottenPasswordOutcome::ConnectTimedOut);
-    if (socket.State() != SocketControl::StateConnected) {
-        status("Message Not Sent... Failed to connect to Server...");
-        return closedAfter(socket, ForgottenPasswordOutcome::ConnectFailed);
+    if (!port.value) {
+        emit finished(ForgottenPasswordOutcome::ConnectFailed);
+        return;
+    }
+    if (!socket.setRemoteHost(target.host).ok() || !socket.setRemotePort(*port.value).ok() || !socket.Connect().ok()) {
+        socket.Close();
+        emit finished(ForgottenPasswordOutcome::ConnectFailed);
+        return;
     }
 
-    status("Connected to Larkspire Server");
-    state.sendComplete = false;
-    if (!socket.SendData(request).ok())
-        return closedAfter(socket, ForgottenPasswordOutcome::SendFailed);
-    if (!platform::waitUntil([&] { return state.sendComplete; }, kForgottenPasswordSendLimitMs))
-        return closedAfter(socket, ForgottenPasswordOutcome::SendFailed);
-    status("Password request sent to Larkspire Server...");
-    return ForgottenPasswordOutcome::Sent;
+    socket_ = &socket;
+    connection_ = socket.connectionNumber();
+    text_ = text;
+    step_ = Step::Connecting;
+    connect(socket_, &SocketControl::connected, this, &ForgottenPasswordRequest::onConnected);
+    connect(socket_, &SocketControl::socketError, this, &ForgottenPasswordRequest::onSocketError);
+    connect(socket_, &SocketControl::sendComplete, this, &ForgottenPasswordRequest::onSendComplete);
+    limit_->setEnabled(true);
+    limit_->setInterval(kForgottenPasswordConnectLimitMs);
+}
+
+void ForgottenPasswordRequest::onConnected()
+{
+    if (step_ != Step::Connecting || !stillOwnsTheSocket())
+        return;
+    emit status("Connected to Larkspire Server");
+    if (!socket_->SendData(text_).ok()) {
+        closeAndFinish(ForgottenPasswordOutcome::SendFailed);
+        return;
+    }
+    step_ = Step::Sending;
+    limit_->setInterval(kForgottenPasswordSendLimitMs);
+}
+
+void ForgottenPasswordRequest::onSocketError()
+{
+    // A failure while sending leaves the bytes unsent: the send limit ends the request.
+    if (step_ != Step::Connecting || !stillOwnsTheSocket())
+        return;
+    emit status("Message Not Sent... Failed to connect to Server...");
+    closeAndFinish(ForgottenPasswordOutcome::ConnectFailed);
+}
+
+void ForgottenPasswordRequest::onSendComplete()
+{
+    if (step_ != Step::Sending || !stillOwnsTheSocket())
+        return;
+    emit status("Password request sent to Larkspire Server...");
+    finish(ForgottenPasswordOutcome::Sent);
+}
+
+void ForgottenPasswordRequest::onLimit()
+{
+    if (!stillOwnsTheSocket())
+        return;
+    closeAndFinish(step_ == Step::Connecting ? ForgottenPasswordOutcome::ConnectTimedOut
+                                             : ForgottenPasswordOutcome::SendFailed);
+}
+
+bool ForgottenPasswordRequest::stillOwnsTheSocket()
+{
+    if (socket_->connectionNumber() == connection_)
+        return true;
+    finish(ForgottenPasswordOutcome::TakenOver);
+    return false;
+}
+
+void ForgottenPasswordRequest::stop()
+{
+    limit_->setEnabled(false);
+    step_ = Step::Idle;
+    if (SocketControl* socket = std::exchange(socket_, nullptr))
+        disconnect(socket, nullptr, this, nullptr);
+}
+
+void ForgottenPasswordRequest::finish(ForgottenPasswordOutcome outcome)
+{
+    stop();
+    emit finished(outcome);
+}
+
+void ForgottenPasswordRequest::closeAndFinish(ForgottenPasswordOutcome outcome)
+{
+    socket_->Close();
+    finish(outcome);
 }

@@ -108,6 +108,10 @@ RestrictedTopicsFrame::RestrictedTopicsFrame(PanelStatusBar& statusBar, QWidget*
     connect(saveTopicsButton, &QPushButton::clicked, this, &RestrictedTopicsFrame::saveTopics);
     connect(forgotPasswordButton, &QPushButton::clicked, this, &RestrictedTopicsFrame::forgotPassword);
     connect(deleteTopicButton, &QPushButton::clicked, this, &RestrictedTopicsFrame::deleteTopic);
+    forgottenPasswordRequest_ = new ForgottenPasswordRequest(this);
+    connect(forgottenPasswordRequest_, &ForgottenPasswordRequest::status, this, &RestrictedTopicsFrame::setStatus);
+    connect(forgottenPasswordRequest_, &ForgottenPasswordRequest::finished, this,
+            &RestrictedTopicsFrame::forgottenPasswordFinished);
     setAllControlsEnabled(false);
 }
 
@@ -253,10 +257,12 @@ void RestrictedTopicsFrame::forgotPassword()
     }
     ReflectorSession& session = reflectorSession();
     const ReflectorSettings& settings = session.settings();
-    const ForgottenPasswordOutcome outcome = sendForgottenPasswordRequest(
-        session.connection().socket(), session.state(), {settings.primaryAddress(), settings.portText()},
-        forgottenPasswordRequest(settings.userName(), gRestrictedPassword),
-        [this](const QByteArray& text) { setStatus(text); });
+    forgottenPasswordRequest_->send(session.connection().socket(), {settings.primaryAddress(), settings.portText()},
+                                    forgottenPasswordText(settings.userName(), gRestrictedPassword));
+}
+
+void RestrictedTopicsFrame::forgottenPasswordFinished(ForgottenPasswordOutcome outcome)
+{
     if (outcome == ForgottenPasswordOutcome::ConnectTimedOut)
         showMessage(QStringLiteral("Could not connect to Larkspire Server"));
 }

@@ -13,6 +13,8 @@
 #include <QGroupBox>
 #include <QList>
 
+class ForgottenPasswordRequest;
+enum class ForgottenPasswordOutcome;
 class PanelStatusBar;
 class QLabel;
 class QLineEdit;
@@ -45,7 +47,8 @@ public:
     void savePassword();
     // "Save Restricted Topics".
     void saveTopics();
-    // "Forgot Password ?": asks, then sends the request to the reflector.
+    // "Forgot Password ?": asks, then starts the request to the reflector; its steps
+    // show on the status line as they pass.
     void forgotPassword();
     // "DeleteTopic": removes the selected topic and stores the rest.
     void deleteTopic();
@@ -66,7 +69,9 @@ public:
 private:
     // The typed original password is the one in use; says why not, when it is not.
     bool originalPasswordAccepted();
+    void forgottenPasswordFinished(ForgottenPasswordOutcome outcome);
     void setStatus(const QByteArray& text);
 
     PanelStatusBar& statusBar_;
+    ForgottenPasswordRequest* forgottenPasswordRequest_ = nullptr;
 };

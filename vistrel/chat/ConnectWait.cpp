@@ -1,0 +1,91 @@
+#include "chat/ConnectWait.h"
+
+#include "chat/SupportChatWindow.h"
+#include "platform/OneShotTimer.h"
+#include "platform/SocketControl.h"
+
+#include <QLabel>
+
+#include <array>
+#include <utility>
+
+using platform::SocketControl;
+
+namespace chat {
+
+namespace {
+
+// The caption for each socket state.
+const std::array<const char*, 10> kStateCaptions = {
+    "Closed",
+    "Connection Open...",
+    "Connection Listening...",
+    "Connection Pending...",
+    "Resolving Host...",
+    "Host Resolved...",
+    "Connecting...",
+    "Connection complete...",
+    "Peer is closing...",
+    "Support is off line...",
+};
+
+} // namespace
+
+ConnectWait::ConnectWait(QLabel& caption, QLabel& lamp, QObject* parent)
+    : QObject(parent), caption_(caption), lamp_(lamp), limit_(new platform::OneShotTimer(this))
+{
+    limit_->setEnabled(false);
+    limit_->setInterval(0);
+    connect(limit_, &platform::Timer::tick, this, [this] {
+        socket_->Close();
+        cancel();
+        showOffLine();
+    });
+}
+
+void ConnectWait::start(SocketControl& socket, bool started)
+{
+    cancel();
+    if (!started) {
+        showOffLine();
+        return;
+    }
+    socket_ = &socket;
+    connect(socket_, &SocketControl::stateChanged, this, &ConnectWait::show);
+    limit_->setEnabled(true);
+    limit_->setInterval(SupportChatWindow::kConnectLimitMs);
+    // The state the connect has reached already; the next ones come as events.
+    show(socket.State());
+}
+
+void ConnectWait::show(int state)
+{
+    if (state >= 0 && state < int(kStateCaptions.size()))
+        caption_.setText(QString::fromLatin1(kStateCaptions[size_t(state)]));
+    if (state == SocketControl::StateConnected) {
+        setLampColour(lamp_, SupportChatWindow::kConnectedColour);
+        setLampColour(caption_, SupportChatWindow::kConnectedColour);
+        cancel();
+        emit connected();
+    } else if (state == SocketControl::StateError) {
+        cancel();
+        showOffLine();
+    }
+}
+
+void ConnectWait::showOffLine()
+{
+    caption_.setText(QString::fromLatin1(kStateCaptions[SocketControl::StateError]));
+    setLampColour(lamp_, SupportChatWindow::kOffLineColour);
+    setLampColour(caption_, SupportChatWindow::kOffLineColour);
+    emit offLine();
+}
+
+void ConnectWait::cancel()
+{
+    limit_->setEnabled(false);
+    if (SocketControl* socket = std::exchange(socket_, nullptr))
+        disconnect(socket, nullptr, this, nullptr);
+}
+
+} // namespace chat
