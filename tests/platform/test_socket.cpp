@@ -7,6 +7,7 @@
 #include <QTcpSocket>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 
 using namespace platform;
@@ -122,6 +123,38 @@ private slots:
         QCOMPARE(socket.State(), int(SocketControl::StatePeerClosing));
         socket.Close();
         QCOMPARE(socket.State(), int(SocketControl::StateClosed));
+    }
+
+    // A connect reports each state it goes on to from the event loop, the connected
+    // state before the connected event; a refused one ends with the error event alone.
+    void stateChangesOfAConnect()
+    {
+        Peer peer;
+        SocketControl socket;
+        QList<int> states;
+        QStringList order;
+        connect(&socket, &SocketControl::stateChanged, this, [&](int state) {
+            states << state;
+            order << QStringLiteral("state %1").arg(state);
+        });
+        connect(&socket, &SocketControl::connected, this, [&] { order << "connected"; });
+
+        QVERIFY(socket.Connect(kLoopback, peer.port()).ok());
+        QVERIFY(states.isEmpty()); // nothing is raised from inside the call
+        QVERIFY(waitUntil([&] { return order.contains("connected"); }, kLimitMs));
+        QVERIFY(std::is_sorted(states.begin(), states.end()));
+        QVERIFY(states.contains(SocketControl::StateConnecting));
+        QCOMPARE(order.mid(order.size() - 2), QStringList({"state 7", "connected"}));
+
+        RefusingPort refusing;
+        SocketControl refused;
+        EventLog log(refused);
+        QList<int> refusedStates;
+        connect(&refused, &SocketControl::stateChanged, this, [&](int state) { refusedStates << state; });
+        QVERIFY(refused.Connect(kLoopback, refusing.port()).ok());
+        QVERIFY(waitUntil([&] { return log.has("socketError"); }, kLimitMs));
+        QVERIFY(!refusedStates.contains(SocketControl::StateConnected));
+        QVERIFY(!refusedStates.contains(SocketControl::StateError));
     }
 
     void operationsRefusedWhileInUse_data()

@@ -40,6 +40,8 @@ MessageAnswer ScriptedDialogs::showMessageBox(const platform::MessageBoxRequest&
 void ScriptedDialogs::openMessageBox(const platform::MessageBoxRequest& request, AnswerHandler answered)
 {
     messageBoxes_ << request;
+    if (whileOpen_)
+        whileOpen_(request);
     if (holdBoxesOpen_) {
         heldBoxes_.enqueue(std::move(answered));
         return;

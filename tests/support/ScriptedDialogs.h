@@ -15,7 +15,8 @@ public:
     void queueAnswer(platform::MessageAnswer answer) { answers_.enqueue(answer); }
     void queueInput(const QString& text) { inputs_.enqueue(text); }
     void queueSaveFileName(const QString& path) { saveFileNames_.enqueue(path); }
-    // Runs while each message box is open, as the events that a modal box lets through.
+    // Runs while each message box is open: as the events that a modal box lets through,
+    // and as a box shown without waiting opens.
     void whileOpen(std::function<void(const platform::MessageBoxRequest&)> action) { whileOpen_ = std::move(action); }
 
     // A box shown without waiting answers from the event loop, after the call that

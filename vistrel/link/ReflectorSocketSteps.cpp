@@ -1,5 +1,7 @@
 #include "link/ReflectorSocketSteps.h"
 
+#include "platform/RuntimeError.h"
+
 using platform::SocketControl;
 
 namespace {
@@ -17,4 +19,14 @@ SocketControl::Result runOnReflectorSocket(SocketControl& socket, const std::fun
         result = step();
     }
     return result;
+}
+
+SocketControl::Result resultOfStep(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const platform::RuntimeError& error) {
+        return {error.number(), error.description()};
+    }
+    return {};
 }

@@ -9,3 +9,8 @@
 
 platform::SocketControl::Result runOnReflectorSocket(platform::SocketControl& socket,
                                                      const std::function<platform::SocketControl::Result()>& step);
+
+// A step of the program's own that the string component or the port's conversion can
+// fail with a numbered error (enciphering, reading the port box): its outcome as a
+// socket step's result.
+platform::SocketControl::Result resultOfStep(const std::function<void()>& step);

@@ -7,6 +7,7 @@
 #include "linkwindows/StatusWindow.h"
 #include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
+#include "platform/Dialogs.h"
 #include "ui/Forms.h"
 #include "ui/TrafficMarker.h"
 
@@ -54,6 +55,11 @@ void showSessionInLinkWindows(ReflectorSession& session)
     session.setSettings(std::make_unique<SettingsFromWindows>());
 
     QObject::connect(&session, &S::logLine, [](const QByteArray& line) { form<StatusWindow>().appendLogLine(line); });
+    // Shown without waiting, as the handling of a socket event may bring it; a text
+    // already shown is not shown twice at a time.
+    QObject::connect(&session, &S::messageDue, [](const QString& text) {
+        platform::dialogs().showMessage(text, platform::messageRequest(text));
+    });
     QObject::connect(&session, &S::lampShown,
                      [](int segment, S::Lamp colour) { form<StatusWindow>().showLamp(segment, colour); });
     QObject::connect(&session, &S::markerShown,

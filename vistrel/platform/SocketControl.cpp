@@ -295,8 +295,9 @@ void SocketControl::onSocketStateChanged(QAbstractSocket::SocketState state)
     case QAbstractSocket::HostLookupState: state_ = StateResolvingHost; break;
     case QAbstractSocket::ConnectingState: state_ = StateConnecting; break;
     case QAbstractSocket::ConnectedState: state_ = StateConnected; break;
-    default: break; // the end of a connection is handled by onDisconnected and onSocketError
+    default: return; // the end of a connection is handled by onDisconnected and onSocketError
     }
+    post([this, now = state_] { emit stateChanged(now); });
 }
 
 void SocketControl::onReadyRead()

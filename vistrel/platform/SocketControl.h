@@ -9,6 +9,8 @@
 // its own: events that were still on their way from an earlier connection are dropped.
 //
 // The events, as signals:
+//   stateChanged(state)          a connect went on to resolving, connecting or connected
+//                                (the end of a connection comes as peerClosed or socketError)
 //   connected()                  the connect has succeeded (not raised by Accept)
 //   dataArrival(bytesTotal)      bytes are waiting for GetData
 //   sendComplete()               every byte handed to SendData has been written
@@ -99,6 +101,7 @@ public:
     Result Accept(int requestId);
 
 signals:
+    void stateChanged(int state);
     void connected();
     void dataArrival(qint64 bytesTotal);
     void sendComplete();
