@@ -138,6 +138,8 @@ void BM_ProgramAtRestConnected(benchmark::State& state)
     main.show();
     ui::form<ServerSettingsWindow>().reflectorPortBox->setText(QString::number(reflector.port()));
     main.connectToReflector();
+    platform::waitUntil([&main] { return TreeNodes::of(*main.directoryTree).byKey(kPlaceKey) != nullptr; },
+                        kLoadLimitMs);
     TreeNode* place = TreeNodes::of(*main.directoryTree).byKey(kPlaceKey);
     if (!reflectorSession().state().loggedIn || !place) {
         state.SkipWithError("the login or the tree build did not get through");

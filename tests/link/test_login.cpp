@@ -93,8 +93,6 @@ private slots:
         reflectorSession().state().reflectorAddress.clear();
         reflectorSession().state().encryptTraffic = false;
         reflectorSession().state().logLevelHigh = 0;
-        reflectorSession().state().socketError = reflectorSession().state().loginSendComplete =
-            reflectorSession().state().waitTimeout = false;
         logBefore_ = form<StatusWindow>().logText().size();
     }
 
@@ -134,7 +132,7 @@ private slots:
 
         QElapsedTimer clock;
         clock.start();
-        reflectorSession().logIn();
+        logInAndWait();
 
         QVERIFY(clock.elapsed() >= platform::scaledMs(kLoginRejectionWindowMs));
         QVERIFY(reflectorSession().state().loggedIn);
@@ -153,8 +151,7 @@ private slots:
         // Nothing of the login is left armed.
         QVERIFY(!reflectorSession().loginSendLimit().Enabled());
         QVERIFY(!reflectorSession().loginRejectionWindow().Enabled());
-        QVERIFY(!reflectorSession().state().socketError && !reflectorSession().state().loginSendComplete
-                && !reflectorSession().state().waitTimeout);
+        QCOMPARE(reflectorSession().status(), ReflectorSession::Status::LoggedIn);
     }
 
     // A refused primary only gives way once its time is up; the backup then carries
@@ -167,7 +164,7 @@ private slots:
 
         QElapsedTimer clock;
         clock.start();
-        reflectorSession().logIn();
+        logInAndWait();
 
         QVERIFY(clock.elapsed() >= platform::scaledMs(kLoginConnectLimitMs + kLoginRejectionWindowMs));
         QVERIFY(reflectorSession().state().loggedIn);
@@ -202,7 +199,7 @@ private slots:
         reflectorSession().state().loggedIn = true;
         reflectorSession().state().reflectorAddress = "10.0.0.9"; // from an earlier login
 
-        reflectorSession().logIn();
+        logInAndWait();
 
         ScriptedDialogs& dialogs = world_->folder().dialogs();
         QCOMPARE(dialogs.messageTexts(), QStringList{"Can't connect to DB Server or BackUp Server"});
@@ -233,7 +230,7 @@ private slots:
         const int replyDelayMs = rejected ? 0 : 2 * platform::scaledMs(kLoginRejectionWindowMs);
         reflector_->script("/Login/", FakeReflector::Reply::text("/Login Failed/", replyDelayMs));
 
-        reflectorSession().logIn();
+        logInAndWait();
 
         QCOMPARE(reflectorSession().state().loggedIn, !rejected);
         QVERIFY(!reflectorSession().state().connectFailed);
@@ -302,7 +299,7 @@ private slots:
         user.userNameBox->setText(userName);
         user.passwordBox->setText(password);
 
-        reflectorSession().logIn();
+        logInAndWait();
 
         QVERIFY(reflectorSession().state().loggedIn);
         QCOMPARE(reflector_->requests().size(), 1);
@@ -310,18 +307,19 @@ private slots:
         QCOMPARE(reflector_->requests()[0].text, plain);
     }
 
-    // An error flag left over from before the login decides nothing.
+    // A socket error left over from before the login decides nothing.
     void staleSocketErrorIsIgnored()
     {
         reflector_->acceptLogin("42");
-        reflectorSession().state().socketError = true;
-        reflectorSession().state().loginSendComplete = true;
+        RefusingPort refusing;
+        SocketControl& socket = reflectorSession().connection().socket();
+        QVERIFY(socket.Connect(kAnswering, refusing.port()).ok());
+        QVERIFY(platform::waitUntil([&] { return socket.State() == SocketControl::StateError; }, kReplyWaitMs));
 
-        reflectorSession().logIn();
+        logInAndWait();
 
         QVERIFY(reflectorSession().state().loggedIn);
         QVERIFY(!reflectorSession().state().connectFailed);
-        QVERIFY(!reflectorSession().state().socketError);
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
     }
 
@@ -333,7 +331,7 @@ private slots:
         QVERIFY(socket.Connect(kAnswering, reflector_->port()).ok());
         QVERIFY(platform::waitUntil([&] { return socket.State() == SocketControl::StateConnected; }, kReplyWaitMs));
 
-        reflectorSession().logIn();
+        logInAndWait();
 
         QVERIFY(reflectorSession().state().loggedIn);
         QVERIFY(!reflectorSession().state().connectFailed);
@@ -359,7 +357,7 @@ private slots:
         QFETCH(QString, message);
         form<ServerSettingsWindow>().reflectorPortBox->setText(portText);
 
-        reflectorSession().logIn();
+        logInAndWait();
 
         QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{message});
         QVERIFY(reflectorSession().state().connectFailed);
@@ -383,7 +381,7 @@ private slots:
             nestedReturnedAtOnce = clock.elapsed() < platform::scaledMs(kLoginRejectionWindowMs);
         });
 
-        reflectorSession().logIn();
+        logInAndWait();
 
         QCOMPARE(nestedCalls, 1);
         QVERIFY(nestedReturnedAtOnce);
@@ -395,10 +393,20 @@ private slots:
 
         // Once the login has ended, Connect logs in again.
         reflectorSession().logIn();
-        QCOMPARE(reflector_->connections().size(), 2);
+        QTRY_COMPARE(reflector_->connections().size(), 2);
     }
 
 private:
+    // Starts the login and returns as soon as it has ended, as the call did while it
+    // waited: the frame may empty the status text soon after.
+    static void logInAndWait()
+    {
+        QSignalSpy ended(&reflectorSession(), &ReflectorSession::loginEnded);
+        reflectorSession().logIn();
+        if (ended.isEmpty())
+            QVERIFY(ended.wait(kReplyWaitMs));
+    }
+
     static void useAddresses(const QString& primary, const QString& backup, quint16 port)
     {
         ServerSettingsWindow& server = form<ServerSettingsWindow>();

@@ -7,6 +7,7 @@
 #include "RealTimeWait.h"
 #include "ReflectorAt.h"
 #include "RefusingPort.h"
+#include "SessionSettled.h"
 #include "StallingPort.h"
 
 #include "common/Globals.h"
@@ -68,7 +69,6 @@ private slots:
         reflector_->setQuietGapMs(10);
         useReflector(reflector_->port());
         reflectorSession().state().encryptTraffic = false;
-        reflectorSession().state().sendComplete = reflectorSession().state().socketError = false;
     }
 
     void cleanup()
@@ -114,9 +114,9 @@ private slots:
         form<ServerSettingsWindow>().show();
 
         send(sender, argument);
+        QVERIFY(sessionSettled());
 
         QCOMPARE(statusOf(sender), status);
-        QVERIFY(!reflectorSession().state().sendComplete);
         QVERIFY(form<ServerSettingsWindow>().isHidden());
         QCOMPARE(reflectorSession().stagedRequest(), text);
         QVERIFY(waitRealTime([&] { return reflector_->requests().size() == 1; }, kWaitMs));
@@ -194,6 +194,7 @@ private slots:
         form<LocatorWindow>().statusBar->setPanelText(1, before);
 
         send(sender, argument);
+        QVERIFY(sessionSettled());
 
         QCOMPARE(world_->folder().dialogs().messageTexts(), boxes);
         if (failure == "no answer") {
@@ -206,7 +207,6 @@ private slots:
             QCOMPARE(statusOf(sender), QByteArray("Connected OK ..."));
         else
             QCOMPARE(statusOf(sender), before);
-        QVERIFY(!reflectorSession().state().socketError);
     }
 
     // A request started while an earlier one still waits takes the socket over: the
@@ -221,8 +221,9 @@ private slots:
             reflectorSession().sendTopicRequest("Later");
         });
         reflectorSession().sendTopicRequest("Earlier");
-        QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
         QVERIFY(waitRealTime([&] { return reflector_->requests().size() == 1; }, kWaitMs));
+        QVERIFY(sessionSettled());
+        QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/SumReq/Later"});
         QCOMPARE(form<LocatorWindow>().statusBar->panelText(1), QByteArray("Sent Data OK ..."));
     }

@@ -13,6 +13,7 @@
 #include "platform/Wait.h"
 
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <optional>
@@ -132,7 +133,9 @@ private slots:
         session.setSettings(std::make_unique<TestSettings>(reflector.port()));
         SignalTrace trace(session);
 
+        QSignalSpy ended(&session, &ReflectorSession::loginEnded);
         session.logIn();
+        QVERIFY(ended.wait(kLimitMs));
 
         QVERIFY(reflectorSession().state().loggedIn);
         QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("127.0.0.1"));
@@ -168,7 +171,9 @@ private slots:
         session.setSettings(std::make_unique<TestSettings>(reflector.port()));
         SignalTrace trace(session);
 
+        QSignalSpy ended(&session, &ReflectorSession::loginEnded);
         session.logIn();
+        QVERIFY(ended.wait(kLimitMs));
 
         QVERIFY(reflectorSession().state().loginFailed);
         QVERIFY(!reflectorSession().state().loggedIn);
@@ -182,6 +187,43 @@ private slots:
             "logout",
         };
         QCOMPARE(from(trace.lines, "status Sending Login String..."), expected);
+    }
+
+    // The status follows the login and the logout; a query asked for while the login
+    // runs waits for its end and goes out on a connection of its own.
+    void statusAndTheQueue()
+    {
+        using Status = ReflectorSession::Status;
+        FakeReflector reflector;
+        QVERIFY(reflector.listen());
+        reflector.acceptLogin("123");
+        ReflectorSession& session = reflectorSession();
+        session.setSettings(std::make_unique<TestSettings>(reflector.port()));
+        QList<Status> statuses;
+        QObject::connect(&session, &ReflectorSession::statusChanged, [&](Status status) { statuses << status; });
+        QSignalSpy loginEnded(&session, &ReflectorSession::loginEnded);
+        QSignalSpy logoutEnded(&session, &ReflectorSession::logoutEnded);
+
+        session.logIn();
+        session.sendQuery("Travel,France");
+        QVERIFY(session.busy());
+        QVERIFY(loginEnded.wait(kLimitMs));
+        QVERIFY(platform::waitUntil([&] { return reflector.requests().size() == 2; }, kLimitMs));
+        QVERIFY(platform::waitUntil([&] { return !session.requestsPending(); }, kLimitMs));
+        QCOMPARE(statuses,
+                 (QList<Status>{Status::ConnectingPrimary, Status::SendingLogin, Status::RejectionWindow,
+                                Status::LoggedIn}));
+        QCOMPARE(reflector.requestTexts(), (QList<QByteArray>{"/Login/0,ann,pw", "Travel,France"}));
+        QCOMPARE(reflector.connections().size(), 2);
+
+        statuses.clear();
+        session.logOut(ReflectorSession::StepErrors::Skipped);
+        QVERIFY(logoutEnded.wait(kLimitMs));
+        QCOMPARE(logoutEnded.first().first().value<ReflectorSession::LogoutOutcome>(),
+                 ReflectorSession::LogoutOutcome::Sent);
+        QCOMPARE(statuses, (QList<Status>{Status::LoggingOut, Status::LoggedOut}));
+        QVERIFY(platform::waitUntil([&] { return reflector.requests().size() == 3; }, kLimitMs));
+        QCOMPARE(reflector.requestTexts().last(), QByteArray("DeleteConnection*/"));
     }
 
     void webCamReplyInThreeChunks()

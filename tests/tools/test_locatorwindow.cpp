@@ -3,6 +3,7 @@
 // topic list and search button send, the answers it shows, its closing and its help page.
 #include "RequestWorld.h"
 #include "RightPressHelp.h"
+#include "SessionSettled.h"
 
 #include "common/Globals.h"
 #include "frame/FrameWindow.h"
@@ -163,6 +164,7 @@ private slots:
             locator.resultList->addItem(QStringLiteral("earlier"));
             gSummaryHasEntries = true;
             emit locator.topicList->activated(1);
+            QVERIFY(sessionSettled());
             QCOMPARE(locator.resultList->count(), 0);
             QVERIFY(!gSummaryHasEntries);
             QCOMPARE(locator.statusBar->panelText(1), QByteArray("Sent Data OK ..."));

@@ -20,7 +20,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScopedValueRollback>
+#include <QPointer>
 #include <QTreeWidget>
 
 #include <optional>
@@ -59,31 +59,50 @@ void unlockPasswordBoxes(CommandOrigin origin, bool unlocked)
     options.setVisible(false);
 }
 
-// The Connect command that runs, and one asked for meanwhile.
-bool connectRunning = false;
-std::optional<std::pair<CommandOrigin, ConnectSteps>> deferredConnect;
+using Session = ReflectorSession;
 
-void runConnect(CommandOrigin origin, const ConnectSteps& steps)
+struct ConnectRequest {
+    CommandOrigin origin;
+    ConnectSteps steps;
+};
+
+void startConnect(const ConnectRequest& request);
+
+// The Connect that waits for the end of its login, and one asked for meanwhile. They
+// belong to the session: a session that ends takes them along.
+class ConnectRun : public QObject {
+public:
+    explicit ConnectRun(Session& session) : QObject(&session)
+    {
+        // Queued, so that the steps the end of a login or a logout brings run first.
+        QObject::connect(&session, &Session::statusChanged, this, &ConnectRun::startAskedMeanwhile,
+                         Qt::QueuedConnection);
+    }
+
+    std::optional<ConnectRequest> awaitingLogin;
+    std::optional<ConnectRequest> askedMeanwhile;
+
+    void startAskedMeanwhile()
+    {
+        if (askedMeanwhile && !awaitingLogin && !reflectorSession().busy())
+            startConnect(*std::exchange(askedMeanwhile, std::nullopt));
+    }
+};
+
+ConnectRun& connectRun()
 {
-    const ConnectTexts texts = connectTexts(origin);
+    static QPointer<ConnectRun> run;
+    if (!run)
+        run = new ConnectRun(reflectorSession());
+    return *run;
+}
+
+// What Connect does once the login has ended: the tree after a login that got
+// through, the failure's box after one that did not.
+void finishConnect(const ConnectRequest& request)
+{
+    const ConnectTexts texts = connectTexts(request.origin);
     MainWindow& main = form<MainWindow>();
-    // A rejected login shows the user settings window with its "Retry Login" button,
-    // which runs this command again. Every login starts here, so the button is
-    // joined to it here, once per window.
-    QObject::connect(&form<UserSettingsWindow>(), &UserSettingsWindow::retryLogin, &main,
-                     &MainWindow::connectToReflector, Qt::UniqueConnection);
-
-    reflectorSession().state().connectFailed = false;
-    reflectorSession().state().logoutOwed = false;
-    deleteSeenRepliesCache();
-    LocatorWindow& locator = form<LocatorWindow>();
-    locator.hide();
-    locator.topicList->setEnabled(true);
-    showConnectedState(true);
-    setStatus(texts.loggingIn);
-
-    steps.login();
-
     if (reflectorSession().state().connectFailed) {
         platform::dialogs().messageBox(QStringLiteral("Failed to connect to the Larkspire Server..."));
         setStatus("Login Failed...");
@@ -104,14 +123,64 @@ void runConnect(CommandOrigin origin, const ConnectSteps& steps)
         main.directoryTree->setIconSize(QSize(0, 0));
     }
     options.hide();
-    steps.loadIcons();
+    request.steps.loadIcons();
     setStatus("Building Nodes...");
-    steps.buildNodes();
+    request.steps.buildNodes();
     TreeNodes::of(*main.directoryTree).setSorted(true);
 
     if (reflectorSession().state().loggedIn) {
         setStatus("Login Successful...");
-        unlockPasswordBoxes(origin, true);
+        unlockPasswordBoxes(request.origin, true);
+    }
+}
+
+void startConnect(const ConnectRequest& request)
+{
+    const ConnectTexts texts = connectTexts(request.origin);
+    MainWindow& main = form<MainWindow>();
+    // A rejected login shows the user settings window with its "Retry Login" button,
+    // which runs this command again. Every login starts here, so the button is
+    // joined to it here, once per window.
+    QObject::connect(&form<UserSettingsWindow>(), &UserSettingsWindow::retryLogin, &main,
+                     &MainWindow::connectToReflector, Qt::UniqueConnection);
+
+    reflectorSession().state().connectFailed = false;
+    reflectorSession().state().logoutOwed = false;
+    deleteSeenRepliesCache();
+    LocatorWindow& locator = form<LocatorWindow>();
+    locator.hide();
+    locator.topicList->setEnabled(true);
+    showConnectedState(true);
+    setStatus(texts.loggingIn);
+
+    request.steps.login();
+
+    if (!reflectorSession().busy()) {
+        // The login ended at once.
+        finishConnect(request);
+        return;
+    }
+    ConnectRun& run = connectRun();
+    run.awaitingLogin = request;
+    // Queued: the failure's box waits for the user, and the login can end in the
+    // handling of a socket event.
+    QObject::connect(
+        &reflectorSession(), &Session::loginEnded, &run,
+        [&run] {
+            finishConnect(*std::exchange(run.awaitingLogin, std::nullopt));
+            run.startAskedMeanwhile();
+        },
+        Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+}
+
+void finishDisconnect(Session::LogoutOutcome outcome)
+{
+    if (outcome == Session::LogoutOutcome::NothingToEnd) {
+        showConnectedState(false);
+    } else if (outcome == Session::LogoutOutcome::Sent) {
+        form<MainWindow>().directoryTree->clear();
+        showConnectedState(false);
+        deleteSeenRepliesCache();
     }
 }
 
@@ -125,20 +194,16 @@ void showConnectedState(bool connected)
 
 void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
 {
-    // A Connect asked for while one runs (Retry Login pressed while a rejected login
-    // still holds its window, a remote command) would find the login busy and leave
-    // the menus in the connected state after a logout. It runs whole once the running
-    // Connect has ended instead; several such requests make one.
-    if (connectRunning) {
-        deferredConnect.emplace(origin, steps);
+    // A Connect asked for while a login or a logout runs (Retry Login pressed while a
+    // rejected login still holds its window, a remote command) would find the session
+    // busy and leave the menus in the connected state after a logout. It starts once
+    // the session is free instead; several such requests make one.
+    ConnectRun& run = connectRun();
+    if (run.awaitingLogin || reflectorSession().busy()) {
+        run.askedMeanwhile = ConnectRequest{origin, steps};
         return;
     }
-    const QScopedValueRollback<bool> running(connectRunning, true);
-    runConnect(origin, steps);
-    while (deferredConnect) {
-        const auto [deferredOrigin, deferredSteps] = *std::exchange(deferredConnect, std::nullopt);
-        runConnect(deferredOrigin, deferredSteps);
-    }
+    startConnect({origin, steps});
 }
 
 void disconnectCommand(CommandOrigin origin)
@@ -158,15 +223,9 @@ void disconnectCommand(CommandOrigin origin)
 
     // The main window skips a step of the logout that fails; a secondary window shows
     // the error's number first.
-    using Session = ReflectorSession;
     const Session::StepErrors errors =
         origin == CommandOrigin::MainWindow ? Session::StepErrors::Skipped : Session::StepErrors::Shown;
-    const Session::LogoutOutcome outcome = reflectorSession().logOut(errors);
-    if (outcome == Session::LogoutOutcome::NothingToEnd) {
-        showConnectedState(false);
-    } else if (outcome == Session::LogoutOutcome::Sent) {
-        main.directoryTree->clear();
-        showConnectedState(false);
-        deleteSeenRepliesCache();
-    }
+    QObject::connect(&reflectorSession(), &Session::logoutEnded, &reflectorSession(), &finishDisconnect,
+                     Qt::SingleShotConnection);
+    reflectorSession().logOut(errors);
 }

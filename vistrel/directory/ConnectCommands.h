@@ -18,25 +18,27 @@ enum class CommandOrigin {
     OptionsWindow,   // the options window's File menu: a secondary window's, and more
 };
 
-// The login and the tree loaders that Connect runs between its own steps.
+// The login and the tree loaders that Connect runs between its own steps. The login
+// starts the session's login; Connect goes on once the session has ended it (at once
+// when the session is not busy after the step).
 struct ConnectSteps {
     std::function<void()> login = [] { reflectorSession().logIn(); };
     std::function<void()> loadIcons = LoadIcons;
     std::function<void()> buildNodes = BuildNodes;
 };
 
-// Switches the menus and toolbar to the connected state, runs the login and, when it
-// got through, builds the topic tree and unlocks the restricted-topics password boxes.
-// Returns when the login and the tree are done. A Connect asked for while one runs
-// (Retry Login in the rejection window, a remote command) is run whole after it,
-// before the running one returns; several such requests make one.
+// Switches the menus and toolbar to the connected state and starts the login; once
+// the login has ended and got through, builds the topic tree and unlocks the
+// restricted-topics password boxes. A Connect asked for while a login or a logout runs
+// (Retry Login in the rejection window, a remote command) starts whole once the
+// session is free; several such requests make one.
 void connectCommand(CommandOrigin origin, const ConnectSteps& steps = {});
 
-// Locks the password boxes, empties the tree and has the session log out
-// (ReflectorSession::logOut). A logout that could not be sent leaves the menus and
-// toolbar in the connected state, so that Disconnect can be run again. With nothing to
-// log out from nothing is sent, and the menus and toolbar go back to the disconnected
-// state at once.
+// Locks the password boxes, empties the tree and starts the session's logout
+// (ReflectorSession::logOut); the rest follows the logout's outcome. A logout that
+// could not be sent leaves the menus and toolbar in the connected state, so that
+// Disconnect can be run again. With nothing to log out from nothing is sent, and the
+// menus and toolbar go back to the disconnected state at once.
 void disconnectCommand(CommandOrigin origin);
 
 // Puts the main window's Connect and Disconnect items and the toolbar's buttons 1 and

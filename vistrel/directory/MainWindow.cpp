@@ -270,8 +270,8 @@ void MainWindow::createTimers()
     create(browserOpened, nullptr);
     create(statusClear, nullptr);
     connect(statusClear, &platform::Timer::tick, this, [this] { statusBar->setPanelText(1, {}); });
+    // The shut-down joins its tick to the end of the program when it arms it.
     create(shutDownLimit, nullptr);
-    connect(shutDownLimit, &platform::Timer::tick, [] { reflectorSession().state().waitTimeout = true; });
     create(startupStep, &MainWindow::showStartupChoice);
     create(programEnd, nullptr);
     connect(programEnd, &platform::Timer::tick, [] { platform::endProcess(0); });

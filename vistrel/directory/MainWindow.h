@@ -87,7 +87,7 @@ public:
     // The timers that other code arms as time limits and delayed steps.
     platform::OneShotTimer* mediaPlayerStarted = nullptr; // marks a media player start (WebCamOpening)
     platform::OneShotTimer* statusClear = nullptr;        // empties status panel 1 (MainWindowView)
-    platform::OneShotTimer* shutDownLimit = nullptr;      // the shut-down's wait: the session's timeout flag
+    platform::OneShotTimer* shutDownLimit = nullptr;      // the shut-down's wait, then the end (ShutDown)
     platform::OneShotTimer* startupStep = nullptr;        // the start-up choice, armed by the load
     platform::OneShotTimer* programEnd = nullptr;         // ends the program
     platform::OneShotTimer* browserOpened = nullptr;      // marks a webcam opened in the browser (WebCamOpening)

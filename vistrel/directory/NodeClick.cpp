@@ -15,6 +15,7 @@
 #include "platform/StandardErrors.h"
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QTreeWidget>
 
@@ -40,16 +41,18 @@ void step(const std::function<void()>& body)
 // same Index with the same key is the same node.
 class ClickedNode {
 public:
-    ClickedNode(QTreeWidget& tree, const TreeNode& node) : tree_(tree), index_(node.Index()), key_(node.Key()) {}
+    ClickedNode(QTreeWidget& tree, const TreeNode& node) : tree_(&tree), index_(node.Index()), key_(node.Key()) {}
 
     TreeNode* get() const
     {
-        TreeNode* node = TreeNodes::of(tree_).byIndex(index_);
+        if (!tree_)
+            return nullptr;
+        TreeNode* node = TreeNodes::of(*tree_).byIndex(index_);
         return node && node->Key() == key_ ? node : nullptr;
     }
 
 private:
-    QTreeWidget& tree_;
+    QPointer<QTreeWidget> tree_;
     qint16 index_;
     QByteArray key_;
 };
@@ -102,10 +105,12 @@ void runNodeClick(MainWindow& main, TreeNode& clickedNode)
 
     std::vector<QByteArray> queries;
     step([&] { queries = topicQueriesFor(fullPath, node->Text()); });
-    // Each send lets other events run, the reply to this query among them.
     for (const QByteArray& query : queries)
-        step([&] { reflectorSession().sendQuery(query); });
+        reflectorSession().sendQuery(query);
 
-    if (TreeNode* stillThere = clicked.get())
-        step([&] { openWebCamOfNode(*stillThere); });
+    // The webcam opens once the queries have gone out; their replies may have come meanwhile.
+    reflectorSession().runAfterRequests([clicked] {
+        if (TreeNode* stillThere = clicked.get())
+            step([&] { openWebCamOfNode(*stillThere); });
+    });
 }

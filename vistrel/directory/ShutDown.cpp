@@ -1,29 +1,64 @@
 #include "directory/ShutDown.h"
 
-#include "common/Globals.h"
 #include "directory/MainWindow.h"
 #include "link/ReflectorSession.h"
 #include "platform/OneShotTimer.h"
 #include "platform/ProcessEnd.h"
-#include "platform/Wait.h"
 #include "ui/Forms.h"
 
+#include <QPointer>
+
 #include <exception>
+
+using Session = ReflectorSession;
 
 namespace {
 
 // How long the end waits for the logout's send to complete.
 constexpr int kShutDownWaitMs = 5000;
 
-bool running = false;
-
-// The Disconnect command ends within its own limits whatever the reflector does. A
-// failure inside it never keeps the program from ending.
-void logOut()
+// The session whose shut-down runs. A session that ends meanwhile (in the tests) ends
+// the shut-down with it, its connections included.
+QPointer<Session>& shutDownSession()
 {
+    static QPointer<Session> session;
+    return session;
+}
+
+void endProgram()
+{
+    platform::endProcess(0);
+    shutDownSession().clear(); // only reached where the end of the process is replaced (tests)
+}
+
+// Waits at most kShutDownWaitMs (the main window's Timer6) unless the logout was sent.
+void endAfterTheWait(Session::LogoutOutcome outcome)
+{
+    if (outcome == Session::LogoutOutcome::Sent || !shutDownSession()) {
+        endProgram();
+        return;
+    }
+    platform::OneShotTimer& limit = *ui::form<MainWindow>().shutDownLimit;
+    QObject::connect(&limit, &platform::Timer::tick, shutDownSession().data(), &endProgram, Qt::SingleShotConnection);
+    limit.setEnabled(true);
+    limit.setInterval(kShutDownWaitMs);
+}
+
+// Runs the Disconnect command and goes on once its logout has ended, after the
+// command's own steps for the outcome. The command ends within its own limits whatever
+// the reflector does; a failure inside it never keeps the program from ending.
+void logOutThen(void (*then)(Session::LogoutOutcome))
+{
+    Session& session = reflectorSession();
+    shutDownSession() = &session;
+    const QMetaObject::Connection ended =
+        QObject::connect(&session, &Session::logoutEnded, &session, then,
+                         Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     try {
         ui::form<MainWindow>().disconnectFromReflector();
     } catch (const std::exception&) {
+        QObject::disconnect(ended);
+        then(Session::LogoutOutcome::NotSent);
     }
 }
 
@@ -31,33 +66,19 @@ void logOut()
 
 bool shutDownRunning()
 {
-    return running;
+    return !shutDownSession().isNull();
 }
 
 void shutDownAfterLogout()
 {
-    if (running)
+    if (shutDownRunning())
         return;
-    running = true;
-    logOut();
-    MainWindow& main = ui::form<MainWindow>();
-    reflectorSession().state().waitTimeout = false;
-    main.shutDownLimit->setEnabled(true);
-    main.shutDownLimit->setInterval(kShutDownWaitMs);
-    // The tick of Timer6 sets the wait timeout flag; the wait's own limit is a second guard.
-    platform::waitUntil(
-        [] { return reflectorSession().state().loginSendComplete || reflectorSession().state().waitTimeout; },
-        kShutDownWaitMs);
-    platform::endProcess(0);
-    running = false; // only reached where the end of the process is replaced (tests)
+    logOutThen(&endAfterTheWait);
 }
 
 void exitWithoutWaiting()
 {
-    if (running)
+    if (shutDownRunning())
         return;
-    running = true;
-    logOut();
-    platform::endProcess(0);
-    running = false;
+    logOutThen([](Session::LogoutOutcome) { endProgram(); });
 }

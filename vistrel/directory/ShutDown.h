@@ -2,13 +2,12 @@
 // The ends of the program. Every one of them logs out from the reflector first.
 
 // Closing the frame, the main window's Exit and Yes to its closing prompt: the
-// logout, then a wait of at most 5000 ms (the main window's Timer6) for its send to
-// complete, then the end of the process. A request that comes while an earlier one
-// waits is ignored.
+// logout, then, unless it was sent, a wait of 5000 ms (the main window's Timer6), then
+// the end of the process. A request that comes while an earlier one runs is ignored.
 void shutDownAfterLogout();
 
 // Exit on the frame's own menu and on the secondary windows: the logout, then the
-// end of the process without waiting.
+// end of the process without a further wait.
 void exitWithoutWaiting();
 
 // True from the start of a shut-down until the process ends.

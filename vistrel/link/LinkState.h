@@ -14,9 +14,6 @@ struct LinkState {
     QByteArray advertUrl;        // the last advert address the reflector sent
     int logLevelHigh = 0;        // 1 while the status window logs the login's detailed steps
 
-    // Flags that end the waits.
-    bool socketError = false;       // the reflector socket failed, or a send wait ran out
-    bool loginSendComplete = false; // the reflector socket finished a send (login and logout)
-    bool sendComplete = false;      // the reflector socket finished a send (other requests)
-    bool waitTimeout = false;       // the login's rejection window or a shut-down wait ran out
+    // The reflector socket finished a send; the forgotten-password request waits for it.
+    bool sendComplete = false;
 };

@@ -15,11 +15,7 @@ ReflectorConnection::ReflectorConnection(LinkState& state, QObject* parent)
         emit closedByPeer();
         socket_->Close();
     });
-    connect(socket_, &SocketControl::socketError, this, [&state] { state.socketError = true; });
-    connect(socket_, &SocketControl::sendComplete, this, [&state] {
-        state.loginSendComplete = true;
-        state.sendComplete = true;
-    });
+    connect(socket_, &SocketControl::sendComplete, this, [&state] { state.sendComplete = true; });
     connect(socket_, &SocketControl::dataArrival, this, &ReflectorConnection::onDataArrival);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The connection to the reflector: owns the reflector socket, which every request
-// connects afresh (to the address of the last login) to send one text. The socket's
-// events set the wait flags of the state that the senders poll, and every chunk that arrives is
-// put in clear, kept as the last chunk and handed on.
+// connects afresh (to the address of the last login) to send one text. The session's
+// jobs follow the socket's own events; every chunk that arrives is put in clear, kept
+// as the last chunk and handed on.
 #include "platform/SocketControl.h"
 
 struct LinkState;

@@ -1,22 +1,15 @@
-#include "link/ArmedTimer.h"
-#include "link/ConnectStateTexts.h"
 #include "link/ReflectorPort.h"
 #include "link/ReflectorSession.h"
+#include "link/ReflectorSessionJobs.h"
 #include "link/ReflectorSettings.h"
 #include "link/ReflectorSocketSteps.h"
 #include "link/TrafficCipher.h"
 #include "platform/Codec.h"
-#include "platform/Dialogs.h"
-#include "platform/RuntimeError.h"
-#include "platform/Wait.h"
-
-#include <QScopeGuard>
-
-#include <functional>
 
 using platform::SocketControl;
 using Lamp = ReflectorSession::Lamp;
 using Marker = ReflectorSession::Marker;
+using Status = ReflectorSession::Status;
 using Window = ReflectorSession::Window;
 
 namespace {
@@ -25,151 +18,138 @@ constexpr char kPrimaryAttemptText[] = "Attempting to Connect to Reflector... ";
 constexpr char kBackupAttemptText[] = "Attempting to Connect to Back Up Reflector... ";
 constexpr char kBothFailedMessage[] = "Can't connect to DB Server or BackUp Server";
 
-// Runs one operation on the reflector socket (a busy socket is closed and the
-// operation tried again). Any other failure, or a socket that keeps refusing, is raised.
-void runOnSocket(SocketControl& socket, const std::function<SocketControl::Result()>& operation)
-{
-    const SocketControl::Result result = runOnReflectorSocket(socket, operation);
-    if (!result.ok())
-        throw platform::RuntimeError(result.number, result.description);
-}
-
 } // namespace
 
-class ReflectorSession::Login {
-public:
-    explicit Login(ReflectorSession& session)
-        : session_(session), state_(session.state_), socket_(session.connection().socket())
-    {
-    }
-
-    void run();
-
-private:
-    void attempt(const QString& address, const char* attemptText);
-    bool waitForConnection(ReflectorAddress which);
-    void reportConnectState();
-    bool sendLogin();
-    bool rejectedWithinWindow();
-
-    // Detailed steps go to the log only at the high log level.
-    void logStep(const QByteArray& line) const
-    {
-        if (state_.logLevelHigh == 1)
-            emit session_.logLine(line);
-    }
-    // The login keeps the status window out of the way; one that the user opens
-    // meanwhile is hidden again at the next step.
-    void hideStatusWindow() const { emit session_.windowHideDue(Window::Status); }
-    void status(const QByteArray& text) const { emit session_.statusText(text); }
-
-    ReflectorSession& session_;
-    LinkState& state_;
-    SocketControl& socket_;
-    int lastState_ = SocketControl::StateClosed;
-};
-
-void ReflectorSession::Login::run()
+ReflectorSession::Login::Login(ReflectorSession& session)
+    : session_(session), state_(session.state_), socket_(session.connection().socket())
 {
-    const ReflectorSettings& settings = session_.settings();
+    // Every event of the socket while it connects is one more look at its state; an
+    // error ends neither address's time: only the limit gives up on an address.
+    const auto lookWhileConnecting = [this] {
+        if (session_.status_ == Status::ConnectingPrimary || session_.status_ == Status::ConnectingBackup)
+            look();
+    };
+    QObject::connect(&socket_, &SocketControl::stateChanged, &session_, lookWhileConnecting);
+    QObject::connect(&socket_, &SocketControl::connected, &session_, lookWhileConnecting);
+    QObject::connect(&socket_, &SocketControl::socketError, &session_, [this, lookWhileConnecting] {
+        if (session_.status_ == Status::SendingLogin)
+            sendEnded(false);
+        else
+            lookWhileConnecting();
+    });
+    QObject::connect(&socket_, &SocketControl::sendComplete, &session_, [this] {
+        if (session_.status_ == Status::SendingLogin)
+            sendEnded(true);
+    });
+    QObject::connect(session_.loginConnectLimit_, &platform::Timer::tick, &session_, [this] { connectLimitReached(); });
+    QObject::connect(session_.loginSendLimit_, &platform::Timer::tick, &session_, [this] { sendEnded(false); });
+    QObject::connect(session_.rejectionWindow_, &platform::Timer::tick, &session_, [this] { rejectionWindowEnded(); });
+}
+
+bool ReflectorSession::Login::onSocket() const
+{
+    const Status status = session_.status_;
+    return status == Status::ConnectingPrimary || status == Status::ConnectingBackup || status == Status::SendingLogin;
+}
+
+void ReflectorSession::Login::start()
+{
+    session_.requests_->endAll();
     state_.loginFailed = false;
     hideStatusWindow();
-
-    const QString primary = settings.primaryAddress();
-    attempt(primary, kPrimaryAttemptText);
-    const bool primaryConnected = waitForConnection(ReflectorAddress::Primary);
-    if (!primaryConnected) {
-        emit session_.lampShown(1, Lamp::Red);
-        status("Can't connect to Larkspire Server...");
-    }
-    emit session_.windowHideDue(Window::ServerSettings);
-    if (primaryConnected)
-        state_.reflectorAddress = platform::toCp1252(primary);
-    reportConnectState();
-
-    if (!primaryConnected) {
-        socket_.Close();
-        const QString backup = settings.backupAddress();
-        attempt(backup, kBackupAttemptText);
-        if (!waitForConnection(ReflectorAddress::Backup)) {
-            emit session_.lampShown(1, Lamp::Red);
-            platform::dialogs().messageBox(QString::fromLatin1(kBothFailedMessage));
-            status("Can't connect to DB Server...");
-            state_.loggedIn = false;
-            hideStatusWindow();
-            return;
-        }
-        state_.reflectorAddress = platform::toCp1252(backup);
-        hideStatusWindow();
-        reportConnectState();
-    }
-
-    state_.loggedIn = true;
-    emit session_.windowHideDue(Window::UserSettings);
-    emit session_.lampShown(1, Lamp::Green);
-    status("Sending Login String...");
-
-    if (!sendLogin()) {
-        state_.connectFailed = true;
-        return;
-    }
-    if (rejectedWithinWindow()) {
-        state_.loggedIn = false;
-        return;
-    }
-
-    status("Send in Login complete...");
-    hideStatusWindow();
-    logStep("Sending data...");
-    status("Sending data...");
-    const QByteArray waitingForAddress = "Now Waiting for Vistrel's External IP to be Returned ";
-    status(waitingForAddress);
-    logStep(waitingForAddress);
-    emit session_.markerShown(Marker::Segment1, true);
-    emit session_.windowHideDue(Window::UserSettings);
-    hideStatusWindow();
+    attempt(ReflectorAddress::Primary);
 }
 
 // Points the socket at the address and starts connecting. The status window always
 // shows the address and port of the last attempt, whatever its outcome.
-void ReflectorSession::Login::attempt(const QString& address, const char* attemptText)
+void ReflectorSession::Login::attempt(ReflectorAddress which)
 {
-    const QByteArray addressText = platform::toCp1252(address);
+    address_ = which;
+    const bool primary = which == ReflectorAddress::Primary;
+    session_.setStatus(primary ? Status::ConnectingPrimary : Status::ConnectingBackup);
+    const ReflectorSettings& settings = session_.settings();
+    addressText_ = primary ? settings.primaryAddress() : settings.backupAddress();
+    const QByteArray addressText = platform::toCp1252(addressText_);
     logStep("Remote IP = " + addressText);
-    logStep(attemptText + addressText);
+    logStep((primary ? kPrimaryAttemptText : kBackupAttemptText) + addressText);
 
     hideStatusWindow();
-    emit session_.attemptShown(address);
-    runOnSocket(socket_, [&] { return socket_.setRemoteHost(address); });
+    emit session_.attemptShown(addressText_);
+    SocketControl::Result result = runOnReflectorSocket(socket_, [&] { return socket_.setRemoteHost(addressText_); });
+    if (!result.ok()) {
+        fail(result);
+        return;
+    }
 
     hideStatusWindow();
-    emit session_.attemptPortShown(session_.settings().portText());
+    emit session_.attemptPortShown(settings.portText());
 
     hideStatusWindow();
-    const PortNumber port = reflectorPort(session_.settings());
-    if (!port.value)
-        throw platform::RuntimeError(port.errorNumber, port.errorDescription);
-    runOnSocket(socket_, [&] { return socket_.setRemotePort(*port.value); });
-    // Only an error of this connection may count against it.
-    state_.socketError = false;
-    runOnSocket(socket_, [&] { return socket_.Connect(); });
+    const PortNumber port = reflectorPort(settings);
+    result = port.value ? runOnReflectorSocket(socket_, [&] { return socket_.setRemotePort(*port.value); })
+                        : SocketControl::Result{port.errorNumber, port.errorDescription};
+    if (result.ok())
+        result = runOnReflectorSocket(socket_, [&] { return socket_.Connect(); });
+    if (!result.ok()) {
+        fail(result);
+        return;
+    }
+    arm(*session_.loginConnectLimit_, kLoginConnectLimitMs);
+    // The first look comes before any event.
+    look();
 }
 
-// Shows the text of the socket's state after every batch of events until the socket
-// has connected or the address's time runs out. A failed socket keeps waiting: only
-// the time limit gives up on an address. A connection seen on the last look wins
-// over the limit.
-bool ReflectorSession::Login::waitForConnection(ReflectorAddress which)
+// Shows the text of the socket's state; a connection seen ends the address's wait.
+void ReflectorSession::Login::look()
 {
-    return platform::waitUntil(
-        [&] {
-            lastState_ = socket_.State();
-            status(connectWaitText(lastState_, which));
-            if (which == ReflectorAddress::Backup)
-                hideStatusWindow();
-            return lastState_ == SocketControl::StateConnected;
-        },
-        kLoginConnectLimitMs);
+    lastState_ = socket_.State();
+    status(connectWaitText(lastState_, address_));
+    if (address_ == ReflectorAddress::Backup)
+        hideStatusWindow();
+    if (lastState_ == SocketControl::StateConnected) {
+        disarm(*session_.loginConnectLimit_);
+        connectedToAddress();
+    }
+}
+
+// The address's time has run out. A connection seen on this last look wins over the limit.
+void ReflectorSession::Login::connectLimitReached()
+{
+    look();
+    if (lastState_ != SocketControl::StateConnected)
+        addressFailed();
+}
+
+void ReflectorSession::Login::connectedToAddress()
+{
+    if (address_ == ReflectorAddress::Primary) {
+        emit session_.windowHideDue(Window::ServerSettings);
+        state_.reflectorAddress = platform::toCp1252(addressText_);
+        reportConnectState();
+    } else {
+        state_.reflectorAddress = platform::toCp1252(addressText_);
+        hideStatusWindow();
+        reportConnectState();
+    }
+    sendLogin();
+}
+
+void ReflectorSession::Login::addressFailed()
+{
+    emit session_.lampShown(1, Lamp::Red);
+    if (address_ == ReflectorAddress::Primary) {
+        status("Can't connect to Larkspire Server...");
+        emit session_.windowHideDue(Window::ServerSettings);
+        reportConnectState();
+        socket_.Close();
+        attempt(ReflectorAddress::Backup);
+        return;
+    }
+    emit session_.messageDue(QString::fromLatin1(kBothFailedMessage));
+    status("Can't connect to DB Server...");
+    state_.loggedIn = false;
+    hideStatusWindow();
+    end();
 }
 
 void ReflectorSession::Login::reportConnectState()
@@ -182,59 +162,110 @@ void ReflectorSession::Login::reportConnectState()
     hideStatusWindow();
 }
 
-// Sends the login once and waits for its bytes to leave. False when the socket failed
-// or the bytes did not leave in time.
-bool ReflectorSession::Login::sendLogin()
+// Sends the login once; its bytes have kLoginSendLimitMs to leave.
+void ReflectorSession::Login::sendLogin()
 {
+    state_.loggedIn = true;
+    emit session_.windowHideDue(Window::UserSettings);
+    emit session_.lampShown(1, Lamp::Green);
+    status("Sending Login String...");
+    session_.setStatus(Status::SendingLogin);
+
     const ReflectorSettings& settings = session_.settings();
     const TrafficText message =
         loginOnWire(state_.encryptTraffic, settings.userId(), settings.userName(), settings.password());
-    if (!message.ok())
-        throw platform::RuntimeError(message.errorNumber, message.errorDescription);
-    // A completion left by an earlier send must not count for this one.
-    state_.loginSendComplete = false;
-    runOnSocket(socket_, [&] { return socket_.SendData(message.text); });
-
-    bool sent = false;
-    {
-        // The limit's tick sets the socket error flag; the wait's own limit is a second guard.
-        ArmedTimer limit(*session_.sendLimit_, kLoginSendLimitMs);
-        sent =
-            platform::waitUntil([this] { return state_.loginSendComplete || state_.socketError; }, kLoginSendLimitMs);
+    SocketControl::Result result{message.errorNumber, message.errorDescription};
+    if (result.ok())
+        result = runOnReflectorSocket(socket_, [&] { return socket_.SendData(message.text); });
+    if (!result.ok()) {
+        fail(result);
+        return;
     }
-    state_.loginSendComplete = false;
-    if (state_.socketError || !sent) {
-        state_.socketError = false;
-        return false;
-    }
-    return true;
+    arm(*session_.loginSendLimit_, kLoginSendLimitMs);
 }
 
-// Holds the full rejection window, whatever replies arrive meanwhile, and tells
-// whether the reflector rejected the login in it.
-bool ReflectorSession::Login::rejectedWithinWindow()
+// The socket finished the send, failed, or the send limit ran out. A login whose bytes
+// left holds the full rejection window, whatever replies arrive meanwhile.
+void ReflectorSession::Login::sendEnded(bool sent)
 {
-    {
-        ArmedTimer window(*session_.rejectionWindow_, kLoginRejectionWindowMs);
-        state_.waitTimeout = false;
-        platform::waitUntil([this] { return state_.waitTimeout; }, kLoginRejectionWindowMs);
+    disarm(*session_.loginSendLimit_);
+    if (!sent) {
+        state_.connectFailed = true;
+        end();
+        return;
     }
-    state_.waitTimeout = false;
-    return state_.loginFailed;
+    session_.setStatus(Status::RejectionWindow);
+    arm(*session_.rejectionWindow_, kLoginRejectionWindowMs);
+}
+
+// A logout that ran meanwhile leaves the session logging out or logged out; the login
+// still ends with its own steps.
+void ReflectorSession::Login::rejectionWindowEnded()
+{
+    if (state_.loginFailed) {
+        state_.loggedIn = false;
+        end();
+        return;
+    }
+    status("Send in Login complete...");
+    hideStatusWindow();
+    logStep("Sending data...");
+    status("Sending data...");
+    const QByteArray waitingForAddress = "Now Waiting for Vistrel's External IP to be Returned ";
+    status(waitingForAddress);
+    logStep(waitingForAddress);
+    emit session_.markerShown(Marker::Segment1, true);
+    emit session_.windowHideDue(Window::UserSettings);
+    hideStatusWindow();
+    end();
+}
+
+void ReflectorSession::Login::yieldSocket()
+{
+    if (!onSocket())
+        return;
+    disarm(*session_.loginConnectLimit_);
+    disarm(*session_.loginSendLimit_);
+    emit session_.loginEnded();
+}
+
+// A step that failed ends the login with the error's description and number.
+void ReflectorSession::Login::fail(const SocketControl::Result& error)
+{
+    state_.connectFailed = true;
+    emit session_.messageDue(error.description + QStringLiteral(" = ") + QString::number(error.number));
+    end();
+}
+
+void ReflectorSession::Login::end()
+{
+    // A logout that started in the rejection window runs on.
+    if (!session_.logout_->running())
+        session_.setStatus(state_.loggedIn ? Status::LoggedIn : Status::LoggedOut);
+    emit session_.loginEnded();
+}
+
+void ReflectorSession::Login::logStep(const QByteArray& line) const
+{
+    if (state_.logLevelHigh == 1)
+        emit session_.logLine(line);
+}
+
+void ReflectorSession::Login::hideStatusWindow() const
+{
+    emit session_.windowHideDue(Window::Status);
+}
+
+void ReflectorSession::Login::status(const QByteArray& text) const
+{
+    emit session_.statusText(text);
 }
 
 void ReflectorSession::logIn()
 {
-    // One login at a time: a Connect from the toolbar, a menu or a remote command while
-    // a login waits changes nothing.
-    if (loginRunning_)
+    // One login at a time, and none while a logout runs: a Connect from the toolbar, a
+    // menu or a remote command meanwhile changes nothing.
+    if (busy())
         return;
-    loginRunning_ = true;
-    const auto finished = qScopeGuard([this] { loginRunning_ = false; });
-    try {
-        Login(*this).run();
-    } catch (const platform::RuntimeError& error) {
-        state_.connectFailed = true;
-        platform::dialogs().messageBox(error.description() + QStringLiteral(" = ") + QString::number(error.number()));
-    }
+    login_->start();
 }

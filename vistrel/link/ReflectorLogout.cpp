@@ -1,17 +1,14 @@
-#include "link/ArmedTimer.h"
 #include "link/ReflectorPort.h"
 #include "link/ReflectorSession.h"
+#include "link/ReflectorSessionJobs.h"
 #include "link/ReflectorSettings.h"
 #include "link/ReflectorSocketSteps.h"
 #include "link/TrafficCipher.h"
 #include "platform/Codec.h"
-#include "platform/Dialogs.h"
-#include "platform/Wait.h"
-
-#include <functional>
 
 using platform::SocketControl;
 using Lamp = ReflectorSession::Lamp;
+using Status = ReflectorSession::Status;
 
 namespace {
 
@@ -21,127 +18,145 @@ const QByteArray kLogoutSent = "Sending disconnect request to Reflector Successf
 
 } // namespace
 
-// The logout on the reflector socket. A step that fails is skipped, after its error's
-// number when the caller asked for that.
-class ReflectorSession::Logout {
-public:
-    Logout(ReflectorSession& session, StepErrors errors)
-        : session_(session), state_(session.state_), socket_(session.connection().socket()), errors_(errors)
-    {
-    }
-
-    LogoutOutcome run();
-
-private:
-    bool step(const std::function<SocketControl::Result()>& operation) const;
-    void connect() const;
-    LogoutOutcome waitForConnection() const;
-    bool send() const;
-    void statusAndLog(const QByteArray& text) const
-    {
-        emit session_.statusText(text);
-        emit session_.logLine(text);
-    }
-
-    ReflectorSession& session_;
-    LinkState& state_;
-    SocketControl& socket_;
-    const StepErrors errors_;
-};
-
-ReflectorSession::LogoutOutcome ReflectorSession::Logout::run()
+ReflectorSession::Logout::Logout(ReflectorSession& session)
+    : session_(session), state_(session.state_), socket_(session.connection().socket())
 {
+    const auto lookWhileConnecting = [this] {
+        if (phase_ == Phase::Connecting)
+            look();
+    };
+    QObject::connect(&socket_, &SocketControl::stateChanged, &session_, lookWhileConnecting);
+    QObject::connect(&socket_, &SocketControl::connected, &session_, lookWhileConnecting);
+    QObject::connect(&socket_, &SocketControl::socketError, &session_, lookWhileConnecting);
+    // The reflector can take the connection and end it at once: nothing to send on.
+    QObject::connect(session_.connection_, &ReflectorConnection::closedByPeer, &session_, lookWhileConnecting);
+    QObject::connect(&socket_, &SocketControl::sendComplete, &session_, [this] {
+        if (phase_ == Phase::Sending)
+            sendEnded(true);
+    });
+    QObject::connect(session_.logoutConnectLimit_, &platform::Timer::tick, &session_, [this] { connectionDecided(); });
+    QObject::connect(session_.logoutSendLimit_, &platform::Timer::tick, &session_, [this] { sendEnded(false); });
+}
+
+void ReflectorSession::Logout::start(StepErrors errors)
+{
+    // A logout already on its way is the one this call asked for.
+    if (running())
+        return;
     // Only a login that reached a reflector, or a logout still owed, has a logout to send.
     const bool loginToEnd = (state_.loggedIn || state_.logoutOwed) && !state_.reflectorAddress.isEmpty();
     state_.loggedIn = false;
     if (!loginToEnd) {
         emit session_.statusText("Disconnected");
-        return LogoutOutcome::NothingToEnd;
+        if (session_.status_ == Status::LoggedIn)
+            session_.setStatus(Status::LoggedOut);
+        emit session_.logoutEnded(LogoutOutcome::NothingToEnd);
+        return;
     }
 
+    errors_ = errors;
     // Owed until it has been sent.
     state_.logoutOwed = true;
+    session_.login_->yieldSocket();
+    session_.requests_->endAll();
+    phase_ = Phase::Connecting;
+    session_.setStatus(Status::LoggingOut);
     connect();
-    const LogoutOutcome connected = waitForConnection();
-    if (connected == LogoutOutcome::SocketFailed) {
+    arm(*session_.logoutConnectLimit_, kLogoutConnectLimitMs);
+    statusAndLog(kSendingLogout);
+    // The first look comes before any event.
+    look();
+}
+
+bool ReflectorSession::Logout::step(const SocketControl::Result& result) const
+{
+    if (!result.ok() && errors_ == StepErrors::Shown)
+        emit session_.messageDue(QStringLiteral(" %1").arg(result.number));
+    return result.ok();
+}
+
+// Starts connecting the socket to the reflector of the last login.
+void ReflectorSession::Logout::connect()
+{
+    const QString host = platform::fromCp1252(state_.reflectorAddress);
+    step(runOnReflectorSocket(socket_, [&] { return socket_.setRemoteHost(host); }));
+    // Reading the port is a step of its own: a port box without a number fails it.
+    const PortNumber port = reflectorPort(session_.settings());
+    if (step(SocketControl::Result{port.errorNumber, port.errorDescription}))
+        step(runOnReflectorSocket(socket_, [&] { return socket_.setRemotePort(*port.value); }));
+    step(runOnReflectorSocket(socket_, [&] { return socket_.Connect(); }));
+}
+
+// The connect is decided once the socket has connected, failed or closed again.
+void ReflectorSession::Logout::look()
+{
+    const int state = socket_.State();
+    if (state == SocketControl::StateConnected || state == SocketControl::StateError
+        || state == SocketControl::StateClosed)
+        connectionDecided();
+}
+
+// Also the connect limit's tick: connected wins over a limit that ran out on the same look.
+void ReflectorSession::Logout::connectionDecided()
+{
+    disarm(*session_.logoutConnectLimit_);
+    const int state = socket_.State();
+    if (state == SocketControl::StateError) {
         emit session_.lampShown(5, Lamp::Red);
         emit session_.statusText("Disconnected");
-        return connected;
-    }
-    if (connected == LogoutOutcome::NotSent || !send()) {
+        end(LogoutOutcome::SocketFailed);
+    } else if (state != SocketControl::StateConnected) {
         statusAndLog(kLogoutFailed);
-        return LogoutOutcome::NotSent;
+        end(LogoutOutcome::NotSent);
+    } else {
+        send();
+    }
+}
+
+// Sends the logout; its bytes have kLogoutSendLimitMs to leave.
+void ReflectorSession::Logout::send()
+{
+    phase_ = Phase::Sending;
+    // Building it is a step of its own: a cipher that cannot be reached fails it.
+    const TrafficText wire = logoutOnWire(state_.encryptTraffic, session_.settings().outsideAddress());
+    if (!step(SocketControl::Result{wire.errorNumber, wire.errorDescription}) || !step(socket_.SendData(wire.text))) {
+        sendEnded(false);
+        return;
+    }
+    arm(*session_.logoutSendLimit_, kLogoutSendLimitMs);
+}
+
+void ReflectorSession::Logout::sendEnded(bool sent)
+{
+    disarm(*session_.logoutSendLimit_);
+    if (!sent) {
+        statusAndLog(kLogoutFailed);
+        end(LogoutOutcome::NotSent);
+        return;
     }
     state_.logoutOwed = false;
     statusAndLog(kLogoutSent);
     socket_.Close();
     emit session_.statusText("Disconnected from Reflector Server...");
     emit session_.logLine("Disconnect from Server...");
-    return LogoutOutcome::Sent;
+    end(LogoutOutcome::Sent);
 }
 
-bool ReflectorSession::Logout::step(const std::function<SocketControl::Result()>& operation) const
+// A logout that ran in the login's rejection window leaves the login holding it.
+void ReflectorSession::Logout::end(LogoutOutcome outcome)
 {
-    const SocketControl::Result result = runOnReflectorSocket(socket_, operation);
-    if (!result.ok() && errors_ == StepErrors::Shown)
-        platform::dialogs().messageBox(QStringLiteral(" %1").arg(result.number));
-    return result.ok();
+    phase_ = Phase::Idle;
+    session_.setStatus(session_.rejectionWindow_->Enabled() ? Status::RejectionWindow : Status::LoggedOut);
+    emit session_.logoutEnded(outcome);
 }
 
-// Starts connecting the socket to the reflector of the last login.
-void ReflectorSession::Logout::connect() const
+void ReflectorSession::Logout::statusAndLog(const QByteArray& text) const
 {
-    step([&] { return socket_.setRemoteHost(platform::fromCp1252(state_.reflectorAddress)); });
-    // Reading the port is a step of its own: a port box without a number fails it.
-    const PortNumber port = reflectorPort(session_.settings());
-    if (step([&] { return SocketControl::Result{port.errorNumber, port.errorDescription}; }))
-        step([&] { return socket_.setRemotePort(*port.value); });
-    // A flag left from an earlier failure must not end this connect.
-    state_.socketError = false;
-    step([&] { return socket_.Connect(); });
+    emit session_.statusText(text);
+    emit session_.logLine(text);
 }
 
-// Waits within the connect limit (whose tick sets the socket error flag).
-ReflectorSession::LogoutOutcome ReflectorSession::Logout::waitForConnection() const
+void ReflectorSession::logOut(StepErrors errors)
 {
-    LogoutOutcome outcome = LogoutOutcome::Sent;
-    {
-        const ArmedTimer limit(*session_.logoutConnectLimit_, kLogoutConnectLimitMs);
-        statusAndLog(kSendingLogout);
-        // The socket can also end up closed again: the reflector took the connection
-        // and ended it at once, so there is nothing to send on.
-        platform::waitUntil(
-            [&] {
-                const int state = socket_.State();
-                return state == SocketControl::StateConnected || state == SocketControl::StateError
-                    || state == SocketControl::StateClosed || state_.socketError;
-            },
-            kLogoutConnectLimitMs);
-        // Connected wins over a limit that ran out in the same pass.
-        if (socket_.State() == SocketControl::StateError)
-            outcome = LogoutOutcome::SocketFailed;
-        else if (socket_.State() != SocketControl::StateConnected)
-            outcome = LogoutOutcome::NotSent;
-    }
-    state_.socketError = false;
-    return outcome;
-}
-
-// Sends the logout and waits until its bytes have left.
-bool ReflectorSession::Logout::send() const
-{
-    // Cleared first, so that only this send's completion counts.
-    state_.loginSendComplete = false;
-    // Building it is a step of its own: a cipher that cannot be reached fails it.
-    const TrafficText wire = logoutOnWire(state_.encryptTraffic, session_.settings().outsideAddress());
-    return step([&] {
-               return SocketControl::Result{wire.errorNumber, wire.errorDescription};
-           })
-        && step([&] { return socket_.SendData(wire.text); })
-        && platform::waitUntil([&] { return state_.loginSendComplete; }, kLogoutSendLimitMs);
-}
-
-ReflectorSession::LogoutOutcome ReflectorSession::logOut(StepErrors errors)
-{
-    return Logout(*this, errors).run();
+    logout_->start(errors);
 }

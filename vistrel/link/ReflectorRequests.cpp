@@ -1,17 +1,18 @@
 #include "link/ReflectorPort.h"
 #include "link/ReflectorSession.h"
+#include "link/ReflectorSessionJobs.h"
 #include "link/ReflectorSocketSteps.h"
 #include "link/TrafficCipher.h"
 #include "platform/Codec.h"
-#include "platform/Dialogs.h"
-#include "platform/Wait.h"
+
+#include <QPointer>
+
+#include <utility>
 
 using platform::SocketControl;
 using Lamp = ReflectorSession::Lamp;
 using Marker = ReflectorSession::Marker;
 using Window = ReflectorSession::Window;
-
-namespace {
 
 // Where a request reports its progress.
 enum class Reporter { MainWindow, Locator, PasswordChange };
@@ -28,6 +29,8 @@ struct RequestKind {
     int sendLimitMs = kRequestSendLimitMs;
 };
 
+namespace {
+
 const RequestKind kDirectoryQuery{
     {}, Reporter::MainWindow, "Connected to Reflector Server", "Sending Query to Server...", "Query sent to Server..."};
 const RequestKind kTopicRequest{"/SumReq/", Reporter::Locator, "Connected OK ...", {}, "Sent Data OK ..."};
@@ -43,147 +46,227 @@ const RequestKind kPasswordChange{"/ChangePass/,",
 
 } // namespace
 
-// One request: stages its text, connects the socket afresh to the reflector of the last
-// login, sends the text in one piece (enciphered while the traffic cipher is on) and waits until the
-// socket reports it sent. A request started while an earlier one still waits takes
-// the socket over; the earlier one then returns without a further report.
-class ReflectorSession::Request {
-public:
-    Request(ReflectorSession& session, const RequestKind& kind)
-        : session_(session), state_(session.state_), socket_(session.connection().socket()), kind_(kind),
-          number_(++session.requestsStarted_)
-    {
-    }
-
-    void send(const QByteArray& argument);
-
-private:
-    enum class Outcome { Done, Failed, TimedOut, TakenOver };
-
-    void showStatus(const QByteArray& text) const
-    {
-        if (text.isEmpty())
-            return;
-        switch (kind_.reporter) {
-        case Reporter::MainWindow: emit session_.statusText(text); break;
-        case Reporter::Locator: emit session_.locatorStatus(text); break;
-        case Reporter::PasswordChange: emit session_.passwordChangeStatus(text); break;
-        }
-    }
-    void hideServerSettings() const { emit session_.windowHideDue(Window::ServerSettings); }
-    void hideSendMarkers() const
-    {
-        emit session_.markerShown(Marker::Segment5Right, false);
-        emit session_.markerShown(Marker::Segment5Down, false);
-    }
-    bool takenOver() const { return number_ != session_.requestsStarted_; }
-
-    Outcome connect();
-    Outcome transmit();
-    void reportFailure() const;
-
-    ReflectorSession& session_;
-    LinkState& state_;
-    SocketControl& socket_;
-    const RequestKind& kind_;
-    const unsigned number_;
-};
-
-void ReflectorSession::Request::send(const QByteArray& argument)
+ReflectorSession::Requests::Requests(ReflectorSession& session)
+    : session_(session), state_(session.state_), socket_(session.connection().socket())
 {
-    session_.stagedRequest_ = kind_.prefix + argument;
+    const auto onEvent = [this] {
+        if (phase_ == Phase::Connecting)
+            look();
+        else if (phase_ == Phase::Sending && socket_.State() != SocketControl::StateConnected)
+            sendEnded(false);
+    };
+    QObject::connect(&socket_, &SocketControl::stateChanged, &session_, onEvent);
+    QObject::connect(&socket_, &SocketControl::connected, &session_, onEvent);
+    QObject::connect(&socket_, &SocketControl::socketError, &session_, onEvent);
+    QObject::connect(session_.connection_, &ReflectorConnection::closedByPeer, &session_, onEvent);
+    // A completed send counts also when the reflector answered and ended the
+    // connection at once: its completion comes first.
+    QObject::connect(&socket_, &SocketControl::sendComplete, &session_, [this] {
+        if (phase_ == Phase::Sending)
+            sendEnded(true);
+    });
+    QObject::connect(session_.requestConnectLimit_, &platform::Timer::tick, &session_,
+                     [this] { connectionDecided(true); });
+    QObject::connect(session_.requestSendLimit_, &platform::Timer::tick, &session_, [this] { sendEnded(false); });
+}
 
-    Outcome outcome = connect();
-    if (outcome == Outcome::Done) {
-        showStatus(kind_.connectedText);
-        emit session_.lampShown(5, Lamp::Green);
-        showStatus(kind_.sendingText);
-        outcome = transmit();
+void ReflectorSession::Requests::add(const RequestKind& kind, const QByteArray& argument)
+{
+    Entry entry{&kind, argument, {}};
+    if (running_ && !startedInThisHandling_) {
+        // Taken over: the running request ends here, and this one takes its place.
+        stopLimits();
+        phase_ = Phase::Idle;
+        running_ = nullptr;
+        waiting_.push_front(std::move(entry));
+    } else {
+        waiting_.push_back(std::move(entry));
     }
+    startNext();
+}
 
-    switch (outcome) {
-    case Outcome::Done:
-        showStatus(kind_.sentText);
-        hideSendMarkers();
-        state_.sendComplete = false;
-        hideServerSettings();
-        showStatus(kind_.waitingText);
-        break;
-    case Outcome::Failed: reportFailure(); break;
-    case Outcome::TimedOut: platform::dialogs().messageBox(QString::fromLatin1(kind_.noConnectionMessage)); break;
-    case Outcome::TakenOver: break;
+void ReflectorSession::Requests::addStep(std::function<void()> step)
+{
+    if (!pending()) {
+        step();
+        return;
     }
+    waiting_.push_back({nullptr, {}, std::move(step)});
+}
+
+void ReflectorSession::Requests::endAll()
+{
+    stopLimits();
+    waiting_.clear();
+    phase_ = Phase::Idle;
+    running_ = nullptr;
+    ++generation_;
+}
+
+void ReflectorSession::Requests::startNext()
+{
+    if (phase_ != Phase::Idle || waiting_.empty() || session_.busy())
+        return;
+    Entry next = std::move(waiting_.front());
+    waiting_.pop_front();
+    if (next.kind)
+        begin(next);
+    else
+        runLater(std::move(next.step));
+}
+
+// The step may wait for the user, so it runs as an event of its own, never inside the
+// handling of the socket event that ended the request before it.
+void ReflectorSession::Requests::runLater(std::function<void()> step)
+{
+    phase_ = Phase::Step;
+    QPointer<ReflectorSession> session(&session_);
+    QMetaObject::invokeMethod(
+        &session_,
+        [this, session, step = std::move(step), generation = generation_] {
+            if (generation != generation_)
+                return;
+            step();
+            if (!session || generation != generation_)
+                return;
+            phase_ = Phase::Idle;
+            startNext();
+        },
+        Qt::QueuedConnection);
 }
 
 // Connects the socket afresh to the reflector of the last login.
-ReflectorSession::Request::Outcome ReflectorSession::Request::connect()
+void ReflectorSession::Requests::begin(const Entry& entry)
 {
+    running_ = entry.kind;
+    phase_ = Phase::Connecting;
+    // Requests asked for in the same handling wait behind this one; once the event loop
+    // has run, a new one takes it over.
+    startedInThisHandling_ = true;
+    QMetaObject::invokeMethod(
+        &session_, [this, begun = ++begun_] { startedInThisHandling_ = startedInThisHandling_ && begun != begun_; },
+        Qt::QueuedConnection);
+    session_.stagedRequest_ = entry.kind->prefix + entry.argument;
     hideServerSettings();
     // Before any login there is no reflector to ask: the same as a refused connection.
-    if (state_.reflectorAddress.isEmpty())
-        return Outcome::Failed;
+    if (state_.reflectorAddress.isEmpty()) {
+        finish(Outcome::Failed);
+        return;
+    }
     const QString host = platform::fromCp1252(state_.reflectorAddress);
-    if (!runOnReflectorSocket(socket_, [&] { return socket_.setRemoteHost(host); }).ok())
-        return Outcome::Failed;
+    if (!runOnReflectorSocket(socket_, [&] { return socket_.setRemoteHost(host); }).ok()) {
+        finish(Outcome::Failed);
+        return;
+    }
     // A port box that holds no number leaves the socket's port as it was.
     if (const PortNumber port = reflectorPort(session_.settings()); port.value)
         runOnReflectorSocket(socket_, [&] { return socket_.setRemotePort(*port.value); });
-    // Only an error of this connection may end its wait.
-    state_.socketError = false;
     const bool started = runOnReflectorSocket(socket_, [&] { return socket_.Connect(); }).ok();
     hideServerSettings();
-    if (!started)
-        return Outcome::Failed;
-
-    const bool decided = platform::waitUntil(
-        [&] {
-            const int state = socket_.State();
-            return takenOver() || state == SocketControl::StateConnected || state == SocketControl::StateError
-                || state == SocketControl::StateClosed || state_.socketError;
-        },
-        kRequestConnectLimitMs);
-    if (takenOver())
-        return Outcome::TakenOver;
-    // Connected wins over a limit that ran out on the same look.
-    if (socket_.State() == SocketControl::StateConnected)
-        return Outcome::Done;
-    state_.socketError = false;
-    return decided ? Outcome::Failed : Outcome::TimedOut;
+    if (!started) {
+        finish(Outcome::Failed);
+        return;
+    }
+    arm(*session_.requestConnectLimit_, kRequestConnectLimitMs);
+    look();
 }
 
-// Sends the staged text in one piece and waits until it has left.
-ReflectorSession::Request::Outcome ReflectorSession::Request::transmit()
+// The connect is decided once the socket has connected, failed or closed again.
+void ReflectorSession::Requests::look()
+{
+    const int state = socket_.State();
+    if (state == SocketControl::StateConnected || state == SocketControl::StateError
+        || state == SocketControl::StateClosed)
+        connectionDecided(false);
+}
+
+// Also the connect limit's tick: connected wins over a limit that ran out on the same
+// look; a limit that ran out before anything was decided says so.
+void ReflectorSession::Requests::connectionDecided(bool limitReached)
+{
+    disarm(*session_.requestConnectLimit_);
+    const int state = socket_.State();
+    if (state == SocketControl::StateConnected) {
+        showStatus(running_->connectedText);
+        emit session_.lampShown(5, Lamp::Green);
+        showStatus(running_->sendingText);
+        transmit();
+        return;
+    }
+    const bool decided = state == SocketControl::StateError || state == SocketControl::StateClosed;
+    finish(limitReached && !decided ? Outcome::TimedOut : Outcome::Failed);
+}
+
+// Sends the staged text in one piece; it has the request's send limit to leave.
+void ReflectorSession::Requests::transmit()
 {
     const TrafficText wire = requestOnWire(state_.encryptTraffic, session_.stagedRequest_);
     // The string component that enciphers could not be created: nothing can be sent.
-    if (!wire.ok())
-        return Outcome::Failed;
-    const bool queued = socket_.SendData(wire.text).ok();
-    state_.sendComplete = false;
-    if (!queued)
-        return Outcome::Failed;
-
-    // The reflector may answer and end the connection at once: a completed send counts
-    // even when the close came in the same batch of events.
-    platform::waitUntil(
-        [&] {
-            hideSendMarkers();
-            return takenOver() || state_.sendComplete || state_.socketError
-                || socket_.State() != SocketControl::StateConnected;
-        },
-        kind_.sendLimitMs);
-    if (takenOver())
-        return Outcome::TakenOver;
-    if (state_.sendComplete)
-        return Outcome::Done;
-    state_.socketError = false;
-    return Outcome::Failed;
+    if (!wire.ok() || !socket_.SendData(wire.text).ok()) {
+        finish(Outcome::Failed);
+        return;
+    }
+    phase_ = Phase::Sending;
+    arm(*session_.requestSendLimit_, running_->sendLimitMs);
+    hideSendMarkers();
 }
 
-void ReflectorSession::Request::reportFailure() const
+void ReflectorSession::Requests::sendEnded(bool sent)
 {
-    if (kind_.reporter != Reporter::MainWindow) {
-        platform::dialogs().messageBox(QStringLiteral("Connection failed"));
+    disarm(*session_.requestSendLimit_);
+    finish(sent ? Outcome::Done : Outcome::Failed);
+}
+
+void ReflectorSession::Requests::finish(Outcome outcome)
+{
+    stopLimits();
+    switch (outcome) {
+    case Outcome::Done:
+        showStatus(running_->sentText);
+        hideSendMarkers();
+        hideServerSettings();
+        showStatus(running_->waitingText);
+        break;
+    case Outcome::Failed: reportFailure(); break;
+    case Outcome::TimedOut: emit session_.messageDue(QString::fromLatin1(running_->noConnectionMessage)); break;
+    }
+    phase_ = Phase::Idle;
+    running_ = nullptr;
+    startNext();
+}
+
+void ReflectorSession::Requests::stopLimits()
+{
+    disarm(*session_.requestConnectLimit_);
+    disarm(*session_.requestSendLimit_);
+}
+
+void ReflectorSession::Requests::showStatus(const QByteArray& text) const
+{
+    if (text.isEmpty())
+        return;
+    switch (running_->reporter) {
+    case Reporter::MainWindow: emit session_.statusText(text); break;
+    case Reporter::Locator: emit session_.locatorStatus(text); break;
+    case Reporter::PasswordChange: emit session_.passwordChangeStatus(text); break;
+    }
+}
+
+void ReflectorSession::Requests::hideServerSettings() const
+{
+    emit session_.windowHideDue(Window::ServerSettings);
+}
+
+void ReflectorSession::Requests::hideSendMarkers() const
+{
+    emit session_.markerShown(Marker::Segment5Right, false);
+    emit session_.markerShown(Marker::Segment5Down, false);
+}
+
+void ReflectorSession::Requests::reportFailure() const
+{
+    if (running_->reporter != Reporter::MainWindow) {
+        emit session_.messageDue(QStringLiteral("Connection failed"));
         emit session_.lampShown(5, Lamp::Red);
     } else {
         emit session_.lampShown(5, Lamp::Red);
@@ -193,21 +276,31 @@ void ReflectorSession::Request::reportFailure() const
 
 void ReflectorSession::sendQuery(const QByteArray& query)
 {
-    Request(*this, kDirectoryQuery).send(query);
+    requests_->add(kDirectoryQuery, query);
 }
 
 void ReflectorSession::sendTopicRequest(const QByteArray& topic)
 {
-    Request(*this, kTopicRequest).send(topic);
+    requests_->add(kTopicRequest, topic);
 }
 
 void ReflectorSession::sendSearchRequest(const QByteArray& searchText)
 {
-    Request(*this, kSearchRequest).send(searchText);
+    requests_->add(kSearchRequest, searchText);
 }
 
 void ReflectorSession::sendPasswordChange(const QByteArray& userName, const QByteArray& newPassword,
                                           const QByteArray& oldPassword)
 {
-    Request(*this, kPasswordChange).send(userName + ',' + newPassword + ',' + oldPassword);
+    requests_->add(kPasswordChange, userName + ',' + newPassword + ',' + oldPassword);
+}
+
+void ReflectorSession::runAfterRequests(std::function<void()> step)
+{
+    requests_->addStep(std::move(step));
+}
+
+bool ReflectorSession::requestsPending() const
+{
+    return requests_->pending();
 }

@@ -1,6 +1,7 @@
 #include "link/ReflectorSession.h"
 
 #include "link/AdvertPage.h"
+#include "link/ReflectorSessionJobs.h"
 #include "link/ReflectorSettings.h"
 #include "platform/OneShotTimer.h"
 
@@ -41,24 +42,44 @@ std::function<void(ReflectorSession&)>& sessionObserver()
 
 ReflectorSession::ReflectorSession(QObject* parent)
     : QObject(parent), connection_(new ReflectorConnection(state_, this)),
-      advertTimer_(new platform::OneShotTimer(this)), sendLimit_(new platform::OneShotTimer(this)),
-      rejectionWindow_(new platform::OneShotTimer(this)), logoutConnectLimit_(new platform::OneShotTimer(this)),
+      advertTimer_(new platform::OneShotTimer(this)), loginConnectLimit_(new platform::OneShotTimer(this)),
+      loginSendLimit_(new platform::OneShotTimer(this)), rejectionWindow_(new platform::OneShotTimer(this)),
+      logoutConnectLimit_(new platform::OneShotTimer(this)), logoutSendLimit_(new platform::OneShotTimer(this)),
+      requestConnectLimit_(new platform::OneShotTimer(this)), requestSendLimit_(new platform::OneShotTimer(this)),
       settings_(std::make_unique<NoSettings>())
 {
-    for (platform::OneShotTimer* timer : {advertTimer_, sendLimit_, rejectionWindow_, logoutConnectLimit_}) {
+    for (platform::OneShotTimer* timer :
+         {advertTimer_, loginConnectLimit_, loginSendLimit_, rejectionWindow_, logoutConnectLimit_, logoutSendLimit_,
+          requestConnectLimit_, requestSendLimit_}) {
         timer->setEnabled(false);
         timer->setInterval(0);
     }
     QObject::connect(advertTimer_, &platform::Timer::tick, this, [this] { openAdvertisedPage(state_.advertUrl); });
-    QObject::connect(sendLimit_, &platform::Timer::tick, this, [this] { state_.socketError = true; });
-    QObject::connect(rejectionWindow_, &platform::Timer::tick, this, [this] { state_.waitTimeout = true; });
-    QObject::connect(logoutConnectLimit_, &platform::Timer::tick, this, [this] { state_.socketError = true; });
+    // The lamps first: the jobs, joined after them, take each event once it is shown.
     QObject::connect(connection_, &ReflectorConnection::connected, this, [this] { emit lampShown(1, Lamp::Green); });
     QObject::connect(connection_, &ReflectorConnection::closedByPeer, this, [this] { emit lampShown(1, Lamp::Red); });
     QObject::connect(connection_, &ReflectorConnection::chunkReceived, this, &ReflectorSession::handleChunk);
+    login_ = std::make_unique<Login>(*this);
+    logout_ = std::make_unique<Logout>(*this);
+    requests_ = std::make_unique<Requests>(*this);
 }
 
 ReflectorSession::~ReflectorSession() = default;
+
+bool ReflectorSession::busy() const
+{
+    return status_ != Status::LoggedOut && status_ != Status::LoggedIn;
+}
+
+void ReflectorSession::setStatus(Status status)
+{
+    if (status == status_)
+        return;
+    status_ = status;
+    emit statusChanged(status);
+    if (!busy())
+        requests_->startNext();
+}
 
 void ReflectorSession::setSettings(std::unique_ptr<ReflectorSettings> settings)
 {

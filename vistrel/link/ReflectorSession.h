@@ -5,8 +5,10 @@
 // comes out of it as signals, emitted in the order the windows rely on, and what it
 // needs from the user it reads through ReflectorSettings at the moment it needs it.
 //
-// The login and the requests wait inside their calls (the event loop runs meanwhile,
-// so replies are handled while a call waits), exactly as long as before.
+// Nothing in the session waits: the login, the logout and the requests are steps that
+// the reflector socket's events and the session's one-shot timers move on. A call
+// starts its job and returns; what the job came to comes out as a signal and is left
+// in the state.
 #include "link/LinkState.h"
 #include "link/ReflectorConnection.h"
 #include "link/ReplyReader.h"
@@ -51,6 +53,17 @@ public:
     enum class Window { Status, UserSettings, ServerSettings };
     // What the locator asked for found nothing, or found these entries.
     enum class LocatorOutcome { NoTopicResult, NoSearchResult, TopicResult, SearchResult };
+    // Where the login and the logout stand.
+    enum class Status {
+        LoggedOut,         // no login holds: none yet, it did not get through, or a logout followed
+        ConnectingPrimary, // the login connects to the primary address
+        ConnectingBackup,  // the login connects to the backup address
+        SendingLogin,      // the login's bytes are leaving
+        RejectionWindow,   // the login holds its rejection window
+        LoggedIn,          // the last login reached a reflector
+        LoggingOut,        // the logout connects and sends
+    };
+    Q_ENUM(Status)
     // What a logout came to.
     enum class LogoutOutcome {
         NothingToEnd, // no login reached a reflector since the last logout
@@ -58,6 +71,7 @@ public:
         NotSent,      // no connection, or the bytes did not leave in time: the logout is still owed
         Sent,
     };
+    Q_ENUM(LogoutOutcome)
     // Whether a failing step of the logout shows the error's number before it is skipped.
     enum class StepErrors { Skipped, Shown };
 
@@ -72,28 +86,46 @@ public:
     void setSettings(std::unique_ptr<ReflectorSettings> settings);
     const ReflectorSettings& settings() const;
 
-    // Logs in: connects to the primary address, falls back to the backup, sends the
-    // login and holds the rejection window. The outcome is left in the state: logged
-    // in, connect failed, login failed and the reflector address. A second call while a login
-    // runs returns at once and changes nothing.
+    Status status() const { return status_; }
+    // A login or a logout runs (its rejection window included): a new login is not
+    // started, and the requests wait for it to end.
+    bool busy() const;
+
+    // Starts a login: connects to the primary address, falls back to the backup, sends
+    // the login and holds the rejection window. loginEnded follows; the outcome is left
+    // in the state: logged in, connect failed, login failed and the reflector address.
+    // While a login or a logout runs, a call changes nothing.
     void logIn();
 
-    // Logs out: sends the logout on a fresh connection to the reflector of the last
-    // login, within kLogoutConnectLimitMs for the connect and kLogoutSendLimitMs for the
-    // send. A logout that could not be sent stays owed, so that the next call tries it
-    // again, until a new login starts. With nothing to log out from nothing is sent.
-    // The session is logged out in every case.
-    LogoutOutcome logOut(StepErrors errors);
+    // Starts a logout: sends the logout on a fresh connection to the reflector of the
+    // last login, within kLogoutConnectLimitMs for the connect and kLogoutSendLimitMs
+    // for the send; logoutEnded follows, at once when there is nothing to log out from.
+    // A logout that could not be sent stays owed, so that the next call tries it again,
+    // until a new login starts. The session is logged out in every case. A call while a
+    // logout runs joins it. A login that connects or sends ends, and the requests end,
+    // without a further report.
+    void logOut(StepErrors errors);
 
-    // Sends one directory query ("category,place") as it is.
+    // The requests go out one after the other, in the order they were asked for, each
+    // on a fresh connection; they wait while a login or a logout runs. A request asked
+    // for while an earlier one is on its way, from a later event than the one that
+    // started it, takes the socket over: the earlier one ends without a further report.
+    // Requests asked for together (the queries of a click) wait for each other.
+    //
+    // Queues one directory query ("category,place") as it is.
     void sendQuery(const QByteArray& query);
-    // Sends "/SumReq/" + topic.
+    // Queues "/SumReq/" + topic.
     void sendTopicRequest(const QByteArray& topic);
-    // Sends "/SumReqText/" + the search text.
+    // Queues "/SumReqText/" + the search text.
     void sendSearchRequest(const QByteArray& searchText);
-    // Sends "/ChangePass/," + user name + "," + new password + "," + old password, as
-    // they are, and leaves the connection open for the answer.
+    // Queues "/ChangePass/," + user name + "," + new password + "," + old password, as
+    // they are; the connection is left open for the answer.
     void sendPasswordChange(const QByteArray& userName, const QByteArray& newPassword, const QByteArray& oldPassword);
+    // Runs the step once the requests queued before it have ended: at once when there
+    // are none, otherwise from the event loop as an event of its own.
+    void runAfterRequests(std::function<void()> step);
+    // A request runs or waits.
+    bool requestsPending() const;
     // The plain text of the last request, also when it went out enciphered.
     const QByteArray& stagedRequest() const { return stagedRequest_; }
 
@@ -108,12 +140,17 @@ public:
     // The advert timer: armed by an advert reply, opens the advertised page when it ticks.
     platform::OneShotTimer& advertTimer() { return *advertTimer_; }
     // Armed while the login's bytes are leaving, and while it holds its rejection window.
-    const platform::OneShotTimer& loginSendLimit() const { return *sendLimit_; }
+    const platform::OneShotTimer& loginSendLimit() const { return *loginSendLimit_; }
     const platform::OneShotTimer& loginRejectionWindow() const { return *rejectionWindow_; }
     // Armed while the logout connects.
     const platform::OneShotTimer& logoutConnectLimit() const { return *logoutConnectLimit_; }
 
 signals:
+    void statusChanged(ReflectorSession::Status status);
+    // The login has ended; its outcome is in the state.
+    void loginEnded();
+    void logoutEnded(ReflectorSession::LogoutOutcome outcome);
+
     // The main window's status bar: panel 1's text, panel 2's text, and when panel 1
     // is to be emptied.
     void statusText(const QByteArray& text);
@@ -157,7 +194,9 @@ signals:
 private:
     class Login;
     class Logout;
-    class Request;
+    class Requests;
+
+    void setStatus(Status status);
 
     void handle(const Reply& reply);
     void takeConfirmedUserId(const QByteArray& userId);
@@ -168,20 +207,27 @@ private:
     void takePasswordChange(const QByteArray& outcome, const QByteArray& newPassword);
 
     LinkState state_;
+    Status status_ = Status::LoggedOut;
     ReflectorConnection* connection_;
     platform::OneShotTimer* advertTimer_;
-    // The login's send limit (its tick fails the send) and its rejection window.
-    platform::OneShotTimer* sendLimit_;
+    // The limits of the login's connects (each address has its own), of its send, and
+    // its rejection window.
+    platform::OneShotTimer* loginConnectLimit_;
+    platform::OneShotTimer* loginSendLimit_;
     platform::OneShotTimer* rejectionWindow_;
     platform::OneShotTimer* logoutConnectLimit_;
+    platform::OneShotTimer* logoutSendLimit_;
+    platform::OneShotTimer* requestConnectLimit_;
+    platform::OneShotTimer* requestSendLimit_;
     std::unique_ptr<ReflectorSettings> settings_;
     ReplyReader replies_;
     QByteArray stagedRequest_;
     int noDataCount_ = 0;
     // A second login elsewhere has been reported: the program is ending.
     bool endingForSecondLogin_ = false;
-    bool loginRunning_ = false;
-    unsigned requestsStarted_ = 0;
+    std::unique_ptr<Login> login_;
+    std::unique_ptr<Logout> logout_;
+    std::unique_ptr<Requests> requests_;
 };
 
 // The program's one session, created on first use.
