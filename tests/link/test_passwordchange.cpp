@@ -8,7 +8,6 @@
 #include "RightPressHelp.h"
 #include "StallingPort.h"
 
-#include "common/Globals.h"
 #include "link/ReflectorSession.h"
 #include "link/UserSettingsFile.h"
 #include "linkwindows/PasswordChangeWindow.h"
@@ -17,6 +16,7 @@
 #include "platform/Codec.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
+#include "ui/ToolbarState.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -233,7 +233,7 @@ private slots:
         PasswordChangeWindow& window = form<PasswordChangeWindow>();
         window.open();
         window.newPassword->setText(QStringLiteral("new2"));
-        gToolbarActive[11] = true;
+        ui::toolbarState().setActive(ui::ToolbarEntry::UserSettings, true);
         window.sendButton->click();
         if (closedBefore) {
             window.close();
@@ -244,7 +244,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return form<StatusWindow>().logView->toPlainText().contains(logged); }, kWaitMs));
 
         QVERIFY(!window.isVisible());
-        QVERIFY(!gToolbarActive[11]);
+        QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::UserSettings));
         QCOMPARE(window.statusBar->panelText(1), closedBefore ? QByteArray("closed") : outcome);
         QCOMPARE(form<UserSettingsWindow>().passwordBox->text(), platform::fromCp1252(password));
         QCOMPARE(storedPassword(), password);

@@ -1,6 +1,5 @@
 #include "tools/RestrictedTopicsFrame.h"
 
-#include "common/Globals.h"
 #include "link/ReflectorSession.h"
 #include "link/ReflectorSettings.h"
 #include "link/UserSettingsFile.h"
@@ -120,7 +119,7 @@ void RestrictedTopicsFrame::load()
     for (const QByteArray& topic : readRestrictedTopicsFile())
         topicList->addItem(fromCp1252(topic));
     if (const std::optional<QByteArray> password = readRestrictedPasswordFile())
-        gRestrictedPassword = *password;
+        setRestrictedPassword(*password);
 }
 
 void RestrictedTopicsFrame::discard()
@@ -167,7 +166,7 @@ void RestrictedTopicsFrame::chooseTopic(int choiceIndex)
 
 void RestrictedTopicsFrame::savePassword()
 {
-    const QString inUse = fromCp1252(gRestrictedPassword);
+    const QString inUse = fromCp1252(restrictedPassword());
     if (!inUse.isEmpty() && originalPasswordBox->text().isEmpty()) {
         showMessage(QStringLiteral("No Password Entered. You need to Type a Password in the text box."));
         return;
@@ -189,11 +188,13 @@ void RestrictedTopicsFrame::savePassword()
         return;
     }
     // A failed write leaves the stored and the used password as they were.
-    if (const platform::FileWriteResult written = changeRestrictedPassword(toCp1252(newPassword), gRestrictedPassword);
-        !written) {
+    QByteArray password = restrictedPassword();
+    const platform::FileWriteResult written = changeRestrictedPassword(toCp1252(newPassword), password);
+    if (!written) {
         showMessage(written.errorDescription);
         return;
     }
+    setRestrictedPassword(password);
     showMessage(QStringLiteral("Password successfully changed..."));
     for (QLineEdit* box : {originalPasswordBox, newPasswordBox, confirmPasswordBox})
         box->clear();
@@ -205,7 +206,7 @@ bool RestrictedTopicsFrame::originalPasswordAccepted()
         showMessage(kAskForCurrentPassword);
         return false;
     }
-    if (originalPasswordBox->text() != fromCp1252(gRestrictedPassword)) {
+    if (originalPasswordBox->text() != fromCp1252(restrictedPassword())) {
         showMessage(kCurrentPasswordWrong);
         originalPasswordBox->clear();
         return false;
@@ -255,7 +256,7 @@ void RestrictedTopicsFrame::forgotPassword()
     const ReflectorSettings& settings = session.settings();
     const ForgottenPasswordOutcome outcome = sendForgottenPasswordRequest(
         session.connection().socket(), session.state(), {settings.primaryAddress(), settings.portText()},
-        forgottenPasswordRequest(settings.userName(), gRestrictedPassword),
+        forgottenPasswordRequest(settings.userName(), restrictedPassword()),
         [this](const QByteArray& text) { setStatus(text); });
     if (outcome == ForgottenPasswordOutcome::ConnectTimedOut)
         showMessage(QStringLiteral("Could not connect to Larkspire Server"));
