@@ -5,7 +5,6 @@
 // tests of their own (test_connect).
 #include "FrameWorld.h"
 #include "chat/SupportChatWindow.h"
-#include "common/Globals.h"
 #include "directory/MainWindow.h"
 #include "directory/SnapshotWindow.h"
 #include "frame/AboutBox.h"
@@ -23,6 +22,7 @@
 #include "tools/UpdateWindow.h"
 #include "ui/Forms.h"
 #include "ui/SharedMenuBar.h"
+#include "ui/ToolbarState.h"
 
 #include <QAction>
 #include <QLabel>
@@ -81,8 +81,8 @@ class TestCommandSet : public QObject {
 private slots:
     void init()
     {
-        gMediaPlayerPid = 0;
-        gRealPlayerPid = 0;
+        watchPlayer(PlayerWindowWatcher::Player::Media, 0);
+        watchPlayer(PlayerWindowWatcher::Player::Real, 0);
     }
     void windowCommandShowsItsWindow_data();
     void windowCommandShowsItsWindow();
@@ -150,8 +150,12 @@ void TestCommandSet::playerCommandStartsTheConfiguredPlayer()
     QCOMPARE(starts.size(), 1);
     QCOMPARE(starts[0].program, program);
     QVERIFY(starts[0].arguments.isEmpty());
-    QCOMPARE(media ? gMediaPlayerPid : gRealPlayerPid, 1000);
-    QCOMPARE(media ? gRealPlayerPid : gMediaPlayerPid, 0);
+    QCOMPARE(media ? watchedPlayer(PlayerWindowWatcher::Player::Media)
+                   : watchedPlayer(PlayerWindowWatcher::Player::Real),
+             1000);
+    QCOMPARE(media ? watchedPlayer(PlayerWindowWatcher::Player::Real)
+                   : watchedPlayer(PlayerWindowWatcher::Player::Media),
+             0);
 }
 
 void TestCommandSet::addNewWebcamsOpensItsPage()
@@ -189,31 +193,31 @@ void TestCommandSet::theSameActionRunsFromEveryPlace()
     QCOMPARE(starts.size(), 3);
     for (const RecordingLauncher::Start& start : starts)
         QCOMPARE(start.program, QStringLiteral("/usr/bin/vlc"));
-    QCOMPARE(gMediaPlayerPid, 1002);
+    QCOMPARE(watchedPlayer(PlayerWindowWatcher::Player::Media), 1002);
     QVERIFY(form<PlayerWatcherWindow>().watcher().isRunning()); // the toolbar's press watches it
 
     // The buttons that had no command before run theirs too.
     pressToolbarButton(kToolbarRealButton);
-    QCOMPARE(gRealPlayerPid, 1003);
+    QCOMPARE(watchedPlayer(PlayerWindowWatcher::Player::Real), 1003);
     pressToolbarButton(15); // About
     QVERIFY(form<AboutBox>().isVisible());
-    QVERIFY(gToolbarActive[12]);
+    QVERIFY(ui::toolbarState().isActive(ui::ToolbarEntry::About));
     pressToolbarButton(9); // Players
     QVERIFY(form<PlayerSearchWindow>().isVisible());
     pressToolbarButton(16); // Update
     QVERIFY(form<UpdateWindow>().isVisible());
-    QVERIFY(gToolbarUpdateActive);
+    QVERIFY(ui::toolbarState().isActive(ui::ToolbarEntry::Update));
 }
 
 void TestCommandSet::aPlayerThatCannotStartKeepsItsIdWithoutABox()
 {
     FrameWorld world;
     runMainMenuItem("mnuRealPlayer");
-    QCOMPARE(gRealPlayerPid, 1000);
+    QCOMPARE(watchedPlayer(PlayerWindowWatcher::Player::Real), 1000);
     world.folder().launcher().setStartsSucceed(false);
     runMainMenuItem("mnuRealPlayer");
     pressToolbarButton(kToolbarRealButton);
-    QCOMPARE(gRealPlayerPid, 1000);
+    QCOMPARE(watchedPlayer(PlayerWindowWatcher::Player::Real), 1000);
     QVERIFY(world.folder().dialogs().messageBoxes().isEmpty());
 }
 

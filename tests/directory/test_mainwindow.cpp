@@ -1,13 +1,13 @@
 // The main window: the closing prompt, the shut-down paths and their wait limit, the
 // delayed start-up step with the user settings' start-up choice, and the key chord.
 #include "FrameWorld.h"
-#include "common/Globals.h"
 #include "directory/MainWindow.h"
 #include "frame/FrameWindow.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/UserSettingsWindow.h"
 #include "platform/OneShotTimer.h"
 #include "ui/Forms.h"
+#include "ui/ToolbarState.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -205,7 +205,7 @@ void TestMainWindow::stationHelpOpensOncePerRightButtonHold()
             sendMouse(over, QEvent::MouseMove, Qt::NoButton, Qt::RightButton);
         QCOMPARE(pages.size(), before + 1);
         QVERIFY(pages.last().toString().endsWith(QStringLiteral("/help/StationR.htm")));
-        QVERIFY(!gToolbarHighlightCleared);
+        QVERIFY(!ui::toolbarState().highlightCleared());
 
         sendMouse(over, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton);
         sendMouse(over, QEvent::MouseMove, Qt::NoButton, Qt::NoButton);

@@ -28,7 +28,6 @@ private slots:
     void theSavedPlayerStartsAtTheNextClick()
     {
         FrameWorld world;
-        gPlayerKind = 0;
         QTemporaryDir disk;
         QVERIFY(QDir().mkpath(disk.filePath(QStringLiteral("opt/players"))));
         QFile player(disk.filePath(QStringLiteral("opt/players/mpv")));

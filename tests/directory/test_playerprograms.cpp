@@ -1,8 +1,8 @@
 // The View menu's two players: which program starts, the process id kept for the
 // player-window watcher, and a player that cannot start.
 #include "TempProgramFolder.h"
-#include "common/Globals.h"
 #include "directory/PlayerPrograms.h"
+#include "frame/PlayerWatcherWindow.h"
 #include "tools/OptionSwitches.h"
 
 #include <QTest>
@@ -12,8 +12,8 @@ class PlayerProgramsTest : public QObject {
 private slots:
     void init()
     {
-        gMediaPlayerPid = 0;
-        gRealPlayerPid = 0;
+        watchPlayer(PlayerWindowWatcher::Player::Media, 0);
+        watchPlayer(PlayerWindowWatcher::Player::Real, 0);
     }
 
     void defaultsAndStoredPaths()
@@ -38,8 +38,8 @@ private slots:
         QCOMPARE(starts[0].program, QStringLiteral("/usr/bin/vlc"));
         QVERIFY(starts[0].arguments.isEmpty());
         QCOMPARE(starts[2].program, QStringLiteral("/usr/bin/mpv"));
-        QCOMPARE(gMediaPlayerPid, 1001); // the second media player's
-        QCOMPARE(gRealPlayerPid, 1002);
+        QCOMPARE(watchedPlayer(PlayerWindowWatcher::Player::Media), 1001); // the second media player's
+        QCOMPARE(watchedPlayer(PlayerWindowWatcher::Player::Real), 1002);
     }
 
     void aPlayerThatCannotStartKeepsTheEarlierId()
@@ -48,7 +48,7 @@ private slots:
         QVERIFY(startPlayerProgram(PlayerKind::MediaPlayer));
         world.launcher().setStartsSucceed(false);
         QVERIFY(!startPlayerProgram(PlayerKind::MediaPlayer));
-        QCOMPARE(gMediaPlayerPid, 1000);
+        QCOMPARE(watchedPlayer(PlayerWindowWatcher::Player::Media), 1000);
         QVERIFY(world.dialogs().messageBoxes().isEmpty());
     }
 };

@@ -4,7 +4,6 @@
 #include "FakeWebServer.h"
 #include "FileContent.h"
 #include "FrameWorld.h"
-#include "common/Globals.h"
 #include "directory/MainWindow.h"
 #include "directory/SnapshotFiles.h"
 #include "directory/SnapshotWindow.h"
@@ -18,6 +17,7 @@
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 #include "ui/SharedMenuBar.h"
+#include "ui/ToolbarState.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -156,7 +156,7 @@ void TestSnapshotWindow::init()
     server_->serveSilently("/silent.jpg");
     gSnapshotTempDir.clear();
     gImageCounter = 0;
-    gToolbarActive.fill(false);
+    ui::toolbarState() = {};
 }
 
 void TestSnapshotWindow::pictureIsFetchedAndShown_data()
@@ -465,7 +465,7 @@ void TestSnapshotWindow::closeGivesBackTheMediaButtonAndResets()
 {
     ToolbarControl& toolbar = *form<FrameWindow>().toolbar;
     toolbar.setButtonImage(7, ToolbarControl::PictureActive);
-    gToolbarActive[5] = true;
+    ui::toolbarState().setActive(ui::ToolbarEntry::MediaPlayer, true);
     const auto window = windowFor(server_->url("/cam.jpg"));
     window->setWindowTitle("Harbour cam NoStream");
     window->show();
@@ -478,7 +478,7 @@ void TestSnapshotWindow::closeGivesBackTheMediaButtonAndResets()
 
     QVERIFY(!window->isVisible());
     QCOMPARE(toolbar.buttonImage(7), int(ToolbarControl::PictureNormal));
-    QVERIFY(!gToolbarActive[5]);
+    QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::MediaPlayer));
     QVERIFY(!controls(*window).refreshTimer->Enabled());
     QCOMPARE(controls(*window).refreshTimer->Interval(), 0);
     QVERIFY(!controls(*window).statusClearTimer->Enabled());

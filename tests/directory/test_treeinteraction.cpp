@@ -14,6 +14,7 @@
 #include "tools/OptionSwitches.h"
 #include "tools/OptionsWindow.h"
 #include "tools/RestrictedTopicsStore.h"
+#include "ui/ToolbarState.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -83,8 +84,7 @@ private:
 void TestTreeInteraction::init()
 {
     gBracketUrlMode = false;
-    gRestrictedPassword.clear();
-    gOptionsRequested = false;
+    setRestrictedPassword({});
     world_.emplace();
     // Not a first run and no tip: no window of the start-up opens over the tree.
     QVERIFY(writeFirstRunMarker());
@@ -101,7 +101,7 @@ void TestTreeInteraction::cleanup()
     reflector_.reset();
     world_.reset();
     gBracketUrlMode = false;
-    gRestrictedPassword.clear();
+    setRestrictedPassword({});
 }
 
 void TestTreeInteraction::checkAsksOnlyForListedTopics_data()
@@ -270,9 +270,9 @@ void TestTreeInteraction::mouseMoveArmsTheToolbarReset()
 {
     platform::Timer& reset = *form<FrameWindow>().toolbarPictureReset;
     reset.setEnabled(false);
-    gToolbarHighlightCleared = true;
+    ui::toolbarState().setHighlightCleared(true);
     QTest::mouseMove(form<MainWindow>().directoryTree->viewport(), placeOf(tree_.florida));
-    QVERIFY(!gToolbarHighlightCleared);
+    QVERIFY(!ui::toolbarState().highlightCleared());
     QVERIFY(reset.Enabled());
     QCOMPARE(reset.Interval(), 500);
 }

@@ -7,6 +7,7 @@
 #include "directory/MainWindow.h"
 #include "directory/PlayerStart.h"
 #include "directory/SnapshotWindow.h"
+#include "directory/SnapshotWindows.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamOpening.h"
 #include "directory/WebCamPasswordPrompt.h"
@@ -52,13 +53,12 @@ public:
         world.writeProgramFile(QStringLiteral("Real.txt"), kRealPlayer.toUtf8() + "\r\n");
         world.writeProgramFile(QStringLiteral("MediaPlay.txt"), "\"" + kMediaPlayer.toUtf8() + "\"\r\n");
         web.serve("/cam.jpg", 200, "not really a picture");
-        gSnapshotWindowCounter = 0;
-        gPlayerKind = 0;
+        snapshotWindows() = SnapshotWindows();
     }
     ~Opening()
     {
-        for (QPointer<SnapshotWindow>& window : gSnapshotWindows)
-            delete window.data();
+        for (int slot = 1; slot <= SnapshotWindows::kLimit; ++slot)
+            delete snapshotWindows().window(slot);
     }
 
     // "WEB" in an address stands for the web server.
@@ -99,6 +99,15 @@ void answerPrompt(std::function<void(WebCamPasswordPrompt&)> answer)
         QVERIFY(prompt.isVisible());
         answer(prompt);
     });
+}
+
+// The player the search window looks for; 0 when it is not open or looks for none.
+int searchedPlayerKind()
+{
+    if (!ui::isLoaded<PlayerSearchWindow>())
+        return 0;
+    const std::optional<PlayerKind> kind = form<PlayerSearchWindow>().playerKind();
+    return kind ? int(*kind) : 0;
 }
 
 } // namespace
@@ -205,11 +214,11 @@ void TestWebCamOpening::opens()
     }
     QCOMPARE(opening.launcher().pages(), page.isEmpty() ? QList<QUrl>{} : QList<QUrl>{QUrl(page)});
     QCOMPARE(opening.main.transmitterAddressBox->text(), transmitter);
-    QCOMPARE(!gSnapshotWindows[1].isNull(), snapshot);
+    QCOMPARE(snapshotWindows().window(1) != nullptr, snapshot);
     if (snapshot) {
-        QCOMPARE(gSnapshotWindows[1]->windowTitle(), QString::fromUtf8(nodeText));
-        QCOMPARE(gSnapshotWindows[1]->findChild<QLineEdit*>("txtURL")->text(), QString::fromUtf8(address));
-        QVERIFY(gSnapshotWindows[1]->isVisible());
+        QCOMPARE(snapshotWindows().window(1)->windowTitle(), QString::fromUtf8(nodeText));
+        QCOMPARE(snapshotWindows().window(1)->findChild<QLineEdit*>("txtURL")->text(), QString::fromUtf8(address));
+        QVERIFY(snapshotWindows().window(1)->isVisible());
     }
     QCOMPARE(opening.main.mediaPlayerStarted->Enabled() && opening.main.mediaPlayerStarted->Interval() == 3000,
              playerMark);
@@ -263,7 +272,7 @@ void TestWebCamOpening::aNodeWithoutAWebCamEndsQuietly()
     QVERIFY(chosenStreamAddress().isEmpty());
     QCOMPARE(opening.main.relayAddressBox->currentText(), QStringLiteral("kept"));
     QCOMPARE(opening.launcher().starts().size(), 1);
-    QVERIFY(gSnapshotWindows[1].isNull());
+    QVERIFY(!snapshotWindows().window(1));
 }
 
 void TestWebCamOpening::gifAddressesAlsoGoToTheDefaultSnapshotWindow()
@@ -271,12 +280,12 @@ void TestWebCamOpening::gifAddressesAlsoGoToTheDefaultSnapshotWindow()
     Opening opening;
     openWebCamOfNode(opening.node("Big NoStream ", webCam(opening.address("WEB/CAM.GIF"), "NoStream")));
     QVERIFY(!ui::isLoaded<SnapshotWindow>());
-    QVERIFY(!gSnapshotWindows[1].isNull());
+    QVERIFY(snapshotWindows().window(1));
 
     openWebCamOfNode(opening.node("Small NoStream ", webCam(opening.address("WEB/cam.gif"), "NoStream")));
     QVERIFY(ui::isLoaded<SnapshotWindow>());
     QVERIFY(!form<SnapshotWindow>().isVisible());
-    QVERIFY(!gSnapshotWindows[2].isNull());
+    QVERIFY(snapshotWindows().window(2));
 }
 
 void TestWebCamOpening::snapshotWindowsTakeTenSlotsInTurn()
@@ -285,25 +294,25 @@ void TestWebCamOpening::snapshotWindowsTakeTenSlotsInTurn()
     TreeNode& node = opening.node("Paris NoStream ", webCam(opening.address("WEB/cam.jpg"), "NoStream"));
     for (int click = 1; click <= 10; ++click)
         openWebCamOfNode(node);
-    QCOMPARE(gSnapshotWindowCounter, qint16(10));
-    const QPointer<SnapshotWindow> first = gSnapshotWindows[1];
-    const QPointer<SnapshotWindow> third = gSnapshotWindows[3];
+    QCOMPARE(snapshotWindows().lastSlot(), 10);
+    const QPointer<SnapshotWindow> first = snapshotWindows().window(1);
+    const QPointer<SnapshotWindow> third = snapshotWindows().window(3);
 
     // The user closes the third; the eleventh replaces the first.
     third->close();
     openWebCamOfNode(node);
-    QCOMPARE(gSnapshotWindowCounter, qint16(1));
+    QCOMPARE(snapshotWindows().lastSlot(), 1);
     QTRY_VERIFY(first.isNull());
     QTRY_VERIFY(third.isNull());
-    QVERIFY(gSnapshotWindows[3].isNull());
-    QVERIFY(!gSnapshotWindows[1].isNull() && gSnapshotWindows[1]->isVisible());
+    QVERIFY(!snapshotWindows().window(3));
+    QVERIFY(snapshotWindows().window(1) && snapshotWindows().window(1)->isVisible());
 
     openWebCamOfNode(node);
     openWebCamOfNode(node);
-    QCOMPARE(gSnapshotWindowCounter, qint16(3));
-    QVERIFY(!gSnapshotWindows[3].isNull());
+    QCOMPARE(snapshotWindows().lastSlot(), 3);
+    QVERIFY(snapshotWindows().window(3));
     for (int slot = 1; slot <= 10; ++slot)
-        QVERIFY(!gSnapshotWindows[slot].isNull());
+        QVERIFY(snapshotWindows().window(slot));
 }
 
 enum class Answer { Ok, Cancel, Close, Enter, Escape };
@@ -406,8 +415,8 @@ void TestWebCamOpening::theTreeEmptiedDuringThePromptStillOpensTheWebCam()
         prompt.answerOk();
     });
     openWebCamOfNode(opening.node("Paris NoStream ", webCam(opening.address("WEB/cam.jpg"), "NoStream", "Y", "pw")));
-    QTRY_VERIFY(!gSnapshotWindows[1].isNull());
-    QCOMPARE(gSnapshotWindows[1]->windowTitle(), QStringLiteral("Paris NoStream "));
+    QTRY_VERIFY(snapshotWindows().window(1));
+    QCOMPARE(snapshotWindows().window(1)->windowTitle(), QStringLiteral("Paris NoStream "));
 }
 
 // The webcam opens from the prompt's answer, after the click has returned: a player
@@ -425,7 +434,7 @@ void TestWebCamOpening::aFailureAfterThePromptGoesToTheClicksReport()
     QCOMPARE(opening.dialogs().messageTexts(),
              QStringList({"Either the Real.txt or MediaPlay.txt file is missing from the Application directory.",
                           "Error =  52"}));
-    QCOMPARE(int(gPlayerKind), int(PlayerKind::RealPlayer));
+    QCOMPARE(searchedPlayerKind(), int(PlayerKind::RealPlayer));
 }
 
 void TestWebCamOpening::missingPlayers_data()
@@ -437,7 +446,7 @@ void TestWebCamOpening::missingPlayers_data()
     QTest::addColumn<QByteArray>("kind");
     QTest::addColumn<QByteArray>("nodeText");
     QTest::addColumn<int>("error");     // 0: none raised
-    QTest::addColumn<int>("searchFor"); // gPlayerKind, 0: no search window
+    QTest::addColumn<int>("searchFor"); // the search window's player kind, 0: no search window
 
     const QString real = QStringLiteral("Real.txt");
     const QString media = QStringLiteral("MediaPlay.txt");
@@ -488,7 +497,7 @@ void TestWebCamOpening::missingPlayers()
         raised = failure.number();
     }
     QCOMPARE(raised, error);
-    QCOMPARE(int(gPlayerKind), searchFor);
+    QCOMPARE(searchedPlayerKind(), searchFor);
     QVERIFY(opening.dialogs().messageTexts().isEmpty());
     // A click that ends at a missing player leaves the transmitter box alone.
     QCOMPARE(opening.main.transmitterAddressBox->text(), QString());
@@ -559,7 +568,7 @@ void TestWebCamOpening::aWebCamThatCannotOpenIsTold()
 
     QCOMPARE(opening.dialogs().messageTexts(), QStringList{message});
     QCOMPARE(opening.launcher().starts().size() + opening.launcher().pages().size(), 1);
-    QCOMPARE(int(gPlayerKind), 0);
+    QCOMPARE(searchedPlayerKind(), 0);
     QVERIFY(!ui::isLoaded<PlayerSearchWindow>() || !form<PlayerSearchWindow>().isVisible());
     QCOMPARE(opening.main.transmitterAddressBox->text(), QString());
     QVERIFY(!opening.main.mediaPlayerStarted->Enabled());

@@ -2,7 +2,7 @@
 // the system information tool (or says it cannot), and the toolbar button it gives
 // back when it closes.
 #include "FrameWorld.h"
-#include "common/Globals.h"
+#include "ToolbarEntries.h"
 #include "frame/AboutBox.h"
 #include "frame/FrameWindow.h"
 #include "frame/ToolbarControl.h"
@@ -213,7 +213,7 @@ void TestAboutBox::closingGivesBackOnlyTheAboutButton()
     FrameWindow& frame = form<FrameWindow>();
     AboutBox& box = form<AboutBox>();
     box.show();
-    gToolbarActive.fill(true);
+    setCommandToolbarEntries(true);
     for (int position = 1; position <= kToolbarPositions; ++position)
         if (!toolbarPosition(position).separator)
             frame.toolbar->setButtonImage(position, ToolbarControl::PictureActive);
@@ -224,8 +224,8 @@ void TestAboutBox::closingGivesBackOnlyTheAboutButton()
         box.close();
 
     QVERIFY(!box.isVisible());
-    for (int entry = 0; entry < kToolbarCommands; ++entry)
-        QCOMPARE(gToolbarActive[entry], entry != 12);
+    for (ui::ToolbarEntry entry : commandToolbarEntries())
+        QCOMPARE(ui::toolbarState().isActive(entry), entry != ui::ToolbarEntry::About);
     for (int position = 1; position <= kToolbarPositions; ++position)
         if (!toolbarPosition(position).separator)
             QCOMPARE(frame.toolbar->buttonImage(position),

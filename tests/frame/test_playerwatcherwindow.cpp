@@ -4,12 +4,12 @@
 #include "FrameWorld.h"
 #include "VirtualDisplay.h"
 #include "WindowOwner.h"
-#include "common/Globals.h"
 #include "directory/MainWindow.h"
 #include "frame/FrameWindow.h"
 #include "frame/PlayerWatcherWindow.h"
 #include "frame/ToolbarControl.h"
 #include "ui/Forms.h"
+#include "ui/ToolbarState.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -21,8 +21,8 @@ namespace {
 
 constexpr int kMediaButton = 7;
 constexpr int kRealButton = 8;
-constexpr int kMediaEntry = 5;
-constexpr int kRealEntry = 7;
+constexpr ui::ToolbarEntry kMediaEntry = ui::ToolbarEntry::MediaPlayer;
+constexpr ui::ToolbarEntry kRealEntry = ui::ToolbarEntry::RealPlayer;
 // Real time for the window to go on a busy machine; the wait ends as soon as it has.
 constexpr int kPatienceMs = 20000;
 
@@ -43,8 +43,8 @@ class TestPlayerWatcherWindow : public QObject {
 private slots:
     void cleanup()
     {
-        gMediaPlayerPid = 0;
-        gRealPlayerPid = 0;
+        watchPlayer(PlayerWindowWatcher::Player::Media, 0);
+        watchPlayer(PlayerWindowWatcher::Player::Real, 0);
     }
 
     void handedOverPlayerGetsItsButtonBack()
@@ -61,11 +61,11 @@ private slots:
         // earlier.
         for (int button : {kMediaButton, kRealButton})
             frame.toolbar->setButtonImage(button, ToolbarControl::PictureActive);
-        gToolbarActive[kMediaEntry] = true;
-        gToolbarActive[kRealEntry] = true;
+        ui::toolbarState().setActive(kMediaEntry, true);
+        ui::toolbarState().setActive(kRealEntry, true);
 
         watchPlayer(Player::Media, media.processId());
-        QCOMPARE(gMediaPlayerPid, media.processId());
+        QCOMPARE(watchedPlayer(PlayerWindowWatcher::Player::Media), media.processId());
         startPlayerWatcher();
         PlayerWatcherWindow& watcherWindow = form<PlayerWatcherWindow>();
         QVERIFY(!watcherWindow.isVisible());
@@ -74,11 +74,11 @@ private slots:
         QCOMPARE(frame.toolbar->buttonImage(kMediaButton), int(ToolbarControl::PictureActive));
 
         QVERIFY(media.closeWindow());
-        QVERIFY(QTest::qWaitFor([] { return gMediaPlayerPid == 0; }, kPatienceMs));
+        QVERIFY(QTest::qWaitFor([] { return watchedPlayer(PlayerWindowWatcher::Player::Media) == 0; }, kPatienceMs));
         QCOMPARE(frame.toolbar->buttonImage(kMediaButton), int(ToolbarControl::PictureNormal));
-        QVERIFY(!gToolbarActive[kMediaEntry]);
+        QVERIFY(!ui::toolbarState().isActive(kMediaEntry));
         QCOMPARE(frame.toolbar->buttonImage(kRealButton), int(ToolbarControl::PictureActive));
-        QVERIFY(gToolbarActive[kRealEntry]);
+        QVERIFY(ui::toolbarState().isActive(kRealEntry));
         QVERIFY(QTest::qWaitFor([&] { return !watcherWindow.watcher().isRunning(); }, kPatienceMs));
     }
 
@@ -89,11 +89,11 @@ private slots:
         PlayerWatcherWindow& watcherWindow = form<PlayerWatcherWindow>();
         QCOMPARE(watcherWindow.findChild<QPushButton*>("Command1")->text(), QStringLiteral("Go"));
         QCOMPARE(watcherWindow.windowTitle(), QStringLiteral("Program ID Detection"));
-        gToolbarActive[kRealEntry] = true;
+        ui::toolbarState().setActive(kRealEntry, true);
         watchPlayer(Player::Real, 999999999); // beyond any process number: gone
         watcherWindow.findChild<QPushButton*>("Command1")->click();
-        QCOMPARE(gRealPlayerPid, 0);
-        QVERIFY(!gToolbarActive[kRealEntry]);
+        QCOMPARE(watchedPlayer(PlayerWindowWatcher::Player::Real), 0);
+        QVERIFY(!ui::toolbarState().isActive(kRealEntry));
         QVERIFY(!watcherWindow.watcher().isRunning());
     }
 

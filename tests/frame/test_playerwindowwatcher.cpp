@@ -3,7 +3,6 @@
 // buttons it reports, and real windows on an X server of the test's own.
 #include "VirtualDisplay.h"
 #include "WindowOwner.h"
-#include "common/Globals.h"
 #include "frame/PlayerWindowWatcher.h"
 #include "frame/ToolbarPositions.h"
 #include "platform/TimeScale.h"
@@ -68,8 +67,8 @@ class PlayerWindowWatcherTest : public QObject {
 private slots:
     void init()
     {
-        gMediaPlayerPid = 0;
-        gRealPlayerPid = 0;
+        mediaProcess_ = 0;
+        realProcess_ = 0;
     }
     void cleanup()
     {
@@ -127,9 +126,9 @@ private slots:
         ScriptedProbe probe;
         probe.answer(kMediaProcess, Answer(mediaAnswer));
         probe.answer(kRealProcess, Answer(realAnswer));
-        gMediaPlayerPid = media;
-        gRealPlayerPid = real;
-        PlayerWindowWatcher watcher(gMediaPlayerPid, gRealPlayerPid, probe.probe());
+        mediaProcess_ = media;
+        realProcess_ = real;
+        PlayerWindowWatcher watcher(mediaProcess_, realProcess_, probe.probe());
         QSignalSpy spy(&watcher, &PlayerWindowWatcher::playerGone);
         watcher.start();
 
@@ -137,8 +136,8 @@ private slots:
         QCOMPARE(gonePlayers(spy), gone);
         QCOMPARE(probe.asked(), asked);
         QCOMPARE(watcher.isRunning(), stillRunning);
-        QCOMPARE(gMediaPlayerPid, gone.contains(Player::Media) ? 0 : media);
-        QCOMPARE(gRealPlayerPid, gone.contains(Player::Real) ? 0 : real);
+        QCOMPARE(mediaProcess_, gone.contains(Player::Media) ? 0 : media);
+        QCOMPARE(realProcess_, gone.contains(Player::Real) ? 0 : real);
     }
 
     // The watcher is quiet until started, checks on every tick while a player is
@@ -148,11 +147,11 @@ private slots:
     {
         platform::setTimeScale(0.01); // a tick every 10 ms
         ScriptedProbe probe;
-        PlayerWindowWatcher watcher(gMediaPlayerPid, gRealPlayerPid, probe.probe());
+        PlayerWindowWatcher watcher(mediaProcess_, realProcess_, probe.probe());
         QSignalSpy spy(&watcher, &PlayerWindowWatcher::playerGone);
         QVERIFY(!watcher.isRunning());
 
-        gMediaPlayerPid = kMediaProcess;
+        mediaProcess_ = kMediaProcess;
         watcher.start();
         QVERIFY(watcher.isRunning());
         QVERIFY(QTest::qWaitFor([&] { return probe.asked().size() >= 2; }, kPatienceMs));
@@ -160,11 +159,11 @@ private slots:
 
         probe.answer(kMediaProcess, NoWindow);
         QVERIFY(QTest::qWaitFor([&] { return !spy.isEmpty(); }, kPatienceMs));
-        QCOMPARE(gMediaPlayerPid, 0);
+        QCOMPARE(mediaProcess_, 0);
         QVERIFY(QTest::qWaitFor([&] { return !watcher.isRunning(); }, kPatienceMs));
         QCOMPARE(gonePlayers(spy), QList<Player>{Player::Media});
 
-        gRealPlayerPid = kRealProcess;
+        realProcess_ = kRealProcess;
         watcher.start();
         QVERIFY(watcher.isRunning());
     }
@@ -174,8 +173,8 @@ private slots:
         QTest::addColumn<Player>("player");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("activeFlag");
-        QTest::newRow("media") << Player::Media << "Media" << 5;
-        QTest::newRow("real") << Player::Real << "Real" << 7;
+        QTest::newRow("media") << Player::Media << "Media" << int(ui::ToolbarEntry::MediaPlayer);
+        QTest::newRow("real") << Player::Real << "Real" << int(ui::ToolbarEntry::RealPlayer);
     }
 
     void buttonsOfThePlayers()
@@ -185,7 +184,7 @@ private slots:
         QFETCH(int, activeFlag);
         const ToolbarPosition& button = toolbarPosition(playerToolbarButton(player));
         QCOMPARE(button.caption, caption);
-        QCOMPARE(button.activeFlag, activeFlag);
+        QCOMPARE(int(button.activeFlag), activeFlag);
     }
 
     // Each player is reset on its own: the media player when its window closes, the
@@ -199,11 +198,11 @@ private slots:
         QVERIFY2(media.isReady(), qPrintable(media.failure()));
         WindowOwner real(display.name());
         QVERIFY2(real.isReady(), qPrintable(real.failure()));
-        gMediaPlayerPid = media.processId();
-        gRealPlayerPid = real.processId();
+        mediaProcess_ = media.processId();
+        realProcess_ = real.processId();
 
         platform::TopLevelWindows windows(display.name());
-        PlayerWindowWatcher watcher(gMediaPlayerPid, gRealPlayerPid, topLevelWindowProbe(windows));
+        PlayerWindowWatcher watcher(mediaProcess_, realProcess_, topLevelWindowProbe(windows));
         QSignalSpy spy(&watcher, &PlayerWindowWatcher::playerGone);
         watcher.checkPlayers();
         QVERIFY(spy.isEmpty());
@@ -213,15 +212,20 @@ private slots:
         QVERIFY(media.closeWindow());
         QVERIFY(QTest::qWaitFor([&] { return !spy.isEmpty(); }, kPatienceMs));
         QCOMPARE(gonePlayers(spy), QList<Player>{Player::Media});
-        QCOMPARE(gMediaPlayerPid, 0);
-        QCOMPARE(gRealPlayerPid, real.processId());
+        QCOMPARE(mediaProcess_, 0);
+        QCOMPARE(realProcess_, real.processId());
 
         QVERIFY(real.end());
         QVERIFY(QTest::qWaitFor([&] { return spy.size() == 2; }, kPatienceMs));
         QCOMPARE(gonePlayers(spy), (QList<Player>{Player::Media, Player::Real}));
-        QCOMPARE(gRealPlayerPid, 0);
+        QCOMPARE(realProcess_, 0);
         QVERIFY(QTest::qWaitFor([&] { return !watcher.isRunning(); }, kPatienceMs));
     }
+
+private:
+    // The processes the watcher under test looks at.
+    qint64 mediaProcess_ = 0;
+    qint64 realProcess_ = 0;
 };
 
 QTEST_GUILESS_MAIN(PlayerWindowWatcherTest)

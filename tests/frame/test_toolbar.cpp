@@ -3,7 +3,7 @@
 // reset, the give-back of closing windows and captions that fit their buttons.
 #include "FrameWorld.h"
 #include "RefusingPort.h"
-#include "common/Globals.h"
+#include "ToolbarEntries.h"
 #include "frame/AboutBox.h"
 #include "frame/FrameWindow.h"
 #include "frame/ToolbarControl.h"
@@ -34,13 +34,6 @@ const QList<int>& commandButtons()
     return buttons;
 }
 
-void resetToolbarState()
-{
-    gToolbarActive.fill(false);
-    gToolbarUpdateActive = false;
-    gToolbarHighlightCleared = false;
-}
-
 QList<int> pictures(const ToolbarControl& toolbar)
 {
     QList<int> shown;
@@ -54,7 +47,7 @@ QList<int> pictures(const ToolbarControl& toolbar)
 class TestToolbar : public QObject {
     Q_OBJECT
 private slots:
-    void init() { resetToolbarState(); }
+    void init() { ui::toolbarState() = {}; }
     void hitTest_data();
     void hitTest();
     void leftPressMarksOnlyThePressedCommand();
@@ -103,16 +96,17 @@ void TestToolbar::leftPressMarksOnlyThePressedCommand()
 {
     FrameWorld world;
     FrameWindow& frame = form<FrameWindow>();
-    gToolbarActive.fill(true);
-    gToolbarUpdateActive = true;
+    setCommandToolbarEntries(true);
+    ui::toolbarState().setActive(ui::ToolbarEntry::Update, true);
 
     frame.pressToolbar(kLeft, 0, 8220, 0); // Serv Set
 
     QVERIFY(form<ServerSettingsWindow>().isVisible());
-    // Entry 6 belongs to no button and stays as it was.
-    for (int entry = 0; entry < kToolbarCommands; ++entry)
-        QCOMPARE(gToolbarActive[entry], entry == 10 || entry == 6);
-    QVERIFY(!gToolbarUpdateActive);
+    // No button sets or clears NoButton: it stays as it was.
+    for (ui::ToolbarEntry entry : commandToolbarEntries())
+        QCOMPARE(ui::toolbarState().isActive(entry),
+                 entry == ui::ToolbarEntry::ServerSettings || entry == ui::ToolbarEntry::NoButton);
+    QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::Update));
     QList<int> expected(commandButtons().size(), ToolbarControl::PictureNormal);
     expected[commandButtons().indexOf(12)] = ToolbarControl::PictureActive;
     QCOMPARE(pictures(*frame.toolbar), expected);
@@ -120,13 +114,13 @@ void TestToolbar::leftPressMarksOnlyThePressedCommand()
     // A gap changes nothing.
     frame.pressToolbar(kLeft, 0, 870, 0);
     QCOMPARE(pictures(*frame.toolbar), expected);
-    QVERIFY(gToolbarActive[10]);
+    QVERIFY(ui::toolbarState().isActive(ui::ToolbarEntry::ServerSettings));
 
     // About runs its command and takes over as the current one.
     frame.pressToolbar(kLeft, 0, 10110, 0);
     QVERIFY(form<AboutBox>().isVisible());
-    QVERIFY(gToolbarActive[12]);
-    QVERIFY(!gToolbarActive[10]);
+    QVERIFY(ui::toolbarState().isActive(ui::ToolbarEntry::About));
+    QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::ServerSettings));
     expected[commandButtons().indexOf(12)] = ToolbarControl::PictureNormal;
     expected[commandButtons().indexOf(15)] = ToolbarControl::PictureActive;
     QCOMPARE(pictures(*frame.toolbar), expected);
@@ -139,7 +133,7 @@ void TestToolbar::disabledButtonRunsNothing()
     frame.toolbar->setButtonEnabled(6, false);
     frame.pressToolbar(kLeft, 0, 3700, 0); // Status
     QVERIFY(!ui::isLoaded<StatusWindow>());
-    QVERIFY(!gToolbarActive[4]);
+    QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::Status));
     QCOMPARE(frame.toolbar->buttonImage(6), int(ToolbarControl::PictureNormal));
 }
 
@@ -162,7 +156,10 @@ void TestToolbar::rightPressOpensHelpForEveryCommand()
     QVERIFY(world.folder().endProcessCalls().isEmpty()); // Exit did not run
     QVERIFY(!ui::isLoaded<ServerSettingsWindow>());
     QVERIFY(!ui::isLoaded<StatusWindow>());
-    QCOMPARE(std::count(gToolbarActive.begin(), gToolbarActive.end(), true), 0);
+    const QList<ui::ToolbarEntry> entries = commandToolbarEntries();
+    QCOMPARE(std::count_if(entries.begin(), entries.end(),
+                           [](ui::ToolbarEntry e) { return ui::toolbarState().isActive(e); }),
+             0);
 }
 
 void TestToolbar::pictureResetKeepsWorking()
@@ -170,16 +167,16 @@ void TestToolbar::pictureResetKeepsWorking()
     FrameWorld world;
     FrameWindow& frame = form<FrameWindow>();
     ToolbarControl& toolbar = *frame.toolbar;
-    gToolbarActive[9] = true; // Options is current
+    ui::toolbarState().setActive(ui::ToolbarEntry::Options, true); // Options is current
     for (int round = 0; round < 10; ++round) {
         for (int button : commandButtons())
             toolbar.setButtonImage(button,
                                    button == 11 ? ToolbarControl::PictureActive : ToolbarControl::PictureHighlighted);
-        gToolbarHighlightCleared = false;
+        ui::toolbarState().setHighlightCleared(false);
         frame.toolbarPictureReset->setEnabled(true);
         frame.toolbarPictureReset->setInterval(100);
         frame.resetToolbarPictures();
-        QVERIFY(gToolbarHighlightCleared);
+        QVERIFY(ui::toolbarState().highlightCleared());
         QVERIFY(!frame.toolbarPictureReset->Enabled());
         for (int button : commandButtons())
             QCOMPARE(toolbar.buttonImage(button),
@@ -196,9 +193,9 @@ void TestToolbar::giveBack_data()
     QTest::addColumn<int>("window");
     QTest::addColumn<int>("button");
     QTest::addColumn<int>("entry");
-    QTest::newRow("status") << 0 << 6 << 4;
-    QTest::newRow("server settings") << 1 << 12 << 10;
-    QTest::newRow("user settings") << 2 << 13 << 11;
+    QTest::newRow("status") << 0 << 6 << int(ui::ToolbarEntry::Status);
+    QTest::newRow("server settings") << 1 << 12 << int(ui::ToolbarEntry::ServerSettings);
+    QTest::newRow("user settings") << 2 << 13 << int(ui::ToolbarEntry::UserSettings);
 }
 
 void TestToolbar::giveBack()
@@ -215,14 +212,14 @@ void TestToolbar::giveBack()
     default: closing = &form<UserSettingsWindow>(); break;
     }
     closing->show();
-    gToolbarActive.fill(true);
+    setCommandToolbarEntries(true);
     for (int b : commandButtons())
         frame.toolbar->setButtonImage(b, ToolbarControl::PictureActive);
 
     closing->close();
 
-    for (int e = 0; e < kToolbarCommands; ++e)
-        QCOMPARE(gToolbarActive[e], e != entry);
+    for (ui::ToolbarEntry e : commandToolbarEntries())
+        QCOMPARE(ui::toolbarState().isActive(e), e != ui::ToolbarEntry(entry));
     for (int b : commandButtons())
         QCOMPARE(frame.toolbar->buttonImage(b),
                  int(b == button ? ToolbarControl::PictureNormal : ToolbarControl::PictureActive));
@@ -277,7 +274,7 @@ void TestToolbar::commandBoxIsRaisedAfterThePress()
     QCOMPARE(shown[0].grabber, nullptr);
     QCOMPARE(shown[0].buttons, Qt::NoButton);
     // The press still counts as the toolbar's: Connect is the current command.
-    QTRY_VERIFY(gToolbarActive[0]);
+    QTRY_VERIFY(ui::toolbarState().isActive(ui::ToolbarEntry::Connect));
     QCOMPARE(frame.toolbar->buttonImage(1), int(ToolbarControl::PictureActive));
 }
 

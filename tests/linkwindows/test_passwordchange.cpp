@@ -9,7 +9,6 @@
 #include "SessionSettled.h"
 #include "StallingPort.h"
 
-#include "common/Globals.h"
 #include "link/ReflectorSession.h"
 #include "link/UserSettingsFile.h"
 #include "linkwindows/PasswordChangeWindow.h"
@@ -18,6 +17,7 @@
 #include "platform/Codec.h"
 #include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
+#include "ui/ToolbarState.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -235,7 +235,7 @@ private slots:
         PasswordChangeWindow& window = form<PasswordChangeWindow>();
         window.open();
         window.newPassword->setText(QStringLiteral("new2"));
-        gToolbarActive[11] = true;
+        ui::toolbarState().setActive(ui::ToolbarEntry::UserSettings, true);
         window.sendButton->click();
         if (closedBefore) {
             window.close();
@@ -246,7 +246,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return form<StatusWindow>().logView->toPlainText().contains(logged); }, kWaitMs));
 
         QVERIFY(!window.isVisible());
-        QVERIFY(!gToolbarActive[11]);
+        QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::UserSettings));
         QCOMPARE(window.statusBar->panelText(1), closedBefore ? QByteArray("closed") : outcome);
         QCOMPARE(form<UserSettingsWindow>().passwordBox->text(), platform::fromCp1252(password));
         QCOMPARE(storedPassword(), password);

@@ -2,12 +2,12 @@
 #include "FileSizeLimit.h"
 #include "OpenForm.h"
 #include "TempProgramFolder.h"
-#include "common/Globals.h"
 #include "link/ServerSettingsFile.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "platform/TextFiles.h"
 #include "platform/Twips.h"
 #include "ui/Forms.h"
+#include "ui/ToolbarState.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,7 +31,7 @@ private slots:
     void init()
     {
         folder.emplace();
-        gToolbarActive.fill(false);
+        ui::toolbarState() = {};
     }
     void cleanup()
     {
@@ -128,8 +128,8 @@ private slots:
     void closingHidesAndKeepsUnsavedValues()
     {
         QVERIFY(platform::writeRawLines(folder->filePath("ServerSettings.txt"), {"saved", "saved-backup"}));
-        gToolbarActive[10] = true;
-        gToolbarActive[4] = true;
+        ui::toolbarState().setActive(ui::ToolbarEntry::ServerSettings, true);
+        ui::toolbarState().setActive(ui::ToolbarEntry::Status, true);
         ServerSettingsWindow& window = openForm<ServerSettingsWindow>();
         window.reflectorAddressBox->setText("typed.example.net");
         window.reflectorPortBox->setText("81");
@@ -138,8 +138,8 @@ private slots:
 
         QVERIFY(!window.isVisible());
         QVERIFY(ui::isLoaded<ServerSettingsWindow>());
-        QVERIFY(!gToolbarActive[10]);
-        QVERIFY(gToolbarActive[4]); // another window's entry stays
+        QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::ServerSettings));
+        QVERIFY(ui::toolbarState().isActive(ui::ToolbarEntry::Status)); // another window's entry stays
         QCOMPARE(fileContent(folder->filePath("ServerSettings.txt")), QByteArray("saved\r\nsaved-backup\r\n"));
 
         ServerSettingsWindow& again = openForm<ServerSettingsWindow>();

@@ -1,7 +1,6 @@
 #include "FakeWebServer.h"
 #include "OpenForm.h"
 #include "TempProgramFolder.h"
-#include "common/Globals.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/StatusWindow.h"
 #include "platform/HttpTransfer.h"
@@ -10,6 +9,7 @@
 #include "platform/Wait.h"
 #include "ui/Forms.h"
 #include "ui/LampPiece.h"
+#include "ui/ToolbarState.h"
 #include "ui/TrafficMarker.h"
 
 #include <QCheckBox>
@@ -102,7 +102,7 @@ private slots:
         folder.emplace();
         web.emplace();
         platform::services().webServerBase = web->url("");
-        gToolbarActive.fill(false);
+        ui::toolbarState() = {};
         reflectorSession().state().logLevelHigh = 0;
         platform::setTimeScale(1);
     }
@@ -330,7 +330,7 @@ private slots:
 
     void logSurvivesClosingAndReopening()
     {
-        gToolbarActive[4] = true;
+        ui::toolbarState().setActive(ui::ToolbarEntry::Status, true);
         StatusWindow& window = openForm<StatusWindow>();
         window.appendLogLine("Connecting to reflector.example.net");
         window.appendLogLine(QByteArray("caf\xe9 \x80"));
@@ -341,7 +341,7 @@ private slots:
 
         QVERIFY(!window.close());
         QVERIFY(!window.isVisible());
-        QVERIFY(!gToolbarActive[4]);
+        QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::Status));
 
         StatusWindow& again = openForm<StatusWindow>();
         QCOMPARE(&again, &window);

@@ -3,13 +3,13 @@
 #include "FileSizeLimit.h"
 #include "OpenForm.h"
 #include "TempProgramFolder.h"
-#include "common/Globals.h"
 #include "link/ShowformFile.h"
 #include "link/UserSettingsFile.h"
 #include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/TextFiles.h"
 #include "ui/Forms.h"
+#include "ui/ToolbarState.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -59,7 +59,7 @@ private slots:
     void init()
     {
         folder.emplace();
-        gToolbarActive.fill(false);
+        ui::toolbarState() = {};
     }
     void cleanup()
     {
@@ -351,7 +351,7 @@ private slots:
 
     void closingHidesTheWarningAndKeepsValues()
     {
-        gToolbarActive[11] = true;
+        ui::toolbarState().setActive(ui::ToolbarEntry::UserSettings, true);
         UserSettingsWindow& window = openForm<UserSettingsWindow>();
         window.userNameBox->setText("alice");
         window.passwordBox->setText("pw");
@@ -362,7 +362,7 @@ private slots:
         QVERIFY(!window.close());
 
         QVERIFY(!window.isVisible());
-        QVERIFY(!gToolbarActive[11]);
+        QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::UserSettings));
         QVERIFY(!window.warningLabel->isVisibleTo(&window));
         QVERIFY(window.retryButton->isVisibleTo(&window)); // until it is used
         UserSettingsWindow& again = openForm<UserSettingsWindow>();

@@ -15,6 +15,7 @@
 #include "ui/PanelStatusBar.h"
 
 #include "ui/SharedMenuBar.h"
+#include "ui/ToolbarState.h"
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -255,12 +256,12 @@ private slots:
         locator.searchText->setText(QStringLiteral("pier"));
         locator.resultList->addItem(QStringLiteral("France"));
         locator.statusBar->setPanelText(1, "Webcam Data returned OK ...");
-        gToolbarActive[3] = true;
+        ui::toolbarState().setActive(ui::ToolbarEntry::Locator, true);
 
         locator.close();
 
         QVERIFY(!gSummaryOpen);
-        QVERIFY(!gToolbarActive[3]);
+        QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::Locator));
         QVERIFY(!locator.isVisible());
         openLocator();
         QCOMPARE(locator.searchText->text(), QString());

@@ -64,7 +64,6 @@ private:
 void TestOptionsWindow::init()
 {
     gNoIcons = false;
-    gOptionsRequested = false;
     world_.emplace();
 }
 
@@ -72,7 +71,6 @@ void TestOptionsWindow::cleanup()
 {
     world_.reset();
     gNoIcons = false;
-    gOptionsRequested = false;
 }
 
 void TestOptionsWindow::firstRunTicksTheBoxAtTheFirstActivation()
@@ -123,7 +121,7 @@ void TestOptionsWindow::closeWithTheBoxTickedWritesOne()
     options.showRequested();
     options.iconSwitch->setChecked(true);
     options.close();
-    QVERIFY(!gOptionsRequested);
+    QVERIFY(!options.requested());
     QCOMPARE(fileContent(world_->folder().filePath(kOptionsFile)), QByteArray(" 1\r\n"));
     QCOMPARE(permissionBits(world_->folder().filePath(kOptionsFile)), 0600);
 
@@ -224,7 +222,7 @@ void TestOptionsWindow::optionsCommandShowsTheWindow()
 {
     OptionsWindow& options = form<OptionsWindow>();
     QVERIFY(ui::commands().run(ui::command::kShowOptions));
-    QVERIFY(gOptionsRequested);
+    QVERIFY(options.requested());
     QVERIFY(options.isVisible());
     QCOMPARE(options.windowTitle(), QStringLiteral("Program Options"));
 
@@ -233,7 +231,7 @@ void TestOptionsWindow::optionsCommandShowsTheWindow()
     QVERIFY(options.isVisible());
     options.close();
     QVERIFY(!options.isVisible());
-    QVERIFY(!gOptionsRequested);
+    QVERIFY(!options.requested());
 }
 
 void TestOptionsWindow::rightClickOpensHelpPages_data()

@@ -1,12 +1,12 @@
 #include "FrameWorld.h"
 #include "OpenForm.h"
 #include "RealTimeWait.h"
-#include "common/Globals.h"
 #include "directory/PlayerStart.h"
 #include "platform/TimeScale.h"
 #include "platform/Wait.h"
 #include "tools/PlayerPathFile.h"
 #include "tools/PlayerSearchWindow.h"
+#include "ui/Forms.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,14 +50,12 @@ private slots:
     {
         world_.emplace();
         tree_.emplace();
-        gPlayerKind = 0;
     }
 
     void cleanup()
     {
         world_.reset();
         tree_.reset();
-        gPlayerKind = 0;
     }
 
     void search_listsEveryHitAndSelectsTheLatest()
@@ -143,7 +141,7 @@ private slots:
 
     void presets_changeTheSearchNotTheFileSaved()
     {
-        gPlayerKind = kStreamPlayerKind;
+        ui::form<PlayerSearchWindow>().setPlayerKind(PlayerKind::RealPlayer);
         PlayerSearchWindow& window = openSearch();
         window.mediaPlayerPreset->click();
         QCOMPARE(window.searchText->text(), QStringLiteral("vlc"));
@@ -155,7 +153,7 @@ private slots:
         window.mediaPlayerPreset->click();
         window.selectionBox->setText(QStringLiteral("/opt/players/vlc"));
         window.saveButton->click();
-        QCOMPARE(int(gPlayerKind), kStreamPlayerKind);
+        QCOMPARE(window.playerKind(), std::optional(PlayerKind::RealPlayer));
         QCOMPARE(programFile("Real.txt"), QByteArray("/opt/players/vlc\r\n"));
         QVERIFY(!QFileInfo::exists(world_->folder().filePath(QStringLiteral("MediaPlay.txt"))));
     }
@@ -165,10 +163,14 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QByteArray>("line");
-        QTest::newRow("stream player") << kStreamPlayerKind << "/usr/bin/mpv" << QByteArray("/usr/bin/mpv\r\n");
-        QTest::newRow("media player") << kMediaPlayerKind << "/usr/bin/vlc" << QByteArray("/usr/bin/vlc\r\n");
-        QTest::newRow("a comma, quoted") << kStreamPlayerKind << "/opt/a,b/mpv" << QByteArray("\"/opt/a,b/mpv\"\r\n");
-        QTest::newRow("a leading blank, quoted") << kMediaPlayerKind << " /opt/vlc" << QByteArray("\" /opt/vlc\"\r\n");
+        QTest::newRow("stream player") << int(PlayerKind::RealPlayer) << "/usr/bin/mpv"
+                                       << QByteArray("/usr/bin/mpv\r\n");
+        QTest::newRow("media player") << int(PlayerKind::MediaPlayer) << "/usr/bin/vlc"
+                                      << QByteArray("/usr/bin/vlc\r\n");
+        QTest::newRow("a comma, quoted") << int(PlayerKind::RealPlayer) << "/opt/a,b/mpv"
+                                         << QByteArray("\"/opt/a,b/mpv\"\r\n");
+        QTest::newRow("a leading blank, quoted")
+            << int(PlayerKind::MediaPlayer) << " /opt/vlc" << QByteArray("\" /opt/vlc\"\r\n");
     }
 
     void save_writesThePathFileTheTreeReads()
@@ -176,12 +178,12 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, path);
         QFETCH(QByteArray, line);
-        gPlayerKind = static_cast<qint16>(kind);
+        ui::form<PlayerSearchWindow>().setPlayerKind(PlayerKind(kind));
         PlayerSearchWindow& window = openSearch();
         window.selectionBox->setText(path);
         window.saveButton->click();
 
-        const bool stream = kind == kStreamPlayerKind;
+        const bool stream = PlayerKind(kind) == PlayerKind::RealPlayer;
         QCOMPARE(programFile(stream ? "Real.txt" : "MediaPlay.txt"), line);
         QCOMPARE(readPlayerPath(stream ? PlayerKind::RealPlayer : PlayerKind::MediaPlayer), path.toLatin1());
         QCOMPARE(world_->folder().dialogs().messageTexts(),
@@ -210,7 +212,7 @@ private slots:
         window.saveButton->click();
 
         QCOMPARE(world_->folder().dialogs().messageBoxes().first().buttons, platform::MessageButtons::YesNoCancel);
-        QCOMPARE(int(gPlayerKind), 0);
+        QCOMPARE(window.playerKind(), std::optional<PlayerKind>());
         for (const QString& name : {QStringLiteral("Real.txt"), QStringLiteral("MediaPlay.txt")})
             QCOMPARE(QFileInfo::exists(world_->folder().filePath(name)), name == written);
         QCOMPARE(window.isVisible(), written.isEmpty());
@@ -233,7 +235,7 @@ private slots:
         // A folder where the file should be: the replacement cannot take its place.
         if (blockTheFile)
             QVERIFY(QDir().mkpath(world_->folder().filePath(QStringLiteral("Real.txt/inside"))));
-        gPlayerKind = kStreamPlayerKind;
+        ui::form<PlayerSearchWindow>().setPlayerKind(PlayerKind::RealPlayer);
         PlayerSearchWindow& window = openSearch();
         window.selectionBox->setText(path);
         window.saveButton->click();
@@ -249,7 +251,7 @@ private slots:
 
     void firstSolution_blinksTheSearchCaption()
     {
-        gPlayerKind = kMediaPlayerKind;
+        ui::form<PlayerSearchWindow>().setPlayerKind(PlayerKind::MediaPlayer);
         PlayerSearchWindow& window = openSearch();
         window.firstSolutionButton->click();
         QVERIFY(

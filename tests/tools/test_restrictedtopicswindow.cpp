@@ -128,15 +128,14 @@ private:
 
 void TestRestrictedTopicsWindow::init()
 {
-    gRestrictedPassword.clear();
-    gOptionsRequested = false;
+    setRestrictedPassword({});
     world_.emplace();
 }
 
 void TestRestrictedTopicsWindow::cleanup()
 {
     world_.reset();
-    gRestrictedPassword.clear();
+    setRestrictedPassword({});
 }
 
 void TestRestrictedTopicsWindow::saveOrChangePassword_data()
@@ -191,13 +190,13 @@ void TestRestrictedTopicsWindow::saveOrChangePassword()
     if (!password.isEmpty())
         QVERIFY(writeRestrictedPasswordFile(password));
     frame().setAllControlsEnabled(true);
-    QCOMPARE(gRestrictedPassword, password);
+    QCOMPARE(restrictedPassword(), password);
 
     type(typing);
     QTest::mouseClick(frame().savePasswordButton, Qt::LeftButton);
 
     QCOMPARE(boxes(), QStringList{message});
-    QCOMPARE(gRestrictedPassword, passwordAfter);
+    QCOMPARE(restrictedPassword(), passwordAfter);
     QCOMPARE(readRestrictedPasswordFile(), std::optional(passwordAfter));
     const Boxes after = typed();
     QCOMPARE(after.original, boxesAfter.original);
@@ -363,20 +362,20 @@ void TestRestrictedTopicsWindow::reopeningShowsTheStoredList()
     QVERIFY(!options.passwordBoxesEnabled());
     QVERIFY(!frame().topicList->isEnabled());
     QCOMPARE(frame().topicChoices->count(), 100);
-    QCOMPARE(gRestrictedPassword, QByteArray("pw"));
+    QCOMPARE(restrictedPassword(), QByteArray("pw"));
     QVERIFY(!options.isVisible());
 }
 
 void TestRestrictedTopicsWindow::emptyPasswordFileMeansNoPassword()
 {
     world_->writeProgramFile(kPasswordFile, "");
-    gRestrictedPassword = "stale";
+    setRestrictedPassword("stale");
     frame().setAllControlsEnabled(true);
-    QVERIFY(gRestrictedPassword.isEmpty());
+    QVERIFY(restrictedPassword().isEmpty());
     type({"", "fresh", "fresh"});
     frame().savePassword();
     QCOMPARE(boxes(), QStringList{QStringLiteral("Password successfully changed...")});
-    QCOMPARE(gRestrictedPassword, QByteArray("fresh"));
+    QCOMPARE(restrictedPassword(), QByteArray("fresh"));
 }
 
 void TestRestrictedTopicsWindow::failedWritesShowOneErrorAndKeepTheOldState()
@@ -402,7 +401,7 @@ void TestRestrictedTopicsWindow::failedWritesShowOneErrorAndKeepTheOldState()
         QVERIFY(!text.isEmpty());
         QVERIFY(!text.contains(QStringLiteral("successfully")) && !text.contains(QStringLiteral("saved")));
     }
-    QCOMPARE(gRestrictedPassword, QByteArray("old"));
+    QCOMPARE(restrictedPassword(), QByteArray("old"));
     QCOMPARE(frame().topics(), (Topics{"Art", "Golf", "Zoo"}));
     QCOMPARE(fileContent(world_->folder().filePath(kPasswordFile)), oldPassword);
     QCOMPARE(fileContent(world_->folder().filePath(kTopicsFile)), oldTopics);
@@ -461,7 +460,7 @@ void TestRestrictedTopicsWindow::forgottenPasswordRequest()
     form<ServerSettingsWindow>().backupReflectorAddressBox->setText(QStringLiteral("192.0.2.1"));
     reflectorSession().state().encryptTraffic = true;
     frame(); // loaded before the password is set, as rapc.dat would give it
-    gRestrictedPassword = password;
+    setRestrictedPassword(password);
     platform::SocketControl& socket = reflectorSession().connection().socket();
     if (socketLeftOpen) {
         QVERIFY(socket.Connect(QStringLiteral("127.0.0.1"), reflector.port()).ok());

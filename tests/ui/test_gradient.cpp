@@ -1,6 +1,5 @@
 // The gradient background: 63 bands from the start colour, 4 darker per channel per
 // band, floored at 0, across the window's whole width.
-#include "common/Globals.h"
 #include "ui/Gradient.h"
 
 #include <QCheckBox>
@@ -9,24 +8,22 @@
 #include <QTest>
 #include <QWidget>
 
-#include <array>
+#include <algorithm>
 
-using Colour = std::array<int, 3>;
+using Colour = GradientColour;
 
 namespace {
 
 constexpr int kBandPixels = 10;
 constexpr int kBands = 63;
 
-std::array<int, 3> expectedBand(const std::array<int, 3>& start, int band)
+Colour expectedBand(const Colour& start, int band)
 {
-    std::array<int, 3> colour{};
-    for (int c = 0; c < 3; ++c)
-        colour[c] = std::max(0, start[c] - 4 * (band - 1));
-    return colour;
+    const int darker = 4 * (band - 1);
+    return {std::max(0, start.red - darker), std::max(0, start.green - darker), std::max(0, start.blue - darker)};
 }
 
-std::array<int, 3> sample(const QImage& image, int x, int band)
+Colour sample(const QImage& image, int x, int band)
 {
     const QColor pixel = image.pixelColor(x, (band - 1) * kBandPixels + kBandPixels / 2);
     return {pixel.red(), pixel.green(), pixel.blue()};
@@ -48,8 +45,8 @@ void TestGradient::bands_data()
 {
     QTest::addColumn<Colour>("start");
     QTest::addColumn<Colour>("returned");
-    QTest::newRow("configured colour") << std::array<int, 3>{0, 225, 210} << std::array<int, 3>{0, 0, 0};
-    QTest::newRow("255 and 0") << std::array<int, 3>{255, 0, 128} << std::array<int, 3>{3, 0, 0};
+    QTest::newRow("configured colour") << Colour{0, 225, 210} << Colour{0, 0, 0};
+    QTest::newRow("255 and 0") << Colour{255, 0, 128} << Colour{3, 0, 0};
 }
 
 void TestGradient::bands()
@@ -59,8 +56,8 @@ void TestGradient::bands()
     QWidget window;
     // 630 pixels are 9450 twips: bands of 150 twips, 10 pixels each.
     window.resize(200, kBands * kBandPixels);
-    std::array<int, 3> colour = start;
-    DrawGradient(window, colour[0], colour[1], colour[2], true);
+    Colour colour = start;
+    drawGradient(window, colour, true);
     QCOMPARE(colour, returned);
 
     const QImage image = window.grab().toImage();
@@ -72,8 +69,8 @@ void TestGradient::wideWindowIsPaintedAcross()
 {
     QWidget window;
     window.resize(2300, kBands * kBandPixels); // wider than 32767 twips
-    std::array<int, 3> colour = {0, 225, 210};
-    DrawGradient(window, colour[0], colour[1], colour[2], true);
+    Colour colour = {0, 225, 210};
+    drawGradient(window, colour, true);
     const QImage image = window.grab().toImage();
     QCOMPARE(sample(image, 0, 2), expectedBand({0, 225, 210}, 2));
     QCOMPARE(sample(image, 2299, 2), expectedBand({0, 225, 210}, 2));
@@ -81,13 +78,12 @@ void TestGradient::wideWindowIsPaintedAcross()
 
 void TestGradient::windowPaintKeepsTheWorkingColour()
 {
-    gGradientSettings = kGradientStartColour;
-    gGradientColors = {0, 0, 0}; // as an earlier painting left them
+    gradientSettings() = {kGradientStartColour, {0, 0, 0}}; // the working colour as an earlier painting left it
     QWidget window;
     window.resize(100, kBands * kBandPixels);
     paintWindowGradient(window);
     paintWindowGradient(window);
-    QCOMPARE(gGradientColors, (std::array<int, 3>{0, 0, 0}));
+    QCOMPARE(gradientSettings().workingColour, (Colour{0, 0, 0}));
     QCOMPARE(sample(window.grab().toImage(), 50, 1), kGradientStartColour);
 }
 
@@ -95,7 +91,7 @@ void TestGradient::windowPaintKeepsTheWorkingColour()
 // stays black over the light bands, and text that has a colour of its own keeps it.
 void TestGradient::textStaysReadableOverTheBands()
 {
-    gGradientSettings = kGradientStartColour;
+    gradientSettings().startColour = kGradientStartColour;
     QWidget window;
     window.resize(300, kBands * kBandPixels);
     auto* high = new QLabel(QStringLiteral("high"), &window);

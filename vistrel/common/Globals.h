@@ -3,7 +3,6 @@
 // Everything runs on the one user-interface thread, so none of this is locked.
 // Variables that only one window uses live beside that window instead.
 #include <QByteArray>
-#include <QPointer>
 #include <QtGlobal>
 #include <array>
 #include <vector>
@@ -38,31 +37,8 @@ inline constexpr int kIconFileRows = 501;
 extern std::array<IconFile, kIconFileRows> gIconFiles;
 extern qint16 gIconCount; // the icon files listed, plus one for the closing empty row
 
-extern qint16 gSelectedNodeIndex;      // the tree node last clicked; the next webcams hang under it
-extern bool gNoIcons;                  // the user switched icon loading off
-extern bool gBracketUrlMode;           // a Shift+right-click asked the next node click for the raw address
-extern QByteArray gRestrictedPassword; // the restricted topics' password, empty when none is set
-extern bool gSummaryOpen;              // the webcam locator window is open
-extern bool gSummaryHasEntries;        // the locator's result list holds entries
-
-// --- Players -------------------------------------------------------------------------------
-extern qint64 gMediaPlayerPid; // process of the media player started last, 0 when none
-extern qint64 gRealPlayerPid;  // process of the stream player started last, 0 when none
-extern qint16 gPlayerKind;     // 1 stream player, 2 media player: the kind the player search saves
-
-// --- Snapshot windows ------------------------------------------------------------------
-// The snapshot windows that clicks in the topic tree open, round-robin in slots 1 to 10
-// (slot 0 is not used); a slot is null once its window is gone.
-class SnapshotWindow;
-inline constexpr int kSnapshotWindowSlots = 11;
-extern std::array<QPointer<SnapshotWindow>, kSnapshotWindowSlots> gSnapshotWindows;
-extern qint16 gSnapshotWindowCounter; // the slot used last, 0 before the first window
-
-// --- Frame and painting --------------------------------------------------------------------
-inline constexpr int kToolbarCommands = 13;
-extern std::array<bool, kToolbarCommands> gToolbarActive; // whose window or action is current
-extern bool gToolbarUpdateActive;                         // the Update button's own flag
-extern bool gToolbarHighlightCleared;                     // false while a toolbar picture reset is pending
-extern std::array<int, 3> gGradientSettings;              // start colour of every gradient background
-extern std::array<int, 3> gGradientColors;                // the colour a window hands to DrawGradient
-extern bool gOptionsRequested;                            // the options window was opened from its menu
+extern qint16 gSelectedNodeIndex; // the tree node last clicked; the next webcams hang under it
+extern bool gNoIcons;             // the user switched icon loading off
+extern bool gBracketUrlMode;      // a Shift+right-click asked the next node click for the raw address
+extern bool gSummaryOpen;         // the webcam locator window is open
+extern bool gSummaryHasEntries;   // the locator's result list holds entries

@@ -31,6 +31,7 @@
 #include "ui/PanelStatusBar.h"
 #include "ui/RightClickHelp.h"
 #include "ui/SharedMenuBar.h"
+#include "ui/ToolbarState.h"
 #include "ui/TreePictures.h"
 
 #include <QAction>
@@ -448,7 +449,7 @@ void MainWindow::transmitterFrameMouseMove(Qt::MouseButtons buttons)
         stationHelpOpened_ = false;
     else if (!std::exchange(stationHelpOpened_, true))
         openWebServerPage(kStationHelpPage);
-    gToolbarHighlightCleared = false;
+    ui::toolbarState().setHighlightCleared(false);
     armToolbarReset(kToolbarResetFromControlsMs);
 }
 

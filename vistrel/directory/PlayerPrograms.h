@@ -4,7 +4,6 @@
 #include "tools/PlayerProgramSettings.h"
 
 // Starts the player with no arguments and hands its process to the player-window
-// watcher, in place of the one started before (gMediaPlayerPid for the media player,
-// gRealPlayerPid for the stream player). False, with the id left as it was, when the
-// player cannot be started.
+// watcher, in place of the one started before (watchPlayer, frame/PlayerWatcherWindow.h).
+// False, with the watched process left as it was, when the player cannot be started.
 bool startPlayerProgram(PlayerKind kind);

@@ -1,6 +1,5 @@
 #include "directory/PlayerStart.h"
 
-#include "common/Globals.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
@@ -68,8 +67,8 @@ void showPlayerStartFailure(const QByteArray& playerPath, const platform::StartR
 void openPlayerSearch(PlayerKind kind)
 {
     const PlayerTexts& texts = textsOf(kind);
-    gPlayerKind = static_cast<qint16>(kind);
     PlayerSearchWindow& search = ui::form<PlayerSearchWindow>();
+    search.setPlayerKind(kind);
     search.show();
     search.explanationBanner->setText(texts.explanation);
     search.searchText->setText(playerProgramName(kind));

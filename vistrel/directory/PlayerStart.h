@@ -29,8 +29,8 @@ platform::StartResult startPlayer(const QByteArray& playerPath, const QByteArray
 // player search window instead, openPlayerSearch).
 void showPlayerStartFailure(const QByteArray& playerPath, const platform::StartResult& start);
 
-// Sets gPlayerKind and opens the player search window with the explanation, the
-// file name and the search button for that player.
+// Opens the player search window for the player, with the explanation, the file name
+// and the search button for that player.
 void openPlayerSearch(PlayerKind kind);
 
 // Raises kPlayerPathFileMissing for the player's path file.

@@ -1,10 +1,10 @@
 #include "directory/RestrictedTopicGate.h"
 
-#include "common/Globals.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "tools/OptionsWindow.h"
 #include "tools/RestrictedTopicChoices.h"
+#include "tools/RestrictedTopicsStore.h"
 #include "ui/Forms.h"
 
 bool restrictedTopicAllows(const QByteArray& text, const QList<QByteArray>& topics, const QByteArray& password)
@@ -23,5 +23,5 @@ bool restrictedTopicAllows(const QByteArray& text, const QList<QByteArray>& topi
 
 bool passesRestrictedTopicCheck(const QByteArray& text)
 {
-    return restrictedTopicAllows(text, ui::form<OptionsWindow>().restrictedTopics(), gRestrictedPassword);
+    return restrictedTopicAllows(text, ui::form<OptionsWindow>().restrictedTopics(), restrictedPassword());
 }

@@ -32,8 +32,8 @@ namespace {
 constexpr int kClientWidthTwips = 5250;
 constexpr int kClientHeightTwips = 4875;
 
-constexpr int kToolbarButton = 7;      // "Media": the snapshot windows give it back on close
-constexpr int kToolbarActiveEntry = 5; // the Media entry of gToolbarActive
+constexpr int kToolbarButton = 7; // "Media": the snapshot windows give it back on close
+constexpr ui::ToolbarEntry kToolbarActiveEntry = ui::ToolbarEntry::MediaPlayer;
 
 const QString kTrying = QStringLiteral("Trying to connect to Webcam...");
 const QString kLoaded = QStringLiteral("Image Load Successful");

@@ -1,20 +1,18 @@
 #include "directory/SnapshotWindows.h"
 
-#include "common/Globals.h"
 #include "directory/SnapshotWindow.h"
 #include "platform/Codec.h"
 #include "ui/Forms.h"
 
 using platform::fromCp1252;
 
-void openSnapshotWindow(const QByteArray& caption, const QByteArray& address)
+void SnapshotWindows::open(const QByteArray& caption, const QByteArray& address)
 {
     if (address.contains(".gif"))
         ui::form<SnapshotWindow>().loadAnimatedPicture(fromCp1252(address));
 
-    if (++gSnapshotWindowCounter >= kSnapshotWindowSlots)
-        gSnapshotWindowCounter = 1;
-    QPointer<SnapshotWindow>& slot = gSnapshotWindows[gSnapshotWindowCounter];
+    lastSlot_ = lastSlot_ % kLimit + 1;
+    QPointer<SnapshotWindow>& slot = windows_.at(lastSlot_ - 1);
     if (slot) {
         slot->close();
         slot->deleteLater();
@@ -27,4 +25,15 @@ void openSnapshotWindow(const QByteArray& caption, const QByteArray& address)
     window->setWindowTitle(fromCp1252(caption));
     window->setAddress(fromCp1252(address));
     window->refresh();
+}
+
+SnapshotWindow* SnapshotWindows::window(int slot) const
+{
+    return windows_.at(slot - 1).data();
+}
+
+SnapshotWindows& snapshotWindows()
+{
+    static SnapshotWindows windows;
+    return windows;
 }

@@ -9,6 +9,7 @@
 #include "platform/Timer.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
+#include "ui/ToolbarState.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -69,7 +70,7 @@ void TreeInteraction::mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers
 
 void TreeInteraction::mouseMoved()
 {
-    gToolbarHighlightCleared = false;
+    ui::toolbarState().setHighlightCleared(false);
     platform::Timer& reset = *ui::form<FrameWindow>().toolbarPictureReset;
     reset.setInterval(kToolbarResetMs);
     reset.setEnabled(true);

@@ -124,7 +124,7 @@ void openPageOrPicture(const QByteArray& nodeText, const QByteArray& address, co
         return;
     }
     if (nodeText.contains("NoStream")) {
-        openSnapshotWindow(nodeText, address);
+        snapshotWindows().open(nodeText, address);
         return;
     }
     if (address.isEmpty())

@@ -23,8 +23,8 @@ using platform::twips;
 
 namespace {
 
-constexpr int kToolbarButton = 15;      // "About"
-constexpr int kToolbarActiveEntry = 12; // the About entry of gToolbarActive
+constexpr int kToolbarButton = 15; // "About"
+constexpr ui::ToolbarEntry kToolbarActiveEntry = ui::ToolbarEntry::About;
 constexpr int kWidthTwips = 5730;
 constexpr int kHeightTwips = 4185;
 

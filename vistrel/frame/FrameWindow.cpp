@@ -1,7 +1,6 @@
 #include "frame/FrameWindow.h"
 
 #include "chat/SupportChatWindow.h"
-#include "common/Globals.h"
 #include "common/Lexmara.h"
 #include "common/SeenRepliesCache.h"
 #include "frame/DebugLog.h"
@@ -31,6 +30,7 @@
 #include "ui/OwnedWindow.h"
 #include "ui/ToolbarGiveBack.h"
 #include "ui/ToolbarPicture.h"
+#include "ui/ToolbarState.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -124,7 +124,7 @@ int twipsOf(int pixels)
 FrameWindow::FrameWindow()
 {
     setWindowTitle(QStringLiteral("Larkspire"));
-    gGradientSettings = kGradientStartColour;
+    gradientSettings().startColour = kGradientStartColour;
 
     fileMenu = menuBar()->addMenu(QStringLiteral("File"));
     exitAction = fileMenu->addAction(QStringLiteral("Exit"));
@@ -349,8 +349,7 @@ bool FrameWindow::event(QEvent* event)
 
 void FrameWindow::activated()
 {
-    gGradientSettings = kGradientStartColour;
-    gGradientColors = kGradientStartColour;
+    gradientSettings() = {kGradientStartColour, kGradientStartColour};
     if (mainWindow_)
         paintWindowGradient(*mainWindow_);
     startHoldOff();
@@ -405,7 +404,7 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event)
 
 void FrameWindow::mouseMovedOverClientArea()
 {
-    gToolbarHighlightCleared = false;
+    ui::toolbarState().setHighlightCleared(false);
 }
 
 // Each command button stands for its command's shared action: it is enabled exactly
@@ -446,12 +445,12 @@ void FrameWindow::pressToolbar(int button, int /*shift*/, float x, float /*y*/)
         reflectorSession().state().loggedIn = false;
 
     toolbar->setButtonImage(pressed, ToolbarControl::PictureActive);
-    toolbarFlag(position) = true;
+    setToolbarButtonActive(position, true);
     for (int other = 1; other <= kToolbarPositions; ++other) {
         const ToolbarPosition& otherPosition = toolbarPosition(other);
         if (other == pressed || otherPosition.separator)
             continue;
-        toolbarFlag(otherPosition) = false;
+        setToolbarButtonActive(otherPosition, false);
         toolbar->setButtonImage(other, ToolbarControl::PictureNormal);
     }
 
@@ -461,15 +460,15 @@ void FrameWindow::pressToolbar(int button, int /*shift*/, float x, float /*y*/)
 
 void FrameWindow::resetToolbarPictures()
 {
-    if (gToolbarHighlightCleared)
+    if (ui::toolbarState().highlightCleared())
         return;
     for (int position = 1; position <= kToolbarPositions; ++position) {
         const ToolbarPosition& button = toolbarPosition(position);
-        if (!button.separator && !toolbarFlag(button))
+        if (!button.separator && !isToolbarButtonActive(button))
             toolbar->setButtonImage(position, ToolbarControl::PictureNormal);
     }
     toolbar->Refresh();
-    gToolbarHighlightCleared = true;
+    ui::toolbarState().setHighlightCleared(true);
     toolbarPictureReset->setInterval(0);
     toolbarPictureReset->setEnabled(false);
 }

@@ -1,6 +1,5 @@
 #include "frame/PlayerWatcherWindow.h"
 
-#include "common/Globals.h"
 #include "frame/ToolbarPositions.h"
 #include "ui/Forms.h"
 #include "ui/ToolbarGiveBack.h"
@@ -8,8 +7,30 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+// The processes of the players started last, 0 when none; the starters set them before
+// the watcher window exists, too.
+struct WatchedProcesses {
+    qint64 media = 0;
+    qint64 real = 0;
+
+    qint64& of(PlayerWindowWatcher::Player player)
+    {
+        return player == PlayerWindowWatcher::Player::Media ? media : real;
+    }
+};
+
+WatchedProcesses& watchedProcesses()
+{
+    static WatchedProcesses processes;
+    return processes;
+}
+
+} // namespace
+
 PlayerWatcherWindow::PlayerWatcherWindow()
-    : watcher_(gMediaPlayerPid, gRealPlayerPid, topLevelWindowProbe(windows_), this)
+    : watcher_(watchedProcesses().media, watchedProcesses().real, topLevelWindowProbe(windows_), this)
 {
     setWindowTitle(QStringLiteral("Program ID Detection"));
     checkButton_ = new QPushButton(QStringLiteral("Go"), this);
@@ -25,7 +46,12 @@ PlayerWatcherWindow::PlayerWatcherWindow()
 
 void watchPlayer(PlayerWindowWatcher::Player player, qint64 processId)
 {
-    (player == PlayerWindowWatcher::Player::Media ? gMediaPlayerPid : gRealPlayerPid) = processId;
+    watchedProcesses().of(player) = processId;
+}
+
+qint64 watchedPlayer(PlayerWindowWatcher::Player player)
+{
+    return watchedProcesses().of(player);
 }
 
 void startPlayerWatcher()

@@ -32,6 +32,10 @@ private:
 // watcher looks at from its next check on (it replaces the process started before).
 void watchPlayer(PlayerWindowWatcher::Player player, qint64 processId);
 
+// The process the watcher looks at for the player; 0 once the player is gone, or before
+// one was started.
+qint64 watchedPlayer(PlayerWindowWatcher::Player player);
+
 // After a toolbar press of Media or Real: the checks run once a second until no player
 // is left to watch.
 void startPlayerWatcher();

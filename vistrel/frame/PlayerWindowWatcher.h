@@ -53,7 +53,7 @@ private:
     platform::Timer timer_;
 };
 
-// The toolbar position of each player's button (its entry of gToolbarActive is the
+// The toolbar position of each player's button (its entry of the toolbar state is the
 // position's activeFlag, ToolbarPositions.h).
 int playerToolbarButton(PlayerWindowWatcher::Player player);
 

@@ -1,6 +1,5 @@
 #include "frame/ToolbarPositions.h"
 
-#include "common/Globals.h"
 #include "ui/CommandRegistry.h"
 
 #include <array>
@@ -17,23 +16,24 @@ ToolbarPosition separator()
 const std::array<ToolbarPosition, kToolbarPositions>& positions()
 {
     namespace c = ui::command;
+    using e = ui::ToolbarEntry;
     static const std::array<ToolbarPosition, kToolbarPositions> table = {{
-        {false, QStringLiteral("Connect"), 0, 855, c::kConnect, 0, "Connect.htm"},
-        {false, QStringLiteral("Disconnect"), 885, 1740, c::kDisconnect, 1, "Disconne.htm"},
-        {false, QStringLiteral("Exit"), 1770, 2640, c::kExit, 2, "ExitButt.htm"},
+        {false, QStringLiteral("Connect"), 0, 855, c::kConnect, e::Connect, "Connect.htm"},
+        {false, QStringLiteral("Disconnect"), 885, 1740, c::kDisconnect, e::Disconnect, "Disconne.htm"},
+        {false, QStringLiteral("Exit"), 1770, 2640, c::kExit, e::Exit, "ExitButt.htm"},
         separator(),
-        {false, QStringLiteral("Locator"), 2800, 3630, c::kShowLocator, 3, "Locator.htm"},
-        {false, QStringLiteral("Status"), 3660, 4515, c::kShowSystemStatus, 4, "Status.htm"},
-        {false, QStringLiteral("Media"), 4545, 5400, c::kStartMediaPlayer, 5, "MediaPla.htm"},
-        {false, QStringLiteral("Real"), 5415, 6285, c::kStartRealPlayer, 7, "RealPlay.htm"},
-        {false, QStringLiteral("Players"), 6315, 7185, c::kShowPlayerSearch, 8, "Searchme.htm"},
+        {false, QStringLiteral("Locator"), 2800, 3630, c::kShowLocator, e::Locator, "Locator.htm"},
+        {false, QStringLiteral("Status"), 3660, 4515, c::kShowSystemStatus, e::Status, "Status.htm"},
+        {false, QStringLiteral("Media"), 4545, 5400, c::kStartMediaPlayer, e::MediaPlayer, "MediaPla.htm"},
+        {false, QStringLiteral("Real"), 5415, 6285, c::kStartRealPlayer, e::RealPlayer, "RealPlay.htm"},
+        {false, QStringLiteral("Players"), 6315, 7185, c::kShowPlayerSearch, e::PlayerSearch, "Searchme.htm"},
         separator(),
-        {false, QStringLiteral("Options"), 7335, 8175, c::kShowOptions, 9, "Options.htm"},
-        {false, QStringLiteral("Serv Set"), 8220, 9060, c::kShowServerSettings, 10, "ServerSe.htm"},
-        {false, QStringLiteral("User Set"), 9090, 9945, c::kShowUserSettings, 11, "UserSett.htm"},
+        {false, QStringLiteral("Options"), 7335, 8175, c::kShowOptions, e::Options, "Options.htm"},
+        {false, QStringLiteral("Serv Set"), 8220, 9060, c::kShowServerSettings, e::ServerSettings, "ServerSe.htm"},
+        {false, QStringLiteral("User Set"), 9090, 9945, c::kShowUserSettings, e::UserSettings, "UserSett.htm"},
         separator(),
-        {false, QStringLiteral("About"), 10110, 10950, c::kShowAbout, 12, "About.htm"},
-        {false, QStringLiteral("Update"), 10980, 11850, c::kShowUpdateCheck, kToolbarUpdateFlag, "Update.htm"},
+        {false, QStringLiteral("About"), 10110, 10950, c::kShowAbout, e::About, "About.htm"},
+        {false, QStringLiteral("Update"), 10980, 11850, c::kShowUpdateCheck, e::Update, "Update.htm"},
     }};
     return table;
 }
@@ -55,7 +55,12 @@ std::optional<int> toolbarButtonAt(double xTwips)
     return std::nullopt;
 }
 
-bool& toolbarFlag(const ToolbarPosition& button)
+bool isToolbarButtonActive(const ToolbarPosition& button)
 {
-    return button.activeFlag == kToolbarUpdateFlag ? gToolbarUpdateActive : gToolbarActive.at(button.activeFlag);
+    return ui::toolbarState().isActive(button.activeFlag);
+}
+
+void setToolbarButtonActive(const ToolbarPosition& button, bool active)
+{
+    ui::toolbarState().setActive(button.activeFlag, active);
 }

@@ -3,7 +3,7 @@
 // and separators at 4, 10 and 14. Each command button covers a fixed range of x, in
 // twips from the toolbar's left edge (both ends included); the gaps between the
 // ranges belong to no button.
-#include "ui/ToolbarGiveBack.h"
+#include "ui/ToolbarState.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,8 +19,8 @@ struct ToolbarPosition {
     int toTwips = 0;
     // The name of the command the button runs (CommandRegistry.h); null for a separator.
     const char* command = nullptr;
-    int activeFlag = 0;  // index in gToolbarActive, or kToolbarUpdateFlag
-    QByteArray helpPage; // under "/help/" on the product web server
+    ui::ToolbarEntry activeFlag = ui::ToolbarEntry::Connect; // the button's entry of the toolbar state
+    QByteArray helpPage;                                     // under "/help/" on the product web server
 };
 
 // Position 1 to 16.
@@ -29,8 +29,9 @@ const ToolbarPosition& toolbarPosition(int position);
 // The command button whose range holds x, or nothing (separator, gap, beyond the end).
 std::optional<int> toolbarButtonAt(double xTwips);
 
-// The program-wide active flag of a command button.
-bool& toolbarFlag(const ToolbarPosition& button);
+// Whether the command button is the current one (ToolbarState.h).
+bool isToolbarButtonActive(const ToolbarPosition& button);
+void setToolbarButtonActive(const ToolbarPosition& button, bool active);
 
 // Positions of the buttons that stand for Connect and Disconnect.
 inline constexpr int kToolbarConnectButton = 1;

@@ -26,8 +26,8 @@ namespace {
 
 constexpr int kWidthTwips = 5400;
 constexpr int kHeightTwips = 2640;
-constexpr int kToolbarButton = 13;      // "User Set"
-constexpr int kToolbarActiveEntry = 11; // the user settings entry of gToolbarActive
+constexpr int kToolbarButton = 13; // "User Set"
+constexpr ui::ToolbarEntry kToolbarActiveEntry = ui::ToolbarEntry::UserSettings;
 constexpr char kHelpPage[] = "/help/Chngpass.htm";
 
 // Why the new password cannot be sent, or the empty text. The stored password is

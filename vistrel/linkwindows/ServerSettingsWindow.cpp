@@ -23,8 +23,8 @@ namespace {
 
 constexpr int kWidthTwips = 5850;
 constexpr int kHeightTwips = 3330;
-constexpr int kToolbarButton = 12;      // "Serv Set"
-constexpr int kToolbarActiveEntry = 10; // the server settings entry of gToolbarActive
+constexpr int kToolbarButton = 12; // "Serv Set"
+constexpr ui::ToolbarEntry kToolbarActiveEntry = ui::ToolbarEntry::ServerSettings;
 
 QLineEdit* portBox(QWidget* parent)
 {

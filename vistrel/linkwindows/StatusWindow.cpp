@@ -1,6 +1,5 @@
 #include "linkwindows/StatusWindow.h"
 
-#include "common/Globals.h"
 #include "link/ReflectorSession.h"
 #include "platform/Codec.h"
 #include "platform/HttpTransfer.h"
@@ -39,8 +38,8 @@ namespace {
 
 constexpr int kWidthTwips = 10965;
 constexpr int kHeightTwips = 6930;
-constexpr int kToolbarButton = 6;      // "Status"
-constexpr int kToolbarActiveEntry = 4; // the status entry of gToolbarActive
+constexpr int kToolbarButton = 6; // "Status"
+constexpr ui::ToolbarEntry kToolbarActiveEntry = ui::ToolbarEntry::Status;
 
 constexpr char kStatusPage[] = "/support.php";
 constexpr char kHelpPage[] = "/help/StatusWi.htm";

@@ -33,8 +33,8 @@ constexpr int kWidthTwips = 10020;
 constexpr int kHeightTwips = 3240;
 constexpr int kUserNameMaxLength = 15;
 constexpr int kPasswordMaxLength = 10;
-constexpr int kToolbarButton = 13;      // "User Set"
-constexpr int kToolbarActiveEntry = 11; // the user settings entry of gToolbarActive
+constexpr int kToolbarButton = 13; // "User Set"
+constexpr ui::ToolbarEntry kToolbarActiveEntry = ui::ToolbarEntry::UserSettings;
 
 // The characters that UserSettings.txt cannot hold (see fitsInRecord and
 // passwordRestorable), kept out of the boxes as they are typed.

@@ -28,8 +28,8 @@ namespace {
 
 constexpr int kWidthTwips = 5910;
 constexpr int kHeightTwips = 5940;
-constexpr int kToolbarButton = 5;      // "Locator"
-constexpr int kToolbarActiveEntry = 3; // the locator's entry of gToolbarActive
+constexpr int kToolbarButton = 5; // "Locator"
+constexpr ui::ToolbarEntry kToolbarActiveEntry = ui::ToolbarEntry::Locator;
 constexpr char kHelpPage[] = "/help/Summary.htm";
 
 const QString kChoosePrompt = QStringLiteral("Select Topic that you are interested in...");

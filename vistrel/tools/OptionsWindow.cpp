@@ -33,8 +33,8 @@ namespace {
 
 constexpr int kWidthTwips = 4695;
 constexpr int kHeightTwips = 6810;
-constexpr int kToolbarButton = 11;     // "Options"
-constexpr int kToolbarActiveEntry = 9; // the options entry of gToolbarActive
+constexpr int kToolbarButton = 11; // "Options"
+constexpr ui::ToolbarEntry kToolbarActiveEntry = ui::ToolbarEntry::Options;
 
 // Yellow on dark teal, for the frames and the two visible switches.
 const QString kFrameLook =
@@ -133,12 +133,12 @@ OptionsWindow::OptionsWindow()
 void OptionsWindow::Form_Load()
 {
     loaded_ = true;
-    if (!gOptionsRequested)
+    if (!requested_)
         hide();
     setFixedSize(platform::twips(kWidthTwips), platform::twips(kHeightTwips));
     setBoxState(*iconSwitch, readIconBoxStateFile());
     restrictedTopicsFrame->load();
-    if (!gOptionsRequested)
+    if (!requested_)
         hide();
 }
 
@@ -154,14 +154,14 @@ void OptionsWindow::Form_Activate()
     OptionSwitches stored(platform::settingsStore());
     setBoxState(*tipSwitch, stored.tipBoxState());
     setBoxState(*iconSwitch, stored.iconBoxState());
-    if (!gOptionsRequested)
+    if (!requested_)
         hide();
     paintWindowGradient(*this);
 }
 
 void OptionsWindow::showRequested()
 {
-    gOptionsRequested = true;
+    requested_ = true;
     ensureLoaded();
     showNormal();
 }
@@ -253,7 +253,7 @@ void OptionsWindow::closeEvent(QCloseEvent* event)
 void OptionsWindow::Form_QueryUnload()
 {
     giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
-    gOptionsRequested = false;
+    requested_ = false;
     if (const platform::FileWriteResult written = writeIconBoxStateFile(boxState(*iconSwitch)); !written)
         platform::dialogs().messageBox(written.errorDescription);
     restrictedTopicsFrame->discard();

@@ -31,6 +31,9 @@ public:
 
     // The Options command: shows the window in its normal state.
     void showRequested();
+    // Opened by the Options command and not closed since: only then do the load and the
+    // activation leave the window shown.
+    bool requested() const { return requested_; }
 
     // "Do not Load Icons" is ticked.
     bool iconLoadingSwitchedOff();
@@ -65,4 +68,5 @@ private:
     bool helpPress(QObject* control, Qt::MouseButton button);
 
     bool loaded_ = false;
+    bool requested_ = false;
 };

@@ -3,13 +3,9 @@
 #include "platform/ProgramFolder.h"
 #include "platform/StandardErrors.h"
 
-QString playerPathFileName(int playerKind)
+QString playerPathFileName(PlayerKind kind)
 {
-    switch (playerKind) {
-    case kStreamPlayerKind: return QStringLiteral("Real.txt");
-    case kMediaPlayerKind: return QStringLiteral("MediaPlay.txt");
-    default: return {};
-    }
+    return kind == PlayerKind::RealPlayer ? QStringLiteral("Real.txt") : QStringLiteral("MediaPlay.txt");
 }
 
 std::optional<QByteArray> playerPathLine(const QByteArray& path)
@@ -22,17 +18,16 @@ std::optional<QByteArray> playerPathLine(const QByteArray& path)
     return '"' + path + '"';
 }
 
-platform::FileWriteResult writePlayerPathFile(int playerKind, const QByteArray& path)
+platform::FileWriteResult writePlayerPathFile(PlayerKind kind, const QByteArray& path)
 {
-    const QString name = playerPathFileName(playerKind);
+    const QString name = playerPathFileName(kind);
     const std::optional<QByteArray> line = playerPathLine(path);
-    if (name.isEmpty() || !line) {
+    if (!line) {
         platform::FileWriteResult refused;
         refused.ok = false;
         refused.errorNumber = platform::errors::kBadFileNameOrNumber;
-        refused.errorDescription = name.isEmpty()
-            ? QStringLiteral("No player file for this kind of player")
-            : QStringLiteral("The path cannot be stored in %1 because of its double quote").arg(name);
+        refused.errorDescription =
+            QStringLiteral("The path cannot be stored in %1 because of its double quote").arg(name);
         return refused;
     }
     return platform::writeRawLines(platform::programFile(name), {*line});

@@ -8,21 +8,18 @@
 // is written in double quotes; a path that would need them and holds a double quote
 // itself cannot be read back and is not written.
 #include "platform/TextFiles.h"
+#include "tools/PlayerProgramSettings.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
 
-// The values of gPlayerKind that have a path file.
-inline constexpr int kStreamPlayerKind = 1;
-inline constexpr int kMediaPlayerKind = 2;
-
-// "Real.txt" or "MediaPlay.txt"; the empty text for any other kind.
-QString playerPathFileName(int playerKind);
+// "Real.txt" or "MediaPlay.txt".
+QString playerPathFileName(PlayerKind kind);
 
 // The line that reads back as path, without its line end; nothing when no line does.
 std::optional<QByteArray> playerPathLine(const QByteArray& path);
 
 // Replaces the path file of the kind with the one line for path.
-platform::FileWriteResult writePlayerPathFile(int playerKind, const QByteArray& path);
+platform::FileWriteResult writePlayerPathFile(PlayerKind kind, const QByteArray& path);

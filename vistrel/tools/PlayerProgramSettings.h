@@ -7,8 +7,7 @@
 #include <QString>
 #include <QtGlobal>
 
-// The values of gPlayerKind: the stream player ("Real.txt") and the media player
-// ("MediaPlay.txt").
+// The two players: the stream player ("Real.txt") and the media player ("MediaPlay.txt").
 enum class PlayerKind : qint16 { RealPlayer = 1, MediaPlayer = 2 };
 
 inline constexpr char kPlayersSection[] = "Players";

@@ -1,6 +1,5 @@
 #include "tools/PlayerSearchWindow.h"
 
-#include "common/Globals.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
@@ -34,9 +33,9 @@ using platform::twips;
 
 namespace {
 
-// The toolbar's "Players" button and its entry in gToolbarActive.
+// The toolbar's "Players" button and its entry of the toolbar state.
 constexpr int kToolbarButton = 9;
-constexpr int kToolbarActiveEntry = 8;
+constexpr ui::ToolbarEntry kToolbarActiveEntry = ui::ToolbarEntry::PlayerSearch;
 constexpr char kHelpPage[] = "/help/Searchme.htm";
 constexpr int kWidthTwips = 10995;
 constexpr int kHeightTwips = 5415;
@@ -68,7 +67,7 @@ struct KindTexts {
 };
 
 // The help texts of a player kind; nothing for a window opened without one.
-const KindTexts* textsOfKind(int kind)
+const KindTexts* textsOfKind(std::optional<PlayerKind> kind)
 {
     static const KindTexts stream{
         QStringLiteral("Search for RealPlayer"),
@@ -87,11 +86,9 @@ const KindTexts* textsOfKind(int kind)
                        "installation is bad. Please click on the Get Free Media Player button to get Media Player."),
         QStringLiteral("Important note! You do not have to buy the Media Player it is free."),
         QStringLiteral("Search for Media Player")};
-    if (kind == kStreamPlayerKind)
-        return &stream;
-    if (kind == kMediaPlayerKind)
-        return &media;
-    return nullptr;
+    if (!kind)
+        return nullptr;
+    return *kind == PlayerKind::RealPlayer ? &stream : &media;
 }
 
 QPushButton* searchStyleButton(const QString& caption, QWidget* parent)
@@ -115,13 +112,13 @@ bool isRightButtonPress(const QEvent* event)
 }
 
 // Which path file a save without a player kind writes; nothing when the user cancels.
-std::optional<int> askPlayerKind()
+std::optional<PlayerKind> askPlayerKind()
 {
     switch (platform::dialogs().messageBox(
         QStringLiteral("Which player is this? Yes: RealPlayer (Real.txt). No: Windows Media Player (MediaPlay.txt)."),
         platform::MessageButtons::YesNoCancel, platform::MessageIcon::Question)) {
-    case platform::MessageAnswer::Yes: return kStreamPlayerKind;
-    case platform::MessageAnswer::No: return kMediaPlayerKind;
+    case platform::MessageAnswer::Yes: return PlayerKind::RealPlayer;
+    case platform::MessageAnswer::No: return PlayerKind::MediaPlayer;
     default: return std::nullopt;
     }
 }
@@ -346,12 +343,12 @@ void PlayerSearchWindow::chooseRow(QTreeWidgetItem* row)
 
 void PlayerSearchWindow::saveSelection()
 {
-    std::optional<int> kind = gPlayerKind;
-    if (*kind != kStreamPlayerKind && *kind != kMediaPlayerKind)
+    std::optional<PlayerKind> kind = playerKind_;
+    if (!kind)
         kind = askPlayerKind();
     if (!kind)
         return;
-    platform::dialogs().messageBox(*kind == kStreamPlayerKind
+    platform::dialogs().messageBox(*kind == PlayerKind::RealPlayer
                                        ? QStringLiteral("Inserting RealPlayer into Program settings...")
                                        : QStringLiteral("Inserting Windows Media Player into Program settings..."));
     const platform::FileWriteResult written = writePlayerPathFile(*kind, platform::toCp1252(selectionBox->text()));
@@ -369,7 +366,7 @@ void PlayerSearchWindow::showFirstSolution()
     explanationBanner->setText(QStringLiteral(
         "If there are multiple entries listed at the end of the search. Select the file located under the "
         "'C:\\Program Files folder'. It is the one that will work the best."));
-    const KindTexts* texts = textsOfKind(gPlayerKind);
+    const KindTexts* texts = textsOfKind(playerKind_);
     if (!texts)
         return;
     searchButton->setText(texts->searchCaption);
@@ -380,7 +377,7 @@ void PlayerSearchWindow::showFirstSolution()
 
 void PlayerSearchWindow::showSecondSolution()
 {
-    const KindTexts* texts = textsOfKind(gPlayerKind);
+    const KindTexts* texts = textsOfKind(playerKind_);
     if (!texts)
         return;
     explanationBanner->setText(texts->secondSolution);
@@ -389,7 +386,7 @@ void PlayerSearchWindow::showSecondSolution()
 
 void PlayerSearchWindow::blinkSearchCaption()
 {
-    const KindTexts* texts = textsOfKind(gPlayerKind);
+    const KindTexts* texts = textsOfKind(playerKind_);
     if (!texts)
         return;
     captionBlanked_ = !captionBlanked_;

@@ -1,19 +1,22 @@
 #pragma once
 // The player search window ("Search for Media Players"): searches a mounted file
 // system for a player's program file, lists every hit and stores the chosen path in
-// the player-path file of gPlayerKind (PlayerPathFile.h), which the node click starts
-// the player from.
+// the player-path file of the player it looks for (PlayerPathFile.h), which the node
+// click starts the player from.
 //
-// The topic tree opens it for a missing player: it sets gPlayerKind, shows the window
+// The topic tree opens it for a missing player: it sets the player, shows the window
 // and fills the banner, the file name and the search button's caption. The search
 // command opens it with its banner alone. The walk runs in steps (PlayerSearch.h), so
 // the window stays usable while it searches; the file name, the match mode and the
 // date filter count from the next file examined. Closing the window stops the search
 // and brings the window back to its state after loading.
 #include "platform/Timer.h"
+#include "tools/PlayerProgramSettings.h"
 #include "tools/PlayerSearch.h"
 
 #include <QWidget>
+
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -34,7 +37,12 @@ public:
 
     void startSearch();  // the search button; nothing without a file name
     void cancelSearch(); // Cancel: stops the search, keeps the rows found
-    // "Save the Selection": writes the selection into the path file of gPlayerKind
+    // The player whose path file a save writes and whose help texts the solutions show;
+    // none for a window opened by the search command. It stays through closing.
+    void setPlayerKind(PlayerKind kind) { playerKind_ = kind; }
+    std::optional<PlayerKind> playerKind() const { return playerKind_; }
+
+    // "Save the Selection": writes the selection into the path file of the player kind
     // (asking which one when no kind is set), reports it and closes the window. A
     // failed write is reported and the window stays open.
     void saveSelection();
@@ -82,6 +90,7 @@ private:
     void openHelpPage();
 
     PlayerSearch search_;
+    std::optional<PlayerKind> playerKind_;
     platform::Timer blinkTimer_; // Timer1
     bool captionBlanked_ = false;
 };

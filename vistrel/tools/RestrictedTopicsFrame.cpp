@@ -1,6 +1,5 @@
 #include "tools/RestrictedTopicsFrame.h"
 
-#include "common/Globals.h"
 #include "link/ReflectorSession.h"
 #include "link/ReflectorSettings.h"
 #include "link/UserSettingsFile.h"
@@ -124,7 +123,7 @@ void RestrictedTopicsFrame::load()
     for (const QByteArray& topic : readRestrictedTopicsFile())
         topicList->addItem(fromCp1252(topic));
     if (const std::optional<QByteArray> password = readRestrictedPasswordFile())
-        gRestrictedPassword = *password;
+        setRestrictedPassword(*password);
 }
 
 void RestrictedTopicsFrame::discard()
@@ -171,7 +170,7 @@ void RestrictedTopicsFrame::chooseTopic(int choiceIndex)
 
 void RestrictedTopicsFrame::savePassword()
 {
-    const QString inUse = fromCp1252(gRestrictedPassword);
+    const QString inUse = fromCp1252(restrictedPassword());
     if (!inUse.isEmpty() && originalPasswordBox->text().isEmpty()) {
         showMessage(QStringLiteral("No Password Entered. You need to Type a Password in the text box."));
         return;
@@ -193,11 +192,13 @@ void RestrictedTopicsFrame::savePassword()
         return;
     }
     // A failed write leaves the stored and the used password as they were.
-    if (const platform::FileWriteResult written = changeRestrictedPassword(toCp1252(newPassword), gRestrictedPassword);
-        !written) {
+    QByteArray password = restrictedPassword();
+    const platform::FileWriteResult written = changeRestrictedPassword(toCp1252(newPassword), password);
+    if (!written) {
         showMessage(written.errorDescription);
         return;
     }
+    setRestrictedPassword(password);
     showMessage(QStringLiteral("Password successfully changed..."));
     for (QLineEdit* box : {originalPasswordBox, newPasswordBox, confirmPasswordBox})
         box->clear();
@@ -209,7 +210,7 @@ bool RestrictedTopicsFrame::originalPasswordAccepted()
         showMessage(kAskForCurrentPassword);
         return false;
     }
-    if (originalPasswordBox->text() != fromCp1252(gRestrictedPassword)) {
+    if (originalPasswordBox->text() != fromCp1252(restrictedPassword())) {
         showMessage(kCurrentPasswordWrong);
         originalPasswordBox->clear();
         return false;
@@ -258,7 +259,7 @@ void RestrictedTopicsFrame::forgotPassword()
     ReflectorSession& session = reflectorSession();
     const ReflectorSettings& settings = session.settings();
     forgottenPasswordRequest_->send(session.connection().socket(), {settings.primaryAddress(), settings.portText()},
-                                    forgottenPasswordText(settings.userName(), gRestrictedPassword));
+                                    forgottenPasswordText(settings.userName(), restrictedPassword()));
 }
 
 void RestrictedTopicsFrame::forgottenPasswordFinished(ForgottenPasswordOutcome outcome)

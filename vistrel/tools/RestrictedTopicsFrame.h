@@ -2,8 +2,8 @@
 // The options window's lower frame, "Restrict Access - Parental Control": the password
 // that locks topics of the directory tree, and the list of locked topics, chosen from
 // the fixed topic names. While the window is loaded the list box is the list the tree
-// checks; the password lives in gRestrictedPassword for the whole run. Both are kept
-// enciphered in vr.dat and rapc.dat (RestrictedTopicsStore.h).
+// checks; the password is the store's for the whole run (restrictedPassword()). Both
+// are kept enciphered in vr.dat and rapc.dat (RestrictedTopicsStore.h).
 //
 // Every control but the labels starts disabled: the password boxes follow the login,
 // the whole frame follows the options window's own Connect and Disconnect.

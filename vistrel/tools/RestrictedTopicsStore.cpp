@@ -144,6 +144,26 @@ platform::FileWriteResult writeRestrictedPasswordFile(const QByteArray& password
     return platform::writeRawLines(passwordPath(), {line}, platform::FileAccess::OwnerOnly);
 }
 
+namespace {
+
+QByteArray& passwordInUse()
+{
+    static QByteArray password;
+    return password;
+}
+
+} // namespace
+
+const QByteArray& restrictedPassword()
+{
+    return passwordInUse();
+}
+
+void setRestrictedPassword(const QByteArray& password)
+{
+    passwordInUse() = password;
+}
+
 platform::FileWriteResult changeRestrictedPassword(const QByteArray& typedPassword, QByteArray& passwordInUse)
 {
     const QByteArray password = platform::trimBlanks(typedPassword);

@@ -36,6 +36,11 @@ platform::FileWriteResult writeRestrictedTopicsFile(const QList<QByteArray>& top
 // password in use then stays as it is.
 std::optional<QByteArray> readRestrictedPasswordFile();
 
+// The password that locks the restricted topics during the run, empty when none is set:
+// read from rapc.dat when the options window loads, replaced by a stored change.
+const QByteArray& restrictedPassword();
+void setRestrictedPassword(const QByteArray& password);
+
 // The message of a password that the cipher cannot bring back unchanged (code 255).
 QString passwordNotStorableMessage();
 

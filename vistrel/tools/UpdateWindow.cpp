@@ -24,7 +24,7 @@ using platform::twips;
 
 namespace {
 
-// The toolbar's "Update" button, whose flag is gToolbarUpdateActive.
+// The toolbar's "Update" button.
 constexpr int kToolbarButton = 16;
 constexpr int kWidthTwips = 4800;
 constexpr int kHeightTwips = 2700;
@@ -108,7 +108,7 @@ bool UpdateWindow::event(QEvent* event)
 void UpdateWindow::closeEvent(QCloseEvent* event)
 {
     check_.cancel();
-    giveBackToolbarButton(kToolbarButton, kToolbarUpdateFlag);
+    giveBackToolbarButton(kToolbarButton, ui::ToolbarEntry::Update);
     QWidget::closeEvent(event);
 }
 

@@ -1,6 +1,5 @@
 #include "ui/Gradient.h"
 
-#include "common/Globals.h"
 #include "platform/Twips.h"
 
 #include <QAbstractButton>
@@ -34,7 +33,7 @@ int channel(int value)
 }
 
 // The painted bands of one window, drawn under the window's own painting. It lives
-// as a child of the window and is replaced by the next DrawGradient.
+// as a child of the window and is replaced by the next drawGradient.
 class GradientBackground : public QObject {
 public:
     explicit GradientBackground(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
@@ -108,7 +107,13 @@ void keepTextReadable(QWidget& window, const QImage& background)
 
 } // namespace
 
-void DrawGradient(QWidget& window, int& red, int& green, int& blue, bool fromTop)
+GradientSettings& gradientSettings()
+{
+    static GradientSettings settings;
+    return settings;
+}
+
+void drawGradient(QWidget& window, GradientColour& colour, bool fromTop)
 {
     const QSize clientPixels = window.size();
     if (clientPixels.isEmpty())
@@ -125,17 +130,17 @@ void DrawGradient(QWidget& window, int& red, int& green, int& blue, bool fromTop
         const int bottom = top + bandTwips;
         const int topPixel = platform::twips(top);
         const int heightPixels = platform::twips(bottom) - topPixel;
-        const QColor colour(channel(red), channel(green), channel(blue));
+        const QColor bandColour(channel(colour.red), channel(colour.green), channel(colour.blue));
         const int y = fromTop ? topPixel : clientPixels.height() - topPixel - heightPixels;
-        painter.fillRect(0, y, clientPixels.width(), heightPixels, colour);
+        painter.fillRect(0, y, clientPixels.width(), heightPixels, bandColour);
         if (band == kBands && platform::twips(bottom) < clientPixels.height()) {
             // Rounding can leave a strip past the last band; it takes the last band's colour.
             const int restHeight = clientPixels.height() - platform::twips(bottom);
-            painter.fillRect(0, fromTop ? platform::twips(bottom) : 0, clientPixels.width(), restHeight, colour);
+            painter.fillRect(0, fromTop ? platform::twips(bottom) : 0, clientPixels.width(), restHeight, bandColour);
         }
-        darken(red);
-        darken(green);
-        darken(blue);
+        darken(colour.red);
+        darken(colour.green);
+        darken(colour.blue);
         top = bottom;
     }
     painter.end();
@@ -147,8 +152,6 @@ void DrawGradient(QWidget& window, int& red, int& green, int& blue, bool fromTop
 
 void paintWindowGradient(QWidget& window)
 {
-    const std::array<int, 3> saved = gGradientColors;
-    gGradientColors = gGradientSettings;
-    DrawGradient(window, gGradientColors[0], gGradientColors[1], gGradientColors[2], true);
-    gGradientColors = saved;
+    GradientColour colour = gradientSettings().startColour;
+    drawGradient(window, colour, true);
 }

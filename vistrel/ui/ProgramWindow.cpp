@@ -39,7 +39,7 @@ void ProgramWindow::closeEvent(QCloseEvent* event)
 {
     closing();
     if (toolbarButton_)
-        giveBackToolbarButton(toolbarButton_->button, toolbarButton_->activeEntry);
+        giveBackToolbarButton(toolbarButton_->button, toolbarButton_->entry);
     hide();
     event->ignore();
 }

@@ -7,9 +7,11 @@
 // active window, also when it was open already behind the frame.
 //
 // To adopt it, derive from ProgramWindow instead of QWidget, pass the toolbar button
-// and its entry of gToolbarActive to the constructor (or nothing, for a window without
+// and its entry of the toolbar state to the constructor (or nothing, for a window without
 // a button), and drop the window's own event(), resizeEvent() and closeEvent()
 // plumbing. Steps of the window's own go into activated() and closing().
+#include "ui/ToolbarState.h"
+
 #include <QWidget>
 
 #include <optional>
@@ -17,10 +19,10 @@
 class ProgramWindow : public QWidget {
     Q_OBJECT
 public:
-    // The toolbar button that opens the window, and its entry of gToolbarActive.
+    // The toolbar button that opens the window, and its entry of the toolbar state.
     struct ToolbarButton {
         int button;
-        int activeEntry;
+        ui::ToolbarEntry entry;
     };
 
     explicit ProgramWindow(std::optional<ToolbarButton> toolbarButton = std::nullopt, QWidget* parent = nullptr);

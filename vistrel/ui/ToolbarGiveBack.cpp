@@ -1,7 +1,5 @@
 #include "ui/ToolbarGiveBack.h"
 
-#include "common/Globals.h"
-
 #include <utility>
 
 namespace {
@@ -19,13 +17,10 @@ void setToolbarButtonRestorer(std::function<void(int button)> restore)
     restorer() = std::move(restore);
 }
 
-void giveBackToolbarButton(int button, int activeEntry)
+void giveBackToolbarButton(int button, ui::ToolbarEntry entry)
 {
     // Without a frame there is no toolbar to give back to; the flag is still cleared.
     if (restorer())
         restorer()(button);
-    if (activeEntry == kToolbarUpdateFlag)
-        gToolbarUpdateActive = false;
-    else if (activeEntry >= 0 && activeEntry < kToolbarCommands)
-        gToolbarActive[activeEntry] = false;
+    ui::toolbarState().setActive(entry, false);
 }

@@ -1,13 +1,12 @@
 #pragma once
 // A window that a toolbar command opened gives its button back when it closes: the
-// button's normal picture again, and the command's entry of gToolbarActive cleared
-// (kToolbarUpdateFlag clears the Update button's own flag).
+// button's normal picture again, and the command's entry of the toolbar state cleared
+// (ToolbarState.h).
+#include "ui/ToolbarState.h"
+
 #include <functional>
 
-// The flag of a button that is not in gToolbarActive: Update has gToolbarUpdateActive.
-inline constexpr int kToolbarUpdateFlag = -1;
-
-void giveBackToolbarButton(int button, int activeEntry);
+void giveBackToolbarButton(int button, ui::ToolbarEntry entry);
 
 // The frame, while it exists, shows a given-back button with its normal picture; an
 // empty function: there is no toolbar to give back to.
