@@ -212,7 +212,7 @@ private slots:
         window.saveButton->click();
 
         QCOMPARE(world_->folder().dialogs().messageBoxes().first().buttons, platform::MessageButtons::YesNoCancel);
-        QCOMPARE(window.playerKind(), std::optional<PlayerKind>());
+        QVERIFY(!window.playerKind().has_value());
         for (const QString& name : {QStringLiteral("Real.txt"), QStringLiteral("MediaPlay.txt")})
             QCOMPARE(QFileInfo::exists(world_->folder().filePath(name)), name == written);
         QCOMPARE(window.isVisible(), written.isEmpty());
