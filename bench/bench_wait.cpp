@@ -17,8 +17,8 @@ void BM_WaitOneSecondWithIdleSocket(benchmark::State& state)
     QTcpServer peer;
     peer.listen(QHostAddress::LocalHost);
     platform::SocketControl socket;
-    socket.Connect(QStringLiteral("127.0.0.1"), peer.serverPort());
-    if (!platform::waitUntil([&] { return socket.State() == platform::SocketControl::StateConnected; }, 5000)) {
+    socket.connectToHost(QStringLiteral("127.0.0.1"), peer.serverPort());
+    if (!platform::waitUntil([&] { return socket.state() == platform::SocketControl::State::Connected; }, 5000)) {
         state.SkipWithError("the socket did not connect");
         return;
     }

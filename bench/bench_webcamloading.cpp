@@ -3,7 +3,7 @@
 // without webcams and with the seen-replies cache deleted, cache write included.
 //
 // The chunks are joined here as the session collects them ("/WC/" to "/EndTran/")
-// and the joined reply is handed to LoadWebCams, so that the loading is measured
+// and the joined reply is handed to loadWebCams, so that the loading is measured
 // apart from the collecting (bench_webcamreplycollecting measures that).
 #include "FrameWorld.h"
 #include "PlaceTree.h"
@@ -48,14 +48,14 @@ void loadInChunks(benchmark::State& state, int chunkCount)
         ui::form<MainWindow>().directoryTree->clear();
         tree = PlaceTree::build();
         deleteSeenRepliesCache();
-        gSelectedNodeIndex = tree.france->Index();
+        gSelectedNodeIndex = tree.france->index();
         state.ResumeTiming();
 
         QByteArray collected;
         for (const QByteArray& chunk : chunks) {
             collected += chunk;
             if (chunk.contains("/EndTran/"))
-                LoadWebCams(collected);
+                loadWebCams(collected);
         }
         benchmark::DoNotOptimize(tree.france->childCount());
     }

@@ -46,7 +46,7 @@ QColor lampColour(const QLabel* lamp)
 
 bool listening(SupportChatWindow& window)
 {
-    return window.supportConnection().State() == SocketControl::StateListening;
+    return window.supportConnection().state() == SocketControl::State::Listening;
 }
 
 bool listening(SupportChatWorld& chat)
@@ -310,8 +310,8 @@ private slots:
             waitRealTime([&] { return chat.support.connectionsTo(FakeSupportPeer::Channel1).size() == 1; }, kLimitMs));
 
         window.pickChannel(3);
-        QCOMPARE(window.channelSocket(1).State(), int(SocketControl::StateClosed));
-        QTRY_COMPARE(window.channelSocket(3).State(), int(SocketControl::StateConnected));
+        QCOMPARE(window.channelSocket(1).state(), SocketControl::State::Closed);
+        QTRY_COMPARE(window.channelSocket(3).state(), SocketControl::State::Connected);
         QVERIFY(window.channelButtons[2]->isChecked() && !window.channelButtons[0]->isChecked());
         QVERIFY(waitRealTime([&] { return chat.support.connections()[0].endedByProgram; }, kLimitMs));
 
@@ -367,7 +367,7 @@ private slots:
         QCOMPARE(end.caption, QStringLiteral("Support is off line..."));
         QCOMPARE(end.lamp, SupportChatWindow::kOffLineColour);
         QCOMPARE(end.captionLamp, SupportChatWindow::kOffLineColour);
-        QCOMPARE(window.channelSocket(1).State(), int(SocketControl::StateClosed));
+        QCOMPARE(window.channelSocket(1).state(), SocketControl::State::Closed);
     }
 
     // A pick while another channel still connects closes that connect: the new pick
@@ -383,8 +383,8 @@ private slots:
         QTest::qWait(kPastTheConnectLimitMs);
         QCOMPARE(window.chatStateLabel->text(), QStringLiteral("Connection complete..."));
         QCOMPARE(lampColour(window.chatLamp), SupportChatWindow::kConnectedColour);
-        QCOMPARE(window.channelSocket(1).State(), int(SocketControl::StateClosed));
-        QCOMPARE(window.channelSocket(2).State(), int(SocketControl::StateConnected));
+        QCOMPARE(window.channelSocket(1).state(), SocketControl::State::Closed);
+        QCOMPARE(window.channelSocket(2).state(), SocketControl::State::Connected);
     }
 
     void offlineMessageBytesExactly()
@@ -432,7 +432,7 @@ private slots:
         window.senderEMailBox->setText(boxes[2]);
         window.sendOfflineMessage();
         QCOMPARE(chat.world.folder().dialogs().messageTexts(), QStringList{message});
-        QCOMPARE(window.offlineMessageSocket().State(), int(SocketControl::StateClosed));
+        QCOMPARE(window.offlineMessageSocket().state(), SocketControl::State::Closed);
     }
 
     void offlineMessageToNobodyIsOffLine()

@@ -230,8 +230,8 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
     reflectorSession().state().loggedIn = true;
     RefusingPort refusing;
     platform::SocketControl& socket = reflectorSession().connection().socket();
-    QVERIFY(socket.Connect(QStringLiteral("127.0.0.1"), refusing.port()).ok());
-    QVERIFY(waitRealTime([&] { return socket.State() == platform::SocketControl::StateError; }, 5000));
+    QVERIFY(socket.connectToHost(QStringLiteral("127.0.0.1"), refusing.port()).ok());
+    QVERIFY(waitRealTime([&] { return socket.state() == platform::SocketControl::State::Error; }, 5000));
     showConnectedState(true);
     addNodes({"Internet"});
     form<OptionsWindow>().setPasswordBoxesEnabled(true);
@@ -254,15 +254,15 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
     QCOMPARE(reflector_->requests()[0].received, logoutOnWire(enciphered, "203.0.113.7").text);
     QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{clearText});
     QCOMPARE(reflector_->connections().size(), 1);
-    QVERIFY(!reflectorSession().logoutConnectLimit().Enabled());
+    QVERIFY(!reflectorSession().logoutConnectLimit().isEnabled());
 }
 
 void TestConnect::disconnectReopensASocketLeftOpen()
 {
     reflectorSession().state().loggedIn = true;
     platform::SocketControl& socket = reflectorSession().connection().socket();
-    socket.Connect(QStringLiteral("127.0.0.1"), reflector_->port());
-    QVERIFY(waitRealTime([&] { return socket.State() == platform::SocketControl::StateConnected; }, 5000));
+    socket.connectToHost(QStringLiteral("127.0.0.1"), reflector_->port());
+    QVERIFY(waitRealTime([&] { return socket.state() == platform::SocketControl::State::Connected; }, 5000));
 
     form<MainWindow>().disconnectFromReflector();
     QVERIFY(sessionSettled());
@@ -305,7 +305,7 @@ void TestConnect::disconnectThatCannotSendKeepsTheConnectedState()
     QVERIFY(inConnectedState());
     QCOMPARE(status(), statusText);
     QVERIFY(form<StatusWindow>().logText().endsWith(lastLogLine + "\r\n"));
-    QVERIFY(!reflectorSession().logoutConnectLimit().Enabled());
+    QVERIFY(!reflectorSession().logoutConnectLimit().isEnabled());
     QVERIFY(reflector_->requests().isEmpty());
 
     // The logout is still owed: once a reflector answers, Disconnect sends it.
@@ -345,7 +345,7 @@ void TestConnect::disconnectWithNothingToLogOutFrom()
     QCOMPARE(form<MainWindow>().directoryTree->topLevelItemCount(), 0);
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
     QCOMPARE(status(), QByteArray("Disconnected"));
-    QVERIFY(!reflectorSession().logoutConnectLimit().Enabled());
+    QVERIFY(!reflectorSession().logoutConnectLimit().isEnabled());
     QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
     QTest::qWait(100);
     QVERIFY(reflector_->connections().isEmpty());
@@ -518,7 +518,7 @@ void TestConnect::retryInsideTheRejectionWindowLogsInAfterIt()
         // The rejection's logout has been sent: press Retry, once.
         if (request != 1)
             return;
-        retriedInsideTheWindow = reflectorSession().loginRejectionWindow().Enabled();
+        retriedInsideTheWindow = reflectorSession().loginRejectionWindow().isEnabled();
         form<UserSettingsWindow>().retryButton->click();
     });
 

@@ -49,8 +49,8 @@ void TestMainWindow::loadArmsTheStartupStep()
     FrameWorld world;
     MainWindow& main = form<MainWindow>();
     QVERIFY(form<FrameWindow>().isVisible());
-    QVERIFY(main.startupStep->Enabled());
-    QCOMPARE(main.startupStep->Interval(), MainWindow::kStartupStepMs);
+    QVERIFY(main.startupStep->isEnabled());
+    QCOMPARE(main.startupStep->interval(), MainWindow::kStartupStepMs);
     QCOMPARE(main.remoteIcons.count(), 7);
     QCOMPARE(main.localIcons.tag(7), QByteArray("IEStream"));
     QCOMPARE(main.windowTitle(), QStringLiteral("Larkspire Vistrel"));
@@ -133,7 +133,7 @@ void TestMainWindow::startupChoice()
     QTRY_VERIFY(ui::isLoaded<UserSettingsWindow>()); // the step runs by itself
     QCOMPARE(form<UserSettingsWindow>().isVisible(), shown);
     QCOMPARE(form<UserSettingsWindow>().showAtStartUpBox->isChecked(), shown);
-    QVERIFY(!main.startupStep->Enabled());
+    QVERIFY(!main.startupStep->isEnabled());
 }
 
 void TestMainWindow::keyChord()

@@ -111,8 +111,8 @@ void TestNodeClick::clickSendsTheNodesQueries()
     QTRY_COMPARE(received(), queries);
     QTest::qWait(100);
     QCOMPARE(received(), queries);
-    QCOMPARE(gSelectedNodeIndex, clicked->Index());
-    QVERIFY(clicked->Sorted());
+    QCOMPARE(gSelectedNodeIndex, clicked->index());
+    QVERIFY(clicked->isSorted());
     QVERIFY(main.transmitterAddressBox->text().isEmpty());
     QCOMPARE(main.progressBar->value(), 0);
     QVERIFY(world_->folder().dialogs().messageBoxes().isEmpty());
@@ -254,7 +254,7 @@ void TestNodeClick::bracketModeOpensTheAddressInstead()
     TreeNode* node = text == "France"
         ? tree_.france
         : &TreeNodes::of(*form<MainWindow>().directoryTree)
-               .addChild(tree_.france->Key(), "Harbour", text, "real", &form<MainWindow>().remoteIcons);
+               .addChild(tree_.france->key(), "Harbour", text, "real", &form<MainWindow>().remoteIcons);
     gSelectedNodeIndex = 0;
     gBracketUrlMode = true;
     form<MainWindow>().transmitterAddressBox->setText(QStringLiteral("10.1.2.3"));

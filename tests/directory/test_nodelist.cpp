@@ -61,7 +61,7 @@ QList<QByteArray> fullPaths(QTreeWidget& tree)
 {
     QList<QByteArray> paths;
     for (TreeNode* node : nodesInTreeOrder(tree))
-        paths << node->FullPath();
+        paths << node->fullPath();
     return paths;
 }
 
@@ -256,8 +256,8 @@ void TestNodeList::loadAndBuild()
     MainWindow& main = form<MainWindow>();
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 
-    LoadIcons();
-    BuildNodes();
+    loadTopicIcons();
+    buildTopicTree();
 
     QCOMPARE(newMessages(world, shownBefore), messages);
     for (const platform::MessageBoxRequest& box : world.folder().dialogs().messageBoxes().mid(shownBefore)) {
@@ -275,7 +275,7 @@ void TestNodeList::loadAndBuild()
 
     // The root always shows its folder picture; the others show theirs unless icons are off.
     const QList<TreeNode*> nodes = nodesInTreeOrder(*main.directoryTree);
-    QCOMPARE(nodes.first()->Image(), QByteArray("Closed"));
+    QCOMPARE(nodes.first()->imageKey(), QByteArray("Closed"));
     QVERIFY(!nodes.first()->icon(0).isNull());
     for (TreeNode* node : nodes.mid(1))
         QCOMPARE(node->icon(0).isNull(), noIcons);
@@ -295,14 +295,14 @@ void TestNodeList::shippedNodeListBuildsWithoutMessages()
     MainWindow& main = form<MainWindow>();
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 
-    LoadIcons();
-    BuildNodes();
+    loadTopicIcons();
+    buildTopicTree();
 
     QCOMPARE(newMessages(world, shownBefore), QStringList{});
     const TreeNodes& nodes = TreeNodes::of(*main.directoryTree);
     QCOMPARE(nodes.count(), 1 + shipped.count('\n'));
     QVERIFY(collectedTopics().contains("Airports"));
-    QCOMPARE(nodes.byKey("Airports/Countries/Albania")->FullPath(),
+    QCOMPARE(nodes.byKey("Airports/Countries/Albania")->fullPath(),
              QByteArray("Internet\\Airports\\Countries\\Albania"));
 }
 
@@ -312,10 +312,10 @@ void TestNodeList::rebuildIntoAnUnclearedTree()
     world.writeProgramFile(QStringLiteral("Nodes.lst"),
                            "\"Top\",\"A\",\"Alpha\",\"Closed\"\r\n\"Top\",\"B\",\"Beta\",\"Closed\"\r\n");
     MainWindow& main = form<MainWindow>();
-    BuildNodes();
+    buildTopicTree();
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 
-    BuildNodes();
+    buildTopicTree();
 
     // The first failure of the build gets the box, the later ones the status log.
     QCOMPARE(newMessages(world, shownBefore),
@@ -331,10 +331,10 @@ void TestNodeList::rebuildIntoAnUnclearedTree()
     world.writeProgramFile(QStringLiteral("Nodes.lst"), "\"Top\",\"C\",\"Gamma\",\"Closed\"\r\n");
     main.directoryTree->clear();
     QCOMPARE(TreeNodes::of(*main.directoryTree).count(), 0);
-    BuildNodes();
+    buildTopicTree();
     QCOMPARE(collectedTopics(), QList<QByteArray>{"Gamma"});
-    QCOMPARE(TreeNodes::of(*main.directoryTree).byIndex(1)->Key(), QByteArray("Top"));
-    QCOMPARE(TreeNodes::of(*main.directoryTree).byIndex(2)->Text(), QByteArray("Gamma"));
+    QCOMPARE(TreeNodes::of(*main.directoryTree).byIndex(1)->key(), QByteArray("Top"));
+    QCOMPARE(TreeNodes::of(*main.directoryTree).byIndex(2)->nodeText(), QByteArray("Gamma"));
 }
 
 void TestNodeList::nodeCollection()
@@ -347,11 +347,11 @@ void TestNodeList::nodeCollection()
     TreeNode& paris = nodes.addChild("places", "Places/Paris", "Paris", {}, nullptr);
 
     QCOMPARE(nodes.byKey("PLACES/PARIS"), &paris);
-    QCOMPARE(paris.Index(), qint16(3));
+    QCOMPARE(paris.index(), qint16(3));
     QCOMPARE(nodes.byIndex(3), &paris);
     QCOMPARE(nodes.lastAdded(), &paris);
-    QCOMPARE(paris.FullPath(), QByteArray("Internet\\Caf\xe9s\\Paris"));
-    QCOMPARE(paris.Parent()->text(0), QStringLiteral("Caf\u00e9s"));
+    QCOMPARE(paris.fullPath(), QByteArray("Internet\\Caf\xe9s\\Paris"));
+    QCOMPARE(paris.parentNode()->text(0), QStringLiteral("Caf\u00e9s"));
 
     ImageList images;
     images.add("Closed", "Closed", QPixmap(16, 16));
@@ -368,14 +368,14 @@ void TestNodeList::nodeCollection()
     QCOMPARE(failure([&] { nodes.addChild("Top", "", "X", {}, nullptr); }), TreeNodes::kInvalidKey);
     QCOMPARE(failure([&] { nodes.addChild("Top", "X", "X", "Open", &images); }), TreeNodes::kElementNotFound);
     QCOMPARE(nodes.count(), 3);
-    QCOMPARE(nodes.addChild("Top", "X", "X", "Closed", &images).Index(), qint16(4));
+    QCOMPARE(nodes.addChild("Top", "X", "X", "Closed", &images).index(), qint16(4));
 
     // A deleted node leaves the collection with its children.
     delete nodes.byKey("Places");
     QCOMPARE(nodes.count(), 2);
     QVERIFY(!nodes.byKey("Places/Paris"));
     QVERIFY(!nodes.byIndex(3));
-    QCOMPARE(nodes.byIndex(4)->Key(), QByteArray("X"));
+    QCOMPARE(nodes.byIndex(4)->key(), QByteArray("X"));
 }
 
 void TestNodeList::sortedNodesKeepTheirChildrenInOrder()
@@ -394,7 +394,7 @@ void TestNodeList::sortedNodesKeepTheirChildrenInOrder()
         return texts;
     };
 
-    // The tree's Sorted orders the top level only; a node's orders its children.
+    // The tree's sorting orders the top level only; a node's orders its children.
     nodes.setSorted(true);
     QCOMPARE(childTexts(tree.invisibleRootItem()), (QStringList{"alpha", "Internet", "zulu"}));
     QCOMPARE(childTexts(&top), (QStringList{"Delta", "bravo", "Charlie"}));
@@ -414,7 +414,7 @@ void TestNodeList::nodeIndexIsBoundedBy16Bits()
     nodes.addTopLevel("Top", "Internet", {}, nullptr);
     for (int i = 2; i <= TreeNodes::kMaxNodes; ++i)
         nodes.addChild("Top", "K" + QByteArray::number(i), "N", {}, nullptr);
-    QCOMPARE(nodes.lastAdded()->Index(), qint16(32767));
+    QCOMPARE(nodes.lastAdded()->index(), qint16(32767));
     QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, nodes.addChild("Top", "One more", "N", {}, nullptr));
     QCOMPARE(nodes.count(), TreeNodes::kMaxNodes);
 }
@@ -458,7 +458,7 @@ void TestNodeList::aDeepChainStopsAtTheDeepestLevelWithOneBox()
     tree.setFocus();
     QTest::keyClick(&tree, Qt::Key_Asterisk);
     const QList<TreeNode*> nodes = nodesInTreeOrder(tree);
-    QCOMPARE(nodes.last()->Key(), QByteArray("K64"));
+    QCOMPARE(nodes.last()->key(), QByteArray("K64"));
     for (TreeNode* node : nodes.mid(0, nodes.size() - 1))
         QVERIFY(node->isExpanded());
 }

@@ -218,11 +218,11 @@ void TestSnapshotWindow::notAPictureClearsAfterItsInterval()
 {
     const auto window = windowFor(server_->url("/junk"));
     QVERIFY(fetchEndsWith(*window, kNotAPicture));
-    QVERIFY(controls(*window).statusClearTimer->Enabled());
-    QCOMPARE(controls(*window).statusClearTimer->Interval(), SnapshotWindow::kFailedStatusMs);
+    QVERIFY(controls(*window).statusClearTimer->isEnabled());
+    QCOMPARE(controls(*window).statusClearTimer->interval(), SnapshotWindow::kFailedStatusMs);
     QVERIFY(waitUntil([&] { return controls(*window).statusLine->text().isEmpty(); }, kWaitMs));
-    QVERIFY(!controls(*window).statusClearTimer->Enabled());
-    QCOMPARE(controls(*window).statusClearTimer->Interval(), 0);
+    QVERIFY(!controls(*window).statusClearTimer->isEnabled());
+    QCOMPARE(controls(*window).statusClearTimer->interval(), 0);
 }
 
 void TestSnapshotWindow::silentServerEndsAtTheTimeLimit()
@@ -248,8 +248,8 @@ void TestSnapshotWindow::refreshTickDuringAFetchIsSkipped()
     QCOMPARE(server_->requests().size(), 1);
     QVERIFY(waitUntil([&] { return server_->requests().size() >= 2; }, kWaitMs));
     controls(*window).automaticRefresh->setChecked(false);
-    QVERIFY(!controls(*window).refreshTimer->Enabled());
-    QCOMPARE(controls(*window).refreshTimer->Interval(), 0);
+    QVERIFY(!controls(*window).refreshTimer->isEnabled());
+    QCOMPARE(controls(*window).refreshTimer->interval(), 0);
 }
 
 void TestSnapshotWindow::refreshInterval_data()
@@ -284,8 +284,8 @@ void TestSnapshotWindow::refreshInterval()
     controls(*window).interval->setText(entry);
     controls(*window).automaticRefresh->setChecked(true);
     QCOMPARE(controls(*window).interval->text(), shown);
-    QVERIFY(controls(*window).refreshTimer->Enabled());
-    QCOMPARE(controls(*window).refreshTimer->Interval(), intervalMs);
+    QVERIFY(controls(*window).refreshTimer->isEnabled());
+    QCOMPARE(controls(*window).refreshTimer->interval(), intervalMs);
 }
 
 void TestSnapshotWindow::intervalEntryTakesOnlyMainKeyboardDigits()
@@ -479,9 +479,9 @@ void TestSnapshotWindow::closeGivesBackTheMediaButtonAndResets()
     QVERIFY(!window->isVisible());
     QCOMPARE(toolbar.buttonImage(7), int(ToolbarControl::PictureNormal));
     QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::MediaPlayer));
-    QVERIFY(!controls(*window).refreshTimer->Enabled());
-    QCOMPARE(controls(*window).refreshTimer->Interval(), 0);
-    QVERIFY(!controls(*window).statusClearTimer->Enabled());
+    QVERIFY(!controls(*window).refreshTimer->isEnabled());
+    QCOMPARE(controls(*window).refreshTimer->interval(), 0);
+    QVERIFY(!controls(*window).statusClearTimer->isEnabled());
     QVERIFY(!controls(*window).automaticRefresh->isChecked());
     QVERIFY(!controls(*window).autoSave->isChecked());
     QVERIFY(controls(*window).interval->text().isEmpty());

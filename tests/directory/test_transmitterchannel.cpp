@@ -359,11 +359,11 @@ private slots:
     {
         QVERIFY(connectAndWaitForList({"Countdown.avi", "Liftoff.avi"}));
         transmitter->closeConnection(0);
-        QVERIFY(waitFor([&] { return channel->connectionState() == SocketControl::StatePeerClosing; }));
+        QVERIFY(waitFor([&] { return channel->connectionState() == SocketControl::State::PeerClosing; }));
 
         channel->stopTransmission();
         QCOMPARE(texts(*stateTexts).last(), QStringLiteral("Stop Command failed."));
-        QVERIFY(waitFor([&] { return channel->connectionState() == SocketControl::StateConnected; }));
+        QVERIFY(waitFor([&] { return channel->connectionState() == SocketControl::State::Connected; }));
         QCOMPARE(transmitter->connections().size(), 2);
         // The stop request is not sent again; the new connection serves the next Connect.
         QCOMPARE(transmitter->requestTexts(), QList<QByteArray>{"/FileList/"});
@@ -376,7 +376,7 @@ private slots:
     {
         channel->stopTransmission();
         QCOMPARE(texts(*stateTexts), QStringList{QStringLiteral("Stop Command failed.")});
-        QCOMPARE(channel->connectionState(), int(SocketControl::StateClosed));
+        QCOMPARE(channel->connectionState(), SocketControl::State::Closed);
         QVERIFY(boxes().isEmpty());
     }
 
@@ -395,7 +395,7 @@ private slots:
         QVERIFY(stalling.port() != 0);
         channel->connectAndListFiles(QStringLiteral("127.0.0.1"), stalling.port());
         QTRY_COMPARE(boxes(), QStringList{kOffLine});
-        QCOMPARE(channel->connectionState(), int(SocketControl::StateClosed));
+        QCOMPARE(channel->connectionState(), SocketControl::State::Closed);
     }
 
     void siteThatNeverAnswersLeavesTheListEmpty()
@@ -430,7 +430,7 @@ private slots:
         QCOMPARE(boxes(), QStringList{kOffLine});
         QCOMPARE(emptied.size(), 1);
         QVERIFY(stateTexts->isEmpty()); // no connect was started
-        QCOMPARE(channel->connectionState(), int(SocketControl::StateClosed));
+        QCOMPARE(channel->connectionState(), SocketControl::State::Closed);
         QVERIFY(transmitter->connections().isEmpty());
     }
 };

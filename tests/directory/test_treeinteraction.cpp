@@ -273,8 +273,8 @@ void TestTreeInteraction::mouseMoveArmsTheToolbarReset()
     ui::toolbarState().setHighlightCleared(true);
     QTest::mouseMove(form<MainWindow>().directoryTree->viewport(), placeOf(tree_.florida));
     QVERIFY(!ui::toolbarState().highlightCleared());
-    QVERIFY(reset.Enabled());
-    QCOMPARE(reset.Interval(), 500);
+    QVERIFY(reset.isEnabled());
+    QCOMPARE(reset.interval(), 500);
 }
 
 void TestTreeInteraction::iconSwitchSetsTheTreeLook()

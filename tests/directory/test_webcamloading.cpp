@@ -42,8 +42,8 @@ QByteArray cacheContent()
 // The reply loaded when the user has clicked `place`.
 void loadAt(TreeNode* place, const QByteArray& reply)
 {
-    gSelectedNodeIndex = place->Index();
-    LoadWebCams(reply);
+    gSelectedNodeIndex = place->index();
+    loadWebCams(reply);
 }
 
 QByteArray manyFranceRecords(int count)
@@ -248,9 +248,9 @@ void TestWebCamLoading::moreThan1000LinesUsesTheFirst1000()
 
 void TestWebCamLoading::replyAfterTheTreeWasClearedChangesNothing()
 {
-    gSelectedNodeIndex = tree_.france->Index();
+    gSelectedNodeIndex = tree_.france->index();
     form<MainWindow>().directoryTree->clear(); // as Disconnect leaves it
-    LoadWebCams(webCamReply({webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay")}));
+    loadWebCams(webCamReply({webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay")}));
 
     QCOMPARE(form<MainWindow>().directoryTree->topLevelItemCount(), 0);
     QCOMPARE(TreeNodes::of(*form<MainWindow>().directoryTree).count(), 0);

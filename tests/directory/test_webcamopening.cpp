@@ -204,8 +204,8 @@ void TestWebCamOpening::opens()
 
     QCOMPARE(chosenStreamAddress(), address);
     QCOMPARE(opening.main.relayAddressBox->currentText(), kRelay + cameraHost);
-    QVERIFY(opening.main.browserOpened->Enabled());
-    QCOMPARE(opening.main.browserOpened->Interval(), 3000);
+    QVERIFY(opening.main.browserOpened->isEnabled());
+    QCOMPARE(opening.main.browserOpened->interval(), 3000);
     const QList<RecordingLauncher::Start>& starts = opening.launcher().starts();
     QCOMPARE(starts.size(), program.isEmpty() ? 0 : 1);
     if (!program.isEmpty()) {
@@ -220,7 +220,7 @@ void TestWebCamOpening::opens()
         QCOMPARE(snapshotWindows().window(1)->findChild<QLineEdit*>("txtURL")->text(), QString::fromUtf8(address));
         QVERIFY(snapshotWindows().window(1)->isVisible());
     }
-    QCOMPARE(opening.main.mediaPlayerStarted->Enabled() && opening.main.mediaPlayerStarted->Interval() == 3000,
+    QCOMPARE(opening.main.mediaPlayerStarted->isEnabled() && opening.main.mediaPlayerStarted->interval() == 3000,
              playerMark);
     QVERIFY(opening.dialogs().messageTexts().isEmpty());
     QVERIFY(!ui::isLoaded<PlayerSearchWindow>());
@@ -571,7 +571,7 @@ void TestWebCamOpening::aWebCamThatCannotOpenIsTold()
     QCOMPARE(searchedPlayerKind(), 0);
     QVERIFY(!ui::isLoaded<PlayerSearchWindow>() || !form<PlayerSearchWindow>().isVisible());
     QCOMPARE(opening.main.transmitterAddressBox->text(), QString());
-    QVERIFY(!opening.main.mediaPlayerStarted->Enabled());
+    QVERIFY(!opening.main.mediaPlayerStarted->isEnabled());
 }
 
 QTEST_MAIN(TestWebCamOpening)

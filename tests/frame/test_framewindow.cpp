@@ -61,13 +61,13 @@ void TestFrameWindow::statusClearingRunsForTheWholeRun()
     world.writeProgramFile(QStringLiteral("ServerSettings.txt"), "m\r\nb\r\n");
     FrameWindow& frame = form<FrameWindow>();
     MainWindow& main = form<MainWindow>();
-    QVERIFY(frame.statusClearTimer->Enabled());
-    QCOMPARE(frame.statusClearTimer->Interval(), 5000);
+    QVERIFY(frame.statusClearTimer->isEnabled());
+    QCOMPARE(frame.statusClearTimer->interval(), 5000);
     for (int round = 0; round < 3; ++round) {
         main.statusBar->setPanelText(1, "Logging in...");
         QTRY_VERIFY(main.statusBar->panelText(1).isEmpty());
     }
-    QVERIFY(frame.statusClearTimer->Enabled());
+    QVERIFY(frame.statusClearTimer->isEnabled());
 }
 
 QTEST_MAIN(TestFrameWindow)

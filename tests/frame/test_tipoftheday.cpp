@@ -115,7 +115,7 @@ void TestTipOfTheDay::startupShowsTheTipByTheSwitch()
         QCOMPARE(optionsBox, std::optional<int>(0));
     const QString debugLog = form<DebugLog>().logView->toPlainText();
     QCOMPARE(debugLog.isEmpty(), shown);
-    QVERIFY(frame.statusClearTimer->Enabled());
+    QVERIFY(frame.statusClearTimer->isEnabled());
     QCOMPARE(form<ServerSettingsWindow>().backupReflectorAddressBox->text(), QStringLiteral("b"));
     QVERIFY(!frame.holdOffOver());
 }

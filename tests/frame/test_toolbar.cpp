@@ -177,7 +177,7 @@ void TestToolbar::pictureResetKeepsWorking()
         frame.toolbarPictureReset->setInterval(100);
         frame.resetToolbarPictures();
         QVERIFY(ui::toolbarState().highlightCleared());
-        QVERIFY(!frame.toolbarPictureReset->Enabled());
+        QVERIFY(!frame.toolbarPictureReset->isEnabled());
         for (int button : commandButtons())
             QCOMPARE(toolbar.buttonImage(button),
                      int(button == 11 ? ToolbarControl::PictureActive : ToolbarControl::PictureNormal));

@@ -67,9 +67,9 @@ void treeHoldsItsNodes(QTreeWidget& widget)
     for (QTreeWidgetItemIterator it(&widget); *it; ++it, ++items) {
         fuzz::require((*it)->type() == TreeNode::kType, "every item is a node");
         TreeNode* node = static_cast<TreeNode*>(*it);
-        fuzz::require(nodes.byKey(node->Key()) == node, "a node is found by its key");
-        fuzz::require(nodes.byIndex(node->Index()) == node, "a node is found by its Index");
-        indexes.insert(node->Index());
+        fuzz::require(nodes.byKey(node->key()) == node, "a node is found by its key");
+        fuzz::require(nodes.byIndex(node->index()) == node, "a node is found by its Index");
+        indexes.insert(node->index());
     }
     fuzz::require(items == nodes.count() && indexes.size() == items, "the tree holds the nodes of its collection");
 }

@@ -53,15 +53,15 @@ struct EventLog {
             chunks << client.lastChunk();
         });
         QObject::connect(socket, &SocketControl::peerClosed,
-                         [this, socket] { events << QStringLiteral("peerClosed state=%1").arg(socket->State()); });
+                         [this, socket] { events << QStringLiteral("peerClosed state=%1").arg(int(socket->state())); });
         QObject::connect(socket, &SocketControl::socketError, [this] { events << "socketError"; });
     }
 };
 
 bool connectTo(ReflectorConnection& client, quint16 port)
 {
-    return client.socket().Connect(QStringLiteral("127.0.0.1"), port).ok()
-        && waitUntil([&client] { return client.socket().State() == SocketControl::StateConnected; }, kLimitMs);
+    return client.socket().connectToHost(QStringLiteral("127.0.0.1"), port).ok()
+        && waitUntil([&client] { return client.socket().state() == SocketControl::State::Connected; }, kLimitMs);
 }
 
 int countOf(const QString& text, const QString& line)
@@ -100,7 +100,7 @@ private slots:
         EventLog log(client);
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.socket().SendData(loginOnWire(false, "0", "ann", "pw").text).ok());
+        QVERIFY(client.socket().send(loginOnWire(false, "0", "ann", "pw").text).ok());
         QVERIFY(waitUntil([&] { return log.events.size() == 3; }, kLimitMs));
 
         QCOMPARE(log.events, QStringList({"connected", "sendComplete flag=1", "dataArrival"}));
@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(reflector.requestTexts(), QList<QByteArray>({"/Login/0,ann,pw"}));
         // The accepted login closes the socket at once; the reflector's close comes
         // after it and is no longer seen.
-        QCOMPARE(client.socket().State(), int(SocketControl::StateClosed));
+        QCOMPARE(client.socket().state(), SocketControl::State::Closed);
         QCOMPARE(form<UserSettingsWindow>().userIdBox->text(), QStringLiteral("123"));
         QCOMPARE(form<UserSettingsWindow>().isVisible(), false);
         QVERIFY(!reflectorSession().state().loginFailed);
@@ -124,15 +124,15 @@ private slots:
         EventLog log(client);
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.socket().SendData(requestOnWire(false, "/SumReq/Animals").text).ok());
+        QVERIFY(client.socket().send(requestOnWire(false, "/SumReq/Animals").text).ok());
         QVERIFY(waitUntil([&] { return log.events.size() == 4; }, kLimitMs));
         QCOMPARE(log.events.last(), QStringLiteral("peerClosed state=0")); // closed again, ready for the next request
 
         RefusingPort refusing;
-        QVERIFY(client.socket().Connect(QStringLiteral("127.0.0.1"), refusing.port()).ok());
+        QVERIFY(client.socket().connectToHost(QStringLiteral("127.0.0.1"), refusing.port()).ok());
         QVERIFY(waitUntil([&] { return log.events.contains("socketError"); }, kLimitMs));
         QCOMPARE(log.events.last(), QStringLiteral("socketError"));
-        QCOMPARE(client.socket().State(), int(SocketControl::StateError));
+        QCOMPARE(client.socket().state(), SocketControl::State::Error);
     }
 
     void plainAndEncipheredTraffic_data()
@@ -153,7 +153,7 @@ private slots:
         ReflectorConnection& client = reflectorSession().connection();
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.socket().SendData(loginOnWire(encrypt, "5", "a,b", "").text).ok());
+        QVERIFY(client.socket().send(loginOnWire(encrypt, "5", "a,b", "").text).ok());
         QVERIFY(waitUntil([&] { return form<UserSettingsWindow>().userIdBox->text() == "77"; }, kLimitMs));
 
         // The enciphered login carries one comma more; a comma inside a value goes as it is.
@@ -192,13 +192,13 @@ private slots:
         EventLog log(client);
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.socket().SendData(requestOnWire(true, "Travel,Paris").text).ok());
+        QVERIFY(client.socket().send(requestOnWire(true, "Travel,Paris").text).ok());
         QVERIFY(waitUntil([&] { return log.chunks.size() == 4; }, kLimitMs));
         QCOMPARE(log.chunks, QList<QByteArray>({reply.left(2), reply.mid(2, 18), reply.mid(20, 20), reply.mid(40)}));
 
-        client.socket().Close();
+        client.socket().close();
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.socket().SendData(loginOnWire(true, "1", "ann", "pw").text).ok());
+        QVERIFY(client.socket().send(loginOnWire(true, "1", "ann", "pw").text).ok());
         QVERIFY(waitUntil([&] { return log.chunks.size() == 6; }, kLimitMs));
         QVERIFY(!reflectorSession().state().loginFailed);
         QVERIFY(form<UserSettingsWindow>().warningLabel->isHidden());
@@ -212,7 +212,7 @@ private slots:
         ReflectorConnection& client = reflectorSession().connection();
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.socket().SendData(loginOnWire(false, "1", "ann", "wrong").text).ok());
+        QVERIFY(client.socket().send(loginOnWire(false, "1", "ann", "wrong").text).ok());
         QVERIFY(waitUntil([&] { return reflectorSession().state().loginFailed; }, kLimitMs));
         UserSettingsWindow& settings = form<UserSettingsWindow>();
         QVERIFY(settings.isVisible());
@@ -245,7 +245,7 @@ private slots:
         });
 
         QVERIFY(connectTo(client, reflector.port()));
-        QVERIFY(client.socket().SendData("Technology,Cams").ok());
+        QVERIFY(client.socket().send("Technology,Cams").ok());
         QVERIFY(waitUntil([&] { return reflectorSession().collectedWebCamReply().endsWith(next); }, kBulkLimitMs));
 
         QVERIFY2(largestChunk <= ReflectorConnection::kReceiveLimitBytes, qPrintable(QString::number(largestChunk)));

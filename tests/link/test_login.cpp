@@ -149,8 +149,8 @@ private slots:
         QCOMPARE(form<StatusWindow>().reflectorPortLabel->text(), QString::number(reflector_->port()));
         QCOMPARE(logLines(form<StatusWindow>().logText().mid(logBefore_)), log);
         // Nothing of the login is left armed.
-        QVERIFY(!reflectorSession().loginSendLimit().Enabled());
-        QVERIFY(!reflectorSession().loginRejectionWindow().Enabled());
+        QVERIFY(!reflectorSession().loginSendLimit().isEnabled());
+        QVERIFY(!reflectorSession().loginRejectionWindow().isEnabled());
         QCOMPARE(reflectorSession().status(), ReflectorSession::Status::LoggedIn);
     }
 
@@ -313,8 +313,8 @@ private slots:
         reflector_->acceptLogin("42");
         RefusingPort refusing;
         SocketControl& socket = reflectorSession().connection().socket();
-        QVERIFY(socket.Connect(kAnswering, refusing.port()).ok());
-        QVERIFY(platform::waitUntil([&] { return socket.State() == SocketControl::StateError; }, kReplyWaitMs));
+        QVERIFY(socket.connectToHost(kAnswering, refusing.port()).ok());
+        QVERIFY(platform::waitUntil([&] { return socket.state() == SocketControl::State::Error; }, kReplyWaitMs));
 
         logInAndWait();
 
@@ -328,8 +328,8 @@ private slots:
     {
         reflector_->acceptLogin("42");
         SocketControl& socket = reflectorSession().connection().socket();
-        QVERIFY(socket.Connect(kAnswering, reflector_->port()).ok());
-        QVERIFY(platform::waitUntil([&] { return socket.State() == SocketControl::StateConnected; }, kReplyWaitMs));
+        QVERIFY(socket.connectToHost(kAnswering, reflector_->port()).ok());
+        QVERIFY(platform::waitUntil([&] { return socket.state() == SocketControl::State::Connected; }, kReplyWaitMs));
 
         logInAndWait();
 

@@ -470,9 +470,9 @@ private slots:
     {
         MainWindow& main = form<MainWindow>();
         reflectorSession().connection().receiveChunk("/NDF/");
-        QCOMPARE(main.statusClear->Interval(), 2000);
+        QCOMPARE(main.statusClear->interval(), 2000);
         reflectorSession().connection().receiveChunk("/IP/1.2.3.4");
-        QCOMPARE(main.statusClear->Interval(), 4000);
+        QCOMPARE(main.statusClear->interval(), 4000);
         QVERIFY(platform::waitUntil([&] { return main.statusBar->panelText(1).isEmpty(); }, 8000));
     }
 
@@ -484,7 +484,7 @@ private slots:
         ReflectorConnection& client = reflectorSession().connection();
         client.receiveChunk("/Adver/http://a.example/x");
         client.receiveChunk("/Adver/https://b.example/y?z=1");
-        QCOMPARE(reflectorSession().advertTimer().Interval(), 10000);
+        QCOMPARE(reflectorSession().advertTimer().interval(), 10000);
         QVERIFY(platform::waitUntil([&] { return !launcher.pages().isEmpty(); }, 20000));
         QTest::qWait(300);
         QCOMPARE(launcher.pages(), QList<QUrl>{QUrl("https://b.example/y?z=1")});
@@ -492,7 +492,7 @@ private slots:
 
         client.receiveChunk("/Adver/file:///etc/passwd");
         client.receiveChunk("/Adver/-x http://c.example");
-        QVERIFY(platform::waitUntil([&] { return !reflectorSession().advertTimer().Enabled(); }, 20000));
+        QVERIFY(platform::waitUntil([&] { return !reflectorSession().advertTimer().isEnabled(); }, 20000));
         QCOMPARE(launcher.pages().size(), 1);
     }
 

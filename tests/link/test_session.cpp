@@ -82,9 +82,9 @@ private:
         static const QSet<QByteArray> texts = [] {
             QSet<QByteArray> all;
             using platform::SocketControl;
-            for (int state = SocketControl::StateClosed; state <= SocketControl::StateError; ++state)
+            for (int state = int(SocketControl::State::Closed); state <= int(SocketControl::State::Error); ++state)
                 for (ReflectorAddress which : {ReflectorAddress::Primary, ReflectorAddress::Backup})
-                    all << connectWaitText(state, which);
+                    all << connectWaitText(SocketControl::State(state), which);
             return all;
         }();
         return texts;

@@ -69,12 +69,12 @@ private slots:
         SocketControl socket;
         bool handled = false;
         connect(&socket, &SocketControl::dataArrival, this, [&] {
-            socket.GetData();
+            socket.readAll();
             QVERIFY(handlingNetworkInput());
             actions[action]();
             handled = true;
         });
-        QVERIFY(socket.Connect("127.0.0.1", peer.serverPort()).ok());
+        QVERIFY(socket.connectToHost("127.0.0.1", peer.serverPort()).ok());
         QTRY_VERIFY(handled);
 
         QCOMPARE(reports, report.isEmpty() ? QStringList() : QStringList{report});

@@ -81,8 +81,8 @@ public:
 
 bool connectAndWait(SocketControl& socket, quint16 port)
 {
-    return socket.Connect(kLoopback, port).ok()
-        && waitUntil([&socket] { return socket.State() == SocketControl::StateConnected; }, kLimitMs);
+    return socket.connectToHost(kLoopback, port).ok()
+        && waitUntil([&socket] { return socket.state() == SocketControl::State::Connected; }, kLimitMs);
 }
 
 } // namespace
@@ -104,24 +104,25 @@ private slots:
         SocketControl socket;
         EventLog log(socket);
         QByteArray reply;
-        connect(&socket, &SocketControl::dataArrival, this, [&] { reply += socket.GetData(); });
+        connect(&socket, &SocketControl::dataArrival, this, [&] { reply += socket.readAll(); });
 
-        QVERIFY(socket.Connect(kLoopback, peer.port()).ok());
-        QVERIFY(socket.State() >= SocketControl::StateResolvingHost && socket.State() <= SocketControl::StateConnected);
+        QVERIFY(socket.connectToHost(kLoopback, peer.port()).ok());
+        QVERIFY(socket.state() >= SocketControl::State::ResolvingHost
+                && socket.state() <= SocketControl::State::Connected);
         QVERIFY(waitUntil([&] { return log.has("connected"); }, kLimitMs));
-        QCOMPARE(socket.State(), int(SocketControl::StateConnected));
-        QCOMPARE(socket.RemoteHostIP(), kLoopback);
+        QCOMPARE(socket.state(), SocketControl::State::Connected);
+        QCOMPARE(socket.remoteAddress(), kLoopback);
 
-        QVERIFY(socket.SendData("request").ok());
+        QVERIFY(socket.send("request").ok());
         QCOMPARE(log.events.size(), 1); // nothing is raised from inside the call
         QVERIFY(waitUntil([&] { return log.has("peerClosed"); }, kLimitMs));
 
         QCOMPARE(log.events, QStringList({"connected", "sendComplete", "dataArrival", "peerClosed"}));
         QCOMPARE(log.lastBytesTotal, 5);
         QCOMPARE(reply, QByteArray("reply"));
-        QCOMPARE(socket.State(), int(SocketControl::StatePeerClosing));
-        socket.Close();
-        QCOMPARE(socket.State(), int(SocketControl::StateClosed));
+        QCOMPARE(socket.state(), SocketControl::State::PeerClosing);
+        socket.close();
+        QCOMPARE(socket.state(), SocketControl::State::Closed);
     }
 
     void stateEventsOfAConnection_data()
@@ -143,10 +144,11 @@ private slots:
         RefusingPort refusing;
         SocketControl socket;
         QList<int> seen;
-        connect(&socket, &SocketControl::stateChanged, this, [&seen](int state) { seen << state; });
+        connect(&socket, &SocketControl::stateChanged, this,
+                [&seen](SocketControl::State state) { seen << int(state); });
 
         const quint64 before = socket.connectionNumber();
-        QVERIFY(socket.Connect(kLoopback, refused ? refusing.port() : peer.port()).ok());
+        QVERIFY(socket.connectToHost(kLoopback, refused ? refusing.port() : peer.port()).ok());
         const quint64 connection = socket.connectionNumber();
         QVERIFY(connection != before);
         QVERIFY(seen.isEmpty()); // nothing is raised from inside the call
@@ -155,48 +157,48 @@ private slots:
         QCOMPARE(seen, states);
         QCOMPARE(socket.connectionNumber(), connection);
 
-        socket.Close();
+        socket.close();
         QVERIFY(socket.connectionNumber() != connection);
-        QVERIFY(socket.Listen().ok());
+        QVERIFY(socket.listen().ok());
         waitUntil([] { return false; }, 50);
         QCOMPARE(seen, states);
     }
 
     void operationsRefusedWhileInUse_data()
     {
-        QTest::addColumn<int>("state");
-        QTest::newRow("connecting") << int(SocketControl::StateConnecting);
-        QTest::newRow("connected") << int(SocketControl::StateConnected);
-        QTest::newRow("peer closing") << int(SocketControl::StatePeerClosing);
-        QTest::newRow("listening") << int(SocketControl::StateListening);
+        QTest::addColumn<SocketControl::State>("state");
+        QTest::newRow("connecting") << SocketControl::State::Connecting;
+        QTest::newRow("connected") << SocketControl::State::Connected;
+        QTest::newRow("peer closing") << SocketControl::State::PeerClosing;
+        QTest::newRow("listening") << SocketControl::State::Listening;
     }
 
     void operationsRefusedWhileInUse()
     {
-        QFETCH(int, state);
+        QFETCH(SocketControl::State, state);
         Peer peer;
         peer.onAccept = [state](QTcpSocket* connection) {
-            if (state == SocketControl::StatePeerClosing)
+            if (state == SocketControl::State::PeerClosing)
                 connection->disconnectFromHost();
         };
         SocketControl socket;
-        if (state == SocketControl::StateListening) {
-            QVERIFY(socket.Listen().ok());
+        if (state == SocketControl::State::Listening) {
+            QVERIFY(socket.listen().ok());
         } else {
-            QVERIFY(socket.Connect(kLoopback, peer.port()).ok());
-            if (state != SocketControl::StateConnecting)
-                QVERIFY(waitUntil([&] { return socket.State() == state; }, kLimitMs));
+            QVERIFY(socket.connectToHost(kLoopback, peer.port()).ok());
+            if (state != SocketControl::State::Connecting)
+                QVERIFY(waitUntil([&] { return socket.state() == state; }, kLimitMs));
         }
-        QCOMPARE(socket.State(), state);
+        QCOMPARE(socket.state(), state);
 
-        QCOMPARE(socket.Connect(kLoopback, peer.port()).number, SocketControl::kInvalidOperation);
-        QCOMPARE(socket.Connect().number, SocketControl::kInvalidOperation);
+        QCOMPARE(socket.connectToHost(kLoopback, peer.port()).number, SocketControl::kInvalidOperation);
+        QCOMPARE(socket.connectToHost().number, SocketControl::kInvalidOperation);
         QCOMPARE(socket.setRemoteHost(QStringLiteral("localhost")).number, SocketControl::kInvalidOperation);
-        QCOMPARE(socket.Listen().number, SocketControl::kInvalidOperation);
-        QCOMPARE(socket.State(), state);
+        QCOMPARE(socket.listen().number, SocketControl::kInvalidOperation);
+        QCOMPARE(socket.state(), state);
 
         // What the program does on 40020: close and try again.
-        socket.Close();
+        socket.close();
         QVERIFY(connectAndWait(socket, peer.port()));
     }
 
@@ -212,16 +214,16 @@ private slots:
         QByteArray payload(8 * 1024 * 1024, '\0');
         for (int i = 0; i < payload.size(); ++i)
             payload[i] = char(i * 7 + i / 4096);
-        QVERIFY(socket.SendData(payload).ok());
-        socket.Close();
-        QCOMPARE(socket.State(), int(SocketControl::StateClosed));
+        QVERIFY(socket.send(payload).ok());
+        socket.close();
+        QCOMPARE(socket.state(), SocketControl::State::Closed);
 
         QVERIFY(waitUntil([&] { return peer.ended == 1; }, 20000));
         QCOMPARE(peer.received.size(), payload.size());
         QVERIFY(peer.received == payload);
         waitUntil([] { return false; }, 50);
         QCOMPARE(log.events, QStringList({"connected"}));
-        QCOMPARE(socket.State(), int(SocketControl::StateClosed));
+        QCOMPARE(socket.state(), SocketControl::State::Closed);
     }
 
     void refusedConnectLeavesTheErrorState()
@@ -229,15 +231,15 @@ private slots:
         RefusingPort refusing;
         SocketControl socket;
         EventLog log(socket);
-        QVERIFY(socket.Connect(kLoopback, refusing.port()).ok());
+        QVERIFY(socket.connectToHost(kLoopback, refusing.port()).ok());
         QVERIFY(waitUntil([&] { return log.has("socketError"); }, kLimitMs));
-        QCOMPARE(socket.State(), int(SocketControl::StateError));
+        QCOMPARE(socket.state(), SocketControl::State::Error);
         QCOMPARE(log.events, QStringList({"socketError"}));
         QVERIFY(log.errorNumber != 0 && log.errorNumber != SocketControl::kInvalidOperation);
         QVERIFY(!log.errorDescription.isEmpty());
-        QCOMPARE(socket.SendData("lost").number, SocketControl::kNotConnected);
+        QCOMPARE(socket.send("lost").number, SocketControl::kNotConnected);
         waitUntil([] { return false; }, 50);
-        QCOMPARE(socket.State(), int(SocketControl::StateError)); // until Close or Connect
+        QCOMPARE(socket.state(), SocketControl::State::Error); // until close or connectToHost
 
         // The next connect starts afresh from the error state.
         Peer peer;
@@ -247,7 +249,7 @@ private slots:
     }
 
     // Events of an old connection that are on their way when it is replaced (its bytes
-    // and its end) never reach the new one, neither as events nor in GetData.
+    // and its end) never reach the new one, neither as events nor in readAll.
     void lateEventsOfAnOldConnectionAreDropped()
     {
         Peer oldPeer;
@@ -260,8 +262,8 @@ private slots:
         SocketControl socket;
         EventLog log(socket);
         QByteArray seen;
-        connect(&socket, &SocketControl::dataArrival, this, [&] { seen += socket.GetData(); });
-        QVERIFY(socket.Connect(kLoopback, oldPeer.port()).ok());
+        connect(&socket, &SocketControl::dataArrival, this, [&] { seen += socket.readAll(); });
+        QVERIFY(socket.connectToHost(kLoopback, oldPeer.port()).ok());
 
         // Runs right after the control has taken in the old connection's end, before
         // the events for it are delivered.
@@ -271,15 +273,15 @@ private slots:
         connect(oldConnection, &QTcpSocket::disconnected, this, [&] {
             replaced = true;
             seen.clear(); // the old bytes may have been delivered already, and rightly so
-            socket.Close();
-            QVERIFY(socket.Connect(kLoopback, newPeer.port()).ok());
+            socket.close();
+            QVERIFY(socket.connectToHost(kLoopback, newPeer.port()).ok());
         });
 
         QVERIFY(waitUntil([&] { return replaced && !seen.isEmpty(); }, kLimitMs));
         QCOMPARE(seen, QByteArray("new"));
         QVERIFY(!log.has("peerClosed"));
-        QCOMPARE(socket.State(), int(SocketControl::StateConnected));
-        QCOMPARE(socket.RemotePort(), int(newPeer.port()));
+        QCOMPARE(socket.state(), SocketControl::State::Connected);
+        QCOMPARE(socket.remotePort(), int(newPeer.port()));
     }
 
     // While one handler waits for data on a connection, another handler (a timer's
@@ -293,15 +295,15 @@ private slots:
         SocketControl socket;
         EventLog log(socket);
         QByteArray seen;
-        connect(&socket, &SocketControl::dataArrival, this, [&] { seen += socket.GetData(); });
+        connect(&socket, &SocketControl::dataArrival, this, [&] { seen += socket.readAll(); });
 
         OneShotTimer picker;
         bool secondWaitHeld = false;
         bool secondWaitEnded = false;
         connect(&picker, &Timer::tick, this, [&] {
-            socket.Close();
-            secondWaitHeld = socket.Connect(kLoopback, newPeer.port()).ok()
-                && waitUntil([&] { return socket.State() == SocketControl::StateConnected && !seen.isEmpty(); },
+            socket.close();
+            secondWaitHeld = socket.connectToHost(kLoopback, newPeer.port()).ok()
+                && waitUntil([&] { return socket.state() == SocketControl::State::Connected && !seen.isEmpty(); },
                              kLimitMs);
             secondWaitEnded = true;
         });
@@ -337,24 +339,24 @@ private slots:
         SocketControl other;
         SocketControl& acceptor = onListener ? listener : other;
         QVERIFY(listener.setLocalPort(0).ok());
-        QVERIFY(listener.Listen().ok());
-        QCOMPARE(listener.State(), int(SocketControl::StateListening));
-        const quint16 port = quint16(listener.LocalPort());
+        QVERIFY(listener.listen().ok());
+        QCOMPARE(listener.state(), SocketControl::State::Listening);
+        const quint16 port = quint16(listener.localPort());
         QVERIFY(port != 0);
 
         bool accepted = false;
         connect(&listener, &SocketControl::connectionRequest, this, [&](int requestId) {
-            listener.Close();
-            accepted = acceptor.Accept(requestId).ok();
+            listener.close();
+            accepted = acceptor.accept(requestId).ok();
         });
         int sendCompletes = 0;
         connect(&acceptor, &SocketControl::sendComplete, this, [&] { ++sendCompletes; });
         QByteArray seen;
         bool answerSent = false;
         connect(&acceptor, &SocketControl::dataArrival, this, [&] {
-            seen += acceptor.GetData();
+            seen += acceptor.readAll();
             if (seen == "hello")
-                answerSent = acceptor.SendData("welcome").ok();
+                answerSent = acceptor.send("welcome").ok();
         });
 
         QTcpSocket client;
@@ -367,9 +369,9 @@ private slots:
         QVERIFY(accepted);
         QVERIFY(answerSent);
         QVERIFY(waitUntil([&] { return sendCompletes == 1; }, kLimitMs));
-        QCOMPARE(acceptor.State(), int(SocketControl::StateConnected));
-        QCOMPARE(acceptor.RemoteHostIP(), kLoopback);
-        QCOMPARE(listener.State(), onListener ? int(SocketControl::StateConnected) : int(SocketControl::StateClosed));
+        QCOMPARE(acceptor.state(), SocketControl::State::Connected);
+        QCOMPARE(acceptor.remoteAddress(), kLoopback);
+        QCOMPARE(listener.state(), onListener ? SocketControl::State::Connected : SocketControl::State::Closed);
 
         // Nothing listens while the accepted connection lasts.
         QTcpSocket second;
@@ -381,7 +383,7 @@ private slots:
         QVERIFY(waitUntil([&] { return refused; }, kLimitMs));
 
         client.disconnectFromHost();
-        QVERIFY(waitUntil([&] { return acceptor.State() == SocketControl::StatePeerClosing; }, kLimitMs));
+        QVERIFY(waitUntil([&] { return acceptor.state() == SocketControl::State::PeerClosing; }, kLimitMs));
     }
 
     // With a receive limit the control never holds more than the limit of bytes not yet
@@ -409,16 +411,16 @@ private slots:
         connect(&socket, &SocketControl::dataArrival, this, [&] {
             if (!taking)
                 return;
-            const QByteArray chunk = socket.GetData();
+            const QByteArray chunk = socket.readAll();
             largestTake = std::max(largestTake, chunk.size());
             received += chunk;
         });
 
-        QVERIFY(socket.Connect(kLoopback, peer.port()).ok());
+        QVERIFY(socket.connectToHost(kLoopback, peer.port()).ok());
         QVERIFY(waitUntil([&] { return log.has("dataArrival"); }, kLimitMs));
         QTest::qWait(200); // the peer goes on writing while nothing is taken
         QVERIFY(sender);
-        const QByteArray first = socket.GetData();
+        const QByteArray first = socket.readAll();
         QVERIFY2(first.size() <= kLimit, qPrintable(QString::number(first.size())));
         received += first;
         taking = true;
@@ -433,17 +435,17 @@ private slots:
     void unacceptedRequestIsRefused()
     {
         SocketControl listener;
-        QVERIFY(listener.Listen().ok());
+        QVERIFY(listener.listen().ok());
         int requests = 0;
         connect(&listener, &SocketControl::connectionRequest, this, [&] { ++requests; });
 
         QTcpSocket client;
         bool ended = false;
         connect(&client, &QTcpSocket::disconnected, this, [&] { ended = true; });
-        client.connectToHost(QHostAddress::LocalHost, quint16(listener.LocalPort()));
+        client.connectToHost(QHostAddress::LocalHost, quint16(listener.localPort()));
         QVERIFY(waitUntil([&] { return ended; }, kLimitMs));
         QCOMPARE(requests, 1);
-        QCOMPARE(listener.State(), int(SocketControl::StateListening));
+        QCOMPARE(listener.state(), SocketControl::State::Listening);
     }
 };
 

@@ -34,7 +34,7 @@ private slots:
         const int ticksWhenDisabled = ticks;
         waitUntil(never, 120);
         QCOMPARE(ticks, ticksWhenDisabled);
-        QCOMPARE(timer.Interval(), 30);
+        QCOMPARE(timer.interval(), 30);
     }
 
     void staysQuiet_data()
@@ -86,8 +86,8 @@ private slots:
         connect(&timer, &Timer::tick, this, [&] {
             ++ticks;
             // The handler sees the timer disarmed already.
-            QVERIFY(!timer.Enabled());
-            QCOMPARE(timer.Interval(), 0);
+            QVERIFY(!timer.isEnabled());
+            QCOMPARE(timer.interval(), 0);
         });
         for (int arming = 1; arming <= 2; ++arming) {
             timer.setEnabled(true);
@@ -95,8 +95,8 @@ private slots:
             QVERIFY(waitUntil([&] { return ticks == arming; }, 5000));
             waitUntil(never, 120); // four more intervals bring no second tick
             QCOMPARE(ticks, arming);
-            QVERIFY(!timer.Enabled());
-            QCOMPARE(timer.Interval(), 0);
+            QVERIFY(!timer.isEnabled());
+            QCOMPARE(timer.interval(), 0);
         }
     }
 
@@ -134,7 +134,7 @@ private slots:
         QVERIFY(waitUntil([&timedOut] { return timedOut; }, 400000));
         QVERIFY(clock.elapsed() >= 45);
         QVERIFY(clock.elapsed() < 2500);
-        QCOMPARE(timeout.Interval(), 0);
+        QCOMPARE(timeout.interval(), 0);
     }
 };
 

@@ -134,8 +134,8 @@ private slots:
         QTcpServer peer;
         QVERIFY(peer.listen(QHostAddress::LocalHost));
         SocketControl socket;
-        QVERIFY(socket.Connect(QStringLiteral("127.0.0.1"), peer.serverPort()).ok());
-        QVERIFY(waitUntil([&] { return socket.State() == SocketControl::StateConnected; }, 5000));
+        QVERIFY(socket.connectToHost(QStringLiteral("127.0.0.1"), peer.serverPort()).ok());
+        QVERIFY(waitUntil([&] { return socket.state() == SocketControl::State::Connected; }, 5000));
 
         QVERIFY(!waitUntil(never, 500));
     }

@@ -74,7 +74,7 @@ inline QByteArrayList childrenOf(const TreeNode& node)
     QByteArrayList children;
     for (int i = 0; i < node.childCount(); ++i) {
         const auto* child = static_cast<const TreeNode*>(node.child(i));
-        children.append(child->Text() + '|' + child->Key() + '|' + child->Image() + '|' + child->Tag);
+        children.append(child->nodeText() + '|' + child->key() + '|' + child->imageKey() + '|' + child->Tag);
     }
     return children;
 }

@@ -70,7 +70,7 @@ struct SupportChatWorld {
         support.connectToProgram(listenPort());
         return support.waitForSupportConnection()
             && waitRealTime(
-                   [this] { return window().supportConnection().State() == platform::SocketControl::StateConnected; },
+                   [this] { return window().supportConnection().state() == platform::SocketControl::State::Connected; },
                    kLimitMs);
     }
 

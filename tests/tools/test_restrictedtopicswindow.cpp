@@ -463,8 +463,8 @@ void TestRestrictedTopicsWindow::forgottenPasswordRequest()
     setRestrictedPassword(password);
     platform::SocketControl& socket = reflectorSession().connection().socket();
     if (socketLeftOpen) {
-        QVERIFY(socket.Connect(QStringLiteral("127.0.0.1"), reflector.port()).ok());
-        QTRY_COMPARE(socket.State(), int(platform::SocketControl::StateConnected));
+        QVERIFY(socket.connectToHost(QStringLiteral("127.0.0.1"), reflector.port()).ok());
+        QTRY_COMPARE(socket.state(), platform::SocketControl::State::Connected);
     }
     world_->folder().dialogs().queueAnswer(MessageAnswer::Yes);
 
@@ -510,7 +510,7 @@ void TestRestrictedTopicsWindow::forgottenPasswordWithoutReflector()
     frame().forgotPassword();
     QTRY_COMPARE(status(), QStringLiteral("Message Not Sent... Failed to connect to Server..."));
     QCOMPARE(boxes().size(), 1);
-    QCOMPARE(reflectorSession().connection().socket().State(), int(platform::SocketControl::StateClosed));
+    QCOMPARE(reflectorSession().connection().socket().state(), platform::SocketControl::State::Closed);
 }
 
 void TestRestrictedTopicsWindow::forgottenPasswordConnectIsBounded()
@@ -521,7 +521,7 @@ void TestRestrictedTopicsWindow::forgottenPasswordConnectIsBounded()
     world_->folder().dialogs().queueAnswer(MessageAnswer::Yes);
     frame().forgotPassword();
     QTRY_COMPARE(boxes().last(), QStringLiteral("Could not connect to Larkspire Server"));
-    QCOMPARE(reflectorSession().connection().socket().State(), int(platform::SocketControl::StateClosed));
+    QCOMPARE(reflectorSession().connection().socket().state(), platform::SocketControl::State::Closed);
 }
 
 void TestRestrictedTopicsWindow::forgottenPasswordLeavesATakenOverSocketAlone()
@@ -536,13 +536,13 @@ void TestRestrictedTopicsWindow::forgottenPasswordLeavesATakenOverSocketAlone()
 
     // Another command takes the reflector socket while the request still connects.
     platform::SocketControl& socket = reflectorSession().connection().socket();
-    socket.Close();
-    QVERIFY(socket.Connect(QStringLiteral("127.0.0.1"), reflector.port()).ok());
-    QTRY_COMPARE(socket.State(), int(platform::SocketControl::StateConnected));
+    socket.close();
+    QVERIFY(socket.connectToHost(QStringLiteral("127.0.0.1"), reflector.port()).ok());
+    QTRY_COMPARE(socket.state(), platform::SocketControl::State::Connected);
 
     // The request's connect limit passes: it neither closes that connection nor says a word.
     QTest::qWait(int(2 * kForgottenPasswordConnectLimitMs * FrameWorld::kTimeScale));
-    QCOMPARE(socket.State(), int(platform::SocketControl::StateConnected));
+    QCOMPARE(socket.state(), platform::SocketControl::State::Connected);
     QCOMPARE(boxes().size(), 1);
     QVERIFY(status().isEmpty());
     QVERIFY(reflector.requestTexts().isEmpty());

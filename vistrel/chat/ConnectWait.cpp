@@ -16,7 +16,7 @@ namespace chat {
 namespace {
 
 // The caption for each socket state.
-const std::array<const char*, 10> kStateCaptions = {
+const std::array<const char*, size_t(SocketControl::State::Error) + 1> kStateCaptions = {
     "Closed",
     "Connection Open...",
     "Connection Listening...",
@@ -37,7 +37,7 @@ ConnectWait::ConnectWait(QLabel& caption, QLabel& lamp, QObject* parent)
     limit_->setEnabled(false);
     limit_->setInterval(0);
     connect(limit_, &platform::Timer::tick, this, [this] {
-        socket_->Close();
+        socket_->close();
         cancel();
         showOffLine();
     });
@@ -55,19 +55,18 @@ void ConnectWait::start(SocketControl& socket, bool started)
     limit_->setEnabled(true);
     limit_->setInterval(SupportChatWindow::kConnectLimitMs);
     // The state the connect has reached already; the next ones come as events.
-    show(socket.State());
+    show(socket.state());
 }
 
-void ConnectWait::show(int state)
+void ConnectWait::show(SocketControl::State state)
 {
-    if (state >= 0 && state < int(kStateCaptions.size()))
-        caption_.setText(QString::fromLatin1(kStateCaptions[size_t(state)]));
-    if (state == SocketControl::StateConnected) {
+    caption_.setText(QString::fromLatin1(kStateCaptions[size_t(state)]));
+    if (state == SocketControl::State::Connected) {
         setLampColour(lamp_, SupportChatWindow::kConnectedColour);
         setLampColour(caption_, SupportChatWindow::kConnectedColour);
         cancel();
         emit connected();
-    } else if (state == SocketControl::StateError) {
+    } else if (state == SocketControl::State::Error) {
         cancel();
         showOffLine();
     }
@@ -75,7 +74,7 @@ void ConnectWait::show(int state)
 
 void ConnectWait::showOffLine()
 {
-    caption_.setText(QString::fromLatin1(kStateCaptions[SocketControl::StateError]));
+    caption_.setText(QString::fromLatin1(kStateCaptions[size_t(SocketControl::State::Error)]));
     setLampColour(lamp_, SupportChatWindow::kOffLineColour);
     setLampColour(caption_, SupportChatWindow::kOffLineColour);
     emit offLine();

@@ -8,13 +8,14 @@
 // A wait is one state of its owner, not a loop: start() returns at once and the
 // outcome comes as a signal. Starting it again, or cancelling it, drops the running
 // wait without a word, as when the user picks another channel meanwhile.
+#include "platform/SocketControl.h"
+
 #include <QObject>
 
 class QLabel;
 
 namespace platform {
 class OneShotTimer;
-class SocketControl;
 } // namespace platform
 
 namespace chat {
@@ -37,7 +38,7 @@ signals:
     void offLine();
 
 private:
-    void show(int state);
+    void show(platform::SocketControl::State state);
     void showOffLine();
 
     QLabel& caption_;

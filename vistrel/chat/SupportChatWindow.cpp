@@ -86,7 +86,7 @@ void SupportChatWindow::createSockets()
         channelSockets_[size_t(channel) - 1] = socket;
         connect(socket, &SocketControl::peerClosed, this, &SupportChatWindow::onChannelClosed);
         connect(socket, &SocketControl::socketError, this, &SupportChatWindow::onChannelClosed);
-        connect(socket, &SocketControl::dataArrival, this, [this, socket] { appendToTranscript(socket->GetData()); });
+        connect(socket, &SocketControl::dataArrival, this, [this, socket] { appendToTranscript(socket->readAll()); });
     }
     channelWait_ = new chat::ConnectWait(*chatStateLabel, *chatLamp, this);
     connect(channelWait_, &chat::ConnectWait::connected, this, [this] { inputBox->setFocus(); });
@@ -97,7 +97,7 @@ void SupportChatWindow::createSockets()
     connect(offlineMessageSocket_, &SocketControl::peerClosed, this, &SupportChatWindow::onOfflineMessageClosed);
     connect(offlineMessageSocket_, &SocketControl::socketError, this, &SupportChatWindow::onOfflineMessageClosed);
     connect(offlineMessageSocket_, &SocketControl::dataArrival, this,
-            [this] { appendToOfflineMessage(offlineMessageSocket_->GetData()); });
+            [this] { appendToOfflineMessage(offlineMessageSocket_->readAll()); });
     connect(offlineMessageSocket_, &SocketControl::sendComplete, this, [this] {
         messageStateLabel->setText(QStringLiteral("Message Received ... "));
         setLampColour(*messageLamp, kMessageSentColour);
@@ -164,7 +164,7 @@ void SupportChatWindow::sendLine()
     }
     const QByteArray userName = toCp1252(ui::form<UserSettingsWindow>().userNameBox->text());
     // A target that is not connected refuses the bytes; nothing more is said.
-    target->SendData(chat::userLine(userName, text));
+    target->send(chat::userLine(userName, text));
     if (target == supportSocket_)
         inputBox->clear();
 }
@@ -175,9 +175,9 @@ void SupportChatWindow::pickChannel(int channel)
     // A pick while an earlier one still waits closes that connect too: this one's wait
     // takes the lamp row over.
     for (SocketControl* socket : channelSockets_)
-        socket->Close();
+        socket->close();
     SocketControl& socket = channelSocket(channel);
-    const bool started = socket.Connect(supportHostBox->text(), ports_.channels[size_t(channel) - 1]).ok();
+    const bool started = socket.connectToHost(supportHostBox->text(), ports_.channels[size_t(channel) - 1]).ok();
     channelWait_->start(socket, started);
 }
 
@@ -210,16 +210,16 @@ void SupportChatWindow::sendOfflineMessage()
             return;
         }
     }
-    offlineMessageSocket_->Close();
-    const bool started = offlineMessageSocket_->Connect(supportHostBox->text(), ports_.offlineMessage).ok();
+    offlineMessageSocket_->close();
+    const bool started = offlineMessageSocket_->connectToHost(supportHostBox->text(), ports_.offlineMessage).ok();
     offlineMessageWait_->start(*offlineMessageSocket_, started);
 }
 
 void SupportChatWindow::sendOfflineMessageText()
 {
-    offlineMessageSocket_->SendData(chat::offlineMessage(toCp1252(senderNameBox->text()), toCp1252(senderIdBox->text()),
-                                                         toCp1252(senderEMailBox->text()),
-                                                         toCp1252(offlineMessageBox->toPlainText())));
+    offlineMessageSocket_->send(chat::offlineMessage(toCp1252(senderNameBox->text()), toCp1252(senderIdBox->text()),
+                                                     toCp1252(senderEMailBox->text()),
+                                                     toCp1252(offlineMessageBox->toPlainText())));
 }
 
 void SupportChatWindow::saveSenderDetails()

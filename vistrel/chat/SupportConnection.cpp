@@ -23,7 +23,7 @@ void SupportChatWindow::createSupportConnection()
     supportSocket_->setReceiveLimit(kUnreadLimitBytes);
     connect(supportSocket_, &SocketControl::connectionRequest, this, &SupportChatWindow::onConnectionRequest);
     connect(supportSocket_, &SocketControl::dataArrival, this,
-            [this] { handleSupportChunk(supportSocket_->GetData()); });
+            [this] { handleSupportChunk(supportSocket_->readAll()); });
     // The support side has gone: listen for the next one.
     connect(supportSocket_, &SocketControl::peerClosed, this, &SupportChatWindow::listen);
     connect(supportSocket_, &SocketControl::socketError, this, &SupportChatWindow::listen);
@@ -31,17 +31,17 @@ void SupportChatWindow::createSupportConnection()
 
 int SupportChatWindow::listenPort() const
 {
-    return supportSocket_->LocalPort();
+    return supportSocket_->localPort();
 }
 
 void SupportChatWindow::listen()
 {
-    supportSocket_->Close();
+    supportSocket_->close();
     supportSocket_->setLocalPort(ports_.listener);
-    const SocketControl::Result listening = supportSocket_->Listen();
+    const SocketControl::Result listening = supportSocket_->listen();
     // A port the system chose stays the listener's for the run.
     if (listening.ok())
-        ports_.listener = supportSocket_->LocalPort();
+        ports_.listener = supportSocket_->localPort();
     listenPortBox->setText(QString::number(ports_.listener));
     if (listening.ok())
         return;
@@ -57,12 +57,12 @@ void SupportChatWindow::listen()
 void SupportChatWindow::onConnectionRequest(int requestId)
 {
     // One support host at a time: while it is connected nothing listens.
-    if (supportSocket_->State() != SocketControl::StateClosed)
-        supportSocket_->Close();
-    supportSocket_->Accept(requestId);
+    if (supportSocket_->state() != SocketControl::State::Closed)
+        supportSocket_->close();
+    supportSocket_->accept(requestId);
     // Decided here and now, before any of the peer's bytes are handled: what it has
     // sent so far waits in events that closing the connection drops.
-    const QString peer = supportSocket_->RemoteHostIP();
+    const QString peer = supportSocket_->remoteAddress();
     if (supportHost_->allows(QHostAddress(peer)))
         return;
     QString refusal = QStringLiteral("Support chat refused a connection from %1").arg(peer);

@@ -23,8 +23,8 @@ enum class CommandOrigin {
 // when the session is not busy after the step).
 struct ConnectSteps {
     std::function<void()> login = [] { reflectorSession().logIn(); };
-    std::function<void()> loadIcons = LoadIcons;
-    std::function<void()> buildNodes = BuildNodes;
+    std::function<void()> loadIcons = loadTopicIcons;
+    std::function<void()> buildNodes = buildTopicTree;
 };
 
 // Switches the menus and toolbar to the connected state and starts the login; once

@@ -139,8 +139,8 @@ MainWindow::MainWindow()
     nameControls();
 }
 
-// The controls keep their historic names as object names, so that a search for one
-// lands on it.
+// Each control gets its fixed object name, so that findChild and a search for the name
+// land on it.
 void MainWindow::nameControls()
 {
     ui::giveHistoricNames({

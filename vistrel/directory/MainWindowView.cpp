@@ -35,7 +35,7 @@ void showSessionInMainWindow(ReflectorSession& session)
     QObject::connect(&session, &S::webCamsOnLine,
                      [](const QByteArray& count) { showPanel(2, "Total # of Webcams on Line = " + count); });
     QObject::connect(&session, &S::statusClearDue, &clearStatusAfter);
-    QObject::connect(&session, &S::webCamReply, &LoadWebCams);
+    QObject::connect(&session, &S::webCamReply, &loadWebCams);
     // The logout waits for its connection, so it runs from the event loop, never inside
     // the handling of the reply that asked for it.
     QObject::connect(

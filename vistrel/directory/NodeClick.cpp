@@ -41,14 +41,14 @@ void step(const std::function<void()>& body)
 // same Index with the same key is the same node.
 class ClickedNode {
 public:
-    ClickedNode(QTreeWidget& tree, const TreeNode& node) : tree_(&tree), index_(node.Index()), key_(node.Key()) {}
+    ClickedNode(QTreeWidget& tree, const TreeNode& node) : tree_(&tree), index_(node.index()), key_(node.key()) {}
 
     TreeNode* get() const
     {
         if (!tree_)
             return nullptr;
         TreeNode* node = TreeNodes::of(*tree_).byIndex(index_);
-        return node && node->Key() == key_ ? node : nullptr;
+        return node && node->key() == key_ ? node : nullptr;
     }
 
 private:
@@ -86,12 +86,12 @@ void runNodeClick(MainWindow& main, TreeNode& clickedNode)
     main.transmitterAddressBox->clear();
 
     if (gBracketUrlMode) {
-        step([&] { openBracketedAddress(clickedNode.Text()); });
+        step([&] { openBracketedAddress(clickedNode.nodeText()); });
         gBracketUrlMode = false;
         return;
     }
 
-    const QByteArray queryText = clickedNode.Text();
+    const QByteArray queryText = clickedNode.nodeText();
     if (!passesRestrictedTopicCheck(queryText))
         return;
 
@@ -99,12 +99,12 @@ void runNodeClick(MainWindow& main, TreeNode& clickedNode)
     if (!node)
         return;
     node->setSorted(true);
-    const QByteArray fullPath = node->FullPath();
+    const QByteArray fullPath = node->fullPath();
     main.progressBar->setValue(0);
-    gSelectedNodeIndex = node->Index();
+    gSelectedNodeIndex = node->index();
 
     std::vector<QByteArray> queries;
-    step([&] { queries = topicQueriesFor(fullPath, node->Text()); });
+    step([&] { queries = topicQueriesFor(fullPath, node->nodeText()); });
     for (const QByteArray& query : queries)
         reflectorSession().sendQuery(query);
 

@@ -46,7 +46,7 @@ constexpr int kDeepestLevel = 64;
 int levelOf(const TreeNode& node)
 {
     int level = 0;
-    for (const TreeNode* above = node.Parent(); above && level <= kDeepestLevel; above = above->Parent())
+    for (const TreeNode* above = node.parentNode(); above && level <= kDeepestLevel; above = above->parentNode())
         ++level;
     return level;
 }
@@ -155,7 +155,7 @@ void buildNodesInto(QTreeWidget& tree, const ImageList& images, const std::funct
     }
 }
 
-void BuildNodes()
+void buildTopicTree()
 {
     MainWindow& main = ui::form<MainWindow>();
     buildNodesInto(*main.directoryTree, main.remoteIcons,

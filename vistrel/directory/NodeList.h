@@ -10,8 +10,8 @@ class QProgressBar;
 class QTreeWidget;
 
 // On the main window's controls: directoryTree, remoteIcons and ProgressBar1.
-void LoadIcons();
-void BuildNodes();
+void loadTopicIcons();
+void buildTopicTree();
 
 // The same work on given controls. The icon load lists the icons folder into gIconFiles
 // and, unless gNoIcons is set, adds each picture to `images` under the file name up to

@@ -28,11 +28,11 @@ class OneShotTimer;
 class Timer;
 } // namespace platform
 
-// The controls keep their historic names as object names: "Image1" (the picture),
-// "AniGIF1", "Command1" (Refresh), "Label1", "txtURL" (the address), "Label3",
-// "Check1" (Automatic Refresh Interval), "Text1" (the interval), "chkAutoSave",
-// "Command3" (< Reset), "Command2" (Save Single Image), "Label2" (the status line),
-// and the timers "Timer1" (status clear) and "Timer3" (automatic refresh).
+// The controls' object names: "Image1" (the picture), "AniGIF1", "Command1" (Refresh),
+// "Label1", "txtURL" (the address), "Label3", "Check1" (Automatic Refresh Interval),
+// "Text1" (the interval), "chkAutoSave", "Command3" (< Reset), "Command2" (Save Single
+// Image), "Label2" (the status line), and the timers "Timer1" (status clear) and
+// "Timer3" (automatic refresh).
 class SnapshotWindow : public ProgramWindow {
     Q_OBJECT
 public:

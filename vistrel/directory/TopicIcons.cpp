@@ -67,7 +67,7 @@ void loadIconsInto(ImageList& images, QProgressBar& progress)
     progress.setValue(0);
 }
 
-void LoadIcons()
+void loadTopicIcons()
 {
     MainWindow& main = ui::form<MainWindow>();
     loadIconsInto(main.remoteIcons, *main.progressBar);

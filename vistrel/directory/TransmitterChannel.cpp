@@ -107,7 +107,7 @@ void TransmitterChannel::startFileList(const FileListRequest& request)
     status_ = open ? Status::SendingFileList : Status::Connecting;
     emptyFileList();
     if (open) {
-        shownState_ = -1;
+        shownState_.reset();
         showConnectionState(); // "Current state = Connected"
         sendFileList();
         return;
@@ -116,12 +116,12 @@ void TransmitterChannel::startFileList(const FileListRequest& request)
         failFileList();
         return;
     }
-    socket_.Close();
-    if (!socket_.Connect(request.host, request.port).ok()) {
+    socket_.close();
+    if (!socket_.connectToHost(request.host, request.port).ok()) {
         failFileList();
         return;
     }
-    shownState_ = -1;
+    shownState_.reset();
     awaitStep(Status::Connecting, kConnectLimitMs);
     checkConnectProgress();
 }
@@ -130,7 +130,7 @@ void TransmitterChannel::startFile(const FileRequest& request)
 {
     listOpen_ = false;
     chosenFile_ = request.fileName;
-    if (socket_.SendData(request.speed == Speed::Modem ? "/Modem/" : "/Cable/").ok())
+    if (socket_.send(request.speed == Speed::Modem ? "/Modem/" : "/Cable/").ok())
         awaitStep(Status::SendingSpeed, kSpeedSendLimitMs);
     else
         sendChosenFile();
@@ -139,18 +139,18 @@ void TransmitterChannel::startFile(const FileRequest& request)
 void TransmitterChannel::startStop()
 {
     listOpen_ = false;
-    if (socket_.SendData("/Stop/").ok() || socket_.State() == SocketControl::StateConnected)
+    if (socket_.send("/Stop/").ok() || socket_.state() == SocketControl::State::Connected)
         return;
-    socket_.Close();
-    if (!socket_.RemoteHost().isEmpty())
-        socket_.Connect(); // the same site again, for the next request
+    socket_.close();
+    if (!socket_.remoteHost().isEmpty())
+        socket_.connectToHost(); // the same site again, for the next request
     emit stateTextChanged(QStringLiteral("Stop Command failed."));
 }
 
 void TransmitterChannel::sendFileList()
 {
     listOpen_ = true;
-    if (socket_.SendData("/FileList/").ok())
+    if (socket_.send("/FileList/").ok())
         awaitStep(Status::SendingFileList, kFileListSendLimitMs);
     else
         failFileList();
@@ -160,7 +160,7 @@ void TransmitterChannel::sendFileList()
 void TransmitterChannel::sendChosenFile()
 {
     endStep();
-    socket_.SendData("/VF/" + std::exchange(chosenFile_, {}));
+    socket_.send("/VF/" + std::exchange(chosenFile_, {}));
 }
 
 void TransmitterChannel::awaitStep(Status status, int limitMs)
@@ -186,7 +186,7 @@ void TransmitterChannel::failFileList()
 
 void TransmitterChannel::onStateChanged()
 {
-    const bool connected = socket_.State() == SocketControl::StateConnected;
+    const bool connected = socket_.state() == SocketControl::State::Connected;
     switch (status_) {
     case Status::Idle: break;
     case Status::Connecting: checkConnectProgress(); break;
@@ -228,8 +228,8 @@ void TransmitterChannel::onStepLimit()
 void TransmitterChannel::checkConnectProgress()
 {
     showConnectionState();
-    const int state = socket_.State();
-    if (state == SocketControl::StateConnected || state == SocketControl::StateError)
+    const SocketControl::State state = socket_.state();
+    if (state == SocketControl::State::Connected || state == SocketControl::State::Error)
         finishConnect();
 }
 
@@ -237,33 +237,33 @@ void TransmitterChannel::checkConnectProgress()
 void TransmitterChannel::finishConnect()
 {
     showConnectionState();
-    if (socket_.State() == SocketControl::StateConnected) {
+    if (socket_.state() == SocketControl::State::Connected) {
         sendFileList();
         return;
     }
-    socket_.Close(); // a connect still pending would otherwise finish unasked
+    socket_.close(); // a connect still pending would otherwise finish unasked
     failFileList();
 }
 
 bool TransmitterChannel::isOpenTo(const QString& host, int port) const
 {
-    return socket_.State() == SocketControl::StateConnected && socket_.RemoteHost() == host
-        && socket_.RemotePort() == port;
+    return socket_.state() == SocketControl::State::Connected && socket_.remoteHost() == host
+        && socket_.remotePort() == port;
 }
 
 void TransmitterChannel::showConnectionState()
 {
-    const int state = socket_.State();
+    const SocketControl::State state = socket_.state();
     if (state == shownState_)
         return;
     shownState_ = state;
-    emit stateTextChanged(kStateTexts[state]);
+    emit stateTextChanged(kStateTexts[int(state)]);
 }
 
 // Each data arrival is one reply.
 void TransmitterChannel::onDataArrival()
 {
-    const QByteArray reply = socket_.GetData();
+    const QByteArray reply = socket_.readAll();
     if (reply.isEmpty())
         return;
     switch (transmitterReplyKind(reply)) {

@@ -21,6 +21,7 @@
 #include <QString>
 
 #include <deque>
+#include <optional>
 #include <variant>
 
 class TransmitterChannel : public QObject {
@@ -44,8 +45,7 @@ public:
 
     // The file list as the last list reply (and the pieces that followed it) gave it.
     const QList<QByteArray>& fileNames() const { return fileList_.names(); }
-    // The connection's state, numbered as SocketControl::State gives it.
-    int connectionState() const { return socket_.State(); }
+    platform::SocketControl::State connectionState() const { return socket_.state(); }
 
 public slots:
     // Empties the file list and asks the site for it. An open connection to the same
@@ -132,7 +132,7 @@ private:
     Status status_ = Status::Idle;
     std::deque<Request> waiting_;
     QByteArray chosenFile_; // the file whose request follows the speed request going out
-    int shownState_ = -1;   // the state whose text the connect showed last
-    bool listOpen_ = false; // a list reply now joins the pieces before it
+    std::optional<platform::SocketControl::State> shownState_; // the state whose text the connect showed last
+    bool listOpen_ = false;                                    // a list reply now joins the pieces before it
     TransmitterFileList fileList_;
 };

@@ -53,22 +53,22 @@ TreeNode::~TreeNode()
         owner_->forget(*this);
 }
 
-QByteArray TreeNode::Text() const
+QByteArray TreeNode::nodeText() const
 {
     return platform::toCp1252(text(0));
 }
 
-TreeNode* TreeNode::Parent() const
+TreeNode* TreeNode::parentNode() const
 {
     QTreeWidgetItem* holder = parent();
     return holder && holder->type() == kType ? static_cast<TreeNode*>(holder) : nullptr;
 }
 
-QByteArray TreeNode::FullPath() const
+QByteArray TreeNode::fullPath() const
 {
-    QByteArray path = Text();
-    for (const TreeNode* above = Parent(); above; above = above->Parent())
-        path = above->Text() + '\\' + path;
+    QByteArray path = nodeText();
+    for (const TreeNode* above = parentNode(); above; above = above->parentNode())
+        path = above->nodeText() + '\\' + path;
     return path;
 }
 
@@ -111,7 +111,7 @@ TreeNode& TreeNodes::create(const QByteArray& key, const QByteArray& text, const
     if (images)
         node->setIcon(0, images->icon(imageKey));
     byKey_.insert(foldedKey(key), node);
-    byIndex_.insert(node->Index(), node);
+    byIndex_.insert(node->index(), node);
     return *node;
 }
 
@@ -131,7 +131,7 @@ TreeNode& TreeNodes::addChild(const QByteArray& parentKey, const QByteArray& key
     if (!parent)
         fail(kElementNotFound, "Element not found");
     TreeNode& node = create(key, text, imageKey, images);
-    parent->insertChild(placeAmong(*parent, node, parent->Sorted()), &node);
+    parent->insertChild(placeAmong(*parent, node, parent->isSorted()), &node);
     return node;
 }
 
@@ -159,9 +159,9 @@ void TreeNodes::setSorted(bool sorted)
 
 void TreeNodes::forget(TreeNode& node)
 {
-    if (byIndex_.value(node.Index()) == &node)
-        byIndex_.remove(node.Index());
-    const QString key = foldedKey(node.Key());
+    if (byIndex_.value(node.index()) == &node)
+        byIndex_.remove(node.index());
+    const QString key = foldedKey(node.key());
     if (byKey_.value(key) == &node)
         byKey_.remove(key);
     if (byIndex_.isEmpty())

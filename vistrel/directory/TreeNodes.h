@@ -25,17 +25,17 @@ public:
 
     ~TreeNode() override;
 
-    const QByteArray& Key() const { return key_; }
-    qint16 Index() const { return index_; }
-    const QByteArray& Image() const { return image_; }
-    QByteArray Text() const;
+    const QByteArray& key() const { return key_; }
+    qint16 index() const { return index_; }
+    const QByteArray& imageKey() const { return image_; }
+    QByteArray nodeText() const;
     // The texts of the nodes from the root down to this one, joined by "\".
-    QByteArray FullPath() const;
+    QByteArray fullPath() const;
     // The node that holds this one, or null at the top level.
-    TreeNode* Parent() const;
+    TreeNode* parentNode() const;
 
     // Sorts the children now and keeps the ones added later in order.
-    bool Sorted() const { return sorted_; }
+    bool isSorted() const { return sorted_; }
     void setSorted(bool sorted);
 
     QByteArray Tag;
@@ -86,8 +86,8 @@ public:
     // The node added last, or null when it is gone.
     TreeNode* lastAdded() const;
 
-    // The tree's own Sorted: the top-level nodes in alphabetical order, now and later.
-    bool Sorted() const { return sorted_; }
+    // The tree's own sorting: the top-level nodes in alphabetical order, now and later.
+    bool isSorted() const { return sorted_; }
     void setSorted(bool sorted);
 
 private:

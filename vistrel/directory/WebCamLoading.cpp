@@ -34,7 +34,7 @@ public:
     // True when the webcam got a node.
     bool hang(const WebCamRecord& webCam)
     {
-        QByteArray key = place_.Text();
+        QByteArray key = place_.nodeText();
         while (nodes_.byKey(key)) {
             const TreeNode* last = nodes_.lastAdded();
             if (last && last->Tag == webCam.streamAddress)
@@ -43,7 +43,7 @@ public:
         }
         const QByteArray pictureKey = localPictures_.tag(webCamPicture(webCam.kind).imageNumber);
         try {
-            TreeNode& node = nodes_.addChild(place_.Key(), key, webCamNodeText(webCam), pictureKey, treePictures_);
+            TreeNode& node = nodes_.addChild(place_.key(), key, webCamNodeText(webCam), pictureKey, treePictures_);
             node.Tag = webCam.streamAddress;
             node.webCam = webCam;
             return true;
@@ -63,7 +63,7 @@ private:
 
 } // namespace
 
-void LoadWebCams(const QByteArray& reply)
+void loadWebCams(const QByteArray& reply)
 {
     // Without the main window there is no tree and so no place to hang webcams under.
     if (!ui::isLoaded<MainWindow>())
@@ -88,7 +88,7 @@ void LoadWebCams(const QByteArray& reply)
     // are not webcams of this place now.
     WebCamHanger hanger(nodes, *place, main.localIcons, gNoIcons ? nullptr : &main.remoteIcons);
     bool hungAny = false;
-    for (const WebCamRecord& webCam : webCamsAtPlace(records, place->Text()))
+    for (const WebCamRecord& webCam : webCamsAtPlace(records, place->nodeText()))
         hungAny = hanger.hang(webCam) || hungAny;
     main.progressBar->setValue(0);
 

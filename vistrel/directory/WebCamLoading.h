@@ -8,4 +8,4 @@
 // gSelectedNodeIndex) under that node, each keeping the record it was made from; when
 // it hung at least one, adds the reply to the cache. A reply whose place node is gone
 // (the tree was cleared meanwhile) changes nothing. Shows no message; the caller goes on in every case.
-void LoadWebCams(const QByteArray& reply);
+void loadWebCams(const QByteArray& reply);

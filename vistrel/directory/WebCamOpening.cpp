@@ -220,7 +220,7 @@ void openWebCamOfNode(TreeNode& node)
     // The password prompt's answer comes from the event loop, and the tree may be
     // emptied meanwhile: everything the click needs of the node is taken now.
     const WebCamRecord webCam = *node.webCam;
-    const QByteArray nodeText = node.Text();
+    const QByteArray nodeText = node.nodeText();
     chosenStream() = webCam.streamAddress;
     if (platform::upperCase(webCam.passwordNeeded) != "Y") {
         openWebCam(webCam, nodeText);

@@ -147,11 +147,11 @@ FrameWindow::FrameWindow()
     followCommandActions();
     setToolbarButtonRestorer([this](int button) {
         toolbar->setButtonImage(button, ToolbarControl::PictureNormal);
-        toolbar->Refresh();
+        toolbar->refresh();
     });
     setToolbarPictureChanger([this](int button, int picture) {
         toolbar->setButtonImage(button, picture);
-        toolbar->Refresh();
+        toolbar->refresh();
     });
 
     addressFetch = new platform::HttpTransfer(this);
@@ -467,7 +467,7 @@ void FrameWindow::resetToolbarPictures()
         if (!button.separator && !isToolbarButtonActive(button))
             toolbar->setButtonImage(position, ToolbarControl::PictureNormal);
     }
-    toolbar->Refresh();
+    toolbar->refresh();
     ui::toolbarState().setHighlightCleared(true);
     toolbarPictureReset->setInterval(0);
     toolbarPictureReset->setEnabled(false);

@@ -17,7 +17,7 @@ void PlayerWindowWatcher::start()
 
 bool PlayerWindowWatcher::isRunning() const
 {
-    return timer_.Enabled() && timer_.Interval() > 0;
+    return timer_.isEnabled() && timer_.interval() > 0;
 }
 
 void PlayerWindowWatcher::stop()

@@ -128,7 +128,7 @@ void ToolbarControl::setButtonEnabled(int position, bool enabled)
     update(buttonRect(position));
 }
 
-void ToolbarControl::Refresh()
+void ToolbarControl::refresh()
 {
     update();
 }

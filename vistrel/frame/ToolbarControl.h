@@ -26,7 +26,7 @@ public:
     void setButtonEnabled(int position, bool enabled);
 
     // Repaints the whole toolbar.
-    void Refresh();
+    void refresh();
 
     // The room for a command button's caption, in pixels. The toolbar's own font is
     // chosen so that every caption fits its button.

@@ -8,7 +8,8 @@ using platform::SocketControl;
 
 namespace {
 
-constexpr int kStateCount = 10;
+// One text for each state, by its number.
+constexpr int kStateCount = int(SocketControl::State::Error) + 1;
 
 const std::array<const char*, kStateCount> kWaitTexts = {
     "Connection closed...",
@@ -40,23 +41,16 @@ const std::array<ConnectReport, kStateCount> kReports = {{
     {"Socket Error..", "Socket Error..."},
 }};
 
-bool known(int state)
-{
-    return state >= 0 && state < kStateCount;
-}
-
 } // namespace
 
-QByteArray connectWaitText(int state, ReflectorAddress address)
+QByteArray connectWaitText(SocketControl::State state, ReflectorAddress address)
 {
-    if (!known(state))
-        return {};
-    if (state == SocketControl::StateError && address == ReflectorAddress::Backup)
+    if (state == SocketControl::State::Error && address == ReflectorAddress::Backup)
         return kBackupErrorText;
-    return kWaitTexts[state];
+    return kWaitTexts[size_t(state)];
 }
 
-ConnectReport connectReport(int state)
+ConnectReport connectReport(SocketControl::State state)
 {
-    return known(state) ? kReports[state] : ConnectReport{};
+    return kReports[size_t(state)];
 }

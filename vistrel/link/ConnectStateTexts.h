@@ -1,12 +1,14 @@
 #pragma once
-// What the login tells the user about the reflector socket's state (the numbers of
-// platform::SocketControl::State) while it waits for a connection and after the wait.
+// What the login tells the user about the reflector socket's state while it waits for
+// a connection and after the wait.
+#include "platform/SocketControl.h"
+
 #include <QByteArray>
 
 enum class ReflectorAddress { Primary, Backup };
 
 // The status text shown on each pass of the connect wait.
-QByteArray connectWaitText(int state, ReflectorAddress address);
+QByteArray connectWaitText(platform::SocketControl::State state, ReflectorAddress address);
 
 // The report after a connect wait, written only at the high log level: the log line
 // first, then the status text.
@@ -14,4 +16,4 @@ struct ConnectReport {
     QByteArray logLine;
     QByteArray statusText;
 };
-ConnectReport connectReport(int state);
+ConnectReport connectReport(platform::SocketControl::State state);

@@ -13,7 +13,7 @@ ReflectorConnection::ReflectorConnection(LinkState& state, QObject* parent)
     connect(socket_, &SocketControl::connected, this, &ReflectorConnection::connected);
     connect(socket_, &SocketControl::peerClosed, this, [this] {
         emit closedByPeer();
-        socket_->Close();
+        socket_->close();
     });
     connect(socket_, &SocketControl::sendComplete, this, [&state] { state.sendComplete = true; });
     connect(socket_, &SocketControl::dataArrival, this, &ReflectorConnection::onDataArrival);
@@ -23,7 +23,7 @@ void ReflectorConnection::onDataArrival()
 {
     // A chunk that cannot be deciphered counts as an empty one, which the reply
     // handling ignores.
-    const TrafficText chunk = replyInClear(state_.encryptTraffic, socket_->GetData());
+    const TrafficText chunk = replyInClear(state_.encryptTraffic, socket_->readAll());
     receiveChunk(chunk.ok() ? chunk.text : QByteArray());
 }
 

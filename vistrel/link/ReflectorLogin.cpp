@@ -89,7 +89,7 @@ void ReflectorSession::Login::attempt(ReflectorAddress which)
     result = port.value ? runOnReflectorSocket(socket_, [&] { return socket_.setRemotePort(*port.value); })
                         : SocketControl::Result{port.errorNumber, port.errorDescription};
     if (result.ok())
-        result = runOnReflectorSocket(socket_, [&] { return socket_.Connect(); });
+        result = runOnReflectorSocket(socket_, [&] { return socket_.connectToHost(); });
     if (!result.ok()) {
         fail(result);
         return;
@@ -102,11 +102,11 @@ void ReflectorSession::Login::attempt(ReflectorAddress which)
 // Shows the text of the socket's state; a connection seen ends the address's wait.
 void ReflectorSession::Login::look()
 {
-    lastState_ = socket_.State();
+    lastState_ = socket_.state();
     status(connectWaitText(lastState_, address_));
     if (address_ == ReflectorAddress::Backup)
         hideStatusWindow();
-    if (lastState_ == SocketControl::StateConnected) {
+    if (lastState_ == SocketControl::State::Connected) {
         disarm(*session_.loginConnectLimit_);
         connectedToAddress();
     }
@@ -116,7 +116,7 @@ void ReflectorSession::Login::look()
 void ReflectorSession::Login::connectLimitReached()
 {
     look();
-    if (lastState_ != SocketControl::StateConnected)
+    if (lastState_ != SocketControl::State::Connected)
         addressFailed();
 }
 
@@ -141,7 +141,7 @@ void ReflectorSession::Login::addressFailed()
         status("Can't connect to Larkspire Server...");
         emit session_.windowHideDue(Window::ServerSettings);
         reportConnectState();
-        socket_.Close();
+        socket_.close();
         attempt(ReflectorAddress::Backup);
         return;
     }
@@ -176,7 +176,7 @@ void ReflectorSession::Login::sendLogin()
         loginOnWire(state_.encryptTraffic, settings.userId(), settings.userName(), settings.password());
     SocketControl::Result result{message.errorNumber, message.errorDescription};
     if (result.ok())
-        result = runOnReflectorSocket(socket_, [&] { return socket_.SendData(message.text); });
+        result = runOnReflectorSocket(socket_, [&] { return socket_.send(message.text); });
     if (!result.ok()) {
         fail(result);
         return;

@@ -84,15 +84,15 @@ void ReflectorSession::Logout::connect()
     const PortNumber port = reflectorPort(session_.settings());
     if (step(SocketControl::Result{port.errorNumber, port.errorDescription}))
         step(runOnReflectorSocket(socket_, [&] { return socket_.setRemotePort(*port.value); }));
-    step(runOnReflectorSocket(socket_, [&] { return socket_.Connect(); }));
+    step(runOnReflectorSocket(socket_, [&] { return socket_.connectToHost(); }));
 }
 
 // The connect is decided once the socket has connected, failed or closed again.
 void ReflectorSession::Logout::look()
 {
-    const int state = socket_.State();
-    if (state == SocketControl::StateConnected || state == SocketControl::StateError
-        || state == SocketControl::StateClosed)
+    const SocketControl::State state = socket_.state();
+    if (state == SocketControl::State::Connected || state == SocketControl::State::Error
+        || state == SocketControl::State::Closed)
         connectionDecided();
 }
 
@@ -100,12 +100,12 @@ void ReflectorSession::Logout::look()
 void ReflectorSession::Logout::connectionDecided()
 {
     disarm(*session_.logoutConnectLimit_);
-    const int state = socket_.State();
-    if (state == SocketControl::StateError) {
+    const SocketControl::State state = socket_.state();
+    if (state == SocketControl::State::Error) {
         emit session_.lampShown(5, Lamp::Red);
         emit session_.statusText("Disconnected");
         end(LogoutOutcome::SocketFailed);
-    } else if (state != SocketControl::StateConnected) {
+    } else if (state != SocketControl::State::Connected) {
         statusAndLog(kLogoutFailed);
         end(LogoutOutcome::NotSent);
     } else {
@@ -119,7 +119,7 @@ void ReflectorSession::Logout::send()
     phase_ = Phase::Sending;
     // Building it is a step of its own: a cipher that cannot be reached fails it.
     const TrafficText wire = logoutOnWire(state_.encryptTraffic, session_.settings().outsideAddress());
-    if (!step(SocketControl::Result{wire.errorNumber, wire.errorDescription}) || !step(socket_.SendData(wire.text))) {
+    if (!step(SocketControl::Result{wire.errorNumber, wire.errorDescription}) || !step(socket_.send(wire.text))) {
         sendEnded(false);
         return;
     }
@@ -136,7 +136,7 @@ void ReflectorSession::Logout::sendEnded(bool sent)
     }
     state_.logoutOwed = false;
     statusAndLog(kLogoutSent);
-    socket_.Close();
+    socket_.close();
     emit session_.statusText("Disconnected from Reflector Server...");
     emit session_.logLine("Disconnect from Server...");
     end(LogoutOutcome::Sent);
@@ -146,7 +146,7 @@ void ReflectorSession::Logout::sendEnded(bool sent)
 void ReflectorSession::Logout::end(LogoutOutcome outcome)
 {
     phase_ = Phase::Idle;
-    session_.setStatus(session_.rejectionWindow_->Enabled() ? Status::RejectionWindow : Status::LoggedOut);
+    session_.setStatus(session_.rejectionWindow_->isEnabled() ? Status::RejectionWindow : Status::LoggedOut);
     emit session_.logoutEnded(outcome);
 }
 

@@ -33,7 +33,7 @@ void ReflectorSession::handle(const Reply& reply)
         takeConfirmedUserId(reply.text);
         emit statusText("Login Successful...");
         emit logLine("Login Successful...");
-        connection_->socket().Close();
+        connection_->socket().close();
         emit settingsSaveDue();
         break;
     case Kind::EarlyNoData:

@@ -52,7 +52,7 @@ ReflectorSession::Requests::Requests(ReflectorSession& session)
     const auto onEvent = [this] {
         if (phase_ == Phase::Connecting)
             look();
-        else if (phase_ == Phase::Sending && socket_.State() != SocketControl::StateConnected)
+        else if (phase_ == Phase::Sending && socket_.state() != SocketControl::State::Connected)
             sendEnded(false);
     };
     QObject::connect(&socket_, &SocketControl::stateChanged, &session_, onEvent);
@@ -161,7 +161,7 @@ void ReflectorSession::Requests::begin(const Entry& entry)
     // A port box that holds no number leaves the socket's port as it was.
     if (const PortNumber port = reflectorPort(session_.settings()); port.value)
         runOnReflectorSocket(socket_, [&] { return socket_.setRemotePort(*port.value); });
-    const bool started = runOnReflectorSocket(socket_, [&] { return socket_.Connect(); }).ok();
+    const bool started = runOnReflectorSocket(socket_, [&] { return socket_.connectToHost(); }).ok();
     hideServerSettings();
     if (!started) {
         finish(Outcome::Failed);
@@ -174,9 +174,9 @@ void ReflectorSession::Requests::begin(const Entry& entry)
 // The connect is decided once the socket has connected, failed or closed again.
 void ReflectorSession::Requests::look()
 {
-    const int state = socket_.State();
-    if (state == SocketControl::StateConnected || state == SocketControl::StateError
-        || state == SocketControl::StateClosed)
+    const SocketControl::State state = socket_.state();
+    if (state == SocketControl::State::Connected || state == SocketControl::State::Error
+        || state == SocketControl::State::Closed)
         connectionDecided(false);
 }
 
@@ -185,15 +185,15 @@ void ReflectorSession::Requests::look()
 void ReflectorSession::Requests::connectionDecided(bool limitReached)
 {
     disarm(*session_.requestConnectLimit_);
-    const int state = socket_.State();
-    if (state == SocketControl::StateConnected) {
+    const SocketControl::State state = socket_.state();
+    if (state == SocketControl::State::Connected) {
         showStatus(running_->connectedText);
         emit session_.lampShown(5, Lamp::Green);
         showStatus(running_->sendingText);
         transmit();
         return;
     }
-    const bool decided = state == SocketControl::StateError || state == SocketControl::StateClosed;
+    const bool decided = state == SocketControl::State::Error || state == SocketControl::State::Closed;
     finish(limitReached && !decided ? Outcome::TimedOut : Outcome::Failed);
 }
 
@@ -202,7 +202,7 @@ void ReflectorSession::Requests::transmit()
 {
     const TrafficText wire = requestOnWire(state_.encryptTraffic, session_.stagedRequest_);
     // The string component that enciphers could not be created: nothing can be sent.
-    if (!wire.ok() || !socket_.SendData(wire.text).ok()) {
+    if (!wire.ok() || !socket_.send(wire.text).ok()) {
         finish(Outcome::Failed);
         return;
     }

@@ -66,7 +66,7 @@ private:
     platform::SocketControl& socket_;
     ReflectorAddress address_ = ReflectorAddress::Primary;
     QString addressText_;
-    int lastState_ = platform::SocketControl::StateClosed;
+    platform::SocketControl::State lastState_ = platform::SocketControl::State::Closed;
 };
 
 // The logout on the reflector socket. A step that fails is skipped, after its error's

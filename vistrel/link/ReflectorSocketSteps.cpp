@@ -13,7 +13,7 @@ SocketControl::Result runOnReflectorSocket(SocketControl& socket, const std::fun
 {
     SocketControl::Result result = step();
     for (int retry = 0; retry < kBusySocketRetries && result.number == SocketControl::kInvalidOperation; ++retry) {
-        socket.Close();
+        socket.close();
         result = step();
     }
     return result;

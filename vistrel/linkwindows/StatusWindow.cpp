@@ -236,7 +236,7 @@ void StatusWindow::createLamps(QWidget* diagram)
         const bool shownAtStart = s < 3;
         for (std::size_t p = 0; p < segment.pieces.size(); ++p) {
             const Piece& piece = segment.pieces[p];
-            // Each colour's lamps share their historic control array's name.
+            // All lamps of one colour share one object name, arrayName.
             const auto place = [&](LampPiece*& slot, QColor colour, const char* arrayName) {
                 if (slot)
                     return;

@@ -64,7 +64,7 @@ SocketControl::~SocketControl() = default;
 
 bool SocketControl::inUse() const
 {
-    return state_ != StateClosed && state_ != StateError;
+    return state_ != State::Closed && state_ != State::Error;
 }
 
 SocketControl::Result SocketControl::refuseUnlessFree() const
@@ -100,7 +100,7 @@ SocketControl::Result SocketControl::setLocalPort(int port)
     return result;
 }
 
-int SocketControl::LocalPort() const
+int SocketControl::localPort() const
 {
     if (server_)
         return server_->serverPort();
@@ -109,7 +109,7 @@ int SocketControl::LocalPort() const
     return localPort_;
 }
 
-QString SocketControl::RemoteHostIP() const
+QString SocketControl::remoteAddress() const
 {
     if (!socket_)
         return {};
@@ -120,38 +120,38 @@ QString SocketControl::RemoteHostIP() const
     return isIPv4 ? QHostAddress(ipv4).toString() : peer.toString();
 }
 
-SocketControl::Result SocketControl::Connect(const QString& host, int port)
+SocketControl::Result SocketControl::connectToHost(const QString& host, int port)
 {
     Result result = setRemoteHost(host);
     if (result.ok())
         result = setRemotePort(port);
     if (result.ok())
-        result = Connect();
+        result = connectToHost();
     return result;
 }
 
-SocketControl::Result SocketControl::Connect()
+SocketControl::Result SocketControl::connectToHost()
 {
     if (inUse())
         return invalidOperation();
-    Close();
+    close();
     auto* socket = new QTcpSocket(this);
     socket->setProxy(QNetworkProxy::NoProxy);
     attach(socket);
-    state_ = StateResolvingHost;
+    state_ = State::ResolvingHost;
     socket->connectToHost(remoteHost_, quint16(remotePort_));
     return {};
 }
 
-SocketControl::Result SocketControl::SendData(const QByteArray& data)
+SocketControl::Result SocketControl::send(const QByteArray& data)
 {
-    if (state_ != StateConnected || !socket_)
+    if (state_ != State::Connected || !socket_)
         return {kNotConnected, QStringLiteral("The socket is not connected")};
     socket_->write(data);
     return {};
 }
 
-QByteArray SocketControl::GetData()
+QByteArray SocketControl::readAll()
 {
     QByteArray data = std::exchange(received_, {});
     // Bytes held back by the receive limit follow in the next event, the peer's close
@@ -165,20 +165,20 @@ QByteArray SocketControl::GetData()
     return data;
 }
 
-void SocketControl::Close()
+void SocketControl::close()
 {
     peerClosedHeldBack_ = false;
     releaseConnection();
     closeListener();
     received_.clear();
-    state_ = StateClosed;
+    state_ = State::Closed;
 }
 
-SocketControl::Result SocketControl::Listen()
+SocketControl::Result SocketControl::listen()
 {
     if (inUse())
         return invalidOperation();
-    Close();
+    close();
     server_ = new QTcpServer(this);
     server_->setProxy(QNetworkProxy::NoProxy);
     connect(server_, &QTcpServer::newConnection, this, &SocketControl::onNewConnection);
@@ -189,20 +189,20 @@ SocketControl::Result SocketControl::Listen()
     }
     // Listening again after a close uses the same port, also when the system chose it.
     localPort_ = server_->serverPort();
-    state_ = StateListening;
+    state_ = State::Listening;
     return {};
 }
 
-SocketControl::Result SocketControl::Accept(int requestId)
+SocketControl::Result SocketControl::accept(int requestId)
 {
     if (inUse())
         return invalidOperation();
     QTcpSocket* incoming = pendingRequests().take(requestId);
     if (!incoming)
         return {kInvalidOperation, QStringLiteral("No such connection request")};
-    Close();
+    close();
     attach(incoming);
-    state_ = StateConnected;
+    state_ = State::Connected;
     // Bytes or an end that came before the accept are delivered like later ones.
     if (incoming->bytesAvailable() > 0)
         onReadyRead();
@@ -271,7 +271,7 @@ void SocketControl::post(std::function<void()> event)
 
 void SocketControl::deliverDataArrival()
 {
-    // An earlier handler may already have taken these bytes with its GetData.
+    // An earlier handler may already have taken these bytes with its readAll.
     if (!received_.isEmpty())
         emit dataArrival(received_.size());
 }
@@ -289,7 +289,7 @@ void SocketControl::deliverConnectionRequest(int requestId, quint64 generation)
     }
 }
 
-void SocketControl::moveTo(int state)
+void SocketControl::moveTo(State state)
 {
     if (state == state_)
         return;
@@ -300,9 +300,9 @@ void SocketControl::moveTo(int state)
 void SocketControl::onSocketStateChanged(QAbstractSocket::SocketState state)
 {
     switch (state) {
-    case QAbstractSocket::HostLookupState: moveTo(StateResolvingHost); break;
-    case QAbstractSocket::ConnectingState: moveTo(StateConnecting); break;
-    case QAbstractSocket::ConnectedState: moveTo(StateConnected); break;
+    case QAbstractSocket::HostLookupState: moveTo(State::ResolvingHost); break;
+    case QAbstractSocket::ConnectingState: moveTo(State::Connecting); break;
+    case QAbstractSocket::ConnectedState: moveTo(State::Connected); break;
     default: break; // the end of a connection is handled by onDisconnected and onSocketError
     }
 }
@@ -324,13 +324,13 @@ void SocketControl::onBytesWritten()
 
 void SocketControl::onDisconnected()
 {
-    if (state_ == StateError)
+    if (state_ == State::Error)
         return;
     if (socket_->bytesAvailable() > 0)
         onReadyRead();
-    moveTo(StatePeerClosing);
+    moveTo(State::PeerClosing);
     if (socket_->bytesAvailable() > 0)
-        peerClosedHeldBack_ = true; // raised once GetData has taken the rest
+        peerClosedHeldBack_ = true; // raised once readAll has taken the rest
     else
         post([this] { emit peerClosed(); });
 }
@@ -340,7 +340,7 @@ void SocketControl::onSocketError(QAbstractSocket::SocketError error)
     // The peer closing is an ordinary end, reported by onDisconnected.
     if (error == QAbstractSocket::RemoteHostClosedError)
         return;
-    moveTo(StateError);
+    moveTo(State::Error);
     const int number = errorNumber(error);
     const QString description = socket_->errorString();
     post([this, number, description] { emit socketError(number, description); });

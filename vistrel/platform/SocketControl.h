@@ -10,11 +10,11 @@
 // The events, as signals:
 //   stateChanged(state)          the connection moved on by itself: connecting (6),
 //                                connected (7), peer closing (8) or failed (9); the
-//                                states the calls set (Connect's 4, Listen, Accept,
-//                                Close) raise nothing
-//   connected()                  the connect has succeeded (not raised by Accept)
-//   dataArrival(bytesTotal)      bytes are waiting for GetData
-//   sendComplete()               every byte handed to SendData has been written
+//                                states the calls set (connectToHost's 4, listen,
+//                                accept, close) raise nothing
+//   connected()                  the connect has succeeded (not raised by accept)
+//   dataArrival(bytesTotal)      bytes are waiting for readAll
+//   sendComplete()               every byte handed to send has been written
 //   peerClosed()                 the peer ended the connection (state 8)
 //   socketError(number, text)    the connection failed (state 9)
 //   connectionRequest(id)        a peer connects to the listening socket
@@ -36,24 +36,25 @@ namespace platform {
 class SocketControl : public QObject {
     Q_OBJECT
 public:
-    // The numbers that State() gives.
-    enum SocketState {
-        StateClosed = 0,
-        StateOpen = 1,
-        StateListening = 2,
-        StateConnectionPending = 3,
-        StateResolvingHost = 4,
-        StateHostResolved = 5,
-        StateConnecting = 6,
-        StateConnected = 7,
-        StatePeerClosing = 8,
-        StateError = 9,
+    // The states that state() gives; status texts and logs show them by these numbers.
+    enum class State {
+        Closed = 0,
+        Open = 1,
+        Listening = 2,
+        ConnectionPending = 3,
+        ResolvingHost = 4,
+        HostResolved = 5,
+        Connecting = 6,
+        Connected = 7,
+        PeerClosing = 8,
+        Error = 9,
     };
+    Q_ENUM(State)
 
     // The operation is not allowed in the current state: connecting, listening,
     // accepting or changing the address while a connection or a listener is open.
     static constexpr int kInvalidOperation = 40020;
-    // The operation needs a connection and there is none (SendData).
+    // The operation needs a connection and there is none (send).
     static constexpr int kNotConnected = 40006;
     // A port outside 0 to 65535.
     static constexpr int kInvalidPort = 380;
@@ -68,45 +69,45 @@ public:
     ~SocketControl() override;
 
     // The address can only change while the socket is closed or failed.
-    QString RemoteHost() const { return remoteHost_; }
+    QString remoteHost() const { return remoteHost_; }
     Result setRemoteHost(const QString& host);
-    int RemotePort() const { return remotePort_; }
+    int remotePort() const { return remotePort_; }
     Result setRemotePort(int port);
-    // The port that Listen binds (0: one the system chooses). While listening or
+    // The port that listen binds (0: one the system chooses). While listening or
     // connected it gives the port in use.
-    int LocalPort() const;
+    int localPort() const;
     Result setLocalPort(int port);
     // The peer's numeric address while a connection exists, else empty.
-    QString RemoteHostIP() const;
-    int State() const { return state_; }
+    QString remoteAddress() const;
+    State state() const { return state_; }
     // Changes with every connection and listener the control starts, takes over or
-    // ends (Connect, Accept, Listen, Close): one of several users of a control tells by
+    // ends (connectToHost, accept, listen, close): one of several users of a control tells by
     // it whether the control still carries the connection it made.
     quint64 connectionNumber() const { return generation_; }
 
-    // Connects to RemoteHost and RemotePort; allowed in state 0 (closed) and 9 (error).
-    Result Connect();
-    Result Connect(const QString& host, int port);
+    // Connects to remoteHost and remotePort; allowed in state 0 (closed) and 9 (error).
+    Result connectToHost();
+    Result connectToHost(const QString& host, int port);
     // Queues the bytes for sending; sendComplete follows once all are written.
-    Result SendData(const QByteArray& data);
+    Result send(const QByteArray& data);
     // Takes every byte received and not yet taken (empty if there is none).
-    QByteArray GetData();
-    // At most this many received bytes are held until GetData takes them (0: no limit,
+    QByteArray readAll();
+    // At most this many received bytes are held until readAll takes them (0: no limit,
     // the start); the connection reads no more from the network meanwhile, so a peer
     // that sends more waits. The bytes held back come in later dataArrival events, and
     // peerClosed only after the last of them. Applies from the next connection on.
     void setReceiveLimit(qint64 bytes) { receiveLimit_ = bytes; }
     // Ends the connection or the listener and returns to state 0 without raising an
-    // event. Bytes already queued by SendData still reach the peer.
-    void Close();
-    // Listens on LocalPort on every address of the machine.
-    Result Listen();
+    // event. Bytes already queued by send still reach the peer.
+    void close();
+    // Listens on localPort on every address of the machine.
+    Result listen();
     // Takes over the connection of a connectionRequest event, from this or another
     // control, while its handler runs; a request that no handler accepts is refused.
-    Result Accept(int requestId);
+    Result accept(int requestId);
 
 signals:
-    void stateChanged(int state);
+    void stateChanged(platform::SocketControl::State state);
     void connected();
     void dataArrival(qint64 bytesTotal);
     void sendComplete();
@@ -126,7 +127,7 @@ private:
     void deliverDataArrival();
     void deliverConnectionRequest(int requestId, quint64 generation);
     // Sets a state the connection reached by itself and raises stateChanged for it.
-    void moveTo(int state);
+    void moveTo(State state);
 
     void onSocketStateChanged(QAbstractSocket::SocketState state);
     void onReadyRead();
@@ -138,7 +139,7 @@ private:
     QString remoteHost_;
     int remotePort_ = 0;
     int localPort_ = 0;
-    int state_ = StateClosed;
+    State state_ = State::Closed;
     QTcpSocket* socket_ = nullptr;
     QTcpServer* server_ = nullptr;
     QByteArray received_;

@@ -1,6 +1,6 @@
 #pragma once
-// A timer as the windows use it: two properties, Enabled and Interval, and a tick.
-// It ticks every Interval milliseconds while it is enabled and the interval is
+// A timer as the windows use it: two properties, enabled and interval, and a tick.
+// It ticks every interval milliseconds while it is enabled and the interval is
 // positive. Setting the interval, to any value, starts the count afresh, so the last
 // setting decides when the next tick comes. A new timer is enabled with interval 0,
 // so setting an interval alone starts it.
@@ -17,10 +17,10 @@ class Timer : public QObject {
 public:
     explicit Timer(QObject* parent = nullptr);
 
-    bool Enabled() const { return enabled_; }
+    bool isEnabled() const { return enabled_; }
     void setEnabled(bool enabled);
 
-    int Interval() const { return interval_; }
+    int interval() const { return interval_; }
     void setInterval(int ms);
 
 signals:

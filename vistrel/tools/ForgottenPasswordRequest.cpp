@@ -25,14 +25,15 @@ void ForgottenPasswordRequest::send(SocketControl& socket, const ForgottenPasswo
                                     const QByteArray& text)
 {
     stop();
-    socket.Close();
+    socket.close();
     const PortNumber port = portNumberFromText(target.portText);
     if (!port.value) {
         emit finished(ForgottenPasswordOutcome::ConnectFailed);
         return;
     }
-    if (!socket.setRemoteHost(target.host).ok() || !socket.setRemotePort(*port.value).ok() || !socket.Connect().ok()) {
-        socket.Close();
+    if (!socket.setRemoteHost(target.host).ok() || !socket.setRemotePort(*port.value).ok()
+        || !socket.connectToHost().ok()) {
+        socket.close();
         emit finished(ForgottenPasswordOutcome::ConnectFailed);
         return;
     }
@@ -53,7 +54,7 @@ void ForgottenPasswordRequest::onConnected()
     if (step_ != Step::Connecting || !stillOwnsTheSocket())
         return;
     emit status("Connected to Larkspire Server");
-    if (!socket_->SendData(text_).ok()) {
+    if (!socket_->send(text_).ok()) {
         closeAndFinish(ForgottenPasswordOutcome::SendFailed);
         return;
     }
@@ -110,6 +111,6 @@ void ForgottenPasswordRequest::finish(ForgottenPasswordOutcome outcome)
 
 void ForgottenPasswordRequest::closeAndFinish(ForgottenPasswordOutcome outcome)
 {
-    socket_->Close();
+    socket_->close();
     finish(outcome);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The controls keep their historic names as Qt object names, so that findChild and a
-// search for an old name still land on them while the code names them by their role.
+// Gives controls their fixed Qt object names ("Command1", "txtURL"): tests find a control
+// with findChild by that name, and a search for the name lands on the control, while
+// the code names it by its role.
 #include <QObject>
 
 #include <initializer_list>
