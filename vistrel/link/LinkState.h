@@ -13,7 +13,4 @@ struct LinkState {
     bool logoutOwed = false;     // a logout could not be sent; owed until sent or a new login
     QByteArray advertUrl;        // the last advert address the reflector sent
     int logLevelHigh = 0;        // 1 while the status window logs the login's detailed steps
-
-    // The reflector socket finished a send; the forgotten-password request waits for it.
-    bool sendComplete = false;
 };

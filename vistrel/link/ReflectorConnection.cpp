@@ -3,7 +3,7 @@
 #include "link/LinkState.h"
 #include "link/TrafficCipher.h"
 
-ReflectorConnection::ReflectorConnection(LinkState& state, QObject* parent)
+ReflectorConnection::ReflectorConnection(const LinkState& state, QObject* parent)
     : QObject(parent), state_(state), socket_(new platform::SocketControl(this))
 {
     using platform::SocketControl;
@@ -15,7 +15,6 @@ ReflectorConnection::ReflectorConnection(LinkState& state, QObject* parent)
         emit closedByPeer();
         socket_->close();
     });
-    connect(socket_, &SocketControl::sendComplete, this, [&state] { state.sendComplete = true; });
     connect(socket_, &SocketControl::dataArrival, this, &ReflectorConnection::onDataArrival);
 }
 

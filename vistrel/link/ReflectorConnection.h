@@ -17,7 +17,7 @@ public:
     // longer than this comes to the reply handling in several chunks.
     static constexpr qsizetype kReceiveLimitBytes = 64 * 1024;
 
-    explicit ReflectorConnection(LinkState& state, QObject* parent = nullptr);
+    explicit ReflectorConnection(const LinkState& state, QObject* parent = nullptr);
 
     platform::SocketControl& socket() { return *socket_; }
 
