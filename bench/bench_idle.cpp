@@ -8,7 +8,6 @@
 #include "FakeReflector.h"
 #include "TempProgramFolder.h"
 #include "WidgetBenchmarkMain.h"
-#include "common/Globals.h"
 #include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
 #include "link/ReflectorSession.h"

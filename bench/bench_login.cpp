@@ -6,7 +6,6 @@
 #include "FakeReflector.h"
 #include "TempProgramFolder.h"
 #include "WidgetBenchmarkMain.h"
-#include "common/Globals.h"
 #include "directory/MainWindow.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/ServerSettingsWindow.h"

@@ -2,6 +2,7 @@
 // list of 20 000 records (100 topics of 199 places each), into a fresh tree each time.
 #include "TempProgramFolder.h"
 #include "WidgetBenchmarkMain.h"
+#include "directory/DirectoryModel.h"
 #include "directory/NodeList.h"
 #include "directory/TreeNodes.h"
 #include "ui/ImageList.h"
@@ -48,12 +49,13 @@ void buildFrom(benchmark::State& state, const QByteArray& nodeList)
     file.close();
     ImageList images({48, 48});
     addBuiltInPictures(images);
+    DirectoryModel model;
 
     for (auto _ : state) {
         state.PauseTiming();
         auto tree = std::make_unique<QTreeWidget>();
         state.ResumeTiming();
-        buildNodesInto(*tree, images, [](const QByteArray&) {});
+        buildNodesInto(*tree, images, model, [](const QByteArray&) {});
         benchmark::DoNotOptimize(TreeNodes::of(*tree).count());
         state.PauseTiming();
         tree.reset();

@@ -48,7 +48,7 @@ void loadInChunks(benchmark::State& state, int chunkCount)
         ui::form<MainWindow>().directoryTree->clear();
         tree = PlaceTree::build();
         deleteSeenRepliesCache();
-        gSelectedNodeIndex = tree.france->index();
+        ui::form<MainWindow>().directoryModel.selectedNodeIndex = tree.france->index();
         state.ResumeTiming();
 
         QByteArray collected;

@@ -9,7 +9,6 @@
 #include "RefusingPort.h"
 #include "SessionSettled.h"
 #include "StallingPort.h"
-#include "common/Globals.h"
 #include "common/SeenRepliesCache.h"
 #include "directory/ConnectCommands.h"
 #include "directory/MainWindow.h"
@@ -180,7 +179,7 @@ private:
 void TestConnect::init()
 {
     reflectorSession().state().loggedIn = reflectorSession().state().connectFailed =
-        reflectorSession().state().encryptTraffic = gNoIcons = false;
+        reflectorSession().state().encryptTraffic = false;
     world_.emplace();
     reflector_.emplace();
     QVERIFY(reflector_->listen());
@@ -462,7 +461,7 @@ void TestConnect::connectWithIconsSwitchedOff()
     steps.loadIcons = [] {};
     steps.buildNodes = [] {};
     connectCommand(CommandOrigin::MainWindow, steps);
-    QVERIFY(gNoIcons);
+    QVERIFY(form<MainWindow>().directoryModel.noIcons);
 
     // Unchecking later does not switch the icons back on here (the box's own rules,
     // which ask first, are left out).
@@ -471,7 +470,7 @@ void TestConnect::connectWithIconsSwitchedOff()
         form<OptionsWindow>().iconSwitch->setChecked(false);
     }
     connectCommand(CommandOrigin::MainWindow, steps);
-    QVERIFY(gNoIcons);
+    QVERIFY(form<MainWindow>().directoryModel.noIcons);
 }
 
 void TestConnect::retryLoginRunsConnect()

@@ -5,7 +5,6 @@
 #include "FrameWorld.h"
 #include "RefusingPort.h"
 
-#include "common/Globals.h"
 #include "directory/MainWindow.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/ServerSettingsWindow.h"

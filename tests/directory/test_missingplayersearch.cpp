@@ -3,10 +3,10 @@
 // starts it with the webcam's address.
 #include "FrameWorld.h"
 #include "RealTimeWait.h"
-#include "common/Globals.h"
 #include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamOpening.h"
+#include "directory/WebCamRecord.h"
 #include "platform/RuntimeError.h"
 #include "platform/Wait.h"
 #include "tools/PlayerSearchWindow.h"

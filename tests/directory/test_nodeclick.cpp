@@ -6,7 +6,7 @@
 #include "FrameWorld.h"
 #include "PlaceTree.h"
 #include "ReflectorAt.h"
-#include "common/Globals.h"
+#include "directory/MainWindow.h"
 #include "directory/NodeClick.h"
 #include "directory/WebCamLoading.h"
 #include "platform/RuntimeError.h"
@@ -21,6 +21,12 @@
 using ui::form;
 
 namespace {
+
+// The main window's directory model, which a fresh main window starts anew.
+DirectoryModel& model()
+{
+    return form<MainWindow>().directoryModel;
+}
 
 using Texts = QList<QByteArray>;
 
@@ -64,10 +70,6 @@ private:
 
 void TestNodeClick::init()
 {
-    gBracketUrlMode = false;
-    gNoIcons = false;
-    gSelectedNodeIndex = 0;
-    gWebCamTable.fill(WebCamRecord{});
     world_.emplace();
     form<MainWindow>().show();
     tree_ = PlaceTree::build();
@@ -80,7 +82,6 @@ void TestNodeClick::cleanup()
 {
     reflector_.reset();
     world_.reset();
-    gBracketUrlMode = false;
 }
 
 void TestNodeClick::clickSendsTheNodesQueries_data()
@@ -111,7 +112,7 @@ void TestNodeClick::clickSendsTheNodesQueries()
     QTRY_COMPARE(received(), queries);
     QTest::qWait(100);
     QCOMPARE(received(), queries);
-    QCOMPARE(gSelectedNodeIndex, clicked->index());
+    QCOMPARE(model().selectedNodeIndex, clicked->index());
     QVERIFY(clicked->isSorted());
     QVERIFY(main.transmitterAddressBox->text().isEmpty());
     QCOMPARE(main.progressBar->value(), 0);
@@ -189,7 +190,7 @@ void TestNodeClick::replyDuringTheSendHangsTheWebCams()
         childrenOf(*tree_.france),
         (Texts{"Arc NoStream |France 1|NoStream|http://cams/arc.jpg", "Promenade|France|real|http://cams/nice.rm"}));
     QCOMPARE(received(), Texts{"Travel,France"});
-    QCOMPARE(gWebCamTable[2].name, QByteArray("Berlin"));
+    QCOMPARE(model().webCamRow(2).name, QByteArray("Berlin"));
 
     // A click on a webcam node sends nothing: no test matches its text.
     clickOn(static_cast<TreeNode*>(tree_.france->child(1)));
@@ -255,8 +256,8 @@ void TestNodeClick::bracketModeOpensTheAddressInstead()
         ? tree_.france
         : &TreeNodes::of(*form<MainWindow>().directoryTree)
                .addChild(tree_.france->key(), "Harbour", text, "real", &form<MainWindow>().remoteIcons);
-    gSelectedNodeIndex = 0;
-    gBracketUrlMode = true;
+    model().selectedNodeIndex = 0;
+    model().bracketUrlMode = true;
     form<MainWindow>().transmitterAddressBox->setText(QStringLiteral("10.1.2.3"));
 
     clickOn(node);
@@ -267,8 +268,8 @@ void TestNodeClick::bracketModeOpensTheAddressInstead()
     QCOMPARE(opened, pages);
     QTest::qWait(100);
     QVERIFY(received().isEmpty());
-    QVERIFY(!gBracketUrlMode);
-    QCOMPARE(gSelectedNodeIndex, qint16(0));
+    QVERIFY(!model().bracketUrlMode);
+    QCOMPARE(model().selectedNodeIndex, qint16(0));
     QVERIFY(form<MainWindow>().transmitterAddressBox->text().isEmpty());
 }
 

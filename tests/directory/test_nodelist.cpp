@@ -2,15 +2,18 @@
 // Nodes.lst, the topics collected for the locator, the failure boxes, and the node
 // collection that later steps address nodes by.
 #include "FrameWorld.h"
-#include "common/Globals.h"
 #include "directory/MainWindow.h"
 #include "directory/NodeList.h"
+#include "directory/TopicIcons.h"
 #include "directory/TreeNodes.h"
+#include "link/ReflectorSession.h"
 #include "linkwindows/StatusWindow.h"
 #include "platform/Codec.h"
 #include "platform/RuntimeError.h"
+#include "tools/LocatorWindow.h"
 #include "ui/Forms.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -65,11 +68,25 @@ QList<QByteArray> fullPaths(QTreeWidget& tree)
     return paths;
 }
 
+// The main window's directory model, which a fresh main window starts anew.
+DirectoryModel& model()
+{
+    return form<MainWindow>().directoryModel;
+}
+
+const TopicIcons& topicIcons()
+{
+    return form<MainWindow>().topicIcons;
+}
+
 QList<QByteArray> collectedTopics()
 {
     QList<QByteArray> topics;
-    for (int i = 1; i < kTopicSlots && !gTopics[i].isEmpty(); ++i)
-        topics << gTopics[i];
+    for (const QByteArray& topic : model().topics()) {
+        if (topic.isEmpty())
+            break;
+        topics << topic;
+    }
     return topics;
 }
 
@@ -82,12 +99,12 @@ QList<QByteArray> loadedIconKeys(const ImageList& images)
     return keys;
 }
 
-// gIconFiles rows 0 to gIconCount - 1 that lie in the table, as "file name|key".
+// The rows the icon load listed, as "file name|key".
 QList<QByteArray> iconFileRows()
 {
     QList<QByteArray> rows;
-    for (int row = 0; row < gIconCount && row < kIconFileRows; ++row)
-        rows << gIconFiles[row].fileName + '|' + gIconFiles[row].imageKey;
+    for (const TopicIcons::File& row : topicIcons().rows())
+        rows << row.fileName + '|' + row.imageKey;
     return rows;
 }
 
@@ -107,25 +124,16 @@ QByteArray shippedNodeList()
 class TestNodeList : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup() { gNoIcons = false; }
     void loadAndBuild_data();
     void loadAndBuild();
     void shippedNodeListBuildsWithoutMessages();
     void rebuildIntoAnUnclearedTree();
+    void theLocatorListsTheBuiltTopics();
     void nodeCollection();
     void sortedNodesKeepTheirChildrenInOrder();
     void nodeIndexIsBoundedBy16Bits();
     void aDeepChainStopsAtTheDeepestLevelWithOneBox();
 };
-
-void TestNodeList::init()
-{
-    gNoIcons = false;
-    gIconCount = 0;
-    gIconFiles.fill({});
-    gTopics.fill({});
-}
 
 void TestNodeList::loadAndBuild_data()
 {
@@ -226,7 +234,7 @@ void TestNodeList::loadAndBuild_data()
     for (int i = 0; i < 502; ++i) {
         const QByteArray name = "i" + QByteArray::number(i).rightJustified(3, '0') + ".ico";
         manyIcons << QString::fromLatin1(name);
-        if (i < kIconFileRows) {
+        if (i < TopicIcons::kFileLimit) {
             manyRows << name + '|' + name;
             manyKeys.prepend(name);
         }
@@ -252,7 +260,7 @@ void TestNodeList::loadAndBuild()
         world.writeProgramFile(QStringLiteral("Nodes.lst"), *nodeList);
     if (icons)
         writeIcons(world, *icons);
-    gNoIcons = noIcons;
+    model().noIcons = noIcons;
     MainWindow& main = form<MainWindow>();
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 
@@ -266,11 +274,11 @@ void TestNodeList::loadAndBuild()
     }
     QCOMPARE(fullPaths(*main.directoryTree), paths);
     QCOMPARE(collectedTopics(), topics);
-    QCOMPARE(gIconCount, qint16(iconRows.size() + (iconRows.size() == kIconFileRows ? 1 : 0)));
+    QCOMPARE(topicIcons().count(), qint16(iconRows.size() + (iconRows.size() == TopicIcons::kFileLimit ? 1 : 0)));
     QCOMPARE(iconFileRows(), iconRows);
     QCOMPARE(loadedIconKeys(main.remoteIcons), iconKeys);
     // Never a range of 0 to 0: that makes the bar a busy indicator, animating for good.
-    QCOMPARE(main.progressBar->maximum(), std::max(1, gIconCount - 1));
+    QCOMPARE(main.progressBar->maximum(), std::max(1, topicIcons().count() - 1));
     QCOMPARE(main.progressBar->value(), 0);
 
     // The root always shows its folder picture; the others show theirs unless icons are off.
@@ -304,6 +312,26 @@ void TestNodeList::shippedNodeListBuildsWithoutMessages()
     QVERIFY(collectedTopics().contains("Airports"));
     QCOMPARE(nodes.byKey("Airports/Countries/Albania")->fullPath(),
              QByteArray("Internet\\Airports\\Countries\\Albania"));
+}
+
+// The build hands the topics it collected to the locator, which lists them at its next load.
+void TestNodeList::theLocatorListsTheBuiltTopics()
+{
+    FrameWorld world;
+    world.writeProgramFile(QStringLiteral("Nodes.lst"),
+                           "\"Top\",\"A\",\"Animals\",\"Closed\"\r\n"
+                           "\"A\",\"D\",\"Dogs\",\"Closed\"\r\n"
+                           "\"ArtTop\",\"T\",\"Travel\",\"Closed\"\r\n");
+    form<MainWindow>();
+    buildTopicTree();
+
+    reflectorSession().state().loggedIn = true;
+    LocatorWindow& locator = form<LocatorWindow>();
+    locator.Form_Load();
+    QStringList listed;
+    for (int i = 0; i < locator.topicList->count(); ++i)
+        listed << locator.topicList->itemText(i);
+    QCOMPARE(listed, QStringList({QStringLiteral("Animals"), QStringLiteral("Travel")}));
 }
 
 void TestNodeList::rebuildIntoAnUnclearedTree()
@@ -433,14 +461,15 @@ void TestNodeList::aDeepChainStopsAtTheDeepestLevelWithOneBox()
             + "\",\"Closed\"\r\n";
     FrameWorld world;
     world.writeProgramFile(QStringLiteral("Nodes.lst"), list);
-    gNoIcons = true;
+    model().noIcons = true;
     MainWindow& main = form<MainWindow>();
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 
     // The lines as the build hands them to the log (the status log itself keeps only
     // its newest megabyte).
     QList<QByteArray> logged;
-    buildNodesInto(*main.directoryTree, main.remoteIcons, [&logged](const QByteArray& line) { logged << line; });
+    buildNodesInto(*main.directoryTree, main.remoteIcons, main.directoryModel,
+                   [&logged](const QByteArray& line) { logged << line; });
 
     QCOMPARE(newMessages(world, shownBefore),
              QStringList{" 5  = Node nested deeper than 64 levelsK64   K65   N65   Closed"});

@@ -5,7 +5,6 @@
 #include "FrameWorld.h"
 #include "ScriptedDialogs.h"
 
-#include "common/Globals.h"
 #include "directory/MainWindow.h"
 #include "link/LocatorResults.h"
 #include "link/ReflectorSession.h"
@@ -127,17 +126,11 @@ private slots:
         locator.searchText->setText("beach");
         reflectorSession().state().advertUrl.clear();
         reflectorSession().state().loginFailed = false;
-        gSummaryOpen = false;
-        gSummaryHasEntries = false;
         reflectorSession().state().reflectorAddress.clear();
         reflectorSession().state().encryptTraffic = false;
     }
 
-    void cleanup()
-    {
-        world_.reset();
-        gSummaryOpen = false;
-    }
+    void cleanup() { world_.reset(); }
 
     void chunks_data()
     {
@@ -317,7 +310,7 @@ private slots:
         if (effects.locatorStatus)
             QCOMPARE(locator.statusBar->panelText(1), *effects.locatorStatus);
         if (effects.hasEntries)
-            QCOMPARE(gSummaryHasEntries, *effects.hasEntries);
+            QCOMPARE(locator.summaryHasEntries(), *effects.hasEntries);
         if (effects.nodeBuffer)
             QCOMPARE(reflectorSession().collectedWebCamReply(), *effects.nodeBuffer);
         if (effects.boxes)
@@ -455,12 +448,12 @@ private slots:
         reflectorSession().connection().receiveChunk("/NDF/");
         QCOMPARE(text(locator.resultSentence->text()), QByteArray("earlier")); // closed: untouched
 
-        gSummaryOpen = true;
+        locator.setSummaryOpen(true);
         reflectorSession().connection().receiveChunk("/SumReqRet/ 1;a,b");
-        QVERIFY(gSummaryHasEntries);
+        QVERIFY(locator.summaryHasEntries());
         reflectorSession().connection().receiveChunk("/NDF/"); // entries shown: the sentence stays
         QCOMPARE(text(locator.resultSentence->text()), topicSentence("1"));
-        QVERIFY(!gSummaryHasEntries);
+        QVERIFY(!locator.summaryHasEntries());
         reflectorSession().connection().receiveChunk("/NDF/");
         QCOMPARE(text(locator.resultSentence->text()), topicSentence("0"));
     }

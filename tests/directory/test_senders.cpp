@@ -10,7 +10,6 @@
 #include "SessionSettled.h"
 #include "StallingPort.h"
 
-#include "common/Globals.h"
 #include "directory/MainWindow.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/ServerSettingsWindow.h"
@@ -234,10 +233,10 @@ private slots:
         LocatorWindow& locator = form<LocatorWindow>();
         locator.topicList->addItem("Animals");
         locator.resultList->addItem("old");
-        gSummaryHasEntries = true;
+        locator.setSummaryHasEntries(true);
         locator.requestTopic();
         QVERIFY(locator.resultList->count() == 0);
-        QVERIFY(!gSummaryHasEntries);
+        QVERIFY(!locator.summaryHasEntries());
         locator.searchText->setText(" pier ");
         locator.requestSearch();
         QVERIFY(waitRealTime([&] { return reflector_->requests().size() == 2; }, kWaitMs));

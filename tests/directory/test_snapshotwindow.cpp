@@ -7,6 +7,7 @@
 #include "directory/MainWindow.h"
 #include "directory/SnapshotFiles.h"
 #include "directory/SnapshotWindow.h"
+#include "directory/SnapshotWindows.h"
 #include "frame/FrameWindow.h"
 #include "frame/ToolbarControl.h"
 #include "platform/Dialogs.h"
@@ -42,6 +43,12 @@ using platform::waitUntil;
 using ui::form;
 
 namespace {
+
+// The last picture's folder and the auto-save numbers that every snapshot window shares.
+SharedSnapshotFiles& sharedFiles()
+{
+    return snapshotWindows().sharedFiles();
+}
 
 const QString kLoaded = QStringLiteral("Image Load Successful");
 const QString kNotAPicture = QStringLiteral("Image failed to load please retry..");
@@ -154,8 +161,7 @@ void TestSnapshotWindow::init()
     server_->serve("/junk", 200, QByteArray("<html>no picture here</html>").repeated(20));
     server_->serve("/gone.jpg", 404, "Not Found");
     server_->serveSilently("/silent.jpg");
-    gSnapshotTempDir.clear();
-    gImageCounter = 0;
+    snapshotWindows() = SnapshotWindows();
     ui::toolbarState() = {};
 }
 
@@ -181,10 +187,10 @@ void TestSnapshotWindow::pictureIsFetchedAndShown()
     QImage expected;
     QVERIFY(expected.loadFromData(picture));
     QCOMPARE(controls(*window).picture->pixmap().size(), expected.size());
-    QVERIFY(!gSnapshotTempDir.isEmpty());
-    QVERIFY(!gSnapshotTempDir.startsWith(world_->folder().path()));
-    QCOMPARE(fileContent(gSnapshotTempDir + "dummy.jpg"), picture);
-    QVERIFY(!QFile::exists(gSnapshotTempDir + "dummy"));
+    QVERIFY(!sharedFiles().snapshotTempDir.isEmpty());
+    QVERIFY(!sharedFiles().snapshotTempDir.startsWith(world_->folder().path()));
+    QCOMPARE(fileContent(sharedFiles().snapshotTempDir + "dummy.jpg"), picture);
+    QVERIFY(!QFile::exists(sharedFiles().snapshotTempDir + "dummy"));
 }
 
 void TestSnapshotWindow::failedFetchKeepsThePicture_data()
@@ -204,14 +210,14 @@ void TestSnapshotWindow::failedFetchKeepsThePicture()
     const auto window = windowFor(server_->url("/cam.jpg"));
     QVERIFY(fetchEndsWith(*window, kLoaded));
     const QImage shown = controls(*window).picture->pixmap().toImage();
-    const QString lastPictureDir = gSnapshotTempDir;
+    const QString lastPictureDir = sharedFiles().snapshotTempDir;
 
     window->setAddress(path.isEmpty() || path.contains(':') ? QString::fromLatin1(path) : server_->url(path));
     QVERIFY(fetchEndsWith(*window, status));
 
     QCOMPARE(controls(*window).picture->pixmap().toImage(), shown);
-    QCOMPARE(gSnapshotTempDir, lastPictureDir);
-    QCOMPARE(fileContent(gSnapshotTempDir + "dummy.jpg"), jpeg_);
+    QCOMPARE(sharedFiles().snapshotTempDir, lastPictureDir);
+    QCOMPARE(fileContent(sharedFiles().snapshotTempDir + "dummy.jpg"), jpeg_);
 }
 
 void TestSnapshotWindow::notAPictureClearsAfterItsInterval()
@@ -347,10 +353,10 @@ void TestSnapshotWindow::autoSaveWithoutImagesFolder()
     QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{QStringLiteral("Path not found    76")});
     QVERIFY(!controls(*window).autoSave->isChecked());
     QVERIFY(!controls(*window).picture->pixmap().isNull());
-    QCOMPARE(gImageCounter, 2);
+    QCOMPARE(sharedFiles().imageCounter, 2);
     QVERIFY(fetchEndsWith(*window, kLoaded));
     QCOMPARE(world_->folder().dialogs().messageTexts().size(), 1);
-    QCOMPARE(gImageCounter, 2);
+    QCOMPARE(sharedFiles().imageCounter, 2);
 }
 
 namespace {

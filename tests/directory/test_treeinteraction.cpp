@@ -5,7 +5,7 @@
 #include "FrameWorld.h"
 #include "PlaceTree.h"
 #include "ReflectorAt.h"
-#include "common/Globals.h"
+#include "directory/MainWindow.h"
 #include "directory/RestrictedTopicGate.h"
 #include "frame/FirstRunMarker.h"
 #include "frame/FrameWindow.h"
@@ -26,6 +26,12 @@
 using ui::form;
 
 namespace {
+
+// The main window's directory model, which a fresh main window starts anew.
+DirectoryModel& model()
+{
+    return form<MainWindow>().directoryModel;
+}
 
 using Texts = QList<QByteArray>;
 
@@ -83,7 +89,6 @@ private:
 
 void TestTreeInteraction::init()
 {
-    gBracketUrlMode = false;
     setRestrictedPassword({});
     world_.emplace();
     // Not a first run and no tip: no window of the start-up opens over the tree.
@@ -100,7 +105,6 @@ void TestTreeInteraction::cleanup()
 {
     reflector_.reset();
     world_.reset();
-    gBracketUrlMode = false;
     setRestrictedPassword({});
 }
 
@@ -241,7 +245,7 @@ void TestTreeInteraction::rightClickOpensTheHelpPage()
     QCOMPARE(pages.size(), page ? 1 : 0);
     if (page)
         QCOMPARE(pages.first().path(), QStringLiteral("/help/Internet.htm"));
-    QCOMPARE(gBracketUrlMode, bracketMode);
+    QCOMPARE(model().bracketUrlMode, bracketMode);
     // A right click is no node click.
     QTest::qWait(100);
     QVERIFY(received().isEmpty());
@@ -252,11 +256,11 @@ void TestTreeInteraction::bracketModeLastsUntilTheNextClick()
     lock({"France"}, "pw");
     clickOn(tree_.georgia, Qt::RightButton, Qt::ShiftModifier);
     clickOn(tree_.germany, Qt::RightButton, Qt::ShiftModifier);
-    QVERIFY(gBracketUrlMode);
+    QVERIFY(model().bracketUrlMode);
 
     // The bracket mode's click ends before the restricted-topic check and the queries.
     clickOn(tree_.france);
-    QVERIFY(!gBracketUrlMode);
+    QVERIFY(!model().bracketUrlMode);
     QVERIFY(dialogs().inputBoxes().isEmpty());
     QTest::qWait(100);
     QVERIFY(received().isEmpty());

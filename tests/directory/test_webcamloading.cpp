@@ -3,8 +3,9 @@
 // late or too long.
 #include "FrameWorld.h"
 #include "PlaceTree.h"
-#include "common/Globals.h"
 #include "common/SeenRepliesCache.h"
+#include "directory/DirectoryModel.h"
+#include "directory/MainWindow.h"
 #include "directory/WebCamLoading.h"
 #include "ui/PanelStatusBar.h"
 
@@ -20,6 +21,12 @@
 using ui::form;
 
 namespace {
+
+// The main window's directory model, which a fresh main window starts anew.
+DirectoryModel& model()
+{
+    return form<MainWindow>().directoryModel;
+}
 
 const QByteArray kLoadingStatus = "Loading Webcams into Tree View...!!!";
 
@@ -42,7 +49,7 @@ QByteArray cacheContent()
 // The reply loaded when the user has clicked `place`.
 void loadAt(TreeNode* place, const QByteArray& reply)
 {
-    gSelectedNodeIndex = place->index();
+    model().selectedNodeIndex = place->index();
     loadWebCams(reply);
 }
 
@@ -83,9 +90,6 @@ private:
 
 void TestWebCamLoading::init()
 {
-    gNoIcons = false;
-    gSelectedNodeIndex = 0;
-    gWebCamTable.fill(WebCamRecord{});
     world_.emplace();
     tree_ = PlaceTree::build();
 }
@@ -93,7 +97,6 @@ void TestWebCamLoading::init()
 void TestWebCamLoading::cleanup()
 {
     world_.reset();
-    gNoIcons = false;
 }
 
 void TestWebCamLoading::webCamsOfTheClickedPlaceHangUnderIt()
@@ -126,9 +129,9 @@ void TestWebCamLoading::webCamsOfTheClickedPlaceHangUnderIt()
     QCOMPARE(eiffel->webCam->kind, QByteArray("RealPlay"));
 
     // The table holds every record of the reply, the other place's too.
-    QCOMPARE(gWebCamTable[2].name, QByteArray("Berlin"));
-    QCOMPARE(gWebCamTable[6].name, QByteArray("Paris"));
-    QVERIFY(gWebCamTable[7].marker.isEmpty());
+    QCOMPARE(model().webCamRow(2).name, QByteArray("Berlin"));
+    QCOMPARE(model().webCamRow(6).name, QByteArray("Paris"));
+    QVERIFY(model().webCamRow(7).marker.isEmpty());
     QCOMPARE(status(), kLoadingStatus);
     QCOMPARE(form<MainWindow>().progressBar->value(), 0);
     QCOMPARE(cacheContent(), reply + "\r\n");
@@ -164,9 +167,9 @@ void TestWebCamLoading::shorterReplyAfterLongerShowsOnlyItsOwnWebCams()
 
     QCOMPARE(childrenOf(*tree_.germany), QByteArrayList{"Munich|Germany|real|http://cams/munich.rm"});
     // The table is overwritten only as far as the new reply goes.
-    QCOMPARE(gWebCamTable[1].name, QByteArray("Munich"));
-    QCOMPARE(gWebCamTable[2].name, QByteArray("Berlin"));
-    QCOMPARE(gWebCamTable[3].name, QByteArray("Bonn"));
+    QCOMPARE(model().webCamRow(1).name, QByteArray("Munich"));
+    QCOMPARE(model().webCamRow(2).name, QByteArray("Berlin"));
+    QCOMPARE(model().webCamRow(3).name, QByteArray("Bonn"));
 }
 
 void TestWebCamLoading::replyForAnotherPlaceIsNotRecordedAsSeen()
@@ -178,7 +181,7 @@ void TestWebCamLoading::replyForAnotherPlaceIsNotRecordedAsSeen()
 
     QCOMPARE(tree_.france->childCount(), 0);
     QCOMPARE(tree_.germany->childCount(), 0);
-    QCOMPARE(gWebCamTable[1].name, QByteArray("Berlin"));
+    QCOMPARE(model().webCamRow(1).name, QByteArray("Berlin"));
     QCOMPARE(cacheContent(), QByteArray("(none)"));
 
     loadAt(tree_.germany, reply);
@@ -240,7 +243,7 @@ void TestWebCamLoading::moreThan1000LinesUsesTheFirst1000()
     loadAt(tree_.france, manyFranceRecords(1005));
 
     QCOMPARE(tree_.france->childCount(), 1000);
-    QCOMPARE(gWebCamTable[1000].name, QByteArray("Cam 1000"));
+    QCOMPARE(model().webCamRow(1000).name, QByteArray("Cam 1000"));
     QVERIFY(TreeNodes::of(*form<MainWindow>().directoryTree).byKey("France 999"));
     QVERIFY(!TreeNodes::of(*form<MainWindow>().directoryTree).byKey("France 1000"));
     QCOMPARE(form<MainWindow>().progressBar->maximum(), 1000);
@@ -248,13 +251,13 @@ void TestWebCamLoading::moreThan1000LinesUsesTheFirst1000()
 
 void TestWebCamLoading::replyAfterTheTreeWasClearedChangesNothing()
 {
-    gSelectedNodeIndex = tree_.france->index();
+    model().selectedNodeIndex = tree_.france->index();
     form<MainWindow>().directoryTree->clear(); // as Disconnect leaves it
     loadWebCams(webCamReply({webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay")}));
 
     QCOMPARE(form<MainWindow>().directoryTree->topLevelItemCount(), 0);
     QCOMPARE(TreeNodes::of(*form<MainWindow>().directoryTree).count(), 0);
-    QVERIFY(gWebCamTable[1].marker.isEmpty());
+    QVERIFY(model().webCamRow(1).marker.isEmpty());
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
 }
 
@@ -314,7 +317,7 @@ void TestWebCamLoading::deletedCacheLoadsTheReplyAgain()
 
 void TestWebCamLoading::noIconsGivesNodesWithoutPictures()
 {
-    gNoIcons = true;
+    model().noIcons = true;
     loadAt(tree_.france, webCamReply({webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay")}));
     QCOMPARE(childrenOf(*tree_.france), QByteArrayList{"Eiffel|France||http://cams/eiffel.rm"});
 }

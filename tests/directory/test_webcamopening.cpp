@@ -3,7 +3,6 @@
 // address; the password prompt; missing player path files and missing players.
 #include "FakeWebServer.h"
 #include "FrameWorld.h"
-#include "common/Globals.h"
 #include "directory/MainWindow.h"
 #include "directory/PlayerStart.h"
 #include "directory/SnapshotWindow.h"
@@ -11,6 +10,7 @@
 #include "directory/TreeNodes.h"
 #include "directory/WebCamOpening.h"
 #include "directory/WebCamPasswordPrompt.h"
+#include "directory/WebCamRecord.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "platform/Launcher.h"
 #include "platform/OneShotTimer.h"

@@ -3,6 +3,7 @@
 #include "directory/WebCamReply.h"
 
 #include "common/Lexmara.h"
+#include "directory/DirectoryModel.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -135,17 +136,16 @@ private slots:
 
     void rowsOfAnEarlierLongerReplyStayInTheTable()
     {
-        gWebCamTable[0].marker = "unused";
-        storeWebCamRows(webCamRecordsOf(manyRecords(5)));
-        storeWebCamRows(webCamRecordsOf("/WC/a,x,,X,,,Texas,RealPlay\r\nb,y,,Y,,,Texas,NoStream/EndTran/"));
-        QCOMPARE(gWebCamTable[0].marker, QByteArray("unused"));
-        QCOMPARE(shown(gWebCamTable[1]), QByteArray("a|x||X|||Texas|RealPlay"));
-        QCOMPARE(shown(gWebCamTable[2]), QByteArray("b|y||Y|||Texas|NoStream"));
-        QCOMPARE(shown(gWebCamTable[3]), QByteArray("3|rtsp://cams/3||Cam 3|||Florida|RealPlay"));
-        QCOMPARE(gWebCamTable[6].marker, QByteArray());
+        DirectoryModel model;
+        model.storeWebCamRows(webCamRecordsOf(manyRecords(5)));
+        model.storeWebCamRows(webCamRecordsOf("/WC/a,x,,X,,,Texas,RealPlay\r\nb,y,,Y,,,Texas,NoStream/EndTran/"));
+        QCOMPARE(shown(model.webCamRow(1)), QByteArray("a|x||X|||Texas|RealPlay"));
+        QCOMPARE(shown(model.webCamRow(2)), QByteArray("b|y||Y|||Texas|NoStream"));
+        QCOMPARE(shown(model.webCamRow(3)), QByteArray("3|rtsp://cams/3||Cam 3|||Florida|RealPlay"));
+        QCOMPARE(model.webCamRow(6).marker, QByteArray());
 
-        storeWebCamRows(webCamRecordsOf(manyRecords(1000)));
-        QCOMPARE(gWebCamTable[1000].marker, QByteArray("1000"));
+        model.storeWebCamRows(webCamRecordsOf(manyRecords(1000)));
+        QCOMPARE(model.webCamRow(1000).marker, QByteArray("1000"));
     }
 
     void onlyTheClickedPlaceIsHung()

@@ -10,7 +10,7 @@
 #include "ListValues.h"
 #include "ProgramFolder.h"
 
-#include "common/Globals.h"
+#include "directory/DirectoryModel.h"
 #include "directory/NodeList.h"
 #include "directory/TreeNodes.h"
 #include "ui/ImageList.h"
@@ -74,11 +74,12 @@ void treeHoldsItsNodes(QTreeWidget& widget)
     fuzz::require(items == nodes.count() && indexes.size() == items, "the tree holds the nodes of its collection");
 }
 
-void topicsAreTheTopicRecords(const QList<QByteArray>& topics)
+void topicsAreTheTopicRecords(const DirectoryModel& model, const QList<QByteArray>& topics)
 {
-    const qsizetype kept = std::min<qsizetype>(topics.size(), kTopicSlots - 1);
-    for (qsizetype slot = 1; slot < kTopicSlots; ++slot)
-        fuzz::require(gTopics[slot] == (slot <= kept ? topics[slot - 1] : QByteArray()),
+    const qsizetype kept = std::min<qsizetype>(topics.size(), DirectoryModel::kTopicLimit);
+    const QList<QByteArray>& collected = model.topics();
+    for (qsizetype slot = 1; slot <= DirectoryModel::kTopicLimit; ++slot)
+        fuzz::require(collected.value(slot - 1) == (slot <= kept ? topics[slot - 1] : QByteArray()),
                       "the topics are the texts of the topic records");
 }
 
@@ -99,22 +100,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::ProgramFolder& folder = fuzz::ProgramFolder::get();
     const QByteArray list(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
     folder.writeFile("Nodes.lst", list);
-    gNoIcons = data[0] & 1;
+    DirectoryModel model;
+    model.noIcons = data[0] & 1;
     tree.widget.clear();
     folder.dialogs().messageCount = 0;
 
     int logged = 0;
-    buildNodesInto(tree.widget, tree.pictures, [&logged](const QByteArray& line) {
+    buildNodesInto(tree.widget, tree.pictures, model, [&logged](const QByteArray& line) {
         if (!line.startsWith("Nodes.lst: "))
             ++logged;
     });
 
     const NodeListContent content = contentOf(list);
-    const qsizetype topicsBeyondSlots = std::max<qsizetype>(0, content.topics.size() - (kTopicSlots - 1));
+    const qsizetype topicsBeyondSlots = std::max<qsizetype>(0, content.topics.size() - DirectoryModel::kTopicLimit);
     fuzz::require(TreeNodes::of(tree.widget).count() + folder.dialogs().messageCount + logged
                       == 1 + content.records + (content.endsInsideRecord ? 1 : 0) + topicsBeyondSlots,
                   "every record gives a node or a message");
     treeHoldsItsNodes(tree.widget);
-    topicsAreTheTopicRecords(content.topics);
+    topicsAreTheTopicRecords(model, content.topics);
     return 0;
 }

@@ -4,7 +4,6 @@
 #include "FakeReflector.h"
 #include "TempProgramFolder.h"
 
-#include "common/Globals.h"
 #include "link/ConnectStateTexts.h"
 #include "link/ReflectorSession.h"
 #include "link/ReflectorSettings.h"

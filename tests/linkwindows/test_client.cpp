@@ -6,7 +6,6 @@
 #include "RefusingPort.h"
 #include "TempProgramFolder.h"
 
-#include "common/Globals.h"
 #include "link/ReflectorSession.h"
 #include "link/TrafficCipher.h"
 #include "link/WebCamReplyCollector.h"

@@ -5,7 +5,6 @@
 #include "RightPressHelp.h"
 #include "SessionSettled.h"
 
-#include "common/Globals.h"
 #include "frame/FrameWindow.h"
 #include "link/ReflectorSession.h"
 #include "platform/Codec.h"
@@ -26,7 +25,6 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include <algorithm>
 #include <optional>
 
 using ui::form;
@@ -54,11 +52,10 @@ QStringList listed(const QListWidget& list)
     return items;
 }
 
+// The directory's topics, as the directory hands them to the locator.
 void setTopics(const QList<QByteArray>& topics)
 {
-    std::ranges::fill(gTopics, QByteArray());
-    for (int i = 0; i < topics.size(); ++i)
-        gTopics[i + 1] = topics[i];
+    form<LocatorWindow>().setTopics(topics);
 }
 
 // Opens the locator as the Cam Locator command does and lets it become active.
@@ -82,15 +79,9 @@ private slots:
     {
         QVERIFY(world_.emplace().listening());
         reflectorSession().state().loggedIn = true;
-        gSummaryOpen = gSummaryHasEntries = false;
     }
 
-    void cleanup()
-    {
-        world_.reset();
-        setTopics({});
-        gSummaryOpen = gSummaryHasEntries = false;
-    }
+    void cleanup() { world_.reset(); }
 
     void theTopicListOnOpening_data()
     {
@@ -128,7 +119,7 @@ private slots:
         QCOMPARE(::listed(*locator.topicList), listed);
         QCOMPARE(locator.topicList->isEnabled(), loggedIn);
         QCOMPARE(locator.prompt->text(), loggedIn ? kChoosePrompt : kConnectionNeeded);
-        QVERIFY(gSummaryOpen);
+        QVERIFY(form<LocatorWindow>().summaryOpen());
         // Logged out the search still goes out.
         locator.searchButton->click();
         QVERIFY(QTest::qWaitFor([&] { return world_->reflector().requests().size() == 1; }, kWaitMs));
@@ -163,11 +154,11 @@ private slots:
         locator.topicList->setCurrentIndex(1);
         for (int round = 1; round <= 2; ++round) {
             locator.resultList->addItem(QStringLiteral("earlier"));
-            gSummaryHasEntries = true;
+            locator.setSummaryHasEntries(true);
             emit locator.topicList->activated(1);
             QVERIFY(sessionSettled());
             QCOMPARE(locator.resultList->count(), 0);
-            QVERIFY(!gSummaryHasEntries);
+            QVERIFY(!locator.summaryHasEntries());
             QCOMPARE(locator.statusBar->panelText(1), QByteArray("Sent Data OK ..."));
         }
         QVERIFY(QTest::qWaitFor([&] { return world_->reflector().requests().size() == 2; }, kWaitMs));
@@ -260,7 +251,7 @@ private slots:
 
         locator.close();
 
-        QVERIFY(!gSummaryOpen);
+        QVERIFY(!form<LocatorWindow>().summaryOpen());
         QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::Locator));
         QVERIFY(!locator.isVisible());
         openLocator();
@@ -269,7 +260,7 @@ private slots:
         QCOMPARE(locator.statusBar->panelText(1), QByteArray());
         QCOMPARE(locator.resultSentence->text(),
                  QStringLiteral("For the Topic = ?????? there are webcams located at these nodes. "));
-        QVERIFY(gSummaryOpen);
+        QVERIFY(form<LocatorWindow>().summaryOpen());
     }
 
     // A right press on the window or its controls opens the help page; the topic list

@@ -5,7 +5,6 @@
 #include "FilePermissions.h"
 #include "FileSizeLimit.h"
 #include "FrameWorld.h"
-#include "common/Globals.h"
 #include "link/ReflectorSession.h"
 #include "tools/OptionsWindow.h"
 #include "tools/RestrictedTopicsFrame.h"
@@ -59,18 +58,21 @@ private:
     QStringList boxes() { return world_->folder().dialogs().messageTexts(); }
 
     std::optional<FrameWorld> world_;
+    // The icon switch's choice, as the window hands it to the tree through its two commands.
+    bool noIcons_ = false;
 };
 
 void TestOptionsWindow::init()
 {
-    gNoIcons = false;
+    noIcons_ = false;
+    ui::commands().add(ui::command::kTreeWithPictures, [this] { noIcons_ = false; });
+    ui::commands().add(ui::command::kTreeWithoutPictures, [this] { noIcons_ = true; });
     world_.emplace();
 }
 
 void TestOptionsWindow::cleanup()
 {
     world_.reset();
-    gNoIcons = false;
 }
 
 void TestOptionsWindow::firstRunTicksTheBoxAtTheFirstActivation()
@@ -78,11 +80,11 @@ void TestOptionsWindow::firstRunTicksTheBoxAtTheFirstActivation()
     OptionsWindow& options = form<OptionsWindow>();
     QVERIFY(!options.isVisible());
     QVERIFY(!options.iconLoadingSwitchedOff());
-    QVERIFY(!gNoIcons);
+    QVERIFY(!noIcons_);
 
     options.Form_Activate();
     QVERIFY(options.iconLoadingSwitchedOff());
-    QVERIFY(gNoIcons);
+    QVERIFY(noIcons_);
     QCOMPARE(stored("OptionsIcons", "Show Icons"), QByteArray("1"));
     QCOMPARE(options.tipSwitch->checkState(), Qt::Checked);
     QVERIFY(!options.isVisible());
@@ -107,10 +109,10 @@ void TestOptionsWindow::optionsFileAtLoad()
     if (content)
         world_->writeProgramFile(kOptionsFile, *content);
     // The box's rules run only when the load changes its state.
-    gNoIcons = true;
+    noIcons_ = true;
     OptionsWindow& options = form<OptionsWindow>();
     QCOMPARE(options.iconLoadingSwitchedOff(), ticked);
-    QVERIFY(gNoIcons);
+    QVERIFY(noIcons_);
     QCOMPARE(stored("OptionsIcons", "Show Icons"), ticked ? QByteArray("1") : QByteArray("absent"));
     QVERIFY(boxes().isEmpty());
 }
@@ -126,9 +128,9 @@ void TestOptionsWindow::closeWithTheBoxTickedWritesOne()
     QCOMPARE(permissionBits(world_->folder().filePath(kOptionsFile)), 0600);
 
     // The next reference loads the window again, hidden, from the file.
-    gNoIcons = false;
+    noIcons_ = false;
     QVERIFY(options.iconLoadingSwitchedOff());
-    QVERIFY(gNoIcons);
+    QVERIFY(noIcons_);
     QVERIFY(!options.isVisible());
 }
 
@@ -146,7 +148,7 @@ void TestOptionsWindow::untickAnsweredNoKeepsIconsOff()
     QCOMPARE(warning.buttons, platform::MessageButtons::YesNo);
     QCOMPARE(warning.icon, platform::MessageIcon::Exclamation);
     QVERIFY(!options.iconLoadingSwitchedOff());
-    QVERIFY(gNoIcons);
+    QVERIFY(noIcons_);
     QCOMPARE(stored("OptionsIcons", "Show Icons"), QByteArray("1"));
 
     options.close();
@@ -159,7 +161,7 @@ void TestOptionsWindow::untickAnsweredYesSwitchesIconsOn()
     OptionsWindow& options = form<OptionsWindow>();
     world_->folder().dialogs().queueAnswer(MessageAnswer::Yes);
     options.iconSwitch->setChecked(false);
-    QVERIFY(!gNoIcons);
+    QVERIFY(!noIcons_);
     QCOMPARE(stored("OptionsIcons", "Show Icons"), QByteArray("0"));
 }
 
@@ -180,7 +182,7 @@ void TestOptionsWindow::warningOnlyWhenTheStoredValueDiffers()
     options.Form_Activate();
     QCOMPARE(boxes(), QStringList{kWarning});
     QVERIFY(!options.iconLoadingSwitchedOff());
-    QVERIFY(!gNoIcons);
+    QVERIFY(!noIcons_);
 }
 
 void TestOptionsWindow::failedWriteKeepsTheOldFileWithOneError()

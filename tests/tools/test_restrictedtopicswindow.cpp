@@ -6,7 +6,6 @@
 #include "FileSizeLimit.h"
 #include "FrameWorld.h"
 #include "StallingPort.h"
-#include "common/Globals.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "linkwindows/UserSettingsWindow.h"

@@ -1,6 +1,5 @@
 #include "directory/ConnectCommands.h"
 
-#include "common/Globals.h"
 #include "common/SeenRepliesCache.h"
 #include "directory/MainWindow.h"
 #include "directory/TransmitterChannel.h"
@@ -118,7 +117,7 @@ void finishConnect(const ConnectRequest& request)
     options.hide();
     options.setVisible(false);
     if (options.iconLoadingSwitchedOff()) {
-        gNoIcons = true;
+        main.directoryModel.noIcons = true;
         // Plus and minus signs and text, no pictures.
         main.directoryTree->setIconSize(QSize(0, 0));
     }

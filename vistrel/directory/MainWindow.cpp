@@ -1,6 +1,5 @@
 #include "directory/MainWindow.h"
 
-#include "common/Globals.h"
 #include "directory/ConnectCommands.h"
 #include "directory/NodeClick.h"
 #include "directory/ShutDown.h"
@@ -127,7 +126,7 @@ MainWindow::MainWindow()
     body->addWidget(progressBar, 2, 0);
     body->addWidget(relayAddressBox, 3, 0);
     body->addWidget(createTransmitterFrame(), 0, 1, 4, 1);
-    new TreeInteraction(*directoryTree, *transmitterAddressBox);
+    new TreeInteraction(*directoryTree, *transmitterAddressBox, directoryModel);
     body->setColumnStretch(0, 3);
     body->setColumnStretch(1, 2);
     layout->addLayout(body, 1);

@@ -1,9 +1,11 @@
 #pragma once
 // The main window: the program's start-up window, shown inside the frame. It holds the
-// topic tree, the status bar, the two image lists of the tree, the transmitter
+// topic tree with its directory model and topic icons, the status bar, the two image lists of the tree, the transmitter
 // controls and the timers that other windows arm as time limits and delayed steps.
 // Its public menu handlers are the program's command set.
+#include "directory/DirectoryModel.h"
 #include "directory/KeyChord.h"
+#include "directory/TopicIcons.h"
 #include "ui/ImageList.h"
 
 #include <QWidget>
@@ -69,6 +71,8 @@ public:
     void playChosenStream() {}
 
     QTreeWidget* directoryTree = nullptr;
+    DirectoryModel directoryModel;
+    TopicIcons topicIcons; // the pictures the last icon load listed for remoteIcons
     PanelStatusBar* statusBar = nullptr;
     ImageList remoteIcons;
     ImageList localIcons;

@@ -1,6 +1,5 @@
 #include "directory/NodeClick.h"
 
-#include "common/Globals.h"
 #include "common/Lexmara.h"
 #include "directory/MainWindow.h"
 #include "directory/RestrictedTopicGate.h"
@@ -85,9 +84,10 @@ void runNodeClick(MainWindow& main, TreeNode& clickedNode)
     const ClickedNode clicked(*main.directoryTree, clickedNode);
     main.transmitterAddressBox->clear();
 
-    if (gBracketUrlMode) {
+    DirectoryModel& model = main.directoryModel;
+    if (model.bracketUrlMode) {
         step([&] { openBracketedAddress(clickedNode.nodeText()); });
-        gBracketUrlMode = false;
+        model.bracketUrlMode = false;
         return;
     }
 
@@ -101,7 +101,7 @@ void runNodeClick(MainWindow& main, TreeNode& clickedNode)
     node->setSorted(true);
     const QByteArray fullPath = node->fullPath();
     main.progressBar->setValue(0);
-    gSelectedNodeIndex = node->index();
+    model.selectedNodeIndex = node->index();
 
     std::vector<QByteArray> queries;
     step([&] { queries = topicQueriesFor(fullPath, node->nodeText()); });

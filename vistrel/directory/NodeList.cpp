@@ -1,7 +1,7 @@
 // The tree build: the root, then one node per record of the node list "Nodes.lst".
 #include "directory/NodeList.h"
 
-#include "common/Globals.h"
+#include "directory/DirectoryModel.h"
 #include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
 #include "linkwindows/StatusWindow.h"
@@ -11,12 +11,12 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "platform/StandardErrors.h"
+#include "tools/LocatorWindow.h"
 #include "ui/Forms.h"
 #include "ui/ImageList.h"
 
 #include <QFileInfo>
 
-#include <algorithm>
 #include <optional>
 
 using platform::RuntimeError;
@@ -111,7 +111,8 @@ Read readRecord(platform::ListInputReader& reader, NodeRecord& record)
 
 } // namespace
 
-void buildNodesInto(QTreeWidget& tree, const ImageList& images, const std::function<void(const QByteArray&)>& logLine)
+void buildNodesInto(QTreeWidget& tree, const ImageList& images, DirectoryModel& model,
+                    const std::function<void(const QByteArray&)>& logLine)
 {
     TreeNodes& nodes = TreeNodes::of(tree);
     FailureReport report(logLine);
@@ -122,7 +123,7 @@ void buildNodesInto(QTreeWidget& tree, const ImageList& images, const std::funct
     }
 
     // Cleared first, so the locator never offers a topic of an earlier, longer list.
-    std::ranges::fill(gTopics, QByteArray());
+    model.clearTopics();
     const QString path = platform::programFile(QStringLiteral("Nodes.lst"));
     std::optional<platform::ListInputReader> reader = platform::ListInputReader::fromFile(path);
     if (!reader) {
@@ -130,20 +131,15 @@ void buildNodesInto(QTreeWidget& tree, const ImageList& images, const std::funct
         return;
     }
 
-    const ImageList* pictures = gNoIcons ? nullptr : &images;
-    int topicCount = 0;
+    const ImageList* pictures = model.noIcons ? nullptr : &images;
     NodeRecord record;
     for (Read read; (read = readRecord(*reader, record)) != Read::End;) {
         if (read == Read::Incomplete) {
             report(platform::standardError(platform::errors::kInputPastEndOfFile), record);
             break;
         }
-        if (isTopic(record)) {
-            if (topicCount + 1 < kTopicSlots)
-                gTopics[++topicCount] = record.text;
-            else
-                report(platform::standardError(platform::errors::kSubscriptOutOfRange), record);
-        }
+        if (isTopic(record) && !model.addTopic(record.text))
+            report(platform::standardError(platform::errors::kSubscriptOutOfRange), record);
         try {
             if (const TreeNode* parent = nodes.byKey(record.parentKey); parent && levelOf(*parent) >= kDeepestLevel)
                 throw RuntimeError(platform::errors::kInvalidProcedureCall,
@@ -158,6 +154,7 @@ void buildNodesInto(QTreeWidget& tree, const ImageList& images, const std::funct
 void buildTopicTree()
 {
     MainWindow& main = ui::form<MainWindow>();
-    buildNodesInto(*main.directoryTree, main.remoteIcons,
+    buildNodesInto(*main.directoryTree, main.remoteIcons, main.directoryModel,
                    [](const QByteArray& line) { ui::form<StatusWindow>().appendLogLine(line); });
+    ui::form<LocatorWindow>().setTopics(main.directoryModel.topics());
 }

@@ -5,19 +5,19 @@
 
 #include <functional>
 
+class DirectoryModel;
 class ImageList;
-class QProgressBar;
 class QTreeWidget;
 
-// On the main window's controls: directoryTree, remoteIcons and ProgressBar1.
+// On the main window's controls: directoryTree, remoteIcons and ProgressBar1, with the
+// main window's topic icons (TopicIcons.h) and directory model. The build hands the
+// topics it collected to the locator window.
 void loadTopicIcons();
 void buildTopicTree();
 
-// The same work on given controls. The icon load lists the icons folder into gIconFiles
-// and, unless gNoIcons is set, adds each picture to `images` under the file name up to
-// its first "_"; it shows no message. The build adds the root "Internet" and one node
-// per record of the node list, collects the top-level topics into gTopics and reports
-// the first record that fails in a message box, the later ones as lines for logLine
-// (the status log), with one line counting them.
-void loadIconsInto(ImageList& images, QProgressBar& progress);
-void buildNodesInto(QTreeWidget& tree, const ImageList& images, const std::function<void(const QByteArray&)>& logLine);
+// The build on given controls: adds the root "Internet" and one node per record of the
+// node list (without pictures when the model's icon switch is off), collects the
+// top-level topics into the model and reports the first record that fails in a message
+// box, the later ones as lines for logLine (the status log), with one line counting them.
+void buildNodesInto(QTreeWidget& tree, const ImageList& images, DirectoryModel& model,
+                    const std::function<void(const QByteArray&)>& logLine);

@@ -4,9 +4,6 @@
 
 #include <limits>
 
-QString gSnapshotTempDir;
-qint32 gImageCounter = 0;
-
 QString imagesFolder()
 {
     return platform::programFile(QString::fromLatin1(kImagesFolderName));
@@ -17,8 +14,8 @@ QString autoSavePath(qint32 n)
     return imagesFolder() + QStringLiteral("/Img%1.jpg").arg(n);
 }
 
-qint32 nextImageNumber()
+qint32 SharedSnapshotFiles::nextImageNumber()
 {
-    gImageCounter = gImageCounter == std::numeric_limits<qint32>::max() ? 1 : gImageCounter + 1;
-    return gImageCounter;
+    imageCounter = imageCounter == std::numeric_limits<qint32>::max() ? 1 : imageCounter + 1;
+    return imageCounter;
 }

@@ -3,6 +3,7 @@
 #include "directory/PictureFile.h"
 #include "directory/RefreshInterval.h"
 #include "directory/SnapshotFiles.h"
+#include "directory/SnapshotWindows.h"
 #include "platform/Dialogs.h"
 #include "platform/OneShotTimer.h"
 #include "platform/PrivateTempFolder.h"
@@ -299,12 +300,14 @@ QString SnapshotWindow::showFetchedPicture(const platform::HttpTransfer::Result&
 // Save", so that its failure is reported once and not at every refresh.
 QString SnapshotWindow::keepCopies(const QString& target, const QByteArray& picture)
 {
+    SharedSnapshotFiles& shared = snapshotWindows().sharedFiles();
     if (platform::writeFileAtomically(target + QStringLiteral(".jpg"), picture))
-        gSnapshotTempDir = fetchFolder_;
+        shared.snapshotTempDir = fetchFolder_;
     if (!autoSaveBox_->isChecked())
         return {};
     QDir().mkpath(imagesFolder()); // a failure shows in the write's result
-    const platform::FileWriteResult saved = platform::writeFileAtomically(autoSavePath(nextImageNumber()), picture);
+    const platform::FileWriteResult saved =
+        platform::writeFileAtomically(autoSavePath(shared.nextImageNumber()), picture);
     if (saved)
         return {};
     autoSaveBox_->setChecked(false);
@@ -369,10 +372,11 @@ void SnapshotWindow::switchAutomaticRefresh()
 
 void SnapshotWindow::saveSingleImage()
 {
-    if (gSnapshotTempDir.isEmpty())
+    const QString lastPictureFolder = snapshotWindows().sharedFiles().snapshotTempDir;
+    if (lastPictureFolder.isEmpty())
         return;
     const std::optional<QByteArray> picture =
-        platform::readFile(gSnapshotTempDir + QLatin1String(kSnapshotLastPictureName));
+        platform::readFile(lastPictureFolder + QLatin1String(kSnapshotLastPictureName));
     if (!picture)
         return;
     QString path = platform::dialogs().saveFileName(QStringLiteral("Save As"), QStringLiteral("All Files (*.jpg)"),
@@ -388,7 +392,7 @@ void SnapshotWindow::saveSingleImage()
 
 void SnapshotWindow::restartImageNumbering()
 {
-    gImageCounter = 0;
+    snapshotWindows().sharedFiles().imageCounter = 0;
 }
 
 bool SnapshotWindow::eventFilter(QObject* watched, QEvent* event)

@@ -1,6 +1,9 @@
 #pragma once
 // The snapshot windows that clicks on still-picture webcams open: up to ten at a time,
-// in slots 1 to 10 taken round-robin; the eleventh replaces the first.
+// in slots 1 to 10 taken round-robin; the eleventh replaces the first. They and the
+// default snapshot window share the last picture's folder and the auto-save numbers.
+#include "directory/SnapshotFiles.h"
+
 #include <QByteArray>
 #include <QPointer>
 
@@ -22,9 +25,13 @@ public:
     // The slot used last, 0 before the first window.
     int lastSlot() const { return lastSlot_; }
 
+    // What every snapshot window shares, the default one included.
+    SharedSnapshotFiles& sharedFiles() { return sharedFiles_; }
+
 private:
     std::array<QPointer<SnapshotWindow>, kLimit> windows_;
     int lastSlot_ = 0;
+    SharedSnapshotFiles sharedFiles_;
 };
 
 // The program's snapshot windows.

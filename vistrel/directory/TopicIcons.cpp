@@ -1,9 +1,10 @@
 // The icon load: the topic pictures of the "icons" folder go into the tree's image list.
-#include "directory/NodeList.h"
+#include "directory/TopicIcons.h"
 
-#include "common/Globals.h"
 #include "common/Lexmara.h"
+#include "directory/DirectoryModel.h"
 #include "directory/MainWindow.h"
+#include "directory/NodeList.h"
 #include "platform/Codec.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
@@ -33,20 +34,20 @@ QByteArray imageKeyOf(const QByteArray& fileName)
 
 } // namespace
 
-void loadIconsInto(ImageList& images, QProgressBar& progress)
+void TopicIcons::loadInto(ImageList& images, QProgressBar& progress, const DirectoryModel& model)
 {
-    gIconCount = 0;
     const QDir folder(platform::programFile(QStringLiteral("icons")));
     const QStringList names = folder.entryList({QStringLiteral("*.ico")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
 
-    // The table holds the first kIconFileRows files; a closing empty row follows them
-    // where there is room for it.
-    const int listed = std::min(int(names.size()), kIconFileRows);
+    // The list holds the first kFileLimit files; a closing empty row follows them
+    // where there is room for it. It is filled in a local list and kept at the end:
+    // the events that run meanwhile could start another load.
+    const int listed = std::min(int(names.size()), kFileLimit);
+    std::vector<File> rows;
     for (int row = 0; row < listed; ++row)
-        gIconFiles[row] = {platform::toCp1252(names[row]), {}};
-    if (listed < kIconFileRows)
-        gIconFiles[listed] = {};
-    gIconCount = qint16(listed + 1);
+        rows.push_back({platform::toCp1252(names[row]), {}});
+    if (listed < kFileLimit)
+        rows.push_back({});
 
     // At least 0 to 1: a range of 0 to 0 makes the bar a busy indicator, which keeps
     // animating (and repainting the window) for as long as the program runs.
@@ -54,9 +55,9 @@ void loadIconsInto(ImageList& images, QProgressBar& progress)
     for (int row = 0; row < listed; ++row) {
         QCoreApplication::processEvents(); // a large folder must not freeze the window
         progress.setValue(row);
-        IconFile& icon = gIconFiles[row];
+        File& icon = rows[row];
         icon.imageKey = imageKeyOf(icon.fileName);
-        if (gNoIcons)
+        if (model.noIcons) // read anew each time: the user may switch icons off meanwhile
             continue;
         // A picture that does not load, and a key the list already holds (a built-in
         // one, an earlier file's, one of an earlier login), add nothing.
@@ -65,10 +66,12 @@ void loadIconsInto(ImageList& images, QProgressBar& progress)
             images.insert(kFirstIconPosition, icon.imageKey, icon.imageKey, picture);
     }
     progress.setValue(0);
+    rows_ = std::move(rows);
+    count_ = qint16(listed + 1);
 }
 
 void loadTopicIcons()
 {
     MainWindow& main = ui::form<MainWindow>();
-    loadIconsInto(main.remoteIcons, *main.progressBar);
+    main.topicIcons.loadInto(main.remoteIcons, *main.progressBar, main.directoryModel);
 }

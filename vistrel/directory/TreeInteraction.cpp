@@ -1,6 +1,6 @@
 #include "directory/TreeInteraction.h"
 
-#include "common/Globals.h"
+#include "directory/DirectoryModel.h"
 #include "directory/RestrictedTopicGate.h"
 #include "frame/FrameWindow.h"
 #include "platform/Codec.h"
@@ -15,9 +15,9 @@
 #include <QMouseEvent>
 #include <QTreeWidget>
 
-TreeInteraction::TreeInteraction(QTreeWidget& tree, QLineEdit& transmitterAddressBox)
+TreeInteraction::TreeInteraction(QTreeWidget& tree, QLineEdit& transmitterAddressBox, DirectoryModel& model)
     : QObject(&tree), tree_(tree), viewport_(tree.viewport()), transmitterAddressBox_(transmitterAddressBox),
-      pictureSize_(tree.iconSize())
+      model_(model), pictureSize_(tree.iconSize())
 {
     connect(&tree, &QTreeWidget::itemExpanded, this, &TreeInteraction::nodeExpanded);
     viewport_->installEventFilter(this);
@@ -25,13 +25,19 @@ TreeInteraction::TreeInteraction(QTreeWidget& tree, QLineEdit& transmitterAddres
 
     namespace c = ui::command;
     const QPointer<TreeInteraction> self(this);
+    // The options window's icon switch runs these: its choice holds for the icon loads
+    // and webcam nodes from now on, and the tree shows it at once.
     ui::commands().add(c::kTreeWithPictures, [self] {
-        if (self)
-            self->showPictures(true);
+        if (!self)
+            return;
+        self->model_.noIcons = false;
+        self->showPictures(true);
     });
     ui::commands().add(c::kTreeWithoutPictures, [self] {
-        if (self)
-            self->showPictures(false);
+        if (!self)
+            return;
+        self->model_.noIcons = true;
+        self->showPictures(false);
     });
 }
 
@@ -65,7 +71,7 @@ void TreeInteraction::mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers
     if (modifiers == Qt::NoModifier)
         platform::launcher().openPage(QUrl(platform::webServerPage(QString::fromLatin1(kHelpPage))));
     else if (modifiers == Qt::ShiftModifier)
-        gBracketUrlMode = true;
+        model_.bracketUrlMode = true;
 }
 
 void TreeInteraction::mouseMoved()

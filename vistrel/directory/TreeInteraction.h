@@ -4,11 +4,13 @@
 // transmitter address box; a right click opens the tree's help page, a Shift+right
 // click sets the bracket mode for the next node click; a mouse move over the tree arms
 // the frame's toolbar picture reset. It also gives the tree the two looks that the
-// icon switch of the options window asks for.
+// icon switch of the options window asks for, and keeps that choice in the directory
+// model for the loads that follow.
 #include <QObject>
 #include <QPointer>
 #include <QSize>
 
+class DirectoryModel;
 class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -20,8 +22,8 @@ public:
     static constexpr char kHelpPage[] = "/help/Internet.htm";
     static constexpr int kToolbarResetMs = 500;
 
-    // Lives as long as the tree; the address box must outlive it too.
-    TreeInteraction(QTreeWidget& tree, QLineEdit& transmitterAddressBox);
+    // Lives as long as the tree; the address box and the model must outlive it too.
+    TreeInteraction(QTreeWidget& tree, QLineEdit& transmitterAddressBox, DirectoryModel& model);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -35,5 +37,6 @@ private:
     QTreeWidget& tree_;
     QWidget* const viewport_;
     QLineEdit& transmitterAddressBox_;
+    DirectoryModel& model_;
     const QSize pictureSize_;
 };

@@ -5,7 +5,7 @@
 // of its picture, and whether its children are kept in alphabetical order. The node
 // collection of a tree finds nodes by key and by Index, so a reply that arrives later
 // can hang its nodes under the place the user clicked.
-#include "common/Globals.h"
+#include "directory/WebCamRecord.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,7 +1,7 @@
 #include "directory/WebCamLoading.h"
 
-#include "common/Globals.h"
 #include "common/SeenRepliesCache.h"
+#include "directory/DirectoryModel.h"
 #include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamReply.h"
@@ -70,7 +70,8 @@ void loadWebCams(const QByteArray& reply)
         return;
     MainWindow& main = ui::form<MainWindow>();
     TreeNodes& nodes = TreeNodes::of(*main.directoryTree);
-    TreeNode* place = nodes.byIndex(gSelectedNodeIndex);
+    DirectoryModel& model = main.directoryModel;
+    TreeNode* place = nodes.byIndex(model.selectedNodeIndex);
     if (!place || seenRepliesCacheHolds(reply))
         return;
 
@@ -81,12 +82,12 @@ void loadWebCams(const QByteArray& reply)
     } catch (const platform::RuntimeError&) {
         return; // the string component failed: the reply is not loaded
     }
-    storeWebCamRows(records);
+    model.storeWebCamRows(records);
     main.progressBar->setMaximum(std::max<int>(1, int(records.size())));
 
     // Only this reply's records: rows an earlier, longer reply left in the table
     // are not webcams of this place now.
-    WebCamHanger hanger(nodes, *place, main.localIcons, gNoIcons ? nullptr : &main.remoteIcons);
+    WebCamHanger hanger(nodes, *place, main.localIcons, model.noIcons ? nullptr : &main.remoteIcons);
     bool hungAny = false;
     for (const WebCamRecord& webCam : webCamsAtPlace(records, place->nodeText()))
         hungAny = hanger.hang(webCam) || hungAny;

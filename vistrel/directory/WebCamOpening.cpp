@@ -1,6 +1,5 @@
 #include "directory/WebCamOpening.h"
 
-#include "common/Globals.h"
 #include "common/Lexmara.h"
 #include "directory/MainWindow.h"
 #include "directory/NodeClick.h"
@@ -8,6 +7,7 @@
 #include "directory/SnapshotWindows.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamPasswordPrompt.h"
+#include "directory/WebCamRecord.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"

@@ -67,12 +67,6 @@ std::vector<WebCamRecord> webCamRecordsOf(const QByteArray& reply)
     return records;
 }
 
-void storeWebCamRows(const std::vector<WebCamRecord>& records)
-{
-    const auto count = std::min<size_t>(records.size(), kWebCamReplyLines);
-    std::copy_n(records.begin(), count, gWebCamTable.begin() + 1);
-}
-
 std::vector<WebCamRecord> webCamsAtPlace(const std::vector<WebCamRecord>& records, const QByteArray& placeText)
 {
     std::vector<WebCamRecord> atPlace;

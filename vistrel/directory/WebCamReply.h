@@ -8,14 +8,15 @@
 // stream address, a reserved field, name, password flag, password, place, kind; a
 // missing field is empty and nothing is trimmed. The records end at the first line
 // whose first field is empty, a single LF, or begins with CR.
-#include "common/Globals.h"
+#include "directory/DirectoryModel.h"
+#include "directory/WebCamRecord.h"
 
 #include <QByteArray>
 
 #include <vector>
 
 // A reply holds at most this many record lines; later lines are not read.
-inline constexpr int kWebCamReplyLines = kWebCamTableRows - 1;
+inline constexpr int kWebCamReplyLines = DirectoryModel::kWebCamRows;
 
 // The text between "/WC/" and "/EndTran/"; empty when there is no "/WC/".
 QByteArray webCamReplyBody(const QByteArray& reply);
@@ -23,10 +24,6 @@ QByteArray webCamReplyBody(const QByteArray& reply);
 // The record lines of the reply in order, the marker without the line's leading LF.
 // At most kWebCamReplyLines.
 std::vector<WebCamRecord> webCamRecordsOf(const QByteArray& reply);
-
-// Writes the records into rows 1 onwards of gWebCamTable. The rows after them keep
-// what an earlier, longer reply left there.
-void storeWebCamRows(const std::vector<WebCamRecord>& records);
 
 // The records whose place equals `placeText`, letter case aside, in reply order.
 std::vector<WebCamRecord> webCamsAtPlace(const std::vector<WebCamRecord>& records, const QByteArray& placeText);

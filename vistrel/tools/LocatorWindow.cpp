@@ -1,6 +1,5 @@
 #include "tools/LocatorWindow.h"
 
-#include "common/Globals.h"
 #include "platform/Codec.h"
 #include "platform/Twips.h"
 #include "ui/Forms.h"
@@ -111,8 +110,11 @@ void LocatorWindow::fillTopics()
 {
     const QString shown = topicList->currentText();
     topicList->clear();
-    for (int entry = 1; entry < kTopicSlots && !gTopics[entry].isEmpty(); ++entry)
-        topicList->addItem(fromCp1252(gTopics[entry]));
+    for (const QByteArray& topic : topics_) {
+        if (topic.isEmpty())
+            break;
+        topicList->addItem(fromCp1252(topic));
+    }
     if (const int kept = topicList->findText(shown); kept >= 0)
         topicList->setCurrentIndex(kept);
 }
@@ -120,7 +122,7 @@ void LocatorWindow::fillTopics()
 void LocatorWindow::requestTopic()
 {
     resultList->clear();
-    gSummaryHasEntries = false;
+    summaryHasEntries_ = false;
     statusBar->setPanelText(1, "Sending Query...");
     reflectorSession().sendTopicRequest(toCp1252(topicList->currentText()));
 }
@@ -163,7 +165,7 @@ void LocatorWindow::showResult(ReflectorSession::LocatorOutcome outcome, const L
     case Outcome::TopicResult:
         listEntries(result.entries);
         if (result.listsLaterEntries)
-            gSummaryHasEntries = true;
+            summaryHasEntries_ = true;
         showOutcome("Webcam Data returned OK ...", topicSentence(result.count));
         break;
     case Outcome::SearchResult:
@@ -177,9 +179,9 @@ void LocatorWindow::showResult(ReflectorSession::LocatorOutcome outcome, const L
 
 void LocatorWindow::showNoDataAtPlace()
 {
-    if (!gSummaryHasEntries && gSummaryOpen)
+    if (!summaryHasEntries_ && summaryOpen_)
         resultSentence->setText(fromCp1252(topicSentence("0")));
-    gSummaryHasEntries = false;
+    summaryHasEntries_ = false;
 }
 
 bool LocatorWindow::event(QEvent* event)
@@ -203,12 +205,12 @@ void LocatorWindow::Form_Activate()
         fillTopics();
     }
     paintWindowGradient(*this);
-    gSummaryOpen = true;
+    summaryOpen_ = true;
 }
 
 void LocatorWindow::closeEvent(QCloseEvent* event)
 {
-    gSummaryOpen = false;
+    summaryOpen_ = false;
     giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
     unload();
     QWidget::closeEvent(event);

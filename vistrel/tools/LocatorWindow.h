@@ -1,13 +1,16 @@
 #pragma once
 // The webcam locator window ("WebCam Locator"): asks the reflector where webcams of a
 // topic, or webcams whose description holds a text, are to be found. The topics are
-// the directory's top-level topics, offered only while logged in; the session's
-// answers fill the result list, the result sentence and the status line.
+// the directory's top-level topics, which the directory hands over whenever it has
+// collected them, offered only while logged in; the session's answers fill the result
+// list, the result sentence and the status line.
 //
 // Closing the window unloads it: its controls go back to their first state, and its
 // next opening loads it afresh.
 #include "link/ReflectorSession.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QWidget>
 
 class PanelStatusBar;
@@ -39,6 +42,18 @@ public:
     // sentence tells that the topic has none.
     void showNoDataAtPlace();
 
+    // The directory's topics in their order, listed up to the first empty one when the
+    // window is next loaded or activated.
+    void setTopics(const QList<QByteArray>& topics) { topics_ = topics; }
+
+    // The window was activated and has not been closed since.
+    bool summaryOpen() const { return summaryOpen_; }
+    void setSummaryOpen(bool open) { summaryOpen_ = open; }
+    // A topic answer listed later entries, and no topic request or place without
+    // webcams came since.
+    bool summaryHasEntries() const { return summaryHasEntries_; }
+    void setSummaryHasEntries(bool hasEntries) { summaryHasEntries_ = hasEntries; }
+
     QComboBox* topicList = nullptr; // topic names; enabled only while logged in
     QLineEdit* searchText = nullptr;
     QPushButton* searchButton = nullptr; // "<< Search for"
@@ -60,6 +75,10 @@ private:
     QByteArray topicSentence(const QByteArray& count) const;
     void showOutcome(const QByteArray& status, const QByteArray& sentence);
     void listEntries(const QList<QByteArray>& entries);
+
+    QList<QByteArray> topics_;
+    bool summaryOpen_ = false;
+    bool summaryHasEntries_ = false;
 };
 
 // How the locator window shows the session: its answers, the state of its requests,

@@ -1,6 +1,5 @@
 #include "tools/OptionsWindow.h"
 
-#include "common/Globals.h"
 #include "link/ReflectorSession.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
@@ -196,12 +195,13 @@ void OptionsWindow::setTipBoxState(int state)
     setBoxState(*tipSwitch, state);
 }
 
+// The choice goes to the tree through its two commands, whose owner also keeps it for
+// the icon loads that follow.
 void OptionsWindow::iconSwitchChanged()
 {
     namespace c = ui::command;
     switch (iconSwitch->checkState()) {
     case Qt::Checked:
-        gNoIcons = true;
         ui::commands().run(c::kTreeWithoutPictures);
         OptionSwitches(platform::settingsStore()).saveIconBoxState(1);
         break;
@@ -211,11 +211,9 @@ void OptionsWindow::iconSwitchChanged()
                                "several minutes to load. Do you want to continue anyway? "),
                 platform::MessageButtons::YesNo, platform::MessageIcon::Exclamation, QStringLiteral("Warning"))
             == platform::MessageAnswer::Yes) {
-            gNoIcons = false;
             ui::commands().run(c::kTreeWithPictures);
             OptionSwitches(platform::settingsStore()).saveIconBoxState(0);
         } else {
-            gNoIcons = true;
             ui::commands().run(c::kTreeWithoutPictures);
         }
         break;

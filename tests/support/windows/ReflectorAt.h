@@ -1,7 +1,6 @@
 #pragma once
 // Points the program's requests at a reflector on 127.0.0.1: the address of the last
 // login and the port box of the server settings, as a login to it would leave them.
-#include "common/Globals.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "ui/Forms.h"
