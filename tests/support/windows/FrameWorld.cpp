@@ -3,6 +3,8 @@
 #include "link/ReflectorSession.h"
 #include "platform/TimeScale.h"
 #include "ui/Forms.h"
+#include "ui/Gradient.h"
+#include "ui/ToolbarState.h"
 
 #include <QFile>
 
@@ -11,6 +13,9 @@ FrameWorld::FrameWorld(const QString& webServerBase)
     if (!webServerBase.isEmpty())
         platform::services().webServerBase = webServerBase;
     platform::setTimeScale(kTimeScale);
+    // The toolbar's and the gradient's state as the program starts with them.
+    ui::toolbarState() = {};
+    gradientSettings() = {};
     // The support chat listens from start-up on: on a port the system chooses, so that
     // tests running side by side do not meet on the usual one.
     folder_.settings().save("Vistrel", "SupportChat", "ListenPort", "0");
