@@ -5,6 +5,7 @@
 
 #include "chat/PicturePanel.h"
 #include "platform/Twips.h"
+#include "ui/ObjectNames.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -59,10 +60,9 @@ int rightTwips(const QWidget* widget)
     return widget->geometry().right() * platform::kTwipsPerPixel;
 }
 
-QLabel* lampLabel(const char* name, QWidget* parent)
+QLabel* lampLabel(QWidget* parent)
 {
     auto* lamp = new QLabel(parent);
-    lamp->setObjectName(QString::fromLatin1(name));
     lamp->setFrameShape(QFrame::Box);
     lamp->setAutoFillBackground(true);
     // It starts in the frame's colour.
@@ -70,26 +70,23 @@ QLabel* lampLabel(const char* name, QWidget* parent)
     return lamp;
 }
 
-QLineEdit* lineBox(const char* name, QWidget* parent, int left, int top, int width)
+QLineEdit* lineBox(QWidget* parent, int left, int top, int width)
 {
     auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
     place(box, left, top, width, 315);
     return box;
 }
 
-QPushButton* pushButton(const char* caption, const char* name, QWidget* parent, int left, int top, int width)
+QPushButton* pushButton(const char* caption, QWidget* parent, int left, int top, int width)
 {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
     place(button, left, top, width, 345);
     return button;
 }
 
-QGroupBox* colouredFrame(const char* title, const char* name, QWidget* parent, int top, int height)
+QGroupBox* colouredFrame(const char* title, QWidget* parent, int top, int height)
 {
     auto* frame = new QGroupBox(QString::fromLatin1(title), parent);
-    frame->setObjectName(QString::fromLatin1(name));
     frame->setAutoFillBackground(true);
     QPalette colours = frame->palette();
     colours.setColor(QPalette::Window, kFrameColour);
@@ -100,28 +97,27 @@ QGroupBox* colouredFrame(const char* title, const char* name, QWidget* parent, i
 }
 
 struct LampRow {
+    QLabel* statusMark;
     QLabel* lamp;
+    QLabel* messageMark;
     QLabel* state;
 };
 
 // The lamp row at the foot of a frame: "Status" and the lamp, "Message" and the
 // state caption, which is a second lamp.
-LampRow lampRow(QWidget* frame, int top, const char* statusMark, const char* lampName, const char* messageMark,
-                const char* stateName)
+LampRow lampRow(QWidget* frame, int top)
 {
     constexpr int kGap = 60;
     constexpr int kRight = 7290;
     QLabel* status = markLabel("Status", frame, 120, top, 540);
-    status->setObjectName(QString::fromLatin1(statusMark));
-    QLabel* lamp = lampLabel(lampName, frame);
+    QLabel* lamp = lampLabel(frame);
     const int lampLeft = std::max(720, rightTwips(status) + kGap);
     place(lamp, lampLeft, top, 300, 255);
     QLabel* message = markLabel("Message", frame, std::max(1200, lampLeft + 300 + 3 * kGap), top, 780);
-    message->setObjectName(QString::fromLatin1(messageMark));
-    QLabel* state = lampLabel(stateName, frame);
+    QLabel* state = lampLabel(frame);
     const int stateLeft = std::max(2040, rightTwips(message) + kGap);
     place(state, stateLeft, top - 30, kRight - stateLeft, 285);
-    return {lamp, state};
+    return {status, lamp, message, state};
 }
 
 } // namespace
@@ -138,19 +134,17 @@ void setLampColour(QLabel& lamp, const QColor& colour)
 
 QGroupBox* SupportChatWindow::createChatFrame()
 {
-    QGroupBox* frame = colouredFrame("Support Chat", "Frame1", this, 60, 4620);
+    QGroupBox* frame = colouredFrame("Support Chat", this, 60, 4620);
 
     upperPicture_ = new chat::PicturePanel(frame);
-    upperPicture_->setObjectName(QStringLiteral("AniGIF1"));
     place(upperPicture_, 120, 300, 1800, 1260);
 
     QLabel* hostMark = markLabel("Support Server", frame, 2040, 300, 1300);
-    hostMark->setObjectName(QStringLiteral("Label2"));
     // The host box begins after its mark and ends where the design has it.
     const int hostLeft = std::max(3360, rightTwips(hostMark) + 60);
-    supportHostBox = lineBox("txtChatIP", frame, hostLeft, 270, 5760 - hostLeft);
+    supportHostBox = lineBox(frame, hostLeft, 270, 5760 - hostLeft);
     supportHostBox->setEnabled(false);
-    listenPortBox = lineBox("txtPort", frame, 5880, 270, 1380);
+    listenPortBox = lineBox(frame, 5880, 270, 1380);
     listenPortBox->setText(QString::number(chat::SupportChatPorts{}.listener)); // until the listener is up
     listenPortBox->setEnabled(false);
     for (int i = 0; i < 4; ++i) {
@@ -163,57 +157,87 @@ QGroupBox* SupportChatWindow::createChatFrame()
     }
 
     transcript = new QPlainTextEdit(frame);
-    transcript->setObjectName(QStringLiteral("txtOutput"));
     transcript->setReadOnly(true);
     transcript->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     place(transcript, 120, 1680, 7170, 2160);
 
-    inputBox = lineBox("txtSendData", frame, 120, 3900, 5940);
+    inputBox = lineBox(frame, 120, 3900, 5940);
     // Enter sends and empties the box, whatever the target.
     connect(inputBox, &QLineEdit::returnPressed, this, [this] {
         sendLine();
         inputBox->clear();
     });
-    sendButton = pushButton("Send", "Command1", frame, 6180, 3885, 1110);
+    sendButton = pushButton("Send", frame, 6180, 3885, 1110);
     connect(sendButton, &QPushButton::clicked, this, &SupportChatWindow::sendLine);
 
-    const LampRow lamps = lampRow(frame, 4290, "Label3", "Label1", "Label4", "lblConnectionState");
+    const LampRow lamps = lampRow(frame, 4290);
     chatLamp = lamps.lamp;
     chatStateLabel = lamps.state;
+
+    ui::giveObjectNames({
+        {frame, "Frame1"},
+        {upperPicture_, "AniGIF1"},
+        {hostMark, "Label2"},
+        {supportHostBox, "txtChatIP"},
+        {listenPortBox, "txtPort"},
+        {transcript, "txtOutput"},
+        {inputBox, "txtSendData"},
+        {sendButton, "Command1"},
+        {lamps.statusMark, "Label3"},
+        {chatLamp, "Label1"},
+        {lamps.messageMark, "Label4"},
+        {chatStateLabel, "lblConnectionState"},
+    });
     return frame;
 }
 
 QGroupBox* SupportChatWindow::createOfflineMessageFrame()
 {
-    QGroupBox* frame = colouredFrame("EMessage", "Frame2", this, 4740, 3120);
+    QGroupBox* frame = colouredFrame("EMessage", this, 4740, 3120);
 
-    markLabel("If you can't get through using live chat, then send an EMessage.", frame, 120, 270, 7170)
-        ->setObjectName(QStringLiteral("Label5"));
-    markLabel("Name", frame, 120, 600, 2280)->setObjectName(QStringLiteral("Label6"));
-    markLabel("User ID", frame, 2520, 600, 2280)->setObjectName(QStringLiteral("Label7"));
-    markLabel("EMail Address", frame, 4920, 600, 2370)->setObjectName(QStringLiteral("Label8"));
-    senderNameBox = lineBox("txtName", frame, 120, 870, 2280);
-    senderIdBox = lineBox("txtID", frame, 2520, 870, 2280);
-    senderEMailBox = lineBox("txtEMail", frame, 4920, 870, 2370);
-    saveSettingsButton = pushButton("Save Settings", "Command4", frame, 5880, 1260, 1410);
+    QLabel* explanationMark =
+        markLabel("If you can't get through using live chat, then send an EMessage.", frame, 120, 270, 7170);
+    QLabel* nameMark = markLabel("Name", frame, 120, 600, 2280);
+    QLabel* idMark = markLabel("User ID", frame, 2520, 600, 2280);
+    QLabel* eMailMark = markLabel("EMail Address", frame, 4920, 600, 2370);
+    senderNameBox = lineBox(frame, 120, 870, 2280);
+    senderIdBox = lineBox(frame, 2520, 870, 2280);
+    senderEMailBox = lineBox(frame, 4920, 870, 2370);
+    saveSettingsButton = pushButton("Save Settings", frame, 5880, 1260, 1410);
     connect(saveSettingsButton, &QPushButton::clicked, this, &SupportChatWindow::saveSenderDetails);
 
     offlineMessageBox = new QPlainTextEdit(frame);
-    offlineMessageBox->setObjectName(QStringLiteral("txtMessage"));
     place(offlineMessageBox, 120, 1680, 5640, 960);
-    sendMessageButton = pushButton("Send", "Command3", frame, 5880, 2295, 1410);
+    sendMessageButton = pushButton("Send", frame, 5880, 2295, 1410);
     connect(sendMessageButton, &QPushButton::clicked, this, &SupportChatWindow::sendOfflineMessage);
 
-    const LampRow lamps = lampRow(frame, 2760, "Label9", "Label11", "Label10", "lblMessage");
+    const LampRow lamps = lampRow(frame, 2760);
     messageLamp = lamps.lamp;
     messageStateLabel = lamps.state;
+
+    ui::giveObjectNames({
+        {frame, "Frame2"},
+        {explanationMark, "Label5"},
+        {nameMark, "Label6"},
+        {idMark, "Label7"},
+        {eMailMark, "Label8"},
+        {senderNameBox, "txtName"},
+        {senderIdBox, "txtID"},
+        {senderEMailBox, "txtEMail"},
+        {saveSettingsButton, "Command4"},
+        {offlineMessageBox, "txtMessage"},
+        {sendMessageButton, "Command3"},
+        {lamps.statusMark, "Label9"},
+        {messageLamp, "Label11"},
+        {lamps.messageMark, "Label10"},
+        {messageStateLabel, "lblMessage"},
+    });
     return frame;
 }
 
 void SupportChatWindow::createLowerPicture()
 {
     lowerPicture_ = new chat::PicturePanel(this);
-    lowerPicture_->setObjectName(QStringLiteral("AniGIF2"));
     place(lowerPicture_, 210, 7920, 7215, 2655);
     // Its upper part shows below the frames before any picture comes: as an empty
     // panel in the frames' colour, not as a bare strip of the gradient's darkest band.

@@ -15,6 +15,7 @@
 #include "platform/SocketControl.h"
 #include "platform/Twips.h"
 #include "ui/Forms.h"
+#include "ui/ObjectNames.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -41,7 +42,6 @@ const QString kHelpPage = QStringLiteral("/help/Chat.htm");
 
 SupportChatWindow::SupportChatWindow()
 {
-    setObjectName(QStringLiteral("frmChat"));
     setWindowTitle(QStringLiteral("Larkspire Support Chat"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(twips(kClientWidthTwips), twips(kClientHeightTwips));
@@ -71,6 +71,13 @@ SupportChatWindow::SupportChatWindow()
     supportHost_ = new chat::SupportHostAddresses(this);
     connect(supportHostBox, &QLineEdit::textChanged, supportHost_, &chat::SupportHostAddresses::setHost);
     createSockets();
+
+    ui::giveObjectNames({
+        {this, "frmChat"},
+        {lowerPicture_, "AniGIF2"},
+        {supportSocket_, "tcpServer"},
+        {offlineMessageSocket_, "tcpClient5"},
+    });
 }
 
 SupportChatWindow::~SupportChatWindow() = default;
@@ -92,7 +99,6 @@ void SupportChatWindow::createSockets()
     connect(channelWait_, &chat::ConnectWait::connected, this, [this] { inputBox->setFocus(); });
 
     offlineMessageSocket_ = new SocketControl(this);
-    offlineMessageSocket_->setObjectName(QStringLiteral("tcpClient5"));
     offlineMessageSocket_->setReceiveLimit(kUnreadLimitBytes);
     connect(offlineMessageSocket_, &SocketControl::peerClosed, this, &SupportChatWindow::onOfflineMessageClosed);
     connect(offlineMessageSocket_, &SocketControl::socketError, this, &SupportChatWindow::onOfflineMessageClosed);

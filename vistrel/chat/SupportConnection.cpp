@@ -19,7 +19,6 @@ using platform::toCp1252;
 void SupportChatWindow::createSupportConnection()
 {
     supportSocket_ = new SocketControl(this);
-    supportSocket_->setObjectName(QStringLiteral("tcpServer"));
     supportSocket_->setReceiveLimit(kUnreadLimitBytes);
     connect(supportSocket_, &SocketControl::connectionRequest, this, &SupportChatWindow::onConnectionRequest);
     connect(supportSocket_, &SocketControl::dataArrival, this,

@@ -25,7 +25,7 @@
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/GraphicalButton.h"
-#include "ui/HistoricNames.h"
+#include "ui/ObjectNames.h"
 #include "ui/OwnedWindow.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/RightClickHelp.h"
@@ -142,7 +142,7 @@ MainWindow::MainWindow()
 // land on it.
 void MainWindow::nameControls()
 {
-    ui::giveHistoricNames({
+    ui::giveObjectNames({
         {directoryTree, "tvwMain"},
         {treeCaption, "Label6"},
         {statusBar, "stsWorld"},

@@ -10,7 +10,7 @@
 #include "platform/TextFiles.h"
 #include "platform/Timer.h"
 #include "ui/GraphicalButton.h"
-#include "ui/HistoricNames.h"
+#include "ui/ObjectNames.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -95,16 +95,31 @@ SnapshotWindow::SnapshotWindow()
     resize(placement_.designSize());
 
     statusClearTimer_ = new platform::OneShotTimer(this);
-    statusClearTimer_->setObjectName(QStringLiteral("Timer1"));
     statusClearTimer_->setEnabled(false);
     connect(statusClearTimer_, &platform::Timer::tick, this, &SnapshotWindow::clearStatus);
     refreshTimer_ = new platform::Timer(this);
-    refreshTimer_->setObjectName(QStringLiteral("Timer3"));
     refreshTimer_->setEnabled(false);
     connect(refreshTimer_, &platform::Timer::tick, this, &SnapshotWindow::refresh);
 
     pictureTransfer_ = newTransfer();
     animationTransfer_ = newTransfer();
+
+    ui::giveObjectNames({
+        {picture_, "Image1"},
+        {animation_, "AniGIF1"},
+        {refreshButton_, "Command1"},
+        {addressLabel_, "Label1"},
+        {addressBox_, "txtURL"},
+        {intervalLabel_, "Label3"},
+        {automaticRefreshBox_, "Check1"},
+        {intervalBox_, "Text1"},
+        {autoSaveBox_, "chkAutoSave"},
+        {resetButton_, "Command3"},
+        {saveButton_, "Command2"},
+        {statusLine_, "Label2"},
+        {statusClearTimer_, "Timer1"},
+        {refreshTimer_, "Timer3"},
+    });
 }
 
 void SnapshotWindow::createControls()
@@ -152,19 +167,6 @@ void SnapshotWindow::createControls()
 
     statusLine_ = new QLabel(this);
     statusLine_->setStyleSheet(QStringLiteral("QLabel { background-color: #326b6a; color: white; }"));
-
-    ui::giveHistoricNames({{picture_, "Image1"},
-                           {animation_, "AniGIF1"},
-                           {refreshButton_, "Command1"},
-                           {addressLabel_, "Label1"},
-                           {addressBox_, "txtURL"},
-                           {intervalLabel_, "Label3"},
-                           {automaticRefreshBox_, "Check1"},
-                           {intervalBox_, "Text1"},
-                           {autoSaveBox_, "chkAutoSave"},
-                           {resetButton_, "Command3"},
-                           {saveButton_, "Command2"},
-                           {statusLine_, "Label2"}});
 
     // The window sees every key release before its controls do.
     for (QWidget* control : findChildren<QWidget*>())

@@ -1,7 +1,7 @@
 #include "directory/WebCamPasswordPrompt.h"
 
 #include "platform/Twips.h"
-#include "ui/HistoricNames.h"
+#include "ui/ObjectNames.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -38,10 +38,10 @@ WebCamPasswordPrompt::WebCamPasswordPrompt()
     cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
     place(cancelButton_, 2100, 1020, 1140, 390);
 
-    ui::giveHistoricNames({{passwordLabel_, "lblLabels"},
-                           {passwordBox_, "txtPassword"},
-                           {okButton_, "cmdOK"},
-                           {cancelButton_, "cmdCancel"}});
+    ui::giveObjectNames({{passwordLabel_, "lblLabels"},
+                         {passwordBox_, "txtPassword"},
+                         {okButton_, "cmdOK"},
+                         {cancelButton_, "cmdCancel"}});
 
     connect(okButton_, &QPushButton::clicked, this, &WebCamPasswordPrompt::answerOk);
     connect(cancelButton_, &QPushButton::clicked, this, &WebCamPasswordPrompt::answerCancel);

@@ -6,8 +6,8 @@
 #include "platform/MachineSettings.h"
 #include "platform/Twips.h"
 #include "ui/Forms.h"
-#include "ui/HistoricNames.h"
 #include "ui/ImageList.h"
+#include "ui/ObjectNames.h"
 #include "ui/OwnedWindow.h"
 #include "ui/ToolbarGiveBack.h"
 #include "ui/TreePictures.h"
@@ -86,14 +86,14 @@ AboutBox::AboutBox()
     programPicture_->setPixmap(pictures.picture(pictures.indexOfKey("VideoLink")));
     systemInfoButton_ = new QPushButton(QStringLiteral("&System Info..."), this);
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
-    ui::giveHistoricNames({{titleLabel_, "lblTitle"},
-                           {versionLabel_, "lblVersion"},
-                           {moduleLabel_, "lblModule"},
-                           {descriptionLabel_, "lblDescription"},
-                           {disclaimerLabel_, "lblDisclaimer"},
-                           {programPicture_, "Image1"},
-                           {systemInfoButton_, "cmdSysInfo"},
-                           {okButton_, "cmdOK"}});
+    ui::giveObjectNames({{titleLabel_, "lblTitle"},
+                         {versionLabel_, "lblVersion"},
+                         {moduleLabel_, "lblModule"},
+                         {descriptionLabel_, "lblDescription"},
+                         {disclaimerLabel_, "lblDisclaimer"},
+                         {programPicture_, "Image1"},
+                         {systemInfoButton_, "cmdSysInfo"},
+                         {okButton_, "cmdOK"}});
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(programPicture_, 0, 0, 3, 1, Qt::AlignTop);

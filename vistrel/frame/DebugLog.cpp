@@ -1,5 +1,7 @@
 #include "frame/DebugLog.h"
 
+#include "ui/ObjectNames.h"
+
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -8,7 +10,10 @@ DebugLog::DebugLog()
     setWindowTitle(QStringLiteral("Debug"));
     auto* layout = new QVBoxLayout(this);
     logView = new QPlainTextEdit(this);
-    logView->setObjectName(QStringLiteral("Text1"));
     logView->setReadOnly(true);
     layout->addWidget(logView);
+
+    ui::giveObjectNames({
+        {logView, "Text1"},
+    });
 }

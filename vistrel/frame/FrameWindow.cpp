@@ -27,6 +27,7 @@
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
+#include "ui/ObjectNames.h"
 #include "ui/OwnedWindow.h"
 #include "ui/ToolbarGiveBack.h"
 #include "ui/ToolbarPicture.h"
@@ -135,7 +136,6 @@ FrameWindow::FrameWindow()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     toolbar = new ToolbarControl(client);
-    toolbar->setObjectName(QStringLiteral("Toolbar1"));
     mdiArea = new QMdiArea(client);
     mdiArea->setBackground(kClientAreaColour);
     mdiArea->viewport()->setMouseTracking(true);
@@ -175,6 +175,10 @@ FrameWindow::FrameWindow()
     connect(statusClearTimer, &platform::Timer::tick, this, &FrameWindow::clearMainStatus);
 
     resize(twips(kClientWidthTwips), twips(kClientHeightTwips) + menuBar()->sizeHint().height());
+
+    ui::giveObjectNames({
+        {toolbar, "Toolbar1"},
+    });
 }
 
 FrameWindow::~FrameWindow()

@@ -2,6 +2,7 @@
 
 #include "frame/ToolbarPositions.h"
 #include "ui/Forms.h"
+#include "ui/ObjectNames.h"
 #include "ui/ToolbarGiveBack.h"
 
 #include <QPushButton>
@@ -34,13 +35,16 @@ PlayerWatcherWindow::PlayerWatcherWindow()
 {
     setWindowTitle(QStringLiteral("Program ID Detection"));
     checkButton_ = new QPushButton(QStringLiteral("Go"), this);
-    checkButton_->setObjectName(QStringLiteral("Command1"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(checkButton_);
     connect(checkButton_, &QPushButton::clicked, &watcher_, &PlayerWindowWatcher::checkPlayers);
     connect(&watcher_, &PlayerWindowWatcher::playerGone, this, [](PlayerWindowWatcher::Player player) {
         const int button = playerToolbarButton(player);
         giveBackToolbarButton(button, toolbarPosition(button).activeFlag);
+    });
+
+    ui::giveObjectNames({
+        {checkButton_, "Command1"},
     });
 }
 

@@ -9,6 +9,7 @@
 #include "tools/OptionSwitches.h"
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
+#include "ui/ObjectNames.h"
 #include "ui/OwnedWindow.h"
 
 #include <QCheckBox>
@@ -52,12 +53,6 @@ TipOfTheDayWindow::TipOfTheDayWindow()
     showAtStartupBox->setChecked(true);
     nextTipButton = new QPushButton(QStringLiteral("&Next Tip"), this);
     okButton = new QPushButton(QStringLiteral("OK"), this);
-    tipPanel->setObjectName(QStringLiteral("Picture1"));
-    tipHeading->setObjectName(QStringLiteral("Label1"));
-    tipPicture->setObjectName(QStringLiteral("AniGIF1"));
-    showAtStartupBox->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
-    nextTipButton->setObjectName(QStringLiteral("cmdNextTip"));
-    okButton->setObjectName(QStringLiteral("cmdOK"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(nextTipButton);
@@ -79,6 +74,15 @@ TipOfTheDayWindow::TipOfTheDayWindow()
                 if (result.ok)
                     showPicture(result.body);
             });
+
+    ui::giveObjectNames({
+        {tipPanel, "Picture1"},
+        {tipHeading, "Label1"},
+        {tipPicture, "AniGIF1"},
+        {showAtStartupBox, "chkLoadTipsAtStartup"},
+        {nextTipButton, "cmdNextTip"},
+        {okButton, "cmdOK"},
+    });
 }
 
 TipOfTheDayWindow::~TipOfTheDayWindow()

@@ -7,6 +7,7 @@
 #include "platform/Twips.h"
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
+#include "ui/ObjectNames.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/PlainLabel.h"
 #include "ui/RightClickHelp.h"
@@ -54,20 +55,15 @@ PasswordChangeWindow::PasswordChangeWindow()
     setWindowTitle(QStringLiteral("Change Password"));
     auto* grid = new QGridLayout(this);
 
-    auto* note =
-        plainLabel(QStringLiteral("You must be logged into the Larkspire Server before you can change your password."),
-                   "Label3", this);
-    auto* oldCaption = plainLabel(QStringLiteral("Old Password"), "Label2", this);
-    auto* newCaption = plainLabel(QStringLiteral("New Password"), "Label1", this);
+    auto* note = plainLabel(
+        QStringLiteral("You must be logged into the Larkspire Server before you can change your password."), this);
+    auto* oldCaption = plainLabel(QStringLiteral("Old Password"), this);
+    auto* newCaption = plainLabel(QStringLiteral("New Password"), this);
     oldPassword = new QLineEdit(this);
-    oldPassword->setObjectName(QStringLiteral("txtOldPassword"));
     oldPassword->setEchoMode(QLineEdit::Password);
     newPassword = new QLineEdit(this);
-    newPassword->setObjectName(QStringLiteral("txtNewPassword"));
     sendButton = new QPushButton(QStringLiteral("Send update"), this);
-    sendButton->setObjectName(QStringLiteral("Command1"));
     statusBar = new PanelStatusBar(1, this);
-    statusBar->setObjectName(QStringLiteral("StatusBar1"));
 
     grid->addWidget(note, 0, 0, 1, 3);
     grid->addWidget(oldCaption, 1, 0);
@@ -80,6 +76,16 @@ PasswordChangeWindow::PasswordChangeWindow()
     openHelpOnRightClick(*this, {sendButton, note, oldCaption, newCaption, oldPassword, newPassword, statusBar},
                          QString::fromLatin1(kHelpPage));
     connect(sendButton, &QPushButton::clicked, this, &PasswordChangeWindow::sendUpdate);
+
+    ui::giveObjectNames({
+        {note, "Label3"},
+        {oldCaption, "Label2"},
+        {newCaption, "Label1"},
+        {oldPassword, "txtOldPassword"},
+        {newPassword, "txtNewPassword"},
+        {sendButton, "Command1"},
+        {statusBar, "StatusBar1"},
+    });
 }
 
 void PasswordChangeWindow::Form_Load()

@@ -6,7 +6,7 @@
 #include "platform/Twips.h"
 #include "ui/Gradient.h"
 #include "ui/GraphicalButton.h"
-#include "ui/HistoricNames.h"
+#include "ui/ObjectNames.h"
 #include "ui/SharedMenuBar.h"
 
 #include <QFormLayout>
@@ -57,11 +57,11 @@ ServerSettingsWindow::ServerSettingsWindow() : ProgramWindow(ToolbarButton{kTool
 
     saveButton = new QPushButton(QStringLiteral("Save Settings"), this);
 
-    ui::giveHistoricNames({{reflectorAddressBox, "txtIPAddress"},
-                           {backupReflectorAddressBox, "txtIPAddressBackUp"},
-                           {reflectorPortBox, "txtPort"},
-                           {viewerPortBox, "txtViewerPort"},
-                           {saveButton, "Command1"}});
+    ui::giveObjectNames({{reflectorAddressBox, "txtIPAddress"},
+                         {backupReflectorAddressBox, "txtIPAddressBackUp"},
+                         {reflectorPortBox, "txtPort"},
+                         {viewerPortBox, "txtViewerPort"},
+                         {saveButton, "Command1"}});
     makeGraphicalButton(*saveButton);
     layout->addWidget(saveButton, 0, Qt::AlignHCenter);
     connect(saveButton, &QPushButton::clicked, this, &ServerSettingsWindow::save);

@@ -7,8 +7,8 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
-#include "ui/HistoricNames.h"
 #include "ui/LampPiece.h"
+#include "ui/ObjectNames.h"
 #include "ui/SharedMenuBar.h"
 #include "ui/TrafficMarker.h"
 
@@ -180,7 +180,7 @@ StatusWindow::StatusWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kTool
     statusPageFetch->setTimeLimitMs(kFetchTimeLimitMs);
     statusPageFetch->setSizeCap(kStatusPageSizeCap);
 
-    ui::giveHistoricNames({
+    ui::giveObjectNames({
         {logView, "txtStatus"},
         {reflectorAddressLabel, "lblReflectorAddr"},
         {reflectorPortLabel, "lblReflectorPort"},

@@ -9,7 +9,7 @@
 #include "platform/Twips.h"
 #include "ui/Forms.h"
 #include "ui/GraphicalButton.h"
-#include "ui/HistoricNames.h"
+#include "ui/ObjectNames.h"
 #include "ui/RefusedCharacter.h"
 #include "ui/SharedMenuBar.h"
 #include "ui/TypedLengthLimit.h"
@@ -117,15 +117,15 @@ UserSettingsWindow::UserSettingsWindow() : ProgramWindow(ToolbarButton{kToolbarB
     reflectorAddressBox = new QLineEdit(internetSettings_);
     internetSettings_->hide();
 
-    ui::giveHistoricNames({{userNameBox, "txtUserName"},
-                           {passwordBox, "txtPassword"},
-                           {userIdBox, "txtUserID"},
-                           {showAtStartUpBox, "Check1"},
-                           {warningLabel, "lblWarning"},
-                           {saveButton, "Command1"},
-                           {changePasswordButton, "Command2"},
-                           {retryButton, "cmdRetry"},
-                           {reflectorAddressBox, "txtIPAddress"}});
+    ui::giveObjectNames({{userNameBox, "txtUserName"},
+                         {passwordBox, "txtPassword"},
+                         {userIdBox, "txtUserID"},
+                         {showAtStartUpBox, "Check1"},
+                         {warningLabel, "lblWarning"},
+                         {saveButton, "Command1"},
+                         {changePasswordButton, "Command2"},
+                         {retryButton, "cmdRetry"},
+                         {reflectorAddressBox, "txtIPAddress"}});
 
     connect(saveButton, &QPushButton::clicked, this, &UserSettingsWindow::save);
     connect(changePasswordButton, &QPushButton::clicked, this, [] { ui::form<PasswordChangeWindow>().open(); });

@@ -4,6 +4,7 @@
 #include "platform/Twips.h"
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
+#include "ui/ObjectNames.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/PlainLabel.h"
 #include "ui/RightClickHelp.h"
@@ -47,36 +48,31 @@ LocatorWindow::LocatorWindow()
     auto* explanation = plainLabel(
         QStringLiteral("You may search for webcams by searching for a particular topic OR you may search for webcams "
                        "that contain a certain text string in the Description."),
-        "Label4", this);
+        this);
     layout->addWidget(explanation);
 
-    prompt = plainLabel(kChoosePrompt, "Label1", this);
+    prompt = plainLabel(kChoosePrompt, this);
     layout->addWidget(prompt);
-    auto* topicCaption = plainLabel(QStringLiteral("Select a Topic that you are interested in..."), "Label5", this);
+    auto* topicCaption = plainLabel(QStringLiteral("Select a Topic that you are interested in..."), this);
     layout->addWidget(topicCaption);
     topicList = new QComboBox(this);
-    topicList->setObjectName(QStringLiteral("cmbTopics"));
     topicList->setEnabled(false);
     layout->addWidget(topicList);
 
-    auto* searchCaption = plainLabel(QStringLiteral("         or Enter Search text..."), "Label3", this);
+    auto* searchCaption = plainLabel(QStringLiteral("         or Enter Search text..."), this);
     layout->addWidget(searchCaption);
     auto* search = new QHBoxLayout;
     searchButton = new QPushButton(QStringLiteral("<< Search for"), this);
-    searchButton->setObjectName(QStringLiteral("Command1"));
     searchText = new QLineEdit(this);
-    searchText->setObjectName(QStringLiteral("Text1"));
     search->addWidget(searchButton);
     search->addWidget(searchText);
     layout->addLayout(search);
 
-    resultSentence = plainLabel(kFirstSentence, "Label2", this);
+    resultSentence = plainLabel(kFirstSentence, this);
     layout->addWidget(resultSentence);
     resultList = new QListWidget(this);
-    resultList->setObjectName(QStringLiteral("List1"));
     layout->addWidget(resultList, 1);
     statusBar = new PanelStatusBar(1, this);
-    statusBar->setObjectName(QStringLiteral("StatusBar1"));
     layout->addWidget(statusBar);
 
     openHelpOnRightClick(*this,
@@ -86,6 +82,19 @@ LocatorWindow::LocatorWindow()
 
     connect(topicList, &QComboBox::activated, this, &LocatorWindow::requestTopic);
     connect(searchButton, &QPushButton::clicked, this, &LocatorWindow::requestSearch);
+
+    ui::giveObjectNames({
+        {explanation, "Label4"},
+        {prompt, "Label1"},
+        {topicCaption, "Label5"},
+        {topicList, "cmbTopics"},
+        {searchCaption, "Label3"},
+        {searchButton, "Command1"},
+        {searchText, "Text1"},
+        {resultSentence, "Label2"},
+        {resultList, "List1"},
+        {statusBar, "StatusBar1"},
+    });
 }
 
 void LocatorWindow::Form_Load()

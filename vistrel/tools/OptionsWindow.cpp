@@ -11,6 +11,7 @@
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
+#include "ui/ObjectNames.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/SharedMenuBar.h"
 #include "ui/ToolbarGiveBack.h"
@@ -42,13 +43,6 @@ const QString kFrameLook =
 
 const QString kLogInFirst =
     QStringLiteral("You must log into Larkspire before setting password or access restrictions.");
-
-QCheckBox* switchBox(const QString& caption, const char* name, QWidget* parent)
-{
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
 
 // A box's state as the files and the store keep it: 0 unticked, 1 ticked, 2 greyed.
 int boxState(const QCheckBox& box)
@@ -97,22 +91,20 @@ OptionsWindow::OptionsWindow()
         createSharedMenuBar(this, {ui::command::kConnectFromOptionsWindow, ui::command::kDisconnectFromOptionsWindow}));
 
     optionSettingsFrame = new QGroupBox(QStringLiteral("Option Settings"), this);
-    optionSettingsFrame->setObjectName(QStringLiteral("Frame1"));
     optionSettingsFrame->setToolTip(
         QStringLiteral("This section allows icons to load if deselected... Right click for more info..."));
     auto* switches = new QVBoxLayout(optionSettingsFrame);
-    iconSwitch = switchBox(QStringLiteral("Do not Load Icons"), "Check1", optionSettingsFrame);
+    iconSwitch = new QCheckBox(QStringLiteral("Do not Load Icons"), optionSettingsFrame);
     iconSwitch->setToolTip(QStringLiteral("Select this option to prevent the icons from loading. This will enable "
                                           "the program to load faster."));
-    encryptionSwitch = switchBox(QStringLiteral("Encryption"), "Check2", optionSettingsFrame);
+    encryptionSwitch = new QCheckBox(QStringLiteral("Encryption"), optionSettingsFrame);
     encryptionSwitch->hide();
-    tipSwitch = switchBox(QStringLiteral("Show Tool Tips"), "Check3", optionSettingsFrame);
+    tipSwitch = new QCheckBox(QStringLiteral("Show Tool Tips"), optionSettingsFrame);
     switches->addWidget(iconSwitch);
     switches->addWidget(tipSwitch);
     layout->addWidget(optionSettingsFrame);
 
     statusBar = new PanelStatusBar(1, this);
-    statusBar->setObjectName(QStringLiteral("StatusBar1"));
     restrictedTopicsFrame = new RestrictedTopicsFrame(*statusBar, this);
     layout->addWidget(restrictedTopicsFrame, 1);
     layout->addWidget(statusBar);
@@ -127,6 +119,14 @@ OptionsWindow::OptionsWindow()
              frame.saveTopicsButton, frame.forgotPasswordButton, frame.deleteTopicButton, frame.originalPasswordLabel,
              frame.newPasswordLabel, frame.confirmPasswordLabel, frame.topicList->viewport()})
         control->installEventFilter(this);
+
+    ui::giveObjectNames({
+        {optionSettingsFrame, "Frame1"},
+        {iconSwitch, "Check1"},
+        {encryptionSwitch, "Check2"},
+        {tipSwitch, "Check3"},
+        {statusBar, "StatusBar1"},
+    });
 }
 
 void OptionsWindow::Form_Load()

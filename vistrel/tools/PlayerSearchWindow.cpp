@@ -10,6 +10,7 @@
 #include "tools/PlayerProgramSettings.h"
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
+#include "ui/ObjectNames.h"
 #include "ui/SharedMenuBar.h"
 #include "ui/ToolbarGiveBack.h"
 
@@ -98,13 +99,6 @@ QPushButton* searchStyleButton(const QString& caption, QWidget* parent)
     return button;
 }
 
-QPushButton* namedButton(const QString& caption, const char* name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
 bool isRightButtonPress(const QEvent* event)
 {
     return event->type() == QEvent::MouseButtonPress
@@ -133,7 +127,6 @@ PlayerSearchWindow::PlayerSearchWindow()
     layout->setMenuBar(createSharedMenuBar(this));
 
     explanationBanner = new QLabel(this);
-    explanationBanner->setObjectName(QStringLiteral("Label7"));
     explanationBanner->setWordWrap(true);
     explanationBanner->setTextFormat(Qt::PlainText);
     explanationBanner->setStyleSheet(QStringLiteral("color: #ffff00; background-color: #004040; padding: 4px;"));
@@ -141,10 +134,10 @@ PlayerSearchWindow::PlayerSearchWindow()
 
     auto* top = new QHBoxLayout;
     auto* help = new QVBoxLayout;
-    firstSolutionButton = namedButton(QStringLiteral("Solution 1"), "Command2", this);
-    secondSolutionButton = namedButton(QStringLiteral("Solution 2"), "Command3", this);
-    streamPlayerPageButton = namedButton(QStringLiteral("Get Free Real Player"), "Command4", this);
-    mediaPlayerPageButton = namedButton(QStringLiteral("Get Free Media Player"), "Command5", this);
+    firstSolutionButton = new QPushButton(QStringLiteral("Solution 1"), this);
+    secondSolutionButton = new QPushButton(QStringLiteral("Solution 2"), this);
+    streamPlayerPageButton = new QPushButton(QStringLiteral("Get Free Real Player"), this);
+    mediaPlayerPageButton = new QPushButton(QStringLiteral("Get Free Media Player"), this);
     for (QPushButton* button :
          {firstSolutionButton, secondSolutionButton, streamPlayerPageButton, mediaPlayerPageButton})
         help->addWidget(button);
@@ -154,11 +147,9 @@ PlayerSearchWindow::PlayerSearchWindow()
     auto* searchFor = new QGroupBox(QStringLiteral("Search for File"), this);
     auto* searchForLayout = new QGridLayout(searchFor);
     searchText = new QLineEdit(searchFor);
-    searchText->setObjectName(QStringLiteral("txtSearch"));
-    mediaPlayerPreset = namedButton(QStringLiteral("WMP"), "Command6", searchFor);
-    streamPlayerPreset = namedButton(QStringLiteral("Real"), "Command7", searchFor);
+    mediaPlayerPreset = new QPushButton(QStringLiteral("WMP"), searchFor);
+    streamPlayerPreset = new QPushButton(QStringLiteral("Real"), searchFor);
     exactMatchBox = new QCheckBox(QStringLiteral("Exact Match"), searchFor);
-    exactMatchBox->setObjectName(QStringLiteral("chkMatch"));
     searchForLayout->addWidget(searchText, 0, 0, 1, 3);
     searchForLayout->addWidget(mediaPlayerPreset, 1, 0);
     searchForLayout->addWidget(streamPlayerPreset, 1, 1);
@@ -168,12 +159,9 @@ PlayerSearchWindow::PlayerSearchWindow()
     auto* drive = new QGridLayout;
     auto* driveLabel = new QLabel(QStringLiteral("Searching Drive:"), this);
     startFolderBox = new QComboBox(this);
-    startFolderBox->setObjectName(QStringLiteral("Combo1"));
     startFolderBox->setEditable(true);
     searchButton = searchStyleButton(QString(), this);
-    searchButton->setObjectName(QStringLiteral("cmdSearch"));
     cancelButton = searchStyleButton(QStringLiteral("Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("cmdCancel"));
     drive->addWidget(driveLabel, 0, 0);
     drive->addWidget(startFolderBox, 0, 1);
     drive->addWidget(searchButton, 1, 0, 1, 2);
@@ -182,7 +170,6 @@ PlayerSearchWindow::PlayerSearchWindow()
     layout->addLayout(top);
 
     resultList = new QTreeWidget(this);
-    resultList->setObjectName(QStringLiteral("lstvSearch"));
     resultList->setRootIsDecorated(false);
     resultList->setHeaderLabels({QStringLiteral("File Name"), QStringLiteral("Path")});
     resultList->header()->resizeSection(0, twips(2999));
@@ -191,8 +178,7 @@ PlayerSearchWindow::PlayerSearchWindow()
 
     auto* selection = new QHBoxLayout;
     selectionBox = new QLineEdit(this);
-    selectionBox->setObjectName(QStringLiteral("txtRealPath"));
-    saveButton = namedButton(QStringLiteral("Save the Selection"), "CmdSave", this);
+    saveButton = new QPushButton(QStringLiteral("Save the Selection"), this);
     selection->addWidget(new QLabel(QStringLiteral("Selection:"), this));
     selection->addWidget(selectionBox, 1);
     selection->addWidget(saveButton);
@@ -201,7 +187,6 @@ PlayerSearchWindow::PlayerSearchWindow()
     auto* looking = new QHBoxLayout;
     auto* lookingLabel = new QLabel(QStringLiteral("Searching:"), this);
     searchingLabel = new QLabel(this);
-    searchingLabel->setObjectName(QStringLiteral("lblLooking"));
     searchingLabel->setTextFormat(Qt::PlainText);
     looking->addWidget(lookingLabel);
     looking->addWidget(searchingLabel, 1);
@@ -210,9 +195,7 @@ PlayerSearchWindow::PlayerSearchWindow()
     auto* filter = new QGroupBox(this);
     auto* filterLayout = new QHBoxLayout(filter);
     dateFilterBox = new QCheckBox(QStringLiteral("Use Filter"), filter);
-    dateFilterBox->setObjectName(QStringLiteral("chkFilter"));
     modifiedDate = new QDateEdit(filter);
-    modifiedDate->setObjectName(QStringLiteral("dtpModified"));
     modifiedDate->setCalendarPopup(true);
     filterLayout->addWidget(dateFilterBox);
     filterLayout->addWidget(new QLabel(QStringLiteral("Modified:"), filter));
@@ -253,6 +236,27 @@ PlayerSearchWindow::PlayerSearchWindow()
         searchEnded();
     });
     connect(&blinkTimer_, &platform::Timer::tick, this, &PlayerSearchWindow::blinkSearchCaption);
+
+    ui::giveObjectNames({
+        {explanationBanner, "Label7"},
+        {firstSolutionButton, "Command2"},
+        {secondSolutionButton, "Command3"},
+        {streamPlayerPageButton, "Command4"},
+        {mediaPlayerPageButton, "Command5"},
+        {mediaPlayerPreset, "Command6"},
+        {streamPlayerPreset, "Command7"},
+        {searchText, "txtSearch"},
+        {exactMatchBox, "chkMatch"},
+        {startFolderBox, "Combo1"},
+        {searchButton, "cmdSearch"},
+        {cancelButton, "cmdCancel"},
+        {resultList, "lstvSearch"},
+        {selectionBox, "txtRealPath"},
+        {searchingLabel, "lblLooking"},
+        {dateFilterBox, "chkFilter"},
+        {modifiedDate, "dtpModified"},
+        {saveButton, "CmdSave"},
+    });
 }
 
 void PlayerSearchWindow::Form_Load()

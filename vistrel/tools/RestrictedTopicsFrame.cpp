@@ -8,6 +8,7 @@
 #include "tools/ForgottenPasswordRequest.h"
 #include "tools/RestrictedTopicChoices.h"
 #include "tools/RestrictedTopicsStore.h"
+#include "ui/ObjectNames.h"
 #include "ui/PanelStatusBar.h"
 
 #include <QComboBox>
@@ -32,26 +33,11 @@ void showMessage(const QString& text)
     platform::dialogs().messageBox(text);
 }
 
-QLineEdit* passwordBox(const char* name, QWidget* parent)
+QLineEdit* passwordBox(QWidget* parent)
 {
     auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
     box->setEchoMode(QLineEdit::Password);
     return box;
-}
-
-QPushButton* button(const QString& caption, const char* name, QWidget* parent)
-{
-    auto* created = new QPushButton(caption, parent);
-    created->setObjectName(QString::fromLatin1(name));
-    return created;
-}
-
-QLabel* label(const QString& caption, const char* name, QWidget* parent)
-{
-    auto* created = new QLabel(caption, parent);
-    created->setObjectName(QString::fromLatin1(name));
-    return created;
 }
 
 // The cipher brings back every character of the program's 8-bit texts but code 255;
@@ -67,25 +53,23 @@ bool storableAsPassword(const QString& password)
 RestrictedTopicsFrame::RestrictedTopicsFrame(PanelStatusBar& statusBar, QWidget* parent)
     : QGroupBox(QStringLiteral("Restrict Access - Parental Control"), parent), statusBar_(statusBar)
 {
-    setObjectName(QStringLiteral("Frame2"));
     setToolTip(QStringLiteral("This section is used to Restrict  Topic Access ... Right click for more info... "));
 
-    originalPasswordLabel = label(QStringLiteral("Original Password:"), "Label1", this);
-    newPasswordLabel = label(QStringLiteral("Change Password:"), "Label2", this);
-    confirmPasswordLabel = label(QStringLiteral("Confirm Password:"), "Label3", this);
-    originalPasswordBox = passwordBox("Text1", this);
-    newPasswordBox = passwordBox("Text2", this);
-    confirmPasswordBox = passwordBox("Text3", this);
-    savePasswordButton = button(QStringLiteral("Save/Change Password"), "Command1", this);
-    forgotPasswordButton = button(QStringLiteral("Forgot Password ?"), "Command3", this);
+    originalPasswordLabel = new QLabel(QStringLiteral("Original Password:"), this);
+    newPasswordLabel = new QLabel(QStringLiteral("Change Password:"), this);
+    confirmPasswordLabel = new QLabel(QStringLiteral("Confirm Password:"), this);
+    originalPasswordBox = passwordBox(this);
+    newPasswordBox = passwordBox(this);
+    confirmPasswordBox = passwordBox(this);
+    savePasswordButton = new QPushButton(QStringLiteral("Save/Change Password"), this);
+    forgotPasswordButton = new QPushButton(QStringLiteral("Forgot Password ?"), this);
     topicChoices = new RestrictedTopicChoiceBox(this);
-    topicChoices->setObjectName(QStringLiteral("Combo1"));
     topicList = new QListWidget(this);
-    topicList->setObjectName(QStringLiteral("List1"));
     topicList->setSelectionMode(QAbstractItemView::SingleSelection);
     topicList->setSortingEnabled(true);
-    saveTopicsButton = button(QStringLiteral("Save Restricted Topics"), "Command2", this);
-    deleteTopicButton = button(QStringLiteral("DeleteTopic"), "Command4", this);
+    saveTopicsButton = new QPushButton(QStringLiteral("Save Restricted Topics"), this);
+    deleteTopicButton = new QPushButton(QStringLiteral("DeleteTopic"), this);
+    auto* topicListCaption = new QLabel(QStringLiteral("Restricted Topics..."), this);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(originalPasswordLabel, 0, 0);
@@ -97,7 +81,7 @@ RestrictedTopicsFrame::RestrictedTopicsFrame(PanelStatusBar& statusBar, QWidget*
     grid->addWidget(savePasswordButton, 3, 0);
     grid->addWidget(forgotPasswordButton, 3, 1);
     grid->addWidget(topicChoices, 4, 0, 1, 2);
-    grid->addWidget(label(QStringLiteral("Restricted Topics..."), "Label4", this), 5, 0, 1, 2);
+    grid->addWidget(topicListCaption, 5, 0, 1, 2);
     grid->addWidget(topicList, 6, 0, 1, 2);
     grid->addWidget(saveTopicsButton, 7, 0);
     grid->addWidget(deleteTopicButton, 7, 1);
@@ -112,6 +96,23 @@ RestrictedTopicsFrame::RestrictedTopicsFrame(PanelStatusBar& statusBar, QWidget*
     connect(forgottenPasswordRequest_, &ForgottenPasswordRequest::finished, this,
             &RestrictedTopicsFrame::forgottenPasswordFinished);
     setAllControlsEnabled(false);
+
+    ui::giveObjectNames({
+        {this, "Frame2"},
+        {originalPasswordLabel, "Label1"},
+        {newPasswordLabel, "Label2"},
+        {confirmPasswordLabel, "Label3"},
+        {originalPasswordBox, "Text1"},
+        {newPasswordBox, "Text2"},
+        {confirmPasswordBox, "Text3"},
+        {savePasswordButton, "Command1"},
+        {forgotPasswordButton, "Command3"},
+        {topicChoices, "Combo1"},
+        {topicList, "List1"},
+        {saveTopicsButton, "Command2"},
+        {deleteTopicButton, "Command4"},
+        {topicListCaption, "Label4"},
+    });
 }
 
 void RestrictedTopicsFrame::load()

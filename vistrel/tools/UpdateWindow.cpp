@@ -8,6 +8,7 @@
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
 #include "ui/Gradient.h"
+#include "ui/ObjectNames.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/SharedMenuBar.h"
 #include "ui/ToolbarGiveBack.h"
@@ -29,10 +30,9 @@ constexpr int kToolbarButton = 16;
 constexpr int kWidthTwips = 4800;
 constexpr int kHeightTwips = 2700;
 
-QLineEdit* versionBox(const char* name, QWidget* parent)
+QLineEdit* versionBox(QWidget* parent)
 {
     auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
     box->setReadOnly(true);
     return box;
 }
@@ -45,17 +45,15 @@ UpdateWindow::UpdateWindow() : check_(versionText(kProgramVersionMajor, kProgram
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(createSharedMenuBar(this));
     auto* versions = new QFormLayout;
-    runningVersionBox = versionBox("Text1", this);
-    offeredVersionBox = versionBox("Text2", this);
+    runningVersionBox = versionBox(this);
+    offeredVersionBox = versionBox(this);
     versions->addRow(QStringLiteral("Current Version"), runningVersionBox);
     versions->addRow(QStringLiteral("Update Version"), offeredVersionBox);
     layout->addLayout(versions);
     checkButton = new QPushButton(QStringLiteral("Check Update"), this);
-    checkButton->setObjectName(QStringLiteral("Command1"));
     layout->addWidget(checkButton, 0, Qt::AlignHCenter);
     layout->addStretch();
     statusBar = new PanelStatusBar(1, this);
-    statusBar->setObjectName(QStringLiteral("StatusBar1"));
     layout->addWidget(statusBar);
 
     connect(checkButton, &QPushButton::clicked, this, &UpdateWindow::checkForUpdate);
@@ -78,6 +76,13 @@ UpdateWindow::UpdateWindow() : check_(versionText(kProgramVersionMajor, kProgram
         platform::dialogs().showMessage(QStringLiteral("update check"), platform::messageRequest(description));
     });
     connect(&check_, &UpdateCheck::handOverDue, this, &UpdateWindow::handOver);
+
+    ui::giveObjectNames({
+        {runningVersionBox, "Text1"},
+        {offeredVersionBox, "Text2"},
+        {checkButton, "Command1"},
+        {statusBar, "StatusBar1"},
+    });
 }
 
 void UpdateWindow::Form_Load()

@@ -2,10 +2,9 @@
 
 #include <QLabel>
 
-QLabel* plainLabel(const QString& text, const char* objectName, QWidget* parent)
+QLabel* plainLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(objectName));
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     return label;
