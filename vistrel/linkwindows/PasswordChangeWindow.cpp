@@ -6,14 +6,11 @@
 #include "platform/Dialogs.h"
 #include "platform/Twips.h"
 #include "ui/Forms.h"
-#include "ui/Gradient.h"
 #include "ui/ObjectNames.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/PlainLabel.h"
 #include "ui/RightClickHelp.h"
-#include "ui/ToolbarGiveBack.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,7 +47,7 @@ QString whyRefused(const QString& password)
 
 } // namespace
 
-PasswordChangeWindow::PasswordChangeWindow()
+PasswordChangeWindow::PasswordChangeWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kToolbarActiveEntry})
 {
     setWindowTitle(QStringLiteral("Change Password"));
     auto* grid = new QGridLayout(this);
@@ -103,7 +100,6 @@ void PasswordChangeWindow::open()
     }
     setWindowState(Qt::WindowNoState);
     show();
-    activateWindow();
 }
 
 void PasswordChangeWindow::sendUpdate()
@@ -128,20 +124,6 @@ void PasswordChangeWindow::showAnswer(const QByteArray& outcome)
         return;
     statusBar->setPanelText(1, outcome);
     close();
-}
-
-bool PasswordChangeWindow::event(QEvent* event)
-{
-    const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Resize)
-        paintWindowGradient(*this);
-    return handled;
-}
-
-void PasswordChangeWindow::closeEvent(QCloseEvent* event)
-{
-    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
-    QWidget::closeEvent(event);
 }
 
 void showSessionInPasswordChange(ReflectorSession& session)

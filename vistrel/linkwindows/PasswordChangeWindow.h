@@ -7,14 +7,14 @@
 // and closes.
 //
 // Closing the window unloads it: its next opening takes the old password afresh.
-#include <QWidget>
+#include "ui/ProgramWindow.h"
 
 class PanelStatusBar;
 class QLineEdit;
 class QPushButton;
 class ReflectorSession;
 
-class PasswordChangeWindow : public QWidget {
+class PasswordChangeWindow : public ProgramWindow {
     Q_OBJECT
 public:
     PasswordChangeWindow();
@@ -36,10 +36,6 @@ public:
     QLineEdit* newPassword = nullptr;  // shown in clear
     QPushButton* sendButton = nullptr; // "Send update"
     PanelStatusBar* statusBar = nullptr;
-
-protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 };
 
 // The session's reports and answers for the password change go to the window.

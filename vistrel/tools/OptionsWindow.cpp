@@ -10,15 +10,12 @@
 #include "tools/RestrictedTopicsFrame.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
-#include "ui/Gradient.h"
 #include "ui/ObjectNames.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/SharedMenuBar.h"
-#include "ui/ToolbarGiveBack.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -81,7 +78,7 @@ void openHelpPage(const char* path)
 
 } // namespace
 
-OptionsWindow::OptionsWindow()
+OptionsWindow::OptionsWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kToolbarActiveEntry})
 {
     setWindowTitle(QStringLiteral("Program Options"));
     setStyleSheet(kFrameLook);
@@ -155,7 +152,6 @@ void OptionsWindow::Form_Activate()
     setBoxState(*iconSwitch, stored.iconBoxState());
     if (!requested_)
         hide();
-    paintWindowGradient(*this);
 }
 
 void OptionsWindow::showRequested()
@@ -233,24 +229,13 @@ void OptionsWindow::tipSwitchChanged()
     OptionSwitches(platform::settingsStore()).saveTipBoxState(boxState(*tipSwitch));
 }
 
-bool OptionsWindow::event(QEvent* event)
+void OptionsWindow::activated()
 {
-    if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
-    return QWidget::event(event);
+    Form_Activate();
 }
 
-void OptionsWindow::closeEvent(QCloseEvent* event)
+void OptionsWindow::closed()
 {
-    Form_QueryUnload();
-    event->accept();
-}
-
-// Closing unloads the window: the boxes, the list and the typed passwords go with it,
-// and the next reference reads the files again.
-void OptionsWindow::Form_QueryUnload()
-{
-    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
     requested_ = false;
     if (const platform::FileWriteResult written = writeIconBoxStateFile(boxState(*iconSwitch)); !written)
         platform::dialogs().messageBox(written.errorDescription);

@@ -5,16 +5,17 @@
 // it: the next reference loads it again from its files, hidden unless the Options
 // command made that reference. Other windows reach it through the members below,
 // which load it first when it is not loaded.
+#include "ui/ProgramWindow.h"
+
 #include <QByteArray>
 #include <QList>
-#include <QWidget>
 
 class PanelStatusBar;
 class QCheckBox;
 class QGroupBox;
 class RestrictedTopicsFrame;
 
-class OptionsWindow : public QWidget {
+class OptionsWindow : public ProgramWindow {
     Q_OBJECT
 public:
     // The help pages of the window's controls, on the product web server.
@@ -26,7 +27,8 @@ public:
     // The load steps: the icon switch from OptionSettings.txt, then the restricted
     // topics and their password.
     void Form_Load();
-    // The activation steps: both stored switches set the boxes, then the gradient.
+    // The activation steps: both stored switches set the boxes. Every activation runs
+    // them, before the gradient is painted.
     void Form_Activate();
 
     // The Options command: shows the window in its normal state.
@@ -53,14 +55,15 @@ public:
     PanelStatusBar* statusBar = nullptr;                    // StatusBar1
 
 protected:
-    bool event(QEvent* event) override;
+    void activated() override;
+    // Closing unloads the window: the boxes, the list and the typed passwords go with
+    // it, and the next reference reads the files again.
+    void closed() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void ensureLoaded();
-    void Form_QueryUnload();
     void iconSwitchChanged();
     void encryptionSwitchChanged();
     void tipSwitchChanged();

@@ -9,13 +9,10 @@
 #include "tools/PlayerPathFile.h"
 #include "tools/PlayerProgramSettings.h"
 #include "ui/Forms.h"
-#include "ui/Gradient.h"
 #include "ui/ObjectNames.h"
 #include "ui/SharedMenuBar.h"
-#include "ui/ToolbarGiveBack.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
@@ -119,7 +116,7 @@ std::optional<PlayerKind> askPlayerKind()
 
 } // namespace
 
-PlayerSearchWindow::PlayerSearchWindow()
+PlayerSearchWindow::PlayerSearchWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kToolbarActiveEntry})
 {
     setWindowTitle(QStringLiteral("Search for Media Players"));
     setMinimumWidth(twips(kMinimumWidthTwips));
@@ -427,10 +424,8 @@ void PlayerSearchWindow::openHelpPage()
 
 bool PlayerSearchWindow::event(QEvent* event)
 {
-    const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        paintWindowGradient(*this);
-    else if (isRightButtonPress(event) && !childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
+    const bool handled = ProgramWindow::event(event);
+    if (isRightButtonPress(event) && !childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
         openHelpPage(); // on the background itself, not passed on by a control
     return handled;
 }
@@ -444,19 +439,9 @@ bool PlayerSearchWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-// Every way of closing stops the search, gives the toolbar button back and brings
-// the window back to its state after loading for its next opening.
-void PlayerSearchWindow::closeEvent(QCloseEvent* event)
+void PlayerSearchWindow::closed()
 {
-    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
     Form_Load();
-    QWidget::closeEvent(event);
-}
-
-void PlayerSearchWindow::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    paintWindowGradient(*this);
 }
 
 void showPlayerSearchWindow()
@@ -465,5 +450,4 @@ void showPlayerSearchWindow()
     window.explanationBanner->setText(QStringLiteral("Search for the Real Player"));
     window.setWindowState(Qt::WindowNoState);
     window.show();
-    window.raise();
 }

@@ -13,8 +13,7 @@
 #include "platform/Timer.h"
 #include "tools/PlayerProgramSettings.h"
 #include "tools/PlayerSearch.h"
-
-#include <QWidget>
+#include "ui/ProgramWindow.h"
 
 #include <optional>
 
@@ -27,7 +26,7 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-class PlayerSearchWindow : public QWidget {
+class PlayerSearchWindow : public ProgramWindow {
     Q_OBJECT
 public:
     PlayerSearchWindow();
@@ -77,8 +76,9 @@ public:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    // Every way of closing stops the search and brings the window back to its state
+    // after loading for its next opening.
+    void closed() override;
 
 private:
     PlayerSearchCriteria currentCriteria() const;

@@ -7,13 +7,10 @@
 #include "tools/UpdateVersion.h"
 #include "ui/CommandRegistry.h"
 #include "ui/Forms.h"
-#include "ui/Gradient.h"
 #include "ui/ObjectNames.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/SharedMenuBar.h"
-#include "ui/ToolbarGiveBack.h"
 
-#include <QCloseEvent>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -39,7 +36,9 @@ QLineEdit* versionBox(QWidget* parent)
 
 } // namespace
 
-UpdateWindow::UpdateWindow() : check_(versionText(kProgramVersionMajor, kProgramVersionMinor, kProgramVersionRevision))
+UpdateWindow::UpdateWindow()
+    : ProgramWindow(ToolbarButton{kToolbarButton, ui::ToolbarEntry::Update}),
+      check_(versionText(kProgramVersionMajor, kProgramVersionMinor, kProgramVersionRevision))
 {
     setWindowTitle(QStringLiteral("Check for Updated Version"));
     auto* layout = new QVBoxLayout(this);
@@ -101,26 +100,9 @@ void UpdateWindow::handOver()
     handOverToUpdater(HandOverSteps::fromServices([] { ui::commands().run(ui::command::kDisconnect); }));
 }
 
-bool UpdateWindow::event(QEvent* event)
-{
-    const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        paintWindowGradient(*this);
-    return handled;
-}
-
-// Every way of closing ends the check: a hand-over still to come does not happen.
-void UpdateWindow::closeEvent(QCloseEvent* event)
+void UpdateWindow::closing()
 {
     check_.cancel();
-    giveBackToolbarButton(kToolbarButton, ui::ToolbarEntry::Update);
-    QWidget::closeEvent(event);
-}
-
-void UpdateWindow::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    paintWindowGradient(*this);
 }
 
 void showUpdateWindow()
@@ -128,5 +110,4 @@ void showUpdateWindow()
     UpdateWindow& window = ui::form<UpdateWindow>();
     window.setWindowState(Qt::WindowNoState);
     window.show();
-    window.raise();
 }

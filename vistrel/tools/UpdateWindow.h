@@ -7,8 +7,7 @@
 // window ends a running check, so no hand-over follows.
 #include "tools/UpdateCheck.h"
 #include "tools/UpdateHandOver.h"
-
-#include <QWidget>
+#include "ui/ProgramWindow.h"
 
 #include <functional>
 
@@ -16,7 +15,7 @@ class PanelStatusBar;
 class QLineEdit;
 class QPushButton;
 
-class UpdateWindow : public QWidget {
+class UpdateWindow : public ProgramWindow {
     Q_OBJECT
 public:
     UpdateWindow();
@@ -31,9 +30,8 @@ public:
     PanelStatusBar* statusBar = nullptr;    // StatusBar1: the state of the transfers
 
 protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    // Every way of closing ends the check: a hand-over still to come does not happen.
+    void closing() override;
 
 private:
     void handOver();

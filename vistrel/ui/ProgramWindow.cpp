@@ -40,6 +40,7 @@ void ProgramWindow::closeEvent(QCloseEvent* event)
     closing();
     if (toolbarButton_)
         giveBackToolbarButton(toolbarButton_->button, toolbarButton_->entry);
+    closed();
     hide();
     event->ignore();
 }

@@ -9,7 +9,7 @@
 // To adopt it, derive from ProgramWindow instead of QWidget, pass the toolbar button
 // and its entry of the toolbar state to the constructor (or nothing, for a window without
 // a button), and drop the window's own event(), resizeEvent() and closeEvent()
-// plumbing. Steps of the window's own go into activated() and closing().
+// plumbing. Steps of the window's own go into activated(), closing() and closed().
 #include "ui/ToolbarState.h"
 
 #include <QWidget>
@@ -34,6 +34,8 @@ protected:
     virtual void activated() {}
     // Runs on every close, before the toolbar button is given back and the window hides.
     virtual void closing() {}
+    // Runs on every close once the toolbar button is given back, before the window hides.
+    virtual void closed() {}
 
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
