@@ -26,7 +26,7 @@ std::string_view getDelimited(std::string_view text, int32_t position, std::stri
 
 std::string quoteDelimiters(std::string_view text, std::string_view delimiter, std::string_view quote)
 {
-    // The original walk counts positions in a 16-bit integer.
+    // The walk counts positions in a 16-bit integer.
     if (length(text) >= 32767)
         raise(kOverflow);
     std::string rewritten(text);

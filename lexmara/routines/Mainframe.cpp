@@ -29,7 +29,7 @@ bool isSignedDigits(std::string_view text)
 }
 
 // Packs `digits` with the sign C (or D for a negative number) in the last half-byte;
-// an even count gets a leading zero. The original's work area holds 32 bytes.
+// an even count gets a leading zero. The work area holds 32 bytes.
 std::string packDigits(std::string digits, bool negative)
 {
     if (digits.size() % 2 == 0)

@@ -119,7 +119,7 @@ std::string halved(std::string_view digits)
 
 char hexDigit(int value) { return static_cast<char>(value < 10 ? '0' + value : 'A' + value - 10); }
 
-// The original's value of a character of a hexadecimal text: its digit, else its
+// The value the routines give a character of a hexadecimal text: its digit, else its
 // code - 55 ("A" to "F" give 10 to 15, other characters other values).
 int pairCharacterValue(char c) { return isDigit(c) ? c - '0' : static_cast<unsigned char>(c) - 55; }
 

@@ -20,7 +20,7 @@ char drawLetter() { return drawCharacter('A', 25); }
 template <class Draw>
 std::string randomText(int16_t count, Draw&& draw)
 {
-    // The loop counter of the original passes 32767 and overflows.
+    // The routine's 16-bit loop counter would pass 32767: overflow.
     if (count == INT16_MAX)
         raise(kOverflow);
     std::string text;

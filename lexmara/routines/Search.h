@@ -12,7 +12,7 @@ namespace lexmara {
 // below -1 raises error 5.
 int32_t lastInstr(std::string_view text, std::string_view sought, int32_t start, bool matchCase);
 
-// True when the text is not empty and holds only A-Z, a-z, 0-9 and ",". The original
+// True when the text is not empty and holds only A-Z, a-z, 0-9 and ",". The routine
 // counts in 16 bits: more than 32767 characters, or exactly 32767 that all pass,
 // raise error 6.
 bool isAlphaNumeric(std::string_view text);

@@ -31,7 +31,7 @@ std::string stripString(std::string_view text, std::string_view strip)
 
 std::string stripCharList(std::string_view text, std::string_view list)
 {
-    // The original walks the list with a 16-bit counter.
+    // The list is walked with a 16-bit counter.
     if (length(list) >= 32767)
         raise(kOverflow);
     std::array<bool, 256> listed{};
