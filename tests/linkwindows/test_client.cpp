@@ -13,6 +13,7 @@
 #include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/Wait.h"
+#include "tools/ForgottenPasswordRequest.h"
 #include "ui/Forms.h"
 
 #include <QLabel>
@@ -162,13 +163,13 @@ private slots:
     void encipheredFormsOfTheOtherRequests()
     {
         QCOMPARE(logoutOnWire(false, "9.8.7.6").text, QByteArray("DeleteConnection*/"));
-        QCOMPARE(forgotPasswordOnWire("ann", "x"), QByteArray("/ForgotPassword\\ann,x"));
+        QCOMPARE(forgottenPasswordText("ann", "x"), QByteArray("/ForgotPassword\\ann,x"));
         QCOMPARE(requestOnWire(false, "Technology,Cams").text, QByteArray("Technology,Cams"));
 
         FakeReflector reflector; // deciphers as the far end would
         reflector.setEnciphered(true);
         QCOMPARE(reflector.decipher(logoutOnWire(true, "9.8.7.6").text), QByteArray("DeleteConnection*/9.8.7.6"));
-        QCOMPARE(forgotPasswordOnWire("ann", "x"), QByteArray("/ForgotPassword\\ann,x"));
+        QCOMPARE(forgottenPasswordText("ann", "x"), QByteArray("/ForgotPassword\\ann,x"));
         QCOMPARE(reflector.decipher(requestOnWire(true, "Technology,Cams").text), QByteArray("Technology,Cams"));
         QCOMPARE(replyInClear(true, reflector.encipher("/NDF/")).text, QByteArray("/NDF/"));
     }

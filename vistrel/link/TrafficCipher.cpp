@@ -45,11 +45,6 @@ TrafficText logoutOnWire(bool encipher, const QByteArray& outsideAddress)
     return encipher ? enciphered(logout + outsideAddress) : asItIs(logout);
 }
 
-QByteArray forgotPasswordOnWire(const QByteArray& userName, const QByteArray& restrictedPassword)
-{
-    return "/ForgotPassword\\" + userName + ',' + restrictedPassword;
-}
-
 TrafficText replyInClear(bool decipher, const QByteArray& chunk)
 {
     if (!decipher)

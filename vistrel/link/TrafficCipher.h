@@ -30,8 +30,6 @@ TrafficText loginOnWire(bool encipher, const QByteArray& userId, const QByteArra
                         const QByteArray& password);
 // "DeleteConnection*/", plus the outside address when enciphered.
 TrafficText logoutOnWire(bool encipher, const QByteArray& outsideAddress);
-// "/ForgotPassword\" + user name + "," + the restricted topics' password, never enciphered.
-QByteArray forgotPasswordOnWire(const QByteArray& userName, const QByteArray& restrictedPassword);
 
 // A received chunk in clear.
 TrafficText replyInClear(bool decipher, const QByteArray& chunk);
