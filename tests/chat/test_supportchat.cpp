@@ -54,6 +54,20 @@ bool listening(SupportChatWorld& chat)
     return listening(chat.window());
 }
 
+// The program ended or refused the stranger's connection from 127.0.0.2, listens again
+// and logged the refusal.
+bool strangerWasRefused(FakeSupportPeer& stranger, SupportChatWorld& chat)
+{
+    return waitRealTime(
+               [&] {
+                   return stranger.supportState() == SupportState::EndedByProgram
+                       || stranger.supportState() == SupportState::Refused;
+               },
+               kLimitMs)
+        && waitRealTime([&] { return listening(chat); }, kLimitMs)
+        && ui::form<StatusWindow>().logText().contains("Support chat refused a connection from 127.0.0.2");
+}
+
 // What a lamp row shows at the moment its connect's wait ends, before any later event
 // (the failed socket's own report, say) changes it.
 struct WaitEnd {
@@ -154,14 +168,7 @@ private slots:
         SupportChatWorld chat;
         FakeSupportPeer stranger;
         stranger.connectToProgram(chat.listenPort(), QHostAddress(QStringLiteral("127.0.0.2")));
-        QVERIFY(waitRealTime(
-            [&] {
-                return stranger.supportState() == SupportState::EndedByProgram
-                    || stranger.supportState() == SupportState::Refused;
-            },
-            kLimitMs));
-        QVERIFY(waitRealTime([&] { return listening(chat); }, kLimitMs));
-        QVERIFY(ui::form<StatusWindow>().logText().contains("Support chat refused a connection from 127.0.0.2"));
+        QVERIFY(strangerWasRefused(stranger, chat));
         // Whatever it managed to send was not taken.
         stranger.sendToProgram("/SHOW/");
         QVERIFY(chat.connectSupport()); // the listener is still there for the support side
@@ -525,14 +532,7 @@ private slots:
         FakeSupportPeer stranger;
         stranger.connectToProgram(chat.listenPort(), QHostAddress(QStringLiteral("127.0.0.2")),
                                   "/SHOWCLIP/,http://attacker.example/clip.asf");
-        QVERIFY(waitRealTime(
-            [&] {
-                return stranger.supportState() == SupportState::EndedByProgram
-                    || stranger.supportState() == SupportState::Refused;
-            },
-            kLimitMs));
-        QVERIFY(waitRealTime([&] { return listening(chat); }, kLimitMs));
-        QVERIFY(ui::form<StatusWindow>().logText().contains("Support chat refused a connection from 127.0.0.2"));
+        QVERIFY(strangerWasRefused(stranger, chat));
         QVERIFY(chat.world.folder().launcher().starts().isEmpty());
         QVERIFY(chat.window().transcriptText().isEmpty());
 
