@@ -327,7 +327,7 @@ void TestNodeList::theLocatorListsTheBuiltTopics()
 
     reflectorSession().state().loggedIn = true;
     LocatorWindow& locator = form<LocatorWindow>();
-    locator.Form_Load();
+    locator.load();
     QStringList listed;
     for (int i = 0; i < locator.topicList->count(); ++i)
         listed << locator.topicList->itemText(i);

@@ -82,7 +82,7 @@ void TestOptionsWindow::firstRunTicksTheBoxAtTheFirstActivation()
     QVERIFY(!options.iconLoadingSwitchedOff());
     QVERIFY(!noIcons_);
 
-    options.Form_Activate();
+    options.showStoredSwitches();
     QVERIFY(options.iconLoadingSwitchedOff());
     QVERIFY(noIcons_);
     QCOMPARE(stored("OptionsIcons", "Show Icons"), QByteArray("1"));
@@ -170,7 +170,7 @@ void TestOptionsWindow::warningOnlyWhenTheStoredValueDiffers()
     world_->writeProgramFile(kOptionsFile, " 0\r\n");
     QVERIFY(world_->folder().settings().save("Vistrel", "OptionsIcons", "Show Icons", "0"));
     OptionsWindow& options = form<OptionsWindow>();
-    options.Form_Activate();
+    options.showStoredSwitches();
     QVERIFY(boxes().isEmpty());
     QVERIFY(!options.iconLoadingSwitchedOff());
 
@@ -179,7 +179,7 @@ void TestOptionsWindow::warningOnlyWhenTheStoredValueDiffers()
     world_->writeProgramFile(kOptionsFile, " 1\r\n");
     QVERIFY(options.iconLoadingSwitchedOff());
     QVERIFY(world_->folder().settings().save("Vistrel", "OptionsIcons", "Show Icons", "0"));
-    options.Form_Activate();
+    options.showStoredSwitches();
     QCOMPARE(boxes(), QStringList{kWarning});
     QVERIFY(!options.iconLoadingSwitchedOff());
     QVERIFY(!noIcons_);
@@ -229,7 +229,7 @@ void TestOptionsWindow::optionsCommandShowsTheWindow()
     QCOMPARE(options.windowTitle(), QStringLiteral("Program Options"));
 
     // Activation leaves a requested window shown; closing unloads it.
-    options.Form_Activate();
+    options.showStoredSwitches();
     QVERIFY(options.isVisible());
     options.close();
     QVERIFY(!options.isVisible());

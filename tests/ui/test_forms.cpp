@@ -13,7 +13,7 @@ class frmWithLoad : public QWidget {
 public:
     frmWithLoad() { events << "construct frmWithLoad"; }
     ~frmWithLoad() override { events << "delete frmWithLoad"; }
-    void Form_Load()
+    void load()
     {
         ++loads;
         // The load handler may refer to its own window; that does not load it again.
@@ -32,7 +32,7 @@ public:
 class frmNeedsPlain : public QWidget {
 public:
     ~frmNeedsPlain() override { events << "delete frmNeedsPlain"; }
-    void Form_Load()
+    void load()
     {
         form<frmPlain>();
         events << "load frmNeedsPlain";

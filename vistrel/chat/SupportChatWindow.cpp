@@ -113,7 +113,7 @@ void SupportChatWindow::createSockets()
     connect(offlineMessageWait_, &chat::ConnectWait::connected, this, &SupportChatWindow::sendOfflineMessageText);
 }
 
-void SupportChatWindow::Form_Load()
+void SupportChatWindow::load()
 {
     ports_ = chat::supportChatPorts();
     listen();

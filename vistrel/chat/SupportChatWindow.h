@@ -64,7 +64,7 @@ public:
     ~SupportChatWindow() override;
 
     // Starts the listener and fills the sender details from their file.
-    void Form_Load();
+    void load();
 
     // "Send" in the chat frame: echoes the line in the transcript and sends it on the
     // picked channel, or on the support connection when none is picked (then the input

@@ -277,7 +277,7 @@ void MainWindow::createTimers()
     connect(programEnd, &platform::Timer::tick, [] { platform::endProcess(0); });
 }
 
-void MainWindow::Form_Load()
+void MainWindow::load()
 {
     FrameWindow& frame = form<FrameWindow>();
     frame.show();
@@ -375,11 +375,11 @@ void MainWindow::openAddWebCamsPage()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    Form_QueryUnload(event);
+    askToShutDown(event);
 }
 
 // The window never closes on its own: either the program goes on as it was, or it ends.
-void MainWindow::Form_QueryUnload(QCloseEvent* event)
+void MainWindow::askToShutDown(QCloseEvent* event)
 {
     event->ignore();
     if (shutDownRunning())
@@ -394,11 +394,6 @@ void MainWindow::Form_QueryUnload(QCloseEvent* event)
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    Form_Resize();
-}
-
-void MainWindow::Form_Resize()
-{
     paintWindowGradient(*this);
 }
 
@@ -411,13 +406,8 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event)
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    Form_MouseMove();
-    QWidget::mouseMoveEvent(event);
-}
-
-void MainWindow::Form_MouseMove()
-{
     armToolbarReset(kToolbarResetFromBackgroundMs);
+    QWidget::mouseMoveEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

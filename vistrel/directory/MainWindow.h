@@ -39,7 +39,7 @@ public:
 
     // Shows the frame (whose load is the start-up sequence), takes its place in the
     // frame and arms the start-up step.
-    void Form_Load();
+    void load();
 
     // The command set, as far as its windows exist.
     // File > Connect: the login, then the topic tree.
@@ -115,9 +115,7 @@ private:
     void createTimers();
     void nameControls();
 
-    void Form_QueryUnload(QCloseEvent* event);
-    void Form_Resize();
-    void Form_MouseMove();
+    void askToShutDown(QCloseEvent* event);
     void transmitterFrameMouseMove(Qt::MouseButtons buttons);
     void hintAtTransmitterConnect();
     void openClickedItem(QTreeWidgetItem* item);

@@ -111,7 +111,7 @@ AboutBox::AboutBox()
     connect(systemInfoButton_, &QPushButton::clicked, this, &AboutBox::startSystemInfoTool);
 }
 
-void AboutBox::Form_Load()
+void AboutBox::load()
 {
     setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(kProgramTitle));
     versionLabel_->setText(QStringLiteral("Version ") + programVersionText());

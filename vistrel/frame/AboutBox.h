@@ -25,7 +25,7 @@ public:
     AboutBox();
 
     // The texts and the height.
-    void Form_Load();
+    void load();
 
     // Reads a value of the settings file that stands for the machine-wide registry
     // root: a text as it is, a four-byte number as "&h" and its bytes from the highest

@@ -195,7 +195,7 @@ QMdiSubWindow* FrameWindow::adoptMainWindow(QWidget& main)
     return sub;
 }
 
-void FrameWindow::Form_Load()
+void FrameWindow::load()
 {
     startup_ = std::make_unique<Startup>();
     Startup* const run = startup_.get(); // lives until the last step has run

@@ -32,7 +32,7 @@ public:
 
     // The start-up sequence. It goes on from the event loop once the reflector address
     // fetch has ended; startupFinished tells when it is over.
-    void Form_Load();
+    void load();
     bool startingUp() const { return startup_ != nullptr; }
     // Puts the main window into the client area; returns its sub-window. The frame
     // paints the main window's gradient whenever the frame is activated.

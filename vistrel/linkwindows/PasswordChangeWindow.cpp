@@ -85,7 +85,7 @@ PasswordChangeWindow::PasswordChangeWindow() : ProgramWindow(ToolbarButton{kTool
     });
 }
 
-void PasswordChangeWindow::Form_Load()
+void PasswordChangeWindow::load()
 {
     resize(platform::twips(kWidthTwips), platform::twips(kHeightTwips));
     oldPassword->setText(form<UserSettingsWindow>().passwordBox->text());
@@ -96,7 +96,7 @@ void PasswordChangeWindow::open()
     if (!isVisible()) {
         newPassword->clear();
         statusBar->setPanelText(1, {});
-        Form_Load();
+        load();
     }
     setWindowState(Qt::WindowNoState);
     show();

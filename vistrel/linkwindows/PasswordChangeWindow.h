@@ -20,7 +20,7 @@ public:
     PasswordChangeWindow();
 
     // The old password box takes the user settings' password.
-    void Form_Load();
+    void load();
     // The user settings' "Change Password": shows the window, loaded afresh when it was closed.
     void open();
     // "Send update": sends the change, unless the new password could not be kept

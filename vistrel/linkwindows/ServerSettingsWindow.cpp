@@ -67,7 +67,7 @@ ServerSettingsWindow::ServerSettingsWindow() : ProgramWindow(ToolbarButton{kTool
     connect(saveButton, &QPushButton::clicked, this, &ServerSettingsWindow::save);
 }
 
-void ServerSettingsWindow::Form_Load()
+void ServerSettingsWindow::load()
 {
     hide();
     setWindowState(Qt::WindowMinimized);

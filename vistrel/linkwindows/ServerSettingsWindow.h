@@ -14,7 +14,7 @@ class ServerSettingsWindow : public ProgramWindow {
 public:
     ServerSettingsWindow();
 
-    void Form_Load();
+    void load();
     // "Save Settings": writes the two addresses to ServerSettings.txt, reports, and
     // closes (hides) the window; after a failed write the window stays open.
     void save();

@@ -303,7 +303,7 @@ QWidget* StatusWindow::createServerPanel()
     return panel;
 }
 
-void StatusWindow::Form_Load()
+void StatusWindow::load()
 {
     hide();
     resize(twips(kWidthTwips), twips(kHeightTwips));
@@ -427,11 +427,6 @@ void StatusWindow::activated()
 }
 
 void StatusWindow::mousePressEvent(QMouseEvent* event)
-{
-    Form_MouseDown(event);
-}
-
-void StatusWindow::Form_MouseDown(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton)
         openHelpPage();

@@ -39,7 +39,7 @@ public:
     StatusWindow();
     ~StatusWindow() override;
 
-    void Form_Load();
+    void load();
 
     // Shows a segment's lamps in one colour: for segments 1 to 3 the colour's lamps and
     // none of the other two; for segments 4 and 5 no lamp at all.
@@ -100,7 +100,6 @@ private:
     void createMarkers(QWidget* diagram);
 
     void setLogLevel();
-    void Form_MouseDown(QMouseEvent* event);
     void openHelpPage();
 
     void onStatusPage(bool ok, const QByteArray& page);

@@ -133,7 +133,7 @@ UserSettingsWindow::UserSettingsWindow() : ProgramWindow(ToolbarButton{kToolbarB
     connect(showAtStartUpBox, &QCheckBox::stateChanged, this, &UserSettingsWindow::storeStartUpChoice);
 }
 
-void UserSettingsWindow::Form_Load()
+void UserSettingsWindow::load()
 {
     setFixedSize(twips(kWidthTwips), twips(kHeightTwips));
     const StoredUserSettings stored = readUserSettingsFile();

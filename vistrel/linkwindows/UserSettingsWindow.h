@@ -17,7 +17,7 @@ public:
     UserSettingsWindow();
 
     // Fills the boxes from UserSettings.txt (empty boxes when there is none).
-    void Form_Load();
+    void load();
     // Saves the boxes to UserSettings.txt. Shows nothing on success and one error
     // message when the file cannot be written or a value cannot be stored.
     void save();

@@ -97,7 +97,7 @@ LocatorWindow::LocatorWindow()
     });
 }
 
-void LocatorWindow::Form_Load()
+void LocatorWindow::load()
 {
     resize(platform::twips(kWidthTwips), platform::twips(kHeightTwips));
     topicList->clear();
@@ -197,13 +197,13 @@ bool LocatorWindow::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
+        showLoginState();
     else if (event->type() == QEvent::Resize)
         paintWindowGradient(*this);
     return handled;
 }
 
-void LocatorWindow::Form_Activate()
+void LocatorWindow::showLoginState()
 {
     if (!reflectorSession().state().loggedIn) {
         prompt->setText(kConnectionNeeded);
@@ -232,7 +232,7 @@ void LocatorWindow::unload()
     prompt->setText(kChoosePrompt);
     resultSentence->setText(kFirstSentence);
     statusBar->setPanelText(1, {});
-    Form_Load();
+    load();
 }
 
 void showSessionInLocator(ReflectorSession& session)

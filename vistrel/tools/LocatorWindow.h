@@ -25,7 +25,7 @@ class LocatorWindow : public QWidget {
 public:
     LocatorWindow();
 
-    void Form_Load();
+    void load();
 
     // The Cam Locator command and the hint's Yes: the window opens with its topic
     // list enabled.
@@ -67,7 +67,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Activate();
+    // On every activation: the topic list and its prompt as the login state allows.
+    void showLoginState();
     // Empties the topic list and lists the directory's topics, up to the first empty one.
     void fillTopics();
     // Back to the state of a fresh load.

@@ -126,7 +126,7 @@ OptionsWindow::OptionsWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kTo
     });
 }
 
-void OptionsWindow::Form_Load()
+void OptionsWindow::load()
 {
     loaded_ = true;
     if (!requested_)
@@ -141,10 +141,10 @@ void OptionsWindow::Form_Load()
 void OptionsWindow::ensureLoaded()
 {
     if (!loaded_)
-        Form_Load();
+        load();
 }
 
-void OptionsWindow::Form_Activate()
+void OptionsWindow::showStoredSwitches()
 {
     ensureLoaded();
     OptionSwitches stored(platform::settingsStore());
@@ -231,7 +231,7 @@ void OptionsWindow::tipSwitchChanged()
 
 void OptionsWindow::activated()
 {
-    Form_Activate();
+    showStoredSwitches();
 }
 
 void OptionsWindow::closed()

@@ -26,10 +26,10 @@ public:
 
     // The load steps: the icon switch from OptionSettings.txt, then the restricted
     // topics and their password.
-    void Form_Load();
+    void load();
     // The activation steps: both stored switches set the boxes. Every activation runs
     // them, before the gradient is painted.
-    void Form_Activate();
+    void showStoredSwitches();
 
     // The Options command: shows the window in its normal state.
     void showRequested();

@@ -256,7 +256,7 @@ PlayerSearchWindow::PlayerSearchWindow() : ProgramWindow(ToolbarButton{kToolbarB
     });
 }
 
-void PlayerSearchWindow::Form_Load()
+void PlayerSearchWindow::load()
 {
     search_.cancel();
     unsetCursor();
@@ -441,7 +441,7 @@ bool PlayerSearchWindow::eventFilter(QObject* watched, QEvent* event)
 
 void PlayerSearchWindow::closed()
 {
-    Form_Load();
+    load();
 }
 
 void showPlayerSearchWindow()

@@ -32,7 +32,7 @@ public:
     PlayerSearchWindow();
 
     // Brings every control to its state after loading.
-    void Form_Load();
+    void load();
 
     void startSearch();  // the search button; nothing without a file name
     void cancelSearch(); // Cancel: stops the search, keeps the rows found

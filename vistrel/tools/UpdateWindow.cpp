@@ -84,7 +84,7 @@ UpdateWindow::UpdateWindow()
     });
 }
 
-void UpdateWindow::Form_Load()
+void UpdateWindow::load()
 {
     resize(twips(kWidthTwips), twips(kHeightTwips));
     runningVersionBox->setText(QString::fromLatin1(check_.runningVersion()));

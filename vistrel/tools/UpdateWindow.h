@@ -20,7 +20,7 @@ class UpdateWindow : public ProgramWindow {
 public:
     UpdateWindow();
 
-    void Form_Load();
+    void load();
     // "Check Update".
     void checkForUpdate();
 

@@ -6,7 +6,7 @@
 //   ui::form<ServerSettingsWindow>().reflectorAddressBox->text()
 //
 // The first reference constructs the window and then runs its load handler
-// Form_Load() once, where the window has one. The window is not shown.
+// load() once, where the window has one. The window is not shown.
 #include <QPointer>
 #include <QWidget>
 
@@ -35,8 +35,8 @@ requires std::derived_from<Window, QWidget> Window& form()
         // Known before the load handler runs, so the handler may refer to its own window.
         slot = new Window();
         detail::registerForm(slot);
-        if constexpr (requires(Window & window) { window.Form_Load(); })
-            slot->Form_Load();
+        if constexpr (requires(Window & window) { window.load(); })
+            slot->load();
     }
     return *slot;
 }
