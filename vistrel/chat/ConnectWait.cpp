@@ -34,8 +34,7 @@ const std::array<const char*, size_t(SocketControl::State::Error) + 1> kStateCap
 ConnectWait::ConnectWait(QLabel& caption, QLabel& lamp, QObject* parent)
     : QObject(parent), caption_(caption), lamp_(lamp), limit_(new platform::OneShotTimer(this))
 {
-    limit_->setEnabled(false);
-    limit_->setInterval(0);
+    limit_->stop();
     connect(limit_, &platform::Timer::tick, this, [this] {
         socket_->close();
         cancel();
@@ -52,8 +51,7 @@ void ConnectWait::start(SocketControl& socket, bool started)
     }
     socket_ = &socket;
     connect(socket_, &SocketControl::stateChanged, this, &ConnectWait::show);
-    limit_->setEnabled(true);
-    limit_->setInterval(SupportChatWindow::kConnectLimitMs);
+    limit_->start(SupportChatWindow::kConnectLimitMs);
     // The state the connect has reached already; the next ones come as events.
     show(socket.state());
 }
@@ -82,7 +80,7 @@ void ConnectWait::showOffLine()
 
 void ConnectWait::cancel()
 {
-    limit_->setEnabled(false);
+    limit_->stop();
     if (SocketControl* socket = std::exchange(socket_, nullptr))
         disconnect(socket, nullptr, this, nullptr);
 }

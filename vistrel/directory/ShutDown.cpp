@@ -40,8 +40,7 @@ void endAfterTheWait(Session::LogoutOutcome outcome)
     }
     platform::OneShotTimer& limit = *ui::form<MainWindow>().shutDownLimit;
     QObject::connect(&limit, &platform::Timer::tick, shutDownSession().data(), &endProgram, Qt::SingleShotConnection);
-    limit.setEnabled(true);
-    limit.setInterval(kShutDownWaitMs);
+    limit.start(kShutDownWaitMs);
 }
 
 // Runs the Disconnect command and goes on once its logout has ended, after the

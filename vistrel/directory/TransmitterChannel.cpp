@@ -166,14 +166,13 @@ void TransmitterChannel::sendChosenFile()
 void TransmitterChannel::awaitStep(Status status, int limitMs)
 {
     status_ = status;
-    stepLimit_.setEnabled(true);
-    stepLimit_.setInterval(limitMs);
+    stepLimit_.start(limitMs);
 }
 
 void TransmitterChannel::endStep()
 {
     status_ = Status::Idle;
-    stepLimit_.setEnabled(false);
+    stepLimit_.stop();
 }
 
 // A list request that ends without its bytes sent: the site counts as off line. The
@@ -323,6 +322,5 @@ void TransmitterChannel::takeFileListPiece(const QByteArray& piece)
 
 void TransmitterChannel::armPlay()
 {
-    playTimer_.setEnabled(true);
-    playTimer_.setInterval(kPlayDelayMs);
+    playTimer_.start(kPlayDelayMs);
 }

@@ -94,7 +94,7 @@ void ReflectorSession::Login::attempt(ReflectorAddress which)
         fail(result);
         return;
     }
-    arm(*session_.loginConnectLimit_, kLoginConnectLimitMs);
+    session_.loginConnectLimit_->start(kLoginConnectLimitMs);
     // The first look comes before any event.
     look();
 }
@@ -107,7 +107,7 @@ void ReflectorSession::Login::look()
     if (address_ == ReflectorAddress::Backup)
         hideStatusWindow();
     if (lastState_ == SocketControl::State::Connected) {
-        disarm(*session_.loginConnectLimit_);
+        session_.loginConnectLimit_->stop();
         connectedToAddress();
     }
 }
@@ -181,21 +181,21 @@ void ReflectorSession::Login::sendLogin()
         fail(result);
         return;
     }
-    arm(*session_.loginSendLimit_, kLoginSendLimitMs);
+    session_.loginSendLimit_->start(kLoginSendLimitMs);
 }
 
 // The socket finished the send, failed, or the send limit ran out. A login whose bytes
 // left holds the full rejection window, whatever replies arrive meanwhile.
 void ReflectorSession::Login::sendEnded(bool sent)
 {
-    disarm(*session_.loginSendLimit_);
+    session_.loginSendLimit_->stop();
     if (!sent) {
         state_.connectFailed = true;
         end();
         return;
     }
     session_.setStatus(Status::RejectionWindow);
-    arm(*session_.rejectionWindow_, kLoginRejectionWindowMs);
+    session_.rejectionWindow_->start(kLoginRejectionWindowMs);
 }
 
 // A logout that ran meanwhile leaves the session logging out or logged out; the login
@@ -224,8 +224,8 @@ void ReflectorSession::Login::yieldSocket()
 {
     if (!onSocket())
         return;
-    disarm(*session_.loginConnectLimit_);
-    disarm(*session_.loginSendLimit_);
+    session_.loginConnectLimit_->stop();
+    session_.loginSendLimit_->stop();
     emit session_.loginEnded();
 }
 

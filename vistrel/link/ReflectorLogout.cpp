@@ -62,7 +62,7 @@ void ReflectorSession::Logout::start(StepErrors errors)
     phase_ = Phase::Connecting;
     session_.setStatus(Status::LoggingOut);
     connect();
-    arm(*session_.logoutConnectLimit_, kLogoutConnectLimitMs);
+    session_.logoutConnectLimit_->start(kLogoutConnectLimitMs);
     statusAndLog(kSendingLogout);
     // The first look comes before any event.
     look();
@@ -99,7 +99,7 @@ void ReflectorSession::Logout::look()
 // Also the connect limit's tick: connected wins over a limit that ran out on the same look.
 void ReflectorSession::Logout::connectionDecided()
 {
-    disarm(*session_.logoutConnectLimit_);
+    session_.logoutConnectLimit_->stop();
     const SocketControl::State state = socket_.state();
     if (state == SocketControl::State::Error) {
         emit session_.lampShown(5, Lamp::Red);
@@ -123,12 +123,12 @@ void ReflectorSession::Logout::send()
         sendEnded(false);
         return;
     }
-    arm(*session_.logoutSendLimit_, kLogoutSendLimitMs);
+    session_.logoutSendLimit_->start(kLogoutSendLimitMs);
 }
 
 void ReflectorSession::Logout::sendEnded(bool sent)
 {
-    disarm(*session_.logoutSendLimit_);
+    session_.logoutSendLimit_->stop();
     if (!sent) {
         statusAndLog(kLogoutFailed);
         end(LogoutOutcome::NotSent);

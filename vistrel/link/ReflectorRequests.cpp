@@ -167,7 +167,7 @@ void ReflectorSession::Requests::begin(const Entry& entry)
         finish(Outcome::Failed);
         return;
     }
-    arm(*session_.requestConnectLimit_, kRequestConnectLimitMs);
+    session_.requestConnectLimit_->start(kRequestConnectLimitMs);
     look();
 }
 
@@ -184,7 +184,7 @@ void ReflectorSession::Requests::look()
 // look; a limit that ran out before anything was decided says so.
 void ReflectorSession::Requests::connectionDecided(bool limitReached)
 {
-    disarm(*session_.requestConnectLimit_);
+    session_.requestConnectLimit_->stop();
     const SocketControl::State state = socket_.state();
     if (state == SocketControl::State::Connected) {
         showStatus(running_->connectedText);
@@ -207,13 +207,13 @@ void ReflectorSession::Requests::transmit()
         return;
     }
     phase_ = Phase::Sending;
-    arm(*session_.requestSendLimit_, running_->sendLimitMs);
+    session_.requestSendLimit_->start(running_->sendLimitMs);
     hideSendMarkers();
 }
 
 void ReflectorSession::Requests::sendEnded(bool sent)
 {
-    disarm(*session_.requestSendLimit_);
+    session_.requestSendLimit_->stop();
     finish(sent ? Outcome::Done : Outcome::Failed);
 }
 
@@ -237,8 +237,8 @@ void ReflectorSession::Requests::finish(Outcome outcome)
 
 void ReflectorSession::Requests::stopLimits()
 {
-    disarm(*session_.requestConnectLimit_);
-    disarm(*session_.requestSendLimit_);
+    session_.requestConnectLimit_->stop();
+    session_.requestSendLimit_->stop();
 }
 
 void ReflectorSession::Requests::showStatus(const QByteArray& text) const

@@ -51,8 +51,7 @@ ReflectorSession::ReflectorSession(QObject* parent)
     for (platform::OneShotTimer* timer :
          {advertTimer_, loginConnectLimit_, loginSendLimit_, rejectionWindow_, logoutConnectLimit_, logoutSendLimit_,
           requestConnectLimit_, requestSendLimit_}) {
-        timer->setEnabled(false);
-        timer->setInterval(0);
+        timer->stop();
     }
     QObject::connect(advertTimer_, &platform::Timer::tick, this, [this] { openAdvertisedPage(state_.advertUrl); });
     // The lamps first: the jobs, joined after them, take each event once it is shown.

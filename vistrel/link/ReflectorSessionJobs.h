@@ -16,20 +16,6 @@
 
 struct RequestKind;
 
-// Arms one of the session's one-shot timers for a limit, and disarms it once the limit
-// no longer matters, also before its tick.
-inline void arm(platform::OneShotTimer& timer, int intervalMs)
-{
-    timer.setEnabled(true);
-    timer.setInterval(intervalMs);
-}
-
-inline void disarm(platform::OneShotTimer& timer)
-{
-    timer.setEnabled(false);
-    timer.setInterval(0);
-}
-
 class ReflectorSession::Login {
 public:
     explicit Login(ReflectorSession& session);

@@ -16,8 +16,7 @@ QByteArray forgottenPasswordText(const QByteArray& userName, const QByteArray& p
 ForgottenPasswordRequest::ForgottenPasswordRequest(QObject* parent)
     : QObject(parent), limit_(new platform::OneShotTimer(this))
 {
-    limit_->setEnabled(false);
-    limit_->setInterval(0);
+    limit_->stop();
     connect(limit_, &platform::Timer::tick, this, &ForgottenPasswordRequest::onLimit);
 }
 
@@ -45,8 +44,7 @@ void ForgottenPasswordRequest::send(SocketControl& socket, const ForgottenPasswo
     connect(socket_, &SocketControl::connected, this, &ForgottenPasswordRequest::onConnected);
     connect(socket_, &SocketControl::socketError, this, &ForgottenPasswordRequest::onSocketError);
     connect(socket_, &SocketControl::sendComplete, this, &ForgottenPasswordRequest::onSendComplete);
-    limit_->setEnabled(true);
-    limit_->setInterval(kForgottenPasswordConnectLimitMs);
+    limit_->start(kForgottenPasswordConnectLimitMs);
 }
 
 void ForgottenPasswordRequest::onConnected()
@@ -97,7 +95,7 @@ bool ForgottenPasswordRequest::stillOwnsTheSocket()
 
 void ForgottenPasswordRequest::stop()
 {
-    limit_->setEnabled(false);
+    limit_->stop();
     step_ = Step::Idle;
     if (SocketControl* socket = std::exchange(socket_, nullptr))
         disconnect(socket, nullptr, this, nullptr);
