@@ -225,10 +225,10 @@ private slots:
         QByteArray names;
         for (int i = 0; i < 650; ++i)
             names += name + '/';
-        const qsizetype whole = TransmitterChannel::kLongestFileList / 101;
+        const qsizetype whole = TransmitterFileList::kMaxListBytes / 101;
         QTest::newRow("bytes") << names
                                << QList<QByteArray>(whole, name)
-                + QList{name.first(TransmitterChannel::kLongestFileList % 101)}
+                + QList{name.first(TransmitterFileList::kMaxListBytes % 101)}
                                << QByteArray("Transmitter file list longer than 262144 bytes: the rest is dropped");
         QTest::newRow("names") << QByteArray(64 * 1024, '/') << QList<QByteArray>(TransmitterFileList::kMaxNames)
                                << QByteArray("Transmitter file list longer than 10000 names: the rest is dropped");

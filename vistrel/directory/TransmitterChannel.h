@@ -37,9 +37,6 @@ public:
     static constexpr int kSpeedSendLimitMs = 5000;
     // From an encoding reply to the play request.
     static constexpr int kPlayDelayMs = 5000;
-    // The most of one file list that is taken (TransmitterFileList has the other
-    // bounds); a site that sends more gets the rest dropped, with one log line.
-    static constexpr qsizetype kLongestFileList = TransmitterFileList::kMaxListBytes;
 
     explicit TransmitterChannel(QObject* parent = nullptr);
 
