@@ -1,11 +1,9 @@
 #pragma once
 // The main of a benchmark program whose code needs the widgets: the string component
 // registered in the program's own registry file, an application on the offscreen
-// platform (unless another one is asked for), the program's commands and session
-// joined to its windows as at start, then every benchmark given.
+// platform (unless another one is asked for), then every benchmark given. The program's
+// commands and session are joined to its windows as at start (TestWindows.h).
 #include "OwnRegistration.h"
-#include "directory/ProgramCommands.h"
-#include "directory/ProgramSession.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,8 +16,6 @@ inline int runWidgetBenchmarks(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    registerProgramCommands();
-    observeProgramSession();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -7,13 +7,13 @@
 #include "CpuTime.h"
 #include "FakeReflector.h"
 #include "TempProgramFolder.h"
+#include "TestWindows.h"
 #include "WidgetBenchmarkMain.h"
 #include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "platform/Wait.h"
-#include "ui/Forms.h"
 
 #include <benchmark/benchmark.h>
 
@@ -133,27 +133,27 @@ void BM_ProgramAtRestConnected(benchmark::State& state)
     serverSettings.close();
 
     // As the program starts: the main window shows the frame, which runs the start-up.
-    MainWindow& main = ui::form<MainWindow>();
+    MainWindow& main = testWindows().main();
     main.show();
-    ui::form<ServerSettingsWindow>().reflectorPortBox->setText(QString::number(reflector.port()));
+    testWindows().link.serverSettings().reflectorPortBox->setText(QString::number(reflector.port()));
     main.connectToReflector();
     platform::waitUntil([&main] { return TreeNodes::of(*main.directoryTree).byKey(kPlaceKey) != nullptr; },
                         kLoadLimitMs);
     TreeNode* place = TreeNodes::of(*main.directoryTree).byKey(kPlaceKey);
     if (!reflectorSession().state().loggedIn || !place) {
         state.SkipWithError("the login or the tree build did not get through");
-        ui::destroyAllForms();
+        testWindows().destroyAll();
         return;
     }
     main.openNode(*place);
     if (!platform::waitUntil([place] { return place->childCount() > 0; }, kLoadLimitMs)) {
         state.SkipWithError("the place's webcams were not loaded");
-        ui::destroyAllForms();
+        testWindows().destroyAll();
         return;
     }
 
     measureRest(state);
-    ui::destroyAllForms();
+    testWindows().destroyAll();
 }
 
 void BM_EmptyWindowAtRest(benchmark::State& state)

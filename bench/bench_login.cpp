@@ -5,12 +5,12 @@
 #include "CpuTime.h"
 #include "FakeReflector.h"
 #include "TempProgramFolder.h"
+#include "TestWindows.h"
 #include "WidgetBenchmarkMain.h"
 #include "directory/MainWindow.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "platform/Wait.h"
-#include "ui/Forms.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,8 +32,8 @@ void BM_LoginAgainstFakeReflector(benchmark::State& state)
         return;
     }
     // The login's windows: the main window's timers, the server settings' boxes.
-    ui::form<MainWindow>();
-    ServerSettingsWindow& settings = ui::form<ServerSettingsWindow>();
+    testWindows().main();
+    ServerSettingsWindow& settings = testWindows().link.serverSettings();
     settings.reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
     settings.backupReflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
     settings.reflectorPortBox->setText(QString::number(reflector.port()));
@@ -60,7 +60,7 @@ void BM_LoginAgainstFakeReflector(benchmark::State& state)
     state.counters["cpu_ms_per_login"] = 1000.0 * cpuSeconds / double(state.iterations());
     state.counters["cpu_percent_of_wall"] = wallSeconds > 0 ? 100.0 * cpuSeconds / wallSeconds : 0;
     state.counters["logins_that_got_through"] = loggedIn;
-    ui::destroyAllForms();
+    testWindows().destroyAll();
 }
 
 BENCHMARK(BM_LoginAgainstFakeReflector)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -7,6 +7,7 @@
 // apart from the collecting (bench_webcamreplycollecting measures that).
 #include "FrameWorld.h"
 #include "PlaceTree.h"
+#include "TestWindows.h"
 #include "WidgetBenchmarkMain.h"
 #include "common/SeenRepliesCache.h"
 #include "directory/WebCamLoading.h"
@@ -45,17 +46,17 @@ void loadInChunks(benchmark::State& state, int chunkCount)
     for (auto _ : state) {
         state.PauseTiming();
         // A fresh tree each time: the node Index count goes on until the tree is empty.
-        ui::form<MainWindow>().directoryTree->clear();
+        testWindows().main().directoryTree->clear();
         tree = PlaceTree::build();
         deleteSeenRepliesCache();
-        ui::form<MainWindow>().directoryModel.selectedNodeIndex = tree.france->index();
+        testWindows().main().directoryModel.selectedNodeIndex = tree.france->index();
         state.ResumeTiming();
 
         QByteArray collected;
         for (const QByteArray& chunk : chunks) {
             collected += chunk;
             if (chunk.contains("/EndTran/"))
-                loadWebCams(collected);
+                loadWebCams(testWindows().main(), collected);
         }
         benchmark::DoNotOptimize(tree.france->childCount());
     }

@@ -1,12 +1,10 @@
 // Vistrel: the desktop client for the reflector's directory of live webcams.
-#include "directory/MainWindow.h"
 #include "directory/ProgramCommands.h"
 #include "directory/ProgramSession.h"
+#include "directory/ProgramWindows.h"
 #include "frame/CommandLine.h"
-#include "linkwindows/ServerSettingsWindow.h"
 #include "platform/ProgramFolder.h"
 #include "ui/DesktopServices.h"
-#include "ui/Forms.h"
 #include "ui/IndicatorStyle.h"
 
 #include <QApplication>
@@ -35,17 +33,18 @@ int main(int argc, char** argv)
     ui::useVisibleIndicators();
     ui::installDesktopServices();
     platform::applyStartupOptions(options);
-    registerProgramCommands();
-    observeProgramSession();
+    ProgramWindows windows;
+    registerProgramCommands(windows);
+    observeProgramSession(windows);
     // The main window is the start-up window: loading it shows the frame, whose load
     // runs the start-up sequence. The program ends only through its shut-down paths.
     QApplication::setQuitOnLastWindowClosed(false);
-    ui::form<MainWindow>().show();
+    windows.main().show();
     // A reflector or transmitter that cannot listen on its port box's design port (the
     // demo fakes).
     if (options.reflectorPort != 0)
-        ui::form<ServerSettingsWindow>().reflectorPortBox->setText(QString::number(options.reflectorPort));
+        windows.link.serverSettings().reflectorPortBox->setText(QString::number(options.reflectorPort));
     if (options.transmitterPort != 0)
-        ui::form<ServerSettingsWindow>().viewerPortBox->setText(QString::number(options.transmitterPort));
+        windows.link.serverSettings().viewerPortBox->setText(QString::number(options.transmitterPort));
     return QApplication::exec();
 }

@@ -8,6 +8,7 @@
 #include "RealTimeWait.h"
 #include "StallingPort.h"
 #include "SupportChatWorld.h"
+#include "TestWindows.h"
 
 #include "chat/ChatLines.h"
 #include "chat/ConnectWait.h"
@@ -65,7 +66,7 @@ bool strangerWasRefused(FakeSupportPeer& stranger, SupportChatWorld& chat)
                },
                kLimitMs)
         && waitRealTime([&] { return listening(chat); }, kLimitMs)
-        && ui::form<StatusWindow>().logText().contains("Support chat refused a connection from 127.0.0.2");
+        && testWindows().link.status().logText().contains("Support chat refused a connection from 127.0.0.2");
 }
 
 // What a lamp row shows at the moment its connect's wait ends, before any later event
@@ -112,7 +113,7 @@ struct StalledChannelWorld {
         window().supportHostBox->setText(QStringLiteral("127.0.0.1"));
     }
 
-    SupportChatWindow& window() { return ui::form<SupportChatWindow>(); }
+    SupportChatWindow& window() { return testWindows().chat.supportChat(); }
 };
 
 // Longer than a connect's limit at the tests' time scale.
@@ -254,7 +255,7 @@ private slots:
         const QString expected = QStringLiteral("Support chat cannot listen on port %1").arg(taken.serverPort());
         QVERIFY2(chat.window().chatStateLabel->text().startsWith(expected),
                  qPrintable(chat.window().chatStateLabel->text()));
-        QVERIFY(ui::form<StatusWindow>().logText().contains(expected.toLatin1()));
+        QVERIFY(testWindows().link.status().logText().contains(expected.toLatin1()));
         // Closing the window tries again.
         taken.close();
         chat.window().close();
@@ -477,8 +478,8 @@ private slots:
             QCOMPARE(fileContent(chat.world.folder().filePath("EMessageSettings.txt")),
                      QByteArray("Smith, Bob\r\n42\r\nbob@example.com\r\n"));
             // A fresh window reads them back; the comma splits the name.
-            ui::destroyAllForms();
-            SupportChatWindow& again = ui::form<SupportChatWindow>();
+            testWindows().destroyAll();
+            SupportChatWindow& again = testWindows().chat.supportChat();
             QCOMPARE(again.senderNameBox->text(), QStringLiteral("Smith"));
             QCOMPARE(again.senderIdBox->text(), QStringLiteral("Bob"));
             QCOMPARE(again.senderEMailBox->text(), QStringLiteral("42"));
@@ -488,7 +489,7 @@ private slots:
     void theMainWindowsMenuShowsTheChat()
     {
         SupportChatWorld chat;
-        auto* item = menuAction(*ui::form<MainWindow>().findChild<QMenuBar*>(), QStringLiteral("mnuSupport"));
+        auto* item = menuAction(*testWindows().main().findChild<QMenuBar*>(), QStringLiteral("mnuSupport"));
         QVERIFY(item && item->isEnabled());
         QVERIFY(!chat.window().isVisible());
         item->trigger();
@@ -562,9 +563,9 @@ private slots:
         QCOMPARE(shown.indexOf('\r'), kLongest);
         QVERIFY(!shown.contains("end"));
         QVERIFY(shown.size() <= chat::AppendedText::kCapacity);
-        QVERIFY(ui::form<StatusWindow>().logText().contains("Support chat dropped the rest of a line longer than "
-                                                            + QByteArray::number(kLongest)
-                                                            + " bytes in the transcript"));
+        QVERIFY(testWindows().link.status().logText().contains("Support chat dropped the rest of a line longer than "
+                                                               + QByteArray::number(kLongest)
+                                                               + " bytes in the transcript"));
 
         // The program goes on: a command works, the next line is shown whole, and the
         // user's answer goes out.
@@ -588,7 +589,7 @@ private slots:
         window.appendToTranscript(QByteArray(kLongest, 'g') + "h\n");
         QCOMPARE(window.transcriptText(),
                  QByteArray(kLongest - 2, 'a') + "bc\nnext\r" + QByteArray(kLongest, 'g') + "\n");
-        QCOMPARE(ui::form<StatusWindow>().logText().count("Support chat dropped the rest of a line"), 2);
+        QCOMPARE(testWindows().link.status().logText().count("Support chat dropped the rest of a line"), 2);
     }
 
     void portsFromTheSettingsFileAsAUserWritesThem()
@@ -608,7 +609,7 @@ private slots:
                    + "\nEMessagePort=" + port(FakeSupportPeer::OfflineMessage) + "\n");
         file.close();
 
-        SupportChatWindow& window = ui::form<SupportChatWindow>();
+        SupportChatWindow& window = testWindows().chat.supportChat();
         window.supportHostBox->setText(QStringLiteral("127.0.0.1"));
         QVERIFY(listening(window));
         // A port the system chose, not the usual one, and the box shows it.

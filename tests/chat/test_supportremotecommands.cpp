@@ -5,6 +5,7 @@
 #include "FakeWebServer.h"
 #include "RealTimeWait.h"
 #include "SupportChatWorld.h"
+#include "TestWindows.h"
 
 #include "chat/PicturePanel.h"
 #include "chat/SupportChatWindow.h"
@@ -167,7 +168,7 @@ private slots:
             ui::commands().add(name, [&run, name] { run.append(name); });
         QVERIFY(chat.connectSupport());
 
-        LocatorWindow& locator = ui::form<LocatorWindow>();
+        LocatorWindow& locator = testWindows().tools.locator();
         locator.show();
         QVERIFY(chat.sendChunk("/CLICK_CONNECT/"));
         QVERIFY(!locator.isVisible());
@@ -205,8 +206,8 @@ private slots:
         chat.window().handleSupportChunk("/CLICK_ABOUT/");
         QVERIFY(run.isEmpty());
         QTRY_COMPARE(run, QList<QByteArray>{c::kShowSystemStatus});
-        QVERIFY(
-            ui::form<StatusWindow>().logText().contains("Support command dropped: the one before it is still running"));
+        QVERIFY(testWindows().link.status().logText().contains(
+            "Support command dropped: the one before it is still running"));
         chat.window().handleSupportChunk("/CLICK_ABOUT/");
         QTRY_COMPARE(run, (QList<QByteArray>{c::kShowSystemStatus, c::kShowAbout}));
     }

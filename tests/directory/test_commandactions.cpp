@@ -2,20 +2,18 @@
 // secondary window's menu bar hold the same object, and the toolbar's button follows
 // it, so that disabling it disables it everywhere.
 #include "FrameWorld.h"
+#include "TestWindows.h"
 #include "directory/MainWindow.h"
 #include "frame/FrameWindow.h"
 #include "frame/ToolbarControl.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "ui/CommandRegistry.h"
-#include "ui/Forms.h"
 #include "ui/SharedMenuBar.h"
 
 #include <QAction>
 #include <QList>
 #include <QMenuBar>
 #include <QTest>
-
-using ui::form;
 
 class TestCommandActions : public QObject {
     Q_OBJECT
@@ -65,12 +63,12 @@ void TestCommandActions::everyMenuHoldsTheCommandsOneAction()
     QFETCH(bool, inSecondaryWindow);
     QFETCH(int, toolbarButton);
     FrameWorld world;
-    ToolbarControl& toolbar = *form<FrameWindow>().toolbar;
+    ToolbarControl& toolbar = *testWindows().frames.frame().toolbar;
     QList<QMenuBar*> bars;
     if (inMainWindow)
-        bars << form<MainWindow>().menuBar;
+        bars << testWindows().main().menuBar;
     if (inSecondaryWindow)
-        bars << form<ServerSettingsWindow>().findChild<QMenuBar*>();
+        bars << testWindows().link.serverSettings().findChild<QMenuBar*>();
     QAction* shared = ui::commands().action(command);
 
     const bool enabled = shared->isEnabled();

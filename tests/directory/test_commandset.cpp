@@ -4,6 +4,7 @@
 // menu, a secondary window's menu and the toolbar. Connect, Disconnect and Exit have
 // tests of their own (test_connect).
 #include "FrameWorld.h"
+#include "TestWindows.h"
 #include "chat/SupportChatWindow.h"
 #include "directory/MainWindow.h"
 #include "directory/SnapshotWindow.h"
@@ -20,7 +21,6 @@
 #include "tools/PlayerProgramSettings.h"
 #include "tools/PlayerSearchWindow.h"
 #include "tools/UpdateWindow.h"
-#include "ui/Forms.h"
 #include "ui/SharedMenuBar.h"
 #include "ui/ToolbarState.h"
 
@@ -30,8 +30,6 @@
 #include <QTest>
 
 #include <functional>
-
-using ui::form;
 
 namespace {
 
@@ -46,24 +44,24 @@ struct WindowCommand {
 const QList<WindowCommand>& windowCommands()
 {
     static const QList<WindowCommand> table = {
-        {"mnuSummary", []() -> QWidget& { return form<LocatorWindow>(); }, true},
-        {"mnuSystem", []() -> QWidget& { return form<StatusWindow>(); }, true},
-        {"mnuWebCam", []() -> QWidget& { return form<SnapshotWindow>(); }, true},
-        {"mnusearch", []() -> QWidget& { return form<PlayerSearchWindow>(); }, true},
-        {"mnuOptions", []() -> QWidget& { return form<OptionsWindow>(); }, true},
-        {"mnuServerSettings", []() -> QWidget& { return form<ServerSettingsWindow>(); }, true},
-        {"mnuSettings", []() -> QWidget& { return form<UserSettingsWindow>(); }, true},
-        {"mnuUpdates", []() -> QWidget& { return form<UpdateWindow>(); }, true},
-        {"mnuAbout", []() -> QWidget& { return form<AboutBox>(); }, false},
-        {"mnuQuickStart", []() -> QWidget& { return form<QuickStartGuide>(); }, false},
-        {"mnuSupport", []() -> QWidget& { return form<SupportChatWindow>(); }, false},
+        {"mnuSummary", []() -> QWidget& { return testWindows().tools.locator(); }, true},
+        {"mnuSystem", []() -> QWidget& { return testWindows().link.status(); }, true},
+        {"mnuWebCam", []() -> QWidget& { return testWindows().snapshot(); }, true},
+        {"mnusearch", []() -> QWidget& { return testWindows().tools.playerSearch(); }, true},
+        {"mnuOptions", []() -> QWidget& { return testWindows().tools.options(); }, true},
+        {"mnuServerSettings", []() -> QWidget& { return testWindows().link.serverSettings(); }, true},
+        {"mnuSettings", []() -> QWidget& { return testWindows().link.userSettings(); }, true},
+        {"mnuUpdates", []() -> QWidget& { return testWindows().tools.update(); }, true},
+        {"mnuAbout", []() -> QWidget& { return testWindows().frames.about(); }, false},
+        {"mnuQuickStart", []() -> QWidget& { return testWindows().frames.guide(); }, false},
+        {"mnuSupport", []() -> QWidget& { return testWindows().chat.supportChat(); }, false},
     };
     return table;
 }
 
 void runMainMenuItem(const char* item)
 {
-    QAction* action = menuAction(*form<MainWindow>().menuBar, QString::fromLatin1(item));
+    QAction* action = menuAction(*testWindows().main().menuBar, QString::fromLatin1(item));
     QVERIFY2(action, item);
     QVERIFY2(action->isEnabled(), item);
     action->trigger();
@@ -71,7 +69,7 @@ void runMainMenuItem(const char* item)
 
 void pressToolbarButton(int position)
 {
-    form<FrameWindow>().pressToolbar(kLeft, 0, float(toolbarPosition(position).fromTwips), 0);
+    testWindows().frames.frame().pressToolbar(kLeft, 0, float(toolbarPosition(position).fromTwips), 0);
 }
 
 } // namespace
@@ -117,7 +115,8 @@ void TestCommandSet::windowCommandShowsItsWindow()
     QVERIFY(window.isVisible());
     QVERIFY(!window.isMinimized());
     if (QByteArray(command.item) == "mnusearch")
-        QCOMPARE(form<PlayerSearchWindow>().explanationBanner->text(), QStringLiteral("Search for the Real Player"));
+        QCOMPARE(testWindows().tools.playerSearch().explanationBanner->text(),
+                 QStringLiteral("Search for the Real Player"));
     QVERIFY(world.folder().launcher().starts().isEmpty());
     QVERIFY(world.folder().dialogs().messageBoxes().isEmpty());
 }
@@ -184,7 +183,7 @@ void TestCommandSet::theSameActionRunsFromEveryPlace()
 {
     FrameWorld world;
     runMainMenuItem("mnuMediaPlayer");
-    QMenuBar* secondary = form<ServerSettingsWindow>().findChild<QMenuBar*>();
+    QMenuBar* secondary = testWindows().link.serverSettings().findChild<QMenuBar*>();
     QVERIFY(secondary);
     menuAction(*secondary, QStringLiteral("mnuMediaPlayer"))->trigger();
     pressToolbarButton(kToolbarMediaButton);
@@ -194,18 +193,18 @@ void TestCommandSet::theSameActionRunsFromEveryPlace()
     for (const RecordingLauncher::Start& start : starts)
         QCOMPARE(start.program, QStringLiteral("/usr/bin/vlc"));
     QCOMPARE(watchedPlayer(PlayerWindowWatcher::Player::Media), 1002);
-    QVERIFY(form<PlayerWatcherWindow>().watcher().isRunning()); // the toolbar's press watches it
+    QVERIFY(testWindows().frames.playerWatcher().watcher().isRunning()); // the toolbar's press watches it
 
     // The buttons that had no command before run theirs too.
     pressToolbarButton(kToolbarRealButton);
     QCOMPARE(watchedPlayer(PlayerWindowWatcher::Player::Real), 1003);
     pressToolbarButton(15); // About
-    QVERIFY(form<AboutBox>().isVisible());
+    QVERIFY(testWindows().frames.about().isVisible());
     QVERIFY(ui::toolbarState().isActive(ui::ToolbarEntry::About));
     pressToolbarButton(9); // Players
-    QVERIFY(form<PlayerSearchWindow>().isVisible());
+    QVERIFY(testWindows().tools.playerSearch().isVisible());
     pressToolbarButton(16); // Update
-    QVERIFY(form<UpdateWindow>().isVisible());
+    QVERIFY(testWindows().tools.update().isVisible());
     QVERIFY(ui::toolbarState().isActive(ui::ToolbarEntry::Update));
 }
 

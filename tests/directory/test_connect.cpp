@@ -9,6 +9,7 @@
 #include "RefusingPort.h"
 #include "SessionSettled.h"
 #include "StallingPort.h"
+#include "TestWindows.h"
 #include "common/SeenRepliesCache.h"
 #include "directory/ConnectCommands.h"
 #include "directory/MainWindow.h"
@@ -29,7 +30,6 @@
 #include "tools/RestrictedTopicsFrame.h"
 #include "tools/UpdateWindow.h"
 #include "ui/CommandRegistry.h"
-#include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/SharedMenuBar.h"
 
@@ -49,8 +49,6 @@
 
 #include <algorithm>
 
-using ui::form;
-
 namespace {
 
 enum class Reflector { Silent, Refusing, Closing, Stalling };
@@ -58,7 +56,7 @@ enum class Reflector { Silent, Refusing, Closing, Stalling };
 // The menus and toolbar as Connect (true) or Disconnect (false) leaves them.
 bool inConnectedState()
 {
-    ToolbarControl& toolbar = *form<FrameWindow>().toolbar;
+    ToolbarControl& toolbar = *testWindows().frames.frame().toolbar;
     const bool connected =
         !ui::commands().action(ui::command::kConnect)->isEnabled() && !toolbar.isButtonEnabled(kToolbarConnectButton);
     const bool disconnected = !ui::commands().action(ui::command::kDisconnect)->isEnabled()
@@ -70,24 +68,24 @@ bool inConnectedState()
 
 QByteArray status()
 {
-    return form<MainWindow>().statusBar->panelText(1);
+    return testWindows().main().statusBar->panelText(1);
 }
 
 bool passwordBoxesEnabled()
 {
-    return form<OptionsWindow>().passwordBoxesEnabled();
+    return testWindows().tools.options().passwordBoxesEnabled();
 }
 
 void addNodes(const QStringList& texts)
 {
     for (const QString& text : texts)
-        form<MainWindow>().directoryTree->addTopLevelItem(new QTreeWidgetItem(QStringList{text}));
+        testWindows().main().directoryTree->addTopLevelItem(new QTreeWidgetItem(QStringList{text}));
 }
 
 QStringList topLevelTexts()
 {
     QStringList texts;
-    QTreeWidget& tree = *form<MainWindow>().directoryTree;
+    QTreeWidget& tree = *testWindows().main().directoryTree;
     for (int i = 0; i < tree.topLevelItemCount(); ++i)
         texts << tree.topLevelItem(i)->text(0);
     return texts;
@@ -106,27 +104,21 @@ struct SecondaryWindow {
     QWidget& (*window)();
 };
 
-template <class Window>
-QWidget& windowOf()
-{
-    return form<Window>();
-}
-
 const QList<SecondaryWindow> kSecondaryWindows = {
-    {"Server Settings", windowOf<ServerSettingsWindow>},
-    {"User Settings", windowOf<UserSettingsWindow>},
-    {"System Status", windowOf<StatusWindow>},
-    {"Program Options", windowOf<OptionsWindow>},
-    {"Search for Media Players", windowOf<PlayerSearchWindow>},
-    {"WebCam Locator", windowOf<LocatorWindow>},
-    {"Check for Updated Version", windowOf<UpdateWindow>},
+    {"Server Settings", []() -> QWidget& { return testWindows().link.serverSettings(); }},
+    {"User Settings", []() -> QWidget& { return testWindows().link.userSettings(); }},
+    {"System Status", []() -> QWidget& { return testWindows().link.status(); }},
+    {"Program Options", []() -> QWidget& { return testWindows().tools.options(); }},
+    {"Search for Media Players", []() -> QWidget& { return testWindows().tools.playerSearch(); }},
+    {"WebCam Locator", []() -> QWidget& { return testWindows().tools.locator(); }},
+    {"Check for Updated Version", []() -> QWidget& { return testWindows().tools.update(); }},
 };
 
 // The options window's restricted-topics controls that its own File items switch
 // besides the password boxes.
 QList<QWidget*> restrictedTopicControls()
 {
-    const RestrictedTopicsFrame& frame = *form<OptionsWindow>().restrictedTopicsFrame;
+    const RestrictedTopicsFrame& frame = *testWindows().tools.options().restrictedTopicsFrame;
     return {frame.savePasswordButton, frame.forgotPasswordButton, frame.saveTopicsButton,
             frame.deleteTopicButton,  frame.topicChoices,         frame.topicList};
 }
@@ -184,8 +176,8 @@ void TestConnect::init()
     reflector_.emplace();
     QVERIFY(reflector_->listen());
     reflectorSession().state().reflectorAddress = "127.0.0.1";
-    form<ServerSettingsWindow>().reflectorPortBox->setText(QString::number(reflector_->port()));
-    form<MainWindow>();
+    testWindows().link.serverSettings().reflectorPortBox->setText(QString::number(reflector_->port()));
+    testWindows().main();
 }
 
 void TestConnect::cleanup()
@@ -205,7 +197,7 @@ void TestConnect::setUpReflector(Reflector kind)
     case Reflector::Stalling:
         stalling_.emplace();
         QVERIFY(stalling_->port() != 0);
-        form<ServerSettingsWindow>().reflectorPortBox->setText(QString::number(stalling_->port()));
+        testWindows().link.serverSettings().reflectorPortBox->setText(QString::number(stalling_->port()));
         break;
     }
 }
@@ -225,7 +217,7 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
     QFETCH(QByteArray, clearText);
     reflectorSession().state().encryptTraffic = enciphered;
     reflector_->setEnciphered(enciphered);
-    form<UserSettingsWindow>().reflectorAddressBox->setText(QStringLiteral("203.0.113.7"));
+    testWindows().link.userSettings().reflectorAddressBox->setText(QStringLiteral("203.0.113.7"));
     reflectorSession().state().loggedIn = true;
     RefusingPort refusing;
     platform::SocketControl& socket = reflectorSession().connection().socket();
@@ -233,19 +225,19 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
     QVERIFY(waitRealTime([&] { return socket.state() == platform::SocketControl::State::Error; }, 5000));
     showConnectedState(true);
     addNodes({"Internet"});
-    form<OptionsWindow>().setPasswordBoxesEnabled(true);
+    testWindows().tools.options().setPasswordBoxesEnabled(true);
     writeSeenRepliesCache();
 
-    form<MainWindow>().disconnectFromReflector();
+    testWindows().main().disconnectFromReflector();
     QVERIFY(sessionSettled());
 
     QVERIFY(!reflectorSession().state().loggedIn);
-    QCOMPARE(form<MainWindow>().directoryTree->topLevelItemCount(), 0);
+    QCOMPARE(testWindows().main().directoryTree->topLevelItemCount(), 0);
     QVERIFY(!passwordBoxesEnabled());
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
     QVERIFY(!inConnectedState());
     QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
-    QCOMPARE(form<StatusWindow>().logText(),
+    QCOMPARE(testWindows().link.status().logText(),
              QByteArray("Sending disconnect request to Reflector...\r\n"
                         "Sending disconnect request to Reflector Successfull...\r\n"
                         "Disconnect from Server...\r\n"));
@@ -263,7 +255,7 @@ void TestConnect::disconnectReopensASocketLeftOpen()
     socket.connectToHost(QStringLiteral("127.0.0.1"), reflector_->port());
     QVERIFY(waitRealTime([&] { return socket.state() == platform::SocketControl::State::Connected; }, 5000));
 
-    form<MainWindow>().disconnectFromReflector();
+    testWindows().main().disconnectFromReflector();
     QVERIFY(sessionSettled());
 
     QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
@@ -294,24 +286,24 @@ void TestConnect::disconnectThatCannotSendKeepsTheConnectedState()
     addNodes({"Internet"});
     writeSeenRepliesCache();
 
-    form<MainWindow>().disconnectFromReflector();
+    testWindows().main().disconnectFromReflector();
     QVERIFY(sessionSettled());
 
     // The local state is torn down; the menus still offer Disconnect again.
     QVERIFY(!reflectorSession().state().loggedIn);
-    QCOMPARE(form<MainWindow>().directoryTree->topLevelItemCount(), 0);
+    QCOMPARE(testWindows().main().directoryTree->topLevelItemCount(), 0);
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
     QVERIFY(inConnectedState());
     QCOMPARE(status(), statusText);
-    QVERIFY(form<StatusWindow>().logText().endsWith(lastLogLine + "\r\n"));
+    QVERIFY(testWindows().link.status().logText().endsWith(lastLogLine + "\r\n"));
     QVERIFY(!reflectorSession().logoutConnectLimit().isEnabled());
     QVERIFY(reflector_->requests().isEmpty());
 
     // The logout is still owed: once a reflector answers, Disconnect sends it.
     FakeReflector answering;
     QVERIFY(answering.listen());
-    form<ServerSettingsWindow>().reflectorPortBox->setText(QString::number(answering.port()));
-    form<MainWindow>().disconnectFromReflector();
+    testWindows().link.serverSettings().reflectorPortBox->setText(QString::number(answering.port()));
+    testWindows().main().disconnectFromReflector();
     QVERIFY(sessionSettled());
     QVERIFY(!inConnectedState());
     QTRY_COMPARE(answering.requestTexts(), QList<QByteArray>{"DeleteConnection*/"});
@@ -337,11 +329,11 @@ void TestConnect::disconnectWithNothingToLogOutFrom()
     addNodes({"Internet"});
     writeSeenRepliesCache();
 
-    form<MainWindow>().disconnectFromReflector();
+    testWindows().main().disconnectFromReflector();
 
     QVERIFY(!inConnectedState());
     QVERIFY(!reflectorSession().state().loggedIn);
-    QCOMPARE(form<MainWindow>().directoryTree->topLevelItemCount(), 0);
+    QCOMPARE(testWindows().main().directoryTree->topLevelItemCount(), 0);
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
     QCOMPARE(status(), QByteArray("Disconnected"));
     QVERIFY(!reflectorSession().logoutConnectLimit().isEnabled());
@@ -375,9 +367,9 @@ void TestConnect::exitEndsWithinItsLimit()
     QElapsedTimer clock;
     clock.start();
     if (fromSecondaryWindow)
-        exitWithoutWaiting();
+        exitWithoutWaiting(testWindows().main());
     else
-        form<MainWindow>().exitProgram();
+        testWindows().main().exitProgram();
 
     QTRY_COMPARE_WITH_TIMEOUT(world_->folder().endProcessCalls(), QList<int>{0}, limitMs + 1000);
     QVERIFY2(clock.elapsed() < limitMs + 1000, qPrintable(QString::number(clock.elapsed())));
@@ -433,14 +425,14 @@ void TestConnect::connectOutcomes()
         reflectorSession().state().loggedIn = loggedIn;
         reflectorSession().state().connectFailed = connectFailed;
     };
-    steps.loadIcons = [&] { seen << status(); };
-    steps.buildNodes = [&] {
+    steps.loadIcons = [&](ProgramWindows&) { seen << status(); };
+    steps.buildNodes = [&](ProgramWindows&) {
         seen << status();
         QCOMPARE(topLevelTexts(), QStringList{}); // the old tree went first
         addNodes({"Zulu", "Internet", "Alpha"});
     };
 
-    connectCommand(origin, steps);
+    connectCommand(testWindows(), origin, steps);
 
     seen << status();
     QCOMPARE(seen, statuses);
@@ -450,43 +442,43 @@ void TestConnect::connectOutcomes()
     const QStringList sorted = {"Alpha", "Internet", "Zulu"};
     QCOMPARE(topLevelTexts(), built ? sorted : QStringList{"stale"});
     QCOMPARE(passwordBoxesEnabled(), built);
-    QVERIFY(!form<OptionsWindow>().isVisible());
+    QVERIFY(!testWindows().tools.options().isVisible());
 }
 
 void TestConnect::connectWithIconsSwitchedOff()
 {
-    form<OptionsWindow>().iconSwitch->setChecked(true);
+    testWindows().tools.options().iconSwitch->setChecked(true);
     ConnectSteps steps;
     steps.login = [] { reflectorSession().state().loggedIn = true; };
-    steps.loadIcons = [] {};
-    steps.buildNodes = [] {};
-    connectCommand(CommandOrigin::MainWindow, steps);
-    QVERIFY(form<MainWindow>().directoryModel.noIcons);
+    steps.loadIcons = [](ProgramWindows&) {};
+    steps.buildNodes = [](ProgramWindows&) {};
+    connectCommand(testWindows(), CommandOrigin::MainWindow, steps);
+    QVERIFY(testWindows().main().directoryModel.noIcons);
 
     // Unchecking later does not switch the icons back on here (the box's own rules,
     // which ask first, are left out).
     {
-        const QSignalBlocker quiet(form<OptionsWindow>().iconSwitch);
-        form<OptionsWindow>().iconSwitch->setChecked(false);
+        const QSignalBlocker quiet(testWindows().tools.options().iconSwitch);
+        testWindows().tools.options().iconSwitch->setChecked(false);
     }
-    connectCommand(CommandOrigin::MainWindow, steps);
-    QVERIFY(form<MainWindow>().directoryModel.noIcons);
+    connectCommand(testWindows(), CommandOrigin::MainWindow, steps);
+    QVERIFY(testWindows().main().directoryModel.noIcons);
 }
 
 void TestConnect::retryLoginRunsConnect()
 {
     ConnectSteps steps;
     steps.login = [] {};
-    connectCommand(CommandOrigin::MainWindow, steps); // joins the retry button once
-    connectCommand(CommandOrigin::MainWindow, steps); // and not twice
+    connectCommand(testWindows(), CommandOrigin::MainWindow, steps); // joins the retry button once
+    connectCommand(testWindows(), CommandOrigin::MainWindow, steps); // and not twice
     reflector_->acceptLogin("42");
-    form<ServerSettingsWindow>().reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
+    testWindows().link.serverSettings().reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
     showConnectedState(false);
     int connects = 0;
     const QMetaObject::Connection counting =
-        QObject::connect(&form<UserSettingsWindow>(), &UserSettingsWindow::retryLogin, [&] { ++connects; });
+        QObject::connect(&testWindows().link.userSettings(), &UserSettingsWindow::retryLogin, [&] { ++connects; });
 
-    form<UserSettingsWindow>().retryButton->click();
+    testWindows().link.userSettings().retryButton->click();
 
     QObject::disconnect(counting);
     QCOMPARE(connects, 1);
@@ -507,8 +499,8 @@ void TestConnect::retryInsideTheRejectionWindowLogsInAfterIt()
 {
     QFETCH(QByteArray, secondReply);
     QFETCH(bool, loggedIn);
-    form<ServerSettingsWindow>().reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
-    form<ServerSettingsWindow>().backupReflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
+    testWindows().link.serverSettings().reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
+    testWindows().link.serverSettings().backupReflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
     reflector_->setQuietGapMs(5);
     reflector_->script("/Login/",
                        {FakeReflector::Reply::text("/Login Failed/"), FakeReflector::Reply::text(secondReply)});
@@ -518,10 +510,10 @@ void TestConnect::retryInsideTheRejectionWindowLogsInAfterIt()
         if (request != 1)
             return;
         retriedInsideTheWindow = reflectorSession().loginRejectionWindow().isEnabled();
-        form<UserSettingsWindow>().retryButton->click();
+        testWindows().link.userSettings().retryButton->click();
     });
 
-    form<MainWindow>().connectToReflector();
+    testWindows().main().connectToReflector();
 
     QTRY_VERIFY(retriedInsideTheWindow);
     const QByteArray login = "/Login/,,";
@@ -539,15 +531,15 @@ void TestConnect::toolbarDisconnect()
     reflectorSession().state().loggedIn = true;
     showConnectedState(true);
     addNodes({"Internet"});
-    form<FrameWindow>().pressToolbar(1, 0, 1000, 0);
+    testWindows().frames.frame().pressToolbar(1, 0, 1000, 0);
     QVERIFY(!reflectorSession().state().loggedIn);
     QVERIFY(sessionSettled());
     QVERIFY(!inConnectedState());
-    QCOMPARE(form<MainWindow>().directoryTree->topLevelItemCount(), 0);
+    QCOMPARE(testWindows().main().directoryTree->topLevelItemCount(), 0);
     QTRY_COMPARE(reflector_->requestTexts(), QList<QByteArray>{"DeleteConnection*/"});
 
     // A disabled Disconnect button runs nothing.
-    form<FrameWindow>().pressToolbar(1, 0, 1000, 0);
+    testWindows().frames.frame().pressToolbar(1, 0, 1000, 0);
     QTest::qWait(100);
     QCOMPARE(reflector_->requests().size(), 1);
 }
@@ -556,19 +548,19 @@ void TestConnect::toolbarDisconnect()
 // items enabled, and its Disconnect reports a failing step with the error's number.
 void TestConnect::secondaryMenuBar()
 {
-    QMenuBar* bar = form<ServerSettingsWindow>().findChild<QMenuBar*>();
+    QMenuBar* bar = testWindows().link.serverSettings().findChild<QMenuBar*>();
     QVERIFY(bar);
     const QList<const char*> mainWindowOnly = {"mnuAddWebCams", "mnuQuickStart", "mnuSupport"};
     for (const char* name : mainWindowOnly) {
         QVERIFY(!menuAction(*bar, QString::fromLatin1(name)));
-        QVERIFY(menuAction(*form<MainWindow>().menuBar, QString::fromLatin1(name)));
+        QVERIFY(menuAction(*testWindows().main().menuBar, QString::fromLatin1(name)));
     }
     showConnectedState(true);
     QAction* disconnect = menuAction(*bar, QStringLiteral("mnuDisconnect"));
     QAction* connect = menuAction(*bar, QStringLiteral("mnuConnect"));
     QVERIFY(disconnect->isEnabled() && connect->isEnabled());
 
-    form<ServerSettingsWindow>().reflectorPortBox->setText(QStringLiteral("port"));
+    testWindows().link.serverSettings().reflectorPortBox->setText(QStringLiteral("port"));
     reflector_->stopListening();
     reflectorSession().state().loggedIn = true;
     disconnect->trigger();
@@ -578,7 +570,7 @@ void TestConnect::secondaryMenuBar()
     QVERIFY(inConnectedState());
 
     // The main window's Disconnect skips the same failure silently.
-    form<MainWindow>().disconnectFromReflector();
+    testWindows().main().disconnectFromReflector();
     QVERIFY(sessionSettled());
     QCOMPARE(world_->folder().dialogs().messageTexts(), numberBox);
 }
@@ -597,13 +589,13 @@ void TestConnect::disconnectLeavesTheLocatorOnlyFromASecondaryWindow()
 {
     QFETCH(CommandOrigin, origin);
     QFETCH(bool, locatorStaysOpen);
-    LocatorWindow& locator = form<LocatorWindow>();
+    LocatorWindow& locator = testWindows().tools.locator();
     locator.topicList->addItem(QStringLiteral("Travel"));
     locator.topicList->setEnabled(true);
     locator.show();
     reflectorSession().state().loggedIn = true;
 
-    disconnectCommand(origin);
+    disconnectCommand(testWindows(), origin);
     QVERIFY(sessionSettled());
 
     QCOMPARE(locator.isVisible(), locatorStaysOpen);
@@ -639,12 +631,12 @@ void TestConnect::secondaryWindowFileMenus()
     QAction* disconnect = menuAction(*bar, QStringLiteral("mnuDisconnect"));
     QAction* exit = menuAction(*bar, QStringLiteral("mnuExit"));
     QVERIFY(connect && disconnect && exit);
-    const bool ownControls = secondary.window == windowOf<OptionsWindow>;
+    const bool ownControls = QLatin1String(secondary.caption) == QLatin1String("Program Options");
     world_->writeProgramFile(QStringLiteral("Nodes.lst"), "\"Top\",\"Sports\",\"Sports\",\"Closed\"\r\n");
-    form<ServerSettingsWindow>().reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
+    testWindows().link.serverSettings().reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
     reflector_->acceptLogin("42");
     reflectorSession().state().reflectorAddress.clear();
-    LocatorWindow& locator = form<LocatorWindow>();
+    LocatorWindow& locator = testWindows().tools.locator();
     locator.show();
 
     connect->trigger();
@@ -664,19 +656,19 @@ void TestConnect::secondaryWindowFileMenus()
 
     locator.show();
     if (item == QLatin1String("mnuDisconnect")) {
-        form<OptionsWindow>().restrictedTopicsFrame->topicList->addItem(QStringLiteral("Golf"));
-        form<OptionsWindow>().restrictedTopicsFrame->setAllControlsEnabled(true);
+        testWindows().tools.options().restrictedTopicsFrame->topicList->addItem(QStringLiteral("Golf"));
+        testWindows().tools.options().restrictedTopicsFrame->setAllControlsEnabled(true);
         disconnect->trigger();
         QVERIFY(!reflectorSession().state().loggedIn);
         QVERIFY(sessionSettled());
         QVERIFY(!inConnectedState());
         QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
-        QCOMPARE(form<MainWindow>().directoryTree->topLevelItemCount(), 0);
+        QCOMPARE(testWindows().main().directoryTree->topLevelItemCount(), 0);
         QVERIFY(locator.isVisible()); // left as it was
         QVERIFY(!locator.topicList->isEnabled());
         QVERIFY(!passwordBoxesEnabled());
         QCOMPARE(allEnabled(restrictedTopicControls()), !ownControls);
-        QCOMPARE(form<OptionsWindow>().restrictedTopics(), QList<QByteArray>{"Golf"});
+        QCOMPARE(testWindows().tools.options().restrictedTopics(), QList<QByteArray>{"Golf"});
         QVERIFY(connect->isEnabled() && disconnect->isEnabled() && exit->isEnabled());
         QTRY_COMPARE(reflector_->requestTexts().size(), 2);
         QCOMPARE(reflector_->requestTexts().last(), QByteArray("DeleteConnection*/"));

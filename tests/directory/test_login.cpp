@@ -5,6 +5,7 @@
 #include "FrameWorld.h"
 #include "RefusingPort.h"
 
+#include "TestWindows.h"
 #include "directory/MainWindow.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/ServerSettingsWindow.h"
@@ -13,7 +14,6 @@
 #include "platform/OneShotTimer.h"
 #include "platform/TimeScale.h"
 #include "platform/Wait.h"
-#include "ui/Forms.h"
 #include "ui/LampPiece.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/TrafficMarker.h"
@@ -28,7 +28,6 @@
 #include <optional>
 
 using platform::SocketControl;
-using ui::form;
 
 namespace {
 
@@ -52,19 +51,19 @@ QList<QByteArray> logLines(const QByteArray& log)
 
 bool segment1Green()
 {
-    StatusWindow& status = form<StatusWindow>();
+    StatusWindow& status = testWindows().link.status();
     return !status.greenLamps[1]->isHidden() && status.redLamps[8]->isHidden();
 }
 
 bool segment1Red()
 {
-    StatusWindow& status = form<StatusWindow>();
+    StatusWindow& status = testWindows().link.status();
     return !status.redLamps[8]->isHidden() && status.greenLamps[1]->isHidden();
 }
 
 QByteArray mainStatus()
 {
-    return form<MainWindow>().statusBar->panelText(1);
+    return testWindows().main().statusBar->panelText(1);
 }
 
 } // namespace
@@ -77,11 +76,11 @@ private slots:
     {
         world_.emplace();
         platform::setTimeScale(kTimeScale);
-        form<MainWindow>();
+        testWindows().main();
         QVERIFY(reflector_.emplace().listen());
         reflector_->setQuietGapMs(10);
         useAddresses(kAnswering, kAnswering, reflector_->port());
-        UserSettingsWindow& user = form<UserSettingsWindow>();
+        UserSettingsWindow& user = testWindows().link.userSettings();
         user.userIdBox->setText("42");
         user.userNameBox->setText("ann");
         user.passwordBox->setText("secret");
@@ -92,7 +91,7 @@ private slots:
         reflectorSession().state().reflectorAddress.clear();
         reflectorSession().state().encryptTraffic = false;
         reflectorSession().state().logLevelHigh = 0;
-        logBefore_ = form<StatusWindow>().logText().size();
+        logBefore_ = testWindows().link.status().logText().size();
     }
 
     void cleanup()
@@ -100,7 +99,7 @@ private slots:
         reflectorSession().state().encryptTraffic = false;
         reflectorSession().state().logLevelHigh = 0;
         reflector_.reset();
-        ui::destroyAllForms();
+        testWindows().destroyAll();
         world_.reset();
     }
 
@@ -127,7 +126,7 @@ private slots:
         QFETCH(QList<QByteArray>, log);
         reflectorSession().state().logLevelHigh = logLevel;
         reflector_->acceptLogin("77");
-        form<StatusWindow>().show(); // hidden again by the login
+        testWindows().link.status().show(); // hidden again by the login
 
         QElapsedTimer clock;
         clock.start();
@@ -140,13 +139,13 @@ private slots:
         QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("127.0.0.1"));
         QCOMPARE(mainStatus(), QByteArray("Now Waiting for Vistrel's External IP to be Returned "));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
-        QCOMPARE(form<UserSettingsWindow>().userIdBox->text(), QStringLiteral("77"));
+        QCOMPARE(testWindows().link.userSettings().userIdBox->text(), QStringLiteral("77"));
         QVERIFY(segment1Green());
-        QVERIFY(!form<StatusWindow>().segment1Marker->isHidden());
-        QVERIFY(!form<StatusWindow>().isVisible());
-        QCOMPARE(form<StatusWindow>().reflectorAddressLabel->text(), kAnswering);
-        QCOMPARE(form<StatusWindow>().reflectorPortLabel->text(), QString::number(reflector_->port()));
-        QCOMPARE(logLines(form<StatusWindow>().logText().mid(logBefore_)), log);
+        QVERIFY(!testWindows().link.status().segment1Marker->isHidden());
+        QVERIFY(!testWindows().link.status().isVisible());
+        QCOMPARE(testWindows().link.status().reflectorAddressLabel->text(), kAnswering);
+        QCOMPARE(testWindows().link.status().reflectorPortLabel->text(), QString::number(reflector_->port()));
+        QCOMPARE(logLines(testWindows().link.status().logText().mid(logBefore_)), log);
         // Nothing of the login is left armed.
         QVERIFY(!reflectorSession().loginSendLimit().isEnabled());
         QVERIFY(!reflectorSession().loginRejectionWindow().isEnabled());
@@ -171,8 +170,8 @@ private slots:
         QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("127.0.0.1"));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
         QVERIFY(segment1Green());
-        QCOMPARE(form<StatusWindow>().reflectorAddressLabel->text(), kAnswering);
-        QCOMPARE(logLines(form<StatusWindow>().logText().mid(logBefore_)),
+        QCOMPARE(testWindows().link.status().reflectorAddressLabel->text(), kAnswering);
+        QCOMPARE(logLines(testWindows().link.status().logText().mid(logBefore_)),
                  (QList<QByteArray>{"Remote IP = 127.0.0.2", "Attempting to Connect to Reflector... 127.0.0.2",
                                     "Socket Error..", "Remote IP = 127.0.0.1",
                                     "Attempting to Connect to Back Up Reflector... 127.0.0.1",
@@ -209,10 +208,10 @@ private slots:
         QCOMPARE(reflectorSession().state().connectFailed, connectFailedBefore);
         QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("10.0.0.9"));
         QCOMPARE(mainStatus(), QByteArray("Can't connect to DB Server..."));
-        QCOMPARE(form<StatusWindow>().reflectorAddressLabel->text(), kRefusing);
-        QCOMPARE(form<StatusWindow>().reflectorPortLabel->text(), QString::number(refusing.port()));
+        QCOMPARE(testWindows().link.status().reflectorAddressLabel->text(), kRefusing);
+        QCOMPARE(testWindows().link.status().reflectorPortLabel->text(), QString::number(refusing.port()));
         QVERIFY(segment1Red());
-        QVERIFY(form<StatusWindow>().logText().size() == logBefore_); // normal log level
+        QVERIFY(testWindows().link.status().logText().size() == logBefore_); // normal log level
     }
 
     // "/Login Failed/" cancels the login only while the window is open.
@@ -237,12 +236,12 @@ private slots:
         QCOMPARE(reflector_->requestTexts().value(0), QByteArray("/Login/42,ann,secret"));
         if (rejected) {
             QVERIFY(reflectorSession().state().loginFailed);
-            QVERIFY(logLines(form<StatusWindow>().logText()).contains("Login Failed..."));
-            QVERIFY(form<UserSettingsWindow>().isVisible());
-            QVERIFY(!form<UserSettingsWindow>().warningLabel->isHidden());
-            QVERIFY(!form<UserSettingsWindow>().retryButton->isHidden());
+            QVERIFY(logLines(testWindows().link.status().logText()).contains("Login Failed..."));
+            QVERIFY(testWindows().link.userSettings().isVisible());
+            QVERIFY(!testWindows().link.userSettings().warningLabel->isHidden());
+            QVERIFY(!testWindows().link.userSettings().retryButton->isHidden());
             QVERIFY(segment1Green());
-            QVERIFY(form<StatusWindow>().segment1Marker->isHidden());
+            QVERIFY(testWindows().link.status().segment1Marker->isHidden());
         } else {
             QCOMPARE(mainStatus(), QByteArray("Now Waiting for Vistrel's External IP to be Returned "));
             // The late reply is still handled as a reply, after the login has ended.
@@ -293,7 +292,7 @@ private slots:
         reflectorSession().state().encryptTraffic = encrypt;
         reflector_->setEnciphered(encrypt);
         reflector_->acceptLogin("42");
-        UserSettingsWindow& user = form<UserSettingsWindow>();
+        UserSettingsWindow& user = testWindows().link.userSettings();
         user.userIdBox->setText(userId);
         user.userNameBox->setText(userName);
         user.passwordBox->setText(password);
@@ -354,7 +353,7 @@ private slots:
     {
         QFETCH(QString, portText);
         QFETCH(QString, message);
-        form<ServerSettingsWindow>().reflectorPortBox->setText(portText);
+        testWindows().link.serverSettings().reflectorPortBox->setText(portText);
 
         logInAndWait();
 
@@ -362,7 +361,7 @@ private slots:
         QVERIFY(reflectorSession().state().connectFailed);
         QVERIFY(!reflectorSession().state().loggedIn);
         QVERIFY(reflector_->connections().isEmpty());
-        QCOMPARE(form<StatusWindow>().reflectorPortLabel->text(), portText);
+        QCOMPARE(testWindows().link.status().reflectorPortLabel->text(), portText);
     }
 
     // A Connect while a login waits (here: as soon as the login reached the reflector)
@@ -408,7 +407,7 @@ private:
 
     static void useAddresses(const QString& primary, const QString& backup, quint16 port)
     {
-        ServerSettingsWindow& server = form<ServerSettingsWindow>();
+        ServerSettingsWindow& server = testWindows().link.serverSettings();
         server.reflectorAddressBox->setText(primary);
         server.backupReflectorAddressBox->setText(backup);
         server.reflectorPortBox->setText(QString::number(port));

@@ -6,6 +6,7 @@
 #include "FakeReflector.h"
 #include "FrameWorld.h"
 #include "SessionSettled.h"
+#include "TestWindows.h"
 #include "common/Lexmara.h"
 #include "directory/ConnectCommands.h"
 #include "directory/MainWindow.h"
@@ -14,7 +15,6 @@
 #include "link/TrafficCipher.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "platform/RuntimeError.h"
-#include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
 #include <QLineEdit>
@@ -23,8 +23,6 @@
 
 #include <cstdlib>
 #include <optional>
-
-using ui::form;
 
 class TestLogoutWithoutCipher : public QObject {
     Q_OBJECT
@@ -54,8 +52,8 @@ void TestLogoutWithoutCipher::init()
     world_.emplace();
     reflector_.emplace();
     QVERIFY(reflector_->listen());
-    form<ServerSettingsWindow>().reflectorPortBox->setText(QString::number(reflector_->port()));
-    form<MainWindow>();
+    testWindows().link.serverSettings().reflectorPortBox->setText(QString::number(reflector_->port()));
+    testWindows().main();
     LinkState& state = reflectorSession().state();
     state.reflectorAddress = "127.0.0.1";
     state.encryptTraffic = true;
@@ -71,12 +69,12 @@ void TestLogoutWithoutCipher::cleanup()
 
 void TestLogoutWithoutCipher::disconnectShowsTheFailedStepAndSendsNothing()
 {
-    disconnectCommand(CommandOrigin::SecondaryWindow);
+    disconnectCommand(testWindows(), CommandOrigin::SecondaryWindow);
     QVERIFY(sessionSettled());
 
     QCOMPARE(world_->folder().dialogs().messageTexts().size(), 1);
     QVERIFY(world_->folder().dialogs().messageTexts()[0].startsWith(QLatin1Char(' ')));
-    QCOMPARE(form<MainWindow>().statusBar->panelText(1),
+    QCOMPARE(testWindows().main().statusBar->panelText(1),
              QByteArray("Sending disconnect request to Reflector failed..."));
     QVERIFY(!reflectorSession().state().loggedIn);
     QTest::qWait(100);
@@ -85,9 +83,9 @@ void TestLogoutWithoutCipher::disconnectShowsTheFailedStepAndSendsNothing()
 
 void TestLogoutWithoutCipher::exitEndsAllTheSame()
 {
-    exitWithoutWaiting();
+    exitWithoutWaiting(testWindows().main());
     QTRY_COMPARE(world_->folder().endProcessCalls(), QList<int>{0});
-    shutDownAfterLogout();
+    shutDownAfterLogout(testWindows().main());
     QTRY_COMPARE(world_->folder().endProcessCalls(), (QList<int>{0, 0}));
     QVERIFY(reflector_->requests().isEmpty());
 }

@@ -1,12 +1,12 @@
 // The main window: the closing prompt, the shut-down paths and their wait limit, the
 // delayed start-up step with the user settings' start-up choice, and the key chord.
 #include "FrameWorld.h"
+#include "TestWindows.h"
 #include "directory/MainWindow.h"
 #include "frame/FrameWindow.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/UserSettingsWindow.h"
 #include "platform/OneShotTimer.h"
-#include "ui/Forms.h"
 #include "ui/ToolbarState.h"
 
 #include <QApplication>
@@ -25,7 +25,6 @@
 #include <optional>
 
 using platform::MessageAnswer;
-using ui::form;
 
 Q_DECLARE_METATYPE(std::optional<QByteArray>)
 
@@ -47,8 +46,8 @@ private slots:
 void TestMainWindow::loadArmsTheStartupStep()
 {
     FrameWorld world;
-    MainWindow& main = form<MainWindow>();
-    QVERIFY(form<FrameWindow>().isVisible());
+    MainWindow& main = testWindows().main();
+    QVERIFY(testWindows().frames.frame().isVisible());
     QVERIFY(main.startupStep->isEnabled());
     QCOMPARE(main.startupStep->interval(), MainWindow::kStartupStepMs);
     QCOMPARE(main.remoteIcons.count(), 7);
@@ -69,7 +68,7 @@ void TestMainWindow::closingPrompt()
     QFETCH(MessageAnswer, answer);
     QFETCH(bool, ends);
     FrameWorld world;
-    MainWindow& main = form<MainWindow>();
+    MainWindow& main = testWindows().main();
     main.show();
     world.folder().dialogs().queueAnswer(answer);
 
@@ -88,10 +87,10 @@ void TestMainWindow::closingPrompt()
 void TestMainWindow::frameCloseEndsWithinTheWaitLimit()
 {
     FrameWorld world;
-    form<MainWindow>();
+    testWindows().main();
     QElapsedTimer clock;
     clock.start();
-    form<FrameWindow>().close();
+    testWindows().frames.frame().close();
     QTRY_COMPARE(world.folder().endProcessCalls(), QList<int>{0});
     QVERIFY(clock.elapsed() < 5000);
 }
@@ -99,14 +98,14 @@ void TestMainWindow::frameCloseEndsWithinTheWaitLimit()
 void TestMainWindow::secondCloseDuringTheWaitIsIgnored()
 {
     FrameWorld world;
-    form<MainWindow>();
+    testWindows().main();
     int promptsDuringWait = -1;
     QTimer::singleShot(1, [&] {
-        form<FrameWindow>().close();
-        form<MainWindow>().close();
+        testWindows().frames.frame().close();
+        testWindows().main().close();
         promptsDuringWait = int(world.folder().dialogs().messageBoxes().size());
     });
-    form<FrameWindow>().close();
+    testWindows().frames.frame().close();
     QTRY_COMPARE(promptsDuringWait, 0);
     QTRY_COMPARE(world.folder().endProcessCalls(), QList<int>{0});
 }
@@ -127,19 +126,19 @@ void TestMainWindow::startupChoice()
     FrameWorld world;
     if (showform)
         world.writeProgramFile(QStringLiteral("Showform.txt"), *showform);
-    MainWindow& main = form<MainWindow>();
-    QVERIFY(!ui::isLoaded<UserSettingsWindow>());
+    MainWindow& main = testWindows().main();
+    QVERIFY(!testWindows().link.userSettings.isMade());
 
-    QTRY_VERIFY(ui::isLoaded<UserSettingsWindow>()); // the step runs by itself
-    QCOMPARE(form<UserSettingsWindow>().isVisible(), shown);
-    QCOMPARE(form<UserSettingsWindow>().showAtStartUpBox->isChecked(), shown);
+    QTRY_VERIFY(testWindows().link.userSettings.isMade()); // the step runs by itself
+    QCOMPARE(testWindows().link.userSettings().isVisible(), shown);
+    QCOMPARE(testWindows().link.userSettings().showAtStartUpBox->isChecked(), shown);
     QVERIFY(!main.startupStep->isEnabled());
 }
 
 void TestMainWindow::keyChord()
 {
     FrameWorld world;
-    MainWindow& main = form<MainWindow>();
+    MainWindow& main = testWindows().main();
     QSignalSpy requested(&main, &MainWindow::shellDetectRequested);
     const QList<Qt::Key> chord = {Qt::Key_Control, Qt::Key_Alt, Qt::Key_Shift, Qt::Key_P};
 
@@ -160,7 +159,7 @@ void TestMainWindow::keyChord()
 void TestMainWindow::transmitterConnectFollowsTheAddressBox()
 {
     FrameWorld world;
-    MainWindow& main = form<MainWindow>();
+    MainWindow& main = testWindows().main();
     const QPushButton* connectButton = main.findChild<QPushButton*>(QStringLiteral("Command7"));
     QVERIFY(connectButton);
     QVERIFY(!connectButton->isEnabled());
@@ -195,7 +194,7 @@ void sendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button, Qt::M
 void TestMainWindow::stationHelpOpensOncePerRightButtonHold()
 {
     FrameWorld world;
-    MainWindow& main = form<MainWindow>();
+    MainWindow& main = testWindows().main();
     const QList<QUrl>& pages = world.folder().launcher().pages();
     for (QWidget* over :
          QList<QWidget*>{main.findChild<QWidget*>(QStringLiteral("Frame1")), main.fileList->viewport()}) {

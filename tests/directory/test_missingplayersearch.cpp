@@ -3,6 +3,7 @@
 // starts it with the webcam's address.
 #include "FrameWorld.h"
 #include "RealTimeWait.h"
+#include "TestWindows.h"
 #include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
 #include "directory/WebCamOpening.h"
@@ -10,7 +11,6 @@
 #include "platform/RuntimeError.h"
 #include "platform/Wait.h"
 #include "tools/PlayerSearchWindow.h"
-#include "ui/Forms.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -34,15 +34,15 @@ private slots:
         QVERIFY(player.open(QIODevice::WriteOnly));
         player.close();
 
-        MainWindow& main = ui::form<MainWindow>();
+        MainWindow& main = testWindows().main();
         TreeNode& node = TreeNodes::of(*main.directoryTree).addTopLevel("node 1", "Cam", {}, nullptr);
         node.webCam = WebCamRecord{"1", "http://h/a.rm", {}, "Cam", "N", {}, "France", "RealPlay"};
         try {
-            openWebCamOfNode(node);
+            openWebCamOfNode(testWindows(), node);
         } catch (const platform::RuntimeError&) {
             // Real.txt is missing: the node click says so as well.
         }
-        PlayerSearchWindow& search = ui::form<PlayerSearchWindow>();
+        PlayerSearchWindow& search = testWindows().tools.playerSearch();
         QVERIFY(search.isVisible());
         QCOMPARE(search.searchText->text(), QStringLiteral("mpv"));
 
@@ -54,7 +54,7 @@ private slots:
         search.saveButton->click();
         QVERIFY(!search.isVisible());
 
-        openWebCamOfNode(node);
+        openWebCamOfNode(testWindows(), node);
         const QList<RecordingLauncher::Start>& starts = world.folder().launcher().starts();
         QCOMPARE(starts.size(), 1);
         QCOMPARE(starts.first().program, player.fileName());

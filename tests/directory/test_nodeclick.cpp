@@ -6,6 +6,7 @@
 #include "FrameWorld.h"
 #include "PlaceTree.h"
 #include "ReflectorAt.h"
+#include "TestWindows.h"
 #include "directory/MainWindow.h"
 #include "directory/NodeClick.h"
 #include "directory/WebCamLoading.h"
@@ -18,14 +19,12 @@
 
 #include <optional>
 
-using ui::form;
-
 namespace {
 
 // The main window's directory model, which a fresh main window starts anew.
 DirectoryModel& model()
 {
-    return form<MainWindow>().directoryModel;
+    return testWindows().main().directoryModel;
 }
 
 using Texts = QList<QByteArray>;
@@ -33,7 +32,7 @@ using Texts = QList<QByteArray>;
 // A left click on the node, where the tree shows it.
 void clickOn(TreeNode* node)
 {
-    QTreeWidget& tree = *form<MainWindow>().directoryTree;
+    QTreeWidget& tree = *testWindows().main().directoryTree;
     tree.scrollToItem(node);
     const QRect place = tree.visualItemRect(node);
     QVERIFY(!place.isEmpty());
@@ -71,7 +70,7 @@ private:
 void TestNodeClick::init()
 {
     world_.emplace();
-    form<MainWindow>().show();
+    testWindows().main().show();
     tree_ = PlaceTree::build();
     reflector_.emplace();
     QVERIFY(reflector_->listen());
@@ -102,7 +101,7 @@ void TestNodeClick::clickSendsTheNodesQueries()
     QFETCH(Texts, queries);
     TreeNode* clicked = PlaceTree::find(node);
     QVERIFY(clicked);
-    MainWindow& main = form<MainWindow>();
+    MainWindow& main = testWindows().main();
     main.transmitterAddressBox->setText(QStringLiteral("10.1.2.3"));
     main.progressBar->setValue(40);
 
@@ -123,7 +122,7 @@ void TestNodeClick::clickSendsTheNodesQueries()
 void TestNodeClick::onlyListedPlacesReachTheReflector()
 {
     reflector_->setQuietGapMs(10);
-    MainWindow& main = form<MainWindow>();
+    MainWindow& main = testWindows().main();
     TreeNodes& nodes = TreeNodes::of(*main.directoryTree);
     auto add = [&](const QByteArray& parent, const QByteArray& key, const QByteArray& text) {
         return &nodes.addChild(parent, key, text, "VideoLink", &main.remoteIcons);
@@ -148,7 +147,7 @@ void TestNodeClick::onlyListedPlacesReachTheReflector()
 
 void TestNodeClick::returnKeyClicksTheCurrentNode()
 {
-    QTreeWidget& tree = *form<MainWindow>().directoryTree;
+    QTreeWidget& tree = *testWindows().main().directoryTree;
     tree.setCurrentItem(tree_.france);
     QTest::keyClick(&tree, Qt::Key_Return);
     QTRY_COMPARE(received(), Texts{"Travel,France"});
@@ -165,7 +164,7 @@ void TestNodeClick::returnKeyClicksTheCurrentNode()
 
 void TestNodeClick::doubleClickRunsTheClickOnce()
 {
-    QTreeWidget& tree = *form<MainWindow>().directoryTree;
+    QTreeWidget& tree = *testWindows().main().directoryTree;
     tree.scrollToItem(tree_.florida);
     const QPoint centre = tree.visualItemRect(tree_.florida).center();
     // A double click as the window system delivers it: a click, then a double-click press and its release.
@@ -202,12 +201,13 @@ void TestNodeClick::treeEmptiedWhileSendingEndsTheClick()
 {
     // The tree is emptied (as a Disconnect does) while the first of Georgia's two
     // queries is connecting.
-    connect(&*reflector_, &FakeReflector::connectionAccepted, this, [] { form<MainWindow>().directoryTree->clear(); });
+    connect(&*reflector_, &FakeReflector::connectionAccepted, this,
+            [] { testWindows().main().directoryTree->clear(); });
     clickOn(tree_.georgia);
 
     QTRY_VERIFY(!received().isEmpty());
     QCOMPARE(received().first(), QByteArray("Travel,Georgia"));
-    QCOMPARE(TreeNodes::of(*form<MainWindow>().directoryTree).count(), 0);
+    QCOMPARE(TreeNodes::of(*testWindows().main().directoryTree).count(), 0);
     QVERIFY(world_->folder().dialogs().messageBoxes().isEmpty());
 }
 
@@ -254,11 +254,11 @@ void TestNodeClick::bracketModeOpensTheAddressInstead()
     QFETCH(QStringList, pages);
     TreeNode* node = text == "France"
         ? tree_.france
-        : &TreeNodes::of(*form<MainWindow>().directoryTree)
-               .addChild(tree_.france->key(), "Harbour", text, "real", &form<MainWindow>().remoteIcons);
+        : &TreeNodes::of(*testWindows().main().directoryTree)
+               .addChild(tree_.france->key(), "Harbour", text, "real", &testWindows().main().remoteIcons);
     model().selectedNodeIndex = 0;
     model().bracketUrlMode = true;
-    form<MainWindow>().transmitterAddressBox->setText(QStringLiteral("10.1.2.3"));
+    testWindows().main().transmitterAddressBox->setText(QStringLiteral("10.1.2.3"));
 
     clickOn(node);
 
@@ -270,7 +270,7 @@ void TestNodeClick::bracketModeOpensTheAddressInstead()
     QVERIFY(received().isEmpty());
     QVERIFY(!model().bracketUrlMode);
     QCOMPARE(model().selectedNodeIndex, qint16(0));
-    QVERIFY(form<MainWindow>().transmitterAddressBox->text().isEmpty());
+    QVERIFY(testWindows().main().transmitterAddressBox->text().isEmpty());
 }
 
 QTEST_MAIN(TestNodeClick)

@@ -2,6 +2,7 @@
 // Nodes.lst, the topics collected for the locator, the failure boxes, and the node
 // collection that later steps address nodes by.
 #include "FrameWorld.h"
+#include "TestWindows.h"
 #include "directory/MainWindow.h"
 #include "directory/NodeList.h"
 #include "directory/TopicIcons.h"
@@ -11,7 +12,6 @@
 #include "platform/Codec.h"
 #include "platform/RuntimeError.h"
 #include "tools/LocatorWindow.h"
-#include "ui/Forms.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -23,8 +23,6 @@
 
 #include <algorithm>
 #include <optional>
-
-using ui::form;
 
 Q_DECLARE_METATYPE(std::optional<QByteArray>)
 Q_DECLARE_METATYPE(std::optional<QStringList>)
@@ -71,12 +69,12 @@ QList<QByteArray> fullPaths(QTreeWidget& tree)
 // The main window's directory model, which a fresh main window starts anew.
 DirectoryModel& model()
 {
-    return form<MainWindow>().directoryModel;
+    return testWindows().main().directoryModel;
 }
 
 const TopicIcons& topicIcons()
 {
-    return form<MainWindow>().topicIcons;
+    return testWindows().main().topicIcons;
 }
 
 QList<QByteArray> collectedTopics()
@@ -261,11 +259,11 @@ void TestNodeList::loadAndBuild()
     if (icons)
         writeIcons(world, *icons);
     model().noIcons = noIcons;
-    MainWindow& main = form<MainWindow>();
+    MainWindow& main = testWindows().main();
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 
-    loadTopicIcons();
-    buildTopicTree();
+    loadTopicIcons(testWindows());
+    buildTopicTree(testWindows());
 
     QCOMPARE(newMessages(world, shownBefore), messages);
     for (const platform::MessageBoxRequest& box : world.folder().dialogs().messageBoxes().mid(shownBefore)) {
@@ -300,11 +298,11 @@ void TestNodeList::shippedNodeListBuildsWithoutMessages()
     QVERIFY(!shipped.isEmpty());
     FrameWorld world;
     world.writeProgramFile(QStringLiteral("Nodes.lst"), shipped);
-    MainWindow& main = form<MainWindow>();
+    MainWindow& main = testWindows().main();
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 
-    loadTopicIcons();
-    buildTopicTree();
+    loadTopicIcons(testWindows());
+    buildTopicTree(testWindows());
 
     QCOMPARE(newMessages(world, shownBefore), QStringList{});
     const TreeNodes& nodes = TreeNodes::of(*main.directoryTree);
@@ -322,11 +320,11 @@ void TestNodeList::theLocatorListsTheBuiltTopics()
                            "\"Top\",\"A\",\"Animals\",\"Closed\"\r\n"
                            "\"A\",\"D\",\"Dogs\",\"Closed\"\r\n"
                            "\"ArtTop\",\"T\",\"Travel\",\"Closed\"\r\n");
-    form<MainWindow>();
-    buildTopicTree();
+    testWindows().main();
+    buildTopicTree(testWindows());
 
     reflectorSession().state().loggedIn = true;
-    LocatorWindow& locator = form<LocatorWindow>();
+    LocatorWindow& locator = testWindows().tools.locator();
     locator.load();
     QStringList listed;
     for (int i = 0; i < locator.topicList->count(); ++i)
@@ -339,16 +337,16 @@ void TestNodeList::rebuildIntoAnUnclearedTree()
     FrameWorld world;
     world.writeProgramFile(QStringLiteral("Nodes.lst"),
                            "\"Top\",\"A\",\"Alpha\",\"Closed\"\r\n\"Top\",\"B\",\"Beta\",\"Closed\"\r\n");
-    MainWindow& main = form<MainWindow>();
-    buildTopicTree();
+    MainWindow& main = testWindows().main();
+    buildTopicTree(testWindows());
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 
-    buildTopicTree();
+    buildTopicTree(testWindows());
 
     // The first failure of the build gets the box, the later ones the status log.
     QCOMPARE(newMessages(world, shownBefore),
              QStringList{" 35602  = Key is not unique in collection   Top   Internet   Closed"});
-    const QByteArray log = form<StatusWindow>().logText();
+    const QByteArray log = testWindows().link.status().logText();
     QVERIFY(log.contains(" 35602  = Key is not unique in collectionTop   A   Alpha   Closed"));
     QVERIFY(log.contains(" 35602  = Key is not unique in collectionTop   B   Beta   Closed"));
     QVERIFY(log.contains("Nodes.lst: 2 more failing records, logged above"));
@@ -359,7 +357,7 @@ void TestNodeList::rebuildIntoAnUnclearedTree()
     world.writeProgramFile(QStringLiteral("Nodes.lst"), "\"Top\",\"C\",\"Gamma\",\"Closed\"\r\n");
     main.directoryTree->clear();
     QCOMPARE(TreeNodes::of(*main.directoryTree).count(), 0);
-    buildTopicTree();
+    buildTopicTree(testWindows());
     QCOMPARE(collectedTopics(), QList<QByteArray>{"Gamma"});
     QCOMPARE(TreeNodes::of(*main.directoryTree).byIndex(1)->key(), QByteArray("Top"));
     QCOMPARE(TreeNodes::of(*main.directoryTree).byIndex(2)->nodeText(), QByteArray("Gamma"));
@@ -462,7 +460,7 @@ void TestNodeList::aDeepChainStopsAtTheDeepestLevelWithOneBox()
     FrameWorld world;
     world.writeProgramFile(QStringLiteral("Nodes.lst"), list);
     model().noIcons = true;
-    MainWindow& main = form<MainWindow>();
+    MainWindow& main = testWindows().main();
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 
     // The lines as the build hands them to the log (the status log itself keeps only

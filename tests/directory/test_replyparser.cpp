@@ -5,6 +5,7 @@
 #include "FrameWorld.h"
 #include "ScriptedDialogs.h"
 
+#include "TestWindows.h"
 #include "directory/MainWindow.h"
 #include "link/LocatorResults.h"
 #include "link/ReflectorSession.h"
@@ -17,7 +18,6 @@
 #include "platform/OneShotTimer.h"
 #include "platform/Wait.h"
 #include "tools/LocatorWindow.h"
-#include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
 #include <QComboBox>
@@ -28,7 +28,6 @@
 
 #include <optional>
 
-using ui::form;
 using Chunks = QList<QByteArray>;
 using Lines = QList<QByteArray>;
 
@@ -114,14 +113,14 @@ private slots:
     void init()
     {
         world_.emplace();
-        form<MainWindow>();
+        testWindows().main();
         world_->writeProgramFile("ServerSettings.txt", kOldSettings);
-        UserSettingsWindow& user = form<UserSettingsWindow>();
+        UserSettingsWindow& user = testWindows().link.userSettings();
         user.userIdBox->setText("42");
         user.passwordBox->setText("secret");
         user.reflectorAddressBox->setText("9.9.9.9");
-        form<StatusWindow>().directoryServerAddressLabel->setText("9.9.9.9");
-        LocatorWindow& locator = form<LocatorWindow>();
+        testWindows().link.status().directoryServerAddressLabel->setText("9.9.9.9");
+        LocatorWindow& locator = testWindows().tools.locator();
         locator.topicList->addItem("Animals");
         locator.searchText->setText("beach");
         reflectorSession().state().advertUrl.clear();
@@ -279,16 +278,16 @@ private slots:
         QFETCH(Chunks, chunks);
         QFETCH(Effects, effects);
         ReflectorConnection& client = reflectorSession().connection();
-        const qsizetype logBefore = form<StatusWindow>().logText().size();
+        const qsizetype logBefore = testWindows().link.status().logText().size();
 
         for (const QByteArray& chunk : chunks)
             client.receiveChunk(chunk);
         // The answers of boxes shown without waiting, and what they start, come from the event loop.
         QCoreApplication::processEvents();
 
-        const UserSettingsWindow& user = form<UserSettingsWindow>();
-        const LocatorWindow& locator = form<LocatorWindow>();
-        const MainWindow& main = form<MainWindow>();
+        const UserSettingsWindow& user = testWindows().link.userSettings();
+        const LocatorWindow& locator = testWindows().tools.locator();
+        const MainWindow& main = testWindows().main();
         if (effects.status)
             QCOMPARE(main.statusBar->panelText(1), *effects.status);
         if (effects.onLine)
@@ -300,7 +299,7 @@ private slots:
         if (effects.outsideAddress)
             QCOMPARE(text(user.reflectorAddressBox->text()), *effects.outsideAddress);
         if (effects.addressLabel)
-            QCOMPARE(text(form<StatusWindow>().directoryServerAddressLabel->text()), *effects.addressLabel);
+            QCOMPARE(text(testWindows().link.status().directoryServerAddressLabel->text()), *effects.addressLabel);
         if (effects.serverSettings)
             QCOMPARE(fileContent(world_->folder().filePath("ServerSettings.txt")), *effects.serverSettings);
         if (effects.locatorList)
@@ -320,7 +319,7 @@ private slots:
         if (effects.loginFailed)
             QCOMPARE(reflectorSession().state().loginFailed, *effects.loginFailed);
         if (effects.log)
-            QCOMPARE(logLines(form<StatusWindow>().logText().mid(logBefore)), *effects.log);
+            QCOMPARE(logLines(testWindows().link.status().logText().mid(logBefore)), *effects.log);
         if (effects.ended)
             QTRY_COMPARE(world_->folder().endProcessCalls().size(), *effects.ended ? 1 : 0);
         if (effects.settingsShown)
@@ -351,8 +350,8 @@ private slots:
         QCOMPARE(box.title, QStringLiteral("Helpful Hint"));
         QCOMPARE(box.buttons, platform::MessageButtons::YesNoCancel);
         QCOMPARE(box.icon, platform::MessageIcon::None);
-        QCOMPARE(form<LocatorWindow>().isVisible(), opened);
-        QCOMPARE(form<LocatorWindow>().topicList->isEnabled(), opened);
+        QCOMPARE(testWindows().tools.locator().isVisible(), opened);
+        QCOMPARE(testWindows().tools.locator().topicList->isEnabled(), opened);
     }
 
     // A value that UserSettings.txt could not hold and give back is not taken from a
@@ -375,13 +374,13 @@ private slots:
     {
         QFETCH(QByteArray, chunk);
         QFETCH(QByteArray, logLine);
-        UserSettingsWindow& user = form<UserSettingsWindow>();
+        UserSettingsWindow& user = testWindows().link.userSettings();
 
         reflectorSession().connection().receiveChunk(chunk);
 
         QCOMPARE(text(user.userIdBox->text()), QByteArray("42"));
         QCOMPARE(text(user.passwordBox->text()), QByteArray("secret"));
-        QVERIFY(logLines(form<StatusWindow>().logText()).contains(logLine));
+        QVERIFY(logLines(testWindows().link.status().logText()).contains(logLine));
         QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{});
         StoredUserSettings stored = readUserSettingsFile();
         QCOMPARE(stored.userId, QByteArray("42"));
@@ -407,7 +406,7 @@ private slots:
         QCOMPARE(dialogs.messageTexts(), QStringList{kHint});
 
         // While it is up, replies are handled and open no other box.
-        MainWindow& main = form<MainWindow>();
+        MainWindow& main = testWindows().main();
         for (int i = 0; i < 9; ++i) {
             main.statusBar->setPanelText(1, {});
             client.receiveChunk("/NDF/");
@@ -443,7 +442,7 @@ private slots:
     // A no-data reply while the locator is open and shows no entries rewrites its sentence.
     void noDataWritesTheOpenLocatorsSentence()
     {
-        LocatorWindow& locator = form<LocatorWindow>();
+        LocatorWindow& locator = testWindows().tools.locator();
         locator.resultSentence->setText("earlier");
         reflectorSession().connection().receiveChunk("/NDF/");
         QCOMPARE(text(locator.resultSentence->text()), QByteArray("earlier")); // closed: untouched
@@ -461,7 +460,7 @@ private slots:
     // The status text after a reply is cleared 2 s (no data) or 4 s (node data) later.
     void theStatusTextIsClearedLater()
     {
-        MainWindow& main = form<MainWindow>();
+        MainWindow& main = testWindows().main();
         reflectorSession().connection().receiveChunk("/NDF/");
         QCOMPARE(main.statusClear->interval(), 2000);
         reflectorSession().connection().receiveChunk("/IP/1.2.3.4");

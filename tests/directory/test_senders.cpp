@@ -10,13 +10,13 @@
 #include "SessionSettled.h"
 #include "StallingPort.h"
 
+#include "TestWindows.h"
 #include "directory/MainWindow.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/Wait.h"
 #include "tools/LocatorWindow.h"
-#include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
 #include <QComboBox>
@@ -28,8 +28,6 @@
 #include <QTimer>
 
 #include <optional>
-
-using ui::form;
 
 namespace {
 
@@ -48,8 +46,8 @@ void send(Sender sender, const QByteArray& argument)
 
 QByteArray statusOf(Sender sender)
 {
-    return sender == Sender::Query ? form<MainWindow>().statusBar->panelText(1)
-                                   : form<LocatorWindow>().statusBar->panelText(1);
+    return sender == Sender::Query ? testWindows().main().statusBar->panelText(1)
+                                   : testWindows().tools.locator().statusBar->panelText(1);
 }
 
 } // namespace
@@ -63,7 +61,7 @@ private slots:
     void init()
     {
         world_.emplace();
-        form<MainWindow>();
+        testWindows().main();
         QVERIFY(reflector_.emplace().listen());
         reflector_->setQuietGapMs(10);
         useReflector(reflector_->port());
@@ -110,13 +108,13 @@ private slots:
         QFETCH(QByteArray, status);
         reflectorSession().state().encryptTraffic = encrypt;
         reflector_->setEnciphered(encrypt);
-        form<ServerSettingsWindow>().show();
+        testWindows().link.serverSettings().show();
 
         send(sender, argument);
         QVERIFY(sessionSettled());
 
         QCOMPARE(statusOf(sender), status);
-        QVERIFY(form<ServerSettingsWindow>().isHidden());
+        QVERIFY(testWindows().link.serverSettings().isHidden());
         QCOMPARE(reflectorSession().stagedRequest(), text);
         QVERIFY(waitRealTime([&] { return reflector_->requests().size() == 1; }, kWaitMs));
         QCOMPARE(reflector_->requests()[0].text, text);
@@ -189,8 +187,8 @@ private slots:
             argument = QByteArray(16 * 1024 * 1024, 'x');
         }
         const QByteArray before = "before";
-        form<MainWindow>().statusBar->setPanelText(1, before);
-        form<LocatorWindow>().statusBar->setPanelText(1, before);
+        testWindows().main().statusBar->setPanelText(1, before);
+        testWindows().tools.locator().statusBar->setPanelText(1, before);
 
         send(sender, argument);
         QVERIFY(sessionSettled());
@@ -224,13 +222,13 @@ private slots:
         QVERIFY(sessionSettled());
         QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/SumReq/Later"});
-        QCOMPARE(form<LocatorWindow>().statusBar->panelText(1), QByteArray("Sent Data OK ..."));
+        QCOMPARE(testWindows().tools.locator().statusBar->panelText(1), QByteArray("Sent Data OK ..."));
     }
 
     // The locator's controls send their requests.
     void theLocatorSends()
     {
-        LocatorWindow& locator = form<LocatorWindow>();
+        LocatorWindow& locator = testWindows().tools.locator();
         locator.topicList->addItem("Animals");
         locator.resultList->addItem("old");
         locator.setSummaryHasEntries(true);

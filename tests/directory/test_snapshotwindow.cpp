@@ -4,6 +4,7 @@
 #include "FakeWebServer.h"
 #include "FileContent.h"
 #include "FrameWorld.h"
+#include "TestWindows.h"
 #include "directory/MainWindow.h"
 #include "directory/SnapshotFiles.h"
 #include "directory/SnapshotWindow.h"
@@ -16,7 +17,6 @@
 #include "platform/Timer.h"
 #include "platform/Wait.h"
 #include "ui/CommandRegistry.h"
-#include "ui/Forms.h"
 #include "ui/SharedMenuBar.h"
 #include "ui/ToolbarState.h"
 
@@ -40,7 +40,6 @@
 #include <memory>
 
 using platform::waitUntil;
-using ui::form;
 
 namespace {
 
@@ -469,7 +468,7 @@ void TestSnapshotWindow::addressChord()
 
 void TestSnapshotWindow::closeGivesBackTheMediaButtonAndResets()
 {
-    ToolbarControl& toolbar = *form<FrameWindow>().toolbar;
+    ToolbarControl& toolbar = *testWindows().frames.frame().toolbar;
     toolbar.setButtonImage(7, ToolbarControl::PictureActive);
     ui::toolbarState().setActive(ui::ToolbarEntry::MediaPlayer, true);
     const auto window = windowFor(server_->url("/cam.jpg"));
@@ -537,11 +536,11 @@ void TestSnapshotWindow::animatedPicture()
 
 void TestSnapshotWindow::viewMenuShowsTheDefaultWindow()
 {
-    MainWindow& main = form<MainWindow>();
+    MainWindow& main = testWindows().main();
     auto* item = menuAction(*main.menuBar, QStringLiteral("mnuWebCam"));
     QVERIFY(item && item->isEnabled());
     item->trigger();
-    SnapshotWindow& window = form<SnapshotWindow>();
+    SnapshotWindow& window = testWindows().snapshot();
     QVERIFY(window.isVisible());
     QCOMPARE(window.windowTitle(), QStringLiteral("Vistrel"));
     QVERIFY(controls(window).address->text().isEmpty());
@@ -551,7 +550,7 @@ void TestSnapshotWindow::viewMenuShowsTheDefaultWindow()
     controls(window).interval->setText("5");
     window.close();
     main.showSnapshotWindow();
-    QVERIFY(&form<SnapshotWindow>() == &window && window.isVisible());
+    QVERIFY(&testWindows().snapshot() == &window && window.isVisible());
     QVERIFY(controls(window).interval->text().isEmpty());
 }
 

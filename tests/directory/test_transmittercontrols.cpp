@@ -6,12 +6,12 @@
 #include "FrameWorld.h"
 #include "RefusingPort.h"
 #include "RightPressHelp.h"
+#include "TestWindows.h"
 #include "directory/MainWindow.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "linkwindows/StatusWindow.h"
 #include "platform/Wait.h"
 #include "ui/CommandRegistry.h"
-#include "ui/Forms.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,8 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-
-using ui::form;
 
 namespace {
 
@@ -64,9 +62,9 @@ class TestTransmitterControls : public QObject {
     // its Connect has listed the site's files.
     MainWindow& connectedMainWindow()
     {
-        MainWindow& main = form<MainWindow>();
+        MainWindow& main = testWindows().main();
         main.show();
-        form<ServerSettingsWindow>().viewerPortBox->setText(QString::number(site->port()));
+        testWindows().link.serverSettings().viewerPortBox->setText(QString::number(site->port()));
         main.transmitterAddressBox->setText(QStringLiteral("127.0.0.1"));
         QTest::mouseClick(control<QPushButton>(main, "Command7"), Qt::LeftButton);
         waitFor([&] { return main.fileList->count() == 2; });
@@ -103,16 +101,16 @@ private slots:
     {
         const QByteArray longName(3000, 'x');
         site->script("/FileList/", FakeTransmitter::Reply::inPieces({"Count", "down.avi/Lift", "off.avi/" + longName}));
-        MainWindow& main = form<MainWindow>();
+        MainWindow& main = testWindows().main();
         main.show();
-        form<ServerSettingsWindow>().viewerPortBox->setText(QString::number(site->port()));
+        testWindows().link.serverSettings().viewerPortBox->setText(QString::number(site->port()));
         main.transmitterAddressBox->setText(QStringLiteral("127.0.0.1"));
         QTest::mouseClick(control<QPushButton>(main, "Command7"), Qt::LeftButton);
 
         const QByteArray logLine = "Transmitter file name longer than 1024 bytes: the rest of the list is dropped\r\n";
-        QVERIFY(waitFor([&] { return form<StatusWindow>().logText().contains(logLine); }));
+        QVERIFY(waitFor([&] { return testWindows().link.status().logText().contains(logLine); }));
         QCOMPARE(listed(*main.fileList), QStringList({"Countdown.avi", "Liftoff.avi", QString(1024, u'x')}));
-        QCOMPARE(form<StatusWindow>().logText().count(logLine), 1);
+        QCOMPARE(testWindows().link.status().logText().count(logLine), 1);
     }
 
     void controlsCarryTheirToolTips_data()
@@ -138,7 +136,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, tip);
-        const QWidget* widget = form<MainWindow>().findChild<QWidget*>(name);
+        const QWidget* widget = testWindows().main().findChild<QWidget*>(name);
         QVERIFY(widget);
         QCOMPARE(widget->toolTip(), tip);
     }
@@ -192,9 +190,9 @@ private slots:
 
     void offLineSiteShowsTheBox()
     {
-        MainWindow& main = form<MainWindow>();
+        MainWindow& main = testWindows().main();
         const RefusingPort refusing; // held, so that no program beside this one can listen there
-        form<ServerSettingsWindow>().viewerPortBox->setText(QString::number(refusing.port()));
+        testWindows().link.serverSettings().viewerPortBox->setText(QString::number(refusing.port()));
         main.transmitterAddressBox->setText(QStringLiteral("127.0.0.1"));
         QTest::mouseClick(control<QPushButton>(main, "Command7"), Qt::LeftButton);
         QTRY_COMPARE(world->folder().dialogs().messageTexts(), QStringList{"Transmitter is Off Line"});
@@ -203,7 +201,7 @@ private slots:
 
     void rightPressOpensTheHelpPages()
     {
-        MainWindow& main = form<MainWindow>();
+        MainWindow& main = testWindows().main();
         main.show();
         main.transmitterAddressBox->setText(QStringLiteral("127.0.0.1")); // Connect takes presses only with an address
         const QList<QWidget*> station = {control<QWidget>(main, "Command7"), control<QWidget>(main, "Command8"),

@@ -5,6 +5,7 @@
 #include "FrameWorld.h"
 #include "PlaceTree.h"
 #include "ReflectorAt.h"
+#include "TestWindows.h"
 #include "directory/MainWindow.h"
 #include "directory/RestrictedTopicGate.h"
 #include "frame/FirstRunMarker.h"
@@ -23,14 +24,12 @@
 
 #include <optional>
 
-using ui::form;
-
 namespace {
 
 // The main window's directory model, which a fresh main window starts anew.
 DirectoryModel& model()
 {
-    return form<MainWindow>().directoryModel;
+    return testWindows().main().directoryModel;
 }
 
 using Texts = QList<QByteArray>;
@@ -40,14 +39,14 @@ const QString kRefused = QStringLiteral("Password incorrect...Access denied...")
 
 QPoint placeOf(TreeNode* node)
 {
-    QTreeWidget& tree = *form<MainWindow>().directoryTree;
+    QTreeWidget& tree = *testWindows().main().directoryTree;
     tree.scrollToItem(node);
     return tree.visualItemRect(node).center();
 }
 
 void clickOn(TreeNode* node, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {})
 {
-    QTest::mouseClick(form<MainWindow>().directoryTree->viewport(), button, keys, placeOf(node));
+    QTest::mouseClick(testWindows().main().directoryTree->viewport(), button, keys, placeOf(node));
 }
 
 } // namespace
@@ -79,7 +78,7 @@ private:
         QVERIFY(writeRestrictedTopicsFile(topics));
         QVERIFY(writeRestrictedPasswordFile(password));
         // The options window read the files at start-up; the next reference reads them anew.
-        form<OptionsWindow>().close();
+        testWindows().tools.options().close();
     }
 
     std::optional<FrameWorld> world_;
@@ -94,7 +93,7 @@ void TestTreeInteraction::init()
     // Not a first run and no tip: no window of the start-up opens over the tree.
     QVERIFY(writeFirstRunMarker());
     QVERIFY(world_->folder().settings().save(kProgramSettingsApplication, "Options", "Show Tips at Startup", "0"));
-    form<MainWindow>().show();
+    testWindows().main().show();
     tree_ = PlaceTree::build();
     reflector_.emplace();
     QVERIFY(reflector_->listen());
@@ -157,7 +156,7 @@ void TestTreeInteraction::lockedNodeClick()
     QFETCH(Texts, queries);
     lock({"France"}, "pw");
     dialogs().queueInput(answer);
-    form<MainWindow>().progressBar->setValue(30);
+    testWindows().main().progressBar->setValue(30);
 
     clickOn(tree_.france);
 
@@ -168,12 +167,12 @@ void TestTreeInteraction::lockedNodeClick()
     // A refused click ends before anything of the node is touched.
     const bool allowed = !queries.isEmpty();
     QCOMPARE(dialogs().messageTexts(), allowed ? QStringList{} : QStringList{kRefused});
-    QCOMPARE(form<MainWindow>().progressBar->value(), allowed ? 0 : 30);
+    QCOMPARE(testWindows().main().progressBar->value(), allowed ? 0 : 30);
 
     // A right answer is not remembered.
     clickOn(tree_.france);
     QCOMPARE(dialogs().inputBoxes().size(), 2);
-    QVERIFY(!form<OptionsWindow>().isVisible());
+    QVERIFY(!testWindows().tools.options().isVisible());
 }
 
 void TestTreeInteraction::unlockedChildOfALockedTopicIsNotAsked()
@@ -201,7 +200,7 @@ void TestTreeInteraction::lockedNodeExpand()
     TreeNode* countries = PlaceTree::find("Countries");
     countries->setExpanded(false);
     QVERIFY(dialogs().inputBoxes().isEmpty());
-    form<MainWindow>().transmitterAddressBox->setText(QStringLiteral("10.0.0.9"));
+    testWindows().main().transmitterAddressBox->setText(QStringLiteral("10.0.0.9"));
     dialogs().queueInput(answer);
 
     countries->setExpanded(true);
@@ -209,17 +208,17 @@ void TestTreeInteraction::lockedNodeExpand()
     QCOMPARE(dialogs().inputBoxes().size(), 1);
     QCOMPARE(countries->isExpanded(), expanded);
     QCOMPARE(dialogs().messageTexts(), expanded ? QStringList{} : QStringList{kRefused});
-    QVERIFY(form<MainWindow>().transmitterAddressBox->text().isEmpty());
+    QVERIFY(testWindows().main().transmitterAddressBox->text().isEmpty());
     QTest::qWait(50);
     QVERIFY(received().isEmpty());
 
     // Every expand empties the transmitter address, locked or not.
     TreeNode* usa = PlaceTree::find("USA");
     usa->setExpanded(false);
-    form<MainWindow>().transmitterAddressBox->setText(QStringLiteral("10.0.0.9"));
+    testWindows().main().transmitterAddressBox->setText(QStringLiteral("10.0.0.9"));
     usa->setExpanded(true);
     QVERIFY(usa->isExpanded());
-    QVERIFY(form<MainWindow>().transmitterAddressBox->text().isEmpty());
+    QVERIFY(testWindows().main().transmitterAddressBox->text().isEmpty());
     QCOMPARE(dialogs().inputBoxes().size(), 1);
 }
 
@@ -272,10 +271,10 @@ void TestTreeInteraction::bracketModeLastsUntilTheNextClick()
 
 void TestTreeInteraction::mouseMoveArmsTheToolbarReset()
 {
-    platform::Timer& reset = *form<FrameWindow>().toolbarPictureReset;
+    platform::Timer& reset = *testWindows().frames.frame().toolbarPictureReset;
     reset.setEnabled(false);
     ui::toolbarState().setHighlightCleared(true);
-    QTest::mouseMove(form<MainWindow>().directoryTree->viewport(), placeOf(tree_.florida));
+    QTest::mouseMove(testWindows().main().directoryTree->viewport(), placeOf(tree_.florida));
     QVERIFY(!ui::toolbarState().highlightCleared());
     QVERIFY(reset.isEnabled());
     QCOMPARE(reset.interval(), 500);
@@ -283,10 +282,10 @@ void TestTreeInteraction::mouseMoveArmsTheToolbarReset()
 
 void TestTreeInteraction::iconSwitchSetsTheTreeLook()
 {
-    QTreeWidget& tree = *form<MainWindow>().directoryTree;
+    QTreeWidget& tree = *testWindows().main().directoryTree;
     const QSize pictures = tree.iconSize();
     QVERIFY(!pictures.isEmpty());
-    OptionsWindow& options = form<OptionsWindow>();
+    OptionsWindow& options = testWindows().tools.options();
     options.iconSwitch->setChecked(true);
     QVERIFY(tree.iconSize().isEmpty());
     dialogs().queueAnswer(platform::MessageAnswer::Yes);

@@ -3,6 +3,7 @@
 // late or too long.
 #include "FrameWorld.h"
 #include "PlaceTree.h"
+#include "TestWindows.h"
 #include "common/SeenRepliesCache.h"
 #include "directory/DirectoryModel.h"
 #include "directory/MainWindow.h"
@@ -18,26 +19,24 @@
 #include <filesystem>
 #include <optional>
 
-using ui::form;
-
 namespace {
 
 // The main window's directory model, which a fresh main window starts anew.
 DirectoryModel& model()
 {
-    return form<MainWindow>().directoryModel;
+    return testWindows().main().directoryModel;
 }
 
 const QByteArray kLoadingStatus = "Loading Webcams into Tree View...!!!";
 
 QByteArray status()
 {
-    return form<MainWindow>().statusBar->panelText(1);
+    return testWindows().main().statusBar->panelText(1);
 }
 
 void clearStatus()
 {
-    form<MainWindow>().statusBar->setPanelText(1, {});
+    testWindows().main().statusBar->setPanelText(1, {});
 }
 
 QByteArray cacheContent()
@@ -50,7 +49,7 @@ QByteArray cacheContent()
 void loadAt(TreeNode* place, const QByteArray& reply)
 {
     model().selectedNodeIndex = place->index();
-    loadWebCams(reply);
+    loadWebCams(testWindows().main(), reply);
 }
 
 QByteArray manyFranceRecords(int count)
@@ -133,7 +132,7 @@ void TestWebCamLoading::webCamsOfTheClickedPlaceHangUnderIt()
     QCOMPARE(model().webCamRow(6).name, QByteArray("Paris"));
     QVERIFY(model().webCamRow(7).marker.isEmpty());
     QCOMPARE(status(), kLoadingStatus);
-    QCOMPARE(form<MainWindow>().progressBar->value(), 0);
+    QCOMPARE(testWindows().main().progressBar->value(), 0);
     QCOMPARE(cacheContent(), reply + "\r\n");
 }
 
@@ -244,19 +243,20 @@ void TestWebCamLoading::moreThan1000LinesUsesTheFirst1000()
 
     QCOMPARE(tree_.france->childCount(), 1000);
     QCOMPARE(model().webCamRow(1000).name, QByteArray("Cam 1000"));
-    QVERIFY(TreeNodes::of(*form<MainWindow>().directoryTree).byKey("France 999"));
-    QVERIFY(!TreeNodes::of(*form<MainWindow>().directoryTree).byKey("France 1000"));
-    QCOMPARE(form<MainWindow>().progressBar->maximum(), 1000);
+    QVERIFY(TreeNodes::of(*testWindows().main().directoryTree).byKey("France 999"));
+    QVERIFY(!TreeNodes::of(*testWindows().main().directoryTree).byKey("France 1000"));
+    QCOMPARE(testWindows().main().progressBar->maximum(), 1000);
 }
 
 void TestWebCamLoading::replyAfterTheTreeWasClearedChangesNothing()
 {
     model().selectedNodeIndex = tree_.france->index();
-    form<MainWindow>().directoryTree->clear(); // as Disconnect leaves it
-    loadWebCams(webCamReply({webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay")}));
+    testWindows().main().directoryTree->clear(); // as Disconnect leaves it
+    loadWebCams(testWindows().main(),
+                webCamReply({webCamLine("Eiffel", "http://cams/eiffel.rm", "France", "RealPlay")}));
 
-    QCOMPARE(form<MainWindow>().directoryTree->topLevelItemCount(), 0);
-    QCOMPARE(TreeNodes::of(*form<MainWindow>().directoryTree).count(), 0);
+    QCOMPARE(testWindows().main().directoryTree->topLevelItemCount(), 0);
+    QCOMPARE(TreeNodes::of(*testWindows().main().directoryTree).count(), 0);
     QVERIFY(model().webCamRow(1).marker.isEmpty());
     QVERIFY(!QFile::exists(seenRepliesCachePath()));
 }

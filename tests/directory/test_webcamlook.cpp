@@ -2,8 +2,8 @@
 // stand out from that band whether ticked or not, and their caption must fit.
 #include "FrameWorld.h"
 #include "OpenForm.h"
+#include "TestWindows.h"
 #include "directory/SnapshotWindow.h"
-#include "ui/Forms.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -35,7 +35,7 @@ void TestWebCamLook::checkBoxesStandOutFromTheirBand()
 {
     constexpr int kEnoughGap = 100;
     FrameWorld world;
-    SnapshotWindow& window = openForm<SnapshotWindow>();
+    SnapshotWindow& window = openForm(testWindows().snapshot);
     for (QCheckBox* box : {window.findChild<QCheckBox*>("Check1"), window.findChild<QCheckBox*>("chkAutoSave")}) {
         QStyleOptionButton option;
         option.initFrom(box);
@@ -56,7 +56,7 @@ void TestWebCamLook::checkBoxesStandOutFromTheirBand()
         QVERIFY(box->grab().toImage() != unticked);
         box->setChecked(false);
     }
-    ui::destroyAllForms();
+    testWindows().destroyAll();
 }
 
 QTEST_MAIN(TestWebCamLook)

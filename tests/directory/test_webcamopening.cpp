@@ -3,6 +3,7 @@
 // address; the password prompt; missing player path files and missing players.
 #include "FakeWebServer.h"
 #include "FrameWorld.h"
+#include "TestWindows.h"
 #include "directory/MainWindow.h"
 #include "directory/PlayerStart.h"
 #include "directory/SnapshotWindow.h"
@@ -16,7 +17,6 @@
 #include "platform/OneShotTimer.h"
 #include "platform/RuntimeError.h"
 #include "tools/PlayerSearchWindow.h"
-#include "ui/Forms.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -27,8 +27,6 @@
 #include <QTreeWidget>
 
 #include <optional>
-
-using ui::form;
 
 namespace {
 
@@ -46,10 +44,10 @@ WebCamRecord webCam(const QByteArray& address, const QByteArray& kind, const QBy
 // server with a picture for the snapshot webcams, and fresh snapshot slots.
 class Opening {
 public:
-    Opening() : main(form<MainWindow>())
+    Opening() : main(testWindows().main())
     {
-        form<ServerSettingsWindow>().reflectorAddressBox->setText(QStringLiteral("10.0.0.9"));
-        form<ServerSettingsWindow>().backupReflectorAddressBox->setText(QStringLiteral("10.0.0.8"));
+        testWindows().link.serverSettings().reflectorAddressBox->setText(QStringLiteral("10.0.0.9"));
+        testWindows().link.serverSettings().backupReflectorAddressBox->setText(QStringLiteral("10.0.0.8"));
         world.writeProgramFile(QStringLiteral("Real.txt"), kRealPlayer.toUtf8() + "\r\n");
         world.writeProgramFile(QStringLiteral("MediaPlay.txt"), "\"" + kMediaPlayer.toUtf8() + "\"\r\n");
         web.serve("/cam.jpg", 200, "not really a picture");
@@ -95,7 +93,7 @@ QLineEdit* passwordBox(WebCamPasswordPrompt& prompt)
 void answerPrompt(std::function<void(WebCamPasswordPrompt&)> answer)
 {
     QTimer::singleShot(0, [answer] {
-        WebCamPasswordPrompt& prompt = form<WebCamPasswordPrompt>();
+        WebCamPasswordPrompt& prompt = testWindows().webCamPasswordPrompt();
         QVERIFY(prompt.isVisible());
         answer(prompt);
     });
@@ -104,9 +102,9 @@ void answerPrompt(std::function<void(WebCamPasswordPrompt&)> answer)
 // The player the search window looks for; 0 when it is not open or looks for none.
 int searchedPlayerKind()
 {
-    if (!ui::isLoaded<PlayerSearchWindow>())
+    if (!testWindows().tools.playerSearch.isMade())
         return 0;
-    const std::optional<PlayerKind> kind = form<PlayerSearchWindow>().playerKind();
+    const std::optional<PlayerKind> kind = testWindows().tools.playerSearch().playerKind();
     return kind ? int(*kind) : 0;
 }
 
@@ -200,7 +198,7 @@ void TestWebCamOpening::opens()
     opening.main.mediaPlayerStarted->setEnabled(false);
     cameraHost.replace(QStringLiteral("WEBHOST"), opening.web.url({}).mid(7));
 
-    openWebCamOfNode(opening.node(nodeText, webCam(address, kind)));
+    openWebCamOfNode(testWindows(), opening.node(nodeText, webCam(address, kind)));
 
     QCOMPARE(chosenStreamAddress(), address);
     QCOMPARE(opening.main.relayAddressBox->currentText(), kRelay + cameraHost);
@@ -223,7 +221,7 @@ void TestWebCamOpening::opens()
     QCOMPARE(opening.main.mediaPlayerStarted->isEnabled() && opening.main.mediaPlayerStarted->interval() == 3000,
              playerMark);
     QVERIFY(opening.dialogs().messageTexts().isEmpty());
-    QVERIFY(!ui::isLoaded<PlayerSearchWindow>());
+    QVERIFY(!testWindows().tools.playerSearch.isMade());
 }
 
 void TestWebCamOpening::webPageAddresses_data()
@@ -245,7 +243,7 @@ void TestWebCamOpening::webPageAddresses()
     QFETCH(QByteArray, address);
     QFETCH(QString, opened);
     Opening opening;
-    openWebCamOfNode(opening.node("Cam", webCam(address, "IEStream")));
+    openWebCamOfNode(testWindows(), opening.node("Cam", webCam(address, "IEStream")));
 
     QList<QUrl> openedPages;
     for (const QUrl& page : opening.launcher().pages()) {
@@ -264,11 +262,11 @@ void TestWebCamOpening::webPageAddresses()
 void TestWebCamOpening::aNodeWithoutAWebCamEndsQuietly()
 {
     Opening opening;
-    openWebCamOfNode(opening.node("Cam", webCam("http://h/live.rm", "RealPlay")));
+    openWebCamOfNode(testWindows(), opening.node("Cam", webCam("http://h/live.rm", "RealPlay")));
     opening.main.relayAddressBox->setEditText(QStringLiteral("kept"));
 
     // A topic whose text holds a webcam's name opens nothing.
-    openWebCamOfNode(opening.node("Camden NoStream", std::nullopt));
+    openWebCamOfNode(testWindows(), opening.node("Camden NoStream", std::nullopt));
     QVERIFY(chosenStreamAddress().isEmpty());
     QCOMPARE(opening.main.relayAddressBox->currentText(), QStringLiteral("kept"));
     QCOMPARE(opening.launcher().starts().size(), 1);
@@ -278,13 +276,14 @@ void TestWebCamOpening::aNodeWithoutAWebCamEndsQuietly()
 void TestWebCamOpening::gifAddressesAlsoGoToTheDefaultSnapshotWindow()
 {
     Opening opening;
-    openWebCamOfNode(opening.node("Big NoStream ", webCam(opening.address("WEB/CAM.GIF"), "NoStream")));
-    QVERIFY(!ui::isLoaded<SnapshotWindow>());
+    openWebCamOfNode(testWindows(), opening.node("Big NoStream ", webCam(opening.address("WEB/CAM.GIF"), "NoStream")));
+    QVERIFY(!testWindows().snapshot.isMade());
     QVERIFY(snapshotWindows().window(1));
 
-    openWebCamOfNode(opening.node("Small NoStream ", webCam(opening.address("WEB/cam.gif"), "NoStream")));
-    QVERIFY(ui::isLoaded<SnapshotWindow>());
-    QVERIFY(!form<SnapshotWindow>().isVisible());
+    openWebCamOfNode(testWindows(),
+                     opening.node("Small NoStream ", webCam(opening.address("WEB/cam.gif"), "NoStream")));
+    QVERIFY(testWindows().snapshot.isMade());
+    QVERIFY(!testWindows().snapshot().isVisible());
     QVERIFY(snapshotWindows().window(2));
 }
 
@@ -293,22 +292,22 @@ void TestWebCamOpening::snapshotWindowsTakeTenSlotsInTurn()
     Opening opening;
     TreeNode& node = opening.node("Paris NoStream ", webCam(opening.address("WEB/cam.jpg"), "NoStream"));
     for (int click = 1; click <= 10; ++click)
-        openWebCamOfNode(node);
+        openWebCamOfNode(testWindows(), node);
     QCOMPARE(snapshotWindows().lastSlot(), 10);
     const QPointer<SnapshotWindow> first = snapshotWindows().window(1);
     const QPointer<SnapshotWindow> third = snapshotWindows().window(3);
 
     // The user closes the third; the eleventh replaces the first.
     third->close();
-    openWebCamOfNode(node);
+    openWebCamOfNode(testWindows(), node);
     QCOMPARE(snapshotWindows().lastSlot(), 1);
     QTRY_VERIFY(first.isNull());
     QTRY_VERIFY(third.isNull());
     QVERIFY(!snapshotWindows().window(3));
     QVERIFY(snapshotWindows().window(1) && snapshotWindows().window(1)->isVisible());
 
-    openWebCamOfNode(node);
-    openWebCamOfNode(node);
+    openWebCamOfNode(testWindows(), node);
+    openWebCamOfNode(testWindows(), node);
     QCOMPARE(snapshotWindows().lastSlot(), 3);
     QVERIFY(snapshotWindows().window(3));
     for (int slot = 1; slot <= 10; ++slot)
@@ -356,9 +355,9 @@ void TestWebCamOpening::password()
         case Answer::Escape: QTest::keyClick(passwordBox(prompt), Qt::Key_Escape); break;
         }
     });
-    openWebCamOfNode(opening.node("Cam", webCam("http://h/live.rm", "RealPlay", flag, "s3cret")));
+    openWebCamOfNode(testWindows(), opening.node("Cam", webCam("http://h/live.rm", "RealPlay", flag, "s3cret")));
 
-    QTRY_VERIFY(!form<WebCamPasswordPrompt>().isVisible());
+    QTRY_VERIFY(!testWindows().webCamPasswordPrompt().isVisible());
     QCOMPARE(opening.launcher().starts().size(), opens ? 1 : 0);
     QCOMPARE(opening.main.relayAddressBox->currentText().isEmpty(), !opens);
     QCOMPARE(opening.dialogs().messageTexts(),
@@ -373,18 +372,18 @@ void TestWebCamOpening::thePasswordBoxKeepsItsTextForTheNextPrompt()
         passwordBox(prompt)->setText(QStringLiteral("s3cret"));
         prompt.answerOk();
     });
-    openWebCamOfNode(node);
-    QTRY_VERIFY(!form<WebCamPasswordPrompt>().isVisible());
+    openWebCamOfNode(testWindows(), node);
+    QTRY_VERIFY(!testWindows().webCamPasswordPrompt().isVisible());
     answerPrompt([](WebCamPasswordPrompt& prompt) {
         QCOMPARE(passwordBox(prompt)->text(), QStringLiteral("s3cret"));
         QCOMPARE(passwordBox(prompt)->echoMode(), QLineEdit::Password);
         prompt.answerOk();
     });
-    openWebCamOfNode(node);
+    openWebCamOfNode(testWindows(), node);
     QTRY_COMPARE(opening.launcher().starts().size(), 2);
 
     // Without a password the prompt does not come up at all.
-    openWebCamOfNode(opening.node("Open", webCam("http://h/open.rm", "RealPlay", "N")));
+    openWebCamOfNode(testWindows(), opening.node("Open", webCam("http://h/open.rm", "RealPlay", "N")));
     QCOMPARE(opening.launcher().starts().size(), 3);
 }
 
@@ -398,9 +397,9 @@ void TestWebCamOpening::aPromptAnsweredForAnotherClickEndsThisOne()
             passwordBox(prompt)->setText(QStringLiteral("pw"));
             prompt.answerOk();
         });
-        openWebCamOfNode(inner);
+        openWebCamOfNode(testWindows(), inner);
     });
-    openWebCamOfNode(outer); // the prompt, which the inner click's prompt then takes over
+    openWebCamOfNode(testWindows(), outer); // the prompt, which the inner click's prompt then takes over
 
     QTRY_COMPARE(opening.launcher().starts().size(), 1);
     QCOMPARE(opening.launcher().starts()[0].arguments, QStringList{QStringLiteral("http://h/inner.rm")});
@@ -414,7 +413,8 @@ void TestWebCamOpening::theTreeEmptiedDuringThePromptStillOpensTheWebCam()
         passwordBox(prompt)->setText(QStringLiteral("pw"));
         prompt.answerOk();
     });
-    openWebCamOfNode(opening.node("Paris NoStream ", webCam(opening.address("WEB/cam.jpg"), "NoStream", "Y", "pw")));
+    openWebCamOfNode(testWindows(),
+                     opening.node("Paris NoStream ", webCam(opening.address("WEB/cam.jpg"), "NoStream", "Y", "pw")));
     QTRY_VERIFY(snapshotWindows().window(1));
     QCOMPARE(snapshotWindows().window(1)->windowTitle(), QStringLiteral("Paris NoStream "));
 }
@@ -429,8 +429,8 @@ void TestWebCamOpening::aFailureAfterThePromptGoesToTheClicksReport()
         passwordBox(prompt)->setText(QStringLiteral("pw"));
         prompt.answerOk();
     });
-    openWebCamOfNode(opening.node("Cam", webCam("http://h/live.rm", "RealPlay", "Y", "pw")));
-    QTRY_VERIFY(!form<WebCamPasswordPrompt>().isVisible());
+    openWebCamOfNode(testWindows(), opening.node("Cam", webCam("http://h/live.rm", "RealPlay", "Y", "pw")));
+    QTRY_VERIFY(!testWindows().webCamPasswordPrompt().isVisible());
     QCOMPARE(opening.dialogs().messageTexts(),
              QStringList({"Either the Real.txt or MediaPlay.txt file is missing from the Application directory.",
                           "Error =  52"}));
@@ -492,7 +492,7 @@ void TestWebCamOpening::missingPlayers()
 
     int raised = 0;
     try {
-        openWebCamOfNode(opening.node(nodeText, webCam(address, kind)));
+        openWebCamOfNode(testWindows(), opening.node(nodeText, webCam(address, kind)));
     } catch (const platform::RuntimeError& failure) {
         raised = failure.number();
     }
@@ -502,10 +502,10 @@ void TestWebCamOpening::missingPlayers()
     // A click that ends at a missing player leaves the transmitter box alone.
     QCOMPARE(opening.main.transmitterAddressBox->text(), QString());
     if (searchFor == 0) {
-        QVERIFY(!ui::isLoaded<PlayerSearchWindow>() || !form<PlayerSearchWindow>().isVisible());
+        QVERIFY(!testWindows().tools.playerSearch.isMade() || !testWindows().tools.playerSearch().isVisible());
         return;
     }
-    const PlayerSearchWindow& search = form<PlayerSearchWindow>();
+    const PlayerSearchWindow& search = testWindows().tools.playerSearch();
     QVERIFY(search.isVisible());
     const bool real = searchFor == int(PlayerKind::RealPlayer);
     QCOMPARE(search.explanationBanner->text(),
@@ -564,12 +564,12 @@ void TestWebCamOpening::aWebCamThatCannotOpenIsTold()
     else
         opening.launcher().setStartsFail(startFailure);
 
-    openWebCamOfNode(opening.node("Cam", webCam(address, kind)));
+    openWebCamOfNode(testWindows(), opening.node("Cam", webCam(address, kind)));
 
     QCOMPARE(opening.dialogs().messageTexts(), QStringList{message});
     QCOMPARE(opening.launcher().starts().size() + opening.launcher().pages().size(), 1);
     QCOMPARE(searchedPlayerKind(), 0);
-    QVERIFY(!ui::isLoaded<PlayerSearchWindow>() || !form<PlayerSearchWindow>().isVisible());
+    QVERIFY(!testWindows().tools.playerSearch.isMade() || !testWindows().tools.playerSearch().isVisible());
     QCOMPARE(opening.main.transmitterAddressBox->text(), QString());
     QVERIFY(!opening.main.mediaPlayerStarted->isEnabled());
 }

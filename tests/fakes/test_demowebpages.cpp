@@ -6,9 +6,9 @@
 #include "FetchAndWait.h"
 #include "FrameWorld.h"
 #include "GifPicture.h"
+#include "TestWindows.h"
 #include "frame/TipOfTheDayWindow.h"
 #include "platform/HttpTransfer.h"
-#include "ui/Forms.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -44,8 +44,8 @@ void TestDemoWebPages::tipWindowShowsTheDemoPicture()
     serveDemoPages(server);
     FrameWorld world(server.url(""));
     QWidget frame;
-    showTipOfTheDay(frame);
-    TipOfTheDayWindow& tip = ui::form<TipOfTheDayWindow>();
+    TipOfTheDayWindow& tip = testWindows().frames.tipOfTheDay();
+    tip.showTip(frame);
     QTRY_VERIFY(tip.tipPicture->movie() != nullptr);
     QVERIFY(tip.tipPicture->movie()->isValid());
     QTRY_VERIFY(!tip.tipPicture->movie()->currentPixmap().isNull());

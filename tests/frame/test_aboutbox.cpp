@@ -2,6 +2,7 @@
 // the system information tool (or says it cannot), and the toolbar button it gives
 // back when it closes.
 #include "FrameWorld.h"
+#include "TestWindows.h"
 #include "ToolbarEntries.h"
 #include "frame/AboutBox.h"
 #include "frame/FrameWindow.h"
@@ -9,15 +10,12 @@
 #include "frame/ToolbarPositions.h"
 #include "platform/MachineSettings.h"
 #include "ui/CommandRegistry.h"
-#include "ui/Forms.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-
-using ui::form;
 
 namespace {
 
@@ -69,7 +67,7 @@ void TestAboutBox::texts()
 {
     FrameWorld world;
     QVERIFY(ui::commands().run(ui::command::kShowAbout));
-    AboutBox& box = form<AboutBox>();
+    AboutBox& box = testWindows().frames.about();
     QVERIFY(box.isVisible());
     QCOMPARE(box.windowTitle(), QStringLiteral("About Vistrel"));
     QCOMPARE(box.findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version 2.0.1"));
@@ -178,7 +176,7 @@ void TestAboutBox::systemInfoTool()
     settings.write(content);
     folder.launcher().setStartsSucceed(startsSucceed);
 
-    AboutBox& box = form<AboutBox>();
+    AboutBox& box = testWindows().frames.about();
     box.show();
     box.findChild<QPushButton*>("cmdSysInfo")->click();
 
@@ -210,8 +208,8 @@ void TestAboutBox::closingGivesBackOnlyTheAboutButton()
 {
     QFETCH(bool, byOk);
     FrameWorld world;
-    FrameWindow& frame = form<FrameWindow>();
-    AboutBox& box = form<AboutBox>();
+    FrameWindow& frame = testWindows().frames.frame();
+    AboutBox& box = testWindows().frames.about();
     box.show();
     setCommandToolbarEntries(true);
     for (int position = 1; position <= kToolbarPositions; ++position)

@@ -1,17 +1,16 @@
 // The frame window itself: its size limits, the status clearing and the hold-off
 // that each activation starts afresh.
 #include "FrameWorld.h"
+#include "TestWindows.h"
 #include "directory/MainWindow.h"
 #include "frame/FrameWindow.h"
 #include "platform/Timer.h"
 #include "platform/Twips.h"
-#include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
 #include <QTest>
 
 using platform::twips;
-using ui::form;
 
 class TestFrameWindow : public QObject {
     Q_OBJECT
@@ -43,7 +42,7 @@ void TestFrameWindow::sizeLimits()
     QFETCH(int, limitedHeightTwips);
     FrameWorld world;
     world.writeProgramFile(QStringLiteral("ServerSettings.txt"), "m\r\nb\r\n");
-    FrameWindow& frame = form<FrameWindow>();
+    FrameWindow& frame = testWindows().frames.frame();
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
 
@@ -59,8 +58,8 @@ void TestFrameWindow::statusClearingRunsForTheWholeRun()
 {
     FrameWorld world;
     world.writeProgramFile(QStringLiteral("ServerSettings.txt"), "m\r\nb\r\n");
-    FrameWindow& frame = form<FrameWindow>();
-    MainWindow& main = form<MainWindow>();
+    FrameWindow& frame = testWindows().frames.frame();
+    MainWindow& main = testWindows().main();
     QVERIFY(frame.statusClearTimer->isEnabled());
     QCOMPARE(frame.statusClearTimer->interval(), 5000);
     for (int round = 0; round < 3; ++round) {

@@ -4,6 +4,7 @@
 // manager, and each is centred over the frame, below the menu bar and the toolbar,
 // where it hides none of the toolbar's buttons.
 #include "FrameWorld.h"
+#include "TestWindows.h"
 #include "frame/AboutBox.h"
 #include "frame/FirstRunMarker.h"
 #include "frame/FrameWindow.h"
@@ -13,13 +14,10 @@
 #include "platform/SettingsStore.h"
 #include "tools/OptionSwitches.h"
 #include "ui/CommandRegistry.h"
-#include "ui/Forms.h"
 
 #include <QMenuBar>
 #include <QTest>
 #include <QWindow>
-
-using ui::form;
 
 namespace {
 
@@ -51,10 +49,10 @@ private slots:
 void TestOwnedWindows::startupOpensTheTipAndTheGuideInFrontOfTheFrame()
 {
     FrameWorld world; // a first run: no marker yet
-    FrameWindow& frame = form<FrameWindow>();
+    FrameWindow& frame = testWindows().frames.frame();
 
-    verifyInFrontOfTheFrame(form<TipOfTheDayWindow>(), frame);
-    verifyInFrontOfTheFrame(form<QuickStartGuide>(), frame);
+    verifyInFrontOfTheFrame(testWindows().frames.tipOfTheDay(), frame);
+    verifyInFrontOfTheFrame(testWindows().frames.guide(), frame);
 }
 
 void TestOwnedWindows::commandsOpenThemInFrontOfTheFrame()
@@ -62,17 +60,17 @@ void TestOwnedWindows::commandsOpenThemInFrontOfTheFrame()
     FrameWorld world;
     QVERIFY(writeFirstRunMarker());
     QVERIFY(world.folder().settings().save(kProgramSettingsApplication, "Options", "Show Tips at Startup", "0"));
-    FrameWindow& frame = form<FrameWindow>();
-    QVERIFY(!ui::isLoaded<TipOfTheDayWindow>() || !form<TipOfTheDayWindow>().isVisible());
+    FrameWindow& frame = testWindows().frames.frame();
+    QVERIFY(!testWindows().frames.tipOfTheDay.isMade() || !testWindows().frames.tipOfTheDay().isVisible());
 
-    QVERIFY(!ui::isLoaded<QuickStartGuide>());
+    QVERIFY(!testWindows().frames.guide.isMade());
 
     QVERIFY(ui::commands().run(ui::command::kShowTipOfTheDay));
-    verifyInFrontOfTheFrame(form<TipOfTheDayWindow>(), frame);
+    verifyInFrontOfTheFrame(testWindows().frames.tipOfTheDay(), frame);
     QVERIFY(ui::commands().run(ui::command::kShowQuickStart));
-    verifyInFrontOfTheFrame(form<QuickStartGuide>(), frame);
+    verifyInFrontOfTheFrame(testWindows().frames.guide(), frame);
     QVERIFY(ui::commands().run(ui::command::kShowAbout));
-    verifyInFrontOfTheFrame(form<AboutBox>(), frame);
+    verifyInFrontOfTheFrame(testWindows().frames.about(), frame);
 }
 
 QTEST_MAIN(TestOwnedWindows)

@@ -2,19 +2,18 @@
 // starter gets its toolbar button back once its window has closed, on an X server of
 // the test's own; the other player's button stays as it is.
 #include "FrameWorld.h"
+#include "TestWindows.h"
 #include "VirtualDisplay.h"
 #include "WindowOwner.h"
 #include "directory/MainWindow.h"
 #include "frame/FrameWindow.h"
 #include "frame/PlayerWatcherWindow.h"
 #include "frame/ToolbarControl.h"
-#include "ui/Forms.h"
 #include "ui/ToolbarState.h"
 
 #include <QPushButton>
 #include <QTest>
 
-using ui::form;
 using Player = PlayerWindowWatcher::Player;
 
 namespace {
@@ -56,7 +55,7 @@ private slots:
         WindowOwner media(display.name());
         QVERIFY2(media.isReady(), qPrintable(media.failure()));
         FrameWorld world;
-        FrameWindow& frame = form<FrameWindow>();
+        FrameWindow& frame = testWindows().frames.frame();
         // As the toolbar leaves them after a Media press that also started RealPlayer
         // earlier.
         for (int button : {kMediaButton, kRealButton})
@@ -66,8 +65,8 @@ private slots:
 
         watchPlayer(Player::Media, media.processId());
         QCOMPARE(watchedPlayer(PlayerWindowWatcher::Player::Media), media.processId());
-        startPlayerWatcher();
-        PlayerWatcherWindow& watcherWindow = form<PlayerWatcherWindow>();
+        testWindows().frames.playerWatcher().watcher().start();
+        PlayerWatcherWindow& watcherWindow = testWindows().frames.playerWatcher();
         QVERIFY(!watcherWindow.isVisible());
         QVERIFY(watcherWindow.watcher().isRunning());
         QTest::qWait(100);
@@ -86,7 +85,7 @@ private slots:
     void goChecksOnce()
     {
         FrameWorld world;
-        PlayerWatcherWindow& watcherWindow = form<PlayerWatcherWindow>();
+        PlayerWatcherWindow& watcherWindow = testWindows().frames.playerWatcher();
         QCOMPARE(watcherWindow.findChild<QPushButton*>("Command1")->text(), QStringLiteral("Go"));
         QCOMPARE(watcherWindow.windowTitle(), QStringLiteral("Program ID Detection"));
         ui::toolbarState().setActive(kRealEntry, true);
@@ -101,10 +100,10 @@ private slots:
     void keyChordShowsTheWindow()
     {
         FrameWorld world;
-        MainWindow& main = form<MainWindow>();
-        QVERIFY(!ui::isLoaded<PlayerWatcherWindow>());
+        MainWindow& main = testWindows().main();
+        QVERIFY(!testWindows().frames.playerWatcher.isMade());
         emit main.shellDetectRequested();
-        QVERIFY(form<PlayerWatcherWindow>().isVisible());
+        QVERIFY(testWindows().frames.playerWatcher().isVisible());
     }
 };
 

@@ -4,6 +4,7 @@
 #include "FakeWebServer.h"
 #include "FrameWorld.h"
 #include "StartedFrame.h"
+#include "TestWindows.h"
 #include "chat/SupportChatWindow.h"
 #include "frame/DebugLog.h"
 #include "frame/FirstRunMarker.h"
@@ -14,7 +15,6 @@
 #include "platform/RuntimeError.h"
 #include "platform/Services.h"
 #include "tools/OptionsWindow.h"
-#include "ui/Forms.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -23,8 +23,6 @@
 
 #include <optional>
 
-using ui::form;
-using ui::isLoaded;
 using Region = StartupSequence::Region;
 
 Q_DECLARE_METATYPE(std::optional<QByteArray>)
@@ -93,12 +91,12 @@ void TestStartup::addressSources()
 
     FrameWindow& frame = startedFrame();
 
-    QCOMPARE(form<ServerSettingsWindow>().reflectorAddressBox->text().toLatin1(), primary);
-    QCOMPARE(form<ServerSettingsWindow>().backupReflectorAddressBox->text().toLatin1(), backup);
-    QCOMPARE(form<SupportChatWindow>().supportHostBox->text().toLatin1(), chatHost);
-    QVERIFY(!form<ServerSettingsWindow>().isVisible());
-    QVERIFY(!form<SupportChatWindow>().isVisible());
-    QVERIFY(isLoaded<OptionsWindow>() && !form<OptionsWindow>().isVisible());
+    QCOMPARE(testWindows().link.serverSettings().reflectorAddressBox->text().toLatin1(), primary);
+    QCOMPARE(testWindows().link.serverSettings().backupReflectorAddressBox->text().toLatin1(), backup);
+    QCOMPARE(testWindows().chat.supportChat().supportHostBox->text().toLatin1(), chatHost);
+    QVERIFY(!testWindows().link.serverSettings().isVisible());
+    QVERIFY(!testWindows().chat.supportChat().isVisible());
+    QVERIFY(testWindows().tools.options.isMade() && !testWindows().tools.options().isVisible());
     QVERIFY(!frame.holdOffOver()); // the final steps ran
     QTRY_VERIFY(frame.holdOffOver());
 }
@@ -107,11 +105,11 @@ void TestStartup::missingServerSettingsLeavesTheWindowUnloaded()
 {
     FrameWorld world;
     FrameWindow& frame = startedFrame();
-    QVERIFY(!isLoaded<ServerSettingsWindow>());
+    QVERIFY(!testWindows().link.serverSettings.isMade());
     QVERIFY(!frame.holdOffOver());
-    QVERIFY(
-        form<DebugLog>().logView->toPlainText().contains(QStringLiteral("MdiLoad = line 1000 in error handler...")));
-    QVERIFY(!form<DebugLog>().isVisible());
+    QVERIFY(testWindows().frames.debugLog().logView->toPlainText().contains(
+        QStringLiteral("MdiLoad = line 1000 in error handler...")));
+    QVERIFY(!testWindows().frames.debugLog().isVisible());
 }
 
 void TestStartup::firstRunMarker_data()
@@ -139,8 +137,8 @@ void TestStartup::firstRunMarker()
     QFile marker(firstRunMarkerPath());
     QVERIFY(marker.open(QIODevice::ReadOnly));
     QCOMPARE(marker.readAll(), markerPresent ? earlier : QByteArray("Complete\r\n"));
-    QCOMPARE(isLoaded<QuickStartGuide>() && form<QuickStartGuide>().isVisible(), !markerPresent);
-    QCOMPARE(form<ServerSettingsWindow>().reflectorAddressBox->text(), QStringLiteral("m"));
+    QCOMPARE(testWindows().frames.guide.isMade() && testWindows().frames.guide().isVisible(), !markerPresent);
+    QCOMPARE(testWindows().link.serverSettings().reflectorAddressBox->text(), QStringLiteral("m"));
 }
 
 void TestStartup::unwritableMarkerStillShowsTheGuide()
@@ -157,10 +155,10 @@ void TestStartup::unwritableMarkerStillShowsTheGuide()
     FrameWindow& frame = startedFrame();
 
     QVERIFY(!QFile::exists(firstRunMarkerPath()));
-    QVERIFY(form<QuickStartGuide>().isVisible());
-    QCOMPARE(form<ServerSettingsWindow>().backupReflectorAddressBox->text(), QStringLiteral("b"));
+    QVERIFY(testWindows().frames.guide().isVisible());
+    QCOMPARE(testWindows().link.serverSettings().backupReflectorAddressBox->text(), QStringLiteral("b"));
     QVERIFY(!frame.holdOffOver());
-    ui::destroyAllForms();
+    testWindows().destroyAll();
 }
 
 void TestStartup::errorPolicy_data()

@@ -5,6 +5,7 @@
 #include "FrameWorld.h"
 #include "StartedFrame.h"
 
+#include "TestWindows.h"
 #include "common/SeenRepliesCache.h"
 #include "frame/DebugLog.h"
 #include "frame/FirstRunMarker.h"
@@ -17,7 +18,6 @@
 #include "platform/Timer.h"
 #include "tools/OptionSwitches.h"
 #include "ui/CommandRegistry.h"
-#include "ui/Forms.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -30,9 +30,6 @@
 
 #include <algorithm>
 #include <optional>
-
-using ui::form;
-using ui::isLoaded;
 
 Q_DECLARE_METATYPE(std::optional<QByteArray>)
 
@@ -55,7 +52,7 @@ std::optional<QByteArray> storedSwitch(platform::SettingsStore& store)
 
 bool tipShown()
 {
-    return isLoaded<TipOfTheDayWindow>() && form<TipOfTheDayWindow>().isVisible();
+    return testWindows().frames.tipOfTheDay.isMade() && testWindows().frames.tipOfTheDay().isVisible();
 }
 
 } // namespace
@@ -105,7 +102,7 @@ void TestTipOfTheDay::startupShowsTheTipByTheSwitch()
 
     QCOMPARE(tipShown(), shown);
     if (shown)
-        QVERIFY(form<TipOfTheDayWindow>().showAtStartupBox->isChecked());
+        QVERIFY(testWindows().frames.tipOfTheDay().showAtStartupBox->isChecked());
     // Showing the tip stores nothing.
     QCOMPARE(storedSwitch(store), stored);
     // What the options window's "Show Tool Tips" box reads: ticked unless switched off
@@ -115,10 +112,10 @@ void TestTipOfTheDay::startupShowsTheTipByTheSwitch()
         QCOMPARE(optionsBox, std::optional<int>(1));
     else if (*stored == "0")
         QCOMPARE(optionsBox, std::optional<int>(0));
-    const QString debugLog = form<DebugLog>().logView->toPlainText();
+    const QString debugLog = testWindows().frames.debugLog().logView->toPlainText();
     QCOMPARE(debugLog.isEmpty(), shown);
     QVERIFY(frame.statusClearTimer->isEnabled());
-    QCOMPARE(form<ServerSettingsWindow>().backupReflectorAddressBox->text(), QStringLiteral("b"));
+    QCOMPARE(testWindows().link.serverSettings().backupReflectorAddressBox->text(), QStringLiteral("b"));
     QVERIFY(!frame.holdOffOver());
 }
 
@@ -127,8 +124,8 @@ void TestTipOfTheDay::untickingStoresTheSwitchAtOnce()
     FrameWorld world;
     const QString storePath = world.folder().settings().filePath();
     world.writeProgramFile(QStringLiteral("ServerSettings.txt"), "m\r\nb\r\n");
-    form<FrameWindow>();
-    TipOfTheDayWindow& tip = form<TipOfTheDayWindow>();
+    testWindows().frames.frame();
+    TipOfTheDayWindow& tip = testWindows().frames.tipOfTheDay();
     QVERIFY(tip.isVisible());
 
     tip.showAtStartupBox->click();
@@ -141,13 +138,13 @@ void TestTipOfTheDay::untickingStoresTheSwitchAtOnce()
     // The next run reads the switch from the store's file.
     platform::SettingsStore nextRun(storePath);
     QCOMPARE(nextRun.get(kProgramSettingsApplication, kSection, kKey), QByteArray("0"));
-    ui::destroyAllForms();
+    testWindows().destroyAll();
     platform::Services services = platform::services();
     services.settings = &nextRun;
     platform::ScopedServices installed(services);
-    form<FrameWindow>();
+    testWindows().frames.frame();
     QVERIFY(!tipShown());
-    ui::destroyAllForms();
+    testWindows().destroyAll();
 }
 
 void TestTipOfTheDay::picture_data()
@@ -170,8 +167,8 @@ void TestTipOfTheDay::picture()
     web.serve(kPicturePath, status, body);
     FrameWorld world(web.url(""));
 
-    form<FrameWindow>();
-    TipOfTheDayWindow& tip = form<TipOfTheDayWindow>();
+    testWindows().frames.frame();
+    TipOfTheDayWindow& tip = testWindows().frames.tipOfTheDay();
     QVERIFY(tip.isVisible());
     QTRY_VERIFY(!tip.pictureFetch->busy());
 
@@ -190,14 +187,14 @@ void TestTipOfTheDay::commandShowsTheTipWhateverTheSwitch()
 {
     FrameWorld world;
     QVERIFY(world.folder().settings().save(kProgramSettingsApplication, kSection, kKey, "0"));
-    form<FrameWindow>();
+    testWindows().frames.frame();
     QVERIFY(!tipShown());
 
     QVERIFY(ui::commands().run(ui::command::kShowTipOfTheDay));
     QVERIFY(tipShown());
-    QVERIFY(!form<TipOfTheDayWindow>().showAtStartupBox->isChecked());
+    QVERIFY(!testWindows().frames.tipOfTheDay().showAtStartupBox->isChecked());
     QCOMPARE(storedSwitch(world.folder().settings()), std::optional<QByteArray>("0"));
-    form<TipOfTheDayWindow>().okButton->click();
+    testWindows().frames.tipOfTheDay().okButton->click();
     QVERIFY(!tipShown());
 }
 

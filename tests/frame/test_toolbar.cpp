@@ -3,6 +3,7 @@
 // reset, the give-back of closing windows and captions that fit their buttons.
 #include "FrameWorld.h"
 #include "RefusingPort.h"
+#include "TestWindows.h"
 #include "ToolbarEntries.h"
 #include "frame/AboutBox.h"
 #include "frame/FrameWindow.h"
@@ -14,14 +15,11 @@
 #include "platform/Services.h"
 #include "platform/Timer.h"
 #include "platform/Twips.h"
-#include "ui/Forms.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QTest>
-
-using ui::form;
 
 namespace {
 
@@ -83,7 +81,7 @@ void TestToolbar::hitTest()
     QCOMPARE(toolbarButtonAt(x).value_or(0), position);
 
     FrameWorld world;
-    FrameWindow& frame = form<FrameWindow>();
+    FrameWindow& frame = testWindows().frames.frame();
     frame.pressToolbar(kRight, 0, float(x), 0);
     frame.pressToolbar(3, 0, float(x), 0); // both buttons at once: nothing
     const QList<QUrl>& pages = world.folder().launcher().pages();
@@ -95,13 +93,13 @@ void TestToolbar::hitTest()
 void TestToolbar::leftPressMarksOnlyThePressedCommand()
 {
     FrameWorld world;
-    FrameWindow& frame = form<FrameWindow>();
+    FrameWindow& frame = testWindows().frames.frame();
     setCommandToolbarEntries(true);
     ui::toolbarState().setActive(ui::ToolbarEntry::Update, true);
 
     frame.pressToolbar(kLeft, 0, 8220, 0); // Serv Set
 
-    QVERIFY(form<ServerSettingsWindow>().isVisible());
+    QVERIFY(testWindows().link.serverSettings().isVisible());
     // No button sets or clears NoButton: it stays as it was.
     for (ui::ToolbarEntry entry : commandToolbarEntries())
         QCOMPARE(ui::toolbarState().isActive(entry),
@@ -118,7 +116,7 @@ void TestToolbar::leftPressMarksOnlyThePressedCommand()
 
     // About runs its command and takes over as the current one.
     frame.pressToolbar(kLeft, 0, 10110, 0);
-    QVERIFY(form<AboutBox>().isVisible());
+    QVERIFY(testWindows().frames.about().isVisible());
     QVERIFY(ui::toolbarState().isActive(ui::ToolbarEntry::About));
     QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::ServerSettings));
     expected[commandButtons().indexOf(12)] = ToolbarControl::PictureNormal;
@@ -129,10 +127,10 @@ void TestToolbar::leftPressMarksOnlyThePressedCommand()
 void TestToolbar::disabledButtonRunsNothing()
 {
     FrameWorld world;
-    FrameWindow& frame = form<FrameWindow>();
+    FrameWindow& frame = testWindows().frames.frame();
     frame.toolbar->setButtonEnabled(6, false);
     frame.pressToolbar(kLeft, 0, 3700, 0); // Status
-    QVERIFY(!ui::isLoaded<StatusWindow>());
+    QVERIFY(!testWindows().link.status.isMade());
     QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::Status));
     QCOMPARE(frame.toolbar->buttonImage(6), int(ToolbarControl::PictureNormal));
 }
@@ -140,7 +138,7 @@ void TestToolbar::disabledButtonRunsNothing()
 void TestToolbar::rightPressOpensHelpForEveryCommand()
 {
     FrameWorld world;
-    FrameWindow& frame = form<FrameWindow>();
+    FrameWindow& frame = testWindows().frames.frame();
     const QList<QByteArray> helpPages = {"Connect.htm",  "Disconne.htm", "ExitButt.htm", "Locator.htm", "Status.htm",
                                          "MediaPla.htm", "RealPlay.htm", "Searchme.htm", "Options.htm", "ServerSe.htm",
                                          "UserSett.htm", "About.htm",    "Update.htm"};
@@ -154,8 +152,8 @@ void TestToolbar::rightPressOpensHelpForEveryCommand()
         opened << page.toString();
     QCOMPARE(opened, expected);
     QVERIFY(world.folder().endProcessCalls().isEmpty()); // Exit did not run
-    QVERIFY(!ui::isLoaded<ServerSettingsWindow>());
-    QVERIFY(!ui::isLoaded<StatusWindow>());
+    QVERIFY(!testWindows().link.serverSettings.isMade());
+    QVERIFY(!testWindows().link.status.isMade());
     const QList<ui::ToolbarEntry> entries = commandToolbarEntries();
     QCOMPARE(std::count_if(entries.begin(), entries.end(),
                            [](ui::ToolbarEntry e) { return ui::toolbarState().isActive(e); }),
@@ -165,7 +163,7 @@ void TestToolbar::rightPressOpensHelpForEveryCommand()
 void TestToolbar::pictureResetKeepsWorking()
 {
     FrameWorld world;
-    FrameWindow& frame = form<FrameWindow>();
+    FrameWindow& frame = testWindows().frames.frame();
     ToolbarControl& toolbar = *frame.toolbar;
     ui::toolbarState().setActive(ui::ToolbarEntry::Options, true); // Options is current
     for (int round = 0; round < 10; ++round) {
@@ -204,12 +202,12 @@ void TestToolbar::giveBack()
     QFETCH(int, button);
     QFETCH(int, entry);
     FrameWorld world;
-    FrameWindow& frame = form<FrameWindow>();
+    FrameWindow& frame = testWindows().frames.frame();
     QWidget* closing = nullptr;
     switch (window) {
-    case 0: closing = &form<StatusWindow>(); break;
-    case 1: closing = &form<ServerSettingsWindow>(); break;
-    default: closing = &form<UserSettingsWindow>(); break;
+    case 0: closing = &testWindows().link.status(); break;
+    case 1: closing = &testWindows().link.serverSettings(); break;
+    default: closing = &testWindows().link.userSettings(); break;
     }
     closing->show();
     setCommandToolbarEntries(true);
@@ -231,12 +229,12 @@ void TestToolbar::giveBack()
 void TestToolbar::commandBoxIsRaisedAfterThePress()
 {
     FrameWorld world;
-    FrameWindow& frame = form<FrameWindow>();
+    FrameWindow& frame = testWindows().frames.frame();
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     RefusingPort refusing;
     QVERIFY(refusing.port() != 0);
-    ServerSettingsWindow& settings = form<ServerSettingsWindow>();
+    ServerSettingsWindow& settings = testWindows().link.serverSettings();
     settings.reflectorAddressBox->setText("127.0.0.1");
     settings.backupReflectorAddressBox->setText("127.0.0.1");
     settings.reflectorPortBox->setText(QString::number(refusing.port()));

@@ -7,6 +7,7 @@
 // With VISTREL_SCREENSHOT_DIR set, each window is also saved there as a PNG picture, as
 // the display shows it (tests/screenshots/frame-windows.sh runs this under Xvfb).
 #include "FrameWorld.h"
+#include "TestWindows.h"
 #include "WindowScreenshot.h"
 #include "chat/SupportChatWindow.h"
 #include "directory/MainWindow.h"
@@ -20,7 +21,6 @@
 #include "tools/OptionsWindow.h"
 #include "tools/PlayerSearchWindow.h"
 #include "ui/CommandRegistry.h"
-#include "ui/Forms.h"
 #include "ui/IndicatorStyle.h"
 
 #include <QApplication>
@@ -35,8 +35,6 @@
 
 #include <algorithm>
 #include <functional>
-
-using ui::form;
 
 namespace {
 
@@ -105,9 +103,9 @@ FrameWindow& showFrame(FrameWorld& world)
     world.writeProgramFile("Showform.txt", "0\r\n");
     writeFirstRunMarker();
     platform::settingsStore().save(kProgramSettingsApplication, "Options", "Show Tips at Startup", "0");
-    MainWindow& main = form<MainWindow>();
+    MainWindow& main = testWindows().main();
     main.show();
-    FrameWindow& frame = form<FrameWindow>();
+    FrameWindow& frame = testWindows().frames.frame();
     frame.show();
     frame.activateWindow();
     [&] { QVERIFY(QTest::qWaitForWindowActive(&frame)); }();
@@ -146,15 +144,15 @@ void TestWindowLook::indicatorsStandOutFromTheGradient()
     QFETCH(QString, name);
     FrameWorld world;
     FrameWindow& frame = showFrame(world);
-    QWidget* window = &form<MainWindow>();
+    QWidget* window = &testWindows().main();
     if (!command.isEmpty()) {
         QVERIFY(ui::commands().run(command));
         const std::map<QString, std::function<QWidget*()>> windows = {
-            {"OptionsWindow", [] { return &form<OptionsWindow>(); }},
-            {"SupportChatWindow", [] { return &form<SupportChatWindow>(); }},
-            {"StatusWindow", [] { return &form<StatusWindow>(); }},
-            {"UserSettingsWindow", [] { return &form<UserSettingsWindow>(); }},
-            {"PlayerSearchWindow", [] { return &form<PlayerSearchWindow>(); }},
+            {"OptionsWindow", [] { return &testWindows().tools.options(); }},
+            {"SupportChatWindow", [] { return &testWindows().chat.supportChat(); }},
+            {"StatusWindow", [] { return &testWindows().link.status(); }},
+            {"UserSettingsWindow", [] { return &testWindows().link.userSettings(); }},
+            {"PlayerSearchWindow", [] { return &testWindows().tools.playerSearch(); }},
         };
         window = windows.at(name)();
         QTRY_VERIFY(window->isVisible());
@@ -173,7 +171,7 @@ void TestWindowLook::aboutBoxShowsItsTextsWhole()
     FrameWorld world;
     showFrame(world);
     QVERIFY(ui::commands().run(ui::command::kShowAbout));
-    AboutBox& box = form<AboutBox>();
+    AboutBox& box = testWindows().frames.about();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     for (QLabel* label : box.findChildren<QLabel*>()) {
         if (label->text().isEmpty())

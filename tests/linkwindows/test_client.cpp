@@ -6,6 +6,7 @@
 #include "RefusingPort.h"
 #include "TempProgramFolder.h"
 
+#include "TestWindows.h"
 #include "link/ReflectorSession.h"
 #include "link/TrafficCipher.h"
 #include "link/WebCamReplyCollector.h"
@@ -14,7 +15,6 @@
 #include "platform/Codec.h"
 #include "platform/Wait.h"
 #include "tools/ForgottenPasswordRequest.h"
-#include "ui/Forms.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +25,6 @@
 
 using platform::SocketControl;
 using platform::waitUntil;
-using ui::form;
 
 namespace {
 
@@ -82,7 +81,7 @@ private slots:
 
     void cleanup()
     {
-        ui::destroyAllForms();
+        testWindows().destroyAll();
         world_.reset();
     }
 
@@ -106,10 +105,10 @@ private slots:
         // The accepted login closes the socket at once; the reflector's close comes
         // after it and is no longer seen.
         QCOMPARE(client.socket().state(), SocketControl::State::Closed);
-        QCOMPARE(form<UserSettingsWindow>().userIdBox->text(), QStringLiteral("123"));
-        QCOMPARE(form<UserSettingsWindow>().isVisible(), false);
+        QCOMPARE(testWindows().link.userSettings().userIdBox->text(), QStringLiteral("123"));
+        QCOMPARE(testWindows().link.userSettings().isVisible(), false);
         QVERIFY(!reflectorSession().state().loginFailed);
-        QCOMPARE(countOf(form<StatusWindow>().logView->toPlainText(), "Login Successful..."), 2);
+        QCOMPARE(countOf(testWindows().link.status().logView->toPlainText(), "Login Successful..."), 2);
     }
 
     void closeByTheReflectorAndErrors()
@@ -151,7 +150,7 @@ private slots:
 
         QVERIFY(connectTo(client, reflector.port()));
         QVERIFY(client.socket().send(loginOnWire(encrypt, "5", "a,b", "").text).ok());
-        QVERIFY(waitUntil([&] { return form<UserSettingsWindow>().userIdBox->text() == "77"; }, kLimitMs));
+        QVERIFY(waitUntil([&] { return testWindows().link.userSettings().userIdBox->text() == "77"; }, kLimitMs));
 
         // The enciphered login carries one comma more; a comma inside a value goes as it is.
         const QByteArray plain = encrypt ? "/Login/5,a,b,," : "/Login/5,a,b,";
@@ -198,7 +197,7 @@ private slots:
         QVERIFY(client.socket().send(loginOnWire(true, "1", "ann", "pw").text).ok());
         QVERIFY(waitUntil([&] { return log.chunks.size() == 6; }, kLimitMs));
         QVERIFY(!reflectorSession().state().loginFailed);
-        QVERIFY(form<UserSettingsWindow>().warningLabel->isHidden());
+        QVERIFY(testWindows().link.userSettings().warningLabel->isHidden());
     }
 
     void aRejectedLoginShowsTheWarning()
@@ -211,11 +210,11 @@ private slots:
         QVERIFY(connectTo(client, reflector.port()));
         QVERIFY(client.socket().send(loginOnWire(false, "1", "ann", "wrong").text).ok());
         QVERIFY(waitUntil([&] { return reflectorSession().state().loginFailed; }, kLimitMs));
-        UserSettingsWindow& settings = form<UserSettingsWindow>();
+        UserSettingsWindow& settings = testWindows().link.userSettings();
         QVERIFY(settings.isVisible());
         QVERIFY(!settings.warningLabel->isHidden());
         QVERIFY(!settings.retryButton->isHidden());
-        QCOMPARE(countOf(form<StatusWindow>().logView->toPlainText(), "Login Failed..."), 1);
+        QCOMPARE(countOf(testWindows().link.status().logView->toPlainText(), "Login Failed..."), 1);
     }
 
     // Whatever the reflector sends, the window takes at most its receive limit of it at
@@ -248,7 +247,7 @@ private slots:
         QVERIFY2(largestChunk <= ReflectorConnection::kReceiveLimitBytes, qPrintable(QString::number(largestChunk)));
         QVERIFY(largestCollection <= WebCamReplyCollector::kCapacityBytes);
         QVERIFY(reflectorSession().collectedWebCamReply().size() <= ReflectorConnection::kReceiveLimitBytes);
-        QCOMPARE(countOf(form<StatusWindow>().logView->toPlainText(), "Webcam reply too long, dropped"), 1);
+        QCOMPARE(countOf(testWindows().link.status().logView->toPlainText(), "Webcam reply too long, dropped"), 1);
     }
 
     // A reflector that repeats "/PasswordUpdated/" every 2 ms while no save can succeed
@@ -275,7 +274,7 @@ private slots:
         flood.start();
         QVERIFY(waitUntil([&] { return sent >= 300; }, kBulkLimitMs));
         flood.stop();
-        const QString log = form<StatusWindow>().logView->toPlainText();
+        const QString log = testWindows().link.status().logView->toPlainText();
 
         QCOMPARE(dialogs.messageTexts(), QStringList{"Error Saving settings.. =  57"});
         QCOMPARE(dialogs.heldBoxCount(), 1);

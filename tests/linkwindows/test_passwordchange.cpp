@@ -9,13 +9,13 @@
 #include "SessionSettled.h"
 #include "StallingPort.h"
 
+#include "TestWindows.h"
 #include "link/ReflectorSession.h"
 #include "link/UserSettingsFile.h"
 #include "linkwindows/PasswordChangeWindow.h"
 #include "linkwindows/StatusWindow.h"
 #include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
-#include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/ToolbarState.h"
 
@@ -26,8 +26,6 @@
 #include <QTest>
 
 #include <optional>
-
-using ui::form;
 
 namespace {
 
@@ -52,7 +50,7 @@ private slots:
     {
         QVERIFY(world_.emplace().listening());
         reflectorSession().state().encryptTraffic = false;
-        UserSettingsWindow& user = form<UserSettingsWindow>();
+        UserSettingsWindow& user = testWindows().link.userSettings();
         user.userNameBox->setText(QStringLiteral("alice"));
         user.userIdBox->setText(QStringLiteral("42"));
         user.passwordBox->setText(QStringLiteral("old1"));
@@ -96,8 +94,8 @@ private slots:
         reflectorSession().state().encryptTraffic = encrypt;
         world_->reflector().setEnciphered(encrypt);
 
-        form<UserSettingsWindow>().changePasswordButton->click();
-        PasswordChangeWindow& window = form<PasswordChangeWindow>();
+        testWindows().link.userSettings().changePasswordButton->click();
+        PasswordChangeWindow& window = testWindows().link.passwordChange();
         QVERIFY(window.isVisible());
         QCOMPARE(window.oldPassword->text(), QStringLiteral("old1"));
         QCOMPARE(window.oldPassword->echoMode(), QLineEdit::Password);
@@ -139,7 +137,7 @@ private slots:
     {
         QFETCH(QString, newPassword);
         QFETCH(QString, message);
-        PasswordChangeWindow& window = form<PasswordChangeWindow>();
+        PasswordChangeWindow& window = testWindows().link.passwordChange();
         window.open();
         window.newPassword->setText(newPassword);
         window.sendButton->click();
@@ -187,7 +185,7 @@ private slots:
             useReflector(mute.serverPort());
             newPassword = QByteArray(16 * 1024 * 1024, 'x');
         }
-        PasswordChangeWindow& window = form<PasswordChangeWindow>();
+        PasswordChangeWindow& window = testWindows().link.passwordChange();
         window.open();
         window.statusBar->setPanelText(1, "before");
 
@@ -201,7 +199,7 @@ private slots:
         else
             QCOMPARE(window.statusBar->panelText(1), QByteArray("before"));
         QCOMPARE(storedPassword(), QByteArray("old1"));
-        QCOMPARE(form<UserSettingsWindow>().passwordBox->text(), QStringLiteral("old1"));
+        QCOMPARE(testWindows().link.userSettings().passwordBox->text(), QStringLiteral("old1"));
     }
 
     void theAnswers_data()
@@ -232,7 +230,7 @@ private slots:
         QFETCH(QByteArray, outcome);
         QFETCH(QByteArray, password);
         world_->reflector().script("/ChangePass/", FakeReflector::Reply::text(answer, 20));
-        PasswordChangeWindow& window = form<PasswordChangeWindow>();
+        PasswordChangeWindow& window = testWindows().link.passwordChange();
         window.open();
         window.newPassword->setText(QStringLiteral("new2"));
         ui::toolbarState().setActive(ui::ToolbarEntry::UserSettings, true);
@@ -243,33 +241,34 @@ private slots:
         }
 
         const QString logged = platform::fromCp1252(outcome);
-        QVERIFY(QTest::qWaitFor([&] { return form<StatusWindow>().logView->toPlainText().contains(logged); }, kWaitMs));
+        QVERIFY(QTest::qWaitFor([&] { return testWindows().link.status().logView->toPlainText().contains(logged); },
+                                kWaitMs));
 
         QVERIFY(!window.isVisible());
         QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::UserSettings));
         QCOMPARE(window.statusBar->panelText(1), closedBefore ? QByteArray("closed") : outcome);
-        QCOMPARE(form<UserSettingsWindow>().passwordBox->text(), platform::fromCp1252(password));
+        QCOMPARE(testWindows().link.userSettings().passwordBox->text(), platform::fromCp1252(password));
         QCOMPARE(storedPassword(), password);
         QCOMPARE(readUserSettingsFile().userName, QByteArray("alice"));
         QCOMPARE(readUserSettingsFile().userId, QByteArray("42"));
         QVERIFY(world_->frame().folder().dialogs().messageTexts().isEmpty());
 
         // The confirmed password is the one the next start logs in with.
-        ui::destroyAllForms();
-        QCOMPARE(form<UserSettingsWindow>().passwordBox->text(), platform::fromCp1252(password));
+        testWindows().destroyAll();
+        QCOMPARE(testWindows().link.userSettings().passwordBox->text(), platform::fromCp1252(password));
     }
 
     // Each opening after a close takes the stored password afresh and starts empty.
     void eachOpeningLoadsAfresh()
     {
-        PasswordChangeWindow& window = form<PasswordChangeWindow>();
+        PasswordChangeWindow& window = testWindows().link.passwordChange();
         window.open();
         window.oldPassword->setText(QStringLiteral("typed"));
         window.newPassword->setText(QStringLiteral("new2"));
         window.open(); // still open: kept
         QCOMPARE(window.oldPassword->text(), QStringLiteral("typed"));
         window.close();
-        form<UserSettingsWindow>().passwordBox->setText(QStringLiteral("other"));
+        testWindows().link.userSettings().passwordBox->setText(QStringLiteral("other"));
         window.open();
         QCOMPARE(window.oldPassword->text(), QStringLiteral("other"));
         QCOMPARE(window.newPassword->text(), QString());
@@ -278,7 +277,7 @@ private slots:
     // A right press anywhere on the window opens its help page; a left one nothing.
     void theHelpPage()
     {
-        PasswordChangeWindow& window = form<PasswordChangeWindow>();
+        PasswordChangeWindow& window = testWindows().link.passwordChange();
         window.open();
         QTest::mouseClick(window.newPassword, Qt::LeftButton);
         QVERIFY(world_->frame().folder().launcher().pages().isEmpty());

@@ -2,11 +2,11 @@
 #include "FileSizeLimit.h"
 #include "OpenForm.h"
 #include "TempProgramFolder.h"
+#include "TestWindows.h"
 #include "link/ServerSettingsFile.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "platform/TextFiles.h"
 #include "platform/Twips.h"
-#include "ui/Forms.h"
 #include "ui/ToolbarState.h"
 
 #include <QLineEdit>
@@ -14,8 +14,6 @@
 #include <QTest>
 
 #include <optional>
-
-using ui::form;
 
 namespace {
 
@@ -35,13 +33,13 @@ private slots:
     }
     void cleanup()
     {
-        ui::destroyAllForms();
+        testWindows().destroyAll();
         folder.reset();
     }
 
     void loadLeavesTheWindowHiddenWithDesignValues()
     {
-        ServerSettingsWindow& window = form<ServerSettingsWindow>();
+        ServerSettingsWindow& window = testWindows().link.serverSettings();
         QVERIFY(!window.isVisible());
         QVERIFY(window.reflectorAddressBox->text().isEmpty());
         QVERIFY(window.backupReflectorAddressBox->text().isEmpty());
@@ -74,7 +72,7 @@ private slots:
         QFETCH(QString, primary);
         QFETCH(QString, backup);
         QFETCH(QByteArray, bytes);
-        ServerSettingsWindow& window = openForm<ServerSettingsWindow>();
+        ServerSettingsWindow& window = openForm(testWindows().link.serverSettings);
         window.reflectorAddressBox->setText(primary);
         window.backupReflectorAddressBox->setText(backup);
         window.reflectorPortBox->setText("8080");
@@ -95,7 +93,7 @@ private slots:
 
     void aSecondSaveReplacesTheFile()
     {
-        ServerSettingsWindow& window = form<ServerSettingsWindow>();
+        ServerSettingsWindow& window = testWindows().link.serverSettings();
         window.reflectorAddressBox->setText("first.example.net");
         window.backupReflectorAddressBox->setText("first-backup.example.net");
         window.save();
@@ -108,7 +106,7 @@ private slots:
     void failedSaveKeepsTheOldFileAndReportsNoSuccess()
     {
         QVERIFY(platform::writeRawLines(folder->filePath("ServerSettings.txt"), {"old.example.net", "old-backup"}));
-        ServerSettingsWindow& window = openForm<ServerSettingsWindow>();
+        ServerSettingsWindow& window = openForm(testWindows().link.serverSettings);
         window.reflectorAddressBox->setText(QString(4096, 'x'));
         window.backupReflectorAddressBox->setText("new-backup");
         {
@@ -130,19 +128,19 @@ private slots:
         QVERIFY(platform::writeRawLines(folder->filePath("ServerSettings.txt"), {"saved", "saved-backup"}));
         ui::toolbarState().setActive(ui::ToolbarEntry::ServerSettings, true);
         ui::toolbarState().setActive(ui::ToolbarEntry::Status, true);
-        ServerSettingsWindow& window = openForm<ServerSettingsWindow>();
+        ServerSettingsWindow& window = openForm(testWindows().link.serverSettings);
         window.reflectorAddressBox->setText("typed.example.net");
         window.reflectorPortBox->setText("81");
 
         QVERIFY(!window.close());
 
         QVERIFY(!window.isVisible());
-        QVERIFY(ui::isLoaded<ServerSettingsWindow>());
+        QVERIFY(testWindows().link.serverSettings.isMade());
         QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::ServerSettings));
         QVERIFY(ui::toolbarState().isActive(ui::ToolbarEntry::Status)); // another window's entry stays
         QCOMPARE(fileContent(folder->filePath("ServerSettings.txt")), QByteArray("saved\r\nsaved-backup\r\n"));
 
-        ServerSettingsWindow& again = openForm<ServerSettingsWindow>();
+        ServerSettingsWindow& again = openForm(testWindows().link.serverSettings);
         QCOMPARE(&again, &window);
         QCOMPARE(again.reflectorAddressBox->text(), QString("typed.example.net"));
         QCOMPARE(again.reflectorPortBox->text(), QString("81"));
@@ -190,7 +188,7 @@ private slots:
 
     void savedAddressesComeBack()
     {
-        ServerSettingsWindow& window = form<ServerSettingsWindow>();
+        ServerSettingsWindow& window = testWindows().link.serverSettings();
         window.reflectorAddressBox->setText(QString::fromUtf8("r\u00e9flector.example"));
         window.backupReflectorAddressBox->setText("192.168.0.7");
         window.save();

@@ -1,13 +1,13 @@
 #include "FakeWebServer.h"
 #include "OpenForm.h"
 #include "TempProgramFolder.h"
+#include "TestWindows.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/StatusWindow.h"
 #include "platform/HttpTransfer.h"
 #include "platform/Services.h"
 #include "platform/TimeScale.h"
 #include "platform/Wait.h"
-#include "ui/Forms.h"
 #include "ui/LampPiece.h"
 #include "ui/ToolbarState.h"
 #include "ui/TrafficMarker.h"
@@ -24,8 +24,6 @@
 
 #include <functional>
 #include <optional>
-
-using ui::form;
 
 namespace {
 
@@ -108,14 +106,14 @@ private slots:
     }
     void cleanup()
     {
-        ui::destroyAllForms();
+        testWindows().destroyAll();
         web.reset();
         folder.reset();
     }
 
     void afterLoadOnlySegments1To3ShowBlue()
     {
-        StatusWindow& window = form<StatusWindow>();
+        StatusWindow& window = testWindows().link.status();
         QVERIFY(!window.isVisible());
         QCOMPARE(shownLamps(window), lampNames("B0 B1 B2 B3 B4"));
         for (TrafficMarker* marker : {window.segment1Marker, window.segment2Marker, window.segment4aMarker,
@@ -159,7 +157,7 @@ private slots:
             {"red 4", 4, Lamp::Red, "", segment4},
             {"red 5", 5, Lamp::Red, "", segment5},
         };
-        StatusWindow& window = form<StatusWindow>();
+        StatusWindow& window = testWindows().link.status();
         LampSet every;
         for (const auto& [name, lamp] : allLamps(window))
             every << name;
@@ -181,7 +179,7 @@ private slots:
 
     void segment1EndsInTheLastColourSet()
     {
-        StatusWindow& window = form<StatusWindow>();
+        StatusWindow& window = testWindows().link.status();
         window.showLamp(1, ReflectorSession::Lamp::Green);
         QCOMPARE(shownLamps(window), lampNames("G1 B1 B2 B3 B4"));
         window.showLamp(1, ReflectorSession::Lamp::Red);
@@ -194,9 +192,9 @@ private slots:
 
     void firstReferenceFromASetterLoadsTheWindowHidden()
     {
-        form<StatusWindow>().showLamp(5, ReflectorSession::Lamp::Red);
-        QVERIFY(ui::isLoaded<StatusWindow>());
-        QVERIFY(!form<StatusWindow>().isVisible());
+        testWindows().link.status().showLamp(5, ReflectorSession::Lamp::Red);
+        QVERIFY(testWindows().link.status.isMade());
+        QVERIFY(!testWindows().link.status().isVisible());
     }
 
     // The pictures come from the program folder's "icons" folder, as shipped; the web
@@ -223,7 +221,7 @@ private slots:
         QFETCH(QString, otherPicture);
         folder->copyShippedFolder("icons");
         web->serve("/support.php", 200, page);
-        StatusWindow& window = form<StatusWindow>();
+        StatusWindow& window = testWindows().link.status();
 
         refresh(window);
 
@@ -240,7 +238,7 @@ private slots:
     {
         folder->copyShippedFolder("icons");
         web->serve("/support.php", 200, "Server is up");
-        StatusWindow& window = form<StatusWindow>();
+        StatusWindow& window = testWindows().link.status();
         refresh(window);
         QCOMPARE(window.serverStateText->text(), QString("Server is Up.."));
 
@@ -257,7 +255,7 @@ private slots:
     {
         folder->copyShippedFolder("icons");
         web->serve("/support.php", 200, "Server is up");
-        StatusWindow& window = form<StatusWindow>();
+        StatusWindow& window = testWindows().link.status();
         refresh(window);
         QVERIFY(window.serverPicture->movie() != nullptr);
 
@@ -282,7 +280,7 @@ private slots:
     {
         platform::setTimeScale(0.02); // the 10 s limit becomes 200 ms
         web->serveSilently("/support.php");
-        StatusWindow& window = form<StatusWindow>();
+        StatusWindow& window = testWindows().link.status();
         window.serverStateText->setText("before");
 
         window.refresh();
@@ -302,7 +300,7 @@ private slots:
     void everyActivationRefreshes()
     {
         web->serve("/support.php", 200, "Server is up");
-        StatusWindow& window = openForm<StatusWindow>();
+        StatusWindow& window = openForm(testWindows().link.status);
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QVERIFY(platform::waitUntil([&] { return requestsFor("/support.php") == 1 && !window.refreshing(); }, 5000));
@@ -319,7 +317,7 @@ private slots:
 
     void logLevelSwitch()
     {
-        StatusWindow& window = openForm<StatusWindow>();
+        StatusWindow& window = openForm(testWindows().link.status);
         QTest::mouseClick(window.logLevelHighBox, Qt::LeftButton);
         QCOMPARE(reflectorSession().state().logLevelHigh, 1);
         QTest::mouseClick(window.logLevelHighBox, Qt::LeftButton);
@@ -331,7 +329,7 @@ private slots:
     void logSurvivesClosingAndReopening()
     {
         ui::toolbarState().setActive(ui::ToolbarEntry::Status, true);
-        StatusWindow& window = openForm<StatusWindow>();
+        StatusWindow& window = openForm(testWindows().link.status);
         window.appendLogLine("Connecting to reflector.example.net");
         window.appendLogLine(QByteArray("caf\xe9 \x80"));
         window.appendLogLine("");
@@ -343,7 +341,7 @@ private slots:
         QVERIFY(!window.isVisible());
         QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::Status));
 
-        StatusWindow& again = openForm<StatusWindow>();
+        StatusWindow& again = openForm(testWindows().link.status);
         QCOMPARE(&again, &window);
         QCOMPARE(again.logText(), QByteArray("Connecting to reflector.example.net\r\ncaf\xe9 \x80\r\n\r\n"));
         QCOMPARE(again.logView->toPlainText(),
@@ -355,7 +353,7 @@ private slots:
 
     void logKeepsItsMostRecentMegabyte()
     {
-        StatusWindow& window = form<StatusWindow>();
+        StatusWindow& window = testWindows().link.status();
         const int lineLength = 1000;
         const int lines = 1600;
         for (int i = 0; i < lines; ++i) {
@@ -382,7 +380,7 @@ private slots:
 
     void rightClickOpensTheHelpPage()
     {
-        StatusWindow& window = openForm<StatusWindow>();
+        StatusWindow& window = openForm(testWindows().link.status);
         window.showLamp(1, ReflectorSession::Lamp::Green);
         window.segment2Marker->show();
         window.segment5aMarker->show();

@@ -3,12 +3,12 @@
 #include "FileSizeLimit.h"
 #include "OpenForm.h"
 #include "TempProgramFolder.h"
+#include "TestWindows.h"
 #include "link/ShowformFile.h"
 #include "link/UserSettingsFile.h"
 #include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/TextFiles.h"
-#include "ui/Forms.h"
 #include "ui/ToolbarState.h"
 
 #include <QCheckBox>
@@ -21,7 +21,6 @@
 #include <optional>
 
 using platform::fromCp1252;
-using ui::form;
 
 namespace {
 
@@ -37,9 +36,9 @@ QByteArray codes(int first, int last)
 // Saves the window's values, forgets every window and loads the user settings afresh.
 UserSettingsWindow& saveAndReload()
 {
-    form<UserSettingsWindow>().save();
-    ui::destroyAllForms();
-    return form<UserSettingsWindow>();
+    testWindows().link.userSettings().save();
+    testWindows().destroyAll();
+    return testWindows().link.userSettings();
 }
 
 } // namespace
@@ -63,7 +62,7 @@ private slots:
     }
     void cleanup()
     {
-        ui::destroyAllForms();
+        testWindows().destroyAll();
         folder.reset();
     }
 
@@ -99,7 +98,7 @@ private slots:
         QFETCH(QString, userName);
         QFETCH(QString, userId);
         QFETCH(QString, password);
-        UserSettingsWindow& window = form<UserSettingsWindow>();
+        UserSettingsWindow& window = testWindows().link.userSettings();
         window.userNameBox->setText(userName);
         window.userIdBox->setText(userId);
         window.passwordBox->setText(password);
@@ -125,7 +124,7 @@ private slots:
 
     void fileFormatByteForByte()
     {
-        UserSettingsWindow& window = form<UserSettingsWindow>();
+        UserSettingsWindow& window = testWindows().link.userSettings();
         window.userNameBox->setText("alice");
         window.userIdBox->setText("42");
         window.passwordBox->setText("abc");
@@ -141,15 +140,15 @@ private slots:
 
     void fileIsReadableByItsOwnerOnly()
     {
-        form<UserSettingsWindow>().passwordBox->setText("secret");
-        form<UserSettingsWindow>().save();
+        testWindows().link.userSettings().passwordBox->setText("secret");
+        testWindows().link.userSettings().save();
         QCOMPARE(permissionBits(folder->filePath("UserSettings.txt")), 0600);
         QVERIFY(!fileContent(folder->filePath("UserSettings.txt")).contains("secret"));
     }
 
     void missingFileEmptiesEveryBox()
     {
-        UserSettingsWindow& window = form<UserSettingsWindow>();
+        UserSettingsWindow& window = testWindows().link.userSettings();
         QVERIFY(window.userNameBox->text().isEmpty());
         QVERIFY(window.userIdBox->text().isEmpty()); // not the design-time "0"
         QVERIFY(window.passwordBox->text().isEmpty());
@@ -197,7 +196,7 @@ private slots:
         QFETCH(QString, userId);
         QFETCH(QByteArray, passwordCodes);
         writeUserSettings(content);
-        UserSettingsWindow& window = form<UserSettingsWindow>();
+        UserSettingsWindow& window = testWindows().link.userSettings();
         QCOMPARE(window.userNameBox->text(), userName);
         QCOMPARE(window.userIdBox->text(), userId);
         QCOMPARE(window.passwordBox->text(), fromCp1252(passwordFromCodeList(passwordCodes)));
@@ -207,7 +206,7 @@ private slots:
     void failedSaveKeepsTheOldFileWithOneError()
     {
         writeUserSettings("\"old\"\r\n\"1\"\r\n\"\"\r\n");
-        UserSettingsWindow& window = form<UserSettingsWindow>();
+        UserSettingsWindow& window = testWindows().link.userSettings();
         window.userNameBox->setText("new name");
         window.passwordBox->setText("0123456789");
         {
@@ -245,7 +244,7 @@ private slots:
         QFETCH(QString, password);
         QFETCH(QString, message);
         writeUserSettings("\"old\"\r\n\"1\"\r\n\"\"\r\n");
-        UserSettingsWindow& window = form<UserSettingsWindow>();
+        UserSettingsWindow& window = testWindows().link.userSettings();
         window.userNameBox->setText(userName);
         window.userIdBox->setText(userId);
         window.passwordBox->setText(password);
@@ -274,7 +273,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, kept);
         QFETCH(QString, message);
-        UserSettingsWindow& window = openForm<UserSettingsWindow>();
+        UserSettingsWindow& window = openForm(testWindows().link.userSettings);
         QLineEdit* box = intoPassword ? window.passwordBox : window.userNameBox;
         QTest::keyClicks(box, typed);
         QCOMPARE(box->text(), kept);
@@ -286,7 +285,7 @@ private slots:
 
     void passwordIsShownMasked()
     {
-        UserSettingsWindow& window = form<UserSettingsWindow>();
+        UserSettingsWindow& window = testWindows().link.userSettings();
         QCOMPARE(window.passwordBox->echoMode(), QLineEdit::Password);
         QVERIFY(!window.userIdBox->isEnabled());
     }
@@ -296,7 +295,7 @@ private slots:
     // reflector) is kept whole and saved whole.
     void lengthLimitsHoldOnlyForTyping()
     {
-        UserSettingsWindow& window = openForm<UserSettingsWindow>();
+        UserSettingsWindow& window = openForm(testWindows().link.userSettings);
         QTest::keyClicks(window.userNameBox, "abcdefghijklmnopq");
         QTest::keyClicks(window.passwordBox, "0123456789xyz");
         QCOMPARE(window.userNameBox->text(), "abcdefghijklmno");
@@ -312,7 +311,7 @@ private slots:
 
     void showformIsWrittenOnEveryChange()
     {
-        UserSettingsWindow& window = form<UserSettingsWindow>();
+        UserSettingsWindow& window = testWindows().link.userSettings();
         QVERIFY(window.showAtStartUpBox->isChecked());
         QVERIFY(!QFile::exists(folder->filePath("Showform.txt"))); // loading writes nothing
 
@@ -322,7 +321,7 @@ private slots:
         window.showAtStartUpBox->setCheckState(Qt::Checked);
         QCOMPARE(fileContent(folder->filePath("Showform.txt")), QByteArray("1\r\n"));
 
-        openForm<UserSettingsWindow>();
+        openForm(testWindows().link.userSettings);
         QTest::mouseClick(window.showAtStartUpBox, Qt::LeftButton); // by the user
         QCOMPARE(fileContent(folder->filePath("Showform.txt")), QByteArray("0\r\n"));
         QTest::mouseClick(window.showAtStartUpBox, Qt::LeftButton);
@@ -352,7 +351,7 @@ private slots:
     void closingHidesTheWarningAndKeepsValues()
     {
         ui::toolbarState().setActive(ui::ToolbarEntry::UserSettings, true);
-        UserSettingsWindow& window = openForm<UserSettingsWindow>();
+        UserSettingsWindow& window = openForm(testWindows().link.userSettings);
         window.userNameBox->setText("alice");
         window.passwordBox->setText("pw");
         // What the reply handling does after a rejected login.
@@ -365,7 +364,7 @@ private slots:
         QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::UserSettings));
         QVERIFY(!window.warningLabel->isVisibleTo(&window));
         QVERIFY(window.retryButton->isVisibleTo(&window)); // until it is used
-        UserSettingsWindow& again = openForm<UserSettingsWindow>();
+        UserSettingsWindow& again = openForm(testWindows().link.userSettings);
         QCOMPARE(&again, &window);
         QCOMPARE(again.userNameBox->text(), QString("alice"));
         QCOMPARE(again.passwordBox->text(), QString("pw"));
@@ -374,7 +373,7 @@ private slots:
 
     void retryRunsTheLoginBeforeTheWindowCloses()
     {
-        UserSettingsWindow& window = openForm<UserSettingsWindow>();
+        UserSettingsWindow& window = openForm(testWindows().link.userSettings);
         window.warningLabel->show();
         window.retryButton->show();
         QStringList seen;
@@ -394,7 +393,7 @@ private slots:
 
     void outsideAddressIsHeldButNotShown()
     {
-        UserSettingsWindow& window = openForm<UserSettingsWindow>();
+        UserSettingsWindow& window = openForm(testWindows().link.userSettings);
         window.reflectorAddressBox->setText("203.0.113.9");
         QVERIFY(!window.reflectorAddressBox->isVisible());
         QCOMPARE(window.reflectorAddressBox->text(), QString("203.0.113.9"));

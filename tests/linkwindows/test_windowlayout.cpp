@@ -7,13 +7,13 @@
 #include "FakeWebServer.h"
 #include "OpenForm.h"
 #include "TempProgramFolder.h"
+#include "TestWindows.h"
 #include "WindowScreenshot.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "linkwindows/StatusWindow.h"
 #include "linkwindows/UserSettingsWindow.h"
 #include "platform/Services.h"
 #include "platform/Wait.h"
-#include "ui/Forms.h"
 #include "ui/TrafficMarker.h"
 
 #include <QAbstractButton>
@@ -27,8 +27,6 @@
 #include <QTest>
 
 #include <optional>
-
-using ui::form;
 
 namespace {
 
@@ -77,9 +75,9 @@ void checkEveryControlIsReadable(QWidget& window, const QWidget* diagram = nullp
 
 // Shows the window as its menu command does and waits until the display has it.
 template <typename Window>
-void open()
+void open(ui::WindowSlot<Window>& slot)
 {
-    Window& window = openForm<Window>();
+    Window& window = openForm(slot);
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 }
@@ -96,29 +94,29 @@ private slots:
     void init() { folder.emplace(); }
     void cleanup()
     {
-        ui::destroyAllForms();
+        testWindows().destroyAll();
         folder.reset();
     }
 
     void serverSettings()
     {
-        ServerSettingsWindow& window = form<ServerSettingsWindow>();
+        ServerSettingsWindow& window = testWindows().link.serverSettings();
         window.reflectorAddressBox->setText("reflector.example.net");
         window.backupReflectorAddressBox->setText("192.168.100.200");
-        open<ServerSettingsWindow>();
+        open(testWindows().link.serverSettings);
         checkEveryControlIsReadable(window);
         saveScreenshot(window, "ServerSettingsWindow");
     }
 
     void userSettings()
     {
-        UserSettingsWindow& window = form<UserSettingsWindow>();
+        UserSettingsWindow& window = testWindows().link.userSettings();
         window.userNameBox->setText("WWWWWWWWWWWWWWW"); // the longest name that can be typed
         window.userIdBox->setText("4711");
         window.passwordBox->setText("0123456789");
         window.warningLabel->show();
         window.retryButton->show();
-        open<UserSettingsWindow>();
+        open(testWindows().link.userSettings);
         checkEveryControlIsReadable(window);
         saveScreenshot(window, "UserSettingsWindow");
     }
@@ -130,7 +128,7 @@ private slots:
         web.serve("/support.php", 200, "Server is up");
         platform::services().webServerBase = web.url("");
 
-        StatusWindow& window = form<StatusWindow>();
+        StatusWindow& window = testWindows().link.status();
         window.showLamp(1, ReflectorSession::Lamp::Green);
         window.showLamp(2, ReflectorSession::Lamp::Red);
         window.segment1Marker->show();
@@ -140,7 +138,7 @@ private slots:
         window.appendLogLine("Connecting to reflector.example.net ...");
         window.appendLogLine("Connected OK ...");
         window.appendLogLine("Login Successful ...");
-        open<StatusWindow>(); // the activation fetches the server's state
+        open(testWindows().link.status); // the activation fetches the server's state
         QVERIFY(platform::waitUntil([&] { return !window.serverStateText->text().isEmpty() && !window.refreshing(); },
                                     5000));
         QCOMPARE(window.serverStateText->text(), QString("Server is Up.."));

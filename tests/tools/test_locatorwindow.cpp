@@ -5,12 +5,12 @@
 #include "RightPressHelp.h"
 #include "SessionSettled.h"
 
+#include "TestWindows.h"
 #include "frame/FrameWindow.h"
 #include "link/ReflectorSession.h"
 #include "platform/Codec.h"
 #include "tools/LocatorWindow.h"
 #include "ui/CommandRegistry.h"
-#include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
 #include "ui/SharedMenuBar.h"
@@ -26,8 +26,6 @@
 #include <QTest>
 
 #include <optional>
-
-using ui::form;
 
 namespace {
 
@@ -55,14 +53,14 @@ QStringList listed(const QListWidget& list)
 // The directory's topics, as the directory hands them to the locator.
 void setTopics(const QList<QByteArray>& topics)
 {
-    form<LocatorWindow>().setTopics(topics);
+    testWindows().tools.locator().setTopics(topics);
 }
 
 // Opens the locator as the Cam Locator command does and lets it become active.
 LocatorWindow& openLocator()
 {
     ui::commands().run(ui::command::kShowLocator);
-    LocatorWindow& locator = form<LocatorWindow>();
+    LocatorWindow& locator = testWindows().tools.locator();
     locator.activateWindow();
     if (!QTest::qWaitForWindowActive(&locator))
         qWarning("the locator did not become active");
@@ -119,7 +117,7 @@ private slots:
         QCOMPARE(::listed(*locator.topicList), listed);
         QCOMPARE(locator.topicList->isEnabled(), loggedIn);
         QCOMPARE(locator.prompt->text(), loggedIn ? kChoosePrompt : kConnectionNeeded);
-        QVERIFY(form<LocatorWindow>().summaryOpen());
+        QVERIFY(testWindows().tools.locator().summaryOpen());
         // Logged out the search still goes out.
         locator.searchButton->click();
         QVERIFY(QTest::qWaitFor([&] { return world_->reflector().requests().size() == 1; }, kWaitMs));
@@ -139,11 +137,11 @@ private slots:
     {
         QFETCH(QString, from);
         if (from == "toolbar")
-            form<FrameWindow>().pressToolbar(1, 0, 2900, 0);
+            testWindows().frames.frame().pressToolbar(1, 0, 2900, 0);
         else
-            menuAction(*form<MainWindow>().findChild<QMenuBar*>(), QStringLiteral("mnuSummary"))->trigger();
-        QVERIFY(form<LocatorWindow>().isVisible());
-        QVERIFY(form<LocatorWindow>().topicList->isEnabled());
+            menuAction(*testWindows().main().findChild<QMenuBar*>(), QStringLiteral("mnuSummary"))->trigger();
+        QVERIFY(testWindows().tools.locator().isVisible());
+        QVERIFY(testWindows().tools.locator().topicList->isEnabled());
     }
 
     // Choosing the same topic twice asks twice, and each choice empties the results first.
@@ -251,7 +249,7 @@ private slots:
 
         locator.close();
 
-        QVERIFY(!form<LocatorWindow>().summaryOpen());
+        QVERIFY(!testWindows().tools.locator().summaryOpen());
         QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::Locator));
         QVERIFY(!locator.isVisible());
         openLocator();
@@ -260,7 +258,7 @@ private slots:
         QCOMPARE(locator.statusBar->panelText(1), QByteArray());
         QCOMPARE(locator.resultSentence->text(),
                  QStringLiteral("For the Topic = ?????? there are webcams located at these nodes. "));
-        QVERIFY(form<LocatorWindow>().summaryOpen());
+        QVERIFY(testWindows().tools.locator().summaryOpen());
     }
 
     // A right press on the window or its controls opens the help page; the topic list

@@ -5,11 +5,11 @@
 #include "FilePermissions.h"
 #include "FileSizeLimit.h"
 #include "FrameWorld.h"
+#include "TestWindows.h"
 #include "link/ReflectorSession.h"
 #include "tools/OptionsWindow.h"
 #include "tools/RestrictedTopicsFrame.h"
 #include "ui/CommandRegistry.h"
-#include "ui/Forms.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -19,7 +19,6 @@
 #include <optional>
 
 using platform::MessageAnswer;
-using ui::form;
 
 namespace {
 
@@ -77,7 +76,7 @@ void TestOptionsWindow::cleanup()
 
 void TestOptionsWindow::firstRunTicksTheBoxAtTheFirstActivation()
 {
-    OptionsWindow& options = form<OptionsWindow>();
+    OptionsWindow& options = testWindows().tools.options();
     QVERIFY(!options.isVisible());
     QVERIFY(!options.iconLoadingSwitchedOff());
     QVERIFY(!noIcons_);
@@ -110,7 +109,7 @@ void TestOptionsWindow::optionsFileAtLoad()
         world_->writeProgramFile(kOptionsFile, *content);
     // The box's rules run only when the load changes its state.
     noIcons_ = true;
-    OptionsWindow& options = form<OptionsWindow>();
+    OptionsWindow& options = testWindows().tools.options();
     QCOMPARE(options.iconLoadingSwitchedOff(), ticked);
     QVERIFY(noIcons_);
     QCOMPARE(stored("OptionsIcons", "Show Icons"), ticked ? QByteArray("1") : QByteArray("absent"));
@@ -119,7 +118,7 @@ void TestOptionsWindow::optionsFileAtLoad()
 
 void TestOptionsWindow::closeWithTheBoxTickedWritesOne()
 {
-    OptionsWindow& options = form<OptionsWindow>();
+    OptionsWindow& options = testWindows().tools.options();
     options.showRequested();
     options.iconSwitch->setChecked(true);
     options.close();
@@ -137,7 +136,7 @@ void TestOptionsWindow::closeWithTheBoxTickedWritesOne()
 void TestOptionsWindow::untickAnsweredNoKeepsIconsOff()
 {
     world_->writeProgramFile(kOptionsFile, " 1\r\n");
-    OptionsWindow& options = form<OptionsWindow>();
+    OptionsWindow& options = testWindows().tools.options();
     QCOMPARE(stored("OptionsIcons", "Show Icons"), QByteArray("1"));
     world_->folder().dialogs().queueAnswer(MessageAnswer::No);
     options.iconSwitch->setChecked(false);
@@ -158,7 +157,7 @@ void TestOptionsWindow::untickAnsweredNoKeepsIconsOff()
 void TestOptionsWindow::untickAnsweredYesSwitchesIconsOn()
 {
     world_->writeProgramFile(kOptionsFile, " 1\r\n");
-    OptionsWindow& options = form<OptionsWindow>();
+    OptionsWindow& options = testWindows().tools.options();
     world_->folder().dialogs().queueAnswer(MessageAnswer::Yes);
     options.iconSwitch->setChecked(false);
     QVERIFY(!noIcons_);
@@ -169,7 +168,7 @@ void TestOptionsWindow::warningOnlyWhenTheStoredValueDiffers()
 {
     world_->writeProgramFile(kOptionsFile, " 0\r\n");
     QVERIFY(world_->folder().settings().save("Vistrel", "OptionsIcons", "Show Icons", "0"));
-    OptionsWindow& options = form<OptionsWindow>();
+    OptionsWindow& options = testWindows().tools.options();
     options.showStoredSwitches();
     QVERIFY(boxes().isEmpty());
     QVERIFY(!options.iconLoadingSwitchedOff());
@@ -188,7 +187,7 @@ void TestOptionsWindow::warningOnlyWhenTheStoredValueDiffers()
 void TestOptionsWindow::failedWriteKeepsTheOldFileWithOneError()
 {
     world_->writeProgramFile(kOptionsFile, " 0\r\n");
-    OptionsWindow& options = form<OptionsWindow>();
+    OptionsWindow& options = testWindows().tools.options();
     options.iconSwitch->setChecked(true);
     {
         FileSizeLimit limit(3);
@@ -201,7 +200,7 @@ void TestOptionsWindow::failedWriteKeepsTheOldFileWithOneError()
 
 void TestOptionsWindow::tipBoxIsStored()
 {
-    OptionsWindow& options = form<OptionsWindow>();
+    OptionsWindow& options = testWindows().tools.options();
     options.setTipBoxState(1);
     QCOMPARE(stored("Options", "Show Tips at Startup"), QByteArray("1"));
     options.tipSwitch->setChecked(false);
@@ -210,7 +209,7 @@ void TestOptionsWindow::tipBoxIsStored()
 
 void TestOptionsWindow::encryptionSwitchIsNeverShown()
 {
-    OptionsWindow& options = form<OptionsWindow>();
+    OptionsWindow& options = testWindows().tools.options();
     options.showRequested();
     QVERIFY(options.isVisible());
     QVERIFY(!options.encryptionSwitch->isVisible());
@@ -222,7 +221,7 @@ void TestOptionsWindow::encryptionSwitchIsNeverShown()
 
 void TestOptionsWindow::optionsCommandShowsTheWindow()
 {
-    OptionsWindow& options = form<OptionsWindow>();
+    OptionsWindow& options = testWindows().tools.options();
     QVERIFY(ui::commands().run(ui::command::kShowOptions));
     QVERIFY(options.requested());
     QVERIFY(options.isVisible());
@@ -252,7 +251,7 @@ void TestOptionsWindow::rightClickOpensHelpPages()
 {
     QFETCH(QString, control);
     QFETCH(QString, page);
-    OptionsWindow& options = form<OptionsWindow>();
+    OptionsWindow& options = testWindows().tools.options();
     options.showRequested();
     auto* widget = options.findChild<QWidget*>(control);
     QVERIFY(widget);
@@ -265,7 +264,7 @@ void TestOptionsWindow::rightClickOpensHelpPages()
 
 void TestOptionsWindow::frameClickAsksForTheLoginFirst()
 {
-    OptionsWindow& options = form<OptionsWindow>();
+    OptionsWindow& options = testWindows().tools.options();
     options.showRequested();
     QTest::mouseClick(options.optionSettingsFrame, Qt::LeftButton, {}, QPoint(2, 2));
     QCOMPARE(

@@ -1,12 +1,12 @@
 #include "FrameWorld.h"
 #include "OpenForm.h"
 #include "RealTimeWait.h"
+#include "TestWindows.h"
 #include "directory/PlayerStart.h"
 #include "platform/TimeScale.h"
 #include "platform/Wait.h"
 #include "tools/PlayerPathFile.h"
 #include "tools/PlayerSearchWindow.h"
-#include "ui/Forms.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -141,7 +141,7 @@ private slots:
 
     void presets_changeTheSearchNotTheFileSaved()
     {
-        ui::form<PlayerSearchWindow>().setPlayerKind(PlayerKind::RealPlayer);
+        testWindows().tools.playerSearch().setPlayerKind(PlayerKind::RealPlayer);
         PlayerSearchWindow& window = openSearch();
         window.mediaPlayerPreset->click();
         QCOMPARE(window.searchText->text(), QStringLiteral("vlc"));
@@ -178,7 +178,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, path);
         QFETCH(QByteArray, line);
-        ui::form<PlayerSearchWindow>().setPlayerKind(PlayerKind(kind));
+        testWindows().tools.playerSearch().setPlayerKind(PlayerKind(kind));
         PlayerSearchWindow& window = openSearch();
         window.selectionBox->setText(path);
         window.saveButton->click();
@@ -235,7 +235,7 @@ private slots:
         // A folder where the file should be: the replacement cannot take its place.
         if (blockTheFile)
             QVERIFY(QDir().mkpath(world_->folder().filePath(QStringLiteral("Real.txt/inside"))));
-        ui::form<PlayerSearchWindow>().setPlayerKind(PlayerKind::RealPlayer);
+        testWindows().tools.playerSearch().setPlayerKind(PlayerKind::RealPlayer);
         PlayerSearchWindow& window = openSearch();
         window.selectionBox->setText(path);
         window.saveButton->click();
@@ -251,7 +251,7 @@ private slots:
 
     void firstSolution_blinksTheSearchCaption()
     {
-        ui::form<PlayerSearchWindow>().setPlayerKind(PlayerKind::MediaPlayer);
+        testWindows().tools.playerSearch().setPlayerKind(PlayerKind::MediaPlayer);
         PlayerSearchWindow& window = openSearch();
         window.firstSolutionButton->click();
         QVERIFY(
@@ -303,7 +303,7 @@ private:
 
     PlayerSearchWindow& openSearch()
     {
-        PlayerSearchWindow& window = openForm<PlayerSearchWindow>();
+        PlayerSearchWindow& window = openForm(testWindows().tools.playerSearch);
         window.startFolderBox->setCurrentText(tree_->path());
         return window;
     }

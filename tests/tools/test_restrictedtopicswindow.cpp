@@ -6,6 +6,7 @@
 #include "FileSizeLimit.h"
 #include "FrameWorld.h"
 #include "StallingPort.h"
+#include "TestWindows.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/ServerSettingsWindow.h"
 #include "linkwindows/UserSettingsWindow.h"
@@ -14,7 +15,6 @@
 #include "tools/OptionsWindow.h"
 #include "tools/RestrictedTopicsFrame.h"
 #include "tools/RestrictedTopicsStore.h"
-#include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
 #include "ui/SharedMenuBar.h"
@@ -34,7 +34,6 @@
 #include <optional>
 
 using platform::MessageAnswer;
-using ui::form;
 
 namespace {
 
@@ -85,7 +84,7 @@ private slots:
     void forgottenPasswordLeavesATakenOverSocketAlone();
 
 private:
-    RestrictedTopicsFrame& frame() { return *form<OptionsWindow>().restrictedTopicsFrame; }
+    RestrictedTopicsFrame& frame() { return *testWindows().tools.options().restrictedTopicsFrame; }
     QStringList boxes() { return world_->folder().dialogs().messageTexts(); }
     void type(const Boxes& typed)
     {
@@ -108,18 +107,18 @@ private:
     // window does not come up.
     bool showTopicChoices()
     {
-        OptionsWindow& options = form<OptionsWindow>();
+        OptionsWindow& options = testWindows().tools.options();
         options.showRequested();
         frame().setAllControlsEnabled(true);
         frame().topicChoices->setFocus();
         return QTest::qWaitForWindowExposed(&options);
     }
-    QString status() { return QString::fromLatin1(form<OptionsWindow>().statusBar->panelText(1)); }
+    QString status() { return QString::fromLatin1(testWindows().tools.options().statusBar->panelText(1)); }
     void pointAt(quint16 port)
     {
-        form<ServerSettingsWindow>().reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
-        form<ServerSettingsWindow>().reflectorPortBox->setText(QString::number(port));
-        form<UserSettingsWindow>().userNameBox->setText(QStringLiteral("mara"));
+        testWindows().link.serverSettings().reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
+        testWindows().link.serverSettings().reflectorPortBox->setText(QString::number(port));
+        testWindows().link.userSettings().userNameBox->setText(QStringLiteral("mara"));
     }
 
     std::optional<FrameWorld> world_;
@@ -221,7 +220,7 @@ void TestRestrictedTopicsWindow::duplicateTopicsAreListedAndStored()
     choose(QStringLiteral("Art"));
     choose(QStringLiteral("Zoo"));
     // The list keeps its entries in order; the tree sees them at once.
-    QCOMPARE(form<OptionsWindow>().restrictedTopics(), (Topics{"Art", "Zoo", "Zoo"}));
+    QCOMPARE(testWindows().tools.options().restrictedTopics(), (Topics{"Art", "Zoo", "Zoo"}));
 
     frame().originalPasswordBox->setText(QStringLiteral("pw"));
     QTest::mouseClick(frame().saveTopicsButton, Qt::LeftButton);
@@ -346,7 +345,7 @@ void TestRestrictedTopicsWindow::reopeningShowsTheStoredList()
 {
     QVERIFY(writeRestrictedPasswordFile("pw"));
     QVERIFY(writeRestrictedTopicsFile({"Golf", "Art"}));
-    OptionsWindow& options = form<OptionsWindow>();
+    OptionsWindow& options = testWindows().tools.options();
     options.showRequested();
     frame().setAllControlsEnabled(true);
     choose(QStringLiteral("Zoo"));
@@ -408,7 +407,7 @@ void TestRestrictedTopicsWindow::failedWritesShowOneErrorAndKeepTheOldState()
 
 void TestRestrictedTopicsWindow::controlsFollowTheLogin()
 {
-    OptionsWindow& options = form<OptionsWindow>();
+    OptionsWindow& options = testWindows().tools.options();
     QVERIFY(!options.passwordBoxesEnabled());
     options.setPasswordBoxesEnabled(true);
     QVERIFY(options.passwordBoxesEnabled());
@@ -424,7 +423,7 @@ void TestRestrictedTopicsWindow::controlsFollowTheLogin()
 
 void TestRestrictedTopicsWindow::ownDisconnectLocksTheWholeFrame()
 {
-    OptionsWindow& options = form<OptionsWindow>();
+    OptionsWindow& options = testWindows().tools.options();
     frame().setAllControlsEnabled(true);
     auto* disconnectItem = menuAction(*options.findChild<QMenuBar*>(), QStringLiteral("mnuDisconnect"));
     QVERIFY(disconnectItem);
@@ -456,7 +455,7 @@ void TestRestrictedTopicsWindow::forgottenPasswordRequest()
     pointAt(reflector.port());
     // The backup address and an enciphered traffic change nothing: the request goes to
     // the primary address, in clear.
-    form<ServerSettingsWindow>().backupReflectorAddressBox->setText(QStringLiteral("192.0.2.1"));
+    testWindows().link.serverSettings().backupReflectorAddressBox->setText(QStringLiteral("192.0.2.1"));
     reflectorSession().state().encryptTraffic = true;
     frame(); // loaded before the password is set, as rapc.dat would give it
     setRestrictedPassword(password);

@@ -1,6 +1,7 @@
 #include "FakeWebServer.h"
 #include "FrameWorld.h"
 #include "OpenForm.h"
+#include "TestWindows.h"
 #include "common/ProgramVersion.h"
 #include "directory/ProgramCommands.h"
 #include "platform/TimeScale.h"
@@ -70,12 +71,12 @@ private slots:
         downloads_.reset();
         qunsetenv(kUpdateDownloadVariable);
         steps_.clear();
-        registerProgramCommands();
+        registerProgramCommands(testWindows());
     }
 
     void load_showsTheRunningVersion()
     {
-        UpdateWindow& window = openForm<UpdateWindow>();
+        UpdateWindow& window = openForm(testWindows().tools.update);
         QCOMPARE(window.windowTitle(), QStringLiteral("Check for Updated Version"));
         QCOMPARE(window.runningVersionBox->text(), QString::fromLatin1(runningVersion()));
     }
@@ -85,7 +86,7 @@ private slots:
         placeUpdater();
         server_->serve(UpdateCheck::kVersionPage, 200, "99.0.0\r\n");
         server_->serve(UpdateCheck::kExecutablePage, 200, newExecutable());
-        UpdateWindow& window = openForm<UpdateWindow>();
+        UpdateWindow& window = openForm(testWindows().tools.update);
         window.checkButton->click();
         QVERIFY(platform::waitUntil([this] { return !world_->folder().endProcessCalls().isEmpty(); }, kCheckLimitMs));
 
@@ -104,7 +105,7 @@ private slots:
     void theRunningVersion_saysSoAndCloses()
     {
         server_->serve(UpdateCheck::kVersionPage, 200, " " + runningVersion() + "\r\n");
-        UpdateWindow& window = openForm<UpdateWindow>();
+        UpdateWindow& window = openForm(testWindows().tools.update);
         window.checkButton->click();
         QVERIFY(platform::waitUntil([&window] { return !window.isVisible(); }, kCheckLimitMs));
 
@@ -132,7 +133,7 @@ private slots:
         placeUpdater();
         server_->serve(UpdateCheck::kVersionPage, 200, "99.0.0\n");
         server_->serve(UpdateCheck::kExecutablePage, status, body);
-        UpdateWindow& window = openForm<UpdateWindow>();
+        UpdateWindow& window = openForm(testWindows().tools.update);
         window.checkButton->click();
         QVERIFY(platform::waitUntil([this] { return !world_->folder().dialogs().messageTexts().isEmpty(); },
                                     kCheckLimitMs));
@@ -148,7 +149,7 @@ private slots:
         world_.reset();
         world_.emplace(); // its web server is a port where nothing listens
         placeUpdater();
-        UpdateWindow& window = openForm<UpdateWindow>();
+        UpdateWindow& window = openForm(testWindows().tools.update);
         window.checkButton->click();
         QVERIFY(platform::waitUntil([this] { return !world_->folder().dialogs().messageTexts().isEmpty(); },
                                     kCheckLimitMs));
@@ -161,7 +162,7 @@ private slots:
         placeUpdater();
         server_->serve(UpdateCheck::kVersionPage, 200, "99.0.0\n");
         server_->serve(UpdateCheck::kExecutablePage, 200, newExecutable());
-        UpdateWindow& window = openForm<UpdateWindow>();
+        UpdateWindow& window = openForm(testWindows().tools.update);
         window.checkButton->click();
         QVERIFY(platform::waitUntil([this] { return QFileInfo::exists(downloadPath()); }, kCheckLimitMs));
         window.close();

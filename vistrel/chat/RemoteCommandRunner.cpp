@@ -11,7 +11,6 @@
 #include "platform/ProgramFolder.h"
 #include "tools/LocatorWindow.h"
 #include "ui/CommandRegistry.h"
-#include "ui/Forms.h"
 #include "ui/ToolbarPicture.h"
 
 #include <QComboBox>
@@ -55,26 +54,23 @@ void changeHeight(SupportChatWindow& window, int change)
     window.changeHeight(change);
 }
 
-void clickConnect()
+void clickConnect(LocatorWindow& locator)
 {
-    LocatorWindow& locator = ui::form<LocatorWindow>();
     locator.hide();
-    locator.topicList->setEnabled(true);
+    locator.enableTopics();
     ui::commands().run(ui::command::kConnect);
 }
 
-void clickDisconnect()
+void clickDisconnect(LocatorWindow& locator)
 {
     ui::commands().run(ui::command::kDisconnect);
     reflectorSession().state().loggedIn = false;
-    LocatorWindow& locator = ui::form<LocatorWindow>();
-    locator.topicList->clear();
-    locator.topicList->setEnabled(false);
+    locator.clearTopics();
 }
 
 } // namespace
 
-void runRemoteCommand(SupportChatWindow& window, const QByteArray& chunk)
+void runRemoteCommand(SupportChatWindow& window, ui::WindowSlot<LocatorWindow>& locator, const QByteArray& chunk)
 {
     const RemoteCommand command = chat::readRemoteCommand(chunk);
     switch (command.action) {
@@ -99,8 +95,8 @@ void runRemoteCommand(SupportChatWindow& window, const QByteArray& chunk)
             changeToolbarPicture(*command.toolbarButton,
                                  command.action == RemoteAction::Highlight ? kHighlightedPicture : kNormalPicture);
         break;
-    case RemoteAction::Connect: window.runProgramStepLater(&clickConnect); break;
-    case RemoteAction::Disconnect: window.runProgramStepLater(&clickDisconnect); break;
+    case RemoteAction::Connect: window.runProgramStepLater([&locator] { clickConnect(locator()); }); break;
+    case RemoteAction::Disconnect: window.runProgramStepLater([&locator] { clickDisconnect(locator()); }); break;
     case RemoteAction::RunCommand:
         window.runProgramStepLater([name = command.commandName] { ui::commands().run(name); });
         break;

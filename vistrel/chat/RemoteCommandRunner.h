@@ -6,6 +6,9 @@
 // Nothing is answered; a step that fails is skipped.
 #include <QByteArray>
 
+#include "ui/WindowSlot.h"
+
+class LocatorWindow;
 class SupportChatWindow;
 
-void runRemoteCommand(SupportChatWindow& window, const QByteArray& chunk);
+void runRemoteCommand(SupportChatWindow& window, ui::WindowSlot<LocatorWindow>& locator, const QByteArray& chunk);

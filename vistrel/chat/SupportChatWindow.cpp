@@ -6,15 +6,13 @@
 #include "chat/PicturePanel.h"
 #include "chat/SupportHostAddresses.h"
 #include "chatprotocol/RemoteCommands.h"
-#include "linkwindows/StatusWindow.h"
-#include "linkwindows/UserSettingsWindow.h"
+#include "linkwindows/LinkWindows.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/Services.h"
 #include "platform/SocketControl.h"
 #include "platform/Twips.h"
-#include "ui/Forms.h"
 #include "ui/ObjectNames.h"
 
 #include <QApplication>
@@ -40,7 +38,8 @@ const QString kHelpPage = QStringLiteral("/help/Chat.htm");
 
 } // namespace
 
-SupportChatWindow::SupportChatWindow()
+SupportChatWindow::SupportChatWindow(LinkWindows& linkWindows, ui::WindowSlot<LocatorWindow>& locator)
+    : linkWindows_(linkWindows), locator_(locator)
 {
     setWindowTitle(QStringLiteral("Larkspire Support Chat"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -126,7 +125,7 @@ void SupportChatWindow::load()
 
 void SupportChatWindow::logLine(const QByteArray& line)
 {
-    ui::form<StatusWindow>().appendLogLine(line);
+    linkWindows_.status().appendLogLine(line);
 }
 
 void SupportChatWindow::appendToTranscript(const QByteArray& text)
@@ -168,7 +167,7 @@ void SupportChatWindow::sendLine()
             break;
         }
     }
-    const QByteArray userName = toCp1252(ui::form<UserSettingsWindow>().userNameBox->text());
+    const QByteArray userName = toCp1252(linkWindows_.userSettings().userNameBox->text());
     // A target that is not connected refuses the bytes; nothing more is said.
     target->send(chat::userLine(userName, text));
     if (target == supportSocket_)

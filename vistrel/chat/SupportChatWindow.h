@@ -19,6 +19,7 @@
 #include "chat/SupportChatPorts.h"
 #include "chat/SupportHostAddresses.h"
 #include "ui/ProgramWindow.h"
+#include "ui/WindowSlot.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -27,6 +28,8 @@
 #include <functional>
 #include <memory>
 
+class LinkWindows;
+class LocatorWindow;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -60,7 +63,9 @@ public:
     static inline const QColor kClosedColour{192, 0, 0};
     static inline const QColor kMessageSentColour{0, 255, 0};
 
-    SupportChatWindow();
+    // The status window takes the chat's log lines, the user settings give the user's
+    // name; the support side's Connect and Disconnect also reach the locator.
+    SupportChatWindow(LinkWindows& linkWindows, ui::WindowSlot<LocatorWindow>& locator);
     ~SupportChatWindow() override;
 
     // Starts the listener and fills the sender details from their file.
@@ -170,6 +175,8 @@ private:
     std::unique_ptr<chat::AppendedText> transcriptText_;
     std::unique_ptr<chat::AppendedText> offlineMessageText_;
 
+    LinkWindows& linkWindows_;
+    ui::WindowSlot<LocatorWindow>& locator_;
     chat::SupportChatPorts ports_;
     bool enlarged_ = false;
     QByteArray supportName_;

@@ -92,5 +92,5 @@ void SupportChatWindow::runProgramStepLater(std::function<void()> step)
 
 void SupportChatWindow::handleSupportChunk(const QByteArray& chunk)
 {
-    runRemoteCommand(*this, chunk);
+    runRemoteCommand(*this, locator_, chunk);
 }

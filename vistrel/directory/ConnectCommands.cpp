@@ -1,17 +1,12 @@
 #include "directory/ConnectCommands.h"
 
 #include "common/SeenRepliesCache.h"
-#include "directory/MainWindow.h"
+#include "directory/ProgramWindows.h"
 #include "directory/TransmitterChannel.h"
 #include "directory/TreeNodes.h"
 #include "link/ReflectorSession.h"
-#include "linkwindows/UserSettingsWindow.h"
 #include "platform/Dialogs.h"
-#include "tools/LocatorWindow.h"
-#include "tools/OptionsWindow.h"
-#include "tools/RestrictedTopicsFrame.h"
 #include "ui/CommandRegistry.h"
-#include "ui/Forms.h"
 #include "ui/PanelStatusBar.h"
 
 #include <QAction>
@@ -24,8 +19,6 @@
 
 #include <optional>
 #include <utility>
-
-using ui::form;
 
 namespace {
 
@@ -41,26 +34,26 @@ ConnectTexts connectTexts(CommandOrigin origin)
     return {"Logging into Reflector Server...", "Connecting to Server..."};
 }
 
-void setStatus(const QByteArray& text)
+void setStatus(MainWindow& main, const QByteArray& text)
 {
-    form<MainWindow>().statusBar->setPanelText(1, text);
+    main.statusBar->setPanelText(1, text);
 }
 
 // The restricted-topics password boxes can be used only while logged in; the options
 // window's own commands switch its buttons, topic choices and topic list with them.
-void unlockPasswordBoxes(CommandOrigin origin, bool unlocked)
+void unlockPasswordBoxes(OptionsWindow& options, CommandOrigin origin, bool unlocked)
 {
-    OptionsWindow& options = form<OptionsWindow>();
     options.setVisible(false);
     options.setPasswordBoxesEnabled(unlocked);
     if (origin == CommandOrigin::OptionsWindow)
-        options.restrictedTopicsFrame->setAllControlsEnabled(unlocked);
+        options.setRestrictedTopicControlsEnabled(unlocked);
     options.setVisible(false);
 }
 
 using Session = ReflectorSession;
 
 struct ConnectRequest {
+    ProgramWindows* windows;
     CommandOrigin origin;
     ConnectSteps steps;
 };
@@ -101,19 +94,20 @@ ConnectRun& connectRun()
 void finishConnect(const ConnectRequest& request)
 {
     const ConnectTexts texts = connectTexts(request.origin);
-    MainWindow& main = form<MainWindow>();
+    ProgramWindows& windows = *request.windows;
+    MainWindow& main = windows.main();
     if (reflectorSession().state().connectFailed) {
         platform::dialogs().messageBox(QStringLiteral("Failed to connect to the Larkspire Server..."));
-        setStatus("Login Failed...");
+        setStatus(main, "Login Failed...");
         return;
     }
     if (!reflectorSession().state().loggedIn)
         return; // the login has reported why itself
 
-    setStatus(texts.connected);
+    setStatus(main, texts.connected);
     main.directoryTree->clear();
-    setStatus("Loading icons...");
-    OptionsWindow& options = form<OptionsWindow>();
+    setStatus(main, "Loading icons...");
+    OptionsWindow& options = windows.tools.options();
     options.hide();
     options.setVisible(false);
     if (options.iconLoadingSwitchedOff()) {
@@ -122,35 +116,36 @@ void finishConnect(const ConnectRequest& request)
         main.directoryTree->setIconSize(QSize(0, 0));
     }
     options.hide();
-    request.steps.loadIcons();
-    setStatus("Building Nodes...");
-    request.steps.buildNodes();
+    request.steps.loadIcons(windows);
+    setStatus(main, "Building Nodes...");
+    request.steps.buildNodes(windows);
     TreeNodes::of(*main.directoryTree).setSorted(true);
 
     if (reflectorSession().state().loggedIn) {
-        setStatus("Login Successful...");
-        unlockPasswordBoxes(request.origin, true);
+        setStatus(main, "Login Successful...");
+        unlockPasswordBoxes(options, request.origin, true);
     }
 }
 
 void startConnect(const ConnectRequest& request)
 {
     const ConnectTexts texts = connectTexts(request.origin);
-    MainWindow& main = form<MainWindow>();
+    ProgramWindows& windows = *request.windows;
+    MainWindow& main = windows.main();
     // A rejected login shows the user settings window with its "Retry Login" button,
     // which runs this command again. Every login starts here, so the button is
     // joined to it here, once per window.
-    QObject::connect(&form<UserSettingsWindow>(), &UserSettingsWindow::retryLogin, &main,
+    QObject::connect(&windows.link.userSettings(), &UserSettingsWindow::retryLogin, &main,
                      &MainWindow::connectToReflector, Qt::UniqueConnection);
 
     reflectorSession().state().connectFailed = false;
     reflectorSession().state().logoutOwed = false;
     deleteSeenRepliesCache();
-    LocatorWindow& locator = form<LocatorWindow>();
+    LocatorWindow& locator = windows.tools.locator();
     locator.hide();
-    locator.topicList->setEnabled(true);
+    locator.enableTopics();
     showConnectedState(true);
-    setStatus(texts.loggingIn);
+    setStatus(main, texts.loggingIn);
 
     request.steps.login();
 
@@ -172,12 +167,12 @@ void startConnect(const ConnectRequest& request)
         Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
 }
 
-void finishDisconnect(Session::LogoutOutcome outcome)
+void finishDisconnect(MainWindow& main, Session::LogoutOutcome outcome)
 {
     if (outcome == Session::LogoutOutcome::NothingToEnd) {
         showConnectedState(false);
     } else if (outcome == Session::LogoutOutcome::Sent) {
-        form<MainWindow>().directoryTree->clear();
+        main.directoryTree->clear();
         showConnectedState(false);
         deleteSeenRepliesCache();
     }
@@ -191,7 +186,7 @@ void showConnectedState(bool connected)
     ui::commands().action(ui::command::kDisconnect)->setEnabled(connected);
 }
 
-void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
+void connectCommand(ProgramWindows& windows, CommandOrigin origin, const ConnectSteps& steps)
 {
     // A Connect asked for while a login or a logout runs (Retry Login pressed while a
     // rejected login still holds its window, a remote command) would find the session
@@ -199,23 +194,22 @@ void connectCommand(CommandOrigin origin, const ConnectSteps& steps)
     // the session is free instead; several such requests make one.
     ConnectRun& run = connectRun();
     if (run.awaitingLogin || reflectorSession().busy()) {
-        run.askedMeanwhile = ConnectRequest{origin, steps};
+        run.askedMeanwhile = ConnectRequest{&windows, origin, steps};
         return;
     }
-    startConnect({origin, steps});
+    startConnect({&windows, origin, steps});
 }
 
-void disconnectCommand(CommandOrigin origin)
+void disconnectCommand(ProgramWindows& windows, CommandOrigin origin)
 {
-    MainWindow& main = form<MainWindow>();
+    MainWindow& main = windows.main();
     deleteSeenRepliesCache();
-    LocatorWindow& locator = form<LocatorWindow>();
+    LocatorWindow& locator = windows.tools.locator();
     // From a secondary window's menu the locator stays open or hidden, as it was.
     if (origin == CommandOrigin::MainWindow)
         locator.hide();
-    locator.topicList->clear();
-    locator.topicList->setEnabled(false);
-    unlockPasswordBoxes(origin, false);
+    locator.clearTopics();
+    unlockPasswordBoxes(windows.tools.options(), origin, false);
     main.directoryTree->clear();
     main.statusBar->setPanelText(2, {});
     main.transmitter->emptyFileList();
@@ -224,7 +218,8 @@ void disconnectCommand(CommandOrigin origin)
     // the error's number first.
     const Session::StepErrors errors =
         origin == CommandOrigin::MainWindow ? Session::StepErrors::Skipped : Session::StepErrors::Shown;
-    QObject::connect(&reflectorSession(), &Session::logoutEnded, &reflectorSession(), &finishDisconnect,
-                     Qt::SingleShotConnection);
+    QObject::connect(
+        &reflectorSession(), &Session::logoutEnded, &reflectorSession(),
+        [&main](Session::LogoutOutcome outcome) { finishDisconnect(main, outcome); }, Qt::SingleShotConnection);
     reflectorSession().logOut(errors);
 }

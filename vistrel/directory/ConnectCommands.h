@@ -23,8 +23,8 @@ enum class CommandOrigin {
 // when the session is not busy after the step).
 struct ConnectSteps {
     std::function<void()> login = [] { reflectorSession().logIn(); };
-    std::function<void()> loadIcons = loadTopicIcons;
-    std::function<void()> buildNodes = buildTopicTree;
+    std::function<void(ProgramWindows&)> loadIcons = loadTopicIcons;
+    std::function<void(ProgramWindows&)> buildNodes = buildTopicTree;
 };
 
 // Switches the menus and toolbar to the connected state and starts the login; once
@@ -32,14 +32,14 @@ struct ConnectSteps {
 // restricted-topics password boxes. A Connect asked for while a login or a logout runs
 // (Retry Login in the rejection window, a remote command) starts whole once the
 // session is free; several such requests make one.
-void connectCommand(CommandOrigin origin, const ConnectSteps& steps = {});
+void connectCommand(ProgramWindows& windows, CommandOrigin origin, const ConnectSteps& steps = {});
 
 // Locks the password boxes, empties the tree and starts the session's logout
 // (ReflectorSession::logOut); the rest follows the logout's outcome. A logout that
 // could not be sent leaves the menus and toolbar in the connected state, so that
 // Disconnect can be run again. With nothing to log out from nothing is sent, and the
 // menus and toolbar go back to the disconnected state at once.
-void disconnectCommand(CommandOrigin origin);
+void disconnectCommand(ProgramWindows& windows, CommandOrigin origin);
 
 // Puts the main window's Connect and Disconnect items and the toolbar's buttons 1 and
 // 2 in the connected (Connect disabled) or disconnected state.

@@ -2,19 +2,13 @@
 
 #include "directory/ConnectCommands.h"
 #include "directory/NodeClick.h"
+#include "directory/ProgramWindows.h"
 #include "directory/ShutDown.h"
-#include "directory/SnapshotWindow.h"
 #include "directory/TransmitterChannel.h"
 #include "directory/TreeInteraction.h"
 #include "directory/TreeNodes.h"
-#include "frame/FrameWindow.h"
-#include "frame/PlayerWatcherWindow.h"
-#include "frame/QuickStartGuide.h"
 #include "link/ReflectorSession.h"
 #include "link/ShowformFile.h"
-#include "linkwindows/ServerSettingsWindow.h"
-#include "linkwindows/StatusWindow.h"
-#include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
@@ -22,7 +16,6 @@
 #include "platform/ProcessEnd.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
-#include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/GraphicalButton.h"
 #include "ui/ObjectNames.h"
@@ -56,7 +49,6 @@
 #include <utility>
 
 using platform::twips;
-using ui::form;
 
 namespace {
 
@@ -82,17 +74,10 @@ bool openWebServerPage(const QString& path)
     return platform::launcher().openPage(QUrl(platform::webServerPage(path))).opened;
 }
 
-void armToolbarReset(int intervalMs)
-{
-    platform::Timer& reset = *form<FrameWindow>().toolbarPictureReset;
-    reset.setInterval(intervalMs);
-    reset.setEnabled(true);
-}
-
 } // namespace
 
-MainWindow::MainWindow()
-    : remoteIcons(kTreeImageSize), localIcons(kTreeImageSize),
+MainWindow::MainWindow(ProgramWindows& windows)
+    : remoteIcons(kTreeImageSize), localIcons(kTreeImageSize), windows_(windows),
       shellDetectChord_({Qt::Key_Control, Qt::Key_Alt, Qt::Key_Shift, Qt::Key_P})
 {
     setWindowTitle(QStringLiteral("Larkspire Vistrel"));
@@ -126,7 +111,7 @@ MainWindow::MainWindow()
     body->addWidget(progressBar, 2, 0);
     body->addWidget(relayAddressBox, 3, 0);
     body->addWidget(createTransmitterFrame(), 0, 1, 4, 1);
-    new TreeInteraction(*directoryTree, *transmitterAddressBox, directoryModel);
+    new TreeInteraction(*directoryTree, *transmitterAddressBox, directoryModel, windows_);
     body->setColumnStretch(0, 3);
     body->setColumnStretch(1, 2);
     layout->addLayout(body, 1);
@@ -225,7 +210,7 @@ void MainWindow::wireTransmitterControls()
     openHelpOnRightClick(*speedFrame, {modemSpeedOption, cableSpeedOption}, kSpeedHelpPage);
 
     connect(connectButton, &QPushButton::clicked, this, [this] {
-        const QString port = form<ServerSettingsWindow>().viewerPortBox->text();
+        const QString port = windows_.link.serverSettings().viewerPortBox->text();
         transmitter->connectAndListFiles(transmitterAddressBox->text(), port.trimmed().toInt());
     });
     connect(stopButton, &QPushButton::clicked, transmitter, &TransmitterChannel::stopTransmission);
@@ -247,7 +232,7 @@ void MainWindow::wireTransmitterControls()
     });
     connect(transmitter, &TransmitterChannel::playRequested, this, &MainWindow::playChosenStream);
     connect(transmitter, &TransmitterChannel::logLine, this,
-            [](const QByteArray& line) { form<StatusWindow>().appendLogLine(line); });
+            [this](const QByteArray& line) { windows_.link.status().appendLogLine(line); });
 }
 
 void MainWindow::showTransmitterFiles(const QList<QByteArray>& names)
@@ -279,12 +264,12 @@ void MainWindow::createTimers()
 
 void MainWindow::load()
 {
-    FrameWindow& frame = form<FrameWindow>();
+    FrameWindow& frame = windows_.frames.frame();
     frame.show();
     QMdiSubWindow* place = frame.adoptMainWindow(*this);
     connect(&frame, &FrameWindow::statusClearDue, this, [this] { statusBar->setPanelText(1, {}); });
     connect(&frame, &FrameWindow::connectionButtonPressed, this, &showConnectedState);
-    connect(this, &MainWindow::shellDetectRequested, this, [] { form<PlayerWatcherWindow>().show(); });
+    connect(this, &MainWindow::shellDetectRequested, this, [this] { windows_.frames.playerWatcher().show(); });
     startupStep->setEnabled(true);
     startupStep->setInterval(kStartupStepMs);
     place->setGeometry(twips(kLeftTwips), twips(kTopTwips), twips(kWidthTwips), twips(kHeightTwips));
@@ -296,7 +281,7 @@ void MainWindow::showStartupChoice()
 {
     const QByteArray choice = readShowformFile();
 
-    UserSettingsWindow& settings = form<UserSettingsWindow>();
+    UserSettingsWindow& settings = windows_.link.userSettings();
     settings.hide();
     if (!choice.isEmpty()) {
         bool isNumber = false;
@@ -323,47 +308,47 @@ void MainWindow::openClickedItem(QTreeWidgetItem* item)
 
 void MainWindow::openNode(TreeNode& node)
 {
-    runNodeClick(*this, node);
+    runNodeClick(windows_, node);
 }
 
 void MainWindow::connectToReflector()
 {
-    connectCommand(CommandOrigin::MainWindow);
+    connectCommand(windows_, CommandOrigin::MainWindow);
 }
 
 void MainWindow::disconnectFromReflector()
 {
-    disconnectCommand(CommandOrigin::MainWindow);
+    disconnectCommand(windows_, CommandOrigin::MainWindow);
 }
 
 void MainWindow::exitProgram()
 {
-    shutDownAfterLogout();
+    shutDownAfterLogout(*this);
 }
 
 void MainWindow::showServerSettings()
 {
-    form<ServerSettingsWindow>().showNormal();
+    windows_.link.serverSettings().showNormal();
 }
 
 void MainWindow::showUserSettings()
 {
-    form<UserSettingsWindow>().showNormal();
+    windows_.link.userSettings().showNormal();
 }
 
 void MainWindow::showSystemStatus()
 {
-    form<StatusWindow>().showNormal();
+    windows_.link.status().showNormal();
 }
 
 void MainWindow::showSnapshotWindow()
 {
-    form<SnapshotWindow>().showNormal();
+    windows_.snapshot().showNormal();
 }
 
 void MainWindow::showQuickStart()
 {
-    ui::showInFrontOf(form<QuickStartGuide>(), form<FrameWindow>());
+    ui::showInFrontOf(windows_.frames.guide(), windows_.frames.frame());
 }
 
 void MainWindow::openAddWebCamsPage()
@@ -371,6 +356,13 @@ void MainWindow::openAddWebCamsPage()
     if (!openWebServerPage(kAddWebCamsPage))
         platform::dialogs().messageBox(
             QStringLiteral("The page %1 could not be opened.").arg(platform::webServerPage(kAddWebCamsPage)));
+}
+
+void MainWindow::armToolbarReset(int intervalMs)
+{
+    platform::Timer& reset = *windows_.frames.frame().toolbarPictureReset;
+    reset.setInterval(intervalMs);
+    reset.setEnabled(true);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -388,7 +380,7 @@ void MainWindow::askToShutDown(QCloseEvent* event)
         QStringLiteral("Would you like to shutdown now?"), platform::MessageButtons::YesNo, platform::MessageIcon::None,
         QStringLiteral("Shutdown Larkspire Vistrel"));
     if (answer == platform::MessageAnswer::Yes)
-        shutDownAfterLogout();
+        shutDownAfterLogout(*this);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

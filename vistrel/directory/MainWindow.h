@@ -11,6 +11,7 @@
 #include <QWidget>
 
 class PanelStatusBar;
+class ProgramWindows;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -35,7 +36,8 @@ class MainWindow : public QWidget {
 public:
     static constexpr int kStartupStepMs = 3000;
 
-    MainWindow();
+    // The main window reaches the other windows through their owner.
+    explicit MainWindow(ProgramWindows& windows);
 
     // Shows the frame (whose load is the start-up sequence), takes its place in the
     // frame and arms the start-up step.
@@ -110,6 +112,8 @@ protected:
 
 private:
     QWidget* createTransmitterFrame();
+    // Arms the frame's toolbar picture reset after a mouse move over the window.
+    void armToolbarReset(int intervalMs);
     void wireTransmitterControls();
     void showTransmitterFiles(const QList<QByteArray>& names);
     void createTimers();
@@ -130,6 +134,7 @@ private:
     QLabel* transmitterReply = nullptr;
     QGroupBox* speedFrame = nullptr;
 
+    ProgramWindows& windows_;
     KeyChord shellDetectChord_;
     // The station help page opens once per hold of the right button, not on every move.
     bool stationHelpOpened_ = false;

@@ -1,7 +1,7 @@
 #include "directory/NodeClick.h"
 
 #include "common/Lexmara.h"
-#include "directory/MainWindow.h"
+#include "directory/ProgramWindows.h"
 #include "directory/RestrictedTopicGate.h"
 #include "directory/TopicDispatch.h"
 #include "directory/TreeNodes.h"
@@ -79,8 +79,9 @@ void reportNodeClickError(int number)
     platform::dialogs().messageBox(QStringLiteral("Error = ") + signedText);
 }
 
-void runNodeClick(MainWindow& main, TreeNode& clickedNode)
+void runNodeClick(ProgramWindows& windows, TreeNode& clickedNode)
 {
+    MainWindow& main = windows.main();
     const ClickedNode clicked(*main.directoryTree, clickedNode);
     main.transmitterAddressBox->clear();
 
@@ -92,7 +93,7 @@ void runNodeClick(MainWindow& main, TreeNode& clickedNode)
     }
 
     const QByteArray queryText = clickedNode.nodeText();
-    if (!passesRestrictedTopicCheck(queryText))
+    if (!passesRestrictedTopicCheck(windows.tools.options(), queryText))
         return;
 
     TreeNode* node = clicked.get();
@@ -109,8 +110,8 @@ void runNodeClick(MainWindow& main, TreeNode& clickedNode)
         reflectorSession().sendQuery(query);
 
     // The webcam opens once the queries have gone out; their replies may have come meanwhile.
-    reflectorSession().runAfterRequests([clicked] {
+    reflectorSession().runAfterRequests([&windows, clicked] {
         if (TreeNode* stillThere = clicked.get())
-            step([&] { openWebCamOfNode(*stillThere); });
+            step([&] { openWebCamOfNode(windows, *stillThere); });
     });
 }

@@ -4,10 +4,10 @@
 // opening of its webcam, every step under one error trap.
 #include <QByteArray>
 
-class MainWindow;
+class ProgramWindows;
 class TreeNode;
 
-void runNodeClick(MainWindow& main, TreeNode& node);
+void runNodeClick(ProgramWindows& windows, TreeNode& node);
 
 // The error trap's report of a step that failed with `number`: errors 5 and 53 pass
 // without a message; error 52 (a player path file is missing) first says so; every

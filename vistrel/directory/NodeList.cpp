@@ -2,17 +2,14 @@
 #include "directory/NodeList.h"
 
 #include "directory/DirectoryModel.h"
-#include "directory/MainWindow.h"
+#include "directory/ProgramWindows.h"
 #include "directory/TreeNodes.h"
-#include "linkwindows/StatusWindow.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/ListInputReader.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "platform/StandardErrors.h"
-#include "tools/LocatorWindow.h"
-#include "ui/Forms.h"
 #include "ui/ImageList.h"
 
 #include <QFileInfo>
@@ -151,10 +148,10 @@ void buildNodesInto(QTreeWidget& tree, const ImageList& images, DirectoryModel& 
     }
 }
 
-void buildTopicTree()
+void buildTopicTree(ProgramWindows& windows)
 {
-    MainWindow& main = ui::form<MainWindow>();
+    MainWindow& main = windows.main();
     buildNodesInto(*main.directoryTree, main.remoteIcons, main.directoryModel,
-                   [](const QByteArray& line) { ui::form<StatusWindow>().appendLogLine(line); });
-    ui::form<LocatorWindow>().setTopics(main.directoryModel.topics());
+                   [&windows](const QByteArray& line) { windows.link.status().appendLogLine(line); });
+    windows.tools.locator().setTopics(main.directoryModel.topics());
 }

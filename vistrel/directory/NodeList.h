@@ -6,14 +6,15 @@
 #include <functional>
 
 class DirectoryModel;
+class ProgramWindows;
 class ImageList;
 class QTreeWidget;
 
 // On the main window's controls: directoryTree, remoteIcons and ProgressBar1, with the
 // main window's topic icons (TopicIcons.h) and directory model. The build hands the
 // topics it collected to the locator window.
-void loadTopicIcons();
-void buildTopicTree();
+void loadTopicIcons(ProgramWindows& windows);
+void buildTopicTree(ProgramWindows& windows);
 
 // The build on given controls: adds the root "Internet" and one node per record of the
 // node list (without pictures when the model's icon switch is off), collects the

@@ -7,7 +7,6 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "tools/PlayerSearchWindow.h"
-#include "ui/Forms.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -64,10 +63,9 @@ void showPlayerStartFailure(const QByteArray& playerPath, const platform::StartR
     platform::dialogs().messageBox(platform::startFailureMessage(fromCp1252(playerPath), start));
 }
 
-void openPlayerSearch(PlayerKind kind)
+void openPlayerSearch(PlayerSearchWindow& search, PlayerKind kind)
 {
     const PlayerTexts& texts = textsOf(kind);
-    PlayerSearchWindow& search = ui::form<PlayerSearchWindow>();
     search.setPlayerKind(kind);
     search.show();
     search.explanationBanner->setText(texts.explanation);

@@ -12,6 +12,8 @@
 
 #include <optional>
 
+class PlayerSearchWindow;
+
 // Error raised when a player's path file cannot be read; the node click tells the
 // user that Real.txt or MediaPlay.txt is missing.
 inline constexpr int kPlayerPathFileMissing = platform::errors::kBadFileNameOrNumber;
@@ -31,7 +33,7 @@ void showPlayerStartFailure(const QByteArray& playerPath, const platform::StartR
 
 // Opens the player search window for the player, with the explanation, the file name
 // and the search button for that player.
-void openPlayerSearch(PlayerKind kind);
+void openPlayerSearch(PlayerSearchWindow& search, PlayerKind kind);
 
 // Raises kPlayerPathFileMissing for the player's path file.
 [[noreturn]] void raisePlayerPathFileMissing(PlayerKind kind);

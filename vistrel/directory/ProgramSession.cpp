@@ -1,15 +1,16 @@
 #include "directory/ProgramSession.h"
 
 #include "directory/MainWindowView.h"
+#include "directory/ProgramWindows.h"
 #include "link/ReflectorSession.h"
 #include "linkwindows/LinkWindowsView.h"
 #include "tools/LocatorWindow.h"
 
-void observeProgramSession()
+void observeProgramSession(ProgramWindows& windows)
 {
-    observeReflectorSessions([](ReflectorSession& session) {
-        showSessionInLinkWindows(session);
-        showSessionInLocator(session);
-        showSessionInMainWindow(session);
+    observeReflectorSessions([&windows](ReflectorSession& session) {
+        showSessionInLinkWindows(session, windows.link);
+        showSessionInLocator(session, windows.tools.locator);
+        showSessionInMainWindow(session, windows.main);
     });
 }

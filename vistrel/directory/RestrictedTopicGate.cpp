@@ -5,7 +5,6 @@
 #include "tools/OptionsWindow.h"
 #include "tools/RestrictedTopicChoices.h"
 #include "tools/RestrictedTopicsStore.h"
-#include "ui/Forms.h"
 
 bool restrictedTopicAllows(const QByteArray& text, const QList<QByteArray>& topics, const QByteArray& password)
 {
@@ -21,7 +20,7 @@ bool restrictedTopicAllows(const QByteArray& text, const QList<QByteArray>& topi
     return false;
 }
 
-bool passesRestrictedTopicCheck(const QByteArray& text)
+bool passesRestrictedTopicCheck(OptionsWindow& options, const QByteArray& text)
 {
-    return restrictedTopicAllows(text, ui::form<OptionsWindow>().restrictedTopics(), restrictedPassword());
+    return restrictedTopicAllows(text, options.restrictedTopics(), restrictedPassword());
 }

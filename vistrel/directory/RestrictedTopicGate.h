@@ -7,9 +7,10 @@
 #include <QByteArray>
 #include <QList>
 
+class OptionsWindow;
+
 // Asks when `text` is one of `topics`; true when the node may be opened.
 bool restrictedTopicAllows(const QByteArray& text, const QList<QByteArray>& topics, const QByteArray& password);
 
-// The same against the options window's list (which loads the window, hidden, when it
-// is not loaded) and the password in use.
-bool passesRestrictedTopicCheck(const QByteArray& text);
+// The same against the options window's list and the password in use.
+bool passesRestrictedTopicCheck(OptionsWindow& options, const QByteArray& text);

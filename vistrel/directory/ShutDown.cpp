@@ -4,11 +4,11 @@
 #include "link/ReflectorSession.h"
 #include "platform/OneShotTimer.h"
 #include "platform/ProcessEnd.h"
-#include "ui/Forms.h"
 
 #include <QPointer>
 
 #include <exception>
+#include <functional>
 
 using Session = ReflectorSession;
 
@@ -32,13 +32,13 @@ void endProgram()
 }
 
 // Waits at most kShutDownWaitMs (the main window's Timer6) unless the logout was sent.
-void endAfterTheWait(Session::LogoutOutcome outcome)
+void endAfterTheWait(MainWindow& main, Session::LogoutOutcome outcome)
 {
     if (outcome == Session::LogoutOutcome::Sent || !shutDownSession()) {
         endProgram();
         return;
     }
-    platform::OneShotTimer& limit = *ui::form<MainWindow>().shutDownLimit;
+    platform::OneShotTimer& limit = *main.shutDownLimit;
     QObject::connect(&limit, &platform::Timer::tick, shutDownSession().data(), &endProgram, Qt::SingleShotConnection);
     limit.start(kShutDownWaitMs);
 }
@@ -46,7 +46,7 @@ void endAfterTheWait(Session::LogoutOutcome outcome)
 // Runs the Disconnect command and goes on once its logout has ended, after the
 // command's own steps for the outcome. The command ends within its own limits whatever
 // the reflector does; a failure inside it never keeps the program from ending.
-void logOutThen(void (*then)(Session::LogoutOutcome))
+void logOutThen(MainWindow& main, const std::function<void(Session::LogoutOutcome)>& then)
 {
     Session& session = reflectorSession();
     shutDownSession() = &session;
@@ -54,7 +54,7 @@ void logOutThen(void (*then)(Session::LogoutOutcome))
         QObject::connect(&session, &Session::logoutEnded, &session, then,
                          Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     try {
-        ui::form<MainWindow>().disconnectFromReflector();
+        main.disconnectFromReflector();
     } catch (const std::exception&) {
         QObject::disconnect(ended);
         then(Session::LogoutOutcome::NotSent);
@@ -68,16 +68,16 @@ bool shutDownRunning()
     return !shutDownSession().isNull();
 }
 
-void shutDownAfterLogout()
+void shutDownAfterLogout(MainWindow& main)
 {
     if (shutDownRunning())
         return;
-    logOutThen(&endAfterTheWait);
+    logOutThen(main, [&main](Session::LogoutOutcome outcome) { endAfterTheWait(main, outcome); });
 }
 
-void exitWithoutWaiting()
+void exitWithoutWaiting(MainWindow& main)
 {
     if (shutDownRunning())
         return;
-    logOutThen([](Session::LogoutOutcome) { endProgram(); });
+    logOutThen(main, [](Session::LogoutOutcome) { endProgram(); });
 }

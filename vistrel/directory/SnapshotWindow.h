@@ -1,7 +1,7 @@
 #pragma once
 // The snapshot window: fetches a still picture by its address and shows it, on demand
 // or at a fixed rate. Several can be open at once; the View menu shows the default one
-// (ui::form<SnapshotWindow>()), the node click opens up to ten more.
+// (ProgramWindows::snapshot), the node click opens up to ten more.
 //
 // A fetch downloads the picture into the program's private temporary folder, keeps a
 // copy of the last download there for "Save Single Image", auto-saves a numbered copy

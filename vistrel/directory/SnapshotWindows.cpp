@@ -2,14 +2,14 @@
 
 #include "directory/SnapshotWindow.h"
 #include "platform/Codec.h"
-#include "ui/Forms.h"
 
 using platform::fromCp1252;
 
-void SnapshotWindows::open(const QByteArray& caption, const QByteArray& address)
+void SnapshotWindows::open(ui::WindowSlot<SnapshotWindow>& defaultWindow, const QByteArray& caption,
+                           const QByteArray& address)
 {
     if (address.contains(".gif"))
-        ui::form<SnapshotWindow>().loadAnimatedPicture(fromCp1252(address));
+        defaultWindow().loadAnimatedPicture(fromCp1252(address));
 
     lastSlot_ = lastSlot_ % kLimit + 1;
     QPointer<SnapshotWindow>& slot = windows_.at(lastSlot_ - 1);

@@ -3,6 +3,7 @@
 // in slots 1 to 10 taken round-robin; the eleventh replaces the first. They and the
 // default snapshot window share the last picture's folder and the auto-save numbers.
 #include "directory/SnapshotFiles.h"
+#include "ui/WindowSlot.h"
 
 #include <QByteArray>
 #include <QPointer>
@@ -17,8 +18,8 @@ public:
 
     // Opens a new snapshot window for the picture address with the caption, in the next
     // slot, and fetches the picture. A ".gif" address is also shown as an animated
-    // picture in the default snapshot window.
-    void open(const QByteArray& caption, const QByteArray& address);
+    // picture in the default snapshot window (made for it when it was not).
+    void open(ui::WindowSlot<SnapshotWindow>& defaultWindow, const QByteArray& caption, const QByteArray& address);
 
     // The window in slot 1 to kLimit; null when the slot is empty or its window is gone.
     SnapshotWindow* window(int slot) const;

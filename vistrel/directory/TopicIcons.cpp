@@ -3,12 +3,11 @@
 
 #include "common/Lexmara.h"
 #include "directory/DirectoryModel.h"
-#include "directory/MainWindow.h"
 #include "directory/NodeList.h"
+#include "directory/ProgramWindows.h"
 #include "platform/Codec.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
-#include "ui/Forms.h"
 #include "ui/ImageList.h"
 
 #include <QCoreApplication>
@@ -70,8 +69,8 @@ void TopicIcons::loadInto(ImageList& images, QProgressBar& progress, const Direc
     count_ = qint16(listed + 1);
 }
 
-void loadTopicIcons()
+void loadTopicIcons(ProgramWindows& windows)
 {
-    MainWindow& main = ui::form<MainWindow>();
+    MainWindow& main = windows.main();
     main.topicIcons.loadInto(main.remoteIcons, *main.progressBar, main.directoryModel);
 }

@@ -1,23 +1,23 @@
 #include "directory/TreeInteraction.h"
 
 #include "directory/DirectoryModel.h"
+#include "directory/ProgramWindows.h"
 #include "directory/RestrictedTopicGate.h"
-#include "frame/FrameWindow.h"
 #include "platform/Codec.h"
 #include "platform/Launcher.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
 #include "ui/CommandRegistry.h"
-#include "ui/Forms.h"
 #include "ui/ToolbarState.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTreeWidget>
 
-TreeInteraction::TreeInteraction(QTreeWidget& tree, QLineEdit& transmitterAddressBox, DirectoryModel& model)
+TreeInteraction::TreeInteraction(QTreeWidget& tree, QLineEdit& transmitterAddressBox, DirectoryModel& model,
+                                 ProgramWindows& windows)
     : QObject(&tree), tree_(tree), viewport_(tree.viewport()), transmitterAddressBox_(transmitterAddressBox),
-      model_(model), pictureSize_(tree.iconSize())
+      model_(model), windows_(windows), pictureSize_(tree.iconSize())
 {
     connect(&tree, &QTreeWidget::itemExpanded, this, &TreeInteraction::nodeExpanded);
     viewport_->installEventFilter(this);
@@ -46,7 +46,7 @@ TreeInteraction::TreeInteraction(QTreeWidget& tree, QLineEdit& transmitterAddres
 void TreeInteraction::nodeExpanded(QTreeWidgetItem* node)
 {
     transmitterAddressBox_.clear();
-    if (!passesRestrictedTopicCheck(platform::toCp1252(node->text(0))))
+    if (!passesRestrictedTopicCheck(windows_.tools.options(), platform::toCp1252(node->text(0))))
         node->setExpanded(false);
 }
 
@@ -77,7 +77,7 @@ void TreeInteraction::mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers
 void TreeInteraction::mouseMoved()
 {
     ui::toolbarState().setHighlightCleared(false);
-    platform::Timer& reset = *ui::form<FrameWindow>().toolbarPictureReset;
+    platform::Timer& reset = *windows_.frames.frame().toolbarPictureReset;
     reset.setInterval(kToolbarResetMs);
     reset.setEnabled(true);
 }

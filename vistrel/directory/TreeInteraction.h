@@ -11,6 +11,7 @@
 #include <QSize>
 
 class DirectoryModel;
+class ProgramWindows;
 class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -22,8 +23,10 @@ public:
     static constexpr char kHelpPage[] = "/help/Internet.htm";
     static constexpr int kToolbarResetMs = 500;
 
-    // Lives as long as the tree; the address box and the model must outlive it too.
-    TreeInteraction(QTreeWidget& tree, QLineEdit& transmitterAddressBox, DirectoryModel& model);
+    // Lives as long as the tree; the address box, the model and the windows must outlive
+    // it too. The windows give the restricted topics (options) and the toolbar reset (frame).
+    TreeInteraction(QTreeWidget& tree, QLineEdit& transmitterAddressBox, DirectoryModel& model,
+                    ProgramWindows& windows);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,5 +41,6 @@ private:
     QWidget* const viewport_;
     QLineEdit& transmitterAddressBox_;
     DirectoryModel& model_;
+    ProgramWindows& windows_;
     const QSize pictureSize_;
 };

@@ -6,7 +6,6 @@
 #include "directory/TreeNodes.h"
 #include "directory/WebCamReply.h"
 #include "platform/RuntimeError.h"
-#include "ui/Forms.h"
 #include "ui/ImageList.h"
 #include "ui/PanelStatusBar.h"
 
@@ -63,12 +62,8 @@ private:
 
 } // namespace
 
-void loadWebCams(const QByteArray& reply)
+void loadWebCams(MainWindow& main, const QByteArray& reply)
 {
-    // Without the main window there is no tree and so no place to hang webcams under.
-    if (!ui::isLoaded<MainWindow>())
-        return;
-    MainWindow& main = ui::form<MainWindow>();
     TreeNodes& nodes = TreeNodes::of(*main.directoryTree);
     DirectoryModel& model = main.directoryModel;
     TreeNode* place = nodes.byIndex(model.selectedNodeIndex);

@@ -1,21 +1,18 @@
 #include "directory/WebCamOpening.h"
 
 #include "common/Lexmara.h"
-#include "directory/MainWindow.h"
 #include "directory/NodeClick.h"
 #include "directory/PlayerStart.h"
+#include "directory/ProgramWindows.h"
 #include "directory/SnapshotWindows.h"
 #include "directory/TreeNodes.h"
-#include "directory/WebCamPasswordPrompt.h"
 #include "directory/WebCamRecord.h"
-#include "linkwindows/ServerSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/LetterCase.h"
 #include "platform/OneShotTimer.h"
 #include "platform/RuntimeError.h"
-#include "ui/Forms.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -23,7 +20,6 @@
 #include <QUrl>
 
 using platform::fromCp1252;
-using ui::form;
 
 namespace {
 
@@ -31,9 +27,10 @@ constexpr int kPlayerStartMarkMs = 3000; // Timer1 after a media player start fo
 constexpr int kBrowserMarkMs = 3000;     // Timer12 once a webcam gets past its password
 
 // The reflector relays the camera on its port 81: "http://<main reflector>:81/?go=<camera host>".
-void showRelayAddress(MainWindow& main, const QByteArray& address)
+void showRelayAddress(ProgramWindows& windows, const QByteArray& address)
 {
-    const QString reflector = form<ServerSettingsWindow>().reflectorAddressBox->text();
+    MainWindow& main = windows.main();
+    const QString reflector = windows.link.serverSettings().reflectorAddressBox->text();
     main.relayAddressBox->setEditText(QStringLiteral("http://") + reflector + QStringLiteral(":81/?go=")
                                       + fromCp1252(gLexmara.GetDelimited(address, 3, "/")));
 }
@@ -58,30 +55,32 @@ void fillTransmitterAddress(MainWindow& main, const QByteArray& address)
 
 // A player that did not start: a missing one opens the player search window, one that
 // is there but failed is reported with the reason.
-void reportPlayerNotStarted(PlayerKind kind, const std::optional<QByteArray>& path, const platform::StartResult& start)
+void reportPlayerNotStarted(ProgramWindows& windows, PlayerKind kind, const std::optional<QByteArray>& path,
+                            const platform::StartResult& start)
 {
     if (start.programMissing)
-        openPlayerSearch(kind);
+        openPlayerSearch(windows.tools.playerSearch(), kind);
     else
         showPlayerStartFailure(path.value_or(QByteArray()), start);
 }
 
-void openInRealPlayer(const QByteArray& address)
+void openInRealPlayer(ProgramWindows& windows, const QByteArray& address)
 {
     const std::optional<QByteArray> path = readPlayerPath(PlayerKind::RealPlayer);
     if (const platform::StartResult start = startPlayer(path.value_or(QByteArray()), address); !start)
-        reportPlayerNotStarted(PlayerKind::RealPlayer, path, start);
+        reportPlayerNotStarted(windows, PlayerKind::RealPlayer, path, start);
     if (!path)
         raisePlayerPathFileMissing(PlayerKind::RealPlayer);
 }
 
 // The address "n" starts nothing.
-void openInMediaPlayer(MainWindow& main, const QByteArray& address, bool markStart)
+void openInMediaPlayer(ProgramWindows& windows, const QByteArray& address, bool markStart)
 {
+    MainWindow& main = windows.main();
     const std::optional<QByteArray> path = readPlayerPath(PlayerKind::MediaPlayer);
     if (address != "n") {
         if (const platform::StartResult start = startPlayer(path.value_or(QByteArray()), address); !start) {
-            reportPlayerNotStarted(PlayerKind::MediaPlayer, path, start);
+            reportPlayerNotStarted(windows, PlayerKind::MediaPlayer, path, start);
             if (!path)
                 raisePlayerPathFileMissing(PlayerKind::MediaPlayer);
             return;
@@ -117,21 +116,22 @@ void openWebPage(const QByteArray& address)
 
 // Web pages open in the browser, still pictures in a snapshot window, other addresses
 // in the media player. A missing media player ends the click without a message.
-void openPageOrPicture(const QByteArray& nodeText, const QByteArray& address, const QByteArray& kind)
+void openPageOrPicture(ProgramWindows& windows, const QByteArray& nodeText, const QByteArray& address,
+                       const QByteArray& kind)
 {
     if (kind.contains("IEStream")) {
         openWebPage(address);
         return;
     }
     if (nodeText.contains("NoStream")) {
-        snapshotWindows().open(nodeText, address);
+        snapshotWindows().open(windows.snapshot, nodeText, address);
         return;
     }
     if (address.isEmpty())
         return;
     const std::optional<QByteArray> path = readPlayerPath(PlayerKind::MediaPlayer);
     if (!path) {
-        openPlayerSearch(PlayerKind::MediaPlayer);
+        openPlayerSearch(windows.tools.playerSearch(), PlayerKind::MediaPlayer);
         return;
     }
     if (const platform::StartResult start = startPlayer(*path, address); !start && !start.programMissing)
@@ -151,21 +151,20 @@ QByteArray& chosenStream()
 }
 
 // Opens a webcam that may open: it needs no password, or the right one was given.
-void openWebCam(const WebCamRecord& webCam, const QByteArray& nodeText)
+void openWebCam(ProgramWindows& windows, const WebCamRecord& webCam, const QByteArray& nodeText)
 {
     const QByteArray& address = webCam.streamAddress;
-    MainWindow& main = form<MainWindow>();
-    showRelayAddress(main, address);
-    markWebCamOpened(main);
+    showRelayAddress(windows, address);
+    markWebCamOpened(windows.main());
 
     if (positionOf(address, ".rm") > 1 || positionOf(address, ".ram") > 1 || positionOf(address, ".ssf") > 1)
-        openInRealPlayer(address);
+        openInRealPlayer(windows, address);
     else if (address.contains("asx") || address.contains("ASX"))
-        openInMediaPlayer(main, address, true);
+        openInMediaPlayer(windows, address, true);
     else if (webCam.kind == "IEStream" || webCam.kind == "NoStream")
-        openPageOrPicture(nodeText, address, webCam.kind);
+        openPageOrPicture(windows, nodeText, address, webCam.kind);
     else
-        openInMediaPlayer(main, address, false);
+        openInMediaPlayer(windows, address, false);
 }
 
 // The click whose webcam waits for the password prompt's answer.
@@ -179,13 +178,13 @@ QMetaObject::Connection& clickAwaitingPassword()
 // Cancel, closing the prompt, or the prompt going away for another click's answer ends
 // the click: a later click's prompt takes the answer over. The rest of the click runs
 // from the prompt's answer, so its failures go to the click's error report from there.
-void askPasswordThenOpen(const WebCamRecord& webCam, const QByteArray& nodeText)
+void askPasswordThenOpen(ProgramWindows& windows, const WebCamRecord& webCam, const QByteArray& nodeText)
 {
-    WebCamPasswordPrompt& prompt = form<WebCamPasswordPrompt>();
+    WebCamPasswordPrompt& prompt = windows.webCamPasswordPrompt();
     QObject::disconnect(clickAwaitingPassword());
     clickAwaitingPassword() = QObject::connect(
         &prompt, &WebCamPasswordPrompt::answered, &prompt,
-        [&prompt, webCam, nodeText](bool ok) {
+        [&windows, &prompt, webCam, nodeText](bool ok) {
             if (!ok)
                 return;
             if (platform::toCp1252(prompt.password()) != webCam.password) {
@@ -193,7 +192,7 @@ void askPasswordThenOpen(const WebCamRecord& webCam, const QByteArray& nodeText)
                 return;
             }
             try {
-                openWebCam(webCam, nodeText);
+                openWebCam(windows, webCam, nodeText);
             } catch (const platform::RuntimeError& error) {
                 reportNodeClickError(error.number());
             }
@@ -211,7 +210,7 @@ const QByteArray& chosenStreamAddress()
     return chosenStream();
 }
 
-void openWebCamOfNode(TreeNode& node)
+void openWebCamOfNode(ProgramWindows& windows, TreeNode& node)
 {
     if (!node.webCam) {
         chosenStream().clear();
@@ -223,8 +222,8 @@ void openWebCamOfNode(TreeNode& node)
     const QByteArray nodeText = node.nodeText();
     chosenStream() = webCam.streamAddress;
     if (platform::upperCase(webCam.passwordNeeded) != "Y") {
-        openWebCam(webCam, nodeText);
+        openWebCam(windows, webCam, nodeText);
         return;
     }
-    askPasswordThenOpen(webCam, nodeText);
+    askPasswordThenOpen(windows, webCam, nodeText);
 }

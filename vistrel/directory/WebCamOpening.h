@@ -12,9 +12,10 @@
 // (reportNodeClickError, NodeClick.h) tells it.
 #include <QByteArray>
 
+class ProgramWindows;
 class TreeNode;
 
-void openWebCamOfNode(TreeNode& node);
+void openWebCamOfNode(ProgramWindows& windows, TreeNode& node);
 
 // The stream address of the webcam chosen last in the topic tree; empty after a click
 // on a node without a webcam.

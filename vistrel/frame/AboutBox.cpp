@@ -5,7 +5,6 @@
 #include "platform/Launcher.h"
 #include "platform/MachineSettings.h"
 #include "platform/Twips.h"
-#include "ui/Forms.h"
 #include "ui/ImageList.h"
 #include "ui/ObjectNames.h"
 #include "ui/OwnedWindow.h"
@@ -153,9 +152,8 @@ void AboutBox::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-void showAboutBox(QWidget& frame)
+void showAboutBox(AboutBox& box, QWidget& frame)
 {
-    AboutBox& box = ui::form<AboutBox>();
     ui::showInFrontOf(box, frame);
     box.activateWindow();
 }

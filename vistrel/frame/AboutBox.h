@@ -55,4 +55,4 @@ private:
 
 // The main window's About command: the about box, modeless, in front of the frame
 // (OwnedWindow.h).
-void showAboutBox(QWidget& frame);
+void showAboutBox(AboutBox& box, QWidget& frame);

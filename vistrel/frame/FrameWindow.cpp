@@ -1,18 +1,13 @@
 #include "frame/FrameWindow.h"
 
-#include "chat/SupportChatWindow.h"
 #include "common/Lexmara.h"
 #include "common/SeenRepliesCache.h"
-#include "frame/DebugLog.h"
 #include "frame/FirstRunMarker.h"
-#include "frame/PlayerWatcherWindow.h"
-#include "frame/QuickStartGuide.h"
+#include "frame/FrameWindows.h"
 #include "frame/StartupSequence.h"
-#include "frame/TipOfTheDayWindow.h"
 #include "frame/ToolbarControl.h"
 #include "frame/ToolbarPositions.h"
 #include "link/ReflectorSession.h"
-#include "linkwindows/ServerSettingsWindow.h"
 #include "platform/Codec.h"
 #include "platform/HttpTransfer.h"
 #include "platform/Launcher.h"
@@ -23,9 +18,7 @@
 #include "platform/Services.h"
 #include "platform/StandardErrors.h"
 #include "platform/Twips.h"
-#include "tools/OptionsWindow.h"
 #include "ui/CommandRegistry.h"
-#include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/ObjectNames.h"
 #include "ui/OwnedWindow.h"
@@ -49,7 +42,6 @@
 
 using platform::fromCp1252;
 using platform::twips;
-using ui::form;
 using Region = StartupSequence::Region;
 
 // The start-up sequence and what its steps hand on to each other, from the frame's
@@ -122,7 +114,7 @@ int twipsOf(int pixels)
 
 } // namespace
 
-FrameWindow::FrameWindow()
+FrameWindow::FrameWindow(FrameWindows& windows) : windows_(windows)
 {
     setWindowTitle(QStringLiteral("Larkspire"));
     gradientSettings().startColour = kGradientStartColour;
@@ -203,13 +195,13 @@ void FrameWindow::load()
     const QList<StartupSequence::Step> steps = {
         // The support chat window, loaded hidden, and the tip of the day.
         {1, Region::A,
-         [] {
-             form<SupportChatWindow>().hide();
+         [this] {
+             windows_.chat.supportChat().hide();
              return 0;
          }},
         {6, Region::A,
          [this] {
-             showTipOfTheDayAtStartup(*this);
+             showTipOfTheDayAtStartup(windows_.tipOfTheDay, *this);
              return 0;
          }},
         // The first-run marker and the status clearing.
@@ -233,16 +225,16 @@ void FrameWindow::load()
              return 0;
          }},
         {12, Region::C,
-         [] {
-             form<OptionsWindow>().setVisible(false);
+         [this] {
+             windows_.tools.options().setVisible(false);
              return 0;
          }},
         // The sequence goes on when the fetch has ended (addressFetched).
         {13, Region::C,
          [this] { return addressFetch->start(platform::webServerPage(kAddressPage)) ? StartupSequence::kPause : 0; }},
         {15, Region::C,
-         [run] {
-             setBox(*form<SupportChatWindow>().supportHostBox, chatHostFromFetch(run->fetched));
+         [this, run] {
+             setBox(*windows_.chat.supportChat().supportHostBox, chatHostFromFetch(run->fetched));
              return 0;
          }},
         {16, Region::C, [run] { return run->fetched.isEmpty() ? 17 : 27; }},
@@ -274,16 +266,16 @@ void FrameWindow::load()
              return 0;
          }},
         {22, Region::C,
-         [run] {
-             ServerSettingsWindow& settings = form<ServerSettingsWindow>();
+         [this, run] {
+             ServerSettingsWindow& settings = windows_.link.serverSettings();
              settings.hide();
              setBox(*settings.reflectorAddressBox, run->primary);
              setBox(*settings.backupReflectorAddressBox, run->backup);
              return 33;
          }},
         {27, Region::C,
-         [run] {
-             ServerSettingsWindow& settings = form<ServerSettingsWindow>();
+         [this, run] {
+             ServerSettingsWindow& settings = windows_.link.serverSettings();
              settings.hide();
              const QByteArray address = addressFromFetch(run->fetched);
              setBox(*settings.reflectorAddressBox, address);
@@ -298,18 +290,18 @@ void FrameWindow::load()
     };
 
     StartupSequence& sequence = startup_->sequence;
-    sequence.onFailure = [] {
-        QPlainTextEdit& log = *form<DebugLog>().logView;
+    sequence.onFailure = [this] {
+        QPlainTextEdit& log = *windows_.debugLog().logView;
         log.moveCursor(QTextCursor::End);
         log.insertPlainText(fromCp1252(kDebugLine));
     };
     sequence.onFirstRun = [this] {
         // A marker that cannot be written only means the guide shows again next time.
         writeFirstRunMarker();
-        ui::showInFrontOf(form<QuickStartGuide>(), *this);
+        ui::showInFrontOf(windows_.guide(), *this);
         // The tip, shown just before, stays in front of the larger guide.
-        if (ui::isLoaded<TipOfTheDayWindow>() && form<TipOfTheDayWindow>().isVisible())
-            form<TipOfTheDayWindow>().raise();
+        if (windows_.tipOfTheDay.isMade() && windows_.tipOfTheDay().isVisible())
+            windows_.tipOfTheDay().raise();
     };
     sequence.run(steps);
     endStartupWhenFinished();
@@ -444,7 +436,7 @@ void FrameWindow::pressToolbar(int button, int /*shift*/, float x, float /*y*/)
 
     ui::commands().run(position.command);
     if (pressed == kToolbarMediaButton || pressed == kToolbarRealButton)
-        startPlayerWatcher();
+        windows_.playerWatcher().watcher().start();
     if (pressed == kToolbarDisconnectButton)
         reflectorSession().state().loggedIn = false;
 

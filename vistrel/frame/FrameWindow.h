@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class FrameWindows;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -27,7 +28,8 @@ public:
     static constexpr int kAddressFetchLimitMs = 60000;
     static constexpr qint64 kAddressFetchSizeCap = 4096;
 
-    FrameWindow();
+    // The frame reaches the windows it starts and fills through their owner.
+    explicit FrameWindow(FrameWindows& windows);
     ~FrameWindow() override;
 
     // The start-up sequence. It goes on from the event loop once the reflector address
@@ -87,6 +89,7 @@ private:
     void startHoldOff();
     void followCommandActions();
 
+    FrameWindows& windows_;
     bool holdOffOver_ = true;
     QPointer<QWidget> mainWindow_;
     std::unique_ptr<Startup> startup_;

@@ -1,7 +1,6 @@
 #include "frame/PlayerWatcherWindow.h"
 
 #include "frame/ToolbarPositions.h"
-#include "ui/Forms.h"
 #include "ui/ObjectNames.h"
 #include "ui/ToolbarGiveBack.h"
 
@@ -56,9 +55,4 @@ void watchPlayer(PlayerWindowWatcher::Player player, qint64 processId)
 qint64 watchedPlayer(PlayerWindowWatcher::Player player)
 {
     return watchedProcesses().of(player);
-}
-
-void startPlayerWatcher()
-{
-    ui::form<PlayerWatcherWindow>().watcher().start();
 }

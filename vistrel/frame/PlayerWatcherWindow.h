@@ -4,8 +4,9 @@
 // the main window shows it on a hidden key chord, nothing else does.
 //
 // The player starters hand each started player's process to watchPlayer(); the
-// toolbar's Media and Real buttons start the checks (startPlayerWatcher()). When a
-// watched player's windows have gone, its toolbar button is given back.
+// toolbar's Media and Real buttons start the checks (watcher().start(): once a second
+// until no player is left to watch). When a watched player's windows have gone, its
+// toolbar button is given back.
 #include "frame/PlayerWindowWatcher.h"
 #include "platform/TopLevelWindows.h"
 
@@ -35,7 +36,3 @@ void watchPlayer(PlayerWindowWatcher::Player player, qint64 processId);
 // The process the watcher looks at for the player; 0 once the player is gone, or before
 // one was started.
 qint64 watchedPlayer(PlayerWindowWatcher::Player player);
-
-// After a toolbar press of Media or Real: the checks run once a second until no player
-// is left to watch.
-void startPlayerWatcher();

@@ -7,7 +7,6 @@
 #include "platform/StandardErrors.h"
 #include "platform/Twips.h"
 #include "tools/OptionSwitches.h"
-#include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/ObjectNames.h"
 #include "ui/OwnedWindow.h"
@@ -144,17 +143,12 @@ void TipOfTheDayWindow::resizeEvent(QResizeEvent* event)
     paintWindowGradient(*this);
 }
 
-void showTipOfTheDayAtStartup(QWidget& frame)
+void showTipOfTheDayAtStartup(ui::WindowSlot<TipOfTheDayWindow>& tip, QWidget& frame)
 {
     const std::optional<bool> on = TipOfTheDayWindow::storedSwitch();
     if (!on)
         throw platform::standardError(platform::errors::kTypeMismatch);
     if (!*on)
         throw platform::RuntimeError(kObjectUnloaded, QStringLiteral("Object was unloaded"));
-    showTipOfTheDay(frame);
-}
-
-void showTipOfTheDay(QWidget& frame)
-{
-    ui::form<TipOfTheDayWindow>().showTip(frame);
+    tip().showTip(frame);
 }

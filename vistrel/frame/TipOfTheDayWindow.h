@@ -9,6 +9,8 @@
 //
 // The picture is fetched in the background each time the window opens; until it
 // arrives, and when it cannot be fetched or shown, the panel stays empty.
+#include "ui/WindowSlot.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QWidget>
@@ -68,7 +70,6 @@ private:
 // The start-up's tip: shows the window when the switch is on. When it is off, or not a
 // number, it raises, as a show of a window that unloaded itself fails; the start-up
 // counts that as a failure of its step and goes on.
-void showTipOfTheDayAtStartup(QWidget& frame);
-
-// The tip on request, whatever the switch.
-void showTipOfTheDay(QWidget& frame);
+// The window is made only when it shows. On request the tip shows whatever the switch
+// (showTip).
+void showTipOfTheDayAtStartup(ui::WindowSlot<TipOfTheDayWindow>& tip, QWidget& frame);

@@ -1,14 +1,10 @@
 #include "linkwindows/LinkWindowsView.h"
 
 #include "link/ReflectorSession.h"
-#include "linkwindows/PasswordChangeWindow.h"
-#include "linkwindows/ServerSettingsWindow.h"
+#include "linkwindows/LinkWindows.h"
 #include "linkwindows/SessionMessagesView.h"
 #include "linkwindows/SettingsFromWindows.h"
-#include "linkwindows/StatusWindow.h"
-#include "linkwindows/UserSettingsWindow.h"
 #include "platform/Codec.h"
-#include "ui/Forms.h"
 #include "ui/TrafficMarker.h"
 
 #include <QLabel>
@@ -17,7 +13,6 @@
 
 #include <memory>
 
-using ui::form;
 using S = ReflectorSession;
 
 namespace {
@@ -31,18 +26,17 @@ void keepNonEmpty(QLineEdit* box, const QByteArray& value)
         box->setText(text);
 }
 
-void hide(S::Window window)
+void hide(LinkWindows& windows, S::Window window)
 {
     switch (window) {
-    case S::Window::Status: form<StatusWindow>().hide(); break;
-    case S::Window::UserSettings: form<UserSettingsWindow>().hide(); break;
-    case S::Window::ServerSettings: form<ServerSettingsWindow>().hide(); break;
+    case S::Window::Status: windows.status().hide(); break;
+    case S::Window::UserSettings: windows.userSettings().hide(); break;
+    case S::Window::ServerSettings: windows.serverSettings().hide(); break;
     }
 }
 
-void showRejection()
+void showRejection(UserSettingsWindow& settings)
 {
-    UserSettingsWindow& settings = form<UserSettingsWindow>();
     settings.warningLabel->setVisible(true);
     settings.retryButton->setVisible(true);
     settings.show();
@@ -50,33 +44,35 @@ void showRejection()
 
 } // namespace
 
-void showSessionInLinkWindows(ReflectorSession& session)
+void showSessionInLinkWindows(ReflectorSession& session, LinkWindows& windows)
 {
-    session.setSettings(std::make_unique<SettingsFromWindows>());
+    session.setSettings(std::make_unique<SettingsFromWindows>(windows));
 
-    QObject::connect(&session, &S::logLine, [](const QByteArray& line) { form<StatusWindow>().appendLogLine(line); });
+    QObject::connect(&session, &S::logLine,
+                     [&windows](const QByteArray& line) { windows.status().appendLogLine(line); });
     QObject::connect(&session, &S::lampShown,
-                     [](int segment, S::Lamp colour) { form<StatusWindow>().showLamp(segment, colour); });
-    QObject::connect(&session, &S::markerShown,
-                     [](S::Marker marker, bool visible) { form<StatusWindow>().marker(marker)->setVisible(visible); });
-    QObject::connect(&session, &S::attemptShown,
-                     [](const QString& address) { form<StatusWindow>().reflectorAddressLabel->setText(address); });
-    QObject::connect(&session, &S::attemptPortShown,
-                     [](const QString& port) { form<StatusWindow>().reflectorPortLabel->setText(port); });
-    QObject::connect(&session, &S::windowHideDue, &hide);
-    QObject::connect(&session, &S::outsideAddressSeen, [](const QByteArray& address) {
-        form<StatusWindow>().directoryServerAddressLabel->setText(platform::fromCp1252(address));
+                     [&windows](int segment, S::Lamp colour) { windows.status().showLamp(segment, colour); });
+    QObject::connect(&session, &S::markerShown, [&windows](S::Marker marker, bool visible) {
+        windows.status().marker(marker)->setVisible(visible);
     });
-    QObject::connect(&session, &S::outsideAddressConfirmed, [](const QByteArray& address) {
-        keepNonEmpty(form<UserSettingsWindow>().reflectorAddressBox, address);
+    QObject::connect(&session, &S::attemptShown,
+                     [&windows](const QString& address) { windows.status().reflectorAddressLabel->setText(address); });
+    QObject::connect(&session, &S::attemptPortShown,
+                     [&windows](const QString& port) { windows.status().reflectorPortLabel->setText(port); });
+    QObject::connect(&session, &S::windowHideDue, [&windows](S::Window window) { hide(windows, window); });
+    QObject::connect(&session, &S::outsideAddressSeen, [&windows](const QByteArray& address) {
+        windows.status().directoryServerAddressLabel->setText(platform::fromCp1252(address));
+    });
+    QObject::connect(&session, &S::outsideAddressConfirmed, [&windows](const QByteArray& address) {
+        keepNonEmpty(windows.userSettings().reflectorAddressBox, address);
     });
     QObject::connect(&session, &S::userIdConfirmed,
-                     [](const QByteArray& userId) { keepNonEmpty(form<UserSettingsWindow>().userIdBox, userId); });
-    QObject::connect(&session, &S::passwordConfirmed, [](const QByteArray& password) {
-        keepNonEmpty(form<UserSettingsWindow>().passwordBox, password);
+                     [&windows](const QByteArray& userId) { keepNonEmpty(windows.userSettings().userIdBox, userId); });
+    QObject::connect(&session, &S::passwordConfirmed, [&windows](const QByteArray& password) {
+        keepNonEmpty(windows.userSettings().passwordBox, password);
     });
-    QObject::connect(&session, &S::settingsSaveDue, [] { form<UserSettingsWindow>().save(); });
-    QObject::connect(&session, &S::loginRejected, &showRejection);
-    showSessionInPasswordChange(session);
+    QObject::connect(&session, &S::settingsSaveDue, [&windows] { windows.userSettings().save(); });
+    QObject::connect(&session, &S::loginRejected, [&windows] { showRejection(windows.userSettings()); });
+    showSessionInPasswordChange(session, windows.passwordChange);
     showSessionMessages(session);
 }

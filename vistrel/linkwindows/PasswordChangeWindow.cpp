@@ -5,7 +5,6 @@
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/Twips.h"
-#include "ui/Forms.h"
 #include "ui/ObjectNames.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/PlainLabel.h"
@@ -18,7 +17,6 @@
 
 using platform::fromCp1252;
 using platform::toCp1252;
-using ui::form;
 
 namespace {
 
@@ -47,7 +45,8 @@ QString whyRefused(const QString& password)
 
 } // namespace
 
-PasswordChangeWindow::PasswordChangeWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kToolbarActiveEntry})
+PasswordChangeWindow::PasswordChangeWindow(UserSettingsWindow& userSettings)
+    : ProgramWindow(ToolbarButton{kToolbarButton, kToolbarActiveEntry}), userSettings_(userSettings)
 {
     setWindowTitle(QStringLiteral("Change Password"));
     auto* grid = new QGridLayout(this);
@@ -88,7 +87,7 @@ PasswordChangeWindow::PasswordChangeWindow() : ProgramWindow(ToolbarButton{kTool
 void PasswordChangeWindow::load()
 {
     resize(platform::twips(kWidthTwips), platform::twips(kHeightTwips));
-    oldPassword->setText(form<UserSettingsWindow>().passwordBox->text());
+    oldPassword->setText(userSettings_.passwordBox->text());
 }
 
 void PasswordChangeWindow::open()
@@ -108,8 +107,8 @@ void PasswordChangeWindow::sendUpdate()
         platform::dialogs().messageBox(reason, platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
         return;
     }
-    reflectorSession().sendPasswordChange(toCp1252(form<UserSettingsWindow>().userNameBox->text()),
-                                          toCp1252(newPassword->text()), toCp1252(oldPassword->text()));
+    reflectorSession().sendPasswordChange(toCp1252(userSettings_.userNameBox->text()), toCp1252(newPassword->text()),
+                                          toCp1252(oldPassword->text()));
 }
 
 void PasswordChangeWindow::showStatus(const QByteArray& text)
@@ -126,18 +125,14 @@ void PasswordChangeWindow::showAnswer(const QByteArray& outcome)
     close();
 }
 
-void showSessionInPasswordChange(ReflectorSession& session)
+void showSessionInPasswordChange(ReflectorSession& session, ui::WindowSlot<PasswordChangeWindow>& window)
 {
-    // A window that was never opened is not loaded for a report.
-    const auto openWindow = []() -> PasswordChangeWindow* {
-        return ui::isLoaded<PasswordChangeWindow>() ? &form<PasswordChangeWindow>() : nullptr;
-    };
-    QObject::connect(&session, &ReflectorSession::passwordChangeStatus, [openWindow](const QByteArray& text) {
-        if (PasswordChangeWindow* window = openWindow())
-            window->showStatus(text);
+    QObject::connect(&session, &ReflectorSession::passwordChangeStatus, [&window](const QByteArray& text) {
+        if (window.isMade())
+            window().showStatus(text);
     });
-    QObject::connect(&session, &ReflectorSession::passwordChangeAnswered, [openWindow](const QByteArray& outcome) {
-        if (PasswordChangeWindow* window = openWindow())
-            window->showAnswer(outcome);
+    QObject::connect(&session, &ReflectorSession::passwordChangeAnswered, [&window](const QByteArray& outcome) {
+        if (window.isMade())
+            window().showAnswer(outcome);
     });
 }

@@ -8,16 +8,19 @@
 //
 // Closing the window unloads it: its next opening takes the old password afresh.
 #include "ui/ProgramWindow.h"
+#include "ui/WindowSlot.h"
 
 class PanelStatusBar;
 class QLineEdit;
 class QPushButton;
 class ReflectorSession;
+class UserSettingsWindow;
 
 class PasswordChangeWindow : public ProgramWindow {
     Q_OBJECT
 public:
-    PasswordChangeWindow();
+    // The user settings give the old password and the user name.
+    explicit PasswordChangeWindow(UserSettingsWindow& userSettings);
 
     // The old password box takes the user settings' password.
     void load();
@@ -36,7 +39,11 @@ public:
     QLineEdit* newPassword = nullptr;  // shown in clear
     QPushButton* sendButton = nullptr; // "Send update"
     PanelStatusBar* statusBar = nullptr;
+
+private:
+    UserSettingsWindow& userSettings_;
 };
 
-// The session's reports and answers for the password change go to the window.
-void showSessionInPasswordChange(ReflectorSession& session);
+// The session's reports and answers for the password change go to the window, when it
+// was made; a window that was never opened is not made for a report.
+void showSessionInPasswordChange(ReflectorSession& session, ui::WindowSlot<PasswordChangeWindow>& window);

@@ -1,36 +1,28 @@
 #include "linkwindows/SettingsFromWindows.h"
 
-#include "linkwindows/ServerSettingsWindow.h"
-#include "linkwindows/UserSettingsWindow.h"
+#include "linkwindows/LinkWindows.h"
 #include "platform/Codec.h"
-#include "ui/Forms.h"
 
 #include <QLineEdit>
 
-using ui::form;
-
-namespace {
-
-QByteArray userBox(QLineEdit* UserSettingsWindow::*box)
+QByteArray SettingsFromWindows::userBox(QLineEdit* UserSettingsWindow::*box) const
 {
-    return platform::toCp1252((form<UserSettingsWindow>().*box)->text());
+    return platform::toCp1252((windows_.userSettings().*box)->text());
 }
-
-} // namespace
 
 QString SettingsFromWindows::primaryAddress() const
 {
-    return form<ServerSettingsWindow>().reflectorAddressBox->text();
+    return windows_.serverSettings().reflectorAddressBox->text();
 }
 
 QString SettingsFromWindows::backupAddress() const
 {
-    return form<ServerSettingsWindow>().backupReflectorAddressBox->text();
+    return windows_.serverSettings().backupReflectorAddressBox->text();
 }
 
 QString SettingsFromWindows::portText() const
 {
-    return form<ServerSettingsWindow>().reflectorPortBox->text();
+    return windows_.serverSettings().reflectorPortBox->text();
 }
 
 QByteArray SettingsFromWindows::userId() const

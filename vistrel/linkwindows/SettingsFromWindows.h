@@ -3,8 +3,14 @@
 // and port boxes, and the user settings' boxes, read at the moment the session asks.
 #include "link/ReflectorSettings.h"
 
+class LinkWindows;
+class QLineEdit;
+class UserSettingsWindow;
+
 class SettingsFromWindows final : public ReflectorSettings {
 public:
+    explicit SettingsFromWindows(LinkWindows& windows) : windows_(windows) {}
+
     QString primaryAddress() const override;
     QString backupAddress() const override;
     QString portText() const override;
@@ -12,4 +18,9 @@ public:
     QByteArray userName() const override;
     QByteArray password() const override;
     QByteArray outsideAddress() const override;
+
+private:
+    QByteArray userBox(QLineEdit* UserSettingsWindow::*box) const;
+
+    LinkWindows& windows_;
 };

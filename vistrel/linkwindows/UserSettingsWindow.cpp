@@ -2,12 +2,10 @@
 
 #include "link/ShowformFile.h"
 #include "link/UserSettingsFile.h"
-#include "linkwindows/PasswordChangeWindow.h"
 #include "platform/Codec.h"
 #include "platform/Dialogs.h"
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
-#include "ui/Forms.h"
 #include "ui/GraphicalButton.h"
 #include "ui/ObjectNames.h"
 #include "ui/RefusedCharacter.h"
@@ -128,7 +126,7 @@ UserSettingsWindow::UserSettingsWindow() : ProgramWindow(ToolbarButton{kToolbarB
                          {reflectorAddressBox, "txtIPAddress"}});
 
     connect(saveButton, &QPushButton::clicked, this, &UserSettingsWindow::save);
-    connect(changePasswordButton, &QPushButton::clicked, this, [] { ui::form<PasswordChangeWindow>().open(); });
+    connect(changePasswordButton, &QPushButton::clicked, this, &UserSettingsWindow::passwordChangeRequested);
     connect(retryButton, &QPushButton::clicked, this, &UserSettingsWindow::retry);
     connect(showAtStartUpBox, &QCheckBox::stateChanged, this, &UserSettingsWindow::storeStartUpChoice);
 }

@@ -37,6 +37,8 @@ signals:
     // in its handler (a direct connection), before the window closes, or, when a login
     // still runs, right after that login has ended.
     void retryLogin();
+    // "Change Password" asks for the password change window.
+    void passwordChangeRequested();
 
 protected:
     // The warning goes with every close; the retry button stays.

@@ -2,7 +2,6 @@
 
 #include "platform/Codec.h"
 #include "platform/Twips.h"
-#include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/ObjectNames.h"
 #include "ui/PanelStatusBar.h"
@@ -235,15 +234,25 @@ void LocatorWindow::unload()
     load();
 }
 
-void showSessionInLocator(ReflectorSession& session)
+void LocatorWindow::enableTopics()
+{
+    topicList->setEnabled(true);
+}
+
+void LocatorWindow::clearTopics()
+{
+    topicList->clear();
+    topicList->setEnabled(false);
+}
+
+void showSessionInLocator(ReflectorSession& session, ui::WindowSlot<LocatorWindow>& locator)
 {
     using S = ReflectorSession;
-    using ui::form;
-    QObject::connect(&session, &S::locatorResult, [](S::LocatorOutcome outcome, const LocatorResult& result) {
-        form<LocatorWindow>().showResult(outcome, result);
+    QObject::connect(&session, &S::locatorResult, [&locator](S::LocatorOutcome outcome, const LocatorResult& result) {
+        locator().showResult(outcome, result);
     });
     QObject::connect(&session, &S::locatorStatus,
-                     [](const QByteArray& text) { form<LocatorWindow>().statusBar->setPanelText(1, text); });
-    QObject::connect(&session, &S::locatorOpenDue, [] { form<LocatorWindow>().open(); });
-    QObject::connect(&session, &S::noDataAtPlace, [] { form<LocatorWindow>().showNoDataAtPlace(); });
+                     [&locator](const QByteArray& text) { locator().statusBar->setPanelText(1, text); });
+    QObject::connect(&session, &S::locatorOpenDue, [&locator] { locator().open(); });
+    QObject::connect(&session, &S::noDataAtPlace, [&locator] { locator().showNoDataAtPlace(); });
 }

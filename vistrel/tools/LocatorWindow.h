@@ -8,6 +8,7 @@
 // Closing the window unloads it: its controls go back to their first state, and its
 // next opening loads it afresh.
 #include "link/ReflectorSession.h"
+#include "ui/WindowSlot.h"
 
 #include <QByteArray>
 #include <QList>
@@ -45,6 +46,9 @@ public:
     // The directory's topics in their order, listed up to the first empty one when the
     // window is next loaded or activated.
     void setTopics(const QList<QByteArray>& topics) { topics_ = topics; }
+    // The topic list is enabled while the user is logged in; a logout empties it.
+    void enableTopics();
+    void clearTopics();
 
     // The window was activated and has not been closed since.
     bool summaryOpen() const { return summaryOpen_; }
@@ -84,4 +88,4 @@ private:
 
 // How the locator window shows the session: its answers, the state of its requests,
 // the places without webcams and the hint's Yes.
-void showSessionInLocator(ReflectorSession& session);
+void showSessionInLocator(ReflectorSession& session, ui::WindowSlot<LocatorWindow>& locator);

@@ -9,7 +9,6 @@
 #include "tools/OptionSwitches.h"
 #include "tools/RestrictedTopicsFrame.h"
 #include "ui/CommandRegistry.h"
-#include "ui/Forms.h"
 #include "ui/ObjectNames.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/SharedMenuBar.h"
@@ -177,6 +176,12 @@ void OptionsWindow::setPasswordBoxesEnabled(bool enabled)
 {
     ensureLoaded();
     restrictedTopicsFrame->setPasswordBoxesEnabled(enabled);
+}
+
+void OptionsWindow::setRestrictedTopicControlsEnabled(bool enabled)
+{
+    ensureLoaded();
+    restrictedTopicsFrame->setAllControlsEnabled(enabled);
 }
 
 bool OptionsWindow::passwordBoxesEnabled()

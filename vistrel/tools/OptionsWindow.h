@@ -44,6 +44,9 @@ public:
     // The login unlocks the password boxes, Disconnect locks them again.
     void setPasswordBoxesEnabled(bool enabled);
     bool passwordBoxesEnabled();
+    // The options window's own Connect and Disconnect switch the rest of the restricted
+    // topics' controls (buttons, topic choices, topic list) with the password boxes.
+    void setRestrictedTopicControlsEnabled(bool enabled);
     // The tip window sets the tip box from its own reading of the switch (0 to 2).
     void setTipBoxState(int state);
 

@@ -8,7 +8,6 @@
 #include "tools/DriveList.h"
 #include "tools/PlayerPathFile.h"
 #include "tools/PlayerProgramSettings.h"
-#include "ui/Forms.h"
 #include "ui/ObjectNames.h"
 #include "ui/SharedMenuBar.h"
 
@@ -444,9 +443,8 @@ void PlayerSearchWindow::closed()
     load();
 }
 
-void showPlayerSearchWindow()
+void showPlayerSearchWindow(PlayerSearchWindow& window)
 {
-    PlayerSearchWindow& window = ui::form<PlayerSearchWindow>();
     window.explanationBanner->setText(QStringLiteral("Search for the Real Player"));
     window.setWindowState(Qt::WindowNoState);
     window.show();

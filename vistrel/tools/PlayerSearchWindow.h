@@ -96,4 +96,4 @@ private:
 };
 
 // The search command: the window with the stream player's banner, in its normal state.
-void showPlayerSearchWindow();
+void showPlayerSearchWindow(PlayerSearchWindow& window);

@@ -6,7 +6,6 @@
 #include "platform/Twips.h"
 #include "tools/UpdateVersion.h"
 #include "ui/CommandRegistry.h"
-#include "ui/Forms.h"
 #include "ui/ObjectNames.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/SharedMenuBar.h"
@@ -105,9 +104,8 @@ void UpdateWindow::closing()
     check_.cancel();
 }
 
-void showUpdateWindow()
+void showUpdateWindow(UpdateWindow& window)
 {
-    UpdateWindow& window = ui::form<UpdateWindow>();
     window.setWindowState(Qt::WindowNoState);
     window.show();
 }

@@ -40,4 +40,4 @@ private:
 };
 
 // The update command: shows the window.
-void showUpdateWindow();
+void showUpdateWindow(UpdateWindow& window);

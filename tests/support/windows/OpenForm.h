@@ -1,12 +1,12 @@
 #pragma once
-// Opens a program window in a test as its menu command does: the window is loaded
-// on first reference, set to the normal state and shown.
-#include "ui/Forms.h"
+// Opens a program window in a test as its menu command does: the window is made on
+// first use, set to the normal state and shown.
+#include "ui/WindowSlot.h"
 
 template <typename Window>
-Window& openForm()
+Window& openForm(ui::WindowSlot<Window>& slot)
 {
-    Window& window = ui::form<Window>();
+    Window& window = slot();
     window.setWindowState(Qt::WindowNoState);
     window.show();
     return window;

@@ -4,10 +4,10 @@
 // and Internet\Technology\TechTV, built through the tree's node collection as the
 // node list builds it. Header only: the helpers need the main window's code, which the
 // shared test library does not link.
+#include "TestWindows.h"
 #include "directory/MainWindow.h"
 #include "directory/TreeNodes.h"
 #include "platform/Codec.h"
-#include "ui/Forms.h"
 
 #include <QByteArrayList>
 #include <QTreeWidget>
@@ -23,7 +23,7 @@ struct PlaceTree {
     // Builds the tree into the main window's empty tree.
     static PlaceTree build()
     {
-        MainWindow& main = ui::form<MainWindow>();
+        MainWindow& main = testWindows().main();
         TreeNodes& nodes = TreeNodes::of(*main.directoryTree);
         const ImageList* pictures = &main.remoteIcons;
         auto add = [&](const QByteArray& parent, const QByteArray& key, const QByteArray& text) {
@@ -47,7 +47,7 @@ struct PlaceTree {
     // The first node of the main window's tree with the text, or null.
     static TreeNode* find(const QByteArray& text)
     {
-        const QList<QTreeWidgetItem*> found = ui::form<MainWindow>().directoryTree->findItems(
+        const QList<QTreeWidgetItem*> found = testWindows().main().directoryTree->findItems(
             platform::fromCp1252(text), Qt::MatchExactly | Qt::MatchRecursive);
         return found.isEmpty() ? nullptr : static_cast<TreeNode*>(found.first());
     }

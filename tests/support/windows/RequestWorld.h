@@ -7,16 +7,16 @@
 #include "FrameWorld.h"
 #include "ReflectorAt.h"
 
+#include "TestWindows.h"
 #include "directory/MainWindow.h"
 #include "link/ShowformFile.h"
-#include "ui/Forms.h"
 
 class RequestWorld {
 public:
     RequestWorld()
     {
         writeShowformFile(false);
-        ui::form<MainWindow>();
+        testWindows().main();
         if (reflector_.listen()) {
             reflector_.setQuietGapMs(10);
             useReflector(reflector_.port());

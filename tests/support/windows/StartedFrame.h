@@ -2,14 +2,14 @@
 // The frame window loaded and its start-up over: the start-up sequence goes on from
 // the event loop once the reflector address fetch has ended, so a test that looks at
 // what its later steps did waits for its last step first.
+#include "TestWindows.h"
 #include "frame/FrameWindow.h"
-#include "ui/Forms.h"
 
 #include <QSignalSpy>
 
 inline FrameWindow& startedFrame()
 {
-    FrameWindow& frame = ui::form<FrameWindow>();
+    FrameWindow& frame = testWindows().frames.frame();
     if (frame.startingUp()) {
         QSignalSpy finished(&frame, &FrameWindow::startupFinished);
         if (!finished.wait(10000))

@@ -8,12 +8,12 @@
 #include "FrameWorld.h"
 #include "RealTimeWait.h"
 
+#include "TestWindows.h"
 #include "chat/SupportChatPorts.h"
 #include "chat/SupportChatWindow.h"
 #include "linkwindows/UserSettingsWindow.h"
 #include "platform/SocketControl.h"
 #include "platform/Wait.h"
-#include "ui/Forms.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -51,7 +51,7 @@ struct SupportChatWorld {
                 {chat::kOfflineMessagePortKey, QByteArray::number(support.port(FakeSupportPeer::OfflineMessage))});
         }
         addSupportChatSection(world.folder().settings().filePath(), ports);
-        ui::form<UserSettingsWindow>().userNameBox->setText(QStringLiteral("ann"));
+        testWindows().link.userSettings().userNameBox->setText(QStringLiteral("ann"));
         window().supportHostBox->setText(QStringLiteral("127.0.0.1"));
         // After the window's own handler, which has read the chunk by then, and after the
         // program step it may have left to run from the event loop.
@@ -61,7 +61,7 @@ struct SupportChatWorld {
 
     int chunksRead = 0;
 
-    SupportChatWindow& window() { return ui::form<SupportChatWindow>(); }
+    SupportChatWindow& window() { return testWindows().chat.supportChat(); }
     quint16 listenPort() { return quint16(window().listenPort()); }
 
     // Connects the fake's support host and waits until the chat has taken it.

@@ -1,8 +1,8 @@
 #include "FrameWorld.h"
 
+#include "TestWindows.h"
 #include "link/ReflectorSession.h"
 #include "platform/TimeScale.h"
-#include "ui/Forms.h"
 #include "ui/Gradient.h"
 #include "ui/ToolbarState.h"
 
@@ -25,7 +25,7 @@ FrameWorld::~FrameWorld()
 {
     // The session first, so that nothing it still reports loads a window again.
     endReflectorSession();
-    ui::destroyAllForms();
+    testWindows().destroyAll();
     platform::setTimeScale(1);
 }
 
