@@ -36,6 +36,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -151,6 +152,8 @@ private slots:
     void connectOutcomes_data();
     void connectOutcomes();
     void connectWithIconsSwitchedOff();
+    void iconsLoadFromTheEventLoop_data();
+    void iconsLoadFromTheEventLoop();
     void retryLoginRunsConnect();
     void retryInsideTheRejectionWindowLogsInAfterIt_data();
     void retryInsideTheRejectionWindowLogsInAfterIt();
@@ -425,7 +428,10 @@ void TestConnect::connectOutcomes()
         reflectorSession().state().loggedIn = loggedIn;
         reflectorSession().state().connectFailed = connectFailed;
     };
-    steps.loadIcons = [&](ProgramWindows&) { seen << status(); };
+    steps.loadIcons = [&](ProgramWindows&, const std::function<void()>& loaded) {
+        seen << status();
+        loaded();
+    };
     steps.buildNodes = [&](ProgramWindows&) {
         seen << status();
         QCOMPARE(topLevelTexts(), QStringList{}); // the old tree went first
@@ -445,12 +451,43 @@ void TestConnect::connectOutcomes()
     QVERIFY(!testWindows().tools.options().isVisible());
 }
 
+void TestConnect::iconsLoadFromTheEventLoop_data()
+{
+    QTest::addColumn<bool>("disconnectMeanwhile");
+    QTest::newRow("the tree follows the icons") << false;
+    QTest::newRow("a Disconnect meanwhile leaves the tree empty") << true;
+}
+
+void TestConnect::iconsLoadFromTheEventLoop()
+{
+    QFETCH(bool, disconnectMeanwhile);
+    QVERIFY(QDir().mkpath(world_->folder().filePath(QStringLiteral("icons"))));
+    for (const char* name : {"icons/a_1.ico", "icons/b_1.ico", "icons/c_1.ico"})
+        world_->writeProgramFile(QString::fromLatin1(name), "not a picture");
+    ConnectSteps steps;
+    steps.login = [] { reflectorSession().state().loggedIn = true; };
+    bool built = false;
+    steps.buildNodes = [&built](ProgramWindows&) { built = true; };
+
+    connectCommand(testWindows(), CommandOrigin::MainWindow, steps);
+    // The command has returned while the pictures are still to come.
+    QVERIFY(connectRunning());
+    QCOMPARE(status(), QByteArray("Loading icons..."));
+    if (disconnectMeanwhile)
+        disconnectCommand(testWindows(), CommandOrigin::MainWindow);
+    QTRY_VERIFY(!connectRunning());
+
+    QCOMPARE(built, !disconnectMeanwhile);
+    QCOMPARE(testWindows().main().topicIcons.count(), qint16(4));
+    QCOMPARE(status() == "Login Successful...", !disconnectMeanwhile);
+}
+
 void TestConnect::connectWithIconsSwitchedOff()
 {
     testWindows().tools.options().iconSwitch->setChecked(true);
     ConnectSteps steps;
     steps.login = [] { reflectorSession().state().loggedIn = true; };
-    steps.loadIcons = [](ProgramWindows&) {};
+    steps.loadIcons = [](ProgramWindows&, const std::function<void()>& loaded) { loaded(); };
     steps.buildNodes = [](ProgramWindows&) {};
     connectCommand(testWindows(), CommandOrigin::MainWindow, steps);
     QVERIFY(testWindows().main().directoryModel.noIcons);
@@ -641,6 +678,7 @@ void TestConnect::secondaryWindowFileMenus()
 
     connect->trigger();
     QVERIFY(sessionSettled());
+    QTRY_VERIFY(!connectRunning()); // the icons load from the event loop
 
     QVERIFY(reflectorSession().state().loggedIn);
     QVERIFY(inConnectedState());

@@ -77,6 +77,14 @@ const TopicIcons& topicIcons()
     return testWindows().main().topicIcons;
 }
 
+// The icon load goes on from the event loop; the tree is built once it has ended.
+void loadIconsAndWait()
+{
+    bool loaded = false;
+    loadTopicIcons(testWindows(), [&loaded] { loaded = true; });
+    QTRY_VERIFY(loaded);
+}
+
 QList<QByteArray> collectedTopics()
 {
     QList<QByteArray> topics;
@@ -262,7 +270,7 @@ void TestNodeList::loadAndBuild()
     MainWindow& main = testWindows().main();
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 
-    loadTopicIcons(testWindows());
+    loadIconsAndWait();
     buildTopicTree(testWindows());
 
     QCOMPARE(newMessages(world, shownBefore), messages);
@@ -301,7 +309,7 @@ void TestNodeList::shippedNodeListBuildsWithoutMessages()
     MainWindow& main = testWindows().main();
     const qsizetype shownBefore = world.folder().dialogs().messageBoxes().size();
 
-    loadTopicIcons(testWindows());
+    loadIconsAndWait();
     buildTopicTree(testWindows());
 
     QCOMPARE(newMessages(world, shownBefore), QStringList{});

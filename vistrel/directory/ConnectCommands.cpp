@@ -60,8 +60,9 @@ struct ConnectRequest {
 
 void startConnect(const ConnectRequest& request);
 
-// The Connect that waits for the end of its login, and one asked for meanwhile. They
-// belong to the session: a session that ends takes them along.
+// The Connect that runs (it waits for the end of its login, or loads the icons), and
+// one asked for meanwhile. They belong to the session: a session that ends takes them
+// along.
 class ConnectRun : public QObject {
 public:
     explicit ConnectRun(Session& session) : QObject(&session)
@@ -71,13 +72,24 @@ public:
                          Qt::QueuedConnection);
     }
 
-    std::optional<ConnectRequest> awaitingLogin;
+    std::optional<ConnectRequest> running;
     std::optional<ConnectRequest> askedMeanwhile;
+    bool iconsLoading = false;
+    // A Disconnect came while the running Connect loaded the icons: it builds no tree.
+    bool disconnectedMeanwhile = false;
 
     void startAskedMeanwhile()
     {
-        if (askedMeanwhile && !awaitingLogin && !reflectorSession().busy())
+        if (askedMeanwhile && !running && !reflectorSession().busy())
             startConnect(*std::exchange(askedMeanwhile, std::nullopt));
+    }
+
+    void end()
+    {
+        running.reset();
+        iconsLoading = false;
+        disconnectedMeanwhile = false;
+        startAskedMeanwhile();
     }
 };
 
@@ -89,20 +101,40 @@ ConnectRun& connectRun()
     return *run;
 }
 
-// What Connect does once the login has ended: the tree after a login that got
-// through, the failure's box after one that did not.
-void finishConnect(const ConnectRequest& request)
+// The tree, once the icons are in.
+void buildTree(const ConnectRequest& request)
 {
+    ProgramWindows& windows = *request.windows;
+    MainWindow& main = windows.main();
+    setStatus(main, "Building Nodes...");
+    request.steps.buildNodes(windows);
+    TreeNodes::of(*main.directoryTree).setSorted(true);
+
+    if (reflectorSession().state().loggedIn) {
+        setStatus(main, "Login Successful...");
+        unlockPasswordBoxes(windows.tools.options(), request.origin, true);
+    }
+}
+
+// What Connect does once the login has ended: the icons and the tree after a login
+// that got through, the failure's box after one that did not. The Connect ends when
+// the tree is built, or at once when there is none to build.
+void finishConnect(ConnectRun& run)
+{
+    const ConnectRequest request = *run.running;
     const ConnectTexts texts = connectTexts(request.origin);
     ProgramWindows& windows = *request.windows;
     MainWindow& main = windows.main();
     if (reflectorSession().state().connectFailed) {
         platform::dialogs().messageBox(QStringLiteral("Failed to connect to the Larkspire Server..."));
         setStatus(main, "Login Failed...");
+        run.end();
         return;
     }
-    if (!reflectorSession().state().loggedIn)
-        return; // the login has reported why itself
+    if (!reflectorSession().state().loggedIn) {
+        run.end(); // the login has reported why itself
+        return;
+    }
 
     setStatus(main, texts.connected);
     main.directoryTree->clear();
@@ -116,15 +148,14 @@ void finishConnect(const ConnectRequest& request)
         main.directoryTree->setIconSize(QSize(0, 0));
     }
     options.hide();
-    request.steps.loadIcons(windows);
-    setStatus(main, "Building Nodes...");
-    request.steps.buildNodes(windows);
-    TreeNodes::of(*main.directoryTree).setSorted(true);
-
-    if (reflectorSession().state().loggedIn) {
-        setStatus(main, "Login Successful...");
-        unlockPasswordBoxes(options, request.origin, true);
-    }
+    run.iconsLoading = true;
+    request.steps.loadIcons(windows, [run = QPointer<ConnectRun>(&run)] {
+        if (!run || !run->running)
+            return; // the session ended meanwhile
+        if (!run->disconnectedMeanwhile)
+            buildTree(*run->running);
+        run->end();
+    });
 }
 
 void startConnect(const ConnectRequest& request)
@@ -147,23 +178,19 @@ void startConnect(const ConnectRequest& request)
     showConnectedState(true);
     setStatus(main, texts.loggingIn);
 
+    ConnectRun& run = connectRun();
+    run.running = request;
     request.steps.login();
 
     if (!reflectorSession().busy()) {
         // The login ended at once.
-        finishConnect(request);
+        finishConnect(run);
         return;
     }
-    ConnectRun& run = connectRun();
-    run.awaitingLogin = request;
     // Queued: the failure's box waits for the user, and the login can end in the
     // handling of a socket event.
     QObject::connect(
-        &reflectorSession(), &Session::loginEnded, &run,
-        [&run] {
-            finishConnect(*std::exchange(run.awaitingLogin, std::nullopt));
-            run.startAskedMeanwhile();
-        },
+        &reflectorSession(), &Session::loginEnded, &run, [&run] { finishConnect(run); },
         Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
 }
 
@@ -186,6 +213,11 @@ void showConnectedState(bool connected)
     ui::commands().action(ui::command::kDisconnect)->setEnabled(connected);
 }
 
+bool connectRunning()
+{
+    return connectRun().running.has_value();
+}
+
 void connectCommand(ProgramWindows& windows, CommandOrigin origin, const ConnectSteps& steps)
 {
     // A Connect asked for while a login or a logout runs (Retry Login pressed while a
@@ -193,7 +225,7 @@ void connectCommand(ProgramWindows& windows, CommandOrigin origin, const Connect
     // busy and leave the menus in the connected state after a logout. It starts once
     // the session is free instead; several such requests make one.
     ConnectRun& run = connectRun();
-    if (run.awaitingLogin || reflectorSession().busy()) {
+    if (run.running || reflectorSession().busy()) {
         run.askedMeanwhile = ConnectRequest{&windows, origin, steps};
         return;
     }
@@ -203,6 +235,9 @@ void connectCommand(ProgramWindows& windows, CommandOrigin origin, const Connect
 void disconnectCommand(ProgramWindows& windows, CommandOrigin origin)
 {
     MainWindow& main = windows.main();
+    // A Connect still loading the icons leaves the tree empty.
+    if (ConnectRun& run = connectRun(); run.iconsLoading)
+        run.disconnectedMeanwhile = true;
     deleteSeenRepliesCache();
     LocatorWindow& locator = windows.tools.locator();
     // From a secondary window's menu the locator stays open or hidden, as it was.

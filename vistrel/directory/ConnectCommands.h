@@ -8,6 +8,7 @@
 // the locator window. The options window's own items also switch the rest of its
 // restricted-topics controls with the password boxes.
 #include "directory/NodeList.h"
+#include "directory/TopicIcons.h"
 #include "link/ReflectorSession.h"
 
 #include <functional>
@@ -20,10 +21,11 @@ enum class CommandOrigin {
 
 // The login and the tree loaders that Connect runs between its own steps. The login
 // starts the session's login; Connect goes on once the session has ended it (at once
-// when the session is not busy after the step).
+// when the session is not busy after the step). The icon load calls its `loaded` when
+// it has ended, and Connect goes on from there.
 struct ConnectSteps {
     std::function<void()> login = [] { reflectorSession().logIn(); };
-    std::function<void(ProgramWindows&)> loadIcons = loadTopicIcons;
+    std::function<void(ProgramWindows&, std::function<void()> loaded)> loadIcons = loadTopicIcons;
     std::function<void(ProgramWindows&)> buildNodes = buildTopicTree;
 };
 
@@ -38,8 +40,12 @@ void connectCommand(ProgramWindows& windows, CommandOrigin origin, const Connect
 // (ReflectorSession::logOut); the rest follows the logout's outcome. A logout that
 // could not be sent leaves the menus and toolbar in the connected state, so that
 // Disconnect can be run again. With nothing to log out from nothing is sent, and the
-// menus and toolbar go back to the disconnected state at once.
+// menus and toolbar go back to the disconnected state at once. A Connect that still
+// loads the icons builds no tree afterwards.
 void disconnectCommand(ProgramWindows& windows, CommandOrigin origin);
+
+// True from the start of a Connect until it has built the tree, or ended without one.
+bool connectRunning();
 
 // Puts the main window's Connect and Disconnect items and the toolbar's buttons 1 and
 // 2 in the connected (Connect disabled) or disconnected state.

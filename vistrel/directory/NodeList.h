@@ -1,6 +1,6 @@
 #pragma once
-// Filling the main window's topic tree after a login: the topic pictures of the
-// "icons" folder, then the tree from the node list "Nodes.lst".
+// Filling the main window's topic tree after a login from the node list "Nodes.lst"
+// (after the topic pictures of the "icons" folder, TopicIcons.h).
 #include <QByteArray>
 
 #include <functional>
@@ -10,10 +10,8 @@ class ProgramWindows;
 class ImageList;
 class QTreeWidget;
 
-// On the main window's controls: directoryTree, remoteIcons and ProgressBar1, with the
-// main window's topic icons (TopicIcons.h) and directory model. The build hands the
-// topics it collected to the locator window.
-void loadTopicIcons(ProgramWindows& windows);
+// On the main window's controls: directoryTree and remoteIcons, with the main window's
+// directory model. The build hands the topics it collected to the locator window.
 void buildTopicTree(ProgramWindows& windows);
 
 // The build on given controls: adds the root "Internet" and one node per record of the

@@ -3,15 +3,12 @@
 
 #include "common/Lexmara.h"
 #include "directory/DirectoryModel.h"
-#include "directory/NodeList.h"
 #include "directory/ProgramWindows.h"
 #include "platform/Codec.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "ui/ImageList.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QPixmap>
 #include <QProgressBar>
 
@@ -33,44 +30,79 @@ QByteArray imageKeyOf(const QByteArray& fileName)
 
 } // namespace
 
-void TopicIcons::loadInto(ImageList& images, QProgressBar& progress, const DirectoryModel& model)
+struct TopicIcons::Load {
+    ImageList& images;
+    QProgressBar& progress;
+    const DirectoryModel& model;
+    std::function<void()> loaded;
+    QDir folder;
+    QStringList names;
+    // Filled here and kept only at the end, so the rows of the last finished load stand
+    // while a load runs.
+    std::vector<File> rows;
+    int listed = 0;
+    int next = 0;
+};
+
+TopicIcons::TopicIcons()
 {
-    const QDir folder(platform::programFile(QStringLiteral("icons")));
-    const QStringList names = folder.entryList({QStringLiteral("*.ico")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    step_.setInterval(0);
+    QObject::connect(&step_, &QTimer::timeout, [this] { loadNextPicture(); });
+}
+
+TopicIcons::~TopicIcons() = default;
+
+void TopicIcons::startLoad(ImageList& images, QProgressBar& progress, const DirectoryModel& model,
+                           std::function<void()> loaded)
+{
+    auto load = std::make_unique<Load>(
+        Load{images, progress, model, std::move(loaded), QDir(platform::programFile(QStringLiteral("icons"))), {}, {}});
+    load->names = load->folder.entryList({QStringLiteral("*.ico")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
 
     // The list holds the first kFileLimit files; a closing empty row follows them
-    // where there is room for it. It is filled in a local list and kept at the end:
-    // the events that run meanwhile could start another load.
-    const int listed = std::min(int(names.size()), kFileLimit);
-    std::vector<File> rows;
-    for (int row = 0; row < listed; ++row)
-        rows.push_back({platform::toCp1252(names[row]), {}});
-    if (listed < kFileLimit)
-        rows.push_back({});
+    // where there is room for it.
+    load->listed = std::min(int(load->names.size()), kFileLimit);
+    for (int row = 0; row < load->listed; ++row)
+        load->rows.push_back({platform::toCp1252(load->names[row]), {}});
+    if (load->listed < kFileLimit)
+        load->rows.push_back({});
 
     // At least 0 to 1: a range of 0 to 0 makes the bar a busy indicator, which keeps
     // animating (and repainting the window) for as long as the program runs.
-    progress.setRange(0, std::max(1, listed));
-    for (int row = 0; row < listed; ++row) {
-        QCoreApplication::processEvents(); // a large folder must not freeze the window
-        progress.setValue(row);
-        File& icon = rows[row];
+    progress.setRange(0, std::max(1, load->listed));
+    load_ = std::move(load);
+    step_.start();
+}
+
+void TopicIcons::loadNextPicture()
+{
+    Load& load = *load_;
+    if (load.next < load.listed) {
+        const int row = load.next++;
+        load.progress.setValue(row);
+        File& icon = load.rows[row];
         icon.imageKey = imageKeyOf(icon.fileName);
-        if (model.noIcons) // read anew each time: the user may switch icons off meanwhile
-            continue;
+        if (load.model.noIcons) // read anew each time: the user may switch icons off meanwhile
+            return;
         // A picture that does not load, and a key the list already holds (a built-in
         // one, an earlier file's, one of an earlier login), add nothing.
         QPixmap picture;
-        if (picture.load(folder.filePath(names[row])))
-            images.insert(kFirstIconPosition, icon.imageKey, icon.imageKey, picture);
+        if (picture.load(load.folder.filePath(load.names[row])))
+            load.images.insert(kFirstIconPosition, icon.imageKey, icon.imageKey, picture);
+        return;
     }
-    progress.setValue(0);
-    rows_ = std::move(rows);
-    count_ = qint16(listed + 1);
+    step_.stop();
+    load.progress.setValue(0);
+    rows_ = std::move(load.rows);
+    count_ = qint16(load.listed + 1);
+    const std::function<void()> loaded = std::move(load.loaded);
+    load_.reset();
+    if (loaded)
+        loaded();
 }
 
-void loadTopicIcons(ProgramWindows& windows)
+void loadTopicIcons(ProgramWindows& windows, std::function<void()> loaded)
 {
     MainWindow& main = windows.main();
-    main.topicIcons.loadInto(main.remoteIcons, *main.progressBar, main.directoryModel);
+    main.topicIcons.startLoad(main.remoteIcons, *main.progressBar, main.directoryModel, std::move(loaded));
 }
