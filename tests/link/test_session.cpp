@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <memory>
 #include <optional>
 
 namespace {
@@ -109,16 +110,15 @@ class SessionTest : public QObject {
 private slots:
     void init()
     {
-        // No window joins the session here; each test's session starts afresh (the
-        // folder ends it).
-        observeReflectorSessions({});
+        // Each test builds its own session, which no window joins.
         platform::setTimeScale(kTimeScale);
         world_.emplace();
+        session_ = std::make_unique<ReflectorSession>();
     }
 
     void cleanup()
     {
-        endReflectorSession();
+        session_.reset();
         world_.reset();
         platform::setTimeScale(1);
     }
@@ -128,7 +128,7 @@ private slots:
         FakeReflector reflector;
         QVERIFY(reflector.listen());
         reflector.acceptLogin("123");
-        ReflectorSession& session = reflectorSession();
+        ReflectorSession& session = *session_;
         session.setSettings(std::make_unique<TestSettings>(reflector.port()));
         SignalTrace trace(session);
 
@@ -136,8 +136,8 @@ private slots:
         session.logIn();
         QVERIFY(ended.wait(kLimitMs));
 
-        QVERIFY(reflectorSession().state().loggedIn);
-        QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("127.0.0.1"));
+        QVERIFY(session_->state().loggedIn);
+        QCOMPARE(session_->state().reflectorAddress, QByteArray("127.0.0.1"));
         const QList<QByteArray> expected = {
             "attempt 127.0.0.1",
             "status Sending Login String...",
@@ -166,7 +166,7 @@ private slots:
         FakeReflector reflector;
         QVERIFY(reflector.listen());
         reflector.rejectLogin();
-        ReflectorSession& session = reflectorSession();
+        ReflectorSession& session = *session_;
         session.setSettings(std::make_unique<TestSettings>(reflector.port()));
         SignalTrace trace(session);
 
@@ -174,8 +174,8 @@ private slots:
         session.logIn();
         QVERIFY(ended.wait(kLimitMs));
 
-        QVERIFY(reflectorSession().state().loginFailed);
-        QVERIFY(!reflectorSession().state().loggedIn);
+        QVERIFY(session_->state().loginFailed);
+        QVERIFY(!session_->state().loggedIn);
         const QList<QByteArray> expected = {
             "status Sending Login String...",
             "lamp 2 green",
@@ -196,7 +196,7 @@ private slots:
         FakeReflector reflector;
         QVERIFY(reflector.listen());
         reflector.acceptLogin("123");
-        ReflectorSession& session = reflectorSession();
+        ReflectorSession& session = *session_;
         session.setSettings(std::make_unique<TestSettings>(reflector.port()));
         QList<Status> statuses;
         QObject::connect(&session, &ReflectorSession::statusChanged, [&](Status status) { statuses << status; });
@@ -232,8 +232,8 @@ private slots:
         FakeReflector reflector;
         QVERIFY(reflector.listen());
         reflector.script("Travel,", FakeReflector::Reply::text(reply).splitAt({30, 70}));
-        reflectorSession().state().reflectorAddress = "127.0.0.1";
-        ReflectorSession& session = reflectorSession();
+        session_->state().reflectorAddress = "127.0.0.1";
+        ReflectorSession& session = *session_;
         session.setSettings(std::make_unique<TestSettings>(reflector.port()));
         SignalTrace trace(session);
 
@@ -251,6 +251,7 @@ private slots:
 
 private:
     std::optional<TempProgramFolder> world_;
+    std::unique_ptr<ReflectorSession> session_;
 };
 
 QTEST_GUILESS_MAIN(SessionTest)
