@@ -2,8 +2,6 @@
 
 #include "common/Lexmara.h"
 
-#include <QHostAddress>
-#include <QTcpSocket>
 #include <QTimer>
 
 #include <algorithm>
@@ -71,24 +69,6 @@ FakeReflector::Reply FakeReflector::Reply::greetingNextConnection(const QByteArr
     return result;
 }
 
-FakeReflector::FakeReflector(QObject* parent) : QObject(parent)
-{
-    connect(&server_, &QTcpServer::newConnection, this, &FakeReflector::onNewConnection);
-}
-
-FakeReflector::~FakeReflector()
-{
-    // The sockets are children of the server, which outlives this object's members:
-    // they must not call back into it while it is being taken apart.
-    for (QTcpSocket* socket : server_.findChildren<QTcpSocket*>())
-        socket->disconnect(this);
-}
-
-bool FakeReflector::listen(quint16 port)
-{
-    return server_.listen(QHostAddress::LocalHost, port);
-}
-
 void FakeReflector::script(const QByteArray& prefix, const QList<Reply>& replies)
 {
     auto existing = std::find_if(script_.begin(), script_.end(),
@@ -111,28 +91,7 @@ void FakeReflector::rejectLogin()
 
 bool FakeReflector::sendUnsolicited(int connection, const QByteArray& bytes)
 {
-    if (!isOpen(connection))
-        return false;
-    QTcpSocket* socket = links_[connection].socket;
-    socket->write(enciphered_ ? encipher(bytes) : bytes);
-    socket->flush();
-    return true;
-}
-
-void FakeReflector::closeConnection(int connection)
-{
-    if (!isOpen(connection))
-        return;
-    connections_[connection].endedByFake = true;
-    links_[connection].socket->disconnectFromHost();
-}
-
-bool FakeReflector::isOpen(int connection) const
-{
-    if (connection < 0 || connection >= links_.size())
-        return false;
-    const QTcpSocket* socket = links_[connection].socket;
-    return socket && socket->state() == QAbstractSocket::ConnectedState;
+    return writeTo(connection, enciphered_ ? encipher(bytes) : bytes);
 }
 
 QList<QByteArray> FakeReflector::requestTexts() const
@@ -153,51 +112,20 @@ QByteArray FakeReflector::decipher(const QByteArray& cipher) const
     return gLexmara.StringDecrypt(cipher, kTrafficKey);
 }
 
-void FakeReflector::onNewConnection()
+void FakeReflector::opened(int connection)
 {
-    while (QTcpSocket* socket = server_.nextPendingConnection()) {
-        const int index = connections_.size();
-        connections_.append(Connection{});
-        auto* quiet = new QTimer(this);
-        quiet->setSingleShot(true);
-        quiet->setInterval(quietGapMs_);
-        links_.append(Link{socket, {}, quiet});
-
-        connect(quiet, &QTimer::timeout, this, [this, index] { takeRequest(index); });
-        connect(socket, &QTcpSocket::readyRead, this, [this, index, socket] {
-            links_[index].pending += socket->readAll();
-            links_[index].quiet->start();
-        });
-        connect(socket, &QTcpSocket::disconnected, this, [this, index, socket] {
-            links_[index].quiet->stop();
-            takeRequest(index); // a request cut short by the end of the connection
-            if (!connections_[index].endedByFake)
-                connections_[index].endedByClient = true;
-            socket->deleteLater();
-        });
-
-        emit connectionAccepted(index);
-        if (closeOnAccept_) {
-            closeConnection(index);
-            continue;
-        }
-        if (!greeting_.isEmpty())
-            sendUnsolicited(index, std::exchange(greeting_, QByteArray()));
-    }
+    if (!greeting_.isEmpty())
+        sendUnsolicited(connection, std::exchange(greeting_, QByteArray()));
 }
 
-void FakeReflector::takeRequest(int connection)
+void FakeReflector::takeBytes(int connection, const QByteArray& bytes)
 {
-    Link& link = links_[connection];
-    if (link.pending.isEmpty())
-        return;
     Request request;
     request.connection = connection;
-    request.received = std::exchange(link.pending, QByteArray());
+    request.received = bytes;
     request.text = enciphered_ ? decipher(request.received) : request.received;
     requests_.append(request);
-    connections_[connection].requests.append(requests_.size() - 1);
-    emit requestReceived(requests_.size() - 1);
+    recordRequest(connection, requests_.size() - 1);
 
     const Reply reply = responder_ ? responder_(request.text) : replyFor(request.text);
     if (!reply.greetNext.isEmpty())

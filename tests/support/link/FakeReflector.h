@@ -2,9 +2,8 @@
 // A reflector on 127.0.0.1 for the tests and the demo: it records every connection
 // and every request, and answers from a script keyed by the request's beginning.
 //
-// The reflector protocol has no framing: a request is one send of the client. The
-// fake therefore takes the bytes of a connection as one request once they have been
-// quiet for a short gap (quietGapMs), or when the client ends the connection.
+// The reflector protocol has no framing: a request is one send of the client, which
+// the fake takes as the bytes of a connection once they are quiet (QuietGapServer.h).
 //
 // A reply is a list of writes. Each write waits its delay and then goes out in one
 // write of the socket, so two replies joined in one write arrive together, and a
@@ -16,18 +15,14 @@
 //   FakeReflector reflector;
 //   reflector.acceptLogin("123");
 //   reflector.script("Technology,", FakeReflector::Reply::text("/WC/...").splitAt({7}));
+#include "QuietGapServer.h"
+
 #include <QByteArray>
 #include <QList>
-#include <QObject>
-#include <QPointer>
-#include <QTcpServer>
 
 #include <functional>
 
-class QTcpSocket;
-class QTimer;
-
-class FakeReflector : public QObject {
+class FakeReflector : public QuietGapServer {
     Q_OBJECT
 public:
     // The key of the reflector traffic's cipher.
@@ -66,21 +61,7 @@ public:
         QByteArray text;     // deciphered when the traffic is enciphered
     };
 
-    struct Connection {
-        QList<int> requests; // indexes into requests()
-        bool endedByClient = false;
-        bool endedByFake = false;
-    };
-
-    explicit FakeReflector(QObject* parent = nullptr);
-    ~FakeReflector() override;
-
-    // Listens on 127.0.0.1, on the given port or, with 0, on one the system chooses.
-    bool listen(quint16 port = 0);
-    quint16 port() const { return server_.serverPort(); }
-    QString errorString() const { return server_.errorString(); }
-    // Stops listening; later connects are refused. Open connections stay.
-    void stopListening() { server_.close(); }
+    explicit FakeReflector(QObject* parent = nullptr) : QuietGapServer(parent) {}
 
     // Answers requests that begin with prefix. The replies serve the matching requests
     // in turn; the last one serves every later one. The longest matching prefix wins;
@@ -98,18 +79,11 @@ public:
     // Replies and requests enciphered with the traffic key.
     void setEnciphered(bool enciphered) { enciphered_ = enciphered; }
     bool enciphered() const { return enciphered_; }
-    // Ends every connection as soon as it is accepted.
-    void setCloseOnAccept(bool close) { closeOnAccept_ = close; }
-    void setQuietGapMs(int ms) { quietGapMs_ = ms; }
 
     // Sends bytes (enciphered when the traffic is) on a connection at once, unasked.
     // False when that connection is no longer open.
     bool sendUnsolicited(int connection, const QByteArray& bytes);
-    // Ends a connection from the fake's side.
-    void closeConnection(int connection);
-    bool isOpen(int connection) const;
 
-    const QList<Connection>& connections() const { return connections_; }
     const QList<Request>& requests() const { return requests_; }
     // The texts of every request, in the order they came.
     QList<QByteArray> requestTexts() const;
@@ -117,35 +91,21 @@ public:
     QByteArray encipher(const QByteArray& plain) const;
     QByteArray decipher(const QByteArray& cipher) const;
 
-signals:
-    void connectionAccepted(int connection);
-    void requestReceived(int request);
-
 private:
-    struct Link {
-        QPointer<QTcpSocket> socket;
-        QByteArray pending; // bytes of a request still coming in
-        QTimer* quiet = nullptr;
-    };
     struct ScriptEntry {
         QByteArray prefix;
         QList<Reply> replies;
         int used = 0;
     };
 
-    void onNewConnection();
-    void takeRequest(int connection);
+    void takeBytes(int connection, const QByteArray& bytes) override;
+    void opened(int connection) override;
     Reply replyFor(const QByteArray& text);
     void play(int connection, const Reply& reply, int writeIndex);
 
-    QTcpServer server_;
-    QList<Connection> connections_;
-    QList<Link> links_;
     QList<Request> requests_;
     QList<ScriptEntry> script_;
     std::function<Reply(const QByteArray&)> responder_;
     QByteArray greeting_;
     bool enciphered_ = false;
-    bool closeOnAccept_ = false;
-    int quietGapMs_ = 40;
 };

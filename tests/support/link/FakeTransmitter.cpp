@@ -1,11 +1,8 @@
 #include "FakeTransmitter.h"
 
-#include <QHostAddress>
-#include <QTcpSocket>
 #include <QTimer>
 
 #include <algorithm>
-#include <utility>
 
 const QList<QByteArray> FakeTransmitter::kRequestTags = {"/FileList/", "/Modem/", "/Cable/", "/VF/", "/Stop/"};
 
@@ -16,25 +13,11 @@ FakeTransmitter::Reply FakeTransmitter::Reply::closing() const
     return result;
 }
 
-FakeTransmitter::FakeTransmitter(QObject* parent) : QObject(parent)
+FakeTransmitter::FakeTransmitter(QObject* parent) : QuietGapServer(parent)
 {
-    connect(&server_, &QTcpServer::newConnection, this, &FakeTransmitter::onNewConnection);
     setFiles({});
     script("/VF/", Reply::text("/Encoding/"));
     script("/Stop/", Reply::text("/StopTransmitter/"));
-}
-
-FakeTransmitter::~FakeTransmitter()
-{
-    // The sockets are children of the server, which outlives this object's members:
-    // they must not call back into it while it is being taken apart.
-    for (QTcpSocket* socket : server_.findChildren<QTcpSocket*>())
-        socket->disconnect(this);
-}
-
-bool FakeTransmitter::listen(quint16 port)
-{
-    return server_.listen(QHostAddress::LocalHost, port);
 }
 
 void FakeTransmitter::setFiles(const QList<QByteArray>& names)
@@ -53,32 +36,6 @@ void FakeTransmitter::script(const QByteArray& prefix, const Reply& reply)
         existing->reply = reply;
     else
         script_.append(ScriptEntry{prefix, reply});
-}
-
-bool FakeTransmitter::sendUnsolicited(int connection, const QByteArray& bytes)
-{
-    if (!isOpen(connection))
-        return false;
-    QTcpSocket* socket = links_[connection].socket;
-    socket->write(bytes);
-    socket->flush();
-    return true;
-}
-
-void FakeTransmitter::closeConnection(int connection)
-{
-    if (!isOpen(connection))
-        return;
-    connections_[connection].endedByFake = true;
-    links_[connection].socket->disconnectFromHost();
-}
-
-bool FakeTransmitter::isOpen(int connection) const
-{
-    if (connection < 0 || connection >= links_.size())
-        return false;
-    const QTcpSocket* socket = links_[connection].socket;
-    return socket && socket->state() == QAbstractSocket::ConnectedState;
 }
 
 QList<QByteArray> FakeTransmitter::requestTexts() const
@@ -112,41 +69,11 @@ QList<QByteArray> FakeTransmitter::splitRequests(const QByteArray& bytes)
     return requests;
 }
 
-void FakeTransmitter::onNewConnection()
+void FakeTransmitter::takeBytes(int connection, const QByteArray& bytes)
 {
-    while (QTcpSocket* socket = server_.nextPendingConnection()) {
-        const int index = connections_.size();
-        connections_.append(Connection{});
-        auto* quiet = new QTimer(this);
-        quiet->setSingleShot(true);
-        quiet->setInterval(quietGapMs_);
-        links_.append(Link{socket, {}, quiet});
-
-        connect(quiet, &QTimer::timeout, this, [this, index] { takeRequests(index); });
-        connect(socket, &QTcpSocket::readyRead, this, [this, index, socket] {
-            links_[index].pending += socket->readAll();
-            links_[index].quiet->start();
-        });
-        connect(socket, &QTcpSocket::disconnected, this, [this, index, socket] {
-            links_[index].quiet->stop();
-            takeRequests(index); // requests cut short by the end of the connection
-            if (!connections_[index].endedByFake)
-                connections_[index].endedByClient = true;
-            socket->deleteLater();
-        });
-
-        emit connectionAccepted(index);
-        if (closeOnAccept_)
-            closeConnection(index);
-    }
-}
-
-void FakeTransmitter::takeRequests(int connection)
-{
-    const QByteArray bytes = std::exchange(links_[connection].pending, QByteArray());
     for (const QByteArray& text : splitRequests(bytes)) {
         requests_.append(Request{connection, text});
-        emit requestReceived(requests_.size() - 1);
+        recordRequest(connection, requests_.size() - 1);
         if (!silent_)
             play(connection, replyFor(text), 0);
     }

@@ -5,9 +5,8 @@
 //
 // The transmitter protocol has no framing, and a client may send the speed request
 // and the file request right after each other, so they can arrive in one piece. The
-// fake therefore gathers the bytes of a connection until they have been quiet for a
-// short gap (quietGapMs), or the client ends the connection, and then cuts them into
-// requests at every request tag it knows ("/FileList/", "/Modem/", "/Cable/",
+// fake therefore gathers the bytes of a connection until they are quiet
+// (QuietGapServer.h), and then cuts them into requests at every request tag it knows ("/FileList/", "/Modem/", "/Cable/",
 // "/VF/", "/Stop/"): "/Cable//VF/Liftoff.avi" is the two requests "/Cable/" and
 // "/VF/Liftoff.avi". Text before the first tag is a request of its own.
 //
@@ -21,16 +20,12 @@
 //   transmitter.setFiles({"Countdown.avi", "Liftoff.avi"});   // "Countdown.avi/Liftoff.avi/"
 //   transmitter.script("/FileList/", FakeTransmitter::Reply::inPieces({"a/b/", "c/"}));
 //   transmitter.script("/VF/", FakeTransmitter::Reply::text("/Failed Encoding/"));
+#include "QuietGapServer.h"
+
 #include <QByteArray>
 #include <QList>
-#include <QObject>
-#include <QPointer>
-#include <QTcpServer>
 
-class QTcpSocket;
-class QTimer;
-
-class FakeTransmitter : public QObject {
+class FakeTransmitter : public QuietGapServer {
     Q_OBJECT
 public:
     // The pause before each further piece of a reply.
@@ -54,20 +49,7 @@ public:
         QByteArray text;
     };
 
-    struct Connection {
-        bool endedByClient = false;
-        bool endedByFake = false;
-    };
-
     explicit FakeTransmitter(QObject* parent = nullptr);
-    ~FakeTransmitter() override;
-
-    // Listens on 127.0.0.1, on the given port or, with 0, on one the system chooses.
-    bool listen(quint16 port = 0);
-    quint16 port() const { return server_.serverPort(); }
-    QString errorString() const { return server_.errorString(); }
-    // Stops listening: later connects are refused. Open connections stay.
-    void stopListening() { server_.close(); }
 
     // The reply to "/FileList/": each name followed by "/", in one piece.
     void setFiles(const QList<QByteArray>& names);
@@ -76,17 +58,10 @@ public:
     void script(const QByteArray& prefix, const Reply& reply);
     // Accepts connections and records requests but never answers any.
     void setSilent(bool silent) { silent_ = silent; }
-    // Ends every connection as soon as it is accepted.
-    void setCloseOnAccept(bool close) { closeOnAccept_ = close; }
-    void setQuietGapMs(int ms) { quietGapMs_ = ms; }
 
     // Sends bytes on a connection at once, unasked. False when it is no longer open.
-    bool sendUnsolicited(int connection, const QByteArray& bytes);
-    // Ends a connection from the fake's side.
-    void closeConnection(int connection);
-    bool isOpen(int connection) const;
+    bool sendUnsolicited(int connection, const QByteArray& bytes) { return writeTo(connection, bytes); }
 
-    const QList<Connection>& connections() const { return connections_; }
     const QList<Request>& requests() const { return requests_; }
     // The texts of every request, in the order they came.
     QList<QByteArray> requestTexts() const;
@@ -94,32 +69,17 @@ public:
     // The requests that bytes hold, cut at the request tags.
     static QList<QByteArray> splitRequests(const QByteArray& bytes);
 
-signals:
-    void connectionAccepted(int connection);
-    void requestReceived(int request);
-
 private:
-    struct Link {
-        QPointer<QTcpSocket> socket;
-        QByteArray pending; // bytes still coming in
-        QTimer* quiet = nullptr;
-    };
     struct ScriptEntry {
         QByteArray prefix;
         Reply reply;
     };
 
-    void onNewConnection();
-    void takeRequests(int connection);
+    void takeBytes(int connection, const QByteArray& bytes) override;
     Reply replyFor(const QByteArray& text) const;
     void play(int connection, const Reply& reply, int pieceIndex);
 
-    QTcpServer server_;
-    QList<Connection> connections_;
-    QList<Link> links_;
     QList<Request> requests_;
     QList<ScriptEntry> script_;
     bool silent_ = false;
-    bool closeOnAccept_ = false;
-    int quietGapMs_ = 40;
 };
