@@ -4,6 +4,7 @@
 // the same for an empty Qt window; the program should stay under 0.1% of one core. The
 // timer events and repaints of the rest are counted too: at rest there should be none
 // beyond the empty window's.
+#include "Control.h"
 #include "CpuTime.h"
 #include "FakeReflector.h"
 #include "TempProgramFolder.h"
@@ -135,7 +136,7 @@ void BM_ProgramAtRestConnected(benchmark::State& state)
     // As the program starts: the main window shows the frame, which runs the start-up.
     MainWindow& main = testWindows().main();
     main.show();
-    testWindows().link.serverSettings().reflectorPortBox->setText(QString::number(reflector.port()));
+    control<QLineEdit>(testWindows().link.serverSettings(), "txtPort")->setText(QString::number(reflector.port()));
     main.connectToReflector();
     platform::waitUntil([&main] { return TreeNodes::of(*main.directoryTree).byKey(kPlaceKey) != nullptr; },
                         kLoadLimitMs);

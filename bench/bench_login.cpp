@@ -2,6 +2,7 @@
 // on 127.0.0.1, which accepts at once. The login holds its rejection window for 5 s by
 // design, so the wall time is about 5 s; the CPU time should stay under 2% of it,
 // which it does only if the login does nothing between the events that move it on.
+#include "Control.h"
 #include "CpuTime.h"
 #include "FakeReflector.h"
 #include "TempProgramFolder.h"
@@ -34,9 +35,9 @@ void BM_LoginAgainstFakeReflector(benchmark::State& state)
     // The login's windows: the main window's timers, the server settings' boxes.
     testWindows().main();
     ServerSettingsWindow& settings = testWindows().link.serverSettings();
-    settings.reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
-    settings.backupReflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
-    settings.reflectorPortBox->setText(QString::number(reflector.port()));
+    control<QLineEdit>(settings, "txtIPAddress")->setText(QStringLiteral("127.0.0.1"));
+    control<QLineEdit>(settings, "txtIPAddressBackUp")->setText(QStringLiteral("127.0.0.1"));
+    control<QLineEdit>(settings, "txtPort")->setText(QString::number(reflector.port()));
 
     double cpuSeconds = 0;
     double wallSeconds = 0;

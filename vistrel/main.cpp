@@ -8,7 +8,6 @@
 #include "ui/IndicatorStyle.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QStringList>
 
 int main(int argc, char** argv)
@@ -43,8 +42,8 @@ int main(int argc, char** argv)
     // A reflector or transmitter that cannot listen on its port box's design port (the
     // demo fakes).
     if (options.reflectorPort != 0)
-        windows.link.serverSettings().reflectorPortBox->setText(QString::number(options.reflectorPort));
+        windows.link.serverSettings().setReflectorPort(options.reflectorPort);
     if (options.transmitterPort != 0)
-        windows.link.serverSettings().viewerPortBox->setText(QString::number(options.transmitterPort));
+        windows.link.serverSettings().setViewerPort(options.transmitterPort);
     return QApplication::exec();
 }

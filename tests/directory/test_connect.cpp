@@ -3,6 +3,7 @@
 // failures of the logout, and the end of the program within its limits whatever the
 // reflector does. The login and the tree loaders are replaced by steps that leave
 // what they would leave (flags, nodes).
+#include "Control.h"
 #include "FakeReflector.h"
 #include "FrameWorld.h"
 #include "RealTimeWait.h"
@@ -179,7 +180,7 @@ void TestConnect::init()
     reflector_.emplace();
     QVERIFY(reflector_->listen());
     reflectorSession().state().reflectorAddress = "127.0.0.1";
-    testWindows().link.serverSettings().reflectorPortBox->setText(QString::number(reflector_->port()));
+    control<QLineEdit>(testWindows().link.serverSettings(), "txtPort")->setText(QString::number(reflector_->port()));
     testWindows().main();
 }
 
@@ -200,7 +201,7 @@ void TestConnect::setUpReflector(Reflector kind)
     case Reflector::Stalling:
         stalling_.emplace();
         QVERIFY(stalling_->port() != 0);
-        testWindows().link.serverSettings().reflectorPortBox->setText(QString::number(stalling_->port()));
+        control<QLineEdit>(testWindows().link.serverSettings(), "txtPort")->setText(QString::number(stalling_->port()));
         break;
     }
 }
@@ -220,7 +221,7 @@ void TestConnect::disconnectSendsExactlyTheLogoutAndClearsTheTree()
     QFETCH(QByteArray, clearText);
     reflectorSession().state().encryptTraffic = enciphered;
     reflector_->setEnciphered(enciphered);
-    testWindows().link.userSettings().reflectorAddressBox->setText(QStringLiteral("203.0.113.7"));
+    control<QLineEdit>(testWindows().link.userSettings(), "txtIPAddress")->setText(QStringLiteral("203.0.113.7"));
     reflectorSession().state().loggedIn = true;
     RefusingPort refusing;
     platform::SocketControl& socket = reflectorSession().connection().socket();
@@ -305,7 +306,7 @@ void TestConnect::disconnectThatCannotSendKeepsTheConnectedState()
     // The logout is still owed: once a reflector answers, Disconnect sends it.
     FakeReflector answering;
     QVERIFY(answering.listen());
-    testWindows().link.serverSettings().reflectorPortBox->setText(QString::number(answering.port()));
+    control<QLineEdit>(testWindows().link.serverSettings(), "txtPort")->setText(QString::number(answering.port()));
     testWindows().main().disconnectFromReflector();
     QVERIFY(sessionSettled());
     QVERIFY(!inConnectedState());
@@ -509,13 +510,13 @@ void TestConnect::retryLoginRunsConnect()
     connectCommand(testWindows(), CommandOrigin::MainWindow, steps); // joins the retry button once
     connectCommand(testWindows(), CommandOrigin::MainWindow, steps); // and not twice
     reflector_->acceptLogin("42");
-    testWindows().link.serverSettings().reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
+    control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddress")->setText(QStringLiteral("127.0.0.1"));
     showConnectedState(false);
     int connects = 0;
     const QMetaObject::Connection counting =
         QObject::connect(&testWindows().link.userSettings(), &UserSettingsWindow::retryLogin, [&] { ++connects; });
 
-    testWindows().link.userSettings().retryButton->click();
+    control<QPushButton>(testWindows().link.userSettings(), "cmdRetry")->click();
 
     QObject::disconnect(counting);
     QCOMPARE(connects, 1);
@@ -536,8 +537,8 @@ void TestConnect::retryInsideTheRejectionWindowLogsInAfterIt()
 {
     QFETCH(QByteArray, secondReply);
     QFETCH(bool, loggedIn);
-    testWindows().link.serverSettings().reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
-    testWindows().link.serverSettings().backupReflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
+    control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddress")->setText(QStringLiteral("127.0.0.1"));
+    control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddressBackUp")->setText(QStringLiteral("127.0.0.1"));
     reflector_->setQuietGapMs(5);
     reflector_->script("/Login/",
                        {FakeReflector::Reply::text("/Login Failed/"), FakeReflector::Reply::text(secondReply)});
@@ -547,7 +548,7 @@ void TestConnect::retryInsideTheRejectionWindowLogsInAfterIt()
         if (request != 1)
             return;
         retriedInsideTheWindow = reflectorSession().loginRejectionWindow().isEnabled();
-        testWindows().link.userSettings().retryButton->click();
+        control<QPushButton>(testWindows().link.userSettings(), "cmdRetry")->click();
     });
 
     testWindows().main().connectToReflector();
@@ -597,7 +598,7 @@ void TestConnect::secondaryMenuBar()
     QAction* connect = menuAction(*bar, QStringLiteral("mnuConnect"));
     QVERIFY(disconnect->isEnabled() && connect->isEnabled());
 
-    testWindows().link.serverSettings().reflectorPortBox->setText(QStringLiteral("port"));
+    control<QLineEdit>(testWindows().link.serverSettings(), "txtPort")->setText(QStringLiteral("port"));
     reflector_->stopListening();
     reflectorSession().state().loggedIn = true;
     disconnect->trigger();
@@ -670,7 +671,7 @@ void TestConnect::secondaryWindowFileMenus()
     QVERIFY(connect && disconnect && exit);
     const bool ownControls = QLatin1String(secondary.caption) == QLatin1String("Program Options");
     world_->writeProgramFile(QStringLiteral("Nodes.lst"), "\"Top\",\"Sports\",\"Sports\",\"Closed\"\r\n");
-    testWindows().link.serverSettings().reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
+    control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddress")->setText(QStringLiteral("127.0.0.1"));
     reflector_->acceptLogin("42");
     reflectorSession().state().reflectorAddress.clear();
     LocatorWindow& locator = testWindows().tools.locator();

@@ -1,6 +1,7 @@
 // The login against the fake reflector over real sockets: the primary and the backup
 // address, the rejection window, the bytes of the login, the flags it leaves, what it
 // shows and logs, and a login that is already running.
+#include "Control.h"
 #include "FakeReflector.h"
 #include "FrameWorld.h"
 #include "RefusingPort.h"
@@ -52,13 +53,15 @@ QList<QByteArray> logLines(const QByteArray& log)
 bool segment1Green()
 {
     StatusWindow& status = testWindows().link.status();
-    return !status.greenLamps[1]->isHidden() && status.redLamps[8]->isHidden();
+    return !control<LampPiece>(status, "ImgGreen3", 1)->isHidden()
+        && control<LampPiece>(status, "ImgRed2", 8)->isHidden();
 }
 
 bool segment1Red()
 {
     StatusWindow& status = testWindows().link.status();
-    return !status.redLamps[8]->isHidden() && status.greenLamps[1]->isHidden();
+    return !control<LampPiece>(status, "ImgRed2", 8)->isHidden()
+        && control<LampPiece>(status, "ImgGreen3", 1)->isHidden();
 }
 
 QByteArray mainStatus()
@@ -81,9 +84,9 @@ private slots:
         reflector_->setQuietGapMs(10);
         useAddresses(kAnswering, kAnswering, reflector_->port());
         UserSettingsWindow& user = testWindows().link.userSettings();
-        user.userIdBox->setText("42");
-        user.userNameBox->setText("ann");
-        user.passwordBox->setText("secret");
+        control<QLineEdit>(user, "txtUserID")->setText("42");
+        control<QLineEdit>(user, "txtUserName")->setText("ann");
+        control<QLineEdit>(user, "txtPassword")->setText("secret");
 
         reflectorSession().state().loggedIn = false;
         reflectorSession().state().connectFailed = false;
@@ -139,12 +142,13 @@ private slots:
         QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("127.0.0.1"));
         QCOMPARE(mainStatus(), QByteArray("Now Waiting for Vistrel's External IP to be Returned "));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
-        QCOMPARE(testWindows().link.userSettings().userIdBox->text(), QStringLiteral("77"));
+        QCOMPARE(control<QLineEdit>(testWindows().link.userSettings(), "txtUserID")->text(), QStringLiteral("77"));
         QVERIFY(segment1Green());
-        QVERIFY(!testWindows().link.status().segment1Marker->isHidden());
+        QVERIFY(!control<TrafficMarker>(testWindows().link.status(), "imgSegment1SendData")->isHidden());
         QVERIFY(!testWindows().link.status().isVisible());
-        QCOMPARE(testWindows().link.status().reflectorAddressLabel->text(), kAnswering);
-        QCOMPARE(testWindows().link.status().reflectorPortLabel->text(), QString::number(reflector_->port()));
+        QCOMPARE(control<QLabel>(testWindows().link.status(), "lblReflectorAddr")->text(), kAnswering);
+        QCOMPARE(control<QLabel>(testWindows().link.status(), "lblReflectorPort")->text(),
+                 QString::number(reflector_->port()));
         QCOMPARE(logLines(testWindows().link.status().logText().mid(logBefore_)), log);
         // Nothing of the login is left armed.
         QVERIFY(!reflectorSession().loginSendLimit().isEnabled());
@@ -170,7 +174,7 @@ private slots:
         QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("127.0.0.1"));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/Login/42,ann,secret"});
         QVERIFY(segment1Green());
-        QCOMPARE(testWindows().link.status().reflectorAddressLabel->text(), kAnswering);
+        QCOMPARE(control<QLabel>(testWindows().link.status(), "lblReflectorAddr")->text(), kAnswering);
         QCOMPARE(logLines(testWindows().link.status().logText().mid(logBefore_)),
                  (QList<QByteArray>{"Remote IP = 127.0.0.2", "Attempting to Connect to Reflector... 127.0.0.2",
                                     "Socket Error..", "Remote IP = 127.0.0.1",
@@ -208,8 +212,9 @@ private slots:
         QCOMPARE(reflectorSession().state().connectFailed, connectFailedBefore);
         QCOMPARE(reflectorSession().state().reflectorAddress, QByteArray("10.0.0.9"));
         QCOMPARE(mainStatus(), QByteArray("Can't connect to DB Server..."));
-        QCOMPARE(testWindows().link.status().reflectorAddressLabel->text(), kRefusing);
-        QCOMPARE(testWindows().link.status().reflectorPortLabel->text(), QString::number(refusing.port()));
+        QCOMPARE(control<QLabel>(testWindows().link.status(), "lblReflectorAddr")->text(), kRefusing);
+        QCOMPARE(control<QLabel>(testWindows().link.status(), "lblReflectorPort")->text(),
+                 QString::number(refusing.port()));
         QVERIFY(segment1Red());
         QVERIFY(testWindows().link.status().logText().size() == logBefore_); // normal log level
     }
@@ -238,10 +243,10 @@ private slots:
             QVERIFY(reflectorSession().state().loginFailed);
             QVERIFY(logLines(testWindows().link.status().logText()).contains("Login Failed..."));
             QVERIFY(testWindows().link.userSettings().isVisible());
-            QVERIFY(!testWindows().link.userSettings().warningLabel->isHidden());
-            QVERIFY(!testWindows().link.userSettings().retryButton->isHidden());
+            QVERIFY(!control<QLabel>(testWindows().link.userSettings(), "lblWarning")->isHidden());
+            QVERIFY(!control<QPushButton>(testWindows().link.userSettings(), "cmdRetry")->isHidden());
             QVERIFY(segment1Green());
-            QVERIFY(testWindows().link.status().segment1Marker->isHidden());
+            QVERIFY(control<TrafficMarker>(testWindows().link.status(), "imgSegment1SendData")->isHidden());
         } else {
             QCOMPARE(mainStatus(), QByteArray("Now Waiting for Vistrel's External IP to be Returned "));
             // The late reply is still handled as a reply, after the login has ended.
@@ -293,9 +298,9 @@ private slots:
         reflector_->setEnciphered(encrypt);
         reflector_->acceptLogin("42");
         UserSettingsWindow& user = testWindows().link.userSettings();
-        user.userIdBox->setText(userId);
-        user.userNameBox->setText(userName);
-        user.passwordBox->setText(password);
+        control<QLineEdit>(user, "txtUserID")->setText(userId);
+        control<QLineEdit>(user, "txtUserName")->setText(userName);
+        control<QLineEdit>(user, "txtPassword")->setText(password);
 
         logInAndWait();
 
@@ -353,7 +358,7 @@ private slots:
     {
         QFETCH(QString, portText);
         QFETCH(QString, message);
-        testWindows().link.serverSettings().reflectorPortBox->setText(portText);
+        control<QLineEdit>(testWindows().link.serverSettings(), "txtPort")->setText(portText);
 
         logInAndWait();
 
@@ -361,7 +366,7 @@ private slots:
         QVERIFY(reflectorSession().state().connectFailed);
         QVERIFY(!reflectorSession().state().loggedIn);
         QVERIFY(reflector_->connections().isEmpty());
-        QCOMPARE(testWindows().link.status().reflectorPortLabel->text(), portText);
+        QCOMPARE(control<QLabel>(testWindows().link.status(), "lblReflectorPort")->text(), portText);
     }
 
     // A Connect while a login waits (here: as soon as the login reached the reflector)
@@ -408,9 +413,9 @@ private:
     static void useAddresses(const QString& primary, const QString& backup, quint16 port)
     {
         ServerSettingsWindow& server = testWindows().link.serverSettings();
-        server.reflectorAddressBox->setText(primary);
-        server.backupReflectorAddressBox->setText(backup);
-        server.reflectorPortBox->setText(QString::number(port));
+        control<QLineEdit>(server, "txtIPAddress")->setText(primary);
+        control<QLineEdit>(server, "txtIPAddressBackUp")->setText(backup);
+        control<QLineEdit>(server, "txtPort")->setText(QString::number(port));
     }
 
     std::optional<FrameWorld> world_;

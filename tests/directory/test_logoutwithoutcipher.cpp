@@ -3,6 +3,7 @@
 // a secondary window's Disconnect shows the error's number, and Exit still ends the
 // program. The library is out of reach for this whole program (its registry file is
 // missing), so the only other test here is the cipher's own result without it.
+#include "Control.h"
 #include "FakeReflector.h"
 #include "FrameWorld.h"
 #include "SessionSettled.h"
@@ -52,7 +53,7 @@ void TestLogoutWithoutCipher::init()
     world_.emplace();
     reflector_.emplace();
     QVERIFY(reflector_->listen());
-    testWindows().link.serverSettings().reflectorPortBox->setText(QString::number(reflector_->port()));
+    control<QLineEdit>(testWindows().link.serverSettings(), "txtPort")->setText(QString::number(reflector_->port()));
     testWindows().main();
     LinkState& state = reflectorSession().state();
     state.reflectorAddress = "127.0.0.1";

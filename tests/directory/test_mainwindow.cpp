@@ -1,5 +1,6 @@
 // The main window: the closing prompt, the shut-down paths and their wait limit, the
 // delayed start-up step with the user settings' start-up choice, and the key chord.
+#include "Control.h"
 #include "FrameWorld.h"
 #include "TestWindows.h"
 #include "directory/MainWindow.h"
@@ -131,7 +132,7 @@ void TestMainWindow::startupChoice()
 
     QTRY_VERIFY(testWindows().link.userSettings.isMade()); // the step runs by itself
     QCOMPARE(testWindows().link.userSettings().isVisible(), shown);
-    QCOMPARE(testWindows().link.userSettings().showAtStartUpBox->isChecked(), shown);
+    QCOMPARE(control<QCheckBox>(testWindows().link.userSettings(), "Check1")->isChecked(), shown);
     QVERIFY(!main.startupStep->isEnabled());
 }
 

@@ -1,6 +1,7 @@
 // The reply handling without sockets: chunks in clear handed to the reflector
 // connection one by one, as the data arrival hands them, and what each sequence
 // leaves in the windows, the settings, ServerSettings.txt and the session's state.
+#include "Control.h"
 #include "FileContent.h"
 #include "FrameWorld.h"
 #include "ScriptedDialogs.h"
@@ -116,10 +117,10 @@ private slots:
         testWindows().main();
         world_->writeProgramFile("ServerSettings.txt", kOldSettings);
         UserSettingsWindow& user = testWindows().link.userSettings();
-        user.userIdBox->setText("42");
-        user.passwordBox->setText("secret");
-        user.reflectorAddressBox->setText("9.9.9.9");
-        testWindows().link.status().directoryServerAddressLabel->setText("9.9.9.9");
+        control<QLineEdit>(user, "txtUserID")->setText("42");
+        control<QLineEdit>(user, "txtPassword")->setText("secret");
+        control<QLineEdit>(user, "txtIPAddress")->setText("9.9.9.9");
+        control<QLabel>(testWindows().link.status(), "lblDBServerIPAddr")->setText("9.9.9.9");
         LocatorWindow& locator = testWindows().tools.locator();
         locator.topicList->addItem("Animals");
         locator.searchText->setText("beach");
@@ -293,13 +294,14 @@ private slots:
         if (effects.onLine)
             QCOMPARE(main.statusBar->panelText(2), *effects.onLine);
         if (effects.userId)
-            QCOMPARE(text(user.userIdBox->text()), *effects.userId);
+            QCOMPARE(text(control<QLineEdit>(user, "txtUserID")->text()), *effects.userId);
         if (effects.password)
-            QCOMPARE(text(user.passwordBox->text()), *effects.password);
+            QCOMPARE(text(control<QLineEdit>(user, "txtPassword")->text()), *effects.password);
         if (effects.outsideAddress)
-            QCOMPARE(text(user.reflectorAddressBox->text()), *effects.outsideAddress);
+            QCOMPARE(text(control<QLineEdit>(user, "txtIPAddress")->text()), *effects.outsideAddress);
         if (effects.addressLabel)
-            QCOMPARE(text(testWindows().link.status().directoryServerAddressLabel->text()), *effects.addressLabel);
+            QCOMPARE(text(control<QLabel>(testWindows().link.status(), "lblDBServerIPAddr")->text()),
+                     *effects.addressLabel);
         if (effects.serverSettings)
             QCOMPARE(fileContent(world_->folder().filePath("ServerSettings.txt")), *effects.serverSettings);
         if (effects.locatorList)
@@ -378,15 +380,15 @@ private slots:
 
         reflectorSession().connection().receiveChunk(chunk);
 
-        QCOMPARE(text(user.userIdBox->text()), QByteArray("42"));
-        QCOMPARE(text(user.passwordBox->text()), QByteArray("secret"));
+        QCOMPARE(text(control<QLineEdit>(user, "txtUserID")->text()), QByteArray("42"));
+        QCOMPARE(text(control<QLineEdit>(user, "txtPassword")->text()), QByteArray("secret"));
         QVERIFY(logLines(testWindows().link.status().logText()).contains(logLine));
         QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{});
         StoredUserSettings stored = readUserSettingsFile();
         QCOMPARE(stored.userId, QByteArray("42"));
         QCOMPARE(passwordFromCodeList(stored.passwordCodes), QByteArray("secret"));
 
-        user.userNameBox->setText("alice");
+        control<QLineEdit>(user, "txtUserName")->setText("alice");
         user.save();
         QCOMPARE(world_->folder().dialogs().messageTexts(), QStringList{});
         stored = readUserSettingsFile();

@@ -2,6 +2,7 @@
 // fake transmitter site on 127.0.0.1: Connect lists the site's files, a click on a
 // file asks for the chosen speed and then the file, the replies label follows the
 // site, Stop and Disconnect; the help pages of a right press.
+#include "Control.h"
 #include "FakeTransmitter.h"
 #include "FrameWorld.h"
 #include "RefusingPort.h"
@@ -64,7 +65,8 @@ class TestTransmitterControls : public QObject {
     {
         MainWindow& main = testWindows().main();
         main.show();
-        testWindows().link.serverSettings().viewerPortBox->setText(QString::number(site->port()));
+        control<QLineEdit>(testWindows().link.serverSettings(), "txtViewerPort")
+            ->setText(QString::number(site->port()));
         main.transmitterAddressBox->setText(QStringLiteral("127.0.0.1"));
         QTest::mouseClick(control<QPushButton>(main, "Command7"), Qt::LeftButton);
         waitFor([&] { return main.fileList->count() == 2; });
@@ -103,7 +105,8 @@ private slots:
         site->script("/FileList/", FakeTransmitter::Reply::inPieces({"Count", "down.avi/Lift", "off.avi/" + longName}));
         MainWindow& main = testWindows().main();
         main.show();
-        testWindows().link.serverSettings().viewerPortBox->setText(QString::number(site->port()));
+        control<QLineEdit>(testWindows().link.serverSettings(), "txtViewerPort")
+            ->setText(QString::number(site->port()));
         main.transmitterAddressBox->setText(QStringLiteral("127.0.0.1"));
         QTest::mouseClick(control<QPushButton>(main, "Command7"), Qt::LeftButton);
 
@@ -192,7 +195,8 @@ private slots:
     {
         MainWindow& main = testWindows().main();
         const RefusingPort refusing; // held, so that no program beside this one can listen there
-        testWindows().link.serverSettings().viewerPortBox->setText(QString::number(refusing.port()));
+        control<QLineEdit>(testWindows().link.serverSettings(), "txtViewerPort")
+            ->setText(QString::number(refusing.port()));
         main.transmitterAddressBox->setText(QStringLiteral("127.0.0.1"));
         QTest::mouseClick(control<QPushButton>(main, "Command7"), Qt::LeftButton);
         QTRY_COMPARE(world->folder().dialogs().messageTexts(), QStringList{"Transmitter is Off Line"});

@@ -1,6 +1,7 @@
 // Opening the webcam of a clicked node: the program started with its arguments, the page,
 // the relay and transmitter addresses and the snapshot windows for each kind of stream
 // address; the password prompt; missing player path files and missing players.
+#include "Control.h"
 #include "FakeWebServer.h"
 #include "FrameWorld.h"
 #include "TestWindows.h"
@@ -46,8 +47,9 @@ class Opening {
 public:
     Opening() : main(testWindows().main())
     {
-        testWindows().link.serverSettings().reflectorAddressBox->setText(QStringLiteral("10.0.0.9"));
-        testWindows().link.serverSettings().backupReflectorAddressBox->setText(QStringLiteral("10.0.0.8"));
+        control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddress")->setText(QStringLiteral("10.0.0.9"));
+        control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddressBackUp")
+            ->setText(QStringLiteral("10.0.0.8"));
         world.writeProgramFile(QStringLiteral("Real.txt"), kRealPlayer.toUtf8() + "\r\n");
         world.writeProgramFile(QStringLiteral("MediaPlay.txt"), "\"" + kMediaPlayer.toUtf8() + "\"\r\n");
         web.serve("/cam.jpg", 200, "not really a picture");

@@ -1,6 +1,7 @@
 // The frame's start-up sequence: the reflector address from the product web server or
 // from ServerSettings.txt, the first-run marker and guide, the error policy, and the
 // pause while the address is fetched.
+#include "Control.h"
 #include "FakeWebServer.h"
 #include "FrameWorld.h"
 #include "StartedFrame.h"
@@ -91,8 +92,8 @@ void TestStartup::addressSources()
 
     FrameWindow& frame = startedFrame();
 
-    QCOMPARE(testWindows().link.serverSettings().reflectorAddressBox->text().toLatin1(), primary);
-    QCOMPARE(testWindows().link.serverSettings().backupReflectorAddressBox->text().toLatin1(), backup);
+    QCOMPARE(control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddress")->text().toLatin1(), primary);
+    QCOMPARE(control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddressBackUp")->text().toLatin1(), backup);
     QCOMPARE(testWindows().chat.supportChat().supportHostBox->text().toLatin1(), chatHost);
     QVERIFY(!testWindows().link.serverSettings().isVisible());
     QVERIFY(!testWindows().chat.supportChat().isVisible());
@@ -138,7 +139,7 @@ void TestStartup::firstRunMarker()
     QVERIFY(marker.open(QIODevice::ReadOnly));
     QCOMPARE(marker.readAll(), markerPresent ? earlier : QByteArray("Complete\r\n"));
     QCOMPARE(testWindows().frames.guide.isMade() && testWindows().frames.guide().isVisible(), !markerPresent);
-    QCOMPARE(testWindows().link.serverSettings().reflectorAddressBox->text(), QStringLiteral("m"));
+    QCOMPARE(control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddress")->text(), QStringLiteral("m"));
 }
 
 void TestStartup::unwritableMarkerStillShowsTheGuide()
@@ -156,7 +157,8 @@ void TestStartup::unwritableMarkerStillShowsTheGuide()
 
     QVERIFY(!QFile::exists(firstRunMarkerPath()));
     QVERIFY(testWindows().frames.guide().isVisible());
-    QCOMPARE(testWindows().link.serverSettings().backupReflectorAddressBox->text(), QStringLiteral("b"));
+    QCOMPARE(control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddressBackUp")->text(),
+             QStringLiteral("b"));
     QVERIFY(!frame.holdOffOver());
     testWindows().destroyAll();
 }

@@ -1,6 +1,7 @@
 // The tip of the day: whether the start-up shows it by the stored switch (and goes on
 // either way), the box that stores the switch at once and holds it across runs, and
 // the picture from the product web server, whose failure shows nothing.
+#include "Control.h"
 #include "FakeWebServer.h"
 #include "FrameWorld.h"
 #include "StartedFrame.h"
@@ -115,7 +116,8 @@ void TestTipOfTheDay::startupShowsTheTipByTheSwitch()
     const QString debugLog = testWindows().frames.debugLog().logView->toPlainText();
     QCOMPARE(debugLog.isEmpty(), shown);
     QVERIFY(frame.statusClearTimer->isEnabled());
-    QCOMPARE(testWindows().link.serverSettings().backupReflectorAddressBox->text(), QStringLiteral("b"));
+    QCOMPARE(control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddressBackUp")->text(),
+             QStringLiteral("b"));
     QVERIFY(!frame.holdOffOver());
 }
 

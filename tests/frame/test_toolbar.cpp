@@ -1,6 +1,7 @@
 // The toolbar: hit-testing by the fixed twip ranges, the left press that runs a
 // command and marks it current, the right press that opens the help page, the picture
 // reset, the give-back of closing windows and captions that fit their buttons.
+#include "Control.h"
 #include "FrameWorld.h"
 #include "RefusingPort.h"
 #include "TestWindows.h"
@@ -235,9 +236,9 @@ void TestToolbar::commandBoxIsRaisedAfterThePress()
     RefusingPort refusing;
     QVERIFY(refusing.port() != 0);
     ServerSettingsWindow& settings = testWindows().link.serverSettings();
-    settings.reflectorAddressBox->setText("127.0.0.1");
-    settings.backupReflectorAddressBox->setText("127.0.0.1");
-    settings.reflectorPortBox->setText(QString::number(refusing.port()));
+    control<QLineEdit>(settings, "txtIPAddress")->setText("127.0.0.1");
+    control<QLineEdit>(settings, "txtIPAddressBackUp")->setText("127.0.0.1");
+    control<QLineEdit>(settings, "txtPort")->setText(QString::number(refusing.port()));
 
     struct Shown {
         QString text;

@@ -1,6 +1,7 @@
 // The reflector connection against the fake reflector, over real sockets: the
 // events of one request and the flags they set, the traffic plain and enciphered,
 // and chunks reaching the reply handling one by one, in order.
+#include "Control.h"
 #include "FakeReflector.h"
 #include "FileSizeLimit.h"
 #include "RefusingPort.h"
@@ -105,10 +106,12 @@ private slots:
         // The accepted login closes the socket at once; the reflector's close comes
         // after it and is no longer seen.
         QCOMPARE(client.socket().state(), SocketControl::State::Closed);
-        QCOMPARE(testWindows().link.userSettings().userIdBox->text(), QStringLiteral("123"));
+        QCOMPARE(control<QLineEdit>(testWindows().link.userSettings(), "txtUserID")->text(), QStringLiteral("123"));
         QCOMPARE(testWindows().link.userSettings().isVisible(), false);
         QVERIFY(!reflectorSession().state().loginFailed);
-        QCOMPARE(countOf(testWindows().link.status().logView->toPlainText(), "Login Successful..."), 2);
+        QCOMPARE(countOf(control<QPlainTextEdit>(testWindows().link.status(), "txtStatus")->toPlainText(),
+                         "Login Successful..."),
+                 2);
     }
 
     void closeByTheReflectorAndErrors()
@@ -150,7 +153,9 @@ private slots:
 
         QVERIFY(connectTo(client, reflector.port()));
         QVERIFY(client.socket().send(loginOnWire(encrypt, "5", "a,b", "").text).ok());
-        QVERIFY(waitUntil([&] { return testWindows().link.userSettings().userIdBox->text() == "77"; }, kLimitMs));
+        QVERIFY(waitUntil(
+            [&] { return control<QLineEdit>(testWindows().link.userSettings(), "txtUserID")->text() == "77"; },
+            kLimitMs));
 
         // The enciphered login carries one comma more; a comma inside a value goes as it is.
         const QByteArray plain = encrypt ? "/Login/5,a,b,," : "/Login/5,a,b,";
@@ -197,7 +202,7 @@ private slots:
         QVERIFY(client.socket().send(loginOnWire(true, "1", "ann", "pw").text).ok());
         QVERIFY(waitUntil([&] { return log.chunks.size() == 6; }, kLimitMs));
         QVERIFY(!reflectorSession().state().loginFailed);
-        QVERIFY(testWindows().link.userSettings().warningLabel->isHidden());
+        QVERIFY(control<QLabel>(testWindows().link.userSettings(), "lblWarning")->isHidden());
     }
 
     void aRejectedLoginShowsTheWarning()
@@ -212,9 +217,11 @@ private slots:
         QVERIFY(waitUntil([&] { return reflectorSession().state().loginFailed; }, kLimitMs));
         UserSettingsWindow& settings = testWindows().link.userSettings();
         QVERIFY(settings.isVisible());
-        QVERIFY(!settings.warningLabel->isHidden());
-        QVERIFY(!settings.retryButton->isHidden());
-        QCOMPARE(countOf(testWindows().link.status().logView->toPlainText(), "Login Failed..."), 1);
+        QVERIFY(!control<QLabel>(settings, "lblWarning")->isHidden());
+        QVERIFY(!control<QPushButton>(settings, "cmdRetry")->isHidden());
+        QCOMPARE(countOf(control<QPlainTextEdit>(testWindows().link.status(), "txtStatus")->toPlainText(),
+                         "Login Failed..."),
+                 1);
     }
 
     // Whatever the reflector sends, the window takes at most its receive limit of it at
@@ -247,7 +254,9 @@ private slots:
         QVERIFY2(largestChunk <= ReflectorConnection::kReceiveLimitBytes, qPrintable(QString::number(largestChunk)));
         QVERIFY(largestCollection <= WebCamReplyCollector::kCapacityBytes);
         QVERIFY(reflectorSession().collectedWebCamReply().size() <= ReflectorConnection::kReceiveLimitBytes);
-        QCOMPARE(countOf(testWindows().link.status().logView->toPlainText(), "Webcam reply too long, dropped"), 1);
+        QCOMPARE(countOf(control<QPlainTextEdit>(testWindows().link.status(), "txtStatus")->toPlainText(),
+                         "Webcam reply too long, dropped"),
+                 1);
     }
 
     // A reflector that repeats "/PasswordUpdated/" every 2 ms while no save can succeed
@@ -274,7 +283,7 @@ private slots:
         flood.start();
         QVERIFY(waitUntil([&] { return sent >= 300; }, kBulkLimitMs));
         flood.stop();
-        const QString log = testWindows().link.status().logView->toPlainText();
+        const QString log = control<QPlainTextEdit>(testWindows().link.status(), "txtStatus")->toPlainText();
 
         QCOMPARE(dialogs.messageTexts(), QStringList{"Error Saving settings.. =  57"});
         QCOMPARE(dialogs.heldBoxCount(), 1);

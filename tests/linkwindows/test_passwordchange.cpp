@@ -3,6 +3,7 @@
 // (socket error, no connection in time, a send that never finishes), and the
 // reflector's answers, with the window open and already closed, down to the user
 // settings file.
+#include "Control.h"
 #include "RefusingPort.h"
 #include "RequestWorld.h"
 #include "RightPressHelp.h"
@@ -51,9 +52,9 @@ private slots:
         QVERIFY(world_.emplace().listening());
         reflectorSession().state().encryptTraffic = false;
         UserSettingsWindow& user = testWindows().link.userSettings();
-        user.userNameBox->setText(QStringLiteral("alice"));
-        user.userIdBox->setText(QStringLiteral("42"));
-        user.passwordBox->setText(QStringLiteral("old1"));
+        control<QLineEdit>(user, "txtUserName")->setText(QStringLiteral("alice"));
+        control<QLineEdit>(user, "txtUserID")->setText(QStringLiteral("42"));
+        control<QLineEdit>(user, "txtPassword")->setText(QStringLiteral("old1"));
         user.save();
         QCOMPARE(storedPassword(), QByteArray("old1"));
     }
@@ -94,18 +95,18 @@ private slots:
         reflectorSession().state().encryptTraffic = encrypt;
         world_->reflector().setEnciphered(encrypt);
 
-        testWindows().link.userSettings().changePasswordButton->click();
+        control<QPushButton>(testWindows().link.userSettings(), "Command2")->click();
         PasswordChangeWindow& window = testWindows().link.passwordChange();
         QVERIFY(window.isVisible());
-        QCOMPARE(window.oldPassword->text(), QStringLiteral("old1"));
-        QCOMPARE(window.oldPassword->echoMode(), QLineEdit::Password);
+        QCOMPARE(control<QLineEdit>(window, "txtOldPassword")->text(), QStringLiteral("old1"));
+        QCOMPARE(control<QLineEdit>(window, "txtOldPassword")->echoMode(), QLineEdit::Password);
         if (!oldPassword.isEmpty())
-            window.oldPassword->setText(oldPassword);
-        window.newPassword->setText(newPassword);
-        window.sendButton->click();
+            control<QLineEdit>(window, "txtOldPassword")->setText(oldPassword);
+        control<QLineEdit>(window, "txtNewPassword")->setText(newPassword);
+        control<QPushButton>(window, "Command1")->click();
         QVERIFY(sessionSettled());
 
-        QCOMPARE(window.statusBar->panelText(1), kWaiting);
+        QCOMPARE(control<PanelStatusBar>(window, "StatusBar1")->panelText(1), kWaiting);
         QVERIFY(QTest::qWaitFor([&] { return world_->reflector().requests().size() == 1; }, kWaitMs));
         QCOMPARE(world_->reflector().requests()[0].text, text);
         QCOMPARE(world_->reflector().requests()[0].received, encrypt ? world_->reflector().encipher(text) : text);
@@ -139,12 +140,12 @@ private slots:
         QFETCH(QString, message);
         PasswordChangeWindow& window = testWindows().link.passwordChange();
         window.open();
-        window.newPassword->setText(newPassword);
-        window.sendButton->click();
+        control<QLineEdit>(window, "txtNewPassword")->setText(newPassword);
+        control<QPushButton>(window, "Command1")->click();
         QCOMPARE(world_->frame().folder().dialogs().messageTexts(), QStringList{message});
         QTest::qWait(100);
         QVERIFY(world_->reflector().connections().isEmpty());
-        QCOMPARE(window.statusBar->panelText(1), QByteArray());
+        QCOMPARE(control<PanelStatusBar>(window, "StatusBar1")->panelText(1), QByteArray());
     }
 
     void failures_data()
@@ -187,7 +188,7 @@ private slots:
         }
         PasswordChangeWindow& window = testWindows().link.passwordChange();
         window.open();
-        window.statusBar->setPanelText(1, "before");
+        control<PanelStatusBar>(window, "StatusBar1")->setPanelText(1, "before");
 
         // The window's box holds no such length: the session's sender is what it calls.
         reflectorSession().sendPasswordChange("alice", newPassword, "old1");
@@ -195,11 +196,12 @@ private slots:
 
         QCOMPARE(world_->frame().folder().dialogs().messageTexts(), QStringList{box});
         if (failure == "send never finishes")
-            QCOMPARE(window.statusBar->panelText(1), QByteArray("Sending Request to change password..."));
+            QCOMPARE(control<PanelStatusBar>(window, "StatusBar1")->panelText(1),
+                     QByteArray("Sending Request to change password..."));
         else
-            QCOMPARE(window.statusBar->panelText(1), QByteArray("before"));
+            QCOMPARE(control<PanelStatusBar>(window, "StatusBar1")->panelText(1), QByteArray("before"));
         QCOMPARE(storedPassword(), QByteArray("old1"));
-        QCOMPARE(testWindows().link.userSettings().passwordBox->text(), QStringLiteral("old1"));
+        QCOMPARE(control<QLineEdit>(testWindows().link.userSettings(), "txtPassword")->text(), QStringLiteral("old1"));
     }
 
     void theAnswers_data()
@@ -232,22 +234,29 @@ private slots:
         world_->reflector().script("/ChangePass/", FakeReflector::Reply::text(answer, 20));
         PasswordChangeWindow& window = testWindows().link.passwordChange();
         window.open();
-        window.newPassword->setText(QStringLiteral("new2"));
+        control<QLineEdit>(window, "txtNewPassword")->setText(QStringLiteral("new2"));
         ui::toolbarState().setActive(ui::ToolbarEntry::UserSettings, true);
-        window.sendButton->click();
+        control<QPushButton>(window, "Command1")->click();
         if (closedBefore) {
             window.close();
-            window.statusBar->setPanelText(1, "closed");
+            control<PanelStatusBar>(window, "StatusBar1")->setPanelText(1, "closed");
         }
 
         const QString logged = platform::fromCp1252(outcome);
-        QVERIFY(QTest::qWaitFor([&] { return testWindows().link.status().logView->toPlainText().contains(logged); },
-                                kWaitMs));
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return control<QPlainTextEdit>(testWindows().link.status(), "txtStatus")
+                    ->toPlainText()
+                    .contains(logged);
+            },
+            kWaitMs));
 
         QVERIFY(!window.isVisible());
         QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::UserSettings));
-        QCOMPARE(window.statusBar->panelText(1), closedBefore ? QByteArray("closed") : outcome);
-        QCOMPARE(testWindows().link.userSettings().passwordBox->text(), platform::fromCp1252(password));
+        QCOMPARE(control<PanelStatusBar>(window, "StatusBar1")->panelText(1),
+                 closedBefore ? QByteArray("closed") : outcome);
+        QCOMPARE(control<QLineEdit>(testWindows().link.userSettings(), "txtPassword")->text(),
+                 platform::fromCp1252(password));
         QCOMPARE(storedPassword(), password);
         QCOMPARE(readUserSettingsFile().userName, QByteArray("alice"));
         QCOMPARE(readUserSettingsFile().userId, QByteArray("42"));
@@ -255,7 +264,8 @@ private slots:
 
         // The confirmed password is the one the next start logs in with.
         testWindows().destroyAll();
-        QCOMPARE(testWindows().link.userSettings().passwordBox->text(), platform::fromCp1252(password));
+        QCOMPARE(control<QLineEdit>(testWindows().link.userSettings(), "txtPassword")->text(),
+                 platform::fromCp1252(password));
     }
 
     // Each opening after a close takes the stored password afresh and starts empty.
@@ -263,15 +273,15 @@ private slots:
     {
         PasswordChangeWindow& window = testWindows().link.passwordChange();
         window.open();
-        window.oldPassword->setText(QStringLiteral("typed"));
-        window.newPassword->setText(QStringLiteral("new2"));
+        control<QLineEdit>(window, "txtOldPassword")->setText(QStringLiteral("typed"));
+        control<QLineEdit>(window, "txtNewPassword")->setText(QStringLiteral("new2"));
         window.open(); // still open: kept
-        QCOMPARE(window.oldPassword->text(), QStringLiteral("typed"));
+        QCOMPARE(control<QLineEdit>(window, "txtOldPassword")->text(), QStringLiteral("typed"));
         window.close();
-        testWindows().link.userSettings().passwordBox->setText(QStringLiteral("other"));
+        control<QLineEdit>(testWindows().link.userSettings(), "txtPassword")->setText(QStringLiteral("other"));
         window.open();
-        QCOMPARE(window.oldPassword->text(), QStringLiteral("other"));
-        QCOMPARE(window.newPassword->text(), QString());
+        QCOMPARE(control<QLineEdit>(window, "txtOldPassword")->text(), QStringLiteral("other"));
+        QCOMPARE(control<QLineEdit>(window, "txtNewPassword")->text(), QString());
     }
 
     // A right press anywhere on the window opens its help page; a left one nothing.
@@ -279,10 +289,11 @@ private slots:
     {
         PasswordChangeWindow& window = testWindows().link.passwordChange();
         window.open();
-        QTest::mouseClick(window.newPassword, Qt::LeftButton);
+        QTest::mouseClick(control<QLineEdit>(window, "txtNewPassword"), Qt::LeftButton);
         QVERIFY(world_->frame().folder().launcher().pages().isEmpty());
-        const QList<QWidget*> controls{&window, window.oldPassword, window.newPassword, window.sendButton,
-                                       window.statusBar};
+        const QList<QWidget*> controls{
+            &window, control<QLineEdit>(window, "txtOldPassword"), control<QLineEdit>(window, "txtNewPassword"),
+            control<QPushButton>(window, "Command1"), control<PanelStatusBar>(window, "StatusBar1")};
         QCOMPARE(helpPathsOnRightPress(world_->frame().folder().launcher(), controls),
                  QStringList(controls.size(), QStringLiteral("/help/Chngpass.htm")));
     }

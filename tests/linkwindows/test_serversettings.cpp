@@ -1,3 +1,4 @@
+#include "Control.h"
 #include "FileContent.h"
 #include "FileSizeLimit.h"
 #include "OpenForm.h"
@@ -41,14 +42,14 @@ private slots:
     {
         ServerSettingsWindow& window = testWindows().link.serverSettings();
         QVERIFY(!window.isVisible());
-        QVERIFY(window.reflectorAddressBox->text().isEmpty());
-        QVERIFY(window.backupReflectorAddressBox->text().isEmpty());
-        QCOMPARE(window.reflectorPortBox->text(), QString("80"));
-        QCOMPARE(window.viewerPortBox->text(), QString("80"));
-        QVERIFY(window.reflectorPortBox->isEnabled());
-        QVERIFY(!window.viewerPortBox->isEnabled());
+        QVERIFY(control<QLineEdit>(window, "txtIPAddress")->text().isEmpty());
+        QVERIFY(control<QLineEdit>(window, "txtIPAddressBackUp")->text().isEmpty());
+        QCOMPARE(control<QLineEdit>(window, "txtPort")->text(), QString("80"));
+        QCOMPARE(control<QLineEdit>(window, "txtViewerPort")->text(), QString("80"));
+        QVERIFY(control<QLineEdit>(window, "txtPort")->isEnabled());
+        QVERIFY(!control<QLineEdit>(window, "txtViewerPort")->isEnabled());
         QCOMPARE(window.size(), QSize(platform::twips(5850), platform::twips(3330)));
-        QCOMPARE(window.saveButton->text(), QString("Save Settings"));
+        QCOMPARE(control<QPushButton>(window, "Command1")->text(), QString("Save Settings"));
         QVERIFY(!QFile::exists(folder->filePath("ServerSettings.txt")));
     }
 
@@ -73,11 +74,11 @@ private slots:
         QFETCH(QString, backup);
         QFETCH(QByteArray, bytes);
         ServerSettingsWindow& window = openForm(testWindows().link.serverSettings);
-        window.reflectorAddressBox->setText(primary);
-        window.backupReflectorAddressBox->setText(backup);
-        window.reflectorPortBox->setText("8080");
+        control<QLineEdit>(window, "txtIPAddress")->setText(primary);
+        control<QLineEdit>(window, "txtIPAddressBackUp")->setText(backup);
+        control<QLineEdit>(window, "txtPort")->setText("8080");
 
-        window.saveButton->click();
+        control<QPushButton>(window, "Command1")->click();
 
         QCOMPARE(fileContent(folder->filePath("ServerSettings.txt")), bytes);
         QCOMPARE(folder->dialogs().messageTexts(), QStringList{"Server Settings Saved..."});
@@ -86,19 +87,19 @@ private slots:
         QCOMPARE(box.icon, platform::MessageIcon::None);
         // The save closes the window, which only hides it: the boxes keep their values.
         QVERIFY(!window.isVisible());
-        QCOMPARE(window.reflectorAddressBox->text(), primary);
-        QCOMPARE(window.backupReflectorAddressBox->text(), backup);
-        QCOMPARE(window.reflectorPortBox->text(), QString("8080"));
+        QCOMPARE(control<QLineEdit>(window, "txtIPAddress")->text(), primary);
+        QCOMPARE(control<QLineEdit>(window, "txtIPAddressBackUp")->text(), backup);
+        QCOMPARE(control<QLineEdit>(window, "txtPort")->text(), QString("8080"));
     }
 
     void aSecondSaveReplacesTheFile()
     {
         ServerSettingsWindow& window = testWindows().link.serverSettings();
-        window.reflectorAddressBox->setText("first.example.net");
-        window.backupReflectorAddressBox->setText("first-backup.example.net");
+        control<QLineEdit>(window, "txtIPAddress")->setText("first.example.net");
+        control<QLineEdit>(window, "txtIPAddressBackUp")->setText("first-backup.example.net");
         window.save();
-        window.reflectorAddressBox->setText("b");
-        window.backupReflectorAddressBox->clear();
+        control<QLineEdit>(window, "txtIPAddress")->setText("b");
+        control<QLineEdit>(window, "txtIPAddressBackUp")->clear();
         window.save();
         QCOMPARE(fileContent(folder->filePath("ServerSettings.txt")), QByteArray("b\r\n\r\n"));
     }
@@ -107,8 +108,8 @@ private slots:
     {
         QVERIFY(platform::writeRawLines(folder->filePath("ServerSettings.txt"), {"old.example.net", "old-backup"}));
         ServerSettingsWindow& window = openForm(testWindows().link.serverSettings);
-        window.reflectorAddressBox->setText(QString(4096, 'x'));
-        window.backupReflectorAddressBox->setText("new-backup");
+        control<QLineEdit>(window, "txtIPAddress")->setText(QString(4096, 'x'));
+        control<QLineEdit>(window, "txtIPAddressBackUp")->setText("new-backup");
         {
             FileSizeLimit limit(16);
             window.save();
@@ -120,7 +121,7 @@ private slots:
         QVERIFY(!shown.first().contains("Saved"));
         // Nothing was saved, so the window stays open with what the user typed.
         QVERIFY(window.isVisible());
-        QCOMPARE(window.backupReflectorAddressBox->text(), QString("new-backup"));
+        QCOMPARE(control<QLineEdit>(window, "txtIPAddressBackUp")->text(), QString("new-backup"));
     }
 
     void closingHidesAndKeepsUnsavedValues()
@@ -129,8 +130,8 @@ private slots:
         ui::toolbarState().setActive(ui::ToolbarEntry::ServerSettings, true);
         ui::toolbarState().setActive(ui::ToolbarEntry::Status, true);
         ServerSettingsWindow& window = openForm(testWindows().link.serverSettings);
-        window.reflectorAddressBox->setText("typed.example.net");
-        window.reflectorPortBox->setText("81");
+        control<QLineEdit>(window, "txtIPAddress")->setText("typed.example.net");
+        control<QLineEdit>(window, "txtPort")->setText("81");
 
         QVERIFY(!window.close());
 
@@ -142,8 +143,8 @@ private slots:
 
         ServerSettingsWindow& again = openForm(testWindows().link.serverSettings);
         QCOMPARE(&again, &window);
-        QCOMPARE(again.reflectorAddressBox->text(), QString("typed.example.net"));
-        QCOMPARE(again.reflectorPortBox->text(), QString("81"));
+        QCOMPARE(control<QLineEdit>(again, "txtIPAddress")->text(), QString("typed.example.net"));
+        QCOMPARE(control<QLineEdit>(again, "txtPort")->text(), QString("81"));
     }
 
     void readingTheFileTakesTheFirstValueOfEachLine_data()
@@ -189,8 +190,8 @@ private slots:
     void savedAddressesComeBack()
     {
         ServerSettingsWindow& window = testWindows().link.serverSettings();
-        window.reflectorAddressBox->setText(QString::fromUtf8("r\u00e9flector.example"));
-        window.backupReflectorAddressBox->setText("192.168.0.7");
+        control<QLineEdit>(window, "txtIPAddress")->setText(QString::fromUtf8("r\u00e9flector.example"));
+        control<QLineEdit>(window, "txtIPAddressBackUp")->setText("192.168.0.7");
         window.save();
         const ServerAddresses read = readServerSettingsFile();
         QCOMPARE(read.primary,

@@ -1,3 +1,4 @@
+#include "Control.h"
 #include "FakeWebServer.h"
 #include "OpenForm.h"
 #include "TempProgramFolder.h"
@@ -31,19 +32,17 @@ using Lamp = ReflectorSession::Lamp;
 
 using LampSet = QSet<QString>;
 
-// Every lamp of the window by name: "B0" is blueLamps[0], "G3" greenLamps[3], "R11" redLamps[11].
+// Every lamp of the window by name: "B0" is blue lamp 0, "G3" green lamp 3, "R11" red lamp 11.
 QList<std::pair<QString, LampPiece*>> allLamps(StatusWindow& window)
 {
     QList<std::pair<QString, LampPiece*>> lamps;
-    const auto add = [&](QChar colour, auto& array) {
-        for (std::size_t i = 0; i < array.size(); ++i) {
-            if (array[i])
-                lamps.append({QString("%1%2").arg(colour).arg(i), array[i]});
-        }
+    const auto add = [&](QChar colour, const char* arrayName) {
+        for (LampPiece* lamp : window.findChildren<LampPiece*>(QString::fromLatin1(arrayName)))
+            lamps.append({QString("%1%2").arg(colour).arg(lamp->property("index").toInt()), lamp});
     };
-    add('B', window.blueLamps);
-    add('G', window.greenLamps);
-    add('R', window.redLamps);
+    add('B', "ImgBlue1");
+    add('G', "ImgGreen3");
+    add('R', "ImgRed2");
     return lamps;
 }
 
@@ -116,14 +115,18 @@ private slots:
         StatusWindow& window = testWindows().link.status();
         QVERIFY(!window.isVisible());
         QCOMPARE(shownLamps(window), lampNames("B0 B1 B2 B3 B4"));
-        for (TrafficMarker* marker : {window.segment1Marker, window.segment2Marker, window.segment4aMarker,
-                                      window.segment4bMarker, window.segment5aMarker, window.segment5bMarker})
+        for (TrafficMarker* marker : {control<TrafficMarker>(window, "imgSegment1SendData"),
+                                      control<TrafficMarker>(window, "imgSegment2SendData"),
+                                      control<TrafficMarker>(window, "imgSegment4aSendData"),
+                                      control<TrafficMarker>(window, "imgSegment4bSendData"),
+                                      control<TrafficMarker>(window, "imgSegment5aSendData"),
+                                      control<TrafficMarker>(window, "imgSegment5bSendData")})
             QVERIFY(marker->isHidden());
-        QVERIFY(window.logView->toPlainText().isEmpty());
-        QVERIFY(window.serverStateText->text().isEmpty());
-        QVERIFY(!window.logLevelHighBox->isChecked());
-        QCOMPARE(window.logLevelHighBox->text(), QString("Log Level = High "));
-        QVERIFY(window.directoryServerAddressLabel->isHidden());
+        QVERIFY(control<QPlainTextEdit>(window, "txtStatus")->toPlainText().isEmpty());
+        QVERIFY(control<QLabel>(window, "Label8")->text().isEmpty());
+        QVERIFY(!control<QCheckBox>(window, "Check1")->isChecked());
+        QCOMPARE(control<QCheckBox>(window, "Check1")->text(), QString("Log Level = High "));
+        QVERIFY(control<QLabel>(window, "lblDBServerIPAddr")->isHidden());
         QVERIFY(web->requests().isEmpty()); // loading fetches nothing
     }
 
@@ -225,11 +228,12 @@ private slots:
 
         refresh(window);
 
-        QCOMPARE(window.serverStateText->text(), label);
+        QCOMPARE(control<QLabel>(window, "Label8")->text(), label);
         QCOMPARE(web->requests().size(), 1);
         QCOMPARE(requestsFor("/support.php"), 1);
-        QVERIFY(window.serverPicture->movie() != nullptr);
-        const QImage shown = window.serverPicture->movie()->currentImage().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(control<QLabel>(window, "AniGIF1")->movie() != nullptr);
+        const QImage shown =
+            control<QLabel>(window, "AniGIF1")->movie()->currentImage().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(shown, QImage(folder->filePath(picture)).convertToFormat(QImage::Format_ARGB32));
         QVERIFY(shown != QImage(folder->filePath(otherPicture)).convertToFormat(QImage::Format_ARGB32));
     }
@@ -240,12 +244,12 @@ private slots:
         web->serve("/support.php", 200, "Server is up");
         StatusWindow& window = testWindows().link.status();
         refresh(window);
-        QCOMPARE(window.serverStateText->text(), QString("Server is Up.."));
+        QCOMPARE(control<QLabel>(window, "Label8")->text(), QString("Server is Up.."));
 
         web->serve("/support.php", 500, "Server is down");
         refresh(window);
-        QCOMPARE(window.serverStateText->text(), QString("Server is Up.."));
-        QVERIFY(window.serverPicture->movie() != nullptr);
+        QCOMPARE(control<QLabel>(window, "Label8")->text(), QString("Server is Up.."));
+        QVERIFY(control<QLabel>(window, "AniGIF1")->movie() != nullptr);
         QVERIFY(folder->dialogs().messageBoxes().isEmpty());
     }
 
@@ -257,13 +261,13 @@ private slots:
         web->serve("/support.php", 200, "Server is up");
         StatusWindow& window = testWindows().link.status();
         refresh(window);
-        QVERIFY(window.serverPicture->movie() != nullptr);
+        QVERIFY(control<QLabel>(window, "AniGIF1")->movie() != nullptr);
 
         QVERIFY(QFile::remove(folder->filePath("icons/ServerDown.gif")));
         web->serve("/support.php", 200, "down");
         refresh(window);
-        QCOMPARE(window.serverStateText->text(), QString("Server is Down.."));
-        QCOMPARE(window.serverPicture->movie(), nullptr);
+        QCOMPARE(control<QLabel>(window, "Label8")->text(), QString("Server is Down.."));
+        QCOMPARE(control<QLabel>(window, "AniGIF1")->movie(), nullptr);
 
         QFile damaged(folder->filePath("icons/ServerUp.gif"));
         QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -271,8 +275,8 @@ private slots:
         damaged.close();
         web->serve("/support.php", 200, "Server is up");
         refresh(window);
-        QCOMPARE(window.serverStateText->text(), QString("Server is Up.."));
-        QCOMPARE(window.serverPicture->movie(), nullptr);
+        QCOMPARE(control<QLabel>(window, "Label8")->text(), QString("Server is Up.."));
+        QCOMPARE(control<QLabel>(window, "AniGIF1")->movie(), nullptr);
         QVERIFY(folder->dialogs().messageBoxes().isEmpty());
     }
 
@@ -281,20 +285,20 @@ private slots:
         platform::setTimeScale(0.02); // the 10 s limit becomes 200 ms
         web->serveSilently("/support.php");
         StatusWindow& window = testWindows().link.status();
-        window.serverStateText->setText("before");
+        control<QLabel>(window, "Label8")->setText("before");
 
         window.refresh();
         window.refresh();
         window.refresh();
         QVERIFY(platform::waitUntil([&] { return !window.refreshing(); }, 250000)); // 5 s
         QCOMPARE(requestsFor("/support.php"), 1);
-        QCOMPARE(window.serverStateText->text(), QString("before"));
+        QCOMPARE(control<QLabel>(window, "Label8")->text(), QString("before"));
 
         // After the time limit a new refresh can start.
         platform::setTimeScale(1);
         web->serve("/support.php", 200, "Server is up");
         refresh(window);
-        QCOMPARE(window.serverStateText->text(), QString("Server is Up.."));
+        QCOMPARE(control<QLabel>(window, "Label8")->text(), QString("Server is Up.."));
     }
 
     void everyActivationRefreshes()
@@ -304,7 +308,7 @@ private slots:
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QVERIFY(platform::waitUntil([&] { return requestsFor("/support.php") == 1 && !window.refreshing(); }, 5000));
-        QCOMPARE(window.serverStateText->text(), QString("Server is Up.."));
+        QCOMPARE(control<QLabel>(window, "Label8")->text(), QString("Server is Up.."));
 
         QWidget other;
         other.show();
@@ -318,11 +322,11 @@ private slots:
     void logLevelSwitch()
     {
         StatusWindow& window = openForm(testWindows().link.status);
-        QTest::mouseClick(window.logLevelHighBox, Qt::LeftButton);
+        QTest::mouseClick(control<QCheckBox>(window, "Check1"), Qt::LeftButton);
         QCOMPARE(reflectorSession().state().logLevelHigh, 1);
-        QTest::mouseClick(window.logLevelHighBox, Qt::LeftButton);
+        QTest::mouseClick(control<QCheckBox>(window, "Check1"), Qt::LeftButton);
         QCOMPARE(reflectorSession().state().logLevelHigh, 0);
-        window.logLevelHighBox->setChecked(true);
+        control<QCheckBox>(window, "Check1")->setChecked(true);
         QCOMPARE(reflectorSession().state().logLevelHigh, 1);
     }
 
@@ -333,9 +337,9 @@ private slots:
         window.appendLogLine("Connecting to reflector.example.net");
         window.appendLogLine(QByteArray("caf\xe9 \x80"));
         window.appendLogLine("");
-        window.reflectorAddressLabel->setText("reflector.example.net");
+        control<QLabel>(window, "lblReflectorAddr")->setText("reflector.example.net");
         window.showLamp(1, ReflectorSession::Lamp::Green);
-        window.segment1Marker->show();
+        control<TrafficMarker>(window, "imgSegment1SendData")->show();
 
         QVERIFY(!window.close());
         QVERIFY(!window.isVisible());
@@ -344,11 +348,11 @@ private slots:
         StatusWindow& again = openForm(testWindows().link.status);
         QCOMPARE(&again, &window);
         QCOMPARE(again.logText(), QByteArray("Connecting to reflector.example.net\r\ncaf\xe9 \x80\r\n\r\n"));
-        QCOMPARE(again.logView->toPlainText(),
+        QCOMPARE(control<QPlainTextEdit>(again, "txtStatus")->toPlainText(),
                  QString::fromUtf8("Connecting to reflector.example.net\ncaf\u00e9 \u20ac\n"));
-        QCOMPARE(again.reflectorAddressLabel->text(), QString("reflector.example.net"));
-        QVERIFY(!again.greenLamps[1]->isHidden());
-        QVERIFY(!again.segment1Marker->isHidden());
+        QCOMPARE(control<QLabel>(again, "lblReflectorAddr")->text(), QString("reflector.example.net"));
+        QVERIFY(!control<LampPiece>(again, "ImgGreen3", 1)->isHidden());
+        QVERIFY(!control<TrafficMarker>(again, "imgSegment1SendData")->isHidden());
     }
 
     void logKeepsItsMostRecentMegabyte()
@@ -366,8 +370,10 @@ private slots:
         QVERIFY(log.startsWith(QByteArray::number(lines - log.size() / (lineLength + 2)).rightJustified(6, '0')));
         QVERIFY(log.endsWith(QByteArray("001599 ").leftJustified(lineLength, 'x') + "\r\n"));
         // The view shows exactly the kept lines.
-        QCOMPARE(window.logView->document()->blockCount(), int(log.size() / (lineLength + 2)));
-        QCOMPARE(window.logView->toPlainText() + "\n", QString::fromLatin1(log).replace("\r\n", "\n"));
+        QCOMPARE(control<QPlainTextEdit>(window, "txtStatus")->document()->blockCount(),
+                 int(log.size() / (lineLength + 2)));
+        QCOMPARE(control<QPlainTextEdit>(window, "txtStatus")->toPlainText() + "\n",
+                 QString::fromLatin1(log).replace("\r\n", "\n"));
 
         // A single line longer than the whole log keeps its end.
         QByteArray huge(StatusWindow::kLogCapacityBytes + 10, 'y');
@@ -375,25 +381,25 @@ private slots:
         window.appendLogLine(huge);
         QCOMPARE(window.logText().size(), StatusWindow::kLogCapacityBytes);
         QVERIFY(window.logText().endsWith("yEND\r\n"));
-        QCOMPARE(window.logView->document()->blockCount(), 1);
+        QCOMPARE(control<QPlainTextEdit>(window, "txtStatus")->document()->blockCount(), 1);
     }
 
     void rightClickOpensTheHelpPage()
     {
         StatusWindow& window = openForm(testWindows().link.status);
         window.showLamp(1, ReflectorSession::Lamp::Green);
-        window.segment2Marker->show();
-        window.segment5aMarker->show();
-        window.segment5bMarker->show();
+        control<TrafficMarker>(window, "imgSegment2SendData")->show();
+        control<TrafficMarker>(window, "imgSegment5aSendData")->show();
+        control<TrafficMarker>(window, "imgSegment5bSendData")->show();
         const QUrl help(web->url("/help/StatusWi.htm"));
 
-        QList<QWidget*> withHelp{window.clientPicture,
-                                 window.bottomPicture,
-                                 window.greenLamps[1],
-                                 window.segment2Marker,
-                                 window.segment5aMarker,
-                                 window.segment5bMarker,
-                                 window.clientPicture->parentWidget() /* the diagram's background */};
+        QList<QWidget*> withHelp{control<QLabel>(window, "Image2"),
+                                 control<QLabel>(window, "Image3"),
+                                 control<LampPiece>(window, "ImgGreen3", 1),
+                                 control<TrafficMarker>(window, "imgSegment2SendData"),
+                                 control<TrafficMarker>(window, "imgSegment5aSendData"),
+                                 control<TrafficMarker>(window, "imgSegment5bSendData"),
+                                 control<QLabel>(window, "Image2")->parentWidget() /* the diagram's background */};
         for (QWidget* target : withHelp) {
             QTest::mouseClick(target, Qt::LeftButton);
             QTest::mouseClick(target, Qt::RightButton);
@@ -401,8 +407,10 @@ private slots:
         QCOMPARE(folder->launcher().pages(), QList<QUrl>(withHelp.size(), help));
 
         // Other lamps, the reflector picture and the other markers have no help.
-        window.segment1Marker->show();
-        for (QWidget* target : QList<QWidget*>{window.blueLamps[1], window.reflectorPicture, window.segment1Marker})
+        control<TrafficMarker>(window, "imgSegment1SendData")->show();
+        for (QWidget* target :
+             QList<QWidget*>{control<LampPiece>(window, "ImgBlue1", 1), control<QLabel>(window, "Image1"),
+                             control<TrafficMarker>(window, "imgSegment1SendData")})
             QTest::mouseClick(target, Qt::RightButton);
         QCOMPARE(folder->launcher().pages().size(), withHelp.size());
     }

@@ -1,3 +1,4 @@
+#include "Control.h"
 #include "FileContent.h"
 #include "FilePermissions.h"
 #include "FileSizeLimit.h"
@@ -99,16 +100,16 @@ private slots:
         QFETCH(QString, userId);
         QFETCH(QString, password);
         UserSettingsWindow& window = testWindows().link.userSettings();
-        window.userNameBox->setText(userName);
-        window.userIdBox->setText(userId);
-        window.passwordBox->setText(password);
+        control<QLineEdit>(window, "txtUserName")->setText(userName);
+        control<QLineEdit>(window, "txtUserID")->setText(userId);
+        control<QLineEdit>(window, "txtPassword")->setText(password);
 
         UserSettingsWindow& reloaded = saveAndReload();
 
         QVERIFY(folder->dialogs().messageTexts().isEmpty());
-        QCOMPARE(reloaded.userNameBox->text(), userName);
-        QCOMPARE(reloaded.userIdBox->text(), userId);
-        QCOMPARE(reloaded.passwordBox->text(), password);
+        QCOMPARE(control<QLineEdit>(reloaded, "txtUserName")->text(), userName);
+        QCOMPARE(control<QLineEdit>(reloaded, "txtUserID")->text(), userId);
+        QCOMPARE(control<QLineEdit>(reloaded, "txtPassword")->text(), password);
     }
 
     // Every code that the cipher brings back, beyond what the password box holds.
@@ -125,22 +126,22 @@ private slots:
     void fileFormatByteForByte()
     {
         UserSettingsWindow& window = testWindows().link.userSettings();
-        window.userNameBox->setText("alice");
-        window.userIdBox->setText("42");
-        window.passwordBox->setText("abc");
+        control<QLineEdit>(window, "txtUserName")->setText("alice");
+        control<QLineEdit>(window, "txtUserID")->setText("42");
+        control<QLineEdit>(window, "txtPassword")->setText("abc");
         window.save();
         // "abc" under the fixed key, last cipher character first.
         QCOMPARE(fileContent(folder->filePath("UserSettings.txt")),
                  QByteArray("\"alice\"\r\n\"42\"\r\n\"13 6 130\"\r\n"));
 
-        window.passwordBox->clear();
+        control<QLineEdit>(window, "txtPassword")->clear();
         window.save();
         QCOMPARE(fileContent(folder->filePath("UserSettings.txt")), QByteArray("\"alice\"\r\n\"42\"\r\n\"\"\r\n"));
     }
 
     void fileIsReadableByItsOwnerOnly()
     {
-        testWindows().link.userSettings().passwordBox->setText("secret");
+        control<QLineEdit>(testWindows().link.userSettings(), "txtPassword")->setText("secret");
         testWindows().link.userSettings().save();
         QCOMPARE(permissionBits(folder->filePath("UserSettings.txt")), 0600);
         QVERIFY(!fileContent(folder->filePath("UserSettings.txt")).contains("secret"));
@@ -149,13 +150,13 @@ private slots:
     void missingFileEmptiesEveryBox()
     {
         UserSettingsWindow& window = testWindows().link.userSettings();
-        QVERIFY(window.userNameBox->text().isEmpty());
-        QVERIFY(window.userIdBox->text().isEmpty()); // not the design-time "0"
-        QVERIFY(window.passwordBox->text().isEmpty());
+        QVERIFY(control<QLineEdit>(window, "txtUserName")->text().isEmpty());
+        QVERIFY(control<QLineEdit>(window, "txtUserID")->text().isEmpty()); // not the design-time "0"
+        QVERIFY(control<QLineEdit>(window, "txtPassword")->text().isEmpty());
         QVERIFY(folder->dialogs().messageBoxes().isEmpty());
         QVERIFY(!window.isVisible());
-        QVERIFY(!window.warningLabel->isVisibleTo(&window));
-        QVERIFY(!window.retryButton->isVisibleTo(&window));
+        QVERIFY(!control<QLabel>(window, "lblWarning")->isVisibleTo(&window));
+        QVERIFY(!control<QPushButton>(window, "cmdRetry")->isVisibleTo(&window));
     }
 
     void damagedFileNeverShiftsValues_data()
@@ -197,9 +198,9 @@ private slots:
         QFETCH(QByteArray, passwordCodes);
         writeUserSettings(content);
         UserSettingsWindow& window = testWindows().link.userSettings();
-        QCOMPARE(window.userNameBox->text(), userName);
-        QCOMPARE(window.userIdBox->text(), userId);
-        QCOMPARE(window.passwordBox->text(), fromCp1252(passwordFromCodeList(passwordCodes)));
+        QCOMPARE(control<QLineEdit>(window, "txtUserName")->text(), userName);
+        QCOMPARE(control<QLineEdit>(window, "txtUserID")->text(), userId);
+        QCOMPARE(control<QLineEdit>(window, "txtPassword")->text(), fromCp1252(passwordFromCodeList(passwordCodes)));
         QVERIFY(folder->dialogs().messageBoxes().isEmpty());
     }
 
@@ -207,16 +208,16 @@ private slots:
     {
         writeUserSettings("\"old\"\r\n\"1\"\r\n\"\"\r\n");
         UserSettingsWindow& window = testWindows().link.userSettings();
-        window.userNameBox->setText("new name");
-        window.passwordBox->setText("0123456789");
+        control<QLineEdit>(window, "txtUserName")->setText("new name");
+        control<QLineEdit>(window, "txtPassword")->setText("0123456789");
         {
             FileSizeLimit limit(8);
             window.save();
         }
         QCOMPARE(fileContent(folder->filePath("UserSettings.txt")), QByteArray("\"old\"\r\n\"1\"\r\n\"\"\r\n"));
         QCOMPARE(folder->dialogs().messageTexts(), QStringList{"Error Saving settings.. =  57"});
-        QCOMPARE(window.userNameBox->text(), QString("new name"));
-        QCOMPARE(window.passwordBox->text(), QString("0123456789"));
+        QCOMPARE(control<QLineEdit>(window, "txtUserName")->text(), QString("new name"));
+        QCOMPARE(control<QLineEdit>(window, "txtPassword")->text(), QString("0123456789"));
     }
 
     // Values that code put into the boxes are checked at the save as well.
@@ -245,9 +246,9 @@ private slots:
         QFETCH(QString, message);
         writeUserSettings("\"old\"\r\n\"1\"\r\n\"\"\r\n");
         UserSettingsWindow& window = testWindows().link.userSettings();
-        window.userNameBox->setText(userName);
-        window.userIdBox->setText(userId);
-        window.passwordBox->setText(password);
+        control<QLineEdit>(window, "txtUserName")->setText(userName);
+        control<QLineEdit>(window, "txtUserID")->setText(userId);
+        control<QLineEdit>(window, "txtPassword")->setText(password);
         window.save();
         QCOMPARE(fileContent(folder->filePath("UserSettings.txt")), QByteArray("\"old\"\r\n\"1\"\r\n\"\"\r\n"));
         QCOMPARE(folder->dialogs().messageTexts().size(), 1);
@@ -274,7 +275,8 @@ private slots:
         QFETCH(QString, kept);
         QFETCH(QString, message);
         UserSettingsWindow& window = openForm(testWindows().link.userSettings);
-        QLineEdit* box = intoPassword ? window.passwordBox : window.userNameBox;
+        QLineEdit* box =
+            intoPassword ? control<QLineEdit>(window, "txtPassword") : control<QLineEdit>(window, "txtUserName");
         QTest::keyClicks(box, typed);
         QCOMPARE(box->text(), kept);
         QCOMPARE(folder->dialogs().messageTexts().size(), 1);
@@ -286,8 +288,8 @@ private slots:
     void passwordIsShownMasked()
     {
         UserSettingsWindow& window = testWindows().link.userSettings();
-        QCOMPARE(window.passwordBox->echoMode(), QLineEdit::Password);
-        QVERIFY(!window.userIdBox->isEnabled());
+        QCOMPARE(control<QLineEdit>(window, "txtPassword")->echoMode(), QLineEdit::Password);
+        QVERIFY(!control<QLineEdit>(window, "txtUserID")->isEnabled());
     }
 
     // The user can type at most 15 characters of a name and 10 of a password; a longer
@@ -296,35 +298,35 @@ private slots:
     void lengthLimitsHoldOnlyForTyping()
     {
         UserSettingsWindow& window = openForm(testWindows().link.userSettings);
-        QTest::keyClicks(window.userNameBox, "abcdefghijklmnopq");
-        QTest::keyClicks(window.passwordBox, "0123456789xyz");
-        QCOMPARE(window.userNameBox->text(), "abcdefghijklmno");
-        QCOMPARE(window.passwordBox->text(), "0123456789");
+        QTest::keyClicks(control<QLineEdit>(window, "txtUserName"), "abcdefghijklmnopq");
+        QTest::keyClicks(control<QLineEdit>(window, "txtPassword"), "0123456789xyz");
+        QCOMPARE(control<QLineEdit>(window, "txtUserName")->text(), "abcdefghijklmno");
+        QCOMPARE(control<QLineEdit>(window, "txtPassword")->text(), "0123456789");
 
-        window.userNameBox->setText("a name of twenty-one");
-        window.passwordBox->setText("a longer password");
-        QCOMPARE(window.passwordBox->text(), "a longer password");
+        control<QLineEdit>(window, "txtUserName")->setText("a name of twenty-one");
+        control<QLineEdit>(window, "txtPassword")->setText("a longer password");
+        QCOMPARE(control<QLineEdit>(window, "txtPassword")->text(), "a longer password");
         UserSettingsWindow& reloaded = saveAndReload();
-        QCOMPARE(reloaded.userNameBox->text(), "a name of twenty-one");
-        QCOMPARE(reloaded.passwordBox->text(), "a longer password");
+        QCOMPARE(control<QLineEdit>(reloaded, "txtUserName")->text(), "a name of twenty-one");
+        QCOMPARE(control<QLineEdit>(reloaded, "txtPassword")->text(), "a longer password");
     }
 
     void showformIsWrittenOnEveryChange()
     {
         UserSettingsWindow& window = testWindows().link.userSettings();
-        QVERIFY(window.showAtStartUpBox->isChecked());
+        QVERIFY(control<QCheckBox>(window, "Check1")->isChecked());
         QVERIFY(!QFile::exists(folder->filePath("Showform.txt"))); // loading writes nothing
 
-        window.showAtStartUpBox->setChecked(false); // by code, as the start-up step does
+        control<QCheckBox>(window, "Check1")->setChecked(false); // by code, as the start-up step does
         QCOMPARE(fileContent(folder->filePath("Showform.txt")), QByteArray("0\r\n"));
         QCOMPARE(readShowformFile(), QByteArray("0"));
-        window.showAtStartUpBox->setCheckState(Qt::Checked);
+        control<QCheckBox>(window, "Check1")->setCheckState(Qt::Checked);
         QCOMPARE(fileContent(folder->filePath("Showform.txt")), QByteArray("1\r\n"));
 
         openForm(testWindows().link.userSettings);
-        QTest::mouseClick(window.showAtStartUpBox, Qt::LeftButton); // by the user
+        QTest::mouseClick(control<QCheckBox>(window, "Check1"), Qt::LeftButton); // by the user
         QCOMPARE(fileContent(folder->filePath("Showform.txt")), QByteArray("0\r\n"));
-        QTest::mouseClick(window.showAtStartUpBox, Qt::LeftButton);
+        QTest::mouseClick(control<QCheckBox>(window, "Check1"), Qt::LeftButton);
         QCOMPARE(fileContent(folder->filePath("Showform.txt")), QByteArray("1\r\n"));
         QCOMPARE(readShowformFile(), QByteArray("1"));
         QVERIFY(folder->dialogs().messageBoxes().isEmpty());
@@ -352,51 +354,51 @@ private slots:
     {
         ui::toolbarState().setActive(ui::ToolbarEntry::UserSettings, true);
         UserSettingsWindow& window = openForm(testWindows().link.userSettings);
-        window.userNameBox->setText("alice");
-        window.passwordBox->setText("pw");
+        control<QLineEdit>(window, "txtUserName")->setText("alice");
+        control<QLineEdit>(window, "txtPassword")->setText("pw");
         // What the reply handling does after a rejected login.
-        window.warningLabel->show();
-        window.retryButton->show();
+        control<QLabel>(window, "lblWarning")->show();
+        control<QPushButton>(window, "cmdRetry")->show();
 
         QVERIFY(!window.close());
 
         QVERIFY(!window.isVisible());
         QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::UserSettings));
-        QVERIFY(!window.warningLabel->isVisibleTo(&window));
-        QVERIFY(window.retryButton->isVisibleTo(&window)); // until it is used
+        QVERIFY(!control<QLabel>(window, "lblWarning")->isVisibleTo(&window));
+        QVERIFY(control<QPushButton>(window, "cmdRetry")->isVisibleTo(&window)); // until it is used
         UserSettingsWindow& again = openForm(testWindows().link.userSettings);
         QCOMPARE(&again, &window);
-        QCOMPARE(again.userNameBox->text(), QString("alice"));
-        QCOMPARE(again.passwordBox->text(), QString("pw"));
+        QCOMPARE(control<QLineEdit>(again, "txtUserName")->text(), QString("alice"));
+        QCOMPARE(control<QLineEdit>(again, "txtPassword")->text(), QString("pw"));
         QVERIFY(!QFile::exists(folder->filePath("UserSettings.txt"))); // closing does not save
     }
 
     void retryRunsTheLoginBeforeTheWindowCloses()
     {
         UserSettingsWindow& window = openForm(testWindows().link.userSettings);
-        window.warningLabel->show();
-        window.retryButton->show();
+        control<QLabel>(window, "lblWarning")->show();
+        control<QPushButton>(window, "cmdRetry")->show();
         QStringList seen;
         connect(&window, &UserSettingsWindow::retryLogin, this, [&] {
             seen << QString("login: window %1, retry %2")
                         .arg(window.isVisible() ? "shown" : "hidden",
-                             window.retryButton->isVisibleTo(&window) ? "shown" : "hidden");
+                             control<QPushButton>(window, "cmdRetry")->isVisibleTo(&window) ? "shown" : "hidden");
         });
 
-        QTest::mouseClick(window.retryButton, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, "cmdRetry"), Qt::LeftButton);
 
         QCOMPARE(seen, QStringList{"login: window shown, retry hidden"});
         QVERIFY(!window.isVisible());
-        QVERIFY(!window.warningLabel->isVisibleTo(&window));
-        QVERIFY(!window.retryButton->isVisibleTo(&window));
+        QVERIFY(!control<QLabel>(window, "lblWarning")->isVisibleTo(&window));
+        QVERIFY(!control<QPushButton>(window, "cmdRetry")->isVisibleTo(&window));
     }
 
     void outsideAddressIsHeldButNotShown()
     {
         UserSettingsWindow& window = openForm(testWindows().link.userSettings);
-        window.reflectorAddressBox->setText("203.0.113.9");
-        QVERIFY(!window.reflectorAddressBox->isVisible());
-        QCOMPARE(window.reflectorAddressBox->text(), QString("203.0.113.9"));
+        control<QLineEdit>(window, "txtIPAddress")->setText("203.0.113.9");
+        QVERIFY(!control<QLineEdit>(window, "txtIPAddress")->isVisible());
+        QCOMPARE(control<QLineEdit>(window, "txtIPAddress")->text(), QString("203.0.113.9"));
     }
 };
 

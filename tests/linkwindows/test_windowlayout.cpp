@@ -4,6 +4,7 @@
 //
 // With VISTREL_SCREENSHOT_DIR set, each window is also saved there as a PNG picture,
 // as the display shows it (tests/screenshots/link-windows.sh runs this under Xvfb).
+#include "Control.h"
 #include "FakeWebServer.h"
 #include "OpenForm.h"
 #include "TempProgramFolder.h"
@@ -101,8 +102,8 @@ private slots:
     void serverSettings()
     {
         ServerSettingsWindow& window = testWindows().link.serverSettings();
-        window.reflectorAddressBox->setText("reflector.example.net");
-        window.backupReflectorAddressBox->setText("192.168.100.200");
+        control<QLineEdit>(window, "txtIPAddress")->setText("reflector.example.net");
+        control<QLineEdit>(window, "txtIPAddressBackUp")->setText("192.168.100.200");
         open(testWindows().link.serverSettings);
         checkEveryControlIsReadable(window);
         saveScreenshot(window, "ServerSettingsWindow");
@@ -111,11 +112,11 @@ private slots:
     void userSettings()
     {
         UserSettingsWindow& window = testWindows().link.userSettings();
-        window.userNameBox->setText("WWWWWWWWWWWWWWW"); // the longest name that can be typed
-        window.userIdBox->setText("4711");
-        window.passwordBox->setText("0123456789");
-        window.warningLabel->show();
-        window.retryButton->show();
+        control<QLineEdit>(window, "txtUserName")->setText("WWWWWWWWWWWWWWW"); // the longest name that can be typed
+        control<QLineEdit>(window, "txtUserID")->setText("4711");
+        control<QLineEdit>(window, "txtPassword")->setText("0123456789");
+        control<QLabel>(window, "lblWarning")->show();
+        control<QPushButton>(window, "cmdRetry")->show();
         open(testWindows().link.userSettings);
         checkEveryControlIsReadable(window);
         saveScreenshot(window, "UserSettingsWindow");
@@ -131,18 +132,18 @@ private slots:
         StatusWindow& window = testWindows().link.status();
         window.showLamp(1, ReflectorSession::Lamp::Green);
         window.showLamp(2, ReflectorSession::Lamp::Red);
-        window.segment1Marker->show();
-        window.segment2Marker->show();
-        window.reflectorAddressLabel->setText("reflector.example.net");
-        window.reflectorPortLabel->setText("80");
+        control<TrafficMarker>(window, "imgSegment1SendData")->show();
+        control<TrafficMarker>(window, "imgSegment2SendData")->show();
+        control<QLabel>(window, "lblReflectorAddr")->setText("reflector.example.net");
+        control<QLabel>(window, "lblReflectorPort")->setText("80");
         window.appendLogLine("Connecting to reflector.example.net ...");
         window.appendLogLine("Connected OK ...");
         window.appendLogLine("Login Successful ...");
         open(testWindows().link.status); // the activation fetches the server's state
-        QVERIFY(platform::waitUntil([&] { return !window.serverStateText->text().isEmpty() && !window.refreshing(); },
-                                    5000));
-        QCOMPARE(window.serverStateText->text(), QString("Server is Up.."));
-        checkEveryControlIsReadable(window, window.clientPicture->parentWidget());
+        QVERIFY(platform::waitUntil(
+            [&] { return !control<QLabel>(window, "Label8")->text().isEmpty() && !window.refreshing(); }, 5000));
+        QCOMPARE(control<QLabel>(window, "Label8")->text(), QString("Server is Up.."));
+        checkEveryControlIsReadable(window, control<QLabel>(window, "Image2")->parentWidget());
         saveScreenshot(window, "StatusWindow");
     }
 };

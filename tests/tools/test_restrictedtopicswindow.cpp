@@ -1,6 +1,7 @@
 // The restricted-topics frame of the options window: Save/Change Password, the topic
 // list with Save Restricted Topics and DeleteTopic, what a reload shows, failed writes,
 // and the forgotten-password request as the reflector receives it.
+#include "Control.h"
 #include "FakeReflector.h"
 #include "FileContent.h"
 #include "FileSizeLimit.h"
@@ -116,9 +117,9 @@ private:
     QString status() { return QString::fromLatin1(testWindows().tools.options().statusBar->panelText(1)); }
     void pointAt(quint16 port)
     {
-        testWindows().link.serverSettings().reflectorAddressBox->setText(QStringLiteral("127.0.0.1"));
-        testWindows().link.serverSettings().reflectorPortBox->setText(QString::number(port));
-        testWindows().link.userSettings().userNameBox->setText(QStringLiteral("mara"));
+        control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddress")->setText(QStringLiteral("127.0.0.1"));
+        control<QLineEdit>(testWindows().link.serverSettings(), "txtPort")->setText(QString::number(port));
+        control<QLineEdit>(testWindows().link.userSettings(), "txtUserName")->setText(QStringLiteral("mara"));
     }
 
     std::optional<FrameWorld> world_;
@@ -455,7 +456,7 @@ void TestRestrictedTopicsWindow::forgottenPasswordRequest()
     pointAt(reflector.port());
     // The backup address and an enciphered traffic change nothing: the request goes to
     // the primary address, in clear.
-    testWindows().link.serverSettings().backupReflectorAddressBox->setText(QStringLiteral("192.0.2.1"));
+    control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddressBackUp")->setText(QStringLiteral("192.0.2.1"));
     reflectorSession().state().encryptTraffic = true;
     frame(); // loaded before the password is set, as rapc.dat would give it
     setRestrictedPassword(password);

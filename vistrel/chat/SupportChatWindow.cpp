@@ -167,7 +167,7 @@ void SupportChatWindow::sendLine()
             break;
         }
     }
-    const QByteArray userName = toCp1252(linkWindows_.userSettings().userNameBox->text());
+    const QByteArray userName = toCp1252(linkWindows_.userSettings().userName());
     // A target that is not connected refuses the bytes; nothing more is said.
     target->send(chat::userLine(userName, text));
     if (target == supportSocket_)

@@ -27,7 +27,6 @@
 #include "ui/TreePictures.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -210,7 +209,7 @@ void MainWindow::wireTransmitterControls()
     openHelpOnRightClick(*speedFrame, {modemSpeedOption, cableSpeedOption}, kSpeedHelpPage);
 
     connect(connectButton, &QPushButton::clicked, this, [this] {
-        const QString port = windows_.link.serverSettings().viewerPortBox->text();
+        const QString port = windows_.link.serverSettings().viewerPortText();
         transmitter->connectAndListFiles(transmitterAddressBox->text(), port.trimmed().toInt());
     });
     connect(stopButton, &QPushButton::clicked, transmitter, &TransmitterChannel::stopTransmission);
@@ -280,24 +279,7 @@ void MainWindow::load()
 void MainWindow::showStartupChoice()
 {
     const QByteArray choice = readShowformFile();
-
-    UserSettingsWindow& settings = windows_.link.userSettings();
-    settings.hide();
-    if (!choice.isEmpty()) {
-        bool isNumber = false;
-        const int value = platform::trimBlanks(choice).toShort(&isNumber);
-        // Only 0 and 1 are states of the box; any other text leaves it as it is.
-        if (isNumber && (value == 0 || value == 1))
-            settings.showAtStartUpBox->setChecked(value == 1);
-        settings.hide();
-    }
-    if (settings.showAtStartUpBox->isChecked()) {
-        settings.showNormal();
-        settings.raise();
-        settings.activateWindow();
-    } else {
-        settings.hide();
-    }
+    windows_.link.userSettings().showStartUpChoice(choice);
 }
 
 void MainWindow::openClickedItem(QTreeWidgetItem* item)

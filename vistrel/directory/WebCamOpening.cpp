@@ -30,7 +30,7 @@ constexpr int kBrowserMarkMs = 3000;     // Timer12 once a webcam gets past its 
 void showRelayAddress(ProgramWindows& windows, const QByteArray& address)
 {
     MainWindow& main = windows.main();
-    const QString reflector = windows.link.serverSettings().reflectorAddressBox->text();
+    const QString reflector = windows.link.serverSettings().primaryAddress();
     main.relayAddressBox->setEditText(QStringLiteral("http://") + reflector + QStringLiteral(":81/?go=")
                                       + fromCp1252(gLexmara.GetDelimited(address, 3, "/")));
 }

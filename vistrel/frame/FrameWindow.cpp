@@ -269,8 +269,7 @@ void FrameWindow::load()
          [this, run] {
              ServerSettingsWindow& settings = windows_.link.serverSettings();
              settings.hide();
-             setBox(*settings.reflectorAddressBox, run->primary);
-             setBox(*settings.backupReflectorAddressBox, run->backup);
+             settings.setAddresses(run->primary, run->backup);
              return 33;
          }},
         {27, Region::C,
@@ -278,8 +277,7 @@ void FrameWindow::load()
              ServerSettingsWindow& settings = windows_.link.serverSettings();
              settings.hide();
              const QByteArray address = addressFromFetch(run->fetched);
-             setBox(*settings.reflectorAddressBox, address);
-             setBox(*settings.backupReflectorAddressBox, address);
+             settings.setAddresses(address, address);
              return 0;
          }},
         {33, Region::Final,

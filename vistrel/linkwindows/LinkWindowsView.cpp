@@ -4,27 +4,12 @@
 #include "linkwindows/LinkWindows.h"
 #include "linkwindows/SessionMessagesView.h"
 #include "linkwindows/SettingsFromWindows.h"
-#include "platform/Codec.h"
-#include "ui/TrafficMarker.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 #include <memory>
 
 using S = ReflectorSession;
 
 namespace {
-
-// Writes a value into a box, unless the value is empty: a reply without the value
-// keeps what the box holds.
-void keepNonEmpty(QLineEdit* box, const QByteArray& value)
-{
-    const QString text = platform::fromCp1252(value);
-    if (!value.isEmpty() && box->text() != text)
-        box->setText(text);
-}
 
 void hide(LinkWindows& windows, S::Window window)
 {
@@ -33,13 +18,6 @@ void hide(LinkWindows& windows, S::Window window)
     case S::Window::UserSettings: windows.userSettings().hide(); break;
     case S::Window::ServerSettings: windows.serverSettings().hide(); break;
     }
-}
-
-void showRejection(UserSettingsWindow& settings)
-{
-    settings.warningLabel->setVisible(true);
-    settings.retryButton->setVisible(true);
-    settings.show();
 }
 
 } // namespace
@@ -52,27 +30,23 @@ void showSessionInLinkWindows(ReflectorSession& session, LinkWindows& windows)
                      [&windows](const QByteArray& line) { windows.status().appendLogLine(line); });
     QObject::connect(&session, &S::lampShown,
                      [&windows](int segment, S::Lamp colour) { windows.status().showLamp(segment, colour); });
-    QObject::connect(&session, &S::markerShown, [&windows](S::Marker marker, bool visible) {
-        windows.status().marker(marker)->setVisible(visible);
-    });
+    QObject::connect(&session, &S::markerShown,
+                     [&windows](S::Marker marker, bool visible) { windows.status().showMarker(marker, visible); });
     QObject::connect(&session, &S::attemptShown,
-                     [&windows](const QString& address) { windows.status().reflectorAddressLabel->setText(address); });
+                     [&windows](const QString& address) { windows.status().showAttemptAddress(address); });
     QObject::connect(&session, &S::attemptPortShown,
-                     [&windows](const QString& port) { windows.status().reflectorPortLabel->setText(port); });
+                     [&windows](const QString& port) { windows.status().showAttemptPort(port); });
     QObject::connect(&session, &S::windowHideDue, [&windows](S::Window window) { hide(windows, window); });
-    QObject::connect(&session, &S::outsideAddressSeen, [&windows](const QByteArray& address) {
-        windows.status().directoryServerAddressLabel->setText(platform::fromCp1252(address));
-    });
-    QObject::connect(&session, &S::outsideAddressConfirmed, [&windows](const QByteArray& address) {
-        keepNonEmpty(windows.userSettings().reflectorAddressBox, address);
-    });
+    QObject::connect(&session, &S::outsideAddressSeen,
+                     [&windows](const QByteArray& address) { windows.status().showOutsideAddress(address); });
+    QObject::connect(&session, &S::outsideAddressConfirmed,
+                     [&windows](const QByteArray& address) { windows.userSettings().confirmOutsideAddress(address); });
     QObject::connect(&session, &S::userIdConfirmed,
-                     [&windows](const QByteArray& userId) { keepNonEmpty(windows.userSettings().userIdBox, userId); });
-    QObject::connect(&session, &S::passwordConfirmed, [&windows](const QByteArray& password) {
-        keepNonEmpty(windows.userSettings().passwordBox, password);
-    });
+                     [&windows](const QByteArray& userId) { windows.userSettings().confirmUserId(userId); });
+    QObject::connect(&session, &S::passwordConfirmed,
+                     [&windows](const QByteArray& password) { windows.userSettings().confirmPassword(password); });
     QObject::connect(&session, &S::settingsSaveDue, [&windows] { windows.userSettings().save(); });
-    QObject::connect(&session, &S::loginRejected, [&windows] { showRejection(windows.userSettings()); });
+    QObject::connect(&session, &S::loginRejected, [&windows] { windows.userSettings().showRejection(); });
     showSessionInPasswordChange(session, windows.passwordChange);
     showSessionMessages(session);
 }

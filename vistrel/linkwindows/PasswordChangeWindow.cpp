@@ -87,7 +87,7 @@ PasswordChangeWindow::PasswordChangeWindow(UserSettingsWindow& userSettings)
 void PasswordChangeWindow::load()
 {
     resize(platform::twips(kWidthTwips), platform::twips(kHeightTwips));
-    oldPassword->setText(userSettings_.passwordBox->text());
+    oldPassword->setText(userSettings_.password());
 }
 
 void PasswordChangeWindow::open()
@@ -107,7 +107,7 @@ void PasswordChangeWindow::sendUpdate()
         platform::dialogs().messageBox(reason, platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
         return;
     }
-    reflectorSession().sendPasswordChange(toCp1252(userSettings_.userNameBox->text()), toCp1252(newPassword->text()),
+    reflectorSession().sendPasswordChange(toCp1252(userSettings_.userName()), toCp1252(newPassword->text()),
                                           toCp1252(oldPassword->text()));
 }
 

@@ -35,12 +35,11 @@ public:
     // The reflector's answer: shown, and the window closes.
     void showAnswer(const QByteArray& outcome);
 
+private:
     QLineEdit* oldPassword = nullptr;  // shown as asterisks, editable
     QLineEdit* newPassword = nullptr;  // shown in clear
     QPushButton* sendButton = nullptr; // "Send update"
     PanelStatusBar* statusBar = nullptr;
-
-private:
     UserSettingsWindow& userSettings_;
 };
 

@@ -86,3 +86,39 @@ void ServerSettingsWindow::save()
     platform::dialogs().messageBox(QStringLiteral("Server Settings Saved..."));
     close();
 }
+
+QString ServerSettingsWindow::primaryAddress() const
+{
+    return reflectorAddressBox->text();
+}
+
+QString ServerSettingsWindow::backupAddress() const
+{
+    return backupReflectorAddressBox->text();
+}
+
+QString ServerSettingsWindow::portText() const
+{
+    return reflectorPortBox->text();
+}
+
+QString ServerSettingsWindow::viewerPortText() const
+{
+    return viewerPortBox->text();
+}
+
+void ServerSettingsWindow::setAddresses(const QByteArray& primary, const QByteArray& backup)
+{
+    reflectorAddressBox->setText(platform::fromCp1252(primary));
+    backupReflectorAddressBox->setText(platform::fromCp1252(backup));
+}
+
+void ServerSettingsWindow::setReflectorPort(int port)
+{
+    reflectorPortBox->setText(QString::number(port));
+}
+
+void ServerSettingsWindow::setViewerPort(int port)
+{
+    viewerPortBox->setText(QString::number(port));
+}

@@ -6,6 +6,7 @@
 // text for the whole run.
 #include "ui/ProgramWindow.h"
 
+class QByteArray;
 class QLineEdit;
 class QPushButton;
 
@@ -19,11 +20,22 @@ public:
     // closes (hides) the window; after a failed write the window stays open.
     void save();
 
+    // The boxes' texts as they stand: a connection reads them as it connects.
+    QString primaryAddress() const;
+    QString backupAddress() const;
+    QString portText() const;
+    QString viewerPortText() const;
+
+    // The start-up's addresses, from ServerSettings.txt or the web server.
+    void setAddresses(const QByteArray& primary, const QByteArray& backup);
+    // The ports that the command line gives in place of the boxes' design port.
+    void setReflectorPort(int port);
+    void setViewerPort(int port);
+
+private:
     QLineEdit* reflectorAddressBox = nullptr;       // the main reflector's host name or address
     QLineEdit* backupReflectorAddressBox = nullptr; // the backup reflector's host name or address
     QLineEdit* reflectorPortBox = nullptr;          // the port of every reflector connection
     QLineEdit* viewerPortBox = nullptr;             // the transmitter channel's port (not editable)
     QPushButton* saveButton = nullptr;              // "Save Settings"
-
-private:
 };

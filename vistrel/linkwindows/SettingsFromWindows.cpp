@@ -3,44 +3,37 @@
 #include "linkwindows/LinkWindows.h"
 #include "platform/Codec.h"
 
-#include <QLineEdit>
-
-QByteArray SettingsFromWindows::userBox(QLineEdit* UserSettingsWindow::*box) const
-{
-    return platform::toCp1252((windows_.userSettings().*box)->text());
-}
-
 QString SettingsFromWindows::primaryAddress() const
 {
-    return windows_.serverSettings().reflectorAddressBox->text();
+    return windows_.serverSettings().primaryAddress();
 }
 
 QString SettingsFromWindows::backupAddress() const
 {
-    return windows_.serverSettings().backupReflectorAddressBox->text();
+    return windows_.serverSettings().backupAddress();
 }
 
 QString SettingsFromWindows::portText() const
 {
-    return windows_.serverSettings().reflectorPortBox->text();
+    return windows_.serverSettings().portText();
 }
 
 QByteArray SettingsFromWindows::userId() const
 {
-    return userBox(&UserSettingsWindow::userIdBox);
+    return platform::toCp1252(windows_.userSettings().userId());
 }
 
 QByteArray SettingsFromWindows::userName() const
 {
-    return userBox(&UserSettingsWindow::userNameBox);
+    return platform::toCp1252(windows_.userSettings().userName());
 }
 
 QByteArray SettingsFromWindows::password() const
 {
-    return userBox(&UserSettingsWindow::passwordBox);
+    return platform::toCp1252(windows_.userSettings().password());
 }
 
 QByteArray SettingsFromWindows::outsideAddress() const
 {
-    return userBox(&UserSettingsWindow::reflectorAddressBox);
+    return platform::toCp1252(windows_.userSettings().outsideAddress());
 }

@@ -4,8 +4,6 @@
 #include "link/ReflectorSettings.h"
 
 class LinkWindows;
-class QLineEdit;
-class UserSettingsWindow;
 
 class SettingsFromWindows final : public ReflectorSettings {
 public:
@@ -20,7 +18,5 @@ public:
     QByteArray outsideAddress() const override;
 
 private:
-    QByteArray userBox(QLineEdit* UserSettingsWindow::*box) const;
-
     LinkWindows& windows_;
 };

@@ -236,18 +236,21 @@ void StatusWindow::createLamps(QWidget* diagram)
         const bool shownAtStart = s < 3;
         for (std::size_t p = 0; p < segment.pieces.size(); ++p) {
             const Piece& piece = segment.pieces[p];
-            // All lamps of one colour share one object name, arrayName.
-            const auto place = [&](LampPiece*& slot, QColor colour, const char* arrayName) {
+            // All lamps of one colour share one object name, arrayName, and carry their
+            // index in the colour's array.
+            const auto place = [&](auto& lamps, int index, QColor colour, const char* arrayName) {
+                LampPiece*& slot = lamps[std::size_t(index)];
                 if (slot)
                     return;
                 slot = new LampPiece(piece.shape, colour, diagram);
                 slot->setObjectName(QString::fromLatin1(arrayName));
+                slot->setProperty("index", index);
                 slot->setGeometry(twipsRect(piece.x, piece.y, piece.width, piece.height));
                 slot->setVisible(shownAtStart);
             };
-            place(blueLamps[segment.blue[p]], kBlue, "ImgBlue1");
-            place(greenLamps[segment.green[p]], kGreen, "ImgGreen3");
-            place(redLamps[segment.red[p]], kRed, "ImgRed2");
+            place(blueLamps, segment.blue[p], kBlue, "ImgBlue1");
+            place(greenLamps, segment.green[p], kGreen, "ImgGreen3");
+            place(redLamps, segment.red[p], kRed, "ImgRed2");
         }
     }
     for (LampPiece* green : greenLamps)
@@ -330,6 +333,26 @@ void StatusWindow::showLamp(int segment, ReflectorSession::Lamp colour)
         greenLamps[green]->setVisible(lit && colour == Lamp::Green);
     for (const int blue : lamps.blue)
         blueLamps[blue]->setVisible(lit && colour == Lamp::Blue);
+}
+
+void StatusWindow::showMarker(ReflectorSession::Marker which, bool visible)
+{
+    marker(which)->setVisible(visible);
+}
+
+void StatusWindow::showAttemptAddress(const QString& address)
+{
+    reflectorAddressLabel->setText(address);
+}
+
+void StatusWindow::showAttemptPort(const QString& port)
+{
+    reflectorPortLabel->setText(port);
+}
+
+void StatusWindow::showOutsideAddress(const QByteArray& address)
+{
+    directoryServerAddressLabel->setText(platform::fromCp1252(address));
 }
 
 TrafficMarker* StatusWindow::marker(ReflectorSession::Marker which) const

@@ -2,8 +2,8 @@
 // The status window: a diagram of the client's data path whose lamps show the state
 // of each link, traffic markers on the links, the reflector address and port of the
 // last connection attempt, the log, and the product server's state from its status
-// page. The network code reports through its public lamp setter, labels, markers
-// and log. Closing the window only hides it, so all of that lasts the whole run.
+// page. The network code reports through the window's lamp, marker, attempt and log
+// methods. Closing the window only hides it, so all of that lasts the whole run.
 //
 // The diagram has five segments: 1 and 2 between the client and the reflector,
 // 3 from the reflector down to the bottom computer, 4 and 5 from the client to the
@@ -44,8 +44,14 @@ public:
     // Shows a segment's lamps in one colour: for segments 1 to 3 the colour's lamps and
     // none of the other two; for segments 4 and 5 no lamp at all.
     void showLamp(int segment, ReflectorSession::Lamp colour);
-    // The traffic marker that lies on a segment.
-    TrafficMarker* marker(ReflectorSession::Marker which) const;
+    // Shows or hides the traffic marker that lies on a segment.
+    void showMarker(ReflectorSession::Marker which, bool visible);
+
+    // The reflector address and port of the last connection attempt.
+    void showAttemptAddress(const QString& address);
+    void showAttemptPort(const QString& port);
+    // The client's outside address as the directory server saw it; the label is never shown.
+    void showOutsideAddress(const QByteArray& address);
 
     // "Refresh": fetches the server status page in the background, one fetch at a
     // time, then shows the state's picture from the program's "icons" folder; a fetch
@@ -60,8 +66,16 @@ public:
     // The whole log as the lines were appended, each ended by CR LF.
     const QByteArray& logText() const { return log_; }
 
+protected:
+    // Every activation asks the server for its state again.
+    void activated() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
     // The lamps by colour and index. There is no red lamp 10 (redLamps[10] is null), and
-    // no segment has a blue lamp 5 (blueLamps[5] is null).
+    // no segment has a blue lamp 5 (blueLamps[5] is null). A lamp carries its index as
+    // the property "index", since all lamps of one colour share one object name.
     std::array<LampPiece*, 11> blueLamps{};
     std::array<LampPiece*, 11> greenLamps{};
     std::array<LampPiece*, 12> redLamps{};
@@ -87,17 +101,11 @@ public:
     QLabel* directoryServerAddressLabel = nullptr;     // the client's outside address; never shown
     platform::HttpTransfer* statusPageFetch = nullptr; // fetches the status page
 
-protected:
-    // Every activation asks the server for its state again.
-    void activated() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
     QWidget* createDiagram();
     QWidget* createServerPanel();
     void createLamps(QWidget* diagram);
     void createMarkers(QWidget* diagram);
+    TrafficMarker* marker(ReflectorSession::Marker which) const;
 
     void setLogLevel();
     void openHelpPage();

@@ -55,6 +55,15 @@ QString whyNotStorable(const UserSettingsRecord& record)
     return {};
 }
 
+// Writes a value into a box, unless the value is empty: a reply without the value
+// keeps what the box holds.
+void keepNonEmpty(QLineEdit& box, const QByteArray& value)
+{
+    const QString text = fromCp1252(value);
+    if (!value.isEmpty() && box.text() != text)
+        box.setText(text);
+}
+
 } // namespace
 
 UserSettingsWindow::UserSettingsWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kToolbarActiveEntry})
@@ -168,6 +177,68 @@ void UserSettingsWindow::save()
     if (errorNumber != 0)
         platform::dialogs().showMessage(
             boxKind, platform::messageRequest(QStringLiteral("Error Saving settings.. =  %1").arg(errorNumber)));
+}
+
+QString UserSettingsWindow::userName() const
+{
+    return userNameBox->text();
+}
+
+QString UserSettingsWindow::userId() const
+{
+    return userIdBox->text();
+}
+
+QString UserSettingsWindow::password() const
+{
+    return passwordBox->text();
+}
+
+QString UserSettingsWindow::outsideAddress() const
+{
+    return reflectorAddressBox->text();
+}
+
+void UserSettingsWindow::confirmUserId(const QByteArray& userId)
+{
+    keepNonEmpty(*userIdBox, userId);
+}
+
+void UserSettingsWindow::confirmPassword(const QByteArray& password)
+{
+    keepNonEmpty(*passwordBox, password);
+}
+
+void UserSettingsWindow::confirmOutsideAddress(const QByteArray& address)
+{
+    keepNonEmpty(*reflectorAddressBox, address);
+}
+
+void UserSettingsWindow::showRejection()
+{
+    warningLabel->setVisible(true);
+    retryButton->setVisible(true);
+    show();
+}
+
+void UserSettingsWindow::showStartUpChoice(const QByteArray& choice)
+{
+    hide();
+    if (!choice.isEmpty()) {
+        bool isNumber = false;
+        const int value = platform::trimBlanks(choice).toShort(&isNumber);
+        // Only 0 and 1 are states of the box; any other text leaves it as it is.
+        if (isNumber && (value == 0 || value == 1))
+            showAtStartUpBox->setChecked(value == 1);
+        hide();
+    }
+    if (showAtStartUpBox->isChecked()) {
+        showNormal();
+        raise();
+        activateWindow();
+    } else {
+        hide();
+    }
 }
 
 // Runs on every change of the check box, by the user or by code.

@@ -22,15 +22,23 @@ public:
     // message when the file cannot be written or a value cannot be stored.
     void save();
 
-    QLineEdit* userNameBox = nullptr;
-    QLineEdit* userIdBox = nullptr;              // the ID that the reflector confirmed; not editable
-    QLineEdit* passwordBox = nullptr;            // in clear inside the program, shown as "*"
-    QLineEdit* reflectorAddressBox = nullptr;    // the client's outside address; never shown
-    QCheckBox* showAtStartUpBox = nullptr;       // "Show this form at start up", kept in Showform.txt
-    QPushButton* saveButton = nullptr;           // "Save Settings"
-    QPushButton* changePasswordButton = nullptr; // "Change Password"
-    QPushButton* retryButton = nullptr;          // "Retry Login": hidden until a login is rejected
-    QLabel* warningLabel = nullptr;              // shown with retryButton
+    // The boxes' values as they stand: the login and the password change read them at
+    // the moment they need them.
+    QString userName() const;
+    QString userId() const;
+    QString password() const;
+    QString outsideAddress() const;
+
+    // The values a reply confirms; an empty value keeps what the box holds.
+    void confirmUserId(const QByteArray& userId);
+    void confirmPassword(const QByteArray& password);
+    void confirmOutsideAddress(const QByteArray& address);
+
+    // A rejected login: the warning and "Retry Login" show, and so does the window.
+    void showRejection();
+    // The start-up's choice from Showform.txt: "0" or "1" sets the check box (any other
+    // text leaves it), and the window shows when the box is checked.
+    void showStartUpChoice(const QByteArray& choice);
 
 signals:
     // "Retry Login" asks for the Connect command; the main window runs the whole login
@@ -47,6 +55,16 @@ protected:
 private:
     void storeStartUpChoice();
     void retry();
+
+    QLineEdit* userNameBox = nullptr;
+    QLineEdit* userIdBox = nullptr;              // the ID that the reflector confirmed; not editable
+    QLineEdit* passwordBox = nullptr;            // in clear inside the program, shown as "*"
+    QLineEdit* reflectorAddressBox = nullptr;    // the client's outside address; never shown
+    QCheckBox* showAtStartUpBox = nullptr;       // "Show this form at start up", kept in Showform.txt
+    QPushButton* saveButton = nullptr;           // "Save Settings"
+    QPushButton* changePasswordButton = nullptr; // "Change Password"
+    QPushButton* retryButton = nullptr;          // "Retry Login": hidden until a login is rejected
+    QLabel* warningLabel = nullptr;              // shown with retryButton
 
     QGroupBox* internetSettings_ = nullptr; // holds reflectorAddressBox; the window does not show it
 };
