@@ -3,6 +3,7 @@
 // failures of the logout, and the end of the program within its limits whatever the
 // reflector does. The login and the tree loaders are replaced by steps that leave
 // what they would leave (flags, nodes).
+#include "Control.h"
 #include "FakeReflector.h"
 #include "FrameWorld.h"
 #include "RealTimeWait.h"
@@ -118,9 +119,13 @@ const QList<SecondaryWindow> kSecondaryWindows = {
 // besides the password boxes.
 QList<QWidget*> restrictedTopicControls()
 {
-    const RestrictedTopicsFrame& frame = *testWindows().tools.options().restrictedTopicsFrame;
-    return {frame.savePasswordButton, frame.forgotPasswordButton, frame.saveTopicsButton,
-            frame.deleteTopicButton,  frame.topicChoices,         frame.topicList};
+    const RestrictedTopicsFrame& frame = *control<RestrictedTopicsFrame>(testWindows().tools.options(), "Frame2");
+    return {control<QPushButton>(frame, "Command1"),
+            control<QPushButton>(frame, "Command3"),
+            control<QPushButton>(frame, "Command2"),
+            control<QPushButton>(frame, "Command4"),
+            control<RestrictedTopicChoiceBox>(frame, "Combo1"),
+            control<QListWidget>(frame, "List1")};
 }
 
 bool allEnabled(const QList<QWidget*>& controls)
@@ -447,7 +452,7 @@ void TestConnect::connectOutcomes()
 
 void TestConnect::connectWithIconsSwitchedOff()
 {
-    testWindows().tools.options().iconSwitch->setChecked(true);
+    control<QCheckBox>(testWindows().tools.options(), "Check1")->setChecked(true);
     ConnectSteps steps;
     steps.login = [] { reflectorSession().state().loggedIn = true; };
     steps.loadIcons = [](ProgramWindows&) {};
@@ -458,8 +463,8 @@ void TestConnect::connectWithIconsSwitchedOff()
     // Unchecking later does not switch the icons back on here (the box's own rules,
     // which ask first, are left out).
     {
-        const QSignalBlocker quiet(testWindows().tools.options().iconSwitch);
-        testWindows().tools.options().iconSwitch->setChecked(false);
+        const QSignalBlocker quiet(control<QCheckBox>(testWindows().tools.options(), "Check1"));
+        control<QCheckBox>(testWindows().tools.options(), "Check1")->setChecked(false);
     }
     connectCommand(testWindows(), CommandOrigin::MainWindow, steps);
     QVERIFY(testWindows().main().directoryModel.noIcons);
@@ -590,8 +595,8 @@ void TestConnect::disconnectLeavesTheLocatorOnlyFromASecondaryWindow()
     QFETCH(CommandOrigin, origin);
     QFETCH(bool, locatorStaysOpen);
     LocatorWindow& locator = testWindows().tools.locator();
-    locator.topicList->addItem(QStringLiteral("Travel"));
-    locator.topicList->setEnabled(true);
+    control<QComboBox>(locator, "cmbTopics")->addItem(QStringLiteral("Travel"));
+    control<QComboBox>(locator, "cmbTopics")->setEnabled(true);
     locator.show();
     reflectorSession().state().loggedIn = true;
 
@@ -599,8 +604,8 @@ void TestConnect::disconnectLeavesTheLocatorOnlyFromASecondaryWindow()
     QVERIFY(sessionSettled());
 
     QCOMPARE(locator.isVisible(), locatorStaysOpen);
-    QCOMPARE(locator.topicList->count(), 0);
-    QVERIFY(!locator.topicList->isEnabled());
+    QCOMPARE(control<QComboBox>(locator, "cmbTopics")->count(), 0);
+    QVERIFY(!control<QComboBox>(locator, "cmbTopics")->isEnabled());
     QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
 }
 
@@ -656,8 +661,9 @@ void TestConnect::secondaryWindowFileMenus()
 
     locator.show();
     if (item == QLatin1String("mnuDisconnect")) {
-        testWindows().tools.options().restrictedTopicsFrame->topicList->addItem(QStringLiteral("Golf"));
-        testWindows().tools.options().restrictedTopicsFrame->setAllControlsEnabled(true);
+        control<QListWidget>(*control<RestrictedTopicsFrame>(testWindows().tools.options(), "Frame2"), "List1")
+            ->addItem(QStringLiteral("Golf"));
+        control<RestrictedTopicsFrame>(testWindows().tools.options(), "Frame2")->setAllControlsEnabled(true);
         disconnect->trigger();
         QVERIFY(!reflectorSession().state().loggedIn);
         QVERIFY(sessionSettled());
@@ -665,7 +671,7 @@ void TestConnect::secondaryWindowFileMenus()
         QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
         QCOMPARE(testWindows().main().directoryTree->topLevelItemCount(), 0);
         QVERIFY(locator.isVisible()); // left as it was
-        QVERIFY(!locator.topicList->isEnabled());
+        QVERIFY(!control<QComboBox>(locator, "cmbTopics")->isEnabled());
         QVERIFY(!passwordBoxesEnabled());
         QCOMPARE(allEnabled(restrictedTopicControls()), !ownControls);
         QCOMPARE(testWindows().tools.options().restrictedTopics(), QList<QByteArray>{"Golf"});

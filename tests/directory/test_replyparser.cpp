@@ -1,6 +1,7 @@
 // The reply handling without sockets: chunks in clear handed to the reflector
 // connection one by one, as the data arrival hands them, and what each sequence
 // leaves in the windows, the settings, ServerSettings.txt and the session's state.
+#include "Control.h"
 #include "FileContent.h"
 #include "FrameWorld.h"
 #include "ScriptedDialogs.h"
@@ -121,8 +122,8 @@ private slots:
         user.reflectorAddressBox->setText("9.9.9.9");
         testWindows().link.status().directoryServerAddressLabel->setText("9.9.9.9");
         LocatorWindow& locator = testWindows().tools.locator();
-        locator.topicList->addItem("Animals");
-        locator.searchText->setText("beach");
+        control<QComboBox>(locator, "cmbTopics")->addItem("Animals");
+        control<QLineEdit>(locator, "Text1")->setText("beach");
         reflectorSession().state().advertUrl.clear();
         reflectorSession().state().loginFailed = false;
         reflectorSession().state().reflectorAddress.clear();
@@ -303,11 +304,11 @@ private slots:
         if (effects.serverSettings)
             QCOMPARE(fileContent(world_->folder().filePath("ServerSettings.txt")), *effects.serverSettings);
         if (effects.locatorList)
-            QCOMPARE(listEntries(*locator.resultList), *effects.locatorList);
+            QCOMPARE(listEntries(*control<QListWidget>(locator, "List1")), *effects.locatorList);
         if (effects.locatorSentence)
-            QCOMPARE(text(locator.resultSentence->text()), *effects.locatorSentence);
+            QCOMPARE(text(control<QLabel>(locator, "Label2")->text()), *effects.locatorSentence);
         if (effects.locatorStatus)
-            QCOMPARE(locator.statusBar->panelText(1), *effects.locatorStatus);
+            QCOMPARE(control<PanelStatusBar>(locator, "StatusBar1")->panelText(1), *effects.locatorStatus);
         if (effects.hasEntries)
             QCOMPARE(locator.summaryHasEntries(), *effects.hasEntries);
         if (effects.nodeBuffer)
@@ -351,7 +352,7 @@ private slots:
         QCOMPARE(box.buttons, platform::MessageButtons::YesNoCancel);
         QCOMPARE(box.icon, platform::MessageIcon::None);
         QCOMPARE(testWindows().tools.locator().isVisible(), opened);
-        QCOMPARE(testWindows().tools.locator().topicList->isEnabled(), opened);
+        QCOMPARE(control<QComboBox>(testWindows().tools.locator(), "cmbTopics")->isEnabled(), opened);
     }
 
     // A value that UserSettings.txt could not hold and give back is not taken from a
@@ -443,18 +444,18 @@ private slots:
     void noDataWritesTheOpenLocatorsSentence()
     {
         LocatorWindow& locator = testWindows().tools.locator();
-        locator.resultSentence->setText("earlier");
+        control<QLabel>(locator, "Label2")->setText("earlier");
         reflectorSession().connection().receiveChunk("/NDF/");
-        QCOMPARE(text(locator.resultSentence->text()), QByteArray("earlier")); // closed: untouched
+        QCOMPARE(text(control<QLabel>(locator, "Label2")->text()), QByteArray("earlier")); // closed: untouched
 
         locator.setSummaryOpen(true);
         reflectorSession().connection().receiveChunk("/SumReqRet/ 1;a,b");
         QVERIFY(locator.summaryHasEntries());
         reflectorSession().connection().receiveChunk("/NDF/"); // entries shown: the sentence stays
-        QCOMPARE(text(locator.resultSentence->text()), topicSentence("1"));
+        QCOMPARE(text(control<QLabel>(locator, "Label2")->text()), topicSentence("1"));
         QVERIFY(!locator.summaryHasEntries());
         reflectorSession().connection().receiveChunk("/NDF/");
-        QCOMPARE(text(locator.resultSentence->text()), topicSentence("0"));
+        QCOMPARE(text(control<QLabel>(locator, "Label2")->text()), topicSentence("0"));
     }
 
     // The status text after a reply is cleared 2 s (no data) or 4 s (node data) later.

@@ -49,6 +49,8 @@ public:
     // The topic list is enabled while the user is logged in; a logout empties it.
     void enableTopics();
     void clearTopics();
+    // The session's state of the request and its answer, on the status line.
+    void showStatus(const QByteArray& text);
 
     // The window was activated and has not been closed since.
     bool summaryOpen() const { return summaryOpen_; }
@@ -57,14 +59,6 @@ public:
     // webcams came since.
     bool summaryHasEntries() const { return summaryHasEntries_; }
     void setSummaryHasEntries(bool hasEntries) { summaryHasEntries_ = hasEntries; }
-
-    QComboBox* topicList = nullptr; // topic names; enabled only while logged in
-    QLineEdit* searchText = nullptr;
-    QPushButton* searchButton = nullptr; // "<< Search for"
-    QListWidget* resultList = nullptr;   // result entries, one a line
-    QLabel* prompt = nullptr;            // what the user can do now
-    QLabel* resultSentence = nullptr;
-    PanelStatusBar* statusBar = nullptr; // panel 1: the state of the request and its answer
 
 protected:
     bool event(QEvent* event) override;
@@ -80,6 +74,14 @@ private:
     QByteArray topicSentence(const QByteArray& count) const;
     void showOutcome(const QByteArray& status, const QByteArray& sentence);
     void listEntries(const QList<QByteArray>& entries);
+
+    QComboBox* topicList_ = nullptr; // topic names; enabled only while logged in
+    QLineEdit* searchText_ = nullptr;
+    QPushButton* searchButton_ = nullptr; // "<< Search for"
+    QListWidget* resultList_ = nullptr;   // result entries, one a line
+    QLabel* prompt_ = nullptr;            // what the user can do now
+    QLabel* resultSentence_ = nullptr;
+    PanelStatusBar* statusBar_ = nullptr; // panel 1: the state of the request and its answer
 
     QList<QByteArray> topics_;
     bool summaryOpen_ = false;

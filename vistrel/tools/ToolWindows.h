@@ -9,7 +9,8 @@
 
 class ToolWindows {
 public:
-    explicit ToolWindows(ui::WindowKeeper& keeper) : locator(keeper), playerSearch(keeper), update(keeper), options(keeper)
+    explicit ToolWindows(ui::WindowKeeper& keeper)
+        : locator(keeper), playerSearch(keeper), update(keeper), options(keeper)
     {
     }
     ToolWindows(const ToolWindows&) = delete;

@@ -39,7 +39,8 @@ class WindowSlot {
 public:
     using Make = std::function<Window*()>;
 
-    explicit WindowSlot(WindowKeeper& keeper, Make make = [] { return new Window(); })
+    explicit WindowSlot(
+        WindowKeeper& keeper, Make make = [] { return new Window(); })
         : keeper_(keeper), make_(std::move(make))
     {
     }
