@@ -2,15 +2,12 @@
 
 #include "platform/Codec.h"
 #include "platform/Twips.h"
-#include "ui/Gradient.h"
 #include "ui/ObjectNames.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/PlainLabel.h"
 #include "ui/RightClickHelp.h"
 #include "ui/SharedMenuBar.h"
-#include "ui/ToolbarGiveBack.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,8 +35,9 @@ const QString kFirstSentence = QStringLiteral("For the Topic = ?????? there are 
 
 } // namespace
 
-LocatorWindow::LocatorWindow()
+LocatorWindow::LocatorWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kToolbarActiveEntry})
 {
+    letClosesThrough();
     setWindowTitle(QStringLiteral("WebCam Locator"));
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(createSharedMenuBar(this));
@@ -192,17 +190,7 @@ void LocatorWindow::showNoDataAtPlace()
     summaryHasEntries_ = false;
 }
 
-bool LocatorWindow::event(QEvent* event)
-{
-    const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        showLoginState();
-    else if (event->type() == QEvent::Resize)
-        paintWindowGradient(*this);
-    return handled;
-}
-
-void LocatorWindow::showLoginState()
+void LocatorWindow::activated()
 {
     if (!reflectorSession().state().loggedIn) {
         prompt_->setText(kConnectionNeeded);
@@ -212,16 +200,17 @@ void LocatorWindow::showLoginState()
         prompt_->setText(kChoosePrompt);
         fillTopics();
     }
-    paintWindowGradient(*this);
     summaryOpen_ = true;
 }
 
-void LocatorWindow::closeEvent(QCloseEvent* event)
+void LocatorWindow::closing()
 {
     summaryOpen_ = false;
-    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
+}
+
+void LocatorWindow::closed()
+{
     unload();
-    QWidget::closeEvent(event);
 }
 
 void LocatorWindow::unload()

@@ -8,11 +8,11 @@
 // Closing the window unloads it: its controls go back to their first state, and its
 // next opening loads it afresh.
 #include "link/ReflectorSession.h"
+#include "ui/ProgramWindow.h"
 #include "ui/WindowSlot.h"
 
 #include <QByteArray>
 #include <QList>
-#include <QWidget>
 
 class PanelStatusBar;
 class QComboBox;
@@ -21,7 +21,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-class LocatorWindow : public QWidget {
+class LocatorWindow : public ProgramWindow {
     Q_OBJECT
 public:
     LocatorWindow();
@@ -61,12 +61,14 @@ public:
     void setSummaryHasEntries(bool hasEntries) { summaryHasEntries_ = hasEntries; }
 
 protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // On every activation: the topic list and its prompt as the login state allows.
+    void activated() override;
+    // Every way of closing: the window counts as closed, then goes back to the state
+    // of a fresh load.
+    void closing() override;
+    void closed() override;
 
 private:
-    // On every activation: the topic list and its prompt as the login state allows.
-    void showLoginState();
     // Empties the topic list and lists the directory's topics, up to the first empty one.
     void fillTopics();
     // Back to the state of a fresh load.
