@@ -2,6 +2,7 @@
 // listener: pictures (fetched from a fake web server, and refused off the web),
 // showing, hiding and the window's height, the media clip, the toolbar highlights,
 // and the program's commands by name, down to the exit after the logout.
+#include "Control.h"
 #include "FakeWebServer.h"
 #include "RealTimeWait.h"
 #include "SupportChatWorld.h"
@@ -172,14 +173,14 @@ private slots:
         locator.show();
         QVERIFY(chat.sendChunk("/CLICK_CONNECT/"));
         QVERIFY(!locator.isVisible());
-        QVERIFY(locator.topicList->isEnabled());
+        QVERIFY(control<QComboBox>(locator, "cmbTopics")->isEnabled());
 
         reflectorSession().state().loggedIn = true;
-        locator.topicList->addItem(QStringLiteral("Animals"));
+        control<QComboBox>(locator, "cmbTopics")->addItem(QStringLiteral("Animals"));
         QVERIFY(chat.sendChunk("/CLICK_DISCONNECT/"));
         QVERIFY(!reflectorSession().state().loggedIn);
-        QCOMPARE(locator.topicList->count(), 0);
-        QVERIFY(!locator.topicList->isEnabled());
+        QCOMPARE(control<QComboBox>(locator, "cmbTopics")->count(), 0);
+        QVERIFY(!control<QComboBox>(locator, "cmbTopics")->isEnabled());
 
         for (const char* tag :
              {"/CLICK_LOCATOR/", "/CLICK_STATUS/", "/CLICK_VISTREL/", "/CLICK_MEDIA/", "/CLICK_REAL/", "/CLICK_SEARCH/",

@@ -3,6 +3,7 @@
 // page it opens; the players' process ids; the same action from the main window's
 // menu, a secondary window's menu and the toolbar. Connect, Disconnect and Exit have
 // tests of their own (test_connect).
+#include "Control.h"
 #include "FrameWorld.h"
 #include "TestWindows.h"
 #include "chat/SupportChatWindow.h"
@@ -115,7 +116,7 @@ void TestCommandSet::windowCommandShowsItsWindow()
     QVERIFY(window.isVisible());
     QVERIFY(!window.isMinimized());
     if (QByteArray(command.item) == "mnusearch")
-        QCOMPARE(testWindows().tools.playerSearch().explanationBanner->text(),
+        QCOMPARE(control<QLabel>(testWindows().tools.playerSearch(), "Label7")->text(),
                  QStringLiteral("Search for the Real Player"));
     QVERIFY(world.folder().launcher().starts().isEmpty());
     QVERIFY(world.folder().dialogs().messageBoxes().isEmpty());

@@ -120,9 +120,13 @@ const QList<SecondaryWindow> kSecondaryWindows = {
 // besides the password boxes.
 QList<QWidget*> restrictedTopicControls()
 {
-    const RestrictedTopicsFrame& frame = *testWindows().tools.options().restrictedTopicsFrame;
-    return {frame.savePasswordButton, frame.forgotPasswordButton, frame.saveTopicsButton,
-            frame.deleteTopicButton,  frame.topicChoices,         frame.topicList};
+    const RestrictedTopicsFrame& frame = *control<RestrictedTopicsFrame>(testWindows().tools.options(), "Frame2");
+    return {control<QPushButton>(frame, "Command1"),
+            control<QPushButton>(frame, "Command3"),
+            control<QPushButton>(frame, "Command2"),
+            control<QPushButton>(frame, "Command4"),
+            control<RestrictedTopicChoiceBox>(frame, "Combo1"),
+            control<QListWidget>(frame, "List1")};
 }
 
 bool allEnabled(const QList<QWidget*>& controls)
@@ -485,7 +489,7 @@ void TestConnect::iconsLoadFromTheEventLoop()
 
 void TestConnect::connectWithIconsSwitchedOff()
 {
-    testWindows().tools.options().iconSwitch->setChecked(true);
+    control<QCheckBox>(testWindows().tools.options(), "Check1")->setChecked(true);
     ConnectSteps steps;
     steps.login = [] { reflectorSession().state().loggedIn = true; };
     steps.loadIcons = [](ProgramWindows&, const std::function<void()>& loaded) { loaded(); };
@@ -496,8 +500,8 @@ void TestConnect::connectWithIconsSwitchedOff()
     // Unchecking later does not switch the icons back on here (the box's own rules,
     // which ask first, are left out).
     {
-        const QSignalBlocker quiet(testWindows().tools.options().iconSwitch);
-        testWindows().tools.options().iconSwitch->setChecked(false);
+        const QSignalBlocker quiet(control<QCheckBox>(testWindows().tools.options(), "Check1"));
+        control<QCheckBox>(testWindows().tools.options(), "Check1")->setChecked(false);
     }
     connectCommand(testWindows(), CommandOrigin::MainWindow, steps);
     QVERIFY(testWindows().main().directoryModel.noIcons);
@@ -628,8 +632,8 @@ void TestConnect::disconnectLeavesTheLocatorOnlyFromASecondaryWindow()
     QFETCH(CommandOrigin, origin);
     QFETCH(bool, locatorStaysOpen);
     LocatorWindow& locator = testWindows().tools.locator();
-    locator.topicList->addItem(QStringLiteral("Travel"));
-    locator.topicList->setEnabled(true);
+    control<QComboBox>(locator, "cmbTopics")->addItem(QStringLiteral("Travel"));
+    control<QComboBox>(locator, "cmbTopics")->setEnabled(true);
     locator.show();
     reflectorSession().state().loggedIn = true;
 
@@ -637,8 +641,8 @@ void TestConnect::disconnectLeavesTheLocatorOnlyFromASecondaryWindow()
     QVERIFY(sessionSettled());
 
     QCOMPARE(locator.isVisible(), locatorStaysOpen);
-    QCOMPARE(locator.topicList->count(), 0);
-    QVERIFY(!locator.topicList->isEnabled());
+    QCOMPARE(control<QComboBox>(locator, "cmbTopics")->count(), 0);
+    QVERIFY(!control<QComboBox>(locator, "cmbTopics")->isEnabled());
     QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
 }
 
@@ -695,8 +699,9 @@ void TestConnect::secondaryWindowFileMenus()
 
     locator.show();
     if (item == QLatin1String("mnuDisconnect")) {
-        testWindows().tools.options().restrictedTopicsFrame->topicList->addItem(QStringLiteral("Golf"));
-        testWindows().tools.options().restrictedTopicsFrame->setAllControlsEnabled(true);
+        control<QListWidget>(*control<RestrictedTopicsFrame>(testWindows().tools.options(), "Frame2"), "List1")
+            ->addItem(QStringLiteral("Golf"));
+        control<RestrictedTopicsFrame>(testWindows().tools.options(), "Frame2")->setAllControlsEnabled(true);
         disconnect->trigger();
         QVERIFY(!reflectorSession().state().loggedIn);
         QVERIFY(sessionSettled());
@@ -704,7 +709,7 @@ void TestConnect::secondaryWindowFileMenus()
         QCOMPARE(status(), QByteArray("Disconnected from Reflector Server..."));
         QCOMPARE(testWindows().main().directoryTree->topLevelItemCount(), 0);
         QVERIFY(locator.isVisible()); // left as it was
-        QVERIFY(!locator.topicList->isEnabled());
+        QVERIFY(!control<QComboBox>(locator, "cmbTopics")->isEnabled());
         QVERIFY(!passwordBoxesEnabled());
         QCOMPARE(allEnabled(restrictedTopicControls()), !ownControls);
         QCOMPARE(testWindows().tools.options().restrictedTopics(), QList<QByteArray>{"Golf"});

@@ -1,6 +1,7 @@
 // A stream webcam whose player is missing: the node click opens the player search,
 // which finds the player's program in a folder, saves its path, and the next click
 // starts it with the webcam's address.
+#include "Control.h"
 #include "FrameWorld.h"
 #include "RealTimeWait.h"
 #include "TestWindows.h"
@@ -44,14 +45,14 @@ private slots:
         }
         PlayerSearchWindow& search = testWindows().tools.playerSearch();
         QVERIFY(search.isVisible());
-        QCOMPARE(search.searchText->text(), QStringLiteral("mpv"));
+        QCOMPARE(control<QLineEdit>(search, "txtSearch")->text(), QStringLiteral("mpv"));
 
-        search.startFolderBox->setCurrentText(disk.path());
-        search.searchButton->click();
+        control<QComboBox>(search, "Combo1")->setCurrentText(disk.path());
+        control<QPushButton>(search, "cmdSearch")->click();
         QVERIFY(waitRealTime([&search] { return !search.isSearching(); }, 20000));
-        QCOMPARE(search.resultList->topLevelItemCount(), 1);
-        QCOMPARE(search.selectionBox->text(), player.fileName());
-        search.saveButton->click();
+        QCOMPARE(control<QTreeWidget>(search, "lstvSearch")->topLevelItemCount(), 1);
+        QCOMPARE(control<QLineEdit>(search, "txtRealPath")->text(), player.fileName());
+        control<QPushButton>(search, "CmdSave")->click();
         QVERIFY(!search.isVisible());
 
         openWebCamOfNode(testWindows(), node);

@@ -1,6 +1,7 @@
 // The topic tree after a login: the icons of the "icons" folder, the tree built from
 // Nodes.lst, the topics collected for the locator, the failure boxes, and the node
 // collection that later steps address nodes by.
+#include "Control.h"
 #include "FrameWorld.h"
 #include "TestWindows.h"
 #include "directory/MainWindow.h"
@@ -335,8 +336,8 @@ void TestNodeList::theLocatorListsTheBuiltTopics()
     LocatorWindow& locator = testWindows().tools.locator();
     locator.load();
     QStringList listed;
-    for (int i = 0; i < locator.topicList->count(); ++i)
-        listed << locator.topicList->itemText(i);
+    for (int i = 0; i < control<QComboBox>(locator, "cmbTopics")->count(); ++i)
+        listed << control<QComboBox>(locator, "cmbTopics")->itemText(i);
     QCOMPARE(listed, QStringList({QStringLiteral("Animals"), QStringLiteral("Travel")}));
 }
 

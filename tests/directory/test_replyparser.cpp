@@ -122,8 +122,8 @@ private slots:
         control<QLineEdit>(user, "txtIPAddress")->setText("9.9.9.9");
         control<QLabel>(testWindows().link.status(), "lblDBServerIPAddr")->setText("9.9.9.9");
         LocatorWindow& locator = testWindows().tools.locator();
-        locator.topicList->addItem("Animals");
-        locator.searchText->setText("beach");
+        control<QComboBox>(locator, "cmbTopics")->addItem("Animals");
+        control<QLineEdit>(locator, "Text1")->setText("beach");
         reflectorSession().state().advertUrl.clear();
         reflectorSession().state().loginFailed = false;
         reflectorSession().state().reflectorAddress.clear();
@@ -305,11 +305,11 @@ private slots:
         if (effects.serverSettings)
             QCOMPARE(fileContent(world_->folder().filePath("ServerSettings.txt")), *effects.serverSettings);
         if (effects.locatorList)
-            QCOMPARE(listEntries(*locator.resultList), *effects.locatorList);
+            QCOMPARE(listEntries(*control<QListWidget>(locator, "List1")), *effects.locatorList);
         if (effects.locatorSentence)
-            QCOMPARE(text(locator.resultSentence->text()), *effects.locatorSentence);
+            QCOMPARE(text(control<QLabel>(locator, "Label2")->text()), *effects.locatorSentence);
         if (effects.locatorStatus)
-            QCOMPARE(locator.statusBar->panelText(1), *effects.locatorStatus);
+            QCOMPARE(control<PanelStatusBar>(locator, "StatusBar1")->panelText(1), *effects.locatorStatus);
         if (effects.hasEntries)
             QCOMPARE(locator.summaryHasEntries(), *effects.hasEntries);
         if (effects.nodeBuffer)
@@ -353,7 +353,7 @@ private slots:
         QCOMPARE(box.buttons, platform::MessageButtons::YesNoCancel);
         QCOMPARE(box.icon, platform::MessageIcon::None);
         QCOMPARE(testWindows().tools.locator().isVisible(), opened);
-        QCOMPARE(testWindows().tools.locator().topicList->isEnabled(), opened);
+        QCOMPARE(control<QComboBox>(testWindows().tools.locator(), "cmbTopics")->isEnabled(), opened);
     }
 
     // A value that UserSettings.txt could not hold and give back is not taken from a
@@ -445,18 +445,18 @@ private slots:
     void noDataWritesTheOpenLocatorsSentence()
     {
         LocatorWindow& locator = testWindows().tools.locator();
-        locator.resultSentence->setText("earlier");
+        control<QLabel>(locator, "Label2")->setText("earlier");
         reflectorSession().connection().receiveChunk("/NDF/");
-        QCOMPARE(text(locator.resultSentence->text()), QByteArray("earlier")); // closed: untouched
+        QCOMPARE(text(control<QLabel>(locator, "Label2")->text()), QByteArray("earlier")); // closed: untouched
 
         locator.setSummaryOpen(true);
         reflectorSession().connection().receiveChunk("/SumReqRet/ 1;a,b");
         QVERIFY(locator.summaryHasEntries());
         reflectorSession().connection().receiveChunk("/NDF/"); // entries shown: the sentence stays
-        QCOMPARE(text(locator.resultSentence->text()), topicSentence("1"));
+        QCOMPARE(text(control<QLabel>(locator, "Label2")->text()), topicSentence("1"));
         QVERIFY(!locator.summaryHasEntries());
         reflectorSession().connection().receiveChunk("/NDF/");
-        QCOMPARE(text(locator.resultSentence->text()), topicSentence("0"));
+        QCOMPARE(text(control<QLabel>(locator, "Label2")->text()), topicSentence("0"));
     }
 
     // The status text after a reply is cleared 2 s (no data) or 4 s (node data) later.

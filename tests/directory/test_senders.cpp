@@ -2,6 +2,7 @@
 // real sockets: the bytes sent, plain and enciphered, the status texts, and every way
 // a request can fail (no address, refused, no answer, a send that never finishes, a
 // connection ended at once, a request taken over by a later one).
+#include "Control.h"
 #include "FakeReflector.h"
 #include "FrameWorld.h"
 #include "RealTimeWait.h"
@@ -47,7 +48,7 @@ void send(Sender sender, const QByteArray& argument)
 QByteArray statusOf(Sender sender)
 {
     return sender == Sender::Query ? testWindows().main().statusBar->panelText(1)
-                                   : testWindows().tools.locator().statusBar->panelText(1);
+                                   : control<PanelStatusBar>(testWindows().tools.locator(), "StatusBar1")->panelText(1);
 }
 
 } // namespace
@@ -188,7 +189,7 @@ private slots:
         }
         const QByteArray before = "before";
         testWindows().main().statusBar->setPanelText(1, before);
-        testWindows().tools.locator().statusBar->setPanelText(1, before);
+        control<PanelStatusBar>(testWindows().tools.locator(), "StatusBar1")->setPanelText(1, before);
 
         send(sender, argument);
         QVERIFY(sessionSettled());
@@ -222,20 +223,21 @@ private slots:
         QVERIFY(sessionSettled());
         QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>{"/SumReq/Later"});
-        QCOMPARE(testWindows().tools.locator().statusBar->panelText(1), QByteArray("Sent Data OK ..."));
+        QCOMPARE(control<PanelStatusBar>(testWindows().tools.locator(), "StatusBar1")->panelText(1),
+                 QByteArray("Sent Data OK ..."));
     }
 
     // The locator's controls send their requests.
     void theLocatorSends()
     {
         LocatorWindow& locator = testWindows().tools.locator();
-        locator.topicList->addItem("Animals");
-        locator.resultList->addItem("old");
+        control<QComboBox>(locator, "cmbTopics")->addItem("Animals");
+        control<QListWidget>(locator, "List1")->addItem("old");
         locator.setSummaryHasEntries(true);
         locator.requestTopic();
-        QVERIFY(locator.resultList->count() == 0);
+        QVERIFY(control<QListWidget>(locator, "List1")->count() == 0);
         QVERIFY(!locator.summaryHasEntries());
-        locator.searchText->setText(" pier ");
+        control<QLineEdit>(locator, "Text1")->setText(" pier ");
         locator.requestSearch();
         QVERIFY(waitRealTime([&] { return reflector_->requests().size() == 2; }, kWaitMs));
         QCOMPARE(reflector_->requestTexts(), QList<QByteArray>({"/SumReq/Animals", "/SumReqText/ pier "}));

@@ -1,6 +1,7 @@
 // The topic tree's own events: the restricted-topic check on expand and on click (with
 // the queries the fake reflector receives), the right-click help page, the bracket mode
 // that a Shift+right-click sets, and the mouse move that arms the toolbar reset.
+#include "Control.h"
 #include "FakeReflector.h"
 #include "FrameWorld.h"
 #include "PlaceTree.h"
@@ -286,10 +287,10 @@ void TestTreeInteraction::iconSwitchSetsTheTreeLook()
     const QSize pictures = tree.iconSize();
     QVERIFY(!pictures.isEmpty());
     OptionsWindow& options = testWindows().tools.options();
-    options.iconSwitch->setChecked(true);
+    control<QCheckBox>(options, "Check1")->setChecked(true);
     QVERIFY(tree.iconSize().isEmpty());
     dialogs().queueAnswer(platform::MessageAnswer::Yes);
-    options.iconSwitch->setChecked(false);
+    control<QCheckBox>(options, "Check1")->setChecked(false);
     QCOMPARE(tree.iconSize(), pictures);
 }
 

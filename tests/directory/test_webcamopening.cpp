@@ -510,12 +510,12 @@ void TestWebCamOpening::missingPlayers()
     const PlayerSearchWindow& search = testWindows().tools.playerSearch();
     QVERIFY(search.isVisible());
     const bool real = searchFor == int(PlayerKind::RealPlayer);
-    QCOMPARE(search.explanationBanner->text(),
+    QCOMPARE(control<QLabel>(search, "Label7")->text(),
              QStringLiteral("If this search screen appears it means that the Vistrel Application cannot find the ")
                  + (real ? QStringLiteral("RealPlayer") : QStringLiteral("Windows Media Player"))
                  + QStringLiteral(" on your system. Select Solution buttons at the left for help."));
-    QCOMPARE(search.searchText->text(), real ? QStringLiteral("mpv") : QStringLiteral("vlc"));
-    QCOMPARE(search.searchButton->text(),
+    QCOMPARE(control<QLineEdit>(search, "txtSearch")->text(), real ? QStringLiteral("mpv") : QStringLiteral("vlc"));
+    QCOMPARE(control<QPushButton>(search, "cmdSearch")->text(),
              real ? QStringLiteral("Search for Real Player") : QStringLiteral("Search for Media Player"));
 }
 

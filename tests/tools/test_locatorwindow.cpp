@@ -1,6 +1,7 @@
 // The webcam locator window against the fake reflector, over real sockets: the topic
 // list that the directory's topics fill (only while logged in), the requests that its
 // topic list and search button send, the answers it shows, its closing and its help page.
+#include "Control.h"
 #include "RequestWorld.h"
 #include "RightPressHelp.h"
 #include "SessionSettled.h"
@@ -114,12 +115,12 @@ private slots:
         LocatorWindow& locator = openLocator();
 
         QVERIFY(locator.isVisible());
-        QCOMPARE(::listed(*locator.topicList), listed);
-        QCOMPARE(locator.topicList->isEnabled(), loggedIn);
-        QCOMPARE(locator.prompt->text(), loggedIn ? kChoosePrompt : kConnectionNeeded);
+        QCOMPARE(::listed(*control<QComboBox>(locator, "cmbTopics")), listed);
+        QCOMPARE(control<QComboBox>(locator, "cmbTopics")->isEnabled(), loggedIn);
+        QCOMPARE(control<QLabel>(locator, "Label1")->text(), loggedIn ? kChoosePrompt : kConnectionNeeded);
         QVERIFY(testWindows().tools.locator().summaryOpen());
         // Logged out the search still goes out.
-        locator.searchButton->click();
+        control<QPushButton>(locator, "Command1")->click();
         QVERIFY(QTest::qWaitFor([&] { return world_->reflector().requests().size() == 1; }, kWaitMs));
         QCOMPARE(world_->reflector().requestTexts(), QList<QByteArray>{"/SumReqText/"});
     }
@@ -141,7 +142,7 @@ private slots:
         else
             menuAction(*testWindows().main().findChild<QMenuBar*>(), QStringLiteral("mnuSummary"))->trigger();
         QVERIFY(testWindows().tools.locator().isVisible());
-        QVERIFY(testWindows().tools.locator().topicList->isEnabled());
+        QVERIFY(control<QComboBox>(testWindows().tools.locator(), "cmbTopics")->isEnabled());
     }
 
     // Choosing the same topic twice asks twice, and each choice empties the results first.
@@ -149,15 +150,15 @@ private slots:
     {
         setTopics({"Animals", "Travel"});
         LocatorWindow& locator = openLocator();
-        locator.topicList->setCurrentIndex(1);
+        control<QComboBox>(locator, "cmbTopics")->setCurrentIndex(1);
         for (int round = 1; round <= 2; ++round) {
-            locator.resultList->addItem(QStringLiteral("earlier"));
+            control<QListWidget>(locator, "List1")->addItem(QStringLiteral("earlier"));
             locator.setSummaryHasEntries(true);
-            emit locator.topicList->activated(1);
+            emit control<QComboBox>(locator, "cmbTopics")->activated(1);
             QVERIFY(sessionSettled());
-            QCOMPARE(locator.resultList->count(), 0);
+            QCOMPARE(control<QListWidget>(locator, "List1")->count(), 0);
             QVERIFY(!locator.summaryHasEntries());
-            QCOMPARE(locator.statusBar->panelText(1), QByteArray("Sent Data OK ..."));
+            QCOMPARE(control<PanelStatusBar>(locator, "StatusBar1")->panelText(1), QByteArray("Sent Data OK ..."));
         }
         QVERIFY(QTest::qWaitFor([&] { return world_->reflector().requests().size() == 2; }, kWaitMs));
         QCOMPARE(world_->reflector().requestTexts(), QList<QByteArray>({"/SumReq/Travel", "/SumReq/Travel"}));
@@ -204,18 +205,19 @@ private slots:
         world_->reflector().script(request, FakeReflector::Reply::text(answer, 50));
         setTopics({"Animals", "Travel"});
         LocatorWindow& locator = openLocator();
-        locator.topicList->setCurrentIndex(1);
-        locator.searchText->setText(QStringLiteral("beach pier"));
+        control<QComboBox>(locator, "cmbTopics")->setCurrentIndex(1);
+        control<QLineEdit>(locator, "Text1")->setText(QStringLiteral("beach pier"));
 
         if (byTopic)
-            emit locator.topicList->activated(1);
+            emit control<QComboBox>(locator, "cmbTopics")->activated(1);
         else
-            locator.searchButton->click();
+            control<QPushButton>(locator, "Command1")->click();
 
-        QVERIFY(QTest::qWaitFor([&] { return locator.statusBar->panelText(1) == status; }, kWaitMs));
+        QVERIFY(QTest::qWaitFor([&] { return control<PanelStatusBar>(locator, "StatusBar1")->panelText(1) == status; },
+                                kWaitMs));
         QCOMPARE(world_->reflector().requestTexts(), QList<QByteArray>{request});
-        QCOMPARE(listed(*locator.resultList), entries);
-        QCOMPARE(locator.resultSentence->text(), sentence);
+        QCOMPARE(listed(*control<QListWidget>(locator, "List1")), entries);
+        QCOMPARE(control<QLabel>(locator, "Label2")->text(), sentence);
     }
 
     // Coming back to the window refills the topics but keeps the topic asked for, so a
@@ -224,7 +226,7 @@ private slots:
     {
         setTopics({"Animals", "Travel"});
         LocatorWindow& locator = openLocator();
-        locator.topicList->setCurrentIndex(1);
+        control<QComboBox>(locator, "cmbTopics")->setCurrentIndex(1);
         QWidget other;
         other.show();
         other.activateWindow();
@@ -232,8 +234,8 @@ private slots:
         setTopics({"Animals", "Art", "Travel"});
         locator.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&locator));
-        QCOMPARE(listed(*locator.topicList), QStringList({"Animals", "Art", "Travel"}));
-        QCOMPARE(locator.topicList->currentText(), QStringLiteral("Travel"));
+        QCOMPARE(listed(*control<QComboBox>(locator, "cmbTopics")), QStringList({"Animals", "Art", "Travel"}));
+        QCOMPARE(control<QComboBox>(locator, "cmbTopics")->currentText(), QStringLiteral("Travel"));
     }
 
     // Closing gives the toolbar's Locator button back and unloads the window: its next
@@ -242,9 +244,9 @@ private slots:
     {
         setTopics({"Animals"});
         LocatorWindow& locator = openLocator();
-        locator.searchText->setText(QStringLiteral("pier"));
-        locator.resultList->addItem(QStringLiteral("France"));
-        locator.statusBar->setPanelText(1, "Webcam Data returned OK ...");
+        control<QLineEdit>(locator, "Text1")->setText(QStringLiteral("pier"));
+        control<QListWidget>(locator, "List1")->addItem(QStringLiteral("France"));
+        control<PanelStatusBar>(locator, "StatusBar1")->setPanelText(1, "Webcam Data returned OK ...");
         ui::toolbarState().setActive(ui::ToolbarEntry::Locator, true);
 
         locator.close();
@@ -253,10 +255,10 @@ private slots:
         QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::Locator));
         QVERIFY(!locator.isVisible());
         openLocator();
-        QCOMPARE(locator.searchText->text(), QString());
-        QCOMPARE(locator.resultList->count(), 0);
-        QCOMPARE(locator.statusBar->panelText(1), QByteArray());
-        QCOMPARE(locator.resultSentence->text(),
+        QCOMPARE(control<QLineEdit>(locator, "Text1")->text(), QString());
+        QCOMPARE(control<QListWidget>(locator, "List1")->count(), 0);
+        QCOMPARE(control<PanelStatusBar>(locator, "StatusBar1")->panelText(1), QByteArray());
+        QCOMPARE(control<QLabel>(locator, "Label2")->text(),
                  QStringLiteral("For the Topic = ?????? there are webcams located at these nodes. "));
         QVERIFY(testWindows().tools.locator().summaryOpen());
     }
@@ -266,13 +268,15 @@ private slots:
     void theHelpPage()
     {
         LocatorWindow& locator = openLocator();
-        QTest::mouseClick(locator.searchButton, Qt::LeftButton);
-        QTest::mousePress(locator.topicList, Qt::RightButton);
-        QTest::mouseRelease(locator.topicList, Qt::RightButton);
+        QTest::mouseClick(control<QPushButton>(locator, "Command1"), Qt::LeftButton);
+        QTest::mousePress(control<QComboBox>(locator, "cmbTopics"), Qt::RightButton);
+        QTest::mouseRelease(control<QComboBox>(locator, "cmbTopics"), Qt::RightButton);
         QVERIFY(world_->frame().folder().launcher().pages().isEmpty());
 
-        const QList<QWidget*> controls{locator.resultList->viewport(), locator.prompt, locator.searchText,
-                                       locator.statusBar, locator.searchButton};
+        const QList<QWidget*> controls{control<QListWidget>(locator, "List1")->viewport(),
+                                       control<QLabel>(locator, "Label1"), control<QLineEdit>(locator, "Text1"),
+                                       control<PanelStatusBar>(locator, "StatusBar1"),
+                                       control<QPushButton>(locator, "Command1")};
         QCOMPARE(helpPathsOnRightPress(world_->frame().folder().launcher(), controls),
                  QStringList(controls.size(), QStringLiteral("/help/Summary.htm")));
     }

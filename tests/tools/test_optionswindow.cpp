@@ -1,6 +1,7 @@
 // The options window's switches: what its load, activation and close read and write
 // (OptionSettings.txt and the settings store), the icon switch's warning, the hidden
 // encryption switch, the Options command and the right-click help pages.
+#include "Control.h"
 #include "FileContent.h"
 #include "FilePermissions.h"
 #include "FileSizeLimit.h"
@@ -85,7 +86,7 @@ void TestOptionsWindow::firstRunTicksTheBoxAtTheFirstActivation()
     QVERIFY(options.iconLoadingSwitchedOff());
     QVERIFY(noIcons_);
     QCOMPARE(stored("OptionsIcons", "Show Icons"), QByteArray("1"));
-    QCOMPARE(options.tipSwitch->checkState(), Qt::Checked);
+    QCOMPARE(control<QCheckBox>(options, "Check3")->checkState(), Qt::Checked);
     QVERIFY(!options.isVisible());
     QVERIFY(boxes().isEmpty());
 }
@@ -120,7 +121,7 @@ void TestOptionsWindow::closeWithTheBoxTickedWritesOne()
 {
     OptionsWindow& options = testWindows().tools.options();
     options.showRequested();
-    options.iconSwitch->setChecked(true);
+    control<QCheckBox>(options, "Check1")->setChecked(true);
     options.close();
     QVERIFY(!options.requested());
     QCOMPARE(fileContent(world_->folder().filePath(kOptionsFile)), QByteArray(" 1\r\n"));
@@ -139,7 +140,7 @@ void TestOptionsWindow::untickAnsweredNoKeepsIconsOff()
     OptionsWindow& options = testWindows().tools.options();
     QCOMPARE(stored("OptionsIcons", "Show Icons"), QByteArray("1"));
     world_->folder().dialogs().queueAnswer(MessageAnswer::No);
-    options.iconSwitch->setChecked(false);
+    control<QCheckBox>(options, "Check1")->setChecked(false);
 
     QCOMPARE(boxes(), QStringList{kWarning});
     const platform::MessageBoxRequest& warning = world_->folder().dialogs().messageBoxes().first();
@@ -159,7 +160,7 @@ void TestOptionsWindow::untickAnsweredYesSwitchesIconsOn()
     world_->writeProgramFile(kOptionsFile, " 1\r\n");
     OptionsWindow& options = testWindows().tools.options();
     world_->folder().dialogs().queueAnswer(MessageAnswer::Yes);
-    options.iconSwitch->setChecked(false);
+    control<QCheckBox>(options, "Check1")->setChecked(false);
     QVERIFY(!noIcons_);
     QCOMPARE(stored("OptionsIcons", "Show Icons"), QByteArray("0"));
 }
@@ -188,7 +189,7 @@ void TestOptionsWindow::failedWriteKeepsTheOldFileWithOneError()
 {
     world_->writeProgramFile(kOptionsFile, " 0\r\n");
     OptionsWindow& options = testWindows().tools.options();
-    options.iconSwitch->setChecked(true);
+    control<QCheckBox>(options, "Check1")->setChecked(true);
     {
         FileSizeLimit limit(3);
         options.close();
@@ -203,7 +204,7 @@ void TestOptionsWindow::tipBoxIsStored()
     OptionsWindow& options = testWindows().tools.options();
     options.setTipBoxState(1);
     QCOMPARE(stored("Options", "Show Tips at Startup"), QByteArray("1"));
-    options.tipSwitch->setChecked(false);
+    control<QCheckBox>(options, "Check3")->setChecked(false);
     QCOMPARE(stored("Options", "Show Tips at Startup"), QByteArray("0"));
 }
 
@@ -212,10 +213,10 @@ void TestOptionsWindow::encryptionSwitchIsNeverShown()
     OptionsWindow& options = testWindows().tools.options();
     options.showRequested();
     QVERIFY(options.isVisible());
-    QVERIFY(!options.encryptionSwitch->isVisible());
-    options.encryptionSwitch->setChecked(true);
+    QVERIFY(!control<QCheckBox>(options, "Check2")->isVisible());
+    control<QCheckBox>(options, "Check2")->setChecked(true);
     QVERIFY(reflectorSession().state().encryptTraffic);
-    options.encryptionSwitch->setChecked(false);
+    control<QCheckBox>(options, "Check2")->setChecked(false);
     QVERIFY(!reflectorSession().state().encryptTraffic);
 }
 
@@ -266,13 +267,13 @@ void TestOptionsWindow::frameClickAsksForTheLoginFirst()
 {
     OptionsWindow& options = testWindows().tools.options();
     options.showRequested();
-    QTest::mouseClick(options.optionSettingsFrame, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(control<QGroupBox>(options, "Frame1"), Qt::LeftButton, {}, QPoint(2, 2));
     QCOMPARE(
         boxes(),
         QStringList{QStringLiteral("You must log into Larkspire before setting password or access restrictions.")});
 
     options.setPasswordBoxesEnabled(true);
-    QTest::mouseClick(options.restrictedTopicsFrame, Qt::MiddleButton, {}, QPoint(2, 2));
+    QTest::mouseClick(control<RestrictedTopicsFrame>(options, "Frame2"), Qt::MiddleButton, {}, QPoint(2, 2));
     QCOMPARE(boxes().size(), 1);
     QVERIFY(world_->folder().launcher().pages().isEmpty());
 }

@@ -1,3 +1,4 @@
+#include "Control.h"
 #include "FrameWorld.h"
 #include "OpenForm.h"
 #include "RealTimeWait.h"
@@ -64,40 +65,40 @@ private slots:
         makeFile(treePath("b/c/mpv"));
         makeFile(treePath("b/other"));
         PlayerSearchWindow& window = openSearch();
-        window.searchText->setText(QStringLiteral("mpv"));
+        control<QLineEdit>(window, "txtSearch")->setText(QStringLiteral("mpv"));
         runSearch(window);
 
-        QCOMPARE(rowNames(*window.resultList).size(), 2);
-        QCOMPARE(window.searchingLabel->text(), QStringLiteral("Search finished with 2 files found."));
-        QVERIFY(window.searchButton->isEnabled());
-        QVERIFY(!window.cancelButton->isEnabled());
-        const QString latest = window.resultList->topLevelItem(1)->text(1) + QLatin1Char('/')
-            + window.resultList->topLevelItem(1)->text(0);
-        QCOMPARE(window.selectionBox->text(), latest);
-        QVERIFY(window.saveButton->isEnabled());
+        QCOMPARE(rowNames(*control<QTreeWidget>(window, "lstvSearch")).size(), 2);
+        QCOMPARE(control<QLabel>(window, "lblLooking")->text(), QStringLiteral("Search finished with 2 files found."));
+        QVERIFY(control<QPushButton>(window, "cmdSearch")->isEnabled());
+        QVERIFY(!control<QPushButton>(window, "cmdCancel")->isEnabled());
+        const QString latest = control<QTreeWidget>(window, "lstvSearch")->topLevelItem(1)->text(1) + QLatin1Char('/')
+            + control<QTreeWidget>(window, "lstvSearch")->topLevelItem(1)->text(0);
+        QCOMPARE(control<QLineEdit>(window, "txtRealPath")->text(), latest);
+        QVERIFY(control<QPushButton>(window, "CmdSave")->isEnabled());
 
         // A click on a row makes its program the selection.
-        QTreeWidgetItem* first = window.resultList->topLevelItem(0);
-        const QRect place = window.resultList->visualItemRect(first);
-        QTest::mouseClick(window.resultList->viewport(), Qt::LeftButton, {}, place.center());
-        QCOMPARE(window.selectionBox->text(), first->text(1) + QLatin1Char('/') + first->text(0));
+        QTreeWidgetItem* first = control<QTreeWidget>(window, "lstvSearch")->topLevelItem(0);
+        const QRect place = control<QTreeWidget>(window, "lstvSearch")->visualItemRect(first);
+        QTest::mouseClick(control<QTreeWidget>(window, "lstvSearch")->viewport(), Qt::LeftButton, {}, place.center());
+        QCOMPARE(control<QLineEdit>(window, "txtRealPath")->text(), first->text(1) + QLatin1Char('/') + first->text(0));
     }
 
     void search_withoutAFileNameOrAFolder_endsAtOnce()
     {
         PlayerSearchWindow& window = openSearch();
-        window.searchText->clear();
-        window.searchButton->click();
+        control<QLineEdit>(window, "txtSearch")->clear();
+        control<QPushButton>(window, "cmdSearch")->click();
         QVERIFY(!window.isSearching());
-        QVERIFY(window.searchButton->isEnabled());
+        QVERIFY(control<QPushButton>(window, "cmdSearch")->isEnabled());
 
-        window.searchText->setText(QStringLiteral("mpv"));
-        window.startFolderBox->setCurrentText(treePath("missing"));
-        window.searchButton->click();
+        control<QLineEdit>(window, "txtSearch")->setText(QStringLiteral("mpv"));
+        control<QComboBox>(window, "Combo1")->setCurrentText(treePath("missing"));
+        control<QPushButton>(window, "cmdSearch")->click();
         QVERIFY(!window.isSearching());
-        QVERIFY(window.searchButton->isEnabled());
-        QVERIFY(!window.cancelButton->isEnabled());
-        QCOMPARE(window.searchingLabel->text(), QString());
+        QVERIFY(control<QPushButton>(window, "cmdSearch")->isEnabled());
+        QVERIFY(!control<QPushButton>(window, "cmdCancel")->isEnabled());
+        QCOMPARE(control<QLabel>(window, "lblLooking")->text(), QString());
     }
 
     void cancel_keepsTheRowsFoundSoFar()
@@ -105,20 +106,21 @@ private slots:
         for (int folder = 0; folder < 200; ++folder)
             makeFile(treePath(QStringLiteral("f%1/mpv").arg(folder)));
         PlayerSearchWindow& window = openSearch();
-        window.startFolderBox->setCurrentText(tree_->path());
+        control<QComboBox>(window, "Combo1")->setCurrentText(tree_->path());
         // Cancel as soon as the third player is listed.
-        connect(window.resultList->model(), &QAbstractItemModel::rowsInserted, &window, [&window] {
-            if (window.resultList->topLevelItemCount() == 3)
-                window.cancelButton->click();
-        });
-        window.searchButton->click();
+        connect(control<QTreeWidget>(window, "lstvSearch")->model(), &QAbstractItemModel::rowsInserted, &window,
+                [&window] {
+                    if (control<QTreeWidget>(window, "lstvSearch")->topLevelItemCount() == 3)
+                        control<QPushButton>(window, "cmdCancel")->click();
+                });
+        control<QPushButton>(window, "cmdSearch")->click();
         QVERIFY(waitRealTime([&window] { return !window.isSearching(); }, kSearchLimitMs));
         QTest::qWait(50);
 
-        QCOMPARE(window.resultList->topLevelItemCount(), 3);
-        QVERIFY(!window.searchingLabel->text().startsWith(QStringLiteral("Search finished")));
-        QVERIFY(window.searchButton->isEnabled());
-        QVERIFY(!window.cancelButton->isEnabled());
+        QCOMPARE(control<QTreeWidget>(window, "lstvSearch")->topLevelItemCount(), 3);
+        QVERIFY(!control<QLabel>(window, "lblLooking")->text().startsWith(QStringLiteral("Search finished")));
+        QVERIFY(control<QPushButton>(window, "cmdSearch")->isEnabled());
+        QVERIFY(!control<QPushButton>(window, "cmdCancel")->isEnabled());
     }
 
     void close_stopsTheSearchAndBringsBackTheLoadState()
@@ -126,33 +128,33 @@ private slots:
         for (int folder = 0; folder < 200; ++folder)
             makeFile(treePath(QStringLiteral("f%1/mpv").arg(folder)));
         PlayerSearchWindow& window = openSearch();
-        window.startFolderBox->setCurrentText(tree_->path());
-        window.searchButton->click();
+        control<QComboBox>(window, "Combo1")->setCurrentText(tree_->path());
+        control<QPushButton>(window, "cmdSearch")->click();
         QVERIFY(window.isSearching());
         window.close();
 
         QVERIFY(!window.isSearching());
-        QCOMPARE(window.resultList->topLevelItemCount(), 0);
-        QCOMPARE(window.selectionBox->text(), QString());
-        QVERIFY(!window.saveButton->isEnabled());
-        QCOMPARE(window.searchText->text(), QStringLiteral("mpv"));
-        QVERIFY(window.searchButton->isEnabled());
+        QCOMPARE(control<QTreeWidget>(window, "lstvSearch")->topLevelItemCount(), 0);
+        QCOMPARE(control<QLineEdit>(window, "txtRealPath")->text(), QString());
+        QVERIFY(!control<QPushButton>(window, "CmdSave")->isEnabled());
+        QCOMPARE(control<QLineEdit>(window, "txtSearch")->text(), QStringLiteral("mpv"));
+        QVERIFY(control<QPushButton>(window, "cmdSearch")->isEnabled());
     }
 
     void presets_changeTheSearchNotTheFileSaved()
     {
         testWindows().tools.playerSearch().setPlayerKind(PlayerKind::RealPlayer);
         PlayerSearchWindow& window = openSearch();
-        window.mediaPlayerPreset->click();
-        QCOMPARE(window.searchText->text(), QStringLiteral("vlc"));
-        QCOMPARE(window.searchButton->text(), QStringLiteral("Search for Media Player"));
-        window.streamPlayerPreset->click();
-        QCOMPARE(window.searchText->text(), QStringLiteral("mpv"));
-        QCOMPARE(window.searchButton->text(), QStringLiteral("Search for Real Player"));
+        control<QPushButton>(window, "Command6")->click();
+        QCOMPARE(control<QLineEdit>(window, "txtSearch")->text(), QStringLiteral("vlc"));
+        QCOMPARE(control<QPushButton>(window, "cmdSearch")->text(), QStringLiteral("Search for Media Player"));
+        control<QPushButton>(window, "Command7")->click();
+        QCOMPARE(control<QLineEdit>(window, "txtSearch")->text(), QStringLiteral("mpv"));
+        QCOMPARE(control<QPushButton>(window, "cmdSearch")->text(), QStringLiteral("Search for Real Player"));
 
-        window.mediaPlayerPreset->click();
-        window.selectionBox->setText(QStringLiteral("/opt/players/vlc"));
-        window.saveButton->click();
+        control<QPushButton>(window, "Command6")->click();
+        control<QLineEdit>(window, "txtRealPath")->setText(QStringLiteral("/opt/players/vlc"));
+        control<QPushButton>(window, "CmdSave")->click();
         QCOMPARE(window.playerKind(), std::optional(PlayerKind::RealPlayer));
         QCOMPARE(programFile("Real.txt"), QByteArray("/opt/players/vlc\r\n"));
         QVERIFY(!QFileInfo::exists(world_->folder().filePath(QStringLiteral("MediaPlay.txt"))));
@@ -180,8 +182,8 @@ private slots:
         QFETCH(QByteArray, line);
         testWindows().tools.playerSearch().setPlayerKind(PlayerKind(kind));
         PlayerSearchWindow& window = openSearch();
-        window.selectionBox->setText(path);
-        window.saveButton->click();
+        control<QLineEdit>(window, "txtRealPath")->setText(path);
+        control<QPushButton>(window, "CmdSave")->click();
 
         const bool stream = PlayerKind(kind) == PlayerKind::RealPlayer;
         QCOMPARE(programFile(stream ? "Real.txt" : "MediaPlay.txt"), line);
@@ -207,9 +209,9 @@ private slots:
         QFETCH(int, answer);
         QFETCH(QString, written);
         PlayerSearchWindow& window = openSearch();
-        window.selectionBox->setText(QStringLiteral("/usr/bin/player"));
+        control<QLineEdit>(window, "txtRealPath")->setText(QStringLiteral("/usr/bin/player"));
         world_->folder().dialogs().queueAnswer(platform::MessageAnswer(answer));
-        window.saveButton->click();
+        control<QPushButton>(window, "CmdSave")->click();
 
         QCOMPARE(world_->folder().dialogs().messageBoxes().first().buttons, platform::MessageButtons::YesNoCancel);
         QVERIFY(!window.playerKind().has_value());
@@ -237,8 +239,8 @@ private slots:
             QVERIFY(QDir().mkpath(world_->folder().filePath(QStringLiteral("Real.txt/inside"))));
         testWindows().tools.playerSearch().setPlayerKind(PlayerKind::RealPlayer);
         PlayerSearchWindow& window = openSearch();
-        window.selectionBox->setText(path);
-        window.saveButton->click();
+        control<QLineEdit>(window, "txtRealPath")->setText(path);
+        control<QPushButton>(window, "CmdSave")->click();
 
         const QStringList texts = world_->folder().dialogs().messageTexts();
         QCOMPARE(texts.size(), 2);
@@ -253,29 +255,33 @@ private slots:
     {
         testWindows().tools.playerSearch().setPlayerKind(PlayerKind::MediaPlayer);
         PlayerSearchWindow& window = openSearch();
-        window.firstSolutionButton->click();
-        QVERIFY(
-            window.explanationBanner->text().startsWith(QStringLiteral("Search for Windows Media Player on your PC.")));
-        QCOMPARE(window.searchButton->text(), QStringLiteral("Search for Windows Media Player"));
-        QVERIFY(waitRealTime([&window] { return window.searchButton->text().isEmpty(); }, 5000));
+        control<QPushButton>(window, "Command2")->click();
+        QVERIFY(control<QLabel>(window, "Label7")
+                    ->text()
+                    .startsWith(QStringLiteral("Search for Windows Media Player on your PC.")));
+        QCOMPARE(control<QPushButton>(window, "cmdSearch")->text(), QStringLiteral("Search for Windows Media Player"));
+        QVERIFY(waitRealTime([&window] { return control<QPushButton>(window, "cmdSearch")->text().isEmpty(); }, 5000));
         QVERIFY(waitRealTime(
-            [&window] { return window.searchButton->text() == QStringLiteral("Search for Media Player"); }, 5000));
+            [&window] {
+                return control<QPushButton>(window, "cmdSearch")->text() == QStringLiteral("Search for Media Player");
+            },
+            5000));
 
         // Cancel stops the blink.
-        window.cancelButton->setEnabled(true);
-        window.cancelButton->click();
-        const QString caption = window.searchButton->text();
+        control<QPushButton>(window, "cmdCancel")->setEnabled(true);
+        control<QPushButton>(window, "cmdCancel")->click();
+        const QString caption = control<QPushButton>(window, "cmdSearch")->text();
         QTest::qWait(platform::scaledMs(3000));
-        QCOMPARE(window.searchButton->text(), caption);
+        QCOMPARE(control<QPushButton>(window, "cmdSearch")->text(), caption);
     }
 
     void solutions_withoutAPlayerKind_leaveTheCaption()
     {
         PlayerSearchWindow& window = openSearch();
-        window.firstSolutionButton->click();
-        window.secondSolutionButton->click();
-        QVERIFY(window.explanationBanner->text().startsWith(QStringLiteral("If there are multiple entries")));
-        QCOMPARE(window.searchButton->text(), QStringLiteral("Search for RealPlayer"));
+        control<QPushButton>(window, "Command2")->click();
+        control<QPushButton>(window, "Command3")->click();
+        QVERIFY(control<QLabel>(window, "Label7")->text().startsWith(QStringLiteral("If there are multiple entries")));
+        QCOMPARE(control<QPushButton>(window, "cmdSearch")->text(), QStringLiteral("Search for RealPlayer"));
         QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
     }
 
@@ -283,12 +289,12 @@ private slots:
     {
         PlayerSearchWindow& window = openSearch();
         const RecordingLauncher& launcher = world_->folder().launcher();
-        QTest::mousePress(window.searchButton, Qt::RightButton);
-        QTest::mousePress(window.explanationBanner, Qt::RightButton);
+        QTest::mousePress(control<QPushButton>(window, "cmdSearch"), Qt::RightButton);
+        QTest::mousePress(control<QLabel>(window, "Label7"), Qt::RightButton);
         QCOMPARE(launcher.pages().size(), 2);
         QCOMPARE(launcher.pages().first().path(), QStringLiteral("/help/Searchme.htm"));
-        QTest::mousePress(window.saveButton, Qt::RightButton);
-        QTest::mousePress(window.dateFilterBox, Qt::RightButton);
+        QTest::mousePress(control<QPushButton>(window, "CmdSave"), Qt::RightButton);
+        QTest::mousePress(control<QCheckBox>(window, "chkFilter"), Qt::RightButton);
         QCOMPARE(launcher.pages().size(), 2);
     }
 
@@ -304,13 +310,13 @@ private:
     PlayerSearchWindow& openSearch()
     {
         PlayerSearchWindow& window = openForm(testWindows().tools.playerSearch);
-        window.startFolderBox->setCurrentText(tree_->path());
+        control<QComboBox>(window, "Combo1")->setCurrentText(tree_->path());
         return window;
     }
 
     static void runSearch(PlayerSearchWindow& window)
     {
-        window.searchButton->click();
+        control<QPushButton>(window, "cmdSearch")->click();
         QVERIFY(waitRealTime([&window] { return !window.isSearching(); }, kSearchLimitMs));
     }
 

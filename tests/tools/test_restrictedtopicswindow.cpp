@@ -85,22 +85,22 @@ private slots:
     void forgottenPasswordLeavesATakenOverSocketAlone();
 
 private:
-    RestrictedTopicsFrame& frame() { return *testWindows().tools.options().restrictedTopicsFrame; }
+    RestrictedTopicsFrame& frame() { return *control<RestrictedTopicsFrame>(testWindows().tools.options(), "Frame2"); }
     QStringList boxes() { return world_->folder().dialogs().messageTexts(); }
     void type(const Boxes& typed)
     {
-        frame().originalPasswordBox->setText(typed.original);
-        frame().newPasswordBox->setText(typed.changed);
-        frame().confirmPasswordBox->setText(typed.confirmed);
+        control<QLineEdit>(frame(), "Text1")->setText(typed.original);
+        control<QLineEdit>(frame(), "Text2")->setText(typed.changed);
+        control<QLineEdit>(frame(), "Text3")->setText(typed.confirmed);
     }
     Boxes typed()
     {
-        return {frame().originalPasswordBox->text(), frame().newPasswordBox->text(),
-                frame().confirmPasswordBox->text()};
+        return {control<QLineEdit>(frame(), "Text1")->text(), control<QLineEdit>(frame(), "Text2")->text(),
+                control<QLineEdit>(frame(), "Text3")->text()};
     }
     void choose(const QString& topic)
     {
-        const int index = frame().topicChoices->findText(topic);
+        const int index = control<RestrictedTopicChoiceBox>(frame(), "Combo1")->findText(topic);
         QVERIFY(index >= 0);
         frame().chooseTopic(index);
     }
@@ -111,10 +111,13 @@ private:
         OptionsWindow& options = testWindows().tools.options();
         options.showRequested();
         frame().setAllControlsEnabled(true);
-        frame().topicChoices->setFocus();
+        control<RestrictedTopicChoiceBox>(frame(), "Combo1")->setFocus();
         return QTest::qWaitForWindowExposed(&options);
     }
-    QString status() { return QString::fromLatin1(testWindows().tools.options().statusBar->panelText(1)); }
+    QString status()
+    {
+        return QString::fromLatin1(control<PanelStatusBar>(testWindows().tools.options(), "StatusBar1")->panelText(1));
+    }
     void pointAt(quint16 port)
     {
         control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddress")->setText(QStringLiteral("127.0.0.1"));
@@ -192,7 +195,7 @@ void TestRestrictedTopicsWindow::saveOrChangePassword()
     QCOMPARE(restrictedPassword(), password);
 
     type(typing);
-    QTest::mouseClick(frame().savePasswordButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(frame(), "Command1"), Qt::LeftButton);
 
     QCOMPARE(boxes(), QStringList{message});
     QCOMPARE(restrictedPassword(), passwordAfter);
@@ -205,7 +208,7 @@ void TestRestrictedTopicsWindow::saveOrChangePassword()
 
 void TestRestrictedTopicsWindow::choicesAreTheFixedTopicsSorted()
 {
-    const QComboBox& choices = *frame().topicChoices;
+    const QComboBox& choices = *control<RestrictedTopicChoiceBox>(frame(), "Combo1");
     QCOMPARE(choices.count(), 100);
     QCOMPARE(choices.itemText(0), QStringLiteral("Acrylic"));
     for (int i = 1; i < choices.count(); ++i)
@@ -223,10 +226,10 @@ void TestRestrictedTopicsWindow::duplicateTopicsAreListedAndStored()
     // The list keeps its entries in order; the tree sees them at once.
     QCOMPARE(testWindows().tools.options().restrictedTopics(), (Topics{"Art", "Zoo", "Zoo"}));
 
-    frame().originalPasswordBox->setText(QStringLiteral("pw"));
-    QTest::mouseClick(frame().saveTopicsButton, Qt::LeftButton);
+    control<QLineEdit>(frame(), "Text1")->setText(QStringLiteral("pw"));
+    QTest::mouseClick(control<QPushButton>(frame(), "Command2"), Qt::LeftButton);
     QCOMPARE(boxes(), QStringList{QStringLiteral("Restricted Topics saved....")});
-    QCOMPARE(frame().originalPasswordBox->text(), QStringLiteral("pw"));
+    QCOMPARE(control<QLineEdit>(frame(), "Text1")->text(), QStringLiteral("pw"));
     QCOMPARE(readRestrictedTopicsFile(), (Topics{"Art", "Zoo", "Zoo"}));
 }
 
@@ -236,7 +239,7 @@ void TestRestrictedTopicsWindow::duplicateTopicsAreListedAndStored()
 void TestRestrictedTopicsWindow::onlyTheUsersChoiceAddsATopic()
 {
     QVERIFY(showTopicChoices());
-    QComboBox& choices = *frame().topicChoices;
+    QComboBox& choices = *control<RestrictedTopicChoiceBox>(frame(), "Combo1");
     // The letters make one search however slowly the test runs.
     const int searchInterval = QApplication::keyboardInputInterval();
     QApplication::setKeyboardInputInterval(60 * 60 * 1000);
@@ -300,12 +303,12 @@ void TestRestrictedTopicsWindow::savingTopicsNeedsTheCurrentPassword()
     const QByteArray before = fileContent(world_->folder().filePath(kTopicsFile));
     frame().setAllControlsEnabled(true);
     choose(QStringLiteral("Art"));
-    frame().topicList->setCurrentRow(0);
+    control<QListWidget>(frame(), "List1")->setCurrentRow(0);
 
-    for (QPushButton* button : {frame().saveTopicsButton, frame().deleteTopicButton}) {
-        frame().originalPasswordBox->setText(typed);
+    for (QPushButton* button : {control<QPushButton>(frame(), "Command2"), control<QPushButton>(frame(), "Command4")}) {
+        control<QLineEdit>(frame(), "Text1")->setText(typed);
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(frame().originalPasswordBox->text(), typedAfter);
+        QCOMPARE(control<QLineEdit>(frame(), "Text1")->text(), typedAfter);
     }
     QCOMPARE(boxes(), (QStringList{message, message}));
     QCOMPARE(fileContent(world_->folder().filePath(kTopicsFile)), before);
@@ -331,10 +334,10 @@ void TestRestrictedTopicsWindow::deleteTopic()
     QVERIFY(writeRestrictedTopicsFile(stored));
     frame().setAllControlsEnabled(true);
     if (selected >= 0)
-        frame().topicList->setCurrentRow(selected);
-    frame().originalPasswordBox->setText(QStringLiteral("pw"));
+        control<QListWidget>(frame(), "List1")->setCurrentRow(selected);
+    control<QLineEdit>(frame(), "Text1")->setText(QStringLiteral("pw"));
 
-    QTest::mouseClick(frame().deleteTopicButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(frame(), "Command4"), Qt::LeftButton);
     QVERIFY(boxes().isEmpty());
     QCOMPARE(frame().topics(), remaining);
     QCOMPARE(readRestrictedTopicsFile(), remaining);
@@ -350,17 +353,17 @@ void TestRestrictedTopicsWindow::reopeningShowsTheStoredList()
     options.showRequested();
     frame().setAllControlsEnabled(true);
     choose(QStringLiteral("Zoo"));
-    frame().originalPasswordBox->setText(QStringLiteral("pw"));
+    control<QLineEdit>(frame(), "Text1")->setText(QStringLiteral("pw"));
     const QByteArray storedBytes = fileContent(world_->folder().filePath(kTopicsFile));
 
     options.close();
     // What was not stored is gone; the files are as they were, byte for byte.
     QCOMPARE(options.restrictedTopics(), (Topics{"Art", "Golf"}));
     QCOMPARE(fileContent(world_->folder().filePath(kTopicsFile)), storedBytes);
-    QVERIFY(frame().originalPasswordBox->text().isEmpty());
+    QVERIFY(control<QLineEdit>(frame(), "Text1")->text().isEmpty());
     QVERIFY(!options.passwordBoxesEnabled());
-    QVERIFY(!frame().topicList->isEnabled());
-    QCOMPARE(frame().topicChoices->count(), 100);
+    QVERIFY(!control<QListWidget>(frame(), "List1")->isEnabled());
+    QCOMPARE(control<RestrictedTopicChoiceBox>(frame(), "Combo1")->count(), 100);
     QCOMPARE(restrictedPassword(), QByteArray("pw"));
     QVERIFY(!options.isVisible());
 }
@@ -389,9 +392,9 @@ void TestRestrictedTopicsWindow::failedWritesShowOneErrorAndKeepTheOldState()
         FileSizeLimit limit(3);
         type({"old", "much longer", "much longer"});
         frame().savePassword();
-        frame().originalPasswordBox->setText(QStringLiteral("old"));
+        control<QLineEdit>(frame(), "Text1")->setText(QStringLiteral("old"));
         frame().saveTopics();
-        frame().topicList->setCurrentRow(0);
+        control<QListWidget>(frame(), "List1")->setCurrentRow(0);
         frame().deleteTopic();
     }
     const QStringList shown = boxes();
@@ -413,12 +416,13 @@ void TestRestrictedTopicsWindow::controlsFollowTheLogin()
     options.setPasswordBoxesEnabled(true);
     QVERIFY(options.passwordBoxesEnabled());
     // The login opens the password boxes only; the rest follows the window's own commands.
-    QVERIFY(!frame().savePasswordButton->isEnabled());
-    QVERIFY(!frame().topicChoices->isEnabled());
+    QVERIFY(!control<QPushButton>(frame(), "Command1")->isEnabled());
+    QVERIFY(!control<RestrictedTopicChoiceBox>(frame(), "Combo1")->isEnabled());
     frame().setAllControlsEnabled(true);
-    for (QWidget* control : std::initializer_list<QWidget*>{frame().savePasswordButton, frame().saveTopicsButton,
-                                                            frame().forgotPasswordButton, frame().deleteTopicButton,
-                                                            frame().topicChoices, frame().topicList})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             control<QPushButton>(frame(), "Command1"), control<QPushButton>(frame(), "Command2"),
+             control<QPushButton>(frame(), "Command3"), control<QPushButton>(frame(), "Command4"),
+             control<RestrictedTopicChoiceBox>(frame(), "Combo1"), control<QListWidget>(frame(), "List1")})
         QVERIFY(control->isEnabled());
 }
 
@@ -430,9 +434,9 @@ void TestRestrictedTopicsWindow::ownDisconnectLocksTheWholeFrame()
     QVERIFY(disconnectItem);
     disconnectItem->trigger();
     QVERIFY(!options.passwordBoxesEnabled());
-    QVERIFY(!frame().savePasswordButton->isEnabled());
-    QVERIFY(!frame().topicList->isEnabled());
-    QVERIFY(!frame().topicChoices->isEnabled());
+    QVERIFY(!control<QPushButton>(frame(), "Command1")->isEnabled());
+    QVERIFY(!control<QListWidget>(frame(), "List1")->isEnabled());
+    QVERIFY(!control<RestrictedTopicChoiceBox>(frame(), "Combo1")->isEnabled());
 }
 
 void TestRestrictedTopicsWindow::forgottenPasswordRequest_data()

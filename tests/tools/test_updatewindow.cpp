@@ -1,3 +1,4 @@
+#include "Control.h"
 #include "FakeWebServer.h"
 #include "FrameWorld.h"
 #include "OpenForm.h"
@@ -78,7 +79,7 @@ private slots:
     {
         UpdateWindow& window = openForm(testWindows().tools.update);
         QCOMPARE(window.windowTitle(), QStringLiteral("Check for Updated Version"));
-        QCOMPARE(window.runningVersionBox->text(), QString::fromLatin1(runningVersion()));
+        QCOMPARE(control<QLineEdit>(window, "Text1")->text(), QString::fromLatin1(runningVersion()));
     }
 
     void anotherVersion_downloadsAndHandsOverToTheUpdater()
@@ -87,10 +88,10 @@ private slots:
         server_->serve(UpdateCheck::kVersionPage, 200, "99.0.0\r\n");
         server_->serve(UpdateCheck::kExecutablePage, 200, newExecutable());
         UpdateWindow& window = openForm(testWindows().tools.update);
-        window.checkButton->click();
+        control<QPushButton>(window, "Command1")->click();
         QVERIFY(platform::waitUntil([this] { return !world_->folder().endProcessCalls().isEmpty(); }, kCheckLimitMs));
 
-        QCOMPARE(window.offeredVersionBox->text(), QStringLiteral("99.0.0"));
+        QCOMPARE(control<QLineEdit>(window, "Text2")->text(), QStringLiteral("99.0.0"));
         QCOMPARE(contentOf(downloadPath()), newExecutable());
         QCOMPARE(steps_, QStringList{QStringLiteral("disconnect, 0 starts, 0 ends")});
         QCOMPARE(world_->folder().launcher().starts().size(), 1);
@@ -99,14 +100,14 @@ private slots:
         QVERIFY(start.arguments.isEmpty());
         QCOMPARE(world_->folder().endProcessCalls(), QList<int>{0});
         QVERIFY(world_->folder().dialogs().messageTexts().isEmpty());
-        QVERIFY(!window.statusBar->panelText(1).isEmpty());
+        QVERIFY(!control<PanelStatusBar>(window, "StatusBar1")->panelText(1).isEmpty());
     }
 
     void theRunningVersion_saysSoAndCloses()
     {
         server_->serve(UpdateCheck::kVersionPage, 200, " " + runningVersion() + "\r\n");
         UpdateWindow& window = openForm(testWindows().tools.update);
-        window.checkButton->click();
+        control<QPushButton>(window, "Command1")->click();
         QVERIFY(platform::waitUntil([&window] { return !window.isVisible(); }, kCheckLimitMs));
 
         QCOMPARE(world_->folder().dialogs().messageTexts(),
@@ -134,7 +135,7 @@ private slots:
         server_->serve(UpdateCheck::kVersionPage, 200, "99.0.0\n");
         server_->serve(UpdateCheck::kExecutablePage, status, body);
         UpdateWindow& window = openForm(testWindows().tools.update);
-        window.checkButton->click();
+        control<QPushButton>(window, "Command1")->click();
         QVERIFY(platform::waitUntil([this] { return !world_->folder().dialogs().messageTexts().isEmpty(); },
                                     kCheckLimitMs));
 
@@ -150,11 +151,11 @@ private slots:
         world_.emplace(); // its web server is a port where nothing listens
         placeUpdater();
         UpdateWindow& window = openForm(testWindows().tools.update);
-        window.checkButton->click();
+        control<QPushButton>(window, "Command1")->click();
         QVERIFY(platform::waitUntil([this] { return !world_->folder().dialogs().messageTexts().isEmpty(); },
                                     kCheckLimitMs));
         expectNoHandOver();
-        QCOMPARE(window.offeredVersionBox->text(), QString());
+        QCOMPARE(control<QLineEdit>(window, "Text2")->text(), QString());
     }
 
     void closingBeforeTheHandOver_keepsTheProgramRunning()
@@ -163,7 +164,7 @@ private slots:
         server_->serve(UpdateCheck::kVersionPage, 200, "99.0.0\n");
         server_->serve(UpdateCheck::kExecutablePage, 200, newExecutable());
         UpdateWindow& window = openForm(testWindows().tools.update);
-        window.checkButton->click();
+        control<QPushButton>(window, "Command1")->click();
         QVERIFY(platform::waitUntil([this] { return QFileInfo::exists(downloadPath()); }, kCheckLimitMs));
         window.close();
         expectNoHandOver();

@@ -8,10 +8,6 @@
 #include "platform/RuntimeError.h"
 #include "tools/PlayerSearchWindow.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-
 using platform::fromCp1252;
 
 namespace {
@@ -66,11 +62,7 @@ void showPlayerStartFailure(const QByteArray& playerPath, const platform::StartR
 void openPlayerSearch(PlayerSearchWindow& search, PlayerKind kind)
 {
     const PlayerTexts& texts = textsOf(kind);
-    search.setPlayerKind(kind);
-    search.show();
-    search.explanationBanner->setText(texts.explanation);
-    search.searchText->setText(playerProgramName(kind));
-    search.searchButton->setText(texts.searchCaption);
+    search.showForMissingPlayer(kind, texts.explanation, texts.searchCaption);
 }
 
 void raisePlayerPathFileMissing(PlayerKind kind)

@@ -38,7 +38,7 @@ void registerProgramCommands(ProgramWindows& windows)
     // A player that cannot be started ends the command without a message.
     registry.add(c::kStartMediaPlayer, [] { startPlayerProgram(PlayerKind::MediaPlayer); });
     registry.add(c::kStartRealPlayer, [] { startPlayerProgram(PlayerKind::RealPlayer); });
-    registry.add(c::kShowPlayerSearch, [&windows] { showPlayerSearchWindow(windows.tools.playerSearch()); });
+    registry.add(c::kShowPlayerSearch, [&windows] { windows.tools.playerSearch().showForSearchCommand(); });
     registry.add(c::kShowUpdateCheck, [&windows] { showUpdateWindow(windows.tools.update()); });
     registry.add(c::kShowAbout, [&windows] { showAboutBox(windows.frames.about(), windows.frames.frame()); });
     registry.add(c::kShowTipOfTheDay, [&windows] { windows.frames.tipOfTheDay().showTip(windows.frames.frame()); });

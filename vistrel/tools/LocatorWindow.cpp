@@ -2,15 +2,12 @@
 
 #include "platform/Codec.h"
 #include "platform/Twips.h"
-#include "ui/Gradient.h"
 #include "ui/ObjectNames.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/PlainLabel.h"
 #include "ui/RightClickHelp.h"
 #include "ui/SharedMenuBar.h"
-#include "ui/ToolbarGiveBack.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,8 +35,9 @@ const QString kFirstSentence = QStringLiteral("For the Topic = ?????? there are 
 
 } // namespace
 
-LocatorWindow::LocatorWindow()
+LocatorWindow::LocatorWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kToolbarActiveEntry})
 {
+    letClosesThrough();
     setWindowTitle(QStringLiteral("WebCam Locator"));
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(createSharedMenuBar(this));
@@ -50,63 +48,63 @@ LocatorWindow::LocatorWindow()
         this);
     layout->addWidget(explanation);
 
-    prompt = plainLabel(kChoosePrompt, this);
-    layout->addWidget(prompt);
+    prompt_ = plainLabel(kChoosePrompt, this);
+    layout->addWidget(prompt_);
     auto* topicCaption = plainLabel(QStringLiteral("Select a Topic that you are interested in..."), this);
     layout->addWidget(topicCaption);
-    topicList = new QComboBox(this);
-    topicList->setEnabled(false);
-    layout->addWidget(topicList);
+    topicList_ = new QComboBox(this);
+    topicList_->setEnabled(false);
+    layout->addWidget(topicList_);
 
     auto* searchCaption = plainLabel(QStringLiteral("         or Enter Search text..."), this);
     layout->addWidget(searchCaption);
     auto* search = new QHBoxLayout;
-    searchButton = new QPushButton(QStringLiteral("<< Search for"), this);
-    searchText = new QLineEdit(this);
-    search->addWidget(searchButton);
-    search->addWidget(searchText);
+    searchButton_ = new QPushButton(QStringLiteral("<< Search for"), this);
+    searchText_ = new QLineEdit(this);
+    search->addWidget(searchButton_);
+    search->addWidget(searchText_);
     layout->addLayout(search);
 
-    resultSentence = plainLabel(kFirstSentence, this);
-    layout->addWidget(resultSentence);
-    resultList = new QListWidget(this);
-    layout->addWidget(resultList, 1);
-    statusBar = new PanelStatusBar(1, this);
-    layout->addWidget(statusBar);
+    resultSentence_ = plainLabel(kFirstSentence, this);
+    layout->addWidget(resultSentence_);
+    resultList_ = new QListWidget(this);
+    layout->addWidget(resultList_, 1);
+    statusBar_ = new PanelStatusBar(1, this);
+    layout->addWidget(statusBar_);
 
     openHelpOnRightClick(*this,
-                         {searchButton, prompt, resultSentence, searchCaption, explanation, topicCaption, resultList,
-                          statusBar, searchText},
+                         {searchButton_, prompt_, resultSentence_, searchCaption, explanation, topicCaption,
+                          resultList_, statusBar_, searchText_},
                          QString::fromLatin1(kHelpPage));
 
-    connect(topicList, &QComboBox::activated, this, &LocatorWindow::requestTopic);
-    connect(searchButton, &QPushButton::clicked, this, &LocatorWindow::requestSearch);
+    connect(topicList_, &QComboBox::activated, this, &LocatorWindow::requestTopic);
+    connect(searchButton_, &QPushButton::clicked, this, &LocatorWindow::requestSearch);
 
     ui::giveObjectNames({
         {explanation, "Label4"},
-        {prompt, "Label1"},
+        {prompt_, "Label1"},
         {topicCaption, "Label5"},
-        {topicList, "cmbTopics"},
+        {topicList_, "cmbTopics"},
         {searchCaption, "Label3"},
-        {searchButton, "Command1"},
-        {searchText, "Text1"},
-        {resultSentence, "Label2"},
-        {resultList, "List1"},
-        {statusBar, "StatusBar1"},
+        {searchButton_, "Command1"},
+        {searchText_, "Text1"},
+        {resultSentence_, "Label2"},
+        {resultList_, "List1"},
+        {statusBar_, "StatusBar1"},
     });
 }
 
 void LocatorWindow::load()
 {
     resize(platform::twips(kWidthTwips), platform::twips(kHeightTwips));
-    topicList->clear();
+    topicList_->clear();
     if (reflectorSession().state().loggedIn)
         fillTopics();
 }
 
 void LocatorWindow::open()
 {
-    topicList->setEnabled(true);
+    topicList_->setEnabled(true);
     hide();
     setWindowState(Qt::WindowNoState);
     show();
@@ -116,54 +114,54 @@ void LocatorWindow::open()
 // the user came back to the window names the topic that was asked for.
 void LocatorWindow::fillTopics()
 {
-    const QString shown = topicList->currentText();
-    topicList->clear();
+    const QString shown = topicList_->currentText();
+    topicList_->clear();
     for (const QByteArray& topic : topics_) {
         if (topic.isEmpty())
             break;
-        topicList->addItem(fromCp1252(topic));
+        topicList_->addItem(fromCp1252(topic));
     }
-    if (const int kept = topicList->findText(shown); kept >= 0)
-        topicList->setCurrentIndex(kept);
+    if (const int kept = topicList_->findText(shown); kept >= 0)
+        topicList_->setCurrentIndex(kept);
 }
 
 void LocatorWindow::requestTopic()
 {
-    resultList->clear();
+    resultList_->clear();
     summaryHasEntries_ = false;
-    statusBar->setPanelText(1, "Sending Query...");
-    reflectorSession().sendTopicRequest(toCp1252(topicList->currentText()));
+    statusBar_->setPanelText(1, "Sending Query...");
+    reflectorSession().sendTopicRequest(toCp1252(topicList_->currentText()));
 }
 
 void LocatorWindow::requestSearch()
 {
-    resultList->clear();
-    reflectorSession().sendSearchRequest(toCp1252(searchText->text()));
+    resultList_->clear();
+    reflectorSession().sendSearchRequest(toCp1252(searchText_->text()));
 }
 
 QByteArray LocatorWindow::topicSentence(const QByteArray& count) const
 {
-    const QByteArray topic = toCp1252(topicList->currentText());
+    const QByteArray topic = toCp1252(topicList_->currentText());
     return "For the Topic = " + topic + " there are " + count + " webcams located at these nodes. ";
 }
 
 void LocatorWindow::showOutcome(const QByteArray& status, const QByteArray& sentence)
 {
-    statusBar->setPanelText(1, status);
-    resultSentence->setText(fromCp1252(sentence));
+    statusBar_->setPanelText(1, status);
+    resultSentence_->setText(fromCp1252(sentence));
 }
 
 void LocatorWindow::listEntries(const QList<QByteArray>& entries)
 {
-    resultList->clear();
+    resultList_->clear();
     for (const QByteArray& entry : entries)
-        resultList->addItem(fromCp1252(entry));
+        resultList_->addItem(fromCp1252(entry));
 }
 
 void LocatorWindow::showResult(ReflectorSession::LocatorOutcome outcome, const LocatorResult& result)
 {
     using Outcome = ReflectorSession::LocatorOutcome;
-    const QByteArray search = toCp1252(searchText->text());
+    const QByteArray search = toCp1252(searchText_->text());
     switch (outcome) {
     case Outcome::NoTopicResult: showOutcome("No Webcams for this Topic ...", topicSentence("0")); break;
     case Outcome::NoSearchResult:
@@ -188,61 +186,57 @@ void LocatorWindow::showResult(ReflectorSession::LocatorOutcome outcome, const L
 void LocatorWindow::showNoDataAtPlace()
 {
     if (!summaryHasEntries_ && summaryOpen_)
-        resultSentence->setText(fromCp1252(topicSentence("0")));
+        resultSentence_->setText(fromCp1252(topicSentence("0")));
     summaryHasEntries_ = false;
 }
 
-bool LocatorWindow::event(QEvent* event)
-{
-    const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        showLoginState();
-    else if (event->type() == QEvent::Resize)
-        paintWindowGradient(*this);
-    return handled;
-}
-
-void LocatorWindow::showLoginState()
+void LocatorWindow::activated()
 {
     if (!reflectorSession().state().loggedIn) {
-        prompt->setText(kConnectionNeeded);
-        topicList->setEnabled(false);
+        prompt_->setText(kConnectionNeeded);
+        topicList_->setEnabled(false);
     } else {
-        topicList->setEnabled(true);
-        prompt->setText(kChoosePrompt);
+        topicList_->setEnabled(true);
+        prompt_->setText(kChoosePrompt);
         fillTopics();
     }
-    paintWindowGradient(*this);
     summaryOpen_ = true;
 }
 
-void LocatorWindow::closeEvent(QCloseEvent* event)
+void LocatorWindow::closing()
 {
     summaryOpen_ = false;
-    giveBackToolbarButton(kToolbarButton, kToolbarActiveEntry);
+}
+
+void LocatorWindow::closed()
+{
     unload();
-    QWidget::closeEvent(event);
 }
 
 void LocatorWindow::unload()
 {
-    searchText->clear();
-    resultList->clear();
-    prompt->setText(kChoosePrompt);
-    resultSentence->setText(kFirstSentence);
-    statusBar->setPanelText(1, {});
+    searchText_->clear();
+    resultList_->clear();
+    prompt_->setText(kChoosePrompt);
+    resultSentence_->setText(kFirstSentence);
+    statusBar_->setPanelText(1, {});
     load();
 }
 
 void LocatorWindow::enableTopics()
 {
-    topicList->setEnabled(true);
+    topicList_->setEnabled(true);
 }
 
 void LocatorWindow::clearTopics()
 {
-    topicList->clear();
-    topicList->setEnabled(false);
+    topicList_->clear();
+    topicList_->setEnabled(false);
+}
+
+void LocatorWindow::showStatus(const QByteArray& text)
+{
+    statusBar_->setPanelText(1, text);
 }
 
 void showSessionInLocator(ReflectorSession& session, ui::WindowSlot<LocatorWindow>& locator)
@@ -251,8 +245,7 @@ void showSessionInLocator(ReflectorSession& session, ui::WindowSlot<LocatorWindo
     QObject::connect(&session, &S::locatorResult, [&locator](S::LocatorOutcome outcome, const LocatorResult& result) {
         locator().showResult(outcome, result);
     });
-    QObject::connect(&session, &S::locatorStatus,
-                     [&locator](const QByteArray& text) { locator().statusBar->setPanelText(1, text); });
+    QObject::connect(&session, &S::locatorStatus, [&locator](const QByteArray& text) { locator().showStatus(text); });
     QObject::connect(&session, &S::locatorOpenDue, [&locator] { locator().open(); });
     QObject::connect(&session, &S::noDataAtPlace, [&locator] { locator().showNoDataAtPlace(); });
 }

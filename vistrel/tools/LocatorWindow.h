@@ -8,11 +8,11 @@
 // Closing the window unloads it: its controls go back to their first state, and its
 // next opening loads it afresh.
 #include "link/ReflectorSession.h"
+#include "ui/ProgramWindow.h"
 #include "ui/WindowSlot.h"
 
 #include <QByteArray>
 #include <QList>
-#include <QWidget>
 
 class PanelStatusBar;
 class QComboBox;
@@ -21,7 +21,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-class LocatorWindow : public QWidget {
+class LocatorWindow : public ProgramWindow {
     Q_OBJECT
 public:
     LocatorWindow();
@@ -49,6 +49,8 @@ public:
     // The topic list is enabled while the user is logged in; a logout empties it.
     void enableTopics();
     void clearTopics();
+    // The session's state of the request and its answer, on the status line.
+    void showStatus(const QByteArray& text);
 
     // The window was activated and has not been closed since.
     bool summaryOpen() const { return summaryOpen_; }
@@ -58,21 +60,15 @@ public:
     bool summaryHasEntries() const { return summaryHasEntries_; }
     void setSummaryHasEntries(bool hasEntries) { summaryHasEntries_ = hasEntries; }
 
-    QComboBox* topicList = nullptr; // topic names; enabled only while logged in
-    QLineEdit* searchText = nullptr;
-    QPushButton* searchButton = nullptr; // "<< Search for"
-    QListWidget* resultList = nullptr;   // result entries, one a line
-    QLabel* prompt = nullptr;            // what the user can do now
-    QLabel* resultSentence = nullptr;
-    PanelStatusBar* statusBar = nullptr; // panel 1: the state of the request and its answer
-
 protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // On every activation: the topic list and its prompt as the login state allows.
+    void activated() override;
+    // Every way of closing: the window counts as closed, then goes back to the state
+    // of a fresh load.
+    void closing() override;
+    void closed() override;
 
 private:
-    // On every activation: the topic list and its prompt as the login state allows.
-    void showLoginState();
     // Empties the topic list and lists the directory's topics, up to the first empty one.
     void fillTopics();
     // Back to the state of a fresh load.
@@ -80,6 +76,14 @@ private:
     QByteArray topicSentence(const QByteArray& count) const;
     void showOutcome(const QByteArray& status, const QByteArray& sentence);
     void listEntries(const QList<QByteArray>& entries);
+
+    QComboBox* topicList_ = nullptr; // topic names; enabled only while logged in
+    QLineEdit* searchText_ = nullptr;
+    QPushButton* searchButton_ = nullptr; // "<< Search for"
+    QListWidget* resultList_ = nullptr;   // result entries, one a line
+    QLabel* prompt_ = nullptr;            // what the user can do now
+    QLabel* resultSentence_ = nullptr;
+    PanelStatusBar* statusBar_ = nullptr; // panel 1: the state of the request and its answer
 
     QList<QByteArray> topics_;
     bool summaryOpen_ = false;

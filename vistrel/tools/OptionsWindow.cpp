@@ -15,12 +15,8 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -86,42 +82,40 @@ OptionsWindow::OptionsWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kTo
     layout->setMenuBar(
         createSharedMenuBar(this, {ui::command::kConnectFromOptionsWindow, ui::command::kDisconnectFromOptionsWindow}));
 
-    optionSettingsFrame = new QGroupBox(QStringLiteral("Option Settings"), this);
-    optionSettingsFrame->setToolTip(
+    optionSettingsFrame_ = new QGroupBox(QStringLiteral("Option Settings"), this);
+    optionSettingsFrame_->setToolTip(
         QStringLiteral("This section allows icons to load if deselected... Right click for more info..."));
-    auto* switches = new QVBoxLayout(optionSettingsFrame);
-    iconSwitch = new QCheckBox(QStringLiteral("Do not Load Icons"), optionSettingsFrame);
-    iconSwitch->setToolTip(QStringLiteral("Select this option to prevent the icons from loading. This will enable "
-                                          "the program to load faster."));
-    encryptionSwitch = new QCheckBox(QStringLiteral("Encryption"), optionSettingsFrame);
-    encryptionSwitch->hide();
-    tipSwitch = new QCheckBox(QStringLiteral("Show Tool Tips"), optionSettingsFrame);
-    switches->addWidget(iconSwitch);
-    switches->addWidget(tipSwitch);
-    layout->addWidget(optionSettingsFrame);
+    auto* switches = new QVBoxLayout(optionSettingsFrame_);
+    iconSwitch_ = new QCheckBox(QStringLiteral("Do not Load Icons"), optionSettingsFrame_);
+    iconSwitch_->setToolTip(QStringLiteral("Select this option to prevent the icons from loading. This will enable "
+                                           "the program to load faster."));
+    encryptionSwitch_ = new QCheckBox(QStringLiteral("Encryption"), optionSettingsFrame_);
+    encryptionSwitch_->hide();
+    tipSwitch_ = new QCheckBox(QStringLiteral("Show Tool Tips"), optionSettingsFrame_);
+    switches->addWidget(iconSwitch_);
+    switches->addWidget(tipSwitch_);
+    layout->addWidget(optionSettingsFrame_);
 
-    statusBar = new PanelStatusBar(1, this);
-    restrictedTopicsFrame = new RestrictedTopicsFrame(*statusBar, this);
-    layout->addWidget(restrictedTopicsFrame, 1);
-    layout->addWidget(statusBar);
+    statusBar_ = new PanelStatusBar(1, this);
+    restrictedTopicsFrame_ = new RestrictedTopicsFrame(*statusBar_, this);
+    layout->addWidget(restrictedTopicsFrame_, 1);
+    layout->addWidget(statusBar_);
 
-    connect(iconSwitch, &QCheckBox::stateChanged, this, &OptionsWindow::iconSwitchChanged);
-    connect(encryptionSwitch, &QCheckBox::stateChanged, this, &OptionsWindow::encryptionSwitchChanged);
-    connect(tipSwitch, &QCheckBox::stateChanged, this, &OptionsWindow::tipSwitchChanged);
+    connect(iconSwitch_, &QCheckBox::stateChanged, this, &OptionsWindow::iconSwitchChanged);
+    connect(encryptionSwitch_, &QCheckBox::stateChanged, this, &OptionsWindow::encryptionSwitchChanged);
+    connect(tipSwitch_, &QCheckBox::stateChanged, this, &OptionsWindow::tipSwitchChanged);
 
-    const RestrictedTopicsFrame& frame = *restrictedTopicsFrame;
-    for (QObject* control : std::initializer_list<QObject*>{
-             iconSwitch, optionSettingsFrame, restrictedTopicsFrame, statusBar, frame.savePasswordButton,
-             frame.saveTopicsButton, frame.forgotPasswordButton, frame.deleteTopicButton, frame.originalPasswordLabel,
-             frame.newPasswordLabel, frame.confirmPasswordLabel, frame.topicList->viewport()})
+    for (QObject* control :
+         std::initializer_list<QObject*>{iconSwitch_, optionSettingsFrame_, restrictedTopicsFrame_, statusBar_})
         control->installEventFilter(this);
+    restrictedTopicsFrame_->watchHelpPresses(*this);
 
     ui::giveObjectNames({
-        {optionSettingsFrame, "Frame1"},
-        {iconSwitch, "Check1"},
-        {encryptionSwitch, "Check2"},
-        {tipSwitch, "Check3"},
-        {statusBar, "StatusBar1"},
+        {optionSettingsFrame_, "Frame1"},
+        {iconSwitch_, "Check1"},
+        {encryptionSwitch_, "Check2"},
+        {tipSwitch_, "Check3"},
+        {statusBar_, "StatusBar1"},
     });
 }
 
@@ -131,8 +125,8 @@ void OptionsWindow::load()
     if (!requested_)
         hide();
     setFixedSize(platform::twips(kWidthTwips), platform::twips(kHeightTwips));
-    setBoxState(*iconSwitch, readIconBoxStateFile());
-    restrictedTopicsFrame->load();
+    setBoxState(*iconSwitch_, readIconBoxStateFile());
+    restrictedTopicsFrame_->load();
     if (!requested_)
         hide();
 }
@@ -147,8 +141,8 @@ void OptionsWindow::showStoredSwitches()
 {
     ensureLoaded();
     OptionSwitches stored(platform::settingsStore());
-    setBoxState(*tipSwitch, stored.tipBoxState());
-    setBoxState(*iconSwitch, stored.iconBoxState());
+    setBoxState(*tipSwitch_, stored.tipBoxState());
+    setBoxState(*iconSwitch_, stored.iconBoxState());
     if (!requested_)
         hide();
 }
@@ -163,37 +157,37 @@ void OptionsWindow::showRequested()
 bool OptionsWindow::iconLoadingSwitchedOff()
 {
     ensureLoaded();
-    return iconSwitch->checkState() == Qt::Checked;
+    return iconSwitch_->checkState() == Qt::Checked;
 }
 
 QList<QByteArray> OptionsWindow::restrictedTopics()
 {
     ensureLoaded();
-    return restrictedTopicsFrame->topics();
+    return restrictedTopicsFrame_->topics();
 }
 
 void OptionsWindow::setPasswordBoxesEnabled(bool enabled)
 {
     ensureLoaded();
-    restrictedTopicsFrame->setPasswordBoxesEnabled(enabled);
+    restrictedTopicsFrame_->setPasswordBoxesEnabled(enabled);
 }
 
 void OptionsWindow::setRestrictedTopicControlsEnabled(bool enabled)
 {
     ensureLoaded();
-    restrictedTopicsFrame->setAllControlsEnabled(enabled);
+    restrictedTopicsFrame_->setAllControlsEnabled(enabled);
 }
 
 bool OptionsWindow::passwordBoxesEnabled()
 {
     ensureLoaded();
-    return restrictedTopicsFrame->passwordBoxesEnabled();
+    return restrictedTopicsFrame_->passwordBoxesEnabled();
 }
 
 void OptionsWindow::setTipBoxState(int state)
 {
     ensureLoaded();
-    setBoxState(*tipSwitch, state);
+    setBoxState(*tipSwitch_, state);
 }
 
 // The choice goes to the tree through its two commands, whose owner also keeps it for
@@ -201,7 +195,7 @@ void OptionsWindow::setTipBoxState(int state)
 void OptionsWindow::iconSwitchChanged()
 {
     namespace c = ui::command;
-    switch (iconSwitch->checkState()) {
+    switch (iconSwitch_->checkState()) {
     case Qt::Checked:
         ui::commands().run(c::kTreeWithoutPictures);
         OptionSwitches(platform::settingsStore()).saveIconBoxState(1);
@@ -224,14 +218,14 @@ void OptionsWindow::iconSwitchChanged()
 
 void OptionsWindow::encryptionSwitchChanged()
 {
-    const Qt::CheckState state = encryptionSwitch->checkState();
+    const Qt::CheckState state = encryptionSwitch_->checkState();
     if (state != Qt::PartiallyChecked)
         reflectorSession().state().encryptTraffic = state == Qt::Checked;
 }
 
 void OptionsWindow::tipSwitchChanged()
 {
-    OptionSwitches(platform::settingsStore()).saveTipBoxState(boxState(*tipSwitch));
+    OptionSwitches(platform::settingsStore()).saveTipBoxState(boxState(*tipSwitch_));
 }
 
 void OptionsWindow::activated()
@@ -242,11 +236,11 @@ void OptionsWindow::activated()
 void OptionsWindow::closed()
 {
     requested_ = false;
-    if (const platform::FileWriteResult written = writeIconBoxStateFile(boxState(*iconSwitch)); !written)
+    if (const platform::FileWriteResult written = writeIconBoxStateFile(boxState(*iconSwitch_)); !written)
         platform::dialogs().messageBox(written.errorDescription);
-    restrictedTopicsFrame->discard();
-    clearBoxQuietly(*iconSwitch);
-    clearBoxQuietly(*tipSwitch);
+    restrictedTopicsFrame_->discard();
+    clearBoxQuietly(*iconSwitch_);
+    clearBoxQuietly(*tipSwitch_);
     loaded_ = false;
 }
 
@@ -266,11 +260,11 @@ bool OptionsWindow::eventFilter(QObject* watched, QEvent* event)
 bool OptionsWindow::helpPress(QObject* control, Qt::MouseButton button)
 {
     if (button == Qt::RightButton) {
-        openHelpPage(control == iconSwitch ? kIconSwitchHelpPage : kHelpPage);
+        openHelpPage(control == iconSwitch_ ? kIconSwitchHelpPage : kHelpPage);
         return true;
     }
-    const bool onFrame = control == optionSettingsFrame || control == restrictedTopicsFrame;
-    if (onFrame && !restrictedTopicsFrame->originalPasswordBox->isEnabled())
+    const bool onFrame = control == optionSettingsFrame_ || control == restrictedTopicsFrame_;
+    if (onFrame && !restrictedTopicsFrame_->originalPasswordBoxEnabled())
         platform::dialogs().messageBox(kLogInFirst);
     return false;
 }

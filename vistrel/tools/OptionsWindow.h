@@ -50,13 +50,6 @@ public:
     // The tip window sets the tip box from its own reading of the switch (0 to 2).
     void setTipBoxState(int state);
 
-    QGroupBox* optionSettingsFrame = nullptr;               // Frame1
-    QCheckBox* iconSwitch = nullptr;                        // Check1 "Do not Load Icons"
-    QCheckBox* encryptionSwitch = nullptr;                  // Check2 "Encryption", never shown
-    QCheckBox* tipSwitch = nullptr;                         // Check3 "Show Tool Tips"
-    RestrictedTopicsFrame* restrictedTopicsFrame = nullptr; // Frame2
-    PanelStatusBar* statusBar = nullptr;                    // StatusBar1
-
 protected:
     void activated() override;
     // Closing unloads the window: the boxes, the list and the typed passwords go with
@@ -72,6 +65,13 @@ private:
     void tipSwitchChanged();
     // A press on a control with help: true when the press is taken.
     bool helpPress(QObject* control, Qt::MouseButton button);
+
+    QGroupBox* optionSettingsFrame_ = nullptr;               // Frame1
+    QCheckBox* iconSwitch_ = nullptr;                        // Check1 "Do not Load Icons"
+    QCheckBox* encryptionSwitch_ = nullptr;                  // Check2 "Encryption", never shown
+    QCheckBox* tipSwitch_ = nullptr;                         // Check3 "Show Tool Tips"
+    RestrictedTopicsFrame* restrictedTopicsFrame_ = nullptr; // Frame2
+    PanelStatusBar* statusBar_ = nullptr;                    // StatusBar1
 
     bool loaded_ = false;
     bool requested_ = false;

@@ -122,136 +122,136 @@ PlayerSearchWindow::PlayerSearchWindow() : ProgramWindow(ToolbarButton{kToolbarB
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(createSharedMenuBar(this));
 
-    explanationBanner = new QLabel(this);
-    explanationBanner->setWordWrap(true);
-    explanationBanner->setTextFormat(Qt::PlainText);
-    explanationBanner->setStyleSheet(QStringLiteral("color: #ffff00; background-color: #004040; padding: 4px;"));
-    layout->addWidget(explanationBanner);
+    explanationBanner_ = new QLabel(this);
+    explanationBanner_->setWordWrap(true);
+    explanationBanner_->setTextFormat(Qt::PlainText);
+    explanationBanner_->setStyleSheet(QStringLiteral("color: #ffff00; background-color: #004040; padding: 4px;"));
+    layout->addWidget(explanationBanner_);
 
     auto* top = new QHBoxLayout;
     auto* help = new QVBoxLayout;
-    firstSolutionButton = new QPushButton(QStringLiteral("Solution 1"), this);
-    secondSolutionButton = new QPushButton(QStringLiteral("Solution 2"), this);
-    streamPlayerPageButton = new QPushButton(QStringLiteral("Get Free Real Player"), this);
-    mediaPlayerPageButton = new QPushButton(QStringLiteral("Get Free Media Player"), this);
+    firstSolutionButton_ = new QPushButton(QStringLiteral("Solution 1"), this);
+    secondSolutionButton_ = new QPushButton(QStringLiteral("Solution 2"), this);
+    streamPlayerPageButton_ = new QPushButton(QStringLiteral("Get Free Real Player"), this);
+    mediaPlayerPageButton_ = new QPushButton(QStringLiteral("Get Free Media Player"), this);
     for (QPushButton* button :
-         {firstSolutionButton, secondSolutionButton, streamPlayerPageButton, mediaPlayerPageButton})
+         {firstSolutionButton_, secondSolutionButton_, streamPlayerPageButton_, mediaPlayerPageButton_})
         help->addWidget(button);
     help->addStretch();
     top->addLayout(help);
 
     auto* searchFor = new QGroupBox(QStringLiteral("Search for File"), this);
     auto* searchForLayout = new QGridLayout(searchFor);
-    searchText = new QLineEdit(searchFor);
-    mediaPlayerPreset = new QPushButton(QStringLiteral("WMP"), searchFor);
-    streamPlayerPreset = new QPushButton(QStringLiteral("Real"), searchFor);
-    exactMatchBox = new QCheckBox(QStringLiteral("Exact Match"), searchFor);
-    searchForLayout->addWidget(searchText, 0, 0, 1, 3);
-    searchForLayout->addWidget(mediaPlayerPreset, 1, 0);
-    searchForLayout->addWidget(streamPlayerPreset, 1, 1);
-    searchForLayout->addWidget(exactMatchBox, 1, 2);
+    searchText_ = new QLineEdit(searchFor);
+    mediaPlayerPreset_ = new QPushButton(QStringLiteral("WMP"), searchFor);
+    streamPlayerPreset_ = new QPushButton(QStringLiteral("Real"), searchFor);
+    exactMatchBox_ = new QCheckBox(QStringLiteral("Exact Match"), searchFor);
+    searchForLayout->addWidget(searchText_, 0, 0, 1, 3);
+    searchForLayout->addWidget(mediaPlayerPreset_, 1, 0);
+    searchForLayout->addWidget(streamPlayerPreset_, 1, 1);
+    searchForLayout->addWidget(exactMatchBox_, 1, 2);
     top->addWidget(searchFor, 1);
 
     auto* drive = new QGridLayout;
     auto* driveLabel = new QLabel(QStringLiteral("Searching Drive:"), this);
-    startFolderBox = new QComboBox(this);
-    startFolderBox->setEditable(true);
-    searchButton = searchStyleButton(QString(), this);
-    cancelButton = searchStyleButton(QStringLiteral("Cancel"), this);
+    startFolderBox_ = new QComboBox(this);
+    startFolderBox_->setEditable(true);
+    searchButton_ = searchStyleButton(QString(), this);
+    cancelButton_ = searchStyleButton(QStringLiteral("Cancel"), this);
     drive->addWidget(driveLabel, 0, 0);
-    drive->addWidget(startFolderBox, 0, 1);
-    drive->addWidget(searchButton, 1, 0, 1, 2);
-    drive->addWidget(cancelButton, 2, 0, 1, 2);
+    drive->addWidget(startFolderBox_, 0, 1);
+    drive->addWidget(searchButton_, 1, 0, 1, 2);
+    drive->addWidget(cancelButton_, 2, 0, 1, 2);
     top->addLayout(drive, 1);
     layout->addLayout(top);
 
-    resultList = new QTreeWidget(this);
-    resultList->setRootIsDecorated(false);
-    resultList->setHeaderLabels({QStringLiteral("File Name"), QStringLiteral("Path")});
-    resultList->header()->resizeSection(0, twips(2999));
-    resultList->header()->resizeSection(1, twips(4919));
-    layout->addWidget(resultList, 1);
+    resultList_ = new QTreeWidget(this);
+    resultList_->setRootIsDecorated(false);
+    resultList_->setHeaderLabels({QStringLiteral("File Name"), QStringLiteral("Path")});
+    resultList_->header()->resizeSection(0, twips(2999));
+    resultList_->header()->resizeSection(1, twips(4919));
+    layout->addWidget(resultList_, 1);
 
     auto* selection = new QHBoxLayout;
-    selectionBox = new QLineEdit(this);
-    saveButton = new QPushButton(QStringLiteral("Save the Selection"), this);
+    selectionBox_ = new QLineEdit(this);
+    saveButton_ = new QPushButton(QStringLiteral("Save the Selection"), this);
     selection->addWidget(new QLabel(QStringLiteral("Selection:"), this));
-    selection->addWidget(selectionBox, 1);
-    selection->addWidget(saveButton);
+    selection->addWidget(selectionBox_, 1);
+    selection->addWidget(saveButton_);
     layout->addLayout(selection);
 
     auto* looking = new QHBoxLayout;
     auto* lookingLabel = new QLabel(QStringLiteral("Searching:"), this);
-    searchingLabel = new QLabel(this);
-    searchingLabel->setTextFormat(Qt::PlainText);
+    searchingLabel_ = new QLabel(this);
+    searchingLabel_->setTextFormat(Qt::PlainText);
     looking->addWidget(lookingLabel);
-    looking->addWidget(searchingLabel, 1);
+    looking->addWidget(searchingLabel_, 1);
     layout->addLayout(looking);
 
     auto* filter = new QGroupBox(this);
     auto* filterLayout = new QHBoxLayout(filter);
-    dateFilterBox = new QCheckBox(QStringLiteral("Use Filter"), filter);
-    modifiedDate = new QDateEdit(filter);
-    modifiedDate->setCalendarPopup(true);
-    filterLayout->addWidget(dateFilterBox);
+    dateFilterBox_ = new QCheckBox(QStringLiteral("Use Filter"), filter);
+    modifiedDate_ = new QDateEdit(filter);
+    modifiedDate_->setCalendarPopup(true);
+    filterLayout->addWidget(dateFilterBox_);
     filterLayout->addWidget(new QLabel(QStringLiteral("Modified:"), filter));
-    filterLayout->addWidget(modifiedDate);
+    filterLayout->addWidget(modifiedDate_);
     filterLayout->addStretch();
     layout->addWidget(filter);
 
     // A right press on these opens the window's help page.
     for (QWidget* widget : std::initializer_list<QWidget*>{
-             searchFor, driveLabel, lookingLabel, explanationBanner, searchingLabel, searchButton, cancelButton,
-             firstSolutionButton, secondSolutionButton, streamPlayerPageButton, mediaPlayerPageButton,
-             mediaPlayerPreset, streamPlayerPreset})
+             searchFor, driveLabel, lookingLabel, explanationBanner_, searchingLabel_, searchButton_, cancelButton_,
+             firstSolutionButton_, secondSolutionButton_, streamPlayerPageButton_, mediaPlayerPageButton_,
+             mediaPlayerPreset_, streamPlayerPreset_})
         widget->installEventFilter(this);
 
-    connect(searchButton, &QPushButton::clicked, this, &PlayerSearchWindow::startSearch);
-    connect(cancelButton, &QPushButton::clicked, this, &PlayerSearchWindow::cancelSearch);
-    connect(saveButton, &QPushButton::clicked, this, &PlayerSearchWindow::saveSelection);
-    connect(firstSolutionButton, &QPushButton::clicked, this, &PlayerSearchWindow::showFirstSolution);
-    connect(secondSolutionButton, &QPushButton::clicked, this, &PlayerSearchWindow::showSecondSolution);
-    connect(streamPlayerPageButton, &QPushButton::clicked, this, &PlayerSearchWindow::openStreamPlayerPage);
-    connect(mediaPlayerPageButton, &QPushButton::clicked, this, &PlayerSearchWindow::openMediaPlayerPage);
-    connect(mediaPlayerPreset, &QPushButton::clicked, this, &PlayerSearchWindow::presetMediaPlayer);
-    connect(streamPlayerPreset, &QPushButton::clicked, this, &PlayerSearchWindow::presetStreamPlayer);
-    connect(resultList, &QTreeWidget::itemClicked, this, &PlayerSearchWindow::chooseRow);
+    connect(searchButton_, &QPushButton::clicked, this, &PlayerSearchWindow::startSearch);
+    connect(cancelButton_, &QPushButton::clicked, this, &PlayerSearchWindow::cancelSearch);
+    connect(saveButton_, &QPushButton::clicked, this, &PlayerSearchWindow::saveSelection);
+    connect(firstSolutionButton_, &QPushButton::clicked, this, &PlayerSearchWindow::showFirstSolution);
+    connect(secondSolutionButton_, &QPushButton::clicked, this, &PlayerSearchWindow::showSecondSolution);
+    connect(streamPlayerPageButton_, &QPushButton::clicked, this, &PlayerSearchWindow::openStreamPlayerPage);
+    connect(mediaPlayerPageButton_, &QPushButton::clicked, this, &PlayerSearchWindow::openMediaPlayerPage);
+    connect(mediaPlayerPreset_, &QPushButton::clicked, this, &PlayerSearchWindow::presetMediaPlayer);
+    connect(streamPlayerPreset_, &QPushButton::clicked, this, &PlayerSearchWindow::presetStreamPlayer);
+    connect(resultList_, &QTreeWidget::itemClicked, this, &PlayerSearchWindow::chooseRow);
     // Any change of the selection, also to the empty text, can be saved.
-    connect(selectionBox, &QLineEdit::textChanged, saveButton, [this] { saveButton->setEnabled(true); });
+    connect(selectionBox_, &QLineEdit::textChanged, saveButton_, [this] { saveButton_->setEnabled(true); });
 
-    connect(searchText, &QLineEdit::textChanged, this, &PlayerSearchWindow::followCriteria);
-    connect(exactMatchBox, &QCheckBox::stateChanged, this, &PlayerSearchWindow::followCriteria);
-    connect(dateFilterBox, &QCheckBox::stateChanged, this, &PlayerSearchWindow::followCriteria);
-    connect(modifiedDate, &QDateEdit::dateChanged, this, &PlayerSearchWindow::followCriteria);
+    connect(searchText_, &QLineEdit::textChanged, this, &PlayerSearchWindow::followCriteria);
+    connect(exactMatchBox_, &QCheckBox::stateChanged, this, &PlayerSearchWindow::followCriteria);
+    connect(dateFilterBox_, &QCheckBox::stateChanged, this, &PlayerSearchWindow::followCriteria);
+    connect(modifiedDate_, &QDateEdit::dateChanged, this, &PlayerSearchWindow::followCriteria);
 
-    connect(&search_, &PlayerSearch::searchingFolder, searchingLabel, &QLabel::setText);
+    connect(&search_, &PlayerSearch::searchingFolder, searchingLabel_, &QLabel::setText);
     connect(&search_, &PlayerSearch::fileFound, this, &PlayerSearchWindow::listFoundFile);
     connect(&search_, &PlayerSearch::finished, this, [this] {
-        searchingLabel->setText(
-            QStringLiteral("Search finished with %1 files found.").arg(resultList->topLevelItemCount()));
+        searchingLabel_->setText(
+            QStringLiteral("Search finished with %1 files found.").arg(resultList_->topLevelItemCount()));
         searchEnded();
     });
     connect(&blinkTimer_, &platform::Timer::tick, this, &PlayerSearchWindow::blinkSearchCaption);
 
     ui::giveObjectNames({
-        {explanationBanner, "Label7"},
-        {firstSolutionButton, "Command2"},
-        {secondSolutionButton, "Command3"},
-        {streamPlayerPageButton, "Command4"},
-        {mediaPlayerPageButton, "Command5"},
-        {mediaPlayerPreset, "Command6"},
-        {streamPlayerPreset, "Command7"},
-        {searchText, "txtSearch"},
-        {exactMatchBox, "chkMatch"},
-        {startFolderBox, "Combo1"},
-        {searchButton, "cmdSearch"},
-        {cancelButton, "cmdCancel"},
-        {resultList, "lstvSearch"},
-        {selectionBox, "txtRealPath"},
-        {searchingLabel, "lblLooking"},
-        {dateFilterBox, "chkFilter"},
-        {modifiedDate, "dtpModified"},
-        {saveButton, "CmdSave"},
+        {explanationBanner_, "Label7"},
+        {firstSolutionButton_, "Command2"},
+        {secondSolutionButton_, "Command3"},
+        {streamPlayerPageButton_, "Command4"},
+        {mediaPlayerPageButton_, "Command5"},
+        {mediaPlayerPreset_, "Command6"},
+        {streamPlayerPreset_, "Command7"},
+        {searchText_, "txtSearch"},
+        {exactMatchBox_, "chkMatch"},
+        {startFolderBox_, "Combo1"},
+        {searchButton_, "cmdSearch"},
+        {cancelButton_, "cmdCancel"},
+        {resultList_, "lstvSearch"},
+        {selectionBox_, "txtRealPath"},
+        {searchingLabel_, "lblLooking"},
+        {dateFilterBox_, "chkFilter"},
+        {modifiedDate_, "dtpModified"},
+        {saveButton_, "CmdSave"},
     });
 }
 
@@ -263,30 +263,30 @@ void PlayerSearchWindow::load()
     blinkTimer_.setInterval(0);
     captionBlanked_ = false;
     resize(twips(kWidthTwips), twips(kHeightTwips));
-    explanationBanner->clear();
-    searchText->setText(playerProgramName(PlayerKind::RealPlayer));
-    exactMatchBox->setChecked(true);
-    startFolderBox->clear();
-    startFolderBox->addItems(mountedDrives());
-    startFolderBox->setCurrentIndex(0);
-    searchButton->setText(QStringLiteral("Search for RealPlayer"));
-    searchButton->setEnabled(true);
-    cancelButton->setEnabled(false);
-    resultList->clear();
-    selectionBox->clear();
-    saveButton->setEnabled(false);
-    searchingLabel->clear();
-    dateFilterBox->setChecked(false);
-    modifiedDate->setDate(kFilterDay);
+    explanationBanner_->clear();
+    searchText_->setText(playerProgramName(PlayerKind::RealPlayer));
+    exactMatchBox_->setChecked(true);
+    startFolderBox_->clear();
+    startFolderBox_->addItems(mountedDrives());
+    startFolderBox_->setCurrentIndex(0);
+    searchButton_->setText(QStringLiteral("Search for RealPlayer"));
+    searchButton_->setEnabled(true);
+    cancelButton_->setEnabled(false);
+    resultList_->clear();
+    selectionBox_->clear();
+    saveButton_->setEnabled(false);
+    searchingLabel_->clear();
+    dateFilterBox_->setChecked(false);
+    modifiedDate_->setDate(kFilterDay);
 }
 
 PlayerSearchCriteria PlayerSearchWindow::currentCriteria() const
 {
     PlayerSearchCriteria criteria;
-    criteria.fileName = searchText->text();
-    criteria.exactMatch = exactMatchBox->isChecked();
-    if (dateFilterBox->isChecked())
-        criteria.changedSince = modifiedDate->date();
+    criteria.fileName = searchText_->text();
+    criteria.exactMatch = exactMatchBox_->isChecked();
+    if (dateFilterBox_->isChecked())
+        criteria.changedSince = modifiedDate_->date();
     return criteria;
 }
 
@@ -298,22 +298,22 @@ void PlayerSearchWindow::followCriteria()
 
 void PlayerSearchWindow::startSearch()
 {
-    if (searchText->text().isEmpty())
+    if (searchText_->text().isEmpty())
         return;
-    cancelButton->setEnabled(true);
-    searchButton->setEnabled(false);
-    resultList->clear();
+    cancelButton_->setEnabled(true);
+    searchButton_->setEnabled(false);
+    resultList_->clear();
     setCursor(Qt::WaitCursor);
     // A start folder that cannot be opened ends the search at once, without a word.
-    if (!search_.start(startFolderBox->currentText(), currentCriteria()))
+    if (!search_.start(startFolderBox_->currentText(), currentCriteria()))
         searchEnded();
 }
 
 void PlayerSearchWindow::searchEnded()
 {
     unsetCursor();
-    searchButton->setEnabled(true);
-    cancelButton->setEnabled(false);
+    searchButton_->setEnabled(true);
+    cancelButton_->setEnabled(false);
 }
 
 void PlayerSearchWindow::cancelSearch()
@@ -327,18 +327,18 @@ void PlayerSearchWindow::cancelSearch()
 // The latest hit is always the selection.
 void PlayerSearchWindow::listFoundFile(const FoundPlayerFile& file)
 {
-    auto* row = new QTreeWidgetItem(resultList, {file.name, file.folder});
+    auto* row = new QTreeWidgetItem(resultList_, {file.name, file.folder});
     row->setData(0, kKeyRole, file.key);
     row->setData(0, kPathRole, file.path);
     row->setForeground(0, kFoundColour);
     row->setForeground(1, kFoundColour);
-    selectionBox->setText(file.path);
+    selectionBox_->setText(file.path);
 }
 
 void PlayerSearchWindow::chooseRow(QTreeWidgetItem* row)
 {
     if (row)
-        selectionBox->setText(row->data(0, kPathRole).toString());
+        selectionBox_->setText(row->data(0, kPathRole).toString());
 }
 
 void PlayerSearchWindow::saveSelection()
@@ -351,7 +351,7 @@ void PlayerSearchWindow::saveSelection()
     platform::dialogs().messageBox(*kind == PlayerKind::RealPlayer
                                        ? QStringLiteral("Inserting RealPlayer into Program settings...")
                                        : QStringLiteral("Inserting Windows Media Player into Program settings..."));
-    const platform::FileWriteResult written = writePlayerPathFile(*kind, platform::toCp1252(selectionBox->text()));
+    const platform::FileWriteResult written = writePlayerPathFile(*kind, platform::toCp1252(selectionBox_->text()));
     if (!written) {
         platform::dialogs().messageBox(written.errorDescription);
         return;
@@ -363,14 +363,14 @@ void PlayerSearchWindow::saveSelection()
 
 void PlayerSearchWindow::showFirstSolution()
 {
-    explanationBanner->setText(QStringLiteral(
+    explanationBanner_->setText(QStringLiteral(
         "If there are multiple entries listed at the end of the search. Select the file located under the "
         "'C:\\Program Files folder'. It is the one that will work the best."));
     const KindTexts* texts = textsOfKind(playerKind_);
     if (!texts)
         return;
-    searchButton->setText(texts->searchCaption);
-    explanationBanner->setText(texts->firstSolution);
+    searchButton_->setText(texts->searchCaption);
+    explanationBanner_->setText(texts->firstSolution);
     blinkTimer_.setEnabled(true);
     blinkTimer_.setInterval(kBlinkIntervalMs);
 }
@@ -380,7 +380,7 @@ void PlayerSearchWindow::showSecondSolution()
     const KindTexts* texts = textsOfKind(playerKind_);
     if (!texts)
         return;
-    explanationBanner->setText(texts->secondSolution);
+    explanationBanner_->setText(texts->secondSolution);
     platform::dialogs().messageBox(texts->secondSolutionNote);
 }
 
@@ -390,20 +390,20 @@ void PlayerSearchWindow::blinkSearchCaption()
     if (!texts)
         return;
     captionBlanked_ = !captionBlanked_;
-    searchButton->setText(captionBlanked_ ? QString() : texts->blinkCaption);
+    searchButton_->setText(captionBlanked_ ? QString() : texts->blinkCaption);
 }
 
 // The presets change what is looked for, not the file a save writes.
 void PlayerSearchWindow::presetMediaPlayer()
 {
-    searchButton->setText(QStringLiteral("Search for Media Player"));
-    searchText->setText(playerProgramName(PlayerKind::MediaPlayer));
+    searchButton_->setText(QStringLiteral("Search for Media Player"));
+    searchText_->setText(playerProgramName(PlayerKind::MediaPlayer));
 }
 
 void PlayerSearchWindow::presetStreamPlayer()
 {
-    searchButton->setText(QStringLiteral("Search for Real Player"));
-    searchText->setText(playerProgramName(PlayerKind::RealPlayer));
+    searchButton_->setText(QStringLiteral("Search for Real Player"));
+    searchText_->setText(playerProgramName(PlayerKind::RealPlayer));
 }
 
 void PlayerSearchWindow::openStreamPlayerPage()
@@ -443,9 +443,18 @@ void PlayerSearchWindow::closed()
     load();
 }
 
-void showPlayerSearchWindow(PlayerSearchWindow& window)
+void PlayerSearchWindow::showForMissingPlayer(PlayerKind kind, const QString& explanation, const QString& searchCaption)
 {
-    window.explanationBanner->setText(QStringLiteral("Search for the Real Player"));
-    window.setWindowState(Qt::WindowNoState);
-    window.show();
+    setPlayerKind(kind);
+    show();
+    explanationBanner_->setText(explanation);
+    searchText_->setText(playerProgramName(kind));
+    searchButton_->setText(searchCaption);
+}
+
+void PlayerSearchWindow::showForSearchCommand()
+{
+    explanationBanner_->setText(QStringLiteral("Search for the Real Player"));
+    setWindowState(Qt::WindowNoState);
+    show();
 }

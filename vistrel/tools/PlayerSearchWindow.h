@@ -41,6 +41,13 @@ public:
     void setPlayerKind(PlayerKind kind) { playerKind_ = kind; }
     std::optional<PlayerKind> playerKind() const { return playerKind_; }
 
+    // The topic tree, for a missing player: sets the player, shows the window, then
+    // fills the banner, the player's program name as the file name and the search
+    // button's caption.
+    void showForMissingPlayer(PlayerKind kind, const QString& explanation, const QString& searchCaption);
+    // The search command: the stream player's banner, the window in its normal state.
+    void showForSearchCommand();
+
     // "Save the Selection": writes the selection into the path file of the player kind
     // (asking which one when no kind is set), reports it and closes the window. A
     // failed write is reported and the window stays open.
@@ -53,25 +60,6 @@ public:
     void openMediaPlayerPage();  // "Get Free Media Player"
 
     bool isSearching() const { return search_.isRunning(); }
-
-    QLabel* explanationBanner = nullptr;           // Label7
-    QLineEdit* searchText = nullptr;               // txtSearch: the file name looked for
-    QPushButton* mediaPlayerPreset = nullptr;      // Command6 "WMP"
-    QPushButton* streamPlayerPreset = nullptr;     // Command7 "Real"
-    QCheckBox* exactMatchBox = nullptr;            // chkMatch
-    QComboBox* startFolderBox = nullptr;           // Combo1: a mounted drive, or any folder typed
-    QPushButton* searchButton = nullptr;           // cmdSearch
-    QPushButton* cancelButton = nullptr;           // cmdCancel
-    QTreeWidget* resultList = nullptr;             // lstvSearch: "File Name" and "Path"
-    QLineEdit* selectionBox = nullptr;             // txtRealPath: the path to save
-    QPushButton* saveButton = nullptr;             // CmdSave
-    QLabel* searchingLabel = nullptr;              // lblLooking: the current folder, then the count
-    QPushButton* firstSolutionButton = nullptr;    // Command2
-    QPushButton* secondSolutionButton = nullptr;   // Command3
-    QPushButton* streamPlayerPageButton = nullptr; // Command4
-    QPushButton* mediaPlayerPageButton = nullptr;  // Command5
-    QCheckBox* dateFilterBox = nullptr;            // chkFilter
-    QDateEdit* modifiedDate = nullptr;             // dtpModified: the filter's first day
 
 protected:
     bool event(QEvent* event) override;
@@ -93,7 +81,23 @@ private:
     std::optional<PlayerKind> playerKind_;
     platform::Timer blinkTimer_; // Timer1
     bool captionBlanked_ = false;
-};
 
-// The search command: the window with the stream player's banner, in its normal state.
-void showPlayerSearchWindow(PlayerSearchWindow& window);
+    QLabel* explanationBanner_ = nullptr;           // Label7
+    QLineEdit* searchText_ = nullptr;               // txtSearch: the file name looked for
+    QPushButton* mediaPlayerPreset_ = nullptr;      // Command6 "WMP"
+    QPushButton* streamPlayerPreset_ = nullptr;     // Command7 "Real"
+    QCheckBox* exactMatchBox_ = nullptr;            // chkMatch
+    QComboBox* startFolderBox_ = nullptr;           // Combo1: a mounted drive, or any folder typed
+    QPushButton* searchButton_ = nullptr;           // cmdSearch
+    QPushButton* cancelButton_ = nullptr;           // cmdCancel
+    QTreeWidget* resultList_ = nullptr;             // lstvSearch: "File Name" and "Path"
+    QLineEdit* selectionBox_ = nullptr;             // txtRealPath: the path to save
+    QPushButton* saveButton_ = nullptr;             // CmdSave
+    QLabel* searchingLabel_ = nullptr;              // lblLooking: the current folder, then the count
+    QPushButton* firstSolutionButton_ = nullptr;    // Command2
+    QPushButton* secondSolutionButton_ = nullptr;   // Command3
+    QPushButton* streamPlayerPageButton_ = nullptr; // Command4
+    QPushButton* mediaPlayerPageButton_ = nullptr;  // Command5
+    QCheckBox* dateFilterBox_ = nullptr;            // chkFilter
+    QDateEdit* modifiedDate_ = nullptr;             // dtpModified: the filter's first day
+};

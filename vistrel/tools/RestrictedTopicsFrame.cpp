@@ -55,42 +55,42 @@ RestrictedTopicsFrame::RestrictedTopicsFrame(PanelStatusBar& statusBar, QWidget*
 {
     setToolTip(QStringLiteral("This section is used to Restrict  Topic Access ... Right click for more info... "));
 
-    originalPasswordLabel = new QLabel(QStringLiteral("Original Password:"), this);
-    newPasswordLabel = new QLabel(QStringLiteral("Change Password:"), this);
-    confirmPasswordLabel = new QLabel(QStringLiteral("Confirm Password:"), this);
-    originalPasswordBox = passwordBox(this);
-    newPasswordBox = passwordBox(this);
-    confirmPasswordBox = passwordBox(this);
-    savePasswordButton = new QPushButton(QStringLiteral("Save/Change Password"), this);
-    forgotPasswordButton = new QPushButton(QStringLiteral("Forgot Password ?"), this);
-    topicChoices = new RestrictedTopicChoiceBox(this);
-    topicList = new QListWidget(this);
-    topicList->setSelectionMode(QAbstractItemView::SingleSelection);
-    topicList->setSortingEnabled(true);
-    saveTopicsButton = new QPushButton(QStringLiteral("Save Restricted Topics"), this);
-    deleteTopicButton = new QPushButton(QStringLiteral("DeleteTopic"), this);
+    originalPasswordLabel_ = new QLabel(QStringLiteral("Original Password:"), this);
+    newPasswordLabel_ = new QLabel(QStringLiteral("Change Password:"), this);
+    confirmPasswordLabel_ = new QLabel(QStringLiteral("Confirm Password:"), this);
+    originalPasswordBox_ = passwordBox(this);
+    newPasswordBox_ = passwordBox(this);
+    confirmPasswordBox_ = passwordBox(this);
+    savePasswordButton_ = new QPushButton(QStringLiteral("Save/Change Password"), this);
+    forgotPasswordButton_ = new QPushButton(QStringLiteral("Forgot Password ?"), this);
+    topicChoices_ = new RestrictedTopicChoiceBox(this);
+    topicList_ = new QListWidget(this);
+    topicList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    topicList_->setSortingEnabled(true);
+    saveTopicsButton_ = new QPushButton(QStringLiteral("Save Restricted Topics"), this);
+    deleteTopicButton_ = new QPushButton(QStringLiteral("DeleteTopic"), this);
     auto* topicListCaption = new QLabel(QStringLiteral("Restricted Topics..."), this);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(originalPasswordLabel, 0, 0);
-    grid->addWidget(originalPasswordBox, 0, 1);
-    grid->addWidget(newPasswordLabel, 1, 0);
-    grid->addWidget(newPasswordBox, 1, 1);
-    grid->addWidget(confirmPasswordLabel, 2, 0);
-    grid->addWidget(confirmPasswordBox, 2, 1);
-    grid->addWidget(savePasswordButton, 3, 0);
-    grid->addWidget(forgotPasswordButton, 3, 1);
-    grid->addWidget(topicChoices, 4, 0, 1, 2);
+    grid->addWidget(originalPasswordLabel_, 0, 0);
+    grid->addWidget(originalPasswordBox_, 0, 1);
+    grid->addWidget(newPasswordLabel_, 1, 0);
+    grid->addWidget(newPasswordBox_, 1, 1);
+    grid->addWidget(confirmPasswordLabel_, 2, 0);
+    grid->addWidget(confirmPasswordBox_, 2, 1);
+    grid->addWidget(savePasswordButton_, 3, 0);
+    grid->addWidget(forgotPasswordButton_, 3, 1);
+    grid->addWidget(topicChoices_, 4, 0, 1, 2);
     grid->addWidget(topicListCaption, 5, 0, 1, 2);
-    grid->addWidget(topicList, 6, 0, 1, 2);
-    grid->addWidget(saveTopicsButton, 7, 0);
-    grid->addWidget(deleteTopicButton, 7, 1);
+    grid->addWidget(topicList_, 6, 0, 1, 2);
+    grid->addWidget(saveTopicsButton_, 7, 0);
+    grid->addWidget(deleteTopicButton_, 7, 1);
 
-    connect(topicChoices, &RestrictedTopicChoiceBox::topicChosen, this, &RestrictedTopicsFrame::chooseTopic);
-    connect(savePasswordButton, &QPushButton::clicked, this, &RestrictedTopicsFrame::savePassword);
-    connect(saveTopicsButton, &QPushButton::clicked, this, &RestrictedTopicsFrame::saveTopics);
-    connect(forgotPasswordButton, &QPushButton::clicked, this, &RestrictedTopicsFrame::forgotPassword);
-    connect(deleteTopicButton, &QPushButton::clicked, this, &RestrictedTopicsFrame::deleteTopic);
+    connect(topicChoices_, &RestrictedTopicChoiceBox::topicChosen, this, &RestrictedTopicsFrame::chooseTopic);
+    connect(savePasswordButton_, &QPushButton::clicked, this, &RestrictedTopicsFrame::savePassword);
+    connect(saveTopicsButton_, &QPushButton::clicked, this, &RestrictedTopicsFrame::saveTopics);
+    connect(forgotPasswordButton_, &QPushButton::clicked, this, &RestrictedTopicsFrame::forgotPassword);
+    connect(deleteTopicButton_, &QPushButton::clicked, this, &RestrictedTopicsFrame::deleteTopic);
     forgottenPasswordRequest_ = new ForgottenPasswordRequest(this);
     connect(forgottenPasswordRequest_, &ForgottenPasswordRequest::status, this, &RestrictedTopicsFrame::setStatus);
     connect(forgottenPasswordRequest_, &ForgottenPasswordRequest::finished, this,
@@ -99,18 +99,18 @@ RestrictedTopicsFrame::RestrictedTopicsFrame(PanelStatusBar& statusBar, QWidget*
 
     ui::giveObjectNames({
         {this, "Frame2"},
-        {originalPasswordLabel, "Label1"},
-        {newPasswordLabel, "Label2"},
-        {confirmPasswordLabel, "Label3"},
-        {originalPasswordBox, "Text1"},
-        {newPasswordBox, "Text2"},
-        {confirmPasswordBox, "Text3"},
-        {savePasswordButton, "Command1"},
-        {forgotPasswordButton, "Command3"},
-        {topicChoices, "Combo1"},
-        {topicList, "List1"},
-        {saveTopicsButton, "Command2"},
-        {deleteTopicButton, "Command4"},
+        {originalPasswordLabel_, "Label1"},
+        {newPasswordLabel_, "Label2"},
+        {confirmPasswordLabel_, "Label3"},
+        {originalPasswordBox_, "Text1"},
+        {newPasswordBox_, "Text2"},
+        {confirmPasswordBox_, "Text3"},
+        {savePasswordButton_, "Command1"},
+        {forgotPasswordButton_, "Command3"},
+        {topicChoices_, "Combo1"},
+        {topicList_, "List1"},
+        {saveTopicsButton_, "Command2"},
+        {deleteTopicButton_, "Command4"},
         {topicListCaption, "Label4"},
     });
 }
@@ -118,20 +118,20 @@ RestrictedTopicsFrame::RestrictedTopicsFrame(PanelStatusBar& statusBar, QWidget*
 void RestrictedTopicsFrame::load()
 {
     for (const QByteArray& choice : restrictedTopicChoices())
-        topicChoices->addItem(fromCp1252(choice));
-    topicChoices->model()->sort(0);
-    topicChoices->setCurrentIndex(-1);
+        topicChoices_->addItem(fromCp1252(choice));
+    topicChoices_->model()->sort(0);
+    topicChoices_->setCurrentIndex(-1);
     for (const QByteArray& topic : readRestrictedTopicsFile())
-        topicList->addItem(fromCp1252(topic));
+        topicList_->addItem(fromCp1252(topic));
     if (const std::optional<QByteArray> password = readRestrictedPasswordFile())
         setRestrictedPassword(*password);
 }
 
 void RestrictedTopicsFrame::discard()
 {
-    topicChoices->clear();
-    topicList->clear();
-    for (QLineEdit* box : {originalPasswordBox, newPasswordBox, confirmPasswordBox})
+    topicChoices_->clear();
+    topicList_->clear();
+    for (QLineEdit* box : {originalPasswordBox_, newPasswordBox_, confirmPasswordBox_})
         box->clear();
     setAllControlsEnabled(false);
 }
@@ -139,55 +139,69 @@ void RestrictedTopicsFrame::discard()
 QList<QByteArray> RestrictedTopicsFrame::topics() const
 {
     QList<QByteArray> listed;
-    for (int row = 0; row < topicList->count(); ++row)
-        listed << toCp1252(topicList->item(row)->text());
+    for (int row = 0; row < topicList_->count(); ++row)
+        listed << toCp1252(topicList_->item(row)->text());
     return listed;
 }
 
 void RestrictedTopicsFrame::setPasswordBoxesEnabled(bool enabled)
 {
-    for (QLineEdit* box : {originalPasswordBox, newPasswordBox, confirmPasswordBox})
+    for (QLineEdit* box : {originalPasswordBox_, newPasswordBox_, confirmPasswordBox_})
         box->setEnabled(enabled);
 }
 
 bool RestrictedTopicsFrame::passwordBoxesEnabled() const
 {
-    return originalPasswordBox->isEnabled() && newPasswordBox->isEnabled() && confirmPasswordBox->isEnabled();
+    return originalPasswordBox_->isEnabled() && newPasswordBox_->isEnabled() && confirmPasswordBox_->isEnabled();
+}
+
+bool RestrictedTopicsFrame::originalPasswordBoxEnabled() const
+{
+    return originalPasswordBox_->isEnabled();
+}
+
+void RestrictedTopicsFrame::watchHelpPresses(QObject& filter)
+{
+    for (QObject* control : std::initializer_list<QObject*>{
+             savePasswordButton_, saveTopicsButton_, forgotPasswordButton_, deleteTopicButton_, originalPasswordLabel_,
+             newPasswordLabel_, confirmPasswordLabel_, topicList_->viewport()})
+        control->installEventFilter(&filter);
 }
 
 void RestrictedTopicsFrame::setAllControlsEnabled(bool enabled)
 {
     setPasswordBoxesEnabled(enabled);
-    for (QWidget* control : std::initializer_list<QWidget*>{savePasswordButton, forgotPasswordButton, saveTopicsButton,
-                                                            deleteTopicButton, topicChoices, topicList})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{savePasswordButton_, forgotPasswordButton_, saveTopicsButton_,
+                                         deleteTopicButton_, topicChoices_, topicList_})
         control->setEnabled(enabled);
 }
 
 void RestrictedTopicsFrame::chooseTopic(int choiceIndex)
 {
     if (choiceIndex >= 0)
-        topicList->addItem(topicChoices->itemText(choiceIndex));
+        topicList_->addItem(topicChoices_->itemText(choiceIndex));
 }
 
 void RestrictedTopicsFrame::savePassword()
 {
     const QString inUse = fromCp1252(restrictedPassword());
-    if (!inUse.isEmpty() && originalPasswordBox->text().isEmpty()) {
+    if (!inUse.isEmpty() && originalPasswordBox_->text().isEmpty()) {
         showMessage(QStringLiteral("No Password Entered. You need to Type a Password in the text box."));
         return;
     }
-    if (originalPasswordBox->text() != inUse) {
+    if (originalPasswordBox_->text() != inUse) {
         showMessage(QStringLiteral("Original Password incorrect..."));
-        originalPasswordBox->clear();
+        originalPasswordBox_->clear();
         return;
     }
-    if (newPasswordBox->text() != confirmPasswordBox->text()) {
+    if (newPasswordBox_->text() != confirmPasswordBox_->text()) {
         showMessage(QStringLiteral("New Passwords Do Not Match... Please retry..."));
-        newPasswordBox->clear();
-        confirmPasswordBox->clear();
+        newPasswordBox_->clear();
+        confirmPasswordBox_->clear();
         return;
     }
-    const QString newPassword = platform::trimBlanks(confirmPasswordBox->text());
+    const QString newPassword = platform::trimBlanks(confirmPasswordBox_->text());
     if (!storableAsPassword(newPassword)) {
         showMessage(passwordNotStorableMessage());
         return;
@@ -201,19 +215,19 @@ void RestrictedTopicsFrame::savePassword()
     }
     setRestrictedPassword(password);
     showMessage(QStringLiteral("Password successfully changed..."));
-    for (QLineEdit* box : {originalPasswordBox, newPasswordBox, confirmPasswordBox})
+    for (QLineEdit* box : {originalPasswordBox_, newPasswordBox_, confirmPasswordBox_})
         box->clear();
 }
 
 bool RestrictedTopicsFrame::originalPasswordAccepted()
 {
-    if (originalPasswordBox->text().isEmpty()) {
+    if (originalPasswordBox_->text().isEmpty()) {
         showMessage(kAskForCurrentPassword);
         return false;
     }
-    if (originalPasswordBox->text() != fromCp1252(restrictedPassword())) {
+    if (originalPasswordBox_->text() != fromCp1252(restrictedPassword())) {
         showMessage(kCurrentPasswordWrong);
-        originalPasswordBox->clear();
+        originalPasswordBox_->clear();
         return false;
     }
     return true;
@@ -234,8 +248,8 @@ void RestrictedTopicsFrame::deleteTopic()
 {
     if (!originalPasswordAccepted())
         return;
-    const QList<QListWidgetItem*> selected = topicList->selectedItems();
-    const int row = selected.isEmpty() ? -1 : topicList->row(selected.first());
+    const QList<QListWidgetItem*> selected = topicList_->selectedItems();
+    const int row = selected.isEmpty() ? -1 : topicList_->row(selected.first());
     QList<QByteArray> remaining = topics();
     // The entry leaves the list only once the file without it is stored.
     if (const platform::FileWriteResult written = deleteRestrictedTopic(remaining, row); !written) {
@@ -243,7 +257,7 @@ void RestrictedTopicsFrame::deleteTopic()
         return;
     }
     if (row >= 0)
-        delete topicList->takeItem(row);
+        delete topicList_->takeItem(row);
 }
 
 void RestrictedTopicsFrame::forgotPassword()

@@ -38,6 +38,7 @@ public:
 
     void setPasswordBoxesEnabled(bool enabled);
     bool passwordBoxesEnabled() const;
+    bool originalPasswordBoxEnabled() const;
     // The password boxes, the four buttons, the choice box and the list.
     void setAllControlsEnabled(bool enabled);
 
@@ -53,24 +54,28 @@ public:
     // "DeleteTopic": removes the selected topic and stores the rest.
     void deleteTopic();
 
-    QLabel* originalPasswordLabel = nullptr;          // Label1
-    QLabel* newPasswordLabel = nullptr;               // Label2
-    QLabel* confirmPasswordLabel = nullptr;           // Label3
-    QLineEdit* originalPasswordBox = nullptr;         // Text1
-    QLineEdit* newPasswordBox = nullptr;              // Text2
-    QLineEdit* confirmPasswordBox = nullptr;          // Text3
-    QPushButton* savePasswordButton = nullptr;        // Command1
-    QPushButton* saveTopicsButton = nullptr;          // Command2
-    QPushButton* forgotPasswordButton = nullptr;      // Command3
-    QPushButton* deleteTopicButton = nullptr;         // Command4
-    RestrictedTopicChoiceBox* topicChoices = nullptr; // Combo1
-    QListWidget* topicList = nullptr;                 // List1
+    // The window's help presses: the filter sees the presses on the buttons, the
+    // password labels and the topic list.
+    void watchHelpPresses(QObject& filter);
 
 private:
     // The typed original password is the one in use; says why not, when it is not.
     bool originalPasswordAccepted();
     void forgottenPasswordFinished(ForgottenPasswordOutcome outcome);
     void setStatus(const QByteArray& text);
+
+    QLabel* originalPasswordLabel_ = nullptr;          // Label1
+    QLabel* newPasswordLabel_ = nullptr;               // Label2
+    QLabel* confirmPasswordLabel_ = nullptr;           // Label3
+    QLineEdit* originalPasswordBox_ = nullptr;         // Text1
+    QLineEdit* newPasswordBox_ = nullptr;              // Text2
+    QLineEdit* confirmPasswordBox_ = nullptr;          // Text3
+    QPushButton* savePasswordButton_ = nullptr;        // Command1
+    QPushButton* saveTopicsButton_ = nullptr;          // Command2
+    QPushButton* forgotPasswordButton_ = nullptr;      // Command3
+    QPushButton* deleteTopicButton_ = nullptr;         // Command4
+    RestrictedTopicChoiceBox* topicChoices_ = nullptr; // Combo1
+    QListWidget* topicList_ = nullptr;                 // List1
 
     PanelStatusBar& statusBar_;
     ForgottenPasswordRequest* forgottenPasswordRequest_ = nullptr;

@@ -43,22 +43,22 @@ UpdateWindow::UpdateWindow()
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(createSharedMenuBar(this));
     auto* versions = new QFormLayout;
-    runningVersionBox = versionBox(this);
-    offeredVersionBox = versionBox(this);
-    versions->addRow(QStringLiteral("Current Version"), runningVersionBox);
-    versions->addRow(QStringLiteral("Update Version"), offeredVersionBox);
+    runningVersionBox_ = versionBox(this);
+    offeredVersionBox_ = versionBox(this);
+    versions->addRow(QStringLiteral("Current Version"), runningVersionBox_);
+    versions->addRow(QStringLiteral("Update Version"), offeredVersionBox_);
     layout->addLayout(versions);
-    checkButton = new QPushButton(QStringLiteral("Check Update"), this);
-    layout->addWidget(checkButton, 0, Qt::AlignHCenter);
+    checkButton_ = new QPushButton(QStringLiteral("Check Update"), this);
+    layout->addWidget(checkButton_, 0, Qt::AlignHCenter);
     layout->addStretch();
-    statusBar = new PanelStatusBar(1, this);
-    layout->addWidget(statusBar);
+    statusBar_ = new PanelStatusBar(1, this);
+    layout->addWidget(statusBar_);
 
-    connect(checkButton, &QPushButton::clicked, this, &UpdateWindow::checkForUpdate);
+    connect(checkButton_, &QPushButton::clicked, this, &UpdateWindow::checkForUpdate);
     connect(&check_, &UpdateCheck::statusTextChanged, this,
-            [this](const QString& text) { statusBar->setPanelText(1, platform::toCp1252(text)); });
+            [this](const QString& text) { statusBar_->setPanelText(1, platform::toCp1252(text)); });
     connect(&check_, &UpdateCheck::versionTextFetched, this,
-            [this](const QByteArray& text) { offeredVersionBox->setText(platform::fromCp1252(text)); });
+            [this](const QByteArray& text) { offeredVersionBox_->setText(platform::fromCp1252(text)); });
     // The check's results come from the web server, so their boxes do not wait.
     connect(&check_, &UpdateCheck::upToDate, this, [this] {
         const QPointer<UpdateWindow> window(this);
@@ -76,17 +76,17 @@ UpdateWindow::UpdateWindow()
     connect(&check_, &UpdateCheck::handOverDue, this, &UpdateWindow::handOver);
 
     ui::giveObjectNames({
-        {runningVersionBox, "Text1"},
-        {offeredVersionBox, "Text2"},
-        {checkButton, "Command1"},
-        {statusBar, "StatusBar1"},
+        {runningVersionBox_, "Text1"},
+        {offeredVersionBox_, "Text2"},
+        {checkButton_, "Command1"},
+        {statusBar_, "StatusBar1"},
     });
 }
 
 void UpdateWindow::load()
 {
     resize(twips(kWidthTwips), twips(kHeightTwips));
-    runningVersionBox->setText(QString::fromLatin1(check_.runningVersion()));
+    runningVersionBox_->setText(QString::fromLatin1(check_.runningVersion()));
 }
 
 void UpdateWindow::checkForUpdate()

@@ -24,11 +24,6 @@ public:
     // "Check Update".
     void checkForUpdate();
 
-    QLineEdit* runningVersionBox = nullptr; // Text1
-    QLineEdit* offeredVersionBox = nullptr; // Text2: the version text fetched
-    QPushButton* checkButton = nullptr;     // Command1
-    PanelStatusBar* statusBar = nullptr;    // StatusBar1: the state of the transfers
-
 protected:
     // Every way of closing ends the check: a hand-over still to come does not happen.
     void closing() override;
@@ -37,6 +32,11 @@ private:
     void handOver();
 
     UpdateCheck check_;
+
+    QLineEdit* runningVersionBox_ = nullptr; // Text1
+    QLineEdit* offeredVersionBox_ = nullptr; // Text2: the version text fetched
+    QPushButton* checkButton_ = nullptr;     // Command1
+    PanelStatusBar* statusBar_ = nullptr;    // StatusBar1: the state of the transfers
 };
 
 // The update command: shows the window.

@@ -41,6 +41,10 @@ void ProgramWindow::closeEvent(QCloseEvent* event)
     if (toolbarButton_)
         giveBackToolbarButton(toolbarButton_->button, toolbarButton_->entry);
     closed();
+    if (closesThrough_) {
+        event->accept();
+        return;
+    }
     hide();
     event->ignore();
 }

@@ -2,9 +2,10 @@
 // The base of the program's windows. It paints the window's gradient background from
 // the configured colour (Gradient.h) whenever the window is activated or resized, and
 // a close never destroys the window: it gives the window's toolbar button back, when
-// the window has one (ToolbarGiveBack.h), and hides it. Showing the window (show(),
-// showNormal(), a command that opens it) brings it to the front and makes it the
-// active window, also when it was open already behind the frame.
+// the window has one (ToolbarGiveBack.h), and hides it; a window that asks for it
+// (letClosesThrough()) is closed instead, so that it opens afresh. Showing the window
+// (show(), showNormal(), a command that opens it) brings it to the front and makes it
+// the active window, also when it was open already behind the frame.
 //
 // To adopt it, derive from ProgramWindow instead of QWidget, pass the toolbar button
 // and its entry of the toolbar state to the constructor (or nothing, for a window without
@@ -37,10 +38,16 @@ protected:
     // Runs on every close once the toolbar button is given back, before the window hides.
     virtual void closed() {}
 
+    // A window that unloads on closing lets its closes through: once closing() and
+    // closed() have run, the close is accepted and Qt closes the window, instead of
+    // the close being ignored and the window hidden.
+    void letClosesThrough() { closesThrough_ = true; }
+
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     std::optional<ToolbarButton> toolbarButton_;
+    bool closesThrough_ = false;
 };
