@@ -3,6 +3,7 @@
 // failures of the logout, and the end of the program within its limits whatever the
 // reflector does. The login and the tree loaders are replaced by steps that leave
 // what they would leave (flags, nodes).
+#include "Control.h"
 #include "FakeReflector.h"
 #include "FrameWorld.h"
 #include "RealTimeWait.h"
@@ -56,7 +57,7 @@ enum class Reflector { Silent, Refusing, Closing, Stalling };
 // The menus and toolbar as Connect (true) or Disconnect (false) leaves them.
 bool inConnectedState()
 {
-    ToolbarControl& toolbar = *testWindows().frames.frame().toolbar;
+    ToolbarControl& toolbar = *control<ToolbarControl>(testWindows().frames.frame(), "Toolbar1");
     const bool connected =
         !ui::commands().action(ui::command::kConnect)->isEnabled() && !toolbar.isButtonEnabled(kToolbarConnectButton);
     const bool disconnected = !ui::commands().action(ui::command::kDisconnect)->isEnabled()

@@ -1,6 +1,7 @@
 // The topic tree's own events: the restricted-topic check on expand and on click (with
 // the queries the fake reflector receives), the right-click help page, the bracket mode
 // that a Shift+right-click sets, and the mouse move that arms the toolbar reset.
+#include "Control.h"
 #include "FakeReflector.h"
 #include "FrameWorld.h"
 #include "PlaceTree.h"
@@ -271,7 +272,7 @@ void TestTreeInteraction::bracketModeLastsUntilTheNextClick()
 
 void TestTreeInteraction::mouseMoveArmsTheToolbarReset()
 {
-    platform::Timer& reset = *testWindows().frames.frame().toolbarPictureReset;
+    platform::Timer& reset = *control<platform::Timer>(testWindows().frames.frame(), "toolbarPictureReset");
     reset.setEnabled(false);
     ui::toolbarState().setHighlightCleared(true);
     QTest::mouseMove(testWindows().main().directoryTree->viewport(), placeOf(tree_.florida));

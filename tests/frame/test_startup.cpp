@@ -1,6 +1,7 @@
 // The frame's start-up sequence: the reflector address from the product web server or
 // from ServerSettings.txt, the first-run marker and guide, the error policy, and the
 // pause while the address is fetched.
+#include "Control.h"
 #include "FakeWebServer.h"
 #include "FrameWorld.h"
 #include "StartedFrame.h"
@@ -93,7 +94,7 @@ void TestStartup::addressSources()
 
     QCOMPARE(testWindows().link.serverSettings().reflectorAddressBox->text().toLatin1(), primary);
     QCOMPARE(testWindows().link.serverSettings().backupReflectorAddressBox->text().toLatin1(), backup);
-    QCOMPARE(testWindows().chat.supportChat().supportHostBox->text().toLatin1(), chatHost);
+    QCOMPARE(control<QLineEdit>(testWindows().chat.supportChat(), "txtChatIP")->text().toLatin1(), chatHost);
     QVERIFY(!testWindows().link.serverSettings().isVisible());
     QVERIFY(!testWindows().chat.supportChat().isVisible());
     QVERIFY(testWindows().tools.options.isMade() && !testWindows().tools.options().isVisible());
@@ -107,8 +108,9 @@ void TestStartup::missingServerSettingsLeavesTheWindowUnloaded()
     FrameWindow& frame = startedFrame();
     QVERIFY(!testWindows().link.serverSettings.isMade());
     QVERIFY(!frame.holdOffOver());
-    QVERIFY(testWindows().frames.debugLog().logView->toPlainText().contains(
-        QStringLiteral("MdiLoad = line 1000 in error handler...")));
+    QVERIFY(control<QPlainTextEdit>(testWindows().frames.debugLog(), "Text1")
+                ->toPlainText()
+                .contains(QStringLiteral("MdiLoad = line 1000 in error handler...")));
     QVERIFY(!testWindows().frames.debugLog().isVisible());
 }
 

@@ -16,8 +16,9 @@
 class FrameWindows {
 public:
     FrameWindows(ui::WindowKeeper& keeper, LinkWindows& linkWindows, ToolWindows& toolWindows, ChatWindows& chatWindows)
-        : link(linkWindows), tools(toolWindows), chat(chatWindows), frame(keeper, [this] { return new FrameWindow(*this); }),
-          about(keeper), tipOfTheDay(keeper), playerWatcher(keeper), debugLog(keeper), guide(keeper)
+        : link(linkWindows), tools(toolWindows), chat(chatWindows),
+          frame(keeper, [this] { return new FrameWindow(*this); }), about(keeper), tipOfTheDay(keeper),
+          playerWatcher(keeper), debugLog(keeper), guide(keeper)
     {
     }
     FrameWindows(const FrameWindows&) = delete;

@@ -4,6 +4,7 @@
 // four channels and the offline message, the chat's ports pointed at it, and the chat
 // window loaded (its listener on a port the system chose). The ports are written into
 // the settings file by hand, as the README tells a user to. The user is "ann".
+#include "Control.h"
 #include "FakeSupportPeer.h"
 #include "FrameWorld.h"
 #include "RealTimeWait.h"
@@ -52,7 +53,7 @@ struct SupportChatWorld {
         }
         addSupportChatSection(world.folder().settings().filePath(), ports);
         testWindows().link.userSettings().userNameBox->setText(QStringLiteral("ann"));
-        window().supportHostBox->setText(QStringLiteral("127.0.0.1"));
+        control<QLineEdit>(window(), "txtChatIP")->setText(QStringLiteral("127.0.0.1"));
         // After the window's own handler, which has read the chunk by then, and after the
         // program step it may have left to run from the event loop.
         QObject::connect(&window().supportConnection(), &platform::SocketControl::dataArrival,
