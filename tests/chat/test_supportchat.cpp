@@ -4,6 +4,7 @@
 // channels and the offline message byte for byte, the connects' lamp rows (off line,
 // the limit, a pick during another's connect), overlong lines, the ports from a
 // hand-written settings file, and the sender details file.
+#include "Control.h"
 #include "FileContent.h"
 #include "RealTimeWait.h"
 #include "StallingPort.h"
@@ -25,6 +26,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -110,7 +112,7 @@ struct StalledChannelWorld {
                               {{chat::kListenPortKey, "0"},
                                {channelKey(1), QByteArray::number(stalling.port())},
                                {channelKey(2), QByteArray::number(support.port(FakeSupportPeer::Channel2))}});
-        window().supportHostBox->setText(QStringLiteral("127.0.0.1"));
+        control<QLineEdit>(window(), "txtChatIP")->setText(QStringLiteral("127.0.0.1"));
     }
 
     SupportChatWindow& window() { return testWindows().chat.supportChat(); }
@@ -179,7 +181,7 @@ private slots:
     void theSupportHostItselfIsAccepted()
     {
         SupportChatWorld chat;
-        chat.window().supportHostBox->setText(QStringLiteral("127.0.0.2"));
+        control<QLineEdit>(chat.window(), "txtChatIP")->setText(QStringLiteral("127.0.0.2"));
         FakeSupportPeer host;
         host.connectToProgram(chat.listenPort(), QHostAddress(QStringLiteral("127.0.0.2")));
         QVERIFY(host.waitForSupportConnection());
@@ -240,8 +242,8 @@ private slots:
         // A caption on a lamp stands out from the lamp's colour.
         for (const QColor& colour : {SupportChatWindow::kConnectedColour, SupportChatWindow::kOffLineColour,
                                      SupportChatWindow::kClosedColour, SupportChatWindow::kMessageSentColour}) {
-            setLampColour(*window.chatStateLabel, colour);
-            const QPalette colours = window.chatStateLabel->palette();
+            setLampColour(*control<QLabel>(window, "lblConnectionState"), colour);
+            const QPalette colours = control<QLabel>(window, "lblConnectionState")->palette();
             QVERIFY(std::abs(qGray(colours.color(QPalette::WindowText).rgb()) - qGray(colour.rgb()))
                     >= kLeastContrast / 2);
         }
@@ -253,8 +255,8 @@ private slots:
         QVERIFY(taken.listen(QHostAddress::Any));
         SupportChatWorld chat(QByteArray::number(taken.serverPort()));
         const QString expected = QStringLiteral("Support chat cannot listen on port %1").arg(taken.serverPort());
-        QVERIFY2(chat.window().chatStateLabel->text().startsWith(expected),
-                 qPrintable(chat.window().chatStateLabel->text()));
+        QVERIFY2(control<QLabel>(chat.window(), "lblConnectionState")->text().startsWith(expected),
+                 qPrintable(control<QLabel>(chat.window(), "lblConnectionState")->text()));
         QVERIFY(testWindows().link.status().logText().contains(expected.toLatin1()));
         // Closing the window tries again.
         taken.close();
@@ -286,11 +288,11 @@ private slots:
         QCOMPARE(window.transcriptText(), QByteArray(" Says > Hello there\r\nAlice Says > How can I help?"));
         QCOMPARE(window.supportName(), QByteArray("Alice"));
 
-        window.inputBox->setText(QStringLiteral("hi"));
-        window.sendButton->click();
+        control<QLineEdit>(window, "txtSendData")->setText(QStringLiteral("hi"));
+        control<QPushButton>(window, "Command1")->click();
         QVERIFY(waitRealTime([&] { return chat.support.receivedFromProgram() == "ann Says > hi\r\n"; }, kLimitMs));
         QVERIFY(window.transcriptText().endsWith(" You Say > hi\r\n"));
-        QVERIFY(window.inputBox->text().isEmpty());
+        QVERIFY(control<QLineEdit>(window, "txtSendData")->text().isEmpty());
         // An empty line is still sent.
         window.sendLine();
         QVERIFY(waitRealTime([&] { return chat.support.receivedFromProgram().endsWith("hi\r\nann Says > \r\n"); },
@@ -301,34 +303,35 @@ private slots:
     {
         SupportChatWorld chat;
         SupportChatWindow& window = chat.window();
-        window.inputBox->setText(QStringLiteral("anyone?"));
+        control<QLineEdit>(window, "txtSendData")->setText(QStringLiteral("anyone?"));
         window.sendLine();
         QCOMPARE(window.transcriptText(), QByteArray(" You Say > anyone?\r\n"));
-        QVERIFY(window.inputBox->text().isEmpty());
+        QVERIFY(control<QLineEdit>(window, "txtSendData")->text().isEmpty());
     }
 
     void pickingAChannelClosesTheOthers()
     {
         SupportChatWorld chat;
         SupportChatWindow& window = chat.window();
-        window.channelButtons[0]->click();
-        QTRY_COMPARE(window.chatStateLabel->text(), QStringLiteral("Connection complete..."));
-        QCOMPARE(lampColour(window.chatLamp), SupportChatWindow::kConnectedColour);
+        control<QRadioButton>(window, "Option1")->click();
+        QTRY_COMPARE(control<QLabel>(window, "lblConnectionState")->text(), QStringLiteral("Connection complete..."));
+        QCOMPARE(lampColour(control<QLabel>(window, "Label1")), SupportChatWindow::kConnectedColour);
         QVERIFY(
             waitRealTime([&] { return chat.support.connectionsTo(FakeSupportPeer::Channel1).size() == 1; }, kLimitMs));
 
         window.pickChannel(3);
         QCOMPARE(window.channelSocket(1).state(), SocketControl::State::Closed);
         QTRY_COMPARE(window.channelSocket(3).state(), SocketControl::State::Connected);
-        QVERIFY(window.channelButtons[2]->isChecked() && !window.channelButtons[0]->isChecked());
+        QVERIFY(control<QRadioButton>(window, "Option3")->isChecked()
+                && !control<QRadioButton>(window, "Option1")->isChecked());
         QVERIFY(waitRealTime([&] { return chat.support.connections()[0].endedByProgram; }, kLimitMs));
 
         // "Send" on a channel keeps the text; Enter empties the box.
-        window.inputBox->setText(QStringLiteral("hello"));
-        window.sendButton->click();
-        QCOMPARE(window.inputBox->text(), QStringLiteral("hello"));
-        QTest::keyClick(window.inputBox, Qt::Key_Return);
-        QVERIFY(window.inputBox->text().isEmpty());
+        control<QLineEdit>(window, "txtSendData")->setText(QStringLiteral("hello"));
+        control<QPushButton>(window, "Command1")->click();
+        QCOMPARE(control<QLineEdit>(window, "txtSendData")->text(), QStringLiteral("hello"));
+        QTest::keyClick(control<QLineEdit>(window, "txtSendData"), Qt::Key_Return);
+        QVERIFY(control<QLineEdit>(window, "txtSendData")->text().isEmpty());
         QVERIFY(waitRealTime(
             [&] {
                 return chat.support.receivedOn(FakeSupportPeer::Channel3) == "ann Says > hello\r\nann Says > hello\r\n";
@@ -344,16 +347,20 @@ private slots:
         QVERIFY(waitRealTime([&] { return window.transcriptText().endsWith("Support: hello\r\n"); }, kLimitMs));
 
         chat.support.closeConnection(channel3);
-        QVERIFY(waitRealTime([&] { return window.chatStateLabel->text() == QStringLiteral("Connection Closed"); },
-                             kLimitMs));
-        QCOMPARE(lampColour(window.chatLamp), SupportChatWindow::kClosedColour);
+        QVERIFY(waitRealTime(
+            [&] {
+                return control<QLabel>(window, "lblConnectionState")->text() == QStringLiteral("Connection Closed");
+            },
+            kLimitMs));
+        QCOMPARE(lampColour(control<QLabel>(window, "Label1")), SupportChatWindow::kClosedColour);
     }
 
     void aChannelThatIsNotThereIsOffLine()
     {
         SupportChatWorld chat;
         chat.support.stopListening(FakeSupportPeer::Channel2);
-        WaitEnd end(chat.window().channelConnectWait(), *chat.window().chatStateLabel, *chat.window().chatLamp);
+        WaitEnd end(chat.window().channelConnectWait(), *control<QLabel>(chat.window(), "lblConnectionState"),
+                    *control<QLabel>(chat.window(), "Label1"));
         chat.window().pickChannel(2);
         QTRY_VERIFY(end.ended);
         QCOMPARE(end.caption, QStringLiteral("Support is off line..."));
@@ -368,9 +375,10 @@ private slots:
         StalledChannelWorld chat;
         QVERIFY(chat.stalling.port() != 0);
         SupportChatWindow& window = chat.window();
-        WaitEnd end(window.channelConnectWait(), *window.chatStateLabel, *window.chatLamp);
+        WaitEnd end(window.channelConnectWait(), *control<QLabel>(window, "lblConnectionState"),
+                    *control<QLabel>(window, "Label1"));
         window.pickChannel(1);
-        QCOMPARE(window.chatStateLabel->text(), QStringLiteral("Connecting..."));
+        QCOMPARE(control<QLabel>(window, "lblConnectionState")->text(), QStringLiteral("Connecting..."));
         QTRY_VERIFY(end.ended);
         QCOMPARE(end.caption, QStringLiteral("Support is off line..."));
         QCOMPARE(end.lamp, SupportChatWindow::kOffLineColour);
@@ -387,10 +395,10 @@ private slots:
         SupportChatWindow& window = chat.window();
         window.pickChannel(1);
         window.pickChannel(2);
-        QTRY_COMPARE(window.chatStateLabel->text(), QStringLiteral("Connection complete..."));
+        QTRY_COMPARE(control<QLabel>(window, "lblConnectionState")->text(), QStringLiteral("Connection complete..."));
         QTest::qWait(kPastTheConnectLimitMs);
-        QCOMPARE(window.chatStateLabel->text(), QStringLiteral("Connection complete..."));
-        QCOMPARE(lampColour(window.chatLamp), SupportChatWindow::kConnectedColour);
+        QCOMPARE(control<QLabel>(window, "lblConnectionState")->text(), QStringLiteral("Connection complete..."));
+        QCOMPARE(lampColour(control<QLabel>(window, "Label1")), SupportChatWindow::kConnectedColour);
         QCOMPARE(window.channelSocket(1).state(), SocketControl::State::Closed);
         QCOMPARE(window.channelSocket(2).state(), SocketControl::State::Connected);
     }
@@ -399,14 +407,15 @@ private slots:
     {
         SupportChatWorld chat;
         SupportChatWindow& window = chat.window();
-        window.senderNameBox->setText(QStringLiteral("  "));
-        window.senderIdBox->setText(QStringLiteral("42 "));
-        window.senderEMailBox->setText(QStringLiteral("bob@example.com"));
-        window.offlineMessageBox->setPlainText(QStringLiteral("Hi"));
-        window.sendMessageButton->click();
+        control<QLineEdit>(window, "txtName")->setText(QStringLiteral("  "));
+        control<QLineEdit>(window, "txtID")->setText(QStringLiteral("42 "));
+        control<QLineEdit>(window, "txtEMail")->setText(QStringLiteral("bob@example.com"));
+        control<QPlainTextEdit>(window, "txtMessage")->setPlainText(QStringLiteral("Hi"));
+        control<QPushButton>(window, "Command3")->click();
         QVERIFY(waitRealTime(
-            [&] { return window.messageStateLabel->text() == QStringLiteral("Message Received ... "); }, kLimitMs));
-        QCOMPARE(lampColour(window.messageLamp), SupportChatWindow::kMessageSentColour);
+            [&] { return control<QLabel>(window, "lblMessage")->text() == QStringLiteral("Message Received ... "); },
+            kLimitMs));
+        QCOMPARE(lampColour(control<QLabel>(window, "Label11")), SupportChatWindow::kMessageSentColour);
         QVERIFY(waitRealTime(
             [&] {
                 return chat.support.receivedOn(FakeSupportPeer::OfflineMessage) == "  //42 //bob@example.com//Hi\r\n";
@@ -415,7 +424,7 @@ private slots:
         // The support host's answer shows in the message box.
         chat.support.send(chat.support.connectionsTo(FakeSupportPeer::OfflineMessage).first(), "Thanks");
         QVERIFY(waitRealTime([&] { return window.offlineMessageText() == "Thanks"; }, kLimitMs));
-        QVERIFY(window.offlineMessageBox->toPlainText().endsWith(QStringLiteral("Thanks")));
+        QVERIFY(control<QPlainTextEdit>(window, "txtMessage")->toPlainText().endsWith(QStringLiteral("Thanks")));
     }
 
     void offlineMessageNeedsTheSenderDetails_data()
@@ -435,9 +444,9 @@ private slots:
         QFETCH(QString, message);
         SupportChatWorld chat;
         SupportChatWindow& window = chat.window();
-        window.senderNameBox->setText(boxes[0]);
-        window.senderIdBox->setText(boxes[1]);
-        window.senderEMailBox->setText(boxes[2]);
+        control<QLineEdit>(window, "txtName")->setText(boxes[0]);
+        control<QLineEdit>(window, "txtID")->setText(boxes[1]);
+        control<QLineEdit>(window, "txtEMail")->setText(boxes[2]);
         window.sendOfflineMessage();
         QCOMPARE(chat.world.folder().dialogs().messageTexts(), QStringList{message});
         QCOMPARE(window.offlineMessageSocket().state(), SocketControl::State::Closed);
@@ -449,10 +458,11 @@ private slots:
         const quint16 port = chat.support.port(FakeSupportPeer::OfflineMessage);
         chat.support.stopListening(FakeSupportPeer::OfflineMessage);
         SupportChatWindow& window = chat.window();
-        window.senderNameBox->setText(QStringLiteral("Bob"));
-        window.senderIdBox->setText(QStringLiteral("42"));
-        window.senderEMailBox->setText(QStringLiteral("b@e"));
-        WaitEnd end(window.offlineMessageConnectWait(), *window.messageStateLabel, *window.messageLamp);
+        control<QLineEdit>(window, "txtName")->setText(QStringLiteral("Bob"));
+        control<QLineEdit>(window, "txtID")->setText(QStringLiteral("42"));
+        control<QLineEdit>(window, "txtEMail")->setText(QStringLiteral("b@e"));
+        WaitEnd end(window.offlineMessageConnectWait(), *control<QLabel>(window, "lblMessage"),
+                    *control<QLabel>(window, "Label11"));
         window.sendOfflineMessage();
         QTRY_VERIFY(end.ended);
         QCOMPARE(end.caption, QStringLiteral("Support is off line..."));
@@ -470,19 +480,19 @@ private slots:
         {
             SupportChatWorld chat;
             SupportChatWindow& window = chat.window();
-            window.senderNameBox->setText(QStringLiteral(" Smith, Bob "));
-            window.senderIdBox->setText(QStringLiteral("42"));
-            window.senderEMailBox->setText(QStringLiteral("bob@example.com"));
-            window.saveSettingsButton->click();
+            control<QLineEdit>(window, "txtName")->setText(QStringLiteral(" Smith, Bob "));
+            control<QLineEdit>(window, "txtID")->setText(QStringLiteral("42"));
+            control<QLineEdit>(window, "txtEMail")->setText(QStringLiteral("bob@example.com"));
+            control<QPushButton>(window, "Command4")->click();
             QCOMPARE(chat.world.folder().dialogs().messageTexts(), QStringList{"Settings Saved..."});
             QCOMPARE(fileContent(chat.world.folder().filePath("EMessageSettings.txt")),
                      QByteArray("Smith, Bob\r\n42\r\nbob@example.com\r\n"));
             // A fresh window reads them back; the comma splits the name.
             testWindows().destroyAll();
             SupportChatWindow& again = testWindows().chat.supportChat();
-            QCOMPARE(again.senderNameBox->text(), QStringLiteral("Smith"));
-            QCOMPARE(again.senderIdBox->text(), QStringLiteral("Bob"));
-            QCOMPARE(again.senderEMailBox->text(), QStringLiteral("42"));
+            QCOMPARE(control<QLineEdit>(again, "txtName")->text(), QStringLiteral("Smith"));
+            QCOMPARE(control<QLineEdit>(again, "txtID")->text(), QStringLiteral("Bob"));
+            QCOMPARE(control<QLineEdit>(again, "txtEMail")->text(), QStringLiteral("42"));
         }
     }
 
@@ -501,9 +511,9 @@ private slots:
         SupportChatWorld chat;
         SupportChatWindow& window = chat.window();
         window.show();
-        QTest::mouseClick(window.chatStateLabel, Qt::RightButton);
+        QTest::mouseClick(control<QLabel>(window, "lblConnectionState"), Qt::RightButton);
         QTest::mouseClick(&window.upperPicture(), Qt::RightButton);
-        QTest::mouseClick(window.inputBox, Qt::RightButton); // no help on a text box
+        QTest::mouseClick(control<QLineEdit>(window, "txtSendData"), Qt::RightButton); // no help on a text box
         const QUrl help(platform::webServerPage(QStringLiteral("/help/Chat.htm")));
         QCOMPARE(chat.world.folder().launcher().pages(), (QList<QUrl>{help, help}));
     }
@@ -526,7 +536,7 @@ private slots:
         chat.world.writeProgramFile(QStringLiteral("MediaPlay.txt"), "/opt/player/play\r\n");
         HeldLookup lookup;
         chat.window().setSupportHostLookup(lookup.function());
-        chat.window().supportHostBox->setText(QStringLiteral("support.example"));
+        control<QLineEdit>(chat.window(), "txtChatIP")->setText(QStringLiteral("support.example"));
         QCOMPARE(lookup.names, QStringList{"support.example"});
 
         // It sends at once, while the program does not know the support host's address.
@@ -573,7 +583,7 @@ private slots:
         QVERIFY(window.isVisible());
         QVERIFY(chat.sendChunk("Still there?\r\n"));
         QVERIFY(window.transcriptText().endsWith("\r\n Says > Still there?\r\n"));
-        window.inputBox->setText(QStringLiteral("yes"));
+        control<QLineEdit>(window, "txtSendData")->setText(QStringLiteral("yes"));
         window.sendLine();
         QVERIFY(waitRealTime([&] { return chat.support.receivedFromProgram() == "ann Says > yes\r\n"; }, kLimitMs));
     }
@@ -610,18 +620,18 @@ private slots:
         file.close();
 
         SupportChatWindow& window = testWindows().chat.supportChat();
-        window.supportHostBox->setText(QStringLiteral("127.0.0.1"));
+        control<QLineEdit>(window, "txtChatIP")->setText(QStringLiteral("127.0.0.1"));
         QVERIFY(listening(window));
         // A port the system chose, not the usual one, and the box shows it.
         QVERIFY(window.listenPort() > 0 && window.listenPort() != 1001);
-        QCOMPARE(window.listenPortBox->text(), QString::number(window.listenPort()));
+        QCOMPARE(control<QLineEdit>(window, "txtPort")->text(), QString::number(window.listenPort()));
 
         window.pickChannel(4);
-        QTRY_COMPARE(window.chatStateLabel->text(), QStringLiteral("Connection complete..."));
+        QTRY_COMPARE(control<QLabel>(window, "lblConnectionState")->text(), QStringLiteral("Connection complete..."));
         QVERIFY(waitRealTime([&] { return support.connectionsTo(FakeSupportPeer::Channel4).size() == 1; }, kLimitMs));
-        window.senderNameBox->setText(QStringLiteral("Bob"));
-        window.senderIdBox->setText(QStringLiteral("42"));
-        window.senderEMailBox->setText(QStringLiteral("b@e"));
+        control<QLineEdit>(window, "txtName")->setText(QStringLiteral("Bob"));
+        control<QLineEdit>(window, "txtID")->setText(QStringLiteral("42"));
+        control<QLineEdit>(window, "txtEMail")->setText(QStringLiteral("b@e"));
         window.sendOfflineMessage();
         QVERIFY(waitRealTime(
             [&] { return support.receivedOn(FakeSupportPeer::OfflineMessage) == "Bob//42//b@e//\r\n"; }, kLimitMs));

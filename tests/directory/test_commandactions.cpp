@@ -1,6 +1,7 @@
 // Every command of the menus has one action: the main window's menu bar and a
 // secondary window's menu bar hold the same object, and the toolbar's button follows
 // it, so that disabling it disables it everywhere.
+#include "Control.h"
 #include "FrameWorld.h"
 #include "TestWindows.h"
 #include "directory/MainWindow.h"
@@ -63,7 +64,7 @@ void TestCommandActions::everyMenuHoldsTheCommandsOneAction()
     QFETCH(bool, inSecondaryWindow);
     QFETCH(int, toolbarButton);
     FrameWorld world;
-    ToolbarControl& toolbar = *testWindows().frames.frame().toolbar;
+    ToolbarControl& toolbar = *control<ToolbarControl>(testWindows().frames.frame(), "Toolbar1");
     QList<QMenuBar*> bars;
     if (inMainWindow)
         bars << testWindows().main().menuBar;

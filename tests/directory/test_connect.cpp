@@ -58,7 +58,7 @@ enum class Reflector { Silent, Refusing, Closing, Stalling };
 // The menus and toolbar as Connect (true) or Disconnect (false) leaves them.
 bool inConnectedState()
 {
-    ToolbarControl& toolbar = *testWindows().frames.frame().toolbar;
+    ToolbarControl& toolbar = *control<ToolbarControl>(testWindows().frames.frame(), "Toolbar1");
     const bool connected =
         !ui::commands().action(ui::command::kConnect)->isEnabled() && !toolbar.isButtonEnabled(kToolbarConnectButton);
     const bool disconnected = !ui::commands().action(ui::command::kDisconnect)->isEnabled()

@@ -1,6 +1,7 @@
 // The snapshot window: fetching and showing a picture, the failure texts and the time
 // limit, the refresh interval rules, auto-save numbering, "Save Single Image", the
 // hidden address box, closing (also during a fetch) and the View menu's window.
+#include "Control.h"
 #include "FakeWebServer.h"
 #include "FileContent.h"
 #include "FrameWorld.h"
@@ -468,7 +469,7 @@ void TestSnapshotWindow::addressChord()
 
 void TestSnapshotWindow::closeGivesBackTheMediaButtonAndResets()
 {
-    ToolbarControl& toolbar = *testWindows().frames.frame().toolbar;
+    ToolbarControl& toolbar = *control<ToolbarControl>(testWindows().frames.frame(), "Toolbar1");
     toolbar.setButtonImage(7, ToolbarControl::PictureActive);
     ui::toolbarState().setActive(ui::ToolbarEntry::MediaPlayer, true);
     const auto window = windowFor(server_->url("/cam.jpg"));

@@ -272,7 +272,7 @@ void TestTreeInteraction::bracketModeLastsUntilTheNextClick()
 
 void TestTreeInteraction::mouseMoveArmsTheToolbarReset()
 {
-    platform::Timer& reset = *testWindows().frames.frame().toolbarPictureReset;
+    platform::Timer& reset = *control<platform::Timer>(testWindows().frames.frame(), "toolbarPictureReset");
     reset.setEnabled(false);
     ui::toolbarState().setHighlightCleared(true);
     QTest::mouseMove(testWindows().main().directoryTree->viewport(), placeOf(tree_.florida));

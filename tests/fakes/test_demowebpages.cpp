@@ -1,6 +1,7 @@
 // The demo web server's pages as the program meets them: the tip of the day's picture
 // is a GIF at the path the tip window fetches, and the window shows it; the GIF writer
 // behind it keeps every pixel's colour.
+#include "Control.h"
 #include "DemoWebPages.h"
 #include "FakeWebServer.h"
 #include "FetchAndWait.h"
@@ -46,9 +47,9 @@ void TestDemoWebPages::tipWindowShowsTheDemoPicture()
     QWidget frame;
     TipOfTheDayWindow& tip = testWindows().frames.tipOfTheDay();
     tip.showTip(frame);
-    QTRY_VERIFY(tip.tipPicture->movie() != nullptr);
-    QVERIFY(tip.tipPicture->movie()->isValid());
-    QTRY_VERIFY(!tip.tipPicture->movie()->currentPixmap().isNull());
+    QTRY_VERIFY(control<QLabel>(tip, "AniGIF1")->movie() != nullptr);
+    QVERIFY(control<QLabel>(tip, "AniGIF1")->movie()->isValid());
+    QTRY_VERIFY(!control<QLabel>(tip, "AniGIF1")->movie()->currentPixmap().isNull());
     QCOMPARE(server.requests().last().path, QByteArray(kTipPicturePage));
 }
 

@@ -1,6 +1,7 @@
 // The about box: its texts, the machine-wide settings values it reads, where it finds
 // the system information tool (or says it cannot), and the toolbar button it gives
 // back when it closes.
+#include "Control.h"
 #include "FrameWorld.h"
 #include "TestWindows.h"
 #include "ToolbarEntries.h"
@@ -214,7 +215,7 @@ void TestAboutBox::closingGivesBackOnlyTheAboutButton()
     setCommandToolbarEntries(true);
     for (int position = 1; position <= kToolbarPositions; ++position)
         if (!toolbarPosition(position).separator)
-            frame.toolbar->setButtonImage(position, ToolbarControl::PictureActive);
+            control<ToolbarControl>(frame, "Toolbar1")->setButtonImage(position, ToolbarControl::PictureActive);
 
     if (byOk)
         box.findChild<QPushButton*>("cmdOK")->click();
@@ -226,7 +227,7 @@ void TestAboutBox::closingGivesBackOnlyTheAboutButton()
         QCOMPARE(ui::toolbarState().isActive(entry), entry != ui::ToolbarEntry::About);
     for (int position = 1; position <= kToolbarPositions; ++position)
         if (!toolbarPosition(position).separator)
-            QCOMPARE(frame.toolbar->buttonImage(position),
+            QCOMPARE(control<ToolbarControl>(frame, "Toolbar1")->buttonImage(position),
                      int(position == 15 ? ToolbarControl::PictureNormal : ToolbarControl::PictureActive));
 }
 

@@ -1,5 +1,6 @@
 // The frame window itself: its size limits, the status clearing and the hold-off
 // that each activation starts afresh.
+#include "Control.h"
 #include "FrameWorld.h"
 #include "TestWindows.h"
 #include "directory/MainWindow.h"
@@ -60,13 +61,13 @@ void TestFrameWindow::statusClearingRunsForTheWholeRun()
     world.writeProgramFile(QStringLiteral("ServerSettings.txt"), "m\r\nb\r\n");
     FrameWindow& frame = testWindows().frames.frame();
     MainWindow& main = testWindows().main();
-    QVERIFY(frame.statusClearTimer->isEnabled());
-    QCOMPARE(frame.statusClearTimer->interval(), 5000);
+    QVERIFY(control<platform::Timer>(frame, "statusClearTimer")->isEnabled());
+    QCOMPARE(control<platform::Timer>(frame, "statusClearTimer")->interval(), 5000);
     for (int round = 0; round < 3; ++round) {
         main.statusBar->setPanelText(1, "Logging in...");
         QTRY_VERIFY(main.statusBar->panelText(1).isEmpty());
     }
-    QVERIFY(frame.statusClearTimer->isEnabled());
+    QVERIFY(control<platform::Timer>(frame, "statusClearTimer")->isEnabled());
 }
 
 QTEST_MAIN(TestFrameWindow)

@@ -3,6 +3,7 @@
 // native window is the frame's transient and stacks above it with or without a window
 // manager, and each is centred over the frame, below the menu bar and the toolbar,
 // where it hides none of the toolbar's buttons.
+#include "Control.h"
 #include "FrameWorld.h"
 #include "TestWindows.h"
 #include "frame/AboutBox.h"
@@ -33,7 +34,8 @@ void verifyInFrontOfTheFrame(QWidget& window, FrameWindow& frame)
     const QPoint offset = window.frameGeometry().center() - frame.frameGeometry().center();
     QVERIFY2(offset.manhattanLength() <= 8,
              qPrintable(QStringLiteral("off centre by %1").arg(offset.manhattanLength())));
-    const int toolbarBottom = frame.y() + frame.menuBar()->sizeHint().height() + frame.toolbar->sizeHint().height();
+    const int toolbarBottom = frame.y() + frame.menuBar()->sizeHint().height()
+        + control<ToolbarControl>(frame, "Toolbar1")->sizeHint().height();
     QVERIFY(window.frameGeometry().top() > toolbarBottom);
 }
 

@@ -1,6 +1,7 @@
 // The watcher of started players as the program holds it: a player handed over by its
 // starter gets its toolbar button back once its window has closed, on an X server of
 // the test's own; the other player's button stays as it is.
+#include "Control.h"
 #include "FrameWorld.h"
 #include "TestWindows.h"
 #include "VirtualDisplay.h"
@@ -59,7 +60,7 @@ private slots:
         // As the toolbar leaves them after a Media press that also started RealPlayer
         // earlier.
         for (int button : {kMediaButton, kRealButton})
-            frame.toolbar->setButtonImage(button, ToolbarControl::PictureActive);
+            control<ToolbarControl>(frame, "Toolbar1")->setButtonImage(button, ToolbarControl::PictureActive);
         ui::toolbarState().setActive(kMediaEntry, true);
         ui::toolbarState().setActive(kRealEntry, true);
 
@@ -70,13 +71,16 @@ private slots:
         QVERIFY(!watcherWindow.isVisible());
         QVERIFY(watcherWindow.watcher().isRunning());
         QTest::qWait(100);
-        QCOMPARE(frame.toolbar->buttonImage(kMediaButton), int(ToolbarControl::PictureActive));
+        QCOMPARE(control<ToolbarControl>(frame, "Toolbar1")->buttonImage(kMediaButton),
+                 int(ToolbarControl::PictureActive));
 
         QVERIFY(media.closeWindow());
         QVERIFY(QTest::qWaitFor([] { return watchedPlayer(PlayerWindowWatcher::Player::Media) == 0; }, kPatienceMs));
-        QCOMPARE(frame.toolbar->buttonImage(kMediaButton), int(ToolbarControl::PictureNormal));
+        QCOMPARE(control<ToolbarControl>(frame, "Toolbar1")->buttonImage(kMediaButton),
+                 int(ToolbarControl::PictureNormal));
         QVERIFY(!ui::toolbarState().isActive(kMediaEntry));
-        QCOMPARE(frame.toolbar->buttonImage(kRealButton), int(ToolbarControl::PictureActive));
+        QCOMPARE(control<ToolbarControl>(frame, "Toolbar1")->buttonImage(kRealButton),
+                 int(ToolbarControl::PictureActive));
         QVERIFY(ui::toolbarState().isActive(kRealEntry));
         QVERIFY(QTest::qWaitFor([&] { return !watcherWindow.watcher().isRunning(); }, kPatienceMs));
     }

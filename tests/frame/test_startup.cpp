@@ -94,7 +94,7 @@ void TestStartup::addressSources()
 
     QCOMPARE(control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddress")->text().toLatin1(), primary);
     QCOMPARE(control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddressBackUp")->text().toLatin1(), backup);
-    QCOMPARE(testWindows().chat.supportChat().supportHostBox->text().toLatin1(), chatHost);
+    QCOMPARE(control<QLineEdit>(testWindows().chat.supportChat(), "txtChatIP")->text().toLatin1(), chatHost);
     QVERIFY(!testWindows().link.serverSettings().isVisible());
     QVERIFY(!testWindows().chat.supportChat().isVisible());
     QVERIFY(testWindows().tools.options.isMade() && !testWindows().tools.options().isVisible());
@@ -108,8 +108,9 @@ void TestStartup::missingServerSettingsLeavesTheWindowUnloaded()
     FrameWindow& frame = startedFrame();
     QVERIFY(!testWindows().link.serverSettings.isMade());
     QVERIFY(!frame.holdOffOver());
-    QVERIFY(testWindows().frames.debugLog().logView->toPlainText().contains(
-        QStringLiteral("MdiLoad = line 1000 in error handler...")));
+    QVERIFY(control<QPlainTextEdit>(testWindows().frames.debugLog(), "Text1")
+                ->toPlainText()
+                .contains(QStringLiteral("MdiLoad = line 1000 in error handler...")));
     QVERIFY(!testWindows().frames.debugLog().isVisible());
 }
 

@@ -103,7 +103,7 @@ void TestTipOfTheDay::startupShowsTheTipByTheSwitch()
 
     QCOMPARE(tipShown(), shown);
     if (shown)
-        QVERIFY(testWindows().frames.tipOfTheDay().showAtStartupBox->isChecked());
+        QVERIFY(control<QCheckBox>(testWindows().frames.tipOfTheDay(), "chkLoadTipsAtStartup")->isChecked());
     // Showing the tip stores nothing.
     QCOMPARE(storedSwitch(store), stored);
     // What the options window's "Show Tool Tips" box reads: ticked unless switched off
@@ -113,9 +113,9 @@ void TestTipOfTheDay::startupShowsTheTipByTheSwitch()
         QCOMPARE(optionsBox, std::optional<int>(1));
     else if (*stored == "0")
         QCOMPARE(optionsBox, std::optional<int>(0));
-    const QString debugLog = testWindows().frames.debugLog().logView->toPlainText();
+    const QString debugLog = control<QPlainTextEdit>(testWindows().frames.debugLog(), "Text1")->toPlainText();
     QCOMPARE(debugLog.isEmpty(), shown);
-    QVERIFY(frame.statusClearTimer->isEnabled());
+    QVERIFY(control<platform::Timer>(frame, "statusClearTimer")->isEnabled());
     QCOMPARE(control<QLineEdit>(testWindows().link.serverSettings(), "txtIPAddressBackUp")->text(),
              QStringLiteral("b"));
     QVERIFY(!frame.holdOffOver());
@@ -130,12 +130,12 @@ void TestTipOfTheDay::untickingStoresTheSwitchAtOnce()
     TipOfTheDayWindow& tip = testWindows().frames.tipOfTheDay();
     QVERIFY(tip.isVisible());
 
-    tip.showAtStartupBox->click();
+    control<QCheckBox>(tip, "chkLoadTipsAtStartup")->click();
     QCOMPARE(storedSwitch(world.folder().settings()), std::optional<QByteArray>("0"));
     QVERIFY(tip.isVisible());
-    tip.showAtStartupBox->click();
+    control<QCheckBox>(tip, "chkLoadTipsAtStartup")->click();
     QCOMPARE(storedSwitch(world.folder().settings()), std::optional<QByteArray>("1"));
-    tip.showAtStartupBox->click();
+    control<QCheckBox>(tip, "chkLoadTipsAtStartup")->click();
 
     // The next run reads the switch from the store's file.
     platform::SettingsStore nextRun(storePath);
@@ -172,16 +172,16 @@ void TestTipOfTheDay::picture()
     testWindows().frames.frame();
     TipOfTheDayWindow& tip = testWindows().frames.tipOfTheDay();
     QVERIFY(tip.isVisible());
-    QTRY_VERIFY(!tip.pictureFetch->busy());
+    QTRY_VERIFY(!control<platform::HttpTransfer>(tip, "pictureFetch")->busy());
 
     // The start-up's address fetch goes to the same server meanwhile, in either order.
     const auto requests = web.requests();
     QCOMPARE(
         std::any_of(requests.begin(), requests.end(), [](const auto& request) { return request.path == kPicturePath; }),
         true);
-    QCOMPARE(tip.tipPicture->movie() != nullptr, shown);
+    QCOMPARE(control<QLabel>(tip, "AniGIF1")->movie() != nullptr, shown);
     if (shown)
-        QCOMPARE(tip.tipPicture->movie()->frameRect().size(), QSize(1, 1));
+        QCOMPARE(control<QLabel>(tip, "AniGIF1")->movie()->frameRect().size(), QSize(1, 1));
     QVERIFY(world.folder().dialogs().messageBoxes().isEmpty());
 }
 
@@ -194,9 +194,9 @@ void TestTipOfTheDay::commandShowsTheTipWhateverTheSwitch()
 
     QVERIFY(ui::commands().run(ui::command::kShowTipOfTheDay));
     QVERIFY(tipShown());
-    QVERIFY(!testWindows().frames.tipOfTheDay().showAtStartupBox->isChecked());
+    QVERIFY(!control<QCheckBox>(testWindows().frames.tipOfTheDay(), "chkLoadTipsAtStartup")->isChecked());
     QCOMPARE(storedSwitch(world.folder().settings()), std::optional<QByteArray>("0"));
-    testWindows().frames.tipOfTheDay().okButton->click();
+    control<QPushButton>(testWindows().frames.tipOfTheDay(), "cmdOK")->click();
     QVERIFY(!tipShown());
 }
 

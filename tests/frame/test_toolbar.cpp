@@ -108,11 +108,11 @@ void TestToolbar::leftPressMarksOnlyThePressedCommand()
     QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::Update));
     QList<int> expected(commandButtons().size(), ToolbarControl::PictureNormal);
     expected[commandButtons().indexOf(12)] = ToolbarControl::PictureActive;
-    QCOMPARE(pictures(*frame.toolbar), expected);
+    QCOMPARE(pictures(*control<ToolbarControl>(frame, "Toolbar1")), expected);
 
     // A gap changes nothing.
     frame.pressToolbar(kLeft, 0, 870, 0);
-    QCOMPARE(pictures(*frame.toolbar), expected);
+    QCOMPARE(pictures(*control<ToolbarControl>(frame, "Toolbar1")), expected);
     QVERIFY(ui::toolbarState().isActive(ui::ToolbarEntry::ServerSettings));
 
     // About runs its command and takes over as the current one.
@@ -122,18 +122,18 @@ void TestToolbar::leftPressMarksOnlyThePressedCommand()
     QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::ServerSettings));
     expected[commandButtons().indexOf(12)] = ToolbarControl::PictureNormal;
     expected[commandButtons().indexOf(15)] = ToolbarControl::PictureActive;
-    QCOMPARE(pictures(*frame.toolbar), expected);
+    QCOMPARE(pictures(*control<ToolbarControl>(frame, "Toolbar1")), expected);
 }
 
 void TestToolbar::disabledButtonRunsNothing()
 {
     FrameWorld world;
     FrameWindow& frame = testWindows().frames.frame();
-    frame.toolbar->setButtonEnabled(6, false);
+    control<ToolbarControl>(frame, "Toolbar1")->setButtonEnabled(6, false);
     frame.pressToolbar(kLeft, 0, 3700, 0); // Status
     QVERIFY(!testWindows().link.status.isMade());
     QVERIFY(!ui::toolbarState().isActive(ui::ToolbarEntry::Status));
-    QCOMPARE(frame.toolbar->buttonImage(6), int(ToolbarControl::PictureNormal));
+    QCOMPARE(control<ToolbarControl>(frame, "Toolbar1")->buttonImage(6), int(ToolbarControl::PictureNormal));
 }
 
 void TestToolbar::rightPressOpensHelpForEveryCommand()
@@ -165,18 +165,18 @@ void TestToolbar::pictureResetKeepsWorking()
 {
     FrameWorld world;
     FrameWindow& frame = testWindows().frames.frame();
-    ToolbarControl& toolbar = *frame.toolbar;
+    ToolbarControl& toolbar = *control<ToolbarControl>(frame, "Toolbar1");
     ui::toolbarState().setActive(ui::ToolbarEntry::Options, true); // Options is current
     for (int round = 0; round < 10; ++round) {
         for (int button : commandButtons())
             toolbar.setButtonImage(button,
                                    button == 11 ? ToolbarControl::PictureActive : ToolbarControl::PictureHighlighted);
         ui::toolbarState().setHighlightCleared(false);
-        frame.toolbarPictureReset->setEnabled(true);
-        frame.toolbarPictureReset->setInterval(100);
+        control<platform::Timer>(frame, "toolbarPictureReset")->setEnabled(true);
+        control<platform::Timer>(frame, "toolbarPictureReset")->setInterval(100);
         frame.resetToolbarPictures();
         QVERIFY(ui::toolbarState().highlightCleared());
-        QVERIFY(!frame.toolbarPictureReset->isEnabled());
+        QVERIFY(!control<platform::Timer>(frame, "toolbarPictureReset")->isEnabled());
         for (int button : commandButtons())
             QCOMPARE(toolbar.buttonImage(button),
                      int(button == 11 ? ToolbarControl::PictureActive : ToolbarControl::PictureNormal));
@@ -213,14 +213,14 @@ void TestToolbar::giveBack()
     closing->show();
     setCommandToolbarEntries(true);
     for (int b : commandButtons())
-        frame.toolbar->setButtonImage(b, ToolbarControl::PictureActive);
+        control<ToolbarControl>(frame, "Toolbar1")->setButtonImage(b, ToolbarControl::PictureActive);
 
     closing->close();
 
     for (ui::ToolbarEntry e : commandToolbarEntries())
         QCOMPARE(ui::toolbarState().isActive(e), e != ui::ToolbarEntry(entry));
     for (int b : commandButtons())
-        QCOMPARE(frame.toolbar->buttonImage(b),
+        QCOMPARE(control<ToolbarControl>(frame, "Toolbar1")->buttonImage(b),
                  int(b == button ? ToolbarControl::PictureNormal : ToolbarControl::PictureActive));
 }
 
@@ -248,7 +248,7 @@ void TestToolbar::commandBoxIsRaisedAfterThePress()
     QList<Shown> shown;
     // The press reaches the toolbar as a user's does.
     bool pressed = false;
-    const QPoint connectButton(platform::twips(400), frame.toolbar->height() / 2);
+    const QPoint connectButton(platform::twips(400), control<ToolbarControl>(frame, "Toolbar1")->height() / 2);
     struct PressWatch : QObject {
         bool* pressed;
         explicit PressWatch(bool* flag) : pressed(flag) {}
@@ -259,12 +259,12 @@ void TestToolbar::commandBoxIsRaisedAfterThePress()
             return false;
         }
     } watch(&pressed);
-    frame.toolbar->installEventFilter(&watch);
+    control<ToolbarControl>(frame, "Toolbar1")->installEventFilter(&watch);
     world.folder().dialogs().whileOpen([&](const platform::MessageBoxRequest& box) {
         shown << Shown{box.text, QWidget::mouseGrabber(), QApplication::mouseButtons()};
     });
 
-    QTest::mouseClick(frame.toolbar, Qt::LeftButton, {}, connectButton);
+    QTest::mouseClick(control<ToolbarControl>(frame, "Toolbar1"), Qt::LeftButton, {}, connectButton);
     QVERIFY(pressed);
 
     // The login's box: neither reflector address answers.
@@ -274,7 +274,7 @@ void TestToolbar::commandBoxIsRaisedAfterThePress()
     QCOMPARE(shown[0].buttons, Qt::NoButton);
     // The press still counts as the toolbar's: Connect is the current command.
     QTRY_VERIFY(ui::toolbarState().isActive(ui::ToolbarEntry::Connect));
-    QCOMPARE(frame.toolbar->buttonImage(1), int(ToolbarControl::PictureActive));
+    QCOMPARE(control<ToolbarControl>(frame, "Toolbar1")->buttonImage(1), int(ToolbarControl::PictureActive));
 }
 
 QTEST_MAIN(TestToolbar)

@@ -142,51 +142,51 @@ QGroupBox* SupportChatWindow::createChatFrame()
     QLabel* hostMark = markLabel("Support Server", frame, 2040, 300, 1300);
     // The host box begins after its mark and ends where the design has it.
     const int hostLeft = std::max(3360, rightTwips(hostMark) + 60);
-    supportHostBox = lineBox(frame, hostLeft, 270, 5760 - hostLeft);
-    supportHostBox->setEnabled(false);
-    listenPortBox = lineBox(frame, 5880, 270, 1380);
-    listenPortBox->setText(QString::number(chat::SupportChatPorts{}.listener)); // until the listener is up
-    listenPortBox->setEnabled(false);
+    supportHostBox_ = lineBox(frame, hostLeft, 270, 5760 - hostLeft);
+    supportHostBox_->setEnabled(false);
+    listenPortBox_ = lineBox(frame, 5880, 270, 1380);
+    listenPortBox_->setText(QString::number(chat::SupportChatPorts{}.listener)); // until the listener is up
+    listenPortBox_->setEnabled(false);
     for (int i = 0; i < 4; ++i) {
         auto* button = new QRadioButton(QStringLiteral("Connect to Channel %1").arg(i + 1), frame);
         button->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         giveFrameText(button);
         place(button, 2040 + (i % 2) * 2640, 720 + (i / 2) * 360, 2520, 300);
         connect(button, &QRadioButton::clicked, this, [this, i] { pickChannel(i + 1); });
-        channelButtons[size_t(i)] = button;
+        channelButtons_[size_t(i)] = button;
     }
 
-    transcript = new QPlainTextEdit(frame);
-    transcript->setReadOnly(true);
-    transcript->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    place(transcript, 120, 1680, 7170, 2160);
+    transcript_ = new QPlainTextEdit(frame);
+    transcript_->setReadOnly(true);
+    transcript_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    place(transcript_, 120, 1680, 7170, 2160);
 
-    inputBox = lineBox(frame, 120, 3900, 5940);
+    inputBox_ = lineBox(frame, 120, 3900, 5940);
     // Enter sends and empties the box, whatever the target.
-    connect(inputBox, &QLineEdit::returnPressed, this, [this] {
+    connect(inputBox_, &QLineEdit::returnPressed, this, [this] {
         sendLine();
-        inputBox->clear();
+        inputBox_->clear();
     });
-    sendButton = pushButton("Send", frame, 6180, 3885, 1110);
-    connect(sendButton, &QPushButton::clicked, this, &SupportChatWindow::sendLine);
+    sendButton_ = pushButton("Send", frame, 6180, 3885, 1110);
+    connect(sendButton_, &QPushButton::clicked, this, &SupportChatWindow::sendLine);
 
     const LampRow lamps = lampRow(frame, 4290);
-    chatLamp = lamps.lamp;
-    chatStateLabel = lamps.state;
+    chatLamp_ = lamps.lamp;
+    chatStateLabel_ = lamps.state;
 
     ui::giveObjectNames({
         {frame, "Frame1"},
         {upperPicture_, "AniGIF1"},
         {hostMark, "Label2"},
-        {supportHostBox, "txtChatIP"},
-        {listenPortBox, "txtPort"},
-        {transcript, "txtOutput"},
-        {inputBox, "txtSendData"},
-        {sendButton, "Command1"},
+        {supportHostBox_, "txtChatIP"},
+        {listenPortBox_, "txtPort"},
+        {transcript_, "txtOutput"},
+        {inputBox_, "txtSendData"},
+        {sendButton_, "Command1"},
         {lamps.statusMark, "Label3"},
-        {chatLamp, "Label1"},
+        {chatLamp_, "Label1"},
         {lamps.messageMark, "Label4"},
-        {chatStateLabel, "lblConnectionState"},
+        {chatStateLabel_, "lblConnectionState"},
     });
     return frame;
 }
@@ -200,20 +200,20 @@ QGroupBox* SupportChatWindow::createOfflineMessageFrame()
     QLabel* nameMark = markLabel("Name", frame, 120, 600, 2280);
     QLabel* idMark = markLabel("User ID", frame, 2520, 600, 2280);
     QLabel* eMailMark = markLabel("EMail Address", frame, 4920, 600, 2370);
-    senderNameBox = lineBox(frame, 120, 870, 2280);
-    senderIdBox = lineBox(frame, 2520, 870, 2280);
-    senderEMailBox = lineBox(frame, 4920, 870, 2370);
-    saveSettingsButton = pushButton("Save Settings", frame, 5880, 1260, 1410);
-    connect(saveSettingsButton, &QPushButton::clicked, this, &SupportChatWindow::saveSenderDetails);
+    senderNameBox_ = lineBox(frame, 120, 870, 2280);
+    senderIdBox_ = lineBox(frame, 2520, 870, 2280);
+    senderEMailBox_ = lineBox(frame, 4920, 870, 2370);
+    saveSettingsButton_ = pushButton("Save Settings", frame, 5880, 1260, 1410);
+    connect(saveSettingsButton_, &QPushButton::clicked, this, &SupportChatWindow::saveSenderDetails);
 
-    offlineMessageBox = new QPlainTextEdit(frame);
-    place(offlineMessageBox, 120, 1680, 5640, 960);
-    sendMessageButton = pushButton("Send", frame, 5880, 2295, 1410);
-    connect(sendMessageButton, &QPushButton::clicked, this, &SupportChatWindow::sendOfflineMessage);
+    offlineMessageBox_ = new QPlainTextEdit(frame);
+    place(offlineMessageBox_, 120, 1680, 5640, 960);
+    sendMessageButton_ = pushButton("Send", frame, 5880, 2295, 1410);
+    connect(sendMessageButton_, &QPushButton::clicked, this, &SupportChatWindow::sendOfflineMessage);
 
     const LampRow lamps = lampRow(frame, 2760);
-    messageLamp = lamps.lamp;
-    messageStateLabel = lamps.state;
+    messageLamp_ = lamps.lamp;
+    messageStateLabel_ = lamps.state;
 
     ui::giveObjectNames({
         {frame, "Frame2"},
@@ -221,16 +221,16 @@ QGroupBox* SupportChatWindow::createOfflineMessageFrame()
         {nameMark, "Label6"},
         {idMark, "Label7"},
         {eMailMark, "Label8"},
-        {senderNameBox, "txtName"},
-        {senderIdBox, "txtID"},
-        {senderEMailBox, "txtEMail"},
-        {saveSettingsButton, "Command4"},
-        {offlineMessageBox, "txtMessage"},
-        {sendMessageButton, "Command3"},
+        {senderNameBox_, "txtName"},
+        {senderIdBox_, "txtID"},
+        {senderEMailBox_, "txtEMail"},
+        {saveSettingsButton_, "Command4"},
+        {offlineMessageBox_, "txtMessage"},
+        {sendMessageButton_, "Command3"},
         {lamps.statusMark, "Label9"},
-        {messageLamp, "Label11"},
+        {messageLamp_, "Label11"},
         {lamps.messageMark, "Label10"},
-        {messageStateLabel, "lblMessage"},
+        {messageStateLabel_, "lblMessage"},
     });
     return frame;
 }

@@ -59,16 +59,16 @@ SupportChatWindow::SupportChatWindow(LinkWindows& linkWindows, ui::WindowSlot<Lo
         connect(panel, &chat::PicturePanel::rightPressed, this, &SupportChatWindow::openHelpPage);
     }
     // The text boxes keep the usual colours for their scroll bars' arrows.
-    for (QPlainTextEdit* box : {transcript, offlineMessageBox}) {
+    for (QPlainTextEdit* box : {transcript_, offlineMessageBox_}) {
         QPalette colours = box->palette();
         colours.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::WindowText));
         box->setPalette(colours);
     }
-    transcriptText_ = std::make_unique<chat::AppendedText>(*transcript);
-    offlineMessageText_ = std::make_unique<chat::AppendedText>(*offlineMessageBox);
+    transcriptText_ = std::make_unique<chat::AppendedText>(*transcript_);
+    offlineMessageText_ = std::make_unique<chat::AppendedText>(*offlineMessageBox_);
 
     supportHost_ = new chat::SupportHostAddresses(this);
-    connect(supportHostBox, &QLineEdit::textChanged, supportHost_, &chat::SupportHostAddresses::setHost);
+    connect(supportHostBox_, &QLineEdit::textChanged, supportHost_, &chat::SupportHostAddresses::setHost);
     createSockets();
 
     ui::giveObjectNames({
@@ -94,8 +94,8 @@ void SupportChatWindow::createSockets()
         connect(socket, &SocketControl::socketError, this, &SupportChatWindow::onChannelClosed);
         connect(socket, &SocketControl::dataArrival, this, [this, socket] { appendToTranscript(socket->readAll()); });
     }
-    channelWait_ = new chat::ConnectWait(*chatStateLabel, *chatLamp, this);
-    connect(channelWait_, &chat::ConnectWait::connected, this, [this] { inputBox->setFocus(); });
+    channelWait_ = new chat::ConnectWait(*chatStateLabel_, *chatLamp_, this);
+    connect(channelWait_, &chat::ConnectWait::connected, this, [this] { inputBox_->setFocus(); });
 
     offlineMessageSocket_ = new SocketControl(this);
     offlineMessageSocket_->setReceiveLimit(kUnreadLimitBytes);
@@ -104,11 +104,11 @@ void SupportChatWindow::createSockets()
     connect(offlineMessageSocket_, &SocketControl::dataArrival, this,
             [this] { appendToOfflineMessage(offlineMessageSocket_->readAll()); });
     connect(offlineMessageSocket_, &SocketControl::sendComplete, this, [this] {
-        messageStateLabel->setText(QStringLiteral("Message Received ... "));
-        setLampColour(*messageLamp, kMessageSentColour);
-        setLampColour(*messageStateLabel, kMessageSentColour);
+        messageStateLabel_->setText(QStringLiteral("Message Received ... "));
+        setLampColour(*messageLamp_, kMessageSentColour);
+        setLampColour(*messageStateLabel_, kMessageSentColour);
     });
-    offlineMessageWait_ = new chat::ConnectWait(*messageStateLabel, *messageLamp, this);
+    offlineMessageWait_ = new chat::ConnectWait(*messageStateLabel_, *messageLamp_, this);
     connect(offlineMessageWait_, &chat::ConnectWait::connected, this, &SupportChatWindow::sendOfflineMessageText);
 }
 
@@ -117,9 +117,9 @@ void SupportChatWindow::load()
     ports_ = chat::supportChatPorts();
     listen();
     if (const std::optional<chat::SenderDetails> details = chat::readSenderDetails()) {
-        senderNameBox->setText(fromCp1252(details->name));
-        senderIdBox->setText(fromCp1252(details->userId));
-        senderEMailBox->setText(fromCp1252(details->eMail));
+        senderNameBox_->setText(fromCp1252(details->name));
+        senderIdBox_->setText(fromCp1252(details->userId));
+        senderEMailBox_->setText(fromCp1252(details->eMail));
     }
 }
 
@@ -158,11 +158,11 @@ const QByteArray& SupportChatWindow::offlineMessageText() const
 
 void SupportChatWindow::sendLine()
 {
-    const QByteArray text = toCp1252(inputBox->text());
+    const QByteArray text = toCp1252(inputBox_->text());
     appendToTranscript(chat::echoLine(text));
     SocketControl* target = supportSocket_;
     for (int channel = 1; channel <= 4; ++channel) {
-        if (channelButtons[size_t(channel) - 1]->isChecked()) {
+        if (channelButtons_[size_t(channel) - 1]->isChecked()) {
             target = &channelSocket(channel);
             break;
         }
@@ -171,33 +171,33 @@ void SupportChatWindow::sendLine()
     // A target that is not connected refuses the bytes; nothing more is said.
     target->send(chat::userLine(userName, text));
     if (target == supportSocket_)
-        inputBox->clear();
+        inputBox_->clear();
 }
 
 void SupportChatWindow::pickChannel(int channel)
 {
-    channelButtons[size_t(channel) - 1]->setChecked(true);
+    channelButtons_[size_t(channel) - 1]->setChecked(true);
     // A pick while an earlier one still waits closes that connect too: this one's wait
     // takes the lamp row over.
     for (SocketControl* socket : channelSockets_)
         socket->close();
     SocketControl& socket = channelSocket(channel);
-    const bool started = socket.connectToHost(supportHostBox->text(), ports_.channels[size_t(channel) - 1]).ok();
+    const bool started = socket.connectToHost(supportHostBox_->text(), ports_.channels[size_t(channel) - 1]).ok();
     channelWait_->start(socket, started);
 }
 
 void SupportChatWindow::onChannelClosed()
 {
-    setLampColour(*chatLamp, kClosedColour);
-    setLampColour(*chatStateLabel, kClosedColour);
-    chatStateLabel->setText(QStringLiteral("Connection Closed"));
+    setLampColour(*chatLamp_, kClosedColour);
+    setLampColour(*chatStateLabel_, kClosedColour);
+    chatStateLabel_->setText(QStringLiteral("Connection Closed"));
 }
 
 void SupportChatWindow::onOfflineMessageClosed()
 {
-    setLampColour(*messageLamp, kClosedColour);
-    setLampColour(*messageStateLabel, kClosedColour);
-    messageStateLabel->setText(QStringLiteral("Connection Closed"));
+    setLampColour(*messageLamp_, kClosedColour);
+    setLampColour(*messageStateLabel_, kClosedColour);
+    messageStateLabel_->setText(QStringLiteral("Connection Closed"));
 }
 
 void SupportChatWindow::sendOfflineMessage()
@@ -207,30 +207,30 @@ void SupportChatWindow::sendOfflineMessage()
         const char* message;
     };
     for (const Check& check :
-         {Check{senderNameBox, "Please put your Name into the Name Text Box."},
-          Check{senderIdBox, "Please put your User ID into the User ID Text Box."},
-          Check{senderEMailBox, "Please put your EMail Address into the EMail Address Text Box."}}) {
+         {Check{senderNameBox_, "Please put your Name into the Name Text Box."},
+          Check{senderIdBox_, "Please put your User ID into the User ID Text Box."},
+          Check{senderEMailBox_, "Please put your EMail Address into the EMail Address Text Box."}}) {
         if (check.box->text().isEmpty()) {
             platform::dialogs().messageBox(QString::fromLatin1(check.message));
             return;
         }
     }
     offlineMessageSocket_->close();
-    const bool started = offlineMessageSocket_->connectToHost(supportHostBox->text(), ports_.offlineMessage).ok();
+    const bool started = offlineMessageSocket_->connectToHost(supportHostBox_->text(), ports_.offlineMessage).ok();
     offlineMessageWait_->start(*offlineMessageSocket_, started);
 }
 
 void SupportChatWindow::sendOfflineMessageText()
 {
-    offlineMessageSocket_->send(chat::offlineMessage(toCp1252(senderNameBox->text()), toCp1252(senderIdBox->text()),
-                                                     toCp1252(senderEMailBox->text()),
-                                                     toCp1252(offlineMessageBox->toPlainText())));
+    offlineMessageSocket_->send(chat::offlineMessage(toCp1252(senderNameBox_->text()), toCp1252(senderIdBox_->text()),
+                                                     toCp1252(senderEMailBox_->text()),
+                                                     toCp1252(offlineMessageBox_->toPlainText())));
 }
 
 void SupportChatWindow::saveSenderDetails()
 {
     chat::writeSenderDetails(
-        {toCp1252(senderNameBox->text()), toCp1252(senderIdBox->text()), toCp1252(senderEMailBox->text())});
+        {toCp1252(senderNameBox_->text()), toCp1252(senderIdBox_->text()), toCp1252(senderEMailBox_->text())});
     platform::dialogs().messageBox(QStringLiteral("Settings Saved..."));
 }
 

@@ -119,23 +119,9 @@ public:
     // How the support host's name is resolved from its next change on (tests hold the
     // answer back with it).
     void setSupportHostLookup(chat::HostLookup lookup);
-
-    QLineEdit* supportHostBox = nullptr;           // txtChatIP: the support host, filled at start-up
-    QLineEdit* listenPortBox = nullptr;            // txtPort: the port the listener uses
-    std::array<QRadioButton*, 4> channelButtons{}; // Option1 to Option4
-    QPlainTextEdit* transcript = nullptr;          // txtOutput
-    QLineEdit* inputBox = nullptr;                 // txtSendData
-    QPushButton* sendButton = nullptr;             // Command1
-    QLabel* chatLamp = nullptr;                    // Label1
-    QLabel* chatStateLabel = nullptr;              // lblConnectionState, also a lamp
-    QLineEdit* senderNameBox = nullptr;            // txtName
-    QLineEdit* senderIdBox = nullptr;              // txtID
-    QLineEdit* senderEMailBox = nullptr;           // txtEMail
-    QPushButton* saveSettingsButton = nullptr;     // Command4
-    QPlainTextEdit* offlineMessageBox = nullptr;   // txtMessage
-    QPushButton* sendMessageButton = nullptr;      // Command3
-    QLabel* messageLamp = nullptr;                 // Label11
-    QLabel* messageStateLabel = nullptr;           // lblMessage, also a lamp
+    // Puts the support host (one of the program's 8-bit texts) into its box, which the
+    // user cannot change.
+    void setSupportHost(const QByteArray& host);
 
 protected:
     void closing() override;
@@ -164,6 +150,22 @@ private:
     void appendToOfflineMessage(const QByteArray& text);
     void logOverlongLine(const char* box);
 
+    QLineEdit* supportHostBox_ = nullptr;           // txtChatIP: the support host, filled at start-up
+    QLineEdit* listenPortBox_ = nullptr;            // txtPort: the port the listener uses
+    std::array<QRadioButton*, 4> channelButtons_{}; // Option1 to Option4
+    QPlainTextEdit* transcript_ = nullptr;          // txtOutput
+    QLineEdit* inputBox_ = nullptr;                 // txtSendData
+    QPushButton* sendButton_ = nullptr;             // Command1
+    QLabel* chatLamp_ = nullptr;                    // Label1
+    QLabel* chatStateLabel_ = nullptr;              // lblConnectionState, also a lamp
+    QLineEdit* senderNameBox_ = nullptr;            // txtName
+    QLineEdit* senderIdBox_ = nullptr;              // txtID
+    QLineEdit* senderEMailBox_ = nullptr;           // txtEMail
+    QPushButton* saveSettingsButton_ = nullptr;     // Command4
+    QPlainTextEdit* offlineMessageBox_ = nullptr;   // txtMessage
+    QPushButton* sendMessageButton_ = nullptr;      // Command3
+    QLabel* messageLamp_ = nullptr;                 // Label11
+    QLabel* messageStateLabel_ = nullptr;           // lblMessage, also a lamp
     chat::PicturePanel* upperPicture_ = nullptr;
     chat::PicturePanel* lowerPicture_ = nullptr;
     platform::SocketControl* supportSocket_ = nullptr;

@@ -41,15 +41,15 @@ void SupportChatWindow::listen()
     // A port the system chose stays the listener's for the run.
     if (listening.ok())
         ports_.listener = supportSocket_->localPort();
-    listenPortBox->setText(QString::number(ports_.listener));
+    listenPortBox_->setText(QString::number(ports_.listener));
     if (listening.ok())
         return;
     // Ports below 1024 need privilege here: say so instead of staying deaf in silence.
     // The message line shows what fits on it; the reason is in its tip and in the log.
     const QString caption = QStringLiteral("Support chat cannot listen on port %1").arg(ports_.listener);
     const QString problem = caption + QStringLiteral(": ") + listening.description;
-    chatStateLabel->setText(caption);
-    chatStateLabel->setToolTip(problem);
+    chatStateLabel_->setText(caption);
+    chatStateLabel_->setToolTip(problem);
     logLine(toCp1252(problem));
 }
 
@@ -75,6 +75,11 @@ void SupportChatWindow::onConnectionRequest(int requestId)
 void SupportChatWindow::setSupportHostLookup(chat::HostLookup lookup)
 {
     supportHost_->setLookup(std::move(lookup));
+}
+
+void SupportChatWindow::setSupportHost(const QByteArray& host)
+{
+    supportHostBox_->setText(platform::fromCp1252(host));
 }
 
 void SupportChatWindow::runProgramStepLater(std::function<void()> step)

@@ -340,13 +340,6 @@ void MainWindow::openAddWebCamsPage()
             QStringLiteral("The page %1 could not be opened.").arg(platform::webServerPage(kAddWebCamsPage)));
 }
 
-void MainWindow::armToolbarReset(int intervalMs)
-{
-    platform::Timer& reset = *windows_.frames.frame().toolbarPictureReset;
-    reset.setInterval(intervalMs);
-    reset.setEnabled(true);
-}
-
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     askToShutDown(event);
@@ -380,7 +373,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event)
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    armToolbarReset(kToolbarResetFromBackgroundMs);
+    windows_.frames.frame().armToolbarPictureReset(kToolbarResetFromBackgroundMs);
     QWidget::mouseMoveEvent(event);
 }
 
@@ -413,7 +406,7 @@ void MainWindow::transmitterFrameMouseMove(Qt::MouseButtons buttons)
     else if (!std::exchange(stationHelpOpened_, true))
         openWebServerPage(kStationHelpPage);
     ui::toolbarState().setHighlightCleared(false);
-    armToolbarReset(kToolbarResetFromControlsMs);
+    windows_.frames.frame().armToolbarPictureReset(kToolbarResetFromControlsMs);
 }
 
 void MainWindow::enableTransmitterConnect()

@@ -112,8 +112,6 @@ protected:
 
 private:
     QWidget* createTransmitterFrame();
-    // Arms the frame's toolbar picture reset after a mouse move over the window.
-    void armToolbarReset(int intervalMs);
     void wireTransmitterControls();
     void showTransmitterFiles(const QList<QByteArray>& names);
     void createTimers();

@@ -6,7 +6,6 @@
 #include "platform/Codec.h"
 #include "platform/Launcher.h"
 #include "platform/Services.h"
-#include "platform/Timer.h"
 #include "ui/CommandRegistry.h"
 #include "ui/ToolbarState.h"
 
@@ -77,9 +76,7 @@ void TreeInteraction::mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers
 void TreeInteraction::mouseMoved()
 {
     ui::toolbarState().setHighlightCleared(false);
-    platform::Timer& reset = *windows_.frames.frame().toolbarPictureReset;
-    reset.setInterval(kToolbarResetMs);
-    reset.setEnabled(true);
+    windows_.frames.frame().armToolbarPictureReset(kToolbarResetMs);
 }
 
 // Without pictures the tree shows plus and minus signs and text only.

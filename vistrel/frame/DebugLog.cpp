@@ -1,5 +1,6 @@
 #include "frame/DebugLog.h"
 
+#include "platform/Codec.h"
 #include "ui/ObjectNames.h"
 
 #include <QPlainTextEdit>
@@ -9,11 +10,17 @@ DebugLog::DebugLog()
 {
     setWindowTitle(QStringLiteral("Debug"));
     auto* layout = new QVBoxLayout(this);
-    logView = new QPlainTextEdit(this);
-    logView->setReadOnly(true);
-    layout->addWidget(logView);
+    logView_ = new QPlainTextEdit(this);
+    logView_->setReadOnly(true);
+    layout->addWidget(logView_);
 
     ui::giveObjectNames({
-        {logView, "Text1"},
+        {logView_, "Text1"},
     });
+}
+
+void DebugLog::append(const QByteArray& text)
+{
+    logView_->moveCursor(QTextCursor::End);
+    logView_->insertPlainText(platform::fromCp1252(text));
 }

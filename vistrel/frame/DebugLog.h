@@ -1,6 +1,7 @@
 #pragma once
 // The hidden debug log: the start-up sequence appends one line for every failure it
 // meets. The window is never shown.
+#include <QByteArray>
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -10,5 +11,9 @@ class DebugLog : public QWidget {
 public:
     DebugLog();
 
-    QPlainTextEdit* logView = nullptr; // object name "Text1"; the start-up sequence appends to it
+    // Appends the text (one of the program's 8-bit texts) at the end of the log.
+    void append(const QByteArray& text);
+
+private:
+    QPlainTextEdit* logView_ = nullptr; // object name "Text1"
 };

@@ -29,18 +29,15 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include <optional>
 
-using platform::fromCp1252;
 using platform::twips;
 using Region = StartupSequence::Region;
 
@@ -102,11 +99,6 @@ QByteArray chatHostFromFetch(const QByteArray& fetched)
     return platform::trimBlanks(gLexmara.StripString(platform::trimBlanks(fetched), kCrLf));
 }
 
-void setBox(QLineEdit& box, const QByteArray& text)
-{
-    box.setText(fromCp1252(text));
-}
-
 int twipsOf(int pixels)
 {
     return pixels * platform::kTwipsPerPixel;
@@ -119,57 +111,60 @@ FrameWindow::FrameWindow(FrameWindows& windows) : windows_(windows)
     setWindowTitle(QStringLiteral("Larkspire"));
     gradientSettings().startColour = kGradientStartColour;
 
-    fileMenu = menuBar()->addMenu(QStringLiteral("File"));
-    exitAction = fileMenu->addAction(QStringLiteral("Exit"));
-    connect(exitAction, &QAction::triggered, this, &FrameWindow::exitProgram);
+    fileMenu_ = menuBar()->addMenu(QStringLiteral("File"));
+    exitAction_ = fileMenu_->addAction(QStringLiteral("Exit"));
+    connect(exitAction_, &QAction::triggered, this, &FrameWindow::exitProgram);
 
     auto* client = new QWidget(this);
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    toolbar = new ToolbarControl(client);
-    mdiArea = new QMdiArea(client);
-    mdiArea->setBackground(kClientAreaColour);
-    mdiArea->viewport()->setMouseTracking(true);
-    mdiArea->viewport()->installEventFilter(this);
-    layout->addWidget(toolbar);
-    layout->addWidget(mdiArea, 1);
+    toolbar_ = new ToolbarControl(client);
+    mdiArea_ = new QMdiArea(client);
+    mdiArea_->setBackground(kClientAreaColour);
+    mdiArea_->viewport()->setMouseTracking(true);
+    mdiArea_->viewport()->installEventFilter(this);
+    layout->addWidget(toolbar_);
+    layout->addWidget(mdiArea_, 1);
     setCentralWidget(client);
-    connect(toolbar, &ToolbarControl::mouseDown, this, &FrameWindow::pressToolbar);
+    connect(toolbar_, &ToolbarControl::mouseDown, this, &FrameWindow::pressToolbar);
     followCommandActions();
     setToolbarButtonRestorer([this](int button) {
-        toolbar->setButtonImage(button, ToolbarControl::PictureNormal);
-        toolbar->refresh();
+        toolbar_->setButtonImage(button, ToolbarControl::PictureNormal);
+        toolbar_->refresh();
     });
     setToolbarPictureChanger([this](int button, int picture) {
-        toolbar->setButtonImage(button, picture);
-        toolbar->refresh();
+        toolbar_->setButtonImage(button, picture);
+        toolbar_->refresh();
     });
 
-    addressFetch = new platform::HttpTransfer(this);
-    addressFetch->setTimeLimitMs(kAddressFetchLimitMs);
-    addressFetch->setSizeCap(kAddressFetchSizeCap);
-    connect(addressFetch, &platform::HttpTransfer::finished, this,
+    addressFetch_ = new platform::HttpTransfer(this);
+    addressFetch_->setTimeLimitMs(kAddressFetchLimitMs);
+    addressFetch_->setSizeCap(kAddressFetchSizeCap);
+    connect(addressFetch_, &platform::HttpTransfer::finished, this,
             [this](const platform::HttpTransfer::Result& result) {
                 addressFetched(result.ok ? result.body : QByteArray());
             });
 
-    holdOffTimer = new platform::OneShotTimer(this);
-    toolbarPictureReset = new platform::Timer(this);
-    statusClearTimer = new platform::Timer(this);
+    holdOffTimer_ = new platform::OneShotTimer(this);
+    toolbarPictureReset_ = new platform::Timer(this);
+    statusClearTimer_ = new platform::Timer(this);
     for (platform::Timer* timer :
-         {static_cast<platform::Timer*>(holdOffTimer), toolbarPictureReset, statusClearTimer}) {
+         {static_cast<platform::Timer*>(holdOffTimer_), toolbarPictureReset_, statusClearTimer_}) {
         timer->setEnabled(false);
         timer->setInterval(0);
     }
-    connect(holdOffTimer, &platform::Timer::tick, this, &FrameWindow::endHoldOff);
-    connect(toolbarPictureReset, &platform::Timer::tick, this, &FrameWindow::resetToolbarPictures);
-    connect(statusClearTimer, &platform::Timer::tick, this, &FrameWindow::clearMainStatus);
+    connect(holdOffTimer_, &platform::Timer::tick, this, &FrameWindow::endHoldOff);
+    connect(toolbarPictureReset_, &platform::Timer::tick, this, &FrameWindow::resetToolbarPictures);
+    connect(statusClearTimer_, &platform::Timer::tick, this, &FrameWindow::clearMainStatus);
 
     resize(twips(kClientWidthTwips), twips(kClientHeightTwips) + menuBar()->sizeHint().height());
 
     ui::giveObjectNames({
-        {toolbar, "Toolbar1"},
+        {toolbar_, "Toolbar1"},
+        {holdOffTimer_, "holdOffTimer"},
+        {toolbarPictureReset_, "toolbarPictureReset"},
+        {statusClearTimer_, "statusClearTimer"},
     });
 }
 
@@ -182,7 +177,7 @@ FrameWindow::~FrameWindow()
 QMdiSubWindow* FrameWindow::adoptMainWindow(QWidget& main)
 {
     mainWindow_ = &main;
-    QMdiSubWindow* sub = mdiArea->addSubWindow(&main);
+    QMdiSubWindow* sub = mdiArea_->addSubWindow(&main);
     sub->show();
     return sub;
 }
@@ -213,8 +208,8 @@ void FrameWindow::load()
          }},
         {9, Region::B,
          [this] {
-             statusClearTimer->setEnabled(true);
-             statusClearTimer->setInterval(kStatusClearMs);
+             statusClearTimer_->setEnabled(true);
+             statusClearTimer_->setInterval(kStatusClearMs);
              return 0;
          }},
         // The seen-replies cache, the options window and the reflector address.
@@ -231,10 +226,10 @@ void FrameWindow::load()
          }},
         // The sequence goes on when the fetch has ended (addressFetched).
         {13, Region::C,
-         [this] { return addressFetch->start(platform::webServerPage(kAddressPage)) ? StartupSequence::kPause : 0; }},
+         [this] { return addressFetch_->start(platform::webServerPage(kAddressPage)) ? StartupSequence::kPause : 0; }},
         {15, Region::C,
          [this, run] {
-             setBox(*windows_.chat.supportChat().supportHostBox, chatHostFromFetch(run->fetched));
+             windows_.chat.supportChat().setSupportHost(chatHostFromFetch(run->fetched));
              return 0;
          }},
         {16, Region::C, [run] { return run->fetched.isEmpty() ? 17 : 27; }},
@@ -288,11 +283,7 @@ void FrameWindow::load()
     };
 
     StartupSequence& sequence = startup_->sequence;
-    sequence.onFailure = [this] {
-        QPlainTextEdit& log = *windows_.debugLog().logView;
-        log.moveCursor(QTextCursor::End);
-        log.insertPlainText(fromCp1252(kDebugLine));
-    };
+    sequence.onFailure = [this] { windows_.debugLog().append(kDebugLine); };
     sequence.onFirstRun = [this] {
         // A marker that cannot be written only means the guide shows again next time.
         writeFirstRunMarker();
@@ -325,8 +316,8 @@ void FrameWindow::endStartupWhenFinished()
 void FrameWindow::startHoldOff()
 {
     holdOffOver_ = false;
-    holdOffTimer->setEnabled(true);
-    holdOffTimer->setInterval(kHoldOffMs);
+    holdOffTimer_->setEnabled(true);
+    holdOffTimer_->setInterval(kHoldOffMs);
 }
 
 void FrameWindow::endHoldOff()
@@ -391,7 +382,7 @@ void FrameWindow::exitProgram()
 
 bool FrameWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == mdiArea->viewport() && event->type() == QEvent::MouseMove)
+    if (watched == mdiArea_->viewport() && event->type() == QEvent::MouseMove)
         mouseMovedOverClientArea();
     return QMainWindow::eventFilter(watched, event);
 }
@@ -410,9 +401,9 @@ void FrameWindow::followCommandActions()
         if (position.separator)
             continue;
         QAction* action = ui::commands().action(position.command);
-        toolbar->setButtonEnabled(button, action->isEnabled());
-        connect(action, &QAction::changed, toolbar,
-                [this, button, action] { toolbar->setButtonEnabled(button, action->isEnabled()); });
+        toolbar_->setButtonEnabled(button, action->isEnabled());
+        connect(action, &QAction::changed, toolbar_,
+                [this, button, action] { toolbar_->setButtonEnabled(button, action->isEnabled()); });
     }
 }
 
@@ -429,7 +420,7 @@ void FrameWindow::pressToolbar(int button, int /*shift*/, float x, float /*y*/)
         return;
     }
     // A disabled button runs nothing: a second Connect during a login must not start.
-    if (button != 1 || !toolbar->isButtonEnabled(pressed))
+    if (button != 1 || !toolbar_->isButtonEnabled(pressed))
         return;
 
     ui::commands().run(position.command);
@@ -438,14 +429,14 @@ void FrameWindow::pressToolbar(int button, int /*shift*/, float x, float /*y*/)
     if (pressed == kToolbarDisconnectButton)
         reflectorSession().state().loggedIn = false;
 
-    toolbar->setButtonImage(pressed, ToolbarControl::PictureActive);
+    toolbar_->setButtonImage(pressed, ToolbarControl::PictureActive);
     setToolbarButtonActive(position, true);
     for (int other = 1; other <= kToolbarPositions; ++other) {
         const ToolbarPosition& otherPosition = toolbarPosition(other);
         if (other == pressed || otherPosition.separator)
             continue;
         setToolbarButtonActive(otherPosition, false);
-        toolbar->setButtonImage(other, ToolbarControl::PictureNormal);
+        toolbar_->setButtonImage(other, ToolbarControl::PictureNormal);
     }
 
     if (pressed == kToolbarConnectButton || pressed == kToolbarDisconnectButton)
@@ -459,10 +450,16 @@ void FrameWindow::resetToolbarPictures()
     for (int position = 1; position <= kToolbarPositions; ++position) {
         const ToolbarPosition& button = toolbarPosition(position);
         if (!button.separator && !isToolbarButtonActive(button))
-            toolbar->setButtonImage(position, ToolbarControl::PictureNormal);
+            toolbar_->setButtonImage(position, ToolbarControl::PictureNormal);
     }
-    toolbar->refresh();
+    toolbar_->refresh();
     ui::toolbarState().setHighlightCleared(true);
-    toolbarPictureReset->setInterval(0);
-    toolbarPictureReset->setEnabled(false);
+    toolbarPictureReset_->setInterval(0);
+    toolbarPictureReset_->setEnabled(false);
+}
+
+void FrameWindow::armToolbarPictureReset(int ms)
+{
+    toolbarPictureReset_->setInterval(ms);
+    toolbarPictureReset_->setEnabled(true);
 }

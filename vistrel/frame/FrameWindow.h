@@ -47,21 +47,14 @@ public:
     void pressToolbar(int button, int shift, float x, float y);
     // The toolbar's picture reset.
     void resetToolbarPictures();
+    // Starts the count to the toolbar's picture reset afresh: it comes ms from now.
+    void armToolbarPictureReset(int ms);
 
     // False for 2000 ms after the start-up and after every activation.
     bool holdOffOver() const { return holdOffOver_; }
 
-    ToolbarControl* toolbar = nullptr;
-    QMdiArea* mdiArea = nullptr;
-    platform::HttpTransfer* addressFetch = nullptr; // fetches the reflector address
-    platform::OneShotTimer* holdOffTimer = nullptr; // ends the hold-off
-    platform::Timer* toolbarPictureReset = nullptr; // toolbar picture reset
-    platform::Timer* statusClearTimer = nullptr;    // clears the main window's status text
-    QMenu* fileMenu = nullptr;
-    QAction* exitAction = nullptr;
-
 signals:
-    // statusClearTimer's tick: the main window's status text is due to be emptied.
+    // The status clearing timer's tick: the main window's status text is due to be emptied.
     void statusClearDue();
     // The toolbar's Connect or Disconnect ran its command: the menus and the toolbar
     // are to show the connected (true) or disconnected state.
@@ -89,6 +82,15 @@ private:
     void startHoldOff();
     void followCommandActions();
 
+    // Tests find the toolbar as "Toolbar1" and the timers by the names of their roles.
+    ToolbarControl* toolbar_ = nullptr;
+    QMdiArea* mdiArea_ = nullptr;
+    platform::HttpTransfer* addressFetch_ = nullptr; // fetches the reflector address
+    platform::OneShotTimer* holdOffTimer_ = nullptr; // ends the hold-off
+    platform::Timer* toolbarPictureReset_ = nullptr; // toolbar picture reset
+    platform::Timer* statusClearTimer_ = nullptr;    // clears the main window's status text
+    QMenu* fileMenu_ = nullptr;
+    QAction* exitAction_ = nullptr;
     FrameWindows& windows_;
     bool holdOffOver_ = true;
     QPointer<QWidget> mainWindow_;

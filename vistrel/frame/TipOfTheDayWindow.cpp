@@ -36,51 +36,52 @@ TipOfTheDayWindow::TipOfTheDayWindow()
     setWindowTitle(QStringLiteral("Tip of the Day"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    tipPanel = new QWidget(this);
-    tipPanel->setAutoFillBackground(true);
-    QPalette white = tipPanel->palette();
+    tipPanel_ = new QWidget(this);
+    tipPanel_->setAutoFillBackground(true);
+    QPalette white = tipPanel_->palette();
     white.setColor(QPalette::Window, Qt::white);
-    tipPanel->setPalette(white);
-    tipHeading = new QLabel(QStringLiteral("Did you know..."), tipPanel);
-    tipPicture = new QLabel(tipPanel);
-    tipPicture->setAlignment(Qt::AlignCenter);
-    auto* panel = new QVBoxLayout(tipPanel);
-    panel->addWidget(tipHeading);
-    panel->addWidget(tipPicture, 1);
+    tipPanel_->setPalette(white);
+    tipHeading_ = new QLabel(QStringLiteral("Did you know..."), tipPanel_);
+    tipPicture_ = new QLabel(tipPanel_);
+    tipPicture_->setAlignment(Qt::AlignCenter);
+    auto* panel = new QVBoxLayout(tipPanel_);
+    panel->addWidget(tipHeading_);
+    panel->addWidget(tipPicture_, 1);
 
-    showAtStartupBox = new QCheckBox(QStringLiteral("&Show Tips at Startup"), this);
-    showAtStartupBox->setChecked(true);
-    nextTipButton = new QPushButton(QStringLiteral("&Next Tip"), this);
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    showAtStartupBox_ = new QCheckBox(QStringLiteral("&Show Tips at Startup"), this);
+    showAtStartupBox_->setChecked(true);
+    nextTipButton_ = new QPushButton(QStringLiteral("&Next Tip"), this);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(nextTipButton);
-    buttons->addWidget(okButton);
+    buttons->addWidget(nextTipButton_);
+    buttons->addWidget(okButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tipPanel, 1);
-    layout->addWidget(showAtStartupBox);
+    layout->addWidget(tipPanel_, 1);
+    layout->addWidget(showAtStartupBox_);
     layout->addLayout(buttons);
 
     // There is one tip picture, so Next Tip has nothing else to show.
-    connect(showAtStartupBox, &QCheckBox::toggled, this, &TipOfTheDayWindow::storeTipSwitch);
-    connect(okButton, &QPushButton::clicked, this, &QWidget::hide);
+    connect(showAtStartupBox_, &QCheckBox::toggled, this, &TipOfTheDayWindow::storeTipSwitch);
+    connect(okButton_, &QPushButton::clicked, this, &QWidget::hide);
 
-    pictureFetch = new platform::HttpTransfer(this);
-    pictureFetch->setTimeLimitMs(kPictureFetchLimitMs);
-    pictureFetch->setSizeCap(kPictureSizeCap);
-    connect(pictureFetch, &platform::HttpTransfer::finished, this,
+    pictureFetch_ = new platform::HttpTransfer(this);
+    pictureFetch_->setTimeLimitMs(kPictureFetchLimitMs);
+    pictureFetch_->setSizeCap(kPictureSizeCap);
+    connect(pictureFetch_, &platform::HttpTransfer::finished, this,
             [this](const platform::HttpTransfer::Result& result) {
                 if (result.ok)
                     showPicture(result.body);
             });
 
     ui::giveObjectNames({
-        {tipPanel, "Picture1"},
-        {tipHeading, "Label1"},
-        {tipPicture, "AniGIF1"},
-        {showAtStartupBox, "chkLoadTipsAtStartup"},
-        {nextTipButton, "cmdNextTip"},
-        {okButton, "cmdOK"},
+        {tipPanel_, "Picture1"},
+        {tipHeading_, "Label1"},
+        {tipPicture_, "AniGIF1"},
+        {showAtStartupBox_, "chkLoadTipsAtStartup"},
+        {nextTipButton_, "cmdNextTip"},
+        {okButton_, "cmdOK"},
+        {pictureFetch_, "pictureFetch"},
     });
 }
 
@@ -106,9 +107,9 @@ void TipOfTheDayWindow::showTip(QWidget& frame)
     resize(twips(kWidthTwips), twips(kHeightTwips));
     // A switch that is on leaves the box ticked, so nothing is stored again.
     if (const std::optional<bool> on = storedSwitch())
-        showAtStartupBox->setChecked(*on);
-    if (!pictureFetch->busy())
-        pictureFetch->start(platform::webServerPage(kPicturePage));
+        showAtStartupBox_->setChecked(*on);
+    if (!pictureFetch_->busy())
+        pictureFetch_->start(platform::webServerPage(kPicturePage));
     ui::showInFrontOf(*this, frame);
 }
 
@@ -133,7 +134,7 @@ void TipOfTheDayWindow::showPicture(const QByteArray& picture)
         return;
     }
     movie_ = movie;
-    tipPicture->setMovie(movie_);
+    tipPicture_->setMovie(movie_);
     movie_->start();
 }
 

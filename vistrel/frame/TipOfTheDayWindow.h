@@ -47,14 +47,6 @@ public:
     // than 0, or no stored value. Nothing when the stored text is not a number.
     static std::optional<bool> storedSwitch();
 
-    QWidget* tipPanel = nullptr;
-    QLabel* tipHeading = nullptr;
-    QLabel* tipPicture = nullptr;
-    QCheckBox* showAtStartupBox = nullptr;
-    QPushButton* nextTipButton = nullptr;
-    QPushButton* okButton = nullptr;
-    platform::HttpTransfer* pictureFetch = nullptr;
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -62,6 +54,13 @@ private:
     void storeTipSwitch(bool ticked);
     void showPicture(const QByteArray& picture);
 
+    QWidget* tipPanel_ = nullptr;
+    QLabel* tipHeading_ = nullptr;
+    QLabel* tipPicture_ = nullptr;
+    QCheckBox* showAtStartupBox_ = nullptr;
+    QPushButton* nextTipButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    platform::HttpTransfer* pictureFetch_ = nullptr;
     QByteArray pictureBytes_;
     QBuffer pictureBuffer_;
     QMovie* movie_ = nullptr;

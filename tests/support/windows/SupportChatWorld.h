@@ -53,7 +53,7 @@ struct SupportChatWorld {
         }
         addSupportChatSection(world.folder().settings().filePath(), ports);
         control<QLineEdit>(testWindows().link.userSettings(), "txtUserName")->setText(QStringLiteral("ann"));
-        window().supportHostBox->setText(QStringLiteral("127.0.0.1"));
+        control<QLineEdit>(window(), "txtChatIP")->setText(QStringLiteral("127.0.0.1"));
         // After the window's own handler, which has read the chunk by then, and after the
         // program step it may have left to run from the event loop.
         QObject::connect(&window().supportConnection(), &platform::SocketControl::dataArrival,
