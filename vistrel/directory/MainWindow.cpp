@@ -398,7 +398,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-// Also List1_MouseMove: the transmitter frame and its list behave alike.
+// A mouse move over the transmitter frame or its file list: both behave alike.
 void MainWindow::transmitterFrameMouseMove(Qt::MouseButtons buttons)
 {
     if (buttons != Qt::RightButton)
