@@ -239,9 +239,13 @@ void SocketControl::releaseConnection()
         return;
     }
     // A graceful end writes what is still queued first; the socket goes once it is done,
-    // or after the linger time if the peer stops reading.
+    // or after the linger time if the peer stops reading. The linger timer is the
+    // socket's own, so it goes with the socket and never outlives it.
     connect(old, &QAbstractSocket::disconnected, old, &QObject::deleteLater);
-    QTimer::singleShot(scaledMs(kCloseLingerMs), old, &QObject::deleteLater);
+    auto* linger = new QTimer(old);
+    linger->setSingleShot(true);
+    connect(linger, &QTimer::timeout, old, &QObject::deleteLater);
+    linger->start(scaledMs(kCloseLingerMs));
     old->disconnectFromHost();
 }
 

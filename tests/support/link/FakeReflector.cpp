@@ -2,8 +2,6 @@
 
 #include "common/Lexmara.h"
 
-#include <QTimer>
-
 #include <algorithm>
 #include <utility>
 
@@ -154,7 +152,7 @@ void FakeReflector::play(int connection, const Reply& reply, int writeIndex)
         return;
     }
     const Write& write = reply.writes[writeIndex];
-    QTimer::singleShot(write.delayMs, this, [this, connection, reply, writeIndex] {
+    later(write.delayMs, [this, connection, reply, writeIndex] {
         if (!sendUnsolicited(connection, reply.writes[writeIndex].bytes))
             return;
         play(connection, reply, writeIndex + 1);

@@ -1,7 +1,5 @@
 #include "FakeTransmitter.h"
 
-#include <QTimer>
-
 #include <algorithm>
 
 const QList<QByteArray> FakeTransmitter::kRequestTags = {"/FileList/", "/Modem/", "/Cable/", "/VF/", "/Stop/"};
@@ -97,7 +95,7 @@ void FakeTransmitter::play(int connection, const Reply& reply, int pieceIndex)
         return;
     }
     const int delayMs = pieceIndex == 0 ? reply.delayMs : kPieceGapMs;
-    QTimer::singleShot(delayMs, this, [this, connection, reply, pieceIndex] {
+    later(delayMs, [this, connection, reply, pieceIndex] {
         if (sendUnsolicited(connection, reply.pieces[pieceIndex]))
             play(connection, reply, pieceIndex + 1);
     });

@@ -56,6 +56,17 @@ void QuietGapServer::recordRequest(int connection, int request)
     emit requestReceived(request);
 }
 
+void QuietGapServer::later(int ms, std::function<void()> step)
+{
+    auto* timer = new QTimer(this);
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, this, [timer, step = std::move(step)] {
+        timer->deleteLater();
+        step();
+    });
+    timer->start(ms);
+}
+
 void QuietGapServer::onNewConnection()
 {
     while (QTcpSocket* socket = server_.nextPendingConnection()) {

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QTcpServer>
 
+#include <functional>
+
 class QTcpSocket;
 class QTimer;
 
@@ -52,6 +54,9 @@ protected:
     bool writeTo(int connection, const QByteArray& bytes);
     // Notes that the request numbered `request` came on the connection, and tells it.
     void recordRequest(int connection, int request);
+    // Runs step after ms on a timer of the fake's own, which goes with the fake: a reply
+    // still due when a test ends leaves nothing behind.
+    void later(int ms, std::function<void()> step);
 
     // The bytes a connection gathered (never empty).
     virtual void takeBytes(int connection, const QByteArray& bytes) = 0;
