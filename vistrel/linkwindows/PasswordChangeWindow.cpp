@@ -55,46 +55,46 @@ PasswordChangeWindow::PasswordChangeWindow(UserSettingsWindow& userSettings)
         QStringLiteral("You must be logged into the Larkspire Server before you can change your password."), this);
     auto* oldCaption = plainLabel(QStringLiteral("Old Password"), this);
     auto* newCaption = plainLabel(QStringLiteral("New Password"), this);
-    oldPassword = new QLineEdit(this);
-    oldPassword->setEchoMode(QLineEdit::Password);
-    newPassword = new QLineEdit(this);
-    sendButton = new QPushButton(QStringLiteral("Send update"), this);
-    statusBar = new PanelStatusBar(1, this);
+    oldPassword_ = new QLineEdit(this);
+    oldPassword_->setEchoMode(QLineEdit::Password);
+    newPassword_ = new QLineEdit(this);
+    sendButton_ = new QPushButton(QStringLiteral("Send update"), this);
+    statusBar_ = new PanelStatusBar(1, this);
 
     grid->addWidget(note, 0, 0, 1, 3);
     grid->addWidget(oldCaption, 1, 0);
-    grid->addWidget(oldPassword, 1, 1);
+    grid->addWidget(oldPassword_, 1, 1);
     grid->addWidget(newCaption, 2, 0);
-    grid->addWidget(newPassword, 2, 1);
-    grid->addWidget(sendButton, 1, 2, 2, 1);
-    grid->addWidget(statusBar, 3, 0, 1, 3);
+    grid->addWidget(newPassword_, 2, 1);
+    grid->addWidget(sendButton_, 1, 2, 2, 1);
+    grid->addWidget(statusBar_, 3, 0, 1, 3);
 
-    openHelpOnRightClick(*this, {sendButton, note, oldCaption, newCaption, oldPassword, newPassword, statusBar},
+    openHelpOnRightClick(*this, {sendButton_, note, oldCaption, newCaption, oldPassword_, newPassword_, statusBar_},
                          QString::fromLatin1(kHelpPage));
-    connect(sendButton, &QPushButton::clicked, this, &PasswordChangeWindow::sendUpdate);
+    connect(sendButton_, &QPushButton::clicked, this, &PasswordChangeWindow::sendUpdate);
 
     ui::giveObjectNames({
         {note, "Label3"},
         {oldCaption, "Label2"},
         {newCaption, "Label1"},
-        {oldPassword, "txtOldPassword"},
-        {newPassword, "txtNewPassword"},
-        {sendButton, "Command1"},
-        {statusBar, "StatusBar1"},
+        {oldPassword_, "txtOldPassword"},
+        {newPassword_, "txtNewPassword"},
+        {sendButton_, "Command1"},
+        {statusBar_, "StatusBar1"},
     });
 }
 
 void PasswordChangeWindow::load()
 {
     resize(platform::twips(kWidthTwips), platform::twips(kHeightTwips));
-    oldPassword->setText(userSettings_.password());
+    oldPassword_->setText(userSettings_.password());
 }
 
 void PasswordChangeWindow::open()
 {
     if (!isVisible()) {
-        newPassword->clear();
-        statusBar->setPanelText(1, {});
+        newPassword_->clear();
+        statusBar_->setPanelText(1, {});
         load();
     }
     setWindowState(Qt::WindowNoState);
@@ -103,25 +103,25 @@ void PasswordChangeWindow::open()
 
 void PasswordChangeWindow::sendUpdate()
 {
-    if (const QString reason = whyRefused(newPassword->text()); !reason.isEmpty()) {
+    if (const QString reason = whyRefused(newPassword_->text()); !reason.isEmpty()) {
         platform::dialogs().messageBox(reason, platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
         return;
     }
-    reflectorSession().sendPasswordChange(toCp1252(userSettings_.userName()), toCp1252(newPassword->text()),
-                                          toCp1252(oldPassword->text()));
+    reflectorSession().sendPasswordChange(toCp1252(userSettings_.userName()), toCp1252(newPassword_->text()),
+                                          toCp1252(oldPassword_->text()));
 }
 
 void PasswordChangeWindow::showStatus(const QByteArray& text)
 {
     if (isVisible())
-        statusBar->setPanelText(1, text);
+        statusBar_->setPanelText(1, text);
 }
 
 void PasswordChangeWindow::showAnswer(const QByteArray& outcome)
 {
     if (!isVisible())
         return;
-    statusBar->setPanelText(1, outcome);
+    statusBar_->setPanelText(1, outcome);
     close();
 }
 

@@ -36,10 +36,10 @@ public:
     void showAnswer(const QByteArray& outcome);
 
 private:
-    QLineEdit* oldPassword = nullptr;  // shown as asterisks, editable
-    QLineEdit* newPassword = nullptr;  // shown in clear
-    QPushButton* sendButton = nullptr; // "Send update"
-    PanelStatusBar* statusBar = nullptr;
+    QLineEdit* oldPassword_ = nullptr;  // shown as asterisks, editable
+    QLineEdit* newPassword_ = nullptr;  // shown in clear
+    QPushButton* sendButton_ = nullptr; // "Send update"
+    PanelStatusBar* statusBar_ = nullptr;
     UserSettingsWindow& userSettings_;
 };
 

@@ -44,27 +44,27 @@ ServerSettingsWindow::ServerSettingsWindow() : ProgramWindow(ToolbarButton{kTool
 
     auto* serverInfo = new QGroupBox(QStringLiteral("Server Info"), this);
     auto* fields = new QFormLayout(serverInfo);
-    reflectorAddressBox = new QLineEdit(serverInfo);
-    backupReflectorAddressBox = new QLineEdit(serverInfo);
-    reflectorPortBox = portBox(serverInfo);
-    viewerPortBox = portBox(serverInfo);
-    viewerPortBox->setEnabled(false);
-    fields->addRow(QStringLiteral("DB Server Name/IP Address"), reflectorAddressBox);
-    fields->addRow(QStringLiteral("Backup Server Name/IP Address"), backupReflectorAddressBox);
-    fields->addRow(QStringLiteral("Reflector Port #"), reflectorPortBox);
-    fields->addRow(QStringLiteral("Transmitter Port #  "), viewerPortBox);
+    reflectorAddressBox_ = new QLineEdit(serverInfo);
+    backupReflectorAddressBox_ = new QLineEdit(serverInfo);
+    reflectorPortBox_ = portBox(serverInfo);
+    viewerPortBox_ = portBox(serverInfo);
+    viewerPortBox_->setEnabled(false);
+    fields->addRow(QStringLiteral("DB Server Name/IP Address"), reflectorAddressBox_);
+    fields->addRow(QStringLiteral("Backup Server Name/IP Address"), backupReflectorAddressBox_);
+    fields->addRow(QStringLiteral("Reflector Port #"), reflectorPortBox_);
+    fields->addRow(QStringLiteral("Transmitter Port #  "), viewerPortBox_);
     layout->addWidget(serverInfo);
 
-    saveButton = new QPushButton(QStringLiteral("Save Settings"), this);
+    saveButton_ = new QPushButton(QStringLiteral("Save Settings"), this);
 
-    ui::giveObjectNames({{reflectorAddressBox, "txtIPAddress"},
-                         {backupReflectorAddressBox, "txtIPAddressBackUp"},
-                         {reflectorPortBox, "txtPort"},
-                         {viewerPortBox, "txtViewerPort"},
-                         {saveButton, "Command1"}});
-    makeGraphicalButton(*saveButton);
-    layout->addWidget(saveButton, 0, Qt::AlignHCenter);
-    connect(saveButton, &QPushButton::clicked, this, &ServerSettingsWindow::save);
+    ui::giveObjectNames({{reflectorAddressBox_, "txtIPAddress"},
+                         {backupReflectorAddressBox_, "txtIPAddressBackUp"},
+                         {reflectorPortBox_, "txtPort"},
+                         {viewerPortBox_, "txtViewerPort"},
+                         {saveButton_, "Command1"}});
+    makeGraphicalButton(*saveButton_);
+    layout->addWidget(saveButton_, 0, Qt::AlignHCenter);
+    connect(saveButton_, &QPushButton::clicked, this, &ServerSettingsWindow::save);
 }
 
 void ServerSettingsWindow::load()
@@ -78,7 +78,7 @@ void ServerSettingsWindow::load()
 void ServerSettingsWindow::save()
 {
     const platform::FileWriteResult written = writeServerSettingsFile(
-        {platform::toCp1252(reflectorAddressBox->text()), platform::toCp1252(backupReflectorAddressBox->text())});
+        {platform::toCp1252(reflectorAddressBox_->text()), platform::toCp1252(backupReflectorAddressBox_->text())});
     if (!written) {
         platform::dialogs().messageBox(written.errorDescription);
         return;
@@ -89,36 +89,36 @@ void ServerSettingsWindow::save()
 
 QString ServerSettingsWindow::primaryAddress() const
 {
-    return reflectorAddressBox->text();
+    return reflectorAddressBox_->text();
 }
 
 QString ServerSettingsWindow::backupAddress() const
 {
-    return backupReflectorAddressBox->text();
+    return backupReflectorAddressBox_->text();
 }
 
 QString ServerSettingsWindow::portText() const
 {
-    return reflectorPortBox->text();
+    return reflectorPortBox_->text();
 }
 
 QString ServerSettingsWindow::viewerPortText() const
 {
-    return viewerPortBox->text();
+    return viewerPortBox_->text();
 }
 
 void ServerSettingsWindow::setAddresses(const QByteArray& primary, const QByteArray& backup)
 {
-    reflectorAddressBox->setText(platform::fromCp1252(primary));
-    backupReflectorAddressBox->setText(platform::fromCp1252(backup));
+    reflectorAddressBox_->setText(platform::fromCp1252(primary));
+    backupReflectorAddressBox_->setText(platform::fromCp1252(backup));
 }
 
 void ServerSettingsWindow::setReflectorPort(int port)
 {
-    reflectorPortBox->setText(QString::number(port));
+    reflectorPortBox_->setText(QString::number(port));
 }
 
 void ServerSettingsWindow::setViewerPort(int port)
 {
-    viewerPortBox->setText(QString::number(port));
+    viewerPortBox_->setText(QString::number(port));
 }

@@ -33,9 +33,9 @@ public:
     void setViewerPort(int port);
 
 private:
-    QLineEdit* reflectorAddressBox = nullptr;       // the main reflector's host name or address
-    QLineEdit* backupReflectorAddressBox = nullptr; // the backup reflector's host name or address
-    QLineEdit* reflectorPortBox = nullptr;          // the port of every reflector connection
-    QLineEdit* viewerPortBox = nullptr;             // the transmitter channel's port (not editable)
-    QPushButton* saveButton = nullptr;              // "Save Settings"
+    QLineEdit* reflectorAddressBox_ = nullptr;       // the main reflector's host name or address
+    QLineEdit* backupReflectorAddressBox_ = nullptr; // the backup reflector's host name or address
+    QLineEdit* reflectorPortBox_ = nullptr;          // the port of every reflector connection
+    QLineEdit* viewerPortBox_ = nullptr;             // the transmitter channel's port (not editable)
+    QPushButton* saveButton_ = nullptr;              // "Save Settings"
 };

@@ -165,50 +165,50 @@ StatusWindow::StatusWindow() : ProgramWindow(ToolbarButton{kToolbarButton, kTool
     auto* logHeader = new QHBoxLayout;
     logHeader->addWidget(new QLabel(QStringLiteral("Status Log"), this));
     logHeader->addStretch(1);
-    logLevelHighBox = new QCheckBox(QStringLiteral("Log Level = High "), this);
-    logHeader->addWidget(logLevelHighBox);
+    logLevelHighBox_ = new QCheckBox(QStringLiteral("Log Level = High "), this);
+    logHeader->addWidget(logLevelHighBox_);
     layout->addLayout(logHeader);
 
-    logView = new QPlainTextEdit(this);
-    logView->setReadOnly(true);
-    logView->setLineWrapMode(QPlainTextEdit::NoWrap);
-    logView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    logView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    layout->addWidget(logView, 1);
+    logView_ = new QPlainTextEdit(this);
+    logView_->setReadOnly(true);
+    logView_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    logView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    logView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    layout->addWidget(logView_, 1);
 
-    statusPageFetch = new platform::HttpTransfer(this);
-    statusPageFetch->setTimeLimitMs(kFetchTimeLimitMs);
-    statusPageFetch->setSizeCap(kStatusPageSizeCap);
+    statusPageFetch_ = new platform::HttpTransfer(this);
+    statusPageFetch_->setTimeLimitMs(kFetchTimeLimitMs);
+    statusPageFetch_->setSizeCap(kStatusPageSizeCap);
 
     ui::giveObjectNames({
-        {logView, "txtStatus"},
-        {reflectorAddressLabel, "lblReflectorAddr"},
-        {reflectorPortLabel, "lblReflectorPort"},
-        {directoryServerAddressLabel, "lblDBServerIPAddr"},
-        {segment1Marker, "imgSegment1SendData"},
-        {segment2Marker, "imgSegment2SendData"},
-        {segment4aMarker, "imgSegment4aSendData"},
-        {segment4bMarker, "imgSegment4bSendData"},
-        {segment5aMarker, "imgSegment5aSendData"},
-        {segment5bMarker, "imgSegment5bSendData"},
-        {logLevelHighBox, "Check1"},
-        {refreshButton, "Command1"},
-        {serverStateText, "Label8"},
-        {reflectorPicture, "Image1"},
-        {clientPicture, "Image2"},
-        {bottomPicture, "Image3"},
-        {serverPicture, "AniGIF1"},
-        {statusPageFetch, "Inet1"},
+        {logView_, "txtStatus"},
+        {reflectorAddressLabel_, "lblReflectorAddr"},
+        {reflectorPortLabel_, "lblReflectorPort"},
+        {directoryServerAddressLabel_, "lblDBServerIPAddr"},
+        {segment1Marker_, "imgSegment1SendData"},
+        {segment2Marker_, "imgSegment2SendData"},
+        {segment4aMarker_, "imgSegment4aSendData"},
+        {segment4bMarker_, "imgSegment4bSendData"},
+        {segment5aMarker_, "imgSegment5aSendData"},
+        {segment5bMarker_, "imgSegment5bSendData"},
+        {logLevelHighBox_, "Check1"},
+        {refreshButton_, "Command1"},
+        {serverStateText_, "Label8"},
+        {reflectorPicture_, "Image1"},
+        {clientPicture_, "Image2"},
+        {bottomPicture_, "Image3"},
+        {serverPicture_, "AniGIF1"},
+        {statusPageFetch_, "Inet1"},
     });
-    connect(logLevelHighBox, &QCheckBox::stateChanged, this, &StatusWindow::setLogLevel);
-    connect(refreshButton, &QPushButton::clicked, this, &StatusWindow::refresh);
-    connect(statusPageFetch, &platform::HttpTransfer::finished, this,
+    connect(logLevelHighBox_, &QCheckBox::stateChanged, this, &StatusWindow::setLogLevel);
+    connect(refreshButton_, &QPushButton::clicked, this, &StatusWindow::refresh);
+    connect(statusPageFetch_, &platform::HttpTransfer::finished, this,
             [this](const platform::HttpTransfer::Result& result) { onStatusPage(result.ok, result.body); });
 }
 
 StatusWindow::~StatusWindow()
 {
-    serverPicture->setMovie(nullptr);
+    serverPicture_->setMovie(nullptr);
 }
 
 QWidget* StatusWindow::createDiagram()
@@ -216,10 +216,10 @@ QWidget* StatusWindow::createDiagram()
     auto* diagram = new QWidget(this);
     diagram->setFixedSize(twips(kDiagramWidthTwips), twips(kDiagramHeightTwips));
 
-    clientPicture = diagramPicture(diagram, QStyle::SP_ComputerIcon, 240, 360);
-    reflectorPicture = diagramPicture(diagram, QStyle::SP_DriveNetIcon, 6000, 360);
-    bottomPicture = diagramPicture(diagram, QStyle::SP_ComputerIcon, 3240, 2820);
-    for (QLabel* picture : {clientPicture, bottomPicture}) {
+    clientPicture_ = diagramPicture(diagram, QStyle::SP_ComputerIcon, 240, 360);
+    reflectorPicture_ = diagramPicture(diagram, QStyle::SP_DriveNetIcon, 6000, 360);
+    bottomPicture_ = diagramPicture(diagram, QStyle::SP_ComputerIcon, 3240, 2820);
+    for (QLabel* picture : {clientPicture_, bottomPicture_}) {
         picture->setToolTip(kHelpToolTip);
         picture->installEventFilter(this);
     }
@@ -266,13 +266,13 @@ void StatusWindow::createMarkers(QWidget* diagram)
         created->hide();
         return created;
     };
-    segment1Marker = marker(Direction::Right, twipsRect(3180, 420, 720, 360));
-    segment2Marker = marker(Direction::Left, twipsRect(3180, 780, 720, 360));
-    segment4aMarker = marker(Direction::Left, twipsRect(1680, 3120, 720, 360));
-    segment4bMarker = marker(Direction::Up, twipsRect(360, 1680, 360, 720));
-    segment5aMarker = marker(Direction::Right, twipsRect(1680, 2880, 720, 360));
-    segment5bMarker = marker(Direction::Down, twipsRect(600, 2040, 360, 720));
-    for (TrafficMarker* withHelp : {segment2Marker, segment5aMarker, segment5bMarker})
+    segment1Marker_ = marker(Direction::Right, twipsRect(3180, 420, 720, 360));
+    segment2Marker_ = marker(Direction::Left, twipsRect(3180, 780, 720, 360));
+    segment4aMarker_ = marker(Direction::Left, twipsRect(1680, 3120, 720, 360));
+    segment4bMarker_ = marker(Direction::Up, twipsRect(360, 1680, 360, 720));
+    segment5aMarker_ = marker(Direction::Right, twipsRect(1680, 2880, 720, 360));
+    segment5bMarker_ = marker(Direction::Down, twipsRect(600, 2040, 360, 720));
+    for (TrafficMarker* withHelp : {segment2Marker_, segment5aMarker_, segment5bMarker_})
         withHelp->installEventFilter(this);
 }
 
@@ -282,27 +282,27 @@ QWidget* StatusWindow::createServerPanel()
     auto* column = new QVBoxLayout(panel);
 
     column->addWidget(new QLabel(QStringLiteral("Server Status"), panel));
-    serverPicture = new QLabel(panel);
-    serverPicture->setFixedSize(twips(1440), twips(960));
-    serverPicture->setAlignment(Qt::AlignCenter);
-    column->addWidget(serverPicture);
-    serverStateText = new QLabel(panel);
-    column->addWidget(serverStateText);
-    refreshButton = new QPushButton(QStringLiteral("Refresh"), panel);
-    column->addWidget(refreshButton, 0, Qt::AlignLeft);
+    serverPicture_ = new QLabel(panel);
+    serverPicture_->setFixedSize(twips(1440), twips(960));
+    serverPicture_->setAlignment(Qt::AlignCenter);
+    column->addWidget(serverPicture_);
+    serverStateText_ = new QLabel(panel);
+    column->addWidget(serverStateText_);
+    refreshButton_ = new QPushButton(QStringLiteral("Refresh"), panel);
+    column->addWidget(refreshButton_, 0, Qt::AlignLeft);
     column->addSpacing(twips(240));
 
     auto* lastAttempt = new QFormLayout;
-    reflectorAddressLabel = new QLabel(panel);
-    reflectorAddressLabel->setWordWrap(true);
-    reflectorPortLabel = new QLabel(panel);
-    lastAttempt->addRow(QStringLiteral("Relector Address = "), reflectorAddressLabel);
-    lastAttempt->addRow(QStringLiteral("Reflector Port ="), reflectorPortLabel);
+    reflectorAddressLabel_ = new QLabel(panel);
+    reflectorAddressLabel_->setWordWrap(true);
+    reflectorPortLabel_ = new QLabel(panel);
+    lastAttempt->addRow(QStringLiteral("Relector Address = "), reflectorAddressLabel_);
+    lastAttempt->addRow(QStringLiteral("Reflector Port ="), reflectorPortLabel_);
     column->addLayout(lastAttempt);
     column->addStretch(1);
 
-    directoryServerAddressLabel = new QLabel(panel);
-    directoryServerAddressLabel->hide();
+    directoryServerAddressLabel_ = new QLabel(panel);
+    directoryServerAddressLabel_->hide();
     return panel;
 }
 
@@ -316,9 +316,9 @@ void StatusWindow::load()
     }
     for (LampPiece* green : greenLamps)
         green->hide();
-    segment1Marker->hide();
-    segment4aMarker->hide();
-    segment4bMarker->hide();
+    segment1Marker_->hide();
+    segment4aMarker_->hide();
+    segment4bMarker_->hide();
     setWindowState(Qt::WindowMinimized);
 }
 
@@ -342,29 +342,29 @@ void StatusWindow::showMarker(ReflectorSession::Marker which, bool visible)
 
 void StatusWindow::showAttemptAddress(const QString& address)
 {
-    reflectorAddressLabel->setText(address);
+    reflectorAddressLabel_->setText(address);
 }
 
 void StatusWindow::showAttemptPort(const QString& port)
 {
-    reflectorPortLabel->setText(port);
+    reflectorPortLabel_->setText(port);
 }
 
 void StatusWindow::showOutsideAddress(const QByteArray& address)
 {
-    directoryServerAddressLabel->setText(platform::fromCp1252(address));
+    directoryServerAddressLabel_->setText(platform::fromCp1252(address));
 }
 
 TrafficMarker* StatusWindow::marker(ReflectorSession::Marker which) const
 {
     using Marker = ReflectorSession::Marker;
     switch (which) {
-    case Marker::Segment1: return segment1Marker;
-    case Marker::Segment2: return segment2Marker;
-    case Marker::Segment4Left: return segment4aMarker;
-    case Marker::Segment4Up: return segment4bMarker;
-    case Marker::Segment5Right: return segment5aMarker;
-    case Marker::Segment5Down: return segment5bMarker;
+    case Marker::Segment1: return segment1Marker_;
+    case Marker::Segment2: return segment2Marker_;
+    case Marker::Segment4Left: return segment4aMarker_;
+    case Marker::Segment4Up: return segment4bMarker_;
+    case Marker::Segment5Right: return segment5aMarker_;
+    case Marker::Segment5Down: return segment5bMarker_;
     }
     return nullptr;
 }
@@ -372,7 +372,7 @@ TrafficMarker* StatusWindow::marker(ReflectorSession::Marker which) const
 void StatusWindow::appendLogLine(const QByteArray& line)
 {
     log_ += line + "\r\n";
-    logView->appendPlainText(viewText(line));
+    logView_->appendPlainText(viewText(line));
     if (log_.size() <= kLogCapacityBytes)
         return;
 
@@ -382,28 +382,28 @@ void StatusWindow::appendLogLine(const QByteArray& line)
     const qsizetype lineEnd = log_.indexOf("\r\n", std::max<qsizetype>(0, mustDrop - 2));
     if (lineEnd >= 0 && lineEnd + 2 < log_.size()) {
         const qsizetype cut = lineEnd + 2;
-        QTextCursor dropped(logView->document());
+        QTextCursor dropped(logView_->document());
         dropped.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor,
                              lineEndCount(QByteArrayView(log_).first(cut)));
         dropped.removeSelectedText();
         log_.remove(0, cut);
     } else {
         log_.remove(0, mustDrop);
-        logView->setPlainText(viewText(log_.chopped(2)));
+        logView_->setPlainText(viewText(log_.chopped(2)));
     }
-    logView->moveCursor(QTextCursor::End);
+    logView_->moveCursor(QTextCursor::End);
 }
 
 void StatusWindow::setLogLevel()
 {
-    reflectorSession().state().logLevelHigh = logLevelHighBox->checkState() == Qt::Checked ? 1 : 0;
+    reflectorSession().state().logLevelHigh = logLevelHighBox_->checkState() == Qt::Checked ? 1 : 0;
 }
 
 void StatusWindow::refresh()
 {
     if (refreshRunning_)
         return;
-    refreshRunning_ = statusPageFetch->start(platform::webServerPage(QString::fromLatin1(kStatusPage)));
+    refreshRunning_ = statusPageFetch_->start(platform::webServerPage(QString::fromLatin1(kStatusPage)));
 }
 
 void StatusWindow::onStatusPage(bool ok, const QByteArray& page)
@@ -413,7 +413,7 @@ void StatusWindow::onStatusPage(bool ok, const QByteArray& page)
         return;
     }
     const bool serverUp = page.contains("Server is up");
-    serverStateText->setText(serverUp ? QStringLiteral("Server is Up..") : QStringLiteral("Server is Down.."));
+    serverStateText_->setText(serverUp ? QStringLiteral("Server is Up..") : QStringLiteral("Server is Down.."));
     showServerPicture(serverUp);
 }
 
@@ -429,8 +429,8 @@ void StatusWindow::showServerPicture(bool serverUp)
 
 void StatusWindow::playServerPicture(const QByteArray& picture)
 {
-    serverPicture->setMovie(nullptr);
-    serverPicture->clear();
+    serverPicture_->setMovie(nullptr);
+    serverPicture_->clear();
     pictureMovie_.reset();
     pictureData_.reset();
     if (picture.isEmpty())
@@ -440,7 +440,7 @@ void StatusWindow::playServerPicture(const QByteArray& picture)
     pictureMovie_ = std::make_unique<QMovie>(pictureData_.get(), QByteArray("gif"));
     if (!pictureMovie_->isValid())
         return;
-    serverPicture->setMovie(pictureMovie_.get());
+    serverPicture_->setMovie(pictureMovie_.get());
     pictureMovie_->start();
 }
 

@@ -80,26 +80,26 @@ private:
     std::array<LampPiece*, 11> greenLamps{};
     std::array<LampPiece*, 12> redLamps{};
 
-    TrafficMarker* segment1Marker = nullptr;  // segment 1, client to reflector
-    TrafficMarker* segment2Marker = nullptr;  // segment 2, reflector to client
-    TrafficMarker* segment4aMarker = nullptr; // segment 4, left
-    TrafficMarker* segment4bMarker = nullptr; // segment 4, up
-    TrafficMarker* segment5aMarker = nullptr; // segment 5, right
-    TrafficMarker* segment5bMarker = nullptr; // segment 5, down
+    TrafficMarker* segment1Marker_ = nullptr;  // segment 1, client to reflector
+    TrafficMarker* segment2Marker_ = nullptr;  // segment 2, reflector to client
+    TrafficMarker* segment4aMarker_ = nullptr; // segment 4, left
+    TrafficMarker* segment4bMarker_ = nullptr; // segment 4, up
+    TrafficMarker* segment5aMarker_ = nullptr; // segment 5, right
+    TrafficMarker* segment5bMarker_ = nullptr; // segment 5, down
 
-    QLabel* reflectorPicture = nullptr; // the reflector
-    QLabel* clientPicture = nullptr;    // the client
-    QLabel* bottomPicture = nullptr;    // the bottom computer
+    QLabel* reflectorPicture_ = nullptr; // the reflector
+    QLabel* clientPicture_ = nullptr;    // the client
+    QLabel* bottomPicture_ = nullptr;    // the bottom computer
 
-    QPlainTextEdit* logView = nullptr;                 // the log's view; write it through appendLogLine
-    QCheckBox* logLevelHighBox = nullptr;              // "Log Level = High ": sets the session's log level
-    QPushButton* refreshButton = nullptr;              // "Refresh"
-    QLabel* serverPicture = nullptr;                   // the server-up or server-down picture
-    QLabel* serverStateText = nullptr;                 // the server state text
-    QLabel* reflectorAddressLabel = nullptr;           // address of the last connection attempt
-    QLabel* reflectorPortLabel = nullptr;              // port of the last connection attempt
-    QLabel* directoryServerAddressLabel = nullptr;     // the client's outside address; never shown
-    platform::HttpTransfer* statusPageFetch = nullptr; // fetches the status page
+    QPlainTextEdit* logView_ = nullptr;                 // the log's view; write it through appendLogLine
+    QCheckBox* logLevelHighBox_ = nullptr;              // "Log Level = High ": sets the session's log level
+    QPushButton* refreshButton_ = nullptr;              // "Refresh"
+    QLabel* serverPicture_ = nullptr;                   // the server-up or server-down picture
+    QLabel* serverStateText_ = nullptr;                 // the server state text
+    QLabel* reflectorAddressLabel_ = nullptr;           // address of the last connection attempt
+    QLabel* reflectorPortLabel_ = nullptr;              // port of the last connection attempt
+    QLabel* directoryServerAddressLabel_ = nullptr;     // the client's outside address; never shown
+    platform::HttpTransfer* statusPageFetch_ = nullptr; // fetches the status page
 
     QWidget* createDiagram();
     QWidget* createServerPanel();

@@ -76,88 +76,89 @@ UserSettingsWindow::UserSettingsWindow() : ProgramWindow(ToolbarButton{kToolbarB
     auto* userSettings = new QGroupBox(QStringLiteral("User Settings"), this);
     auto* grid = new QGridLayout(userSettings);
 
-    userNameBox = new QLineEdit(userSettings);
-    limitTypedLength(*userNameBox, kUserNameMaxLength);
-    refuseCharacter(*userNameBox, kRecordQuote, kQuoteInUserName);
+    userNameBox_ = new QLineEdit(userSettings);
+    limitTypedLength(*userNameBox_, kUserNameMaxLength);
+    refuseCharacter(*userNameBox_, kRecordQuote, kQuoteInUserName);
 
-    passwordBox = new QLineEdit(userSettings);
-    limitTypedLength(*passwordBox, kPasswordMaxLength);
-    passwordBox->setEchoMode(QLineEdit::Password);
-    refuseCharacter(*passwordBox, kUnrestorablePasswordCode, kUnrestorableInPassword);
+    passwordBox_ = new QLineEdit(userSettings);
+    limitTypedLength(*passwordBox_, kPasswordMaxLength);
+    passwordBox_->setEchoMode(QLineEdit::Password);
+    refuseCharacter(*passwordBox_, kUnrestorablePasswordCode, kUnrestorableInPassword);
 
-    userIdBox = new QLineEdit(QStringLiteral("0"), userSettings);
-    userIdBox->setEnabled(false);
+    userIdBox_ = new QLineEdit(QStringLiteral("0"), userSettings);
+    userIdBox_->setEnabled(false);
 
-    showAtStartUpBox = new QCheckBox(QStringLiteral("Show this form at start up"), userSettings);
+    showAtStartUpBox_ = new QCheckBox(QStringLiteral("Show this form at start up"), userSettings);
 
-    showAtStartUpBox->setChecked(true);
+    showAtStartUpBox_->setChecked(true);
 
-    warningLabel = new QLabel(QStringLiteral("<< User Name or Password is incorrect. Please verify...."), userSettings);
-    warningLabel->setStyleSheet(QStringLiteral("color: red;"));
-    warningLabel->setWordWrap(true);
-    warningLabel->hide();
+    warningLabel_ =
+        new QLabel(QStringLiteral("<< User Name or Password is incorrect. Please verify...."), userSettings);
+    warningLabel_->setStyleSheet(QStringLiteral("color: red;"));
+    warningLabel_->setWordWrap(true);
+    warningLabel_->hide();
 
-    saveButton = new QPushButton(QStringLiteral("Save Settings"), userSettings);
-    changePasswordButton = new QPushButton(QStringLiteral("Change Password"), userSettings);
-    retryButton = new QPushButton(QStringLiteral("Retry Login"), userSettings);
-    makeGraphicalButton(*saveButton, PressedLook::Darker);
-    makeGraphicalButton(*changePasswordButton, PressedLook::Darker);
-    makeGraphicalButton(*retryButton);
-    retryButton->hide();
+    saveButton_ = new QPushButton(QStringLiteral("Save Settings"), userSettings);
+    changePasswordButton_ = new QPushButton(QStringLiteral("Change Password"), userSettings);
+    retryButton_ = new QPushButton(QStringLiteral("Retry Login"), userSettings);
+    makeGraphicalButton(*saveButton_, PressedLook::Darker);
+    makeGraphicalButton(*changePasswordButton_, PressedLook::Darker);
+    makeGraphicalButton(*retryButton_);
+    retryButton_->hide();
 
     grid->addWidget(new QLabel(QStringLiteral("User Name:"), userSettings), 0, 0);
-    grid->addWidget(userNameBox, 0, 1);
+    grid->addWidget(userNameBox_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Password:"), userSettings), 1, 0);
-    grid->addWidget(passwordBox, 1, 1);
+    grid->addWidget(passwordBox_, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("User ID:"), userSettings), 2, 0);
-    grid->addWidget(userIdBox, 2, 1);
-    grid->addWidget(showAtStartUpBox, 3, 0, 1, 2);
-    grid->addWidget(warningLabel, 0, 2, 2, 1);
-    grid->addWidget(saveButton, 0, 3);
-    grid->addWidget(changePasswordButton, 1, 3);
-    grid->addWidget(retryButton, 2, 3);
+    grid->addWidget(userIdBox_, 2, 1);
+    grid->addWidget(showAtStartUpBox_, 3, 0, 1, 2);
+    grid->addWidget(warningLabel_, 0, 2, 2, 1);
+    grid->addWidget(saveButton_, 0, 3);
+    grid->addWidget(changePasswordButton_, 1, 3);
+    grid->addWidget(retryButton_, 2, 3);
     grid->setColumnStretch(1, 3); // room for a name of the full 15 characters
     grid->setColumnStretch(2, 2);
     layout->addWidget(userSettings);
 
     internetSettings_ = new QGroupBox(QStringLiteral("Internet Settings"), this);
-    reflectorAddressBox = new QLineEdit(internetSettings_);
+    reflectorAddressBox_ = new QLineEdit(internetSettings_);
     internetSettings_->hide();
 
-    ui::giveObjectNames({{userNameBox, "txtUserName"},
-                         {passwordBox, "txtPassword"},
-                         {userIdBox, "txtUserID"},
-                         {showAtStartUpBox, "Check1"},
-                         {warningLabel, "lblWarning"},
-                         {saveButton, "Command1"},
-                         {changePasswordButton, "Command2"},
-                         {retryButton, "cmdRetry"},
-                         {reflectorAddressBox, "txtIPAddress"}});
+    ui::giveObjectNames({{userNameBox_, "txtUserName"},
+                         {passwordBox_, "txtPassword"},
+                         {userIdBox_, "txtUserID"},
+                         {showAtStartUpBox_, "Check1"},
+                         {warningLabel_, "lblWarning"},
+                         {saveButton_, "Command1"},
+                         {changePasswordButton_, "Command2"},
+                         {retryButton_, "cmdRetry"},
+                         {reflectorAddressBox_, "txtIPAddress"}});
 
-    connect(saveButton, &QPushButton::clicked, this, &UserSettingsWindow::save);
-    connect(changePasswordButton, &QPushButton::clicked, this, &UserSettingsWindow::passwordChangeRequested);
-    connect(retryButton, &QPushButton::clicked, this, &UserSettingsWindow::retry);
-    connect(showAtStartUpBox, &QCheckBox::stateChanged, this, &UserSettingsWindow::storeStartUpChoice);
+    connect(saveButton_, &QPushButton::clicked, this, &UserSettingsWindow::save);
+    connect(changePasswordButton_, &QPushButton::clicked, this, &UserSettingsWindow::passwordChangeRequested);
+    connect(retryButton_, &QPushButton::clicked, this, &UserSettingsWindow::retry);
+    connect(showAtStartUpBox_, &QCheckBox::stateChanged, this, &UserSettingsWindow::storeStartUpChoice);
 }
 
 void UserSettingsWindow::load()
 {
     setFixedSize(twips(kWidthTwips), twips(kHeightTwips));
     const StoredUserSettings stored = readUserSettingsFile();
-    userNameBox->setText(fromCp1252(stored.userName));
-    userIdBox->setText(fromCp1252(stored.userId));
+    userNameBox_->setText(fromCp1252(stored.userName));
+    userIdBox_->setText(fromCp1252(stored.userId));
     try {
-        passwordBox->setText(fromCp1252(passwordFromCodeList(stored.passwordCodes)));
+        passwordBox_->setText(fromCp1252(passwordFromCodeList(stored.passwordCodes)));
     } catch (const platform::RuntimeError&) {
         // Without the cipher the password cannot be read back; the box stays empty.
-        passwordBox->clear();
+        passwordBox_->clear();
     }
 }
 
 void UserSettingsWindow::save()
 {
-    const UserSettingsRecord record{toCp1252(userNameBox->text()), toCp1252(userIdBox->text()),
-                                    toCp1252(passwordBox->text())};
+    const UserSettingsRecord record{toCp1252(userNameBox_->text()), toCp1252(userIdBox_->text()),
+                                    toCp1252(passwordBox_->text())};
     // A save runs for a reply as well, so its boxes are shown without waiting, and only
     // one at a time: a reflector that repeats the reply does not pile them up.
     const QString boxKind = QStringLiteral("user settings save");
@@ -181,43 +182,43 @@ void UserSettingsWindow::save()
 
 QString UserSettingsWindow::userName() const
 {
-    return userNameBox->text();
+    return userNameBox_->text();
 }
 
 QString UserSettingsWindow::userId() const
 {
-    return userIdBox->text();
+    return userIdBox_->text();
 }
 
 QString UserSettingsWindow::password() const
 {
-    return passwordBox->text();
+    return passwordBox_->text();
 }
 
 QString UserSettingsWindow::outsideAddress() const
 {
-    return reflectorAddressBox->text();
+    return reflectorAddressBox_->text();
 }
 
 void UserSettingsWindow::confirmUserId(const QByteArray& userId)
 {
-    keepNonEmpty(*userIdBox, userId);
+    keepNonEmpty(*userIdBox_, userId);
 }
 
 void UserSettingsWindow::confirmPassword(const QByteArray& password)
 {
-    keepNonEmpty(*passwordBox, password);
+    keepNonEmpty(*passwordBox_, password);
 }
 
 void UserSettingsWindow::confirmOutsideAddress(const QByteArray& address)
 {
-    keepNonEmpty(*reflectorAddressBox, address);
+    keepNonEmpty(*reflectorAddressBox_, address);
 }
 
 void UserSettingsWindow::showRejection()
 {
-    warningLabel->setVisible(true);
-    retryButton->setVisible(true);
+    warningLabel_->setVisible(true);
+    retryButton_->setVisible(true);
     show();
 }
 
@@ -229,10 +230,10 @@ void UserSettingsWindow::showStartUpChoice(const QByteArray& choice)
         const int value = platform::trimBlanks(choice).toShort(&isNumber);
         // Only 0 and 1 are states of the box; any other text leaves it as it is.
         if (isNumber && (value == 0 || value == 1))
-            showAtStartUpBox->setChecked(value == 1);
+            showAtStartUpBox_->setChecked(value == 1);
         hide();
     }
-    if (showAtStartUpBox->isChecked()) {
+    if (showAtStartUpBox_->isChecked()) {
         showNormal();
         raise();
         activateWindow();
@@ -244,7 +245,7 @@ void UserSettingsWindow::showStartUpChoice(const QByteArray& choice)
 // Runs on every change of the check box, by the user or by code.
 void UserSettingsWindow::storeStartUpChoice()
 {
-    const Qt::CheckState state = showAtStartUpBox->checkState();
+    const Qt::CheckState state = showAtStartUpBox_->checkState();
     if (state == Qt::PartiallyChecked)
         return;
     const platform::FileWriteResult written = writeShowformFile(state == Qt::Checked);
@@ -256,12 +257,12 @@ void UserSettingsWindow::storeStartUpChoice()
 // right after that one.
 void UserSettingsWindow::retry()
 {
-    retryButton->hide();
+    retryButton_->hide();
     emit retryLogin();
     close();
 }
 
 void UserSettingsWindow::closing()
 {
-    warningLabel->hide();
+    warningLabel_->hide();
 }

@@ -56,15 +56,15 @@ private:
     void storeStartUpChoice();
     void retry();
 
-    QLineEdit* userNameBox = nullptr;
-    QLineEdit* userIdBox = nullptr;              // the ID that the reflector confirmed; not editable
-    QLineEdit* passwordBox = nullptr;            // in clear inside the program, shown as "*"
-    QLineEdit* reflectorAddressBox = nullptr;    // the client's outside address; never shown
-    QCheckBox* showAtStartUpBox = nullptr;       // "Show this form at start up", kept in Showform.txt
-    QPushButton* saveButton = nullptr;           // "Save Settings"
-    QPushButton* changePasswordButton = nullptr; // "Change Password"
-    QPushButton* retryButton = nullptr;          // "Retry Login": hidden until a login is rejected
-    QLabel* warningLabel = nullptr;              // shown with retryButton
+    QLineEdit* userNameBox_ = nullptr;
+    QLineEdit* userIdBox_ = nullptr;              // the ID that the reflector confirmed; not editable
+    QLineEdit* passwordBox_ = nullptr;            // in clear inside the program, shown as "*"
+    QLineEdit* reflectorAddressBox_ = nullptr;    // the client's outside address; never shown
+    QCheckBox* showAtStartUpBox_ = nullptr;       // "Show this form at start up", kept in Showform.txt
+    QPushButton* saveButton_ = nullptr;           // "Save Settings"
+    QPushButton* changePasswordButton_ = nullptr; // "Change Password"
+    QPushButton* retryButton_ = nullptr;          // "Retry Login": hidden until a login is rejected
+    QLabel* warningLabel_ = nullptr;              // shown with retryButton_
 
-    QGroupBox* internetSettings_ = nullptr; // holds reflectorAddressBox; the window does not show it
+    QGroupBox* internetSettings_ = nullptr; // holds reflectorAddressBox_; the window does not show it
 };
