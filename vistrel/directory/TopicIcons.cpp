@@ -9,8 +9,10 @@
 #include "platform/RuntimeError.h"
 #include "ui/ImageList.h"
 
+#include <QDir>
 #include <QPixmap>
 #include <QProgressBar>
+#include <QStringList>
 
 #include <algorithm>
 

@@ -2,8 +2,6 @@
 // The topic pictures of the program folder's "icons" folder, as the last icon load
 // listed them.
 #include <QByteArray>
-#include <QDir>
-#include <QStringList>
 #include <QTimer>
 #include <QtGlobal>
 
@@ -36,7 +34,6 @@ public:
     // The images, the progress bar and the model must outlive the load.
     void startLoad(ImageList& images, QProgressBar& progress, const DirectoryModel& model,
                    std::function<void()> loaded);
-    bool loading() const { return load_ != nullptr; }
 
     // The files listed, then an empty row when there were fewer than kFileLimit.
     const std::vector<File>& rows() const { return rows_; }
